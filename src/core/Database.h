@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+
+// The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses anything that is not
+// a Billcraft database without changing a byte of it, creates the five tables on a new file and
+// brings an older file up to the current schema version (PRAGMA user_version).
+//
+// Value forms: dates are day serials (REAL), money is INTEGER ten-thousandths, Yes/No is -1/0.
+class Database {
+public:
+    static constexpr int kSchemaVersion = 1;
+    static inline const QString kFileName = QStringLiteral("Accounts.mdb");
+
+    Database();
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    bool open(const QString& path);
+    void close();
+    bool isOpen() const;
+    QString path() const { return m_path; }
+    QString errorString() const { return m_error; }
+
+    QSqlDatabase connection() const;
+
+    // A statement with its values bound in order to its '?' placeholders. exec() returns false
+    // and keeps the driver's error text when the statement fails.
+    QSqlQuery prepare(const QString& sql) const;
+    bool exec(const QString& sql, const QVariantList& values = {});
+    bool exec(QSqlQuery& query);
+    // The first column of the first row, or an invalid QVariant when there is no row.
+    QVariant scalar(const QString& sql, const QVariantList& values = {});
+
+    // Column names of a table, in their stored letter case.
+    QStringList columns(const QString& table) const;
+    int schemaVersion() const;
+
+    // Adds a column unless one of exactly that name (letter case included) exists. The column
+    // is Null in every existing row. columnType is a Jet type name ("Memo", "Text", "Long",
+    // "YesNo", "Currency", "Date"), mapped to its SQLite storage.
+    enum class AddColumn { Added, Present, Failed };
+    AddColumn addColumnIfMissing(const QString& table, const QString& column,
+                                 const QString& columnType);
+
+private:
+    bool fail(const QString& message); // sets the error and closes
+    bool setError(const QString& message);
+    bool validateExistingFile(const QString& path);
+    bool createMissingTables();
+    bool migrate();
+
+    QString m_connectionName;
+    QString m_path;
+    QString m_error;
+};
+
+// Runs a multi-statement change as one unit: rolled back unless commit() succeeds.
+class Transaction {
+public:
+    explicit Transaction(Database& db);
+    ~Transaction();
+    Transaction(const Transaction&) = delete;
+    Transaction& operator=(const Transaction&) = delete;
+
+    bool isActive() const { return m_active; }
+    bool commit();
+
+private:
+    Database& m_db;
+    bool m_active = false;
+};

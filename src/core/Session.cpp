@@ -1,0 +1,36 @@
+#include "core/Session.h"
+
+#include "core/Clock.h"
+
+Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleText locale,
+                 QString dataFolder, QObject* parent)
+    : QObject(parent)
+    , m_db(db)
+    , m_prompter(prompter)
+    , m_clock(clock)
+    , m_locale(std::move(locale))
+    , m_dataFolder(std::move(dataFolder))
+    , m_currencySymbol(m_locale.currencySymbol())
+    , m_calendarDate(clock.today())
+{
+}
+
+void Session::setCurrentIdentity(int identity)
+{
+    m_alertsChecked = false;
+    if (identity == m_currentIdentity)
+        return;
+    m_currentIdentity = identity;
+    emit identityChanged(identity);
+}
+
+void Session::setPageSettings(const PageSettings& settings)
+{
+    m_pageSettings = settings;
+    emit pageSettingsChanged();
+}
+
+QString Session::formatMoney(Money amount) const
+{
+    return amount.toCurrencyString(m_locale.locale(), m_currencySymbol);
+}

@@ -1,0 +1,76 @@
+#pragma once
+
+#include "core/LocaleText.h"
+#include "core/Money.h"
+
+#include <QDate>
+#include <QObject>
+#include <QString>
+
+class Clock;
+class Database;
+class Prompter;
+
+// The current identity's page settings, taken from its layout record.
+struct PageSettings {
+    bool vatRegistered = false;
+    double vatRate = 0;                      // percent, e.g. 17.5
+    QString taxCaption;                      // name of the tax ("VAT", "GST"); empty keeps "VAT"
+    QString identityName;                    // as printed in the text logo
+};
+
+// Program-wide state: the open database, the data folder, the current identity and its page
+// settings, and the prompter and clock that every window uses. Created in main and handed to
+// each window by constructor. Its signals tell lists to refresh after a change.
+class Session : public QObject {
+    Q_OBJECT
+public:
+    Session(Database& db, Prompter& prompter, const Clock& clock, LocaleText locale,
+            QString dataFolder, QObject* parent = nullptr);
+
+    Database& db() const { return m_db; }
+    Prompter& prompter() const { return m_prompter; }
+    const Clock& clock() const { return m_clock; }
+    const LocaleText& locale() const { return m_locale; }
+
+    QString dataFolder() const { return m_dataFolder; }
+    QString dataFile(const QString& name) const { return m_dataFolder + u'/' + name; }
+
+    // 0 when there is no identity. Changing it clears AlertsChecked.
+    int currentIdentity() const { return m_currentIdentity; }
+    void setCurrentIdentity(int identity);
+
+    const PageSettings& pageSettings() const { return m_pageSettings; }
+    void setPageSettings(const PageSettings& settings);
+
+    QString currencySymbol() const { return m_currencySymbol; }
+    QString formatMoney(Money amount) const;
+
+    QDate calendarDate() const { return m_calendarDate; }
+    void setCalendarDate(QDate date) { m_calendarDate = date; }
+
+    bool alertsChecked() const { return m_alertsChecked; }
+    void setAlertsChecked(bool checked) { m_alertsChecked = checked; }
+
+    // Announce a change made to a table, so that lists showing it refill.
+    void notifyClientsChanged() { emit clientsChanged(); }
+    void notifyInvoicesChanged() { emit invoicesChanged(); }
+
+signals:
+    void identityChanged(int identity);
+    void pageSettingsChanged();
+    void clientsChanged();
+    void invoicesChanged();
+
+private:
+    Database& m_db;
+    Prompter& m_prompter;
+    const Clock& m_clock;
+    LocaleText m_locale;
+    QString m_dataFolder;
+    QString m_currencySymbol;
+    int m_currentIdentity = 0;
+    PageSettings m_pageSettings;
+    QDate m_calendarDate;
+    bool m_alertsChecked = false;
+};

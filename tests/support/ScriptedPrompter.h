@@ -1,0 +1,67 @@
+#pragma once
+
+#include "core/Prompter.h"
+
+#include <QList>
+
+#include <optional>
+#include <variant>
+
+// A prompter for tests: given the prompts a test expects, in order, with their answers. A prompt
+// that is not next in the script fails the current test at once and is answered with Cancel/No;
+// expected prompts left over are reported by verifyDone().
+class ScriptedPrompter final : public Prompter {
+public:
+    enum class Kind { Message, Input, OpenFile, SaveFile, Folder, Font };
+
+    struct Expected {
+        Kind kind = Kind::Message;
+        QString text;                  // message text or input prompt
+        std::optional<QString> title;  // checked when given
+        std::optional<Buttons> buttons;
+        std::optional<Icon> icon;
+        std::optional<Answer> defaultAnswer;
+        Answer answer = Answer::Ok;
+        std::optional<QString> reply;  // input text or file name; nullopt = cancelled
+        std::optional<QFont> fontReply;
+    };
+
+    // An OK-only message with this text (and title, when given).
+    ScriptedPrompter& expectMessage(const QString& text, std::optional<QString> title = {});
+    // A Yes/No (or other) question answered with `answer`.
+    ScriptedPrompter& expectQuestion(const QString& text, Answer answer,
+                                     std::optional<QString> title = {});
+    // The whole look of a message box: text, title, buttons, icon and default button.
+    ScriptedPrompter& expectExactly(const Message& message, Answer answer);
+    ScriptedPrompter& expectInput(const QString& prompt, std::optional<QString> reply,
+                                  std::optional<QString> title = {});
+    ScriptedPrompter& expectOpenFile(std::optional<QString> reply);
+    ScriptedPrompter& expectSaveFile(std::optional<QString> reply);
+    ScriptedPrompter& expectFolder(std::optional<QString> reply);
+    ScriptedPrompter& expectFont(std::optional<QFont> reply);
+
+    // True when every expected prompt was shown and nothing unexpected was.
+    bool verifyDone() const;
+    QString leftover() const;
+    int remaining() const { return int(m_script.size()); }
+    const QList<Message>& messagesShown() const { return m_shown; }
+
+    Answer ask(const Message& message) override;
+    std::optional<QString> input(const QString& prompt, const QString& title,
+                                 const QString& defaultText) override;
+    std::optional<QString> openFileName(const FileRequest& request) override;
+    std::optional<QString> saveFileName(const FileRequest& request) override;
+    std::optional<QString> folder(const QString& title, const QString& start) override;
+    std::optional<QFont> font(const QFont& initial, const QString& title) override;
+
+private:
+    std::optional<Expected> take(Kind kind, const QString& what);
+    void fail(const QString& why);
+
+    QList<Expected> m_script;
+    QList<Message> m_shown;
+    QStringList m_failures;
+};
+
+// Fails the test unless the prompter's script was played out exactly.
+#define VERIFY_PROMPTS(prompter) QVERIFY2((prompter).verifyDone(), qPrintable((prompter).leftover()))

@@ -1,0 +1,24 @@
+#include "support/TestEnv.h"
+
+#include <QTest>
+
+TestEnv::TestEnv(QDate today) : clock(today)
+{
+    if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
+        QTest::qFail(qPrintable(QStringLiteral("test database: ") + db.errorString()), __FILE__,
+                     __LINE__);
+    session = std::make_unique<Session>(db, prompter, clock, LocaleText(testLocale()), dir.path());
+}
+
+void TestEnv::exec(const QString& sql, const QVariantList& values)
+{
+    if (!db.exec(sql, values))
+        QTest::qFail(qPrintable(sql + QStringLiteral(": ") + db.errorString()), __FILE__,
+                     __LINE__);
+}
+
+int TestEnv::addIdentity(const QString& textLogo)
+{
+    exec(QStringLiteral("INSERT INTO TblUserData(TextLogo) VALUES (?)"), {textLogo});
+    return db.scalar(QStringLiteral("SELECT max(Identity) FROM TblUserData")).toInt();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "core/Clock.h"
+#include "core/Database.h"
+#include "core/Session.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+// A temporary data folder with an open Accounts.mdb, a scripted prompter, a clock fixed on
+// 3 December 2026 and a session in the en_GB locale.
+struct TestEnv {
+    static inline const QDate kToday = QDate(2026, 12, 3);
+
+    explicit TestEnv(QDate today = kToday);
+    TestEnv(const TestEnv&) = delete;
+    TestEnv& operator=(const TestEnv&) = delete;
+
+    QString folder() const { return dir.path(); }
+    QString file(const QString& name) const { return dir.filePath(name); }
+
+    // Runs one statement with bound values; fails the test when it fails.
+    void exec(const QString& sql, const QVariantList& values = {});
+    // An identity row; returns its number.
+    int addIdentity(const QString& textLogo);
+
+    QTemporaryDir dir;
+    Database db;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    std::unique_ptr<Session> session;
+};
+
+// The locale every test reads and writes dates and money in.
+inline QLocale testLocale() { return QLocale(QLocale::English, QLocale::UnitedKingdom); }
