@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+
+#include <optional>
+
+// A table in the binary ADTG persisted-recordset form (Layout.set, Help.set): columns with their
+// types, and rows whose values are QVariants (an invalid QVariant is NULL).
+//   SmallInt, Integer -> int; Boolean -> bool; Single, Double, Currency -> double;
+//   Date -> double (day serial); WideString -> QString.
+struct AdtgColumn {
+    enum class Type : quint16 {
+        SmallInt = 2,
+        Integer = 3,
+        Single = 4,
+        Double = 5,
+        Currency = 6,
+        Date = 7,
+        Boolean = 11,
+        WideString = 130,
+    };
+    // DBCOLUMNFLAGS as stored in the file.
+    static constexpr quint32 kWritable = 0x04, kFixedLength = 0x10, kNullable = 0x20,
+                             kMayBeNull = 0x40, kLong = 0x80;
+
+    QString name;
+    Type type = Type::WideString;
+    quint32 maxLength = 0xFFFFFFFF; // as stored: bytes for fixed types, characters for strings
+    quint32 flags = kWritable | kLong;
+
+    bool nullable() const { return (flags & (kNullable | kMayBeNull)) != 0; }
+
+    // Columns as a recordset built in code appends them (default or nullable attributes).
+    static AdtgColumn integer(const QString& name, bool nullable = false);
+    static AdtgColumn boolean(const QString& name, bool nullable = false);
+    static AdtgColumn real(const QString& name, bool nullable = false);
+    static AdtgColumn text(const QString& name, bool nullable = false);
+
+    bool operator==(const AdtgColumn&) const = default;
+};
+
+struct AdtgRow {
+    // How the row is stored: unchanged (token 07) or inserted (token 0D).
+    enum class Form { Unchanged, Inserted };
+    QVariantList values;
+    Form form = Form::Unchanged;
+};
+
+struct AdtgTable {
+    QList<AdtgColumn> columns;
+    QList<AdtgRow> rows; // live rows only: deleted rows are dropped and changes applied on read
+
+    int columnIndex(const QString& name) const; // -1 when absent; names compare ignoring case
+};
+
+namespace Adtg {
+
+// Decodes a whole file's bytes. Malformed or truncated input gives nullopt and a reason in
+// *error; it never reads past the end or allocates from an unchecked length.
+std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error = nullptr);
+QByteArray encode(const AdtgTable& table);
+
+std::optional<AdtgTable> readFile(const QString& path, QString* error = nullptr);
+// Written atomically: a crash leaves the old file or the new one.
+bool writeFile(const QString& path, const AdtgTable& table, QString* error = nullptr);
+
+} // namespace Adtg

@@ -1,0 +1,10 @@
+#include <QTest>
+
+class TestClientsTab : public QObject {
+    Q_OBJECT
+private slots:
+    void placeholder() {}
+};
+
+QTEST_MAIN(TestClientsTab)
+#include "tst_clientstab.moc"
