@@ -1,0 +1,138 @@
+#include "core/DaySerial.h"
+#include "invoices/InvoiceList.h"
+#include "support/TestEnv.h"
+
+#include <QSqlQuery>
+#include <QTest>
+
+using namespace InvoiceList;
+
+namespace {
+
+// Invoice numbers listed by a request, in the order the statement returns them.
+QStringList numbers(TestEnv& env, const Request& request)
+{
+    const Statement s = statement(request);
+    QSqlQuery q = env.db.prepare(s.sql);
+    for (const QVariant& v : s.values)
+        q.addBindValue(v);
+    if (!env.db.exec(q))
+        qWarning("%s: %s", qPrintable(s.sql), qPrintable(env.db.errorString()));
+    QStringList found;
+    while (q.next())
+        found << q.value(ColInvoiceNumber).toString();
+    return found;
+}
+
+} // namespace
+
+class TestInvoiceList : public QObject {
+    Q_OBJECT
+
+    TestEnv* m_env = nullptr;
+    int m_acme = 0, m_nameless = 0;
+
+    int addClient(const QVariant& company, int identity)
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, ?)"),
+                    {company, identity});
+        return m_env->db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+    }
+    void addInvoice(int client, const QString& number, int daysAgo, bool paid, bool badDebt,
+                    int identity = 1)
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Date\", "
+                                   "Paid, BadDebt, Identity, \"Value\") VALUES (?,?,?,?,?,?,?)"),
+                    {client, number, DaySerial::fromDate(TestEnv::kToday.addDays(-daysAgo)),
+                     paid ? -1 : 0, badDebt ? -1 : 0, identity, 1000000});
+    }
+
+private slots:
+    void init()
+    {
+        m_env = new TestEnv;
+        m_acme = addClient(QStringLiteral("Acme"), 1);
+        m_nameless = addClient(QVariant(), 1); // a client saved before a company was required
+        const int other = addClient(QStringLiteral("Other Co"), 2);
+        addInvoice(0, QStringLiteral("099"), 90, false, false); // identity 1's starting row
+        addInvoice(m_acme, QStringLiteral("0103"), 10, false, false);
+        addInvoice(m_acme, QStringLiteral("0100"), 40, true, false);
+        addInvoice(m_acme, QStringLiteral("0101"), 30, false, true);
+        addInvoice(m_nameless, QStringLiteral("0102"), 20, false, false);
+        addInvoice(other, QStringLiteral("0500"), 5, false, false, 2);
+        addInvoice(999, QStringLiteral("0104"), 1, false, false); // its client was deleted
+    }
+    void cleanup()
+    {
+        delete m_env;
+        m_env = nullptr;
+    }
+
+    void identityWideViewsHideWhatTheyShould()
+    {
+        TestEnv& env = *m_env;
+        Request r{Trigger::Option, Filter::Unpaid, true, 0, 1};
+        QCOMPARE(numbers(env, r), QStringList({"0103", "0102"})); // in the order raised
+        r.hideBadDebts = false;
+        QCOMPARE(numbers(env, r), QStringList({"0103", "0101", "0102"}));
+        r.filter = Filter::All;
+        QCOMPARE(numbers(env, r), QStringList({"0100", "0101", "0102", "0103"})); // by date
+        r.hideBadDebts = true;
+        QCOMPARE(numbers(env, r), QStringList({"0100", "0102", "0103"}));
+        r.filter = Filter::Paid; // the box does not apply to paid invoices
+        QCOMPARE(numbers(env, r), QStringList({"0100"}));
+        r = {Trigger::BadDebtBox, Filter::Unpaid, false, 0, 1}; // by number
+        QCOMPARE(numbers(env, r), QStringList({"0101", "0102", "0103"}));
+        r.identity = 2;
+        QCOMPARE(numbers(env, r), QStringList({"0500"}));
+    }
+
+    void perClientAndExcludedViews()
+    {
+        TestEnv& env = *m_env;
+        QCOMPARE(numbers(env, {Trigger::ClientChosen, Filter::All, true, m_acme, 1}),
+                 QStringList({"0100", "0103"}));
+        QCOMPARE(numbers(env, {Trigger::ClientChosen, Filter::All, false, m_acme, 1}),
+                 QStringList({"0100", "0101", "0103"}));
+        QCOMPARE(numbers(env, {Trigger::CompanyOption, Filter::Unpaid, true, m_acme, 1}),
+                 QStringList({"0101", "0103"}));
+        QCOMPARE(numbers(env, {Trigger::CompanyOption, Filter::Paid, true, m_acme, 1}),
+                 QStringList({"0100"}));
+        QCOMPARE(numbers(env, {Trigger::ExcludeClient, Filter::All, true, m_acme, 1}),
+                 QStringList({"0102"}));
+        QCOMPARE(numbers(env, {Trigger::ExcludeClient, Filter::Unpaid, true, m_nameless, 1}),
+                 QStringList({"0101", "0103"}));
+    }
+
+    void statusChanges()
+    {
+        TestEnv& env = *m_env;
+        const int badDebt = env.db.scalar(QStringLiteral(
+            "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0101'")).toInt();
+        const int paid = env.db.scalar(QStringLiteral(
+            "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0100'")).toInt();
+        QCOMPARE(markBadDebt(env.db, paid), BadDebtOutcome::AlreadyPaid);
+        QCOMPARE(markBadDebt(env.db, 12345), BadDebtOutcome::NoSuchInvoice);
+
+        // A bad debt that is paid after all loses its bad-debt mark.
+        QVERIFY(markPaid(env.db, badDebt, TestEnv::kToday));
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT BadDebt || '/' || Paid || '/' || DatePaid "
+                                              "FROM TblInvoices WHERE InvoiceID = ?"),
+                               {badDebt}).toString(),
+                 QStringLiteral("0/-1/46359.0"));
+        QVERIFY(markUnpaid(env.db, badDebt));
+        QVERIFY(env.db.scalar(QStringLiteral("SELECT DatePaid FROM TblInvoices WHERE InvoiceID=?"),
+                              {badDebt}).isNull());
+        QCOMPARE(markBadDebt(env.db, badDebt), BadDebtOutcome::Marked);
+
+        const auto s = summary(env.db, paid);
+        QVERIFY(s && s->paid && s->invoiceNumber == QStringLiteral("0100") && s->clientId == m_acme);
+        QVERIFY(remove(env.db, paid));
+        QVERIFY(!summary(env.db, paid));
+        QCOMPARE(paidDateText(TestEnv::kToday, env.session->locale()),
+                 QStringLiteral("3 December 2026"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestInvoiceList)
+#include "tst_invoicelist.moc"
