@@ -1,10 +1,299 @@
+#include "core/DaySerial.h"
+#include "core/GridData.h"
+#include "core/ui/FlexGrid.h"
+#include "support/TestEnv.h"
+
+#include <QHeaderView>
+#include <QSignalSpy>
+#include <QSqlQuery>
 #include <QTest>
+
+namespace {
+
+const QString kInvoiceList = QStringLiteral(
+    "SELECT TblInvoices.InvoiceID, TblInvoices.Date, TblInvoices.InvoiceNumber, "
+    "TblClients.Company, TblInvoices.Content, TblInvoices.Value, TblInvoices.VAT, "
+    "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid FROM TblClients LEFT JOIN "
+    "TblInvoices ON TblClients.ClientID = TblInvoices.ClientID WHERE TblInvoices.InvoiceNumber "
+    "Is Not Null order by InvoiceID");
+
+const GridShape kInvoiceSpec = {{{GridColumn::Kind::Key},
+                                 {GridColumn::Kind::Date},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::YesNo},
+                                 {GridColumn::Kind::Date}},
+                                OverdueRule{}};
+
+double daysAgo(int days)
+{
+    return DaySerial::fromDate(TestEnv::kToday.addDays(-days));
+}
+
+// One client and an invoice per call; money in pounds, stored in ten-thousandths.
+struct Invoices {
+    TestEnv& env;
+    int client = 0;
+    int number = 1000;
+
+    explicit Invoices(TestEnv& e, const QString& company = QStringLiteral("Acme"))
+        : env(e)
+    {
+        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
+                 {company});
+        client = env.db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+    }
+    void add(double date, double pounds, bool paid = false, QVariant datePaid = {})
+    {
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                                "\"Value\", VAT, Total, \"Date\", Paid, DatePaid, Identity) "
+                                "VALUES (?, ?, 'Work', ?, ?, ?, ?, ?, ?, 1)"),
+                 {client, QString::number(++number), qRound64(pounds * 10000),
+                  qRound64(pounds * 2000), qRound64(pounds * 12000), date, paid ? -1 : 0,
+                  datePaid});
+    }
+};
+
+GridData load(TestEnv& env, const QString& sql, const GridShape& shape = {})
+{
+    QSqlQuery q = env.db.prepare(sql);
+    if (!env.db.exec(q))
+        qWarning("%s", qPrintable(env.db.errorString()));
+    return GridData::fromQuery(q, *env.session, shape);
+}
+
+} // namespace
 
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void placeholder() {}
+    void headerTextAndInferredKinds();
+    void totalsRow();
+    void overdueDatesAndRowUpdatedInPlace();
+    void cellLimit_data();
+    void cellLimit();
+    void tooManyRecordsShowsMessageAndEmptiesGrid();
+    void clicksReportTheRowKey();
 };
+
+void TestGrid::headerTextAndInferredKinds()
+{
+    TestEnv env;
+    Invoices inv(env);
+    inv.add(DaySerial::fromDate(QDate(2026, 12, 3)), 1234.5, true,
+            DaySerial::fromDate(QDate(2026, 12, 4)) + 0.5);
+    inv.add(daysAgo(1), 10); // unpaid: DatePaid is Null
+
+    // No kinds given: they come from the field types and our column names.
+    const GridData data = load(env, kInvoiceList);
+    QCOMPARE(data.outcome(), GridData::Outcome::Filled);
+    QCOMPARE(data.header(), QStringList({"InvoiceID", "Date", "InvoiceNumber", "Company", "Content",
+                                         "Value", "VAT", "Total", "Paid", "DatePaid"}));
+    QCOMPARE(data.rowCount(), 2);
+    QCOMPARE(data.column(0).kind, GridColumn::Kind::Key);
+    QCOMPARE(data.column(1).kind, GridColumn::Kind::Date);
+    QCOMPARE(data.column(5).kind, GridColumn::Kind::Money);
+    QCOMPARE(data.column(8).kind, GridColumn::Kind::YesNo);
+
+    QCOMPARE(data.text(0, 1), QStringLiteral("Thursday, 3 December 2026"));
+    QCOMPARE(data.text(0, 2), QStringLiteral("1001"));
+    QCOMPARE(data.text(0, 5), QStringLiteral("£1,234.50"));
+    QCOMPARE(data.text(0, 8), QStringLiteral("True"));
+    QCOMPARE(data.text(0, 9), QStringLiteral("Friday, 4 December 2026")); // time of day dropped
+    QCOMPARE(data.text(1, 8), QStringLiteral("False"));
+    QCOMPARE(data.text(1, 9), QString());
+    QVERIFY(data.value(1, 9).isNull());
+    QCOMPARE(data.rowOfKey(data.key(1)), 1);
+    QCOMPARE(data.rowOfKey(999), -1);
+}
+
+void TestGrid::totalsRow()
+{
+    TestEnv env;
+    // Invoices: money columns summed, the numeric InvoiceNumber and Company left out.
+    Invoices inv(env, QStringLiteral("1984"));
+    inv.add(daysAgo(1), 100);
+    inv.add(daysAgo(1), 1000);
+    const GridData invoices = load(env, kInvoiceList, kInvoiceSpec);
+    QCOMPARE(invoices.totals(),
+             QStringList({"", "Totals", "", "", "", "£1,100.00", "£220.00", "£1,320.00", "", ""}));
+
+    // Expenses: Mileage is never totalled; a negative sum (a refund larger than the spend) is
+    // not shown; a number column of any other name is totalled in the currency form.
+    env.exec(QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
+                            "\"Value\", VAT, Identity) VALUES (?, '7', '8', ?, ?, ?, 1)"),
+             {daysAgo(2), 10.5, 20000, -50000});
+    env.exec(QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
+                            "\"Value\", VAT, Identity) VALUES (?, '7', '8', ?, ?, ?, 1)"),
+             {daysAgo(3), 2.25, 5000, 10000});
+    const GridData expenses = load(
+        env, QStringLiteral("SELECT ExpenseID, \"Date\", ClientRef, Description, Milage as "
+                            "Mileage, Milage, \"Value\", VAT FROM TblExpenses ORDER BY ExpenseID"));
+    QCOMPARE(expenses.column(4).kind, GridColumn::Kind::Number);
+    QCOMPARE(expenses.text(0, 4), QStringLiteral("10.5"));
+    QCOMPARE(expenses.totals(), QStringList({"", "Totals", "", "", "", "£12.75", "£2.50", ""}));
+
+    // An empty result still has its header and the Totals row.
+    const GridData none = load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec);
+    QCOMPARE(none.rowCount(), 0);
+    QCOMPARE(none.totals().value(1), QStringLiteral("Totals"));
+}
+
+void TestGrid::overdueDatesAndRowUpdatedInPlace()
+{
+    TestEnv env;
+    Invoices inv(env);
+    inv.add(daysAgo(30), 1);                    // 30 days old, unpaid: red
+    inv.add(daysAgo(29) + 0.99, 1);             // 29 days and late in the day: not red
+    inv.add(daysAgo(400), 1, true, daysAgo(1)); // paid: never red
+    inv.add(daysAgo(31) + 0.01, 1);             // early on day 31: red
+
+    FlexGrid grid;
+    grid.setGridData(load(env, kInvoiceList, kInvoiceSpec));
+    FlexGridModel* model = grid.gridModel();
+    const GridData& data = grid.gridData();
+    const QColor red(255, 0, 0);
+    QCOMPARE(data.cellColour(0, 1), red);
+    QCOMPARE(data.cellColour(1, 1), QColor());
+    QCOMPARE(data.cellColour(2, 1), QColor());
+    QCOMPARE(data.cellColour(3, 1), red);
+    QCOMPARE(model->data(model->index(0, 1), Qt::ForegroundRole).value<QColor>(), red);
+    QCOMPARE(data.cellColour(0, 2), QColor()); // only the date cell
+
+    // Marked paid without a new query: the row changes and its date loses the red.
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    const double today = DaySerial::fromDate(TestEnv::kToday);
+    model->setCell(0, 8, -1);
+    model->setCell(0, 9, today, QStringLiteral("3 December 2026"));
+    model->applyOverdueRule(0, TestEnv::kToday);
+    QCOMPARE(changed.count(), 3);
+    QCOMPARE(model->data(model->index(0, 8)).toString(), QStringLiteral("True"));
+    QCOMPARE(model->data(model->index(0, 9)).toString(), QStringLiteral("3 December 2026"));
+    QCOMPARE(model->data(model->index(0, 9), FlexGridModel::RawValueRole).toDouble(), today);
+    QVERIFY(!model->data(model->index(0, 1), Qt::ForegroundRole).isValid());
+
+    // Unpaid again: red again; the other rows kept their state.
+    model->setCell(0, 8, 0);
+    model->setCell(0, 9, QVariant());
+    model->applyOverdueRule(0, TestEnv::kToday);
+    QCOMPARE(data.text(0, 9), QString());
+    QCOMPARE(data.cellColour(0, 1), red);
+    QCOMPARE(data.cellColour(3, 1), red);
+    QCOMPARE(data.text(0, 5), QStringLiteral("£1.00"));
+}
+
+void TestGrid::cellLimit_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("fields");
+    QTest::addColumn<bool>("shown");
+    // (rows + 1) x fields against 350,000, the header row counted.
+    QTest::newRow("35000 x 10 refused") << 35000 << 10 << false;
+    QTest::newRow("34999 x 10 at the limit") << 34999 << 10 << true;
+    QTest::newRow("30000 x 10 shown") << 30000 << 10 << true;
+    QTest::newRow("34999 x 11 refused") << 34999 << 11 << false;
+}
+
+void TestGrid::cellLimit()
+{
+    QFETCH(int, rows);
+    QFETCH(int, fields);
+    QFETCH(bool, shown);
+    TestEnv env;
+    QStringList columns;
+    for (int i = 0; i < fields; ++i)
+        columns << QStringLiteral("x AS c%1").arg(i);
+    QSqlQuery q = env.db.prepare(
+        QStringLiteral(
+            "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
+            "SELECT %1 FROM n")
+            .arg(columns.join(u',')));
+    q.addBindValue(rows);
+    QVERIFY(env.db.exec(q));
+    const GridData data = GridData::fromQuery(q, *env.session);
+    QCOMPARE(data.outcome() == GridData::Outcome::Filled, shown);
+    QCOMPARE(data.rowCount(), shown ? rows : 0);
+    QCOMPARE(data.isEmpty(), !shown);
+}
+
+void TestGrid::tooManyRecordsShowsMessageAndEmptiesGrid()
+{
+    TestEnv env;
+    Invoices inv(env);
+    inv.add(daysAgo(1), 1);
+    FlexGrid grid;
+    QVERIFY(grid.populate(load(env, kInvoiceList, kInvoiceSpec), env.prompter));
+    QCOMPARE(grid.model()->rowCount(), 2);
+
+    QSqlQuery q = env.db.prepare(QStringLiteral(
+        "WITH RECURSIVE n(x) AS (SELECT 1 UNION ALL SELECT x + 1 FROM n WHERE x < 175000) "
+        "SELECT x, x FROM n"));
+    QVERIFY(env.db.exec(q));
+    env.prompter.expectExactly({QStringLiteral("There Are Too Many Records To Display\n"
+                                               "Please Use Selection Criteria"),
+                                QString(), Prompter::Buttons::Ok, Prompter::Icon::None,
+                                Prompter::Answer::Ok},
+                               Prompter::Answer::Ok);
+    QVERIFY(!grid.populate(GridData::fromQuery(q, *env.session), env.prompter));
+    QCOMPARE(grid.model()->rowCount(), 0);
+    QCOMPARE(grid.model()->columnCount(), 0);
+    VERIFY_PROMPTS(env.prompter);
+}
+
+void TestGrid::clicksReportTheRowKey()
+{
+    TestEnv env;
+    Invoices inv(env);
+    for (int i = 0; i < 3; ++i)
+        inv.add(daysAgo(i), 10);
+    FlexGrid grid;
+    grid.resize(900, 400);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    QSignalSpy clicked(&grid, &FlexGrid::rowClicked);
+    QSignalSpy menu(&grid, &FlexGrid::rowMenuRequested);
+
+    // An empty grid (a refused result) ignores clicks.
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, QPoint(50, 10));
+    QCOMPARE(clicked.count(), 0);
+
+    grid.setGridData(load(env, kInvoiceList, kInvoiceSpec));
+    QCOMPARE(grid.columnWidth(0), 1); // the key column is all but hidden
+    const qint64 key1 = grid.gridData().key(1);
+    auto centre = [&](int row, int column) {
+        return grid.visualRect(grid.model()->index(row, column)).center();
+    };
+
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre(1, 3));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(clicked[0][0].toLongLong(), key1);
+    QCOMPARE(clicked[0][1].toInt(), 1);
+    QCOMPARE(clicked[0][2].toInt(), 3);
+    QCOMPARE(grid.highlightedRow(), 1);
+    QCOMPARE(grid.model()->data(grid.model()->index(1, 4), Qt::BackgroundRole).value<QColor>(),
+             QColor(194, 186, 216));
+
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, centre(2, 4));
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(menu[0][0].toLongLong(), grid.gridData().key(2));
+    QCOMPARE(menu[0][2].toPoint(), grid.viewport()->mapToGlobal(centre(2, 4)));
+    QCOMPARE(grid.highlightedRow(), 2);
+    QVERIFY(!grid.model()->data(grid.model()->index(1, 4), Qt::BackgroundRole).isValid());
+
+    // The totals row (bold) and the header row do nothing.
+    QVERIFY(grid.model()->data(grid.model()->index(3, 1), Qt::FontRole).value<QFont>().bold());
+    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre(3, 3));
+    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, centre(3, 3));
+    QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(150, 5));
+    QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(150, 5));
+    QCOMPARE(clicked.count(), 1);
+    QCOMPARE(menu.count(), 1);
+    QCOMPARE(grid.highlightedRow(), 2);
+}
 
 QTEST_MAIN(TestGrid)
 #include "tst_grid.moc"

@@ -1,1 +1,233 @@
+#include "core/ui/FlexGrid.h"
 
+#include "core/Prompter.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace {
+
+// Column widths are judged from the header and this many first rows, not from every row.
+constexpr int kWidthSampleRows = 50;
+constexpr int kMinAutoWidth = 30;  // pixels
+constexpr int kMaxAutoWidth = 320; // pixels; long content texts are cut, as they always were
+constexpr int kCellPadding = 12;   // pixels, both sides together
+
+} // namespace
+
+FlexGridModel::FlexGridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{}
+
+void FlexGridModel::setGridData(GridData data)
+{
+    beginResetModel();
+    m_data = std::move(data);
+    m_highlightedRow = -1;
+    endResetModel();
+}
+
+void FlexGridModel::setHighlightedRow(int row)
+{
+    const int previous = m_highlightedRow;
+    m_highlightedRow = row;
+    if (previous >= 0)
+        rowChanged(previous);
+    if (row >= 0 && row != previous)
+        rowChanged(row);
+}
+
+void FlexGridModel::setCell(int row, int column, const QVariant& value)
+{
+    m_data.setCell(row, column, value);
+    cellChanged(row, column);
+}
+
+void FlexGridModel::setCell(int row, int column, const QVariant& value, const QString& text)
+{
+    m_data.setCell(row, column, value, text);
+    cellChanged(row, column);
+}
+
+void FlexGridModel::setCellColour(int row, int column, const QColor& colour)
+{
+    m_data.setCellColour(row, column, colour);
+    cellChanged(row, column);
+}
+
+void FlexGridModel::applyOverdueRule(int row, QDate today)
+{
+    if (!m_data.overdueRule())
+        return;
+    m_data.applyOverdueRule(row, today);
+    cellChanged(row, m_data.overdueRule()->dateColumn);
+}
+
+void FlexGridModel::cellChanged(int row, int column)
+{
+    const QModelIndex i = index(row, column);
+    emit dataChanged(i, i);
+}
+
+void FlexGridModel::rowChanged(int row)
+{
+    if (row >= rowCount() || columnCount() == 0)
+        return;
+    emit dataChanged(index(row, 0), index(row, columnCount() - 1), {Qt::BackgroundRole});
+}
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() || m_data.isEmpty() ? 0 : m_data.rowCount() + 1;
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : m_data.columnCount();
+}
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    const int row = index.row();
+    const int column = index.column();
+    const bool totals = row == totalsRow();
+    switch (role) {
+    case Qt::DisplayRole:
+        return totals ? m_data.totals()[column] : m_data.text(row, column);
+    case RawValueRole:
+        return totals ? QVariant() : m_data.value(row, column);
+    case Qt::ForegroundRole: {
+        if (totals)
+            return {};
+        const QColor colour = m_data.cellColour(row, column);
+        return colour.isValid() ? QVariant(colour) : QVariant();
+    }
+    case Qt::BackgroundRole:
+        if (row == m_highlightedRow && column > 0)
+            return kHighlightColour;
+        return {};
+    case Qt::FontRole:
+        if (totals) {
+            QFont bold;
+            bold.setBold(true); // only the weight is set; the rest comes from the view
+            return bold;
+        }
+        return {};
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    default:
+        return {};
+    }
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= m_data.columnCount())
+        return {};
+    if (role == Qt::DisplayRole)
+        return m_data.header()[section];
+    if (role == Qt::TextAlignmentRole)
+        return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
+    return {};
+}
+
+Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const
+{
+    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+}
+
+FlexGrid::FlexGrid(QWidget* parent)
+    : QTableView(parent)
+    , m_model(new FlexGridModel(this))
+{
+    setModel(m_model);
+    // The highlight is the model's own colour; the view's selection would only compete with it.
+    setSelectionMode(QAbstractItemView::NoSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setWordWrap(false);
+    setSortingEnabled(false);
+
+    QHeaderView* top = horizontalHeader();
+    top->setMinimumSectionSize(1); // the key column is one pixel wide
+    top->setSectionsClickable(false);
+    top->setHighlightSections(false);
+    top->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    // All rows one height, so 35,000 rows need no per-row measuring.
+    QHeaderView* side = verticalHeader();
+    side->hide();
+    side->setSectionResizeMode(QHeaderView::Fixed);
+    side->setDefaultSectionSize(fontMetrics().height() + 6);
+}
+
+bool FlexGrid::populate(GridData contents, Prompter& prompter)
+{
+    if (contents.outcome() == GridData::Outcome::TooManyRecords) {
+        clearGrid();
+        prompter.inform(GridData::kTooManyRecordsMessage);
+        return false;
+    }
+    setGridData(std::move(contents));
+    return true;
+}
+
+void FlexGrid::setGridData(GridData contents)
+{
+    m_model->setGridData(std::move(contents));
+    sizeColumns();
+    // The totals are what the user looks for first.
+    if (m_model->rowCount() > 0)
+        scrollToBottom();
+}
+
+int FlexGrid::twipsToPixels(int twips) const
+{
+    return std::max(1, (twips * logicalDpiX() + 720) / 1440);
+}
+
+void FlexGrid::sizeColumns()
+{
+    const GridData& contents = m_model->gridData();
+    const QFontMetrics cellMetrics = fontMetrics();
+    const QFontMetrics headerMetrics = horizontalHeader()->fontMetrics();
+    const int sampleRows = std::min(contents.rowCount(), kWidthSampleRows);
+    for (int c = 0; c < contents.columnCount(); ++c) {
+        int width;
+        const GridColumn& column = contents.column(c);
+        if (c == 0) {
+            width = twipsToPixels(kKeyColumnTwips);
+        } else if (column.widthTwips > 0) {
+            width = twipsToPixels(column.widthTwips);
+        } else if (column.kind == GridColumn::Kind::Date) {
+            width = twipsToPixels(kDateColumnTwips);
+        } else {
+            width = headerMetrics.horizontalAdvance(contents.header()[c]);
+            for (int r = 0; r < sampleRows; ++r)
+                width = std::max(width, cellMetrics.horizontalAdvance(contents.text(r, c)));
+            width = std::max(width, cellMetrics.horizontalAdvance(contents.totals()[c]));
+            width = std::clamp(width + kCellPadding, kMinAutoWidth, kMaxAutoWidth);
+        }
+        setColumnWidth(c, width);
+    }
+}
+
+void FlexGrid::mousePressEvent(QMouseEvent* event)
+{
+    QTableView::mousePressEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    const GridData& contents = m_model->gridData();
+    if (!index.isValid() || contents.columnCount() < 3 || contents.rowCount() == 0)
+        return;
+    const int row = index.row();
+    if (row >= contents.rowCount())
+        return; // the totals row
+    m_model->setHighlightedRow(row);
+    if (event->button() == Qt::RightButton)
+        emit rowMenuRequested(contents.key(row), row, event->globalPosition().toPoint());
+    else
+        emit rowClicked(contents.key(row), row, index.column());
+}

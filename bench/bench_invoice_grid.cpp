@@ -1,0 +1,177 @@
+// Filling the invoice list of one identity with tens of thousands of invoices: the list query,
+// the grid data made of it and the grid shown. Run a Release build:
+//   bench_invoice_grid --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
+// 34,999 invoices x 10 columns is the largest list the 350,000-cell limit lets through;
+// 35,000 is refused, so that case times the query and the refusal.
+
+#include "core/DaySerial.h"
+#include "core/GridData.h"
+#include "core/ui/FlexGrid.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QSqlQuery>
+#include <benchmark/benchmark.h>
+#include <map>
+#include <memory>
+
+namespace {
+
+constexpr int kClients = 250;
+
+// "Show All" with "Hide Bad Debts" ticked, as the tab first shows it.
+const QString kShowAll = QStringLiteral(
+    "SELECT TblInvoices.InvoiceID, TblInvoices.Date, TblInvoices.InvoiceNumber, "
+    "TblClients.Company, TblInvoices.Content, TblInvoices.Value, TblInvoices.VAT, "
+    "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid"
+    " FROM TblClients LEFT JOIN TblInvoices ON TblClients.ClientID = TblInvoices.ClientID"
+    " WHERE (((TblInvoices.InvoiceNumber) Is Not Null)) And BadDebt= 0 AND "
+    "TblInvoices.Identity = ? order by Date, InvoiceID;");
+
+const GridShape kInvoiceSpec = {{{GridColumn::Kind::Key},
+                                 {GridColumn::Kind::Date},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Text},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::Money},
+                                 {GridColumn::Kind::YesNo},
+                                 {GridColumn::Kind::Date}},
+                                OverdueRule{}};
+
+// A data folder whose Accounts.mdb holds `invoices` invoices of one identity, spread over the
+// clients and the six years before today; four in five are paid.
+struct Books {
+    TestEnv env;
+    int identity = 0;
+
+    explicit Books(int invoices)
+    {
+        identity = env.addIdentity(QStringLiteral("Bench Trading"));
+        Transaction tx(env.db);
+        QSqlQuery client = env.db.prepare(
+            QStringLiteral("INSERT INTO TblClients(Company, Town, Identity) VALUES (?, ?, ?)"));
+        for (int c = 1; c <= kClients; ++c) {
+            client.addBindValue(QStringLiteral("Client %1 Ltd").arg(c));
+            client.addBindValue(QStringLiteral("Town %1").arg(c % 17));
+            client.addBindValue(identity);
+            env.db.exec(client);
+        }
+        QSqlQuery invoice = env.db.prepare(QStringLiteral(
+            "INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", VAT, Total, "
+            "\"Date\", Paid, DatePaid, BadDebt, Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, 0, "
+            "?)"));
+        const double today = DaySerial::fromDate(TestEnv::kToday);
+        quint32 seed = 12345;
+        auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+        for (int i = 0; i < invoices; ++i) {
+            const double date = today - 6 * 365 + double(i) * (6 * 365) / invoices;
+            const qint64 pence = 2000 + (next() >> 8) % 500000;
+            const qint64 value = pence * 100; // ten-thousandths
+            const qint64 vat = value / 5;
+            const bool paid = next() % 5 != 0;
+            invoice.addBindValue(1 + int(next() % kClients));
+            invoice.addBindValue(QString::number(1001 + i));
+            invoice.addBindValue(QStringLiteral("Consultancy and support, job %1").arg(i));
+            invoice.addBindValue(value);
+            invoice.addBindValue(vat);
+            invoice.addBindValue(value + vat);
+            invoice.addBindValue(date);
+            invoice.addBindValue(paid ? -1 : 0);
+            invoice.addBindValue(paid ? QVariant(date + 30) : QVariant());
+            invoice.addBindValue(identity);
+            env.db.exec(invoice);
+        }
+        if (!tx.commit())
+            qFatal("cannot write the bench database: %s", qPrintable(env.db.errorString()));
+    }
+
+    QSqlQuery runShowAll()
+    {
+        QSqlQuery q = env.db.prepare(kShowAll);
+        q.addBindValue(identity);
+        if (!env.db.exec(q))
+            qFatal("list query failed: %s", qPrintable(env.db.errorString()));
+        return q;
+    }
+};
+
+Books& books(int invoices)
+{
+    static std::map<int, std::unique_ptr<Books>> made;
+    auto& slot = made[invoices];
+    if (!slot)
+        slot = std::make_unique<Books>(invoices);
+    return *slot;
+}
+
+// The query alone, every value read: what the database costs.
+void BM_InvoiceListQuery(benchmark::State& state)
+{
+    Books& b = books(int(state.range(0)));
+    for (auto _ : state) {
+        QSqlQuery q = b.runShowAll();
+        int cells = 0;
+        while (q.next()) {
+            for (int i = 0; i < 10; ++i)
+                benchmark::DoNotOptimize(q.value(i));
+            cells += 10;
+        }
+        benchmark::DoNotOptimize(cells);
+    }
+}
+
+// The query made into grid data: formatting, overdue dates and totals.
+void BM_InvoiceGridData(benchmark::State& state)
+{
+    Books& b = books(int(state.range(0)));
+    for (auto _ : state) {
+        QSqlQuery q = b.runShowAll();
+        GridData data = GridData::fromQuery(q, *b.env.session, kInvoiceSpec);
+        benchmark::DoNotOptimize(data.rowCount());
+    }
+}
+
+// The whole fill as the user sees it: query, grid data, the grid's model set, columns sized,
+// scrolled to the totals and painted.
+void BM_InvoiceGridFill(benchmark::State& state)
+{
+    Books& b = books(int(state.range(0)));
+    FlexGrid grid;
+    grid.resize(1200, 700);
+    grid.show();
+    QCoreApplication::processEvents();
+    int shownRows = 0;
+    for (auto _ : state) {
+        QSqlQuery q = b.runShowAll();
+        GridData data = GridData::fromQuery(q, *b.env.session, kInvoiceSpec);
+        if (data.outcome() == GridData::Outcome::Filled)
+            grid.setGridData(std::move(data));
+        else
+            grid.clearGrid();
+        QCoreApplication::processEvents();
+        shownRows = grid.model()->rowCount();
+    }
+    state.counters["rows_shown"] = shownRows;
+}
+
+BENCHMARK(BM_InvoiceListQuery)->Arg(34999)->Arg(35000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InvoiceGridData)->Arg(34999)->Arg(35000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_InvoiceGridFill)->Arg(34999)->Arg(35000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int qtArgc = 1; // the benchmark's own flags are not Qt's
+    QApplication app(qtArgc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
