@@ -1,0 +1,222 @@
+#include "invoices/ui/MakeInvoiceTab.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestMakeInvoice : public QObject {
+    Q_OBJECT
+
+    TestEnv* m_env = nullptr;
+    MakeInvoiceTab* m_tab = nullptr;
+    int m_acme = 0;
+    int m_zeta = 0;
+
+    template <typename T> T* child(const char* name)
+    {
+        T* w = m_tab->findChild<T*>(QLatin1String(name));
+        return w ? w : (qFatal("no control %s", name), nullptr);
+    }
+    QComboBox* clients() { return child<QComboBox>("cmbSelectClient2"); }
+    QPlainTextEdit* content() { return child<QPlainTextEdit>("txtInvoiceContent"); }
+    QLineEdit* value() { return child<QLineEdit>("txtInvoiceValue"); }
+    QLineEdit* vat() { return child<QLineEdit>("txtVAT"); }
+    QLineEdit* total() { return child<QLineEdit>("txtInvoiceTotal"); }
+    QCheckBox* addVat() { return child<QCheckBox>("ChkVAT"); }
+    QPushButton* make() { return child<QPushButton>("CmdMakeInvoice"); }
+    QPushButton* save() { return child<QPushButton>("CmdSaveInvoice"); }
+    QString amounts() { return value()->text() + u'|' + vat()->text() + u'|' + total()->text(); }
+
+    int addClient(const QString& company)
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
+                    {company});
+        return m_env->db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+    }
+    // As a user does: from the keyboard, down the list.
+    void chooseClient(const QString& company)
+    {
+        QTest::keyClick(clients(), Qt::Key_Home);
+        while (clients()->currentText() != company &&
+               clients()->currentIndex() < clients()->count() - 1)
+            QTest::keyClick(clients(), Qt::Key_Down);
+    }
+    // Types into an amount field and leaves it with Tab.
+    void typeAmount(QLineEdit* field, const QString& text)
+    {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, text);
+        QTest::keyClick(field, Qt::Key_Tab);
+    }
+    void enter(const QString& company, const QString& text, const QString& amount)
+    {
+        chooseClient(company);
+        content()->setPlainText(text);
+        typeAmount(value(), amount);
+    }
+    QString storedRows()
+    {
+        return m_env->db
+            .scalar(QStringLiteral(
+                "SELECT group_concat(ClientID||'|'||InvoiceNumber||'|'||Content||'|'||\"Value\""
+                "||'|'||VAT||'|'||Total||'|'||\"Date\"||'|'||Identity||'|'||Paid, ';') "
+                "FROM TblInvoices"))
+            .toString();
+    }
+
+private slots:
+    void init()
+    {
+        m_env = new TestEnv;
+        m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
+        m_env->session->setPageSettings({true, 17.5, QStringLiteral("VAT"), {}});
+        m_acme = addClient(QStringLiteral("Acme"));
+        m_zeta = addClient(QStringLiteral("Zeta Ltd"));
+        m_tab = new MakeInvoiceTab(*m_env->session);
+        m_tab->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_tab));
+        m_env->session->setAlertsChecked(true);
+    }
+    void cleanup()
+    {
+        delete m_tab;
+        delete m_env;
+    }
+
+    void firstInvoiceAsksForAStartThenNumbersFollow()
+    {
+        QSignalSpy saved(m_tab, &MakeInvoiceTab::invoiceSaved);
+        QSignalSpy changed(m_env->session.get(), &Session::invoicesChanged);
+        enter(QStringLiteral("Acme"), QStringLiteral("Bob's work"), QStringLiteral("100"));
+        QCOMPARE(child<QLabel>("lblClientID2")->text(), QString::number(m_acme));
+        QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
+
+        const QString prompt =
+            QStringLiteral("What Starting Invoice Number would You like to use?\n"
+                           "Billcraft adds a leading zero to all invoice numbers");
+        const QString refused = QStringLiteral("Invoice Numbers must be Numbers only");
+        m_env->prompter.expectInput(prompt, QStringLiteral("1OO"), QString())
+            .expectMessage(refused, QString())
+            .expectInput(prompt, std::nullopt)
+            .expectMessage(refused)
+            .expectInput(prompt, QStringLiteral("100"));
+        for (int click = 0; click < 3; ++click)
+            QTest::mouseClick(make(), Qt::LeftButton);
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(amounts() + content()->toPlainText(), QStringLiteral("||"));
+
+        enter(QStringLiteral("Zeta Ltd"), QStringLiteral("More"), QStringLiteral("100"));
+        m_tab->setVatTicked(false);
+        QCOMPARE(amounts(), QStringLiteral("100|0|100"));
+        QTest::mouseClick(make(), Qt::LeftButton); // no question this time
+        QCOMPARE(storedRows(),
+                 QStringLiteral("%1|0100|Bobs work|1000000|175000|1175000|46359.0|1|0;"
+                                "%2|0101|More|1000000|0|1000000|46359.0|1|0")
+                     .arg(m_acme)
+                     .arg(m_zeta));
+        VERIFY_PROMPTS(m_env->prompter);
+    }
+
+    void refusalsKeepTheEntry()
+    {
+        content()->setPlainText(QStringLiteral("Work"));
+        m_env->prompter.expectExactly({QStringLiteral("Please Select a Client"), QString(),
+                                       Prompter::Buttons::Ok, Prompter::Icon::None,
+                                       Prompter::Answer::Ok},
+                                      Prompter::Answer::Ok);
+        QTest::mouseClick(make(), Qt::LeftButton);
+        chooseClient(QStringLiteral("Acme"));
+        content()->clear();
+        m_env->prompter.expectMessage(
+            QStringLiteral("\n You must add Some content\n You must add a value"), QString());
+        QTest::mouseClick(make(), Qt::LeftButton);
+        QCOMPARE(clients()->currentText(), QStringLiteral("Acme"));
+        QVERIFY(storedRows().isEmpty());
+
+        // Digits and one point only; leaving any amount field works the VAT out again.
+        value()->setFocus();
+        QTest::keyClicks(value(), QStringLiteral("-1,2.5.0x"));
+        typeAmount(vat(), QStringLiteral("99"));
+        QCOMPARE(amounts(), QStringLiteral("12.50|2.19|14.69"));
+        VERIFY_PROMPTS(m_env->prompter);
+    }
+
+    void editSaveAndCancel()
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                                   "\"Value\", VAT, Total, \"Date\", Identity) "
+                                   "VALUES (?, '0042', 'Old', 2000000, 1, 2, 46000, 1)"),
+                    {m_acme});
+        m_tab->editInvoice(1);
+        QVERIFY(save()->isVisible() && !make()->isVisible());
+        QCOMPARE(clients()->currentText(), QStringLiteral("Acme"));
+        QCOMPARE(child<QLabel>("lblClientID2")->text(), QString::number(m_acme));
+        QCOMPARE(content()->toPlainText(), QStringLiteral("Old"));
+        QCOMPARE(amounts(), QStringLiteral("200|35|235")); // worked out again, not read
+
+        value()->clear();
+        m_env->prompter.expectMessage(QStringLiteral("\n You must add a value"), QString());
+        QTest::mouseClick(save(), Qt::LeftButton);
+
+        QSignalSpy saved(m_tab, &MakeInvoiceTab::invoiceSaved);
+        chooseClient(QStringLiteral("Zeta Ltd"));
+        content()->setPlainText(QStringLiteral("New 'quoted' text"));
+        typeAmount(value(), QStringLiteral("50"));
+        QTest::mouseClick(save(), Qt::LeftButton);
+        QCOMPARE(saved.count(), 1);
+        QCOMPARE(
+            storedRows(),
+            QStringLiteral("%1|0042|New quoted text|500000|87500|587500|46000.0|1|0").arg(m_zeta));
+
+        m_tab->editInvoice(1);
+        addClient(QStringLiteral("Added Since"));
+        QTest::mouseClick(child<QPushButton>("CmdCancel"), Qt::LeftButton);
+        QVERIFY(make()->isVisible() && !save()->isVisible() && !m_tab->invoiceUnderEdit());
+        QCOMPARE(clients()->count(), 3); // filled afresh, nothing chosen
+        QCOMPARE(clients()->currentIndex(), -1);
+        QCOMPARE(amounts() + content()->toPlainText() + child<QLabel>("lblClientID2")->text(),
+                 QStringLiteral("||"));
+        VERIFY_PROMPTS(m_env->prompter);
+    }
+
+    void addVatQuestion()
+    {
+        enter(QStringLiteral("Acme"), QStringLiteral("Work"), QStringLiteral("100"));
+        const Prompter::Message question{
+            QStringLiteral("You have chosen to change the setting for VAT\n"
+                           "Do you want this to be the default state for this identity?"),
+            QStringLiteral("Billcraft"), Prompter::Buttons::YesNo, Prompter::Icon::Question,
+            Prompter::Answer::No};
+
+        m_env->prompter.expectExactly(question, Prompter::Answer::Yes);
+        addVat()->click(); // unticks
+        QVERIFY(!m_env->session->pageSettings().vatRegistered);
+        QCOMPARE(amounts(), QStringLiteral("100|0|100"));
+
+        m_env->prompter.expectExactly(question, Prompter::Answer::No);
+        addVat()->click(); // ticks
+        QVERIFY(!m_env->session->pageSettings().vatRegistered);
+        QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
+
+        m_env->session->setAlertsChecked(false); // the window is being set up: silent
+        addVat()->click();
+        QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
+
+        m_env->session->setPageSettings({true, 20, QStringLiteral("GST"), {}});
+        QVERIFY(addVat()->isChecked());
+        QCOMPARE(addVat()->text(), QStringLiteral("Add GST"));
+        QCOMPARE(amounts(), QStringLiteral("100|20|120"));
+        VERIFY_PROMPTS(m_env->prompter);
+    }
+};
+
+QTEST_MAIN(TestMakeInvoice)
+#include "tst_makeinvoice.moc"
