@@ -1,1 +1,152 @@
+#include "clients/ClientStore.h"
 
+#include "core/Database.h"
+
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace {
+
+// The text columns in the order of the statements below and of texts().
+const QString kTextColumns =
+    QStringLiteral("Salutation, FirstName, LastName, Company, Address1, Address2, Address3, "
+                   "Town, County, PostCode, Country, Telephone, Fax, Email, Mobile, Notes");
+
+QVariantList texts(const Client& c)
+{
+    QVariantList values;
+    for (const QString* t : {&c.salutation, &c.firstName, &c.lastName, &c.company, &c.address1,
+                             &c.address2, &c.address3, &c.town, &c.county, &c.postCode, &c.country,
+                             &c.telephone, &c.fax, &c.email, &c.mobile, &c.notes})
+        values << ClientStore::withoutSingleQuotes(*t);
+    return values;
+}
+
+Client clientFrom(const QSqlQuery& q)
+{
+    const QSqlRecord r = q.record();
+    auto text = [&](const char* column) { return r.value(QLatin1String(column)).toString(); };
+    Client c;
+    c.clientId = r.value(QStringLiteral("ClientID")).toInt();
+    c.identity = r.value(QStringLiteral("Identity")).toInt();
+    c.salutation = text("Salutation");
+    c.firstName = text("FirstName");
+    c.lastName = text("LastName");
+    c.company = text("Company");
+    c.address1 = text("Address1");
+    c.address2 = text("Address2");
+    c.address3 = text("Address3");
+    c.town = text("Town");
+    c.county = text("County");
+    c.postCode = text("PostCode");
+    c.country = text("Country");
+    c.telephone = text("Telephone");
+    c.fax = text("Fax");
+    c.email = text("Email");
+    c.mobile = text("Mobile");
+    c.notes = text("Notes");
+    return c;
+}
+
+} // namespace
+
+QString ClientStore::withoutSingleQuotes(const QString& text)
+{
+    return QString(text).remove(u'\'');
+}
+
+QString ClientStore::errorString() const
+{
+    return m_db.errorString();
+}
+
+std::optional<Client> ClientStore::load(int clientId) const
+{
+    QSqlQuery q = m_db.prepare(QStringLiteral("SELECT * FROM TblClients WHERE ClientID = ?"));
+    q.addBindValue(clientId);
+    if (!m_db.exec(q) || !q.next())
+        return std::nullopt;
+    return clientFrom(q);
+}
+
+std::optional<int> ClientStore::insert(const Client& client, int identity)
+{
+    QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO TblClients (") + kTextColumns +
+                               QStringLiteral(", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
+                                              "?, ?, ?, ?, ?, ?, ?, ?)"));
+    for (const QVariant& v : texts(client))
+        q.addBindValue(v);
+    q.addBindValue(identity);
+    if (!m_db.exec(q))
+        return std::nullopt;
+    return q.lastInsertId().toInt();
+}
+
+bool ClientStore::update(const Client& client)
+{
+    QSqlQuery q = m_db.prepare(QStringLiteral(
+        "UPDATE TblClients SET Salutation = ?, FirstName = ?, LastName = ?, Company = ?, "
+        "Address1 = ?, Address2 = ?, Address3 = ?, Town = ?, County = ?, PostCode = ?, "
+        "Country = ?, Telephone = ?, Fax = ?, Email = ?, Mobile = ?, Notes = ? "
+        "WHERE ClientID = ?"));
+    for (const QVariant& v : texts(client))
+        q.addBindValue(v);
+    q.addBindValue(client.clientId);
+    return m_db.exec(q);
+}
+
+std::optional<Client> ClientStore::findByCompanyStart(const QString& start) const
+{
+    if (start.isEmpty())
+        return std::nullopt;
+    // Compared here rather than with LIKE: SQLite folds the case of ASCII letters only, and the
+    // user's text is taken literally, wildcards and all. The address book is small.
+    QSqlQuery q = m_db.prepare(QStringLiteral(
+        "SELECT ClientID, Company FROM TblClients ORDER BY Company COLLATE NOCASE, ClientID"));
+    if (!m_db.exec(q))
+        return std::nullopt;
+    while (q.next()) {
+        if (q.value(1).toString().startsWith(start, Qt::CaseInsensitive))
+            return load(q.value(0).toInt());
+    }
+    return std::nullopt;
+}
+
+bool ClientStore::hasInvoices(int clientId) const
+{
+    return m_db
+        .scalar(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"), {clientId})
+        .isValid();
+}
+
+bool ClientStore::removeWithInvoices(int clientId)
+{
+    Transaction tx(m_db);
+    return tx.isActive() &&
+           m_db.exec(QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"), {clientId}) &&
+           m_db.exec(QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?"), {clientId}) &&
+           tx.commit();
+}
+
+QList<ClientItem> ClientStore::dropDownItems(int identity, Items which) const
+{
+    // Company order ignores letter case, as people read a list of names; ClientID keeps
+    // clients of the same name in a fixed order.
+    const QString sql =
+        which == Items::All
+            ? QStringLiteral("SELECT ClientID, Company FROM TblClients WHERE Identity = ? "
+                             "ORDER BY Company COLLATE NOCASE, ClientID")
+            : QStringLiteral("SELECT DISTINCT TblClients.ClientID, TblClients.Company "
+                             "FROM TblClients INNER JOIN TblInvoices "
+                             "ON TblClients.ClientID = TblInvoices.ClientID "
+                             "WHERE TblClients.Identity = ? "
+                             "ORDER BY TblClients.Company COLLATE NOCASE, TblClients.ClientID");
+    QSqlQuery q = m_db.prepare(sql);
+    q.addBindValue(identity);
+    QList<ClientItem> items;
+    if (!m_db.exec(q))
+        return items;
+    while (q.next())
+        items.append({q.value(0).toInt(), q.value(1).toString()});
+    return items;
+}

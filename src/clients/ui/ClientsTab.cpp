@@ -1,1 +1,403 @@
+#include "clients/ui/ClientsTab.h"
 
+#include "clients/ui/ClientDropDown.h"
+#include "core/Database.h"
+#include "core/Prompter.h"
+#include "core/Session.h"
+#include "core/ui/KeyRuleGlue.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace {
+
+struct FieldDef {
+    const char* name;
+    const char* caption;
+    QString Client::*column;
+};
+
+// The text boxes in form order: the first kLeftColumn fill the left column, the rest the right.
+constexpr FieldDef kFields[] = {
+    {"txtSalutation", "Salutation", &Client::salutation},
+    {"txtFirstName", "First Name", &Client::firstName},
+    {"txtLastName", "Last Name", &Client::lastName},
+    {"txtCompany", "Company*", &Client::company},
+    {"txtAddress1", "Address1", &Client::address1},
+    {"txtAddress2", "Address2", &Client::address2},
+    {"txtAddress3", "Address3", &Client::address3},
+    {"txtTown", "Town", &Client::town},
+    {"txtCounty", "County / State", &Client::county},
+    {"txtPostCode", "Postcode/Zip", &Client::postCode},
+    {"txtCountry", "Country", &Client::country},
+    {"txtTelephone", "Telephone", &Client::telephone},
+    {"txtFax", "Fax", &Client::fax},
+    {"txtEmail", "email", &Client::email},
+    {"TxtMobile", "Mobile", &Client::mobile},
+};
+constexpr int kCompanyField = 3;
+constexpr int kLeftColumn = 8;
+
+const QString kAddNewQuestion = QStringLiteral("Do you want to add a new company ?");
+const QString kFindPrompt =
+    QStringLiteral("Type the first characters of the client you are looking for");
+const QString kInvoicesWarning =
+    QStringLiteral("\nThere are Invoices For this client\nThese will also be Deleted !\n");
+const QString kSecondDeleteQuestion =
+    QStringLiteral("Confirm Deletion of Client and Associated Invoices\nNot recomended");
+
+QPushButton* addButton(const char* name, const QString& caption, QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(caption);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A deletion question: Yes/No, critical icon, No as the default button.
+bool confirmDeletion(Prompter& prompter, const QString& text)
+{
+    return prompter.ask({text, kApplicationTitle, Prompter::Buttons::YesNo,
+                         Prompter::Icon::Critical, Prompter::Answer::No}) == Prompter::Answer::Yes;
+}
+
+} // namespace
+
+static_assert(std::size(kFields) == 15);
+
+ClientsTab::ClientsTab(Session& session, QWidget* parent)
+    : QFrame(parent)
+    , m_session(session)
+    , m_store(session.db())
+{
+    setObjectName(QStringLiteral("FrameClients"));
+    setAccessibleName(QStringLiteral("Clients"));
+    buildControls();
+
+    connect(m_clients, &QComboBox::activated, this, &ClientsTab::onClientChosen);
+    connect(m_addNew, &QPushButton::clicked, this, &ClientsTab::onAddNew);
+    connect(m_saveNew, &QPushButton::clicked, this, &ClientsTab::onSaveNew);
+    connect(m_cancelAdd, &QPushButton::clicked, this, &ClientsTab::onCancelAdd);
+    connect(m_save, &QPushButton::clicked, this, &ClientsTab::onSave);
+    connect(m_find, &QPushButton::clicked, this, &ClientsTab::onFind);
+    connect(m_next, &QPushButton::clicked, this, [this] { onMove(+1); });
+    connect(m_previous, &QPushButton::clicked, this, [this] { onMove(-1); });
+    connect(m_delete, &QPushButton::clicked, this, &ClientsTab::onDelete);
+
+    connect(&m_session, &Session::identityChanged, this, &ClientsTab::refillDropDown);
+    connect(&m_session, &Session::clientsChanged, this, &ClientsTab::refillDropDown);
+
+    setAddingMode(false);
+    refillDropDown();
+}
+
+void ClientsTab::buildControls()
+{
+    m_clients = new QComboBox(this);
+    m_clients->setObjectName(QStringLiteral("cmbSelectClient"));
+    m_clients->setAccessibleName(ClientDropDown::kSelectCompany);
+    m_clients->setEditable(true);
+    // The type-ahead (onKeyReleased) completes names; Qt's own completer would complete on the
+    // key press, before the rule sees the typing. Enter must not add the typed text as an item.
+    m_clients->setCompleter(nullptr);
+    m_clients->setInsertPolicy(QComboBox::NoInsert);
+    m_clients->setMinimumContentsLength(30);
+    m_clients->installEventFilter(this);
+
+    m_clientId = new QLabel(this);
+    m_clientId->setObjectName(QStringLiteral("lblClientID"));
+    m_clientId->setAccessibleName(QStringLiteral("ClientID"));
+    m_clientId->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(m_clients, 0, 0, 1, 3);
+    grid->addWidget(m_clientId, 0, 3);
+
+    for (int i = 0; i < kFieldCount; ++i) {
+        const QString caption = QLatin1String(kFields[i].caption);
+        auto* label = new QLabel(caption, this);
+        auto* field = new QLineEdit(this);
+        field->setObjectName(QLatin1String(kFields[i].name));
+        field->setAccessibleName(caption);
+        label->setBuddy(field);
+        m_fields[size_t(i)] = field;
+        const int row = 1 + (i < kLeftColumn ? i : i - kLeftColumn);
+        const int column = i < kLeftColumn ? 0 : 2;
+        grid->addWidget(label, row, column);
+        grid->addWidget(field, row, column + 1);
+    }
+    m_company = m_fields[kCompanyField];
+    m_company->installEventFilter(this);
+
+    auto* notesLabel = new QLabel(QStringLiteral("Notes"), this);
+    m_notes = new QPlainTextEdit(this);
+    m_notes->setObjectName(QStringLiteral("txtClientNotes"));
+    m_notes->setAccessibleName(notesLabel->text());
+    m_notes->setTabChangesFocus(true);
+    notesLabel->setBuddy(m_notes);
+    const int notesRow = 1 + kLeftColumn;
+    grid->addWidget(notesLabel, notesRow, 0, Qt::AlignTop);
+    grid->addWidget(m_notes, notesRow, 1, 1, 3);
+
+    m_delete = addButton("CmdDelete", QStringLiteral("Delete"), this);
+    m_previous = addButton("CmdMovePrevious", QStringLiteral("<<"), this);
+    m_find = addButton("CmdFind", QStringLiteral("Find"), this);
+    m_save = addButton("CmdSave", QStringLiteral("Save"), this);
+    m_addNew = addButton("CmdAddNew", QStringLiteral("AddNew"), this);
+    m_next = addButton("CmdMoveNext", QStringLiteral(">>"), this);
+    m_saveNew = addButton("cmdSaveNew", QStringLiteral("Save"), this);
+    m_cancelAdd = addButton("cmdCancelAdd", QStringLiteral("Cancel"), this);
+
+    // One row, left to right. The adding mode's buttons share the cells of CmdSave and
+    // CmdAddNew: only one of each pair is ever shown.
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_delete, 0, 0);
+    buttons->addWidget(m_previous, 0, 1);
+    buttons->addWidget(m_find, 0, 2);
+    buttons->addWidget(m_save, 0, 3);
+    buttons->addWidget(m_saveNew, 0, 3);
+    buttons->addWidget(m_addNew, 0, 4);
+    buttons->addWidget(m_cancelAdd, 0, 4);
+    buttons->addWidget(m_next, 0, 5);
+    buttons->setColumnStretch(6, 1);
+    // Hidden in adding mode, they keep their room, so that nothing on the form moves.
+    for (QWidget* w : {static_cast<QWidget*>(m_clients), static_cast<QWidget*>(m_delete),
+                       static_cast<QWidget*>(m_previous), static_cast<QWidget*>(m_find),
+                       static_cast<QWidget*>(m_next)}) {
+        QSizePolicy policy = w->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        w->setSizePolicy(policy);
+    }
+    grid->addLayout(buttons, notesRow + 1, 0, 1, 4);
+
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(notesRow, 1);
+}
+
+void ClientsTab::clearForm()
+{
+    for (QLineEdit* field : m_fields)
+        field->clear();
+    m_clientId->clear();
+    m_notes->clear();
+}
+
+void ClientsTab::refillDropDown()
+{
+    ClientDropDown::populate(m_clients, m_session);
+}
+
+void ClientsTab::setAddingMode(bool adding)
+{
+    m_save->setVisible(!adding);
+    m_saveNew->setVisible(adding);
+    m_addNew->setVisible(!adding);
+    m_cancelAdd->setVisible(adding);
+    for (QWidget* w : {static_cast<QWidget*>(m_clients), static_cast<QWidget*>(m_previous),
+                       static_cast<QWidget*>(m_next), static_cast<QWidget*>(m_delete),
+                       static_cast<QWidget*>(m_find)})
+        w->setVisible(!adding);
+}
+
+void ClientsTab::showSaveButton()
+{
+    m_saveNew->hide();
+    m_save->show();
+}
+
+int ClientsTab::loadedClientId() const
+{
+    bool ok = false;
+    const int id = m_clientId->text().toInt(&ok);
+    return ok ? id : 0;
+}
+
+bool ClientsTab::loadClient(int clientId)
+{
+    const std::optional<Client> client = m_store.load(clientId);
+    if (!client)
+        return false;
+    for (int i = 0; i < kFieldCount; ++i)
+        m_fields[size_t(i)]->setText((*client).*kFields[i].column);
+    m_clientId->setText(QString::number(client->clientId));
+    m_notes->setPlainText(client->notes);
+    return true;
+}
+
+Client ClientsTab::formClient() const
+{
+    Client client;
+    client.clientId = loadedClientId();
+    for (int i = 0; i < kFieldCount; ++i)
+        client.*kFields[i].column = m_fields[size_t(i)]->text();
+    client.notes = m_notes->toPlainText();
+    return client;
+}
+
+void ClientsTab::showDatabaseError()
+{
+    m_session.prompter().inform(m_store.errorString());
+}
+
+bool ClientsTab::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_clients && event->type() == QEvent::KeyRelease) {
+        const auto* key = static_cast<const QKeyEvent*>(event);
+        if (!key->isAutoRepeat())
+            onKeyReleased(key);
+    } else if (watched == m_company && event->type() == QEvent::MouseButtonPress) {
+        onCompanyPressed();
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+void ClientsTab::onClientChosen()
+{
+    showSaveButton();
+    const int index = ClientDropDown::chosenIndex(m_clients);
+    if (m_clients->currentText() != ClientDropDown::kSelectCompany && index >= 0)
+        loadClient(m_clients->itemData(index).toInt());
+}
+
+void ClientsTab::onKeyReleased(const QKeyEvent* key)
+{
+    if (m_clients->currentText() == ClientDropDown::kSelectCompany)
+        return;
+    // Completes the typed start to the first matching company; 0 for keys that do not type a
+    // letter, digit or blank (Backspace, arrows, Shift), which therefore clear the form while
+    // the typed text stays.
+    const int clientId = ClientTypeAhead::complete(m_clients, key->key());
+    if (clientId == 0 || !loadClient(clientId))
+        clearForm();
+}
+
+void ClientsTab::onCompanyPressed()
+{
+    if (m_save->isHidden() || loadedClientId() != 0 || !m_company->text().isEmpty())
+        return;
+    const Prompter::Answer answer = m_session.prompter().ask(
+        {kAddNewQuestion, QStringLiteral("Add New Client?"), Prompter::Buttons::YesNo,
+         Prompter::Icon::Question, Prompter::Answer::No});
+    if (answer == Prompter::Answer::No)
+        return;
+    onAddNew();
+    m_company->setFocus();
+}
+
+void ClientsTab::onAddNew()
+{
+    clearForm();
+    ClientDropDown::showNoChoice(m_clients);
+    setAddingMode(true);
+}
+
+void ClientsTab::onSaveNew()
+{
+    if (m_company->text().isEmpty()) {
+        m_session.prompter().inform(QStringLiteral("You must enter a Company"));
+        return;
+    }
+    if (!m_store.insert(formClient(), m_session.currentIdentity())) {
+        showDatabaseError();
+        return;
+    }
+    // Every client list refills, this tab's drop-down among them.
+    m_session.notifyClientsChanged();
+    m_clientId->clear();
+    setAddingMode(false);
+    m_session.prompter().inform(QStringLiteral("New Client Saved"));
+    // The new client is not loaded: the user picks it from the list.
+    clearForm();
+}
+
+void ClientsTab::onCancelAdd()
+{
+    clearForm();
+    ClientDropDown::showNoChoice(m_clients);
+    setAddingMode(false);
+}
+
+void ClientsTab::onSave()
+{
+    if (loadedClientId() == 0)
+        return;
+    if (!m_store.update(formClient())) {
+        showDatabaseError();
+        return;
+    }
+    // The drop-downs keep the old company name until their next refill.
+    onClientChosen();
+}
+
+void ClientsTab::onFind()
+{
+    if (loadedClientId() != 0)
+        onSave();
+    const std::optional<QString> answer =
+        m_session.prompter().input(kFindPrompt, QStringLiteral("Find"), QString());
+    const QString start = ClientStore::withoutSingleQuotes(answer.value_or(QString()));
+    if (start.isEmpty())
+        return;
+    clearForm();
+    ClientDropDown::showNoChoice(m_clients);
+
+    // Any identity's client may be found; then no item of this identity's list matches it.
+    const std::optional<Client> found = m_store.findByCompanyStart(start);
+    if (!found || !loadClient(found->clientId)) {
+        m_session.prompter().inform(QStringLiteral("Not Found"), QStringLiteral("Not Found"),
+                                    Prompter::Icon::Information);
+        return;
+    }
+    const int index = m_clients->findData(found->clientId);
+    if (index >= 0)
+        m_clients->setCurrentIndex(index);
+}
+
+void ClientsTab::onMove(int step)
+{
+    const int current = loadedClientId();
+    if (current == 0)
+        return;
+    showSaveButton();
+    ClientDropDown::showNoChoice(m_clients);
+
+    // Past either end of the list the current client simply stays in the form.
+    const int index = m_clients->findData(current);
+    const int targetIndex = index + step;
+    if (index < 0 || targetIndex < 0 || targetIndex >= m_clients->count() ||
+        m_clients->itemText(targetIndex).isEmpty())
+        return;
+    const int target = m_clients->itemData(targetIndex).toInt();
+    if (target > 0)
+        loadClient(target);
+}
+
+void ClientsTab::onDelete()
+{
+    const int clientId = loadedClientId();
+    if (clientId == 0)
+        return;
+    const bool withInvoices = m_store.hasInvoices(clientId);
+    const QString warning = withInvoices ? kInvoicesWarning : QString();
+    Prompter& prompter = m_session.prompter();
+    if (!confirmDeletion(prompter, warning + QStringLiteral("This Will Delete ") +
+                                       m_clients->currentText() + QStringLiteral(" proceed ?")))
+        return;
+    if (withInvoices && !confirmDeletion(prompter, kSecondDeleteQuestion))
+        return;
+    if (!m_store.removeWithInvoices(clientId)) {
+        showDatabaseError();
+        return;
+    }
+    clearForm();
+    // The other client lists and the invoice lists must not offer the deleted client.
+    m_session.notifyClientsChanged();
+    m_session.notifyInvoicesChanged();
+}

@@ -1,1 +1,76 @@
 #pragma once
+
+#include "clients/ClientStore.h"
+
+#include <QFrame>
+#include <array>
+
+class QComboBox;
+class QKeyEvent;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class Session;
+
+// FrameClients, the page of the "Clients" tab: the address book of the current identity.
+// The user picks a client from cmbSelectClient or by typing its first letters, browses with
+// "<<" and ">>", finds one by the start of its company name (in any identity), edits and
+// saves it, adds clients and deletes a client together with its invoices.
+//
+// Two modes, switched by showing and hiding buttons: browsing (at start) and adding, where
+// only the fields, cmdSaveNew and cmdCancelAdd are offered. A client is loaded while
+// lblClientID shows its ClientID.
+class ClientsTab : public QFrame {
+    Q_OBJECT
+public:
+    explicit ClientsTab(Session& session, QWidget* parent = nullptr);
+
+    // Empties every field, the notes and lblClientID; the drop-down is left as it is.
+    void clearForm();
+    // Fills cmbSelectClient afresh with the current identity's clients, none chosen.
+    void refillDropDown();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    static constexpr int kFieldCount = 15;
+
+    void buildControls();
+    void setAddingMode(bool adding);
+    void showSaveButton();
+    // 0 when no client is loaded.
+    int loadedClientId() const;
+    bool loadClient(int clientId);
+    Client formClient() const;
+    void showDatabaseError();
+
+    void onClientChosen();
+    void onKeyReleased(const QKeyEvent* key);
+    void onCompanyPressed();
+    void onAddNew();
+    void onSaveNew();
+    void onCancelAdd();
+    void onSave();
+    void onFind();
+    void onMove(int step);
+    void onDelete();
+
+    Session& m_session;
+    ClientStore m_store;
+
+    QComboBox* m_clients = nullptr;
+    QLabel* m_clientId = nullptr;
+    std::array<QLineEdit*, kFieldCount> m_fields{};
+    QLineEdit* m_company = nullptr;
+    QPlainTextEdit* m_notes = nullptr;
+    QPushButton* m_delete = nullptr;
+    QPushButton* m_previous = nullptr;
+    QPushButton* m_find = nullptr;
+    QPushButton* m_save = nullptr;
+    QPushButton* m_addNew = nullptr;
+    QPushButton* m_next = nullptr;
+    QPushButton* m_saveNew = nullptr;
+    QPushButton* m_cancelAdd = nullptr;
+};

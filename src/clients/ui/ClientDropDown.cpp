@@ -1,0 +1,47 @@
+#include "clients/ui/ClientDropDown.h"
+
+#include "clients/ClientStore.h"
+#include "core/Session.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace ClientDropDown {
+
+void populate(QComboBox* list, const Session& session, Clients which)
+{
+    if (!list)
+        return;
+    const ClientStore store(session.db());
+    const QList<ClientItem> items = store.dropDownItems(
+        session.currentIdentity(),
+        which == Clients::All ? ClientStore::Items::All : ClientStore::Items::WithInvoices);
+    {
+        const QSignalBlocker quiet(list);
+        list->clear();
+        for (const ClientItem& item : items)
+            list->addItem(item.company, item.clientId);
+    }
+    showNoChoice(list);
+}
+
+void showNoChoice(QComboBox* list)
+{
+    if (!list)
+        return;
+    list->setCurrentIndex(-1);
+    if (list->isEditable())
+        list->setEditText(kSelectCompany);
+    else
+        list->setPlaceholderText(kSelectCompany);
+}
+
+int chosenIndex(const QComboBox* list)
+{
+    const int index = list->currentIndex();
+    if (index < 0 || (list->isEditable() && list->itemText(index) != list->currentText()))
+        return -1;
+    return index;
+}
+
+} // namespace ClientDropDown

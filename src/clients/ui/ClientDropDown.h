@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QString>
+
+class QComboBox;
+class Session;
+
+// PopulateDropDown: the client drop-downs of the main window. Each item is a company name with
+// its ClientID as item data (Qt::UserRole). A list with no client chosen has no current item
+// and reads "Select Company": as its edit text when it is editable, as its placeholder
+// otherwise.
+namespace ClientDropDown {
+
+inline const QString kSelectCompany = QStringLiteral("Select Company");
+
+enum class Clients {
+    All,          // every client of the current identity
+    WithInvoices, // only those with at least one invoice (the invoice list's choice)
+};
+
+// Refills `list` with the current identity's clients in company order and leaves no client
+// chosen. Does nothing for a null list. The list's signals are held back while it fills.
+void populate(QComboBox* list, const Session& session, Clients which = Clients::All);
+
+// No client chosen: no current item and the text "Select Company".
+void showNoChoice(QComboBox* list);
+
+// The item the list shows, or -1: the current item, as long as the text has not been typed
+// over with something else.
+int chosenIndex(const QComboBox* list);
+
+} // namespace ClientDropDown
