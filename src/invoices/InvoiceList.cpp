@@ -15,7 +15,8 @@ const QString kSelect = QStringLiteral(
     "FROM TblClients LEFT JOIN TblInvoices ON TblClients.ClientID = TblInvoices.ClientID "
     "WHERE TblInvoices.InvoiceNumber IS NOT NULL");
 
-const QString kByDateThenId = QStringLiteral(" ORDER BY TblInvoices.\"Date\", TblInvoices.InvoiceID");
+const QString kByDateThenId =
+    QStringLiteral(" ORDER BY TblInvoices.\"Date\", TblInvoices.InvoiceID");
 const QString kById = QStringLiteral(" ORDER BY TblInvoices.InvoiceID");
 const QString kByDateThenNumber =
     QStringLiteral(" ORDER BY TblInvoices.\"Date\", TblInvoices.InvoiceNumber");
@@ -28,9 +29,12 @@ const QString kNoBadDebt = QStringLiteral(" AND TblInvoices.BadDebt = 0");
 QString paymentCondition(Filter filter)
 {
     switch (filter) {
-    case Filter::All: return {};
-    case Filter::Paid: return kPaid;
-    case Filter::Unpaid: return kUnpaid;
+    case Filter::All:
+        return {};
+    case Filter::Paid:
+        return kPaid;
+    case Filter::Unpaid:
+        return kUnpaid;
     }
     return {};
 }

@@ -107,26 +107,35 @@ private slots:
     void statusChanges()
     {
         TestEnv& env = *m_env;
-        const int badDebt = env.db.scalar(QStringLiteral(
-            "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0101'")).toInt();
-        const int paid = env.db.scalar(QStringLiteral(
-            "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0100'")).toInt();
+        const int badDebt = env.db
+                                .scalar(QStringLiteral(
+                                    "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0101'"))
+                                .toInt();
+        const int paid = env.db
+                             .scalar(QStringLiteral(
+                                 "SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber='0100'"))
+                             .toInt();
         QCOMPARE(markBadDebt(env.db, paid), BadDebtOutcome::AlreadyPaid);
         QCOMPARE(markBadDebt(env.db, 12345), BadDebtOutcome::NoSuchInvoice);
 
         // A bad debt that is paid after all loses its bad-debt mark.
         QVERIFY(markPaid(env.db, badDebt, TestEnv::kToday));
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT BadDebt || '/' || Paid || '/' || DatePaid "
-                                              "FROM TblInvoices WHERE InvoiceID = ?"),
-                               {badDebt}).toString(),
+        QCOMPARE(env.db
+                     .scalar(QStringLiteral("SELECT BadDebt || '/' || Paid || '/' || DatePaid "
+                                            "FROM TblInvoices WHERE InvoiceID = ?"),
+                             {badDebt})
+                     .toString(),
                  QStringLiteral("0/-1/46359.0"));
         QVERIFY(markUnpaid(env.db, badDebt));
-        QVERIFY(env.db.scalar(QStringLiteral("SELECT DatePaid FROM TblInvoices WHERE InvoiceID=?"),
-                              {badDebt}).isNull());
+        QVERIFY(env.db
+                    .scalar(QStringLiteral("SELECT DatePaid FROM TblInvoices WHERE InvoiceID=?"),
+                            {badDebt})
+                    .isNull());
         QCOMPARE(markBadDebt(env.db, badDebt), BadDebtOutcome::Marked);
 
         const auto s = summary(env.db, paid);
-        QVERIFY(s && s->paid && s->invoiceNumber == QStringLiteral("0100") && s->clientId == m_acme);
+        QVERIFY(s && s->paid && s->invoiceNumber == QStringLiteral("0100") &&
+                s->clientId == m_acme);
         QVERIFY(remove(env.db, paid));
         QVERIFY(!summary(env.db, paid));
         QCOMPARE(paidDateText(TestEnv::kToday, env.session->locale()),

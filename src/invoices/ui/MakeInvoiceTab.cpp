@@ -1,5 +1,7 @@
 #include "invoices/ui/MakeInvoiceTab.h"
 
+#include "clients/ui/ClientDropDown.h"
+
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
@@ -21,8 +23,6 @@
 
 namespace {
 
-const QString kSelectCompany = QStringLiteral("Select Company");
-
 const QString kStartingNumberPrompt =
     QStringLiteral("What Starting Invoice Number would You like to use?\n"
                    "Billcraft adds a leading zero to all invoice numbers");
@@ -30,21 +30,6 @@ const QString kStartingNumberPrompt =
 const QString kVatDefaultQuestion =
     QStringLiteral("You have chosen to change the setting for VAT\n"
                    "Do you want this to be the default state for this identity?");
-
-// The identity's clients by company name, each carrying its ClientID, nothing chosen.
-void fillClientDropDown(Database& db, int identity, QComboBox* list)
-{
-    list->clear();
-    QSqlQuery q = db.prepare(QStringLiteral(
-        "SELECT Company, ClientID FROM TblClients WHERE Identity = ? ORDER BY Company"));
-    q.addBindValue(identity);
-    if (db.exec(q)) {
-        while (q.next())
-            list->addItem(q.value(0).toString(), q.value(1).toInt());
-    }
-    list->setPlaceholderText(kSelectCompany);
-    list->setCurrentIndex(-1);
-}
 
 // Amount fields take digits, one decimal point and the editing keys; no sign, comma or blank.
 bool moneyKeyRefused(const QLineEdit* field, const QKeyEvent* key)
@@ -208,12 +193,12 @@ void MakeInvoiceTab::buildControls()
 
 void MakeInvoiceTab::fillClients()
 {
-    fillClientDropDown(m_session.db(), m_session.currentIdentity(), m_clients);
+    ClientDropDown::populate(m_clients, m_session);
 }
 
 bool MakeInvoiceTab::clientChosen() const
 {
-    return m_clients->currentIndex() >= 0 && m_clients->currentText() != kSelectCompany;
+    return ClientDropDown::chosenIndex(m_clients) >= 0;
 }
 
 void MakeInvoiceTab::reset()

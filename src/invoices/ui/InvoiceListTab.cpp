@@ -1,0 +1,350 @@
+#include "invoices/ui/InvoiceListTab.h"
+
+#include "clients/ui/ClientDropDown.h"
+#include "core/Clock.h"
+#include "core/Database.h"
+#include "core/DaySerial.h"
+#include "core/Prompter.h"
+#include "core/Session.h"
+#include "core/ui/FlexGrid.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSqlQuery>
+#include <QVBoxLayout>
+
+using InvoiceList::Filter;
+using InvoiceList::Trigger;
+
+namespace {
+
+QRadioButton* option(const char* name, const char* caption, QWidget* parent)
+{
+    auto* button = new QRadioButton(QLatin1String(caption), parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(button->text());
+    return button;
+}
+
+// Radio buttons that may all be off: Qt's exclusive group never lets the last one go.
+void uncheckAll(QButtonGroup* group)
+{
+    group->setExclusive(false);
+    for (QAbstractButton* b : group->buttons())
+        b->setChecked(false);
+    group->setExclusive(true);
+}
+
+const GridShape& invoiceGridShape()
+{
+    using K = GridColumn::Kind;
+    static const GridShape shape{{{K::Key},
+                                  {K::Date},
+                                  {K::Text},
+                                  {K::Text},
+                                  {K::Text},
+                                  {K::Money},
+                                  {K::Money},
+                                  {K::Money},
+                                  {K::YesNo},
+                                  {K::Date}},
+                                 OverdueRule{}};
+    return shape;
+}
+
+} // namespace
+
+InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
+    : QWidget(parent)
+    , m_session(session)
+{
+    auto* viewOptions = new QGroupBox(QStringLiteral("View Options"), this);
+    viewOptions->setObjectName(QStringLiteral("fraInvoiceOptions"));
+    viewOptions->setAccessibleName(viewOptions->title());
+    m_showAll = option("optShowAll", "Show All", viewOptions);
+    m_showPaid = option("optShowPaid", "Paid", viewOptions);
+    m_showUnpaid = option("optShowUnPaid", "UnPaid", viewOptions);
+    m_globalOptions = new QButtonGroup(this);
+    for (QRadioButton* b : {m_showAll, m_showPaid, m_showUnpaid})
+        m_globalOptions->addButton(b);
+    m_hideBadDebts = new QCheckBox(QStringLiteral("Hide Bad Debts"), viewOptions);
+    m_hideBadDebts->setObjectName(QStringLiteral("chkBadDebt"));
+    m_hideBadDebts->setAccessibleName(m_hideBadDebts->text());
+    m_hideBadDebts->setChecked(true);
+    auto* viewLayout = new QHBoxLayout(viewOptions);
+    for (QWidget* w : {static_cast<QWidget*>(m_showAll), static_cast<QWidget*>(m_showPaid),
+                       static_cast<QWidget*>(m_showUnpaid), static_cast<QWidget*>(m_hideBadDebts)})
+        viewLayout->addWidget(w);
+
+    auto* companyOptions = new QGroupBox(QStringLiteral("Company View Options"), this);
+    companyOptions->setObjectName(QStringLiteral("fraCompanyViewOptions"));
+    companyOptions->setAccessibleName(companyOptions->title());
+    m_clients = new QComboBox(companyOptions);
+    m_clients->setObjectName(QStringLiteral("cboInvoiceClients"));
+    m_clients->setAccessibleName(QStringLiteral("Company"));
+    m_clients->setMinimumContentsLength(24);
+    m_companyAll = option("optCompanyShowAll", "Show All", companyOptions);
+    m_companyPaid = option("optCompanyShowPaid", "Paid", companyOptions);
+    m_companyUnpaid = option("optCompanyShowUnPaid", "UnPaid", companyOptions);
+    m_companyOptions = new QButtonGroup(this);
+    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
+        m_companyOptions->addButton(b);
+    auto* companyLayout = new QHBoxLayout(companyOptions);
+    companyLayout->addWidget(m_clients, 1);
+    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
+        companyLayout->addWidget(b);
+
+    m_grid = new FlexGrid(this);
+    m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
+    m_grid->setAccessibleName(QStringLiteral("Invoices"));
+
+    auto* info =
+        new QLabel(QStringLiteral("Right click to edit invoice or left click to view"), this);
+    info->setObjectName(QStringLiteral("lblInvoiceInfo"));
+    info->setAccessibleName(info->text());
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(viewOptions);
+    top->addWidget(companyOptions, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(m_grid, 1);
+    layout->addWidget(info);
+
+    m_menu = new QMenu(QStringLiteral("Menu"), this);
+    m_menu->setObjectName(QStringLiteral("AcctPopmenu"));
+    auto addAction = [this](const char* name, const char* caption, void (InvoiceListTab::*slot)()) {
+        QAction* a = m_menu->addAction(QLatin1String(caption));
+        a->setObjectName(QLatin1String(name));
+        if (slot)
+            connect(a, &QAction::triggered, this, slot);
+    };
+    addAction("UnPaid", "Mark as UnPaid", &InvoiceListTab::markUnpaid);
+    addAction("Paid", "Mark as Paid", &InvoiceListTab::markPaid);
+    addAction("ViewDetails1", "View Details", &InvoiceListTab::viewDetails);
+    addAction("ExcludeClient", "Exclude This Client", &InvoiceListTab::excludeClient);
+    addAction("InvoiceEdit", "Edit", nullptr);
+    addAction("DeleteInvoice", "Delete", &InvoiceListTab::deleteInvoice);
+    addAction("BadDebt", "Mark As Bad Debt", &InvoiceListTab::markBadDebt);
+    addAction("mnuExit", "Exit Menu", nullptr); // closes the menu, nothing else
+    connect(m_menu->findChild<QAction*>(QStringLiteral("InvoiceEdit")), &QAction::triggered, this,
+            [this] { emit editRequested(m_menuInvoice); });
+
+    connect(m_showAll, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::All); });
+    connect(m_showPaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Paid); });
+    connect(m_showUnpaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Unpaid); });
+    connect(m_hideBadDebts, &QCheckBox::clicked, this, &InvoiceListTab::onBadDebtBox);
+    connect(m_clients, &QComboBox::activated, this, &InvoiceListTab::onClientChosen);
+    connect(m_companyAll, &QRadioButton::clicked, this, [this] { onCompanyOption(Filter::All); });
+    connect(m_companyPaid, &QRadioButton::clicked, this, [this] { onCompanyOption(Filter::Paid); });
+    connect(m_companyUnpaid, &QRadioButton::clicked, this,
+            [this] { onCompanyOption(Filter::Unpaid); });
+    connect(m_grid, &FlexGrid::rowClicked, this,
+            [this](qint64 key) { emit showInvoiceRequested(int(key)); });
+    connect(m_grid, &FlexGrid::rowMenuRequested, this, &InvoiceListTab::onRowMenu);
+
+    connect(&m_session, &Session::identityChanged, this, &InvoiceListTab::refillClients);
+    connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::refillClients);
+    connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::refillClients);
+    refillClients();
+}
+
+void InvoiceListTab::refillClients()
+{
+    ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+}
+
+void InvoiceListTab::clearList()
+{
+    m_grid->clearGrid();
+}
+
+void InvoiceListTab::showUnpaid()
+{
+    selectGlobal(Filter::Unpaid);
+}
+
+void InvoiceListTab::selectGlobal(Filter filter)
+{
+    QRadioButton* button = filter == Filter::All    ? m_showAll
+                           : filter == Filter::Paid ? m_showPaid
+                                                    : m_showUnpaid;
+    button->setChecked(true);
+    onGlobalOption(filter);
+}
+
+Filter InvoiceListTab::globalFilter() const
+{
+    if (m_showAll->isChecked())
+        return Filter::All;
+    return m_showPaid->isChecked() ? Filter::Paid : Filter::Unpaid;
+}
+
+bool InvoiceListTab::clientChosen() const
+{
+    return m_clients->currentIndex() >= 0;
+}
+
+int InvoiceListTab::chosenClient() const
+{
+    return m_clients->currentData().toInt();
+}
+
+InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) const
+{
+    InvoiceList::Request r;
+    r.trigger = trigger;
+    r.filter = filter;
+    r.hideBadDebts = m_hideBadDebts->isChecked();
+    r.clientId = chosenClient();
+    r.identity = m_session.currentIdentity();
+    return r;
+}
+
+bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMessage)
+{
+    const InvoiceList::Statement s = InvoiceList::statement(r);
+    QSqlQuery q = m_session.db().prepare(s.sql);
+    for (const QVariant& v : s.values)
+        q.addBindValue(v);
+    if (!m_session.db().exec(q)) {
+        m_session.prompter().inform(m_session.db().errorString());
+        return false;
+    }
+    GridData rows = GridData::fromQuery(q, m_session, invoiceGridShape());
+    if (!emptyMessage.isEmpty() && rows.outcome() == GridData::Outcome::Filled &&
+        rows.rowCount() == 0) {
+        m_session.prompter().inform(emptyMessage);
+        return false;
+    }
+    return m_grid->populate(std::move(rows), m_session.prompter());
+}
+
+void InvoiceListTab::onGlobalOption(Filter filter)
+{
+    uncheckAll(m_companyOptions);
+    ClientDropDown::showNoChoice(m_clients);
+    m_hideBadDebts->show();
+    fill(request(Trigger::Option, filter));
+}
+
+void InvoiceListTab::onBadDebtBox()
+{
+    fill(request(Trigger::BadDebtBox, globalFilter()), QStringLiteral("No Records"));
+}
+
+void InvoiceListTab::onClientChosen()
+{
+    if (!clientChosen())
+        return;
+    uncheckAll(m_globalOptions);
+    m_hideBadDebts->hide();
+    m_companyAll->setChecked(true);
+    fill(request(Trigger::ClientChosen, Filter::All));
+    if (QLineEdit* edit = m_clients->lineEdit())
+        edit->setCursorPosition(0);
+}
+
+void InvoiceListTab::onCompanyOption(Filter filter)
+{
+    if (!clientChosen()) {
+        uncheckAll(m_companyOptions);
+        return;
+    }
+    fill(request(Trigger::CompanyOption, filter));
+}
+
+void InvoiceListTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
+{
+    m_menuInvoice = int(key);
+    m_menuRow = row;
+    m_menuContent = m_grid->gridData().text(row, InvoiceList::ColContent);
+    m_menu->popup(globalPos);
+}
+
+void InvoiceListTab::markPaid()
+{
+    const QDate today = m_session.clock().today();
+    if (!InvoiceList::markPaid(m_session.db(), m_menuInvoice, today))
+        return;
+    // Shown at once in the row, without listing again.
+    FlexGridModel* model = m_grid->gridModel();
+    model->setCell(m_menuRow, InvoiceList::ColDatePaid, DaySerial::fromDate(today),
+                   InvoiceList::paidDateText(today, m_session.locale()));
+    model->setCell(m_menuRow, InvoiceList::ColPaid, -1);
+    model->applyOverdueRule(m_menuRow, today);
+    m_session.notifyInvoicesChanged();
+}
+
+void InvoiceListTab::markUnpaid()
+{
+    if (!InvoiceList::markUnpaid(m_session.db(), m_menuInvoice))
+        return;
+    FlexGridModel* model = m_grid->gridModel();
+    model->setCell(m_menuRow, InvoiceList::ColDatePaid, QVariant());
+    model->setCell(m_menuRow, InvoiceList::ColPaid, 0);
+    model->applyOverdueRule(m_menuRow, m_session.clock().today());
+    m_session.notifyInvoicesChanged();
+}
+
+void InvoiceListTab::markBadDebt()
+{
+    switch (InvoiceList::markBadDebt(m_session.db(), m_menuInvoice)) {
+    case InvoiceList::BadDebtOutcome::AlreadyPaid:
+        m_session.prompter().inform(QStringLiteral("This invoice Has been paid!"));
+        return;
+    case InvoiceList::BadDebtOutcome::Marked:
+        m_session.notifyInvoicesChanged();
+        selectGlobal(Filter::All);
+        return;
+    case InvoiceList::BadDebtOutcome::NoSuchInvoice:
+    case InvoiceList::BadDebtOutcome::Failed:
+        return;
+    }
+}
+
+void InvoiceListTab::deleteInvoice()
+{
+    const auto invoice = InvoiceList::summary(m_session.db(), m_menuInvoice);
+    if (!invoice)
+        return;
+    Prompter& prompter = m_session.prompter();
+    const auto ask = [&prompter](const QString& text, const QString& title) {
+        return prompter.ask({text, title, Prompter::Buttons::YesNo, Prompter::Icon::Critical,
+                             Prompter::Answer::No}) == Prompter::Answer::Yes;
+    };
+    if (!ask(QStringLiteral("This Will Delete Invoice %1 proceed ?").arg(invoice->invoiceNumber),
+             QStringLiteral("Delete?")))
+        return;
+    if (invoice->paid && !ask(QStringLiteral("This Invoice Has been PAID Confirm Delete?"),
+                              QStringLiteral("Delete Paid?")))
+        return;
+    if (!InvoiceList::remove(m_session.db(), m_menuInvoice))
+        return;
+    m_session.notifyInvoicesChanged();
+    selectGlobal(Filter::All);
+}
+
+void InvoiceListTab::excludeClient()
+{
+    if (clientChosen())
+        return; // only the identity-wide list can leave a client out
+    const auto invoice = InvoiceList::summary(m_session.db(), m_menuInvoice);
+    if (!invoice)
+        return;
+    InvoiceList::Request r = request(Trigger::ExcludeClient, globalFilter());
+    r.clientId = invoice->clientId;
+    fill(r, QStringLiteral("error"));
+}
+
+void InvoiceListTab::viewDetails()
+{
+    m_session.prompter().inform(m_menuContent);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "invoices/InvoiceList.h"
+
+#include <QWidget>
+
+class FlexGrid;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QMenu;
+class QRadioButton;
+class Session;
+
+// The Find Invoices tab: the current identity's invoices, identity-wide or for one client,
+// and the row menu that marks an invoice paid, unpaid or a bad debt, deletes, edits, or hides
+// its client from the list.
+class InvoiceListTab : public QWidget {
+    Q_OBJECT
+public:
+    explicit InvoiceListTab(Session& session, QWidget* parent = nullptr);
+
+    // Selects "UnPaid" and lists the unpaid invoices, as entering the tab does.
+    void showUnpaid();
+    void clearList();
+    FlexGrid* grid() const { return m_grid; }
+
+signals:
+    // A left click on a row: show this invoice as a page.
+    void showInvoiceRequested(int invoiceId);
+    // "Edit" from a row's menu.
+    void editRequested(int invoiceId);
+
+private:
+    void onGlobalOption(InvoiceList::Filter filter);
+    void onBadDebtBox();
+    void onClientChosen();
+    void onCompanyOption(InvoiceList::Filter filter);
+    void onRowMenu(qint64 key, int row, const QPoint& globalPos);
+
+    void markPaid();
+    void markUnpaid();
+    void markBadDebt();
+    void deleteInvoice();
+    void excludeClient();
+    void viewDetails();
+
+    void selectGlobal(InvoiceList::Filter filter); // selects the option and runs its list
+    InvoiceList::Filter globalFilter() const;
+    bool clientChosen() const;
+    int chosenClient() const;
+    void refillClients();
+    // Runs a list statement; an empty result is refused with `emptyMessage` (keeping the old
+    // list) when one is given. Returns whether the grid was filled.
+    bool fill(const InvoiceList::Request& request, const QString& emptyMessage = {});
+    InvoiceList::Request request(InvoiceList::Trigger trigger, InvoiceList::Filter filter) const;
+
+    Session& m_session;
+    QRadioButton* m_showAll;
+    QRadioButton* m_showPaid;
+    QRadioButton* m_showUnpaid;
+    QButtonGroup* m_globalOptions;
+    QCheckBox* m_hideBadDebts;
+    QComboBox* m_clients;
+    QRadioButton* m_companyAll;
+    QRadioButton* m_companyPaid;
+    QRadioButton* m_companyUnpaid;
+    QButtonGroup* m_companyOptions;
+    FlexGrid* m_grid;
+    QMenu* m_menu;
+    int m_menuInvoice = 0; // the invoice whose row opened the menu
+    int m_menuRow = -1;
+    QString m_menuContent; // that row's content, for "View Details"
+};

@@ -1,0 +1,206 @@
+#include "core/DaySerial.h"
+#include "core/ui/FlexGrid.h"
+#include "invoices/InvoiceList.h"
+#include "invoices/ui/InvoiceListTab.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QMenu>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+using InvoiceList::ColDate;
+using InvoiceList::ColDatePaid;
+using InvoiceList::ColInvoiceNumber;
+using InvoiceList::ColPaid;
+
+class TestInvoiceListTab : public QObject {
+    Q_OBJECT
+
+    TestEnv* m_env = nullptr;
+    InvoiceListTab* m_tab = nullptr;
+    int m_acme = 0, m_bolt = 0;
+
+    template <typename T> T* child(const char* name) const
+    {
+        T* w = m_tab->findChild<T*>(QLatin1String(name));
+        return w ? w : (qFatal("no control %s", name), nullptr);
+    }
+    FlexGrid* grid() const { return m_tab->grid(); }
+    const GridData& rows() const { return grid()->gridData(); }
+
+    int addClient(const QString& company)
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
+                    {company});
+        return m_env->db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+    }
+    void addInvoice(int client, const QString& number, int daysAgo, bool paid)
+    {
+        m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                                   "\"Date\", Paid, Identity, \"Value\", VAT, Total) "
+                                   "VALUES (?, ?, ?, ?, ?, 1, 1000000, 175000, 1175000)"),
+                    {client, number, QStringLiteral("Work for ") + number,
+                     DaySerial::fromDate(TestEnv::kToday.addDays(-daysAgo)), paid ? -1 : 0});
+    }
+    QStringList listed() const
+    {
+        QStringList numbers;
+        for (int r = 0; r < rows().rowCount(); ++r)
+            numbers << rows().text(r, ColInvoiceNumber);
+        return numbers;
+    }
+    int rowOf(const QString& number) const { return int(listed().indexOf(number)); }
+
+    // Right-clicks the invoice's row and chooses a menu item, as a user does.
+    void menu(const QString& number, const char* action)
+    {
+        const int row = rowOf(number);
+        QVERIFY2(row >= 0, qPrintable(number));
+        const QRect cell = grid()->visualRect(grid()->model()->index(row, ColInvoiceNumber));
+        QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, cell.center());
+        auto* popup = child<QMenu>("AcctPopmenu");
+        QTRY_VERIFY(popup->isVisible());
+        popup->findChild<QAction*>(QLatin1String(action))->trigger();
+        popup->hide();
+    }
+    QVariant stored(const QString& column, const QString& number) const
+    {
+        return m_env->db.scalar(
+            QStringLiteral("SELECT %1 FROM TblInvoices WHERE InvoiceNumber = ?").arg(column),
+            {number});
+    }
+
+private slots:
+    void init()
+    {
+        m_env = new TestEnv;
+        m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
+        m_acme = addClient(QStringLiteral("Acme"));
+        m_bolt = addClient(QStringLiteral("Bolt"));
+        addInvoice(m_acme, QStringLiteral("0101"), 30, false);
+        addInvoice(m_acme, QStringLiteral("0102"), 60, true);
+        addInvoice(m_bolt, QStringLiteral("0103"), 29, false);
+        m_tab = new InvoiceListTab(*m_env->session);
+        m_tab->resize(900, 500);
+        m_tab->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_tab));
+        m_tab->showUnpaid();
+    }
+    void cleanup()
+    {
+        VERIFY_PROMPTS(m_env->prompter);
+        delete m_tab;
+        delete m_env;
+    }
+
+    void paidAndUnpaidChangeTheRowAtOnce()
+    {
+        QCOMPARE(listed(), QStringList({"0101", "0103"}));
+        QCOMPARE(rows().cellColour(rowOf("0101"), ColDate), GridData::kOverdueColour);
+        QVERIFY(!rows().cellColour(rowOf("0103"), ColDate).isValid()); // 29 days: not yet
+
+        menu(QStringLiteral("0101"), "Paid");
+        const int row = rowOf(QStringLiteral("0101")); // still listed until the next query
+        QCOMPARE(rows().text(row, ColPaid), QStringLiteral("True"));
+        QCOMPARE(rows().text(row, ColDatePaid), QStringLiteral("3 December 2026"));
+        QVERIFY(!rows().cellColour(row, ColDate).isValid());
+        QCOMPARE(stored(QStringLiteral("Paid"), QStringLiteral("0101")).toInt(), -1);
+        QCOMPARE(stored(QStringLiteral("DatePaid"), QStringLiteral("0101")).toDouble(), 46359.0);
+
+        menu(QStringLiteral("0101"), "UnPaid");
+        QCOMPARE(rows().text(row, ColPaid), QStringLiteral("False"));
+        QCOMPARE(rows().text(row, ColDatePaid), QString());
+        QCOMPARE(rows().cellColour(row, ColDate), GridData::kOverdueColour);
+        QVERIFY(stored(QStringLiteral("DatePaid"), QStringLiteral("0101")).isNull());
+    }
+
+    void badDebtsAndDeletion()
+    {
+        child<QRadioButton>("optShowAll")->click();
+        QCOMPARE(listed(), QStringList({"0102", "0101", "0103"})); // by date
+
+        m_env->prompter.expectMessage(QStringLiteral("This invoice Has been paid!"));
+        menu(QStringLiteral("0102"), "BadDebt");
+        QCOMPARE(stored(QStringLiteral("BadDebt"), QStringLiteral("0102")).toInt(), 0);
+
+        child<QRadioButton>("optShowUnPaid")->click();
+        menu(QStringLiteral("0101"), "BadDebt"); // lists everything, bad debts hidden
+        QVERIFY(child<QRadioButton>("optShowAll")->isChecked());
+        QCOMPARE(listed(), QStringList({"0102", "0103"}));
+        child<QCheckBox>("chkBadDebt")->click(); // now shown again
+        QCOMPARE(listed(), QStringList({"0102", "0101", "0103"}));
+
+        const Prompter::Message first{QStringLiteral("This Will Delete Invoice 0102 proceed ?"),
+                                      QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
+                                      Prompter::Icon::Critical, Prompter::Answer::No};
+        const Prompter::Message second{QStringLiteral("This Invoice Has been PAID Confirm Delete?"),
+                                       QStringLiteral("Delete Paid?"), Prompter::Buttons::YesNo,
+                                       Prompter::Icon::Critical, Prompter::Answer::No};
+        m_env->prompter.expectExactly(first, Prompter::Answer::Yes)
+            .expectExactly(second, Prompter::Answer::No);
+        menu(QStringLiteral("0102"), "DeleteInvoice");
+        QVERIFY(stored(QStringLiteral("InvoiceID"), QStringLiteral("0102")).isValid());
+        m_env->prompter.expectExactly(first, Prompter::Answer::Yes)
+            .expectExactly(second, Prompter::Answer::Yes);
+        menu(QStringLiteral("0102"), "DeleteInvoice");
+        QVERIFY(!stored(QStringLiteral("InvoiceID"), QStringLiteral("0102")).isValid());
+        QVERIFY(child<QRadioButton>("optShowAll")->isChecked());
+    }
+
+    void clientViewsExcludeAndEmptyResults()
+    {
+        menu(QStringLiteral("0103"), "ExcludeClient");
+        QCOMPARE(listed(), QStringList({"0101"}));
+        menu(QStringLiteral("0101"), "ExcludeClient"); // only one client is left out at a time
+        QCOMPARE(listed(), QStringList({"0103"}));
+
+        child<QRadioButton>("optShowPaid")->click();
+        QCOMPARE(listed(), QStringList({"0102"}));
+        m_env->prompter.expectMessage(QStringLiteral("error"));
+        menu(QStringLiteral("0102"), "ExcludeClient"); // no other client has paid
+        QCOMPARE(listed(), QStringList({"0102"}));     // the old list stays
+        m_env->exec(QStringLiteral("UPDATE TblInvoices SET Paid = 0"));
+        m_env->prompter.expectMessage(QStringLiteral("No Records"));
+        child<QCheckBox>("chkBadDebt")->click();
+        QCOMPARE(listed(), QStringList({"0102"}));
+
+        auto* clients = child<QComboBox>("cboInvoiceClients");
+        QCOMPARE(clients->count(), 2); // clients with invoices, each once
+        clients->setCurrentIndex(clients->findData(m_acme));
+        emit clients->activated(clients->currentIndex());
+        QCOMPARE(listed(), QStringList({"0102", "0101"}));
+        QVERIFY(child<QRadioButton>("optCompanyShowAll")->isChecked());
+        QVERIFY(child<QCheckBox>("chkBadDebt")->isHidden());
+        QVERIFY(!child<QRadioButton>("optShowPaid")->isChecked());
+
+        // Back to the whole identity: the company options go off, the box comes back.
+        m_tab->showUnpaid();
+        QVERIFY(!child<QRadioButton>("optCompanyShowAll")->isChecked());
+        QVERIFY(!child<QCheckBox>("chkBadDebt")->isHidden());
+        QCOMPARE(clients->currentIndex(), -1);
+        child<QRadioButton>("optCompanyShowPaid")->click(); // no client: the option goes off
+        QVERIFY(!child<QRadioButton>("optCompanyShowPaid")->isChecked());
+    }
+
+    void leftClickAsksForTheInvoiceAndDetailsShowTheContent()
+    {
+        QSignalSpy shown(m_tab, &InvoiceListTab::showInvoiceRequested);
+        const QRect cell =
+            grid()->visualRect(grid()->model()->index(rowOf("0103"), ColInvoiceNumber));
+        QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(shown.count(), 1);
+        QCOMPARE(shown.at(0).at(0).toInt(), int(rows().key(rowOf("0103"))));
+
+        m_env->prompter.expectMessage(QStringLiteral("Work for 0103"));
+        menu(QStringLiteral("0103"), "ViewDetails1");
+        QSignalSpy edit(m_tab, &InvoiceListTab::editRequested);
+        menu(QStringLiteral("0103"), "InvoiceEdit");
+        QCOMPARE(edit.count(), 1);
+    }
+};
+
+QTEST_MAIN(TestInvoiceListTab)
+#include "tst_invoicelisttab.moc"
