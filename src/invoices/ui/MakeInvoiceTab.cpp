@@ -1,6 +1,7 @@
 #include "invoices/ui/MakeInvoiceTab.h"
 
 #include "clients/ui/ClientDropDown.h"
+#include "core/ui/KeyRuleGlue.h"
 
 #include "core/Clock.h"
 #include "core/Database.h"
@@ -30,24 +31,6 @@ const QString kStartingNumberPrompt =
 const QString kVatDefaultQuestion =
     QStringLiteral("You have chosen to change the setting for VAT\n"
                    "Do you want this to be the default state for this identity?");
-
-// Amount fields take digits, one decimal point and the editing keys; no sign, comma or blank.
-bool moneyKeyRefused(const QLineEdit* field, const QKeyEvent* key)
-{
-    bool point = field->text().contains(u'.');
-    for (const QChar c : key->text()) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-            continue; // Backspace and control keys edit rather than type
-        if (c >= u'0' && c <= u'9')
-            continue;
-        if (c == u'.' && !point) {
-            point = true;
-            continue;
-        }
-        return true;
-    }
-    return false;
-}
 
 QLabel* addLabel(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -159,8 +142,10 @@ void MakeInvoiceTab::buildControls()
     m_save = addButton(QStringLiteral("CmdSaveInvoice"), QStringLiteral("Save"), this);
     m_cancel = addButton(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
 
-    for (QLineEdit* amount : {m_value, m_vat, m_total})
-        amount->installEventFilter(this);
+    for (QLineEdit* amount : {m_value, m_vat, m_total}) {
+        KeyRuleGlue::attachMoneyKeys(amount);
+        amount->installEventFilter(this); // leaving the field works the totals out
+    }
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_clientSelectLabel, 0, 0);
@@ -254,9 +239,6 @@ bool MakeInvoiceTab::eventFilter(QObject* watched, QEvent* event)
 {
     auto* field = qobject_cast<QLineEdit*>(watched);
     if (field && (field == m_value || field == m_vat || field == m_total)) {
-        if (event->type() == QEvent::KeyPress &&
-            moneyKeyRefused(field, static_cast<QKeyEvent*>(event)))
-            return true;
         if (event->type() == QEvent::FocusOut) {
             // Only the user moving on counts; a message box or another window taking the
             // focus for a moment is not leaving the field.
