@@ -4,13 +4,13 @@
 #include <QList>
 #include <QString>
 #include <QVariant>
-
 #include <optional>
 
 // A table in the binary ADTG persisted-recordset form (Layout.set, Help.set): columns with their
 // types, and rows whose values are QVariants (an invalid QVariant is NULL).
 //   SmallInt, Integer -> int; Boolean -> bool; Single, Double, Currency -> double;
-//   Date -> double (day serial); WideString -> QString.
+//   Date -> double (day serial); WideString -> QString; Bytes -> QByteArray;
+//   Timestamp -> QDateTime.
 struct AdtgColumn {
     enum class Type : quint16 {
         SmallInt = 2,
@@ -20,7 +20,9 @@ struct AdtgColumn {
         Currency = 6,
         Date = 7,
         Boolean = 11,
+        Bytes = 128,
         WideString = 130,
+        Timestamp = 135,
     };
     // DBCOLUMNFLAGS as stored in the file.
     static constexpr quint32 kWritable = 0x04, kFixedLength = 0x10, kNullable = 0x20,
@@ -29,6 +31,8 @@ struct AdtgColumn {
     QString name;
     Type type = Type::WideString;
     quint32 maxLength = 0xFFFFFFFF; // as stored: bytes for fixed types, characters for strings
+    quint32 precision = 0;
+    quint32 scale = 0;
     quint32 flags = kWritable | kLong;
 
     bool nullable() const { return (flags & (kNullable | kMayBeNull)) != 0; }

@@ -1,1 +1,187 @@
+#include "layout/IdentityLayoutFile.h"
 
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QtEndian>
+#include <cstring>
+
+namespace IdentityLayoutFile {
+
+namespace {
+
+constexpr qsizetype kMaxTextBytes = 0xFFFF; // the length prefix is 16 bits
+
+void put16(QByteArray& out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; unassigned bytes map to themselves.
+QString fromWindows1252(const QByteArray& bytes)
+{
+    static constexpr char16_t k80to9F[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(b >= 0x80 && b <= 0x9F ? k80to9F[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QString decodeText(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    return utf8.hasError() ? fromWindows1252(bytes) : text;
+}
+
+class Reader {
+public:
+    explicit Reader(const QByteArray& bytes)
+        : m_bytes(bytes)
+    {}
+    bool take(qsizetype n, const char** at)
+    {
+        if (n > m_bytes.size() - m_pos)
+            return false;
+        *at = m_bytes.constData() + m_pos;
+        m_pos += n;
+        return true;
+    }
+    qsizetype position() const { return m_pos; }
+
+private:
+    const QByteArray& m_bytes;
+    qsizetype m_pos = 0;
+};
+
+} // namespace
+
+QString fileName(int identity)
+{
+    return QStringLiteral("%1.dat").arg(identity);
+}
+
+QByteArray encode(const LayoutRecord& r)
+{
+    QByteArray out;
+    out.reserve(1024);
+    for (const LayoutField& f : LayoutFields::all()) {
+        switch (f.type) {
+        case LayoutField::Type::Int:
+            put16(out, quint16(r.*f.intMember));
+            break;
+        case LayoutField::Type::Bool:
+            put16(out, r.*f.boolMember ? 0xFFFF : 0x0000);
+            break;
+        case LayoutField::Type::Real: {
+            char b[8];
+            qToLittleEndian(r.*f.realMember, b);
+            out.append(b, 8);
+            break;
+        }
+        case LayoutField::Type::Text: {
+            QByteArray text = (r.*f.textMember).toUtf8();
+            if (text.size() > kMaxTextBytes) { // cut whole characters only
+                text.truncate(kMaxTextBytes);
+                while (!text.isEmpty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
+                    text.chop(1);
+                if (!text.isEmpty() && static_cast<unsigned char>(text.back()) >= 0xC0)
+                    text.chop(1);
+            }
+            put16(out, quint16(text.size()));
+            out.append(text);
+            break;
+        }
+        }
+    }
+    return out;
+}
+
+std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error)
+{
+    LayoutRecord r;
+    Reader in(bytes);
+    for (const LayoutField& f : LayoutFields::all()) {
+        const char* at = nullptr;
+        const qsizetype fieldStart = in.position();
+        bool ok = false;
+        switch (f.type) {
+        case LayoutField::Type::Int:
+            if ((ok = in.take(2, &at)))
+                r.*f.intMember = qFromLittleEndian<qint16>(at);
+            break;
+        case LayoutField::Type::Bool:
+            if ((ok = in.take(2, &at)))
+                r.*f.boolMember = qFromLittleEndian<quint16>(at) != 0;
+            break;
+        case LayoutField::Type::Real:
+            if ((ok = in.take(8, &at)))
+                r.*f.realMember = qFromLittleEndian<double>(at);
+            break;
+        case LayoutField::Type::Text:
+            if (in.take(2, &at)) {
+                const qsizetype length = qFromLittleEndian<quint16>(at);
+                if ((ok = in.take(length, &at)))
+                    r.*f.textMember = decodeText(QByteArray(at, length));
+            }
+            break;
+        }
+        if (!ok) {
+            if (error)
+                *error = QStringLiteral("The layout file ends inside the field %1 (at byte %2 of "
+                                        "%3).")
+                             .arg(QLatin1String(f.name))
+                             .arg(fieldStart)
+                             .arg(bytes.size());
+            return std::nullopt;
+        }
+    }
+    return r;
+}
+
+std::optional<LayoutRecord> read(const QString& path, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QString why;
+    auto record = decode(file.readAll(), &why);
+    if (!record && error)
+        *error = QStringLiteral("%1 is not a usable layout file. %2").arg(path, why);
+    return record;
+}
+
+bool write(const QString& path, const LayoutRecord& record, QString* error)
+{
+    QByteArray bytes = encode(record);
+    QFile old(path);
+    if (old.exists() && old.size() > bytes.size()) {
+        if (!old.open(QIODevice::ReadOnly)) {
+            if (error)
+                *error = QStringLiteral("%1 cannot be read: %2").arg(path, old.errorString());
+            return false;
+        }
+        old.seek(bytes.size());
+        bytes.append(old.readAll());
+        old.close();
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        if (error)
+            *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+} // namespace IdentityLayoutFile
