@@ -1,10 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "clients/ui/ClientsTab.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/PictureButton.h"
+#include "identities/IdentityStore.h"
+#include "identities/ui/SwitchIdentitiesDialog.h"
 #include "invoices/ui/EnvelopeSettings.h"
+#include "invoices/ui/InvoiceListTab.h"
+#include "invoices/ui/MakeInvoiceTab.h"
+#include "layout/LayoutFiles.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -91,20 +97,56 @@ void MainWindow::buildTabs()
         m_tabs->addTab(page, QLatin1String(kCaptions[i]));
     }
 
-    m_envelopeSettings = new EnvelopeSettings(tabPage(ClientsTab));
-    tabPage(ClientsTab)->layout()->addWidget(m_envelopeSettings);
-    static_cast<QVBoxLayout*>(tabPage(ClientsTab)->layout())->addStretch(1);
+    QWidget* clientsPage = tabPage(TabClients);
+    m_clientsTab = new ClientsTab(m_session, clientsPage);
+    clientsPage->layout()->addWidget(m_clientsTab);
+    m_envelopeSettings = new EnvelopeSettings(clientsPage);
+    clientsPage->layout()->addWidget(m_envelopeSettings);
+    static_cast<QVBoxLayout*>(clientsPage->layout())->addStretch(1);
+
+    QWidget* invoicePage = tabPage(TabMakeInvoice);
+    m_makeInvoice = new MakeInvoiceTab(m_session, invoicePage);
+    invoicePage->layout()->addWidget(m_makeInvoice);
+    static_cast<QVBoxLayout*>(invoicePage->layout())->addStretch(1);
+
+    QWidget* listPage = tabPage(TabFindInvoices);
+    m_invoiceList = new InvoiceListTab(m_session, listPage);
+    listPage->layout()->addWidget(m_invoiceList);
+
+    // A new or edited invoice is shown among the unpaid ones: entering the list does that.
+    connect(m_makeInvoice, &MakeInvoiceTab::invoiceSaved, this,
+            [this] { m_tabs->setCurrentIndex(TabFindInvoices); });
+    connect(m_invoiceList, &InvoiceListTab::editRequested, this, [this](int invoiceId) {
+        m_tabs->setCurrentIndex(TabMakeInvoice);
+        m_makeInvoice->editInvoice(invoiceId);
+    });
+    connect(m_invoiceList, &InvoiceListTab::showInvoiceRequested, this,
+            &MainWindow::showInvoiceRequested);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
+    connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
 }
 
-QWidget* MainWindow::tabPage(Tab tab) const { return m_tabs->widget(tab); }
+QWidget* MainWindow::tabPage(Tab tab) const
+{
+    return m_tabs->widget(tab);
+}
+
+void MainWindow::connectPictureButton(const char* name, void (MainWindow::*slot)())
+{
+    auto* button = findChild<PictureButton*>(QLatin1String(name));
+    button->setEnabled(true);
+    connect(button, &PictureButton::clicked, this, slot);
+}
 
 void MainWindow::startUp()
 {
     // The currency symbol (1) is read by the session from the locale; the connection (2, 3) is
     // opened before the window exists, so a database that cannot be used never shows a window.
-    m_tabs->setCurrentIndex(ClientsTab); // 9
+    populateIdentities();                // 4; the client drop-downs (7) follow the identity
+    ensureLayoutFile();                  // 5, 6
+    populateUserData();                  // 8
+    m_tabs->setCurrentIndex(TabClients); // 9
     listPrinters();                      // 12
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
@@ -113,7 +155,53 @@ void MainWindow::startUp()
                  qUtf8Printable(m_session.db().errorString()));
 }
 
-void MainWindow::listPrinters() { m_envelopeSettings->listInstalledPrinters(); }
+void MainWindow::populateIdentities()
+{
+    m_session.setCurrentIdentity(IdentityStore::firstIdentity(m_session.db()));
+}
+
+void MainWindow::ensureLayoutFile()
+{
+    QString error;
+    if (!LayoutFiles::ensureForIdentity(m_session.db(), m_session.dataFolder(),
+                                        m_session.currentIdentity(), &error))
+        m_session.prompter().inform(error, {}, Prompter::Icon::Warning);
+}
+
+void MainWindow::populateUserData()
+{
+    m_clientsTab->clearForm();
+    m_invoiceList->clearList();
+    const auto settings =
+        IdentityStore::readPageSettings(m_session.dataFolder(), m_session.currentIdentity());
+    if (!settings)
+        return;
+    PageSettings page = *settings;
+    if (page.taxCaption.isEmpty()) // an identity without a tax name keeps the captions shown
+        page.taxCaption = m_session.pageSettings().taxCaption;
+    m_session.setPageSettings(page); // the VAT box and the tax captions follow
+    setWindowTitle(QStringLiteral("Billcraft version %1 %2")
+                       .arg(QStringLiteral(BILLCRAFT_VERSION), page.identityName));
+}
+
+void MainWindow::openIdentityChooser()
+{
+    SwitchIdentitiesDialog chooser(m_session, this);
+    if (chooser.exec() == QDialog::Accepted)
+        switchIdentity(chooser.chosenIdentity());
+}
+
+void MainWindow::switchIdentity(int identity)
+{
+    m_session.setCurrentIdentity(identity); // clears AlertsChecked; lists refill on the signal
+    populateUserData();
+    m_tabs->setCurrentIndex(TabClients);
+}
+
+void MainWindow::listPrinters()
+{
+    m_envelopeSettings->listInstalledPrinters();
+}
 
 void MainWindow::runAlertCheck()
 {
@@ -130,11 +218,14 @@ void MainWindow::changeEvent(QEvent* event)
         runAlertCheck();
 }
 
-void MainWindow::onTabChanged(int /*index*/)
+void MainWindow::onTabChanged(int index)
 {
-    // Each feature adds what selecting its tab does, in this order: hide the expense editor,
-    // list unpaid invoices, list expenses, refill the invoice client list, open the layout
-    // designer, and always last reset the invoice entry.
+    // Selecting a tab does, in this order: hide the expense editor, list unpaid invoices, list
+    // expenses, open the layout designer; and always last reset the invoice entry (which also
+    // refills its client list).
+    if (index == TabFindInvoices)
+        m_invoiceList->showUnpaid();
+    m_makeInvoice->reset();
 }
 
 void MainWindow::openMakerWebSite()

@@ -2,7 +2,10 @@
 
 #include <QMainWindow>
 
+class ClientsTab;
 class EnvelopeSettings;
+class InvoiceListTab;
+class MakeInvoiceTab;
 class PictureButton;
 class QLabel;
 class QTabWidget;
@@ -16,13 +19,13 @@ class MainWindow : public QMainWindow {
 public:
     // The tabs of SSTab1, in their order.
     enum Tab {
-        ClientsTab,
-        MakeInvoiceTab,
-        FindInvoicesTab,
-        ExpensesTab,
-        InvoiceLayoutTab,
-        CalendarTab,
-        ReportsTab,
+        TabClients,
+        TabMakeInvoice,
+        TabFindInvoices,
+        TabExpenses,
+        TabInvoiceLayout,
+        TabCalendar,
+        TabReports,
         TabCount
     };
 
@@ -37,12 +40,22 @@ public:
     // Alert check: acts once after start-up and once after each change of identity.
     void runAlertCheck();
 
+    // Makes the lowest-numbered identity current (0 when there is none).
+    void populateIdentities();
+    // Loads the current identity's page settings (VAT box, tax captions, window caption) from
+    // its layout file and clears the client form. A missing file leaves the settings as they were.
+    void populateUserData();
+    // Makes another identity current and reloads everything that shows its data.
+    void switchIdentity(int identity);
+
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
 signals:
     // Emitted when the alert check runs for the current identity.
     void alertCheckDue();
+    // A left click on a listed invoice: show it as a printable page.
+    void showInvoiceRequested(int invoiceId);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -53,10 +66,16 @@ private:
     void buildTabs();
     void onTabChanged(int index);
     void openMakerWebSite();
+    void openIdentityChooser();
+    void ensureLayoutFile();
     void listPrinters();
+    void connectPictureButton(const char* name, void (MainWindow::*slot)());
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;
     QLabel* m_maker = nullptr;
     EnvelopeSettings* m_envelopeSettings = nullptr;
+    ClientsTab* m_clientsTab = nullptr;
+    MakeInvoiceTab* m_makeInvoice = nullptr;
+    InvoiceListTab* m_invoiceList = nullptr;
 };

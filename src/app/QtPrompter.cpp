@@ -8,15 +8,22 @@
 
 namespace {
 
-QString titleOr(const QString& title) { return title.isEmpty() ? kApplicationTitle : title; }
+QString titleOr(const QString& title)
+{
+    return title.isEmpty() ? kApplicationTitle : title;
+}
 
 QMessageBox::StandardButton toButton(Prompter::Answer answer)
 {
     switch (answer) {
-    case Prompter::Answer::Ok: return QMessageBox::Ok;
-    case Prompter::Answer::Cancel: return QMessageBox::Cancel;
-    case Prompter::Answer::Yes: return QMessageBox::Yes;
-    case Prompter::Answer::No: return QMessageBox::No;
+    case Prompter::Answer::Ok:
+        return QMessageBox::Ok;
+    case Prompter::Answer::Cancel:
+        return QMessageBox::Cancel;
+    case Prompter::Answer::Yes:
+        return QMessageBox::Yes;
+    case Prompter::Answer::No:
+        return QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -38,25 +45,44 @@ Prompter::Answer QtPrompter::ask(const Message& message)
     box.setWindowTitle(titleOr(message.title));
     box.setText(message.text);
     switch (message.icon) {
-    case Icon::None: box.setIcon(QMessageBox::NoIcon); break;
-    case Icon::Information: box.setIcon(QMessageBox::Information); break;
-    case Icon::Question: box.setIcon(QMessageBox::Question); break;
-    case Icon::Warning: box.setIcon(QMessageBox::Warning); break;
-    case Icon::Critical: box.setIcon(QMessageBox::Critical); break;
+    case Icon::None:
+        box.setIcon(QMessageBox::NoIcon);
+        break;
+    case Icon::Information:
+        box.setIcon(QMessageBox::Information);
+        break;
+    case Icon::Question:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case Icon::Warning:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case Icon::Critical:
+        box.setIcon(QMessageBox::Critical);
+        break;
     }
     switch (message.buttons) {
-    case Buttons::Ok: box.setStandardButtons(QMessageBox::Ok); break;
-    case Buttons::OkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Buttons::YesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case Buttons::Ok:
+        box.setStandardButtons(QMessageBox::Ok);
+        break;
+    case Buttons::OkCancel:
+        box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel);
+        break;
+    case Buttons::YesNo:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        break;
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     }
     box.setDefaultButton(toButton(message.defaultAnswer));
     switch (box.exec()) {
-    case QMessageBox::Yes: return Answer::Yes;
-    case QMessageBox::No: return Answer::No;
-    case QMessageBox::Cancel: return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
     default:
         // Escape or the title bar's close button on a Yes/No box counts as No.
         return message.buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
@@ -67,8 +93,8 @@ std::optional<QString> QtPrompter::input(const QString& prompt, const QString& t
                                          const QString& defaultText)
 {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent(), titleOr(title), prompt,
-                                               QLineEdit::Normal, defaultText, &ok);
+    const QString text = QInputDialog::getText(parent(), titleOr(title), prompt, QLineEdit::Normal,
+                                               defaultText, &ok);
     return ok ? std::optional<QString>(text) : std::nullopt;
 }
 

@@ -8,7 +8,9 @@ class QWidget;
 // window (or the given fallback parent).
 class QtPrompter final : public Prompter {
 public:
-    explicit QtPrompter(QWidget* fallbackParent = nullptr) : m_fallbackParent(fallbackParent) {}
+    explicit QtPrompter(QWidget* fallbackParent = nullptr)
+        : m_fallbackParent(fallbackParent)
+    {}
     void setFallbackParent(QWidget* parent) { m_fallbackParent = parent; }
 
     Answer ask(const Message& message) override;

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
-
 #include <cstdio>
 
 namespace {
@@ -31,7 +30,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationDisplayName(kApplicationTitle);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Invoicing for sole traders and small companies."));
+    parser.setApplicationDescription(
+        QStringLiteral("Invoicing for sole traders and small companies."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption dataFolderOption(

@@ -19,8 +19,12 @@ public:
 // A clock that stands still at the given moment until it is moved.
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(QDateTime now) : m_now(std::move(now)) {}
-    explicit FixedClock(QDate today) : m_now(today.startOfDay()) {}
+    explicit FixedClock(QDateTime now)
+        : m_now(std::move(now))
+    {}
+    explicit FixedClock(QDate today)
+        : m_now(today.startOfDay())
+    {}
     QDateTime now() const override { return m_now; }
     void set(QDateTime now) { m_now = std::move(now); }
 

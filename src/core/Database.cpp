@@ -69,10 +69,12 @@ QString sqliteTypeFor(const QString& jetType)
 
 Database::Database()
     : m_connectionName(QStringLiteral("billcraft-%1").arg(quintptr(this), 0, 16))
-{
-}
+{}
 
-Database::~Database() { close(); }
+Database::~Database()
+{
+    close();
+}
 
 bool Database::fail(const QString& message)
 {
@@ -141,9 +143,7 @@ bool Database::open(const QString& path)
 bool Database::createMissingTables()
 {
     const QStringList existing = connection().tables(QSql::Tables);
-    auto has = [&](const QString& name) {
-        return existing.contains(name, Qt::CaseInsensitive);
-    };
+    auto has = [&](const QString& name) { return existing.contains(name, Qt::CaseInsensitive); };
     bool anyMissing = false;
     for (const TableDef& t : kTables)
         anyMissing = anyMissing || !has(QLatin1String(t.name));
@@ -154,7 +154,7 @@ bool Database::createMissingTables()
     for (const TableDef& t : kTables) {
         if (!has(QLatin1String(t.name)) && !exec(QString::fromLatin1(t.create)))
             return setError(QStringLiteral("%1: the table %2 cannot be created: %3")
-                            .arg(m_path, QLatin1String(t.name), m_error));
+                                .arg(m_path, QLatin1String(t.name), m_error));
     }
     for (const char* index : kIndexes) {
         if (!exec(QString::fromLatin1(index)))
@@ -274,7 +274,10 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
     return AddColumn::Added;
 }
 
-Transaction::Transaction(Database& db) : m_db(db), m_active(db.connection().transaction()) {}
+Transaction::Transaction(Database& db)
+    : m_db(db)
+    , m_active(db.connection().transaction())
+{}
 
 Transaction::~Transaction()
 {

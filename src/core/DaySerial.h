@@ -2,7 +2,6 @@
 
 #include <QDate>
 #include <QDateTime>
-
 #include <cmath>
 
 // Dates are stored as day serials: whole days since 30 December 1899, the fraction being the
@@ -11,7 +10,10 @@ namespace DaySerial {
 
 inline constexpr qint64 kEpochJulianDay = 2415019; // QDate(1899, 12, 30).toJulianDay()
 
-inline double fromDate(QDate date) { return double(date.toJulianDay() - kEpochJulianDay); }
+inline double fromDate(QDate date)
+{
+    return double(date.toJulianDay() - kEpochJulianDay);
+}
 inline QDate toDate(double serial)
 {
     return QDate::fromJulianDay(kEpochJulianDay + qint64(std::floor(serial)));

@@ -16,7 +16,8 @@ QDate widenTwoDigitYear(QDate date)
 
 } // namespace
 
-LocaleText::LocaleText(QLocale locale) : m_locale(std::move(locale))
+LocaleText::LocaleText(QLocale locale)
+    : m_locale(std::move(locale))
 {
     const QString shortForm = m_locale.dateFormat(QLocale::ShortFormat);
     QString fourDigit = shortForm;
@@ -50,7 +51,10 @@ LocaleText::LocaleText(QLocale locale) : m_locale(std::move(locale))
     m_dateForms.removeDuplicates();
 }
 
-QString LocaleText::currencySymbol() const { return m_locale.currencySymbol(); }
+QString LocaleText::currencySymbol() const
+{
+    return m_locale.currencySymbol();
+}
 
 QString LocaleText::timeSeparator() const
 {
@@ -78,7 +82,10 @@ QString LocaleText::shortWeekdayName(int weekday) const
     return m_locale.standaloneDayName(weekday, QLocale::ShortFormat);
 }
 
-QString LocaleText::shortDateFormat() const { return m_shortForm; }
+QString LocaleText::shortDateFormat() const
+{
+    return m_shortForm;
+}
 
 std::optional<QDate> LocaleText::parseDate(const QString& text) const
 {

@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QLocale>
 #include <QString>
-
 #include <optional>
 
 // The user's locale as the program uses it: currency symbol, time separator, month and weekday
@@ -16,7 +15,7 @@ public:
 
     QString currencySymbol() const;
     QString timeSeparator() const;
-    QString monthName(int month) const;    // 1..12, full form: "December"
+    QString monthName(int month) const;     // 1..12, full form: "December"
     QString weekdayName(int weekday) const; // 1 = Monday .. 7 = Sunday, full form
     QString shortWeekdayName(int weekday) const;
     Qt::DayOfWeek firstDayOfWeek() const { return m_locale.firstDayOfWeek(); }

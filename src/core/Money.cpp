@@ -1,7 +1,6 @@
 #include "core/Money.h"
 
 #include <QLocale>
-
 #include <cmath>
 #include <limits>
 
@@ -26,7 +25,7 @@ std::optional<Money> Money::parse(const QString& text)
         negative = t[i++] == u'-';
 
     Int128 digits = 0; // all digits read, as one integer
-    int decimals = 0;    // how many of them follow the point
+    int decimals = 0;  // how many of them follow the point
     bool sawDigit = false, sawPoint = false;
     for (; i < t.size(); ++i) {
         const QChar c = t[i];

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <compare>
 #include <optional>
 
@@ -46,7 +45,9 @@ public:
     constexpr auto operator<=>(const Money&) const = default;
 
 private:
-    constexpr explicit Money(qint64 units) : m_units(units) {}
+    constexpr explicit Money(qint64 units)
+        : m_units(units)
+    {}
     qint64 m_units = 0;
 };
 

@@ -3,7 +3,6 @@
 #include <QFont>
 #include <QString>
 #include <QStringList>
-
 #include <optional>
 
 // Every message box, question, input box and file, folder or font dialog of the program goes

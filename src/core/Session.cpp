@@ -12,8 +12,7 @@ Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleTex
     , m_dataFolder(std::move(dataFolder))
     , m_currencySymbol(m_locale.currencySymbol())
     , m_calendarDate(clock.today())
-{
-}
+{}
 
 void Session::setCurrentIdentity(int identity)
 {

@@ -14,9 +14,9 @@ class Prompter;
 // The current identity's page settings, taken from its layout record.
 struct PageSettings {
     bool vatRegistered = false;
-    double vatRate = 0;                      // percent, e.g. 17.5
-    QString taxCaption;                      // name of the tax ("VAT", "GST"); empty keeps "VAT"
-    QString identityName;                    // as printed in the text logo
+    double vatRate = 0;                         // percent, e.g. 17.5
+    QString taxCaption = QStringLiteral("VAT"); // name of the tax: "VAT", "GST"
+    QString identityName;                       // as printed in the text logo
 };
 
 // Program-wide state: the open database, the data folder, the current identity and its page

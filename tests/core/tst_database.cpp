@@ -1,12 +1,11 @@
-#include "core/Database.h"
 #include "core/DataFolder.h"
+#include "core/Database.h"
 
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
-
-#include <unistd.h>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -32,18 +31,18 @@ private slots:
         QVERIFY2(db.open(dir.filePath(Database::kFileName)), qPrintable(db.errorString()));
         for (const QString& table : kTables)
             QVERIFY2(db.connection().tables().contains(table), qPrintable(table));
-        QCOMPARE(db.columns(QStringLiteral("TblClients")),
-                 QStringList({"ClientID", "Salutation", "FirstName", "LastName", "Company",
-                              "Address1", "Address2", "Address3", "Town", "County", "PostCode",
-                              "Country", "Telephone", "Fax", "Email", "Mobile", "Notes",
-                              "Identity"}));
+        QCOMPARE(
+            db.columns(QStringLiteral("TblClients")),
+            QStringList({"ClientID", "Salutation", "FirstName", "LastName", "Company", "Address1",
+                         "Address2", "Address3", "Town", "County", "PostCode", "Country",
+                         "Telephone", "Fax", "Email", "Mobile", "Notes", "Identity"}));
         QCOMPARE(db.columns(QStringLiteral("TblInvoices")),
                  QStringList({"InvoiceID", "ClientID", "InvoiceNumber", "Content", "Value", "VAT",
                               "Total", "Date", "Paid", "DatePaid", "BadDebt", "Identity"}));
         QCOMPARE(db.columns(QStringLiteral("TblUserData")),
-                 QStringList({"Identity", "TextLogo", "Logo", "LogoFont", "FontColour",
-                              "FontSize", "FontStyle", "PageHeader", "DividerLine", "VatReg",
-                              "VatRate", "InvoiceCaption", "PageFooter"}));
+                 QStringList({"Identity", "TextLogo", "Logo", "LogoFont", "FontColour", "FontSize",
+                              "FontStyle", "PageHeader", "DividerLine", "VatReg", "VatRate",
+                              "InvoiceCaption", "PageFooter"}));
         QCOMPARE(db.columns(QStringLiteral("TblExpenses")),
                  QStringList({"ExpenseID", "Date", "ClientRef", "Description", "Milage", "Value",
                               "VAT", "Identity"}));
@@ -139,9 +138,9 @@ private slots:
             QVERIFY(db.exec(insert, {QStringLiteral("Kept")}));
             QVERIFY(tx.commit());
         }
-        QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients"))
-                     .toString(),
-                 QStringLiteral("Kept"));
+        QCOMPARE(
+            db.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients")).toString(),
+            QStringLiteral("Kept"));
     }
 
     void dataFolderIsCreatedOrExplained()

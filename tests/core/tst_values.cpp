@@ -72,10 +72,12 @@ private slots:
                      ->percentOf(*Money::parse(QStringLiteral("5")))
                      .toPlainString(),
                  QStringLiteral("0"));
-        QCOMPARE(Money::parse(QStringLiteral("1234.5"))->toCurrencyString(testLocale(), QStringLiteral("£")),
+        QCOMPARE(Money::parse(QStringLiteral("1234.5"))
+                     ->toCurrencyString(testLocale(), QStringLiteral("£")),
                  QStringLiteral("£1,234.50"));
-        QCOMPARE(Money::parse(QStringLiteral("-2"))->toCurrencyString(testLocale(), QStringLiteral("£")),
-                 QStringLiteral("-£2.00"));
+        QCOMPARE(
+            Money::parse(QStringLiteral("-2"))->toCurrencyString(testLocale(), QStringLiteral("£")),
+            QStringLiteral("-£2.00"));
     }
 
     void localeTextNamesAndForms()

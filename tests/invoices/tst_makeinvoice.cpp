@@ -1,4 +1,5 @@
 #include "invoices/ui/MakeInvoiceTab.h"
+#include "layout/IdentityLayoutFile.h"
 #include "support/TestEnv.h"
 
 #include <QCheckBox>
@@ -196,9 +197,15 @@ private slots:
             QStringLiteral("Billcraft"), Prompter::Buttons::YesNo, Prompter::Icon::Question,
             Prompter::Answer::No};
 
+        LayoutRecord layout;
+        layout.VatReg = true;
+        const QString dat =
+            m_env->file(IdentityLayoutFile::fileName(m_env->session->currentIdentity()));
+        QVERIFY(IdentityLayoutFile::write(dat, layout));
         m_env->prompter.expectExactly(question, Prompter::Answer::Yes);
         addVat()->click(); // unticks
         QVERIFY(!m_env->session->pageSettings().vatRegistered);
+        QVERIFY(!IdentityLayoutFile::read(dat)->VatReg); // the identity's default from now on
         QCOMPARE(amounts(), QStringLiteral("100|0|100"));
 
         m_env->prompter.expectExactly(question, Prompter::Answer::No);

@@ -7,12 +7,18 @@ namespace {
 const char* kindName(ScriptedPrompter::Kind kind)
 {
     switch (kind) {
-    case ScriptedPrompter::Kind::Message: return "message";
-    case ScriptedPrompter::Kind::Input: return "input box";
-    case ScriptedPrompter::Kind::OpenFile: return "open-file dialog";
-    case ScriptedPrompter::Kind::SaveFile: return "save-file dialog";
-    case ScriptedPrompter::Kind::Folder: return "folder dialog";
-    case ScriptedPrompter::Kind::Font: return "font dialog";
+    case ScriptedPrompter::Kind::Message:
+        return "message";
+    case ScriptedPrompter::Kind::Input:
+        return "input box";
+    case ScriptedPrompter::Kind::OpenFile:
+        return "open-file dialog";
+    case ScriptedPrompter::Kind::SaveFile:
+        return "save-file dialog";
+    case ScriptedPrompter::Kind::Folder:
+        return "folder dialog";
+    case ScriptedPrompter::Kind::Font:
+        return "font dialog";
     }
     return "?";
 }
@@ -104,8 +110,8 @@ std::optional<ScriptedPrompter::Expected> ScriptedPrompter::take(Kind kind, cons
     if (next.kind != kind ||
         ((kind == Kind::Message || kind == Kind::Input) && next.text != what)) {
         fail(QStringLiteral("expected %1 \"%2\" but got %3 \"%4\"")
-                 .arg(QLatin1String(kindName(next.kind)), next.text,
-                      QLatin1String(kindName(kind)), what));
+                 .arg(QLatin1String(kindName(next.kind)), next.text, QLatin1String(kindName(kind)),
+                      what));
         return std::nullopt;
     }
     return next;
@@ -170,7 +176,10 @@ std::optional<QFont> ScriptedPrompter::font(const QFont&, const QString& title)
     return e ? e->fontReply : std::nullopt;
 }
 
-bool ScriptedPrompter::verifyDone() const { return m_failures.isEmpty() && m_script.isEmpty(); }
+bool ScriptedPrompter::verifyDone() const
+{
+    return m_failures.isEmpty() && m_script.isEmpty();
+}
 
 QString ScriptedPrompter::leftover() const
 {

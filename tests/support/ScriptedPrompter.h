@@ -3,7 +3,6 @@
 #include "core/Prompter.h"
 
 #include <QList>
-
 #include <optional>
 #include <variant>
 
@@ -16,13 +15,13 @@ public:
 
     struct Expected {
         Kind kind = Kind::Message;
-        QString text;                  // message text or input prompt
-        std::optional<QString> title;  // checked when given
+        QString text;                 // message text or input prompt
+        std::optional<QString> title; // checked when given
         std::optional<Buttons> buttons;
         std::optional<Icon> icon;
         std::optional<Answer> defaultAnswer;
         Answer answer = Answer::Ok;
-        std::optional<QString> reply;  // input text or file name; nullopt = cancelled
+        std::optional<QString> reply; // input text or file name; nullopt = cancelled
         std::optional<QFont> fontReply;
     };
 
@@ -64,4 +63,5 @@ private:
 };
 
 // Fails the test unless the prompter's script was played out exactly.
-#define VERIFY_PROMPTS(prompter) QVERIFY2((prompter).verifyDone(), qPrintable((prompter).leftover()))
+#define VERIFY_PROMPTS(prompter)                                                                   \
+    QVERIFY2((prompter).verifyDone(), qPrintable((prompter).leftover()))

@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-TestEnv::TestEnv(QDate today) : clock(today)
+TestEnv::TestEnv(QDate today)
+    : clock(today)
 {
     if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
         QTest::qFail(qPrintable(QStringLiteral("test database: ") + db.errorString()), __FILE__,
@@ -13,8 +14,7 @@ TestEnv::TestEnv(QDate today) : clock(today)
 void TestEnv::exec(const QString& sql, const QVariantList& values)
 {
     if (!db.exec(sql, values))
-        QTest::qFail(qPrintable(sql + QStringLiteral(": ") + db.errorString()), __FILE__,
-                     __LINE__);
+        QTest::qFail(qPrintable(sql + QStringLiteral(": ") + db.errorString()), __FILE__, __LINE__);
 }
 
 int TestEnv::addIdentity(const QString& textLogo)

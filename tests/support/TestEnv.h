@@ -6,7 +6,6 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
-
 #include <memory>
 
 // A temporary data folder with an open Accounts.mdb, a scripted prompter, a clock fixed on
@@ -34,4 +33,7 @@ struct TestEnv {
 };
 
 // The locale every test reads and writes dates and money in.
-inline QLocale testLocale() { return QLocale(QLocale::English, QLocale::UnitedKingdom); }
+inline QLocale testLocale()
+{
+    return QLocale(QLocale::English, QLocale::UnitedKingdom);
+}

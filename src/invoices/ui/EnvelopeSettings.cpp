@@ -36,7 +36,10 @@ EnvelopeSettings::EnvelopeSettings(QWidget* parent)
     layout->addWidget(m_trays, 1);
 }
 
-void EnvelopeSettings::listInstalledPrinters() { listPrinters(QPrinterInfo::availablePrinterNames()); }
+void EnvelopeSettings::listInstalledPrinters()
+{
+    listPrinters(QPrinterInfo::availablePrinterNames());
+}
 
 void EnvelopeSettings::listPrinters(const QStringList& names)
 {

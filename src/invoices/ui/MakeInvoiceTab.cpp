@@ -1,14 +1,14 @@
 #include "invoices/ui/MakeInvoiceTab.h"
 
 #include "clients/ui/ClientDropDown.h"
-#include "core/ui/KeyRuleGlue.h"
-
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/KeyRuleGlue.h"
 #include "invoices/InvoiceEntry.h"
 #include "invoices/InvoiceStore.h"
+#include "layout/LayoutFiles.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -268,8 +268,9 @@ void MakeInvoiceTab::onVatClicked()
 // layout designer agree with the files.
 bool MakeInvoiceTab::saveVatDefault(bool registered)
 {
-    // Writing the two files waits for the layout files' VatReg writer; until then only the
-    // session's copy changes.
+    if (!LayoutFiles::saveVatDefault(m_session.dataFolder(), m_session.currentIdentity(),
+                                     registered))
+        return false;
     PageSettings settings = m_session.pageSettings();
     settings.vatRegistered = registered;
     m_session.setPageSettings(settings);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/Session.h"
+
+#include <QList>
+#include <QString>
+#include <optional>
+
+class Database;
+
+// The trading identities: rows of TblUserData, listed in ascending number so that "the first
+// identity" is the same on every start.
+struct IdentityEntry {
+    int identity = 0;
+    QString textLogo;
+};
+
+namespace IdentityStore {
+
+QList<IdentityEntry> list(Database& db);
+// The identity a start begins with: the lowest number, or 0 when there is none.
+int firstIdentity(Database& db);
+
+// The page settings an identity's layout file holds, or nullopt when it has no readable file.
+std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity);
+
+} // namespace IdentityStore

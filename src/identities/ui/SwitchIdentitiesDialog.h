@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QComboBox;
+class Session;
+
+// frmSwitchIdentities: lists the identities by name. OK with a choice accepts the dialog and
+// chosenIdentity() names it; the caller makes it current. Closing without OK changes nothing.
+class SwitchIdentitiesDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kNoChoice = QStringLiteral("Choose Identity");
+
+    SwitchIdentitiesDialog(Session& session, QWidget* parent = nullptr);
+
+    int chosenIdentity() const { return m_chosen; }
+
+private:
+    void onOk();
+
+    Session& m_session;
+    QComboBox* m_identities;
+    int m_chosen = 0;
+};
