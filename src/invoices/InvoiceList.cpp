@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/DaySerial.h"
+#include "core/GridData.h"
 #include "core/LocaleText.h"
 
 namespace InvoiceList {
@@ -78,6 +79,23 @@ Statement statement(const Request& r)
     }
     values << r.identity;
     return {kSelect + where + QStringLiteral(" AND TblInvoices.Identity = ?") + order, values};
+}
+
+const GridShape& gridShape()
+{
+    using K = GridColumn::Kind;
+    static const GridShape shape{{{K::Key},
+                                  {K::Date},
+                                  {K::Text},
+                                  {K::Text},
+                                  {K::Text},
+                                  {K::Money},
+                                  {K::Money},
+                                  {K::Money},
+                                  {K::YesNo},
+                                  {K::Date}},
+                                 OverdueRule{ColDate, ColPaid, 30}};
+    return shape;
 }
 
 bool markPaid(Database& db, int invoiceId, QDate today)

@@ -7,6 +7,7 @@
 
 class Database;
 class LocaleText;
+struct GridShape;
 
 // The invoice list of the Find Invoices tab: which statement each way of viewing runs, and the
 // status changes made from a row's menu.
@@ -54,6 +55,9 @@ enum Column {
     ColDatePaid,
     ColumnCount
 };
+
+// How the list's columns are shown: money, dates, the paid flag, and old unpaid dates in red.
+const GridShape& gridShape();
 
 bool markPaid(Database& db, int invoiceId, QDate today);
 bool markUnpaid(Database& db, int invoiceId);

@@ -42,23 +42,6 @@ void uncheckAll(QButtonGroup* group)
     group->setExclusive(true);
 }
 
-const GridShape& invoiceGridShape()
-{
-    using K = GridColumn::Kind;
-    static const GridShape shape{{{K::Key},
-                                  {K::Date},
-                                  {K::Text},
-                                  {K::Text},
-                                  {K::Text},
-                                  {K::Money},
-                                  {K::Money},
-                                  {K::Money},
-                                  {K::YesNo},
-                                  {K::Date}},
-                                 OverdueRule{}};
-    return shape;
-}
-
 } // namespace
 
 InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
@@ -218,7 +201,7 @@ bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMes
         m_session.prompter().inform(m_session.db().errorString());
         return false;
     }
-    GridData rows = GridData::fromQuery(q, m_session, invoiceGridShape());
+    GridData rows = GridData::fromQuery(q, m_session, InvoiceList::gridShape());
     if (!emptyMessage.isEmpty() && rows.outcome() == GridData::Outcome::Filled &&
         rows.rowCount() == 0) {
         m_session.prompter().inform(emptyMessage);
