@@ -237,6 +237,26 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
+    void aNewClientReachesTheOtherClientLists()
+    {
+        TestEnv env;
+        env.addIdentity(QStringLiteral("Main"));
+        MainWindow w(*env.session);
+        w.startUp();
+        w.show();
+        find<QPushButton>(&w, "CmdAddNew")->click();
+        QTest::keyClicks(find<QLineEdit>(&w, "txtCompany"), QStringLiteral("O'Brien Builders"));
+        env.prompter.expectMessage(QStringLiteral("New Client Saved"));
+        find<QPushButton>(&w, "cmdSaveNew")->click();
+        QCOMPARE(find<QComboBox>(&w, "cmbSelectClient")->itemText(0),
+                 QStringLiteral("OBrien Builders"));
+        QCOMPARE(find<QComboBox>(&w, "cmbSelectClient2")->itemText(0),
+                 QStringLiteral("OBrien Builders"));
+        QCOMPARE(find<QComboBox>(&w, "cboInvoiceClients")->count(), 0); // no invoice yet
+        quit(env, w);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
     void anInvoiceFromEntryToListAndBack()
     {
         TestEnv env;
@@ -268,6 +288,7 @@ private slots:
         auto* grid = find<FlexGrid>(&w, "MSFlexGrid1");
         QCOMPARE(grid->gridData().rowCount(), 1);
         QCOMPARE(grid->gridData().text(0, 2), QStringLiteral("0100"));
+        QCOMPARE(find<QComboBox>(&w, "cboInvoiceClients")->itemText(0), QStringLiteral("Acme"));
 
         // Edit from the row's menu opens the entry with the invoice loaded.
         const QRect cell = grid->visualRect(grid->model()->index(0, 2));
