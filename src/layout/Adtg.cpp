@@ -4,9 +4,10 @@
 #include <QFile>
 #include <QSaveFile>
 #include <QtEndian>
+#include <algorithm>
 #include <cmath>
 
-// The binary ADTG form of a persisted recordset (Layout.set, Help.set):
+// The binary ADTG form of a persisted recordset (Layout.set, Help.set), [MS-ADTG] 2.2.3.14:
 //   01 header | 02 handler options | 03 result descriptor | 10 rowset context |
 //   (05 table descriptor)* | 06 column descriptor x n | rows (07 unchanged, 0D inserted,
 //   0A change of the previous 07, 0C deletion of the previous 07) | 0F done.
@@ -15,7 +16,8 @@
 namespace {
 
 // The bytes before the first column descriptor, the same in every file of a recordset built
-// in code except the counts patched in below (taken from a file the original engine wrote).
+// in code except the counts patched in below (the first 270 bytes of a file MDAC 2.8 wrote,
+// types_basic.adtg of the sample files).
 constexpr char kPrefix[] = "\x01\x07\x54\x47\x21\x00\x00\x00\x00\x02\x19\x00\xb6\x92\xf2\x3f"
                            "\x04\xb2\xcf\x11\x8d\x23\x00\xaa\x00\x5f\xfe\x58\x01\x00\x00\x00"
                            "\x00\x00\x00\x00\x00\x03\x67\x00\xd2\xad\x63\xf6\x02\xeb\xcf\x11"
@@ -35,7 +37,15 @@ constexpr char kPrefix[] = "\x01\x07\x54\x47\x21\x00\x00\x00\x00\x02\x19\x00\xb6
                            "\x32\x00\x00\x00\x08\x00\x00\x00\x04\x00\x03\x00\x00\x00";
 constexpr qsizetype kPrefixSize = 270;
 static_assert(sizeof kPrefix == kPrefixSize + 1);
+// The counts inside the prefix's result descriptor (token 03 at 0x25).
 constexpr qsizetype kVisibleColumnsAt = 0x3B, kTotalColumnsAt = 0x3D, kRowCountAt = 0x45;
+
+// The most cells (rows x columns) a file may decode to. A NULL costs one bit in a file and a
+// QVariant in memory, so the byte count alone does not bound what a damaged file asks for.
+// Layout.set has 119 columns and a row per identity; Help.set a few columns and a row per topic.
+constexpr quint64 kMaxCells = quint64(1) << 22;
+// The most bytes readFile takes in.
+constexpr qint64 kMaxFileBytes = qint64(64) << 20;
 
 enum Token : quint8 {
     Header = 0x01,
@@ -51,6 +61,21 @@ enum Token : quint8 {
     RowsetContext = 0x10,
 };
 
+// The first byte of a column descriptor's presence map ([MS-ADTG] 2.2.3.14.3.6), from the high
+// bit: name, base table ordinal, base column ordinal, base column name, two reserved bits, base
+// catalog name, base schema name. The first four come before the column type and are read; the
+// catalog and schema names come after the flags and are skipped with the rest of the body.
+// A field appended in code has 80; a column of a base table F0, or F3 with catalog and schema.
+constexpr quint8 kHasName = 0x80, kHasBaseTable = 0x40, kHasBaseColumnOrdinal = 0x20,
+                 kHasBaseColumnName = 0x10;
+
+// The result descriptor's body up to its row count: a GUID, three single bytes, five 16-bit
+// counts and the 32-bit row count.
+constexpr quint16 kResultDescriptorMinLength = 16 + 3 + 5 * 2 + 4;
+// The smallest column descriptor a file can hold: token, length, presence map, ordinal, type,
+// maxLength, precision, scale, flags.
+constexpr qsizetype kMinColumnDescriptorBytes = 1 + 2 + 3 + 2 + 2 + 4 * 4;
+
 using Type = AdtgColumn::Type;
 
 bool isBitSet(const QByteArray& mask, qsizetype k)
@@ -63,9 +88,42 @@ void setBit(QByteArray& mask, qsizetype k)
     mask[k / 8] = char(mask[k / 8] | (0x80 >> (k % 8)));
 }
 
+void clearBit(QByteArray& mask, qsizetype k)
+{
+    mask[k / 8] = char(mask[k / 8] & ~(0x80 >> (k % 8)));
+}
+
 qsizetype maskBytes(qsizetype bits)
 {
     return (bits + 7) / 8;
+}
+
+QString hex(qsizetype value)
+{
+    return QString::number(value, 16);
+}
+
+bool knownType(quint16 type)
+{
+    switch (Type(type)) {
+    case Type::SmallInt:
+    case Type::Integer:
+    case Type::Single:
+    case Type::Double:
+    case Type::Currency:
+    case Type::Date:
+    case Type::Boolean:
+    case Type::Bytes:
+    case Type::WideString:
+    case Type::Timestamp:
+        return true;
+    }
+    return false;
+}
+
+bool isVariableLength(const AdtgColumn& c)
+{
+    return c.type == Type::WideString || c.type == Type::Bytes;
 }
 
 // Bytes a string or binary column holds at most.
@@ -74,9 +132,10 @@ quint64 byteSize(const AdtgColumn& c)
     return c.type == Type::WideString ? quint64(c.maxLength) * 2 : quint64(c.maxLength);
 }
 
-// How long a string or binary value's length prefix is: none for a short fixed-length column,
-// else one byte while the column's byte size fits in one, else four.
-int stringPrefixBytes(const AdtgColumn& c)
+// How long a string or binary value's length prefix is: none for a short fixed-length column
+// (its value is exactly byteSize bytes), else one byte while the column's byte size fits in
+// one, else four.
+int lengthPrefixBytes(const AdtgColumn& c)
 {
     const quint64 bytes = byteSize(c);
     const bool fixed = (c.flags & AdtgColumn::kFixedLength) && !(c.flags & AdtgColumn::kLong);
@@ -85,31 +144,83 @@ int stringPrefixBytes(const AdtgColumn& c)
     return bytes <= 255 ? 1 : 4;
 }
 
+// The fewest bytes a present value of the column takes.
+quint64 minValueBytes(const AdtgColumn& c)
+{
+    switch (c.type) {
+    case Type::SmallInt:
+    case Type::Boolean:
+        return 2;
+    case Type::Integer:
+    case Type::Single:
+        return 4;
+    case Type::Double:
+    case Type::Currency:
+    case Type::Date:
+        return 8;
+    case Type::Timestamp:
+        return 16;
+    case Type::Bytes:
+    case Type::WideString: {
+        const int prefix = lengthPrefixBytes(c);
+        return prefix == 0 ? byteSize(c) : quint64(prefix);
+    }
+    }
+    return 1;
+}
+
+// Reads the bytes of a file, never past their end nor past the end of the body being read.
+// The first failure is kept with its offset; every read after it gives nothing.
 class Reader {
 public:
     explicit Reader(const QByteArray& bytes)
-        : m_bytes(bytes)
+        : m_data(bytes.constData())
+        , m_end(bytes.size())
     {}
 
     bool failed() const { return !m_error.isEmpty(); }
     const QString& error() const { return m_error; }
-    qsizetype remaining() const { return m_bytes.size() - m_pos; }
     qsizetype position() const { return m_pos; }
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    qsizetype remaining() const { return m_end - m_pos; }
+    bool atEnd() const { return m_pos >= m_end; }
 
-    bool fail(const QString& what)
+    bool failAt(qsizetype offset, const QString& what)
     {
         if (m_error.isEmpty())
-            m_error = QStringLiteral("%1 at offset 0x%2").arg(what).arg(m_pos, 0, 16);
+            m_error = QStringLiteral("%1 at offset 0x%2").arg(what, hex(offset));
         return false;
     }
+    bool fail(const QString& what) { return failAt(m_pos, what); }
+    // Adds where the failure happened, e.g. " (row 3, column Name)".
+    void addContext(const QString& context)
+    {
+        if (failed())
+            m_error += context;
+    }
+
+    // Confines the reads to the next `length` bytes (checked by the caller) until endBody.
+    qsizetype beginBody(qsizetype length)
+    {
+        const qsizetype outer = m_end;
+        m_end = m_pos + length;
+        return outer;
+    }
+    // Steps over what is left of the body.
+    void endBody(qsizetype outer)
+    {
+        m_pos = m_end;
+        m_end = outer;
+    }
+
     const char* take(qsizetype n, const char* what)
     {
+        if (failed())
+            return nullptr;
         if (n < 0 || n > remaining()) {
             fail(QStringLiteral("truncated %1").arg(QLatin1String(what)));
             return nullptr;
         }
-        const char* at = m_bytes.constData() + m_pos;
+        const char* at = m_data + m_pos;
         m_pos += n;
         return at;
     }
@@ -125,21 +236,20 @@ public:
     }
     QString wide(qsizetype units, const char* what)
     {
-        const char* at = take(units * 2, what);
-        if (!at)
-            return {};
-        QString s(units, Qt::Uninitialized);
-        for (qsizetype i = 0; i < units; ++i)
-            s[i] = QChar(qFromLittleEndian<quint16>(at + 2 * i));
+        const char* at = take(units * 2, what); // checked before anything is allocated
+        if (!at || units == 0)
+            return at ? QStringLiteral("") : QString(); // empty, not NULL
+        QString s(units, Qt::Uninitialized); // the code units as they are, unpaired or not
+        qFromLittleEndian<quint16>(at, units, s.data());
         return s;
     }
     QString lps(const char* what) { return wide(get<quint16>(what), what); }
-    quint8 peek() const { return quint8(m_bytes[m_pos]); }
-    void skip(qsizetype n) { m_pos += n; }
+    quint8 peek() const { return quint8(m_data[m_pos]); }
 
 private:
-    const QByteArray& m_bytes;
+    const char* m_data;
     qsizetype m_pos = 0;
+    qsizetype m_end;
     QString m_error;
 };
 
@@ -161,96 +271,125 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
     case Type::Boolean:
         return in.get<quint16>("boolean") != 0;
     case Type::Timestamp: {
-        const int year = in.get<qint16>("timestamp"), month = in.get<quint16>("timestamp"),
-                  day = in.get<quint16>("timestamp"), hour = in.get<quint16>("timestamp"),
-                  minute = in.get<quint16>("timestamp"), second = in.get<quint16>("timestamp");
-        const quint32 nanoseconds = in.get<quint32>("timestamp");
-        return QDateTime(QDate(year, month, day),
-                         QTime(hour, minute, second, int(nanoseconds / 1000000)));
+        const char* at = in.take(16, "timestamp");
+        if (!at)
+            return {};
+        const auto part = [at](int i) { return int(qFromLittleEndian<quint16>(at + 2 * i)); };
+        const int year = qFromLittleEndian<qint16>(at);
+        const quint32 nanoseconds = qFromLittleEndian<quint32>(at + 12);
+        return QDateTime(QDate(year, part(1), part(2)),
+                         QTime(part(3), part(4), part(5), int(nanoseconds / 1000000)), Qt::UTC);
     }
     case Type::Bytes:
     case Type::WideString: {
-        qsizetype bytes = 0;
-        switch (stringPrefixBytes(c)) {
+        qsizetype length = 0;
+        switch (lengthPrefixBytes(c)) {
         case 0:
-            bytes = qsizetype(byteSize(c));
+            length = qsizetype(byteSize(c)); // 255 at most
             break;
         case 1:
-            bytes = in.get<quint8>("string length");
+            length = in.get<quint8>("length of a value");
             break;
         default: {
-            const quint32 n = in.get<quint32>("string length");
-            if (n > quint32(in.remaining())) {
-                in.fail(QStringLiteral("string of %1 bytes past the end").arg(n));
+            const qsizetype at = in.position();
+            const quint32 n = in.get<quint32>("length of a value");
+            if (quint64(n) > quint64(in.remaining())) {
+                in.failAt(at, QStringLiteral("a value of %1 bytes runs past the end").arg(n));
                 return {};
             }
-            bytes = qsizetype(n);
+            length = qsizetype(n);
         }
         }
+        if (in.failed())
+            return {};
         if (c.type == Type::Bytes)
-            return in.bytes(bytes, "binary value");
-        if (bytes % 2 != 0) {
-            in.fail(QStringLiteral("string of an odd byte count"));
+            return in.bytes(length, "binary value");
+        if (length % 2 != 0) {
+            in.fail(QStringLiteral("a string of an odd byte count (%1)").arg(length));
             return {};
         }
-        QString s = in.wide(bytes / 2, "string");
-        if (stringPrefixBytes(c) == 0) // fixed-length text is padded
-            while (s.endsWith(u' ') || s.endsWith(QChar(0)))
-                s.chop(1);
-        return s;
+        return in.wide(length / 2, "string");
     }
     }
     return {};
 }
 
-bool knownType(quint16 type)
+// Reads a column descriptor, its token included. Only the parts before and including the
+// flags are used; the rest of the body is skipped by its length.
+bool readColumn(Reader& in, qsizetype index, AdtgColumn& c)
 {
-    switch (type) {
-    case 2:
-    case 3:
-    case 4:
-    case 5:
-    case 6:
-    case 7:
-    case 11:
-    case 128:
-    case 130:
-    case 135:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool readColumn(Reader& in, AdtgColumn& c)
-{
+    const qsizetype start = in.position();
+    in.get<quint8>("column descriptor");
     const quint16 length = in.get<quint16>("column descriptor");
-    const qsizetype end = in.position() + length;
-    if (in.failed() || length > in.remaining())
-        return in.fail(QStringLiteral("truncated column descriptor"));
-    const QByteArray presence = in.bytes(3, "column descriptor");
-    in.get<quint16>("column ordinal");
-    c.name = in.lps("column name");
-    if (!presence.isEmpty() && (quint8(presence[0]) & 0x02)) { // the column's base table
-        in.get<quint16>("base table");
-        in.get<quint16>("base column");
-        in.lps("base column name");
-    }
-    const quint16 type = in.get<quint16>("column type");
-    c.maxLength = in.get<quint32>("column size");
-    c.precision = in.get<quint32>("column precision");
-    c.scale = in.get<quint32>("column scale");
-    c.flags = in.get<quint32>("column flags");
     if (in.failed())
         return false;
+    if (length > in.remaining())
+        return in.failAt(start, QStringLiteral("truncated column descriptor %1 (%2 bytes, %3 left)")
+                                    .arg(index + 1)
+                                    .arg(length)
+                                    .arg(in.remaining()));
+    const qsizetype outer = in.beginBody(length);
+    const quint8 presence = in.get<quint8>("column descriptor");
+    in.take(2, "column descriptor");      // the other two bytes of the presence map
+    in.get<quint16>("column descriptor"); // ordinal
+    if (presence & kHasName)
+        c.name = in.lps("column descriptor");
+    if (presence & kHasBaseTable)
+        in.get<quint16>("column descriptor");
+    if (presence & kHasBaseColumnOrdinal)
+        in.get<quint16>("column descriptor");
+    if (presence & kHasBaseColumnName)
+        in.lps("column descriptor");
+    const qsizetype typeAt = in.position();
+    const quint16 type = in.get<quint16>("column descriptor");
+    c.maxLength = in.get<quint32>("column descriptor");
+    c.precision = in.get<quint32>("column descriptor");
+    c.scale = in.get<quint32>("column descriptor");
+    c.flags = in.get<quint32>("column descriptor");
+    in.endBody(outer);
+    if (in.failed()) {
+        in.addContext(QStringLiteral(" (column %1)").arg(index + 1));
+        return false;
+    }
     if (!knownType(type))
-        return in.fail(
-            QStringLiteral("column %1 has the unsupported type %2").arg(c.name).arg(type));
+        return in.failAt(typeAt, QStringLiteral("column %1 (%2) has the unsupported type %3")
+                                     .arg(index + 1)
+                                     .arg(c.name)
+                                     .arg(type));
     c.type = Type(type);
-    if (in.position() > end)
-        return in.fail(QStringLiteral("column descriptor longer than its length"));
-    in.skip(end - in.position());
+    if (isVariableLength(c) && lengthPrefixBytes(c) == 0 && c.maxLength == 0)
+        return in.failAt(typeAt,
+                         QStringLiteral("column %1 (%2) has no width").arg(index + 1).arg(c.name));
     return true;
+}
+
+struct Counts {
+    quint16 visibleColumns = 0;
+    quint16 totalColumns = 0;
+    quint32 rows = 0;
+};
+
+// Reads the result descriptor, its token included, for the counts.
+bool readResultDescriptor(Reader& in, Counts& counts)
+{
+    const qsizetype start = in.position();
+    in.get<quint8>("result descriptor");
+    const quint16 length = in.get<quint16>("result descriptor");
+    if (in.failed())
+        return false;
+    if (length > in.remaining())
+        return in.failAt(start, QStringLiteral("truncated result descriptor"));
+    if (length < kResultDescriptorMinLength)
+        return in.failAt(start,
+                         QStringLiteral("result descriptor too short (%1 bytes)").arg(length));
+    const qsizetype outer = in.beginBody(length);
+    in.take(16 + 3, "result descriptor"); // GUID, result info, cursor model, normalization
+    counts.visibleColumns = in.get<quint16>("result descriptor");
+    counts.totalColumns = in.get<quint16>("result descriptor");
+    in.take(3 * 2, "result descriptor"); // computed columns, tables, order-by columns
+    counts.rows = in.get<quint32>("result descriptor");
+    in.endBody(outer);
+    return !in.failed();
 }
 
 } // namespace
@@ -297,66 +436,139 @@ std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error)
         return std::nullopt;
     };
 
-    const QByteArray header = in.bytes(2, "header");
-    if (in.failed() || quint8(header[0]) != Header)
-        return in.fail(QStringLiteral("not an ADTG file: no header")), failed();
-    const QByteArray signature = in.bytes(quint8(header[1]), "header");
+    // 01 header: its length, then "TG!" and the version bytes.
+    if (bytes.isEmpty())
+        return in.fail(QStringLiteral("not an ADTG file: the file is empty")), failed();
+    if (in.get<quint8>("header") != Header)
+        return in.failAt(0, QStringLiteral("not an ADTG file: no header")), failed();
+    const quint8 headerLength = in.get<quint8>("header");
+    const QByteArray signature = in.bytes(headerLength, "header");
     if (in.failed() || !signature.startsWith("TG!"))
-        return in.fail(QStringLiteral("not an ADTG file: wrong signature")), failed();
+        return in.failAt(0, QStringLiteral("not an ADTG file: wrong signature")), failed();
 
-    // The descriptors before the rows: only the columns are needed.
-    QList<qsizetype> nullable; // column indexes in the unchanged rows' nullable mask
-    bool sawColumns = false;
-    while (!in.failed()) {
+    // The descriptors before the columns: only the result descriptor's counts are needed.
+    std::optional<Counts> counts;
+    while (true) {
         if (in.atEnd())
-            return in.fail(QStringLiteral("the file ends before its rows")), failed();
+            return in.fail(QStringLiteral("the file ends before its column descriptors")), failed();
         const quint8 token = in.peek();
-        if (token == HandlerOptions || token == ResultDescriptor || token == RowsetContext ||
-            token == TableDescriptor) {
-            in.skip(1);
-            const quint16 length = in.get<quint16>("descriptor");
-            in.take(length, "descriptor");
-        } else if (token == ColumnDescriptor) {
-            in.skip(1);
-            AdtgColumn c;
-            if (!readColumn(in, c))
-                break;
-            if (c.nullable())
-                nullable << table.columns.size();
-            table.columns << c;
-            sawColumns = true;
-        } else {
+        if (token == ColumnDescriptor)
             break;
+        if (token == ResultDescriptor) {
+            if (counts)
+                return in.fail(QStringLiteral("a second result descriptor (a hierarchical "
+                                              "recordset, which is not supported)")),
+                       failed();
+            Counts c;
+            if (!readResultDescriptor(in, c))
+                return failed();
+            counts = c;
+        } else if (token == HandlerOptions || token == RowsetContext || token == TableDescriptor) {
+            const qsizetype start = in.position();
+            in.get<quint8>("descriptor");
+            const quint16 length = in.get<quint16>("descriptor");
+            if (!in.take(length, "descriptor"))
+                return in.failAt(start,
+                                 QStringLiteral("truncated descriptor 0x%1").arg(hex(token))),
+                       failed();
+        } else {
+            return in.fail(QStringLiteral("unexpected token 0x%1 before the column descriptors")
+                               .arg(hex(token))),
+                   failed();
         }
     }
-    if (in.failed())
-        return failed();
-    if (!sawColumns)
-        return in.fail(QStringLiteral("no column descriptors")), failed();
+    if (!counts)
+        return in.fail(QStringLiteral("no result descriptor before the column descriptors")),
+               failed();
 
-    const qsizetype n = table.columns.size();
+    // The columns: as many descriptors as the result descriptor counts.
+    const qsizetype n = counts->totalColumns;
+    if (n == 0)
+        return in.fail(QStringLiteral("the result descriptor counts no columns")), failed();
+    if (counts->visibleColumns > counts->totalColumns)
+        return in.fail(QStringLiteral("%1 visible columns of %2 in all")
+                           .arg(counts->visibleColumns)
+                           .arg(counts->totalColumns)),
+               failed();
+    if (n > in.remaining() / kMinColumnDescriptorBytes)
+        return in.fail(
+                   QStringLiteral("a column count of %1 is more than the file can hold").arg(n)),
+               failed();
+    table.columns.reserve(n);
+    QList<qsizetype> nullable; // the columns an unchanged row's nullable mask covers
+    for (qsizetype i = 0; i < n; ++i) {
+        if (in.atEnd() || in.peek() != ColumnDescriptor)
+            return in.fail(in.atEnd() ? QStringLiteral("the file ends before column descriptor %1 "
+                                                       "of %2")
+                                            .arg(i + 1)
+                                            .arg(n)
+                                      : QStringLiteral("column descriptor %1 of %2 expected, "
+                                                       "found token 0x%3")
+                                            .arg(i + 1)
+                                            .arg(n)
+                                            .arg(hex(in.peek()))),
+                   failed();
+        AdtgColumn c;
+        if (!readColumn(in, i, c))
+            return failed();
+        if (c.nullable())
+            nullable << i;
+        table.columns << c;
+    }
+
+    // The rows: their count bounded by the fewest bytes a row takes.
+    quint64 unchangedRowBytes = 1 + quint64(maskBytes(nullable.size()));
+    for (const AdtgColumn& c : std::as_const(table.columns)) {
+        if (!c.nullable())
+            unchangedRowBytes += minValueBytes(c);
+    }
+    const quint64 insertedRowBytes = 1 + 2 * quint64(maskBytes(n));
+    const quint64 rowBytes = std::min(unchangedRowBytes, insertedRowBytes);
+    const quint32 rowCount = counts->rows;
+    if (quint64(rowCount) * rowBytes > quint64(in.remaining()))
+        return in.fail(QStringLiteral("a row count of %1 is more than the file can hold")
+                           .arg(rowCount)),
+               failed();
+    if (quint64(rowCount) * quint64(n) > kMaxCells)
+        return in.fail(QStringLiteral("a table of %1 rows of %2 columns is too large")
+                           .arg(rowCount)
+                           .arg(n)),
+               failed();
+    table.rows.reserve(rowCount);
+
     const auto readValues = [&](const QByteArray& present, QVariantList& values) {
         for (qsizetype k = 0; k < n && !in.failed(); ++k) {
-            if (present.isEmpty() || isBitSet(present, k))
+            if (present.isEmpty() || isBitSet(present, k)) {
                 values[k] = readValue(in, table.columns[k]);
+                if (in.failed())
+                    in.addContext(QStringLiteral(" (column %1)").arg(table.columns[k].name));
+            }
         }
     };
     bool lastIsUnchanged = false; // a change or deletion applies to the unchanged row before it
     while (true) {
         if (in.atEnd())
             return in.fail(QStringLiteral("the file ends without its end mark")), failed();
+        const qsizetype rowAt = in.position();
         const quint8 token = in.get<quint8>("row");
         if (token == Done)
             break;
+        if ((token == UnchangedRow || token == InsertedRow) &&
+            table.rows.size() > qsizetype(rowCount))
+            return in.failAt(rowAt,
+                             QStringLiteral("more rows than the %1 the file counts").arg(rowCount)),
+                   failed();
         if (token == UnchangedRow) {
+            // The nullable mask over the nullable columns, widened to all columns.
             QByteArray present;
             if (!nullable.isEmpty()) {
                 const QByteArray mask = in.bytes(maskBytes(nullable.size()), "row mask");
+                if (in.failed())
+                    return failed();
                 present = QByteArray(maskBytes(n), char(0xFF));
-                for (qsizetype j = 0; j < nullable.size() && !in.failed(); ++j) {
+                for (qsizetype j = 0; j < nullable.size(); ++j) {
                     if (!isBitSet(mask, j))
-                        present[nullable[j] / 8] =
-                            char(present[nullable[j] / 8] & ~(0x80 >> (nullable[j] % 8)));
+                        clearBit(present, nullable[j]);
                 }
             }
             AdtgRow row;
@@ -365,42 +577,50 @@ std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error)
             table.rows << row;
             lastIsUnchanged = true;
         } else if (token == InsertedRow || token == ChangedRow) {
+            if (token == ChangedRow && !lastIsUnchanged)
+                return in.failAt(rowAt, QStringLiteral("a change without the row it changes")),
+                       failed();
             const QByteArray set = in.bytes(maskBytes(n), "row mask");
             const QByteArray nulls = in.bytes(maskBytes(n), "row mask");
             if (in.failed())
                 return failed();
-            if (token == ChangedRow && !lastIsUnchanged)
-                return in.fail(QStringLiteral("a change without its row")), failed();
-            AdtgRow inserted;
-            inserted.values = QVariantList(n);
-            inserted.form = AdtgRow::Form::Inserted;
-            AdtgRow& row = token == InsertedRow ? inserted : table.rows.last();
-            for (qsizetype k = 0; k < n; ++k) {
-                if (isBitSet(nulls, k))
-                    row.values[k] = QVariant();
+            QVariantList values(n);
+            readValues(set, values);
+            if (token == InsertedRow) {
+                AdtgRow row;
+                row.values = values; // a column in neither mask is NULL
+                row.form = AdtgRow::Form::Inserted;
+                table.rows << row;
+            } else {
+                // A column in neither mask keeps its original value.
+                QVariantList& original = table.rows.last().values;
+                for (qsizetype k = 0; k < n; ++k) {
+                    if (isBitSet(set, k))
+                        original[k] = values[k];
+                    else if (isBitSet(nulls, k))
+                        original[k] = QVariant();
+                }
             }
-            QVariantList changed(n);
-            readValues(set, changed);
-            for (qsizetype k = 0; k < n; ++k) {
-                if (isBitSet(set, k))
-                    row.values[k] = changed[k];
-            }
-            if (token == InsertedRow)
-                table.rows << inserted;
             lastIsUnchanged = false;
         } else if (token == DeletedRow) {
             if (!lastIsUnchanged)
-                return in.fail(QStringLiteral("a deletion without its row")), failed();
+                return in.failAt(rowAt, QStringLiteral("a deletion without the row it deletes")),
+                       failed();
             table.rows.removeLast();
             lastIsUnchanged = false;
         } else {
-            return in.fail(QStringLiteral("unknown row token 0x%1").arg(token, 2, 16)), failed();
+            return in.failAt(rowAt, QStringLiteral("unknown row token 0x%1").arg(hex(token))),
+                   failed();
         }
-        if (in.failed())
+        if (in.failed()) {
+            in.addContext(QStringLiteral(" in the row at offset 0x%1").arg(hex(rowAt)));
             return failed();
+        }
     }
     if (!in.atEnd())
-        return in.fail(QStringLiteral("bytes after the end mark")), failed();
+        return in.fail(QStringLiteral("%1 bytes after the end mark").arg(in.remaining())), failed();
+    // Fewer rows than counted is tolerated: nothing is read that is not there. More would be
+    // refused above, as the count bounds what a file may make us hold.
     return table;
 }
 
@@ -413,12 +633,16 @@ void put(QByteArray& out, auto value)
     out.append(b, sizeof value);
 }
 
-void putWide(QByteArray& out, const QString& s)
+void putWide(QByteArray& out, QStringView s)
 {
-    for (QChar ch : s)
-        put(out, quint16(ch.unicode()));
+    if (s.isEmpty())
+        return;
+    const qsizetype at = out.size();
+    out.resize(at + 2 * s.size());
+    qToLittleEndian<quint16>(s.utf16(), s.size(), out.data() + at);
 }
 
+// The value a column that cannot be NULL stores for NULL: 0, false, an empty string.
 void writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
 {
     switch (c.type) {
@@ -435,44 +659,55 @@ void writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
     case Type::Date:
         put(out, v.toDouble());
         break;
-    case Type::Currency:
-        put(out, qint64(std::llround(v.toDouble() * 10000.0)));
+    case Type::Currency: {
+        const double scaled = std::round(v.toDouble() * 10000.0);
+        // Out of range (or NaN) has no currency value; store 0 rather than overflow.
+        const bool fits = scaled >= -9.2e18 && scaled <= 9.2e18;
+        put(out, qint64(fits ? scaled : 0.0));
         break;
+    }
     case Type::Boolean:
         put(out, quint16(v.toBool() ? 0xFFFF : 0));
         break;
     case Type::Timestamp: {
+        // The fields as they are, whatever the time zone.
         const QDateTime t = v.toDateTime();
-        for (int part : {t.date().year(), t.date().month(), t.date().day(), t.time().hour(),
-                         t.time().minute(), t.time().second()})
+        const QDate d = t.date();
+        const QTime time = t.time();
+        put(out, qint16(d.year()));
+        for (int part : {d.month(), d.day(), time.hour(), time.minute(), time.second()})
             put(out, quint16(part));
-        put(out, quint32(t.time().msec()) * 1000000u);
+        put(out, quint32(std::max(time.msec(), 0)) * 1000000u);
         break;
     }
     case Type::Bytes: {
         QByteArray b = v.toByteArray();
-        const int prefix = stringPrefixBytes(c);
-        if (prefix == 0)
+        switch (lengthPrefixBytes(c)) {
+        case 0:
             b = b.leftJustified(qsizetype(c.maxLength), '\0', true);
-        else if (prefix == 1)
-            put(out, quint8(std::min<qsizetype>(b.size(), c.maxLength)));
-        else
+            break;
+        case 1:
+            b.truncate(qsizetype(c.maxLength)); // 255 at most
+            put(out, quint8(b.size()));
+            break;
+        default:
             put(out, quint32(b.size()));
-        out.append(prefix == 1 ? b.left(c.maxLength) : b);
+        }
+        out.append(b);
         break;
     }
     case Type::WideString: {
         QString s = v.toString();
-        switch (stringPrefixBytes(c)) {
+        switch (lengthPrefixBytes(c)) {
         case 0:
-            s = s.left(qsizetype(c.maxLength)).leftJustified(qsizetype(c.maxLength), u' ');
+            s = s.leftJustified(qsizetype(c.maxLength), u' ', true);
             break;
         case 1:
-            s.truncate(qsizetype(c.maxLength));
+            s.truncate(qsizetype(c.maxLength)); // 127 at most
             put(out, quint8(s.size() * 2));
             break;
         default:
-            if (c.maxLength != 0xFFFFFFFF)
+            if (c.maxLength != 0xFFFFFFFF && quint64(s.size()) > c.maxLength)
                 s.truncate(qsizetype(c.maxLength));
             put(out, quint32(s.size() * 2));
         }
@@ -486,64 +721,63 @@ void writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
 
 QByteArray encode(const AdtgTable& table)
 {
+    const qsizetype n = table.columns.size();
+    Q_ASSERT(n <= 0xFFFF);
     QByteArray out(kPrefix, kPrefixSize);
-    const auto columns = quint16(table.columns.size());
-    qToLittleEndian(columns, out.data() + kVisibleColumnsAt);
-    qToLittleEndian(columns, out.data() + kTotalColumnsAt);
+    qToLittleEndian(quint16(n), out.data() + kVisibleColumnsAt);
+    qToLittleEndian(quint16(n), out.data() + kTotalColumnsAt);
     qToLittleEndian(quint32(table.rows.size()), out.data() + kRowCountAt);
 
     QList<qsizetype> nullable;
-    for (qsizetype i = 0; i < table.columns.size(); ++i) {
+    for (qsizetype i = 0; i < n; ++i) {
         const AdtgColumn& c = table.columns[i];
         if (c.nullable())
             nullable << i;
-        QByteArray body("\x80\x01\x00", 3);
+        // The body's length is 16 bits: a name longer than it can hold is cut.
+        const QStringView name = QStringView(c.name).left((0xFFFF - 29) / 2);
+        QByteArray body("\x80\x01\x00", 3); // presence: name; IsAutoIncrement
         put(body, quint16(i + 1));
-        put(body, quint16(c.name.size()));
-        putWide(body, c.name);
+        put(body, quint16(name.size()));
+        putWide(body, name);
         put(body, quint16(c.type));
         put(body, c.maxLength);
         put(body, c.precision);
         put(body, c.scale);
         put(body, c.flags);
-        body.append("\x00\x00\xFF\xFF", 4);
+        body.append("\x00\x00\xFF\xFF", 4); // not auto-increment; visible
         out.append(char(ColumnDescriptor));
         put(out, quint16(body.size()));
         out.append(body);
     }
 
-    const qsizetype n = table.columns.size();
     for (const AdtgRow& row : table.rows) {
         const auto isNull = [&](qsizetype k) {
             return k >= row.values.size() || row.values[k].isNull();
         };
+        // A column that cannot be NULL takes its empty value instead.
+        const auto storesNull = [&](qsizetype k) {
+            return isNull(k) && table.columns[k].nullable();
+        };
+        const auto value = [&](qsizetype k) { return isNull(k) ? QVariant() : row.values[k]; };
         if (row.form == AdtgRow::Form::Inserted) {
             QByteArray set(maskBytes(n), 0), nulls(maskBytes(n), 0);
             for (qsizetype k = 0; k < n; ++k)
-                setBit(isNull(k) ? nulls : set, k);
+                setBit(storesNull(k) ? nulls : set, k);
             out.append(char(InsertedRow)).append(set).append(nulls);
-            for (qsizetype k = 0; k < n; ++k) {
-                if (!isNull(k))
-                    writeValue(out, table.columns[k], row.values[k]);
+        } else {
+            out.append(char(UnchangedRow));
+            if (!nullable.isEmpty()) {
+                QByteArray mask(maskBytes(nullable.size()), char(0xFF)); // unused bits are 1
+                for (qsizetype j = 0; j < nullable.size(); ++j) {
+                    if (storesNull(nullable[j]))
+                        clearBit(mask, j);
+                }
+                out.append(mask);
             }
-            continue;
-        }
-        // An unchanged row can leave out only the nullable columns; the others take their
-        // empty value.
-        out.append(char(UnchangedRow));
-        if (!nullable.isEmpty()) {
-            QByteArray mask(maskBytes(nullable.size()), char(0xFF));
-            for (qsizetype j = 0; j < nullable.size(); ++j) {
-                if (isNull(nullable[j]))
-                    mask[j / 8] = char(mask[j / 8] & ~(0x80 >> (j % 8)));
-            }
-            out.append(mask);
         }
         for (qsizetype k = 0; k < n; ++k) {
-            const AdtgColumn& c = table.columns[k];
-            if (isNull(k) && c.nullable())
-                continue;
-            writeValue(out, c, isNull(k) ? QVariant() : row.values[k]);
+            if (!storesNull(k))
+                writeValue(out, table.columns[k], value(k));
         }
     }
     out.append(char(Done));
@@ -558,7 +792,24 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
             *error = file.errorString();
         return std::nullopt;
     }
-    return decode(file.readAll(), error);
+    if (file.size() > kMaxFileBytes) {
+        if (error)
+            *error =
+                QStringLiteral("the file is too large (%1 bytes) for a table").arg(file.size());
+        return std::nullopt;
+    }
+    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        if (error)
+            *error = file.errorString();
+        return std::nullopt;
+    }
+    if (bytes.size() > kMaxFileBytes) {
+        if (error)
+            *error = QStringLiteral("the file is too large for a table");
+        return std::nullopt;
+    }
+    return decode(bytes, error);
 }
 
 bool writeFile(const QString& path, const AdtgTable& table, QString* error)

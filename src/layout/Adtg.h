@@ -10,7 +10,8 @@
 // types, and rows whose values are QVariants (an invalid QVariant is NULL).
 //   SmallInt, Integer -> int; Boolean -> bool; Single, Double, Currency -> double;
 //   Date -> double (day serial); WideString -> QString; Bytes -> QByteArray;
-//   Timestamp -> QDateTime.
+//   Timestamp -> QDateTime (read as UTC so that no time is shifted; written field by field).
+// Any other column type is refused on read with an error naming the column and the type.
 struct AdtgColumn {
     enum class Type : quint16 {
         SmallInt = 2,
@@ -65,6 +66,9 @@ namespace Adtg {
 // Decodes a whole file's bytes. Malformed or truncated input gives nullopt and a reason in
 // *error; it never reads past the end or allocates from an unchecked length.
 std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error = nullptr);
+// The file MDAC would write for the table: its 270-byte prefix with the counts patched, the
+// column descriptors, then each row as stored (see AdtgRow::Form) and the end mark. A NULL in a
+// column that cannot be NULL is written as 0, false or an empty string. At most 65535 columns.
 QByteArray encode(const AdtgTable& table);
 
 std::optional<AdtgTable> readFile(const QString& path, QString* error = nullptr);
