@@ -11,6 +11,8 @@ namespace IdentityLayoutFile {
 namespace {
 
 constexpr qsizetype kMaxTextBytes = 0xFFFF; // the length prefix is 16 bits
+// No record is longer than this; a reader takes no more, however large the file.
+constexpr qint64 kMaxRecordBytes = LayoutFields::kCount * (2 + kMaxTextBytes);
 
 void put16(QByteArray& out, quint16 v)
 {
@@ -36,7 +38,9 @@ QString fromWindows1252(const QByteArray& bytes)
 
 QString decodeText(const QByteArray& bytes)
 {
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    // A leading U+FEFF is part of the text, as it was when written.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
+                                                    QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     return utf8.hasError() ? fromWindows1252(bytes) : text;
 }
@@ -88,12 +92,12 @@ QByteArray encode(const LayoutRecord& r)
         }
         case LayoutField::Type::Text: {
             QByteArray text = (r.*f.textMember).toUtf8();
-            if (text.size() > kMaxTextBytes) { // cut whole characters only
-                text.truncate(kMaxTextBytes);
-                while (!text.isEmpty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80)
-                    text.chop(1);
-                if (!text.isEmpty() && static_cast<unsigned char>(text.back()) >= 0xC0)
-                    text.chop(1);
+            if (text.size() > kMaxTextBytes) {
+                // Cut before the character that straddles the limit, never inside one.
+                qsizetype cut = kMaxTextBytes;
+                while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80)
+                    --cut;
+                text.truncate(cut);
             }
             put16(out, quint16(text.size()));
             out.append(text);
@@ -155,7 +159,7 @@ std::optional<LayoutRecord> read(const QString& path, QString* error)
         return std::nullopt;
     }
     QString why;
-    auto record = decode(file.readAll(), &why);
+    auto record = decode(file.read(kMaxRecordBytes), &why);
     if (!record && error)
         *error = QStringLiteral("%1 is not a usable layout file. %2").arg(path, why);
     return record;

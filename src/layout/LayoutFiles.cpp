@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QScreen>
+#include <QImage>
 #include <QSqlQuery>
-#include <QSqlRecord>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -18,29 +18,17 @@ namespace LayoutFiles {
 namespace {
 
 constexpr double kTwipsPerInch = 1440;
+// Widths are measured as the designer shows them on a 96-DPI screen, so a layout comes out the
+// same whatever the screen of the machine that builds it.
+constexpr int kMeasureDpi = 96;
+constexpr double kDotsPerMeterAt96Dpi = kMeasureDpi / 0.0254;
 
-struct Font {
-    const char* family;
-    double size;
-    bool bold;
-};
-
-// Font, colour and box of one element, through its fields.
-#define BILLCRAFT_SET_FONT(r, prefix, f)                                                           \
-    do {                                                                                           \
-        (r).prefix##Font = QLatin1String((f).family);                                              \
-        (r).prefix##FontSize = (f).size;                                                           \
-        (r).prefix##FontBold = (f).bold;                                                           \
-        (r).prefix##FontItalic = false;                                                            \
-        (r).prefix##Colour = LayoutFields::kWindowTextColour;                                      \
-        (r).prefix##BorderStyle = 1;                                                               \
-    } while (false)
-
+// A number to a 16-bit Int field: to the nearest whole number, halves to even, held to range.
 qint16 toInt16(double v)
 {
     if (!std::isfinite(v))
         return 0;
-    return qint16(std::clamp(std::round(v), double(std::numeric_limits<qint16>::min()),
+    return qint16(std::clamp(std::nearbyint(v), double(std::numeric_limits<qint16>::min()),
                              double(std::numeric_limits<qint16>::max())));
 }
 
@@ -51,63 +39,19 @@ QString path(const QString& folder, const QString& name)
 
 } // namespace
 
-LayoutRecord designerDefaults()
-{
-    LayoutRecord r;
-    const Font plain{"Verdana", 9.75, false};
-    const Font bold{"Verdana", 9.75, true};
-
-    r.PicLogoLeft = 360, r.PicLogoTop = 600, r.PicLogoWidth = 2535, r.PicLogoHeight = 855;
-    r.lblTextLogoLeft = 480, r.lblTextLogoTop = 2040;
-    r.lblTextLogoBorderStyle = 1;
-    r.lblAddressLeft = 6360, r.lblAddressTop = 480, r.lblAddressWidth = 3180;
-    r.lblAddressHeight = 1575;
-    BILLCRAFT_SET_FONT(r, lblAddress, plain);
-    r.PicLineTop = 2880;
-    r.lblInvoiceHeight = 555, r.lblInvoiceWidth = 1860, r.lblInvoiceTop = 3120;
-    r.lblInvoiceLeft = 6960;
-    BILLCRAFT_SET_FONT(r, lblInvoice, (Font{"Verdana", 21.75, true}));
-    r.lblclientAddressLeft = 360, r.lblclientAddressTop = 240, r.lblclientAddressWidth = 3840;
-    BILLCRAFT_SET_FONT(r, lblclientAddress, plain);
-    r.lblInvoiceContentLeft = 360, r.lblInvoiceContentTop = 2520;
-    r.lblInvoiceContentWidth = 8292;
-    BILLCRAFT_SET_FONT(r, lblInvoiceContent, bold);
-    r.lblSubTotalLeft = 6240, r.lblSubTotalWidth = 1035, r.lblSubTotalHeight = 270;
-    r.lblSubTotalCaption = QStringLiteral("Sub Total");
-    BILLCRAFT_SET_FONT(r, lblSubTotal, bold);
-    r.lblVATLeft = 6840, r.lblVATWidth = 450, r.lblVATHeight = 270;
-    r.lblVATCaption = QStringLiteral("VAT");
-    BILLCRAFT_SET_FONT(r, lblVAT, bold);
-    r.lblTotalLeft = 6720, r.lblTotalWidth = 570, r.lblTotalHeight = 270;
-    r.lblTotalCaption = QStringLiteral("Total");
-    BILLCRAFT_SET_FONT(r, lblTotal, bold);
-    r.lblDescriptionLeft = 360, r.lblDescriptionTop = 2160, r.lblDescriptionWidth = 1260;
-    r.lblDescriptionHeight = 270;
-    r.lblDescriptionCaption = QStringLiteral("Description");
-    BILLCRAFT_SET_FONT(r, lblDescription, bold);
-    r.lblFooterLeft = 1560, r.lblFooterTop = 240;
-    BILLCRAFT_SET_FONT(r, lblFooter, (Font{"Trebuchet MS", 6, false}));
-    r.lblDateLeft = 360, r.lblDateTop = 1800;
-    BILLCRAFT_SET_FONT(r, lblDate, plain);
-    return r;
-}
-
-#undef BILLCRAFT_SET_FONT
-
 int textLogoWidthTwips(const LayoutRecord& r)
 {
-    // Measuring needs the fonts of a GUI session; without one the width is left to the designer.
     if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
         return 0;
+    QImage device(1, 1, QImage::Format_Mono);
+    device.setDotsPerMeterX(qRound(kDotsPerMeterAt96Dpi));
+    device.setDotsPerMeterY(qRound(kDotsPerMeterAt96Dpi));
     QFont font(r.lblTextLogoFont);
     font.setPointSizeF(r.lblTextLogoFontSize > 0 ? r.lblTextLogoFontSize : 10);
     font.setBold(r.lblTextLogoFontBold);
     font.setItalic(r.lblTextLogoFontItalic);
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const double dpi = screen ? screen->logicalDotsPerInchX() : 96;
-    // Font metrics are in pixels of the screen's logical resolution; the box adds a pixel a side.
-    const double pixels = QFontMetricsF(font).horizontalAdvance(r.lblTextLogoCaption) + 2;
-    return int(std::ceil(pixels * kTwipsPerInch / dpi));
+    const double pixels = QFontMetricsF(font, &device).horizontalAdvance(r.lblTextLogoCaption) + 2;
+    return int(std::ceil(pixels * kTwipsPerInch / device.logicalDpiX()));
 }
 
 std::optional<LayoutRecord> defaultLayout(Database& db, int identity)
@@ -124,12 +68,12 @@ std::optional<LayoutRecord> defaultLayout(Database& db, int identity)
     };
     const auto isNull = [&q](const char* column) { return q.isNull(QLatin1String(column)); };
 
-    LayoutRecord r = designerDefaults();
+    LayoutRecord r = LayoutRecord::designerDefaults();
     r.PicLogoName = text("Logo");
     r.PicLogoShow = !r.PicLogoName.isEmpty();
     r.lblTextLogoFont = text("LogoFont").isEmpty() ? QStringLiteral("Verdana") : text("LogoFont");
     r.lblTextLogoColour =
-        isNull("FontColour") ? QStringLiteral("0") : QString::number(q.value(2).toLongLong());
+        isNull("FontColour") ? QStringLiteral("0") : text("FontColour"); // decimal text
     r.lblTextLogoCaption =
         text("TextLogo").isEmpty() ? QStringLiteral("Your Logo") : text("TextLogo");
     bool numeric = false;
@@ -144,9 +88,11 @@ std::optional<LayoutRecord> defaultLayout(Database& db, int identity)
     r.VatReg = q.value(QStringLiteral("VatReg")).toInt() != 0;
     r.VatRate = q.value(QStringLiteral("VatRate")).toDouble();
     r.lblInvoiceCaption = text("InvoiceCaption");
-    QString footer = text("PageFooter");
-    footer.remove(QStringLiteral("\r\n"));
-    r.lblFooterCaption = footer.isEmpty() ? QStringLiteral("Your Footer") : footer;
+    // The footer's lines are joined with nothing between them; only a footer with no text at
+    // all gets the placeholder.
+    const QString footer = text("PageFooter");
+    r.lblFooterCaption = footer.isEmpty() ? QStringLiteral("Your Footer")
+                                          : QString(footer).remove(QStringLiteral("\r\n"));
     r.Identity = toInt16(q.value(QStringLiteral("Identity")).toDouble());
     return r;
 }
@@ -158,6 +104,12 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
     if (!table) {
         if (error)
             *error = QStringLiteral("%1 cannot be converted: %2").arg(kSharedLayoutFile, why);
+        return false;
+    }
+    if (table->columnIndex(QStringLiteral("Identity")) < 0) {
+        if (error)
+            *error = QStringLiteral("%1 has no Identity column, so its rows belong to no identity.")
+                         .arg(kSharedLayoutFile);
         return false;
     }
     // Column positions by name; a column the file lacks leaves its field zero.

@@ -37,3 +37,73 @@ std::span<const LayoutField> all()
 }
 
 } // namespace LayoutFields
+
+namespace {
+
+struct Font {
+    const char* family;
+    double size; // points
+    bool bold;
+};
+
+} // namespace
+
+// Font, colour and box of one element, through its fields. Every element starts in the
+// window-text colour with a thin box and no italic.
+#define BILLCRAFT_SET_FONT(r, prefix, f)                                                           \
+    do {                                                                                           \
+        (r).prefix##Font = QLatin1String((f).family);                                              \
+        (r).prefix##FontSize = (f).size;                                                           \
+        (r).prefix##FontBold = (f).bold;                                                           \
+        (r).prefix##FontItalic = false;                                                            \
+        (r).prefix##Colour = LayoutFields::kWindowTextColour;                                      \
+        (r).prefix##BorderStyle = 1;                                                               \
+    } while (false)
+
+LayoutRecord LayoutRecord::designerDefaults()
+{
+    LayoutRecord r;
+    const Font plain{"Verdana", 9.75, false};
+    const Font bold{"Verdana", 9.75, true};
+
+    // Header section.
+    r.PicLogoLeft = 360, r.PicLogoTop = 600, r.PicLogoWidth = 2535, r.PicLogoHeight = 855;
+    r.lblTextLogoLeft = 480, r.lblTextLogoTop = 2040;
+    r.lblTextLogoBorderStyle = 1;
+    r.lblAddressLeft = 6360, r.lblAddressTop = 480, r.lblAddressWidth = 3180;
+    r.lblAddressHeight = 1575;
+    BILLCRAFT_SET_FONT(r, lblAddress, plain);
+    r.PicLineTop = 2880;
+    r.lblInvoiceHeight = 555, r.lblInvoiceWidth = 1860, r.lblInvoiceTop = 3120;
+    r.lblInvoiceLeft = 6960;
+    BILLCRAFT_SET_FONT(r, lblInvoice, (Font{"Verdana", 21.75, true}));
+
+    // Body section.
+    r.lblclientAddressLeft = 360, r.lblclientAddressTop = 240, r.lblclientAddressWidth = 3840;
+    BILLCRAFT_SET_FONT(r, lblclientAddress, plain);
+    r.lblInvoiceContentLeft = 360, r.lblInvoiceContentTop = 2520;
+    r.lblInvoiceContentWidth = 8292;
+    BILLCRAFT_SET_FONT(r, lblInvoiceContent, bold);
+    r.lblSubTotalLeft = 6240, r.lblSubTotalWidth = 1035, r.lblSubTotalHeight = 270;
+    r.lblSubTotalCaption = QStringLiteral("Sub Total");
+    BILLCRAFT_SET_FONT(r, lblSubTotal, bold);
+    r.lblVATLeft = 6840, r.lblVATWidth = 450, r.lblVATHeight = 270;
+    r.lblVATCaption = QStringLiteral("VAT");
+    BILLCRAFT_SET_FONT(r, lblVAT, bold);
+    r.lblTotalLeft = 6720, r.lblTotalWidth = 570, r.lblTotalHeight = 270;
+    r.lblTotalCaption = QStringLiteral("Total");
+    BILLCRAFT_SET_FONT(r, lblTotal, bold);
+    r.lblDescriptionLeft = 360, r.lblDescriptionTop = 2160, r.lblDescriptionWidth = 1260;
+    r.lblDescriptionHeight = 270;
+    r.lblDescriptionCaption = QStringLiteral("Description");
+    BILLCRAFT_SET_FONT(r, lblDescription, bold);
+    r.lblDateLeft = 360, r.lblDateTop = 1800;
+    BILLCRAFT_SET_FONT(r, lblDate, plain);
+
+    // Footer section.
+    r.lblFooterLeft = 1560, r.lblFooterTop = 240;
+    BILLCRAFT_SET_FONT(r, lblFooter, (Font{"Trebuchet MS", 6, false}));
+    return r;
+}
+
+#undef BILLCRAFT_SET_FONT

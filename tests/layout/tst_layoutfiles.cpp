@@ -79,6 +79,17 @@ private slots:
         QCOMPARE(shortFile.left(newSize), IdentityLayoutFile::encode(shorter));
         QCOMPARE(shortFile.mid(newSize), longFile.mid(newSize));
         QCOMPARE(IdentityLayoutFile::read(path), std::optional<LayoutRecord>(shorter));
+
+        // Past the 16-bit length a text is cut before the character that would not fit whole;
+        // a leading byte-order mark is text like any other.
+        LayoutRecord huge;
+        huge.lblFooterCaption = u'a' + QString(32767, u'é') + u'b'; // 65536 bytes
+        huge.lblAddressCaption = QStringLiteral("\uFEFFHeader");
+        QVERIFY(IdentityLayoutFile::write(path, huge));
+        const auto back = IdentityLayoutFile::read(path);
+        QVERIFY(back);
+        QCOMPARE(back->lblFooterCaption, huge.lblFooterCaption.chopped(1));
+        QCOMPARE(back->lblAddressCaption, huge.lblAddressCaption);
     }
 
     void earlierInstallationsAndDamagedFiles()
@@ -207,7 +218,7 @@ private slots:
         }
         QList<LayoutRecord> expected;
         for (int identity : {1, 2, 5}) {
-            LayoutRecord r = LayoutFiles::designerDefaults();
+            LayoutRecord r = LayoutRecord::designerDefaults();
             r.Identity = qint16(identity);
             r.lblTextLogoCaption = QStringLiteral("Identity %1").arg(identity);
             r.VatRate = 17.5 + identity;
@@ -233,6 +244,15 @@ private slots:
             table.rows << row;
             expected << r;
         }
+        // An identity whose own file was written since keeps it.
+        LayoutRecord designed = expected[0];
+        designed.Identity = 3;
+        designed.lblTextLogoCaption = QStringLiteral("Designed since");
+        const QString designedPath = env.file(IdentityLayoutFile::fileName(3));
+        QVERIFY(IdentityLayoutFile::write(designedPath, designed));
+        table.rows << table.rows[0];
+        table.rows.back().values[table.columnIndex(QStringLiteral("Identity"))] = 3;
+
         const QString shared = env.file(LayoutFiles::kSharedLayoutFile);
         QVERIFY(Adtg::writeFile(shared, table));
         const QByteArray sharedBefore = readAll(shared);
@@ -241,6 +261,7 @@ private slots:
         for (const LayoutRecord& r : expected)
             QCOMPARE(IdentityLayoutFile::read(env.file(IdentityLayoutFile::fileName(r.Identity))),
                      std::optional<LayoutRecord>(r));
+        QCOMPARE(IdentityLayoutFile::read(designedPath), std::optional<LayoutRecord>(designed));
         QCOMPARE(readAll(shared), sharedBefore);
 
         // The VAT default goes to the identity's own file and to its row of Layout.set.
