@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "clients/ui/ClientsTab.h"
+#include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
@@ -172,8 +173,11 @@ void MainWindow::populateUserData()
 {
     m_clientsTab->clearForm();
     m_invoiceList->clearList();
-    const auto settings =
-        IdentityStore::readPageSettings(m_session.dataFolder(), m_session.currentIdentity());
+    QString error;
+    const auto settings = IdentityStore::readPageSettings(m_session.dataFolder(),
+                                                          m_session.currentIdentity(), &error);
+    if (!error.isEmpty())
+        m_session.prompter().inform(error, {}, Prompter::Icon::Warning);
     if (!settings)
         return;
     PageSettings page = *settings;
@@ -195,6 +199,7 @@ void MainWindow::switchIdentity(int identity)
 {
     m_session.setCurrentIdentity(identity); // clears AlertsChecked; lists refill on the signal
     populateUserData();
+    m_session.setCalendarDate(m_session.clock().today());
     m_tabs->setCurrentIndex(TabClients);
 }
 
@@ -237,10 +242,8 @@ void MainWindow::openMakerWebSite()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    const Prompter::Answer answer = m_session.prompter().ask(
-        {QStringLiteral("Quit Program.. proceed ?"), QStringLiteral("Quit"),
-         Prompter::Buttons::YesNo, Prompter::Icon::Question, Prompter::Answer::No});
-    if (answer != Prompter::Answer::Yes) {
+    if (!m_session.prompter().confirm(QStringLiteral("Quit Program.. proceed ?"),
+                                      QStringLiteral("Quit"))) {
         event->ignore();
         return;
     }

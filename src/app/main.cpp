@@ -27,7 +27,6 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Billcraft"));
     QApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
-    QApplication::setApplicationDisplayName(kApplicationTitle);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(

@@ -1,6 +1,7 @@
 #include "clients/ClientStore.h"
 
 #include "core/Database.h"
+#include "core/StoredText.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
@@ -18,7 +19,7 @@ QVariantList texts(const Client& c)
     for (const QString* t : {&c.salutation, &c.firstName, &c.lastName, &c.company, &c.address1,
                              &c.address2, &c.address3, &c.town, &c.county, &c.postCode, &c.country,
                              &c.telephone, &c.fax, &c.email, &c.mobile, &c.notes})
-        values << ClientStore::withoutSingleQuotes(*t);
+        values << withoutSingleQuotes(*t);
     return values;
 }
 
@@ -49,11 +50,6 @@ Client clientFrom(const QSqlQuery& q)
 }
 
 } // namespace
-
-QString ClientStore::withoutSingleQuotes(const QString& text)
-{
-    return QString(text).remove(u'\'');
-}
 
 QString ClientStore::errorString() const
 {

@@ -66,8 +66,6 @@ public:
     // WithInvoices only clients that have at least one invoice, each once.
     QList<ClientItem> dropDownItems(int identity, Items which = Items::All) const;
 
-    static QString withoutSingleQuotes(const QString& text);
-
     QString errorString() const;
 
 private:

@@ -16,9 +16,8 @@ Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleTex
 
 void Session::setCurrentIdentity(int identity)
 {
+    // Choosing the current identity again reloads it like any other choice.
     m_alertsChecked = false;
-    if (identity == m_currentIdentity)
-        return;
     m_currentIdentity = identity;
     emit identityChanged(identity);
 }

@@ -25,12 +25,13 @@ int firstIdentity(Database& db)
     return db.scalar(QStringLiteral("SELECT min(Identity) FROM TblUserData")).toInt();
 }
 
-std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity)
+std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity,
+                                             QString* error)
 {
     const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
     if (!QFile::exists(path))
         return std::nullopt;
-    const std::optional<LayoutRecord> record = IdentityLayoutFile::read(path);
+    const std::optional<LayoutRecord> record = IdentityLayoutFile::read(path, error);
     if (!record)
         return std::nullopt;
     PageSettings settings;

@@ -21,7 +21,9 @@ QList<IdentityEntry> list(Database& db);
 // The identity a start begins with: the lowest number, or 0 when there is none.
 int firstIdentity(Database& db);
 
-// The page settings an identity's layout file holds, or nullopt when it has no readable file.
-std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity);
+// The page settings an identity's layout file holds; nullopt when it has no file, or when the
+// file cannot be read (then *error says why).
+std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity,
+                                             QString* error = nullptr);
 
 } // namespace IdentityStore

@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/DaySerial.h"
+#include "core/StoredText.h"
 
 #include <QSqlQuery>
 #include <limits>
@@ -66,11 +67,6 @@ std::optional<QString> InvoiceStore::nextNumber(int identity) const
 {
     const std::optional<QString> previous = previousNumber(identity);
     return previous ? numberAfter(*previous) : std::nullopt;
-}
-
-QString InvoiceStore::withoutSingleQuotes(const QString& text)
-{
-    return QString(text).remove(u'\'');
 }
 
 std::optional<int> InvoiceStore::insert(const InvoiceFields& fields, const QString& number,

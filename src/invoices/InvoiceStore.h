@@ -70,9 +70,6 @@ public:
     bool update(int invoiceId, const InvoiceFields& fields);
     std::optional<StoredInvoice> load(int invoiceId) const;
 
-    // Single quotes are never stored in an invoice's content.
-    static QString withoutSingleQuotes(const QString& text);
-
     QString errorString() const;
 
 private:

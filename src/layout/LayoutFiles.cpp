@@ -173,38 +173,41 @@ bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QS
 
 bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered, QString* error)
 {
+    // Both files are read and changed in memory first, so a file that cannot be read leaves
+    // both as they were.
     const QString own = path(dataFolder, IdentityLayoutFile::fileName(identity));
+    std::optional<LayoutRecord> record;
     if (QFile::exists(own)) {
-        auto record = IdentityLayoutFile::read(own, error);
+        record = IdentityLayoutFile::read(own, error);
         if (!record)
             return false;
         record->VatReg = vatRegistered;
-        if (!IdentityLayoutFile::write(own, *record, error))
-            return false;
     }
 
     const QString shared = path(dataFolder, kSharedLayoutFile);
-    if (!QFile::exists(shared))
-        return true;
-    QString why;
-    auto table = Adtg::readFile(shared, &why);
-    if (!table) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be read: %2").arg(kSharedLayoutFile, why);
-        return false;
-    }
-    const int identityColumn = table->columnIndex(QStringLiteral("Identity"));
-    const int vatColumn = table->columnIndex(QStringLiteral("VatReg"));
-    if (identityColumn < 0 || vatColumn < 0)
-        return true; // not a layout table this program can change
-    bool changed = false;
-    for (AdtgRow& row : table->rows) {
-        if (row.values.value(identityColumn).toInt() == identity && vatColumn < row.values.size()) {
-            row.values[vatColumn] = vatRegistered;
-            changed = true;
+    std::optional<AdtgTable> table;
+    bool sharedChanged = false;
+    if (QFile::exists(shared)) {
+        QString why;
+        table = Adtg::readFile(shared, &why);
+        if (!table) {
+            if (error)
+                *error = QStringLiteral("%1 cannot be read: %2").arg(kSharedLayoutFile, why);
+            return false;
+        }
+        const int identityColumn = table->columnIndex(QStringLiteral("Identity"));
+        const int vatColumn = table->columnIndex(QStringLiteral("VatReg"));
+        for (AdtgRow& row : table->rows) {
+            if (identityColumn >= 0 && vatColumn >= 0 && vatColumn < row.values.size() &&
+                row.values.value(identityColumn).toInt() == identity) {
+                row.values[vatColumn] = vatRegistered;
+                sharedChanged = true;
+            }
         }
     }
-    return !changed || Adtg::writeFile(shared, *table, error);
+    if (sharedChanged && !Adtg::writeFile(shared, *table, error))
+        return false;
+    return !record || IdentityLayoutFile::write(own, *record, error);
 }
 
 } // namespace LayoutFiles

@@ -175,6 +175,10 @@ private slots:
         QVERIFY(child<QRadioButton>("optCompanyShowAll")->isChecked());
         QVERIFY(child<QCheckBox>("chkBadDebt")->isHidden());
         QVERIFY(!child<QRadioButton>("optShowPaid")->isChecked());
+        menu(QStringLiteral("0101"), "Paid"); // a status change keeps the client chosen
+        QCOMPARE(clients->currentIndex(), clients->findData(m_acme));
+        child<QRadioButton>("optCompanyShowUnPaid")->click();
+        QCOMPARE(listed(), QStringList({"0102"}));
 
         // Back to the whole identity: the company options go off, the box comes back.
         m_tab->showUnpaid();

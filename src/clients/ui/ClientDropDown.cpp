@@ -25,6 +25,21 @@ void populate(QComboBox* list, const Session& session, Clients which)
     showNoChoice(list);
 }
 
+bool refresh(QComboBox* list, const Session& session, Clients which)
+{
+    if (!list)
+        return false;
+    const int chosen = chosenIndex(list);
+    const QVariant client = chosen >= 0 ? list->itemData(chosen) : QVariant();
+    populate(list, session, which);
+    const int index = client.isValid() ? list->findData(client) : -1;
+    if (index >= 0) {
+        const QSignalBlocker quiet(list);
+        list->setCurrentIndex(index);
+    }
+    return index >= 0;
+}
+
 void showNoChoice(QComboBox* list)
 {
     if (!list)

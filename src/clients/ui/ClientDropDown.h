@@ -22,6 +22,10 @@ enum class Clients {
 // chosen. Does nothing for a null list. The list's signals are held back while it fills.
 void populate(QComboBox* list, const Session& session, Clients which = Clients::All);
 
+// Refills after a change made elsewhere, keeping the chosen client chosen while it is still
+// listed. Returns whether a client is chosen afterwards.
+bool refresh(QComboBox* list, const Session& session, Clients which = Clients::All);
+
 // No client chosen: no current item and the text "Select Company".
 void showNoChoice(QComboBox* list);
 

@@ -4,11 +4,11 @@
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/StoredText.h"
 #include "core/ui/KeyRuleGlue.h"
 
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -63,8 +63,7 @@ QPushButton* addButton(const char* name, const QString& caption, QWidget* parent
 // A deletion question: Yes/No, critical icon, No as the default button.
 bool confirmDeletion(Prompter& prompter, const QString& text)
 {
-    return prompter.ask({text, kApplicationTitle, Prompter::Buttons::YesNo,
-                         Prompter::Icon::Critical, Prompter::Answer::No}) == Prompter::Answer::Yes;
+    return prompter.confirm(text, kApplicationTitle, Prompter::Icon::Critical);
 }
 
 } // namespace
@@ -103,12 +102,11 @@ void ClientsTab::buildControls()
     m_clients->setObjectName(QStringLiteral("cmbSelectClient"));
     m_clients->setAccessibleName(ClientDropDown::kSelectCompany);
     m_clients->setEditable(true);
-    // The type-ahead (onKeyReleased) completes names; Qt's own completer would complete on the
-    // key press, before the rule sees the typing. Enter must not add the typed text as an item.
-    m_clients->setCompleter(nullptr);
+    // Enter must not add the typed text as an item.
     m_clients->setInsertPolicy(QComboBox::NoInsert);
     m_clients->setMinimumContentsLength(30);
-    m_clients->installEventFilter(this);
+    auto* typeAhead = new ClientTypeAhead(m_clients);
+    connect(typeAhead, &ClientTypeAhead::keyReleased, this, &ClientsTab::onTypedClient);
 
     m_clientId = new QLabel(this);
     m_clientId->setObjectName(QStringLiteral("lblClientID"));
@@ -248,13 +246,8 @@ void ClientsTab::showDatabaseError()
 
 bool ClientsTab::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_clients && event->type() == QEvent::KeyRelease) {
-        const auto* key = static_cast<const QKeyEvent*>(event);
-        if (!key->isAutoRepeat())
-            onKeyReleased(key);
-    } else if (watched == m_company && event->type() == QEvent::MouseButtonPress) {
+    if (watched == m_company && event->type() == QEvent::MouseButtonPress)
         onCompanyPressed();
-    }
     return QFrame::eventFilter(watched, event);
 }
 
@@ -266,14 +259,13 @@ void ClientsTab::onClientChosen()
         loadClient(m_clients->itemData(index).toInt());
 }
 
-void ClientsTab::onKeyReleased(const QKeyEvent* key)
+void ClientsTab::onTypedClient(int clientId)
 {
     if (m_clients->currentText() == ClientDropDown::kSelectCompany)
         return;
-    // Completes the typed start to the first matching company; 0 for keys that do not type a
-    // letter, digit or blank (Backspace, arrows, Shift), which therefore clear the form while
-    // the typed text stays.
-    const int clientId = ClientTypeAhead::complete(m_clients, key->key());
+    // The typed start was completed to the first matching company; 0 comes for keys that do
+    // not type a letter, digit or blank (Backspace, arrows, Shift), which therefore clear the
+    // form while the typed text stays.
     if (clientId == 0 || !loadClient(clientId))
         clearForm();
 }
@@ -282,10 +274,7 @@ void ClientsTab::onCompanyPressed()
 {
     if (m_save->isHidden() || loadedClientId() != 0 || !m_company->text().isEmpty())
         return;
-    const Prompter::Answer answer = m_session.prompter().ask(
-        {kAddNewQuestion, QStringLiteral("Add New Client?"), Prompter::Buttons::YesNo,
-         Prompter::Icon::Question, Prompter::Answer::No});
-    if (answer == Prompter::Answer::No)
+    if (!m_session.prompter().confirm(kAddNewQuestion, QStringLiteral("Add New Client?")))
         return;
     onAddNew();
     m_company->setFocus();
@@ -342,7 +331,7 @@ void ClientsTab::onFind()
         onSave();
     const std::optional<QString> answer =
         m_session.prompter().input(kFindPrompt, QStringLiteral("Find"), QString());
-    const QString start = ClientStore::withoutSingleQuotes(answer.value_or(QString()));
+    const QString start = withoutSingleQuotes(answer.value_or(QString()));
     if (start.isEmpty())
         return;
     clearForm();

@@ -6,7 +6,6 @@
 #include <array>
 
 class QComboBox;
-class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -47,7 +46,7 @@ private:
     void showDatabaseError();
 
     void onClientChosen();
-    void onKeyReleased(const QKeyEvent* key);
+    void onTypedClient(int clientId);
     void onCompanyPressed();
     void onAddNew();
     void onSaveNew();

@@ -133,15 +133,19 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
             [this](qint64 key) { emit showInvoiceRequested(int(key)); });
     connect(m_grid, &FlexGrid::rowMenuRequested, this, &InvoiceListTab::onRowMenu);
 
-    connect(&m_session, &Session::identityChanged, this, &InvoiceListTab::refillClients);
-    connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::refillClients);
-    connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::refillClients);
-    refillClients();
+    // The company list holds the clients with invoices: it follows both kinds of change, and
+    // a client chosen for the per-client view stays chosen.
+    connect(&m_session, &Session::identityChanged, this, [this] {
+        ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    });
+    connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::refreshClients);
+    connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::refreshClients);
+    ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
 }
 
-void InvoiceListTab::refillClients()
+void InvoiceListTab::refreshClients()
 {
-    ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    ClientDropDown::refresh(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
 }
 
 void InvoiceListTab::clearList()
@@ -198,7 +202,7 @@ bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMes
     for (const QVariant& v : s.values)
         q.addBindValue(v);
     if (!m_session.db().exec(q)) {
-        m_session.prompter().inform(m_session.db().errorString());
+        reportDatabaseError();
         return false;
     }
     GridData rows = GridData::fromQuery(q, m_session, InvoiceList::gridShape());
@@ -256,7 +260,7 @@ void InvoiceListTab::markPaid()
 {
     const QDate today = m_session.clock().today();
     if (!InvoiceList::markPaid(m_session.db(), m_menuInvoice, today))
-        return;
+        return reportDatabaseError();
     // Shown at once in the row, without listing again.
     FlexGridModel* model = m_grid->gridModel();
     model->setCell(m_menuRow, InvoiceList::ColDatePaid, DaySerial::fromDate(today),
@@ -269,7 +273,7 @@ void InvoiceListTab::markPaid()
 void InvoiceListTab::markUnpaid()
 {
     if (!InvoiceList::markUnpaid(m_session.db(), m_menuInvoice))
-        return;
+        return reportDatabaseError();
     FlexGridModel* model = m_grid->gridModel();
     model->setCell(m_menuRow, InvoiceList::ColDatePaid, QVariant());
     model->setCell(m_menuRow, InvoiceList::ColPaid, 0);
@@ -298,10 +302,8 @@ void InvoiceListTab::deleteInvoice()
     const auto invoice = InvoiceList::summary(m_session.db(), m_menuInvoice);
     if (!invoice)
         return;
-    Prompter& prompter = m_session.prompter();
-    const auto ask = [&prompter](const QString& text, const QString& title) {
-        return prompter.ask({text, title, Prompter::Buttons::YesNo, Prompter::Icon::Critical,
-                             Prompter::Answer::No}) == Prompter::Answer::Yes;
+    const auto ask = [this](const QString& text, const QString& title) {
+        return m_session.prompter().confirm(text, title, Prompter::Icon::Critical);
     };
     if (!ask(QStringLiteral("This Will Delete Invoice %1 proceed ?").arg(invoice->invoiceNumber),
              QStringLiteral("Delete?")))
@@ -310,7 +312,7 @@ void InvoiceListTab::deleteInvoice()
                               QStringLiteral("Delete Paid?")))
         return;
     if (!InvoiceList::remove(m_session.db(), m_menuInvoice))
-        return;
+        return reportDatabaseError();
     m_session.notifyInvoicesChanged();
     selectGlobal(Filter::All);
 }
@@ -325,6 +327,13 @@ void InvoiceListTab::excludeClient()
     InvoiceList::Request r = request(Trigger::ExcludeClient, globalFilter());
     r.clientId = invoice->clientId;
     fill(r, QStringLiteral("error"));
+}
+
+void InvoiceListTab::reportDatabaseError()
+{
+    m_session.prompter().inform(
+        QStringLiteral("The database reported an error:\n%1").arg(m_session.db().errorString()), {},
+        Prompter::Icon::Warning);
 }
 
 void InvoiceListTab::viewDetails()

@@ -49,7 +49,8 @@ private:
     InvoiceList::Filter globalFilter() const;
     bool clientChosen() const;
     int chosenClient() const;
-    void refillClients();
+    void refreshClients();
+    void reportDatabaseError();
     // Runs a list statement; an empty result is refused with `emptyMessage` (keeping the old
     // list) when one is given. Returns whether the grid was filled.
     bool fill(const InvoiceList::Request& request, const QString& emptyMessage = {});

@@ -76,12 +76,7 @@ MakeInvoiceTab::MakeInvoiceTab(Session& session, QWidget* parent)
 
     // A client added or renamed elsewhere stays chosen; another identity's list starts afresh.
     connect(&m_session, &Session::clientsChanged, this, [this] {
-        const QVariant chosen = clientChosen() ? m_clients->currentData() : QVariant();
-        fillClients();
-        const int index = chosen.isValid() ? m_clients->findData(chosen) : -1;
-        if (index >= 0)
-            m_clients->setCurrentIndex(index);
-        else
+        if (!ClientDropDown::refresh(m_clients, m_session))
             m_clientId->clear();
     });
     connect(&m_session, &Session::identityChanged, this, [this] {
