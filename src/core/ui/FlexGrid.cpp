@@ -202,14 +202,16 @@ void FlexGrid::sizeColumns()
             width = twipsToPixels(kKeyColumnTwips);
         } else if (column.widthTwips > 0) {
             width = twipsToPixels(column.widthTwips);
-        } else if (column.kind == GridColumn::Kind::Date) {
-            width = twipsToPixels(kDateColumnTwips);
         } else {
             width = headerMetrics.horizontalAdvance(contents.header()[c]);
             for (int r = 0; r < sampleRows; ++r)
                 width = std::max(width, cellMetrics.horizontalAdvance(contents.text(r, c)));
             width = std::max(width, cellMetrics.horizontalAdvance(contents.totals()[c]));
             width = std::clamp(width + kCellPadding, kMinAutoWidth, kMaxAutoWidth);
+            // Dates are at least their traditional 1500 twips, and wide enough for a long
+            // form with its weekday, which some locales give.
+            if (column.kind == GridColumn::Kind::Date)
+                width = std::max(width, twipsToPixels(kDateColumnTwips));
         }
         setColumnWidth(c, width);
     }
