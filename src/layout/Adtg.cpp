@@ -1,8 +1,9 @@
 #include "layout/Adtg.h"
 
+#include "core/SafeFile.h"
+
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <QtEndian>
 #include <algorithm>
 #include <cmath>
@@ -815,13 +816,7 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
 bool writeFile(const QString& path, const AdtgTable& table, QString* error)
 {
     const QByteArray bytes = encode(table);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return SafeFile::write(path, bytes, error);
 }
 
 } // namespace Adtg

@@ -1,7 +1,8 @@
 #include "layout/IdentityLayoutFile.h"
 
+#include "core/SafeFile.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QtEndian>
 #include <cstring>
@@ -179,13 +180,7 @@ bool write(const QString& path, const LayoutRecord& record, QString* error)
         bytes.append(old.readAll());
         old.close();
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return SafeFile::write(path, bytes, error);
 }
 
 } // namespace IdentityLayoutFile

@@ -6,6 +6,7 @@
 #include "core/Session.h"
 #include "core/StoredText.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/NamedWidgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -50,15 +51,6 @@ const QString kInvoicesWarning =
     QStringLiteral("\nThere are Invoices For this client\nThese will also be Deleted !\n");
 const QString kSecondDeleteQuestion =
     QStringLiteral("Confirm Deletion of Client and Associated Invoices\nNot recomended");
-
-QPushButton* addButton(const char* name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // A deletion question: Yes/No, critical icon, No as the default button.
 bool confirmDeletion(Prompter& prompter, const QString& text)
@@ -143,14 +135,14 @@ void ClientsTab::buildControls()
     grid->addWidget(notesLabel, notesRow, 0, Qt::AlignTop);
     grid->addWidget(m_notes, notesRow, 1, 1, 3);
 
-    m_delete = addButton("CmdDelete", QStringLiteral("Delete"), this);
-    m_previous = addButton("CmdMovePrevious", QStringLiteral("<<"), this);
-    m_find = addButton("CmdFind", QStringLiteral("Find"), this);
-    m_save = addButton("CmdSave", QStringLiteral("Save"), this);
-    m_addNew = addButton("CmdAddNew", QStringLiteral("AddNew"), this);
-    m_next = addButton("CmdMoveNext", QStringLiteral(">>"), this);
-    m_saveNew = addButton("cmdSaveNew", QStringLiteral("Save"), this);
-    m_cancelAdd = addButton("cmdCancelAdd", QStringLiteral("Cancel"), this);
+    m_delete = namedButton(QStringLiteral("CmdDelete"), QStringLiteral("Delete"), this);
+    m_previous = namedButton(QStringLiteral("CmdMovePrevious"), QStringLiteral("<<"), this);
+    m_find = namedButton(QStringLiteral("CmdFind"), QStringLiteral("Find"), this);
+    m_save = namedButton(QStringLiteral("CmdSave"), QStringLiteral("Save"), this);
+    m_addNew = namedButton(QStringLiteral("CmdAddNew"), QStringLiteral("AddNew"), this);
+    m_next = namedButton(QStringLiteral("CmdMoveNext"), QStringLiteral(">>"), this);
+    m_saveNew = namedButton(QStringLiteral("cmdSaveNew"), QStringLiteral("Save"), this);
+    m_cancelAdd = namedButton(QStringLiteral("cmdCancelAdd"), QStringLiteral("Cancel"), this);
 
     // One row, left to right. The adding mode's buttons share the cells of CmdSave and
     // CmdAddNew: only one of each pair is ever shown.

@@ -6,6 +6,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/NamedWidgets.h"
 #include "invoices/InvoiceEntry.h"
 #include "invoices/InvoiceStore.h"
 #include "layout/LayoutFiles.h"
@@ -47,15 +48,6 @@ QLineEdit* addAmountField(const QString& name, const QString& accessibleName, QW
     field->setAccessibleName(accessibleName);
     field->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     return field;
-}
-
-QPushButton* addButton(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setAccessibleName(caption);
-    button->setAutoDefault(false);
-    return button;
 }
 
 } // namespace
@@ -133,9 +125,9 @@ void MakeInvoiceTab::buildControls()
     m_cis->setChecked(true);
     m_cis->hide();
 
-    m_make = addButton(QStringLiteral("CmdMakeInvoice"), QStringLiteral("Make Invoice"), this);
-    m_save = addButton(QStringLiteral("CmdSaveInvoice"), QStringLiteral("Save"), this);
-    m_cancel = addButton(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    m_make = namedButton(QStringLiteral("CmdMakeInvoice"), QStringLiteral("Make Invoice"), this);
+    m_save = namedButton(QStringLiteral("CmdSaveInvoice"), QStringLiteral("Save"), this);
+    m_cancel = namedButton(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
 
     for (QLineEdit* amount : {m_value, m_vat, m_total}) {
         KeyRuleGlue::attachMoneyKeys(amount);
