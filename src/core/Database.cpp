@@ -274,10 +274,17 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
     return AddColumn::Added;
 }
 
-Transaction::Transaction(Database& db)
+Transaction::Transaction(Database& db, Mode mode)
     : m_db(db)
-    , m_active(db.connection().transaction())
-{}
+{
+    if (mode == Mode::Deferred) {
+        m_active = db.connection().transaction();
+        return;
+    }
+    // The driver's transaction() only issues a deferred BEGIN; its commit() and rollback()
+    // issue plain COMMIT and ROLLBACK, which end this one too.
+    m_active = db.exec(QStringLiteral("BEGIN IMMEDIATE"));
+}
 
 Transaction::~Transaction()
 {

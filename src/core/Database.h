@@ -60,9 +60,13 @@ private:
 };
 
 // Runs a multi-statement change as one unit: rolled back unless commit() succeeds.
+// Immediate takes the write lock at once (BEGIN IMMEDIATE), so a read followed by a write, such
+// as taking the next invoice number and inserting it, cannot interleave with another process
+// doing the same; a second writer waits for the lock (the driver's busy timeout).
 class Transaction {
 public:
-    explicit Transaction(Database& db);
+    enum class Mode { Deferred, Immediate };
+    explicit Transaction(Database& db, Mode mode = Mode::Deferred);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;
