@@ -1,10 +1,12 @@
 #include "clients/ClientStore.h"
 
+#include "core/CompanyOrder.h"
 #include "core/Database.h"
 #include "core/StoredText.h"
 
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 
 namespace {
 
@@ -124,25 +126,30 @@ bool ClientStore::removeWithInvoices(int clientId)
            tx.commit();
 }
 
-QList<ClientItem> ClientStore::dropDownItems(int identity, Items which) const
+Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) const
 {
-    // Company order ignores letter case, as people read a list of names; ClientID keeps
-    // clients of the same name in a fixed order.
+    // EXISTS stops at a client's first invoice (through the ClientID index) rather than joining
+    // every invoice and folding the duplicates away.
     const QString sql =
         which == Items::All
             ? QStringLiteral("SELECT ClientID, Company FROM TblClients WHERE Identity = ? "
-                             "ORDER BY Company COLLATE NOCASE, ClientID")
-            : QStringLiteral("SELECT DISTINCT TblClients.ClientID, TblClients.Company "
-                             "FROM TblClients INNER JOIN TblInvoices "
-                             "ON TblClients.ClientID = TblInvoices.ClientID "
-                             "WHERE TblClients.Identity = ? "
-                             "ORDER BY TblClients.Company COLLATE NOCASE, TblClients.ClientID");
+                             "ORDER BY ClientID")
+            : QStringLiteral("SELECT ClientID, Company FROM TblClients WHERE Identity = ? "
+                             "AND EXISTS (SELECT 1 FROM TblInvoices "
+                             "WHERE TblInvoices.ClientID = TblClients.ClientID) "
+                             "ORDER BY ClientID");
     QSqlQuery q = m_db.prepare(sql);
     q.addBindValue(identity);
-    QList<ClientItem> items;
     if (!m_db.exec(q))
-        return items;
+        return Failure{m_db.errorString()};
+    QList<ClientItem> items;
     while (q.next())
         items.append({q.value(0).toInt(), q.value(1).toString()});
+    // Sorted here, in the user's collation; ClientID order keeps clients of the same name in a
+    // fixed order.
+    const CompanyOrder order(m_locale);
+    std::stable_sort(
+        items.begin(), items.end(),
+        [&order](const ClientItem& a, const ClientItem& b) { return order(a.company, b.company); });
     return items;
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "core/Result.h"
+
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <optional>
 
@@ -38,8 +41,10 @@ struct ClientItem {
 // Single quotes are never stored in a client's texts: insert and update take them out.
 class ClientStore {
 public:
-    explicit ClientStore(Database& db)
+    // `locale` orders company names as its user reads them.
+    explicit ClientStore(Database& db, QLocale locale = QLocale())
         : m_db(db)
+        , m_locale(std::move(locale))
     {}
 
     std::optional<Client> load(int clientId) const;
@@ -62,12 +67,13 @@ public:
     bool removeWithInvoices(int clientId);
 
     enum class Items { All, WithInvoices };
-    // The identity's clients in company order (letter case ignored), for a drop-down. With
-    // WithInvoices only clients that have at least one invoice, each once.
-    QList<ClientItem> dropDownItems(int identity, Items which = Items::All) const;
+    // The identity's clients in company order (the locale's collation, letter case ignored),
+    // for a drop-down. With WithInvoices only clients that have at least one invoice, each once.
+    Result<QList<ClientItem>> dropDownItems(int identity, Items which = Items::All) const;
 
     QString errorString() const;
 
 private:
     Database& m_db;
+    QLocale m_locale;
 };

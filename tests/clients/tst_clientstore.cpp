@@ -98,8 +98,10 @@ void TestClientStore::listsTheIdentitysClientsForADropDown()
     TestEnv env;
     const int own = env.addIdentity(QStringLiteral("Own"));
     const int other = env.addIdentity(QStringLiteral("Other"));
-    ClientStore store(env.db);
+    ClientStore store(env.db, testLocale());
     const int bravo = *store.insert(company(QStringLiteral("Bravo")), own);
+    store.insert(company(QStringLiteral("Zebra")), own);
+    store.insert(company(QStringLiteral("Äpfel GmbH")), own);
     const int acme = *store.insert(company(QStringLiteral("Acme Ltd")), own);
     store.insert(company(QStringLiteral("acorn")), own);
     store.insert(company(QStringLiteral("Alpha")), other);
@@ -108,17 +110,18 @@ void TestClientStore::listsTheIdentitysClientsForADropDown()
         env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
                  {client, own});
 
-    // Company order reads as people read names: letter case does not split the list.
-    const QList<ClientItem> all = store.dropDownItems(own);
-    QCOMPARE(companies(all), (QStringList{"Acme Ltd", "acorn", "Bravo"}));
+    // Company order reads as people read names: letter case does not split the list, and an
+    // accented initial sorts with its letter.
+    const QList<ClientItem> all = *store.dropDownItems(own);
+    QCOMPARE(companies(all), (QStringList{"Acme Ltd", "acorn", "Äpfel GmbH", "Bravo", "Zebra"}));
     QCOMPARE(all.first().clientId, acme);
 
     // Clients with invoices, each once, and only the identity's own.
-    const QList<ClientItem> invoiced = store.dropDownItems(own, ClientStore::Items::WithInvoices);
+    const QList<ClientItem> invoiced = *store.dropDownItems(own, ClientStore::Items::WithInvoices);
     QCOMPARE(companies(invoiced), (QStringList{"Acme Ltd", "Bravo"}));
     QCOMPARE(invoiced.last().clientId, bravo);
 
-    QVERIFY(store.dropDownItems(own + other).isEmpty());
+    QVERIFY(store.dropDownItems(own + other)->isEmpty());
 }
 
 QTEST_MAIN(TestClientStore)

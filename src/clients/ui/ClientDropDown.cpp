@@ -12,14 +12,14 @@ void populate(QComboBox* list, const Session& session, Clients which)
 {
     if (!list)
         return;
-    const ClientStore store(session.db());
-    const QList<ClientItem> items = store.dropDownItems(
+    const ClientStore store(session.db(), session.locale().locale());
+    const Result<QList<ClientItem>> items = store.dropDownItems(
         session.currentIdentity(),
         which == Clients::All ? ClientStore::Items::All : ClientStore::Items::WithInvoices);
     {
         const QSignalBlocker quiet(list);
         list->clear();
-        for (const ClientItem& item : items)
+        for (const ClientItem& item : items.ok() ? *items : QList<ClientItem>())
             list->addItem(item.company, item.clientId);
     }
     showNoChoice(list);
