@@ -92,10 +92,8 @@ bool sameValue(const QString& type, const QString& xml, const QVariant& v)
     return v.toLongLong() == xml.toLongLong(); // int, i2
 }
 
-QString samplesFolder()
-{
-    return qEnvironmentVariable("BILLCRAFT_ADTG_SAMPLES");
-}
+// Files saved by MDAC, each with the XML save of the same recordset beside it.
+const QString kSamples = QStringLiteral(BILLCRAFT_TEST_DATA "/adtg");
 
 } // namespace
 
@@ -105,9 +103,8 @@ private slots:
     void samplesDecodeToTheirXml_data()
     {
         QTest::addColumn<QString>("adtg");
-        const QDir dir(samplesFolder());
-        if (samplesFolder().isEmpty() || !dir.exists())
-            QSKIP("The ADTG sample files are not here (BILLCRAFT_ADTG_SAMPLES).");
+        const QDir dir(kSamples);
+        QVERIFY(dir.exists());
         for (const QString& name : dir.entryList({QStringLiteral("*.adtg")}))
             QTest::newRow(qPrintable(name)) << dir.filePath(name);
     }
