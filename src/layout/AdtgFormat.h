@@ -51,17 +51,31 @@ inline qsizetype maskBytes(qsizetype bits)
     return (bits + 7) / 8;
 }
 
-// Bytes a string or binary column holds at most.
+// String and binary columns: each value carries its length, or fills the column's fixed width.
+inline bool isVariableLength(Type type)
+{
+    return type == Type::Bytes || type == Type::NarrowString || type == Type::WideString ||
+           type == Type::Bstr;
+}
+
+inline bool isWide(Type type)
+{
+    return type == Type::WideString || type == Type::Bstr;
+}
+
+// Bytes a string or binary column holds at most (maxLength counts characters of a string).
 inline quint64 byteSize(const AdtgColumn& c)
 {
-    return c.type == Type::WideString ? quint64(c.maxLength) * 2 : quint64(c.maxLength);
+    return isWide(c.type) ? quint64(c.maxLength) * 2 : quint64(c.maxLength);
 }
 
 // How long a string or binary value's length prefix is: none for a short fixed-length column
 // (its value is exactly byteSize bytes), else one byte while the column's byte size fits in
-// one, else four.
+// one, else four. A BSTR keeps the four-byte length it has in memory, whatever its maxLength.
 inline int lengthPrefixBytes(const AdtgColumn& c)
 {
+    if (c.type == Type::Bstr)
+        return 4;
     const quint64 bytes = byteSize(c);
     const bool fixed = (c.flags & AdtgColumn::kFixedLength) && !(c.flags & AdtgColumn::kLong);
     if (fixed && bytes <= 255)

@@ -1,4 +1,5 @@
 #include "layout/AdtgFormat.h"
+#include "layout/Windows1252.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -46,17 +47,14 @@ bool knownType(quint16 type)
     case Type::Currency:
     case Type::Date:
     case Type::Boolean:
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString:
     case Type::Timestamp:
         return true;
     }
     return false;
-}
-
-bool isVariableLength(const AdtgColumn& c)
-{
-    return c.type == Type::WideString || c.type == Type::Bytes;
 }
 
 // The fewest bytes a present value of the column takes.
@@ -75,7 +73,9 @@ quint64 minValueBytes(const AdtgColumn& c)
         return 8;
     case Type::Timestamp:
         return 16;
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString: {
         const int prefix = lengthPrefixBytes(c);
         return prefix == 0 ? byteSize(c) : quint64(prefix);
@@ -180,7 +180,7 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
     case Type::Double:
         return in.get<double>("double");
     case Type::Currency:
-        return double(in.get<qint64>("currency")) / 10000.0;
+        return QVariant::fromValue(AdtgCurrency{in.get<qint64>("currency")});
     case Type::Date:
         return in.get<double>("date");
     case Type::Boolean:
@@ -189,13 +189,14 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
         const char* at = in.take(16, "timestamp");
         if (!at)
             return {};
-        const auto part = [at](int i) { return int(qFromLittleEndian<quint16>(at + 2 * i)); };
-        const int year = qFromLittleEndian<qint16>(at);
-        const quint32 nanoseconds = qFromLittleEndian<quint32>(at + 12);
-        return QDateTime(QDate(year, part(1), part(2)),
-                         QTime(part(3), part(4), part(5), int(nanoseconds / 1000000)), Qt::UTC);
+        const auto part = [at](int i) { return qFromLittleEndian<quint16>(at + 2 * i); };
+        return QVariant::fromValue(AdtgTimestamp{qFromLittleEndian<qint16>(at), part(1), part(2),
+                                                 part(3), part(4), part(5),
+                                                 qFromLittleEndian<quint32>(at + 12)});
     }
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString: {
         qsizetype length = 0;
         switch (lengthPrefixBytes(c)) {
@@ -219,6 +220,10 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
             return {};
         if (c.type == Type::Bytes)
             return in.bytes(length, "binary value");
+        if (c.type == Type::NarrowString) {
+            const QByteArray bytes = in.bytes(length, "string");
+            return in.failed() ? QVariant() : QVariant(Windows1252::decode(bytes));
+        }
         if (length % 2 != 0) {
             in.fail(QStringLiteral("a string of an odd byte count (%1)").arg(length));
             return {};
@@ -272,7 +277,7 @@ bool readColumn(Reader& in, qsizetype index, AdtgColumn& c)
                                      .arg(c.name)
                                      .arg(type));
     c.type = Type(type);
-    if (isVariableLength(c) && lengthPrefixBytes(c) == 0 && c.maxLength == 0)
+    if (isVariableLength(c.type) && lengthPrefixBytes(c) == 0 && c.maxLength == 0)
         return in.failAt(typeAt,
                          QStringLiteral("column %1 (%2) has no width").arg(index + 1).arg(c.name));
     return true;
@@ -308,6 +313,12 @@ bool readResultDescriptor(Reader& in, Counts& counts)
 }
 
 } // namespace
+
+QDateTime AdtgTimestamp::toDateTime() const
+{
+    return QDateTime(QDate(year, month, day),
+                     QTime(hour, minute, second, int(nanoseconds / 1000000)), Qt::UTC);
+}
 
 int AdtgTable::columnIndex(const QString& name) const
 {
@@ -517,7 +528,14 @@ std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error)
     return table;
 }
 
-std::optional<AdtgTable> readFile(const QString& path, QString* error)
+double toDouble(const QVariant& value)
+{
+    if (value.metaType() == QMetaType::fromType<AdtgCurrency>())
+        return value.value<AdtgCurrency>().toDouble();
+    return value.toDouble();
+}
+
+std::optional<QByteArray> readBytes(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -531,7 +549,7 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
                 QStringLiteral("the file is too large (%1 bytes) for a table").arg(file.size());
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
@@ -542,6 +560,15 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
             *error = QStringLiteral("the file is too large for a table");
         return std::nullopt;
     }
-    return decode(bytes, error);
+    return bytes;
 }
+
+std::optional<AdtgTable> readFile(const QString& path, QString* error)
+{
+    const auto bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decode(*bytes, error);
+}
+
 } // namespace Adtg

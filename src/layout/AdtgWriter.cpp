@@ -1,10 +1,11 @@
 #include "core/SafeFile.h"
 #include "layout/AdtgFormat.h"
+#include "layout/Windows1252.h"
 
 #include <QDateTime>
 #include <QtEndian>
-#include <algorithm>
 #include <cmath>
+#include <limits>
 
 using namespace AdtgFormat;
 
@@ -51,81 +52,179 @@ void putWide(QByteArray& out, QStringView s)
     qToLittleEndian<quint16>(s.utf16(), s.size(), out.data() + at);
 }
 
-// The value a column that cannot be NULL stores for NULL: 0, false, an empty string.
-void writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
+// The whole number a value holds, within [lo, hi]; nullopt for anything else (text that is
+// no number, a fraction, NaN, out of range).
+std::optional<qint64> wholeNumber(const QVariant& v, qint64 lo, qint64 hi)
 {
+    qint64 n = 0;
+    if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
+        const double d = v.toDouble();
+        if (!(d >= double(lo) && d <= double(hi)) || d != std::trunc(d))
+            return std::nullopt;
+        n = qint64(d);
+    } else {
+        bool ok = false;
+        n = v.toLongLong(&ok);
+        if (!ok)
+            return std::nullopt;
+    }
+    if (n < lo || n > hi)
+        return std::nullopt;
+    return n;
+}
+
+QString notANumber(const QVariant& v, const char* kind)
+{
+    return QStringLiteral("%1 is not %2").arg(v.toString(), QLatin1String(kind));
+}
+
+// How a string or binary value of `bytes` bytes is stored: its length prefix (none for a fixed
+// width, which pads it), or why it cannot be stored whole.
+QString putLength(QByteArray& out, const AdtgColumn& c, qsizetype bytes)
+{
+    switch (lengthPrefixBytes(c)) {
+    case 0:
+        if (quint64(bytes) > byteSize(c))
+            return QStringLiteral("a value of %1 bytes is wider than the column's %2")
+                .arg(bytes)
+                .arg(byteSize(c));
+        return {};
+    case 1:
+        if (bytes > 255 - (isWide(c.type) ? 1 : 0))
+            return QStringLiteral("a value of %1 bytes is longer than a one-byte length counts")
+                .arg(bytes);
+        put(out, quint8(bytes));
+        return {};
+    default:
+        if (quint64(bytes) > 0xFFFFFFFFu)
+            return QStringLiteral("a value of %1 bytes is longer than a four-byte length counts")
+                .arg(bytes);
+        put(out, quint32(bytes));
+        return {};
+    }
+}
+
+// Appends the value, or returns why the column cannot hold it whole and exactly. NULL (in a
+// column that cannot be NULL) is stored as 0, false or an empty string.
+QString writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
+{
+    const bool null = v.isNull();
     switch (c.type) {
     case Type::SmallInt:
-        put(out, qint16(v.toInt()));
-        break;
-    case Type::Integer:
-        put(out, qint32(v.toInt()));
-        break;
+    case Type::Integer: {
+        const bool small = c.type == Type::SmallInt;
+        const auto n = null ? 0
+                            : wholeNumber(v,
+                                          small ? std::numeric_limits<qint16>::min()
+                                                : std::numeric_limits<qint32>::min(),
+                                          small ? std::numeric_limits<qint16>::max()
+                                                : std::numeric_limits<qint32>::max());
+        if (!n)
+            return notANumber(v, small ? "a 16-bit integer" : "a 32-bit integer");
+        if (small)
+            put(out, qint16(*n));
+        else
+            put(out, qint32(*n));
+        return {};
+    }
     case Type::Single:
-        put(out, float(v.toDouble()));
-        break;
     case Type::Double:
-    case Type::Date:
-        put(out, v.toDouble());
-        break;
+    case Type::Date: {
+        bool ok = true;
+        const double d = null ? 0 : Adtg::toDouble(v);
+        if (!null && v.metaType() != QMetaType::fromType<AdtgCurrency>())
+            v.toDouble(&ok);
+        if (!ok)
+            return notANumber(v, "a number");
+        if (c.type != Type::Single) {
+            put(out, d);
+        } else {
+            // Infinities and NaN are singles too; a finite number past their range is not.
+            if (std::isfinite(d) && std::abs(d) > double(std::numeric_limits<float>::max()))
+                return notANumber(v, "within the range of a single");
+            put(out, float(d));
+        }
+        return {};
+    }
     case Type::Currency: {
-        const double scaled = std::round(v.toDouble() * 10000.0);
-        // Out of range (or NaN) has no currency value; store 0 rather than overflow.
-        const bool fits = scaled >= -9.2e18 && scaled <= 9.2e18;
-        put(out, qint64(fits ? scaled : 0.0));
-        break;
+        if (null || v.metaType() == QMetaType::fromType<AdtgCurrency>()) {
+            put(out, null ? qint64(0) : v.value<AdtgCurrency>().tenThousandths);
+            return {};
+        }
+        bool ok = false;
+        // To the nearest ten-thousandth, halves to even; never zero for what does not fit.
+        const double scaled = std::nearbyint(v.toDouble(&ok) * 10000);
+        if (!ok || !(scaled >= -0x1p63 && scaled < 0x1p63))
+            return notANumber(v, "a currency amount");
+        put(out, qint64(scaled));
+        return {};
     }
     case Type::Boolean:
         put(out, quint16(v.toBool() ? 0xFFFF : 0));
-        break;
+        return {};
     case Type::Timestamp: {
-        // The fields as they are, whatever the time zone.
-        const QDateTime t = v.toDateTime();
-        const QDate d = t.date();
-        const QTime time = t.time();
-        put(out, qint16(d.year()));
-        for (int part : {d.month(), d.day(), time.hour(), time.minute(), time.second()})
-            put(out, quint16(part));
-        put(out, quint32(std::max(time.msec(), 0)) * 1000000u);
-        break;
+        AdtgTimestamp t;
+        if (v.metaType() == QMetaType::fromType<AdtgTimestamp>())
+            t = v.value<AdtgTimestamp>();
+        else if (!null && v.canConvert<QDateTime>())
+            t = AdtgTimestamp::fromDateTime(v.toDateTime());
+        else if (!null)
+            return notANumber(v, "a date and time");
+        put(out, t.year);
+        for (quint16 part : {t.month, t.day, t.hour, t.minute, t.second})
+            put(out, part);
+        put(out, t.nanoseconds);
+        return {};
     }
     case Type::Bytes: {
-        QByteArray b = v.toByteArray();
-        switch (lengthPrefixBytes(c)) {
-        case 0:
-            b = b.leftJustified(qsizetype(c.maxLength), '\0', true);
-            break;
-        case 1:
-            b.truncate(qsizetype(c.maxLength)); // 255 at most
-            put(out, quint8(b.size()));
-            break;
-        default:
-            put(out, quint32(b.size()));
-        }
+        const QByteArray b = v.toByteArray();
+        if (const QString why = putLength(out, c, b.size()); !why.isEmpty())
+            return why;
         out.append(b);
-        break;
+        if (lengthPrefixBytes(c) == 0)
+            out.append(QByteArray(qsizetype(byteSize(c)) - b.size(), '\0'));
+        return {};
     }
+    case Type::NarrowString: {
+        const QString text = v.toString();
+        auto b = Windows1252::encode(text);
+        if (!b)
+            return QStringLiteral("\"%1\" holds a character that Windows-1252 has not").arg(text);
+        if (const QString why = putLength(out, c, b->size()); !why.isEmpty())
+            return why;
+        out.append(*b);
+        if (lengthPrefixBytes(c) == 0)
+            out.append(QByteArray(qsizetype(byteSize(c)) - b->size(), ' '));
+        return {};
+    }
+    case Type::Bstr:
     case Type::WideString: {
         QString s = v.toString();
-        switch (lengthPrefixBytes(c)) {
-        case 0:
-            s = s.leftJustified(qsizetype(c.maxLength), u' ', true);
-            break;
-        case 1:
-            s.truncate(qsizetype(c.maxLength)); // 127 at most
-            put(out, quint8(s.size() * 2));
-            break;
-        default:
-            if (c.maxLength != 0xFFFFFFFF && quint64(s.size()) > c.maxLength)
-                s.truncate(qsizetype(c.maxLength));
-            put(out, quint32(s.size() * 2));
-        }
+        if (const QString why = putLength(out, c, 2 * s.size()); !why.isEmpty())
+            return why;
+        if (lengthPrefixBytes(c) == 0)
+            s = s.leftJustified(qsizetype(c.maxLength), u' ');
         putWide(out, s);
-        break;
+        return {};
     }
     }
+    return QStringLiteral("the column type %1 cannot be written").arg(int(c.type));
 }
+
 } // namespace
+
+AdtgTimestamp AdtgTimestamp::fromDateTime(const QDateTime& t)
+{
+    const QDate d = t.date();
+    const QTime time = t.time();
+    return {qint16(d.year()),
+            quint16(d.month()),
+            quint16(d.day()),
+            quint16(time.hour()),
+            quint16(time.minute()),
+            quint16(time.second()),
+            quint32(time.msec()) * 1000000u};
+}
 
 AdtgColumn AdtgColumn::integer(const QString& name, bool nullable)
 {
@@ -149,10 +248,18 @@ AdtgColumn AdtgColumn::text(const QString& name, bool nullable)
 }
 namespace Adtg {
 
-QByteArray encode(const AdtgTable& table)
+std::optional<QByteArray> encode(const AdtgTable& table, QString* error)
 {
+    const auto failed = [error](const QString& why) -> std::optional<QByteArray> {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    };
     const qsizetype n = table.columns.size();
-    Q_ASSERT(n <= 0xFFFF);
+    if (n > 0xFFFF)
+        return failed(QStringLiteral("a table of %1 columns; a file holds 65535 at most").arg(n));
+    if (table.rows.size() > qsizetype(0xFFFFFFFFu))
+        return failed(QStringLiteral("a table of %1 rows is too long").arg(table.rows.size()));
     QByteArray out(kPrefix, kPrefixSize);
     qToLittleEndian(quint16(n), out.data() + kVisibleColumnsAt);
     qToLittleEndian(quint16(n), out.data() + kTotalColumnsAt);
@@ -163,24 +270,27 @@ QByteArray encode(const AdtgTable& table)
         const AdtgColumn& c = table.columns[i];
         if (c.nullable())
             nullable << i;
-        // The body's length is 16 bits: a name longer than it can hold is cut.
-        const QStringView name = QStringView(c.name).left((0xFFFF - 29) / 2);
         QByteArray body("\x80\x01\x00", 3); // presence: name; IsAutoIncrement
         put(body, quint16(i + 1));
-        put(body, quint16(name.size()));
-        putWide(body, name);
+        put(body, quint16(c.name.size()));
+        putWide(body, c.name);
         put(body, quint16(c.type));
         put(body, c.maxLength);
         put(body, c.precision);
         put(body, c.scale);
         put(body, c.flags);
         body.append("\x00\x00\xFF\xFF", 4); // not auto-increment; visible
+        if (body.size() > 0xFFFF)           // the body's length is 16 bits
+            return failed(QStringLiteral("the name of column %1 (%2 characters) is too long")
+                              .arg(i + 1)
+                              .arg(c.name.size()));
         out.append(char(ColumnDescriptor));
         put(out, quint16(body.size()));
         out.append(body);
     }
 
-    for (const AdtgRow& row : table.rows) {
+    for (qsizetype r = 0; r < table.rows.size(); ++r) {
+        const AdtgRow& row = table.rows[r];
         const auto isNull = [&](qsizetype k) {
             return k >= row.values.size() || row.values[k].isNull();
         };
@@ -188,7 +298,6 @@ QByteArray encode(const AdtgTable& table)
         const auto storesNull = [&](qsizetype k) {
             return isNull(k) && table.columns[k].nullable();
         };
-        const auto value = [&](qsizetype k) { return isNull(k) ? QVariant() : row.values[k]; };
         if (row.form == AdtgRow::Form::Inserted) {
             QByteArray set(maskBytes(n), 0), nulls(maskBytes(n), 0);
             for (qsizetype k = 0; k < n; ++k)
@@ -206,17 +315,24 @@ QByteArray encode(const AdtgTable& table)
             }
         }
         for (qsizetype k = 0; k < n; ++k) {
-            if (!storesNull(k))
-                writeValue(out, table.columns[k], value(k));
+            if (storesNull(k))
+                continue;
+            const QString why =
+                writeValue(out, table.columns[k], isNull(k) ? QVariant() : row.values[k]);
+            if (!why.isEmpty())
+                return failed(QStringLiteral("Row %1, column %2: %3")
+                                  .arg(r + 1)
+                                  .arg(table.columns[k].name, why));
         }
     }
     out.append(char(Done));
     return out;
 }
+
 bool writeFile(const QString& path, const AdtgTable& table, QString* error)
 {
-    const QByteArray bytes = encode(table);
-    return SafeFile::write(path, bytes, error);
+    const auto bytes = encode(table, error);
+    return bytes && SafeFile::write(path, *bytes, error);
 }
 
 } // namespace Adtg

@@ -128,13 +128,13 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
             const LayoutField& f = fields[i];
             switch (f.type) {
             case LayoutField::Type::Int:
-                r.*f.intMember = toInt16(v.toDouble());
+                r.*f.intMember = toInt16(Adtg::toDouble(v));
                 break;
             case LayoutField::Type::Bool:
                 r.*f.boolMember = v.toBool();
                 break;
             case LayoutField::Type::Real:
-                r.*f.realMember = v.toDouble();
+                r.*f.realMember = Adtg::toDouble(v);
                 break;
             case LayoutField::Type::Text:
                 r.*f.textMember = v.toString();
