@@ -133,6 +133,11 @@ std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error)
             return std::nullopt;
         }
     }
+    if (const QString why = r.damage(); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
     return r;
 }
 
@@ -153,6 +158,11 @@ std::optional<LayoutRecord> read(const QString& path, QString* error)
 
 bool write(const QString& path, const LayoutRecord& record, QString* error)
 {
+    if (const QString why = record.damage(); !why.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The layout is not written to %1. %2").arg(path, why);
+        return false;
+    }
     QByteArray bytes = encode(record);
     QFile old(path);
     if (old.exists() && old.size() > bytes.size()) {
