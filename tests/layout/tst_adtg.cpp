@@ -235,6 +235,10 @@ private slots:
         QTest::newRow("narrow string")
             << col(T::NarrowString, 50, 0x04) << QVariant(QStringLiteral("Café €"))
             << QByteArray("06436166e92080") << QVariant();
+        // Empty is not NULL, in a column that could hold NULL.
+        QTest::newRow("narrow string, empty")
+            << col(T::NarrowString, 50, 0x24) << QVariant(QStringLiteral("")) << QByteArray("00")
+            << QVariant();
         // Windows-1252 is one-to-one over all 256 bytes, the five it leaves undefined included.
         QTest::newRow("narrow string, every byte")
             << col(T::NarrowString, 1000, 0x84) << QVariant(Windows1252::decode(everyByte))
