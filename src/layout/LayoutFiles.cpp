@@ -126,7 +126,7 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
     for (const LayoutField& f : LayoutFields::all())
         columnOf << table->columnIndex(QLatin1String(f.name));
 
-    QStringList damaged;
+    QStringList problems;
     const auto fields = LayoutFields::all();
     for (const AdtgRow& row : table->rows) {
         LayoutRecord r;
@@ -153,21 +153,21 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
         }
         // A damaged row is left for the user to see in Layout.set; its identity gets no file.
         if (const QString damage = r.damage(); !damage.isEmpty()) {
-            damaged << QStringLiteral("%1 has a damaged layout for identity %2. %3")
-                           .arg(kSharedLayoutFile)
-                           .arg(r.Identity)
-                           .arg(damage);
+            problems << QStringLiteral("%1 has a damaged layout for identity %2. %3")
+                            .arg(kSharedLayoutFile)
+                            .arg(r.Identity)
+                            .arg(damage);
             continue;
         }
         const QString file = path(dataFolder, IdentityLayoutFile::fileName(r.Identity));
         if (QFile::exists(file))
             continue;
-        if (!IdentityLayoutFile::write(file, r, error))
-            return false;
+        if (!IdentityLayoutFile::write(file, r, &why))
+            problems << why;
     }
-    if (!damaged.isEmpty() && error)
-        *error = damaged.join(u'\n');
-    return damaged.isEmpty();
+    if (!problems.isEmpty() && error)
+        *error = problems.join(u'\n');
+    return problems.isEmpty();
 }
 
 bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QString* error)

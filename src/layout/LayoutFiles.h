@@ -26,8 +26,8 @@ int textLogoWidthTwips(const LayoutRecord& record);
 // Writes <identity>.dat for every row of Layout.set with exactly that row's values, except for
 // identities that already have one (a file written since is newer than the shared one). A column
 // the file lacks, or a NULL, leaves its field zero. A damaged row (LayoutRecord::damage) is not
-// converted: the others are, and false reports each damaged row with its field. Layout.set is
-// left as it is.
+// converted, nor is a file that cannot be written: the other rows are, and false reports each
+// such row. Layout.set is left as it is.
 bool convertSharedLayout(const QString& dataFolder, QString* error = nullptr);
 
 // At start-up: when the identity has no layout file, converts Layout.set if there is one, and
