@@ -24,5 +24,5 @@ function(billcraft_test)
   set_tests_properties(${T_NAME} PROPERTIES
     LABELS "${T_LABEL}"
     TIMEOUT 300
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;BILLCRAFT_ADTG_SAMPLES=${BILLCRAFT_ADTG_SAMPLES}")
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
 endfunction()

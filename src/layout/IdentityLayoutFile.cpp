@@ -1,11 +1,11 @@
 #include "layout/IdentityLayoutFile.h"
 
 #include "core/SafeFile.h"
+#include "layout/Windows1252.h"
 
 #include <QFile>
 #include <QStringDecoder>
 #include <QtEndian>
-#include <cstring>
 
 namespace IdentityLayoutFile {
 
@@ -22,28 +22,13 @@ void put16(QByteArray& out, quint16 v)
     out.append(b, 2);
 }
 
-// Windows-1252 differs from Latin-1 only in 0x80..0x9F; unassigned bytes map to themselves.
-QString fromWindows1252(const QByteArray& bytes)
-{
-    static constexpr char16_t k80to9F[32] = {
-        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-    QString text(bytes.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        text[i] = QChar(b >= 0x80 && b <= 0x9F ? k80to9F[b - 0x80] : char16_t(b));
-    }
-    return text;
-}
-
 QString decodeText(const QByteArray& bytes)
 {
     // A leading U+FEFF is part of the text, as it was when written.
     QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
                                                     QStringConverter::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
-    return utf8.hasError() ? fromWindows1252(bytes) : text;
+    return utf8.hasError() ? Windows1252::decode(bytes) : text;
 }
 
 class Reader {
@@ -148,6 +133,11 @@ std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error)
             return std::nullopt;
         }
     }
+    if (const QString why = r.damage(); !why.isEmpty()) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
     return r;
 }
 
@@ -168,6 +158,11 @@ std::optional<LayoutRecord> read(const QString& path, QString* error)
 
 bool write(const QString& path, const LayoutRecord& record, QString* error)
 {
+    if (const QString why = record.damage(); !why.isEmpty()) {
+        if (error)
+            *error = QStringLiteral("The layout is not written to %1. %2").arg(path, why);
+        return false;
+    }
     QByteArray bytes = encode(record);
     QFile old(path);
     if (old.exists() && old.size() > bytes.size()) {

@@ -20,11 +20,15 @@ namespace IdentityLayoutFile {
 QString fileName(int identity); // "1.dat"
 
 QByteArray encode(const LayoutRecord& record);
-// The record at the start of `bytes`; nullopt with a reason when they end too soon.
+// The record at the start of `bytes`; nullopt with a reason when they end too soon or hold a
+// damaged record (LayoutRecord::damage), whose reason names the field.
 std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error = nullptr);
 
+// A file that cannot be read or is damaged gives nullopt, with a reason naming the file, and
+// is left as it is; the caller carries on with defaults.
 std::optional<LayoutRecord> read(const QString& path, QString* error = nullptr);
-// Atomic: the new record and the old file's tail go to a temporary file that replaces it.
+// Atomic: the new record and the old file's tail go to a temporary file that replaces it. A
+// damaged record is not written.
 bool write(const QString& path, const LayoutRecord& record, QString* error = nullptr);
 
 } // namespace IdentityLayoutFile

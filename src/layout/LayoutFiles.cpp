@@ -1,6 +1,7 @@
 #include "layout/LayoutFiles.h"
 
 #include "core/Database.h"
+#include "core/SafeFile.h"
 #include "layout/Adtg.h"
 #include "layout/IdentityLayoutFile.h"
 
@@ -54,19 +55,26 @@ int textLogoWidthTwips(const LayoutRecord& r)
     return int(std::ceil(pixels * kTwipsPerInch / device.logicalDpiX()));
 }
 
-std::optional<LayoutRecord> defaultLayout(Database& db, int identity)
+Result<LayoutRecord> defaultLayout(Database& db, int identity)
 {
     QSqlQuery q = db.prepare(QStringLiteral(
         "SELECT Logo, LogoFont, FontColour, TextLogo, FontSize, FontStyle, PageHeader, "
         "DividerLine, VatReg, VatRate, InvoiceCaption, PageFooter, Identity "
         "FROM TblUserData WHERE Identity = ?"));
     q.addBindValue(identity);
-    if (!db.exec(q) || !q.next())
-        return std::nullopt;
-    const auto text = [&q](const char* column) {
-        return q.value(QLatin1String(column)).toString();
+    if (!db.exec(q))
+        return Failure{QStringLiteral("The settings of identity %1 cannot be read: %2")
+                           .arg(identity)
+                           .arg(db.errorString())};
+    // With no identity yet there is no row: its settings are all NULL.
+    const bool hasRow = q.next();
+    if (!hasRow && identity != 0)
+        return Failure{QStringLiteral("Identity %1 is not in the database.").arg(identity)};
+    const auto value = [&](const char* column) {
+        return hasRow ? q.value(QLatin1String(column)) : QVariant();
     };
-    const auto isNull = [&q](const char* column) { return q.isNull(QLatin1String(column)); };
+    const auto text = [&](const char* column) { return value(column).toString(); };
+    const auto isNull = [&](const char* column) { return value(column).isNull(); };
 
     LayoutRecord r = LayoutRecord::designerDefaults();
     r.PicLogoName = text("Logo");
@@ -77,23 +85,24 @@ std::optional<LayoutRecord> defaultLayout(Database& db, int identity)
     r.lblTextLogoCaption =
         text("TextLogo").isEmpty() ? QStringLiteral("Your Logo") : text("TextLogo");
     bool numeric = false;
-    const double size = q.value(QStringLiteral("FontSize")).toString().toDouble(&numeric);
-    r.lblTextLogoFontSize = numeric && size > 6 ? size : 10;
+    const double size = text("FontSize").toDouble(&numeric);
+    r.lblTextLogoFontSize =
+        numeric && size > 6 && LayoutFields::kFontSizeRange.contains(size) ? size : 10;
     const QString style = text("FontStyle"); // compared exactly: "bold" is no style
     r.lblTextLogoFontBold = style == u"Bold" || style == u"BoldItalic";
     r.lblTextLogoFontItalic = style == u"Italic" || style == u"BoldItalic";
     r.lblTextLogoWidth = toInt16(textLogoWidthTwips(r));
     r.lblAddressCaption = text("PageHeader");
-    r.PicLineShow = q.value(QStringLiteral("DividerLine")).toInt() != 0;
-    r.VatReg = q.value(QStringLiteral("VatReg")).toInt() != 0;
-    r.VatRate = q.value(QStringLiteral("VatRate")).toDouble();
+    r.PicLineShow = value("DividerLine").toInt() != 0;
+    r.VatReg = value("VatReg").toInt() != 0;
+    r.VatRate = value("VatRate").toDouble();
     r.lblInvoiceCaption = text("InvoiceCaption");
     // The footer's lines are joined with nothing between them; only a footer with no text at
     // all gets the placeholder.
     const QString footer = text("PageFooter");
     r.lblFooterCaption = footer.isEmpty() ? QStringLiteral("Your Footer")
                                           : QString(footer).remove(QStringLiteral("\r\n"));
-    r.Identity = toInt16(q.value(QStringLiteral("Identity")).toDouble());
+    r.Identity = qint16(identity);
     return r;
 }
 
@@ -117,6 +126,7 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
     for (const LayoutField& f : LayoutFields::all())
         columnOf << table->columnIndex(QLatin1String(f.name));
 
+    QStringList problems;
     const auto fields = LayoutFields::all();
     for (const AdtgRow& row : table->rows) {
         LayoutRecord r;
@@ -128,53 +138,71 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
             const LayoutField& f = fields[i];
             switch (f.type) {
             case LayoutField::Type::Int:
-                r.*f.intMember = toInt16(v.toDouble());
+                r.*f.intMember = toInt16(Adtg::toDouble(v));
                 break;
             case LayoutField::Type::Bool:
                 r.*f.boolMember = v.toBool();
                 break;
             case LayoutField::Type::Real:
-                r.*f.realMember = v.toDouble();
+                r.*f.realMember = Adtg::toDouble(v);
                 break;
             case LayoutField::Type::Text:
                 r.*f.textMember = v.toString();
                 break;
             }
         }
+        // A damaged row is left for the user to see in Layout.set; its identity gets no file.
+        if (const QString damage = r.damage(); !damage.isEmpty()) {
+            problems << QStringLiteral("%1 has a damaged layout for identity %2. %3")
+                            .arg(kSharedLayoutFile)
+                            .arg(r.Identity)
+                            .arg(damage);
+            continue;
+        }
         const QString file = path(dataFolder, IdentityLayoutFile::fileName(r.Identity));
         if (QFile::exists(file))
             continue;
-        if (!IdentityLayoutFile::write(file, r, error))
-            return false;
+        if (!IdentityLayoutFile::write(file, r, &why))
+            problems << why;
     }
-    return true;
+    if (!problems.isEmpty() && error)
+        *error = problems.join(u'\n');
+    return problems.isEmpty();
 }
 
 bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QString* error)
 {
-    if (identity == 0)
-        return true;
     const QString file = path(dataFolder, IdentityLayoutFile::fileName(identity));
     if (QFile::exists(file))
         return true;
+    QStringList problems;
+    QString why;
     if (QFile::exists(path(dataFolder, kSharedLayoutFile)) &&
-        !convertSharedLayout(dataFolder, error))
-        return false;
-    if (QFile::exists(file))
-        return true;
-    const auto record = defaultLayout(db, identity);
-    if (!record) {
-        if (error)
-            *error = QStringLiteral("Identity %1 is not in the database.").arg(identity);
-        return false;
+        !convertSharedLayout(dataFolder, &why))
+        problems << why;
+    if (!QFile::exists(file)) {
+        // Start-up leaves the identity with a file whatever happened to the shared one, which
+        // stays as it is.
+        const Result<LayoutRecord> record = defaultLayout(db, identity);
+        if (!record)
+            problems << record.error();
+        else if (!IdentityLayoutFile::write(file, *record, &why))
+            problems << why;
+        else if (!problems.isEmpty())
+            problems << QStringLiteral("Identity %1 starts with the default layout; %2 is left "
+                                       "as it is.")
+                            .arg(identity)
+                            .arg(kSharedLayoutFile);
     }
-    return IdentityLayoutFile::write(file, *record, error);
+    if (error)
+        *error = problems.join(u'\n');
+    return problems.isEmpty();
 }
 
 bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered, QString* error)
 {
-    // Both files are read and changed in memory first, so a file that cannot be read leaves
-    // both as they were.
+    // Both files are read and their new bytes made first, so a file that cannot be read, or a
+    // table that cannot be written back whole, changes neither.
     const QString own = path(dataFolder, IdentityLayoutFile::fileName(identity));
     std::optional<LayoutRecord> record;
     if (QFile::exists(own)) {
@@ -185,11 +213,13 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
     }
 
     const QString shared = path(dataFolder, kSharedLayoutFile);
-    std::optional<AdtgTable> table;
-    bool sharedChanged = false;
+    std::optional<QByteArray> sharedBefore, sharedAfter;
     if (QFile::exists(shared)) {
         QString why;
-        table = Adtg::readFile(shared, &why);
+        sharedBefore = Adtg::readBytes(shared, &why);
+        std::optional<AdtgTable> table;
+        if (sharedBefore)
+            table = Adtg::decode(*sharedBefore, &why);
         if (!table) {
             if (error)
                 *error = QStringLiteral("%1 cannot be read: %2").arg(kSharedLayoutFile, why);
@@ -197,17 +227,46 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
         }
         const int identityColumn = table->columnIndex(QStringLiteral("Identity"));
         const int vatColumn = table->columnIndex(QStringLiteral("VatReg"));
+        bool changed = false;
         for (AdtgRow& row : table->rows) {
             if (identityColumn >= 0 && vatColumn >= 0 && vatColumn < row.values.size() &&
                 row.values.value(identityColumn).toInt() == identity) {
                 row.values[vatColumn] = vatRegistered;
-                sharedChanged = true;
+                changed = true;
+            }
+        }
+        if (changed) {
+            sharedAfter = Adtg::encode(*table, &why);
+            if (!sharedAfter) {
+                if (error)
+                    *error = QStringLiteral("%1 cannot be written: %2").arg(kSharedLayoutFile, why);
+                return false;
             }
         }
     }
-    if (sharedChanged && !Adtg::writeFile(shared, *table, error))
+    if (!record && !sharedAfter) {
+        if (error)
+            *error = QStringLiteral("Identity %1 has no layout file and no row in %2, so its VAT "
+                                    "default cannot be saved.")
+                         .arg(identity)
+                         .arg(kSharedLayoutFile);
         return false;
-    return !record || IdentityLayoutFile::write(own, *record, error);
+    }
+
+    if (sharedAfter && !SafeFile::write(shared, *sharedAfter, error))
+        return false;
+    QString why;
+    if (record && !IdentityLayoutFile::write(own, *record, &why)) {
+        // The two files change together: Layout.set gets its old bytes back.
+        QString undo;
+        if (sharedAfter && !SafeFile::write(shared, *sharedBefore, &undo))
+            why += QStringLiteral("\n%1 could not be put back as it was: %2")
+                       .arg(kSharedLayoutFile, undo);
+        if (error)
+            *error = why;
+        return false;
+    }
+    return true;
 }
 
 } // namespace LayoutFiles

@@ -38,6 +38,33 @@ std::span<const LayoutField> all()
 
 } // namespace LayoutFields
 
+QString LayoutRecord::damage() const
+{
+    for (const LayoutField& f : LayoutFields::all()) {
+        if (f.type != LayoutField::Type::Real)
+            continue;
+        const double v = this->*f.realMember; // VatRate, or one of the font sizes
+        const bool isVatRate = f.realMember == &LayoutRecord::VatRate;
+        const LayoutFields::Range range =
+            isVatRate ? LayoutFields::kVatRateRange : LayoutFields::kFontSizeRange;
+        if (range.contains(v) || (!isVatRate && v == 0))
+            continue;
+        return isVatRate ? QStringLiteral("Its %1 is %2, and a VAT rate is a percentage from %3 "
+                                          "to %4.")
+                               .arg(QLatin1String(f.name))
+                               .arg(v)
+                               .arg(range.min)
+                               .arg(range.max)
+                         : QStringLiteral("Its %1 is %2, and a font size is 0 (not set) or from %3 "
+                                          "to %4 points.")
+                               .arg(QLatin1String(f.name))
+                               .arg(v)
+                               .arg(range.min)
+                               .arg(range.max);
+    }
+    return {};
+}
+
 namespace {
 
 struct Font {

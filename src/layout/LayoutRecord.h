@@ -152,6 +152,12 @@ struct LayoutRecord {
     // measured from the caption once that is known).
     static LayoutRecord designerDefaults();
 
+    // Why the record cannot be used, naming the first field at fault, or an empty text when it
+    // can: a VatRate outside LayoutFields::kVatRateRange, or a font size that is neither 0 (not
+    // set, as in an all-zero record) nor within LayoutFields::kFontSizeRange. NaN and the
+    // infinities are within no range. A file holding such a record is damaged.
+    QString damage() const;
+
     bool operator==(const LayoutRecord&) const = default;
 };
 
@@ -172,6 +178,15 @@ namespace LayoutFields {
 
 inline constexpr int kCount = 119;
 std::span<const LayoutField> all(); // in record order
+
+// What a sound record holds: a VAT rate is a percentage; a font size is in points, and no letter
+// on the invoice page (an A4 page is 842 points tall) needs more than 1000.
+struct Range {
+    double min, max;
+    bool contains(double v) const { return v >= min && v <= max; } // false for NaN
+};
+inline constexpr Range kVatRateRange{0, 100};
+inline constexpr Range kFontSizeRange{1, 1000};
 
 // The colour text of the system window-text colour (0x80000008 as a signed 32-bit number).
 inline const QString kWindowTextColour = QStringLiteral("-2147483640");

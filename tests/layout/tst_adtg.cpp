@@ -1,5 +1,6 @@
 #include "core/DaySerial.h"
 #include "layout/Adtg.h"
+#include "layout/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
@@ -7,6 +8,8 @@
 #include <QTest>
 #include <QXmlStreamReader>
 #include <cmath>
+
+Q_DECLARE_METATYPE(AdtgColumn)
 
 namespace {
 
@@ -80,8 +83,15 @@ bool sameValue(const QString& type, const QString& xml, const QVariant& v)
         return v.toString() == xml;
     if (type == u"dateTime") {
         const QDateTime expected = QDateTime::fromString(xml, Qt::ISODate);
-        return v.typeId() == QMetaType::QDateTime ? v.toDateTime() == expected
-                                                  : DaySerial::toDateTime(v.toDouble()) == expected;
+        return v.canConvert<AdtgTimestamp>() ? v.value<AdtgTimestamp>().toDateTime() == expected
+                                             : DaySerial::toDateTime(v.toDouble()) == expected;
+    }
+    if (v.metaType() == QMetaType::fromType<AdtgCurrency>()) { // exact: 1234.56 is 12345600
+        const QStringList parts = xml.split(u'.');
+        const qint64 units = parts[0].toLongLong() * 10000;
+        const qint64 fraction = parts.value(1).leftJustified(4, u'0').toLongLong();
+        return v.value<AdtgCurrency>().tenThousandths ==
+               (xml.startsWith(u'-') ? units - fraction : units + fraction);
     }
     if (type == u"bin.hex")
         return v.toByteArray().toHex() == xml.toLatin1();
@@ -92,10 +102,8 @@ bool sameValue(const QString& type, const QString& xml, const QVariant& v)
     return v.toLongLong() == xml.toLongLong(); // int, i2
 }
 
-QString samplesFolder()
-{
-    return qEnvironmentVariable("BILLCRAFT_ADTG_SAMPLES");
-}
+// Files saved by MDAC, each with the XML save of the same recordset beside it.
+const QString kSamples = QStringLiteral(BILLCRAFT_TEST_DATA "/adtg");
 
 } // namespace
 
@@ -105,9 +113,8 @@ private slots:
     void samplesDecodeToTheirXml_data()
     {
         QTest::addColumn<QString>("adtg");
-        const QDir dir(samplesFolder());
-        if (samplesFolder().isEmpty() || !dir.exists())
-            QSKIP("The ADTG sample files are not here (BILLCRAFT_ADTG_SAMPLES).");
+        const QDir dir(kSamples);
+        QVERIFY(dir.exists());
         for (const QString& name : dir.entryList({QStringLiteral("*.adtg")}))
             QTest::newRow(qPrintable(name)) << dir.filePath(name);
     }
@@ -143,7 +150,9 @@ private slots:
 
         // What the writer makes of it reads back the same; a file of live rows only (no
         // changes or deletions pending) comes out byte for byte.
-        const QByteArray again = Adtg::encode(*table);
+        const auto encoded = Adtg::encode(*table, &error);
+        QVERIFY2(encoded, qPrintable(error));
+        const QByteArray& again = *encoded;
         const auto reread = Adtg::decode(again);
         QVERIFY(reread);
         QCOMPARE(reread->columns, table->columns);
@@ -182,6 +191,141 @@ private slots:
         QCOMPARE(back->columnIndex(QStringLiteral("vatrate")), 2);
     }
 
+    // Each column type as its values are stored (hex, after the row token and any mask), what
+    // reading that gives back, and that rewriting it gives the same bytes.
+    void everySimpleTypeKeepsItsValueExactly_data()
+    {
+        QTest::addColumn<AdtgColumn>("column");
+        QTest::addColumn<QVariant>("value");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QVariant>("read"); // when not the value itself
+
+        const auto col = [](AdtgColumn::Type type, quint32 maxLength, quint32 flags) {
+            return AdtgColumn{QStringLiteral("V"), type, maxLength, 0, 0, flags};
+        };
+        using T = AdtgColumn::Type;
+        const QDateTime noon(QDate(2026, 12, 3), QTime(12, 0), Qt::UTC);
+        QByteArray everyByte(256, '\0');
+        for (int b = 0; b < 256; ++b)
+            everyByte[b] = char(b);
+
+        QTest::newRow("small integer")
+            << col(T::SmallInt, 2, 0x14) << QVariant(-2) << QByteArray("feff") << QVariant();
+        QTest::newRow("single") << col(T::Single, 4, 0x14) << QVariant(1.5)
+                                << QByteArray("0000c03f") << QVariant();
+        QTest::newRow("currency") << col(T::Currency, 8, 0x14)
+                                  << QVariant::fromValue(AdtgCurrency{-12345678901234})
+                                  << QByteArray("0ed0318cc5f4ffff") << QVariant();
+        QTest::newRow("currency from a number")
+            << col(T::Currency, 8, 0x14) << QVariant(12.5) << QByteArray("48e8010000000000")
+            << QVariant::fromValue(AdtgCurrency{125000});
+        QTest::newRow("date") << col(T::Date, 8, 0x14) << QVariant(46359.5)
+                              << QByteArray("00000000f0a2e640") << QVariant();
+        QTest::newRow("timestamp to the nanosecond")
+            << col(T::Timestamp, 16, 0x14)
+            << QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 23, 59, 58, 123456789})
+            << QByteArray("ea070c0003001700") + "3b003a0015cd5b07" << QVariant();
+        QTest::newRow("timestamp from a date and time")
+            << col(T::Timestamp, 16, 0x14) << QVariant(noon)
+            << QByteArray("ea070c0003000c00") + "0000000000000000"
+            << QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 12, 0, 0, 0});
+        // A BSTR keeps its four-byte length whatever its maxLength says.
+        QTest::newRow("BSTR") << col(T::Bstr, 4, 0x84) << QVariant(QStringLiteral("Hé"))
+                              << QByteArray("040000004800e900") << QVariant();
+        QTest::newRow("narrow string")
+            << col(T::NarrowString, 50, 0x04) << QVariant(QStringLiteral("Café €"))
+            << QByteArray("06436166e92080") << QVariant();
+        // Empty is not NULL, in a column that could hold NULL.
+        QTest::newRow("narrow string, empty")
+            << col(T::NarrowString, 50, 0x24) << QVariant(QStringLiteral("")) << QByteArray("00")
+            << QVariant();
+        // Windows-1252 is one-to-one over all 256 bytes, the five it leaves undefined included.
+        QTest::newRow("narrow string, every byte")
+            << col(T::NarrowString, 1000, 0x84) << QVariant(Windows1252::decode(everyByte))
+            << "00010000" + everyByte.toHex() << QVariant();
+        // Longer than the defined size, yet within what its length counts: stored whole.
+        QTest::newRow("wide string past its size")
+            << col(T::WideString, 10, 0x04) << QVariant(QString(100, u'x'))
+            << QByteArray("c8") + QByteArray("7800").repeated(100) << QVariant();
+        QTest::newRow("bytes past their size")
+            << col(T::Bytes, 16, 0x04) << QVariant(QByteArray(200, '\x7f'))
+            << QByteArray("c8") + QByteArray("7f").repeated(200) << QVariant();
+        // Fixed widths: no length; shorter values are padded and read back padded.
+        QTest::newRow("fixed wide string")
+            << col(T::WideString, 4, 0x14) << QVariant(QStringLiteral("ab"))
+            << QByteArray("6100620020002000") << QVariant(QStringLiteral("ab  "));
+        QTest::newRow("fixed narrow string")
+            << col(T::NarrowString, 3, 0x14) << QVariant(QStringLiteral("ab"))
+            << QByteArray("616220") << QVariant(QStringLiteral("ab "));
+        QTest::newRow("fixed bytes")
+            << col(T::Bytes, 4, 0x14) << QVariant(QByteArray("\x01\x02")) << QByteArray("01020000")
+            << QVariant(QByteArray("\x01\x02\x00\x00", 4));
+    }
+    void everySimpleTypeKeepsItsValueExactly()
+    {
+        QFETCH(AdtgColumn, column);
+        QFETCH(QVariant, value);
+        QFETCH(QByteArray, stored);
+        QFETCH(QVariant, read);
+        if (!read.isValid())
+            read = value;
+
+        AdtgTable t;
+        t.columns = {column};
+        t.rows << AdtgRow{{value}, {}};
+        QString error;
+        const auto bytes = Adtg::encode(t, &error);
+        QVERIFY2(bytes, qPrintable(error));
+        QCOMPARE(bytes->right(stored.size() / 2 + 1).toHex(), stored + "0f");
+        const auto back = Adtg::decode(*bytes, &error);
+        QVERIFY2(back, qPrintable(error));
+        QCOMPARE(back->columns, t.columns);
+        QCOMPARE(back->rows[0].values[0], read);
+        QCOMPARE(back->rows[0].values[0].metaType(), read.metaType());
+        QCOMPARE(Adtg::encode(*back)->toHex(), bytes->toHex());
+    }
+
+    // A value its column cannot hold whole and exactly is refused, never cut or zeroed.
+    void valuesAColumnCannotHoldAreRefused_data()
+    {
+        QTest::addColumn<AdtgColumn>("column");
+        QTest::addColumn<QVariant>("value");
+        const auto col = [](AdtgColumn::Type type, quint32 maxLength, quint32 flags) {
+            return AdtgColumn{QStringLiteral("Caption"), type, maxLength, 0, 0, flags};
+        };
+        using T = AdtgColumn::Type;
+        QTest::newRow("past a one-byte length")
+            << col(T::WideString, 40, 0x04) << QVariant(QString(128, u'x'));
+        QTest::newRow("wider than fixed")
+            << col(T::NarrowString, 3, 0x14) << QVariant(QStringLiteral("abcd"));
+        QTest::newRow("outside Windows-1252")
+            << col(T::NarrowString, 50, 0x04) << QVariant(QStringLiteral("Ω"));
+        QTest::newRow("bytes past a one-byte length")
+            << col(T::Bytes, 16, 0x04) << QVariant(QByteArray(256, 'x'));
+        QTest::newRow("small integer out of range") << col(T::SmallInt, 2, 0x14) << QVariant(40000);
+        QTest::newRow("integer from text")
+            << col(T::Integer, 4, 0x14) << QVariant(QStringLiteral("abc"));
+        QTest::newRow("integer with a fraction") << col(T::Integer, 4, 0x14) << QVariant(2.5);
+        QTest::newRow("currency NaN") << col(T::Currency, 8, 0x14) << QVariant(qQNaN());
+        QTest::newRow("currency too large") << col(T::Currency, 8, 0x14) << QVariant(1e300);
+        QTest::newRow("single too large") << col(T::Single, 4, 0x14) << QVariant(1e300);
+    }
+    void valuesAColumnCannotHoldAreRefused()
+    {
+        QFETCH(AdtgColumn, column);
+        QFETCH(QVariant, value);
+        AdtgTable t;
+        t.columns = {AdtgColumn::integer(QStringLiteral("ID")), column};
+        t.rows << AdtgRow{{1, QVariant()}, {}} << AdtgRow{{2, value}, {}};
+        QString error;
+        QVERIFY(!Adtg::encode(t, &error));
+        QVERIFY2(error.startsWith(QStringLiteral("Row 2, column Caption: ")), qPrintable(error));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("Layout.set"));
+        QVERIFY(!Adtg::writeFile(path, t));
+        QVERIFY(!QFile::exists(path));
+    }
+
     void damagedInputIsRefusedNeverFollowed()
     {
         QString error;
@@ -193,7 +337,7 @@ private slots:
         t.columns = {AdtgColumn::integer(QStringLiteral("ID")),
                      AdtgColumn::text(QStringLiteral("Text"), true)};
         t.rows << AdtgRow{{1, QStringLiteral("hello")}, {}};
-        const QByteArray good = Adtg::encode(t);
+        const QByteArray good = *Adtg::encode(t);
         // Every cut is refused; every flipped byte decodes or is refused, without a crash.
         for (qsizetype n = 0; n < good.size(); ++n)
             QVERIFY(!Adtg::decode(good.left(n)));

@@ -1,13 +1,20 @@
 #include "layout/Adtg.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
+#include "layout/LayoutRecord.h"
 #include "support/TestEnv.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
+
+// Hand-built files: Layout.set with rows for identities 1 and 2, and the 1.dat and 2.dat that
+// converting it writes (made by make_fixtures.py there from the description of the formats).
+const QString kFixtures = QStringLiteral(BILLCRAFT_TEST_DATA "/layout");
 
 // An all-zero record: 51 Int, 25 Bool and 31 empty Text fields of 2 bytes, 12 Real of 8.
 constexpr qsizetype kEmptyRecordBytes = 310;
@@ -30,31 +37,127 @@ void writeAll(const QString& path, const QByteArray& bytes)
         qFatal("cannot write %s", qPrintable(path));
 }
 
+QByteArray fixtureBytes(const QString& name)
+{
+    const QByteArray bytes = readAll(QDir(kFixtures).filePath(name));
+    if (bytes.isEmpty())
+        qFatal("no fixture %s", qPrintable(name));
+    return bytes;
+}
+
+// What the fixtures hold for identity 1 or 2, as make_fixtures.py writes it.
+LayoutRecord fixture(int identity)
+{
+    LayoutRecord r = LayoutRecord::designerDefaults();
+    r.Identity = qint16(identity);
+    if (identity == 1) {
+        r.PicLogoName = QStringLiteral("C:\\Billcraft\\acme.bmp");
+        r.PicLogoShow = true;
+        r.lblTextLogoFont = QStringLiteral("Georgia");
+        r.lblTextLogoColour = QStringLiteral("255");
+        r.lblTextLogoCaption = QStringLiteral("Acme Trading");
+        r.lblTextLogoFontSize = 14.25;
+        r.lblTextLogoFontBold = true;
+        r.lblTextLogoWidth = 2205;
+        r.lblAddressCaption = QStringLiteral("1 High Street\r\nYork YO1 7HH");
+        r.PicLineShow = true;
+        r.VatRate = 17.5;
+        r.VatReg = true;
+        r.lblInvoiceCaption = QStringLiteral("INVOICE");
+        r.lblFooterCaption = QStringLiteral("Prices in £, VAT at 17.5%");
+    } else {
+        r.lblTextLogoFont = QStringLiteral("Verdana");
+        r.lblTextLogoColour = QStringLiteral("0");
+        r.lblTextLogoCaption = QStringLiteral("Bramble & Co");
+        r.lblTextLogoFontSize = 10;
+        r.lblTextLogoFontItalic = true;
+        r.lblTextLogoWidth = -1;
+        r.VatRate = 20;
+        r.lblInvoiceCaption = QStringLiteral("Tax Invoice");
+        r.lblFooterCaption = QStringLiteral("Your Footer");
+        r.lblDateLeft = -360;
+    }
+    return r;
+}
+
+double& realField(LayoutRecord& r, const QString& name)
+{
+    for (const LayoutField& f : LayoutFields::all()) {
+        if (name == QLatin1String(f.name) && f.type == LayoutField::Type::Real)
+            return r.*f.realMember;
+    }
+    qFatal("no Real field %s", qPrintable(name));
+}
+
+// The fixture Layout.set with one value of identity 1's row replaced.
+QByteArray sharedLayoutWith(const QString& column, const QVariant& value)
+{
+    auto table = Adtg::decode(fixtureBytes(LayoutFiles::kSharedLayoutFile));
+    table->rows[0].values[table->columnIndex(column)] = value;
+    return *Adtg::encode(*table);
+}
+
+// Files this process writes may not grow past `bytes` while it lives: a write past that fails
+// (as root too, which file permissions would not stop).
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_old);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limited = m_old;
+        limited.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
 } // namespace
 
 class TestLayoutFiles : public QObject {
     Q_OBJECT
 private slots:
-    void recordBytesAreExactlyTheFieldsInOrder()
+    void handBuiltFilesDecodeAndEncodeByteForByte()
     {
         QCOMPARE(IdentityLayoutFile::encode(LayoutRecord()).size(), kEmptyRecordBytes);
+        for (int identity : {1, 2}) {
+            const QByteArray bytes = fixtureBytes(IdentityLayoutFile::fileName(identity));
+            QString error;
+            const auto record = IdentityLayoutFile::decode(bytes, &error);
+            QVERIFY2(record, qPrintable(error));
+            QCOMPARE(*record, fixture(identity));
+            QCOMPARE(IdentityLayoutFile::encode(*record).toHex(' '), bytes.toHex(' '));
+        }
 
-        LayoutRecord r;
-        r.PicLogoLeft = 360;
-        r.PicLogoTop = -2;
-        r.PicLogoName = QStringLiteral("logo.bmp");
-        r.PicLogoShow = true;
-        r.PicLogoWidth = 2535;
-        r.lblTextLogoFontSize = 9.75;
-        r.Identity = 5;
-        QByteArray expected = le16(360) + le16(0xFFFE) + le16(8) + "logo.bmp" +
-                              QByteArray("\xFF\xFF", 2) + le16(2535) + le16(0) + // height
-                              le16(0) + le16(0) + le16(0) + le16(0) + le16(0) +  // left .. caption
-                              QByteArray("\x00\x00\x00\x00\x00\x80\x23\x40", 8); // 9.75
-        const QByteArray bytes = IdentityLayoutFile::encode(r);
-        QCOMPARE(bytes.left(expected.size()).toHex(' '), expected.toHex(' '));
-        QCOMPARE(bytes.right(2), le16(5)); // Identity is the last field
-        QCOMPARE(IdentityLayoutFile::decode(bytes), std::optional<LayoutRecord>(r));
+        const QByteArray shared = fixtureBytes(LayoutFiles::kSharedLayoutFile);
+        QString error;
+        const auto table = Adtg::decode(shared, &error);
+        QVERIFY2(table, qPrintable(error));
+        QCOMPARE(table->columns.size(), LayoutFields::kCount);
+        for (qsizetype c = 0; c < table->columns.size(); ++c) {
+            const LayoutField& f = LayoutFields::all()[std::size_t(c)];
+            QCOMPARE(table->columns[c].name, QLatin1String(f.name));
+            static const AdtgColumn::Type typeOf[] = {
+                AdtgColumn::Type::Integer, AdtgColumn::Type::Boolean, AdtgColumn::Type::Double,
+                AdtgColumn::Type::WideString};
+            QCOMPARE(table->columns[c].type, typeOf[int(f.type)]);
+        }
+        QCOMPARE(table->rows.size(), 2);
+        QCOMPARE(table->rows[0].form, AdtgRow::Form::Unchanged);
+        QCOMPARE(table->rows[1].form, AdtgRow::Form::Inserted);
+        const int caption = table->columnIndex(QStringLiteral("lblFooterCaption"));
+        QCOMPARE(table->rows[0].values[caption], QVariant(fixture(1).lblFooterCaption));
+        QCOMPARE(Adtg::encode(*table)->toHex(' '), shared.toHex(' '));
     }
 
     void textsAreStoredWholeAndOldTailsKept()
@@ -120,6 +223,67 @@ private slots:
         QVERIFY(!IdentityLayoutFile::read(dir.filePath(QStringLiteral("none.dat")), &error));
     }
 
+    // A VAT rate or font size no layout can hold makes the file damaged: it is refused with the
+    // field named and left as it is, and such a record is never written. The bounds themselves
+    // are sound, as is a font size of 0 (not set).
+    void damagedLayoutsAreRefused_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("damaged");
+        QTest::newRow("VAT rate NaN") << QStringLiteral("VatRate") << qQNaN() << true;
+        QTest::newRow("VAT rate infinite") << QStringLiteral("VatRate") << qInf() << true;
+        QTest::newRow("VAT rate negative") << QStringLiteral("VatRate") << -17.5 << true;
+        QTest::newRow("VAT rate absurd") << QStringLiteral("VatRate") << -9e14 << true;
+        QTest::newRow("VAT rate over 100") << QStringLiteral("VatRate") << 100.5 << true;
+        QTest::newRow("font size negative")
+            << QStringLiteral("lblAddressFontSize") << -9.75 << true;
+        QTest::newRow("font size NaN") << QStringLiteral("lblFooterFontSize") << qQNaN() << true;
+        QTest::newRow("font size infinite") << QStringLiteral("lblDateFontSize") << -qInf() << true;
+        QTest::newRow("font size too large")
+            << QStringLiteral("lblTextLogoFontSize") << 1000.25 << true;
+        QTest::newRow("font size under 1") << QStringLiteral("lblInvoiceFontSize") << 0.5 << true;
+        QTest::newRow("VAT rate 0") << QStringLiteral("VatRate") << 0.0 << false;
+        QTest::newRow("VAT rate 100") << QStringLiteral("VatRate") << 100.0 << false;
+        QTest::newRow("font size unset") << QStringLiteral("lblTotalFontSize") << 0.0 << false;
+        QTest::newRow("font size 1") << QStringLiteral("lblVATFontSize") << 1.0 << false;
+        QTest::newRow("font size 1000") << QStringLiteral("lblSubTotalFontSize") << 1000.0 << false;
+    }
+    void damagedLayoutsAreRefused()
+    {
+        QFETCH(QString, field);
+        QFETCH(double, value);
+        QFETCH(bool, damaged);
+        QTemporaryDir dir;
+        LayoutRecord r = fixture(1);
+        realField(r, field) = value;
+
+        const QString dat = dir.filePath(IdentityLayoutFile::fileName(1));
+        const QByteArray bytes = IdentityLayoutFile::encode(r);
+        writeAll(dat, bytes);
+        QString error;
+        const auto read = IdentityLayoutFile::read(dat, &error);
+        QCOMPARE(!read, damaged);
+        QCOMPARE(readAll(dat), bytes);
+        const QString written = dir.filePath(QStringLiteral("9.dat"));
+        QCOMPARE(IdentityLayoutFile::write(written, r), !damaged);
+        QCOMPARE(QFile::exists(written), !damaged);
+
+        // In Layout.set the damaged row is not converted; the other row is.
+        QFile::remove(dat);
+        writeAll(dir.filePath(LayoutFiles::kSharedLayoutFile), sharedLayoutWith(field, value));
+        QString conversionError;
+        QCOMPARE(LayoutFiles::convertSharedLayout(dir.path(), &conversionError), !damaged);
+        QCOMPARE(QFile::exists(dat), !damaged);
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("2.dat"))));
+        if (damaged) {
+            QVERIFY2(error.contains(dat) && error.contains(field), qPrintable(error));
+            QVERIFY2(conversionError.contains(QStringLiteral("identity 1")) &&
+                         conversionError.contains(field),
+                     qPrintable(conversionError));
+        }
+    }
+
     void defaultLayoutFromTheIdentitysSettings()
     {
         TestEnv env;
@@ -137,6 +301,8 @@ private slots:
                  QStringLiteral("Line A\r\nLine B"), QStringLiteral("Georgia"), 255, -1, 17.5});
         const int oddSize = add({QStringLiteral("X"), QStringLiteral("large"),
                                  QStringLiteral("Italic"), QString(), QString(), 0, 0, 20});
+        const int hugeSize =
+            add({QStringLiteral("Y"), 5000, QString(), QString(), QString(), 0, 0, 20});
 
         const auto b = LayoutFiles::defaultLayout(env.db, bare);
         QVERIFY(b);
@@ -167,112 +333,141 @@ private slots:
         QVERIFY(LayoutFiles::textLogoWidthTwips(longer) > f->lblTextLogoWidth);
 
         QCOMPARE(LayoutFiles::defaultLayout(env.db, oddSize)->lblTextLogoFontSize, 10.0);
-        QVERIFY(!LayoutFiles::defaultLayout(env.db, 999));
+        QCOMPARE(LayoutFiles::defaultLayout(env.db, hugeSize)->lblTextLogoFontSize, 10.0);
+        QCOMPARE(LayoutFiles::defaultLayout(env.db, 999).error(),
+                 QStringLiteral("Identity 999 is not in the database."));
+        // No identity yet: the settings of a row with nothing in it.
+        LayoutRecord none = *b;
+        none.Identity = 0;
+        QCOMPARE(*LayoutFiles::defaultLayout(env.db, 0), none);
     }
 
-    void startUpMakesTheFileOnceFromTheRightSource()
+    // Start-up leaves the current identity with its file: its own file when there is one
+    // (neither source is read), else its row of Layout.set, else the default layout; a shared
+    // file that cannot be used is reported and left as it is. Another identity's file is kept.
+    void startUpLeavesTheIdentityWithItsFile_data()
     {
+        QTest::addColumn<bool>("hasIdentity");
+        QTest::addColumn<QString>("shared"); // none, fixture, broken or damaged
+        QTest::addColumn<bool>("ownFile");
+        QTest::addColumn<QString>("expected"); // kept, converted or default
+        QTest::addColumn<QString>("report");
+        QTest::newRow("neither") << true << QStringLiteral("none") << false
+                                 << QStringLiteral("default") << QString();
+        QTest::newRow("no identity yet")
+            << false << QStringLiteral("none") << false << QStringLiteral("default") << QString();
+        QTest::newRow("shared file") << true << QStringLiteral("fixture") << false
+                                     << QStringLiteral("converted") << QString();
+        QTest::newRow("own file") << true << QStringLiteral("broken") << true
+                                  << QStringLiteral("kept") << QString();
+        QTest::newRow("broken shared file")
+            << true << QStringLiteral("broken") << false << QStringLiteral("default")
+            << QStringLiteral("Layout.set cannot be converted: not an ADTG file");
+        QTest::newRow("damaged row")
+            << true << QStringLiteral("damaged") << false << QStringLiteral("default")
+            << QStringLiteral("damaged layout for identity 1. Its VatRate is nan");
+    }
+    void startUpLeavesTheIdentityWithItsFile()
+    {
+        QFETCH(bool, hasIdentity);
+        QFETCH(QString, shared);
+        QFETCH(bool, ownFile);
+        QFETCH(QString, expected);
+        QFETCH(QString, report);
         TestEnv env;
-        const int id = env.addIdentity(QStringLiteral("Solo"));
+        const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
+        QCOMPARE(id, hasIdentity ? 1 : 0); // the fixture's first row
         const QString dat = env.file(IdentityLayoutFile::fileName(id));
-        QVERIFY(LayoutFiles::ensureForIdentity(env.db, env.folder(), 0)); // no identity: nothing
-        QVERIFY(LayoutFiles::ensureForIdentity(env.db, env.folder(), id));
-        QCOMPARE(IdentityLayoutFile::read(dat)->lblTextLogoCaption, QStringLiteral("Solo"));
+        const QString other = env.file(IdentityLayoutFile::fileName(2));
+        const QString sharedPath = env.file(LayoutFiles::kSharedLayoutFile);
+        if (shared == u"fixture")
+            writeAll(sharedPath, fixtureBytes(LayoutFiles::kSharedLayoutFile));
+        else if (shared == u"broken")
+            writeAll(sharedPath, "not a table");
+        else if (shared == u"damaged")
+            writeAll(sharedPath, sharedLayoutWith(QStringLiteral("VatRate"), qQNaN()));
+        LayoutRecord designed = fixture(2);
+        designed.lblTextLogoCaption = QStringLiteral("Designed since");
+        QVERIFY(IdentityLayoutFile::write(other, designed));
+        if (ownFile)
+            QVERIFY(IdentityLayoutFile::write(dat, designed));
+        const QByteArray sharedBefore = readAll(sharedPath), otherBefore = readAll(other),
+                         ownBefore = readAll(dat);
 
-        // With its file present neither source is looked at, not even a broken Layout.set.
-        writeAll(env.file(LayoutFiles::kSharedLayoutFile), "not a table");
-        const QByteArray before = readAll(dat);
-        env.exec(QStringLiteral("UPDATE TblUserData SET TextLogo = 'Renamed'"));
-        QVERIFY(LayoutFiles::ensureForIdentity(env.db, env.folder(), id));
-        QCOMPARE(readAll(dat), before);
-        QCOMPARE(readAll(env.file(LayoutFiles::kSharedLayoutFile)), QByteArray("not a table"));
-
-        // Without it, a broken Layout.set is reported and nothing is written.
-        QFile::remove(dat);
         QString error;
-        QVERIFY(!LayoutFiles::ensureForIdentity(env.db, env.folder(), id, &error));
-        QVERIFY2(error.contains(QStringLiteral("Layout.set")), qPrintable(error));
-        QVERIFY(!QFile::exists(dat));
+        QCOMPARE(LayoutFiles::ensureForIdentity(env.db, env.folder(), id, &error),
+                 report.isEmpty());
+        if (report.isEmpty())
+            QCOMPARE(error, QString());
+        else
+            QVERIFY2(error.contains(report) && error.contains(QStringLiteral("default layout")),
+                     qPrintable(error));
+        if (expected == u"kept")
+            QCOMPARE(readAll(dat), ownBefore);
+        else if (expected == u"converted")
+            QCOMPARE(readAll(dat).toHex(' '), fixtureBytes(QStringLiteral("1.dat")).toHex(' '));
+        else
+            QCOMPARE(IdentityLayoutFile::read(dat),
+                     std::optional<LayoutRecord>(*LayoutFiles::defaultLayout(env.db, id)));
+        QCOMPARE(readAll(sharedPath), sharedBefore);
+        QCOMPARE(readAll(other), otherBefore);
     }
 
-    void sharedLayoutConvertsEveryRowAndTakesTheVatDefault()
+    // The VAT default goes to the identity's own file and its row of Layout.set, together or
+    // not at all.
+    void vatDefaultChangesBothFilesOrNeither()
     {
-        TestEnv env;
-        AdtgTable table;
-        for (const LayoutField& f : LayoutFields::all()) {
-            const QString name = QLatin1String(f.name);
-            switch (f.type) {
-            case LayoutField::Type::Int:
-                table.columns << AdtgColumn::integer(name);
-                break;
-            case LayoutField::Type::Bool:
-                table.columns << AdtgColumn::boolean(name);
-                break;
-            case LayoutField::Type::Real:
-                table.columns << AdtgColumn::real(name);
-                break;
-            case LayoutField::Type::Text:
-                table.columns << AdtgColumn::text(name);
-                break;
-            }
-        }
-        QList<LayoutRecord> expected;
-        for (int identity : {1, 2, 5}) {
-            LayoutRecord r = LayoutRecord::designerDefaults();
-            r.Identity = qint16(identity);
-            r.lblTextLogoCaption = QStringLiteral("Identity %1").arg(identity);
-            r.VatRate = 17.5 + identity;
-            r.VatReg = identity != 2;
-            r.lblFooterLeft = qint16(100 * identity);
-            AdtgRow row;
-            for (const LayoutField& f : LayoutFields::all()) {
-                switch (f.type) {
-                case LayoutField::Type::Int:
-                    row.values << int(r.*f.intMember);
-                    break;
-                case LayoutField::Type::Bool:
-                    row.values << r.*f.boolMember;
-                    break;
-                case LayoutField::Type::Real:
-                    row.values << r.*f.realMember;
-                    break;
-                case LayoutField::Type::Text:
-                    row.values << r.*f.textMember;
-                    break;
-                }
-            }
-            table.rows << row;
-            expected << r;
-        }
-        // An identity whose own file was written since keeps it.
-        LayoutRecord designed = expected[0];
-        designed.Identity = 3;
-        designed.lblTextLogoCaption = QStringLiteral("Designed since");
-        const QString designedPath = env.file(IdentityLayoutFile::fileName(3));
-        QVERIFY(IdentityLayoutFile::write(designedPath, designed));
-        table.rows << table.rows[0];
-        table.rows.back().values[table.columnIndex(QStringLiteral("Identity"))] = 3;
-
-        const QString shared = env.file(LayoutFiles::kSharedLayoutFile);
-        QVERIFY(Adtg::writeFile(shared, table));
-        const QByteArray sharedBefore = readAll(shared);
-
-        QVERIFY(LayoutFiles::convertSharedLayout(env.folder()));
-        for (const LayoutRecord& r : expected)
-            QCOMPARE(IdentityLayoutFile::read(env.file(IdentityLayoutFile::fileName(r.Identity))),
-                     std::optional<LayoutRecord>(r));
-        QCOMPARE(IdentityLayoutFile::read(designedPath), std::optional<LayoutRecord>(designed));
-        QCOMPARE(readAll(shared), sharedBefore);
-
-        // The VAT default goes to the identity's own file and to its row of Layout.set.
+        QTemporaryDir dir;
+        const auto file = [&dir](const QString& name) { return dir.filePath(name); };
+        for (const QString& name :
+             {LayoutFiles::kSharedLayoutFile, QStringLiteral("1.dat"), QStringLiteral("2.dat")})
+            writeAll(file(name), fixtureBytes(name));
         QString error;
-        QVERIFY2(LayoutFiles::saveVatDefault(env.folder(), 2, true, &error), qPrintable(error));
-        QVERIFY(IdentityLayoutFile::read(env.file(QStringLiteral("2.dat")))->VatReg);
-        const auto after = Adtg::readFile(shared);
-        QVERIFY(after);
-        const int vat = after->columnIndex(QStringLiteral("VatReg"));
-        QCOMPARE(after->rows[1].values[vat].toBool(), true);
-        QCOMPARE(after->rows[0].values, table.rows[0].values);
+        QVERIFY2(LayoutFiles::saveVatDefault(dir.path(), 2, true, &error), qPrintable(error));
+        LayoutRecord two = fixture(2);
+        two.VatReg = true;
+        QCOMPARE(IdentityLayoutFile::read(file(QStringLiteral("2.dat"))),
+                 std::optional<LayoutRecord>(two));
+        QCOMPARE(readAll(file(QStringLiteral("1.dat"))), fixtureBytes(QStringLiteral("1.dat")));
+        auto expected = Adtg::decode(fixtureBytes(LayoutFiles::kSharedLayoutFile));
+        expected->rows[1].values[expected->columnIndex(QStringLiteral("VatReg"))] = true;
+        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)).toHex(' '),
+                 Adtg::encode(*expected)->toHex(' '));
+
+        // The second file cannot be written (it would pass the size this process may write):
+        // the first gets its old bytes back.
+        AdtgTable small;
+        small.columns = {AdtgColumn::integer(QStringLiteral("Identity")),
+                         AdtgColumn::boolean(QStringLiteral("VatReg"))};
+        small.rows << AdtgRow{{2, false}, {}};
+        QVERIFY(Adtg::writeFile(file(LayoutFiles::kSharedLayoutFile), small));
+        LayoutRecord longFooter = fixture(2);
+        longFooter.lblFooterCaption = QString(20000, u'x');
+        QVERIFY(IdentityLayoutFile::write(file(QStringLiteral("2.dat")), longFooter));
+        const QByteArray sharedBefore = readAll(file(LayoutFiles::kSharedLayoutFile));
+        const QByteArray ownBefore = readAll(file(QStringLiteral("2.dat")));
+        bool saved = true;
+        {
+            const FileSizeLimit limit(8192);
+            saved = LayoutFiles::saveVatDefault(dir.path(), 2, true, &error);
+        }
+        QVERIFY(!saved);
+        QVERIFY2(error.contains(QStringLiteral("2.dat cannot be written")), qPrintable(error));
+        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)), sharedBefore);
+        QCOMPARE(readAll(file(QStringLiteral("2.dat"))), ownBefore);
+
+        // A folder in the place of the first file: nothing is written.
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("5.dat")));
+        small.rows << AdtgRow{{5, false}, {}};
+        QVERIFY(Adtg::writeFile(file(LayoutFiles::kSharedLayoutFile), small));
+        const QByteArray withFive = readAll(file(LayoutFiles::kSharedLayoutFile));
+        QVERIFY(!LayoutFiles::saveVatDefault(dir.path(), 5, true, &error));
+        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)), withFive);
+
+        // Neither file holds the identity: said, not silently dropped.
+        QVERIFY(!LayoutFiles::saveVatDefault(dir.path(), 7, true, &error));
+        QCOMPARE(error, QStringLiteral("Identity 7 has no layout file and no row in Layout.set, "
+                                       "so its VAT default cannot be saved."));
     }
 };
 

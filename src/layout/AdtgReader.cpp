@@ -1,45 +1,14 @@
-#include "layout/Adtg.h"
-
-#include "core/SafeFile.h"
+#include "layout/AdtgFormat.h"
+#include "layout/Windows1252.h"
 
 #include <QDateTime>
 #include <QFile>
 #include <QtEndian>
 #include <algorithm>
-#include <cmath>
 
-// The binary ADTG form of a persisted recordset (Layout.set, Help.set), [MS-ADTG] 2.2.3.14:
-//   01 header | 02 handler options | 03 result descriptor | 10 rowset context |
-//   (05 table descriptor)* | 06 column descriptor x n | rows (07 unchanged, 0D inserted,
-//   0A change of the previous 07, 0C deletion of the previous 07) | 0F done.
-// Tokens 02, 03, 05, 06 and 10 carry a 16-bit body length. All numbers are little-endian.
+using namespace AdtgFormat;
 
 namespace {
-
-// The bytes before the first column descriptor, the same in every file of a recordset built
-// in code except the counts patched in below (the first 270 bytes of a file MDAC 2.8 wrote,
-// types_basic.adtg of the sample files).
-constexpr char kPrefix[] = "\x01\x07\x54\x47\x21\x00\x00\x00\x00\x02\x19\x00\xb6\x92\xf2\x3f"
-                           "\x04\xb2\xcf\x11\x8d\x23\x00\xaa\x00\x5f\xfe\x58\x01\x00\x00\x00"
-                           "\x00\x00\x00\x00\x00\x03\x67\x00\xd2\xad\x63\xf6\x02\xeb\xcf\x11"
-                           "\xb0\xe3\x00\xaa\x00\x3f\x00\x0f\x00\x00\x00\x05\x00\x05\x00\x00"
-                           "\x00\x00\x00\x00\x00\x02\x00\x00\x00\x01\x00\xc1\x3c\x8e\xb6\xeb"
-                           "\x6d\xd0\x11\x8d\xf6\x00\xaa\x00\x5f\xfe\x58\x07\x00\x0b\x00\x00"
-                           "\x00\x04\x00\x01\x00\x00\x00\x13\x00\x00\x00\x04\x00\x01\x00\x00"
-                           "\x00\x0d\x00\x00\x00\x00\x00\x0e\x00\x00\x00\x00\x00\x0f\x00\x00"
-                           "\x00\x00\x00\x10\x00\x00\x00\x00\x00\x12\x00\x00\x00\x00\x00\x10"
-                           "\x7c\x00\x02\x00\xbe\x22\xb5\xc8\xf3\x5c\xce\x11\xad\xe5\x00\xaa"
-                           "\x00\x44\x77\x3d\x04\x00\x7f\x00\x00\x00\x02\x00\xff\xff\x86\x00"
-                           "\x00\x00\x02\x00\xff\xff\x22\x00\x00\x00\x04\x00\x00\x00\x00\x00"
-                           "\x49\x00\x00\x00\x04\x00\x00\x00\x00\x00\xc1\x3c\x8e\xb6\xeb\x6d"
-                           "\xd0\x11\x8d\xf6\x00\xaa\x00\x5f\xfe\x58\x05\x00\x04\x00\x00\x00"
-                           "\x04\x00\x0f\x00\x00\x00\x05\x00\x00\x00\x04\x00\x02\x00\x00\x00"
-                           "\x03\x00\x00\x00\x04\x00\x0f\x00\x00\x00\x07\x00\x00\x00\x04\x00"
-                           "\x32\x00\x00\x00\x08\x00\x00\x00\x04\x00\x03\x00\x00\x00";
-constexpr qsizetype kPrefixSize = 270;
-static_assert(sizeof kPrefix == kPrefixSize + 1);
-// The counts inside the prefix's result descriptor (token 03 at 0x25).
-constexpr qsizetype kVisibleColumnsAt = 0x3B, kTotalColumnsAt = 0x3D, kRowCountAt = 0x45;
 
 // The most cells (rows x columns) a file may decode to. A NULL costs one bit in a file and a
 // QVariant in memory, so the byte count alone does not bound what a damaged file asks for.
@@ -47,20 +16,6 @@ constexpr qsizetype kVisibleColumnsAt = 0x3B, kTotalColumnsAt = 0x3D, kRowCountA
 constexpr quint64 kMaxCells = quint64(1) << 22;
 // The most bytes readFile takes in.
 constexpr qint64 kMaxFileBytes = qint64(64) << 20;
-
-enum Token : quint8 {
-    Header = 0x01,
-    HandlerOptions = 0x02,
-    ResultDescriptor = 0x03,
-    TableDescriptor = 0x05,
-    ColumnDescriptor = 0x06,
-    UnchangedRow = 0x07,
-    ChangedRow = 0x0A,
-    DeletedRow = 0x0C,
-    InsertedRow = 0x0D,
-    Done = 0x0F,
-    RowsetContext = 0x10,
-};
 
 // The first byte of a column descriptor's presence map ([MS-ADTG] 2.2.3.14.3.6), from the high
 // bit: name, base table ordinal, base column ordinal, base column name, two reserved bits, base
@@ -77,28 +32,6 @@ constexpr quint16 kResultDescriptorMinLength = 16 + 3 + 5 * 2 + 4;
 // maxLength, precision, scale, flags.
 constexpr qsizetype kMinColumnDescriptorBytes = 1 + 2 + 3 + 2 + 2 + 4 * 4;
 
-using Type = AdtgColumn::Type;
-
-bool isBitSet(const QByteArray& mask, qsizetype k)
-{
-    return (static_cast<quint8>(mask[k / 8]) & (0x80 >> (k % 8))) != 0;
-}
-
-void setBit(QByteArray& mask, qsizetype k)
-{
-    mask[k / 8] = char(mask[k / 8] | (0x80 >> (k % 8)));
-}
-
-void clearBit(QByteArray& mask, qsizetype k)
-{
-    mask[k / 8] = char(mask[k / 8] & ~(0x80 >> (k % 8)));
-}
-
-qsizetype maskBytes(qsizetype bits)
-{
-    return (bits + 7) / 8;
-}
-
 QString hex(qsizetype value)
 {
     return QString::number(value, 16);
@@ -114,35 +47,14 @@ bool knownType(quint16 type)
     case Type::Currency:
     case Type::Date:
     case Type::Boolean:
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString:
     case Type::Timestamp:
         return true;
     }
     return false;
-}
-
-bool isVariableLength(const AdtgColumn& c)
-{
-    return c.type == Type::WideString || c.type == Type::Bytes;
-}
-
-// Bytes a string or binary column holds at most.
-quint64 byteSize(const AdtgColumn& c)
-{
-    return c.type == Type::WideString ? quint64(c.maxLength) * 2 : quint64(c.maxLength);
-}
-
-// How long a string or binary value's length prefix is: none for a short fixed-length column
-// (its value is exactly byteSize bytes), else one byte while the column's byte size fits in
-// one, else four.
-int lengthPrefixBytes(const AdtgColumn& c)
-{
-    const quint64 bytes = byteSize(c);
-    const bool fixed = (c.flags & AdtgColumn::kFixedLength) && !(c.flags & AdtgColumn::kLong);
-    if (fixed && bytes <= 255)
-        return 0;
-    return bytes <= 255 ? 1 : 4;
 }
 
 // The fewest bytes a present value of the column takes.
@@ -161,7 +73,9 @@ quint64 minValueBytes(const AdtgColumn& c)
         return 8;
     case Type::Timestamp:
         return 16;
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString: {
         const int prefix = lengthPrefixBytes(c);
         return prefix == 0 ? byteSize(c) : quint64(prefix);
@@ -266,7 +180,7 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
     case Type::Double:
         return in.get<double>("double");
     case Type::Currency:
-        return double(in.get<qint64>("currency")) / 10000.0;
+        return QVariant::fromValue(AdtgCurrency{in.get<qint64>("currency")});
     case Type::Date:
         return in.get<double>("date");
     case Type::Boolean:
@@ -275,13 +189,14 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
         const char* at = in.take(16, "timestamp");
         if (!at)
             return {};
-        const auto part = [at](int i) { return int(qFromLittleEndian<quint16>(at + 2 * i)); };
-        const int year = qFromLittleEndian<qint16>(at);
-        const quint32 nanoseconds = qFromLittleEndian<quint32>(at + 12);
-        return QDateTime(QDate(year, part(1), part(2)),
-                         QTime(part(3), part(4), part(5), int(nanoseconds / 1000000)), Qt::UTC);
+        const auto part = [at](int i) { return qFromLittleEndian<quint16>(at + 2 * i); };
+        return QVariant::fromValue(AdtgTimestamp{qFromLittleEndian<qint16>(at), part(1), part(2),
+                                                 part(3), part(4), part(5),
+                                                 qFromLittleEndian<quint32>(at + 12)});
     }
+    case Type::Bstr:
     case Type::Bytes:
+    case Type::NarrowString:
     case Type::WideString: {
         qsizetype length = 0;
         switch (lengthPrefixBytes(c)) {
@@ -305,6 +220,10 @@ QVariant readValue(Reader& in, const AdtgColumn& c)
             return {};
         if (c.type == Type::Bytes)
             return in.bytes(length, "binary value");
+        if (c.type == Type::NarrowString) {
+            const QByteArray bytes = in.bytes(length, "string");
+            return in.failed() ? QVariant() : QVariant(Windows1252::decode(bytes));
+        }
         if (length % 2 != 0) {
             in.fail(QStringLiteral("a string of an odd byte count (%1)").arg(length));
             return {};
@@ -358,7 +277,7 @@ bool readColumn(Reader& in, qsizetype index, AdtgColumn& c)
                                      .arg(c.name)
                                      .arg(type));
     c.type = Type(type);
-    if (isVariableLength(c) && lengthPrefixBytes(c) == 0 && c.maxLength == 0)
+    if (isVariableLength(c.type) && lengthPrefixBytes(c) == 0 && c.maxLength == 0)
         return in.failAt(typeAt,
                          QStringLiteral("column %1 (%2) has no width").arg(index + 1).arg(c.name));
     return true;
@@ -395,25 +314,10 @@ bool readResultDescriptor(Reader& in, Counts& counts)
 
 } // namespace
 
-AdtgColumn AdtgColumn::integer(const QString& name, bool nullable)
+QDateTime AdtgTimestamp::toDateTime() const
 {
-    return {name, Type::Integer, 4, 0, 0, kWritable | kFixedLength | (nullable ? kNullable : 0)};
-}
-
-AdtgColumn AdtgColumn::boolean(const QString& name, bool nullable)
-{
-    return {name, Type::Boolean, 2, 0, 0, kWritable | kFixedLength | (nullable ? kNullable : 0)};
-}
-
-AdtgColumn AdtgColumn::real(const QString& name, bool nullable)
-{
-    return {name, Type::Double, 8, 0, 0, kWritable | kFixedLength | (nullable ? kNullable : 0)};
-}
-
-AdtgColumn AdtgColumn::text(const QString& name, bool nullable)
-{
-    return {
-        name, Type::WideString, 0xFFFFFFFF, 0, 0, kWritable | kLong | (nullable ? kNullable : 0)};
+    return QDateTime(QDate(year, month, day),
+                     QTime(hour, minute, second, int(nanoseconds / 1000000)), Qt::UTC);
 }
 
 int AdtgTable::columnIndex(const QString& name) const
@@ -424,7 +328,6 @@ int AdtgTable::columnIndex(const QString& name) const
     }
     return -1;
 }
-
 namespace Adtg {
 
 std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error)
@@ -625,167 +528,14 @@ std::optional<AdtgTable> decode(const QByteArray& bytes, QString* error)
     return table;
 }
 
-namespace {
-
-void put(QByteArray& out, auto value)
+double toDouble(const QVariant& value)
 {
-    char b[sizeof value];
-    qToLittleEndian(value, b);
-    out.append(b, sizeof value);
+    if (value.metaType() == QMetaType::fromType<AdtgCurrency>())
+        return value.value<AdtgCurrency>().toDouble();
+    return value.toDouble();
 }
 
-void putWide(QByteArray& out, QStringView s)
-{
-    if (s.isEmpty())
-        return;
-    const qsizetype at = out.size();
-    out.resize(at + 2 * s.size());
-    qToLittleEndian<quint16>(s.utf16(), s.size(), out.data() + at);
-}
-
-// The value a column that cannot be NULL stores for NULL: 0, false, an empty string.
-void writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
-{
-    switch (c.type) {
-    case Type::SmallInt:
-        put(out, qint16(v.toInt()));
-        break;
-    case Type::Integer:
-        put(out, qint32(v.toInt()));
-        break;
-    case Type::Single:
-        put(out, float(v.toDouble()));
-        break;
-    case Type::Double:
-    case Type::Date:
-        put(out, v.toDouble());
-        break;
-    case Type::Currency: {
-        const double scaled = std::round(v.toDouble() * 10000.0);
-        // Out of range (or NaN) has no currency value; store 0 rather than overflow.
-        const bool fits = scaled >= -9.2e18 && scaled <= 9.2e18;
-        put(out, qint64(fits ? scaled : 0.0));
-        break;
-    }
-    case Type::Boolean:
-        put(out, quint16(v.toBool() ? 0xFFFF : 0));
-        break;
-    case Type::Timestamp: {
-        // The fields as they are, whatever the time zone.
-        const QDateTime t = v.toDateTime();
-        const QDate d = t.date();
-        const QTime time = t.time();
-        put(out, qint16(d.year()));
-        for (int part : {d.month(), d.day(), time.hour(), time.minute(), time.second()})
-            put(out, quint16(part));
-        put(out, quint32(std::max(time.msec(), 0)) * 1000000u);
-        break;
-    }
-    case Type::Bytes: {
-        QByteArray b = v.toByteArray();
-        switch (lengthPrefixBytes(c)) {
-        case 0:
-            b = b.leftJustified(qsizetype(c.maxLength), '\0', true);
-            break;
-        case 1:
-            b.truncate(qsizetype(c.maxLength)); // 255 at most
-            put(out, quint8(b.size()));
-            break;
-        default:
-            put(out, quint32(b.size()));
-        }
-        out.append(b);
-        break;
-    }
-    case Type::WideString: {
-        QString s = v.toString();
-        switch (lengthPrefixBytes(c)) {
-        case 0:
-            s = s.leftJustified(qsizetype(c.maxLength), u' ', true);
-            break;
-        case 1:
-            s.truncate(qsizetype(c.maxLength)); // 127 at most
-            put(out, quint8(s.size() * 2));
-            break;
-        default:
-            if (c.maxLength != 0xFFFFFFFF && quint64(s.size()) > c.maxLength)
-                s.truncate(qsizetype(c.maxLength));
-            put(out, quint32(s.size() * 2));
-        }
-        putWide(out, s);
-        break;
-    }
-    }
-}
-
-} // namespace
-
-QByteArray encode(const AdtgTable& table)
-{
-    const qsizetype n = table.columns.size();
-    Q_ASSERT(n <= 0xFFFF);
-    QByteArray out(kPrefix, kPrefixSize);
-    qToLittleEndian(quint16(n), out.data() + kVisibleColumnsAt);
-    qToLittleEndian(quint16(n), out.data() + kTotalColumnsAt);
-    qToLittleEndian(quint32(table.rows.size()), out.data() + kRowCountAt);
-
-    QList<qsizetype> nullable;
-    for (qsizetype i = 0; i < n; ++i) {
-        const AdtgColumn& c = table.columns[i];
-        if (c.nullable())
-            nullable << i;
-        // The body's length is 16 bits: a name longer than it can hold is cut.
-        const QStringView name = QStringView(c.name).left((0xFFFF - 29) / 2);
-        QByteArray body("\x80\x01\x00", 3); // presence: name; IsAutoIncrement
-        put(body, quint16(i + 1));
-        put(body, quint16(name.size()));
-        putWide(body, name);
-        put(body, quint16(c.type));
-        put(body, c.maxLength);
-        put(body, c.precision);
-        put(body, c.scale);
-        put(body, c.flags);
-        body.append("\x00\x00\xFF\xFF", 4); // not auto-increment; visible
-        out.append(char(ColumnDescriptor));
-        put(out, quint16(body.size()));
-        out.append(body);
-    }
-
-    for (const AdtgRow& row : table.rows) {
-        const auto isNull = [&](qsizetype k) {
-            return k >= row.values.size() || row.values[k].isNull();
-        };
-        // A column that cannot be NULL takes its empty value instead.
-        const auto storesNull = [&](qsizetype k) {
-            return isNull(k) && table.columns[k].nullable();
-        };
-        const auto value = [&](qsizetype k) { return isNull(k) ? QVariant() : row.values[k]; };
-        if (row.form == AdtgRow::Form::Inserted) {
-            QByteArray set(maskBytes(n), 0), nulls(maskBytes(n), 0);
-            for (qsizetype k = 0; k < n; ++k)
-                setBit(storesNull(k) ? nulls : set, k);
-            out.append(char(InsertedRow)).append(set).append(nulls);
-        } else {
-            out.append(char(UnchangedRow));
-            if (!nullable.isEmpty()) {
-                QByteArray mask(maskBytes(nullable.size()), char(0xFF)); // unused bits are 1
-                for (qsizetype j = 0; j < nullable.size(); ++j) {
-                    if (storesNull(nullable[j]))
-                        clearBit(mask, j);
-                }
-                out.append(mask);
-            }
-        }
-        for (qsizetype k = 0; k < n; ++k) {
-            if (!storesNull(k))
-                writeValue(out, table.columns[k], value(k));
-        }
-    }
-    out.append(char(Done));
-    return out;
-}
-
-std::optional<AdtgTable> readFile(const QString& path, QString* error)
+std::optional<QByteArray> readBytes(const QString& path, QString* error)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -799,7 +549,7 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
                 QStringLiteral("the file is too large (%1 bytes) for a table").arg(file.size());
         return std::nullopt;
     }
-    const QByteArray bytes = file.read(kMaxFileBytes + 1);
+    QByteArray bytes = file.read(kMaxFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = file.errorString();
@@ -810,13 +560,15 @@ std::optional<AdtgTable> readFile(const QString& path, QString* error)
             *error = QStringLiteral("the file is too large for a table");
         return std::nullopt;
     }
-    return decode(bytes, error);
+    return bytes;
 }
 
-bool writeFile(const QString& path, const AdtgTable& table, QString* error)
+std::optional<AdtgTable> readFile(const QString& path, QString* error)
 {
-    const QByteArray bytes = encode(table);
-    return SafeFile::write(path, bytes, error);
+    const auto bytes = readBytes(path, error);
+    if (!bytes)
+        return std::nullopt;
+    return decode(*bytes, error);
 }
 
 } // namespace Adtg
