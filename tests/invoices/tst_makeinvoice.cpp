@@ -219,6 +219,17 @@ private slots:
         QCOMPARE(clients()->currentIndex(), -1);
         QCOMPARE(amounts() + content()->toPlainText() + child<QLabel>("lblClientID2")->text(),
                  QStringLiteral("||"));
+
+        // An invoice deleted meanwhile, or a table that cannot be read, is said so; the entry
+        // stays new and empty.
+        m_env->prompter.expectMessage(QStringLiteral("This invoice no longer exists."));
+        m_tab->editInvoice(99);
+        m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        m_env->prompter.expectMessageStarting(
+            QStringLiteral("The invoice could not be loaded for editing.\nno such table"));
+        m_tab->editInvoice(1);
+        QVERIFY(make()->isVisible() && !m_tab->invoiceUnderEdit());
+        QVERIFY(content()->toPlainText().isEmpty());
         VERIFY_PROMPTS(m_env->prompter);
     }
 
