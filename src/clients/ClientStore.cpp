@@ -180,6 +180,8 @@ Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) 
     QList<ClientItem> items;
     while (q.next())
         items.append({q.value(0).toInt(), q.value(1).toString()});
+    if (q.lastError().isValid()) // a read that broke off is not the whole list
+        return Failure{q.lastError().text()};
     // Sorted here, in the user's collation; ClientID order keeps clients of the same name in a
     // fixed order.
     const CompanyOrder order(m_locale);
