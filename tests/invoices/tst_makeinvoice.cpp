@@ -134,8 +134,8 @@ private slots:
                                            "Identity) VALUES (0, '0700', 1)"));
             })
             .expectMessage(QStringLiteral(
-                "Another Billcraft window has started this identity's invoice numbers in the "
-                "meantime, so your starting number was not used: this invoice is number 0701."));
+                "Invoice numbers were started in another Billcraft window in the meantime, so "
+                "your starting number was not used: this invoice is number 0701."));
         QTest::mouseClick(make(), Qt::LeftButton);
         QCOMPARE(saved.count(), 3);
         QCOMPARE(m_env->db

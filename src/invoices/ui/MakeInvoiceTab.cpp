@@ -29,11 +29,11 @@ const QString kStartingNumberPrompt =
     QStringLiteral("What Starting Invoice Number would You like to use?\n"
                    "Billcraft adds a leading zero to all invoice numbers");
 
-// Another window numbered this identity's first invoice while the user was answering.
+// Another window made the invoice this identity's numbering follows (its own first, or row 1
+// of an empty table) while the user was answering.
 const QString kStartedElsewhere =
-    QStringLiteral("Another Billcraft window has started this identity's invoice numbers in "
-                   "the meantime, so your starting number was not used: this invoice is "
-                   "number %1.");
+    QStringLiteral("Invoice numbers were started in another Billcraft window in the meantime, "
+                   "so your starting number was not used: this invoice is number %1.");
 
 const QString kVatDefaultQuestion =
     QStringLiteral("You have chosen to change the setting for VAT\n"
