@@ -23,6 +23,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+namespace {
+
+const QString kIdentitiesUnread = QStringLiteral("The trading identities could not be read.\n");
+
+} // namespace
+
 MainWindow::MainWindow(Session& session, QWidget* parent)
     : QMainWindow(parent)
     , m_session(session)
@@ -152,13 +158,20 @@ void MainWindow::startUp()
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
                                           QStringLiteral("Memo")) == Database::AddColumn::Failed)
-        qWarning("Client notes column could not be added: %s",
-                 qUtf8Printable(m_session.db().errorString()));
+        m_session.prompter().inform(QStringLiteral("The database could not be given its column "
+                                                   "for client notes, so notes cannot be "
+                                                   "kept.\n") +
+                                        m_session.db().errorString(),
+                                    {}, Prompter::Icon::Warning);
 }
 
 void MainWindow::populateIdentities()
 {
-    m_session.setCurrentIdentity(IdentityStore::firstIdentity(m_session.db()));
+    const Result<int> first = IdentityStore::firstIdentity(m_session.db());
+    if (!first)
+        m_session.prompter().inform(kIdentitiesUnread + first.error(), {}, Prompter::Icon::Warning);
+    // Without a readable list the window comes up as with no identity.
+    m_session.setCurrentIdentity(first ? *first : 0);
 }
 
 void MainWindow::ensureLayoutFile()
@@ -173,12 +186,16 @@ void MainWindow::populateUserData()
 {
     m_clientsTab->clearForm();
     m_invoiceList->clearList();
-    QString error;
-    const auto settings = IdentityStore::readPageSettings(m_session.dataFolder(),
-                                                          m_session.currentIdentity(), &error);
-    if (!error.isEmpty())
-        m_session.prompter().inform(error, {}, Prompter::Icon::Warning);
-    if (!settings)
+    const Result<std::optional<PageSettings>> read =
+        IdentityStore::readPageSettings(m_session.dataFolder(), m_session.currentIdentity());
+    std::optional<PageSettings> settings = read ? *read : std::nullopt;
+    if (!read) {
+        // A damaged or unreadable file is left as it is, for the user to mend or replace; until
+        // then the identity works with the default settings, never the previous identity's.
+        m_session.prompter().inform(read.error(), {}, Prompter::Icon::Warning);
+        settings = PageSettings();
+    }
+    if (!settings) // no file: the settings shown stay
         return;
     PageSettings page = *settings;
     if (page.taxCaption.isEmpty()) // an identity without a tax name keeps the captions shown
@@ -190,7 +207,13 @@ void MainWindow::populateUserData()
 
 void MainWindow::openIdentityChooser()
 {
-    SwitchIdentitiesDialog chooser(m_session, this);
+    const Result<QList<IdentityEntry>> identities = IdentityStore::list(m_session.db());
+    if (!identities) {
+        m_session.prompter().inform(kIdentitiesUnread + identities.error(), {},
+                                    Prompter::Icon::Warning);
+        return;
+    }
+    SwitchIdentitiesDialog chooser(m_session, *identities, this);
     if (chooser.exec() == QDialog::Accepted)
         switchIdentity(chooser.chosenIdentity());
 }

@@ -4,6 +4,7 @@
 #include "core/Database.h"
 #include "core/StoredText.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <algorithm>
@@ -23,6 +24,15 @@ QVariantList texts(const Client& c)
                              &c.telephone, &c.fax, &c.email, &c.mobile, &c.notes})
         values << withoutSingleQuotes(*t);
     return values;
+}
+
+// Runs a prepared statement; empty when it ran, else the database's reason (a statement that
+// could not be prepared keeps the reason it gave then).
+QString run(Database& db, QSqlQuery& q)
+{
+    if (q.lastError().isValid())
+        return q.lastError().text();
+    return db.exec(q) ? QString() : db.errorString();
 }
 
 Client clientFrom(const QSqlQuery& q)
@@ -53,21 +63,21 @@ Client clientFrom(const QSqlQuery& q)
 
 } // namespace
 
-QString ClientStore::errorString() const
-{
-    return m_db.errorString();
-}
-
-std::optional<Client> ClientStore::load(int clientId) const
+Result<std::optional<Client>> ClientStore::load(int clientId) const
 {
     QSqlQuery q = m_db.prepare(QStringLiteral("SELECT * FROM TblClients WHERE ClientID = ?"));
     q.addBindValue(clientId);
-    if (!m_db.exec(q) || !q.next())
-        return std::nullopt;
-    return clientFrom(q);
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            return Failure{q.lastError().text()};
+        return std::optional<Client>();
+    }
+    return std::optional<Client>(clientFrom(q));
 }
 
-std::optional<int> ClientStore::insert(const Client& client, int identity)
+Result<int> ClientStore::insert(const Client& client, int identity)
 {
     QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO TblClients (") + kTextColumns +
                                QStringLiteral(", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
@@ -75,12 +85,12 @@ std::optional<int> ClientStore::insert(const Client& client, int identity)
     for (const QVariant& v : texts(client))
         q.addBindValue(v);
     q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return std::nullopt;
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
     return q.lastInsertId().toInt();
 }
 
-bool ClientStore::update(const Client& client)
+Status ClientStore::update(const Client& client)
 {
     QSqlQuery q = m_db.prepare(QStringLiteral(
         "UPDATE TblClients SET Salutation = ?, FirstName = ?, LastName = ?, Company = ?, "
@@ -90,40 +100,65 @@ bool ClientStore::update(const Client& client)
     for (const QVariant& v : texts(client))
         q.addBindValue(v);
     q.addBindValue(client.clientId);
-    return m_db.exec(q);
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    return Done{};
 }
 
-std::optional<Client> ClientStore::findByCompanyStart(const QString& start) const
+Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& start) const
 {
     if (start.isEmpty())
-        return std::nullopt;
+        return std::optional<Client>();
     // Compared here rather than with LIKE: SQLite folds the case of ASCII letters only, and the
     // user's text is taken literally, wildcards and all. The address book is small.
-    QSqlQuery q = m_db.prepare(QStringLiteral(
-        "SELECT ClientID, Company FROM TblClients ORDER BY Company COLLATE NOCASE, ClientID"));
-    if (!m_db.exec(q))
-        return std::nullopt;
+    QSqlQuery q =
+        m_db.prepare(QStringLiteral("SELECT ClientID, Company FROM TblClients ORDER BY ClientID"));
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    // The first match in the order the drop-downs list companies; ClientID breaks ties.
+    const CompanyOrder order(m_locale);
+    std::optional<ClientItem> first;
     while (q.next()) {
-        if (q.value(1).toString().startsWith(start, Qt::CaseInsensitive))
-            return load(q.value(0).toInt());
+        const ClientItem item{q.value(0).toInt(), q.value(1).toString()};
+        if (item.company.startsWith(start, Qt::CaseInsensitive) &&
+            (!first || order(item.company, first->company)))
+            first = item;
     }
-    return std::nullopt;
+    if (q.lastError().isValid())
+        return Failure{q.lastError().text()};
+    if (!first)
+        return std::optional<Client>();
+    return load(first->clientId);
 }
 
-bool ClientStore::hasInvoices(int clientId) const
+Result<bool> ClientStore::hasInvoices(int clientId) const
 {
-    return m_db
-        .scalar(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"), {clientId})
-        .isValid();
+    QSqlQuery q =
+        m_db.prepare(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"));
+    q.addBindValue(clientId);
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    const bool any = q.next();
+    if (!any && q.lastError().isValid())
+        return Failure{q.lastError().text()};
+    return any;
 }
 
-bool ClientStore::removeWithInvoices(int clientId)
+Status ClientStore::removeWithInvoices(int clientId)
 {
     Transaction tx(m_db);
-    return tx.isActive() &&
-           m_db.exec(QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"), {clientId}) &&
-           m_db.exec(QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?"), {clientId}) &&
-           tx.commit();
+    if (!tx.isActive())
+        return Failure{m_db.connection().lastError().text()};
+    for (const QString& sql : {QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"),
+                               QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?")}) {
+        QSqlQuery q = m_db.prepare(sql);
+        q.addBindValue(clientId);
+        if (const QString why = run(m_db, q); !why.isEmpty())
+            return Failure{why}; // the transaction rolls the client back
+    }
+    if (!tx.commit())
+        return Failure{m_db.connection().lastError().text()};
+    return Done{};
 }
 
 Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) const
@@ -140,11 +175,13 @@ Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) 
                              "ORDER BY ClientID");
     QSqlQuery q = m_db.prepare(sql);
     q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
     QList<ClientItem> items;
     while (q.next())
         items.append({q.value(0).toInt(), q.value(1).toString()});
+    if (q.lastError().isValid()) // a read that broke off is not the whole list
+        return Failure{q.lastError().text()};
     // Sorted here, in the user's collation; ClientID order keeps clients of the same name in a
     // fixed order.
     const CompanyOrder order(m_locale);

@@ -47,31 +47,30 @@ public:
         , m_locale(std::move(locale))
     {}
 
-    std::optional<Client> load(int clientId) const;
+    // nullopt when there is no such client (another window may have deleted it).
+    Result<std::optional<Client>> load(int clientId) const;
     // Adds the client to `identity`; client.clientId and client.identity are ignored. Returns
-    // the new ClientID, or nullopt with errorString() set. A second client of the same company
-    // name is allowed.
-    std::optional<int> insert(const Client& client, int identity);
+    // the new ClientID. A second client of the same company name is allowed.
+    Result<int> insert(const Client& client, int identity);
     // Writes every text of client.clientId's row; its identity stays as it is. An empty company
     // is accepted here.
-    bool update(const Client& client);
+    Status update(const Client& client);
 
     // The first client, of any identity, whose company starts with `start` ignoring letter
-    // case; clients are taken in company order. `start` is matched as plain text: % and _ are
-    // ordinary characters. nullopt for an empty `start` or when nothing matches.
-    std::optional<Client> findByCompanyStart(const QString& start) const;
+    // case, taking companies in the drop-downs' order (CompanyOrder, then ClientID). `start` is
+    // matched as plain text: % and _ are ordinary characters. nullopt for an empty `start` or
+    // when nothing matches.
+    Result<std::optional<Client>> findByCompanyStart(const QString& start) const;
 
-    bool hasInvoices(int clientId) const;
+    Result<bool> hasInvoices(int clientId) const;
     // Deletes the client and then every invoice of it, as one change. Asking whether this is
     // wanted is the caller's business.
-    bool removeWithInvoices(int clientId);
+    Status removeWithInvoices(int clientId);
 
     enum class Items { All, WithInvoices };
     // The identity's clients in company order (the locale's collation, letter case ignored),
     // for a drop-down. With WithInvoices only clients that have at least one invoice, each once.
     Result<QList<ClientItem>> dropDownItems(int identity, Items which = Items::All) const;
-
-    QString errorString() const;
 
 private:
     Database& m_db;

@@ -5,41 +5,63 @@
 #include "layout/LayoutRecord.h"
 
 #include <QDir>
+#include <QSqlError>
+#include <QSqlQuery>
 
 namespace IdentityStore {
 
-QList<IdentityEntry> list(Database& db)
+namespace {
+
+// Runs a prepared statement; empty when it ran, else the database's reason (a statement that
+// could not be prepared keeps the reason it gave then).
+QString run(Database& db, QSqlQuery& q)
 {
-    QList<IdentityEntry> entries;
+    if (q.lastError().isValid())
+        return q.lastError().text();
+    return db.exec(q) ? QString() : db.errorString();
+}
+
+} // namespace
+
+Result<QList<IdentityEntry>> list(Database& db)
+{
     QSqlQuery q =
         db.prepare(QStringLiteral("SELECT Identity, TextLogo FROM TblUserData ORDER BY Identity"));
-    if (!db.exec(q))
-        return entries;
+    if (const QString why = run(db, q); !why.isEmpty())
+        return Failure{why};
+    QList<IdentityEntry> entries;
     while (q.next())
         entries.append({q.value(0).toInt(), q.value(1).toString()});
+    if (q.lastError().isValid())
+        return Failure{q.lastError().text()};
     return entries;
 }
 
-int firstIdentity(Database& db)
+Result<int> firstIdentity(Database& db)
 {
-    return db.scalar(QStringLiteral("SELECT min(Identity) FROM TblUserData")).toInt();
+    QSqlQuery q = db.prepare(QStringLiteral("SELECT min(Identity) FROM TblUserData"));
+    if (const QString why = run(db, q); !why.isEmpty())
+        return Failure{why};
+    if (!q.next())
+        return Failure{q.lastError().text()};
+    return q.value(0).toInt(); // Null, with no identity, reads as 0
 }
 
-std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity,
-                                             QString* error)
+Result<std::optional<PageSettings>> readPageSettings(const QString& dataFolder, int identity)
 {
     const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
     if (!QFile::exists(path))
-        return std::nullopt;
-    const std::optional<LayoutRecord> record = IdentityLayoutFile::read(path, error);
+        return std::optional<PageSettings>();
+    QString error;
+    const std::optional<LayoutRecord> record = IdentityLayoutFile::read(path, &error);
     if (!record)
-        return std::nullopt;
+        return Failure{error.isEmpty() ? QStringLiteral("%1 cannot be read.").arg(path) : error};
     PageSettings settings;
     settings.vatRegistered = record->VatReg;
     settings.vatRate = record->VatRate;
     settings.taxCaption = record->lblVATCaption;
     settings.identityName = record->lblTextLogoCaption;
-    return settings;
+    return std::optional<PageSettings>(settings);
 }
 
 } // namespace IdentityStore

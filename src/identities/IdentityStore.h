@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Result.h"
 #include "core/Session.h"
 
 #include <QList>
@@ -17,13 +18,12 @@ struct IdentityEntry {
 
 namespace IdentityStore {
 
-QList<IdentityEntry> list(Database& db);
+Result<QList<IdentityEntry>> list(Database& db);
 // The identity a start begins with: the lowest number, or 0 when there is none.
-int firstIdentity(Database& db);
+Result<int> firstIdentity(Database& db);
 
-// The page settings an identity's layout file holds; nullopt when it has no file, or when the
-// file cannot be read (then *error says why).
-std::optional<PageSettings> readPageSettings(const QString& dataFolder, int identity,
-                                             QString* error = nullptr);
+// The page settings an identity's layout file holds; nullopt when it has no file, a Failure
+// when the file cannot be read or is damaged.
+Result<std::optional<PageSettings>> readPageSettings(const QString& dataFolder, int identity);
 
 } // namespace IdentityStore

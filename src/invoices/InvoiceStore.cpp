@@ -4,6 +4,7 @@
 #include "core/DaySerial.h"
 #include "core/StoredText.h"
 
+#include <QSqlError>
 #include <QSqlQuery>
 #include <limits>
 
@@ -22,6 +23,16 @@ std::optional<qint64> readNumber(const QString& text)
     bool ok = false;
     const qint64 n = digits.toLongLong(&ok);
     return ok ? std::optional<qint64>(n) : std::nullopt;
+}
+
+// Runs a prepared statement; empty when it ran, else the database's reason. A statement that
+// could not be prepared (its table missing) keeps the reason it gave then, rather than the
+// "Parameter count mismatch" that running it would report.
+QString run(Database& db, QSqlQuery& q)
+{
+    if (q.lastError().isValid())
+        return q.lastError().text();
+    return db.exec(q) ? QString() : db.errorString();
 }
 
 Money moneyOf(const QVariant& column)
@@ -48,29 +59,81 @@ std::optional<QString> InvoiceStore::startingNumber(const QString& answer)
     return u'0' + answer.trimmed();
 }
 
-std::optional<QString> InvoiceStore::previousNumber(int identity) const
+Result<std::optional<QString>> InvoiceStore::previousNumber(int identity) const
 {
-    const QVariant latest = m_db.scalar(
-        QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"), {identity});
-    const qint64 invoiceId = latest.isNull() ? 1 : latest.toLongLong();
+    // A failure here must never read as "no rows": that would number the invoice after row 1,
+    // or ask for a starting number the identity does not need.
+    QSqlQuery latest =
+        m_db.prepare(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"));
+    latest.addBindValue(identity);
+    if (const QString why = run(m_db, latest); !why.isEmpty())
+        return Failure{why};
+    if (!latest.next())
+        return Failure{latest.lastError().text()};
+    const qint64 invoiceId = latest.value(0).isNull() ? 1 : latest.value(0).toLongLong();
 
     // Deliberately no identity condition: an identity without rows follows row 1.
     QSqlQuery q =
         m_db.prepare(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = ?"));
     q.addBindValue(invoiceId);
-    if (!m_db.exec(q) || !q.next())
-        return std::nullopt;
-    return q.value(0).toString();
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            return Failure{q.lastError().text()};
+        return std::optional<QString>();
+    }
+    return std::optional<QString>(q.value(0).toString());
 }
 
-std::optional<QString> InvoiceStore::nextNumber(int identity) const
+Result<std::optional<QString>> InvoiceStore::nextNumber(int identity) const
 {
-    const std::optional<QString> previous = previousNumber(identity);
-    return previous ? numberAfter(*previous) : std::nullopt;
+    const Result<std::optional<QString>> previous = previousNumber(identity);
+    if (!previous)
+        return Failure{previous.error()};
+    return *previous ? numberAfter(**previous) : std::nullopt;
 }
 
-std::optional<int> InvoiceStore::insert(const InvoiceFields& fields, const QString& number,
-                                        QDate date, int identity)
+Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, int identity,
+                                      const std::optional<QString>& start)
+{
+    if (start && !readNumber(*start))
+        return Failure{QStringLiteral("The starting number %1 is not a number.").arg(*start)};
+
+    // The write lock is taken before the number is read and kept until the row is committed,
+    // so nobody else can take the same number in between.
+    Transaction tx(m_db, Transaction::Mode::Immediate);
+    if (!tx.isActive())
+        return Failure{m_db.errorString()};
+    const Result<std::optional<QString>> next = nextNumber(identity);
+    if (!next)
+        return Failure{next.error()};
+
+    Creation made;
+    if (*next) {
+        made.outcome = start ? Creation::Outcome::CreatedAfterAnother : Creation::Outcome::Created;
+        made.number = **next;
+    } else if (start) {
+        made.outcome = Creation::Outcome::Created;
+        made.number = *start;
+    } else {
+        return made; // nothing written; the transaction rolls back
+    }
+
+    const Result<int> invoiceId = insert(fields, made.number, date, identity);
+    if (!invoiceId)
+        return Failure{invoiceId.error()};
+    if (!tx.commit()) {
+        const QString reason = m_db.connection().lastError().text();
+        m_db.connection().rollback(); // a failed COMMIT leaves the transaction open
+        return Failure{reason};
+    }
+    made.invoiceId = *invoiceId;
+    return made;
+}
+
+Result<int> InvoiceStore::insert(const InvoiceFields& fields, const QString& number, QDate date,
+                                 int identity)
 {
     QSqlQuery q = m_db.prepare(QStringLiteral(
         "INSERT INTO TblInvoices (ClientID, \"Value\", InvoiceNumber, Content, VAT, Total, "
@@ -83,27 +146,38 @@ std::optional<int> InvoiceStore::insert(const InvoiceFields& fields, const QStri
     q.addBindValue(fields.total.units());
     q.addBindValue(DaySerial::fromDate(date));
     q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return std::nullopt;
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
     return q.lastInsertId().toInt();
 }
 
-bool InvoiceStore::update(int invoiceId, const InvoiceFields& fields)
+Status InvoiceStore::update(int invoiceId, const InvoiceFields& fields)
 {
-    return m_db.exec(QStringLiteral("UPDATE TblInvoices SET ClientID = ?, Content = ?, "
-                                    "\"Value\" = ?, VAT = ?, Total = ? WHERE InvoiceID = ?"),
-                     {fields.clientId, withoutSingleQuotes(fields.content), fields.value.units(),
-                      fields.vat.units(), fields.total.units(), invoiceId});
+    QSqlQuery q = m_db.prepare(QStringLiteral("UPDATE TblInvoices SET ClientID = ?, Content = ?, "
+                                              "\"Value\" = ?, VAT = ?, Total = ? "
+                                              "WHERE InvoiceID = ?"));
+    for (const QVariant& v :
+         QVariantList{fields.clientId, withoutSingleQuotes(fields.content), fields.value.units(),
+                      fields.vat.units(), fields.total.units(), invoiceId})
+        q.addBindValue(v);
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    return Done{};
 }
 
-std::optional<StoredInvoice> InvoiceStore::load(int invoiceId) const
+Result<std::optional<StoredInvoice>> InvoiceStore::load(int invoiceId) const
 {
     QSqlQuery q = m_db.prepare(
         QStringLiteral("SELECT ClientID, Identity, InvoiceNumber, Content, \"Value\", VAT, Total "
                        "FROM TblInvoices WHERE InvoiceID = ?"));
     q.addBindValue(invoiceId);
-    if (!m_db.exec(q) || !q.next())
-        return std::nullopt;
+    if (const QString why = run(m_db, q); !why.isEmpty())
+        return Failure{why};
+    if (!q.next()) {
+        if (q.lastError().isValid())
+            return Failure{q.lastError().text()};
+        return std::optional<StoredInvoice>();
+    }
     StoredInvoice s;
     s.invoiceId = invoiceId;
     s.clientId = q.value(0).toInt();
@@ -113,10 +187,5 @@ std::optional<StoredInvoice> InvoiceStore::load(int invoiceId) const
     s.value = moneyOf(q.value(4));
     s.vat = moneyOf(q.value(5));
     s.total = moneyOf(q.value(6));
-    return s;
-}
-
-QString InvoiceStore::errorString() const
-{
-    return m_db.errorString();
+    return std::optional<StoredInvoice>(s);
 }

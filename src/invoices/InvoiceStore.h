@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Money.h"
+#include "core/Result.h"
 
 #include <QDate>
 #include <QString>
@@ -29,6 +30,21 @@ struct StoredInvoice {
     Money total;
 };
 
+// What create() did. Nothing is written unless an invoice was created.
+struct Creation {
+    enum class Outcome {
+        Created,              // numbered as the identity's numbering says
+        CreatedAfterAnother,  // a starting number was given, but meanwhile another window had
+                              // started the identity's numbering: the invoice follows that one
+        StartingNumberNeeded, // nothing written: ask the user, then call create() again
+    };
+    Outcome outcome = Outcome::StartingNumberNeeded;
+    int invoiceId = 0;
+    QString number;
+
+    bool created() const { return outcome != Outcome::StartingNumberNeeded; }
+};
+
 // The rows of TblInvoices: numbering, creating, editing and reading one invoice.
 class InvoiceStore {
 public:
@@ -55,23 +71,28 @@ public:
 
     // InvoiceNumber of the identity's latest row, or of the row with InvoiceID 1 when the
     // identity has none; nullopt when there is no such row. A Null number reads as empty.
-    std::optional<QString> previousNumber(int identity) const;
+    Result<std::optional<QString>> previousNumber(int identity) const;
     // The identity's next invoice number, or nullopt when a starting number has to be asked
     // for: no previous row, or one whose number cannot be continued.
-    std::optional<QString> nextNumber(int identity) const;
+    Result<std::optional<QString>> nextNumber(int identity) const;
 
     // --- One invoice -----------------------------------------------------------------------
-    // Adds an unpaid invoice dated `date` (a whole day serial, no time of day). Returns its
-    // InvoiceID, or nullopt with errorString() set.
-    std::optional<int> insert(const InvoiceFields& fields, const QString& number, QDate date,
-                              int identity);
+    // Takes the identity's next number and adds an unpaid invoice with it, dated `date` (a
+    // whole day serial, no time of day), in one transaction that holds the write lock from the
+    // first read to the commit: two windows or processes on one database never take the same
+    // number. `start` (a number formed by startingNumber()) is used only when the identity
+    // still needs one at that moment; without it such an identity gets StartingNumberNeeded.
+    Result<Creation> create(const InvoiceFields& fields, QDate date, int identity,
+                            const std::optional<QString>& start = std::nullopt);
     // Changes client, content and amounts of an invoice; its number, date, identity and
     // payment state stay as they are.
-    bool update(int invoiceId, const InvoiceFields& fields);
-    std::optional<StoredInvoice> load(int invoiceId) const;
-
-    QString errorString() const;
+    Status update(int invoiceId, const InvoiceFields& fields);
+    // nullopt when there is no such invoice (another window may have deleted it).
+    Result<std::optional<StoredInvoice>> load(int invoiceId) const;
 
 private:
+    Result<int> insert(const InvoiceFields& fields, const QString& number, QDate date,
+                       int identity);
+
     Database& m_db;
 };

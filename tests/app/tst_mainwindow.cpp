@@ -100,6 +100,48 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
+    // The lowest identity; an old database gains the notes column, once; what cannot be read
+    // or written at start-up is said, and the window still comes up.
+    void startUpChoosesTheFirstIdentityAndUpgradesTheDatabase()
+    {
+        TestEnv env;
+        env.exec(QStringLiteral(
+            "INSERT INTO TblUserData(Identity, TextLogo) VALUES (7, 'Seven'), (3, 'Three')"));
+        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES ('Acme', 3)"));
+        env.exec(QStringLiteral("ALTER TABLE TblClients DROP COLUMN Notes"));
+        const auto notesColumns = [&] {
+            return env.db.columns(QStringLiteral("TblClients")).count(QStringLiteral("Notes"));
+        };
+
+        env.exec(QStringLiteral("PRAGMA query_only = ON"));
+        env.prompter.expectMessageStarting(
+            QStringLiteral("The database could not be given its column for client notes, so "
+                           "notes cannot be kept.\n"));
+        MainWindow(*env.session).startUp();
+        QCOMPARE(env.session->currentIdentity(), 3);
+        QCOMPARE(notesColumns(), 0);
+        env.exec(QStringLiteral("PRAGMA query_only = OFF"));
+
+        for (int start = 0; start < 2; ++start) {
+            MainWindow w(*env.session);
+            w.startUp();
+            QCOMPARE(notesColumns(), 1);
+            QCOMPARE(env.db
+                         .scalar(QStringLiteral("SELECT count(*) FROM TblClients "
+                                                "WHERE Notes IS NULL AND Company = 'Acme'"))
+                         .toInt(),
+                     1);
+            QCOMPARE(find<QComboBox>(&w, "cmbSelectClient")->itemText(0), QStringLiteral("Acme"));
+        }
+
+        env.exec(QStringLiteral("ALTER TABLE TblUserData RENAME TO TblAside"));
+        env.prompter.expectMessageStarting(
+            QStringLiteral("The trading identities could not be read.\nno such table"));
+        MainWindow(*env.session).startUp();
+        QCOMPARE(env.session->currentIdentity(), 0);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
     void pictureButtonsAndTheMakersLabel()
     {
         TestEnv env;
@@ -233,6 +275,25 @@ private slots:
         QCOMPARE(clients->itemText(0), QStringLiteral("Bolt"));
         QCOMPARE(find<QComboBox>(&w, "cmbSelectClient2")->itemText(0), QStringLiteral("Bolt"));
         QCOMPARE(find<QTabWidget>(&w, "SSTab1")->currentIndex(), int(MainWindow::TabClients));
+
+        // A damaged layout file is reported and left alone; the identity gets the default
+        // settings, not Beta's.
+        const int gamma = env.addIdentity(QStringLiteral("Gamma"));
+        const QString damaged = env.file(QStringLiteral("%1.dat").arg(gamma));
+        QFile file(damaged);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("\x01\x00", 2) == 2);
+        file.close();
+        QString error;
+        QVERIFY(!IdentityLayoutFile::read(damaged, &error));
+        env.prompter.expectExactly({error, QString(), Prompter::Buttons::Ok,
+                                    Prompter::Icon::Warning, Prompter::Answer::Ok},
+                                   Prompter::Answer::Ok);
+        w.switchIdentity(gamma);
+        QVERIFY(!vat->isChecked());
+        QCOMPARE(vat->text(), QStringLiteral("Add VAT"));
+        QCOMPARE(env.session->pageSettings().vatRate, 0.0);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("\x01\x00", 2));
         quit(env, w);
         VERIFY_PROMPTS(env.prompter);
     }

@@ -233,6 +233,19 @@ void TestClientsTab::findsAClientOfAnyIdentity()
     VERIFY_PROMPTS(f.env.prompter);
     QVERIFY(f.formIsEmpty());
     QCOMPARE(f.clients()->currentText(), kSelectCompany);
+
+    // A table that cannot be read is said so, never taken for "no client".
+    f.env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblAside"));
+    f.env.prompter.expectInput(prompt, QStringLiteral("ch"))
+        .expectMessageStarting(QStringLiteral("The clients could not be searched.\nno such table"));
+    f.click("CmdFind");
+    f.env.prompter.expectMessageStarting(QStringLiteral("The client could not be loaded.\n"));
+    f.choose(QStringLiteral("Acme Ltd"));
+    QVERIFY(f.formIsEmpty());
+    f.env.prompter.expectMessageStarting(QStringLiteral("The client list could not be read.\n"));
+    f.env.session->setCurrentIdentity(f.other);
+    QCOMPARE(f.clients()->count(), 0);
+    VERIFY_PROMPTS(f.env.prompter);
 }
 
 void TestClientsTab::browsesAndStopsAtTheEnds()
@@ -301,6 +314,17 @@ void TestClientsTab::deletesAClientAfterOneOrTwoQuestions()
     VERIFY_PROMPTS(f.env.prompter);
     QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Identity = ?"), {f.own}),
              2);
+
+    // Without knowing whether it has invoices, nothing is asked and nothing deleted.
+    f.env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+    f.env.prompter.expectMessageStarting(QStringLiteral(
+        "The client's invoices could not be checked, so nothing was deleted.\nno such table"));
+    f.click("CmdDelete");
+    VERIFY_PROMPTS(f.env.prompter);
+    QCOMPARE(f.loaded(), QString::number(f.charlie));
+    QCOMPARE(
+        f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"), {f.charlie}),
+        1);
 }
 
 void TestClientsTab::completesTheTypedCompany()

@@ -28,6 +28,7 @@ private slots:
     void storesEveryTextWithoutSingleQuotes();
     void findsByCompanyStartInAnyIdentity();
     void listsTheIdentitysClientsForADropDown();
+    void failuresAreReportedAndADeleteIsAllOrNothing();
 };
 
 void TestClientStore::storesEveryTextWithoutSingleQuotes()
@@ -45,9 +46,9 @@ void TestClientStore::storesEveryTextWithoutSingleQuotes()
     Client c;
     for (int i = 0; i < texts.size(); ++i)
         c.*texts[i] = QStringLiteral("O'Brien %1").arg(i);
-    const std::optional<int> id = store.insert(c, identity);
-    QVERIFY2(id, qPrintable(store.errorString()));
-    std::optional<Client> loaded = store.load(*id);
+    const Result<int> id = store.insert(c, identity);
+    QVERIFY2(id, qPrintable(id.error()));
+    std::optional<Client> loaded = *store.load(*id);
     QVERIFY(loaded);
     QCOMPARE(loaded->identity, identity);
     for (int i = 0; i < texts.size(); ++i)
@@ -58,11 +59,11 @@ void TestClientStore::storesEveryTextWithoutSingleQuotes()
         (*loaded).*texts[i] = QStringLiteral("Kinsale's %1").arg(i);
     loaded->identity = identity + 5;
     QVERIFY(store.update(*loaded));
-    const std::optional<Client> updated = store.load(*id);
+    const std::optional<Client> updated = *store.load(*id);
     QCOMPARE(updated->identity, identity);
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE((*updated).*texts[i], QStringLiteral("Kinsales %1").arg(i));
-    QVERIFY(!store.load(*id + 1));
+    QVERIFY(store.load(*id + 1).ok() && !store.load(*id + 1)->has_value());
 }
 
 void TestClientStore::findsByCompanyStartInAnyIdentity()
@@ -70,27 +71,31 @@ void TestClientStore::findsByCompanyStartInAnyIdentity()
     TestEnv env;
     const int own = env.addIdentity(QStringLiteral("Own"));
     const int other = env.addIdentity(QStringLiteral("Other"));
-    ClientStore store(env.db);
-    store.insert(company(QStringLiteral("Zebra Acme")), own);
-    store.insert(company(QStringLiteral("acorn")), own);
-    const int acme = *store.insert(company(QStringLiteral("ACME")), other);
-    store.insert(company(QStringLiteral("50% Off")), own);
-    store.insert(company(QStringLiteral("A_B Ltd")), own);
-    store.insert(company(QStringLiteral("Éclair")), own);
+    ClientStore store(env.db, testLocale());
+    for (const char* name : {"Zebra Acme", "acorn", "50% Off", "A_B Ltd", "Éclair", "Cafferty"})
+        store.insert(company(QString::fromUtf8(name)), own);
+    store.insert(company(QStringLiteral("ACME")), other);
+    store.insert(company(QStringLiteral("Caféteria")), other);
+    const auto found = [&](const QString& start) {
+        const Result<std::optional<Client>> client = store.findByCompanyStart(start);
+        return !client ? QStringLiteral("failed") : *client ? (*client)->company : QString();
+    };
 
-    // The first in company order, whatever the identity and letter case.
-    QCOMPARE(store.findByCompanyStart(QStringLiteral("ac"))->clientId, acme);
-    QCOMPARE(store.findByCompanyStart(QStringLiteral("ACO"))->company, QStringLiteral("acorn"));
+    // The first in the drop-downs' company order, whatever the identity and letter case: é
+    // sorts as e, before f, as the user reads it.
+    QCOMPARE(found(QStringLiteral("ac")), QStringLiteral("ACME"));
+    QCOMPARE(found(QStringLiteral("ACO")), QStringLiteral("acorn"));
+    QCOMPARE(found(QStringLiteral("caf")), QStringLiteral("Caféteria"));
     // Only the start counts.
-    QVERIFY(!store.findByCompanyStart(QStringLiteral("cme")));
+    QCOMPARE(found(QStringLiteral("cme")), QString());
     // The user's text is plain text: no wildcards.
-    QVERIFY(!store.findByCompanyStart(QStringLiteral("%")));
-    QCOMPARE(store.findByCompanyStart(QStringLiteral("A_"))->company, QStringLiteral("A_B Ltd"));
-    QVERIFY(!store.findByCompanyStart(QStringLiteral("a%")));
-    QCOMPARE(store.findByCompanyStart(QStringLiteral("50%"))->company, QStringLiteral("50% Off"));
+    QCOMPARE(found(QStringLiteral("%")), QString());
+    QCOMPARE(found(QStringLiteral("A_")), QStringLiteral("A_B Ltd"));
+    QCOMPARE(found(QStringLiteral("a%")), QString());
+    QCOMPARE(found(QStringLiteral("50%")), QStringLiteral("50% Off"));
     // Letter case beyond ASCII.
-    QCOMPARE(store.findByCompanyStart(QStringLiteral("éc"))->company, QStringLiteral("Éclair"));
-    QVERIFY(!store.findByCompanyStart(QString()));
+    QCOMPARE(found(QStringLiteral("éc")), QStringLiteral("Éclair"));
+    QCOMPARE(found(QString()), QString());
 }
 
 void TestClientStore::listsTheIdentitysClientsForADropDown()
@@ -122,6 +127,40 @@ void TestClientStore::listsTheIdentitysClientsForADropDown()
     QCOMPARE(invoiced.last().clientId, bravo);
 
     QVERIFY(store.dropDownItems(own + other)->isEmpty());
+}
+
+void TestClientStore::failuresAreReportedAndADeleteIsAllOrNothing()
+{
+    TestEnv env;
+    const int own = env.addIdentity(QStringLiteral("Own"));
+    ClientStore store(env.db);
+    const int acme = *store.insert(company(QStringLiteral("Acme")), own);
+    const int bolt = *store.insert(company(QStringLiteral("Bolt")), own);
+    env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
+             {acme, own});
+    QCOMPARE(*store.hasInvoices(acme), true);
+    QCOMPARE(*store.hasInvoices(bolt), false);
+    const auto rows = [&] {
+        return env.db
+            .scalar(QStringLiteral("SELECT (SELECT count(*) FROM TblClients) || '/' || "
+                                   "(SELECT count(*) FROM TblInvoices)"))
+            .toString();
+    };
+
+    // The invoices cannot go, so the client stays too.
+    env.exec(QStringLiteral("CREATE TRIGGER KeepInvoices BEFORE DELETE ON TblInvoices "
+                            "BEGIN SELECT RAISE(ABORT, 'invoices are kept'); END"));
+    const Status removed = store.removeWithInvoices(acme);
+    QVERIFY(removed.error().contains(QStringLiteral("invoices are kept")));
+    QCOMPARE(rows(), QStringLiteral("2/1"));
+
+    // A query that fails is an error, never "no invoices" or "no such client".
+    env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+    QVERIFY(store.hasInvoices(acme).error().contains(QStringLiteral("no such table")));
+    env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblGone"));
+    QVERIFY(!store.load(acme));
+    QVERIFY(!store.findByCompanyStart(QStringLiteral("a")));
+    QVERIFY(!store.dropDownItems(own));
 }
 
 QTEST_MAIN(TestClientStore)

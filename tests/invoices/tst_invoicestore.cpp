@@ -2,6 +2,9 @@
 #include "invoices/InvoiceStore.h"
 #include "support/TestEnv.h"
 
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QSqlQuery>
 #include <QTest>
 
 namespace {
@@ -10,6 +13,38 @@ const QString kNone = QStringLiteral("-");
 QString orNone(const std::optional<QString>& text)
 {
     return text.value_or(kNone);
+}
+// The next number, "-" when a start must be asked for, or "failed".
+QString orNone(const Result<std::optional<QString>>& next)
+{
+    return next ? orNone(*next) : QStringLiteral("failed");
+}
+
+// "<outcome> <number>" of a create(), "failed: <reason>" when it failed.
+QString describe(const Result<Creation>& made)
+{
+    if (!made)
+        return QStringLiteral("failed: ") + made.error();
+    switch (made->outcome) {
+    case Creation::Outcome::Created:
+        return QStringLiteral("created ") + made->number;
+    case Creation::Outcome::CreatedAfterAnother:
+        return QStringLiteral("after another ") + made->number;
+    case Creation::Outcome::StartingNumberNeeded:
+        break;
+    }
+    return QStringLiteral("start needed");
+}
+
+// The "<InvoiceID> <number>" lines a raiser printed, complete lines only: a kill may cut the
+// last one short, and a cut line names nothing that was committed for sure.
+void readCommitted(QProcess& raiser, QMap<int, QString>& committed)
+{
+    const QList<QByteArray> lines = raiser.readAllStandardOutput().split('\n');
+    for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
+        const QList<QByteArray> parts = lines[i].split(' ');
+        committed.insert(parts.value(0).toInt(), QString::fromLatin1(parts.value(1)));
+    }
 }
 
 } // namespace
@@ -23,6 +58,27 @@ class TestInvoiceStore : public QObject {
                                 "VALUES (0, ?, ?)"),
                  {number, identity});
         return env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt();
+    }
+
+    // Intact, every reported invoice present with its number, and the identity's numbers one
+    // after another from 01 in the order the rows were made: none twice, none skipped.
+    static void checkBooks(TestEnv& env, int identity, const QMap<int, QString>& committed)
+    {
+        QCOMPARE(env.db.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
+                 QStringLiteral("ok"));
+        QSqlQuery q = env.db.prepare(
+            QStringLiteral("SELECT InvoiceID, InvoiceNumber FROM TblInvoices WHERE Identity = ? "
+                           "ORDER BY InvoiceID"));
+        q.addBindValue(identity);
+        QVERIFY(env.db.exec(q));
+        QMap<int, QString> stored;
+        while (q.next()) {
+            const QString number = q.value(1).toString();
+            QCOMPARE(number, QStringLiteral("0%1").arg(stored.size() + 1));
+            stored.insert(q.value(0).toInt(), number);
+        }
+        for (auto it = committed.cbegin(); it != committed.cend(); ++it)
+            QCOMPARE(stored.value(it.key()), it.value());
     }
 
 private slots:
@@ -90,6 +146,91 @@ private slots:
 
         addRow(env, QVariant(), a); // a Null number cannot be continued
         QCOMPARE(orNone(store.nextNumber(a)), kNone);
+
+        // A query that fails is an error, never "no rows" (which would follow row 1 or ask).
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        QCOMPARE(orNone(store.nextNumber(a)), QStringLiteral("failed"));
+    }
+
+    void createNumbersAndInsertsInOneStep()
+    {
+        TestEnv env;
+        InvoiceStore store(env.db);
+        const int a = env.addIdentity(QStringLiteral("A"));
+        const InvoiceFields work{0, QStringLiteral("Bob's work"), Money::fromUnits(10), {}, {}};
+        const QDate day = TestEnv::kToday;
+        const auto rows = [&] {
+            return env.db
+                .scalar(QStringLiteral("SELECT group_concat(InvoiceNumber) FROM "
+                                       "(SELECT InvoiceNumber FROM TblInvoices "
+                                       "ORDER BY InvoiceID)"))
+                .toString();
+        };
+
+        QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("start needed"));
+        QCOMPARE(rows(), QString());
+        QCOMPARE(describe(store.create(work, day, a, QStringLiteral("0100"))),
+                 QStringLiteral("created 0100"));
+        QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("created 0101"));
+        // The start came too late: meanwhile another window numbered the identity's first.
+        QCOMPARE(describe(store.create(work, day, a, QStringLiteral("07"))),
+                 QStringLiteral("after another 0102"));
+        QCOMPARE(describe(store.create(work, day, a, QStringLiteral("x"))).left(7),
+                 QStringLiteral("failed:"));
+
+        // A failed insert takes nothing: the next invoice gets the same number.
+        env.exec(QStringLiteral("CREATE TRIGGER NoMore BEFORE INSERT ON TblInvoices "
+                                "BEGIN SELECT RAISE(ABORT, 'books closed'); END"));
+        QVERIFY(describe(store.create(work, day, a)).contains(QStringLiteral("books closed")));
+        env.exec(QStringLiteral("DROP TRIGGER NoMore"));
+        // A failed read neither asks for a start nor writes anything.
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        QVERIFY(describe(store.create(work, day, a, QStringLiteral("0100"))).startsWith(u'f'));
+        env.exec(QStringLiteral("ALTER TABLE TblAside RENAME TO TblInvoices"));
+        QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("created 0103"));
+        QCOMPARE(rows(), QStringLiteral("0100,0101,0102,0103"));
+        QCOMPARE(store.load(1)->value().content, QStringLiteral("Bobs work"));
+        QVERIFY(!store.load(99)->has_value());
+    }
+
+    // A raiser killed at random moments never leaves a damaged file, a lost invoice it reported
+    // committed, or a number twice; nor do two raisers at once on one data folder.
+    void raisersKilledOrRacingKeepTheNumbersWhole()
+    {
+        TestEnv env;
+        const int identity = env.addIdentity(QStringLiteral("Main"));
+        const quint32 seed = QRandomGenerator::global()->generate();
+        qInfo("kill moments from seed %u", seed);
+        QRandomGenerator rng(seed);
+        QMap<int, QString> committed;
+        const auto raise = [&](QProcess& raiser, const QString& count) {
+            raiser.start(QStringLiteral(INVOICE_RAISER),
+                         {env.folder(), QString::number(identity), count});
+        };
+
+        // Both start on an empty table: one starts the numbering, the other follows it.
+        QProcess first, second;
+        raise(first, QStringLiteral("40"));
+        raise(second, QStringLiteral("40"));
+        for (QProcess* raiser : {&first, &second}) {
+            QVERIFY(raiser->waitForFinished(20000));
+            QVERIFY2(raiser->exitCode() == 0, raiser->readAllStandardError().constData());
+            readCommitted(*raiser, committed);
+        }
+        QCOMPARE(committed.size(), 80);
+        checkBooks(env, identity, committed);
+
+        for (int kill = 0; kill < 30 && !QTest::currentTestFailed(); ++kill) {
+            QProcess raiser;
+            raise(raiser, QString());
+            QVERIFY(raiser.waitForReadyRead(10000)); // it is raising invoices now
+            QTest::qSleep(int(rng.bounded(25)));
+            raiser.kill(); // SIGKILL
+            QVERIFY(raiser.waitForFinished(10000));
+            readCommitted(raiser, committed);
+            checkBooks(env, identity, committed);
+        }
+        QVERIFY(committed.size() > 80 + 30);
     }
 
     void totals_data()

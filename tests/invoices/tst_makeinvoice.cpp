@@ -123,6 +123,27 @@ private slots:
                                 "%2|0101|More|1000000|0|1000000|46359.0|1|0")
                      .arg(m_acme)
                      .arg(m_zeta));
+
+        // The question waits outside the write lock. Another window that makes the identity's
+        // first invoice meanwhile wins: this invoice follows it, and the user is told.
+        m_env->exec(QStringLiteral("DELETE FROM TblInvoices"));
+        enter(QStringLiteral("Acme"), QStringLiteral("Race"), QStringLiteral("10"));
+        m_env->prompter.expectInput(prompt, QStringLiteral("500"))
+            .whileShown([this] {
+                m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, "
+                                           "Identity) VALUES (0, '0700', 1)"));
+            })
+            .expectMessage(QStringLiteral(
+                "Invoice numbers were started in another Billcraft window in the meantime, so "
+                "your starting number was not used: this invoice is number 0701."));
+        QTest::mouseClick(make(), Qt::LeftButton);
+        QCOMPARE(saved.count(), 3);
+        QCOMPARE(m_env->db
+                     .scalar(QStringLiteral(
+                         "SELECT group_concat(InvoiceNumber || ifnull(Content, '')) FROM "
+                         "TblInvoices"))
+                     .toString(),
+                 QStringLiteral("0700,0701Race"));
         VERIFY_PROMPTS(m_env->prompter);
     }
 
@@ -141,6 +162,19 @@ private slots:
         QTest::mouseClick(make(), Qt::LeftButton);
         QCOMPARE(clients()->currentText(), QStringLiteral("Acme"));
         QVERIFY(storedRows().isEmpty());
+
+        // A numbering query that fails is reported; it neither asks for a start nor makes an
+        // invoice, and the entry stays for another try.
+        content()->setPlainText(QStringLiteral("Work"));
+        typeAmount(value(), QStringLiteral("5"));
+        m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        m_env->prompter.expectMessageStarting(
+            QStringLiteral("The invoice could not be made; nothing was saved.\nno such table"));
+        QTest::mouseClick(make(), Qt::LeftButton);
+        m_env->exec(QStringLiteral("ALTER TABLE TblAside RENAME TO TblInvoices"));
+        QVERIFY(storedRows().isEmpty());
+        QCOMPARE(amounts() + content()->toPlainText(), QStringLiteral("5|0.88|5.88Work"));
+        value()->clear();
 
         // Digits and one point only; leaving any amount field works the VAT out again.
         value()->setFocus();
@@ -185,6 +219,17 @@ private slots:
         QCOMPARE(clients()->currentIndex(), -1);
         QCOMPARE(amounts() + content()->toPlainText() + child<QLabel>("lblClientID2")->text(),
                  QStringLiteral("||"));
+
+        // An invoice deleted meanwhile, or a table that cannot be read, is said so; the entry
+        // stays new and empty.
+        m_env->prompter.expectMessage(QStringLiteral("This invoice no longer exists."));
+        m_tab->editInvoice(99);
+        m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        m_env->prompter.expectMessageStarting(
+            QStringLiteral("The invoice could not be loaded for editing.\nno such table"));
+        m_tab->editInvoice(1);
+        QVERIFY(make()->isVisible() && !m_tab->invoiceUnderEdit());
+        QVERIFY(content()->toPlainText().isEmpty());
         VERIFY_PROMPTS(m_env->prompter);
     }
 

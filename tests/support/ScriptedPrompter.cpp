@@ -35,6 +35,22 @@ ScriptedPrompter& ScriptedPrompter::expectMessage(const QString& text, std::opti
     return *this;
 }
 
+ScriptedPrompter& ScriptedPrompter::expectMessageStarting(const QString& start,
+                                                          std::optional<QString> title)
+{
+    expectMessage(start, std::move(title));
+    m_script.last().textIsStart = true;
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::whileShown(std::function<void()> action)
+{
+    if (m_script.isEmpty())
+        qFatal("whileShown() needs an expected prompt before it");
+    m_script.last().onShow = std::move(action);
+    return *this;
+}
+
 ScriptedPrompter& ScriptedPrompter::expectQuestion(const QString& text, Answer answer,
                                                    std::optional<QString> title)
 {
@@ -107,13 +123,15 @@ std::optional<ScriptedPrompter::Expected> ScriptedPrompter::take(Kind kind, cons
         return std::nullopt;
     }
     const Expected next = m_script.takeFirst();
-    if (next.kind != kind ||
-        ((kind == Kind::Message || kind == Kind::Input) && next.text != what)) {
+    const bool textMatches = next.textIsStart ? what.startsWith(next.text) : what == next.text;
+    if (next.kind != kind || ((kind == Kind::Message || kind == Kind::Input) && !textMatches)) {
         fail(QStringLiteral("expected %1 \"%2\" but got %3 \"%4\"")
                  .arg(QLatin1String(kindName(next.kind)), next.text, QLatin1String(kindName(kind)),
                       what));
         return std::nullopt;
     }
+    if (next.onShow)
+        next.onShow();
     return next;
 }
 

@@ -3,6 +3,7 @@
 #include "core/Prompter.h"
 
 #include <QList>
+#include <functional>
 #include <optional>
 #include <variant>
 
@@ -23,6 +24,8 @@ public:
         Answer answer = Answer::Ok;
         std::optional<QString> reply; // input text or file name; nullopt = cancelled
         std::optional<QFont> fontReply;
+        bool textIsStart = false;     // the text only has to begin with `text`
+        std::function<void()> onShow; // runs while the prompt is up, before it is answered
     };
 
     // An OK-only message with this text (and title, when given).
@@ -31,6 +34,13 @@ public:
     ScriptedPrompter& expectQuestion(const QString& text, Answer answer,
                                      std::optional<QString> title = {});
     // The whole look of a message box: text, title, buttons, icon and default button.
+    // An OK-only message that begins with `start`: for messages that end in the database's
+    // own words, which a test cannot spell out.
+    ScriptedPrompter& expectMessageStarting(const QString& start,
+                                            std::optional<QString> title = {});
+    // Something the program does not see happen while the last expected prompt is up, such as
+    // another window writing to the database.
+    ScriptedPrompter& whileShown(std::function<void()> action);
     ScriptedPrompter& expectExactly(const Message& message, Answer answer);
     ScriptedPrompter& expectInput(const QString& prompt, std::optional<QString> reply,
                                   std::optional<QString> title = {});

@@ -1,6 +1,7 @@
 #include "clients/ui/ClientDropDown.h"
 
 #include "clients/ClientStore.h"
+#include "core/Prompter.h"
 #include "core/Session.h"
 
 #include <QComboBox>
@@ -8,10 +9,10 @@
 
 namespace ClientDropDown {
 
-void populate(QComboBox* list, const Session& session, Clients which)
+bool populate(QComboBox* list, const Session& session, Clients which)
 {
     if (!list)
-        return;
+        return false;
     const ClientStore store(session.db(), session.locale().locale());
     const Result<QList<ClientItem>> items = store.dropDownItems(
         session.currentIdentity(),
@@ -23,6 +24,11 @@ void populate(QComboBox* list, const Session& session, Clients which)
             list->addItem(item.company, item.clientId);
     }
     showNoChoice(list);
+    if (!items) // an empty list must not pass for an identity without clients
+        session.prompter().inform(QStringLiteral("The client list could not be read.\n") +
+                                      items.error(),
+                                  {}, Prompter::Icon::Warning);
+    return items.ok();
 }
 
 bool refresh(QComboBox* list, const Session& session, Clients which)

@@ -20,7 +20,9 @@ enum class Clients {
 
 // Refills `list` with the current identity's clients in company order and leaves no client
 // chosen. Does nothing for a null list. The list's signals are held back while it fills.
-void populate(QComboBox* list, const Session& session, Clients which = Clients::All);
+// When the clients cannot be read the list is left empty, the user is told why, and the
+// result is false.
+bool populate(QComboBox* list, const Session& session, Clients which = Clients::All);
 
 // Refills after a change made elsewhere, keeping the chosen client chosen while it is still
 // listed. Returns whether a client is chosen afterwards.

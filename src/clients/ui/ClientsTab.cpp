@@ -65,7 +65,7 @@ static_assert(std::size(kFields) == 15);
 ClientsTab::ClientsTab(Session& session, QWidget* parent)
     : QFrame(parent)
     , m_session(session)
-    , m_store(session.db())
+    , m_store(session.db(), session.locale().locale())
 {
     setObjectName(QStringLiteral("FrameClients"));
     setAccessibleName(QStringLiteral("Clients"));
@@ -211,14 +211,23 @@ int ClientsTab::loadedClientId() const
 
 bool ClientsTab::loadClient(int clientId)
 {
-    const std::optional<Client> client = m_store.load(clientId);
-    if (!client)
+    const Result<std::optional<Client>> loaded = m_store.load(clientId);
+    if (!loaded) {
+        showDatabaseError(QStringLiteral("The client could not be loaded."), loaded.error());
         return false;
-    for (int i = 0; i < kFieldCount; ++i)
-        m_fields[size_t(i)]->setText((*client).*kFields[i].column);
-    m_clientId->setText(QString::number(client->clientId));
-    m_notes->setPlainText(client->notes);
+    }
+    if (!*loaded) // deleted from another window since the list was filled
+        return false;
+    showClient(**loaded);
     return true;
+}
+
+void ClientsTab::showClient(const Client& client)
+{
+    for (int i = 0; i < kFieldCount; ++i)
+        m_fields[size_t(i)]->setText(client.*kFields[i].column);
+    m_clientId->setText(QString::number(client.clientId));
+    m_notes->setPlainText(client.notes);
 }
 
 Client ClientsTab::formClient() const
@@ -231,9 +240,9 @@ Client ClientsTab::formClient() const
     return client;
 }
 
-void ClientsTab::showDatabaseError()
+void ClientsTab::showDatabaseError(const QString& what, const QString& reason)
 {
-    m_session.prompter().inform(m_store.errorString());
+    m_session.prompter().inform(what + u'\n' + reason, {}, Prompter::Icon::Warning);
 }
 
 bool ClientsTab::eventFilter(QObject* watched, QEvent* event)
@@ -285,8 +294,9 @@ void ClientsTab::onSaveNew()
         m_session.prompter().inform(QStringLiteral("You must enter a Company"));
         return;
     }
-    if (!m_store.insert(formClient(), m_session.currentIdentity())) {
-        showDatabaseError();
+    if (const Result<int> added = m_store.insert(formClient(), m_session.currentIdentity());
+        !added) {
+        showDatabaseError(QStringLiteral("The new client could not be saved."), added.error());
         return;
     }
     // Every client list refills, this tab's drop-down among them.
@@ -309,8 +319,8 @@ void ClientsTab::onSave()
 {
     if (loadedClientId() == 0)
         return;
-    if (!m_store.update(formClient())) {
-        showDatabaseError();
+    if (const Status saved = m_store.update(formClient()); !saved) {
+        showDatabaseError(QStringLiteral("The client could not be saved."), saved.error());
         return;
     }
     // The drop-downs keep the old company name until their next refill.
@@ -330,13 +340,18 @@ void ClientsTab::onFind()
     ClientDropDown::showNoChoice(m_clients);
 
     // Any identity's client may be found; then no item of this identity's list matches it.
-    const std::optional<Client> found = m_store.findByCompanyStart(start);
-    if (!found || !loadClient(found->clientId)) {
+    const Result<std::optional<Client>> found = m_store.findByCompanyStart(start);
+    if (!found) {
+        showDatabaseError(QStringLiteral("The clients could not be searched."), found.error());
+        return;
+    }
+    if (!*found) {
         m_session.prompter().inform(QStringLiteral("Not Found"), QStringLiteral("Not Found"),
                                     Prompter::Icon::Information);
         return;
     }
-    const int index = m_clients->findData(found->clientId);
+    showClient(**found);
+    const int index = m_clients->findData((*found)->clientId);
     if (index >= 0)
         m_clients->setCurrentIndex(index);
 }
@@ -365,7 +380,15 @@ void ClientsTab::onDelete()
     const int clientId = loadedClientId();
     if (clientId == 0)
         return;
-    const bool withInvoices = m_store.hasInvoices(clientId);
+    // Not knowing whether invoices would go too, nothing is asked and nothing deleted.
+    const Result<bool> invoiced = m_store.hasInvoices(clientId);
+    if (!invoiced) {
+        showDatabaseError(QStringLiteral("The client's invoices could not be checked, so "
+                                         "nothing was deleted."),
+                          invoiced.error());
+        return;
+    }
+    const bool withInvoices = *invoiced;
     const QString warning = withInvoices ? kInvoicesWarning : QString();
     Prompter& prompter = m_session.prompter();
     if (!confirmDeletion(prompter, warning + QStringLiteral("This Will Delete ") +
@@ -373,8 +396,9 @@ void ClientsTab::onDelete()
         return;
     if (withInvoices && !confirmDeletion(prompter, kSecondDeleteQuestion))
         return;
-    if (!m_store.removeWithInvoices(clientId)) {
-        showDatabaseError();
+    if (const Status removed = m_store.removeWithInvoices(clientId); !removed) {
+        showDatabaseError(QStringLiteral("The client could not be deleted; nothing was changed."),
+                          removed.error());
         return;
     }
     clearForm();

@@ -41,9 +41,12 @@ private:
     void showSaveButton();
     // 0 when no client is loaded.
     int loadedClientId() const;
+    // Loads the client into the form; false when it is gone or could not be read (then said).
     bool loadClient(int clientId);
+    void showClient(const Client& client);
     Client formClient() const;
-    void showDatabaseError();
+    // `what` failed, then the database's reason on the next line.
+    void showDatabaseError(const QString& what, const QString& reason);
 
     void onClientChosen();
     void onTypedClient(int clientId);

@@ -2,7 +2,6 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
-#include "identities/IdentityStore.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -10,7 +9,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-SwitchIdentitiesDialog::SwitchIdentitiesDialog(Session& session, QWidget* parent)
+SwitchIdentitiesDialog::SwitchIdentitiesDialog(Session& session,
+                                               const QList<IdentityEntry>& identities,
+                                               QWidget* parent)
     : QDialog(parent)
     , m_session(session)
 {
@@ -20,7 +21,7 @@ SwitchIdentitiesDialog::SwitchIdentitiesDialog(Session& session, QWidget* parent
     m_identities = new QComboBox(this);
     m_identities->setObjectName(QStringLiteral("cboIdentity"));
     m_identities->setAccessibleName(QStringLiteral("Identity"));
-    for (const IdentityEntry& e : IdentityStore::list(session.db()))
+    for (const IdentityEntry& e : identities)
         m_identities->addItem(e.textLogo, e.identity);
     m_identities->setPlaceholderText(kNoChoice); // shown while nothing is chosen
     m_identities->setCurrentIndex(-1);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "identities/IdentityStore.h"
+
 #include <QDialog>
 
 class QComboBox;
@@ -12,7 +14,9 @@ class SwitchIdentitiesDialog : public QDialog {
 public:
     static inline const QString kNoChoice = QStringLiteral("Choose Identity");
 
-    SwitchIdentitiesDialog(Session& session, QWidget* parent = nullptr);
+    // `identities` as IdentityStore::list gives them; the caller reports a list that failed.
+    SwitchIdentitiesDialog(Session& session, const QList<IdentityEntry>& identities,
+                           QWidget* parent = nullptr);
 
     int chosenIdentity() const { return m_chosen; }
 

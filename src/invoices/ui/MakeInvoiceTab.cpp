@@ -29,6 +29,12 @@ const QString kStartingNumberPrompt =
     QStringLiteral("What Starting Invoice Number would You like to use?\n"
                    "Billcraft adds a leading zero to all invoice numbers");
 
+// Another window made the invoice this identity's numbering follows (its own first, or row 1
+// of an empty table) while the user was answering.
+const QString kStartedElsewhere =
+    QStringLiteral("Invoice numbers were started in another Billcraft window in the meantime, "
+                   "so your starting number was not used: this invoice is number %1.");
+
 const QString kVatDefaultQuestion =
     QStringLiteral("You have chosen to change the setting for VAT\n"
                    "Do you want this to be the default state for this identity?");
@@ -280,30 +286,36 @@ void MakeInvoiceTab::onMakeInvoice()
     // The stored amounts must agree with each other whatever was typed last.
     recalculateTotals();
 
+    // The store takes the number and inserts the row under one write lock; the question is
+    // asked only when the identity has no number to follow, outside that lock.
     InvoiceStore store(m_session.db());
+    const InvoiceFields fields = enteredFields(m_clients->currentData().toInt());
     const int identity = m_session.currentIdentity();
-    std::optional<QString> number = store.nextNumber(identity);
-    if (!number) {
+    const QDate today = m_session.clock().today();
+    Result<Creation> made = store.create(fields, today, identity);
+    if (made && !made->created()) {
         const std::optional<QString> answer = prompter.input(kStartingNumberPrompt, QString());
-        number = answer ? InvoiceStore::startingNumber(*answer) : std::nullopt;
-        if (!number) {
+        const std::optional<QString> start =
+            answer ? InvoiceStore::startingNumber(*answer) : std::nullopt;
+        if (!start) {
             prompter.inform(QStringLiteral("Invoice Numbers must be Numbers only"));
             return;
         }
+        made = store.create(fields, today, identity, start);
     }
-
-    const std::optional<int> invoiceId =
-        store.insert(enteredFields(m_clients->currentData().toInt()), *number,
-                     m_session.clock().today(), identity);
-    if (!invoiceId) {
-        prompter.inform(QStringLiteral("The invoice could not be saved.\n") + store.errorString());
+    if (!made || !made->created()) {
+        prompter.inform(QStringLiteral("The invoice could not be made; nothing was saved.\n") +
+                        made.error());
         return;
     }
+    if (made->outcome == Creation::Outcome::CreatedAfterAnother)
+        prompter.inform(kStartedElsewhere.arg(made->number));
+
     m_content->clear();
     m_value->clear();
     m_vat->clear();
     m_total->clear();
-    finishSaving(*invoiceId);
+    finishSaving(made->invoiceId);
 }
 
 void MakeInvoiceTab::onSaveInvoice()
@@ -319,10 +331,11 @@ void MakeInvoiceTab::onSaveInvoice()
     }
     recalculateTotals();
 
-    InvoiceStore store(m_session.db());
-    if (!store.update(*m_editInvoiceId, enteredFields(m_clientId->text().toInt()))) {
+    const Status saved = InvoiceStore(m_session.db())
+                             .update(*m_editInvoiceId, enteredFields(m_clientId->text().toInt()));
+    if (!saved) {
         m_session.prompter().inform(QStringLiteral("The invoice could not be saved.\n") +
-                                    store.errorString());
+                                    saved.error());
         return;
     }
     finishSaving(*m_editInvoiceId);
@@ -345,9 +358,18 @@ void MakeInvoiceTab::finishSaving(int invoiceId)
 void MakeInvoiceTab::editInvoice(int invoiceId)
 {
     reset();
-    const std::optional<StoredInvoice> invoice = InvoiceStore(m_session.db()).load(invoiceId);
-    if (!invoice)
+    const Result<std::optional<StoredInvoice>> loaded =
+        InvoiceStore(m_session.db()).load(invoiceId);
+    if (!loaded) {
+        m_session.prompter().inform(
+            QStringLiteral("The invoice could not be loaded for editing.\n") + loaded.error());
         return;
+    }
+    if (!*loaded) { // deleted from another window since the list was filled
+        m_session.prompter().inform(QStringLiteral("This invoice no longer exists."));
+        return;
+    }
+    const StoredInvoice* invoice = &**loaded;
     m_content->setPlainText(invoice->content);
     m_value->setText(invoice->value.toPlainString());
     recalculateTotals();
