@@ -57,19 +57,23 @@ int textLogoWidthTwips(const LayoutRecord& r)
 
 Result<LayoutRecord> defaultLayout(Database& db, int identity)
 {
+    // With no identity yet (0) there is no row to read: its settings are all NULL. Identities
+    // are numbered from 1, so no row can answer for 0.
     QSqlQuery q = db.prepare(QStringLiteral(
         "SELECT Logo, LogoFont, FontColour, TextLogo, FontSize, FontStyle, PageHeader, "
         "DividerLine, VatReg, VatRate, InvoiceCaption, PageFooter, Identity "
         "FROM TblUserData WHERE Identity = ?"));
-    q.addBindValue(identity);
-    if (!db.exec(q))
-        return Failure{QStringLiteral("The settings of identity %1 cannot be read: %2")
-                           .arg(identity)
-                           .arg(db.errorString())};
-    // With no identity yet there is no row: its settings are all NULL.
-    const bool hasRow = q.next();
-    if (!hasRow && identity != 0)
-        return Failure{QStringLiteral("Identity %1 is not in the database.").arg(identity)};
+    bool hasRow = false;
+    if (identity != 0) {
+        q.addBindValue(identity);
+        if (!db.exec(q))
+            return Failure{QStringLiteral("The settings of identity %1 cannot be read: %2")
+                               .arg(identity)
+                               .arg(db.errorString())};
+        hasRow = q.next();
+        if (!hasRow)
+            return Failure{QStringLiteral("Identity %1 is not in the database.").arg(identity)};
+    }
     const auto value = [&](const char* column) {
         return hasRow ? q.value(QLatin1String(column)) : QVariant();
     };
