@@ -6,6 +6,7 @@
 
 #include "BookMaker.h"
 #include "app/MainWindow.h"
+#include "core/Clock.h"
 #include "core/Database.h"
 #include "core/GridData.h"
 #include "core/Session.h"
