@@ -29,6 +29,9 @@ private:
 
 QString make(Database& db, qint64 invoices, QDate today)
 {
+    // The indexes take rows in many orders at once: a large page cache keeps their pages in
+    // memory until the one commit, instead of reading them back for every row.
+    db.exec(QStringLiteral("PRAGMA cache_size=-262144")); // KiB
     Transaction tx(db, Transaction::Mode::Immediate);
     if (!tx.isActive())
         return db.errorString();

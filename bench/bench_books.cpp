@@ -20,7 +20,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -143,15 +142,11 @@ void listView(benchmark::State& state, InvoiceList::Request request)
     paint(grid);
     int rows = 0;
     for (auto _ : state) {
-        const InvoiceList::Statement s = InvoiceList::statement(request);
-        QSqlQuery q = b.db.prepare(s.sql);
-        for (const QVariant& v : s.values)
-            q.addBindValue(v);
-        if (!b.db.exec(q))
-            state.SkipWithError(qPrintable(b.db.errorString()));
-        GridData data = GridData::fromQuery(q, *b.session, InvoiceList::gridShape());
-        if (data.outcome() == GridData::Outcome::Filled)
-            grid.setGridData(std::move(data));
+        Result<GridData> data = InvoiceList::load(*b.session, request);
+        if (!data)
+            state.SkipWithError(qPrintable(data.error()));
+        if (data && data->outcome() == GridData::Outcome::Filled)
+            grid.setGridData(std::move(*data));
         else
             grid.clearGrid();
         QCoreApplication::processEvents();
