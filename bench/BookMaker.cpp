@@ -3,9 +3,12 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <sqlite3.h>
 
 namespace BookMaker {
 
@@ -59,24 +62,68 @@ QString make(Database& db, qint64 invoices, QDate today)
         }
     }
 
-    QSqlQuery invoice = db.prepare(QStringLiteral(
-        "INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", VAT, Total, "
-        "\"Date\", Paid, DatePaid, BadDebt, Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
+    // A million rows through the driver's own statement: binding through Qt would take most of
+    // the time.
+    const QVariant handle = db.connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return QStringLiteral("the database driver is not SQLite");
+    sqlite3* sqlite = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3_stmt* invoice = nullptr;
+    if (sqlite3_prepare_v2(
+            sqlite,
+            "INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", VAT, Total, "
+            "\"Date\", Paid, DatePaid, BadDebt, Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+            -1, &invoice, nullptr) != SQLITE_OK)
+        return QString::fromUtf8(sqlite3_errmsg(sqlite));
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(invoice, sqlite3_finalize);
     auto insert = [&](int clientId, const QString& number, const QString& content, qint64 value,
                       double date, bool paid, double datePaid, bool badDebt, int identity) {
-        invoice.addBindValue(clientId);
-        invoice.addBindValue(number);
-        invoice.addBindValue(content);
-        invoice.addBindValue(value);
-        invoice.addBindValue(value / 5);
-        invoice.addBindValue(value + value / 5);
-        invoice.addBindValue(date);
-        invoice.addBindValue(paid ? -1 : 0);
-        invoice.addBindValue(paid ? QVariant(datePaid) : QVariant());
-        invoice.addBindValue(badDebt ? -1 : 0);
-        invoice.addBindValue(identity);
-        return db.exec(invoice);
+        const QByteArray numberText = number.toUtf8();
+        const QByteArray contentText = content.toUtf8();
+        sqlite3_bind_int(invoice, 1, clientId);
+        sqlite3_bind_text(invoice, 2, numberText.constData(), int(numberText.size()),
+                          SQLITE_STATIC);
+        if (content.isEmpty())
+            sqlite3_bind_null(invoice, 3);
+        else
+            sqlite3_bind_text(invoice, 3, contentText.constData(), int(contentText.size()),
+                              SQLITE_STATIC);
+        sqlite3_bind_int64(invoice, 4, value);
+        sqlite3_bind_int64(invoice, 5, value / 5);
+        sqlite3_bind_int64(invoice, 6, value + value / 5);
+        sqlite3_bind_double(invoice, 7, date);
+        sqlite3_bind_int(invoice, 8, paid ? -1 : 0);
+        if (paid)
+            sqlite3_bind_double(invoice, 9, datePaid);
+        else
+            sqlite3_bind_null(invoice, 9);
+        sqlite3_bind_int(invoice, 10, badDebt ? -1 : 0);
+        sqlite3_bind_int(invoice, 11, identity);
+        const bool done = sqlite3_step(invoice) == SQLITE_DONE;
+        sqlite3_reset(invoice);
+        return done;
     };
+    const auto sqliteError = [sqlite] { return QString::fromUtf8(sqlite3_errmsg(sqlite)); };
+
+    // The invoice indexes are built once the rows are in: sorting them once is far quicker than
+    // keeping a dozen of them in order row by row. They come back exactly as they were.
+    QStringList indexes;
+    {
+        QSqlQuery q = db.prepare(QStringLiteral("SELECT name, sql FROM sqlite_master WHERE type = "
+                                                "'index' AND tbl_name = 'TblInvoices' AND sql "
+                                                "IS NOT NULL"));
+        if (!db.exec(q))
+            return db.errorString();
+        QStringList names;
+        while (q.next()) {
+            names << q.value(0).toString();
+            indexes << q.value(1).toString();
+        }
+        for (const QString& name : names) {
+            if (!db.exec(QStringLiteral("DROP INDEX \"%1\"").arg(name)))
+                return db.errorString();
+        }
+    }
 
     const double last = DaySerial::fromDate(today) - 1;
     const double first = last - 3652;
@@ -84,7 +131,7 @@ QString make(Database& db, qint64 invoices, QDate today)
     for (int i = 0; i < kIdentities; ++i) {
         if (!insert(0, QStringLiteral("01000"), QString(), 0, first, false, 0, false,
                     identities[i]))
-            return db.errorString();
+            return sqliteError();
     }
     Sequence random;
     qint64 number[kIdentities] = {};
@@ -99,6 +146,10 @@ QString make(Database& db, qint64 invoices, QDate today)
         if (!insert(clientId, QStringLiteral("0%1").arg(1001 + number[i]++),
                     QStringLiteral("Consultancy and support, job %1").arg(n + 1), value, date,
                     !unpaid, paidOn, badDebt, identities[i]))
+            return sqliteError();
+    }
+    for (const QString& index : indexes) {
+        if (!db.exec(index))
             return db.errorString();
     }
     if (!tx.commit())
