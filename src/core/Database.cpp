@@ -146,7 +146,10 @@ bool Database::checkWritable(const QString& path)
     const QFileInfo file(path);
     const QFileInfo folder(file.absolutePath());
     // The write-ahead journal and its index are files beside the database.
-    if (!folder.isDir() || isReadOnly(folder))
+    if (!folder.isDir())
+        return fail(QStringLiteral("The data folder %1 does not exist.")
+                        .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
+    if (isReadOnly(folder))
         return fail(QStringLiteral("The data folder %1 is read-only. Billcraft needs to write "
                                    "there: make the folder writable, or start Billcraft with "
                                    "another data folder.")

@@ -168,6 +168,27 @@ private slots:
         QCOMPARE(db.schemaVersion(), Database::kSchemaVersion);
     }
 
+    // A crash leaves the write-ahead log beside the file: the check that the file is ours must
+    // read through it, and the opening recovers what it holds.
+    void fileLeftByACrashIsOpened()
+    {
+        QTemporaryDir dir, copy;
+        Database db;
+        QVERIFY(db.open(dir.filePath(Database::kFileName)));
+        QVERIFY(db.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+        QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('Kept')")));
+        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+            const QString name = Database::kFileName + suffix;
+            QVERIFY2(QFile::copy(dir.filePath(name), copy.filePath(name)), qPrintable(name));
+        }
+        QVERIFY(QFileInfo(copy.filePath(Database::kFileName + "-wal")).size() > 0);
+        Database recovered;
+        QVERIFY2(recovered.open(copy.filePath(Database::kFileName)),
+                 qPrintable(recovered.errorString()));
+        QCOMPARE(recovered.scalar(QStringLiteral("SELECT Company FROM TblClients")).toString(),
+                 QStringLiteral("Kept"));
+    }
+
     void readOnlyFileOrFolderIsRefused()
     {
         QTemporaryDir dir;
