@@ -9,7 +9,8 @@ namespace DataFolder {
 // QStandardPaths::AppDataLocation, e.g. ~/.local/share/Billcraft.
 QString defaultPath();
 
-// Creates the folder when missing and checks that files can be written in it. Returns an empty
+// Creates the folder when missing and checks that files can be written in it (a folder marked
+// read-only is refused even where the user could write to it). Returns an empty
 // string on success, else a message for the user.
 QString prepare(const QString& path);
 

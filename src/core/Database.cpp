@@ -1,9 +1,12 @@
 #include "core/Database.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <iterator>
 
 namespace {
 
@@ -38,14 +41,51 @@ constexpr TableDef kTables[] = {
         ATime REAL, Alert INTEGER, Identity INTEGER))"},
 };
 
-// Every list of the program filters on the current identity.
-constexpr const char* kIndexes[] = {
-    "CREATE INDEX IF NOT EXISTS IdxClientsIdentity ON TblClients(Identity, Company)",
-    "CREATE INDEX IF NOT EXISTS IdxInvoicesIdentity ON TblInvoices(Identity, InvoiceID)",
-    "CREATE INDEX IF NOT EXISTS IdxInvoicesClient ON TblInvoices(ClientID)",
-    "CREATE INDEX IF NOT EXISTS IdxExpensesIdentity ON TblExpenses(Identity, \"Date\")",
-    "CREATE INDEX IF NOT EXISTS IdxAppointmentsIdentity ON TblAppointments(Identity, ADate)",
-};
+// Schema changes after the five tables, one list per version (PRAGMA user_version). A new file
+// gets its tables and then every step; an older one the steps it has not had yet.
+//
+// Version 2 indexes the invoice list so that its views read only what they show: the unpaid
+// views read a partial index of the unpaid rows alone (which holds every listed column, so not
+// even the unpaid rows' table pages are read), and each order of the other views has an index
+// that yields it without a sort. (Identity, Paid, DatePaid) serves the paid invoices of a period.
+// InvoiceID is the rowid: an index ordered by (Identity, Date) is ordered by (Identity, Date,
+// InvoiceID).
+const QList<QStringList>& migrations()
+{
+    static const QList<QStringList> steps = {
+        {
+            // 1: every list of the program filters on the current identity.
+            "CREATE INDEX IF NOT EXISTS IdxClientsIdentity ON TblClients(Identity, Company)",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesIdentity ON TblInvoices(Identity, InvoiceID)",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesClient ON TblInvoices(ClientID)",
+            "CREATE INDEX IF NOT EXISTS IdxExpensesIdentity ON TblExpenses(Identity, \"Date\")",
+            "CREATE INDEX IF NOT EXISTS IdxAppointmentsIdentity ON TblAppointments(Identity, "
+            "ADate)",
+        },
+        {
+            // 2: the invoice list's views and the paid invoices of a period.
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesUnpaid ON TblInvoices(Identity, InvoiceID, "
+            "\"Date\", InvoiceNumber, ClientID, Content, \"Value\", VAT, Total, Paid, DatePaid, "
+            "BadDebt) WHERE Paid = 0",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesUnpaidNumber ON TblInvoices(Identity, "
+            "InvoiceNumber, \"Date\", ClientID, Content, \"Value\", VAT, Total, Paid, DatePaid, "
+            "BadDebt) WHERE Paid = 0",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesPaidNumber ON TblInvoices(Identity, "
+            "InvoiceNumber) WHERE Paid = -1",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesDate ON TblInvoices(Identity, \"Date\")",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesDateNumber ON TblInvoices(Identity, \"Date\", "
+            "InvoiceNumber)",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesPaidOn ON TblInvoices(Identity, Paid, DatePaid)",
+            // The per-client views; they serve "has this client invoices" as the ClientID index
+            // did.
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesClientDate ON TblInvoices(ClientID, \"Date\")",
+            "CREATE INDEX IF NOT EXISTS IdxInvoicesClientDateNumber ON TblInvoices(ClientID, "
+            "\"Date\", InvoiceNumber)",
+            "DROP INDEX IF EXISTS IdxInvoicesClient",
+        },
+    };
+    return steps;
+}
 
 bool isPlainName(const QString& name)
 {
@@ -89,8 +129,46 @@ bool Database::setError(const QString& message)
     return false;
 }
 
-bool Database::validateExistingFile(const QString& path)
+namespace {
+
+// Marked read-only by its owner, or not writable by us. Root may write whatever the marks say,
+// so the owner's write permission is read as well: a file or folder the user made read-only is
+// not written to by anyone's Billcraft.
+bool isReadOnly(const QFileInfo& info)
 {
+    return !info.isWritable() || !(info.permissions() & QFileDevice::WriteOwner);
+}
+
+} // namespace
+
+bool Database::checkWritable(const QString& path)
+{
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    // The write-ahead journal and its index are files beside the database.
+    if (!folder.isDir())
+        return fail(QStringLiteral("The data folder %1 does not exist.")
+                        .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
+    if (isReadOnly(folder))
+        return fail(QStringLiteral("The data folder %1 is read-only. Billcraft needs to write "
+                                   "there: make the folder writable, or start Billcraft with "
+                                   "another data folder.")
+                        .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
+    if (file.exists() && (!file.isFile() || isReadOnly(file)))
+        return fail(QStringLiteral("%1 is read-only. Billcraft needs to write to it: make the "
+                                   "file writable, or start Billcraft with another data folder.")
+                        .arg(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+// Decides whether the file is ours, reading it only: nothing in this function writes to it.
+// Ours are a missing or empty file, an SQLite file with no tables (new), and an SQLite file
+// holding all five of our tables (existing). A file with some but not all of them was not made
+// by Billcraft, which creates the five together in one transaction, so it is refused like any
+// other foreign file rather than completed.
+bool Database::inspect(const QString& path, bool* isNew)
+{
+    *isNew = true;
     QFile file(path);
     if (!file.exists() || file.size() == 0)
         return true; // SQLite makes a new database of an empty file
@@ -98,8 +176,51 @@ bool Database::validateExistingFile(const QString& path)
         return fail(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
     static constexpr char kMagic[] = "SQLite format 3";
     const QByteArray head = file.read(16);
+    file.close();
+    const QString foreign = QStringLiteral("%1 is not a Billcraft database (%2). Billcraft has "
+                                           "left it unchanged.");
     if (head != QByteArray(kMagic, sizeof kMagic))
-        return fail(QStringLiteral("%1 is not a Billcraft database.").arg(path));
+        return fail(foreign.arg(path, QStringLiteral("it is not an SQLite file")));
+
+    QStringList tables;
+    QString problem;
+    const QString probeName = m_connectionName + QStringLiteral("-probe");
+    {
+        QSqlDatabase probe = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), probeName);
+        probe.setDatabaseName(path);
+        // Read-only: a read-only connection neither rolls back a left-over journal nor
+        // checkpoints a left-over write-ahead log into the file when it closes.
+        probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        if (!probe.open()) {
+            problem = QStringLiteral("%1 cannot be opened: %2").arg(path, probe.lastError().text());
+        } else {
+            QSqlQuery q(probe);
+            if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
+                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")))
+                problem = foreign.arg(path, q.lastError().databaseText());
+            while (q.next())
+                tables << q.value(0).toString();
+        }
+        probe.close();
+    }
+    QSqlDatabase::removeDatabase(probeName);
+    if (!problem.isEmpty())
+        return fail(problem);
+    if (tables.isEmpty())
+        return true;
+
+    QStringList missing;
+    for (const TableDef& t : kTables) {
+        if (!tables.contains(QLatin1String(t.name), Qt::CaseInsensitive))
+            missing << QLatin1String(t.name);
+    }
+    if (missing.size() == int(std::size(kTables)))
+        return fail(foreign.arg(path, QStringLiteral("it holds none of Billcraft's tables")));
+    if (!missing.isEmpty())
+        return fail(foreign.arg(
+            path,
+            QStringLiteral("it lacks the tables %1").arg(missing.join(QStringLiteral(", ")))));
+    *isNew = false;
     return true;
 }
 
@@ -107,7 +228,8 @@ bool Database::open(const QString& path)
 {
     close();
     m_error.clear();
-    if (!validateExistingFile(path))
+    bool isNew = true;
+    if (!checkWritable(path) || !inspect(path, &isNew))
         return false;
 
     m_path = path;
@@ -115,67 +237,65 @@ bool Database::open(const QString& path)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
-        if (!db.open()) {
+        if (!db.open())
             problem = QStringLiteral("%1 cannot be opened: %2").arg(path, db.lastError().text());
-        } else {
-            // Reading the schema is the first real look at the file: a damaged one fails here,
-            // before anything has been written to it.
-            QSqlQuery probe(db);
-            if (!probe.exec(QStringLiteral("SELECT count(*) FROM sqlite_master")))
-                problem = QStringLiteral("%1 is not a Billcraft database: %2")
-                              .arg(path, probe.lastError().databaseText());
-        }
     }
     if (!problem.isEmpty())
         return fail(problem);
 
-    if (!createMissingTables() || !migrate()) {
+    // A committed invoice must survive a power cut: the write-ahead journal, synced in full at
+    // every commit. Either setting can be refused (a file system without shared memory keeps
+    // another journal mode), so both are read back.
+    const QString mode = scalar(QStringLiteral("PRAGMA journal_mode=WAL")).toString();
+    if (mode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
+        return fail(QStringLiteral("%1 cannot use a write-ahead journal (the journal mode is "
+                                   "\"%2\"), so a saved invoice might not survive a power cut. %3")
+                        .arg(path, mode, m_error));
+    exec(QStringLiteral("PRAGMA synchronous=FULL"));
+    if (scalar(QStringLiteral("PRAGMA synchronous")).toInt() != 2)
+        return fail(QStringLiteral("%1 cannot be set to write every change through to the disk, "
+                                   "so a saved invoice might not survive a power cut. %2")
+                        .arg(path, m_error));
+
+    if ((isNew && !createTables()) || !migrate()) {
         close();
         return false;
     }
-
-    // A committed invoice must survive a power cut.
-    exec(QStringLiteral("PRAGMA journal_mode=WAL"));
-    exec(QStringLiteral("PRAGMA synchronous=FULL"));
     return true;
 }
 
-bool Database::createMissingTables()
+bool Database::createTables()
 {
-    const QStringList existing = connection().tables(QSql::Tables);
-    auto has = [&](const QString& name) { return existing.contains(name, Qt::CaseInsensitive); };
-    bool anyMissing = false;
-    for (const TableDef& t : kTables)
-        anyMissing = anyMissing || !has(QLatin1String(t.name));
-    if (!anyMissing)
-        return true;
-
     Transaction tx(*this);
     for (const TableDef& t : kTables) {
-        if (!has(QLatin1String(t.name)) && !exec(QString::fromLatin1(t.create)))
+        if (!exec(QString::fromLatin1(t.create)))
             return setError(QStringLiteral("%1: the table %2 cannot be created: %3")
                                 .arg(m_path, QLatin1String(t.name), m_error));
     }
-    for (const char* index : kIndexes) {
-        if (!exec(QString::fromLatin1(index)))
-            return setError(QStringLiteral("%1 cannot be indexed: %2").arg(m_path, m_error));
-    }
-    if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)) || !tx.commit())
+    if (!tx.commit())
         return setError(QStringLiteral("%1 cannot be written: %2").arg(m_path, m_error));
     return true;
 }
 
 bool Database::migrate()
 {
-    // Numbered steps from one schema version to the next go here; version 1 is the first.
-    if (schemaVersion() >= kSchemaVersion)
+    const QList<QStringList>& steps = migrations();
+    static_assert(kSchemaVersion == 2, "a new schema version needs its step in migrations()");
+    const int from = schemaVersion();
+    if (from >= steps.size())
         return true;
-    Transaction tx(*this);
-    for (const char* index : kIndexes) {
-        if (!exec(QString::fromLatin1(index)))
-            return setError(QStringLiteral("%1 cannot be upgraded: %2").arg(m_path, m_error));
+    // All the steps or none: a failure leaves the file at the version it had.
+    Transaction tx(*this, Transaction::Mode::Immediate);
+    for (int version = from + 1; version <= steps.size(); ++version) {
+        for (const QString& sql : steps[version - 1]) {
+            if (!exec(sql))
+                return setError(QStringLiteral("%1 cannot be upgraded to version %2: %3")
+                                    .arg(m_path)
+                                    .arg(version)
+                                    .arg(m_error));
+        }
     }
-    if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion)) || !tx.commit())
+    if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(steps.size())) || !tx.commit())
         return setError(QStringLiteral("%1 cannot be upgraded: %2").arg(m_path, m_error));
     return true;
 }

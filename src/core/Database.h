@@ -5,14 +5,16 @@
 #include <QString>
 #include <QVariant>
 
-// The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses anything that is not
-// a Billcraft database without changing a byte of it, creates the five tables on a new file and
-// brings an older file up to the current schema version (PRAGMA user_version).
+// The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses a read-only file or
+// folder, and anything that is not a Billcraft database without changing a byte of it (the file
+// is judged before anything is written); creates the five tables on a new or empty file, insists
+// on the write-ahead journal with full syncs, and brings an older file up to the current schema
+// version (PRAGMA user_version) by numbered steps.
 //
 // Value forms: dates are day serials (REAL), money is INTEGER ten-thousandths, Yes/No is -1/0.
 class Database {
 public:
-    static constexpr int kSchemaVersion = 1;
+    static constexpr int kSchemaVersion = 2;
     static inline const QString kFileName = QStringLiteral("Accounts.mdb");
 
     Database();
@@ -50,8 +52,9 @@ public:
 private:
     bool fail(const QString& message); // sets the error and closes
     bool setError(const QString& message);
-    bool validateExistingFile(const QString& path);
-    bool createMissingTables();
+    bool checkWritable(const QString& path);
+    bool inspect(const QString& path, bool* isNew);
+    bool createTables();
     bool migrate();
 
     QString m_connectionName;

@@ -74,6 +74,13 @@ public:
     // rule), the locale and the currency symbol come from the session.
     static GridData fromQuery(QSqlQuery& query, const Session& session,
                               const GridShape& shape = {});
+    // The refusal without reading: for a caller that counted the rows first.
+    static GridData tooManyRecords()
+    {
+        GridData data;
+        data.m_outcome = Outcome::TooManyRecords;
+        return data;
+    }
 
     static bool exceedsCellLimit(qint64 records, qint64 fields)
     {

@@ -4,17 +4,26 @@
 #include "core/DaySerial.h"
 #include "core/GridData.h"
 #include "core/LocaleText.h"
+#include "core/Session.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <optional>
 
 namespace InvoiceList {
 
 namespace {
 
-const QString kSelect = QStringLiteral(
+// An inner join: the condition on InvoiceNumber already drops the rows a left join from the
+// clients would add, so the rows are the same, and the planner may start from the invoices'
+// indexes. Per-client views name TblInvoices.ClientID, equal to TblClients.ClientID by the join.
+const QString kColumns = QStringLiteral(
     "SELECT TblInvoices.InvoiceID, TblInvoices.\"Date\", TblInvoices.InvoiceNumber, "
     "TblClients.Company, TblInvoices.Content, TblInvoices.\"Value\", TblInvoices.VAT, "
-    "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid "
-    "FROM TblClients LEFT JOIN TblInvoices ON TblClients.ClientID = TblInvoices.ClientID "
-    "WHERE TblInvoices.InvoiceNumber IS NOT NULL");
+    "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid");
+const QString kFrom = QStringLiteral(
+    " FROM TblInvoices JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID "
+    "WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
 
 const QString kByDateThenId =
     QStringLiteral(" ORDER BY TblInvoices.\"Date\", TblInvoices.InvoiceID");
@@ -23,9 +32,12 @@ const QString kByDateThenNumber =
     QStringLiteral(" ORDER BY TblInvoices.\"Date\", TblInvoices.InvoiceNumber");
 const QString kByNumber = QStringLiteral(" ORDER BY TblInvoices.InvoiceNumber");
 
+// "Paid = 0" is written as the partial indexes of the unpaid rows say it, so they are used.
 const QString kPaid = QStringLiteral(" AND TblInvoices.Paid = -1");
 const QString kUnpaid = QStringLiteral(" AND TblInvoices.Paid = 0");
 const QString kNoBadDebt = QStringLiteral(" AND TblInvoices.BadDebt = 0");
+const QString kClient = QStringLiteral(" AND TblInvoices.ClientID = ?");
+const QString kNotClient = QStringLiteral(" AND TblInvoices.ClientID <> ?");
 
 QString paymentCondition(Filter filter)
 {
@@ -40,45 +52,97 @@ QString paymentCondition(Filter filter)
     return {};
 }
 
-} // namespace
-
-Statement statement(const Request& r)
-{
-    QString where;
+struct Parts {
+    QString where; // after kFrom
     QString order;
-    QVariantList values;
+    QVariantList values; // kFrom's identity first
+};
+
+Parts parts(const Request& r)
+{
+    Parts p;
+    p.values << r.identity;
     switch (r.trigger) {
     case Trigger::Option:
     case Trigger::BadDebtBox: {
         // The paid list shows bad debts whatever the box says: a paid invoice is no bad debt.
         const bool hide = r.hideBadDebts && r.filter != Filter::Paid;
-        where = paymentCondition(r.filter) + (hide ? kNoBadDebt : QString());
+        p.where = paymentCondition(r.filter) + (hide ? kNoBadDebt : QString());
         const bool byNumber = r.trigger == Trigger::BadDebtBox;
         if (r.filter == Filter::All)
-            order = byNumber ? kByDateThenNumber : kByDateThenId;
+            p.order = byNumber ? kByDateThenNumber : kByDateThenId;
         else
-            order = byNumber ? kByNumber : kById;
+            p.order = byNumber ? kByNumber : kById;
         break;
     }
     case Trigger::ClientChosen:
-        where = (r.hideBadDebts ? kNoBadDebt : QString()) +
-                QStringLiteral(" AND TblClients.ClientID = ?");
-        values << r.clientId;
-        order = kByDateThenNumber;
+        p.where = (r.hideBadDebts ? kNoBadDebt : QString()) + kClient;
+        p.values << r.clientId;
+        p.order = kByDateThenNumber;
         break;
     case Trigger::CompanyOption:
-        where = QStringLiteral(" AND TblClients.ClientID = ?") + paymentCondition(r.filter);
-        values << r.clientId;
-        order = kByDateThenId;
+        p.where = kClient + paymentCondition(r.filter);
+        p.values << r.clientId;
+        p.order = kByDateThenId;
         break;
     case Trigger::ExcludeClient:
-        where = paymentCondition(r.filter) + QStringLiteral(" AND TblInvoices.ClientID <> ?");
-        values << r.clientId;
-        order = r.filter == Filter::All ? kByDateThenNumber : kByNumber;
+        p.where = paymentCondition(r.filter) + kNotClient;
+        p.values << r.clientId;
+        p.order = r.filter == Filter::All ? kByDateThenNumber : kByNumber;
         break;
     }
-    values << r.identity;
-    return {kSelect + where + QStringLiteral(" AND TblInvoices.Identity = ?") + order, values};
+    return p;
+}
+
+} // namespace
+
+int maxRows()
+{
+    // The header row counts as a row of cells.
+    return int(GridData::kCellLimit / ColumnCount) - 1;
+}
+
+Statement statement(const Request& r)
+{
+    Parts p = parts(r);
+    p.values << maxRows() + 1;
+    return {kColumns + kFrom + p.where + p.order + QStringLiteral(" LIMIT ?"), p.values};
+}
+
+Statement countStatement(const Request& r)
+{
+    Parts p = parts(r);
+    p.values << maxRows() + 1;
+    return {QStringLiteral("SELECT count(*) FROM (SELECT 1") + kFrom + p.where +
+                QStringLiteral(" LIMIT ?)"),
+            p.values};
+}
+
+Result<GridData> load(const Session& session, const Request& request)
+{
+    Database& db = session.db();
+    const auto run = [&db](const Statement& s) -> std::optional<QSqlQuery> {
+        QSqlQuery q = db.prepare(s.sql);
+        for (const QVariant& v : s.values)
+            q.addBindValue(v);
+        if (!db.exec(q))
+            return std::nullopt;
+        return q;
+    };
+    // Counted first on the indexes, so a view too large to show is refused without reading or
+    // sorting its rows.
+    std::optional<QSqlQuery> count = run(countStatement(request));
+    if (!count || !count->next())
+        return Failure{db.errorString()};
+    if (count->value(0).toLongLong() > maxRows())
+        return GridData::tooManyRecords();
+    std::optional<QSqlQuery> rows = run(statement(request));
+    if (!rows)
+        return Failure{db.errorString()};
+    GridData data = GridData::fromQuery(*rows, session, gridShape());
+    if (rows->lastError().isValid())
+        return Failure{rows->lastError().text()};
+    return data;
 }
 
 const GridShape& gridShape()
@@ -112,22 +176,27 @@ bool markUnpaid(Database& db, int invoiceId)
         {invoiceId});
 }
 
-std::optional<InvoiceSummary> summary(Database& db, int invoiceId)
+Result<std::optional<InvoiceSummary>> summary(Database& db, int invoiceId)
 {
     QSqlQuery q = db.prepare(QStringLiteral(
         "SELECT InvoiceNumber, Paid, ClientID FROM TblInvoices WHERE InvoiceID = ?"));
     q.addBindValue(invoiceId);
-    if (!db.exec(q) || !q.next())
-        return std::nullopt;
-    return InvoiceSummary{q.value(0).toString(), q.value(1).toInt() != 0, q.value(2).toInt()};
+    if (!db.exec(q))
+        return Failure{db.errorString()};
+    if (!q.next())
+        return std::optional<InvoiceSummary>();
+    return std::optional<InvoiceSummary>(
+        InvoiceSummary{q.value(0).toString(), q.value(1).toInt() != 0, q.value(2).toInt()});
 }
 
 BadDebtOutcome markBadDebt(Database& db, int invoiceId)
 {
     const auto invoice = summary(db, invoiceId);
     if (!invoice)
+        return BadDebtOutcome::Failed;
+    if (!*invoice)
         return BadDebtOutcome::NoSuchInvoice;
-    if (invoice->paid)
+    if ((*invoice)->paid)
         return BadDebtOutcome::AlreadyPaid;
     return db.exec(QStringLiteral("UPDATE TblInvoices SET BadDebt = -1 WHERE InvoiceID = ?"),
                    {invoiceId})

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/GridData.h"
+#include "core/Result.h"
+
 #include <QDate>
 #include <QString>
 #include <QVariantList>
@@ -7,7 +10,7 @@
 
 class Database;
 class LocaleText;
-struct GridShape;
+class Session;
 
 // The invoice list of the Find Invoices tab: which statement each way of viewing runs, and the
 // status changes made from a row's menu.
@@ -37,10 +40,20 @@ struct Statement {
     QVariantList values;
 };
 
+// The most rows a view may have and still be shown (the grid's cell limit over 10 columns).
+int maxRows();
+
 // Columns, by index: InvoiceID, Date, InvoiceNumber, Company, Content, Value, VAT, Total, Paid,
-// DatePaid. The list starts from the clients, so invoices whose client is gone, and an
-// identity's starting row (client 0), never show.
+// DatePaid. Only invoices of an existing client show, so invoices whose client is gone, and an
+// identity's starting row (client 0), never do. At most maxRows() + 1 rows are returned.
 Statement statement(const Request& request);
+// The number of rows of the view, counted no further than maxRows() + 1.
+Statement countStatement(const Request& request);
+
+// The view as grid data: refused (GridData::Outcome::TooManyRecords) without reading its rows
+// when it has more than maxRows(), or the database's error. Today, the locale and the currency
+// come from the session.
+Result<GridData> load(const Session& session, const Request& request);
 
 enum Column {
     ColInvoiceId,
@@ -63,6 +76,7 @@ bool markPaid(Database& db, int invoiceId, QDate today);
 bool markUnpaid(Database& db, int invoiceId);
 
 enum class BadDebtOutcome { Marked, AlreadyPaid, NoSuchInvoice, Failed };
+// Failed leaves the reason in db.errorString().
 BadDebtOutcome markBadDebt(Database& db, int invoiceId);
 
 struct InvoiceSummary {
@@ -70,7 +84,8 @@ struct InvoiceSummary {
     bool paid = false;
     int clientId = 0;
 };
-std::optional<InvoiceSummary> summary(Database& db, int invoiceId);
+// nullopt when there is no such invoice (deleted meanwhile, perhaps in another window).
+Result<std::optional<InvoiceSummary>> summary(Database& db, int invoiceId);
 bool remove(Database& db, int invoiceId);
 
 // How a paid date is written into the list after "Mark as Paid": "3 December 2026".

@@ -5,7 +5,6 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
-#include <unistd.h>
 
 namespace {
 
@@ -19,14 +18,51 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+// The bytes of an SQLite file made by running `statements` on a new file.
+QByteArray sqliteFile(const QStringList& statements)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("made.db"));
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        if (!db.open())
+            qFatal("cannot make %s", qPrintable(path));
+        QSqlQuery q(db);
+        for (const QString& sql : statements) {
+            if (!q.exec(sql))
+                qFatal("%s failed", qPrintable(sql));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(path);
+    return readAll(path);
+}
+
+bool writeFile(const QString& path, const QByteArray& content)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(content) == content.size();
+}
+
 } // namespace
 
 class TestDatabase : public QObject {
     Q_OBJECT
 private slots:
+    void newFileGetsTheWholeSchema_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("no file") << QByteArray();
+        QTest::newRow("sqlite file without tables")
+            << sqliteFile({"CREATE TABLE Scratch(a)", "DROP TABLE Scratch"});
+    }
     void newFileGetsTheWholeSchema()
     {
+        QFETCH(QByteArray, content);
         QTemporaryDir dir;
+        if (!content.isEmpty())
+            QVERIFY(writeFile(dir.filePath(Database::kFileName), content));
         Database db;
         QVERIFY2(db.open(dir.filePath(Database::kFileName)), qPrintable(db.errorString()));
         for (const QString& table : kTables)
@@ -57,7 +93,7 @@ private slots:
                     .toInt() > 0);
     }
 
-    void olderDatabaseGainsNotesOnceAndNullEverywhere()
+    void olderDatabaseIsUpgradedAndGainsNotesOnce()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(Database::kFileName);
@@ -70,9 +106,19 @@ private slots:
                                            "AUTOINCREMENT, Company TEXT, Identity INTEGER)")));
             QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES "
                                            "('Acme', 1), ('Zeta', 1)")));
+            // Schema version 1: no list indexes yet, and the old one on ClientID.
+            QVERIFY(db.exec(QStringLiteral("DROP INDEX IdxInvoicesUnpaid")));
+            QVERIFY(db.exec(QStringLiteral("CREATE INDEX IdxInvoicesClient ON "
+                                           "TblInvoices(ClientID)")));
+            QVERIFY(db.exec(QStringLiteral("PRAGMA user_version=1")));
         }
         Database db;
         QVERIFY(db.open(path));
+        QCOMPARE(db.schemaVersion(), 2);
+        const QString index =
+            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=?");
+        QCOMPARE(db.scalar(index, {QStringLiteral("IdxInvoicesUnpaid")}).toInt(), 1);
+        QCOMPARE(db.scalar(index, {QStringLiteral("IdxInvoicesClient")}).toInt(), 0);
         const QString table = QStringLiteral("TblClients"), notes = QStringLiteral("Notes");
         QCOMPARE(db.addColumnIfMissing(table, notes, QStringLiteral("Memo")),
                  Database::AddColumn::Added);
@@ -99,27 +145,85 @@ private slots:
     void foreignFilesAreRefusedAndLeftUntouched_data()
     {
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("text file") << QByteArray("Name,Value\nAcme,12\n");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("text file")
+            << QByteArray("Name,Value\nAcme,12\n") << QStringLiteral("not a Billcraft database");
         QByteArray damaged("SQLite format 3\0", 16);
         damaged += QByteArray(4080, '\xAB');
-        QTest::newRow("damaged sqlite") << damaged;
+        QTest::newRow("damaged sqlite") << damaged << QStringLiteral("not a Billcraft database");
+        QTest::newRow("another program's sqlite")
+            << sqliteFile({"CREATE TABLE Songs(Title TEXT, Seconds INTEGER)",
+                           "INSERT INTO Songs VALUES ('Intro', 61)"})
+            << QStringLiteral("none of Billcraft's tables");
+        // Billcraft makes the five tables together: a file with only some was made elsewhere.
+        QTest::newRow("some of our tables")
+            << sqliteFile({"CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT)",
+                           "CREATE TABLE tblinvoices(InvoiceID INTEGER PRIMARY KEY)",
+                           "CREATE TABLE Notes(Body TEXT)"})
+            << QStringLiteral("lacks the tables TblUserData, TblExpenses, TblAppointments");
     }
     void foreignFilesAreRefusedAndLeftUntouched()
     {
         QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
         const QString path = dir.filePath(Database::kFileName);
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(content);
-        f.close();
+        QVERIFY(writeFile(path, content));
         Database db;
         QVERIFY(!db.open(path));
-        QVERIFY2(db.errorString().contains(QStringLiteral("not a Billcraft database")),
-                 qPrintable(db.errorString()));
+        QVERIFY2(db.errorString().contains(reason), qPrintable(db.errorString()));
         QVERIFY(!db.isOpen());
         QCOMPARE(readAll(path), content);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{Database::kFileName});
+    }
+
+    // A crash leaves the write-ahead log beside the file: the check that the file is ours must
+    // read through it, and the opening recovers what it holds.
+    void fileLeftByACrashIsOpened()
+    {
+        QTemporaryDir dir, copy;
+        Database db;
+        QVERIFY(db.open(dir.filePath(Database::kFileName)));
+        QVERIFY(db.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
+        QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('Kept')")));
+        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
+            const QString name = Database::kFileName + suffix;
+            QVERIFY2(QFile::copy(dir.filePath(name), copy.filePath(name)), qPrintable(name));
+        }
+        QVERIFY(QFileInfo(copy.filePath(Database::kFileName + "-wal")).size() > 0);
+        Database recovered;
+        QVERIFY2(recovered.open(copy.filePath(Database::kFileName)),
+                 qPrintable(recovered.errorString()));
+        QCOMPARE(recovered.scalar(QStringLiteral("SELECT Company FROM TblClients")).toString(),
+                 QStringLiteral("Kept"));
+    }
+
+    void readOnlyFileOrFolderIsRefused()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(Database::kFileName);
+        {
+            Database db;
+            QVERIFY(db.open(path));
+        }
+        const QByteArray before = readAll(path);
+        const auto writable = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
+        Database db;
+        QVERIFY(!db.open(path));
+        QVERIFY2(db.errorString().contains(QStringLiteral("Accounts.mdb is read-only")),
+                 qPrintable(db.errorString()));
+        QCOMPARE(readAll(path), before);
+
+        QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner));
+        QVERIFY(!db.open(path));
+        QVERIFY2(db.errorString().contains(QStringLiteral("is read-only")),
+                 qPrintable(db.errorString()));
+        QVERIFY(DataFolder::prepare(dir.path()).contains(QStringLiteral("is read-only")));
+        QCOMPARE(readAll(path), before);
+        QVERIFY(QFile::setPermissions(dir.path(), writable));
+        QVERIFY2(db.open(path), qPrintable(db.errorString()));
     }
 
     void transactionRollsBackUnlessCommitted()
@@ -155,12 +259,6 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.close();
         QVERIFY(DataFolder::prepare(file).contains(QStringLiteral("is a file")));
-        if (geteuid() != 0) { // root writes anywhere
-            const QString locked = dir.filePath(QStringLiteral("locked"));
-            QDir().mkdir(locked);
-            QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner);
-            QVERIFY(DataFolder::prepare(locked).contains(QStringLiteral("cannot be written")));
-        }
     }
 };
 

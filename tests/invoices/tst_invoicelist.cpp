@@ -12,15 +12,12 @@ namespace {
 // Invoice numbers listed by a request, in the order the statement returns them.
 QStringList numbers(TestEnv& env, const Request& request)
 {
-    const Statement s = statement(request);
-    QSqlQuery q = env.db.prepare(s.sql);
-    for (const QVariant& v : s.values)
-        q.addBindValue(v);
-    if (!env.db.exec(q))
-        qWarning("%s: %s", qPrintable(s.sql), qPrintable(env.db.errorString()));
+    const Result<GridData> rows = load(*env.session, request);
+    if (!rows)
+        qWarning("%s", qPrintable(rows.error()));
     QStringList found;
-    while (q.next())
-        found << q.value(ColInvoiceNumber).toString();
+    for (int r = 0; rows && r < rows->rowCount(); ++r)
+        found << rows->text(r, ColInvoiceNumber);
     return found;
 }
 
@@ -104,6 +101,63 @@ private slots:
                  QStringList({"0101", "0103"}));
     }
 
+    // Every statement of every view reads the invoices through an index, in the order shown,
+    // and counts them without reading the table.
+    void everyViewIsServedByAnIndex()
+    {
+        TestEnv& env = *m_env;
+        for (Trigger trigger : {Trigger::Option, Trigger::BadDebtBox, Trigger::ClientChosen,
+                                Trigger::CompanyOption, Trigger::ExcludeClient}) {
+            for (Filter filter : {Filter::All, Filter::Paid, Filter::Unpaid}) {
+                for (bool hide : {true, false}) {
+                    const Request r{trigger, filter, hide, m_acme, 1};
+                    for (const Statement& s : {statement(r), countStatement(r)}) {
+                        QSqlQuery q = env.db.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql);
+                        for (const QVariant& v : s.values)
+                            q.addBindValue(v);
+                        QVERIFY2(env.db.exec(q), qPrintable(env.db.errorString()));
+                        QStringList plan;
+                        while (q.next())
+                            plan << q.value(3).toString();
+                        const QString text = plan.join(QStringLiteral("; "));
+                        QVERIFY2(text.contains(QStringLiteral("SEARCH TblInvoices USING")) &&
+                                     !text.contains(QStringLiteral("SCAN TblInvoices")) &&
+                                     !text.contains(QStringLiteral("TEMP B-TREE")),
+                                 qPrintable(s.sql + QStringLiteral("\n") + text));
+                    }
+                }
+            }
+        }
+    }
+
+    // A view one row over the limit is refused, the largest that fits is shown.
+    void loadStopsAtTheCellLimit()
+    {
+        TestEnv& env = *m_env;
+        const Request r{Trigger::Option, Filter::Unpaid, false, 0, 3};
+        {
+            Transaction tx(env.db);
+            QSqlQuery insert = env.db.prepare(QStringLiteral(
+                "INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Date\", Paid, BadDebt, "
+                "Identity) VALUES (?, ?, 46000, 0, 0, 3)"));
+            for (int i = 0; i < maxRows(); ++i) {
+                insert.addBindValue(m_acme);
+                insert.addBindValue(QString::number(i));
+                QVERIFY(env.db.exec(insert));
+            }
+            QVERIFY(tx.commit());
+        }
+        Result<GridData> shown = load(*env.session, r);
+        QVERIFY(shown);
+        QCOMPARE(shown->outcome(), GridData::Outcome::Filled);
+        QCOMPARE(shown->rowCount(), maxRows());
+        QCOMPARE(maxRows(), 34999);
+        addInvoice(m_acme, QStringLiteral("0"), 0, false, false, 3);
+        Result<GridData> refused = load(*env.session, r);
+        QVERIFY(refused);
+        QCOMPARE(refused->outcome(), GridData::Outcome::TooManyRecords);
+    }
+
     void statusChanges()
     {
         TestEnv& env = *m_env;
@@ -134,10 +188,16 @@ private slots:
         QCOMPARE(markBadDebt(env.db, badDebt), BadDebtOutcome::Marked);
 
         const auto s = summary(env.db, paid);
-        QVERIFY(s && s->paid && s->invoiceNumber == QStringLiteral("0100") &&
-                s->clientId == m_acme);
+        QVERIFY(s && *s && (*s)->paid && (*s)->invoiceNumber == QStringLiteral("0100") &&
+                (*s)->clientId == m_acme);
         QVERIFY(remove(env.db, paid));
-        QVERIFY(!summary(env.db, paid));
+        QVERIFY(summary(env.db, paid) && !*summary(env.db, paid));
+
+        // A failed query is an error, never "no such invoice".
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblGone"));
+        QVERIFY(!summary(env.db, badDebt));
+        QCOMPARE(markBadDebt(env.db, badDebt), BadDebtOutcome::Failed);
+        QVERIFY(!load(*env.session, {Trigger::Option, Filter::Unpaid, true, 0, 1}));
         QCOMPARE(paidDateText(TestEnv::kToday, env.session->locale()),
                  QStringLiteral("3 December 2026"));
     }

@@ -189,6 +189,30 @@ private slots:
         QVERIFY(!child<QRadioButton>("optCompanyShowPaid")->isChecked());
     }
 
+    void hiddenCompanyListWaitsAndFailuresAreReported()
+    {
+        auto* clients = child<QComboBox>("cboInvoiceClients");
+        QCOMPARE(clients->count(), 2);
+        // Off screen, a change costs no query: the list is refilled when the tab is shown.
+        m_tab->hide();
+        addInvoice(addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
+        m_env->session->notifyInvoicesChanged();
+        QCOMPARE(clients->count(), 2);
+        m_tab->show();
+        QCOMPARE(clients->count(), 3);
+
+        const int id = int(rows().key(rowOf(QStringLiteral("0101"))));
+        m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));
+        QCOMPARE(InvoiceList::markBadDebt(m_env->db, id), InvoiceList::BadDebtOutcome::Failed);
+        const QString error =
+            QStringLiteral("The database reported an error:\n") + m_env->db.errorString();
+        m_env->prompter.expectMessage(error).expectMessage(error).expectMessage(error);
+        menu(QStringLiteral("0101"), "BadDebt");
+        menu(QStringLiteral("0101"), "DeleteInvoice");
+        menu(QStringLiteral("0101"), "ExcludeClient");
+        QCOMPARE(listed(), QStringList({"0101", "0103"})); // the list stays as it was
+    }
+
     void leftClickAsksForTheInvoiceAndDetailsShowTheContent()
     {
         QSignalSpy shown(m_tab, &InvoiceListTab::showInvoiceRequested);

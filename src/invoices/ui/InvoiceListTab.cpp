@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
-#include <QSqlQuery>
 #include <QVBoxLayout>
 
 using InvoiceList::Filter;
@@ -133,19 +132,41 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
             [this](qint64 key) { emit showInvoiceRequested(int(key)); });
     connect(m_grid, &FlexGrid::rowMenuRequested, this, &InvoiceListTab::onRowMenu);
 
-    // The company list holds the clients with invoices: it follows both kinds of change, and
-    // a client chosen for the per-client view stays chosen.
+    // The company list holds the clients with invoices, so it follows both kinds of change and
+    // the identity. It is refilled at once only while the tab is on screen; otherwise when the
+    // tab is next shown, so a change made elsewhere costs nothing here.
     connect(&m_session, &Session::identityChanged, this, [this] {
-        ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+        m_clientsChosenKept = false;
+        clientsChanged();
     });
-    connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::refreshClients);
-    connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::refreshClients);
-    ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::clientsChanged);
+    connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::clientsChanged);
+}
+
+void InvoiceListTab::clientsChanged()
+{
+    m_clientsStale = true;
+    if (isVisible())
+        refreshClients();
 }
 
 void InvoiceListTab::refreshClients()
 {
-    ClientDropDown::refresh(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    if (!m_clientsStale)
+        return;
+    m_clientsStale = false;
+    // A client chosen for the per-client view stays chosen; another identity starts afresh.
+    if (m_clientsChosenKept)
+        ClientDropDown::refresh(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    else
+        ClientDropDown::populate(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
+    m_clientsChosenKept = true;
+}
+
+void InvoiceListTab::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    refreshClients();
 }
 
 void InvoiceListTab::clearList()
@@ -197,21 +218,17 @@ InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) con
 
 bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMessage)
 {
-    const InvoiceList::Statement s = InvoiceList::statement(r);
-    QSqlQuery q = m_session.db().prepare(s.sql);
-    for (const QVariant& v : s.values)
-        q.addBindValue(v);
-    if (!m_session.db().exec(q)) {
-        reportDatabaseError();
+    Result<GridData> rows = InvoiceList::load(m_session, r);
+    if (!rows) {
+        reportFailure(rows.error());
         return false;
     }
-    GridData rows = GridData::fromQuery(q, m_session, InvoiceList::gridShape());
-    if (!emptyMessage.isEmpty() && rows.outcome() == GridData::Outcome::Filled &&
-        rows.rowCount() == 0) {
+    if (!emptyMessage.isEmpty() && rows->outcome() == GridData::Outcome::Filled &&
+        rows->rowCount() == 0) {
         m_session.prompter().inform(emptyMessage);
         return false;
     }
-    return m_grid->populate(std::move(rows), m_session.prompter());
+    return m_grid->populate(std::move(*rows), m_session.prompter());
 }
 
 void InvoiceListTab::onGlobalOption(Filter filter)
@@ -292,24 +309,29 @@ void InvoiceListTab::markBadDebt()
         selectGlobal(Filter::All);
         return;
     case InvoiceList::BadDebtOutcome::NoSuchInvoice:
+        return; // deleted meanwhile: there is nothing to mark
     case InvoiceList::BadDebtOutcome::Failed:
+        reportDatabaseError();
         return;
     }
 }
 
 void InvoiceListTab::deleteInvoice()
 {
-    const auto invoice = InvoiceList::summary(m_session.db(), m_menuInvoice);
-    if (!invoice)
+    const auto found = InvoiceList::summary(m_session.db(), m_menuInvoice);
+    if (!found)
+        return reportFailure(found.error());
+    if (!*found)
         return;
+    const InvoiceList::InvoiceSummary& invoice = **found;
     const auto ask = [this](const QString& text, const QString& title) {
         return m_session.prompter().confirm(text, title, Prompter::Icon::Critical);
     };
-    if (!ask(QStringLiteral("This Will Delete Invoice %1 proceed ?").arg(invoice->invoiceNumber),
+    if (!ask(QStringLiteral("This Will Delete Invoice %1 proceed ?").arg(invoice.invoiceNumber),
              QStringLiteral("Delete?")))
         return;
-    if (invoice->paid && !ask(QStringLiteral("This Invoice Has been PAID Confirm Delete?"),
-                              QStringLiteral("Delete Paid?")))
+    if (invoice.paid && !ask(QStringLiteral("This Invoice Has been PAID Confirm Delete?"),
+                             QStringLiteral("Delete Paid?")))
         return;
     if (!InvoiceList::remove(m_session.db(), m_menuInvoice))
         return reportDatabaseError();
@@ -321,19 +343,25 @@ void InvoiceListTab::excludeClient()
 {
     if (clientChosen())
         return; // only the identity-wide list can leave a client out
-    const auto invoice = InvoiceList::summary(m_session.db(), m_menuInvoice);
-    if (!invoice)
+    const auto found = InvoiceList::summary(m_session.db(), m_menuInvoice);
+    if (!found)
+        return reportFailure(found.error());
+    if (!*found)
         return;
     InvoiceList::Request r = request(Trigger::ExcludeClient, globalFilter());
-    r.clientId = invoice->clientId;
+    r.clientId = (*found)->clientId;
     fill(r, QStringLiteral("error"));
 }
 
 void InvoiceListTab::reportDatabaseError()
 {
-    m_session.prompter().inform(
-        QStringLiteral("The database reported an error:\n%1").arg(m_session.db().errorString()), {},
-        Prompter::Icon::Warning);
+    reportFailure(m_session.db().errorString());
+}
+
+void InvoiceListTab::reportFailure(const QString& error)
+{
+    m_session.prompter().inform(QStringLiteral("The database reported an error:\n%1").arg(error),
+                                {}, Prompter::Icon::Warning);
 }
 
 void InvoiceListTab::viewDetails()

@@ -25,6 +25,9 @@ public:
     void clearList();
     FlexGrid* grid() const { return m_grid; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 signals:
     // A left click on a row: show this invoice as a page.
     void showInvoiceRequested(int invoiceId);
@@ -49,8 +52,10 @@ private:
     InvoiceList::Filter globalFilter() const;
     bool clientChosen() const;
     int chosenClient() const;
-    void refreshClients();
+    void clientsChanged();
+    void refreshClients(); // refills the company list when a change has made it stale
     void reportDatabaseError();
+    void reportFailure(const QString& error);
     // Runs a list statement; an empty result is refused with `emptyMessage` (keeping the old
     // list) when one is given. Returns whether the grid was filled.
     bool fill(const InvoiceList::Request& request, const QString& emptyMessage = {});
@@ -71,5 +76,7 @@ private:
     QMenu* m_menu;
     int m_menuInvoice = 0; // the invoice whose row opened the menu
     int m_menuRow = -1;
-    QString m_menuContent; // that row's content, for "View Details"
+    QString m_menuContent;            // that row's content, for "View Details"
+    bool m_clientsStale = true;       // the company list waits for the tab to be shown
+    bool m_clientsChosenKept = false; // whether its refill keeps the chosen client
 };

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+class Database;
+
+// Deterministic books for the benchmarks: two identities of 1,000 clients each and `invoices`
+// invoices shared between them, raised one after another over the ten years before `today`.
+// 3.5% are unpaid (one in eight of those a bad debt); the others were paid 10 to 69 days after
+// their date. The same count always gives the same file contents.
+namespace BookMaker {
+
+constexpr int kIdentities = 2;
+constexpr int kClientsPerIdentity = 1000;
+constexpr int kUnpaidPerThousand = 35;
+
+// Writes into an open database that holds no identities yet. Returns an empty string on
+// success, else what went wrong.
+QString make(Database& db, qint64 invoices, QDate today);
+
+} // namespace BookMaker
