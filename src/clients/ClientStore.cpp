@@ -26,15 +26,6 @@ QVariantList texts(const Client& c)
     return values;
 }
 
-// Runs a prepared statement; empty when it ran, else the database's reason (a statement that
-// could not be prepared keeps the reason it gave then).
-QString run(Database& db, QSqlQuery& q)
-{
-    if (q.lastError().isValid())
-        return q.lastError().text();
-    return db.exec(q) ? QString() : db.errorString();
-}
-
 Client clientFrom(const QSqlQuery& q)
 {
     const QSqlRecord r = q.record();
@@ -67,8 +58,8 @@ Result<std::optional<Client>> ClientStore::load(int clientId) const
 {
     QSqlQuery q = m_db.prepare(QStringLiteral("SELECT * FROM TblClients WHERE ClientID = ?"));
     q.addBindValue(clientId);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     if (!q.next()) {
         if (q.lastError().isValid())
             return Failure{q.lastError().text()};
@@ -85,8 +76,8 @@ Result<int> ClientStore::insert(const Client& client, int identity)
     for (const QVariant& v : texts(client))
         q.addBindValue(v);
     q.addBindValue(identity);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     return q.lastInsertId().toInt();
 }
 
@@ -100,8 +91,8 @@ Status ClientStore::update(const Client& client)
     for (const QVariant& v : texts(client))
         q.addBindValue(v);
     q.addBindValue(client.clientId);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     return Done{};
 }
 
@@ -113,8 +104,8 @@ Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& sta
     // user's text is taken literally, wildcards and all. The address book is small.
     QSqlQuery q =
         m_db.prepare(QStringLiteral("SELECT ClientID, Company FROM TblClients ORDER BY ClientID"));
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     // The first match in the order the drop-downs list companies; ClientID breaks ties.
     const CompanyOrder order(m_locale);
     std::optional<ClientItem> first;
@@ -136,8 +127,8 @@ Result<bool> ClientStore::hasInvoices(int clientId) const
     QSqlQuery q =
         m_db.prepare(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"));
     q.addBindValue(clientId);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     const bool any = q.next();
     if (!any && q.lastError().isValid())
         return Failure{q.lastError().text()};
@@ -153,8 +144,8 @@ Status ClientStore::removeWithInvoices(int clientId)
                                QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?")}) {
         QSqlQuery q = m_db.prepare(sql);
         q.addBindValue(clientId);
-        if (const QString why = run(m_db, q); !why.isEmpty())
-            return Failure{why}; // the transaction rolls the client back
+        if (!m_db.exec(q))
+            return Failure{m_db.errorString()}; // the transaction rolls the client back
     }
     if (!tx.commit())
         return Failure{m_db.connection().lastError().text()};
@@ -175,8 +166,8 @@ Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) 
                              "ORDER BY ClientID");
     QSqlQuery q = m_db.prepare(sql);
     q.addBindValue(identity);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     QList<ClientItem> items;
     while (q.next())
         items.append({q.value(0).toInt(), q.value(1).toString()});

@@ -332,6 +332,12 @@ QSqlQuery Database::prepare(const QString& sql) const
 
 bool Database::exec(QSqlQuery& query)
 {
+    // A statement that could not be prepared (its table missing, say) still holds the reason;
+    // running it anyway would only report "Parameter count mismatch".
+    if (!query.isActive() && query.lastError().isValid()) {
+        m_error = query.lastError().text();
+        return false;
+    }
     if (query.exec())
         return true;
     m_error = query.lastError().text();

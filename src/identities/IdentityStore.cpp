@@ -10,25 +10,14 @@
 
 namespace IdentityStore {
 
-namespace {
-
-// Runs a prepared statement; empty when it ran, else the database's reason (a statement that
-// could not be prepared keeps the reason it gave then).
-QString run(Database& db, QSqlQuery& q)
-{
-    if (q.lastError().isValid())
-        return q.lastError().text();
-    return db.exec(q) ? QString() : db.errorString();
-}
-
-} // namespace
+namespace {} // namespace
 
 Result<QList<IdentityEntry>> list(Database& db)
 {
     QSqlQuery q =
         db.prepare(QStringLiteral("SELECT Identity, TextLogo FROM TblUserData ORDER BY Identity"));
-    if (const QString why = run(db, q); !why.isEmpty())
-        return Failure{why};
+    if (!db.exec(q))
+        return Failure{db.errorString()};
     QList<IdentityEntry> entries;
     while (q.next())
         entries.append({q.value(0).toInt(), q.value(1).toString()});
@@ -40,8 +29,8 @@ Result<QList<IdentityEntry>> list(Database& db)
 Result<int> firstIdentity(Database& db)
 {
     QSqlQuery q = db.prepare(QStringLiteral("SELECT min(Identity) FROM TblUserData"));
-    if (const QString why = run(db, q); !why.isEmpty())
-        return Failure{why};
+    if (!db.exec(q))
+        return Failure{db.errorString()};
     if (!q.next())
         return Failure{q.lastError().text()};
     return q.value(0).toInt(); // Null, with no identity, reads as 0

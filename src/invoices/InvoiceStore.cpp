@@ -25,16 +25,6 @@ std::optional<qint64> readNumber(const QString& text)
     return ok ? std::optional<qint64>(n) : std::nullopt;
 }
 
-// Runs a prepared statement; empty when it ran, else the database's reason. A statement that
-// could not be prepared (its table missing) keeps the reason it gave then, rather than the
-// "Parameter count mismatch" that running it would report.
-QString run(Database& db, QSqlQuery& q)
-{
-    if (q.lastError().isValid())
-        return q.lastError().text();
-    return db.exec(q) ? QString() : db.errorString();
-}
-
 Money moneyOf(const QVariant& column)
 {
     return Money::fromUnits(column.toLongLong());
@@ -66,8 +56,8 @@ Result<std::optional<QString>> InvoiceStore::previousNumber(int identity) const
     QSqlQuery latest =
         m_db.prepare(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"));
     latest.addBindValue(identity);
-    if (const QString why = run(m_db, latest); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(latest))
+        return Failure{m_db.errorString()};
     if (!latest.next())
         return Failure{latest.lastError().text()};
     const qint64 invoiceId = latest.value(0).isNull() ? 1 : latest.value(0).toLongLong();
@@ -76,8 +66,8 @@ Result<std::optional<QString>> InvoiceStore::previousNumber(int identity) const
     QSqlQuery q =
         m_db.prepare(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = ?"));
     q.addBindValue(invoiceId);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     if (!q.next()) {
         if (q.lastError().isValid())
             return Failure{q.lastError().text()};
@@ -146,8 +136,8 @@ Result<int> InvoiceStore::insert(const InvoiceFields& fields, const QString& num
     q.addBindValue(fields.total.units());
     q.addBindValue(DaySerial::fromDate(date));
     q.addBindValue(identity);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     return q.lastInsertId().toInt();
 }
 
@@ -160,8 +150,8 @@ Status InvoiceStore::update(int invoiceId, const InvoiceFields& fields)
          QVariantList{fields.clientId, withoutSingleQuotes(fields.content), fields.value.units(),
                       fields.vat.units(), fields.total.units(), invoiceId})
         q.addBindValue(v);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     return Done{};
 }
 
@@ -171,8 +161,8 @@ Result<std::optional<StoredInvoice>> InvoiceStore::load(int invoiceId) const
         QStringLiteral("SELECT ClientID, Identity, InvoiceNumber, Content, \"Value\", VAT, Total "
                        "FROM TblInvoices WHERE InvoiceID = ?"));
     q.addBindValue(invoiceId);
-    if (const QString why = run(m_db, q); !why.isEmpty())
-        return Failure{why};
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
     if (!q.next()) {
         if (q.lastError().isValid())
             return Failure{q.lastError().text()};
