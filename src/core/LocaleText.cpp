@@ -18,6 +18,7 @@ QDate widenTwoDigitYear(QDate date)
 
 LocaleText::LocaleText(QLocale locale)
     : m_locale(std::move(locale))
+    , m_money(CurrencyForm::of(m_locale, m_locale.currencySymbol()))
 {
     const QString shortForm = m_locale.dateFormat(QLocale::ShortFormat);
     QString fourDigit = shortForm;
