@@ -32,8 +32,9 @@ public:
     QString toLongDate(QDate date) const { return m_locale.toString(date, longDateFormat()); }
 
     // A date as a user may type it in this locale: the short form (two- or four-digit year),
-    // the long form, "3 December 2026" / "3 Dec 2026", or ISO "2026-12-03". Impossible dates
-    // such as 31 February give nullopt.
+    // the long form, "3 December 2026" / "3 Dec 2026", or ISO "2026-12-03". Two-digit years
+    // fall in 1950..2049, so "29/02/00" is 29 February 2000. Impossible dates such as
+    // 31 February, and texts far longer than any date, give nullopt.
     std::optional<QDate> parseDate(const QString& text) const;
 
 private:
