@@ -55,6 +55,9 @@ private slots:
         QTest::newRow("sixth decimal breaks the tie") << "0.000050000000001" << qint64(1) << true;
         QTest::newRow("sixty zero decimals") << "1." + QString(60, u'0') << qint64(10000) << true;
         QTest::newRow("sixty leading zeros") << QString(60, u'0') + "1" << qint64(10000) << true;
+        // Found by fuzzing: the divisor for the decimals past the fourth overflowed 128 bits.
+        QTest::newRow("seventy-one zero decimals")
+            << "." + QString(71, u'0') + "2" << qint64(0) << true;
         QTest::newRow("largest") << "922337203685477.5807" << kMax << true;
         QTest::newRow("most negative") << "-922337203685477.5808" << kMin << true;
         QTest::newRow("one past the largest") << "922337203685477.5808" << qint64(0) << false;
@@ -109,6 +112,8 @@ private slots:
         QCOMPARE(max.negated()->units(), -kMax);
         QCOMPARE(max.plus(min)->units(), qint64(-1));
         QVERIFY(!max.percentOf(pounds("100.01")));
+        // Found by fuzzing: the VAT of a large value at a large rate overflowed.
+        QVERIFY(!pounds("05005800500").percentOf(pounds("05005800500")));
         QVERIFY(!min.percentOf(pounds("-200")));
         QCOMPARE(min.percentOf(pounds("-100"))->units(), qint64(9223372036854775800));
         QCOMPARE(max.roundedToCents().units(), qint64(9223372036854775800));
