@@ -7,6 +7,22 @@ function(billcraft_strict target)
                            -fno-sanitize-recover=all)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(BILLCRAFT_FUZZ)
+    # Coverage for libFuzzer in every library a target links; only fuzz targets link its main.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-omit-frame-pointer -fno-sanitize-recover=all)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# One libFuzzer target over billcraft_core (BILLCRAFT_FUZZ builds only).
+#   billcraft_fuzz(NAME fuzz_money SOURCES fuzz_money.cpp)
+function(billcraft_fuzz)
+  cmake_parse_arguments(F "" "NAME" "SOURCES" ${ARGN})
+  add_executable(${F_NAME} ${F_SOURCES})
+  target_link_libraries(${F_NAME} PRIVATE billcraft_core)
+  billcraft_strict(${F_NAME})
+  target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
 endfunction()
 
 # One Qt Test executable, registered with CTest, run headless in a fixed locale.

@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -59,7 +60,6 @@ GridData GridData::fromQuery(QSqlQuery& query, const Session& session, const Gri
 {
     GridData data;
     data.m_locale = session.locale();
-    data.m_currencySymbol = session.currencySymbol();
 
     const QSqlRecord record = query.record();
     const int fields = record.count();
@@ -93,7 +93,8 @@ GridData GridData::fromQuery(QSqlQuery& query, const Session& session, const Gri
     if (data.m_overdue) {
         const int date = data.m_overdue->dateColumn;
         const int paid = data.m_overdue->paidColumn;
-        if (date >= fields || paid >= fields || isTextKind(data.m_columns[date].shape.kind) ||
+        if (date < 0 || paid < 0 || date >= fields || paid >= fields ||
+            isTextKind(data.m_columns[date].shape.kind) ||
             isTextKind(data.m_columns[paid].shape.kind))
             data.m_overdue.reset();
     }
@@ -110,41 +111,135 @@ GridData GridData::fromQuery(QSqlQuery& query, const Session& session, const Gri
 
 namespace {
 
-double toNumber(const QVariant& value)
+constexpr double kTwoTo63 = 0x1p63;
+
+// A double as a whole 64-bit count; nullopt for NaN, infinities and anything past 2^63, whose
+// conversion would be undefined.
+std::optional<qint64> wholeOf(double number)
+{
+    const double rounded = std::round(number);
+    if (!(rounded >= -kTwoTo63 && rounded < kTwoTo63))
+        return std::nullopt;
+    return qint64(rounded);
+}
+
+// A stored money, key or Yes/No value exactly as an integer. SQLite hands back what was stored,
+// which for a hand-edited or foreign file may be a REAL or text.
+std::optional<qint64> toInteger(const QVariant& value)
+{
+    if (value.isNull())
+        return std::nullopt;
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+        return value.toLongLong();
+    case QMetaType::ULongLong: {
+        const qulonglong n = value.toULongLong();
+        return n > qulonglong(std::numeric_limits<qint64>::max()) ? std::nullopt
+                                                                  : std::optional(qint64(n));
+    }
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return wholeOf(value.toDouble());
+    default: {
+        const QString text = value.toString();
+        bool ok = false;
+        const qint64 n = text.toLongLong(&ok);
+        if (ok)
+            return n;
+        const double d = text.toDouble(&ok);
+        return ok ? wholeOf(d) : std::nullopt;
+    }
+    }
+}
+
+// Day serials that convert to a date without overflow anywhere: 2.7 million years either way.
+bool isDaySerial(double serial)
+{
+    return std::abs(serial) < 1e9;
+}
+
+// A date or number cell; NaN (Null) for what is no finite number, or no day serial in a date
+// column.
+double toReal(const QVariant& value, GridColumn::Kind kind)
 {
     bool ok = false;
     const double number = value.isNull() ? 0 : value.toDouble(&ok);
-    return ok ? number : std::nan("");
+    if (!ok || !std::isfinite(number) || (kind == GridColumn::Kind::Date && !isDaySerial(number)))
+        return std::nan("");
+    return number;
 }
 
 } // namespace
 
+GridData::Storage GridData::storageOf(GridColumn::Kind kind)
+{
+    switch (kind) {
+    case GridColumn::Kind::Text:
+        return Storage::Text;
+    case GridColumn::Kind::Money:
+    case GridColumn::Kind::Key:
+    case GridColumn::Kind::YesNo:
+        return Storage::Integer;
+    case GridColumn::Kind::Date:
+    case GridColumn::Kind::Number:
+        break;
+    }
+    return Storage::Real;
+}
+
 void GridData::store(Column& column, const QVariant& value)
 {
-    if (isTextKind(column.shape.kind))
+    switch (storageOf(column.shape.kind)) {
+    case Storage::Text:
         column.texts.push_back(value.isNull() ? QString() : value.toString());
-    else
-        column.numbers.push_back(toNumber(value));
+        break;
+    case Storage::Integer:
+        column.integers.push_back(toInteger(value));
+        break;
+    case Storage::Real:
+        column.numbers.push_back(toReal(value, column.shape.kind));
+        break;
+    }
+}
+
+void GridData::replace(Column& column, int row, const QVariant& value)
+{
+    switch (storageOf(column.shape.kind)) {
+    case Storage::Text:
+        column.texts[row] = value.isNull() ? QString() : value.toString();
+        break;
+    case Storage::Integer:
+        column.integers[row] = toInteger(value);
+        break;
+    case Storage::Real:
+        column.numbers[row] = toReal(value, column.shape.kind);
+        break;
+    }
+}
+
+QString GridData::format(GridColumn::Kind kind, qint64 number) const
+{
+    switch (kind) {
+    case GridColumn::Kind::Money:
+        return m_locale.toCurrency(Money::fromUnits(number));
+    case GridColumn::Kind::YesNo:
+        return number != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return QString::number(number);
+    }
 }
 
 QString GridData::format(GridColumn::Kind kind, double number) const
 {
     if (std::isnan(number))
         return {};
-    switch (kind) {
-    case GridColumn::Kind::Money:
-        return Money::fromUnits(qint64(number))
-            .toCurrencyString(m_locale.locale(), m_currencySymbol);
-    case GridColumn::Kind::Date:
-        return m_locale.toLongDate(DaySerial::toDate(number));
-    case GridColumn::Kind::YesNo:
-        return number != 0 ? QStringLiteral("True") : QStringLiteral("False");
-    case GridColumn::Kind::Key:
-        return QString::number(qint64(number));
-    case GridColumn::Kind::Number:
-    case GridColumn::Kind::Text:
-        break;
-    }
+    if (kind == GridColumn::Kind::Date)
+        return isDaySerial(number) ? m_locale.toLongDate(DaySerial::toDate(number)) : QString();
     if (std::trunc(number) == number && std::abs(number) < 1e15)
         return QString::number(qint64(number));
     // Up to 15 significant digits, no grouping, the locale's decimal point.
@@ -152,41 +247,79 @@ QString GridData::format(GridColumn::Kind kind, double number) const
     return text.replace(u'.', m_locale.locale().decimalPoint());
 }
 
+const GridColumn& GridData::column(int column) const
+{
+    static const GridColumn none;
+    return column >= 0 && column < columnCount() ? m_columns[column].shape : none;
+}
+
 QString GridData::text(int row, int column) const
 {
+    if (!contains(row, column))
+        return {};
     if (!m_texts.isEmpty()) {
         const auto given = m_texts.constFind(cell(row, column));
         if (given != m_texts.constEnd())
             return *given;
     }
     const Column& c = m_columns[column];
-    return isTextKind(c.shape.kind) ? c.texts[row] : format(c.shape.kind, c.numbers[row]);
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
+        return c.texts[row];
+    case Storage::Integer:
+        return c.integers[row] ? format(c.shape.kind, *c.integers[row]) : QString();
+    case Storage::Real:
+        break;
+    }
+    return format(c.shape.kind, c.numbers[row]);
 }
 
 QVariant GridData::value(int row, int column) const
 {
-    const Column& c = m_columns[column];
-    if (isTextKind(c.shape.kind))
-        return c.texts[row].isNull() ? QVariant() : QVariant(c.texts[row]);
-    const double number = c.numbers[row];
-    if (std::isnan(number))
+    if (!contains(row, column))
         return {};
-    switch (c.shape.kind) {
-    case GridColumn::Kind::Money:
-    case GridColumn::Kind::Key:
-    case GridColumn::Kind::YesNo:
-        return QVariant(qint64(number));
-    default:
-        return QVariant(number);
+    const Column& c = m_columns[column];
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
+        return c.texts[row].isNull() ? QVariant() : QVariant(c.texts[row]);
+    case Storage::Integer:
+        return c.integers[row] ? QVariant(*c.integers[row]) : QVariant();
+    case Storage::Real:
+        break;
     }
+    return std::isnan(c.numbers[row]) ? QVariant() : QVariant(c.numbers[row]);
+}
+
+std::optional<double> GridData::number(int row, int column) const
+{
+    if (!contains(row, column))
+        return std::nullopt;
+    const Column& c = m_columns[column];
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
+        return std::nullopt;
+    case Storage::Integer:
+        return c.integers[row] ? std::optional(double(*c.integers[row])) : std::nullopt;
+    case Storage::Real:
+        break;
+    }
+    return std::isnan(c.numbers[row]) ? std::nullopt : std::optional(c.numbers[row]);
 }
 
 qint64 GridData::key(int row) const
 {
+    if (!contains(row, 0))
+        return 0;
     const Column& c = m_columns[0];
-    if (isTextKind(c.shape.kind))
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
         return c.texts[row].toLongLong();
-    return std::isnan(c.numbers[row]) ? 0 : qint64(c.numbers[row]);
+    case Storage::Integer:
+        return c.integers[row].value_or(0);
+    case Storage::Real:
+        break;
+    }
+    return wholeOf(c.numbers[row]).value_or(0);
 }
 
 void GridData::computeTotals()
@@ -203,22 +336,30 @@ void GridData::computeTotals()
             continue;
         if (kUntotalledColumns.contains(m_header[c]))
             continue;
-        Money sum;
+        std::optional<Money> sum;
+        bool positive = false;
         if (kind == GridColumn::Kind::Money) {
-            for (double units : m_columns[c].numbers) {
-                if (!std::isnan(units))
-                    sum += Money::fromUnits(qint64(units));
+            // Exact however large the amounts: only the sum itself has to fit.
+            MoneySum exact;
+            for (const std::optional<qint64>& units : m_columns[c].integers) {
+                if (units)
+                    exact.add(Money::fromUnits(*units));
             }
+            sum = exact.value();
+            positive = exact.isPositive();
         } else {
             double plain = 0;
             for (double number : m_columns[c].numbers) {
                 if (!std::isnan(number))
                     plain += number;
             }
-            sum = Money::fromUnits(std::llround(plain * double(Money::kScale)));
+            const std::optional<qint64> units = wholeOf(plain * double(Money::kScale));
+            sum = units ? std::optional(Money::fromUnits(*units)) : std::nullopt;
+            positive = plain > 0;
         }
-        if (sum > Money())
-            m_totals[c] = sum.toCurrencyString(m_locale.locale(), m_currencySymbol);
+        if (!positive)
+            continue;
+        m_totals[c] = sum ? m_locale.toCurrency(*sum) : kTotalOutOfRange;
     }
 }
 
@@ -233,43 +374,47 @@ int GridData::rowOfKey(qint64 key) const
 
 QColor GridData::cellColour(int row, int column) const
 {
-    return m_colours.value(cell(row, column));
+    return contains(row, column) ? m_colours.value(cell(row, column)) : QColor();
 }
 
-void GridData::setCell(int row, int column, const QVariant& value)
+bool GridData::setCell(int row, int column, const QVariant& value)
 {
-    Column& c = m_columns[column];
-    if (isTextKind(c.shape.kind))
-        c.texts[row] = value.isNull() ? QString() : value.toString();
-    else
-        c.numbers[row] = toNumber(value);
+    if (!contains(row, column))
+        return false;
+    replace(m_columns[column], row, value);
     m_texts.remove(cell(row, column));
+    return true;
 }
 
-void GridData::setCell(int row, int column, const QVariant& value, const QString& text)
+bool GridData::setCell(int row, int column, const QVariant& value, const QString& text)
 {
-    setCell(row, column, value);
+    if (!setCell(row, column, value))
+        return false;
     m_texts.insert(cell(row, column), text);
+    return true;
 }
 
-void GridData::setCellColour(int row, int column, const QColor& colour)
+bool GridData::setCellColour(int row, int column, const QColor& colour)
 {
+    if (!contains(row, column))
+        return false;
     if (colour.isValid())
         m_colours.insert(cell(row, column), colour);
     else
         m_colours.remove(cell(row, column));
+    return true;
 }
 
 bool GridData::isOverdue(int row, QDate today) const
 {
     if (!m_overdue)
         return false;
-    const double paid = number(row, m_overdue->paidColumn);
-    const double date = number(row, m_overdue->dateColumn);
-    if (std::isnan(paid) || paid != 0 || std::isnan(date))
+    const std::optional<double> paid = number(row, m_overdue->paidColumn);
+    const std::optional<double> date = number(row, m_overdue->dateColumn);
+    if (!paid || *paid != 0 || !date || !isDaySerial(*date))
         return false;
     // Whole days: the time of day of either side plays no part.
-    return DaySerial::toDate(date).daysTo(today) >= m_overdue->days;
+    return DaySerial::toDate(*date).daysTo(today) >= m_overdue->days;
 }
 
 void GridData::applyOverdueRule(int row, QDate today)

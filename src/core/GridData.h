@@ -48,10 +48,12 @@ struct GridShape {
 
 // A query result made ready for a list grid: the header (field names), every cell's value and
 // its display text, per-cell text colours and the "Totals" row. Rows are numbered from 0 without
-// the header; the totals row is kept apart. Values are kept by column in their plain form (a
-// double per number, money, date, key or Yes/No cell; the string itself in a text column) and
-// turned into text when asked, so a 35,000-row result costs little more than reading it. Exports
-// read the same text the grid shows.
+// the header; the totals row is kept apart. Values are kept by column in their plain form (an
+// exact 64-bit integer per money, key or Yes/No cell; a double per date or number cell; the
+// string itself in a text column) and turned into text when asked, so a 35,000-row result costs
+// little more than reading it. Exports read the same text the grid shows. Row and column numbers
+// from callers are checked: outside the grid, readers give an empty answer and setters change
+// nothing.
 class GridData {
 public:
     // A result of more than this many cells, the header row counted, is not shown.
@@ -59,6 +61,8 @@ public:
     static inline const QString kTooManyRecordsMessage =
         QStringLiteral("There Are Too Many Records To Display\nPlease Use Selection Criteria");
     static inline const QString kTotalsCaption = QStringLiteral("Totals");
+    // A column's positive total beyond the largest amount Money holds (922 trillion pounds).
+    static inline const QString kTotalOutOfRange = QStringLiteral("Out of range");
     static inline const QColor kOverdueColour = QColor(255, 0, 0);
     // Columns never totalled although their cells may be numbers.
     static inline const QStringList kUntotalledColumns = {
@@ -71,7 +75,10 @@ public:
 
     // Reads an executed query to its end. Over the cell limit the result is empty with the
     // outcome TooManyRecords; the caller shows kTooManyRecordsMessage. Today (for the overdue
-    // rule), the locale and the currency symbol come from the session.
+    // rule) and the locale come from the session. A stored value that its column cannot hold
+    // (text that is no number in a money column, an amount past the 64-bit count, a date past
+    // any calendar) reads as Null: an empty cell that no total counts. A REAL in a money column
+    // is rounded to the nearest ten-thousandth.
     static GridData fromQuery(QSqlQuery& query, const Session& session,
                               const GridShape& shape = {});
     // The refusal without reading: for a caller that counted the rows first.
@@ -92,18 +99,22 @@ public:
 
     Outcome outcome() const { return m_outcome; }
     bool isEmpty() const { return m_columns.empty(); }
+    bool contains(int row, int column) const
+    {
+        return row >= 0 && row < m_rows && column >= 0 && column < columnCount();
+    }
 
     int columnCount() const { return int(m_columns.size()); }
     int rowCount() const { return m_rows; }
     const QStringList& header() const { return m_header; }
-    const GridColumn& column(int column) const { return m_columns[column].shape; }
+    const GridColumn& column(int column) const; // a plain Text column when out of range
 
     // The text the grid shows: empty for Null, else formatted by the column's kind.
     QString text(int row, int column) const;
     // The stored value: QString for text, qint64 for money (ten-thousandths), keys and Yes/No,
     // double for dates (day serials) and numbers; an invalid QVariant for Null.
     QVariant value(int row, int column) const;
-    // The id in column 0 of a row, the invoice or expense id the row stands for.
+    // The id in column 0 of a row, the invoice or expense id the row stands for; 0 for none.
     qint64 key(int row) const;
     int rowOfKey(qint64 key) const; // -1 when no row has it
 
@@ -113,11 +124,12 @@ public:
     // The totals row: "Totals" in column 1 and the positive sums of the totalled columns.
     const QStringList& totals() const { return m_totals; }
 
-    // Change one row in place, as a status change does without a new query. The text is
-    // formatted by the column's kind unless given. The totals row is not recomputed.
-    void setCell(int row, int column, const QVariant& value);
-    void setCell(int row, int column, const QVariant& value, const QString& text);
-    void setCellColour(int row, int column, const QColor& colour);
+    // Change one row in place, as a status change does without a new query. The value is read
+    // as fromQuery reads a stored one; the text is formatted by the column's kind unless given.
+    // The totals row is not recomputed. False, and nothing changed, outside the grid.
+    bool setCell(int row, int column, const QVariant& value);
+    bool setCell(int row, int column, const QVariant& value, const QString& text);
+    bool setCellColour(int row, int column, const QColor& colour);
 
     // Whether the row's date is red under the overdue rule on the given day (false without one).
     bool isOverdue(int row, QDate today) const;
@@ -128,15 +140,21 @@ public:
 private:
     struct Column {
         GridColumn shape;
-        std::vector<QString> texts;  // Text columns; a null QString is Null
-        std::vector<double> numbers; // other kinds; NaN is Null. Exact to 2^53 ten-thousandths.
+        std::vector<QString> texts;                  // Text; a null QString is Null
+        std::vector<std::optional<qint64>> integers; // Money (ten-thousandths), Key, YesNo
+        std::vector<double> numbers;                 // Date (day serials), Number; NaN is Null
     };
+    enum class Storage { Text, Integer, Real };
 
     qsizetype cell(int row, int column) const { return qsizetype(row) * columnCount() + column; }
     static bool isTextKind(GridColumn::Kind kind) { return kind == GridColumn::Kind::Text; }
+    static Storage storageOf(GridColumn::Kind kind);
     static void store(Column& column, const QVariant& value);
-    double number(int row, int column) const { return m_columns[column].numbers[row]; }
+    static void replace(Column& column, int row, const QVariant& value);
+    // A money, key, Yes/No, date or number cell as a double; nullopt for Null or out of range.
+    std::optional<double> number(int row, int column) const;
     QString format(GridColumn::Kind kind, double number) const;
+    QString format(GridColumn::Kind kind, qint64 number) const;
     void computeTotals();
 
     Outcome m_outcome = Outcome::Filled;
@@ -148,5 +166,4 @@ private:
     QStringList m_totals;
     std::optional<OverdueRule> m_overdue;
     LocaleText m_locale;
-    QString m_currencySymbol;
 };

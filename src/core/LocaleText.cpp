@@ -1,23 +1,37 @@
 #include "core/LocaleText.h"
 
+#include <QCalendar>
 #include <QRegularExpression>
 
 namespace {
 
-// Two-digit years are read into the window 1950..2049.
-QDate widenTwoDigitYear(QDate date)
+// No form of a date in any locale comes near this; longer text is not read at all.
+constexpr qsizetype kLongestDate = 64;
+
+// QLocale reads a "yy" field as 19yy, and would refuse 29 February of "00" because 1900 had no
+// leap day. Read in the Julian calendar instead, whose leap years are every fourth year: for
+// 19yy that is exactly the Gregorian rule for the years of the 1950..2049 window, so every day
+// the window has is accepted and no other. The day, month and two-digit year are then placed in
+// the window.
+std::optional<QDate> readTwoDigitYear(const QLocale& locale, const QString& text,
+                                      const QString& form)
 {
-    if (date.isValid() && date.year() < 100)
-        return date.addYears(date.year() < 50 ? 2000 : 1900);
-    if (date.isValid() && date.year() >= 1900 && date.year() < 1950)
-        return date.addYears(100); // QLocale reads "yy" as 19yy
-    return date;
+    const QCalendar julian(QCalendar::System::Julian);
+    const QDate read = locale.toDate(text, form, julian);
+    if (!read.isValid())
+        return std::nullopt;
+    const int yy = read.year(julian) - 1900;
+    if (yy < 0 || yy > 99)
+        return std::nullopt;
+    const QDate date(yy < 50 ? 2000 + yy : 1900 + yy, read.month(julian), read.day(julian));
+    return date.isValid() ? std::optional<QDate>(date) : std::nullopt;
 }
 
 } // namespace
 
 LocaleText::LocaleText(QLocale locale)
     : m_locale(std::move(locale))
+    , m_money(CurrencyForm::of(m_locale, m_locale.currencySymbol()))
 {
     const QString shortForm = m_locale.dateFormat(QLocale::ShortFormat);
     QString fourDigit = shortForm;
@@ -90,18 +104,20 @@ QString LocaleText::shortDateFormat() const
 std::optional<QDate> LocaleText::parseDate(const QString& text) const
 {
     const QString t = text.simplified();
-    if (t.isEmpty())
+    if (t.isEmpty() || t.size() > kLongestDate)
         return std::nullopt;
     const QDate iso = QDate::fromString(t, Qt::ISODate);
     if (iso.isValid())
         return iso;
     for (const QString& form : m_dateForms) {
-        QDate d = m_locale.toDate(t, form);
-        if (!d.isValid())
+        if (form.count(u'y') == 2) {
+            if (const std::optional<QDate> d = readTwoDigitYear(m_locale, t, form))
+                return d;
             continue;
-        if (form.count(u'y') == 2)
-            d = widenTwoDigitYear(d);
-        return d;
+        }
+        const QDate d = m_locale.toDate(t, form);
+        if (d.isValid())
+            return d;
     }
     return std::nullopt;
 }

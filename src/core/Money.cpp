@@ -1,9 +1,16 @@
 #include "core/Money.h"
 
 #include <QLocale>
-#include <cmath>
 #include <limits>
 
+namespace {
+
+__extension__ typedef __int128 Int128;
+
+constexpr qint64 kMaxUnits = std::numeric_limits<qint64>::max();
+constexpr quint64 kMaxWhole = quint64(kMaxUnits) / quint64(Money::kScale);
+
+// Divides by a positive denominator, rounding half to even. Both sides are far inside 128 bits.
 Int128 divideRoundHalfEven(Int128 numerator, Int128 denominator)
 {
     Int128 quotient = numerator / denominator;
@@ -16,6 +23,21 @@ Int128 divideRoundHalfEven(Int128 numerator, Int128 denominator)
     return quotient;
 }
 
+std::optional<Money> fitting(Int128 units)
+{
+    if (units > kMaxUnits || units < std::numeric_limits<qint64>::min())
+        return std::nullopt;
+    return Money::fromUnits(qint64(units));
+}
+
+// |units| without overflow: the most negative count has no positive counterpart in 64 bits.
+quint64 magnitudeOf(qint64 units)
+{
+    return units < 0 ? quint64(0) - quint64(units) : quint64(units);
+}
+
+} // namespace
+
 std::optional<Money> Money::parse(const QString& text)
 {
     const QString t = text.trimmed();
@@ -24,45 +46,50 @@ std::optional<Money> Money::parse(const QString& text)
     if (i < t.size() && (t[i] == u'-' || t[i] == u'+'))
         negative = t[i++] == u'-';
 
-    Int128 digits = 0; // all digits read, as one integer
-    int decimals = 0;  // how many of them follow the point
+    // The whole part is refused as soon as it passes the largest count; the decimals past the
+    // fourth only decide the rounding, so a long tail of them costs nothing.
+    quint64 whole = 0;
+    quint64 fraction = 0; // the first four decimals
+    int decimals = 0;
+    int roundingDigit = 0;       // the fifth decimal
+    bool beyondRounding = false; // a non-zero decimal after the fifth
     bool sawDigit = false, sawPoint = false;
     for (; i < t.size(); ++i) {
         const QChar c = t[i];
         if (c == u'.' && !sawPoint) {
             sawPoint = true;
-        } else if (c.isDigit() && c.unicode() < 128) {
-            sawDigit = true;
-            if (digits > (Int128(1) << 100))
-                return std::nullopt; // far beyond any amount a 64-bit count can hold
-            digits = digits * 10 + (c.unicode() - u'0');
-            if (sawPoint)
-                ++decimals;
-        } else {
+            continue;
+        }
+        if (c < u'0' || c > u'9')
             return std::nullopt;
+        const int digit = c.unicode() - u'0';
+        sawDigit = true;
+        if (!sawPoint) {
+            whole = whole * 10 + quint64(digit);
+            if (whole > kMaxWhole)
+                return std::nullopt;
+        } else if (decimals < 4) {
+            fraction = fraction * 10 + quint64(digit);
+            ++decimals;
+        } else if (decimals == 4) {
+            roundingDigit = digit;
+            ++decimals;
+        } else {
+            beyondRounding = beyondRounding || digit != 0;
         }
     }
     if (!sawDigit)
         return std::nullopt;
 
-    qint64 units;
-    if (decimals <= 4) {
-        Int128 scaled = digits;
-        for (int d = decimals; d < 4; ++d)
-            scaled *= 10;
-        if (scaled > std::numeric_limits<qint64>::max())
-            return std::nullopt;
-        units = qint64(scaled);
-    } else {
-        Int128 divisor = 1;
-        for (int d = 4; d < decimals; ++d)
-            divisor *= 10;
-        const Int128 q = divideRoundHalfEven(digits, divisor);
-        if (q > std::numeric_limits<qint64>::max())
-            return std::nullopt;
-        units = qint64(q);
-    }
-    return Money(negative ? -units : units);
+    for (int d = std::min(decimals, 4); d < 4; ++d)
+        fraction *= 10;
+    quint64 units = whole * quint64(kScale) + fraction;
+    if (roundingDigit > 5 || (roundingDigit == 5 && (beyondRounding || units % 2 != 0)))
+        ++units;
+    // The most negative count has one unit more than the largest positive one.
+    if (units > quint64(kMaxUnits) + (negative ? 1 : 0))
+        return std::nullopt;
+    return Money(negative ? qint64(quint64(0) - units) : qint64(units));
 }
 
 Money Money::roundedToCents() const
@@ -70,18 +97,40 @@ Money Money::roundedToCents() const
     return Money(qint64(divideRoundHalfEven(m_units, 100)) * 100);
 }
 
-Money Money::percentOf(const Money& percent) const
+std::optional<Money> Money::percentOf(Money percent) const
 {
     // units x percentUnits / (100 x kScale) gives ten-thousandths; round straight to cents.
+    // The product of two 64-bit counts fits in 127 bits.
     const Int128 product = Int128(m_units) * percent.m_units;
-    return Money(qint64(divideRoundHalfEven(product, Int128(100) * kScale * 100)) * 100);
+    return fitting(divideRoundHalfEven(product, Int128(100) * kScale * 100) * 100);
+}
+
+std::optional<Money> Money::plus(Money other) const
+{
+    qint64 sum;
+    if (__builtin_add_overflow(m_units, other.m_units, &sum))
+        return std::nullopt;
+    return Money(sum);
+}
+
+std::optional<Money> Money::minus(Money other) const
+{
+    qint64 difference;
+    if (__builtin_sub_overflow(m_units, other.m_units, &difference))
+        return std::nullopt;
+    return Money(difference);
+}
+
+std::optional<Money> Money::negated() const
+{
+    return Money().minus(*this);
 }
 
 QString Money::toPlainString() const
 {
-    const qint64 magnitude = m_units < 0 ? -m_units : m_units;
+    const quint64 magnitude = magnitudeOf(m_units);
     QString text = QString::number(magnitude / kScale);
-    qint64 fraction = magnitude % kScale;
+    const quint64 fraction = magnitude % kScale;
     if (fraction != 0) {
         QString decimals = QStringLiteral("%1").arg(fraction, 4, 10, QLatin1Char('0'));
         while (decimals.endsWith(u'0'))
@@ -91,11 +140,54 @@ QString Money::toPlainString() const
     return m_units < 0 ? u'-' + text : text;
 }
 
+CurrencyForm CurrencyForm::of(const QLocale& locale, const QString& symbol)
+{
+    // The locale places its symbol around a number; find the number in a formatted zero.
+    CurrencyForm form;
+    const QString zero = locale.toString(0.0, 'f', 2);
+    const QString pattern = locale.toCurrencyString(0.0, symbol, 2);
+    const qsizetype at = pattern.indexOf(zero);
+    if (at < 0) {
+        form.prefix = symbol;
+    } else {
+        form.prefix = pattern.left(at);
+        form.suffix = pattern.mid(at + zero.size());
+    }
+    form.negativeSign = locale.negativeSign();
+    form.decimalPoint = locale.decimalPoint();
+    for (int d = 0; d < 10; ++d)
+        form.digits[d] = locale.toString(d);
+    return form;
+}
+
 QString Money::toCurrencyString(const QLocale& locale, const QString& symbol) const
 {
-    // Some locales write negative amounts in accounting brackets; a plain sign reads better in
-    // lists and totals.
+    return toCurrencyString(locale, CurrencyForm::of(locale, symbol));
+}
+
+QString Money::toCurrencyString(const QLocale& locale, const CurrencyForm& form) const
+{
+    // Built from whole units and pence, never through a double, so every amount is exact. Some
+    // locales write negative amounts in accounting brackets; a plain sign reads better in lists
+    // and totals.
     const Money cents = roundedToCents();
-    const QString magnitude = locale.toCurrencyString(std::abs(cents.toDouble()), symbol, 2);
-    return cents.m_units < 0 ? locale.negativeSign() + magnitude : magnitude;
+    const quint64 magnitude = magnitudeOf(cents.m_units);
+    const quint64 pence = magnitude % kScale / 100;
+    QString text = form.prefix;
+    text += locale.toString(qulonglong(magnitude / kScale));
+    text += form.decimalPoint;
+    text += form.digits[pence / 10];
+    text += form.digits[pence % 10];
+    text += form.suffix;
+    return cents.m_units < 0 ? form.negativeSign + text : text;
+}
+
+void MoneySum::add(Money amount)
+{
+    m_sum += amount.units();
+}
+
+std::optional<Money> MoneySum::value() const
+{
+    return fitting(m_sum);
 }

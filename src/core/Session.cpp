@@ -10,7 +10,6 @@ Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleTex
     , m_clock(clock)
     , m_locale(std::move(locale))
     , m_dataFolder(std::move(dataFolder))
-    , m_currencySymbol(m_locale.currencySymbol())
     , m_calendarDate(clock.today())
 {}
 
@@ -26,9 +25,4 @@ void Session::setPageSettings(const PageSettings& settings)
 {
     m_pageSettings = settings;
     emit pageSettingsChanged();
-}
-
-QString Session::formatMoney(Money amount) const
-{
-    return amount.toCurrencyString(m_locale.locale(), m_currencySymbol);
 }

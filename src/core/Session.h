@@ -1,7 +1,6 @@
 #pragma once
 
 #include "core/LocaleText.h"
-#include "core/Money.h"
 
 #include <QDate>
 #include <QObject>
@@ -43,8 +42,8 @@ public:
     const PageSettings& pageSettings() const { return m_pageSettings; }
     void setPageSettings(const PageSettings& settings);
 
-    QString currencySymbol() const { return m_currencySymbol; }
-    QString formatMoney(Money amount) const;
+    // Money text comes from locale().toCurrency, with this symbol.
+    QString currencySymbol() const { return m_locale.currencySymbol(); }
 
     QDate calendarDate() const { return m_calendarDate; }
     void setCalendarDate(QDate date) { m_calendarDate = date; }
@@ -68,7 +67,6 @@ private:
     const Clock& m_clock;
     LocaleText m_locale;
     QString m_dataFolder;
-    QString m_currencySymbol;
     int m_currentIdentity = 0;
     PageSettings m_pageSettings;
     QDate m_calendarDate;

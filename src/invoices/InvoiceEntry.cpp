@@ -16,22 +16,30 @@ void addLine(QString& message, const QString& line)
 
 } // namespace
 
-Money ratePercent(double percent)
+std::optional<Money> ratePercent(double percent)
 {
-    // Rates are typed with a decimal or two (17.5, 12.125); four places hold them exactly.
-    return Money::fromUnits(std::llround(percent * double(Money::kScale)));
+    // Rates are typed with a decimal or two (17.5, 12.125); four places hold them exactly. The
+    // range check comes first: converting a NaN, an infinity or a value past 2^63 to an integer
+    // is undefined.
+    const double units = std::round(percent * double(Money::kScale));
+    if (!std::isfinite(units) || std::abs(units) >= 0x1p63)
+        return std::nullopt;
+    return Money::fromUnits(qint64(units));
 }
 
-Amounts recalculate(const QString& valueText, bool addVat, Money rate)
+Amounts recalculate(const QString& valueText, bool addVat, std::optional<Money> rate)
 {
-    Amounts a;
+    const QString zero = QStringLiteral("0");
     const std::optional<Money> value = Money::parse(valueText);
-    a.value = value ? valueText : QStringLiteral("0");
-    const Money net = value.value_or(Money());
-    const Money vat = addVat && value ? net.percentOf(rate) : Money();
-    a.vat = vat.toPlainString();
-    a.total = (net + vat).roundedToCents().toPlainString();
-    return a;
+    if (!value)
+        return {zero, zero, zero};
+    std::optional<Money> vat = Money();
+    if (addVat)
+        vat = rate ? value->percentOf(*rate) : std::nullopt;
+    const std::optional<Money> total = vat ? value->plus(*vat) : std::nullopt;
+    if (!total)
+        return {zero, zero, zero};
+    return {valueText, vat->toPlainString(), total->roundedToCents().toPlainString()};
 }
 
 bool isWholeNumber(const QString& text)

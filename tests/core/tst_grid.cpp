@@ -7,6 +7,7 @@
 #include <QSignalSpy>
 #include <QSqlQuery>
 #include <QTest>
+#include <limits>
 
 namespace {
 
@@ -74,6 +75,7 @@ private slots:
     void headerTextAndInferredKinds();
     void totalsRow();
     void overdueDatesAndRowUpdatedInPlace();
+    void valuesTheColumnsCannotHoldAndCellsOutside();
     void cellLimit_data();
     void cellLimit();
     void tooManyRecordsShowsMessageAndEmptiesGrid();
@@ -184,6 +186,50 @@ void TestGrid::overdueDatesAndRowUpdatedInPlace()
     QCOMPARE(data.cellColour(0, 1), red);
     QCOMPARE(data.cellColour(3, 1), red);
     QCOMPARE(data.text(0, 5), QStringLiteral("£1.00"));
+}
+
+void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
+{
+    TestEnv env;
+    Invoices inv(env);
+    const qint64 max = std::numeric_limits<qint64>::max();
+    const QString insert = QStringLiteral(
+        "INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Value\", VAT, Total, \"Date\", Paid, "
+        "Identity) VALUES (?, '01', ?, ?, ?, ?, 0, 1)");
+    // Text, a REAL past 2^63 and a date past any calendar, as a foreign file may hold them.
+    env.exec(insert, {inv.client, max, QStringLiteral("abc"), 1e30, 1e300});
+    env.exec(insert, {inv.client, max, 20000, 10000, daysAgo(40)});
+    GridData data = load(env, kInvoiceList, kInvoiceSpec);
+
+    // Money is exact at the top of the range, not rounded through a double.
+    QCOMPARE(data.text(0, 5), QStringLiteral("£922,337,203,685,477.58"));
+    QCOMPARE(data.value(0, 5).toLongLong(), max);
+    for (int column : {1, 6, 7}) {
+        QCOMPARE(data.text(0, column), QString());
+        QVERIFY(data.value(0, column).isNull());
+    }
+    QCOMPARE(data.cellColour(0, 1), QColor()); // no date, so never overdue
+    QCOMPARE(data.cellColour(1, 1), GridData::kOverdueColour);
+    // The sum of two largest amounts is refused in words; the unreadable cells count for nothing.
+    QCOMPARE(data.totals().mid(5, 3), QStringList({GridData::kTotalOutOfRange, "£2.00", "£1.00"}));
+
+    // Row and column numbers outside the grid change nothing and read as empty.
+    const QList<QPoint> outside = {{-1, 0}, {2, 0}, {0, -1}, {0, 10}, {INT_MIN, INT_MAX}};
+    for (const QPoint& at : outside) {
+        QVERIFY(!data.setCell(at.x(), at.y(), 1));
+        QVERIFY(!data.setCell(at.x(), at.y(), 1, QStringLiteral("x")));
+        QVERIFY(!data.setCellColour(at.x(), at.y(), Qt::blue));
+        QCOMPARE(data.text(at.x(), at.y()), QString());
+        QVERIFY(!data.value(at.x(), at.y()).isValid());
+        QCOMPARE(data.cellColour(at.x(), at.y()), QColor());
+        QVERIFY(!data.isOverdue(at.x(), TestEnv::kToday));
+        data.applyOverdueRule(at.x(), TestEnv::kToday);
+    }
+    QCOMPARE(data.key(-1), 0);
+    QCOMPARE(data.key(2), 0);
+    QCOMPARE(data.column(10).kind, GridColumn::Kind::Text);
+    QVERIFY(data.setCell(1, 6, 1e300)); // a REAL past 2^63 set in place: Null, not wrapped
+    QVERIFY(data.value(1, 6).isNull());
 }
 
 void TestGrid::cellLimit_data()

@@ -1,9 +1,24 @@
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
 #include "core/Money.h"
+#include "invoices/InvoiceEntry.h"
 #include "support/TestEnv.h"
 
 #include <QTest>
+#include <cmath>
+#include <limits>
+
+namespace {
+
+constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+
+Money pounds(const char* text)
+{
+    return Money::parse(QString::fromLatin1(text)).value();
+}
+
+} // namespace
 
 class TestValues : public QObject {
     Q_OBJECT
@@ -37,7 +52,19 @@ private slots:
         QTest::newRow("two points") << "1.2.3" << qint64(0) << false;
         QTest::newRow("comma") << "1,5" << qint64(0) << false;
         QTest::newRow("sign only") << "-" << qint64(0) << false;
+        QTest::newRow("sixth decimal breaks the tie") << "0.000050000000001" << qint64(1) << true;
+        QTest::newRow("sixty zero decimals") << "1." + QString(60, u'0') << qint64(10000) << true;
+        QTest::newRow("sixty leading zeros") << QString(60, u'0') + "1" << qint64(10000) << true;
+        // Found by fuzzing: the divisor for the decimals past the fourth overflowed 128 bits.
+        QTest::newRow("seventy-one zero decimals")
+            << "." + QString(71, u'0') + "2" << qint64(0) << true;
+        QTest::newRow("largest") << "922337203685477.5807" << kMax << true;
+        QTest::newRow("most negative") << "-922337203685477.5808" << kMin << true;
+        QTest::newRow("one past the largest") << "922337203685477.5808" << qint64(0) << false;
+        QTest::newRow("rounds past the largest") << "922337203685477.58075" << qint64(0) << false;
         QTest::newRow("too large") << "99999999999999999999" << qint64(0) << false;
+        QTest::newRow("ten thousand digits") << QString(10000, u'9') << qint64(0) << false;
+        QTest::newRow("other script's digits") << QString::fromUtf8("١٢") << qint64(0) << false;
     }
     void moneyParsesWhatAMoneyFieldAccepts()
     {
@@ -52,32 +79,102 @@ private slots:
 
     void moneyRoundsHalfToEvenAndPrintsShortest()
     {
-        const Money hundred = *Money::parse(QStringLiteral("100"));
-        const Money vat = hundred.percentOf(*Money::parse(QStringLiteral("17.5")));
+        const Money hundred = pounds("100");
+        const Money vat = hundred.percentOf(pounds("17.5")).value();
         QCOMPARE(vat.toPlainString(), QStringLiteral("17.5"));
-        QCOMPARE((hundred + vat).toPlainString(), QStringLiteral("117.5"));
+        QCOMPARE(hundred.plus(vat)->toPlainString(), QStringLiteral("117.5"));
         // 0.125 -> 0.12 and 0.135 -> 0.14: ties go to the even penny.
-        QCOMPARE(Money::parse(QStringLiteral("0.125"))->roundedToCents().toPlainString(),
-                 QStringLiteral("0.12"));
-        QCOMPARE(Money::parse(QStringLiteral("0.135"))->roundedToCents().toPlainString(),
-                 QStringLiteral("0.14"));
-        QCOMPARE(Money::parse(QStringLiteral("-0.125"))->roundedToCents().toPlainString(),
-                 QStringLiteral("-0.12"));
+        QCOMPARE(pounds("0.125").roundedToCents().toPlainString(), QStringLiteral("0.12"));
+        QCOMPARE(pounds("0.135").roundedToCents().toPlainString(), QStringLiteral("0.14"));
+        QCOMPARE(pounds("-0.125").roundedToCents().toPlainString(), QStringLiteral("-0.12"));
         // 10.10 at 17.5% is 1.7675 -> 1.77; 0.1 x 5% = 0.005 -> 0.00 (tie to even).
-        QCOMPARE(Money::parse(QStringLiteral("10.10"))
-                     ->percentOf(*Money::parse(QStringLiteral("17.5")))
-                     .toPlainString(),
+        QCOMPARE(pounds("10.10").percentOf(pounds("17.5"))->toPlainString(),
                  QStringLiteral("1.77"));
-        QCOMPARE(Money::parse(QStringLiteral("0.1"))
-                     ->percentOf(*Money::parse(QStringLiteral("5")))
-                     .toPlainString(),
-                 QStringLiteral("0"));
-        QCOMPARE(Money::parse(QStringLiteral("1234.5"))
-                     ->toCurrencyString(testLocale(), QStringLiteral("£")),
+        QCOMPARE(pounds("0.1").percentOf(pounds("5"))->toPlainString(), QStringLiteral("0"));
+        QCOMPARE(pounds("1234.5").toCurrencyString(testLocale(), QStringLiteral("£")),
                  QStringLiteral("£1,234.50"));
-        QCOMPARE(
-            Money::parse(QStringLiteral("-2"))->toCurrencyString(testLocale(), QStringLiteral("£")),
-            QStringLiteral("-£2.00"));
+        QCOMPARE(pounds("-2").toCurrencyString(testLocale(), QStringLiteral("£")),
+                 QStringLiteral("-£2.00"));
+        // The symbol where the locale puts it, with its own separators.
+        QCOMPARE(pounds("-1234.5").toCurrencyString(QLocale(QLocale::German, QLocale::Germany),
+                                                    QStringLiteral("€")),
+                 QStringLiteral("-1.234,50\u00A0€"));
+    }
+
+    // At the ends of the 64-bit count every operation either gives the exact answer or refuses.
+    void moneyAtItsLimitsIsExactOrRefused()
+    {
+        const Money max = Money::fromUnits(kMax), min = Money::fromUnits(kMin);
+        const Money unit = Money::fromUnits(1);
+        QVERIFY(!max.plus(unit));
+        QVERIFY(!min.minus(unit));
+        QVERIFY(!min.negated());
+        QCOMPARE(max.negated()->units(), -kMax);
+        QCOMPARE(max.plus(min)->units(), qint64(-1));
+        QVERIFY(!max.percentOf(pounds("100.01")));
+        // Found by fuzzing: the VAT of a large value at a large rate overflowed.
+        QVERIFY(!pounds("05005800500").percentOf(pounds("05005800500")));
+        QVERIFY(!min.percentOf(pounds("-200")));
+        QCOMPARE(min.percentOf(pounds("-100"))->units(), qint64(9223372036854775800));
+        QCOMPARE(max.roundedToCents().units(), qint64(9223372036854775800));
+        QCOMPARE(min.roundedToCents().units(), qint64(-9223372036854775800));
+
+        QCOMPARE(max.toPlainString(), QStringLiteral("922337203685477.5807"));
+        QCOMPARE(min.toPlainString(), QStringLiteral("-922337203685477.5808"));
+        QCOMPARE(Money::parse(min.toPlainString()), min);
+        QCOMPARE(min.toCurrencyString(testLocale(), QStringLiteral("£")),
+                 QStringLiteral("-£922,337,203,685,477.58"));
+
+        MoneySum sum;
+        sum.add(max);
+        sum.add(max);
+        QVERIFY(!sum.value());
+        sum.add(min);
+        sum.add(min);
+        QCOMPARE(sum.value()->units(), qint64(-2));
+    }
+
+    // The entry never shows amounts that do not add up: out of range or without a usable rate,
+    // all three fields read 0.
+    void entryAmountsOutOfRange_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("addVat");
+        QTest::addColumn<double>("rate");
+        QTest::addColumn<QString>("expected"); // value|VAT|total
+        const double nan = std::nan("");
+        const double inf = std::numeric_limits<double>::infinity();
+        QTest::newRow("largest value") << "922337203685477.5807" << false << 20.0
+                                       << "922337203685477.5807|0|922337203685477.58";
+        QTest::newRow("VAT too large") << "922337203685477" << true << 200.0 << "0|0|0";
+        QTest::newRow("total too large") << "900000000000000" << true << 3.0 << "0|0|0";
+        QTest::newRow("value too large") << "1" + QString(30, u'0') << false << 20.0 << "0|0|0";
+        QTest::newRow("NaN rate") << "100" << true << nan << "0|0|0";
+        QTest::newRow("NaN rate, no VAT") << "100" << false << nan << "100|0|100";
+        QTest::newRow("infinite rate") << "100" << true << -inf << "0|0|0";
+        QTest::newRow("rate past 2^63") << "100" << true << 1e300 << "0|0|0";
+    }
+    void entryAmountsOutOfRange()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, addVat);
+        QFETCH(double, rate);
+        QFETCH(QString, expected);
+        const InvoiceEntry::Amounts a =
+            InvoiceEntry::recalculate(value, addVat, InvoiceEntry::ratePercent(rate));
+        QCOMPARE(QStringList({a.value, a.vat, a.total}).join(u'|'), expected);
+    }
+
+    // Money and dates come from the one QLocale, so they agree even when the C library's
+    // locale knows nothing of pounds (CTest runs this program under LC_ALL=C too).
+    void moneyAndDatesInOneLocale()
+    {
+        const LocaleText gb(testLocale());
+        QCOMPARE(gb.toCurrency(pounds("1250")), QStringLiteral("£1,250.00"));
+        QCOMPARE(gb.toLongDate(QDate(2026, 12, 3)), QStringLiteral("Thursday, 3 December 2026"));
+        TestEnv env;
+        QCOMPARE(env.session->currencySymbol(), QStringLiteral("£"));
+        QCOMPARE(env.session->locale().toCurrency(pounds("-0.5")), QStringLiteral("-£0.50"));
     }
 
     void localeTextNamesAndForms()
@@ -93,37 +190,71 @@ private slots:
         const LocaleText us(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(us.currencySymbol(), QStringLiteral("$"));
         QCOMPARE(us.firstDayOfWeek(), Qt::Sunday);
-        QCOMPARE(us.parseDate(QStringLiteral("12/3/2026")), QDate(2026, 12, 3));
-        const LocaleText de(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(de.parseDate(QStringLiteral("3.12.2026")), QDate(2026, 12, 3));
-        QCOMPARE(de.parseDate(QStringLiteral("3. Dezember 2026")), QDate(2026, 12, 3));
     }
 
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QDate>("expected");
         const QDate d(2026, 12, 3);
-        QTest::newRow("short") << "03/12/2026" << d;
-        QTest::newRow("short unpadded") << "3/12/2026" << d;
-        QTest::newRow("two-digit year") << "3/12/26" << d;
-        QTest::newRow("long") << "Thursday, 3 December 2026" << d;
-        QTest::newRow("day month year") << "3 December 2026" << d;
-        QTest::newRow("abbreviated month") << "3 Dec 2026" << d;
-        QTest::newRow("iso") << "2026-12-03" << d;
-        QTest::newRow("surrounding blanks") << "  3 December 2026 " << d;
-        QTest::newRow("leap day") << "29/02/2028" << QDate(2028, 2, 29);
-        QTest::newRow("31 February") << "31/02/2026" << QDate();
-        QTest::newRow("29 February in a common year") << "29 February 2027" << QDate();
-        QTest::newRow("month 13") << "01/13/2026" << QDate();
-        QTest::newRow("empty") << "" << QDate();
-        QTest::newRow("words") << "next tuesday" << QDate();
+        const QDate leap2000(2000, 2, 29);
+        QTest::newRow("short") << "en_GB"
+                               << "03/12/2026" << d;
+        QTest::newRow("short unpadded") << "en_GB"
+                                        << "3/12/2026" << d;
+        QTest::newRow("two-digit year") << "en_GB"
+                                        << "3/12/26" << d;
+        QTest::newRow("long") << "en_GB"
+                              << "Thursday, 3 December 2026" << d;
+        QTest::newRow("day month year") << "en_GB"
+                                        << "3 December 2026" << d;
+        QTest::newRow("abbreviated month") << "en_GB"
+                                           << "3 Dec 2026" << d;
+        QTest::newRow("iso") << "en_GB"
+                             << "2026-12-03" << d;
+        QTest::newRow("surrounding blanks") << "en_GB"
+                                            << "  3 December 2026 " << d;
+        QTest::newRow("leap day") << "en_GB"
+                                  << "29/02/2028" << QDate(2028, 2, 29);
+        QTest::newRow("US order") << "en_US"
+                                  << "12/3/2026" << d;
+        QTest::newRow("German") << "de_DE"
+                                << "3.12.2026" << d;
+        QTest::newRow("German long") << "de_DE"
+                                     << "3. Dezember 2026" << d;
+        // Two-digit years fall in 1950..2049 in every locale, leap day of 2000 included.
+        QTest::newRow("leap day of 00") << "en_GB"
+                                        << "29/02/00" << leap2000;
+        QTest::newRow("leap day of 00, US") << "en_US"
+                                            << "2/29/00" << leap2000;
+        QTest::newRow("leap day of 00, German") << "de_DE"
+                                                << "29.02.00" << leap2000;
+        QTest::newRow("49 is 2049") << "en_GB"
+                                    << "31/12/49" << QDate(2049, 12, 31);
+        QTest::newRow("50 is 1950") << "en_GB"
+                                    << "1/1/50" << QDate(1950, 1, 1);
+        QTest::newRow("no leap day in 01") << "en_GB"
+                                           << "29/02/01" << QDate();
+        QTest::newRow("31 February") << "en_GB"
+                                     << "31/02/2026" << QDate();
+        QTest::newRow("29 February in a common year") << "en_GB"
+                                                      << "29 February 2027" << QDate();
+        QTest::newRow("month 13") << "en_GB"
+                                  << "01/13/2026" << QDate();
+        QTest::newRow("empty") << "en_GB"
+                               << "" << QDate();
+        QTest::newRow("words") << "en_GB"
+                               << "next tuesday" << QDate();
+        QTest::newRow("far too long") << "en_GB"
+                                      << "3 December 2026" + QString(60, u'x') << QDate();
     }
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible()
     {
+        QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(QDate, expected);
-        const auto parsed = LocaleText(testLocale()).parseDate(typed);
+        const auto parsed = LocaleText(QLocale(locale)).parseDate(typed);
         QCOMPARE(parsed.value_or(QDate()), expected);
     }
 };
