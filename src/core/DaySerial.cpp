@@ -13,6 +13,8 @@ double fromDateTime(const QDateTime& dateTime)
 
 QDateTime toDateTime(double serial)
 {
+    if (!isDaySerial(serial))
+        return {};
     const double whole = std::floor(serial);
     // Round to the millisecond so 0.5 reads back as exactly 12:00:00.000.
     const int ms = int(std::llround((serial - whole) * kMsPerDay));

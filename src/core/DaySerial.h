@@ -14,11 +14,23 @@ inline double fromDate(QDate date)
 {
     return double(date.toJulianDay() - kEpochJulianDay);
 }
+// Serials a file or a database may hold beyond this (NaN, infinities, millions of years) are
+// no date; converting them would not fit a day number.
+inline constexpr double kMaxSerialMagnitude = 1e9;
+
+inline bool isDaySerial(double serial)
+{
+    return std::isfinite(serial) && std::abs(serial) <= kMaxSerialMagnitude;
+}
+// An invalid QDate for a value that is no day serial.
 inline QDate toDate(double serial)
 {
+    if (!isDaySerial(serial))
+        return {};
     return QDate::fromJulianDay(kEpochJulianDay + qint64(std::floor(serial)));
 }
 double fromDateTime(const QDateTime& dateTime);
+// An invalid QDateTime for a value that is no day serial.
 QDateTime toDateTime(double serial);
 
 } // namespace DaySerial
