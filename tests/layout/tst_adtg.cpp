@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "layout/Adtg.h"
 #include "layout/Windows1252.h"
+#include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,6 @@
 Q_DECLARE_METATYPE(AdtgColumn)
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The rows of the XML save of the same recordset: columns by name with their XML type, and the
 // live rows (originals with their updates applied, deleted rows left out). A missing attribute
