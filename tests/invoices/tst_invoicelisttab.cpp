@@ -23,11 +23,7 @@ class TestInvoiceListTab : public QObject {
     InvoiceListTab* m_tab = nullptr;
     int m_acme = 0, m_bolt = 0;
 
-    template <typename T> T* child(const char* name) const
-    {
-        T* w = m_tab->findChild<T*>(QLatin1String(name));
-        return w ? w : (qFatal("no control %s", name), nullptr);
-    }
+    template <typename T> T* child(const char* name) const { return ::child<T>(m_tab, name); }
     FlexGrid* grid() const { return m_tab->grid(); }
     const GridData& rows() const { return grid()->gridData(); }
 
@@ -223,10 +219,7 @@ private slots:
         QCOMPARE(shown.at(0).at(0).toInt(), int(rows().key(rowOf("0103"))));
 
         m_env->prompter.expectMessage(QStringLiteral("Work for 0103"));
-        menu(QStringLiteral("0103"), "ViewDetails1");
-        QSignalSpy edit(m_tab, &InvoiceListTab::editRequested);
-        menu(QStringLiteral("0103"), "InvoiceEdit");
-        QCOMPARE(edit.count(), 1);
+        menu(QStringLiteral("0103"), "ViewDetails1"); // Edit: the main window's test
     }
 };
 

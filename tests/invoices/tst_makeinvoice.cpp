@@ -19,11 +19,7 @@ class TestMakeInvoice : public QObject {
     int m_acme = 0;
     int m_zeta = 0;
 
-    template <typename T> T* child(const char* name)
-    {
-        T* w = m_tab->findChild<T*>(QLatin1String(name));
-        return w ? w : (qFatal("no control %s", name), nullptr);
-    }
+    template <typename T> T* child(const char* name) { return ::child<T>(m_tab, name); }
     QComboBox* clients() { return child<QComboBox>("cmbSelectClient2"); }
     QPlainTextEdit* content() { return child<QPlainTextEdit>("txtInvoiceContent"); }
     QLineEdit* value() { return child<QLineEdit>("txtInvoiceValue"); }
