@@ -199,11 +199,6 @@ private slots:
             f.click(button);
         QVERIFY(f.formIsEmpty());
         VERIFY_PROMPTS(f.env.prompter);
-
-        // Another identity brings its own list.
-        f.env.session->setCurrentIdentity(f.other);
-        QCOMPARE(f.clients()->count(), 1);
-        QCOMPARE(f.clients()->currentText(), kSelectCompany);
     }
 
     void findsAClientOfAnyIdentity()

@@ -258,9 +258,8 @@ private slots:
         addVat()->click();
         QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
 
+        // A new rate works the amounts out again (the caption: the main window's test).
         m_env->session->setPageSettings({true, 20, QStringLiteral("GST"), {}});
-        QVERIFY(addVat()->isChecked());
-        QCOMPARE(addVat()->text(), QStringLiteral("Add GST"));
         QCOMPARE(amounts(), QStringLiteral("100|20|120"));
         VERIFY_PROMPTS(m_env->prompter);
     }
