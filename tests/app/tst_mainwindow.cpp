@@ -77,7 +77,6 @@ private slots:
         TestEnv env;
         MainWindow w(*env.session);
         w.startUp();
-        QCOMPARE(w.objectName(), QStringLiteral("frmFront"));
         auto* tabs = child<QTabWidget>(&w, "SSTab1");
         QStringList captions;
         for (int i = 0; i < tabs->count(); ++i)

@@ -33,9 +33,7 @@ struct Fixture {
         a.mobile = QStringLiteral("07700");
         a.notes = QStringLiteral("Net 30 days");
         acme = *store.insert(a, own);
-        env.exec(QStringLiteral("INSERT INTO TblClients (Company, Identity) VALUES (?, ?)"),
-                 {QStringLiteral("Bravo Ltd"), own});
-        bravo = count(QStringLiteral("SELECT max(ClientID) FROM TblClients"));
+        bravo = env.addClient(QStringLiteral("Bravo Ltd"), own);
         a = {};
         a.company = QStringLiteral("Charlie & Co");
         a.town = QStringLiteral("York");

@@ -27,12 +27,6 @@ class TestInvoiceListTab : public QObject {
     FlexGrid* grid() const { return m_tab->grid(); }
     const GridData& rows() const { return grid()->gridData(); }
 
-    int addClient(const QString& company)
-    {
-        m_env->exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
-                    {company});
-        return m_env->db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
-    }
     void addInvoice(int client, const QString& number, int daysAgo, bool paid)
     {
         m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
@@ -74,8 +68,8 @@ private slots:
     {
         m_env = new TestEnv;
         m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
-        m_acme = addClient(QStringLiteral("Acme"));
-        m_bolt = addClient(QStringLiteral("Bolt"));
+        m_acme = m_env->addClient(QStringLiteral("Acme"));
+        m_bolt = m_env->addClient(QStringLiteral("Bolt"));
         addInvoice(m_acme, QStringLiteral("0101"), 30, false);
         addInvoice(m_acme, QStringLiteral("0102"), 60, true);
         addInvoice(m_bolt, QStringLiteral("0103"), 29, false);
@@ -191,7 +185,7 @@ private slots:
         QCOMPARE(clients->count(), 2);
         // Off screen, a change costs no query: the list is refilled when the tab is shown.
         m_tab->hide();
-        addInvoice(addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
+        addInvoice(m_env->addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
         m_env->session->notifyInvoicesChanged();
         QCOMPARE(clients->count(), 2);
         m_tab->show();

@@ -24,6 +24,13 @@ int TestEnv::addIdentity(const QString& textLogo)
     return db.scalar(QStringLiteral("SELECT max(Identity) FROM TblUserData")).toInt();
 }
 
+int TestEnv::addClient(const QString& company, int identity)
+{
+    exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, ?)"),
+         {company, identity});
+    return db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+}
+
 QByteArray readAll(const QString& path)
 {
     QFile f(path);

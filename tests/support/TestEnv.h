@@ -24,6 +24,8 @@ struct TestEnv {
     void exec(const QString& sql, const QVariantList& values = {});
     // An identity row; returns its number.
     int addIdentity(const QString& textLogo);
+    // A client row with only its company; returns its ClientID.
+    int addClient(const QString& company, int identity = 1);
 
     QTemporaryDir dir;
     Database db;
