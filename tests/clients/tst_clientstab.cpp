@@ -33,9 +33,7 @@ struct Fixture {
         a.mobile = QStringLiteral("07700");
         a.notes = QStringLiteral("Net 30 days");
         acme = *store.insert(a, own);
-        env.exec(QStringLiteral("INSERT INTO TblClients (Company, Identity) VALUES (?, ?)"),
-                 {QStringLiteral("Bravo Ltd"), own});
-        bravo = count(QStringLiteral("SELECT max(ClientID) FROM TblClients"));
+        bravo = env.addClient(QStringLiteral("Bravo Ltd"), own);
         a = {};
         a.company = QStringLiteral("Charlie & Co");
         a.town = QStringLiteral("York");
@@ -47,13 +45,7 @@ struct Fixture {
         tab->show();
     }
 
-    template <class T> T* get(const char* name) const
-    {
-        T* w = tab->findChild<T*>(QLatin1String(name));
-        if (!w)
-            qFatal("no widget %s", name);
-        return w;
-    }
+    template <class T> T* get(const char* name) const { return child<T>(tab.get(), name); }
     QComboBox* clients() const { return get<QComboBox>("cmbSelectClient"); }
     QLineEdit* field(const char* name) const { return get<QLineEdit>(name); }
     QString loaded() const { return get<QLabel>("lblClientID")->text(); }
@@ -102,248 +94,238 @@ Prompter::Message deletion(const QString& text)
 class TestClientsTab : public QObject {
     Q_OBJECT
 private slots:
-    void addsANewClient();
-    void choosesEditsAndSavesAClient();
-    void findsAClientOfAnyIdentity();
-    void browsesAndStopsAtTheEnds();
-    void deletesAClientAfterOneOrTwoQuestions();
-    void completesTheTypedCompany();
+    void addsANewClient()
+    {
+        Fixture f;
+        QSignalSpy clientsChanged(f.env.session.get(), &Session::clientsChanged);
+        const QPoint savePlace = f.get<QWidget>("CmdSave")->pos();
+        const QPoint addPlace = f.get<QWidget>("CmdAddNew")->pos();
+        QVERIFY(f.get<QWidget>("CmdFind")->x() < savePlace.x() && savePlace.x() < addPlace.x());
+
+        // A press in the empty company field of an empty form offers adding.
+        QLineEdit* company = f.field("txtCompany");
+        const Prompter::Message question{
+            QStringLiteral("Do you want to add a new company ?"), QStringLiteral("Add New Client?"),
+            Prompter::Buttons::YesNo, Prompter::Icon::Question, Answer::No};
+        f.env.prompter.expectExactly(question, Answer::No).expectExactly(question, Answer::Yes);
+        QTest::mouseClick(company, Qt::LeftButton);
+        QVERIFY(f.shown("CmdSave"));
+        QTest::mouseClick(company, Qt::LeftButton);
+        QTest::mouseClick(company, Qt::LeftButton); // no question while adding
+        VERIFY_PROMPTS(f.env.prompter);
+        f.tab->layout()->activate();
+        QCOMPARE(f.get<QWidget>("cmdSaveNew")->pos(), savePlace);
+        QCOMPARE(f.get<QWidget>("cmdCancelAdd")->pos(), addPlace);
+        for (const char* gone : {"cmbSelectClient", "CmdDelete", "CmdMovePrevious", "CmdFind",
+                                 "CmdSave", "CmdAddNew", "CmdMoveNext"})
+            QVERIFY2(!f.shown(gone), gone);
+
+        // Without a company nothing is stored and the typing stays.
+        QTest::keyClicks(f.field("txtTown"), QStringLiteral("Bray"));
+        QTest::keyClicks(f.get<QPlainTextEdit>("txtClientNotes"), QStringLiteral("Met at a fair"));
+        f.env.prompter.expectExactly({QStringLiteral("You must enter a Company"), QString()},
+                                     Answer::Ok);
+        f.click("cmdSaveNew");
+        VERIFY_PROMPTS(f.env.prompter);
+        QVERIFY(f.shown("cmdSaveNew"));
+        QCOMPARE(f.field("txtTown")->text(), QStringLiteral("Bray"));
+
+        QTest::keyClicks(company, QStringLiteral("O'Brien Builders"));
+        f.env.prompter.expectExactly({QStringLiteral("New Client Saved"), QString()}, Answer::Ok);
+        f.click("cmdSaveNew");
+        VERIFY_PROMPTS(f.env.prompter);
+        QCOMPARE(
+            f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Company = ? AND "
+                                   "Town = 'Bray' AND Notes = 'Met at a fair' AND Identity = ?"),
+                    {QStringLiteral("OBrien Builders"), f.own}),
+            1);
+        QCOMPARE(clientsChanged.count(), 1);
+        QVERIFY(f.formIsEmpty());
+        QVERIFY(f.shown("CmdSave") && f.shown("cmbSelectClient") && !f.shown("cmdCancelAdd"));
+        QVERIFY(f.clients()->findText(QStringLiteral("OBrien Builders")) >= 0);
+        QCOMPARE(f.clients()->currentText(), kSelectCompany);
+
+        f.click("CmdAddNew");
+        f.click("cmdCancelAdd");
+        QVERIFY(f.shown("CmdAddNew") && f.shown("CmdFind") && !f.shown("cmdSaveNew"));
+    }
+
+    void choosesBrowsesEditsAndSavesAClient()
+    {
+        Fixture f;
+        f.choose(QStringLiteral("Acme Ltd"));
+        QCOMPARE(f.loaded(), QString::number(f.acme));
+        QCOMPARE(f.field("txtFirstName")->text(), QStringLiteral("Ann"));
+        QCOMPARE(f.field("txtFax")->text(), QStringLiteral("0114"));
+        QCOMPARE(f.field("TxtMobile")->text(), QStringLiteral("07700"));
+        QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
+
+        // Null columns show empty; nothing of the previous client stays.
+        f.choose(QStringLiteral("Bravo Ltd"));
+        QCOMPARE(f.loaded(), QString::number(f.bravo));
+        QVERIFY(f.field("txtFirstName")->text().isEmpty() && f.notes().isEmpty());
+
+        // The arrows browse in company order, shown as no choice of the list, and stop at the
+        // ends.
+        f.click("CmdMoveNext");
+        QCOMPARE(f.field("txtTown")->text(), QStringLiteral("York"));
+        QCOMPARE(f.clients()->currentText(), kSelectCompany);
+        f.click("CmdMoveNext");
+        QCOMPARE(f.loaded(), QString::number(f.charlie));
+        QCOMPARE(f.clients()->currentText(), kSelectCompany);
+        for (int i = 0; i < 3; ++i)
+            f.click("CmdMovePrevious");
+        QCOMPARE(f.loaded(), QString::number(f.acme));
+        QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
+
+        f.choose(QStringLiteral("Bravo Ltd"));
+        f.field("txtCompany")->clear();
+        QTest::mouseClick(f.field("txtCompany"), Qt::LeftButton); // a client is loaded: no question
+        f.field("txtCompany")->setText(QStringLiteral("Bravo's Bakery"));
+        f.click("CmdSave");
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ? AND "
+                                        "Company = 'Bravos Bakery'"),
+                         {f.bravo}),
+                 1);
+        // Reloaded from the row; the list keeps the old name until it is next filled.
+        QCOMPARE(f.field("txtCompany")->text(), QStringLiteral("Bravos Bakery"));
+        QVERIFY(f.clients()->findText(QStringLiteral("Bravo Ltd")) >= 0);
+
+        // Without a loaded client Save, Delete and the arrows do nothing.
+        f.tab->clearForm();
+        for (const char* button : {"CmdSave", "CmdDelete", "CmdMoveNext", "CmdMovePrevious"})
+            f.click(button);
+        QVERIFY(f.formIsEmpty());
+        VERIFY_PROMPTS(f.env.prompter);
+    }
+
+    void findsAClientOfAnyIdentity()
+    {
+        Fixture f;
+        const QString prompt =
+            QStringLiteral("Type the first characters of the client you are looking for");
+
+        // The other identity's ACME comes first; no item of this list names it.
+        f.env.prompter.expectInput(prompt, QStringLiteral("ac"), QStringLiteral("Find"));
+        f.click("CmdFind");
+        QCOMPARE(f.loaded(), QString::number(f.otherAcme));
+        QCOMPARE(f.clients()->currentText(), kSelectCompany);
+
+        // The loaded client's edits are saved first; a client of the list shows as chosen.
+        f.field("txtTown")->setText(QStringLiteral("Rome"));
+        f.env.prompter.expectInput(prompt, QStringLiteral("cH"));
+        f.click("CmdFind");
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Town = 'Rome'")), 1);
+        QCOMPARE(f.loaded(), QString::number(f.charlie));
+        QCOMPARE(f.clients()->currentText(), QStringLiteral("Charlie & Co"));
+
+        // Only quotes count as cancelled.
+        f.env.prompter.expectInput(prompt, QStringLiteral("''"));
+        f.click("CmdFind");
+        QCOMPARE(f.loaded(), QString::number(f.charlie));
+
+        f.env.prompter.expectInput(prompt, QStringLiteral("zz"));
+        f.env.prompter.expectExactly({QStringLiteral("Not Found"), QStringLiteral("Not Found"),
+                                      Prompter::Buttons::Ok, Prompter::Icon::Information,
+                                      Answer::Ok},
+                                     Answer::Ok);
+        f.click("CmdFind");
+        VERIFY_PROMPTS(f.env.prompter);
+        QVERIFY(f.formIsEmpty());
+        QCOMPARE(f.clients()->currentText(), kSelectCompany);
+
+        // A table that cannot be read is said so, never taken for "no client".
+        f.env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblAside"));
+        f.env.prompter.expectInput(prompt, QStringLiteral("ch"))
+            .expectMessageStarting(
+                QStringLiteral("The clients could not be searched.\nno such table"));
+        f.click("CmdFind");
+        f.env.prompter.expectMessageStarting(QStringLiteral("The client could not be loaded.\n"));
+        f.choose(QStringLiteral("Acme Ltd"));
+        QVERIFY(f.formIsEmpty());
+        f.env.prompter.expectMessageStarting(
+            QStringLiteral("The client list could not be read.\n"));
+        f.env.session->setCurrentIdentity(f.other);
+        QCOMPARE(f.clients()->count(), 0);
+        VERIFY_PROMPTS(f.env.prompter);
+    }
+
+    void deletesAClientAfterOneOrTwoQuestions()
+    {
+        Fixture f;
+        for (int client : {f.acme, f.acme, f.bravo})
+            f.env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
+                       {client, f.own});
+        QSignalSpy invoicesChanged(f.env.session.get(), &Session::invoicesChanged);
+        const QString first =
+            QStringLiteral("\nThere are Invoices For this client\nThese will also be Deleted !\n"
+                           "This Will Delete Acme Ltd proceed ?");
+        const QString second =
+            QStringLiteral("Confirm Deletion of Client and Associated Invoices\nNot recomended");
+
+        f.choose(QStringLiteral("Acme Ltd"));
+        f.env.prompter.expectExactly(deletion(first), Answer::Yes);
+        f.env.prompter.expectExactly(deletion(second), Answer::No);
+        f.click("CmdDelete");
+        VERIFY_PROMPTS(f.env.prompter);
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices")), 3);
+        QCOMPARE(f.loaded(), QString::number(f.acme));
+
+        f.env.prompter.expectExactly(deletion(first), Answer::Yes);
+        f.env.prompter.expectExactly(deletion(second), Answer::Yes);
+        f.click("CmdDelete");
+        VERIFY_PROMPTS(f.env.prompter);
+        QCOMPARE(
+            f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"), {f.acme}),
+            0);
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices WHERE ClientID = ?"),
+                         {f.bravo}),
+                 1);
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices")), 1);
+        QVERIFY(f.formIsEmpty());
+        QCOMPARE(f.clients()->findText(QStringLiteral("Acme Ltd")), -1);
+        QCOMPARE(invoicesChanged.count(), 1);
+
+        // Without invoices one question; No keeps the client.
+        f.choose(QStringLiteral("Charlie & Co"));
+        f.env.prompter.expectExactly(
+            deletion(QStringLiteral("This Will Delete Charlie & Co proceed ?")), Answer::No);
+        f.click("CmdDelete");
+        VERIFY_PROMPTS(f.env.prompter);
+        QCOMPARE(
+            f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Identity = ?"), {f.own}),
+            2);
+
+        // Without knowing whether it has invoices, nothing is asked and nothing deleted.
+        f.env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        f.env.prompter.expectMessageStarting(QStringLiteral(
+            "The client's invoices could not be checked, so nothing was deleted.\nno such table"));
+        f.click("CmdDelete");
+        VERIFY_PROMPTS(f.env.prompter);
+        QCOMPARE(f.loaded(), QString::number(f.charlie));
+        QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"),
+                         {f.charlie}),
+                 1);
+    }
+
+    void completesTheTypedCompany()
+    {
+        Fixture f;
+        QComboBox* list = f.clients();
+        list->setFocus();
+        list->lineEdit()->selectAll();
+        QTest::keyClicks(list, QStringLiteral("acme"));
+        QCOMPARE(list->currentText(), QStringLiteral("Acme Ltd"));
+        QCOMPARE(list->lineEdit()->selectedText(), QStringLiteral(" Ltd"));
+        QCOMPARE(f.loaded(), QString::number(f.acme));
+        QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
+
+        // Keys that type nothing complete nothing: the form empties, the typing stays.
+        QTest::keyClick(list, Qt::Key_Backspace);
+        QCOMPARE(list->currentText(), QStringLiteral("Acme"));
+        QVERIFY(f.formIsEmpty());
+    }
 };
-
-void TestClientsTab::addsANewClient()
-{
-    Fixture f;
-    QSignalSpy clientsChanged(f.env.session.get(), &Session::clientsChanged);
-    const QPoint savePlace = f.get<QWidget>("CmdSave")->pos();
-    const QPoint addPlace = f.get<QWidget>("CmdAddNew")->pos();
-    QVERIFY(f.get<QWidget>("CmdFind")->x() < savePlace.x() && savePlace.x() < addPlace.x());
-
-    // A press in the empty company field of an empty form offers adding.
-    QLineEdit* company = f.field("txtCompany");
-    const Prompter::Message question{QStringLiteral("Do you want to add a new company ?"),
-                                     QStringLiteral("Add New Client?"), Prompter::Buttons::YesNo,
-                                     Prompter::Icon::Question, Answer::No};
-    f.env.prompter.expectExactly(question, Answer::No).expectExactly(question, Answer::Yes);
-    QTest::mouseClick(company, Qt::LeftButton);
-    QVERIFY(f.shown("CmdSave"));
-    QTest::mouseClick(company, Qt::LeftButton);
-    QTest::mouseClick(company, Qt::LeftButton); // no question while adding
-    VERIFY_PROMPTS(f.env.prompter);
-    f.tab->layout()->activate();
-    QCOMPARE(f.get<QWidget>("cmdSaveNew")->pos(), savePlace);
-    QCOMPARE(f.get<QWidget>("cmdCancelAdd")->pos(), addPlace);
-    for (const char* gone : {"cmbSelectClient", "CmdDelete", "CmdMovePrevious", "CmdFind",
-                             "CmdSave", "CmdAddNew", "CmdMoveNext"})
-        QVERIFY2(!f.shown(gone), gone);
-
-    // Without a company nothing is stored and the typing stays.
-    QTest::keyClicks(f.field("txtTown"), QStringLiteral("Bray"));
-    QTest::keyClicks(f.get<QPlainTextEdit>("txtClientNotes"), QStringLiteral("Met at a fair"));
-    f.env.prompter.expectExactly({QStringLiteral("You must enter a Company"), QString()},
-                                 Answer::Ok);
-    f.click("cmdSaveNew");
-    VERIFY_PROMPTS(f.env.prompter);
-    QVERIFY(f.shown("cmdSaveNew"));
-    QCOMPARE(f.field("txtTown")->text(), QStringLiteral("Bray"));
-
-    QTest::keyClicks(company, QStringLiteral("O'Brien Builders"));
-    f.env.prompter.expectExactly({QStringLiteral("New Client Saved"), QString()}, Answer::Ok);
-    f.click("cmdSaveNew");
-    VERIFY_PROMPTS(f.env.prompter);
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Company = ? AND "
-                                    "Town = 'Bray' AND Notes = 'Met at a fair' AND Identity = ?"),
-                     {QStringLiteral("OBrien Builders"), f.own}),
-             1);
-    QCOMPARE(clientsChanged.count(), 1);
-    QVERIFY(f.formIsEmpty());
-    QVERIFY(f.shown("CmdSave") && f.shown("cmbSelectClient") && !f.shown("cmdCancelAdd"));
-    QVERIFY(f.clients()->findText(QStringLiteral("OBrien Builders")) >= 0);
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-
-    f.click("CmdAddNew");
-    f.click("cmdCancelAdd");
-    QVERIFY(f.shown("CmdAddNew") && f.shown("CmdFind") && !f.shown("cmdSaveNew"));
-}
-
-void TestClientsTab::choosesEditsAndSavesAClient()
-{
-    Fixture f;
-    f.choose(QStringLiteral("Acme Ltd"));
-    QCOMPARE(f.loaded(), QString::number(f.acme));
-    QCOMPARE(f.field("txtFirstName")->text(), QStringLiteral("Ann"));
-    QCOMPARE(f.field("txtFax")->text(), QStringLiteral("0114"));
-    QCOMPARE(f.field("TxtMobile")->text(), QStringLiteral("07700"));
-    QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
-
-    // Null columns show empty; nothing of the previous client stays.
-    f.choose(QStringLiteral("Bravo Ltd"));
-    QCOMPARE(f.loaded(), QString::number(f.bravo));
-    QVERIFY(f.field("txtFirstName")->text().isEmpty() && f.notes().isEmpty());
-
-    f.field("txtCompany")->clear();
-    QTest::mouseClick(f.field("txtCompany"), Qt::LeftButton); // a client is loaded: no question
-    f.field("txtCompany")->setText(QStringLiteral("Bravo's Bakery"));
-    f.click("CmdSave");
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ? AND "
-                                    "Company = 'Bravos Bakery'"),
-                     {f.bravo}),
-             1);
-    // Reloaded from the row; the list keeps the old name until it is next filled.
-    QCOMPARE(f.field("txtCompany")->text(), QStringLiteral("Bravos Bakery"));
-    QVERIFY(f.clients()->findText(QStringLiteral("Bravo Ltd")) >= 0);
-
-    // Without a loaded client Save, Delete and the arrows do nothing.
-    f.tab->clearForm();
-    for (const char* button : {"CmdSave", "CmdDelete", "CmdMoveNext", "CmdMovePrevious"})
-        f.click(button);
-    QVERIFY(f.formIsEmpty());
-    VERIFY_PROMPTS(f.env.prompter);
-}
-
-void TestClientsTab::findsAClientOfAnyIdentity()
-{
-    Fixture f;
-    const QString prompt =
-        QStringLiteral("Type the first characters of the client you are looking for");
-
-    // The other identity's ACME comes first; no item of this list names it.
-    f.env.prompter.expectInput(prompt, QStringLiteral("ac"), QStringLiteral("Find"));
-    f.click("CmdFind");
-    QCOMPARE(f.loaded(), QString::number(f.otherAcme));
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-
-    // The loaded client's edits are saved first; a client of the list shows as chosen.
-    f.field("txtTown")->setText(QStringLiteral("Rome"));
-    f.env.prompter.expectInput(prompt, QStringLiteral("cH"));
-    f.click("CmdFind");
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Town = 'Rome'")), 1);
-    QCOMPARE(f.loaded(), QString::number(f.charlie));
-    QCOMPARE(f.clients()->currentText(), QStringLiteral("Charlie & Co"));
-
-    // Only quotes count as cancelled.
-    f.env.prompter.expectInput(prompt, QStringLiteral("''"));
-    f.click("CmdFind");
-    QCOMPARE(f.loaded(), QString::number(f.charlie));
-
-    f.env.prompter.expectInput(prompt, QStringLiteral("zz"));
-    f.env.prompter.expectExactly({QStringLiteral("Not Found"), QStringLiteral("Not Found"),
-                                  Prompter::Buttons::Ok, Prompter::Icon::Information, Answer::Ok},
-                                 Answer::Ok);
-    f.click("CmdFind");
-    VERIFY_PROMPTS(f.env.prompter);
-    QVERIFY(f.formIsEmpty());
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-
-    // A table that cannot be read is said so, never taken for "no client".
-    f.env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblAside"));
-    f.env.prompter.expectInput(prompt, QStringLiteral("ch"))
-        .expectMessageStarting(QStringLiteral("The clients could not be searched.\nno such table"));
-    f.click("CmdFind");
-    f.env.prompter.expectMessageStarting(QStringLiteral("The client could not be loaded.\n"));
-    f.choose(QStringLiteral("Acme Ltd"));
-    QVERIFY(f.formIsEmpty());
-    f.env.prompter.expectMessageStarting(QStringLiteral("The client list could not be read.\n"));
-    f.env.session->setCurrentIdentity(f.other);
-    QCOMPARE(f.clients()->count(), 0);
-    VERIFY_PROMPTS(f.env.prompter);
-}
-
-void TestClientsTab::browsesAndStopsAtTheEnds()
-{
-    Fixture f;
-    f.choose(QStringLiteral("Bravo Ltd"));
-    f.click("CmdMoveNext");
-    QCOMPARE(f.field("txtTown")->text(), QStringLiteral("York"));
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-    f.click("CmdMoveNext");
-    QCOMPARE(f.loaded(), QString::number(f.charlie));
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-
-    f.click("CmdMovePrevious");
-    f.click("CmdMovePrevious");
-    f.click("CmdMovePrevious");
-    QCOMPARE(f.loaded(), QString::number(f.acme));
-    QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
-
-    // Another identity brings its own list.
-    f.env.session->setCurrentIdentity(f.other);
-    QCOMPARE(f.clients()->count(), 1);
-    QCOMPARE(f.clients()->currentText(), kSelectCompany);
-}
-
-void TestClientsTab::deletesAClientAfterOneOrTwoQuestions()
-{
-    Fixture f;
-    for (int client : {f.acme, f.acme, f.bravo})
-        f.env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
-                   {client, f.own});
-    QSignalSpy invoicesChanged(f.env.session.get(), &Session::invoicesChanged);
-    const QString first =
-        QStringLiteral("\nThere are Invoices For this client\nThese will also be Deleted !\n"
-                       "This Will Delete Acme Ltd proceed ?");
-    const QString second =
-        QStringLiteral("Confirm Deletion of Client and Associated Invoices\nNot recomended");
-
-    f.choose(QStringLiteral("Acme Ltd"));
-    f.env.prompter.expectExactly(deletion(first), Answer::Yes);
-    f.env.prompter.expectExactly(deletion(second), Answer::No);
-    f.click("CmdDelete");
-    VERIFY_PROMPTS(f.env.prompter);
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices")), 3);
-    QCOMPARE(f.loaded(), QString::number(f.acme));
-
-    f.env.prompter.expectExactly(deletion(first), Answer::Yes);
-    f.env.prompter.expectExactly(deletion(second), Answer::Yes);
-    f.click("CmdDelete");
-    VERIFY_PROMPTS(f.env.prompter);
-    QCOMPARE(
-        f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"), {f.acme}), 0);
-    QCOMPARE(
-        f.count(QStringLiteral("SELECT count(*) FROM TblInvoices WHERE ClientID = ?"), {f.bravo}),
-        1);
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices")), 1);
-    QVERIFY(f.formIsEmpty());
-    QCOMPARE(f.clients()->findText(QStringLiteral("Acme Ltd")), -1);
-    QCOMPARE(invoicesChanged.count(), 1);
-
-    // Without invoices one question; No keeps the client.
-    f.choose(QStringLiteral("Charlie & Co"));
-    f.env.prompter.expectExactly(
-        deletion(QStringLiteral("This Will Delete Charlie & Co proceed ?")), Answer::No);
-    f.click("CmdDelete");
-    VERIFY_PROMPTS(f.env.prompter);
-    QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE Identity = ?"), {f.own}),
-             2);
-
-    // Without knowing whether it has invoices, nothing is asked and nothing deleted.
-    f.env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
-    f.env.prompter.expectMessageStarting(QStringLiteral(
-        "The client's invoices could not be checked, so nothing was deleted.\nno such table"));
-    f.click("CmdDelete");
-    VERIFY_PROMPTS(f.env.prompter);
-    QCOMPARE(f.loaded(), QString::number(f.charlie));
-    QCOMPARE(
-        f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"), {f.charlie}),
-        1);
-}
-
-void TestClientsTab::completesTheTypedCompany()
-{
-    Fixture f;
-    QComboBox* list = f.clients();
-    list->setFocus();
-    list->lineEdit()->selectAll();
-    QTest::keyClicks(list, QStringLiteral("acme"));
-    QCOMPARE(list->currentText(), QStringLiteral("Acme Ltd"));
-    QCOMPARE(list->lineEdit()->selectedText(), QStringLiteral(" Ltd"));
-    QCOMPARE(f.loaded(), QString::number(f.acme));
-    QCOMPARE(f.notes(), QStringLiteral("Net 30 days"));
-
-    // Keys that type nothing complete nothing: the form empties, the typing stays.
-    QTest::keyClick(list, Qt::Key_Backspace);
-    QCOMPARE(list->currentText(), QStringLiteral("Acme"));
-    QVERIFY(f.formIsEmpty());
-}
 
 QTEST_MAIN(TestClientsTab)
 #include "tst_clientstab.moc"

@@ -25,143 +25,140 @@ QStringList companies(const QList<ClientItem>& items)
 class TestClientStore : public QObject {
     Q_OBJECT
 private slots:
-    void storesEveryTextWithoutSingleQuotes();
-    void findsByCompanyStartInAnyIdentity();
-    void listsTheIdentitysClientsForADropDown();
-    void failuresAreReportedAndADeleteIsAllOrNothing();
-};
+    void storesEveryTextWithoutSingleQuotes()
+    {
+        TestEnv env;
+        const int identity = env.addIdentity(QStringLiteral("Own"));
+        ClientStore store(env.db);
+        const QList<QString Client::*> texts = {
+            &Client::salutation, &Client::firstName, &Client::lastName, &Client::company,
+            &Client::address1,   &Client::address2,  &Client::address3, &Client::town,
+            &Client::county,     &Client::postCode,  &Client::country,  &Client::telephone,
+            &Client::fax,        &Client::email,     &Client::mobile,   &Client::notes};
 
-void TestClientStore::storesEveryTextWithoutSingleQuotes()
-{
-    TestEnv env;
-    const int identity = env.addIdentity(QStringLiteral("Own"));
-    ClientStore store(env.db);
-    const QList<QString Client::*> texts = {
-        &Client::salutation, &Client::firstName, &Client::lastName, &Client::company,
-        &Client::address1,   &Client::address2,  &Client::address3, &Client::town,
-        &Client::county,     &Client::postCode,  &Client::country,  &Client::telephone,
-        &Client::fax,        &Client::email,     &Client::mobile,   &Client::notes};
+        // Each column its own text, so that a column written into another's place shows.
+        Client c;
+        for (int i = 0; i < texts.size(); ++i)
+            c.*texts[i] = QStringLiteral("O'Brien %1").arg(i);
+        const Result<int> id = store.insert(c, identity);
+        QVERIFY2(id, qPrintable(id.error()));
+        std::optional<Client> loaded = *store.load(*id);
+        QVERIFY(loaded);
+        QCOMPARE(loaded->identity, identity);
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE((*loaded).*texts[i], QStringLiteral("OBrien %1").arg(i));
 
-    // Each column its own text, so that a column written into another's place shows.
-    Client c;
-    for (int i = 0; i < texts.size(); ++i)
-        c.*texts[i] = QStringLiteral("O'Brien %1").arg(i);
-    const Result<int> id = store.insert(c, identity);
-    QVERIFY2(id, qPrintable(id.error()));
-    std::optional<Client> loaded = *store.load(*id);
-    QVERIFY(loaded);
-    QCOMPARE(loaded->identity, identity);
-    for (int i = 0; i < texts.size(); ++i)
-        QCOMPARE((*loaded).*texts[i], QStringLiteral("OBrien %1").arg(i));
+        // An update rewrites every text the same way and leaves the identity alone.
+        for (int i = 0; i < texts.size(); ++i)
+            (*loaded).*texts[i] = QStringLiteral("Kinsale's %1").arg(i);
+        loaded->identity = identity + 5;
+        QVERIFY(store.update(*loaded));
+        const std::optional<Client> updated = *store.load(*id);
+        QCOMPARE(updated->identity, identity);
+        for (int i = 0; i < texts.size(); ++i)
+            QCOMPARE((*updated).*texts[i], QStringLiteral("Kinsales %1").arg(i));
+        QVERIFY(store.load(*id + 1).ok() && !store.load(*id + 1)->has_value());
+    }
 
-    // An update rewrites every text the same way and leaves the identity alone.
-    for (int i = 0; i < texts.size(); ++i)
-        (*loaded).*texts[i] = QStringLiteral("Kinsale's %1").arg(i);
-    loaded->identity = identity + 5;
-    QVERIFY(store.update(*loaded));
-    const std::optional<Client> updated = *store.load(*id);
-    QCOMPARE(updated->identity, identity);
-    for (int i = 0; i < texts.size(); ++i)
-        QCOMPARE((*updated).*texts[i], QStringLiteral("Kinsales %1").arg(i));
-    QVERIFY(store.load(*id + 1).ok() && !store.load(*id + 1)->has_value());
-}
+    void findsByCompanyStartInAnyIdentity()
+    {
+        TestEnv env;
+        const int own = env.addIdentity(QStringLiteral("Own"));
+        const int other = env.addIdentity(QStringLiteral("Other"));
+        ClientStore store(env.db, testLocale());
+        for (const char* name : {"Zebra Acme", "acorn", "50% Off", "A_B Ltd", "Éclair", "Cafferty"})
+            store.insert(company(QString::fromUtf8(name)), own);
+        store.insert(company(QStringLiteral("ACME")), other);
+        store.insert(company(QStringLiteral("Caféteria")), other);
+        const auto found = [&](const QString& start) {
+            const Result<std::optional<Client>> client = store.findByCompanyStart(start);
+            return !client ? QStringLiteral("failed") : *client ? (*client)->company : QString();
+        };
 
-void TestClientStore::findsByCompanyStartInAnyIdentity()
-{
-    TestEnv env;
-    const int own = env.addIdentity(QStringLiteral("Own"));
-    const int other = env.addIdentity(QStringLiteral("Other"));
-    ClientStore store(env.db, testLocale());
-    for (const char* name : {"Zebra Acme", "acorn", "50% Off", "A_B Ltd", "Éclair", "Cafferty"})
-        store.insert(company(QString::fromUtf8(name)), own);
-    store.insert(company(QStringLiteral("ACME")), other);
-    store.insert(company(QStringLiteral("Caféteria")), other);
-    const auto found = [&](const QString& start) {
-        const Result<std::optional<Client>> client = store.findByCompanyStart(start);
-        return !client ? QStringLiteral("failed") : *client ? (*client)->company : QString();
-    };
+        // The first in the drop-downs' company order, whatever the identity and letter case: é
+        // sorts as e, before f, as the user reads it.
+        QCOMPARE(found(QStringLiteral("ac")), QStringLiteral("ACME"));
+        QCOMPARE(found(QStringLiteral("ACO")), QStringLiteral("acorn"));
+        QCOMPARE(found(QStringLiteral("caf")), QStringLiteral("Caféteria"));
+        // Only the start counts.
+        QCOMPARE(found(QStringLiteral("cme")), QString());
+        // The user's text is plain text: no wildcards.
+        QCOMPARE(found(QStringLiteral("%")), QString());
+        QCOMPARE(found(QStringLiteral("A_")), QStringLiteral("A_B Ltd"));
+        QCOMPARE(found(QStringLiteral("a%")), QString());
+        QCOMPARE(found(QStringLiteral("50%")), QStringLiteral("50% Off"));
+        // Letter case beyond ASCII.
+        QCOMPARE(found(QStringLiteral("éc")), QStringLiteral("Éclair"));
+        QCOMPARE(found(QString()), QString());
+    }
 
-    // The first in the drop-downs' company order, whatever the identity and letter case: é
-    // sorts as e, before f, as the user reads it.
-    QCOMPARE(found(QStringLiteral("ac")), QStringLiteral("ACME"));
-    QCOMPARE(found(QStringLiteral("ACO")), QStringLiteral("acorn"));
-    QCOMPARE(found(QStringLiteral("caf")), QStringLiteral("Caféteria"));
-    // Only the start counts.
-    QCOMPARE(found(QStringLiteral("cme")), QString());
-    // The user's text is plain text: no wildcards.
-    QCOMPARE(found(QStringLiteral("%")), QString());
-    QCOMPARE(found(QStringLiteral("A_")), QStringLiteral("A_B Ltd"));
-    QCOMPARE(found(QStringLiteral("a%")), QString());
-    QCOMPARE(found(QStringLiteral("50%")), QStringLiteral("50% Off"));
-    // Letter case beyond ASCII.
-    QCOMPARE(found(QStringLiteral("éc")), QStringLiteral("Éclair"));
-    QCOMPARE(found(QString()), QString());
-}
+    void listsTheIdentitysClientsForADropDown()
+    {
+        TestEnv env;
+        const int own = env.addIdentity(QStringLiteral("Own"));
+        const int other = env.addIdentity(QStringLiteral("Other"));
+        ClientStore store(env.db, testLocale());
+        const int bravo = *store.insert(company(QStringLiteral("Bravo")), own);
+        store.insert(company(QStringLiteral("Zebra")), own);
+        store.insert(company(QStringLiteral("Äpfel GmbH")), own);
+        const int acme = *store.insert(company(QStringLiteral("Acme Ltd")), own);
+        store.insert(company(QStringLiteral("acorn")), own);
+        store.insert(company(QStringLiteral("Alpha")), other);
+        const int otherClient = *store.insert(company(QStringLiteral("Beta")), other);
+        for (int client : {bravo, acme, acme, otherClient})
+            env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
+                     {client, own});
 
-void TestClientStore::listsTheIdentitysClientsForADropDown()
-{
-    TestEnv env;
-    const int own = env.addIdentity(QStringLiteral("Own"));
-    const int other = env.addIdentity(QStringLiteral("Other"));
-    ClientStore store(env.db, testLocale());
-    const int bravo = *store.insert(company(QStringLiteral("Bravo")), own);
-    store.insert(company(QStringLiteral("Zebra")), own);
-    store.insert(company(QStringLiteral("Äpfel GmbH")), own);
-    const int acme = *store.insert(company(QStringLiteral("Acme Ltd")), own);
-    store.insert(company(QStringLiteral("acorn")), own);
-    store.insert(company(QStringLiteral("Alpha")), other);
-    const int otherClient = *store.insert(company(QStringLiteral("Beta")), other);
-    for (int client : {bravo, acme, acme, otherClient})
+        // Company order reads as people read names: letter case does not split the list, and an
+        // accented initial sorts with its letter.
+        const QList<ClientItem> all = *store.dropDownItems(own);
+        QCOMPARE(companies(all),
+                 (QStringList{"Acme Ltd", "acorn", "Äpfel GmbH", "Bravo", "Zebra"}));
+        QCOMPARE(all.first().clientId, acme);
+
+        // Clients with invoices, each once, and only the identity's own.
+        const QList<ClientItem> invoiced =
+            *store.dropDownItems(own, ClientStore::Items::WithInvoices);
+        QCOMPARE(companies(invoiced), (QStringList{"Acme Ltd", "Bravo"}));
+        QCOMPARE(invoiced.last().clientId, bravo);
+
+        QVERIFY(store.dropDownItems(own + other)->isEmpty());
+    }
+
+    void failuresAreReportedAndADeleteIsAllOrNothing()
+    {
+        TestEnv env;
+        const int own = env.addIdentity(QStringLiteral("Own"));
+        ClientStore store(env.db);
+        const int acme = *store.insert(company(QStringLiteral("Acme")), own);
+        const int bolt = *store.insert(company(QStringLiteral("Bolt")), own);
         env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
-                 {client, own});
+                 {acme, own});
+        QCOMPARE(*store.hasInvoices(acme), true);
+        QCOMPARE(*store.hasInvoices(bolt), false);
+        const auto rows = [&] {
+            return env.db
+                .scalar(QStringLiteral("SELECT (SELECT count(*) FROM TblClients) || '/' || "
+                                       "(SELECT count(*) FROM TblInvoices)"))
+                .toString();
+        };
 
-    // Company order reads as people read names: letter case does not split the list, and an
-    // accented initial sorts with its letter.
-    const QList<ClientItem> all = *store.dropDownItems(own);
-    QCOMPARE(companies(all), (QStringList{"Acme Ltd", "acorn", "Äpfel GmbH", "Bravo", "Zebra"}));
-    QCOMPARE(all.first().clientId, acme);
+        // The invoices cannot go, so the client stays too.
+        env.exec(QStringLiteral("CREATE TRIGGER KeepInvoices BEFORE DELETE ON TblInvoices "
+                                "BEGIN SELECT RAISE(ABORT, 'invoices are kept'); END"));
+        const Status removed = store.removeWithInvoices(acme);
+        QVERIFY(removed.error().contains(QStringLiteral("invoices are kept")));
+        QCOMPARE(rows(), QStringLiteral("2/1"));
 
-    // Clients with invoices, each once, and only the identity's own.
-    const QList<ClientItem> invoiced = *store.dropDownItems(own, ClientStore::Items::WithInvoices);
-    QCOMPARE(companies(invoiced), (QStringList{"Acme Ltd", "Bravo"}));
-    QCOMPARE(invoiced.last().clientId, bravo);
-
-    QVERIFY(store.dropDownItems(own + other)->isEmpty());
-}
-
-void TestClientStore::failuresAreReportedAndADeleteIsAllOrNothing()
-{
-    TestEnv env;
-    const int own = env.addIdentity(QStringLiteral("Own"));
-    ClientStore store(env.db);
-    const int acme = *store.insert(company(QStringLiteral("Acme")), own);
-    const int bolt = *store.insert(company(QStringLiteral("Bolt")), own);
-    env.exec(QStringLiteral("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)"),
-             {acme, own});
-    QCOMPARE(*store.hasInvoices(acme), true);
-    QCOMPARE(*store.hasInvoices(bolt), false);
-    const auto rows = [&] {
-        return env.db
-            .scalar(QStringLiteral("SELECT (SELECT count(*) FROM TblClients) || '/' || "
-                                   "(SELECT count(*) FROM TblInvoices)"))
-            .toString();
-    };
-
-    // The invoices cannot go, so the client stays too.
-    env.exec(QStringLiteral("CREATE TRIGGER KeepInvoices BEFORE DELETE ON TblInvoices "
-                            "BEGIN SELECT RAISE(ABORT, 'invoices are kept'); END"));
-    const Status removed = store.removeWithInvoices(acme);
-    QVERIFY(removed.error().contains(QStringLiteral("invoices are kept")));
-    QCOMPARE(rows(), QStringLiteral("2/1"));
-
-    // A query that fails is an error, never "no invoices" or "no such client".
-    env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
-    QVERIFY(store.hasInvoices(acme).error().contains(QStringLiteral("no such table")));
-    env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblGone"));
-    QVERIFY(!store.load(acme));
-    QVERIFY(!store.findByCompanyStart(QStringLiteral("a")));
-    QVERIFY(!store.dropDownItems(own));
-}
+        // A query that fails is an error, never "no invoices" or "no such client".
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
+        QVERIFY(store.hasInvoices(acme).error().contains(QStringLiteral("no such table")));
+        env.exec(QStringLiteral("ALTER TABLE TblClients RENAME TO TblGone"));
+        QVERIFY(!store.load(acme));
+        QVERIFY(!store.findByCompanyStart(QStringLiteral("a")));
+        QVERIFY(!store.dropDownItems(own));
+    }
+};
 
 QTEST_MAIN(TestClientStore)
 #include "tst_clientstore.moc"

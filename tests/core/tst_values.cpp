@@ -134,14 +134,22 @@ private slots:
         QCOMPARE(sum.value()->units(), qint64(-2));
     }
 
-    // The entry never shows amounts that do not add up: out of range or without a usable rate,
-    // all three fields read 0.
-    void entryAmountsOutOfRange_data()
+    // What the entry's three fields show. They never show amounts that do not add up: out of
+    // range or without a usable rate, all three read 0.
+    void entryAmounts_data()
     {
         QTest::addColumn<QString>("value");
         QTest::addColumn<bool>("addVat");
         QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("expected"); // value|VAT|total
+        QTest::addColumn<QString>("expected"); // value|VAT|total as the fields show them
+        QTest::newRow("ticked") << "100" << true << 17.5 << "100|17.5|117.5";
+        QTest::newRow("unticked") << "100" << false << 17.5 << "100|0|100";
+        QTest::newRow("not a number") << "" << true << 17.5 << "0|0|0";
+        QTest::newRow("kept as typed") << "12." << true << 20.0 << "12.|2.4|14.4";
+        QTest::newRow("VAT tie to even") << "0.1" << true << 25.0 << "0.1|0.02|0.12";
+        QTest::newRow("VAT tie up to even") << "0.3" << true << 25.0 << "0.3|0.08|0.38";
+        QTest::newRow("total rounds value") << "10.015" << false << 20.0 << "10.015|0|10.02";
+        QTest::newRow("no binary drift") << "99.99" << true << 17.5 << "99.99|17.5|117.49";
         const double nan = std::nan("");
         const double inf = std::numeric_limits<double>::infinity();
         QTest::newRow("largest value") << "922337203685477.5807" << false << 20.0
@@ -154,7 +162,7 @@ private slots:
         QTest::newRow("infinite rate") << "100" << true << -inf << "0|0|0";
         QTest::newRow("rate past 2^63") << "100" << true << 1e300 << "0|0|0";
     }
-    void entryAmountsOutOfRange()
+    void entryAmounts()
     {
         QFETCH(QString, value);
         QFETCH(bool, addVat);
@@ -165,31 +173,31 @@ private slots:
         QCOMPARE(QStringList({a.value, a.vat, a.total}).join(u'|'), expected);
     }
 
-    // Money and dates come from the one QLocale, so they agree even when the C library's
+    void entryNamesEveryProblemInOrder()
+    {
+        QCOMPARE(InvoiceEntry::saveProblems({}, QStringLiteral("x"), {}, {}),
+                 QStringLiteral("\n Please Select a Client\nThere is an Invoice Number Error"
+                                "\n You must add Some content\n You must add a value"));
+    }
+
+    // Money, dates and names come from the one QLocale, so they agree even when the C library's
     // locale knows nothing of pounds (CTest runs this program under LC_ALL=C too).
-    void moneyAndDatesInOneLocale()
+    void moneyDatesAndNamesInOneLocale()
     {
         const LocaleText gb(testLocale());
         QCOMPARE(gb.toCurrency(pounds("1250")), QStringLiteral("£1,250.00"));
         QCOMPARE(gb.toLongDate(QDate(2026, 12, 3)), QStringLiteral("Thursday, 3 December 2026"));
-        TestEnv env;
-        QCOMPARE(env.session->currencySymbol(), QStringLiteral("£"));
-        QCOMPARE(env.session->locale().toCurrency(pounds("-0.5")), QStringLiteral("-£0.50"));
-    }
-
-    void localeTextNamesAndForms()
-    {
-        const LocaleText gb(testLocale());
-        QCOMPARE(gb.currencySymbol(), QStringLiteral("£"));
+        QCOMPARE(gb.toShortDate(QDate(2026, 12, 3)), QStringLiteral("03/12/2026"));
         QCOMPARE(gb.timeSeparator(), QStringLiteral(":"));
         QCOMPARE(gb.monthName(12), QStringLiteral("December"));
         QCOMPARE(gb.weekdayName(6), QStringLiteral("Saturday"));
         QCOMPARE(gb.firstDayOfWeek(), Qt::Monday);
-        QCOMPARE(gb.toShortDate(QDate(2026, 12, 3)), QStringLiteral("03/12/2026"));
-        QCOMPARE(gb.toLongDate(QDate(2026, 12, 3)), QStringLiteral("Thursday, 3 December 2026"));
         const LocaleText us(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(us.currencySymbol(), QStringLiteral("$"));
         QCOMPARE(us.firstDayOfWeek(), Qt::Sunday);
+        TestEnv env;
+        QCOMPARE(env.session->currencySymbol(), QStringLiteral("£"));
+        QCOMPARE(env.session->locale().toCurrency(pounds("-0.5")), QStringLiteral("-£0.50"));
     }
 
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible_data()
@@ -199,55 +207,35 @@ private slots:
         QTest::addColumn<QDate>("expected");
         const QDate d(2026, 12, 3);
         const QDate leap2000(2000, 2, 29);
-        QTest::newRow("short") << "en_GB"
-                               << "03/12/2026" << d;
-        QTest::newRow("short unpadded") << "en_GB"
-                                        << "3/12/2026" << d;
-        QTest::newRow("two-digit year") << "en_GB"
-                                        << "3/12/26" << d;
-        QTest::newRow("long") << "en_GB"
-                              << "Thursday, 3 December 2026" << d;
-        QTest::newRow("day month year") << "en_GB"
-                                        << "3 December 2026" << d;
-        QTest::newRow("abbreviated month") << "en_GB"
-                                           << "3 Dec 2026" << d;
-        QTest::newRow("iso") << "en_GB"
-                             << "2026-12-03" << d;
-        QTest::newRow("surrounding blanks") << "en_GB"
-                                            << "  3 December 2026 " << d;
-        QTest::newRow("leap day") << "en_GB"
-                                  << "29/02/2028" << QDate(2028, 2, 29);
-        QTest::newRow("US order") << "en_US"
-                                  << "12/3/2026" << d;
-        QTest::newRow("German") << "de_DE"
-                                << "3.12.2026" << d;
-        QTest::newRow("German long") << "de_DE"
-                                     << "3. Dezember 2026" << d;
+        const auto row = [](const char* name, const char* locale, const QString& typed,
+                            QDate date) {
+            QTest::newRow(name) << QString::fromLatin1(locale) << typed << date;
+        };
+        row("short", "en_GB", "03/12/2026", d);
+        row("short unpadded", "en_GB", "3/12/2026", d);
+        row("two-digit year", "en_GB", "3/12/26", d);
+        row("long", "en_GB", "Thursday, 3 December 2026", d);
+        row("day month year", "en_GB", "3 December 2026", d);
+        row("abbreviated month", "en_GB", "3 Dec 2026", d);
+        row("iso", "en_GB", "2026-12-03", d);
+        row("surrounding blanks", "en_GB", "  3 December 2026 ", d);
+        row("leap day", "en_GB", "29/02/2028", QDate(2028, 2, 29));
+        row("US order", "en_US", "12/3/2026", d);
+        row("German", "de_DE", "3.12.2026", d);
+        row("German long", "de_DE", "3. Dezember 2026", d);
         // Two-digit years fall in 1950..2049 in every locale, leap day of 2000 included.
-        QTest::newRow("leap day of 00") << "en_GB"
-                                        << "29/02/00" << leap2000;
-        QTest::newRow("leap day of 00, US") << "en_US"
-                                            << "2/29/00" << leap2000;
-        QTest::newRow("leap day of 00, German") << "de_DE"
-                                                << "29.02.00" << leap2000;
-        QTest::newRow("49 is 2049") << "en_GB"
-                                    << "31/12/49" << QDate(2049, 12, 31);
-        QTest::newRow("50 is 1950") << "en_GB"
-                                    << "1/1/50" << QDate(1950, 1, 1);
-        QTest::newRow("no leap day in 01") << "en_GB"
-                                           << "29/02/01" << QDate();
-        QTest::newRow("31 February") << "en_GB"
-                                     << "31/02/2026" << QDate();
-        QTest::newRow("29 February in a common year") << "en_GB"
-                                                      << "29 February 2027" << QDate();
-        QTest::newRow("month 13") << "en_GB"
-                                  << "01/13/2026" << QDate();
-        QTest::newRow("empty") << "en_GB"
-                               << "" << QDate();
-        QTest::newRow("words") << "en_GB"
-                               << "next tuesday" << QDate();
-        QTest::newRow("far too long") << "en_GB"
-                                      << "3 December 2026" + QString(60, u'x') << QDate();
+        row("leap day of 00", "en_GB", "29/02/00", leap2000);
+        row("leap day of 00, US", "en_US", "2/29/00", leap2000);
+        row("leap day of 00, German", "de_DE", "29.02.00", leap2000);
+        row("49 is 2049", "en_GB", "31/12/49", QDate(2049, 12, 31));
+        row("50 is 1950", "en_GB", "1/1/50", QDate(1950, 1, 1));
+        row("no leap day in 01", "en_GB", "29/02/01", QDate());
+        row("31 February", "en_GB", "31/02/2026", QDate());
+        row("29 February in a common year", "en_GB", "29 February 2027", QDate());
+        row("month 13", "en_GB", "01/13/2026", QDate());
+        row("empty", "en_GB", "", QDate());
+        row("words", "en_GB", "next tuesday", QDate());
+        row("far too long", "en_GB", "3 December 2026" + QString(60, u'x'), QDate());
     }
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible()
     {

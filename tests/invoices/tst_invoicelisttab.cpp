@@ -23,20 +23,10 @@ class TestInvoiceListTab : public QObject {
     InvoiceListTab* m_tab = nullptr;
     int m_acme = 0, m_bolt = 0;
 
-    template <typename T> T* child(const char* name) const
-    {
-        T* w = m_tab->findChild<T*>(QLatin1String(name));
-        return w ? w : (qFatal("no control %s", name), nullptr);
-    }
+    template <typename T> T* child(const char* name) const { return ::child<T>(m_tab, name); }
     FlexGrid* grid() const { return m_tab->grid(); }
     const GridData& rows() const { return grid()->gridData(); }
 
-    int addClient(const QString& company)
-    {
-        m_env->exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
-                    {company});
-        return m_env->db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
-    }
     void addInvoice(int client, const QString& number, int daysAgo, bool paid)
     {
         m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
@@ -78,8 +68,8 @@ private slots:
     {
         m_env = new TestEnv;
         m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
-        m_acme = addClient(QStringLiteral("Acme"));
-        m_bolt = addClient(QStringLiteral("Bolt"));
+        m_acme = m_env->addClient(QStringLiteral("Acme"));
+        m_bolt = m_env->addClient(QStringLiteral("Bolt"));
         addInvoice(m_acme, QStringLiteral("0101"), 30, false);
         addInvoice(m_acme, QStringLiteral("0102"), 60, true);
         addInvoice(m_bolt, QStringLiteral("0103"), 29, false);
@@ -195,7 +185,7 @@ private slots:
         QCOMPARE(clients->count(), 2);
         // Off screen, a change costs no query: the list is refilled when the tab is shown.
         m_tab->hide();
-        addInvoice(addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
+        addInvoice(m_env->addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
         m_env->session->notifyInvoicesChanged();
         QCOMPARE(clients->count(), 2);
         m_tab->show();
@@ -223,10 +213,7 @@ private slots:
         QCOMPARE(shown.at(0).at(0).toInt(), int(rows().key(rowOf("0103"))));
 
         m_env->prompter.expectMessage(QStringLiteral("Work for 0103"));
-        menu(QStringLiteral("0103"), "ViewDetails1");
-        QSignalSpy edit(m_tab, &InvoiceListTab::editRequested);
-        menu(QStringLiteral("0103"), "InvoiceEdit");
-        QCOMPARE(edit.count(), 1);
+        menu(QStringLiteral("0103"), "ViewDetails1"); // Edit: the main window's test
     }
 };
 

@@ -1,4 +1,3 @@
-#include "invoices/InvoiceEntry.h"
 #include "invoices/InvoiceStore.h"
 #include "support/TestEnv.h"
 
@@ -88,27 +87,19 @@ private slots:
         QTest::addColumn<QString>("next");
         QTest::addColumn<QString>("answer");
         QTest::addColumn<QString>("starting");
-        QTest::newRow("zeros") << "0123"
-                               << "0124"
-                               << "100"
-                               << "0100";
-        QTest::newRow("no zero") << "9"
-                                 << "010"
-                                 << "0100"
-                                 << "00100";
-        QTest::newRow("wide") << "00100"
-                              << "0101"
-                              << " 7 "
-                              << "07";
-        QTest::newRow("past 16 bits") << "032767"
-                                      << "032768"
-                                      << "40000"
-                                      << "040000";
-        QTest::newRow("past 64 bits")
-            << "9223372036854775807" << kNone << "9223372036854775808" << kNone;
-        QTest::newRow("not digits") << "1e3" << kNone << "-5" << kNone;
-        QTest::newRow("point") << "12.0" << kNone << "1,000" << kNone;
-        QTest::newRow("empty") << "" << kNone << "" << kNone;
+        const auto row = [](const char* name, const char* previous, const QString& next,
+                            const char* answer, const QString& starting) {
+            QTest::newRow(name) << QString::fromLatin1(previous) << next
+                                << QString::fromLatin1(answer) << starting;
+        };
+        row("zeros", "0123", "0124", "100", "0100");
+        row("no zero", "9", "010", "0100", "00100");
+        row("wide", "00100", "0101", " 7 ", "07");
+        row("past 16 bits", "032767", "032768", "40000", "040000");
+        row("past 64 bits", "9223372036854775807", kNone, "9223372036854775808", kNone);
+        row("not digits", "1e3", kNone, "-5", kNone);
+        row("point", "12.0", kNone, "1,000", kNone);
+        row("empty", "", kNone, "", kNone);
     }
     void numbers()
     {
@@ -231,39 +222,6 @@ private slots:
             checkBooks(env, identity, committed);
         }
         QVERIFY(committed.size() > 80 + 30);
-    }
-
-    void totals_data()
-    {
-        QTest::addColumn<QString>("value");
-        QTest::addColumn<bool>("addVat");
-        QTest::addColumn<double>("rate");
-        QTest::addColumn<QString>("expected"); // value|VAT|total as the fields show them
-        QTest::newRow("ticked") << "100" << true << 17.5 << "100|17.5|117.5";
-        QTest::newRow("unticked") << "100" << false << 17.5 << "100|0|100";
-        QTest::newRow("not a number") << "" << true << 17.5 << "0|0|0";
-        QTest::newRow("kept as typed") << "12." << true << 20.0 << "12.|2.4|14.4";
-        QTest::newRow("VAT tie to even") << "0.1" << true << 25.0 << "0.1|0.02|0.12";
-        QTest::newRow("VAT tie up to even") << "0.3" << true << 25.0 << "0.3|0.08|0.38";
-        QTest::newRow("total rounds value") << "10.015" << false << 20.0 << "10.015|0|10.02";
-        QTest::newRow("no binary drift") << "99.99" << true << 17.5 << "99.99|17.5|117.49";
-    }
-    void totals()
-    {
-        QFETCH(QString, value);
-        QFETCH(bool, addVat);
-        QFETCH(double, rate);
-        QFETCH(QString, expected);
-        const InvoiceEntry::Amounts a =
-            InvoiceEntry::recalculate(value, addVat, InvoiceEntry::ratePercent(rate));
-        QCOMPARE(QStringList({a.value, a.vat, a.total}).join(u'|'), expected);
-    }
-
-    void saveProblemsInOrder()
-    {
-        QCOMPARE(InvoiceEntry::saveProblems({}, QStringLiteral("x"), {}, {}),
-                 QStringLiteral("\n Please Select a Client\nThere is an Invoice Number Error"
-                                "\n You must add Some content\n You must add a value"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "layout/Adtg.h"
 #include "layout/Windows1252.h"
+#include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,12 +13,6 @@
 Q_DECLARE_METATYPE(AdtgColumn)
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // The rows of the XML save of the same recordset: columns by name with their XML type, and the
 // live rows (originals with their updates applied, deleted rows left out). A missing attribute
@@ -200,66 +195,51 @@ private slots:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QVariant>("read"); // when not the value itself
 
-        const auto col = [](AdtgColumn::Type type, quint32 maxLength, quint32 flags) {
-            return AdtgColumn{QStringLiteral("V"), type, maxLength, 0, 0, flags};
-        };
         using T = AdtgColumn::Type;
+        const auto row = [](const char* name, T type, quint32 maxLength, quint32 flags,
+                            const QVariant& value, const QByteArray& stored,
+                            const QVariant& read = {}) {
+            QTest::newRow(name) << AdtgColumn{QStringLiteral("V"), type, maxLength, 0, 0, flags}
+                                << value << stored << read;
+        };
         const QDateTime noon(QDate(2026, 12, 3), QTime(12, 0), Qt::UTC);
         QByteArray everyByte(256, '\0');
         for (int b = 0; b < 256; ++b)
             everyByte[b] = char(b);
 
-        QTest::newRow("small integer")
-            << col(T::SmallInt, 2, 0x14) << QVariant(-2) << QByteArray("feff") << QVariant();
-        QTest::newRow("single") << col(T::Single, 4, 0x14) << QVariant(1.5)
-                                << QByteArray("0000c03f") << QVariant();
-        QTest::newRow("currency") << col(T::Currency, 8, 0x14)
-                                  << QVariant::fromValue(AdtgCurrency{-12345678901234})
-                                  << QByteArray("0ed0318cc5f4ffff") << QVariant();
-        QTest::newRow("currency from a number")
-            << col(T::Currency, 8, 0x14) << QVariant(12.5) << QByteArray("48e8010000000000")
-            << QVariant::fromValue(AdtgCurrency{125000});
-        QTest::newRow("date") << col(T::Date, 8, 0x14) << QVariant(46359.5)
-                              << QByteArray("00000000f0a2e640") << QVariant();
-        QTest::newRow("timestamp to the nanosecond")
-            << col(T::Timestamp, 16, 0x14)
-            << QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 23, 59, 58, 123456789})
-            << QByteArray("ea070c0003001700") + "3b003a0015cd5b07" << QVariant();
-        QTest::newRow("timestamp from a date and time")
-            << col(T::Timestamp, 16, 0x14) << QVariant(noon)
-            << QByteArray("ea070c0003000c00") + "0000000000000000"
-            << QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 12, 0, 0, 0});
+        row("small integer", T::SmallInt, 2, 0x14, -2, "feff");
+        row("single", T::Single, 4, 0x14, 1.5, "0000c03f");
+        row("currency", T::Currency, 8, 0x14, QVariant::fromValue(AdtgCurrency{-12345678901234}),
+            "0ed0318cc5f4ffff");
+        row("currency from a number", T::Currency, 8, 0x14, 12.5, "48e8010000000000",
+            QVariant::fromValue(AdtgCurrency{125000}));
+        row("date", T::Date, 8, 0x14, 46359.5, "00000000f0a2e640");
+        row("timestamp to the nanosecond", T::Timestamp, 16, 0x14,
+            QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 23, 59, 58, 123456789}),
+            "ea070c00030017003b003a0015cd5b07");
+        row("timestamp from a date and time", T::Timestamp, 16, 0x14, noon,
+            "ea070c0003000c000000000000000000",
+            QVariant::fromValue(AdtgTimestamp{2026, 12, 3, 12, 0, 0, 0}));
         // A BSTR keeps its four-byte length whatever its maxLength says.
-        QTest::newRow("BSTR") << col(T::Bstr, 4, 0x84) << QVariant(QStringLiteral("Hé"))
-                              << QByteArray("040000004800e900") << QVariant();
-        QTest::newRow("narrow string")
-            << col(T::NarrowString, 50, 0x04) << QVariant(QStringLiteral("Café €"))
-            << QByteArray("06436166e92080") << QVariant();
+        row("BSTR", T::Bstr, 4, 0x84, QStringLiteral("Hé"), "040000004800e900");
+        row("narrow string", T::NarrowString, 50, 0x04, QStringLiteral("Café €"), "06436166e92080");
         // Empty is not NULL, in a column that could hold NULL.
-        QTest::newRow("narrow string, empty")
-            << col(T::NarrowString, 50, 0x24) << QVariant(QStringLiteral("")) << QByteArray("00")
-            << QVariant();
+        row("narrow string, empty", T::NarrowString, 50, 0x24, QStringLiteral(""), "00");
         // Windows-1252 is one-to-one over all 256 bytes, the five it leaves undefined included.
-        QTest::newRow("narrow string, every byte")
-            << col(T::NarrowString, 1000, 0x84) << QVariant(Windows1252::decode(everyByte))
-            << "00010000" + everyByte.toHex() << QVariant();
+        row("narrow string, every byte", T::NarrowString, 1000, 0x84,
+            Windows1252::decode(everyByte), "00010000" + everyByte.toHex());
         // Longer than the defined size, yet within what its length counts: stored whole.
-        QTest::newRow("wide string past its size")
-            << col(T::WideString, 10, 0x04) << QVariant(QString(100, u'x'))
-            << QByteArray("c8") + QByteArray("7800").repeated(100) << QVariant();
-        QTest::newRow("bytes past their size")
-            << col(T::Bytes, 16, 0x04) << QVariant(QByteArray(200, '\x7f'))
-            << QByteArray("c8") + QByteArray("7f").repeated(200) << QVariant();
+        row("wide string past its size", T::WideString, 10, 0x04, QString(100, u'x'),
+            "c8" + QByteArray("7800").repeated(100));
+        row("bytes past their size", T::Bytes, 16, 0x04, QByteArray(200, '\x7f'),
+            "c8" + QByteArray("7f").repeated(200));
         // Fixed widths: no length; shorter values are padded and read back padded.
-        QTest::newRow("fixed wide string")
-            << col(T::WideString, 4, 0x14) << QVariant(QStringLiteral("ab"))
-            << QByteArray("6100620020002000") << QVariant(QStringLiteral("ab  "));
-        QTest::newRow("fixed narrow string")
-            << col(T::NarrowString, 3, 0x14) << QVariant(QStringLiteral("ab"))
-            << QByteArray("616220") << QVariant(QStringLiteral("ab "));
-        QTest::newRow("fixed bytes")
-            << col(T::Bytes, 4, 0x14) << QVariant(QByteArray("\x01\x02")) << QByteArray("01020000")
-            << QVariant(QByteArray("\x01\x02\x00\x00", 4));
+        row("fixed wide string", T::WideString, 4, 0x14, QStringLiteral("ab"), "6100620020002000",
+            QStringLiteral("ab  "));
+        row("fixed narrow string", T::NarrowString, 3, 0x14, QStringLiteral("ab"), "616220",
+            QStringLiteral("ab "));
+        row("fixed bytes", T::Bytes, 4, 0x14, QByteArray("\x01\x02"), "01020000",
+            QByteArray("\x01\x02\x00\x00", 4));
     }
     void everySimpleTypeKeepsItsValueExactly()
     {
@@ -290,25 +270,22 @@ private slots:
     {
         QTest::addColumn<AdtgColumn>("column");
         QTest::addColumn<QVariant>("value");
-        const auto col = [](AdtgColumn::Type type, quint32 maxLength, quint32 flags) {
-            return AdtgColumn{QStringLiteral("Caption"), type, maxLength, 0, 0, flags};
-        };
         using T = AdtgColumn::Type;
-        QTest::newRow("past a one-byte length")
-            << col(T::WideString, 40, 0x04) << QVariant(QString(128, u'x'));
-        QTest::newRow("wider than fixed")
-            << col(T::NarrowString, 3, 0x14) << QVariant(QStringLiteral("abcd"));
-        QTest::newRow("outside Windows-1252")
-            << col(T::NarrowString, 50, 0x04) << QVariant(QStringLiteral("Ω"));
-        QTest::newRow("bytes past a one-byte length")
-            << col(T::Bytes, 16, 0x04) << QVariant(QByteArray(256, 'x'));
-        QTest::newRow("small integer out of range") << col(T::SmallInt, 2, 0x14) << QVariant(40000);
-        QTest::newRow("integer from text")
-            << col(T::Integer, 4, 0x14) << QVariant(QStringLiteral("abc"));
-        QTest::newRow("integer with a fraction") << col(T::Integer, 4, 0x14) << QVariant(2.5);
-        QTest::newRow("currency NaN") << col(T::Currency, 8, 0x14) << QVariant(qQNaN());
-        QTest::newRow("currency too large") << col(T::Currency, 8, 0x14) << QVariant(1e300);
-        QTest::newRow("single too large") << col(T::Single, 4, 0x14) << QVariant(1e300);
+        const auto row =
+            [](const char* name, T type, quint32 maxLength, quint32 flags, const QVariant& value) {
+                QTest::newRow(name)
+                    << AdtgColumn{QStringLiteral("Caption"), type, maxLength, 0, 0, flags} << value;
+            };
+        row("past a one-byte length", T::WideString, 40, 0x04, QString(128, u'x'));
+        row("wider than fixed", T::NarrowString, 3, 0x14, QStringLiteral("abcd"));
+        row("outside Windows-1252", T::NarrowString, 50, 0x04, QStringLiteral("Ω"));
+        row("bytes past a one-byte length", T::Bytes, 16, 0x04, QByteArray(256, 'x'));
+        row("small integer out of range", T::SmallInt, 2, 0x14, 40000);
+        row("integer from text", T::Integer, 4, 0x14, QStringLiteral("abc"));
+        row("integer with a fraction", T::Integer, 4, 0x14, 2.5);
+        row("currency NaN", T::Currency, 8, 0x14, qQNaN());
+        row("currency too large", T::Currency, 8, 0x14, 1e300);
+        row("single too large", T::Single, 4, 0x14, 1e300);
     }
     void valuesAColumnCannotHoldAreRefused()
     {

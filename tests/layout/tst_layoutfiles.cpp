@@ -24,19 +24,6 @@ QByteArray le16(int v)
     return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-}
-
 QByteArray fixtureBytes(const QString& name)
 {
     const QByteArray bytes = readAll(QDir(kFixtures).filePath(name));
@@ -231,23 +218,24 @@ private slots:
         QTest::addColumn<QString>("field");
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("damaged");
-        QTest::newRow("VAT rate NaN") << QStringLiteral("VatRate") << qQNaN() << true;
-        QTest::newRow("VAT rate infinite") << QStringLiteral("VatRate") << qInf() << true;
-        QTest::newRow("VAT rate negative") << QStringLiteral("VatRate") << -17.5 << true;
-        QTest::newRow("VAT rate absurd") << QStringLiteral("VatRate") << -9e14 << true;
-        QTest::newRow("VAT rate over 100") << QStringLiteral("VatRate") << 100.5 << true;
-        QTest::newRow("font size negative")
-            << QStringLiteral("lblAddressFontSize") << -9.75 << true;
-        QTest::newRow("font size NaN") << QStringLiteral("lblFooterFontSize") << qQNaN() << true;
-        QTest::newRow("font size infinite") << QStringLiteral("lblDateFontSize") << -qInf() << true;
-        QTest::newRow("font size too large")
-            << QStringLiteral("lblTextLogoFontSize") << 1000.25 << true;
-        QTest::newRow("font size under 1") << QStringLiteral("lblInvoiceFontSize") << 0.5 << true;
-        QTest::newRow("VAT rate 0") << QStringLiteral("VatRate") << 0.0 << false;
-        QTest::newRow("VAT rate 100") << QStringLiteral("VatRate") << 100.0 << false;
-        QTest::newRow("font size unset") << QStringLiteral("lblTotalFontSize") << 0.0 << false;
-        QTest::newRow("font size 1") << QStringLiteral("lblVATFontSize") << 1.0 << false;
-        QTest::newRow("font size 1000") << QStringLiteral("lblSubTotalFontSize") << 1000.0 << false;
+        const auto row = [](const char* name, const char* field, double value, bool damaged) {
+            QTest::newRow(name) << QString::fromLatin1(field) << value << damaged;
+        };
+        row("VAT rate NaN", "VatRate", qQNaN(), true);
+        row("VAT rate infinite", "VatRate", qInf(), true);
+        row("VAT rate negative", "VatRate", -17.5, true);
+        row("VAT rate absurd", "VatRate", -9e14, true);
+        row("VAT rate over 100", "VatRate", 100.5, true);
+        row("font size negative", "lblAddressFontSize", -9.75, true);
+        row("font size NaN", "lblFooterFontSize", qQNaN(), true);
+        row("font size infinite", "lblDateFontSize", -qInf(), true);
+        row("font size too large", "lblTextLogoFontSize", 1000.25, true);
+        row("font size under 1", "lblInvoiceFontSize", 0.5, true);
+        row("VAT rate 0", "VatRate", 0.0, false);
+        row("VAT rate 100", "VatRate", 100.0, false);
+        row("font size unset", "lblTotalFontSize", 0.0, false);
+        row("font size 1", "lblVATFontSize", 1.0, false);
+        row("font size 1000", "lblSubTotalFontSize", 1000.0, false);
     }
     void damagedLayoutsAreRefused()
     {
@@ -352,20 +340,19 @@ private slots:
         QTest::addColumn<bool>("ownFile");
         QTest::addColumn<QString>("expected"); // kept, converted or default
         QTest::addColumn<QString>("report");
-        QTest::newRow("neither") << true << QStringLiteral("none") << false
-                                 << QStringLiteral("default") << QString();
-        QTest::newRow("no identity yet")
-            << false << QStringLiteral("none") << false << QStringLiteral("default") << QString();
-        QTest::newRow("shared file") << true << QStringLiteral("fixture") << false
-                                     << QStringLiteral("converted") << QString();
-        QTest::newRow("own file") << true << QStringLiteral("broken") << true
-                                  << QStringLiteral("kept") << QString();
-        QTest::newRow("broken shared file")
-            << true << QStringLiteral("broken") << false << QStringLiteral("default")
-            << QStringLiteral("Layout.set cannot be converted: not an ADTG file");
-        QTest::newRow("damaged row")
-            << true << QStringLiteral("damaged") << false << QStringLiteral("default")
-            << QStringLiteral("damaged layout for identity 1. Its VatRate is nan");
+        const auto row = [](const char* name, bool hasIdentity, const char* shared, bool ownFile,
+                            const char* expected, const char* report) {
+            QTest::newRow(name) << hasIdentity << QString::fromLatin1(shared) << ownFile
+                                << QString::fromLatin1(expected) << QString::fromLatin1(report);
+        };
+        row("neither", true, "none", false, "default", "");
+        row("no identity yet", false, "none", false, "default", "");
+        row("shared file", true, "fixture", false, "converted", "");
+        row("own file", true, "broken", true, "kept", "");
+        row("broken shared file", true, "broken", false, "default",
+            "Layout.set cannot be converted: not an ADTG file");
+        row("damaged row", true, "damaged", false, "default",
+            "damaged layout for identity 1. Its VatRate is nan");
     }
     void startUpLeavesTheIdentityWithItsFile()
     {

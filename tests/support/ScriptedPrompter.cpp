@@ -6,32 +6,27 @@ namespace {
 
 const char* kindName(ScriptedPrompter::Kind kind)
 {
-    switch (kind) {
-    case ScriptedPrompter::Kind::Message:
-        return "message";
-    case ScriptedPrompter::Kind::Input:
-        return "input box";
-    case ScriptedPrompter::Kind::OpenFile:
-        return "open-file dialog";
-    case ScriptedPrompter::Kind::SaveFile:
-        return "save-file dialog";
-    case ScriptedPrompter::Kind::Folder:
-        return "folder dialog";
-    case ScriptedPrompter::Kind::Font:
-        return "font dialog";
-    }
-    return "?";
+    static const char* const names[] = {"message",          "input box",     "open-file dialog",
+                                        "save-file dialog", "folder dialog", "font dialog"};
+    return names[int(kind)];
 }
 
 } // namespace
 
-ScriptedPrompter& ScriptedPrompter::expectMessage(const QString& text, std::optional<QString> title)
+ScriptedPrompter::Expected& ScriptedPrompter::add(Kind kind, const QString& text,
+                                                  std::optional<QString> title)
 {
     Expected e;
+    e.kind = kind;
     e.text = text;
     e.title = std::move(title);
-    e.buttons = Buttons::Ok;
     m_script << e;
+    return m_script.last();
+}
+
+ScriptedPrompter& ScriptedPrompter::expectMessage(const QString& text, std::optional<QString> title)
+{
+    add(Kind::Message, text, std::move(title)).buttons = Buttons::Ok;
     return *this;
 }
 
@@ -54,59 +49,48 @@ ScriptedPrompter& ScriptedPrompter::whileShown(std::function<void()> action)
 ScriptedPrompter& ScriptedPrompter::expectQuestion(const QString& text, Answer answer,
                                                    std::optional<QString> title)
 {
-    Expected e;
-    e.text = text;
-    e.title = std::move(title);
-    e.answer = answer;
-    m_script << e;
+    add(Kind::Message, text, std::move(title)).answer = answer;
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectExactly(const Message& message, Answer answer)
 {
-    Expected e;
-    e.text = message.text;
-    e.title = message.title;
+    Expected& e = add(Kind::Message, message.text, message.title);
     e.buttons = message.buttons;
     e.icon = message.icon;
     e.defaultAnswer = message.defaultAnswer;
     e.answer = answer;
-    m_script << e;
     return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectInput(const QString& prompt, std::optional<QString> reply,
                                                 std::optional<QString> title)
 {
-    Expected e;
-    e.kind = Kind::Input;
-    e.text = prompt;
-    e.title = std::move(title);
-    e.reply = std::move(reply);
-    m_script << e;
+    add(Kind::Input, prompt, std::move(title)).reply = std::move(reply);
     return *this;
 }
 
-#define BILLCRAFT_FILE_EXPECTATION(method, kindValue)                                              \
-    ScriptedPrompter& ScriptedPrompter::method(std::optional<QString> reply)                       \
-    {                                                                                              \
-        Expected e;                                                                                \
-        e.kind = kindValue;                                                                        \
-        e.reply = std::move(reply);                                                                \
-        m_script << e;                                                                             \
-        return *this;                                                                              \
-    }
-BILLCRAFT_FILE_EXPECTATION(expectOpenFile, Kind::OpenFile)
-BILLCRAFT_FILE_EXPECTATION(expectSaveFile, Kind::SaveFile)
-BILLCRAFT_FILE_EXPECTATION(expectFolder, Kind::Folder)
-#undef BILLCRAFT_FILE_EXPECTATION
+ScriptedPrompter& ScriptedPrompter::expectOpenFile(std::optional<QString> reply)
+{
+    add(Kind::OpenFile, {}, {}).reply = std::move(reply);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::expectSaveFile(std::optional<QString> reply)
+{
+    add(Kind::SaveFile, {}, {}).reply = std::move(reply);
+    return *this;
+}
+
+ScriptedPrompter& ScriptedPrompter::expectFolder(std::optional<QString> reply)
+{
+    add(Kind::Folder, {}, {}).reply = std::move(reply);
+    return *this;
+}
 
 ScriptedPrompter& ScriptedPrompter::expectFont(std::optional<QFont> reply)
 {
-    Expected e;
-    e.kind = Kind::Font;
-    e.fontReply = std::move(reply);
-    m_script << e;
+    add(Kind::Font, {}, {}).fontReply = std::move(reply);
     return *this;
 }
 

@@ -64,6 +64,8 @@ public:
     std::optional<QFont> font(const QFont& initial, const QString& title) override;
 
 private:
+    // Appends an expectation of `kind` and returns it for the caller to complete.
+    Expected& add(Kind kind, const QString& text, std::optional<QString> title);
     std::optional<Expected> take(Kind kind, const QString& what);
     void fail(const QString& why);
 

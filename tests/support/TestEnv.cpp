@@ -1,5 +1,6 @@
 #include "support/TestEnv.h"
 
+#include <QFile>
 #include <QTest>
 
 TestEnv::TestEnv(QDate today)
@@ -21,4 +22,24 @@ int TestEnv::addIdentity(const QString& textLogo)
 {
     exec(QStringLiteral("INSERT INTO TblUserData(TextLogo) VALUES (?)"), {textLogo});
     return db.scalar(QStringLiteral("SELECT max(Identity) FROM TblUserData")).toInt();
+}
+
+int TestEnv::addClient(const QString& company, int identity)
+{
+    exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, ?)"),
+         {company, identity});
+    return db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+        qFatal("cannot write %s", qPrintable(path));
 }

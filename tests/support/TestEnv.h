@@ -24,6 +24,8 @@ struct TestEnv {
     void exec(const QString& sql, const QVariantList& values = {});
     // An identity row; returns its number.
     int addIdentity(const QString& textLogo);
+    // A client row with only its company; returns its ClientID.
+    int addClient(const QString& company, int identity = 1);
 
     QTemporaryDir dir;
     Database db;
@@ -31,6 +33,20 @@ struct TestEnv {
     FixedClock clock;
     std::unique_ptr<Session> session;
 };
+
+// The named child of `parent`; stops the test program when there is none.
+template <typename T> T* child(const QObject* parent, const char* name)
+{
+    T* found = parent->findChild<T*>(QLatin1String(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+// A whole file's bytes, empty when it cannot be read.
+QByteArray readAll(const QString& path);
+// Writes `bytes` as the whole file; stops the test program when it cannot.
+void writeAll(const QString& path, const QByteArray& bytes);
 
 // The locale every test reads and writes dates and money in.
 inline QLocale testLocale()
