@@ -35,6 +35,11 @@ private slots:
         QCOMPARE(DaySerial::toDateTime(46359.5), noon);
         // Before the epoch the fraction still counts forward from midnight.
         QCOMPARE(DaySerial::toDate(-0.25), QDate(1899, 12, 29));
+        // What a file may hold where a date belongs, and no day number can stand for.
+        for (double absurd : {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300}) {
+            QVERIFY(!DaySerial::toDate(absurd).isValid());
+            QVERIFY(!DaySerial::toDateTime(absurd).isValid());
+        }
     }
 
     void moneyParsesWhatAMoneyFieldAccepts_data()
