@@ -10,6 +10,7 @@
 #include <QSqlRecord>
 #include <cmath>
 #include <limits>
+#include <sqlite3.h>
 
 namespace {
 
@@ -90,23 +91,68 @@ GridData GridData::fromQuery(QSqlQuery& query, const Session& session, const Gri
     data.m_columns = std::move(columns);
     data.m_rows = rows;
     data.m_overdue = shape.overdue;
-    if (data.m_overdue) {
-        const int date = data.m_overdue->dateColumn;
-        const int paid = data.m_overdue->paidColumn;
-        if (date < 0 || paid < 0 || date >= fields || paid >= fields ||
-            isTextKind(data.m_columns[date].shape.kind) ||
-            isTextKind(data.m_columns[paid].shape.kind))
-            data.m_overdue.reset();
+    data.finish(session);
+    return data;
+}
+
+Result<GridData> GridData::fromStatement(sqlite3_stmt* statement, const Session& session,
+                                         const GridShape& shape)
+{
+    GridData data;
+    data.m_locale = session.locale();
+
+    const int fields = sqlite3_column_count(statement);
+    if (fields == 0)
+        return data;
+
+    std::vector<Column> columns(fields);
+    QStringList header;
+    for (int i = 0; i < fields; ++i) {
+        header << QString::fromUtf8(sqlite3_column_name(statement, i));
+        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
     }
-    if (data.m_overdue) {
+
+    int rows = 0;
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        ++rows;
+        if (exceedsCellLimit(rows, fields)) {
+            data.m_outcome = Outcome::TooManyRecords;
+            return data;
+        }
+        for (int i = 0; i < fields; ++i)
+            store(columns[i], statement, i);
+    }
+    if (step != SQLITE_DONE)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement))) +
+                       QStringLiteral(" Unable to fetch row")};
+
+    data.m_header = std::move(header);
+    data.m_columns = std::move(columns);
+    data.m_rows = rows;
+    data.m_overdue = shape.overdue;
+    data.finish(session);
+    return data;
+}
+
+void GridData::finish(const Session& session)
+{
+    const int fields = columnCount();
+    if (m_overdue) {
+        const int date = m_overdue->dateColumn;
+        const int paid = m_overdue->paidColumn;
+        if (date < 0 || paid < 0 || date >= fields || paid >= fields ||
+            isTextKind(m_columns[date].shape.kind) || isTextKind(m_columns[paid].shape.kind))
+            m_overdue.reset();
+    }
+    if (m_overdue) {
         const QDate today = session.clock().today();
-        for (int r = 0; r < rows; ++r) {
-            if (data.isOverdue(r, today))
-                data.m_colours.insert(data.cell(r, data.m_overdue->dateColumn), kOverdueColour);
+        for (int r = 0; r < m_rows; ++r) {
+            if (isOverdue(r, today))
+                m_colours.insert(cell(r, m_overdue->dateColumn), kOverdueColour);
         }
     }
-    data.computeTotals();
-    return data;
+    computeTotals();
 }
 
 namespace {
@@ -205,6 +251,77 @@ void GridData::store(Column& column, const QVariant& value)
         column.numbers.push_back(toReal(value, column.shape.kind));
         break;
     }
+}
+
+namespace {
+
+// A cell as Qt's SQLite driver gives it: a NULL is a null QString, text is read as UTF-16.
+QVariant variantOf(sqlite3_stmt* statement, int index)
+{
+    switch (sqlite3_column_type(statement, index)) {
+    case SQLITE_INTEGER:
+        return QVariant(qint64(sqlite3_column_int64(statement, index)));
+    case SQLITE_FLOAT:
+        return QVariant(sqlite3_column_double(statement, index));
+    case SQLITE_NULL:
+        return QVariant(QMetaType::fromType<QString>());
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(statement, index)),
+                          sqlite3_column_bytes(statement, index));
+    default:
+        break;
+    }
+    const auto* text = static_cast<const QChar*>(sqlite3_column_text16(statement, index));
+    return QString(text, sqlite3_column_bytes16(statement, index) / qsizetype(sizeof(QChar)));
+}
+
+} // namespace
+
+void GridData::store(Column& column, sqlite3_stmt* statement, int index)
+{
+    // The usual pairs of storage and stored type are read directly; the rest as fromQuery would.
+    const int type = sqlite3_column_type(statement, index);
+    switch (storageOf(column.shape.kind)) {
+    case Storage::Text:
+        if (type == SQLITE_NULL) {
+            column.texts.emplace_back();
+            return;
+        }
+        if (type == SQLITE_TEXT) {
+            // Read as the UTF-8 it is stored in: SQLite's own UTF-16 conversion costs more than
+            // the rest of the row. The texts were written from QStrings, so they are valid UTF-8.
+            // An empty text stays a text (not Null), as Qt's driver gives it.
+            const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, index));
+            const int bytes = sqlite3_column_bytes(statement, index);
+            column.texts.push_back(bytes > 0 ? QString::fromUtf8(text, bytes) : QStringLiteral(""));
+            return;
+        }
+        break;
+    case Storage::Integer:
+        if (type == SQLITE_NULL) {
+            column.integers.emplace_back();
+            return;
+        }
+        if (type == SQLITE_INTEGER) {
+            column.integers.emplace_back(qint64(sqlite3_column_int64(statement, index)));
+            return;
+        }
+        break;
+    case Storage::Real:
+        if (type == SQLITE_NULL) {
+            column.numbers.push_back(std::nan(""));
+            return;
+        }
+        if (type == SQLITE_INTEGER || type == SQLITE_FLOAT) {
+            const double number = sqlite3_column_double(statement, index);
+            const bool date = column.shape.kind == GridColumn::Kind::Date;
+            column.numbers.push_back(
+                !std::isfinite(number) || (date && !isDaySerial(number)) ? std::nan("") : number);
+            return;
+        }
+        break;
+    }
+    store(column, variantOf(statement, index));
 }
 
 void GridData::replace(Column& column, int row, const QVariant& value)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LocaleText.h"
+#include "core/Result.h"
 
 #include <QColor>
 #include <QDate>
@@ -15,6 +16,7 @@
 class QSqlField;
 class QSqlQuery;
 class Session;
+struct sqlite3_stmt;
 
 // How one column of a list is shown. The database has no money or date column types of its own
 // (money is INTEGER ten-thousandths, dates REAL day serials, Yes/No -1/0), so the list that runs
@@ -81,6 +83,12 @@ public:
     // is rounded to the nearest ten-thousandth.
     static GridData fromQuery(QSqlQuery& query, const Session& session,
                               const GridShape& shape = {});
+    // The same from an SQLite statement, bound and not yet stepped, read to its end without a
+    // QVariant per cell: the shape names every column's kind (columns past it read as Text).
+    // A value is read as fromQuery reads the value Qt's SQLite driver would give. A step that
+    // fails is the database's error, worded as that driver words it.
+    static Result<GridData> fromStatement(sqlite3_stmt* statement, const Session& session,
+                                          const GridShape& shape);
     // The refusal without reading: for a caller that counted the rows first.
     static GridData tooManyRecords()
     {
@@ -150,6 +158,9 @@ private:
     static bool isTextKind(GridColumn::Kind kind) { return kind == GridColumn::Kind::Text; }
     static Storage storageOf(GridColumn::Kind kind);
     static void store(Column& column, const QVariant& value);
+    static void store(Column& column, sqlite3_stmt* statement, int index);
+    // Overdue colours and totals, once the rows are read.
+    void finish(const Session& session);
     static void replace(Column& column, int row, const QVariant& value);
     // A money, key, Yes/No, date or number cell as a double; nullopt for Null or out of range.
     std::optional<double> number(int row, int column) const;

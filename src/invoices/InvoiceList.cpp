@@ -6,9 +6,12 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <memory>
 #include <optional>
+#include <sqlite3.h>
 
 namespace InvoiceList {
 
@@ -121,28 +124,49 @@ Statement countStatement(const Request& r)
 Result<GridData> load(const Session& session, const Request& request)
 {
     Database& db = session.db();
-    const auto run = [&db](const Statement& s) -> std::optional<QSqlQuery> {
-        QSqlQuery q = db.prepare(s.sql);
-        for (const QVariant& v : s.values)
-            q.addBindValue(v);
-        if (!db.exec(q))
-            return std::nullopt;
-        return q;
+    // The identity-wide lists of all or of paid invoices are most often too large to show:
+    // they are counted first on the indexes, so they are refused without reading their rows.
+    // The other views are read at once; a read still stops at the cell limit.
+    const bool usuallyTooLarge =
+        (request.trigger == Trigger::Option || request.trigger == Trigger::BadDebtBox ||
+         request.trigger == Trigger::ExcludeClient) &&
+        request.filter != Filter::Unpaid;
+    if (usuallyTooLarge) {
+        const Statement counting = countStatement(request);
+        QSqlQuery count = db.prepare(counting.sql);
+        for (const QVariant& v : counting.values)
+            count.addBindValue(v);
+        if (!db.exec(count) || !count.next())
+            return Failure{db.errorString()};
+        if (count.value(0).toLongLong() > maxRows())
+            return GridData::tooManyRecords();
+    }
+
+    // The rows are read straight from SQLite into the grid's columns: through QSqlQuery every
+    // cell would cost a QVariant, most of the time of a long list.
+    const QVariant handle = db.connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
+    const Statement rows = statement(request);
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray sql = rows.sql.toUtf8();
+    // Worded as Qt's driver words a failed statement, as every other database error is shown.
+    const auto failed = [connection] {
+        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
+                       QStringLiteral(" Unable to execute statement")};
     };
-    // Counted first on the indexes, so a view too large to show is refused without reading or
-    // sorting its rows.
-    std::optional<QSqlQuery> count = run(countStatement(request));
-    if (!count || !count->next())
-        return Failure{db.errorString()};
-    if (count->value(0).toLongLong() > maxRows())
-        return GridData::tooManyRecords();
-    std::optional<QSqlQuery> rows = run(statement(request));
-    if (!rows)
-        return Failure{db.errorString()};
-    GridData data = GridData::fromQuery(*rows, session, gridShape());
-    if (rows->lastError().isValid())
-        return Failure{rows->lastError().text()};
-    return data;
+    if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &prepared, nullptr) !=
+        SQLITE_OK)
+        return failed();
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(prepared,
+                                                                         sqlite3_finalize);
+    // Every value of these statements is a whole number: identity, client, limit.
+    for (int i = 0; i < rows.values.size(); ++i) {
+        if (sqlite3_bind_int64(prepared, i + 1, rows.values[i].toLongLong()) != SQLITE_OK)
+            return failed();
+    }
+    return GridData::fromStatement(prepared, session, gridShape());
 }
 
 const GridShape& gridShape()

@@ -5,9 +5,11 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTest>
 #include <limits>
+#include <sqlite3.h>
 
 namespace {
 
@@ -65,6 +67,20 @@ GridData load(TestEnv& env, const QString& sql, const GridShape& shape = {})
     if (!env.db.exec(q))
         qWarning("%s", qPrintable(env.db.errorString()));
     return GridData::fromQuery(q, *env.session, shape);
+}
+
+// The same statement read straight from SQLite, as the invoice list reads it.
+GridData loadDirect(TestEnv& env, const QString& sql, const GridShape& shape)
+{
+    const QVariant handle = env.db.connection().driver()->handle();
+    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db, text.constData(), -1, &statement, nullptr) != SQLITE_OK)
+        qWarning("%s", sqlite3_errmsg(db));
+    Result<GridData> data = GridData::fromStatement(statement, *env.session, shape);
+    sqlite3_finalize(statement);
+    return data ? *data : GridData();
 }
 
 } // namespace
@@ -230,6 +246,29 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
     QCOMPARE(data.column(10).kind, GridColumn::Kind::Text);
     QVERIFY(data.setCell(1, 6, 1e300)); // a REAL past 2^63 set in place: Null, not wrapped
     QVERIFY(data.value(1, 6).isNull());
+
+    // Read straight from SQLite, every cell reads as through Qt's driver: money as text or REAL,
+    // an empty text and a Null, a number and bytes in a text column, a date given as text.
+    env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", "
+                            "VAT, Total, \"Date\", Paid, DatePaid, Identity) VALUES "
+                            "(?, 7, '', '12.5', 1.23456, NULL, '46000', '0', NULL, 1), "
+                            "(?, 'Ä€', X'414243', 5, -3, 2.5e4, 45000.75, -1, 1e10, 1)"),
+             {inv.client, inv.client});
+    const GridData viaQt = load(env, kInvoiceList, kInvoiceSpec);
+    const GridData direct = loadDirect(env, kInvoiceList, kInvoiceSpec);
+    QCOMPARE(direct.rowCount(), 4);
+    QCOMPARE(direct.header(), viaQt.header());
+    QCOMPARE(direct.totals(), viaQt.totals());
+    for (int r = 0; r < viaQt.rowCount(); ++r) {
+        for (int c = 0; c < viaQt.columnCount(); ++c) {
+            QCOMPARE(direct.text(r, c), viaQt.text(r, c));
+            QCOMPARE(direct.value(r, c), viaQt.value(r, c));
+            QCOMPARE(direct.value(r, c).isNull(), viaQt.value(r, c).isNull());
+            QCOMPARE(direct.cellColour(r, c), viaQt.cellColour(r, c));
+        }
+    }
+    QCOMPARE(direct.text(2, 4), QString()); // the empty text is a text, not Null
+    QVERIFY(!direct.value(2, 4).isNull());
 }
 
 void TestGrid::cellLimit_data()

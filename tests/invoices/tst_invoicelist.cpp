@@ -156,6 +156,17 @@ private slots:
         Result<GridData> refused = load(*env.session, r);
         QVERIFY(refused);
         QCOMPARE(refused->outcome(), GridData::Outcome::TooManyRecords);
+
+        // A view that cannot be read, counted first or not, gives the database's words.
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));
+        QVERIFY(!env.db.scalar(statement(r).sql).isValid());
+        const QString error = env.db.errorString();
+        for (Filter filter : {Filter::Unpaid, Filter::All}) {
+            const Result<GridData> failed =
+                load(*env.session, {Trigger::Option, filter, false, 0, 3});
+            QVERIFY(!failed);
+            QCOMPARE(failed.error(), error);
+        }
     }
 
     void statusChanges()

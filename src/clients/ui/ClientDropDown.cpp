@@ -9,6 +9,22 @@
 
 namespace ClientDropDown {
 
+namespace {
+
+bool holds(const QComboBox* list, const QList<ClientItem>& items)
+{
+    if (list->count() != items.size())
+        return false;
+    for (int i = 0; i < items.size(); ++i) {
+        if (list->itemText(i) != items[i].company ||
+            list->itemData(i) != QVariant(items[i].clientId))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 bool populate(QComboBox* list, const Session& session, Clients which)
 {
     if (!list)
@@ -19,9 +35,15 @@ bool populate(QComboBox* list, const Session& session, Clients which)
         which == Clients::All ? ClientStore::Items::All : ClientStore::Items::WithInvoices);
     {
         const QSignalBlocker quiet(list);
-        list->clear();
-        for (const ClientItem& item : items.ok() ? *items : QList<ClientItem>())
-            list->addItem(item.company, item.clientId);
+        if (items && holds(list, *items)) {
+            // Refilled with what it holds (the entry reset after every tab change, a list
+            // after a save): a thousand items rebuilt cost more than they are compared.
+            list->setCurrentIndex(-1);
+        } else {
+            list->clear();
+            for (const ClientItem& item : items.ok() ? *items : QList<ClientItem>())
+                list->addItem(item.company, item.clientId);
+        }
     }
     showNoChoice(list);
     if (!items) // an empty list must not pass for an identity without clients
