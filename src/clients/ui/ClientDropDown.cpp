@@ -68,6 +68,12 @@ bool refresh(QComboBox* list, const Session& session, Clients which)
     return index >= 0;
 }
 
+void setWidthInCharacters(QComboBox* list, int characters)
+{
+    list->setMinimumContentsLength(characters);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
+
 void showNoChoice(QComboBox* list)
 {
     if (!list)

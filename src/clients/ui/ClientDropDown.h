@@ -18,6 +18,11 @@ enum class Clients {
     WithInvoices, // only those with at least one invoice (the invoice list's choice)
 };
 
+// A client list as wide as `characters` average characters, whatever its names: measuring a
+// thousand names to size the closed box cost more than the rest of start-up together. The open
+// list still widens to show its longest name.
+void setWidthInCharacters(QComboBox* list, int characters);
+
 // Refills `list` with the current identity's clients in company order and leaves no client
 // chosen. Does nothing for a null list. The list's signals are held back while it fills.
 // When the clients cannot be read the list is left empty, the user is told why, and the

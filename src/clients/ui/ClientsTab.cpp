@@ -96,7 +96,7 @@ void ClientsTab::buildControls()
     m_clients->setEditable(true);
     // Enter must not add the typed text as an item.
     m_clients->setInsertPolicy(QComboBox::NoInsert);
-    m_clients->setMinimumContentsLength(30);
+    ClientDropDown::setWidthInCharacters(m_clients, 30);
     auto* typeAhead = new ClientTypeAhead(m_clients);
     connect(typeAhead, &ClientTypeAhead::keyReleased, this, &ClientsTab::onTypedClient);
 

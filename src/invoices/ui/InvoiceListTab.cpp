@@ -71,7 +71,7 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     m_clients = new QComboBox(companyOptions);
     m_clients->setObjectName(QStringLiteral("cboInvoiceClients"));
     m_clients->setAccessibleName(QStringLiteral("Company"));
-    m_clients->setMinimumContentsLength(24);
+    ClientDropDown::setWidthInCharacters(m_clients, 24);
     m_companyAll = option("optCompanyShowAll", "Show All", companyOptions);
     m_companyPaid = option("optCompanyShowPaid", "Paid", companyOptions);
     m_companyUnpaid = option("optCompanyShowUnPaid", "UnPaid", companyOptions);

@@ -94,7 +94,7 @@ void MakeInvoiceTab::buildControls()
     m_clients = new QComboBox(this);
     m_clients->setObjectName(QStringLiteral("cmbSelectClient2"));
     m_clients->setAccessibleName(m_clientSelectLabel->text());
-    m_clients->setMinimumContentsLength(30);
+    ClientDropDown::setWidthInCharacters(m_clients, 30);
     m_clientSelectLabel->setBuddy(m_clients);
 
     m_clientId = new QLabel(this);
