@@ -22,6 +22,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTimer>
 
 namespace {
 
@@ -74,7 +75,9 @@ MakeInvoiceTab::MakeInvoiceTab(Session& session, QWidget* parent)
 
     // A client added or renamed elsewhere stays chosen; another identity's list starts afresh.
     connect(&m_session, &Session::clientsChanged, this, [this] {
-        if (!ClientDropDown::refresh(m_clients, m_session))
+        if (!isVisible())
+            m_clientsStale = true;
+        else if (!ClientDropDown::refresh(m_clients, m_session))
             m_clientId->clear();
     });
     connect(&m_session, &Session::identityChanged, this, [this] {
@@ -171,7 +174,26 @@ void MakeInvoiceTab::buildControls()
 
 void MakeInvoiceTab::fillClients()
 {
+    // Every change of tab resets the entry, and start-up and an identity change fill it too:
+    // a hidden entry's list waits until the entry is shown, rather than reading the identity's
+    // clients for a tab nobody sees. Entering the tab resets it, which fills the list.
+    if (!isVisible()) {
+        m_clientsStale = true;
+        return;
+    }
+    m_clientsStale = false;
     ClientDropDown::populate(m_clients, m_session);
+}
+
+void MakeInvoiceTab::showEvent(QShowEvent* event)
+{
+    QFrame::showEvent(event);
+    // Shown some other way than by entering its tab: fill once the reset, if any, has run.
+    if (m_clientsStale)
+        QTimer::singleShot(0, this, [this] {
+            if (m_clientsStale)
+                fillClients();
+        });
 }
 
 bool MakeInvoiceTab::clientChosen() const

@@ -43,6 +43,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildControls();
@@ -59,6 +60,7 @@ private:
 
     Session& m_session;
     std::optional<int> m_editInvoiceId; // the tag of lblClientID2: the invoice under edit
+    bool m_clientsStale = false;        // the client list waits for the entry to be shown
 
     QLabel* m_clientSelectLabel = nullptr;
     QComboBox* m_clients = nullptr;
