@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -84,8 +85,15 @@ private slots:
         QCOMPARE(captions, QStringList({"Clients", "Make Invoice", "Find Invoices", "Expenses",
                                         "Invoice Layout", "Calendar", "Reports"}));
         QCOMPARE(tabs->currentIndex(), int(MainWindow::TabClients));
-        QCOMPARE(child<QComboBox>(&w, "cboPrinters")->currentText(),
-                 QStringLiteral("Select Printer"));
+        // The installed printers are asked for when the list is first used.
+        auto* printers = child<QComboBox>(&w, "cboPrinters");
+        QFocusEvent focusIn(QEvent::FocusIn);
+        QCoreApplication::sendEvent(printers, &focusIn);
+        QStringList listed;
+        for (int i = 0; i < printers->count(); ++i)
+            listed << printers->itemText(i);
+        QCOMPARE(listed, QPrinterInfo::availablePrinterNames());
+        QCOMPARE(printers->currentText(), QStringLiteral("Select Printer"));
         QCOMPARE(child<QComboBox>(&w, "cboPrinterTrays")->currentText(), QString());
         QCOMPARE(env.session->currentIdentity(), 0);
         QCOMPARE(child<QComboBox>(&w, "cmbSelectClient")->count(), 0);

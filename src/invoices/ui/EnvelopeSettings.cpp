@@ -3,6 +3,7 @@
 #include "core/ui/PictureButton.h"
 
 #include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QPrinterInfo>
 #include <QStyle>
@@ -23,6 +24,7 @@ EnvelopeSettings::EnvelopeSettings(QWidget* parent)
     m_printers->setAccessibleName(QStringLiteral("Printer"));
     m_printers->setEditable(true);
     m_printers->setInsertPolicy(QComboBox::NoInsert);
+    m_printers->installEventFilter(this);
 
     m_trays = new QComboBox(this);
     m_trays->setObjectName(QStringLiteral("cboPrinterTrays"));
@@ -38,7 +40,17 @@ EnvelopeSettings::EnvelopeSettings(QWidget* parent)
 
 void EnvelopeSettings::listInstalledPrinters()
 {
-    listPrinters(QPrinterInfo::availablePrinterNames());
+    m_printersAsked = false;
+    listPrinters({});
+}
+
+bool EnvelopeSettings::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_printers && event->type() == QEvent::FocusIn && !m_printersAsked) {
+        m_printersAsked = true;
+        listPrinters(QPrinterInfo::availablePrinterNames());
+    }
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void EnvelopeSettings::listPrinters(const QStringList& names)

@@ -11,12 +11,18 @@ class EnvelopeSettings : public QGroupBox {
 public:
     explicit EnvelopeSettings(QWidget* parent = nullptr);
 
-    // Fills cboPrinters with the installed printers, in the order the system lists them, and
-    // shows "Select Printer"; the tray box is emptied.
+    // Shows "Select Printer" in cboPrinters and empties the tray box. The installed printers,
+    // in the order the system lists them, are asked for the first time the printer list takes
+    // the focus: the question loads the print system's plugin, a tenth of start-up, which the
+    // first paint does not need.
     void listInstalledPrinters();
     void listPrinters(const QStringList& names);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    bool m_printersAsked = false;
     PictureButton* m_print;
     QComboBox* m_printers;
     QComboBox* m_trays;
