@@ -6,6 +6,7 @@
 // start-up from outside: this program started again with --first-paint bare|billcraft FOLDER.
 
 #include "BookMaker.h"
+#include "BooksCache.h"
 #include "app/MainWindow.h"
 #include "core/Clock.h"
 #include "core/Database.h"
@@ -70,18 +71,9 @@ qint64 largeBooks()
     return ok && n >= 0 ? n : 1000000;
 }
 
-std::map<qint64, std::unique_ptr<Books>>& allBooks()
-{
-    static std::map<qint64, std::unique_ptr<Books>> made;
-    return made;
-}
-
 Books& books(qint64 invoices)
 {
-    auto& slot = allBooks()[invoices];
-    if (!slot)
-        slot = std::make_unique<Books>(invoices);
-    return *slot;
+    return BooksCache<Books, qint64>::get(invoices);
 }
 
 void paint(QWidget& window)
@@ -370,6 +362,6 @@ int main(int argc, char** argv)
         ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    allBooks().clear(); // their temporary folders go while the application still exists
+    BooksCache<Books, qint64>::clear();
     return 0;
 }

@@ -203,19 +203,14 @@ std::optional<qint64> toInteger(const QVariant& value)
     }
 }
 
-// Day serials that convert to a date without overflow anywhere: 2.7 million years either way.
-bool isDaySerial(double serial)
-{
-    return std::abs(serial) < 1e9;
-}
-
 // A date or number cell; NaN (Null) for what is no finite number, or no day serial in a date
 // column.
 double toReal(const QVariant& value, GridColumn::Kind kind)
 {
     bool ok = false;
     const double number = value.isNull() ? 0 : value.toDouble(&ok);
-    if (!ok || !std::isfinite(number) || (kind == GridColumn::Kind::Date && !isDaySerial(number)))
+    if (!ok || !std::isfinite(number) ||
+        (kind == GridColumn::Kind::Date && !DaySerial::isDaySerial(number)))
         return std::nan("");
     return number;
 }
@@ -316,7 +311,8 @@ void GridData::store(Column& column, sqlite3_stmt* statement, int index)
             const double number = sqlite3_column_double(statement, index);
             const bool date = column.shape.kind == GridColumn::Kind::Date;
             column.numbers.push_back(
-                !std::isfinite(number) || (date && !isDaySerial(number)) ? std::nan("") : number);
+                !std::isfinite(number) || (date && !DaySerial::isDaySerial(number)) ? std::nan("")
+                                                                                    : number);
             return;
         }
         break;
@@ -356,7 +352,8 @@ QString GridData::format(GridColumn::Kind kind, double number) const
     if (std::isnan(number))
         return {};
     if (kind == GridColumn::Kind::Date)
-        return isDaySerial(number) ? m_locale.toLongDate(DaySerial::toDate(number)) : QString();
+        return DaySerial::isDaySerial(number) ? m_locale.toLongDate(DaySerial::toDate(number))
+                                              : QString();
     if (std::trunc(number) == number && std::abs(number) < 1e15)
         return QString::number(qint64(number));
     // Up to 15 significant digits, no grouping, the locale's decimal point.
@@ -528,7 +525,7 @@ bool GridData::isOverdue(int row, QDate today) const
         return false;
     const std::optional<double> paid = number(row, m_overdue->paidColumn);
     const std::optional<double> date = number(row, m_overdue->dateColumn);
-    if (!paid || *paid != 0 || !date || !isDaySerial(*date))
+    if (!paid || *paid != 0 || !date || !DaySerial::isDaySerial(*date))
         return false;
     // Whole days: the time of day of either side plays no part.
     return DaySerial::toDate(*date).daysTo(today) >= m_overdue->days;
