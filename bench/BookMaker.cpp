@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
@@ -64,10 +63,9 @@ QString make(Database& db, qint64 invoices, QDate today)
 
     // A million rows through the driver's own statement: binding through Qt would take most of
     // the time.
-    const QVariant handle = db.connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    sqlite3* sqlite = db.sqliteHandle();
+    if (!sqlite)
         return QStringLiteral("the database driver is not SQLite");
-    sqlite3* sqlite = *static_cast<sqlite3* const*>(handle.constData());
     sqlite3_stmt* invoice = nullptr;
     if (sqlite3_prepare_v2(
             sqlite,

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
 #include <iterator>
@@ -320,6 +321,16 @@ bool Database::isOpen() const
 QSqlDatabase Database::connection() const
 {
     return QSqlDatabase::database(m_connectionName, false);
+}
+
+sqlite3* Database::sqliteHandle() const
+{
+    if (!isOpen())
+        return nullptr;
+    const QVariant handle = connection().driver()->handle();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
 }
 
 QSqlQuery Database::prepare(const QString& sql) const

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariant>
 
+struct sqlite3;
+
 // The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses a read-only file or
 // folder, and anything that is not a Billcraft database without changing a byte of it (the file
 // is judged before anything is written); creates the five tables on a new or empty file, insists
@@ -29,6 +31,10 @@ public:
     QString errorString() const { return m_error; }
 
     QSqlDatabase connection() const;
+    // SQLite's own connection under the driver, for what Qt's driver has no call for (reading
+    // long results without a QVariant per value, bulk inserts, the backup API); null when the
+    // connection is closed or not SQLite.
+    sqlite3* sqliteHandle() const;
 
     // A statement with its values bound in order to its '?' placeholders. exec() returns false
     // and keeps the driver's error text when the statement fails.

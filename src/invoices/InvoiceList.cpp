@@ -6,7 +6,6 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 
-#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <memory>
@@ -144,10 +143,9 @@ Result<GridData> load(const Session& session, const Request& request)
 
     // The rows are read straight from SQLite into the grid's columns: through QSqlQuery every
     // cell would cost a QVariant, most of the time of a long list.
-    const QVariant handle = db.connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+    sqlite3* connection = db.sqliteHandle();
+    if (!connection)
         return Failure{QStringLiteral("The database connection is not an SQLite one.")};
-    sqlite3* connection = *static_cast<sqlite3* const*>(handle.constData());
     const Statement rows = statement(request);
     sqlite3_stmt* prepared = nullptr;
     const QByteArray sql = rows.sql.toUtf8();

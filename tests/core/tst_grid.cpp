@@ -5,7 +5,6 @@
 
 #include <QHeaderView>
 #include <QSignalSpy>
-#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QTest>
 #include <limits>
@@ -72,8 +71,7 @@ GridData load(TestEnv& env, const QString& sql, const GridShape& shape = {})
 // The same statement read straight from SQLite, as the invoice list reads it.
 GridData loadDirect(TestEnv& env, const QString& sql, const GridShape& shape)
 {
-    const QVariant handle = env.db.connection().driver()->handle();
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
+    sqlite3* db = env.db.sqliteHandle();
     sqlite3_stmt* statement = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), -1, &statement, nullptr) != SQLITE_OK)
