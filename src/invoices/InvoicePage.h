@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/Money.h"
+#include "core/Result.h"
+#include "layout/LayoutRecord.h"
+
+#include <QColor>
+#include <QDate>
+#include <QFont>
+#include <QLine>
+#include <QRect>
+#include <QSize>
+#include <QString>
+#include <vector>
+
+class Database;
+class LocaleText;
+class QPainter;
+
+// One invoice as it is printed: its row and its client's address.
+struct InvoiceSheet {
+    int invoiceId = 0;
+    int identity = 0;
+    QString invoiceNumber;
+    QString content;
+    QDate date;
+    Money value; // net
+    Money vat;
+    Money total;
+
+    QString salutation, firstName, lastName, company;
+    QString address1, address2, address3, town, county, country, postCode;
+};
+
+// The printed invoice: laid out from the identity's layout record into positioned items, then
+// drawn by one painter on the preview, a printer or a PDF, so that they can never differ.
+//
+// Positions and sizes are in twips (1/1440 inch) from the page's top-left corner; font sizes
+// are whole points.
+namespace InvoicePage {
+
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr QSize kA4{11906, 16838}; // 210 x 297 mm
+
+struct TextItem {
+    QString name; // the page element it stands for: "lblnumber", "txtContent", "lblFooter"
+    QString text; // lines separated by "\n"
+    QRect rect;   // twips
+    QFont font;   // family, whole points, bold, italic
+    QColor colour;
+    bool boxed = false; // a thin single-line box round the rect
+    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
+    bool wraps = false; // long lines wrap within the rect's width
+};
+
+struct ImageItem {
+    QString path; // a readable image file
+    QRect rect;   // twips
+};
+
+struct LineItem {
+    QLine line; // twips
+};
+
+struct PageItems {
+    std::vector<TextItem> texts;
+    std::vector<ImageItem> images;
+    std::vector<LineItem> lines;
+};
+
+struct Layout {
+    QSize pageSize = kA4;         // twips
+    std::vector<PageItems> pages; // at least one
+    QString title;                // "Invoice 0124": the PDF's title, the preview's caption
+    // For the preview only, never printed: why the page differs from what its layout asks
+    // for (the logo file it names is missing or unreadable). Empty when it does not.
+    QString notice;
+};
+
+// The invoice and its client. A Failure carries a message for the user: the invoice no longer
+// exists, its client was deleted, or the database's reason.
+Result<InvoiceSheet> loadSheet(Database& db, int invoiceId);
+// The identity's invoice with that number (as listed: "0124").
+Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoiceNumber);
+
+// Lays out the invoice as the identity's layout says, on pages of `pageSize` twips.
+// `windowText` is what the system window-text colour resolves to; logo files are looked up
+// in `dataFolder`.
+Layout layOut(const LayoutRecord& record, const InvoiceSheet& sheet, const LocaleText& locale,
+              const QString& dataFolder, QColor windowText, QSize pageSize = kA4);
+
+// Draws one page with its top-left corner at the painter's origin, twips turned into device
+// units from the painter's device resolution, times `scale` (1 = real size).
+void paint(QPainter& painter, const Layout& layout, int page, double scale = 1.0);
+
+// Writes every page as PDF (text kept as text, fonts embedded, the title as the document's
+// title). Atomic: a failure leaves any earlier file as it was, and gives the reason.
+Status writePdf(const Layout& layout, const QString& path, const QString& creator);
+
+} // namespace InvoicePage
