@@ -322,10 +322,15 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
                              .arg(QDir::toNativeSeparators(path));
         }
     }
-    if (!pictureLogo)
-        frame.texts.push_back(b.text(QStringLiteral("lblTextLogo"), r.lblTextLogoCaption,
-                                     at(header, r.lblTextLogoLeft, r.lblTextLogoTop),
-                                     r.lblTextLogoWidth, 0, BILLCRAFT_FONT_OF(r, lblTextLogo)));
+    if (!pictureLogo) {
+        // Its stored width was measured for its caption on the machine that made the layout;
+        // where the fonts here are wider it grows rather than cut its last letters off.
+        TextItem logo = b.text(QStringLiteral("lblTextLogo"), r.lblTextLogoCaption,
+                               at(header, r.lblTextLogoLeft, r.lblTextLogoTop), 0, 0,
+                               BILLCRAFT_FONT_OF(r, lblTextLogo));
+        logo.rect.setWidth(std::max(logo.rect.width(), int(r.lblTextLogoWidth)));
+        frame.texts.push_back(logo);
+    }
     frame.texts.push_back(b.text(QStringLiteral("lblHeader"), r.lblAddressCaption,
                                  at(header, r.lblAddressLeft, r.lblAddressTop), r.lblAddressWidth,
                                  0, BILLCRAFT_FONT_OF(r, lblAddress), true));
@@ -423,8 +428,11 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
     };
     y += kAmountsBelow;
     for (const Amount& a : amounts) {
+        // Captions stand right-aligned against their amounts (the designer's captions end
+        // together), so a caption wider in the fonts here grows away from its amount.
         TextItem captionItem = b.text(a.captionName, a.caption, QPoint(detail.x() + a.left, y),
                                       a.width, a.height, a.font);
+        captionItem.alignment = Qt::AlignRight | Qt::AlignTop;
         TextItem amountItem =
             b.text(a.amountName, locale.toCurrency(a.amount),
                    QPoint(detail.x() + a.left + a.width + kAmountGap, y), 0, a.height, a.font);
