@@ -5,11 +5,15 @@
 #include "core/Database.h"
 #include "core/LocaleText.h"
 #include "core/Session.h"
+#include "invoices/InvoicePdfJob.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -20,13 +24,38 @@ int refuseToStart(Prompter& prompter, const QString& message)
     return 1;
 }
 
+// Modes that open no window are known before the application object exists, so that they can
+// choose the offscreen platform and run without a display (cron, SSH).
+bool asksForPdf(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--invoice-pdf") == 0 ||
+            std::strncmp(argv[i], "--invoice-pdf=", 14) == 0)
+            return true;
+    }
+    return false;
+}
+
+int fail(const QString& message)
+{
+    std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Billcraft"));
-    QApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
+    const bool pdfMode = asksForPdf(argc, argv);
+    std::unique_ptr<QGuiApplication> app;
+    if (pdfMode) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -38,13 +67,45 @@ int main(int argc, char* argv[])
         QStringLiteral("Keep the database and layout files in <dir> instead of %1.")
             .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
         QStringLiteral("dir"));
-    parser.addOption(dataFolderOption);
-    parser.process(app);
+    const QCommandLineOption pdfOption(
+        QStringLiteral("invoice-pdf"),
+        QStringLiteral("Write the invoice numbered <number> as PDF to the --out file and exit, "
+                       "without opening a window."),
+        QStringLiteral("number"));
+    const QCommandLineOption outOption(QStringLiteral("out"),
+                                       QStringLiteral("The PDF file --invoice-pdf writes."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption identityOption(
+        QStringLiteral("identity"),
+        QStringLiteral("The trading identity whose invoice --invoice-pdf writes (default: the "
+                       "lowest-numbered one)."),
+        QStringLiteral("n"));
+    parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption});
+    parser.process(*app);
 
-    QtPrompter prompter;
     const QString folder = parser.isSet(dataFolderOption)
                                ? QDir(parser.value(dataFolderOption)).absolutePath()
                                : DataFolder::defaultPath();
+    if (pdfMode) {
+        InvoicePdfRequest request;
+        request.dataFolder = folder;
+        request.invoiceNumber = parser.value(pdfOption);
+        request.outFile = parser.value(outOption);
+        if (request.outFile.isEmpty())
+            return fail(QStringLiteral("--invoice-pdf needs --out FILE, the PDF to write."));
+        if (parser.isSet(identityOption)) {
+            bool ok = false;
+            request.identity = parser.value(identityOption).toInt(&ok);
+            if (!ok)
+                return fail(QStringLiteral("--identity needs a number, not \"%1\".")
+                                .arg(parser.value(identityOption)));
+        }
+        const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()),
+                                               QStringLiteral("Billcraft " BILLCRAFT_VERSION));
+        return done ? 0 : fail(done.error());
+    }
+
+    QtPrompter prompter;
     if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
         return refuseToStart(prompter, problem);
 
@@ -58,5 +119,5 @@ int main(int argc, char* argv[])
     prompter.setFallbackParent(&window);
     window.startUp();
     window.show();
-    return app.exec();
+    return app->exec();
 }
