@@ -6,6 +6,7 @@
 #include "layout/IdentityLayoutFile.h"
 #include "support/TestEnv.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
@@ -83,6 +84,8 @@ private slots:
         QCOMPARE(preview->invoiceId(), books.ids[1]);
         QVERIFY(preview->windowTitle().contains(QStringLiteral("0101")));
 
+        preview->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), preview);
         QTest::keyClick(preview, Qt::Key_Escape);
         QVERIFY(!preview->isVisible());
         books.env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
@@ -118,6 +121,7 @@ private slots:
         TestEnv& env = books.env;
         InvoicePreview preview(*env.session);
         QVERIFY(preview.showInvoice(books.ids[1]));
+        QVERIFY(QTest::qWaitForWindowActive(&preview)); // the keys work in the active window
 
         const QString saved = env.file(QStringLiteral("out/Invoice 0101"));
         QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("out")));
