@@ -432,7 +432,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
         // together), so a caption wider in the fonts here grows away from its amount.
         TextItem captionItem = b.text(a.captionName, a.caption, QPoint(detail.x() + a.left, y),
                                       a.width, a.height, a.font);
-        captionItem.alignment = Qt::AlignRight | Qt::AlignTop;
+        captionItem.alignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
         TextItem amountItem =
             b.text(a.amountName, locale.toCurrency(a.amount),
                    QPoint(detail.x() + a.left + a.width + kAmountGap, y), 0, a.height, a.font);
@@ -510,8 +510,10 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale)
         painter.setFont(font);
         painter.setPen(item.colour);
         // Lines were broken when the page was laid out, so every device shows the same lines.
+        // Right-to-left text starts at the right: AlignLeft means the leading edge.
         QTextOption option(item.alignment);
         option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(item.text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         painter.drawText(box.adjusted(kInsetX * sx, kInsetY * sy, -kInsetX * sx, -kInsetY * sy),
                          item.text, option);
     }
