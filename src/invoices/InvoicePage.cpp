@@ -350,13 +350,12 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
                r.lblInvoiceHeight, title);
     number.colour = windowText;
     frame.texts.push_back(number);
-    QString footerText = r.lblFooterCaption;
     const int footerRoom = kSectionWidth - r.lblFooterLeft;
     TextItem footerItem =
-        b.text(QStringLiteral("lblFooter"), footerText, at(footer, r.lblFooterLeft, r.lblFooterTop),
-               0, 0, BILLCRAFT_FONT_OF(r, lblFooter));
+        b.text(QStringLiteral("lblFooter"), r.lblFooterCaption,
+               at(footer, r.lblFooterLeft, r.lblFooterTop), 0, 0, BILLCRAFT_FONT_OF(r, lblFooter));
     if (footerItem.rect.width() > footerRoom && footerRoom > 2 * kInsetX)
-        footerItem = b.text(QStringLiteral("lblFooter"), footerText,
+        footerItem = b.text(QStringLiteral("lblFooter"), r.lblFooterCaption,
                             at(footer, r.lblFooterLeft, r.lblFooterTop), footerRoom, 0,
                             BILLCRAFT_FONT_OF(r, lblFooter), true);
     frame.texts.push_back(footerItem);
@@ -365,7 +364,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
     newPage();
 
     // The detail: fixed items on the first page only.
-    std::vector<TextItem>& first = out.pages.back().texts;
+    std::vector<TextItem>& first = out.pages.front().texts;
     first.push_back(b.text(QStringLiteral("lblAddress"), clientBlock(sheet),
                            at(detail, r.lblclientAddressLeft, r.lblclientAddressTop), 0, 0,
                            BILLCRAFT_FONT_OF(r, lblclientAddress)));
@@ -386,7 +385,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
                                   at(detail, r.lblInvoiceContentLeft, r.lblInvoiceContentTop),
                                   kContentWidth, 0, contentFont, true);
     const QStringList lines = whole.text.split(u'\n');
-    const double spacing = b.lineSpacing(whole.font);
+    const double spacing = std::max(b.lineSpacing(whole.font), 1.0);
     int y = whole.rect.top();
     bool freshPage = false;
     for (qsizetype done = 0; done < lines.size();) {
