@@ -17,9 +17,15 @@
 
 namespace {
 
-int refuseToStart(Prompter& prompter, const QString& message)
+int fail(const QString& message)
 {
     std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
+int refuseToStart(Prompter& prompter, const QString& message)
+{
+    fail(message);
     prompter.inform(message, {}, Prompter::Icon::Critical);
     return 1;
 }
@@ -36,10 +42,12 @@ bool asksForPdf(int argc, char* argv[])
     return false;
 }
 
-int fail(const QString& message)
+// A mode without a window answers with its exit code and at most one line of its own; Qt's
+// warnings (no XDG_RUNTIME_DIR under cron, a font fallback) would only muddle that line.
+void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
-    std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
-    return 1;
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
 } // namespace
@@ -49,6 +57,7 @@ int main(int argc, char* argv[])
     const bool pdfMode = asksForPdf(argc, argv);
     std::unique_ptr<QGuiApplication> app;
     if (pdfMode) {
+        qInstallMessageHandler(onlyCriticalMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     } else {

@@ -350,13 +350,12 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
                r.lblInvoiceHeight, title);
     number.colour = windowText;
     frame.texts.push_back(number);
-    QString footerText = r.lblFooterCaption;
     const int footerRoom = kSectionWidth - r.lblFooterLeft;
     TextItem footerItem =
-        b.text(QStringLiteral("lblFooter"), footerText, at(footer, r.lblFooterLeft, r.lblFooterTop),
-               0, 0, BILLCRAFT_FONT_OF(r, lblFooter));
+        b.text(QStringLiteral("lblFooter"), r.lblFooterCaption,
+               at(footer, r.lblFooterLeft, r.lblFooterTop), 0, 0, BILLCRAFT_FONT_OF(r, lblFooter));
     if (footerItem.rect.width() > footerRoom && footerRoom > 2 * kInsetX)
-        footerItem = b.text(QStringLiteral("lblFooter"), footerText,
+        footerItem = b.text(QStringLiteral("lblFooter"), r.lblFooterCaption,
                             at(footer, r.lblFooterLeft, r.lblFooterTop), footerRoom, 0,
                             BILLCRAFT_FONT_OF(r, lblFooter), true);
     frame.texts.push_back(footerItem);
@@ -365,7 +364,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
     newPage();
 
     // The detail: fixed items on the first page only.
-    std::vector<TextItem>& first = out.pages.back().texts;
+    std::vector<TextItem>& first = out.pages.front().texts;
     first.push_back(b.text(QStringLiteral("lblAddress"), clientBlock(sheet),
                            at(detail, r.lblclientAddressLeft, r.lblclientAddressTop), 0, 0,
                            BILLCRAFT_FONT_OF(r, lblclientAddress)));
@@ -386,7 +385,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
                                   at(detail, r.lblInvoiceContentLeft, r.lblInvoiceContentTop),
                                   kContentWidth, 0, contentFont, true);
     const QStringList lines = whole.text.split(u'\n');
-    const double spacing = b.lineSpacing(whole.font);
+    const double spacing = std::max(b.lineSpacing(whole.font), 1.0);
     int y = whole.rect.top();
     bool freshPage = false;
     for (qsizetype done = 0; done < lines.size();) {
@@ -432,7 +431,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
         // together), so a caption wider in the fonts here grows away from its amount.
         TextItem captionItem = b.text(a.captionName, a.caption, QPoint(detail.x() + a.left, y),
                                       a.width, a.height, a.font);
-        captionItem.alignment = Qt::AlignRight | Qt::AlignTop;
+        captionItem.alignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
         TextItem amountItem =
             b.text(a.amountName, locale.toCurrency(a.amount),
                    QPoint(detail.x() + a.left + a.width + kAmountGap, y), 0, a.height, a.font);
@@ -510,8 +509,10 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale)
         painter.setFont(font);
         painter.setPen(item.colour);
         // Lines were broken when the page was laid out, so every device shows the same lines.
+        // Right-to-left text starts at the right: AlignLeft means the leading edge.
         QTextOption option(item.alignment);
         option.setWrapMode(QTextOption::NoWrap);
+        option.setTextDirection(item.text.isRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
         painter.drawText(box.adjusted(kInsetX * sx, kInsetY * sy, -kInsetX * sx, -kInsetY * sy),
                          item.text, option);
     }

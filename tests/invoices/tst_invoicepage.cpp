@@ -11,9 +11,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <map>
-#include <sys/resource.h>
 
 using namespace InvoicePage;
 
@@ -23,21 +20,23 @@ const QColor kWindowText(1, 2, 3);
 
 InvoiceSheet sampleSheet()
 {
-    InvoiceSheet s;
-    s.invoiceNumber = QStringLiteral("0124");
-    s.content = QStringLiteral("Garden design, O'Brien's yard");
-    s.date = TestEnv::kToday;
-    s.value = Money::fromUnits(12345'6700);
-    s.vat = Money::fromUnits(0);
-    s.total = Money::fromUnits(12345'6700);
-    s.salutation = QStringLiteral("Mr");
-    s.firstName = QStringLiteral("John");
-    s.lastName = QStringLiteral("Smith");
-    s.company = QStringLiteral("Smith & Sons Ltd");
-    s.address1 = QStringLiteral("1 High Street");
-    s.town = QStringLiteral("Leeds");
-    s.postCode = QStringLiteral("LS1 1AA");
-    return s;
+    return {.invoiceNumber = "0124",
+            .content = "Garden design, O'Brien's yard",
+            .date = TestEnv::kToday,
+            .value = Money::fromUnits(12345'6700),
+            .vat = {},
+            .total = Money::fromUnits(12345'6700),
+            .salutation = "Mr",
+            .firstName = "John",
+            .lastName = "Smith",
+            .company = "Smith & Sons Ltd",
+            .address1 = "1 High Street",
+            .address2 = {},
+            .address3 = {},
+            .town = "Leeds",
+            .county = {},
+            .country = {},
+            .postCode = "LS1 1AA"};
 }
 
 LayoutRecord sampleRecord()
@@ -80,30 +79,6 @@ QString run(const QString& program, const QStringList& args)
     return QString::fromUtf8(p.readAllStandardOutput());
 }
 
-// Makes writes beyond `bytes` fail as a full disk does.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
-
 } // namespace
 
 Q_DECLARE_METATYPE(InvoiceSheet)
@@ -112,47 +87,6 @@ class TestInvoicePage : public QObject {
     Q_OBJECT
 
 private slots:
-    void itemsStandBesideTheirCaptions_data()
-    {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("follower");
-        QTest::addColumn<int>("left");
-        QTest::addColumn<int>("width");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("number 40 right of the title") << "Label1"
-                                                      << "lblnumber" << 6960 << 1860 << 8860;
-        QTest::newRow("VAT amount 30 right") << "lblVat"
-                                             << "lblVAT2" << 6840 << 450 << 7320;
-        QTest::newRow("sub-total amount") << "lblSubTotal"
-                                          << "lblValue2" << 6240 << 1035 << 7305;
-        QTest::newRow("total amount") << "LblTotal"
-                                      << "lblTotal2" << 100 << 570 << 700;
-    }
-    void itemsStandBesideTheirCaptions()
-    {
-        QFETCH(QString, caption);
-        QFETCH(QString, follower);
-        QFETCH(int, left);
-        QFETCH(int, width);
-        QFETCH(int, expected);
-        LayoutRecord r = sampleRecord();
-        const std::map<QString, std::pair<qint16*, qint16*>> fields = {
-            {QStringLiteral("Label1"), {&r.lblInvoiceLeft, &r.lblInvoiceWidth}},
-            {QStringLiteral("lblVat"), {&r.lblVATLeft, &r.lblVATWidth}},
-            {QStringLiteral("lblSubTotal"), {&r.lblSubTotalLeft, &r.lblSubTotalWidth}},
-            {QStringLiteral("LblTotal"), {&r.lblTotalLeft, &r.lblTotalWidth}},
-        };
-        *fields.at(caption).first = qint16(left);
-        *fields.at(caption).second = qint16(width);
-        const Layout page = lay(r);
-        const TextItem& c = text(page, qPrintable(caption));
-        const TextItem& f = text(page, qPrintable(follower));
-        QCOMPARE(c.rect.left(), onPage(left));
-        QCOMPARE(f.rect.left(), onPage(expected));
-        QCOMPARE(f.rect.top(), c.rect.top());
-        QCOMPARE(f.font, c.font);
-    }
-
     void fontsAndColours_data()
     {
         QTest::addColumn<double>("size");
@@ -174,11 +108,9 @@ private slots:
         LayoutRecord r = sampleRecord();
         r.lblInvoiceFontSize = size;
         r.lblInvoiceColour = colour;
-        r.lblFooterFontSize = size;
         const Layout page = lay(r);
         QCOMPARE(text(page, "Label1").font.pointSize(), points);
         QCOMPARE(text(page, "Label1").colour, expected);
-        QCOMPARE(text(page, "lblFooter").font.pointSize(), points);
         // The number takes the title's font but keeps the window-text colour.
         QCOMPARE(text(page, "lblnumber").font, text(page, "Label1").font);
         QCOMPARE(text(page, "lblnumber").colour, kWindowText);
@@ -188,27 +120,22 @@ private slots:
     {
         QTest::addColumn<InvoiceSheet>("sheet");
         QTest::addColumn<QString>("block");
-        const InvoiceSheet full = sampleSheet();
-        QTest::newRow("full") << full
-                              << "Mr John Smith\nSmith & Sons Ltd\n1 High Street\nLeeds\n"
-                                 "LS1 1AA";
-        InvoiceSheet s = full;
+        const QString tail = QStringLiteral("1 High Street\nLeeds\nLS1 1AA");
+        InvoiceSheet s = sampleSheet();
+        QTest::newRow("full") << s << "Mr John Smith\nSmith & Sons Ltd\n" + tail;
         s.salutation.clear();
-        QTest::newRow("no salutation") << s
-                                       << "John Smith\nSmith & Sons Ltd\n1 High Street\n"
-                                          "Leeds\nLS1 1AA";
-        s = full;
+        QTest::newRow("no salutation") << s << "John Smith\nSmith & Sons Ltd\n" + tail;
+        s = sampleSheet();
         s.company.clear();
         s.address1.clear();
         QTest::newRow("empty company and first line") << s << "Mr John Smith\n\n\nLeeds\nLS1 1AA";
-        s = full;
-        s.county = QStringLiteral("K");
+        s = sampleSheet();
+        s.county = u'K';
         s.address2 = QStringLiteral("Unit 4");
         s.country = QStringLiteral("England");
-        QTest::newRow("one-character county, post code before country")
+        QTest::newRow("one-letter county; post code, then country")
             << s
-            << "Mr John Smith\nSmith & Sons Ltd\n1 High Street\nUnit 4\nLeeds\nLS1 1AA\n"
-               "England";
+            << "Mr John Smith\nSmith & Sons Ltd\n1 High Street\nUnit 4\nLeeds\nLS1 1AA\nEngland";
     }
     void clientAddressBlock()
     {
@@ -219,17 +146,25 @@ private slots:
 
     void amountsDateAndTitle()
     {
+        // An all-zero record (a layout file that could not be read) lays out and paints.
+        QImage image(400, 600, QImage::Format_RGB32);
+        QPainter painter(&image);
+        paint(painter, lay(LayoutRecord()), 0, 0.5);
+        paint(painter, lay(LayoutRecord()), 7); // no such page: nothing drawn
+
         const Layout page = lay(sampleRecord());
         QCOMPARE(page.pages.size(), std::size_t(1));
         QCOMPARE(text(page, "lblValue2").text, QStringLiteral("£12,345.67"));
         QCOMPARE(text(page, "lblVAT2").text, QStringLiteral("£0.00")); // zero VAT still printed
-        QCOMPARE(text(page, "lblVat").text, QStringLiteral("VAT"));
         QCOMPARE(text(page, "txtDate").text, QStringLiteral("3 December, 2026"));
         QCOMPARE(text(page, "lblHeader").text, QStringLiteral("Acme Gardens\n2 Low Road\nYork"));
         QCOMPARE(page.title, QStringLiteral("Invoice 0124"));
         QVERIFY(text(page, "lblValue2").rect.top() > text(page, "txtContent").rect.bottom());
+        // The designer's title at 6960 width 1860 and VAT caption at 6840 width 450.
+        QCOMPARE(text(page, "lblnumber").rect.topLeft(), QPoint(onPage(8860), kPageMargin + 3120));
+        QCOMPARE(text(page, "lblVAT2").rect.left(), onPage(7320));
+        QCOMPARE(text(page, "lblVAT2").rect.top(), text(page, "lblVat").rect.top());
         // Sections: header from the top margin, footer at the bottom of the page.
-        QCOMPARE(text(page, "Label1").rect.top(), kPageMargin + 3120);
         QCOMPARE(text(page, "lblAddress").rect.top(), kPageMargin + kHeaderHeight + 240);
         QCOMPARE(text(page, "lblFooter").rect.top(),
                  kA4.height() - kPageMargin - kFooterHeight + 240);
@@ -251,13 +186,12 @@ private slots:
         QFETCH(QByteArray, file);
         QFETCH(bool, picture);
         TestEnv env;
-        if (file == "png") {
-            QImage image(40, 20, QImage::Format_RGB32);
-            image.fill(Qt::red);
+        QImage image(40, 20, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        if (file == "png")
             QVERIFY(image.save(env.file(QStringLiteral("logo.png"))));
-        } else if (!file.isEmpty()) {
+        else if (!file.isEmpty())
             writeAll(env.file(QStringLiteral("logo.png")), file);
-        }
         LayoutRecord r = sampleRecord();
         // Layouts of earlier installations name the logo by its full Windows path.
         r.PicLogoName = QStringLiteral("C:\\Accounts\\logo.png");
@@ -276,14 +210,10 @@ private slots:
     void longContentWrapsAndContinues_data()
     {
         QTest::addColumn<QString>("content");
-        QString words;
-        while (words.size() < 5000)
-            words += QStringLiteral("Pruning and planting the long border. ");
-        QString hebrew;
-        while (hebrew.size() < 5000)
-            hebrew += QString::fromUtf8("גינון וגיזום של הגדר החיה ");
-        QTest::newRow("5,000 Latin") << words.left(5000);
-        QTest::newRow("right to left") << hebrew.left(5000);
+        QTest::newRow("5,000 Latin")
+            << QStringLiteral("Pruning and planting the long border. ").repeated(132).left(5000);
+        QTest::newRow("right to left")
+            << QString::fromUtf8("גינון וגיזום של הגדר החיה ").repeated(193).left(5000);
         QTest::newRow("one unbroken word") << QString(3000, QChar(0x6F22));
     }
     void longContentWrapsAndContinues()
@@ -312,50 +242,30 @@ private slots:
         QVERIFY(text(page, "lblValue2", page.pages.size() - 1).rect.top() > bottom);
     }
 
-    void allZeroRecordPaints()
-    {
-        const Layout page = lay(LayoutRecord());
-        QCOMPARE(page.pages.size(), std::size_t(1));
-        QImage image(400, 600, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        paint(painter, page, 0, 0.5);
-        paint(painter, page, 7); // no such page: nothing drawn
-    }
-
     void loadSheet()
     {
         TestEnv env;
         const int client = env.addClient(QStringLiteral("Smith & Sons Ltd"));
-        env.exec(QStringLiteral("UPDATE TblClients SET FirstName = 'John', Town = 'Leeds'"));
-        const auto addInvoice = [&](int clientId, const QString& number) {
-            env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                    "\"Value\", VAT, Total, \"Date\", Identity) "
-                                    "VALUES (?, ?, 'Work', 1000000, 200000, 1200000, ?, 1)"),
-                     {clientId, number, DaySerial::fromDate(TestEnv::kToday)});
-            return env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt();
-        };
-        const int id = addInvoice(client, QStringLiteral("0124"));
-        const int orphan = addInvoice(client + 1, QStringLiteral("0125"));
+        for (int clientId : {client, client + 1}) // the second invoice's client is gone
+            env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Total, "
+                                    "\"Date\", Identity) VALUES (?, '0124', 1200000, ?, 1)"),
+                     {clientId, DaySerial::fromDate(TestEnv::kToday)});
 
-        const Result<InvoiceSheet> byId = InvoicePage::loadSheet(env.db, id);
+        const Result<InvoiceSheet> byId = InvoicePage::loadSheet(env.db, 1);
         QVERIFY2(byId, qPrintable(byId.error()));
-        QCOMPARE(byId->invoiceNumber, QStringLiteral("0124"));
         QCOMPARE(byId->company, QStringLiteral("Smith & Sons Ltd"));
-        QCOMPARE(byId->town, QStringLiteral("Leeds"));
         QCOMPARE(byId->date, TestEnv::kToday);
         QCOMPARE(byId->total, Money::fromUnits(1200000));
-        const Result<InvoiceSheet> byNumber =
-            InvoicePage::loadSheet(env.db, 1, QStringLiteral("0124"));
-        QVERIFY(byNumber && byNumber->invoiceId == id);
-
+        // By number the later of two invoices so numbered is meant.
+        QCOMPARE(InvoicePage::loadSheet(env.db, 1, QStringLiteral("0124")).error(),
+                 QStringLiteral("The client of invoice 0124 has been deleted, so the invoice "
+                                "cannot be shown."));
         QCOMPARE(InvoicePage::loadSheet(env.db, 999).error(),
                  QStringLiteral("This invoice no longer exists: it may have been deleted."));
         QCOMPARE(InvoicePage::loadSheet(env.db, 2, QStringLiteral("0124")).error(),
                  QStringLiteral("Identity 2 has no invoice numbered 0124."));
-        QVERIFY(InvoicePage::loadSheet(env.db, orphan).error().contains(u"client"));
         env.exec(QStringLiteral("DROP TABLE TblClients"));
-        const QString reason = InvoicePage::loadSheet(env.db, id).error();
+        const QString reason = InvoicePage::loadSheet(env.db, 1).error();
         QVERIFY2(reason.contains(u"TblClients"), qPrintable(reason)); // the database's reason
         VERIFY_PROMPTS(env.prompter);
     }
@@ -372,90 +282,69 @@ private slots:
 
         const QString printed =
             run(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
-        qsizetype at = 0;
+        QStringList inOrder;
         for (const char* expected : {"0124", "Mr John Smith", "Smith & Sons Ltd", "LS1 1AA",
-                                     "O'Brien's", "£12,345.67", "£0.00", "Thank you"}) {
-            const qsizetype found = printed.indexOf(QString::fromUtf8(expected), at);
-            QVERIFY2(found >= 0, qPrintable(QStringLiteral("%1 after %2 in:\n%3")
-                                                .arg(QString::fromUtf8(expected))
-                                                .arg(at)
-                                                .arg(printed)));
-            at = found;
-        }
+                                     "O'Brien's", "£12,345.67", "£0.00", "Thank you"})
+            inOrder << QRegularExpression::escape(QString::fromUtf8(expected));
+        const QRegularExpression order(inOrder.join(QLatin1String(".*")),
+                                       QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(printed.contains(order), qPrintable(printed));
         const QString info = run(pdfinfo, {path});
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Pages: +1\n"))),
-                 qPrintable(info));
-        QVERIFY2(info.contains(QRegularExpression(QStringLiteral("Title: +Invoice 0124\n"))),
-                 qPrintable(info));
+        const QRegularExpression pageAndTitle(QStringLiteral("Title: +Invoice 0124\n.*Pages: +1\n"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+        QVERIFY2(info.contains(pageAndTitle), qPrintable(info));
 
-        // A full disk or a missing folder: a reason, and the earlier file as it was.
-        const QByteArray before = readAll(path);
-        {
-            const FileSizeLimit limit(1000);
-            const Status full = writePdf(lay(sampleRecord()), path, QStringLiteral("Billcraft"));
-            QVERIFY(!full && full.error().contains(path));
-        }
-        QVERIFY(!writePdf(lay(sampleRecord()), env.file(QStringLiteral("none/x.pdf")), {}));
-        QCOMPARE(readAll(path), before);
+        const QString nowhere = path + QStringLiteral("/x.pdf"); // in a "folder" that is a file
+        const Status failed = writePdf(lay(sampleRecord()), nowhere, {});
+        QVERIFY(!failed && failed.error().contains(nowhere));
     }
 
     void commandLine_data()
     {
-        QTest::addColumn<QStringList>("args");
-        QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("error"); // the one line on stderr
-        QTest::newRow("written") << QStringList{QStringLiteral("0124")} << 0 << QString();
-        QTest::newRow("unknown number") << QStringList{QStringLiteral("0999")} << 1
+        QTest::addColumn<QString>("args");
+        QTest::addColumn<bool>("database");
+        QTest::addColumn<QString>("error"); // the one line on stderr; empty on success
+        QTest::newRow("written") << "--invoice-pdf 0124" << true << "";
+        QTest::newRow("unknown number") << "--invoice-pdf 0999" << true
                                         << "Billcraft: Identity 1 has no invoice numbered 0999.";
         QTest::newRow("no such identity")
-            << QStringList{QStringLiteral("0124"), QStringLiteral("--identity"),
-                           QStringLiteral("7")}
-            << 1 << "Billcraft: There is no identity 7.";
+            << "--invoice-pdf 0124 --identity 7" << true << "Billcraft: There is no identity 7.";
+        QTest::newRow("no database, none made")
+            << "--invoice-pdf 0124" << false
+            << "Billcraft: There is no Billcraft database (Accounts.mdb) in %1.";
     }
     void commandLine()
     {
-        QFETCH(QStringList, args);
-        QFETCH(int, exitCode);
+        QFETCH(QString, args);
+        QFETCH(bool, database);
         QFETCH(QString, error);
         TestEnv env;
         env.addIdentity(QStringLiteral("Acme"));
-        const int client = env.addClient(QStringLiteral("Smith & Sons Ltd"));
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Value\", VAT, "
-                                "Total, Identity) VALUES (?, '0124', 10000, 0, 10000, 1)"),
-                 {client});
-        const QString out = env.file(QStringLiteral("out.pdf"));
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Identity) "
+                                "VALUES (?, '0124', 1)"),
+                 {env.addClient(QStringLiteral("Smith & Sons Ltd"))});
+        QTemporaryDir empty;
+        const QString folder = database ? env.folder() : empty.path();
+        const QString out = empty.filePath(QStringLiteral("out.pdf"));
 
         QProcess billcraft;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM")); // the mode chooses it itself
-        environment.insert(QStringLiteral("LC_ALL"), QStringLiteral("en_GB.UTF-8"));
-        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), env.folder()); // private: 0700
+        // The mode chooses its platform itself, and keeps Qt's warnings (the test's shared
+        // XDG_RUNTIME_DIR is not private) off its one line.
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
         billcraft.setProcessEnvironment(environment);
-        billcraft.start(QStringLiteral(BILLCRAFT_BINARY),
-                        QStringList{QStringLiteral("--data-folder"), env.folder(),
-                                    QStringLiteral("--out"), out, QStringLiteral("--invoice-pdf")} +
-                            args);
+        billcraft.start(
+            QStringLiteral(BILLCRAFT_BINARY),
+            QStringList{QStringLiteral("--data-folder"), folder, QStringLiteral("--out"), out} +
+                args.split(u' '));
         QVERIFY(billcraft.waitForFinished(60000));
-        QCOMPARE(billcraft.exitCode(), exitCode);
-        QCOMPARE(QString::fromUtf8(billcraft.readAllStandardError()).trimmed(), error);
-        QCOMPARE(readAll(out).startsWith("%PDF-"), exitCode == 0);
-        QCOMPARE(QFileInfo::exists(env.file(QStringLiteral("1.dat"))), false); // nothing written
+        QCOMPARE(billcraft.exitCode(), error.isEmpty() ? 0 : 1);
+        QCOMPARE(QString::fromUtf8(billcraft.readAllStandardError()).trimmed(), error.arg(folder));
+        QCOMPARE(readAll(out).startsWith("%PDF-"), error.isEmpty());
+        // Nothing else is written: no layout file, no database.
+        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("1.dat"))));
+        QCOMPARE(QDir(empty.path()).entryList(QDir::Files).size(), int(error.isEmpty()));
         VERIFY_PROMPTS(env.prompter);
-    }
-
-    void commandLineRefusesAFolderWithoutADatabase()
-    {
-        QTemporaryDir empty;
-        QProcess billcraft;
-        billcraft.start(QStringLiteral(BILLCRAFT_BINARY),
-                        {QStringLiteral("--data-folder"), empty.path(),
-                         QStringLiteral("--invoice-pdf"), QStringLiteral("0124"),
-                         QStringLiteral("--out"), empty.filePath(QStringLiteral("x.pdf"))});
-        QVERIFY(billcraft.waitForFinished(60000));
-        QCOMPARE(billcraft.exitCode(), 1);
-        QVERIFY(billcraft.readAllStandardError().contains("There is no Billcraft database"));
-        QCOMPARE(QDir(empty.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList());
     }
 };
 
