@@ -31,13 +31,17 @@ int refuseToStart(Prompter& prompter, const QString& message)
 }
 
 // Modes that open no window are known before the application object exists, so that they can
-// choose the offscreen platform and run without a display (cron, SSH).
-bool asksForPdf(int argc, char* argv[])
+// choose the offscreen platform and run without a display (cron, SSH). Asking for help or the
+// version opens none either.
+bool opensNoWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--invoice-pdf") == 0 ||
-            std::strncmp(argv[i], "--invoice-pdf=", 14) == 0)
-            return true;
+        for (const char* option :
+             {"--invoice-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
+            const size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
+                return true;
+        }
     }
     return false;
 }
@@ -54,9 +58,8 @@ void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QStri
 
 int main(int argc, char* argv[])
 {
-    const bool pdfMode = asksForPdf(argc, argv);
     std::unique_ptr<QGuiApplication> app;
-    if (pdfMode) {
+    if (opensNoWindow(argc, argv)) {
         qInstallMessageHandler(onlyCriticalMessages);
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
@@ -95,7 +98,7 @@ int main(int argc, char* argv[])
     const QString folder = parser.isSet(dataFolderOption)
                                ? QDir(parser.value(dataFolderOption)).absolutePath()
                                : DataFolder::defaultPath();
-    if (pdfMode) {
+    if (parser.isSet(pdfOption)) {
         InvoicePdfRequest request;
         request.dataFolder = folder;
         request.invoiceNumber = parser.value(pdfOption);

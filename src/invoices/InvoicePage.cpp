@@ -4,15 +4,19 @@
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
 #include "core/SafeFile.h"
+#include "layout/IdentityLayoutFile.h"
+#include "layout/LayoutFiles.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QImageReader>
 #include <QPageSize>
 #include <QPainter>
+#include <QPalette>
 #include <QPdfWriter>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -274,13 +278,37 @@ Result<InvoiceSheet> loadSheet(Database& db, int invoiceId)
 Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoiceNumber)
 {
     // Numbers are unique in practice; should a number have been given twice, the later
-    // invoice is the one meant.
+    // invoice is the one meant. Every row is paid (-1) or not (0), and each kind has its index
+    // by number, so the two lookups find the row without reading the identity's invoices (the
+    // paid one named, since the planner would otherwise walk every paid row of the identity).
     return readSheet(
         db,
-        QStringLiteral("WHERE i.Identity = ? AND i.InvoiceNumber = ? ORDER BY i.InvoiceID DESC "
-                       "LIMIT 1"),
-        {identity, invoiceNumber},
+        QStringLiteral("WHERE i.InvoiceID = (SELECT max(InvoiceID) FROM ("
+                       "SELECT InvoiceID FROM TblInvoices "
+                       "WHERE Identity = ? AND InvoiceNumber = ? AND Paid = 0 UNION ALL "
+                       "SELECT InvoiceID FROM TblInvoices INDEXED BY IdxInvoicesPaidNumber "
+                       "WHERE Identity = ? AND InvoiceNumber = ? AND Paid = -1))"),
+        {identity, invoiceNumber, identity, invoiceNumber},
         QStringLiteral("Identity %1 has no invoice numbered %2.").arg(identity).arg(invoiceNumber));
+}
+
+Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity)
+{
+    const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
+    if (!QFileInfo::exists(path))
+        return LayoutFiles::defaultLayout(db, identity);
+    QString error;
+    if (std::optional<LayoutRecord> read = IdentityLayoutFile::read(path, &error))
+        return *read;
+    return Failure{error.isEmpty() ? QStringLiteral("%1 cannot be read.").arg(path) : error};
+}
+
+QColor paperTextColour()
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return Qt::black;
+    const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
+    return text.lightness() < 128 ? text : QColor(Qt::black);
 }
 
 Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText& locale,

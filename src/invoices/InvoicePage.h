@@ -96,6 +96,15 @@ Result<InvoiceSheet> loadSheet(Database& db, int invoiceId);
 // The identity's invoice with that number (as listed: "0124").
 Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoiceNumber);
 
+// The layout an identity's invoices are printed with: its layout file, or without one the layout
+// a new identity starts with (nothing is written). A file that cannot be read or is damaged is
+// a Failure naming it, and is left as it is.
+Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity);
+
+// What the system window-text colour prints as. Paper is white: the light text of a dark
+// desktop theme prints black.
+QColor paperTextColour();
+
 // Lays out the invoice as the identity's layout says, on pages of `pageSize` twips.
 // `windowText` is what the system window-text colour resolves to; logo files are looked up
 // in `dataFolder`.

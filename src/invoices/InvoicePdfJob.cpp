@@ -4,13 +4,9 @@
 #include "core/LocaleText.h"
 #include "identities/IdentityStore.h"
 #include "invoices/InvoicePage.h"
-#include "layout/IdentityLayoutFile.h"
-#include "layout/LayoutFiles.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QGuiApplication>
-#include <QPalette>
 #include <algorithm>
 
 namespace InvoicePdfJob {
@@ -49,28 +45,12 @@ Status run(const InvoicePdfRequest& request, const LocaleText& locale, const QSt
     if (!sheet)
         return Failure{sheet.error()};
 
-    // A missing layout file means the default layout; nothing is written for it here.
-    const QString layoutPath = folder.filePath(IdentityLayoutFile::fileName(identity));
-    LayoutRecord record;
-    if (QFileInfo::exists(layoutPath)) {
-        QString error;
-        const std::optional<LayoutRecord> read = IdentityLayoutFile::read(layoutPath, &error);
-        if (!read)
-            return Failure{error.isEmpty() ? QStringLiteral("%1 cannot be read.").arg(layoutPath)
-                                           : error};
-        record = *read;
-    } else {
-        const Result<LayoutRecord> defaults = LayoutFiles::defaultLayout(db, identity);
-        if (!defaults)
-            return Failure{defaults.error()};
-        record = *defaults;
-    }
-
-    const QColor windowText = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                  ? QGuiApplication::palette().color(QPalette::WindowText)
-                                  : QColor(Qt::black);
+    const Result<LayoutRecord> record =
+        InvoicePage::identityLayout(db, request.dataFolder, identity);
+    if (!record)
+        return Failure{record.error()};
     const InvoicePage::Layout layout =
-        InvoicePage::layOut(record, *sheet, locale, folder.path(), windowText);
+        InvoicePage::layOut(*record, *sheet, locale, folder.path(), InvoicePage::paperTextColour());
     return InvoicePage::writePdf(layout, QFileInfo(request.outFile).absoluteFilePath(), creator);
 }
 

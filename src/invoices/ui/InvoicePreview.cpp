@@ -3,10 +3,8 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/NamedWidgets.h"
-#include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -28,14 +26,6 @@ constexpr int kGapPixels = 16; // around and between the pages on screen
 constexpr double kZoomStep = 1.25;
 
 const QString kPrinterError = QStringLiteral("Printer Error");
-
-// Text in the system window-text colour is printed on white paper: a dark desktop theme's light
-// text would vanish there, so it prints black instead.
-QColor paperText()
-{
-    const QColor text = QGuiApplication::palette().color(QPalette::Active, QPalette::WindowText);
-    return text.lightness() < 128 ? text : QColor(Qt::black);
-}
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent)
 {
@@ -188,7 +178,7 @@ bool InvoicePreview::showInvoice(int invoiceId)
     m_sheet = *sheet;
     m_record = layoutRecord(m_sheet.identity);
     m_layout = InvoicePage::layOut(m_record, m_sheet, m_session.locale(), m_session.dataFolder(),
-                                   paperText());
+                                   InvoicePage::paperTextColour());
     showLayout();
     show();
     raise();
@@ -196,22 +186,22 @@ bool InvoicePreview::showInvoice(int invoiceId)
     return true;
 }
 
-// The identity's own layout; without a file (or with a damaged one, which is reported and left
-// as it is) the layout a new identity starts with.
+// A damaged layout file is reported and left as it is, and the invoice shown with the layout a
+// new identity starts with.
 LayoutRecord InvoicePreview::layoutRecord(int identity)
 {
-    const QString path = m_session.dataFile(IdentityLayoutFile::fileName(identity));
-    QString error;
-    if (std::optional<LayoutRecord> record = IdentityLayoutFile::read(path, &error))
+    Result<LayoutRecord> record =
+        InvoicePage::identityLayout(m_session.db(), m_session.dataFolder(), identity);
+    if (record)
         return *record;
     Prompter& prompter = m_session.prompter();
-    if (QFileInfo::exists(path))
-        prompter.inform(error + QStringLiteral("\nThe invoice is shown with the default layout."),
-                        {}, Prompter::Icon::Warning);
-    Result<LayoutRecord> fallback = LayoutFiles::defaultLayout(m_session.db(), identity);
-    if (fallback)
-        return *fallback;
-    prompter.inform(fallback.error(), {}, Prompter::Icon::Warning);
+    prompter.inform(record.error() +
+                        QStringLiteral("\nThe invoice is shown with the default layout."),
+                    {}, Prompter::Icon::Warning);
+    record = LayoutFiles::defaultLayout(m_session.db(), identity);
+    if (record)
+        return *record;
+    prompter.inform(record.error(), {}, Prompter::Icon::Warning);
     return LayoutRecord::designerDefaults();
 }
 
@@ -306,7 +296,7 @@ void InvoicePreview::print()
         twips == m_layout.pageSize
             ? m_layout
             : InvoicePage::layOut(m_record, m_sheet, m_session.locale(), m_session.dataFolder(),
-                                  paperText(), twips);
+                                  InvoicePage::paperTextColour(), twips);
 
     QPainter painter;
     bool ok = painter.begin(&printer);
