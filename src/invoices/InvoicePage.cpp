@@ -214,6 +214,16 @@ public:
         return item;
     }
 
+    // The width the item's text needs in its font, its box's insets included.
+    int naturalWidth(const TextItem& item) const
+    {
+        const QFontMetricsF metrics(item.font, &m_measure.device);
+        double widest = 0;
+        for (const QString& line : item.text.split(u'\n'))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        return int(std::ceil(widest)) + 2 * kInsetX;
+    }
+
     static int linesHeight(const QFontMetricsF& metrics, int lines)
     {
         return int(std::ceil(lines * metrics.lineSpacing())) + 2 * kInsetY;
@@ -460,6 +470,8 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
         TextItem captionItem = b.text(a.captionName, a.caption, QPoint(detail.x() + a.left, y),
                                       a.width, a.height, a.font);
         captionItem.alignment = Qt::AlignRight | Qt::AlignAbsolute | Qt::AlignTop;
+        if (const int needed = b.naturalWidth(captionItem); needed > captionItem.rect.width())
+            captionItem.rect.setLeft(captionItem.rect.right() + 1 - needed);
         TextItem amountItem =
             b.text(a.amountName, locale.toCurrency(a.amount),
                    QPoint(detail.x() + a.left + a.width + kAmountGap, y), 0, a.height, a.font);
