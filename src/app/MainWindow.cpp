@@ -10,6 +10,7 @@
 #include "identities/ui/SwitchIdentitiesDialog.h"
 #include "invoices/ui/EnvelopeSettings.h"
 #include "invoices/ui/InvoiceListTab.h"
+#include "invoices/ui/InvoicePreview.h"
 #include "invoices/ui/MakeInvoiceTab.h"
 #include "layout/LayoutFiles.h"
 
@@ -129,6 +130,7 @@ void MainWindow::buildTabs()
     });
     connect(m_invoiceList, &InvoiceListTab::showInvoiceRequested, this,
             &MainWindow::showInvoiceRequested);
+    connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
@@ -254,6 +256,13 @@ void MainWindow::onTabChanged(int index)
     if (index == TabFindInvoices)
         m_invoiceList->showUnpaid();
     m_makeInvoice->reset();
+}
+
+void MainWindow::showInvoice(int invoiceId)
+{
+    if (!m_invoicePreview)
+        m_invoicePreview = new InvoicePreview(m_session, this);
+    m_invoicePreview->showInvoice(invoiceId);
 }
 
 void MainWindow::openMakerWebSite()

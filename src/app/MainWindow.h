@@ -5,6 +5,7 @@
 class ClientsTab;
 class EnvelopeSettings;
 class InvoiceListTab;
+class InvoicePreview;
 class MakeInvoiceTab;
 class PictureButton;
 class QLabel;
@@ -48,6 +49,10 @@ public:
     // Makes another identity current and reloads everything that shows its data.
     void switchIdentity(int identity);
 
+    // Shows the invoice as its printed page in the one preview window, made on first use.
+    void showInvoice(int invoiceId);
+    InvoicePreview* invoicePreview() const { return m_invoicePreview; }
+
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
@@ -78,4 +83,5 @@ private:
     ClientsTab* m_clientsTab = nullptr;
     MakeInvoiceTab* m_makeInvoice = nullptr;
     InvoiceListTab* m_invoiceList = nullptr;
+    InvoicePreview* m_invoicePreview = nullptr;
 };

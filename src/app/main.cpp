@@ -5,28 +5,69 @@
 #include "core/Database.h"
 #include "core/LocaleText.h"
 #include "core/Session.h"
+#include "invoices/InvoicePdfJob.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QGuiApplication>
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 namespace {
 
-int refuseToStart(Prompter& prompter, const QString& message)
+int fail(const QString& message)
 {
     std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
+int refuseToStart(Prompter& prompter, const QString& message)
+{
+    fail(message);
     prompter.inform(message, {}, Prompter::Icon::Critical);
     return 1;
+}
+
+// Modes that open no window are known before the application object exists, so that they can
+// choose the offscreen platform and run without a display (cron, SSH). Asking for help or the
+// version opens none either.
+bool opensNoWindow(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option :
+             {"--invoice-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
+            const size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+// A mode without a window answers with its exit code and at most one line of its own; Qt's
+// warnings (no XDG_RUNTIME_DIR under cron, a font fallback) would only muddle that line.
+void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Billcraft"));
-    QApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
+    std::unique_ptr<QGuiApplication> app;
+    if (opensNoWindow(argc, argv)) {
+        qInstallMessageHandler(onlyCriticalMessages);
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QApplication>(argc, argv);
+    }
+    QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -38,13 +79,45 @@ int main(int argc, char* argv[])
         QStringLiteral("Keep the database and layout files in <dir> instead of %1.")
             .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
         QStringLiteral("dir"));
-    parser.addOption(dataFolderOption);
-    parser.process(app);
+    const QCommandLineOption pdfOption(
+        QStringLiteral("invoice-pdf"),
+        QStringLiteral("Write the invoice numbered <number> as PDF to the --out file and exit, "
+                       "without opening a window."),
+        QStringLiteral("number"));
+    const QCommandLineOption outOption(QStringLiteral("out"),
+                                       QStringLiteral("The PDF file --invoice-pdf writes."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption identityOption(
+        QStringLiteral("identity"),
+        QStringLiteral("The trading identity whose invoice --invoice-pdf writes (default: the "
+                       "lowest-numbered one)."),
+        QStringLiteral("n"));
+    parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption});
+    parser.process(*app);
 
-    QtPrompter prompter;
     const QString folder = parser.isSet(dataFolderOption)
                                ? QDir(parser.value(dataFolderOption)).absolutePath()
                                : DataFolder::defaultPath();
+    if (parser.isSet(pdfOption)) {
+        InvoicePdfRequest request;
+        request.dataFolder = folder;
+        request.invoiceNumber = parser.value(pdfOption);
+        request.outFile = parser.value(outOption);
+        if (request.outFile.isEmpty())
+            return fail(QStringLiteral("--invoice-pdf needs --out FILE, the PDF to write."));
+        if (parser.isSet(identityOption)) {
+            bool ok = false;
+            request.identity = parser.value(identityOption).toInt(&ok);
+            if (!ok)
+                return fail(QStringLiteral("--identity needs a number, not \"%1\".")
+                                .arg(parser.value(identityOption)));
+        }
+        const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()),
+                                               QStringLiteral("Billcraft " BILLCRAFT_VERSION));
+        return done ? 0 : fail(done.error());
+    }
+
+    QtPrompter prompter;
     if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
         return refuseToStart(prompter, problem);
 
@@ -58,5 +131,5 @@ int main(int argc, char* argv[])
     prompter.setFallbackParent(&window);
     window.startUp();
     window.show();
-    return app.exec();
+    return app->exec();
 }

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QDate>
 #include <QFont>
+#include <QImage>
 #include <QLine>
 #include <QRect>
 #include <QSize>
@@ -42,6 +43,15 @@ namespace InvoicePage {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr QSize kA4{11906, 16838}; // 210 x 297 mm
 
+// The page stacks its sections as a banded report does: the page header from the top margin,
+// the detail below it, the page footer at the bottom of the page. Sections are as wide as the
+// designer's, centred on the page; element positions are measured from their section.
+inline constexpr int kSectionWidth = 11250;
+inline constexpr int kHeaderHeight = 3855;
+inline constexpr int kFooterHeight = 1455;
+inline constexpr int kPageMargin = 360;    // above the header and below the footer
+inline constexpr int kContentWidth = 8292; // the invoice content wraps within this
+
 struct TextItem {
     QString name; // the page element it stands for: "lblnumber", "txtContent", "lblFooter"
     QString text; // lines separated by "\n"
@@ -50,12 +60,15 @@ struct TextItem {
     QColor colour;
     bool boxed = false; // a thin single-line box round the rect
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop;
-    bool wraps = false; // long lines wrap within the rect's width
+    // Long lines were wrapped within the rect's width when the page was laid out: `text`
+    // holds the broken lines, and every device draws exactly those lines.
+    bool wraps = false;
 };
 
 struct ImageItem {
     QString path; // a readable image file
-    QRect rect;   // twips
+    QRect rect;   // twips; the picture is scaled into it with its proportions kept
+    QImage image; // the picture, read once when laid out; read from `path` when null
 };
 
 struct LineItem {
@@ -83,11 +96,25 @@ Result<InvoiceSheet> loadSheet(Database& db, int invoiceId);
 // The identity's invoice with that number (as listed: "0124").
 Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoiceNumber);
 
+// The layout an identity's invoices are printed with: its layout file, or without one the layout
+// a new identity starts with (nothing is written). A file that cannot be read or is damaged is
+// a Failure naming it, and is left as it is.
+Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity);
+
+// What the system window-text colour prints as. Paper is white: the light text of a dark
+// desktop theme prints black.
+QColor paperTextColour();
+
 // Lays out the invoice as the identity's layout says, on pages of `pageSize` twips.
 // `windowText` is what the system window-text colour resolves to; logo files are looked up
 // in `dataFolder`.
 Layout layOut(const LayoutRecord& record, const InvoiceSheet& sheet, const LocaleText& locale,
               const QString& dataFolder, QColor windowText, QSize pageSize = kA4);
+
+// Left edge of the sections on a page of that width.
+int leftMargin(QSize pageSize);
+// The page's text item of that name ("lblnumber"), or null.
+const TextItem* findText(const PageItems& page, const QString& name);
 
 // Draws one page with its top-left corner at the painter's origin, twips turned into device
 // units from the painter's device resolution, times `scale` (1 = real size).

@@ -1,0 +1,57 @@
+#include "invoices/InvoicePdfJob.h"
+
+#include "core/Database.h"
+#include "core/LocaleText.h"
+#include "identities/IdentityStore.h"
+#include "invoices/InvoicePage.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <algorithm>
+
+namespace InvoicePdfJob {
+
+Status run(const InvoicePdfRequest& request, const LocaleText& locale, const QString& creator)
+{
+    const QDir folder(request.dataFolder);
+    const QString dbPath = folder.filePath(Database::kFileName);
+    // Opening a missing database would create one: this mode never does.
+    if (!QFileInfo(dbPath).isFile())
+        return Failure{QStringLiteral("There is no Billcraft database (%1) in %2.")
+                           .arg(Database::kFileName, QDir::toNativeSeparators(folder.path()))};
+    Database db;
+    if (!db.open(dbPath))
+        return Failure{db.errorString()};
+
+    int identity = 0;
+    if (request.identity) {
+        const Result<QList<IdentityEntry>> identities = IdentityStore::list(db);
+        if (!identities)
+            return Failure{identities.error()};
+        const bool known =
+            std::any_of(identities->begin(), identities->end(),
+                        [&](const IdentityEntry& e) { return e.identity == *request.identity; });
+        if (!known)
+            return Failure{QStringLiteral("There is no identity %1.").arg(*request.identity)};
+        identity = *request.identity;
+    } else {
+        const Result<int> first = IdentityStore::firstIdentity(db);
+        if (!first)
+            return Failure{first.error()};
+        identity = *first;
+    }
+
+    const Result<InvoiceSheet> sheet = InvoicePage::loadSheet(db, identity, request.invoiceNumber);
+    if (!sheet)
+        return Failure{sheet.error()};
+
+    const Result<LayoutRecord> record =
+        InvoicePage::identityLayout(db, request.dataFolder, identity);
+    if (!record)
+        return Failure{record.error()};
+    const InvoicePage::Layout layout =
+        InvoicePage::layOut(*record, *sheet, locale, folder.path(), InvoicePage::paperTextColour());
+    return InvoicePage::writePdf(layout, QFileInfo(request.outFile).absoluteFilePath(), creator);
+}
+
+} // namespace InvoicePdfJob

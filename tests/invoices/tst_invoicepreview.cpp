@@ -1,0 +1,196 @@
+#include "app/MainWindow.h"
+#include "core/ui/FlexGrid.h"
+#include "invoices/InvoicePage.h"
+#include "invoices/InvoiceStore.h"
+#include "invoices/ui/InvoicePreview.h"
+#include "layout/IdentityLayoutFile.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// An identity with one client and the invoices 0100 and 0101.
+struct Books {
+    Books()
+    {
+        env.addIdentity(QStringLiteral("Main"));
+        client = env.addClient(QStringLiteral("Acme Ltd"));
+        InvoiceStore store(env.db);
+        for (int i = 0; i < 2; ++i) {
+            const InvoiceFields fields{client, QStringLiteral("Work %1").arg(i),
+                                       Money::fromUnits(1'000'000), Money::fromUnits(200'000),
+                                       Money::fromUnits(1'200'000)};
+            const Result<Creation> made =
+                store.create(fields, TestEnv::kToday, 1, QStringLiteral("0100"));
+            if (!made || !made->created())
+                qFatal("cannot raise an invoice");
+            ids << made->invoiceId;
+        }
+    }
+
+    TestEnv env;
+    int client = 0;
+    QList<int> ids;
+};
+
+bool isPdf(const QString& path)
+{
+    return readAll(path).startsWith("%PDF-");
+}
+
+} // namespace
+
+class TestInvoicePreview : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A left click on a listed invoice shows it; a click on another row shows that one in the
+    // same window.
+    void aClickOnAListedInvoiceShowsItInOneWindow()
+    {
+        Books books;
+        MainWindow w(*books.env.session);
+        w.startUp();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabFindInvoices);
+        auto* grid = child<FlexGrid>(&w, "MSFlexGrid1");
+        const auto click = [grid](const QString& number) {
+            for (int row = 0; row < grid->gridData().rowCount(); ++row) {
+                if (grid->gridData().text(row, 2) == number) {
+                    const QRect cell = grid->visualRect(grid->model()->index(row, 2));
+                    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
+                    return;
+                }
+            }
+            QFAIL("invoice not listed");
+        };
+
+        click(QStringLiteral("0100"));
+        InvoicePreview* preview = w.invoicePreview();
+        QVERIFY(preview && preview->isVisible());
+        QCOMPARE(preview->parentWidget(), &w);
+        QCOMPARE(preview->invoiceId(), books.ids[0]);
+        QVERIFY(preview->windowTitle().contains(QStringLiteral("0100")));
+
+        click(QStringLiteral("0101"));
+        QCOMPARE(w.invoicePreview(), preview);
+        QCOMPARE(preview->invoiceId(), books.ids[1]);
+        QVERIFY(preview->windowTitle().contains(QStringLiteral("0101")));
+
+        preview->activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), preview);
+        QTest::keyClick(preview, Qt::Key_Escape);
+        QVERIFY(!preview->isVisible());
+        books.env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
+                                          Prompter::Answer::Yes);
+        w.close();
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // An invoice deleted, or whose client was deleted, since it was listed: the reason and no
+    // window.
+    void aVanishedInvoiceIsReportedWithoutAWindow()
+    {
+        Books books;
+        TestEnv& env = books.env;
+        InvoicePreview preview(*env.session);
+        env.exec(QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {books.ids[0]});
+        env.exec(QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"), {books.client});
+        for (int id : books.ids) {
+            const QString reason = InvoicePage::loadSheet(env.db, id).error();
+            QVERIFY(!reason.isEmpty());
+            env.prompter.expectMessage(reason);
+            QVERIFY(!preview.showInvoice(id));
+            QVERIFY(!preview.isVisible());
+        }
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // Save as PDF offers "Invoice <number>.pdf"; printing goes to the printer chosen; both keep
+    // the preview and report what went wrong.
+    void savingAndPrinting()
+    {
+        Books books;
+        TestEnv& env = books.env;
+        InvoicePreview preview(*env.session);
+        QVERIFY(preview.showInvoice(books.ids[1]));
+        QVERIFY(QTest::qWaitForWindowActive(&preview)); // the keys work in the active window
+
+        const QString saved = env.file(QStringLiteral("out/Invoice 0101"));
+        QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("out")));
+        env.prompter.expectSaveFile(saved).expectSaveFile(std::nullopt);
+        child<QPushButton>(&preview, "cmdSavePdf")->click();
+        QVERIFY(isPdf(saved + QStringLiteral(".pdf")));   // the suffix is added
+        QTest::keySequence(&preview, QKeySequence::Save); // cancelled: nothing happens
+
+        const QString unwritable = env.file(QStringLiteral("missing/Invoice.pdf"));
+        env.prompter.expectSaveFile(unwritable).expectMessageStarting(QString());
+        preview.saveAsPdf();
+        QVERIFY(!QFileInfo::exists(unwritable));
+
+        QString printTo;
+        int dialogs = 0;
+        preview.setPrintDialog([&](QPrinter& printer, QWidget*) {
+            ++dialogs;
+            if (printTo.isEmpty())
+                return false; // cancelled
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(printTo);
+            return true;
+        });
+        QTest::keySequence(&preview, QKeySequence::Print);
+        QCOMPARE(dialogs, 1);
+        printTo = env.file(QStringLiteral("printed.pdf"));
+        child<QPushButton>(&preview, "cmdPrint")->click();
+        QVERIFY(isPdf(printTo));
+        printTo = env.file(QStringLiteral("missing/printed.pdf")); // a printer that fails
+        env.prompter.expectMessage(QStringLiteral("Printer Error"));
+        preview.print();
+        QCOMPARE(dialogs, 3);
+        QCOMPARE(preview.invoiceId(), books.ids[1]);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The zoom stays within its bounds; a missing logo is noticed above the page only.
+    void zoomAndTheMissingLogoNotice()
+    {
+        Books books;
+        TestEnv& env = books.env;
+        LayoutRecord record = LayoutRecord::designerDefaults();
+        record.PicLogoName = QStringLiteral("gone.png");
+        record.PicLogoShow = true;
+        QVERIFY(IdentityLayoutFile::write(env.file(IdentityLayoutFile::fileName(1)), record));
+        InvoicePreview preview(*env.session);
+        QVERIFY(preview.showInvoice(books.ids[0]));
+        auto* notice = child<QLabel>(&preview, "lblNotice");
+        QVERIFY(!preview.pageLayout().notice.isEmpty());
+        QCOMPARE(notice->text(), preview.pageLayout().notice);
+        QVERIFY(notice->isVisibleTo(&preview));
+
+        preview.setZoom(1.0);
+        preview.zoomIn();
+        QVERIFY(preview.zoom() > 1.0);
+        for (int i = 0; i < 20; ++i)
+            preview.zoomIn();
+        QCOMPARE(preview.zoom(), InvoicePreview::kMaxZoom);
+        for (int i = 0; i < 20; ++i)
+            preview.zoomOut();
+        QCOMPARE(preview.zoom(), InvoicePreview::kMinZoom);
+        preview.resize(800, 900);
+        preview.fitPage();
+        const double page = preview.zoom();
+        preview.fitWidth();
+        QVERIFY(preview.zoom() > page); // an A4 page is taller than it is wide
+        VERIFY_PROMPTS(env.prompter);
+    }
+};
+
+QTEST_MAIN(TestInvoicePreview)
+#include "tst_invoicepreview.moc"
