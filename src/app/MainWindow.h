@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class CalendarTab;
 class ClientsTab;
 class EnvelopeSettings;
 class InvoiceListTab;
@@ -78,4 +79,5 @@ private:
     ClientsTab* m_clientsTab = nullptr;
     MakeInvoiceTab* m_makeInvoice = nullptr;
     InvoiceListTab* m_invoiceList = nullptr;
+    CalendarTab* m_calendar = nullptr;
 };
