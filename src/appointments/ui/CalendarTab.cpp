@@ -48,7 +48,7 @@ CalendarTab::CalendarTab(Session& session, QWidget* parent)
     setObjectName(QStringLiteral("FraCalendar"));
     setAccessibleName(title());
     buildControls();
-    // Another identity's diary opens on today, as the program did at start.
+    // Another identity's diary opens on today.
     connect(&m_session, &Session::identityChanged, this, &CalendarTab::showToday);
 }
 
