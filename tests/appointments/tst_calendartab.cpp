@@ -213,7 +213,7 @@ private slots:
     // deleted meanwhile. Delete asks first.
     void editingAndDeletingFromTheMenu()
     {
-        add(kToday, 14, 30, QStringLiteral("Site visit"), true);
+        add(kToday, 14, 32, QStringLiteral("Site visit"), true); // off the five-minute steps
         add(kToday, 9, 0, QStringLiteral("Dentist"), false);
         m_tab->showDay(kToday.addDays(1));
         clickCell(list(), 0, 2, Qt::RightButton); // "No Appointments" has no menu
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(edit->windowModality(), Qt::NonModal);
         QCOMPARE(::child<QComboBox>(edit, "cboTimeHours")->currentText() +
                      ::child<QComboBox>(edit, "cboTimeMins")->currentText(),
-                 QStringLiteral("1430"));
+                 QStringLiteral("1432"));
         QVERIFY(::child<QCheckBox>(edit, "chkSetAlert")->isChecked());
         auto* update = ::child<QPushButton>(edit, "CmdUpDateAppointment");
         fill(edit, QStringLiteral("03/12/2026"), QStringLiteral("09:00"), "Site visit", true);

@@ -132,12 +132,13 @@ void AppointmentDialog::setTime(QTime time)
     m_hours->setCurrentIndex(time.hour());
     // A time off the five-minute steps (from an older file) is offered as it is, so that saving
     // the appointment keeps it.
-    int index = m_minutes->findData(time.minute());
-    if (index < 0) {
-        index = time.minute() / 5 + 1;
-        m_minutes->insertItem(
-            index, QStringLiteral("%1").arg(time.minute(), 2, 10, QLatin1Char('0')), time.minute());
-    }
+    const int minute = time.minute();
+    int index = 0;
+    while (index < m_minutes->count() && m_minutes->itemData(index).toInt() < minute)
+        ++index;
+    if (index == m_minutes->count() || m_minutes->itemData(index).toInt() != minute)
+        m_minutes->insertItem(index, QStringLiteral("%1").arg(minute, 2, 10, QLatin1Char('0')),
+                              minute);
     m_minutes->setCurrentIndex(index);
 }
 
