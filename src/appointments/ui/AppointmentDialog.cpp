@@ -87,7 +87,9 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
     grid->addWidget(label("lblTime", QStringLiteral("Time (24 hrs)"), m_hours, this), 1, 0);
     auto* time = new QHBoxLayout;
     time->addWidget(m_hours);
-    time->addWidget(new QLabel(m_session.locale().timeSeparator(), this));
+    auto* separator = new QLabel(m_session.locale().timeSeparator(), this);
+    separator->setAccessibleName(separator->text());
+    time->addWidget(separator);
     time->addWidget(m_minutes);
     time->addWidget(seconds);
     time->addStretch(1);
