@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "appointments/ui/CalendarTab.h"
 #include "clients/ui/ClientsTab.h"
 #include "core/Clock.h"
 #include "core/Database.h"
@@ -132,6 +133,16 @@ void MainWindow::buildTabs()
             &MainWindow::showInvoiceRequested);
     connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
 
+    // The calendar lists the alerts due when the check runs; queued, so that the alert window
+    // opens after the activation that set the check off.
+    QWidget* calendarPage = tabPage(TabCalendar);
+    m_calendar = new CalendarTab(m_session, calendarPage);
+    calendarPage->layout()->addWidget(m_calendar);
+    connect(this, &MainWindow::alertCheckDue, m_calendar, &CalendarTab::runAlertCheck,
+            Qt::QueuedConnection);
+    connect(m_calendar, &CalendarTab::calendarWanted, this,
+            [this] { m_tabs->setCurrentIndex(TabCalendar); });
+
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
 }
@@ -156,6 +167,7 @@ void MainWindow::startUp()
     ensureLayoutFile();                  // 5, 6
     populateUserData();                  // 8
     m_tabs->setCurrentIndex(TabClients); // 9
+    m_calendar->showToday();             // 11
     listPrinters();                      // 12
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),

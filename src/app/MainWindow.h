@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 
+class CalendarTab;
 class ClientsTab;
 class EnvelopeSettings;
 class InvoiceListTab;
@@ -84,4 +85,5 @@ private:
     MakeInvoiceTab* m_makeInvoice = nullptr;
     InvoiceListTab* m_invoiceList = nullptr;
     InvoicePreview* m_invoicePreview = nullptr;
+    CalendarTab* m_calendar = nullptr;
 };

@@ -1,0 +1,369 @@
+#include "app/MainWindow.h"
+#include "appointments/ui/AlertsWindow.h"
+#include "appointments/ui/AppointmentDialog.h"
+#include "appointments/ui/CalendarTab.h"
+#include "support/TestEnv.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+
+namespace {
+
+const QDate kToday = TestEnv::kToday;
+const QString kNoDetails = QStringLiteral("You have not added any details");
+const QString kDateError = QStringLiteral("There is an error with your date");
+const QString kClash =
+    QStringLiteral("You already have An Appointment\nFor the selected Date and Time");
+
+void clickCell(QTableWidget* table, int row, int column, Qt::MouseButton button = Qt::LeftButton)
+{
+    const QRect cell = table->visualRect(table->model()->index(row, column));
+    QTest::mouseClick(table->viewport(), button, {}, cell.center());
+}
+
+// The text of the current cell when it is marked as the selected day.
+QString markedDay(QTableWidget* calendar)
+{
+    const QTableWidgetItem* item = calendar->currentItem();
+    return item && item->background().color() == MonthGrid::kHighlight ? item->text() : QString();
+}
+
+// Columns 1 to 4 of every row: date, details, time, alert.
+QString listed(QTableWidget* list)
+{
+    QStringList rows;
+    for (int r = 0; r < list->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 1; c < list->columnCount(); ++c)
+            cells << (list->item(r, c) ? list->item(r, c)->text() : QString());
+        rows << cells.join(u'|');
+    }
+    return rows.join(u';');
+}
+
+template <typename T> T* shown(const QObject* parent)
+{
+    for (T* w : parent->findChildren<T*>()) {
+        if (w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+class TestCalendarTab : public QObject {
+    Q_OBJECT
+
+    TestEnv* m_env = nullptr;
+    CalendarTab* m_tab = nullptr;
+
+    template <typename T> T* child(const char* name) { return ::child<T>(m_tab, name); }
+    QTableWidget* calendar() { return child<QTableWidget>("flxCalendar"); }
+    QTableWidget* list() { return child<QTableWidget>("flxAppointments"); }
+    void add(QDate day, int hour, int minute, const QString& details, bool alert, int identity = 1)
+    {
+        QVERIFY(
+            AppointmentStore(m_env->db).add({day, QTime(hour, minute), details, alert}, identity));
+    }
+    int stored() { return m_env->db.scalar("SELECT count(*) FROM TblAppointments").toInt(); }
+    // The items of the open alert window.
+    QString alertItems()
+    {
+        QStringList texts;
+        auto* alerts = ::child<QListWidget>(shown<AlertsWindow>(m_tab), "lstAlerts");
+        for (int i = 0; i < alerts->count(); ++i)
+            texts << alerts->item(i)->text();
+        return texts.join(u';');
+    }
+    // Types an appointment into the window: date, "HH:mm" and details.
+    static void fill(QWidget* dialog, const QString& date, const QString& time,
+                     const QString& details, bool alert)
+    {
+        ::child<QLineEdit>(dialog, "txtAppDate")->setText(date);
+        ::child<QComboBox>(dialog, "cboTimeHours")->setCurrentText(time.left(2));
+        ::child<QComboBox>(dialog, "cboTimeMins")->setCurrentText(time.right(2));
+        ::child<QPlainTextEdit>(dialog, "txtAddAppointmentDetails")->setPlainText(details);
+        ::child<QCheckBox>(dialog, "chkSetAlert")->setChecked(alert);
+    }
+    void menu(int row, const char* action)
+    {
+        clickCell(list(), row, 2, Qt::RightButton);
+        auto* popup = child<QMenu>("PopAppsMenu");
+        QTRY_VERIFY(popup->isVisible());
+        popup->findChild<QAction*>(QLatin1String(action))->trigger();
+        popup->hide();
+    }
+
+private slots:
+    void init()
+    {
+        m_env = new TestEnv;
+        m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
+        m_tab = new CalendarTab(*m_env->session);
+        m_tab->resize(900, 500);
+        m_tab->show();
+        QVERIFY(QTest::qWaitForWindowActive(m_tab));
+        m_tab->showDay(kToday);
+    }
+    void cleanup()
+    {
+        VERIFY_PROMPTS(m_env->prompter);
+        delete m_tab;
+        delete m_env;
+    }
+
+    void movingTheSelectedDay_data()
+    {
+        QTest::addColumn<QDate>("start");
+        QTest::addColumn<QVariant>("action"); // a button's name, a key, or a cell (column, row)
+        QTest::addColumn<QDate>("expected");
+        const QDate march31(2008, 3, 31), leapDay(2008, 2, 29);
+        const auto key = [](Qt::Key k) { return QVariant(int(k)); };
+        QTest::newRow("<< from 31 March") << march31 << QVariant("CmdMinusAMonth") << leapDay;
+        QTest::newRow(">> from 31 January")
+            << QDate(2008, 1, 31) << QVariant("CmdPlusAMonth") << leapDay;
+        QTest::newRow("click on the 14th")
+            << march31 << QVariant(QPoint(5, 2)) << QDate(2008, 3, 14);
+        QTest::newRow("click on a blank cell") << march31 << QVariant(QPoint(0, 0)) << march31;
+        QTest::newRow("Left from the 1st") << QDate(2008, 3, 1) << key(Qt::Key_Left) << leapDay;
+        QTest::newRow("Down") << QDate(2008, 2, 28) << key(Qt::Key_Down) << QDate(2008, 3, 6);
+        QTest::newRow("Page Up") << march31 << key(Qt::Key_PageUp) << leapDay;
+        QTest::newRow("Page Down") << QDate(2008, 1, 31) << key(Qt::Key_PageDown) << leapDay;
+    }
+    void movingTheSelectedDay()
+    {
+        QFETCH(QDate, start);
+        QFETCH(QVariant, action);
+        QFETCH(QDate, expected);
+        m_tab->showDay(start);
+        if (action.typeId() == QMetaType::QString)
+            child<QPushButton>(qPrintable(action.toString()))->click();
+        else if (action.typeId() == QMetaType::Int)
+            QTest::keyClick(calendar(), Qt::Key(action.toInt()));
+        else
+            clickCell(calendar(), action.toPoint().y(), action.toPoint().x());
+        QCOMPARE(m_env->session->calendarDate(), expected);
+        QCOMPARE(child<QLabel>("lblDate")->text(), testLocale().toString(expected, "MMMM  yyyy"));
+        QCOMPARE(markedDay(calendar()), QString::number(expected.day()));
+        QCOMPARE(listed(list()), expected.toString("dd/MM/yyyy") + "|No Appointments||");
+    }
+
+    void addingAnAppointment_data()
+    {
+        QTest::addColumn<QString>("date");
+        QTest::addColumn<QString>("time");
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<QString>("message"); // empty: saved
+        QTest::newRow("saved") << "3 Dec 2026"
+                               << "11:45"
+                               << "O'Brien's visit\nbring plans"
+                               << "";
+        QTest::newRow("blank details") << "03/12/2026"
+                                       << "11:45"
+                                       << " \n " << kNoDetails;
+        QTest::newRow("impossible date") << "31/02/2026"
+                                         << "11:45"
+                                         << "x" << kDateError;
+        QTest::newRow("too long")
+            << "03/12/2026"
+            << "11:45" << QString(AppointmentStore::kMaxDetails + 1, u'a')
+            << "The details can be at most 65,535 characters long; these are 65,536. Please "
+               "shorten them.";
+        QTest::newRow("slot taken") << "03/12/2026"
+                                    << "10:30"
+                                    << "again" << kClash;
+    }
+    // Enter on a day opens the window, modal; bad input is answered, the window stays open and
+    // nothing is stored.
+    void addingAnAppointment()
+    {
+        QFETCH(QString, date);
+        QFETCH(QString, time);
+        QFETCH(QString, details);
+        QFETCH(QString, message);
+        add(kToday, 10, 30, QStringLiteral("Taken"), false);
+        QTest::keyClick(calendar(), Qt::Key_Return);
+        auto* dialog = shown<AppointmentDialog>(m_tab);
+        QCOMPARE(dialog->windowTitle() + ::child<QLineEdit>(dialog, "txtAppDate")->text(),
+                 QStringLiteral("Add Appointment03/12/2026"));
+        QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
+        fill(dialog, date, time, details, true);
+        if (!message.isEmpty())
+            m_env->prompter.expectMessage(message);
+        ::child<QPushButton>(dialog, "CmdSaveAppointment")->click();
+        QTRY_COMPARE(dialog->isVisible(), !message.isEmpty());
+        QCOMPARE(stored(), message.isEmpty() ? 2 : 1);
+        if (message.isEmpty())
+            QCOMPARE(listed(list()), QStringLiteral("03/12/2026|Taken|10:30:00|False;03/12/2026|"
+                                                    "O'Brien's visit\nbring plans|11:45:00|True"));
+    }
+
+    // The edit window is modeless and one at a time; it refuses a clash and an appointment
+    // deleted meanwhile. Delete asks first.
+    void editingAndDeletingFromTheMenu()
+    {
+        add(kToday, 14, 32, QStringLiteral("Site visit"), true); // off the five-minute steps
+        add(kToday, 9, 0, QStringLiteral("Dentist"), false);
+        m_tab->showDay(kToday.addDays(1));
+        clickCell(list(), 0, 2, Qt::RightButton); // "No Appointments" has no menu
+        QVERIFY(!child<QMenu>("PopAppsMenu")->isVisible());
+        m_tab->showDay(kToday);
+
+        menu(1, "EditApp");
+        AppointmentDialog* edit = m_tab->editWindow();
+        QCOMPARE(edit->windowTitle(), QStringLiteral("Edit Appointment"));
+        QCOMPARE(edit->windowModality(), Qt::NonModal);
+        QCOMPARE(::child<QComboBox>(edit, "cboTimeHours")->currentText() +
+                     ::child<QComboBox>(edit, "cboTimeMins")->currentText(),
+                 QStringLiteral("1432"));
+        QVERIFY(::child<QCheckBox>(edit, "chkSetAlert")->isChecked());
+        auto* update = ::child<QPushButton>(edit, "CmdUpDateAppointment");
+        fill(edit, QStringLiteral("03/12/2026"), QStringLiteral("09:00"), "Site visit", true);
+        m_env->prompter.expectMessage(kClash);
+        update->click();
+        menu(0, "EditApp"); // the changed window stays as it is
+        QCOMPARE(m_tab->editWindow(), edit);
+        QCOMPARE(edit->editAppointId(), 1);
+        fill(edit, QStringLiteral("03/12/2026"), QStringLiteral("15:00"), "Site visit", true);
+        update->click();
+        QTRY_VERIFY(!m_tab->editWindow());
+        QCOMPARE(listed(list()), QStringLiteral("03/12/2026|Dentist|09:00:00|False;"
+                                                "03/12/2026|Site visit|15:00:00|True"));
+
+        menu(0, "EditApp");
+        m_env->exec(QStringLiteral("DELETE FROM TblAppointments WHERE Appoint = 'Dentist'"));
+        m_env->prompter.expectMessage(
+            QStringLiteral("This appointment has been deleted since this window was opened, so "
+                           "it cannot be updated."));
+        ::child<QPushButton>(m_tab->editWindow(), "CmdUpDateAppointment")->click();
+        QCOMPARE(stored(), 1);
+        m_tab->editWindow()->close();
+
+        for (const auto answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
+            m_env->prompter.expectExactly({QStringLiteral("This Will Delete Site visit proceed ?"),
+                                           QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
+                                           Prompter::Icon::Critical, Prompter::Answer::No},
+                                          answer);
+            menu(listed(list()).startsWith("03/12/2026|Dentist") ? 1 : 0, "DeleteApp");
+        }
+        QCOMPARE(listed(list()), QStringLiteral("03/12/2026|No Appointments||"));
+    }
+
+    // The lists on request; cancelling for good clears the flag, the last item closes the window.
+    void theAlertWindow()
+    {
+        add(QDate(2026, 3, 14), 10, 0, QStringLiteral("Renew insurance"), true);
+        add(QDate(2026, 12, 1), 9, 0, QStringLiteral("Call accountant"), true);
+        add(QDate(2026, 12, 25), 9, 0, QStringLiteral("Christmas"), true);
+        add(QDate(2026, 12, 2), 9, 0, QStringLiteral("Other trade"), true, 2);
+        auto* view = child<QPushButton>("cmdViewAppointments");
+        auto* all = child<QPushButton>("cmdAllAlerts");
+        m_env->session->setCurrentIdentity(3);
+        m_env->prompter.expectMessage(QStringLiteral("You have no appointments"), QString())
+            .expectMessage(QStringLiteral("You have no appointments"));
+        view->click();
+        all->click();
+        m_env->session->setCurrentIdentity(1);
+
+        all->click();
+        QCOMPARE(alertItems(), QStringLiteral("14/03/2026 Renew insurance;01/12/2026 Call "
+                                              "accountant;25/12/2026 Christmas"));
+        shown<AlertsWindow>(m_tab)->close();
+        m_tab->showDay(QDate(2026, 3, 31)); // "View" reaches up to the calendar's day
+        view->click();
+        QCOMPARE(alertItems(), QStringLiteral("14/03/2026 Renew insurance"));
+        shown<AlertsWindow>(m_tab)->close();
+
+        m_tab->showDay(kToday);
+        view->click();
+        auto* window = shown<AlertsWindow>(m_tab);
+        auto* alerts = ::child<QListWidget>(window, "lstAlerts");
+        QCOMPARE(window->windowModality(), Qt::ApplicationModal);
+        QVERIFY(::child<QRadioButton>(window, "optRemindMe")->isChecked());
+        auto* cancel = ::child<QPushButton>(window, "cmdCancelAlert");
+        m_env->prompter.expectMessage(QStringLiteral("Please Select an Alert to work with"));
+        cancel->click();
+        alerts->setCurrentRow(1);
+        ::child<QRadioButton>(window, "optCancelAlert")->setChecked(true);
+        cancel->click();
+        QCOMPARE(alertItems(), QStringLiteral("14/03/2026 Renew insurance"));
+        alerts->setCurrentRow(0);
+        ::child<QRadioButton>(window, "optRemindMe")->setChecked(true);
+        cancel->click();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(m_env->db
+                     .scalar("SELECT group_concat(Appoint || ':' || Alert, ',') FROM "
+                             "TblAppointments WHERE Identity = 1")
+                     .toString(),
+                 QStringLiteral("Renew insurance:-1,Call accountant:0,Christmas:-1"));
+    }
+
+    // At start-up an alert due yesterday opens the window, once; a switch to an identity with
+    // only tomorrow's alert does not; one with a due alert does, and a double click on it
+    // shows its day on the Calendar tab.
+    void alertsAtStartAndAfterASwitch()
+    {
+        delete m_tab;
+        m_tab = nullptr;
+        const int second = m_env->addIdentity(QStringLiteral("Second"));
+        const int third = m_env->addIdentity(QStringLiteral("Third"));
+        add(kToday.addDays(-1), 8, 0, QStringLiteral("Yesterday"), true);
+        add(kToday.addDays(1), 8, 0, QStringLiteral("Tomorrow"), true, second);
+        add(QDate(2026, 3, 14), 11, 15, QStringLiteral("Renew insurance"), true, third);
+        MainWindow w(*m_env->session);
+        w.startUp();
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QTRY_VERIFY(shown<AlertsWindow>(&w));
+        const auto openAlerts = [&] {
+            QCoreApplication::processEvents();
+            return shown<AlertsWindow>(&w);
+        };
+        QWidget other;
+        const auto roundTrip = [&] {
+            other.show();
+            other.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&other));
+            other.close();
+            w.activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(&w));
+        };
+        QCOMPARE(::child<QListWidget>(openAlerts(), "lstAlerts")->item(0)->text(),
+                 QStringLiteral("02/12/2026 Yesterday"));
+        openAlerts()->close();
+        roundTrip();
+        QVERIFY(!openAlerts());
+        w.switchIdentity(second);
+        roundTrip();
+        QVERIFY(!openAlerts());
+        w.switchIdentity(third);
+        roundTrip();
+        QTRY_VERIFY(openAlerts());
+        auto* alerts = ::child<QListWidget>(openAlerts(), "lstAlerts");
+        emit alerts->itemDoubleClicked(alerts->item(0));
+        QTRY_VERIFY(!openAlerts());
+        QCOMPARE(::child<QTabWidget>(&w, "SSTab1")->currentIndex(), int(MainWindow::TabCalendar));
+        QCOMPARE(m_env->session->calendarDate(), QDate(2026, 3, 14));
+        QCOMPARE(::child<QLabel>(&w, "lblDate")->text(), QStringLiteral("March  2026"));
+        QCOMPARE(markedDay(::child<QTableWidget>(&w, "flxCalendar")), QStringLiteral("14"));
+        QCOMPARE(listed(::child<QTableWidget>(&w, "flxAppointments")),
+                 QStringLiteral("14/03/2026|Renew insurance|11:15:00|True"));
+        m_env->prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
+                                       Prompter::Answer::Yes);
+        w.close();
+    }
+};
+
+QTEST_MAIN(TestCalendarTab)
+#include "tst_calendartab.moc"
