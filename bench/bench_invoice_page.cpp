@@ -60,7 +60,7 @@ void BM_LayOutAndWritePdf(benchmark::State& state)
     Books books;
     const QString path = books.env.file(QStringLiteral("Invoice 0124.pdf"));
     for (auto _ : state) {
-        if (!InvoicePage::writePdf(books.layOut(), path, QStringLiteral("Billcraft")))
+        if (!InvoicePage::writePdf(books.layOut(), path))
             state.SkipWithError("the PDF was not written");
     }
 }

@@ -112,8 +112,7 @@ int main(int argc, char* argv[])
                 return fail(QStringLiteral("--identity needs a number, not \"%1\".")
                                 .arg(parser.value(identityOption)));
         }
-        const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()),
-                                               QStringLiteral("Billcraft " BILLCRAFT_VERSION));
+        const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()));
         return done ? 0 : fail(done.error());
     }
 

@@ -331,6 +331,9 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
     const QString caption = r.lblInvoiceCaption.trimmed();
     out.title =
         (caption.isEmpty() ? QStringLiteral("Invoice") : caption) + u' ' + sheet.invoiceNumber;
+    const QString tradingName = r.lblTextLogoCaption.simplified();
+    out.creator = tradingName.isEmpty() ? QStringLiteral("Billcraft")
+                                        : QStringLiteral("Billcraft - ") + tradingName;
 
     const Builder b(windowText);
     const QPoint header(leftMargin(pageSize), kPageMargin);
@@ -559,7 +562,7 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale)
     painter.restore();
 }
 
-Status writePdf(const Layout& layout, const QString& path, const QString& creator)
+Status writePdf(const Layout& layout, const QString& path)
 {
     // The document is made in memory and written in one go through a temporary file that
     // replaces `path`, so a failure leaves any earlier file as it was.
@@ -568,7 +571,7 @@ Status writePdf(const Layout& layout, const QString& path, const QString& creato
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(layout.title);
-        writer.setCreator(creator);
+        writer.setCreator(layout.creator);
         const QSizeF points(layout.pageSize.width() / 20.0, layout.pageSize.height() / 20.0);
         writer.setPageSize(QPageSize(points, QPageSize::Point));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));

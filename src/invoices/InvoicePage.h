@@ -85,6 +85,7 @@ struct Layout {
     QSize pageSize = kA4;         // twips
     std::vector<PageItems> pages; // at least one
     QString title;                // "Invoice 0124": the PDF's title, the preview's caption
+    QString creator;              // "Billcraft - Harbour Joinery": the trading name it is from
     // For the preview only, never printed: why the page differs from what its layout asks
     // for (the logo file it names is missing or unreadable). Empty when it does not.
     QString notice;
@@ -122,6 +123,6 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale = 1.0
 
 // Writes every page as PDF (text kept as text, fonts embedded, the title as the document's
 // title). Atomic: a failure leaves any earlier file as it was, and gives the reason.
-Status writePdf(const Layout& layout, const QString& path, const QString& creator);
+Status writePdf(const Layout& layout, const QString& path);
 
 } // namespace InvoicePage

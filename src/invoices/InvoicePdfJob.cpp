@@ -11,7 +11,7 @@
 
 namespace InvoicePdfJob {
 
-Status run(const InvoicePdfRequest& request, const LocaleText& locale, const QString& creator)
+Status run(const InvoicePdfRequest& request, const LocaleText& locale)
 {
     const QDir folder(request.dataFolder);
     const QString dbPath = folder.filePath(Database::kFileName);
@@ -51,7 +51,7 @@ Status run(const InvoicePdfRequest& request, const LocaleText& locale, const QSt
         return Failure{record.error()};
     const InvoicePage::Layout layout =
         InvoicePage::layOut(*record, *sheet, locale, folder.path(), InvoicePage::paperTextColour());
-    return InvoicePage::writePdf(layout, QFileInfo(request.outFile).absoluteFilePath(), creator);
+    return InvoicePage::writePdf(layout, QFileInfo(request.outFile).absoluteFilePath());
 }
 
 } // namespace InvoicePdfJob

@@ -22,6 +22,6 @@ namespace InvoicePdfJob {
 // file says (the default layout when the file is missing; a damaged file is an error). A
 // Failure carries one line for the user, and then nothing has been written. Needs a
 // QGuiApplication, for fonts.
-Status run(const InvoicePdfRequest& request, const LocaleText& locale, const QString& creator);
+Status run(const InvoicePdfRequest& request, const LocaleText& locale);
 
 } // namespace InvoicePdfJob

@@ -278,7 +278,7 @@ private slots:
             QSKIP("pdftotext and pdfinfo (Debian poppler-utils) are not installed");
         TestEnv env;
         const QString path = env.file(QStringLiteral("Invoice 0124.pdf"));
-        QVERIFY(writePdf(lay(sampleRecord()), path, QStringLiteral("Billcraft")));
+        QVERIFY(writePdf(lay(sampleRecord()), path));
 
         const QString printed =
             run(pdftotext, {QStringLiteral("-layout"), path, QStringLiteral("-")});
@@ -290,12 +290,14 @@ private slots:
                                        QRegularExpression::DotMatchesEverythingOption);
         QVERIFY2(printed.contains(order), qPrintable(printed));
         const QString info = run(pdfinfo, {path});
-        const QRegularExpression pageAndTitle(QStringLiteral("Title: +Invoice 0124\n.*Pages: +1\n"),
-                                              QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression pageAndTitle(
+            QStringLiteral(
+                "Title: +Invoice 0124\nCreator: +Billcraft - Acme Gardens\n.*Pages: +1\n"),
+            QRegularExpression::DotMatchesEverythingOption);
         QVERIFY2(info.contains(pageAndTitle), qPrintable(info));
 
         const QString nowhere = path + QStringLiteral("/x.pdf"); // in a "folder" that is a file
-        const Status failed = writePdf(lay(sampleRecord()), nowhere, {});
+        const Status failed = writePdf(lay(sampleRecord()), nowhere);
         QVERIFY(!failed && failed.error().contains(nowhere));
     }
 

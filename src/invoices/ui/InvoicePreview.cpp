@@ -282,7 +282,7 @@ void InvoicePreview::print()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(m_layout.title);
-    printer.setCreator(pdfCreator());
+    printer.setCreator(m_layout.creator);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setFullPage(true); // the layout places everything from the paper's corner
     if (!m_printDialog(printer, this))
@@ -324,13 +324,6 @@ void InvoicePreview::saveAsPdf()
         return;
     if (!path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         *path += QStringLiteral(".pdf");
-    if (const Status written = InvoicePage::writePdf(m_layout, *path, pdfCreator()); !written)
+    if (const Status written = InvoicePage::writePdf(m_layout, *path); !written)
         m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
-}
-
-// "Billcraft" and the trading name the invoice was raised under.
-QString InvoicePreview::pdfCreator() const
-{
-    const QString name = m_session.pageSettings().identityName.trimmed();
-    return name.isEmpty() ? kApplicationTitle : kApplicationTitle + QStringLiteral(" - ") + name;
 }

@@ -57,7 +57,6 @@ private:
     void showLayout();
     void setFit(bool width, bool page);
     void applyFit();
-    QString pdfCreator() const;
 
     Session& m_session;
     InvoiceSheet m_sheet;
