@@ -30,7 +30,7 @@ std::optional<QString> startingRowNumber(const QString& typed, const QLocale& lo
     const double previous = std::nearbyint(start - 1); // halves to even
     if (previous < 1)
         return std::nullopt;
-    return QStringLiteral("0") + QString::number(qint64(previous));
+    return QStringLiteral("0") + QString::number(previous, 'f', 0);
 }
 
 LayoutRecord baseLayout(const QString& dataFolder, int currentIdentity)
@@ -114,7 +114,8 @@ Result<Outcome> create(Database& db, const QString& dataFolder, const Request& r
     if (name.isEmpty()) // nothing but quotes
         return Outcome{kNameMissing, {}};
     const std::optional<QString> startingRow = startingRowNumber(request.startNumber, locale);
-    if (startingRow && startingRow->size() > QString::number(kMaxStartNumber).size())
+    bool fits = true;
+    if (startingRow && (startingRow->toLongLong(&fits) >= kMaxStartNumber || !fits))
         return Outcome{
             QStringLiteral("The first invoice number can be at most %1.").arg(kMaxStartNumber), {}};
 

@@ -109,24 +109,37 @@ private slots:
     void refusals_data()
     {
         QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("empty") << "" << NewIdentity::kNameMissing;
-        QTest::newRow("blanks") << "   " << NewIdentity::kNameMissing;
-        QTest::newRow("quotes only") << " '' " << NewIdentity::kNameMissing;
-        QTest::newRow("case") << "ACME" << NewIdentity::kNameExists;
-        QTest::newRow("apostrophe") << "o'hara LTD" << NewIdentity::kNameExists;
-        QTest::newRow("too long") << QString(101, u'x')
+        QTest::newRow("empty") << ""
+                               << "100" << NewIdentity::kNameMissing;
+        QTest::newRow("blanks") << "   "
+                                << "100" << NewIdentity::kNameMissing;
+        QTest::newRow("quotes only") << " '' "
+                                     << "100" << NewIdentity::kNameMissing;
+        QTest::newRow("case") << "ACME"
+                              << "100" << NewIdentity::kNameExists;
+        QTest::newRow("apostrophe") << "o'hara LTD"
+                                    << "100" << NewIdentity::kNameExists;
+        QTest::newRow("too long") << QString(101, u'x') << "100"
                                   << "The Company Name can have at most 100 characters.";
+        QTest::newRow("start too high") << "New"
+                                        << "1000000000"
+                                        << "The first invoice number can be at most 999999999.";
+        QTest::newRow("start far too high") << "New"
+                                            << "1e30"
+                                            << "The first invoice number can be at most 999999999.";
     }
     // Nothing is stored when the name is refused.
     void refusals()
     {
         QFETCH(QString, name);
+        QFETCH(QString, start);
         QFETCH(QString, refusal);
         TestEnv env;
         env.addIdentity(QStringLiteral("Acme"));
         env.addIdentity(QStringLiteral("OHara Ltd"));
-        const Result<NewIdentity::Outcome> made = create(env, name, QStringLiteral("100"));
+        const Result<NewIdentity::Outcome> made = create(env, name, start);
         QVERIFY(made);
         QCOMPARE(made->refusal, refusal);
         QCOMPARE(count(env, "TblUserData"), 2);

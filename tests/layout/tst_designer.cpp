@@ -9,12 +9,16 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -276,6 +280,61 @@ private slots:
         LayoutDesigner d(*books.env.session);
         QCOMPARE(d.elementRect(QStringLiteral("lblInvoice")).topLeft(), QPoint(6960, 3120));
         QCOMPARE(readAll(books.layoutFile()), damaged);
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // Address As Line and back; a logo that is no picture is refused and a huge one stored
+    // smaller; the VAT rate takes money keys, saves as 0 when it is no number, and is refused
+    // when negative.
+    void headerSwitchesLogoAndVat()
+    {
+        Books books;
+        LayoutRecord r = books.saved();
+        r.lblAddressCaption = QStringLiteral("Harbour Joinery\r\n1 Quay Street");
+        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), r));
+        LayoutDesigner d(*books.env.session);
+        d.show();
+        const QRect address = d.elementRect(QStringLiteral("lblAddress"));
+        auto* asLine = child<QCheckBox>(&d, "chkThinAddress");
+        asLine->click();
+        QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")),
+                 QStringLiteral("Harbour Joinery 1 Quay Street"));
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).left(), 5);
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).width(), 11240);
+        asLine->click();
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")),
+                 QRect(5, address.top(), address.width(), address.height()));
+        QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")), r.lblAddressCaption);
+
+        QTemporaryDir elsewhere;
+        const QString notPicture = elsewhere.filePath(QStringLiteral("notes.png"));
+        writeAll(notPicture, "not a picture");
+        QImage banner(5000, 20, QImage::Format_RGB32);
+        banner.fill(Qt::darkBlue);
+        QVERIFY(banner.save(elsewhere.filePath(QStringLiteral("banner.bmp"))));
+        child<QCheckBox>(&d, "chkUseLogo")->click();
+        books.env.prompter.expectOpenFile(notPicture)
+            .expectMessageStarting(QDir::toNativeSeparators(notPicture));
+        rightClick(d, "picLogo");
+        QVERIFY(!QFile::exists(books.env.file(QStringLiteral("notes.png"))));
+        books.env.prompter.expectOpenFile(elsewhere.filePath(QStringLiteral("banner.bmp")));
+        rightClick(d, "picLogo");
+        QCOMPARE(QImage(books.env.file(QStringLiteral("banner.png"))).width(), 2400);
+        QCOMPARE(d.record().PicLogoName, QStringLiteral("banner.png"));
+        QVERIFY(d.record().PicLogoShow);
+
+        auto* rate = child<QLineEdit>(&d, "txtVatRate");
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("-17.5.x"));
+        QCOMPARE(rate->text(), QStringLiteral("17.5"));
+        rate->setText(QStringLiteral("-5")); // pasted
+        books.env.prompter.expectMessage(
+            QStringLiteral("The VAT Rate must be a percentage from 0 to 100."));
+        QVERIFY(!d.save());
+        rate->setText(QStringLiteral("abc"));
+        QVERIFY(d.save());
+        QCOMPARE(books.saved().VatRate, 0.0);
+        QCOMPARE(books.saved().PicLogoName, QStringLiteral("banner.png"));
         VERIFY_PROMPTS(books.env.prompter);
     }
 

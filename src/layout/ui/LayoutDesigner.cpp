@@ -311,7 +311,9 @@ public:
         , caption(QLatin1String(definition.caption))
     {
         setObjectName(QLatin1String(def.name));
-        setAccessibleName(QLatin1String(def.name));
+        setAccessibleName(def.type == Type::Picture ? QStringLiteral("Logo")
+                          : def.type == Type::Line  ? QStringLiteral("Divider Line")
+                                                    : caption);
         setMouseTracking(true); // the grab offset follows the pointer
         setFocusPolicy(Qt::ClickFocus);
         font.setFamily(QStringLiteral("Verdana"));
@@ -328,6 +330,14 @@ public:
     }
 
     bool isLabel() const { return def.type == Type::Label; }
+
+    // The caption is what the element shows, so it is its accessible name too.
+    void setCaption(const QString& text)
+    {
+        caption = text;
+        setAccessibleName(displayText(text).simplified());
+        update();
+    }
 
     // The size the caption takes in its font: wrapped within the width when it wraps.
     QSize naturalSize() const
@@ -424,12 +434,13 @@ protected:
 
 class LayoutDesigner::SectionView : public QFrame {
 public:
-    SectionView(Section s, const char* name, int heightTwips, QWidget* parent)
+    SectionView(Section s, const char* name, const QString& caption, int heightTwips,
+                QWidget* parent)
         : QFrame(parent)
         , section(s)
     {
         setObjectName(QLatin1String(name));
-        setAccessibleName(QLatin1String(name));
+        setAccessibleName(caption); // its tab's caption
         setFixedSize(toPixels(DesignerRules::kSectionWidth), toPixels(heightTwips));
         setAutoFillBackground(true);
         QPalette p = palette();
@@ -492,21 +503,22 @@ void LayoutDesigner::buildWindow()
         switches->addWidget(box);
     switches->addStretch(1);
     headerLayout->addLayout(switches);
-    m_sections[0] =
-        new SectionView(Section::Header, "FraLayout", DesignerRules::kHeaderHeight, headerPage);
+    m_sections[0] = new SectionView(Section::Header, "FraLayout", QStringLiteral("Header Layout"),
+                                    DesignerRules::kHeaderHeight, headerPage);
     headerLayout->addWidget(m_sections[0]);
     headerLayout->addStretch(1);
     m_tabs->addTab(headerPage, QStringLiteral("Header Layout"));
     auto* bodyPage = new QWidget(m_tabs);
     auto* bodyLayout = new QVBoxLayout(bodyPage);
-    m_sections[1] = new SectionView(Section::Body, "fraBody", DesignerRules::kBodyHeight, bodyPage);
+    m_sections[1] = new SectionView(Section::Body, "fraBody", QStringLiteral("Body Layout"),
+                                    DesignerRules::kBodyHeight, bodyPage);
     bodyLayout->addWidget(m_sections[1]);
     bodyLayout->addStretch(1);
     m_tabs->addTab(bodyPage, QStringLiteral("Body Layout"));
     auto* footerPage = new QWidget(m_tabs);
     auto* footerLayout = new QVBoxLayout(footerPage);
-    m_sections[2] =
-        new SectionView(Section::Footer, "fraFooter", DesignerRules::kFooterHeight, footerPage);
+    m_sections[2] = new SectionView(Section::Footer, "fraFooter", QStringLiteral("Footer Layout"),
+                                    DesignerRules::kFooterHeight, footerPage);
     footerLayout->addWidget(m_sections[2]);
     footerLayout->addStretch(1);
     m_tabs->addTab(footerPage, QStringLiteral("Footer Layout"));
@@ -655,7 +667,7 @@ void LayoutDesigner::applyRecord(const LayoutRecord& r)
         e->font = font;
         e->colour = (r.*b.colour).trimmed();
         if (b.caption)
-            e->caption = (r.*b.caption).trimmed();
+            e->setCaption((r.*b.caption).trimmed());
         e->boxed = r.*b.border == 1;
         e->autoSize();
         QRect g = e->twips;
@@ -693,7 +705,7 @@ void LayoutDesigner::showDateSample()
             longest = m;
     }
     Element* date = element(QStringLiteral("lblDate"));
-    date->caption = m_session.locale().toLongDate(QDate(2007, longest, 12));
+    date->setCaption(m_session.locale().toLongDate(QDate(2007, longest, 12)));
     date->autoSize();
 }
 
@@ -729,7 +741,7 @@ void LayoutDesigner::onThinAddress(bool ticked)
     DesignerRules::AddressShape shape =
         ticked ? DesignerRules::addressAsLine(m_savedAddress)
                : DesignerRules::addressFromLine(m_savedAddress, address->twips.left());
-    address->caption = shape.caption;
+    address->setCaption(shape.caption);
     address->wraps = ticked;
     address->setTwips(QRect(shape.left, address->twips.top(), shape.width, shape.height));
     if (ticked)
@@ -1184,7 +1196,7 @@ void LayoutDesigner::applyStyle(Element* e)
     e->font = s.font;
     // The date's caption is the printed date: only its look is kept.
     if (e->objectName() != u"lblDate")
-        e->caption = s.caption;
+        e->setCaption(s.caption);
     if (colourValue(e->colour) != s.colour)
         e->colour = QString::number(s.colour);
     e->boxed = s.boxed;
