@@ -408,13 +408,13 @@ protected:
                 (def.alignment | Qt::AlignTop).toInt() | (wraps ? int(Qt::TextWordWrap) : 0);
             p.drawText(r.adjusted(1, 1, -1, -1), flags, displayText(caption));
         }
-        // A sunken single-line border: dark above and left, light below and right.
-        p.setPen(palette().color(QPalette::Dark));
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(palette().color(QPalette::Light));
+        // A sunken single-line border: dark above and left, lighter below and right.
+        p.setPen(palette().color(QPalette::Mid));
         p.drawLine(r.bottomLeft(), r.bottomRight());
         p.drawLine(r.topRight(), r.bottomRight());
+        p.setPen(palette().color(QPalette::Shadow));
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
         if (hasFocus()) {
             p.setPen(QPen(palette().color(QPalette::Highlight), 1, Qt::DashLine));
             p.drawRect(r.adjusted(0, 0, -1, -1));
