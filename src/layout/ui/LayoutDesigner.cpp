@@ -563,6 +563,11 @@ void LayoutDesigner::buildWindow()
     m_startLeft = label("lblStartLeft", QStringLiteral("0"), cords);
     m_finishTop = label("lblFinishTop", QStringLiteral("0"), cords);
     m_finishLeft = label("lblFinishLeft", QStringLiteral("0"), cords);
+    // The numbers have no caption of their own: their names say what they are.
+    m_startTop->setAccessibleName(QStringLiteral("Grab Top"));
+    m_startLeft->setAccessibleName(QStringLiteral("Grab Left"));
+    m_finishTop->setAccessibleName(QStringLiteral("Drop Top"));
+    m_finishLeft->setAccessibleName(QStringLiteral("Drop Left"));
     cordsGrid->addWidget(m_startTop, 0, 0);
     cordsGrid->addWidget(m_startLeft, 0, 1);
     cordsGrid->addWidget(m_finishTop, 1, 0);
@@ -671,10 +676,12 @@ void LayoutDesigner::applyRecord(const LayoutRecord& r)
         e->boxed = r.*b.border == 1;
         e->autoSize();
         QRect g = e->twips;
+        // A size of 0 or less (a record that never had one) keeps the caption's size, so the
+        // element can still be seen and grabbed.
         if (!sizedByCaption) {
-            if (b.width && b.loadWidth)
+            if (b.width && b.loadWidth && r.*b.width > 0)
                 g.setWidth(r.*b.width);
-            if (b.height)
+            if (b.height && r.*b.height > 0)
                 g.setHeight(r.*b.height);
         }
         g.moveLeft(r.*b.left);
@@ -683,8 +690,11 @@ void LayoutDesigner::applyRecord(const LayoutRecord& r)
         e->setTwips(g);
     }
     m_logoName = r.PicLogoName.trimmed();
-    element(QStringLiteral("picLogo"))
-        ->setTwips(QRect(r.PicLogoLeft, r.PicLogoTop, r.PicLogoWidth, r.PicLogoHeight));
+    Element* logo = element(QStringLiteral("picLogo"));
+    const QSize logoSize = r.PicLogoWidth > 0 && r.PicLogoHeight > 0
+                               ? QSize(r.PicLogoWidth, r.PicLogoHeight)
+                               : logo->def.start.size();
+    logo->setTwips(QRect(QPoint(r.PicLogoLeft, r.PicLogoTop), logoSize));
     m_useLogo->setChecked(r.PicLogoShow);
     onUseLogo(r.PicLogoShow);
     Element* line = element(QStringLiteral("PicLine"));
