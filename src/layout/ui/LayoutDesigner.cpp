@@ -402,7 +402,10 @@ protected:
                 p.drawText(r, Qt::AlignCenter, QStringLiteral("Logo"));
             }
         } else {
-            p.setFont(font);
+            // Points at the designer's scale (96 dots an inch), whatever the screen's own.
+            QFont scaled = font;
+            scaled.setPointSizeF(font.pointSizeF() * 96 / std::max(logicalDpiY(), 1));
+            p.setFont(scaled);
             p.setPen(screenColour(colour, palette()));
             const int flags =
                 (def.alignment | Qt::AlignTop).toInt() | (wraps ? int(Qt::TextWordWrap) : 0);

@@ -226,6 +226,7 @@ void StyleEditor::chooseFont()
 void StyleEditor::setFontFace(const QString& family)
 {
     m_fontName->setText(family);
+    m_fontName->setAccessibleName(family);
     for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
         QFont f = box->font();
         f.setFamily(family);
@@ -237,6 +238,7 @@ void StyleEditor::setFontSize(double points)
 {
     m_points = points > 0 ? points : 10;
     m_fontSize->setText(QString::number(m_points));
+    m_fontSize->setAccessibleName(m_fontSize->text());
     for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
         QFont f = box->font();
         f.setPointSizeF(m_points);
