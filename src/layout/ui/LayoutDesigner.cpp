@@ -53,112 +53,23 @@ struct ElementDef {
     const char* caption; // the caption before a layout is loaded
 };
 
+// clang-format off
 const ElementDef kDefs[] = {
-    {"picLogo",
-     Section::Header,
-     Kind::Plain,
-     Type::Picture,
-     {360, 600, 2535, 855},
-     true,
-     Qt::AlignLeft,
-     ""},
-    {"PicLine",
-     Section::Header,
-     Kind::DividerLine,
-     Type::Line,
-     {DesignerRules::kLineLeft, 2880, 11055, 105},
-     true,
-     Qt::AlignLeft,
-     ""},
-    {"lblAddress",
-     Section::Header,
-     Kind::Plain,
-     Type::Label,
-     {6360, 480, 3180, 1575},
-     false,
-     Qt::AlignLeft,
-     "lblAddress"},
-    {"lblTextLogo",
-     Section::Header,
-     Kind::Plain,
-     Type::Label,
-     {480, 2040, 0, 0},
-     false,
-     Qt::AlignLeft,
-     "txtlogo"},
-    {"lblInvoice",
-     Section::Header,
-     Kind::InvoiceTitle,
-     Type::Label,
-     {6960, 3120, 1860, 555},
-     false,
-     Qt::AlignLeft,
-     "Invoice"},
-    {"lblClientAddress",
-     Section::Body,
-     Kind::Plain,
-     Type::Label,
-     {360, 240, 3840, 1417},
-     true,
-     Qt::AlignLeft,
-     "Client Address"},
-    {"lblDate",
-     Section::Body,
-     Kind::Figure,
-     Type::Label,
-     {360, 1800, 0, 0},
-     false,
-     Qt::AlignLeft,
-     "lblDate"},
-    {"lblDescription",
-     Section::Body,
-     Kind::Plain,
-     Type::Label,
-     {360, 2160, 1260, 270},
-     false,
-     Qt::AlignLeft,
-     "Description"},
-    {"lblInvoiceContent",
-     Section::Body,
-     Kind::Plain,
-     Type::Label,
-     {360, 2520, 8292, 1095},
-     true,
-     Qt::AlignLeft,
-     "Invoice Content"},
-    {"lblSubTotal",
-     Section::Body,
-     Kind::Figure,
-     Type::Label,
-     {6240, 3840, 1035, 270},
-     false,
-     Qt::AlignRight,
-     "Sub Total"},
-    {"lblVAT",
-     Section::Body,
-     Kind::Figure,
-     Type::Label,
-     {6840, 4140, 450, 270},
-     false,
-     Qt::AlignRight,
-     "VAT"},
-    {"lblTotal",
-     Section::Body,
-     Kind::Figure,
-     Type::Label,
-     {6720, 4440, 570, 270},
-     false,
-     Qt::AlignRight,
-     "Total"},
-    {"lblFooter",
-     Section::Footer,
-     Kind::Plain,
-     Type::Label,
-     {1560, 240, 7515, 1095},
-     true,
-     Qt::AlignHCenter,
-     "lblFooter"},
+    {"picLogo",           Section::Header, Kind::Plain,        Type::Picture, {360, 600, 2535, 855},   true,  Qt::AlignLeft,    ""},
+    {"PicLine",           Section::Header, Kind::DividerLine,  Type::Line,    {DesignerRules::kLineLeft, 2880, 11055, 105}, true, Qt::AlignLeft, ""},
+    {"lblAddress",        Section::Header, Kind::Plain,        Type::Label,   {6360, 480, 3180, 1575}, false, Qt::AlignLeft,    "lblAddress"},
+    {"lblTextLogo",       Section::Header, Kind::Plain,        Type::Label,   {480, 2040, 0, 0},       false, Qt::AlignLeft,    "txtlogo"},
+    {"lblInvoice",        Section::Header, Kind::InvoiceTitle, Type::Label,   {6960, 3120, 1860, 555}, false, Qt::AlignLeft,    "Invoice"},
+    {"lblClientAddress",  Section::Body,   Kind::Plain,        Type::Label,   {360, 240, 3840, 1417},  true,  Qt::AlignLeft,    "Client Address"},
+    {"lblDate",           Section::Body,   Kind::Figure,       Type::Label,   {360, 1800, 0, 0},       false, Qt::AlignLeft,    "lblDate"},
+    {"lblDescription",    Section::Body,   Kind::Plain,        Type::Label,   {360, 2160, 1260, 270},  false, Qt::AlignLeft,    "Description"},
+    {"lblInvoiceContent", Section::Body,   Kind::Plain,        Type::Label,   {360, 2520, 8292, 1095}, true,  Qt::AlignLeft,    "Invoice Content"},
+    {"lblSubTotal",       Section::Body,   Kind::Figure,       Type::Label,   {6240, 3840, 1035, 270}, false, Qt::AlignRight,   "Sub Total"},
+    {"lblVAT",            Section::Body,   Kind::Figure,       Type::Label,   {6840, 4140, 450, 270},  false, Qt::AlignRight,   "VAT"},
+    {"lblTotal",          Section::Body,   Kind::Figure,       Type::Label,   {6720, 4440, 570, 270},  false, Qt::AlignRight,   "Total"},
+    {"lblFooter",         Section::Footer, Kind::Plain,        Type::Label,   {1560, 240, 7515, 1095}, true,  Qt::AlignHCenter, "lblFooter"},
 };
+// clang-format on
 
 // The record's fields of one text element; null where the record keeps no such field.
 struct Binding {
@@ -182,30 +93,21 @@ struct Binding {
         &LayoutRecord::p##FontBold, &LayoutRecord::p##FontItalic, &LayoutRecord::p##BorderStyle
 #define F(field) &LayoutRecord::field
 
+// clang-format off
 const Binding kBindings[] = {
-    {"lblTextLogo", BILLCRAFT_FONT(lblTextLogo), F(lblTextLogoLeft), F(lblTextLogoTop),
-     F(lblTextLogoWidth), nullptr, F(lblTextLogoCaption), true},
-    {"lblAddress", BILLCRAFT_FONT(lblAddress), F(lblAddressLeft), F(lblAddressTop),
-     F(lblAddressWidth), F(lblAddressHeight), F(lblAddressCaption), true},
-    {"lblInvoice", BILLCRAFT_FONT(lblInvoice), F(lblInvoiceLeft), F(lblInvoiceTop),
-     F(lblInvoiceWidth), F(lblInvoiceHeight), F(lblInvoiceCaption), true},
-    {"lblClientAddress", BILLCRAFT_FONT(lblclientAddress), F(lblclientAddressLeft),
-     F(lblclientAddressTop), F(lblclientAddressWidth), nullptr, nullptr, false},
-    {"lblInvoiceContent", BILLCRAFT_FONT(lblInvoiceContent), F(lblInvoiceContentLeft),
-     F(lblInvoiceContentTop), F(lblInvoiceContentWidth), nullptr, nullptr, false},
-    {"lblSubTotal", BILLCRAFT_FONT(lblSubTotal), F(lblSubTotalLeft), nullptr, F(lblSubTotalWidth),
-     F(lblSubTotalHeight), F(lblSubTotalCaption), true},
-    {"lblVAT", BILLCRAFT_FONT(lblVAT), F(lblVATLeft), nullptr, F(lblVATWidth), F(lblVATHeight),
-     F(lblVATCaption), true},
-    {"lblTotal", BILLCRAFT_FONT(lblTotal), F(lblTotalLeft), nullptr, F(lblTotalWidth),
-     F(lblTotalHeight), F(lblTotalCaption), true},
-    {"lblDescription", BILLCRAFT_FONT(lblDescription), F(lblDescriptionLeft), F(lblDescriptionTop),
-     F(lblDescriptionWidth), F(lblDescriptionHeight), F(lblDescriptionCaption), true},
-    {"lblFooter", BILLCRAFT_FONT(lblFooter), F(lblFooterLeft), F(lblFooterTop), nullptr, nullptr,
-     F(lblFooterCaption), true},
-    {"lblDate", BILLCRAFT_FONT(lblDate), F(lblDateLeft), F(lblDateTop), nullptr, nullptr, nullptr,
-     true},
+    {"lblTextLogo",       BILLCRAFT_FONT(lblTextLogo),       F(lblTextLogoLeft),       F(lblTextLogoTop),       F(lblTextLogoWidth),       nullptr,                 F(lblTextLogoCaption),    true},
+    {"lblAddress",        BILLCRAFT_FONT(lblAddress),        F(lblAddressLeft),        F(lblAddressTop),        F(lblAddressWidth),        F(lblAddressHeight),     F(lblAddressCaption),     true},
+    {"lblInvoice",        BILLCRAFT_FONT(lblInvoice),        F(lblInvoiceLeft),        F(lblInvoiceTop),        F(lblInvoiceWidth),        F(lblInvoiceHeight),     F(lblInvoiceCaption),     true},
+    {"lblClientAddress",  BILLCRAFT_FONT(lblclientAddress),  F(lblclientAddressLeft),  F(lblclientAddressTop),  F(lblclientAddressWidth),  nullptr,                 nullptr,                  false},
+    {"lblInvoiceContent", BILLCRAFT_FONT(lblInvoiceContent), F(lblInvoiceContentLeft), F(lblInvoiceContentTop), F(lblInvoiceContentWidth), nullptr,                 nullptr,                  false},
+    {"lblSubTotal",       BILLCRAFT_FONT(lblSubTotal),       F(lblSubTotalLeft),       nullptr,                 F(lblSubTotalWidth),       F(lblSubTotalHeight),    F(lblSubTotalCaption),    true},
+    {"lblVAT",            BILLCRAFT_FONT(lblVAT),            F(lblVATLeft),            nullptr,                 F(lblVATWidth),            F(lblVATHeight),         F(lblVATCaption),         true},
+    {"lblTotal",          BILLCRAFT_FONT(lblTotal),          F(lblTotalLeft),          nullptr,                 F(lblTotalWidth),          F(lblTotalHeight),       F(lblTotalCaption),       true},
+    {"lblDescription",    BILLCRAFT_FONT(lblDescription),    F(lblDescriptionLeft),    F(lblDescriptionTop),    F(lblDescriptionWidth),    F(lblDescriptionHeight), F(lblDescriptionCaption), true},
+    {"lblFooter",         BILLCRAFT_FONT(lblFooter),         F(lblFooterLeft),         F(lblFooterTop),         nullptr,                   nullptr,                 F(lblFooterCaption),      true},
+    {"lblDate",           BILLCRAFT_FONT(lblDate),           F(lblDateLeft),           F(lblDateTop),           nullptr,                   nullptr,                 nullptr,                  true},
 };
+// clang-format on
 
 #undef F
 #undef BILLCRAFT_FONT
@@ -1056,28 +958,23 @@ void LayoutDesigner::undo()
 
 // --- Alignment ----------------------------------------------------------------------------------
 
+// The element's edges become the anchor the others are aligned with. The logo is never coloured,
+// but its edges can still be the anchor.
 void LayoutDesigner::selectForAlign(Element* e)
 {
-    if (e->objectName() != u"picLogo") {
+    makeAlignAnchor(e, e->objectName() != u"picLogo");
+    m_anchor = DesignerRules::Anchor{e->twips.left(), e->twips.width()};
+}
+
+// The element takes the anchor's colour (an opaque background, so it counts as boxed); the one
+// that had it becomes a member.
+void LayoutDesigner::makeAlignAnchor(Element* e, bool colour)
+{
+    if (colour) {
         e->mark = Mark::Anchor;
         e->boxed = true;
         e->update();
     }
-    m_lastSelected = e->objectName();
-    m_anchor = DesignerRules::Anchor{e->twips.left(), e->twips.width()};
-    for (Element* other : m_elements) {
-        if (other != e && other->mark == Mark::Anchor) {
-            other->mark = Mark::Member;
-            other->update();
-        }
-    }
-}
-
-void LayoutDesigner::makeAlignAnchor(Element* e)
-{
-    e->mark = Mark::Anchor;
-    e->boxed = true;
-    e->update();
     m_lastSelected = e->objectName();
     for (Element* other : m_elements) {
         if (other != e && other->mark == Mark::Anchor) {

@@ -84,7 +84,7 @@ private:
     void preview();
 
     void selectForAlign(Element* e);
-    void makeAlignAnchor(Element* e);
+    void makeAlignAnchor(Element* e, bool colour = true);
     void clearAlignSelection();
     void alignLefts();
     void alignRights();
