@@ -244,7 +244,7 @@ public:
     // The size the caption takes in its font: wrapped within the width when it wraps.
     QSize naturalSize() const
     {
-        static const Measure measure;
+        const Measure measure; // a 1 x 1 picture: cheap to make for each measurement
         const QFontMetricsF metrics(font, &measure.device);
         const QString text = displayText(caption);
         QRectF box;
