@@ -8,12 +8,14 @@
 #include "core/Session.h"
 #include "core/ui/PictureButton.h"
 #include "identities/IdentityStore.h"
+#include "identities/ui/AddIdentityDialog.h"
 #include "identities/ui/SwitchIdentitiesDialog.h"
 #include "invoices/ui/EnvelopeSettings.h"
 #include "invoices/ui/InvoiceListTab.h"
 #include "invoices/ui/InvoicePreview.h"
 #include "invoices/ui/MakeInvoiceTab.h"
 #include "layout/LayoutFiles.h"
+#include "layout/ui/LayoutDesigner.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -145,6 +147,7 @@ void MainWindow::buildTabs()
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
+    connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
 }
 
 QWidget* MainWindow::tabPage(Tab tab) const
@@ -267,7 +270,33 @@ void MainWindow::onTabChanged(int index)
     // refills its client list).
     if (index == TabFindInvoices)
         m_invoiceList->showUnpaid();
+    if (index == TabInvoiceLayout)
+        openLayoutDesigner();
     m_makeInvoice->reset();
+}
+
+// The designer is modal; once it is closed the "Make Invoice" tab is shown.
+void MainWindow::openLayoutDesigner()
+{
+    LayoutDesigner designer(m_session, this);
+    designer.exec();
+    m_tabs->setCurrentIndex(TabMakeInvoice);
+}
+
+// A new identity becomes current, and the designer opens on its layout before its settings
+// are loaded.
+void MainWindow::openAddIdentity()
+{
+    AddIdentityDialog dialog(m_session, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    m_session.setCurrentIdentity(dialog.createdIdentity()); // clears AlertsChecked
+    m_session.setCalendarDate(m_session.clock().today());
+    if (m_tabs->currentIndex() == TabInvoiceLayout)
+        openLayoutDesigner();
+    else
+        m_tabs->setCurrentIndex(TabInvoiceLayout);
+    populateUserData();
 }
 
 void MainWindow::showInvoice(int invoiceId)

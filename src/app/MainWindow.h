@@ -73,6 +73,8 @@ private:
     void onTabChanged(int index);
     void openMakerWebSite();
     void openIdentityChooser();
+    void openAddIdentity();
+    void openLayoutDesigner();
     void ensureLayoutFile();
     void listPrinters();
     void connectPictureButton(const char* name, void (MainWindow::*slot)());

@@ -1,0 +1,77 @@
+#include "identities/ui/AddIdentityDialog.h"
+
+#include "core/Clock.h"
+#include "core/Prompter.h"
+#include "core/Session.h"
+#include "core/ui/NamedWidgets.h"
+#include "identities/NewIdentity.h"
+
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+AddIdentityDialog::AddIdentityDialog(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmAddIdentity"));
+    setWindowTitle(QStringLiteral("Add Identity"));
+
+    const auto field = [this](const char* name, const char* labelName, const QString& caption,
+                              QFormLayout* form) {
+        auto* label = new QLabel(caption, this);
+        label->setObjectName(QLatin1String(labelName));
+        label->setAccessibleName(caption);
+        label->setWordWrap(true);
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(QLatin1String(name));
+        edit->setAccessibleName(caption);
+        label->setBuddy(edit);
+        form->addRow(label, edit);
+        return edit;
+    };
+    auto* form = new QFormLayout;
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    m_name = field("txtNewIdentity", "lblIdentity",
+                   QStringLiteral("Add New Identity Name (Company Name)"), form);
+    m_startNumber =
+        field("txtInvoiceStartNumber", "lblInvoiceStartNumber",
+              QStringLiteral("Enter the Invoice number you want on your first invoice"), form);
+
+    QPushButton* save =
+        namedButton(QStringLiteral("cmdSaveIdentity"), QStringLiteral("Save"), this);
+    connect(save, &QPushButton::clicked, this, &AddIdentityDialog::onSave);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(save);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addLayout(buttons);
+    setMinimumWidth(420);
+}
+
+void AddIdentityDialog::onSave()
+{
+    Prompter& prompter = m_session.prompter();
+    const Result<NewIdentity::Outcome> outcome = NewIdentity::create(
+        m_session.db(), m_session.dataFolder(), {m_name->text(), m_startNumber->text()},
+        NewIdentity::baseLayout(m_session.dataFolder(), m_session.currentIdentity()),
+        m_session.clock().today(), m_session.locale().locale());
+    if (!outcome) {
+        prompter.inform(outcome.error(), {}, Prompter::Icon::Warning);
+        return;
+    }
+    if (!outcome->ok()) {
+        prompter.inform(outcome->refusal);
+        if (outcome->refusal == NewIdentity::kNameMissing ||
+            outcome->refusal.contains(QStringLiteral("Company Name")))
+            m_name->setFocus();
+        else if (outcome->refusal != NewIdentity::kNameExists)
+            m_startNumber->setFocus();
+        return;
+    }
+    m_created = outcome->created.identity;
+    accept();
+}

@@ -1,0 +1,289 @@
+#include "layout/ui/StyleEditor.h"
+
+#include "core/Prompter.h"
+#include "core/Session.h"
+#include "core/ui/KeyRuleGlue.h"
+#include "core/ui/NamedWidgets.h"
+
+#include <QCheckBox>
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* namedLabel(const char* name, const QString& text, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setAccessibleName(text);
+    return label;
+}
+
+template <typename T> T* named(T* widget, const char* name, const QString& label)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setAccessibleName(label);
+    return widget;
+}
+
+} // namespace
+
+StyleEditor::StyleEditor(Session& session, QWidget* parent)
+    : QDialog(parent)
+    , m_session(session)
+{
+    setObjectName(QStringLiteral("frmEdit"));
+    setWindowTitle(QStringLiteral("Edit"));
+
+    auto* layout = new QVBoxLayout(this);
+    auto* captionRow = new QHBoxLayout;
+    captionRow->addWidget(namedLabel("lblCaption", QStringLiteral("Caption"), this));
+    m_caption = named(new QLineEdit(this), "txtCaption", QStringLiteral("Caption"));
+    captionRow->addWidget(m_caption, 1);
+    layout->addLayout(captionRow);
+    m_captionLines =
+        named(new QPlainTextEdit(this), "txtCaptionMultiLine", QStringLiteral("Caption"));
+    m_captionLines->hide();
+    layout->addWidget(m_captionLines);
+
+    auto* fontGrid = new QGridLayout;
+    fontGrid->addWidget(namedLabel("lblFont", QStringLiteral("Font"), this), 0, 0);
+    m_fontName = namedLabel("lblFontName", QString(), this);
+    m_fontName->setCursor(Qt::PointingHandCursor);
+    m_fontName->installEventFilter(this);
+    fontGrid->addWidget(m_fontName, 0, 1);
+    fontGrid->addWidget(namedLabel("lblFontSize", QStringLiteral("Font Size"), this), 1, 0);
+    m_fontSize = namedLabel("lblSelectedFontSize", QString(), this);
+    m_fontSize->setCursor(Qt::PointingHandCursor);
+    m_fontSize->installEventFilter(this);
+    fontGrid->addWidget(m_fontSize, 1, 1);
+    QPushButton* fonts =
+        namedButton(QStringLiteral("cmdFonts"), QStringLiteral("Choose Font"), this);
+    connect(fonts, &QPushButton::clicked, this, &StyleEditor::chooseFont);
+    fontGrid->addWidget(fonts, 0, 2, 2, 1);
+    layout->addLayout(fontGrid);
+
+    auto* styleFrame = named(new QGroupBox(QStringLiteral("Font Style"), this), "fraFontStyle",
+                             QStringLiteral("Font Style"));
+    auto* styleRow = new QHBoxLayout(styleFrame);
+    m_italic = named(new QCheckBox(QStringLiteral("Italic"), styleFrame), "chkItalic",
+                     QStringLiteral("Italic"));
+    m_bold =
+        named(new QCheckBox(QStringLiteral("Bold"), styleFrame), "chkBold", QStringLiteral("Bold"));
+    m_normal = named(new QCheckBox(QStringLiteral("Normal"), styleFrame), "chkNormal",
+                     QStringLiteral("Normal"));
+    for (QCheckBox* box : {m_italic, m_bold, m_normal})
+        styleRow->addWidget(box);
+    // Normal shows that neither bold nor italic is set; ticking it clears them.
+    connect(m_bold, &QCheckBox::toggled, this,
+            [this] { m_normal->setChecked(!m_bold->isChecked() && !m_italic->isChecked()); });
+    connect(m_italic, &QCheckBox::toggled, this,
+            [this] { m_normal->setChecked(!m_bold->isChecked() && !m_italic->isChecked()); });
+    connect(m_normal, &QCheckBox::clicked, this, [this](bool ticked) {
+        if (ticked)
+            setStyleBoxes(false, false);
+        else
+            m_normal->setChecked(!m_bold->isChecked() && !m_italic->isChecked());
+    });
+    layout->addWidget(styleFrame);
+
+    auto* colourFrame = named(new QGroupBox(QStringLiteral("Set Font Colour"), this),
+                              "fraFontColours", QStringLiteral("Set Font Colour"));
+    auto* colourGrid = new QGridLayout(colourFrame);
+    const char* sliderNames[3] = {"ScrollR", "ScrollG", "ScrollB"};
+    const char* boxNames[3] = {"txtRed", "txtGreen", "txtBlue"};
+    const char* labelNames[3] = {"lblRed", "lblGreen", "lblBlue"};
+    const QString captions[3] = {QStringLiteral("Red"), QStringLiteral("Green"),
+                                 QStringLiteral("Blue")};
+    for (int i = 0; i < 3; ++i) {
+        colourGrid->addWidget(namedLabel(labelNames[i], captions[i], colourFrame), i, 0);
+        m_sliders[i] =
+            named(new QScrollBar(Qt::Horizontal, colourFrame), sliderNames[i], captions[i]);
+        m_sliders[i]->setRange(0, 255);
+        m_sliders[i]->setMinimumWidth(200);
+        colourGrid->addWidget(m_sliders[i], i, 1);
+        m_boxes[i] =
+            named(new QLineEdit(QStringLiteral("0"), colourFrame), boxNames[i], captions[i]);
+        m_boxes[i]->setMaximumWidth(60);
+        KeyRuleGlue::attachDigitsOnly(m_boxes[i]);
+        KeyRuleGlue::attachColourClamp(m_boxes[i], m_sliders[i]);
+        m_boxes[i]->installEventFilter(this); // an empty box becomes "0" when left
+        colourGrid->addWidget(m_boxes[i], i, 2);
+        QScrollBar* slider = m_sliders[i];
+        QLineEdit* box = m_boxes[i];
+        connect(slider, &QScrollBar::valueChanged, this, [this, box](int value) {
+            // Leading zeros typed in the box stay: only another number replaces its text.
+            if (box->text().isEmpty() || box->text().toInt() != value)
+                box->setText(QString::number(value));
+            showColour();
+        });
+    }
+    m_swatch = namedLabel("lblColour", QString(), colourFrame);
+    m_swatch->setAccessibleName(QStringLiteral("Colour"));
+    m_swatch->setFrameShape(QFrame::Box);
+    m_swatch->setAutoFillBackground(true);
+    m_swatch->setMinimumSize(48, 48);
+    colourGrid->addWidget(m_swatch, 0, 3, 3, 1);
+    layout->addWidget(colourFrame);
+
+    const QString boxCaption =
+        QStringLiteral("Border Style (viewable in preview mode not layout mode)");
+    auto* boxFrame = named(new QGroupBox(boxCaption, this), "fraBorderStyle", boxCaption);
+    auto* boxRow = new QHBoxLayout(boxFrame);
+    m_noBox = named(new QRadioButton(QStringLiteral("No Box"), boxFrame), "optNoBox",
+                    QStringLiteral("No Box"));
+    m_box =
+        named(new QRadioButton(QStringLiteral("Box"), boxFrame), "optBox", QStringLiteral("Box"));
+    boxRow->addWidget(m_noBox);
+    boxRow->addWidget(m_box);
+    layout->addWidget(boxFrame);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* ok = namedButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
+    QPushButton* cancel = namedButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    showColour();
+}
+
+void StyleEditor::fill(const QString& name, const Style& style, bool multiLine)
+{
+    m_name = name;
+    m_multiLine = multiLine;
+    setWindowTitle(QStringLiteral("Edit ") + name);
+    m_captionLines->setVisible(multiLine);
+    if (multiLine)
+        m_captionLines->setPlainText(
+            QString(style.caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    else
+        m_caption->setText(style.caption);
+    setFontFace(style.font.family());
+    setFontSize(style.font.pointSizeF());
+    setStyleBoxes(style.font.bold(), style.font.italic());
+    setColourSliders(style.colour);
+    for (int i = 0; i < 3; ++i)
+        m_boxes[i]->setText(QString::number(m_sliders[i]->value()));
+    (style.boxed ? m_box : m_noBox)->setChecked(true);
+    showColour();
+}
+
+StyleEditor::Style StyleEditor::style() const
+{
+    Style s;
+    s.caption = m_multiLine ? m_captionLines->toPlainText().replace(u'\n', QStringLiteral("\r\n"))
+                            : m_caption->text();
+    s.font = QFont(m_fontName->text());
+    s.font.setPointSizeF(m_points);
+    s.font.setBold(m_bold->isChecked());
+    s.font.setItalic(m_italic->isChecked());
+    s.colour = colour();
+    s.boxed = m_box->isChecked();
+    return s;
+}
+
+void StyleEditor::setColourSliders(int colour)
+{
+    // C++ division and remainder keep the dividend's sign, so a negative (system) colour gives
+    // components below 1, which count as 0.
+    const int parts[3] = {colour % 256, (colour / 256) % 256, (colour / 65536) % 256};
+    for (int i = 0; i < 3; ++i)
+        m_sliders[i]->setValue(parts[i] < 1 ? 0 : parts[i]);
+}
+
+int StyleEditor::colour() const
+{
+    return m_sliders[0]->value() + 256 * m_sliders[1]->value() + 65536 * m_sliders[2]->value();
+}
+
+void StyleEditor::chooseFont()
+{
+    QFont initial(m_fontName->text());
+    initial.setPointSizeF(m_points);
+    initial.setBold(m_bold->isChecked());
+    initial.setItalic(m_italic->isChecked());
+    const std::optional<QFont> chosen = m_session.prompter().font(initial, QStringLiteral("Font"));
+    if (!chosen)
+        return;
+    if (!chosen->family().isEmpty())
+        setFontFace(chosen->family());
+    if (chosen->pointSizeF() > 0)
+        setFontSize(chosen->pointSizeF());
+    setStyleBoxes(chosen->bold(), chosen->italic());
+}
+
+void StyleEditor::setFontFace(const QString& family)
+{
+    m_fontName->setText(family);
+    m_fontName->setAccessibleName(family);
+    for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
+        QFont f = box->font();
+        f.setFamily(family);
+        box->setFont(f);
+    }
+}
+
+void StyleEditor::setFontSize(double points)
+{
+    m_points = points > 0 ? points : 10;
+    m_fontSize->setText(QString::number(m_points));
+    m_fontSize->setAccessibleName(m_fontSize->text());
+    for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
+        QFont f = box->font();
+        f.setPointSizeF(m_points);
+        box->setFont(f);
+    }
+}
+
+void StyleEditor::setStyleBoxes(bool bold, bool italic)
+{
+    m_bold->setChecked(bold);
+    m_italic->setChecked(italic);
+    m_normal->setChecked(!bold && !italic);
+    for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
+        QFont f = box->font();
+        f.setBold(bold);
+        f.setItalic(italic);
+        box->setFont(f);
+    }
+}
+
+void StyleEditor::showColour()
+{
+    const QColor c(m_sliders[0]->value(), m_sliders[1]->value(), m_sliders[2]->value());
+    QPalette p = m_swatch->palette();
+    p.setColor(QPalette::Window, c);
+    m_swatch->setPalette(p);
+    for (QWidget* box : {static_cast<QWidget*>(m_caption), static_cast<QWidget*>(m_captionLines)}) {
+        QPalette bp = box->palette();
+        bp.setColor(QPalette::Text, c);
+        box->setPalette(bp);
+    }
+}
+
+bool StyleEditor::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == m_fontName || watched == m_fontSize) &&
+        event->type() == QEvent::MouseButtonRelease) {
+        chooseFont();
+        return true;
+    }
+    if (event->type() == QEvent::FocusOut) {
+        for (QLineEdit* box : m_boxes) {
+            if (watched == box && box->text().isEmpty())
+                box->setText(QStringLiteral("0"));
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}

@@ -1,0 +1,372 @@
+#include "app/MainWindow.h"
+#include "identities/ui/AddIdentityDialog.h"
+#include "invoices/InvoicePage.h"
+#include "layout/IdentityLayoutFile.h"
+#include "layout/LayoutFiles.h"
+#include "layout/ui/LayoutDesigner.h"
+#include "layout/ui/StyleEditor.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+// Answers the next modal dialog of that class once it is up; fails rather than hangs when none
+// comes. It polls without blocking, so the dialog before it may finish meanwhile.
+template <typename T> void whenModal(std::function<void(T*)> answer, int tries = 300)
+{
+    QTimer::singleShot(10, [answer, tries] {
+        if (auto* modal = qobject_cast<T*>(QApplication::activeModalWidget()))
+            return answer(modal);
+        if (tries == 0)
+            qFatal("no modal dialog appeared");
+        whenModal<T>(answer, tries - 1);
+    });
+}
+
+// An identity with the layout file a first start writes for it, made current.
+struct Books {
+    Books()
+    {
+        identity = env.addIdentity(QStringLiteral("Harbour Joinery"));
+        if (!LayoutFiles::ensureForIdentity(env.db, env.folder(), identity))
+            qFatal("no layout file");
+        env.session->setCurrentIdentity(identity);
+    }
+    QString layoutFile() const { return env.file(IdentityLayoutFile::fileName(identity)); }
+    LayoutRecord saved() const { return *IdentityLayoutFile::read(layoutFile()); }
+
+    TestEnv env;
+    int identity = 0;
+};
+
+QPoint px(double x, double y)
+{
+    return {LayoutDesigner::toPixels(x), LayoutDesigner::toPixels(y)};
+}
+
+// Drags the element by the point `grab` (twips within it) to `drop` (twips within its section).
+void drag(LayoutDesigner& d, const char* name, QPoint grab, QPoint drop)
+{
+    QWidget* e = child<QWidget>(&d, name);
+    const QPoint to = e->mapFrom(e->parentWidget(), px(drop.x(), drop.y()));
+    QTest::mousePress(e, Qt::LeftButton, {}, px(grab.x(), grab.y()));
+    QTest::mouseMove(e, to);
+    QTest::mouseRelease(e, Qt::LeftButton, {}, to);
+}
+
+void rightClick(LayoutDesigner& d, const char* name, Qt::KeyboardModifiers mods = {})
+{
+    QTest::mouseClick(child<QWidget>(&d, name), Qt::RightButton, mods, QPoint(3, 3));
+}
+
+StyleEditor* editorOf(LayoutDesigner& d)
+{
+    return d.findChild<StyleEditor*>(QStringLiteral("frmEdit"));
+}
+
+} // namespace
+
+class TestDesigner : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A drag moves the element by the drop rules; Save writes it, a new window reads it back,
+    // Ctrl+Z and the arrow keys move it too.
+    void dragSaveAndReopen()
+    {
+        Books books;
+        {
+            LayoutDesigner d(*books.env.session);
+            d.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&d));
+            QVERIFY(!child<QWidget>(&d, "lblDate")->isVisible()); // on the body tab
+            child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
+            const QRect before = d.elementRect(QStringLiteral("lblTotal"));
+            drag(d, "lblTotal", {60, 30}, {10950, 1530});
+            QCOMPARE(d.elementRect(QStringLiteral("lblTotal")),
+                     QRect(QPoint(11250 - 2 * before.width() - before.width() / 3, 1500),
+                           before.size()));
+            QCOMPARE(d.cords(), QStringLiteral("30,60,1530,10950"));
+
+            drag(d, "lblDescription", {15, 15}, {3015, 1215});
+            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(3000, 1200));
+            QTest::keyClick(child<QWidget>(&d, "lblDescription"), Qt::Key_Right);
+            QTest::keyClick(child<QWidget>(&d, "lblDescription"), Qt::Key_Up);
+            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(3015, 1185));
+            d.undo();
+            d.undo();
+            d.undo();
+            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(360, 2160));
+
+            QTest::mouseClick(child<QPushButton>(&d, "cmdSave"), Qt::LeftButton);
+            QCOMPARE(books.saved().lblTotalLeft, qint16(d.elementRect("lblTotal").left()));
+            QCOMPARE(books.saved(), d.record());
+        }
+        LayoutDesigner again(*books.env.session);
+        QCOMPARE(again.record(), books.saved());
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // Shift + right press selects (the last one anchors); Align Lefts lines the others up with
+    // it and clears the colours. A right click on a selected element opens no editor.
+    void alignSelection()
+    {
+        Books books;
+        LayoutDesigner d(*books.env.session);
+        d.show();
+        child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
+        rightClick(d, "lblDescription", Qt::ShiftModifier);
+        rightClick(d, "lblSubTotal", Qt::ShiftModifier);
+        QVERIFY(!editorOf(d));
+        const int anchorLeft = d.elementRect(QStringLiteral("lblSubTotal")).left();
+        QTest::mouseClick(child<QPushButton>(&d, "cmdAlignLefts"), Qt::LeftButton);
+        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), anchorLeft);
+        const LayoutRecord r = d.record();
+        QCOMPARE(r.lblDescriptionBorderStyle, qint16(0)); // a selection leaves no box
+        QCOMPARE(r.lblTotalBorderStyle, qint16(1));
+        d.undo();
+        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), 360);
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // The style editor works on a copy: Cancel changes nothing, even after a font choice; OK
+    // applies caption, font, colour and box.
+    void styleEditor()
+    {
+        Books books;
+        LayoutDesigner d(*books.env.session);
+        d.show();
+        child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
+        const LayoutRecord before = d.record();
+
+        QFont courier(QStringLiteral("Courier New"));
+        courier.setPointSizeF(14);
+        courier.setItalic(true);
+        for (const bool ok : {false, true}) {
+            rightClick(d, "lblDescription");
+            StyleEditor* editor = editorOf(d);
+            QVERIFY(editor && editor->isVisible());
+            QCOMPARE(editor->windowTitle(), QStringLiteral("Edit lblDescription"));
+            // The window-text colour opens as black.
+            QCOMPARE(child<QScrollBar>(editor, "ScrollR")->value(), 0);
+            books.env.prompter.expectFont(courier);
+            QTest::mouseClick(child<QPushButton>(editor, "cmdFonts"), Qt::LeftButton);
+            QVERIFY(child<QCheckBox>(editor, "chkItalic")->isChecked());
+            QVERIFY(!child<QCheckBox>(editor, "chkNormal")->isChecked());
+            auto* red = child<QLineEdit>(editor, "txtRed");
+            red->clear();
+            QTest::keyClicks(red, QStringLiteral("300"));
+            QCOMPARE(red->text(), QStringLiteral("255"));
+            QCOMPARE(child<QScrollBar>(editor, "ScrollR")->value(), 255);
+            child<QLineEdit>(editor, "txtCaption")->setText(QStringLiteral("Work done"));
+            child<QRadioButton>(editor, "optNoBox")->setChecked(true);
+            QTest::mouseClick(child<QPushButton>(editor, ok ? "cmdOK" : "cmdCancel"),
+                              Qt::LeftButton);
+            if (!ok)
+                QCOMPARE(d.record(), before);
+        }
+        const LayoutRecord after = d.record();
+        QCOMPARE(after.lblDescriptionCaption, QStringLiteral("Work done"));
+        QCOMPARE(after.lblDescriptionFontSize, 14.0);
+        QVERIFY(after.lblDescriptionFontItalic);
+        QCOMPARE(after.lblDescriptionColour, QStringLiteral("255"));
+        QCOMPARE(after.lblDescriptionBorderStyle, qint16(0));
+
+        // The date says first that only its look is kept.
+        books.env.prompter.expectMessage(QStringLiteral(
+            "This date box automatically puts the date in\nNo text changes will be saved\n"
+            "Although Colours and Fonts will be"));
+        rightClick(d, "lblDate");
+        QVERIFY(editorOf(d)->isVisible());
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // "Save Changes?": Cancel keeps the window, Yes saves and closes, No closes.
+    void closing()
+    {
+        Books books;
+        LayoutDesigner d(*books.env.session);
+        d.show();
+        child<QLineEdit>(&d, "txtVatRate")->setText(QStringLiteral("17.5"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
+                                          Prompter::Answer::Cancel);
+        d.reject();
+        QVERIFY(d.isVisible());
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::Yes);
+        QVERIFY(d.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
+        QCOMPARE(books.env.session->pageSettings().vatRate, 17.5);
+
+        LayoutDesigner other(*books.env.session);
+        other.show();
+        child<QLineEdit>(&other, "txtVatRate")->setText(QStringLiteral("x"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No);
+        QVERIFY(other.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // The preview lays out the sample invoice as the printed invoice of the saved layout would,
+    // after moving a label that reaches past 11595 twips (in the designer too).
+    void previewMatchesPrint()
+    {
+        Books books;
+        LayoutRecord wide = books.saved();
+        wide.lblDescriptionLeft = 10800; // its right edge at 12060
+        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), wide));
+        LayoutDesigner d(*books.env.session);
+        books.env.prompter.expectMessage(
+            QStringLiteral("One of your lables required moving lblDescription"));
+        const InvoicePage::Layout preview = d.previewLayout();
+        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), 6960);
+        QVERIFY(d.save());
+
+        const InvoicePage::Layout printed = InvoicePage::layOut(
+            books.saved(), LayoutDesigner::sampleSheet(TestEnv::kToday),
+            books.env.session->locale(), books.env.folder(), InvoicePage::paperTextColour());
+        QCOMPARE(preview.pages.size(), printed.pages.size());
+        const auto items = [](const InvoicePage::Layout& l) {
+            QStringList out;
+            for (const InvoicePage::TextItem& t : l.pages[0].texts)
+                out << QStringLiteral("%1|%2|%3,%4,%5,%6|%7")
+                           .arg(t.name, t.text)
+                           .arg(t.rect.x())
+                           .arg(t.rect.y())
+                           .arg(t.rect.width())
+                           .arg(t.rect.height())
+                           .arg(t.boxed);
+            out << QString::number(l.pages[0].lines.size());
+            return out;
+        };
+        QCOMPARE(items(preview), items(printed));
+        QVERIFY(items(preview).join(u'\n').contains(QStringLiteral("Label5|Description|")));
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // A damaged file is reported and left as it is; a missing logo is named; the date sample
+    // is the longest month's.
+    void badFilesAndSamples()
+    {
+        Books books;
+        LayoutRecord r = books.saved();
+        r.PicLogoName = QStringLiteral("gone.png");
+        r.PicLogoShow = true;
+        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), r));
+        books.env.prompter.expectMessage(QStringLiteral("Cant find logo"));
+        {
+            LayoutDesigner d(*books.env.session);
+            QCOMPARE(d.record().PicLogoName, QStringLiteral("gone.png"));
+            QCOMPARE(d.elementCaption(QStringLiteral("lblDate")),
+                     QStringLiteral("Wednesday, 12 September 2007"));
+        }
+        const QByteArray damaged = readAll(books.layoutFile()).left(40);
+        writeAll(books.layoutFile(), damaged);
+        books.env.prompter.expectMessageStarting(books.layoutFile());
+        LayoutDesigner d(*books.env.session);
+        QCOMPARE(d.elementRect(QStringLiteral("lblInvoice")).topLeft(), QPoint(6960, 3120));
+        QCOMPARE(readAll(books.layoutFile()), damaged);
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // Address As Line and back; a logo that is no picture is refused and a huge one stored
+    // smaller; the VAT rate takes money keys, saves as 0 when it is no number, and is refused
+    // when negative.
+    void headerSwitchesLogoAndVat()
+    {
+        Books books;
+        LayoutRecord r = books.saved();
+        r.lblAddressCaption = QStringLiteral("Harbour Joinery\r\n1 Quay Street");
+        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), r));
+        LayoutDesigner d(*books.env.session);
+        d.show();
+        const QRect address = d.elementRect(QStringLiteral("lblAddress"));
+        auto* asLine = child<QCheckBox>(&d, "chkThinAddress");
+        asLine->click();
+        QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")),
+                 QStringLiteral("Harbour Joinery 1 Quay Street"));
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).left(), 5);
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).width(), 11240);
+        asLine->click();
+        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")),
+                 QRect(5, address.top(), address.width(), address.height()));
+        QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")), r.lblAddressCaption);
+
+        QTemporaryDir elsewhere;
+        const QString notPicture = elsewhere.filePath(QStringLiteral("notes.png"));
+        writeAll(notPicture, "not a picture");
+        QImage banner(5000, 20, QImage::Format_RGB32);
+        banner.fill(Qt::darkBlue);
+        QVERIFY(banner.save(elsewhere.filePath(QStringLiteral("banner.bmp"))));
+        child<QCheckBox>(&d, "chkUseLogo")->click();
+        books.env.prompter.expectOpenFile(notPicture)
+            .expectMessageStarting(QDir::toNativeSeparators(notPicture));
+        rightClick(d, "picLogo");
+        QVERIFY(!QFile::exists(books.env.file(QStringLiteral("notes.png"))));
+        books.env.prompter.expectOpenFile(elsewhere.filePath(QStringLiteral("banner.bmp")));
+        rightClick(d, "picLogo");
+        QCOMPARE(QImage(books.env.file(QStringLiteral("banner.png"))).width(), 2400);
+        QCOMPARE(d.record().PicLogoName, QStringLiteral("banner.png"));
+        QVERIFY(d.record().PicLogoShow);
+
+        auto* rate = child<QLineEdit>(&d, "txtVatRate");
+        rate->clear();
+        QTest::keyClicks(rate, QStringLiteral("-17.5.x"));
+        QCOMPARE(rate->text(), QStringLiteral("17.5"));
+        rate->setText(QStringLiteral("-5")); // pasted
+        books.env.prompter.expectMessage(
+            QStringLiteral("The VAT Rate must be a percentage from 0 to 100."));
+        QVERIFY(!d.save());
+        rate->setText(QStringLiteral("abc"));
+        QVERIFY(d.save());
+        QCOMPARE(books.saved().VatRate, 0.0);
+        QCOMPARE(books.saved().PicLogoName, QStringLiteral("banner.png"));
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+
+    // "Add User": the new identity is stored and made current, and the designer opens on its
+    // layout; closing the designer shows the Make Invoice tab.
+    void newIdentityOpensTheDesigner()
+    {
+        Books books;
+        MainWindow w(*books.env.session);
+        w.startUp();
+        w.show();
+        QString textLogo;
+        whenModal<AddIdentityDialog>([&](AddIdentityDialog* dialog) {
+            child<QLineEdit>(dialog, "txtNewIdentity")->setText(QStringLiteral(" Acme "));
+            child<QLineEdit>(dialog, "txtInvoiceStartNumber")->setText(QStringLiteral("1001"));
+            whenModal<LayoutDesigner>([&](LayoutDesigner* designer) {
+                textLogo = designer->elementCaption(QStringLiteral("lblTextLogo"));
+                books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
+                                                  Prompter::Answer::No);
+                designer->close();
+            });
+            QTest::mouseClick(child<QPushButton>(dialog, "cmdSaveIdentity"), Qt::LeftButton);
+        });
+        QTest::mouseClick(child<QWidget>(&w, "picAddIdentity"), Qt::LeftButton);
+        QCOMPARE(textLogo, QStringLiteral("Acme"));
+        QCOMPARE(books.env.session->currentIdentity(), books.identity + 1);
+        QCOMPARE(child<QTabWidget>(&w, "SSTab1")->currentIndex(), int(MainWindow::TabMakeInvoice));
+        QVERIFY(w.windowTitle().endsWith(QStringLiteral(" Acme")));
+        QCOMPARE(books.env.session->pageSettings().vatRate, 0.0);
+        VERIFY_PROMPTS(books.env.prompter);
+    }
+};
+
+QTEST_MAIN(TestDesigner)
+#include "tst_designer.moc"
