@@ -23,6 +23,11 @@ const QString kColumns = QStringLiteral(
     "SELECT TblInvoices.InvoiceID, TblInvoices.\"Date\", TblInvoices.InvoiceNumber, "
     "TblClients.Company, TblInvoices.Content, TblInvoices.\"Value\", TblInvoices.VAT, "
     "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid");
+// The key and the totalled columns; the others are read per page of rows shown.
+const QString kKeyColumns = QStringLiteral(
+    "SELECT TblInvoices.InvoiceID, NULL AS \"Date\", NULL AS InvoiceNumber, NULL AS Company, "
+    "NULL AS Content, TblInvoices.\"Value\", TblInvoices.VAT, TblInvoices.Total, NULL AS Paid, "
+    "NULL AS DatePaid");
 const QString kFrom = QStringLiteral(
     " FROM TblInvoices JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID "
     "WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
@@ -120,7 +125,72 @@ Statement countStatement(const Request& r)
             p.values};
 }
 
-Result<GridData> load(const Session& session, const Request& request)
+Statement keysStatement(const Request& r)
+{
+    Parts p = parts(r);
+    p.values << maxRows() + 1;
+    return {kKeyColumns + kFrom + p.where + p.order + QStringLiteral(" LIMIT ?"), p.values};
+}
+
+QString rowsByKeySql()
+{
+    // Left joins from the ids, so every id keeps its place even when its invoice or client has
+    // gone meanwhile.
+    return kColumns +
+           QStringLiteral(" FROM json_each(?) AS Wanted"
+                          " LEFT JOIN TblInvoices ON TblInvoices.InvoiceID = Wanted.value"
+                          " LEFT JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID"
+                          " ORDER BY Wanted.key");
+}
+
+namespace {
+
+// A statement of ours prepared straight on SQLite, its values bound; finalized when it goes.
+using Prepared = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
+// Worded as Qt's driver words a failed statement, as every other database error is shown.
+Failure sqliteFailure(sqlite3* connection)
+{
+    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
+                   QStringLiteral(" Unable to execute statement")};
+}
+
+Result<Prepared> prepare(const Database& db, const QString& sql)
+{
+    sqlite3* connection = db.sqliteHandle();
+    if (!connection)
+        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &prepared, nullptr) !=
+        SQLITE_OK)
+        return sqliteFailure(connection);
+    return Prepared(prepared, sqlite3_finalize);
+}
+
+// The rows of the given invoices, in the order given.
+Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
+{
+    Result<Prepared> prepared = prepare(session.db(), rowsByKeySql());
+    if (!prepared)
+        return Failure{prepared.error()};
+    QByteArray ids = "[";
+    for (qint64 key : keys) {
+        if (ids.size() > 1)
+            ids += ',';
+        ids += QByteArray::number(key);
+    }
+    ids += ']';
+    sqlite3_stmt* statement = prepared->get();
+    if (sqlite3_bind_text(statement, 1, ids.constData(), int(ids.size()), SQLITE_TRANSIENT) !=
+        SQLITE_OK)
+        return sqliteFailure(sqlite3_db_handle(statement));
+    return GridData::fromStatement(statement, session, gridShape());
+}
+
+} // namespace
+
+Result<PagedGrid> open(const Session& session, const Request& request)
 {
     Database& db = session.db();
     // The identity-wide lists of all or of paid invoices are most often too large to show:
@@ -138,33 +208,37 @@ Result<GridData> load(const Session& session, const Request& request)
         if (!db.exec(count) || !count.next())
             return Failure{db.errorString()};
         if (count.value(0).toLongLong() > maxRows())
-            return GridData::tooManyRecords();
+            return PagedGrid(GridData::tooManyRecords());
     }
 
-    // The rows are read straight from SQLite into the grid's columns: through QSqlQuery every
-    // cell would cost a QVariant, most of the time of a long list.
-    sqlite3* connection = db.sqliteHandle();
-    if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
-    const Statement rows = statement(request);
-    sqlite3_stmt* prepared = nullptr;
-    const QByteArray sql = rows.sql.toUtf8();
-    // Worded as Qt's driver words a failed statement, as every other database error is shown.
-    const auto failed = [connection] {
-        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                       QStringLiteral(" Unable to execute statement")};
-    };
-    if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &prepared, nullptr) !=
-        SQLITE_OK)
-        return failed();
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(prepared,
-                                                                         sqlite3_finalize);
+    // The keys and the amounts are read straight from SQLite into the grid's columns: through
+    // QSqlQuery every cell would cost a QVariant. The rest of each row is read when shown.
+    const Statement keys = keysStatement(request);
+    Result<Prepared> prepared = prepare(db, keys.sql);
+    if (!prepared)
+        return Failure{prepared.error()};
     // Every value of these statements is a whole number: identity, client, limit.
-    for (int i = 0; i < rows.values.size(); ++i) {
-        if (sqlite3_bind_int64(prepared, i + 1, rows.values[i].toLongLong()) != SQLITE_OK)
-            return failed();
+    for (int i = 0; i < keys.values.size(); ++i) {
+        if (sqlite3_bind_int64(prepared->get(), i + 1, keys.values[i].toLongLong()) != SQLITE_OK)
+            return sqliteFailure(db.sqliteHandle());
     }
-    return GridData::fromStatement(prepared, session, gridShape());
+    Result<GridData> skeleton = GridData::fromStatement(prepared->get(), session, gridShape());
+    if (!skeleton)
+        return Failure{skeleton.error()};
+    return PagedGrid(std::move(*skeleton), [&session](const QList<qint64>& wanted) {
+        return rowsByKey(session, wanted);
+    });
+}
+
+Result<GridData> load(const Session& session, const Request& request)
+{
+    Result<PagedGrid> grid = open(session, request);
+    if (!grid)
+        return Failure{grid.error()};
+    GridData rows = grid->all();
+    if (!grid->readError().isEmpty())
+        return Failure{grid->readError()};
+    return rows;
 }
 
 const GridShape& gridShape()

@@ -325,6 +325,25 @@ void TestGrid::tooManyRecordsShowsMessageAndEmptiesGrid()
     QCOMPARE(grid.model()->rowCount(), 0);
     QCOMPARE(grid.model()->columnCount(), 0);
     VERIFY_PROMPTS(env.prompter);
+
+    // Rows read a page at a time: a page that cannot be read is reported once, after the paint.
+    inv.add(daysAgo(2), 2);
+    int reads = 0;
+    grid.setRows(PagedGrid(load(env, kInvoiceList, kInvoiceSpec), [&reads](const QList<qint64>&) {
+        ++reads;
+        return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+    }));
+    QSignalSpy failed(grid.gridModel(), &FlexGridModel::readFailed);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.viewport()->repaint();
+    QTRY_COMPARE(failed.count(), 1);
+    QCOMPARE(failed[0][0].toString(), QStringLiteral("disk I/O error"));
+    QVERIFY(reads > 0);
+    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), QStringLiteral("£3.00"));
+    QCOMPARE(grid.model()->data(grid.model()->index(0, 5)).toString(), QString());
+    QCOMPARE(failed.count(), 1);
 }
 
 void TestGrid::clicksReportTheRowKey()

@@ -25,7 +25,7 @@ class TestInvoiceListTab : public QObject {
 
     template <typename T> T* child(const char* name) const { return ::child<T>(m_tab, name); }
     FlexGrid* grid() const { return m_tab->grid(); }
-    const GridData& rows() const { return grid()->gridData(); }
+    const PagedGrid& rows() const { return grid()->rows(); } // as shown, a page at a time
 
     void addInvoice(int client, const QString& number, int daysAgo, bool paid)
     {

@@ -21,12 +21,25 @@ FlexGridModel::FlexGridModel(QObject* parent)
     : QAbstractTableModel(parent)
 {}
 
-void FlexGridModel::setGridData(GridData data)
+void FlexGridModel::setRows(PagedGrid rows)
 {
     beginResetModel();
-    m_data = std::move(data);
+    m_data = std::move(rows);
     m_highlightedRow = -1;
+    m_readFailureReported = false;
     endResetModel();
+}
+
+void FlexGridModel::noteReadError() const
+{
+    if (m_readFailureReported || m_data.readError().isEmpty())
+        return;
+    m_readFailureReported = true;
+    // Not from inside the paint that asked for the row: a message box there would paint again.
+    auto* self = const_cast<FlexGridModel*>(this);
+    QMetaObject::invokeMethod(
+        self, [self, error = m_data.readError()] { emit self->readFailed(error); },
+        Qt::QueuedConnection);
 }
 
 void FlexGridModel::setHighlightedRow(int row)
@@ -96,8 +109,13 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     const bool totals = row == totalsRow();
     switch (role) {
-    case Qt::DisplayRole:
-        return totals ? m_data.totals()[column] : m_data.text(row, column);
+    case Qt::DisplayRole: {
+        if (totals)
+            return m_data.totals()[column];
+        const QString text = m_data.text(row, column);
+        noteReadError();
+        return text;
+    }
     case RawValueRole:
         return totals ? QVariant() : m_data.value(row, column);
     case Qt::ForegroundRole: {
@@ -164,20 +182,25 @@ FlexGrid::FlexGrid(QWidget* parent)
     side->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
-bool FlexGrid::populate(GridData contents, Prompter& prompter)
+bool FlexGrid::populate(PagedGrid contents, Prompter& prompter)
 {
     if (contents.outcome() == GridData::Outcome::TooManyRecords) {
         clearGrid();
         prompter.inform(GridData::kTooManyRecordsMessage);
         return false;
     }
-    setGridData(std::move(contents));
+    setRows(std::move(contents));
     return true;
 }
 
-void FlexGrid::setGridData(GridData contents)
+bool FlexGrid::populate(GridData contents, Prompter& prompter)
 {
-    m_model->setGridData(std::move(contents));
+    return populate(PagedGrid(std::move(contents)), prompter);
+}
+
+void FlexGrid::setRows(PagedGrid contents)
+{
+    m_model->setRows(std::move(contents));
     sizeColumns();
     // The totals are what the user looks for first.
     if (m_model->rowCount() > 0)
@@ -191,7 +214,7 @@ int FlexGrid::twipsToPixels(int twips) const
 
 void FlexGrid::sizeColumns()
 {
-    const GridData& contents = m_model->gridData();
+    const PagedGrid& contents = m_model->rows();
     const QFontMetrics cellMetrics = fontMetrics();
     const QFontMetrics headerMetrics = horizontalHeader()->fontMetrics();
     const int sampleRows = std::min(contents.rowCount(), kWidthSampleRows);
@@ -221,7 +244,7 @@ void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    const GridData& contents = m_model->gridData();
+    const PagedGrid& contents = m_model->rows();
     if (!index.isValid() || contents.columnCount() < 3 || contents.rowCount() == 0)
         return;
     const int row = index.row();

@@ -131,6 +131,7 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     connect(m_grid, &FlexGrid::rowClicked, this,
             [this](qint64 key) { emit showInvoiceRequested(int(key)); });
     connect(m_grid, &FlexGrid::rowMenuRequested, this, &InvoiceListTab::onRowMenu);
+    connect(m_grid->gridModel(), &FlexGridModel::readFailed, this, &InvoiceListTab::reportFailure);
 
     // The company list holds the clients with invoices, so it follows both kinds of change and
     // the identity. It is refilled at once only while the tab is on screen; otherwise when the
@@ -218,7 +219,7 @@ InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) con
 
 bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMessage)
 {
-    Result<GridData> rows = InvoiceList::load(m_session, r);
+    Result<PagedGrid> rows = InvoiceList::open(m_session, r);
     if (!rows) {
         reportFailure(rows.error());
         return false;
@@ -269,7 +270,7 @@ void InvoiceListTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
 {
     m_menuInvoice = int(key);
     m_menuRow = row;
-    m_menuContent = m_grid->gridData().text(row, InvoiceList::ColContent);
+    m_menuContent = m_grid->rows().text(row, InvoiceList::ColContent);
     m_menu->popup(globalPos);
 }
 
