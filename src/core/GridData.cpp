@@ -136,6 +136,63 @@ Result<GridData> GridData::fromStatement(sqlite3_stmt* statement, const Session&
     return data;
 }
 
+Result<GridData> GridData::skeletonFromStatement(sqlite3_stmt* statement, const Session& session,
+                                                 const QStringList& header, const GridShape& shape,
+                                                 const QList<int>& filled, const RowTest& keep)
+{
+    GridData data;
+    data.m_locale = session.locale();
+    const int fields = int(header.size());
+    const int read = sqlite3_column_count(statement);
+    if (fields == 0 || read < filled.size())
+        return Failure{QStringLiteral("The list's statement does not match its columns.")};
+    for (int column : filled) {
+        if (column < 0 || column >= fields)
+            return Failure{QStringLiteral("The list's statement does not match its columns.")};
+    }
+
+    std::vector<Column> columns(fields);
+    for (int i = 0; i < fields; ++i)
+        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    int rows = 0;
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (keep && !keep(statement))
+            continue;
+        ++rows;
+        if (exceedsCellLimit(rows, fields)) {
+            data.m_outcome = Outcome::TooManyRecords;
+            return data;
+        }
+        for (int i = 0; i < filled.size(); ++i)
+            store(columns[filled[i]], statement, i);
+    }
+    if (step != SQLITE_DONE)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement))) +
+                       QStringLiteral(" Unable to fetch row")};
+
+    data.m_header = header;
+    data.m_columns = std::move(columns);
+    data.m_rows = rows;
+    data.m_overdue = shape.overdue;
+    data.computeTotals();
+    return data;
+}
+
+bool GridData::isRead(int column) const
+{
+    const Column& c = m_columns[column];
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
+        return qsizetype(c.texts.size()) == m_rows;
+    case Storage::Integer:
+        return qsizetype(c.integers.size()) == m_rows;
+    case Storage::Real:
+        break;
+    }
+    return qsizetype(c.numbers.size()) == m_rows;
+}
+
 void GridData::finish(const Session& session)
 {
     const int fields = columnCount();
@@ -370,7 +427,7 @@ const GridColumn& GridData::column(int column) const
 
 QString GridData::text(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return {};
     if (!m_texts.isEmpty()) {
         const auto given = m_texts.constFind(cell(row, column));
@@ -391,7 +448,7 @@ QString GridData::text(int row, int column) const
 
 QVariant GridData::value(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return {};
     const Column& c = m_columns[column];
     switch (storageOf(c.shape.kind)) {
@@ -407,7 +464,7 @@ QVariant GridData::value(int row, int column) const
 
 std::optional<double> GridData::number(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return std::nullopt;
     const Column& c = m_columns[column];
     switch (storageOf(c.shape.kind)) {
@@ -423,7 +480,7 @@ std::optional<double> GridData::number(int row, int column) const
 
 qint64 GridData::key(int row) const
 {
-    if (!contains(row, 0))
+    if (!contains(row, 0) || !isRead(0))
         return 0;
     const Column& c = m_columns[0];
     switch (storageOf(c.shape.kind)) {
@@ -494,7 +551,7 @@ QColor GridData::cellColour(int row, int column) const
 
 bool GridData::setCell(int row, int column, const QVariant& value)
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return false;
     replace(m_columns[column], row, value);
     m_texts.remove(cell(row, column));

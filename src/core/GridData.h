@@ -91,6 +91,18 @@ public:
     // fails is the database's error, worded as that driver words it.
     static Result<GridData> fromStatement(sqlite3_stmt* statement, const Session& session,
                                           const GridShape& shape);
+    // The skeleton of a long list (see PagedGrid): every column's name and kind, the row count,
+    // and only the cells of the key (grid column 0) and the totalled columns, read from a
+    // statement that gives those first: its column i fills grid column `filled[i]`. Rows for
+    // which `keep` (when given) is false are left out, a condition tested in code rather than
+    // in SQL. The totals are made as fromStatement makes them; cells of the other columns read
+    // as empty, and no cell is coloured. Over the cell limit the result is refused as
+    // fromStatement refuses it.
+    using RowTest = std::function<bool(sqlite3_stmt* statement)>;
+    static Result<GridData> skeletonFromStatement(sqlite3_stmt* statement, const Session& session,
+                                                  const QStringList& header, const GridShape& shape,
+                                                  const QList<int>& filled,
+                                                  const RowTest& keep = {});
     // The refusal without reading: for a caller that counted the rows first.
     static GridData tooManyRecords()
     {
@@ -159,6 +171,8 @@ private:
     enum class Storage { Text, Integer, Real };
 
     qsizetype cell(int row, int column) const { return qsizetype(row) * columnCount() + column; }
+    // Whether the column's cells were read (a skeleton reads only some columns).
+    bool isRead(int column) const;
     static bool isTextKind(GridColumn::Kind kind) { return kind == GridColumn::Kind::Text; }
     static Storage storageOf(GridColumn::Kind kind);
     static void store(Column& column, const QVariant& value);

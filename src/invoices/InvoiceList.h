@@ -49,8 +49,9 @@ int maxRows();
 Statement statement(const Request& request);
 // The number of rows of the view, counted no further than maxRows() + 1.
 Statement countStatement(const Request& request);
-// The same rows in the same order as statement(), with only the key and the money columns
-// (the others Null, under their names): what the row count and the totals row need.
+// The rows of statement() in the same order, with only the key, the money columns (what the
+// row count and the totals row need) and the ClientID; without the join, so rows whose client
+// is gone are among them, to be left out by the reader; without a limit.
 Statement keysStatement(const Request& request);
 // The list's columns of the invoices whose ids are given as a JSON array (the value bound),
 // one row per id in the array's order; an id no longer found gives a row of Nulls.

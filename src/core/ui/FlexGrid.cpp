@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -226,10 +227,18 @@ void FlexGrid::sizeColumns()
         } else if (column.widthTwips > 0) {
             width = twipsToPixels(column.widthTwips);
         } else {
+            // Measuring a text costs far more than reading it: a text met before in the column
+            // is not measured again, nor is anything once the column is as wide as it may be.
+            const int widest = kMaxAutoWidth - kCellPadding;
             width = headerMetrics.horizontalAdvance(contents.header()[c]);
-            for (int r = 0; r < sampleRows; ++r)
-                width = std::max(width, cellMetrics.horizontalAdvance(contents.text(r, c)));
-            width = std::max(width, cellMetrics.horizontalAdvance(contents.totals()[c]));
+            QSet<QString> measured;
+            for (int r = -1; r < sampleRows && width < widest; ++r) {
+                const QString text = r < 0 ? contents.totals()[c] : contents.text(r, c);
+                if (!measured.contains(text)) {
+                    measured.insert(text);
+                    width = std::max(width, cellMetrics.horizontalAdvance(text));
+                }
+            }
             width = std::clamp(width + kCellPadding, kMinAutoWidth, kMaxAutoWidth);
             // Dates are at least their traditional 1500 twips, and wide enough for a long
             // form with its weekday, which some locales give.
