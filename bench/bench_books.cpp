@@ -146,7 +146,7 @@ void BM_BareWindow(benchmark::State& state)
 // application are part of it, as they are of every start of the program.
 constexpr const char* kFirstPaintFlag = "--first-paint";
 
-double processCpuSeconds()
+[[gnu::noinline]] double processCpuSeconds()
 {
     timespec t{};
     clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);

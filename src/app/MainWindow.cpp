@@ -57,7 +57,6 @@ void MainWindow::buildPictureButtons(QWidget* row)
 {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QStyle* s = style();
     struct Def {
         const char* name;
         QStyle::StandardPixmap icon;
@@ -75,9 +74,8 @@ void MainWindow::buildPictureButtons(QWidget* row)
         {"PicCalc", QStyle::SP_ComputerIcon, "Calculator", ""},
     };
     for (const Def& d : defs) {
-        auto* button =
-            new PictureButton(QLatin1String(d.name), s->standardIcon(d.icon),
-                              QLatin1String(d.toolTip), QLatin1String(d.accessibleName), row);
+        auto* button = new PictureButton(QLatin1String(d.name), d.icon, QLatin1String(d.toolTip),
+                                         QLatin1String(d.accessibleName), row);
         button->setEnabled(false);
         layout->addWidget(button);
     }

@@ -5,7 +5,6 @@
 #include <QFont>
 #include <QHeaderView>
 #include <QMouseEvent>
-#include <QSet>
 #include <algorithm>
 
 namespace {
@@ -15,6 +14,7 @@ constexpr int kWidthSampleRows = 50;
 constexpr int kMinAutoWidth = 30;  // pixels
 constexpr int kMaxAutoWidth = 320; // pixels; long content texts are cut, as they always were
 constexpr int kCellPadding = 12;   // pixels, both sides together
+constexpr int kRememberedWidths = 4096;
 
 } // namespace
 
@@ -216,7 +216,6 @@ int FlexGrid::twipsToPixels(int twips) const
 void FlexGrid::sizeColumns()
 {
     const PagedGrid& contents = m_model->rows();
-    const QFontMetrics cellMetrics = fontMetrics();
     const QFontMetrics headerMetrics = horizontalHeader()->fontMetrics();
     const int sampleRows = std::min(contents.rowCount(), kWidthSampleRows);
     for (int c = 0; c < contents.columnCount(); ++c) {
@@ -227,18 +226,12 @@ void FlexGrid::sizeColumns()
         } else if (column.widthTwips > 0) {
             width = twipsToPixels(column.widthTwips);
         } else {
-            // Measuring a text costs far more than reading it: a text met before in the column
-            // is not measured again, nor is anything once the column is as wide as it may be.
+            // Nothing is measured once the column is as wide as it may be.
             const int widest = kMaxAutoWidth - kCellPadding;
             width = headerMetrics.horizontalAdvance(contents.header()[c]);
-            QSet<QString> measured;
-            for (int r = -1; r < sampleRows && width < widest; ++r) {
-                const QString text = r < 0 ? contents.totals()[c] : contents.text(r, c);
-                if (!measured.contains(text)) {
-                    measured.insert(text);
-                    width = std::max(width, cellMetrics.horizontalAdvance(text));
-                }
-            }
+            for (int r = -1; r < sampleRows && width < widest; ++r)
+                width =
+                    std::max(width, textWidth(r < 0 ? contents.totals()[c] : contents.text(r, c)));
             width = std::clamp(width + kCellPadding, kMinAutoWidth, kMaxAutoWidth);
             // Dates are at least their traditional 1500 twips, and wide enough for a long
             // form with its weekday, which some locales give.
@@ -247,6 +240,25 @@ void FlexGrid::sizeColumns()
         }
         setColumnWidth(c, width);
     }
+}
+
+int FlexGrid::textWidth(const QString& text)
+{
+    const auto known = m_textWidths.constFind(text);
+    if (known != m_textWidths.constEnd())
+        return *known;
+    if (m_textWidths.size() >= kRememberedWidths)
+        m_textWidths.clear();
+    const int width = fontMetrics().horizontalAdvance(text);
+    m_textWidths.insert(text, width);
+    return width;
+}
+
+void FlexGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_textWidths.clear();
 }
 
 void FlexGrid::mousePressEvent(QMouseEvent* event)

@@ -3,6 +3,7 @@
 #include "core/GridData.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QTableView>
 
 class Prompter;
@@ -92,10 +93,15 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void sizeColumns();
+    int textWidth(const QString& text);
     int twipsToPixels(int twips) const;
 
     FlexGridModel* m_model;
+    // Widths of cell texts in the grid's font, kept across fills: a list filled again mostly
+    // starts with the rows it showed before, and measuring a text costs far more than reading it.
+    QHash<QString, int> m_textWidths;
 };
