@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "core/GridData.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
 
 #include <QHeaderView>
@@ -94,6 +95,7 @@ private slots:
     void cellLimit();
     void tooManyRecordsShowsMessageAndEmptiesGrid();
     void clicksReportTheRowKey();
+    void standardPictureComesAfterThePaint();
 };
 
 void TestGrid::headerTextAndInferredKinds()
@@ -395,6 +397,23 @@ void TestGrid::clicksReportTheRowKey()
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(menu.count(), 1);
     QCOMPARE(grid.highlightedRow(), 2);
+}
+
+// Not a grid, but the other widget of core/ui whose drawing waits: the picture keeps its place
+// until the button has been painted, then shows.
+void TestGrid::standardPictureComesAfterThePaint()
+{
+    PictureButton button(QStringLiteral("picTest"), QStyle::SP_DialogSaveButton,
+                         QStringLiteral("Back Up"));
+    const QSize place = button.sizeHint();
+    QVERIFY(!button.hasPicture());
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QTRY_VERIFY(button.hasPicture());
+    const QImage shown = button.pixmap().toImage();
+    QCOMPARE(shown,
+             button.style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(32, 32).toImage());
+    QCOMPARE(button.sizeHint(), place);
 }
 
 QTEST_MAIN(TestGrid)
