@@ -119,6 +119,8 @@ void MainWindow::buildTabs()
     listPage->layout()->addWidget(m_invoiceList);
 
     // A new or edited invoice is shown among the unpaid ones: entering the list does that.
+    connect(m_makeInvoice, &MakeInvoiceTab::invoiceMade, m_invoiceList,
+            [this](int, int clientId) { m_invoiceList->invoiceMade(clientId); });
     connect(m_makeInvoice, &MakeInvoiceTab::invoiceSaved, this,
             [this] { m_tabs->setCurrentIndex(TabFindInvoices); });
     connect(m_invoiceList, &InvoiceListTab::editRequested, this, [this](int invoiceId) {

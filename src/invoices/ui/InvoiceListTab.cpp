@@ -147,8 +147,17 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
 void InvoiceListTab::clientsChanged()
 {
     m_clientsStale = true;
+    ++m_changesSinceFill;
     if (isVisible())
         refreshClients();
+}
+
+void InvoiceListTab::invoiceMade(int clientId)
+{
+    if (m_clientsStale && m_changesSinceFill == 1 && m_clients->findData(clientId) >= 0) {
+        m_clientsStale = false;
+        m_changesSinceFill = 0;
+    }
 }
 
 void InvoiceListTab::refreshClients()
@@ -156,6 +165,7 @@ void InvoiceListTab::refreshClients()
     if (!m_clientsStale)
         return;
     m_clientsStale = false;
+    m_changesSinceFill = 0;
     // A client chosen for the per-client view stays chosen; another identity starts afresh.
     if (m_clientsChosenKept)
         ClientDropDown::refresh(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
