@@ -61,7 +61,6 @@ void MainWindow::buildPictureButtons(QWidget* row)
 {
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QStyle* s = style();
     struct Def {
         const char* name;
         QStyle::StandardPixmap icon;
@@ -79,9 +78,8 @@ void MainWindow::buildPictureButtons(QWidget* row)
         {"PicCalc", QStyle::SP_ComputerIcon, "Calculator", ""},
     };
     for (const Def& d : defs) {
-        auto* button =
-            new PictureButton(QLatin1String(d.name), s->standardIcon(d.icon),
-                              QLatin1String(d.toolTip), QLatin1String(d.accessibleName), row);
+        auto* button = new PictureButton(QLatin1String(d.name), d.icon, QLatin1String(d.toolTip),
+                                         QLatin1String(d.accessibleName), row);
         button->setEnabled(false);
         layout->addWidget(button);
     }
@@ -125,6 +123,8 @@ void MainWindow::buildTabs()
     listPage->layout()->addWidget(m_invoiceList);
 
     // A new or edited invoice is shown among the unpaid ones: entering the list does that.
+    connect(m_makeInvoice, &MakeInvoiceTab::invoiceMade, m_invoiceList,
+            [this](int, int clientId) { m_invoiceList->invoiceMade(clientId); });
     connect(m_makeInvoice, &MakeInvoiceTab::invoiceSaved, this,
             [this] { m_tabs->setCurrentIndex(TabFindInvoices); });
     connect(m_invoiceList, &InvoiceListTab::editRequested, this, [this](int invoiceId) {

@@ -8,6 +8,7 @@
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <sqlite3.h>
@@ -133,6 +134,63 @@ Result<GridData> GridData::fromStatement(sqlite3_stmt* statement, const Session&
     data.m_overdue = shape.overdue;
     data.finish(session);
     return data;
+}
+
+Result<GridData> GridData::skeletonFromStatement(sqlite3_stmt* statement, const Session& session,
+                                                 const QStringList& header, const GridShape& shape,
+                                                 const QList<int>& filled, const RowTest& keep)
+{
+    GridData data;
+    data.m_locale = session.locale();
+    const int fields = int(header.size());
+    const int read = sqlite3_column_count(statement);
+    if (fields == 0 || read < filled.size())
+        return Failure{QStringLiteral("The list's statement does not match its columns.")};
+    for (int column : filled) {
+        if (column < 0 || column >= fields)
+            return Failure{QStringLiteral("The list's statement does not match its columns.")};
+    }
+
+    std::vector<Column> columns(fields);
+    for (int i = 0; i < fields; ++i)
+        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    int rows = 0;
+    int step;
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
+        if (keep && !keep(statement))
+            continue;
+        ++rows;
+        if (exceedsCellLimit(rows, fields)) {
+            data.m_outcome = Outcome::TooManyRecords;
+            return data;
+        }
+        for (int i = 0; i < filled.size(); ++i)
+            store(columns[filled[i]], statement, i);
+    }
+    if (step != SQLITE_DONE)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(sqlite3_db_handle(statement))) +
+                       QStringLiteral(" Unable to fetch row")};
+
+    data.m_header = header;
+    data.m_columns = std::move(columns);
+    data.m_rows = rows;
+    data.m_overdue = shape.overdue;
+    data.computeTotals();
+    return data;
+}
+
+bool GridData::isRead(int column) const
+{
+    const Column& c = m_columns[column];
+    switch (storageOf(c.shape.kind)) {
+    case Storage::Text:
+        return qsizetype(c.texts.size()) == m_rows;
+    case Storage::Integer:
+        return qsizetype(c.integers.size()) == m_rows;
+    case Storage::Real:
+        break;
+    }
+    return qsizetype(c.numbers.size()) == m_rows;
 }
 
 void GridData::finish(const Session& session)
@@ -369,7 +427,7 @@ const GridColumn& GridData::column(int column) const
 
 QString GridData::text(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return {};
     if (!m_texts.isEmpty()) {
         const auto given = m_texts.constFind(cell(row, column));
@@ -390,7 +448,7 @@ QString GridData::text(int row, int column) const
 
 QVariant GridData::value(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return {};
     const Column& c = m_columns[column];
     switch (storageOf(c.shape.kind)) {
@@ -406,7 +464,7 @@ QVariant GridData::value(int row, int column) const
 
 std::optional<double> GridData::number(int row, int column) const
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return std::nullopt;
     const Column& c = m_columns[column];
     switch (storageOf(c.shape.kind)) {
@@ -422,7 +480,7 @@ std::optional<double> GridData::number(int row, int column) const
 
 qint64 GridData::key(int row) const
 {
-    if (!contains(row, 0))
+    if (!contains(row, 0) || !isRead(0))
         return 0;
     const Column& c = m_columns[0];
     switch (storageOf(c.shape.kind)) {
@@ -493,7 +551,7 @@ QColor GridData::cellColour(int row, int column) const
 
 bool GridData::setCell(int row, int column, const QVariant& value)
 {
-    if (!contains(row, column))
+    if (!contains(row, column) || !isRead(column))
         return false;
     replace(m_columns[column], row, value);
     m_texts.remove(cell(row, column));
@@ -536,4 +594,195 @@ void GridData::applyOverdueRule(int row, QDate today)
     if (m_overdue)
         setCellColour(row, m_overdue->dateColumn,
                       isOverdue(row, today) ? kOverdueColour : QColor());
+}
+
+PagedGrid::PagedGrid(GridData all)
+    : m_skeleton(std::move(all))
+{}
+
+PagedGrid::PagedGrid(GridData skeleton, Fetch fetch)
+    : m_skeleton(std::move(skeleton))
+    , m_fetch(m_skeleton.rowCount() > 0 ? std::move(fetch) : Fetch())
+{}
+
+GridData* PagedGrid::page(int row, int* local) const
+{
+    const int index = row / kPageRows;
+    *local = row % kPageRows;
+    auto found = m_pages.find(index);
+    if (found == m_pages.end()) {
+        const int first = index * kPageRows;
+        const int end = std::min(rowCount(), first + kPageRows);
+        QList<qint64> keys;
+        keys.reserve(end - first);
+        for (int r = first; r < end; ++r)
+            keys << m_skeleton.key(r);
+        Result<GridData> read = m_fetch(keys);
+        if (!read) {
+            m_readError = read.error();
+            return nullptr;
+        }
+        if (read->rowCount() != keys.size() || read->columnCount() != columnCount()) {
+            m_readError = QStringLiteral("The rows read do not match the list's keys.");
+            return nullptr;
+        }
+        m_readError.clear();
+        found = m_pages.emplace(index, Page{std::move(*read)}).first;
+        found->second.used = ++m_clock;
+        evict();
+    }
+    found->second.used = ++m_clock;
+    return &found->second.rows;
+}
+
+void PagedGrid::evict() const
+{
+    for (;;) {
+        auto oldest = m_pages.end();
+        int unpinned = 0;
+        for (auto i = m_pages.begin(); i != m_pages.end(); ++i) {
+            if (i->second.pinned)
+                continue;
+            ++unpinned;
+            if (oldest == m_pages.end() || i->second.used < oldest->second.used)
+                oldest = i;
+        }
+        if (unpinned <= kCachedPages)
+            return;
+        m_pages.erase(oldest);
+    }
+}
+
+QString PagedGrid::text(int row, int column) const
+{
+    if (!m_fetch)
+        return m_skeleton.text(row, column);
+    int local = 0;
+    const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    return rows ? rows->text(local, column) : QString();
+}
+
+QVariant PagedGrid::value(int row, int column) const
+{
+    if (!m_fetch)
+        return m_skeleton.value(row, column);
+    int local = 0;
+    const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    return rows ? rows->value(local, column) : QVariant();
+}
+
+QColor PagedGrid::cellColour(int row, int column) const
+{
+    if (!m_fetch)
+        return m_skeleton.cellColour(row, column);
+    int local = 0;
+    const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    return rows ? rows->cellColour(local, column) : QColor();
+}
+
+bool PagedGrid::setCell(int row, int column, const QVariant& value)
+{
+    if (!m_fetch)
+        return m_skeleton.setCell(row, column, value);
+    int local = 0;
+    GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    if (!rows)
+        return false;
+    m_pages[row / kPageRows].pinned = true;
+    return rows->setCell(local, column, value);
+}
+
+bool PagedGrid::setCell(int row, int column, const QVariant& value, const QString& text)
+{
+    if (!m_fetch)
+        return m_skeleton.setCell(row, column, value, text);
+    int local = 0;
+    GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    if (!rows)
+        return false;
+    m_pages[row / kPageRows].pinned = true;
+    return rows->setCell(local, column, value, text);
+}
+
+bool PagedGrid::setCellColour(int row, int column, const QColor& colour)
+{
+    if (!m_fetch)
+        return m_skeleton.setCellColour(row, column, colour);
+    int local = 0;
+    GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
+    if (!rows)
+        return false;
+    m_pages[row / kPageRows].pinned = true;
+    return rows->setCellColour(local, column, colour);
+}
+
+void PagedGrid::applyOverdueRule(int row, QDate today)
+{
+    if (!m_fetch)
+        return m_skeleton.applyOverdueRule(row, today);
+    int local = 0;
+    GridData* rows = m_skeleton.contains(row, 0) ? page(row, &local) : nullptr;
+    if (!rows)
+        return;
+    m_pages[row / kPageRows].pinned = true;
+    rows->applyOverdueRule(local, today);
+}
+
+const GridData& PagedGrid::all() const
+{
+    if (!m_fetch)
+        return m_skeleton;
+    // The skeleton's header, kinds, totals and rule, its rows replaced by the pages' in order.
+    GridData whole;
+    whole.m_outcome = m_skeleton.m_outcome;
+    whole.m_header = m_skeleton.m_header;
+    whole.m_totals = m_skeleton.m_totals;
+    whole.m_overdue = m_skeleton.m_overdue;
+    whole.m_locale = m_skeleton.m_locale;
+    for (const GridData::Column& c : m_skeleton.m_columns)
+        whole.m_columns.push_back(GridData::Column{c.shape, {}, {}, {}});
+    const int columns = columnCount();
+    for (int first = 0; first < rowCount(); first += kPageRows) {
+        const int count = std::min(kPageRows, rowCount() - first);
+        int local = 0;
+        const GridData* rows = page(first, &local);
+        const qsizetype offset = qsizetype(whole.m_rows) * columns;
+        for (int c = 0; c < columns; ++c) {
+            GridData::Column& into = whole.m_columns[c];
+            switch (GridData::storageOf(into.shape.kind)) {
+            case GridData::Storage::Text:
+                if (rows)
+                    into.texts.insert(into.texts.end(), rows->m_columns[c].texts.begin(),
+                                      rows->m_columns[c].texts.end());
+                else
+                    into.texts.resize(into.texts.size() + count);
+                break;
+            case GridData::Storage::Integer:
+                if (rows)
+                    into.integers.insert(into.integers.end(), rows->m_columns[c].integers.begin(),
+                                         rows->m_columns[c].integers.end());
+                else
+                    into.integers.resize(into.integers.size() + count);
+                break;
+            case GridData::Storage::Real:
+                if (rows)
+                    into.numbers.insert(into.numbers.end(), rows->m_columns[c].numbers.begin(),
+                                        rows->m_columns[c].numbers.end());
+                else
+                    into.numbers.resize(into.numbers.size() + count, std::nan(""));
+                break;
+            }
+        }
+        if (rows) {
+            for (auto i = rows->m_texts.constBegin(); i != rows->m_texts.constEnd(); ++i)
+                whole.m_texts.insert(offset + i.key(), i.value());
+            for (auto i = rows->m_colours.constBegin(); i != rows->m_colours.constEnd(); ++i)
+                whole.m_colours.insert(offset + i.key(), i.value());
+        }
+        whole.m_rows += count;
+    }
+    m_skeleton = std::move(whole);
+    m_fetch = {};
+    m_pages.clear();
+    return m_skeleton;
 }

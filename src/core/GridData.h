@@ -10,7 +10,9 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <optional>
+#include <unordered_map>
 #include <vector>
 
 class QSqlField;
@@ -89,6 +91,18 @@ public:
     // fails is the database's error, worded as that driver words it.
     static Result<GridData> fromStatement(sqlite3_stmt* statement, const Session& session,
                                           const GridShape& shape);
+    // The skeleton of a long list (see PagedGrid): every column's name and kind, the row count,
+    // and only the cells of the key (grid column 0) and the totalled columns, read from a
+    // statement that gives those first: its column i fills grid column `filled[i]`. Rows for
+    // which `keep` (when given) is false are left out, a condition tested in code rather than
+    // in SQL. The totals are made as fromStatement makes them; cells of the other columns read
+    // as empty, and no cell is coloured. Over the cell limit the result is refused as
+    // fromStatement refuses it.
+    using RowTest = std::function<bool(sqlite3_stmt* statement)>;
+    static Result<GridData> skeletonFromStatement(sqlite3_stmt* statement, const Session& session,
+                                                  const QStringList& header, const GridShape& shape,
+                                                  const QList<int>& filled,
+                                                  const RowTest& keep = {});
     // The refusal without reading: for a caller that counted the rows first.
     static GridData tooManyRecords()
     {
@@ -146,6 +160,8 @@ public:
     const std::optional<OverdueRule>& overdueRule() const { return m_overdue; }
 
 private:
+    friend class PagedGrid;
+
     struct Column {
         GridColumn shape;
         std::vector<QString> texts;                  // Text; a null QString is Null
@@ -155,6 +171,8 @@ private:
     enum class Storage { Text, Integer, Real };
 
     qsizetype cell(int row, int column) const { return qsizetype(row) * columnCount() + column; }
+    // Whether the column's cells were read (a skeleton reads only some columns).
+    bool isRead(int column) const;
     static bool isTextKind(GridColumn::Kind kind) { return kind == GridColumn::Kind::Text; }
     static Storage storageOf(GridColumn::Kind kind);
     static void store(Column& column, const QVariant& value);
@@ -177,4 +195,73 @@ private:
     QStringList m_totals;
     std::optional<OverdueRule> m_overdue;
     LocaleText m_locale;
+};
+
+// The rows a grid shows, read as they are needed. A long list is opened from its keys alone: the
+// key of every row in the order shown, with the columns that are totalled, so the row count and
+// the totals row are known at once (the skeleton). The other cells are read a page of rows at a
+// time, by key, when a row is first asked for; a few pages are kept. A page that has been changed
+// in place (a row marked paid) is kept until the next fill, so the change stays shown. A grid
+// made from a GridData holds every row from the start.
+//
+// Row positions are fixed by the keys: rows another window changes or deletes meanwhile keep
+// their place (a deleted row reads empty) until the list is read again.
+class PagedGrid {
+public:
+    static constexpr int kPageRows = 128;  // rows read at once: a few screens
+    static constexpr int kCachedPages = 8; // pages kept beyond those changed in place
+
+    // Reads the rows of these keys, one row per key in the same order, every column as the
+    // skeleton's; a key no longer found gives a row of Null cells.
+    using Fetch = std::function<Result<GridData>(const QList<qint64>& keys)>;
+
+    PagedGrid() = default;
+    explicit PagedGrid(GridData all);
+    PagedGrid(GridData skeleton, Fetch fetch);
+
+    GridData::Outcome outcome() const { return m_skeleton.outcome(); }
+    bool isEmpty() const { return m_skeleton.isEmpty(); }
+    int rowCount() const { return m_skeleton.rowCount(); }
+    int columnCount() const { return m_skeleton.columnCount(); }
+    const QStringList& header() const { return m_skeleton.header(); }
+    const GridColumn& column(int column) const { return m_skeleton.column(column); }
+    const QStringList& totals() const { return m_skeleton.totals(); }
+    qint64 key(int row) const { return m_skeleton.key(row); }
+    const std::optional<OverdueRule>& overdueRule() const { return m_skeleton.overdueRule(); }
+    // Whether every row is at hand (a grid made from a GridData, or one read to its end).
+    bool isComplete() const { return !m_fetch; }
+
+    // As GridData's, reading the row's page first when it is not at hand. A page that cannot be
+    // read shows empty cells; readError() then says why.
+    QString text(int row, int column) const;
+    QVariant value(int row, int column) const;
+    QColor cellColour(int row, int column) const;
+
+    bool setCell(int row, int column, const QVariant& value);
+    bool setCell(int row, int column, const QVariant& value, const QString& text);
+    bool setCellColour(int row, int column, const QColor& colour);
+    void applyOverdueRule(int row, QDate today);
+
+    // The database's words for the last page that could not be read; empty after a good read.
+    const QString& readError() const { return m_readError; }
+
+    // Every row, read once: afterwards the grid holds them all and reads nothing more. For what
+    // needs the whole list (exports, tests). A page that cannot be read leaves its rows empty.
+    const GridData& all() const;
+
+private:
+    struct Page {
+        GridData rows;
+        bool pinned = false; // changed in place: kept
+        quint64 used = 0;
+    };
+    // The rows of `row`'s page and the row's number in it; null when the page cannot be read.
+    GridData* page(int row, int* local) const;
+    void evict() const;
+
+    mutable GridData m_skeleton; // every row once complete
+    mutable Fetch m_fetch;       // empty once complete
+    mutable std::unordered_map<int, Page> m_pages;
+    mutable quint64 m_clock = 0;
+    mutable QString m_readError;
 };

@@ -6,6 +6,7 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 
+#include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <memory>
@@ -23,6 +24,21 @@ const QString kColumns = QStringLiteral(
     "SELECT TblInvoices.InvoiceID, TblInvoices.\"Date\", TblInvoices.InvoiceNumber, "
     "TblClients.Company, TblInvoices.Content, TblInvoices.\"Value\", TblInvoices.VAT, "
     "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid");
+// The key and the totalled columns, the grid's columns kKeyColumnsFill, then the client; the
+// others are read per page of rows shown. The join with the clients is made in code, from a set
+// of their ids: a lookup per row in the clients' table costs a quarter of the reading.
+const QString kKeyColumns = QStringLiteral(
+    "SELECT TblInvoices.InvoiceID, TblInvoices.\"Value\", TblInvoices.VAT, TblInvoices.Total, "
+    "TblInvoices.ClientID");
+const QString kKeyFrom = QStringLiteral(
+    " FROM TblInvoices WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
+const QList<int> kKeyColumnsFill = {ColInvoiceId, ColValue, ColVat, ColTotal};
+// The names kColumns gives its columns.
+const QStringList kHeader = {QStringLiteral("InvoiceID"),     QStringLiteral("Date"),
+                             QStringLiteral("InvoiceNumber"), QStringLiteral("Company"),
+                             QStringLiteral("Content"),       QStringLiteral("Value"),
+                             QStringLiteral("VAT"),           QStringLiteral("Total"),
+                             QStringLiteral("Paid"),          QStringLiteral("DatePaid")};
 const QString kFrom = QStringLiteral(
     " FROM TblInvoices JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID "
     "WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
@@ -120,7 +136,73 @@ Statement countStatement(const Request& r)
             p.values};
 }
 
-Result<GridData> load(const Session& session, const Request& request)
+Statement keysStatement(const Request& r)
+{
+    // No limit: rows whose client is gone are left out after reading, and the reading stops at
+    // the cell limit.
+    const Parts p = parts(r);
+    return {kKeyColumns + kKeyFrom + p.where + p.order, p.values};
+}
+
+QString rowsByKeySql()
+{
+    // Left joins from the ids, so every id keeps its place even when its invoice or client has
+    // gone meanwhile.
+    return kColumns +
+           QStringLiteral(" FROM json_each(?) AS Wanted"
+                          " LEFT JOIN TblInvoices ON TblInvoices.InvoiceID = Wanted.value"
+                          " LEFT JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID"
+                          " ORDER BY Wanted.key");
+}
+
+namespace {
+
+// A statement of ours prepared straight on SQLite, its values bound; finalized when it goes.
+using Prepared = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
+
+// Worded as Qt's driver words a failed statement, as every other database error is shown.
+Failure sqliteFailure(sqlite3* connection)
+{
+    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
+                   QStringLiteral(" Unable to execute statement")};
+}
+
+Result<Prepared> prepare(const Database& db, const QString& sql)
+{
+    sqlite3* connection = db.sqliteHandle();
+    if (!connection)
+        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &prepared, nullptr) !=
+        SQLITE_OK)
+        return sqliteFailure(connection);
+    return Prepared(prepared, sqlite3_finalize);
+}
+
+// The rows of the given invoices, in the order given.
+Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
+{
+    Result<Prepared> prepared = prepare(session.db(), rowsByKeySql());
+    if (!prepared)
+        return Failure{prepared.error()};
+    QByteArray ids = "[";
+    for (qint64 key : keys) {
+        if (ids.size() > 1)
+            ids += ',';
+        ids += QByteArray::number(key);
+    }
+    ids += ']';
+    sqlite3_stmt* statement = prepared->get();
+    if (sqlite3_bind_text(statement, 1, ids.constData(), int(ids.size()), SQLITE_TRANSIENT) !=
+        SQLITE_OK)
+        return sqliteFailure(sqlite3_db_handle(statement));
+    return GridData::fromStatement(statement, session, gridShape());
+}
+
+} // namespace
+
+Result<PagedGrid> open(const Session& session, const Request& request)
 {
     Database& db = session.db();
     // The identity-wide lists of all or of paid invoices are most often too large to show:
@@ -138,33 +220,55 @@ Result<GridData> load(const Session& session, const Request& request)
         if (!db.exec(count) || !count.next())
             return Failure{db.errorString()};
         if (count.value(0).toLongLong() > maxRows())
-            return GridData::tooManyRecords();
+            return PagedGrid(GridData::tooManyRecords());
     }
 
-    // The rows are read straight from SQLite into the grid's columns: through QSqlQuery every
-    // cell would cost a QVariant, most of the time of a long list.
-    sqlite3* connection = db.sqliteHandle();
-    if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
-    const Statement rows = statement(request);
-    sqlite3_stmt* prepared = nullptr;
-    const QByteArray sql = rows.sql.toUtf8();
-    // Worded as Qt's driver words a failed statement, as every other database error is shown.
-    const auto failed = [connection] {
-        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                       QStringLiteral(" Unable to execute statement")};
-    };
-    if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &prepared, nullptr) !=
-        SQLITE_OK)
-        return failed();
-    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(prepared,
-                                                                         sqlite3_finalize);
-    // Every value of these statements is a whole number: identity, client, limit.
-    for (int i = 0; i < rows.values.size(); ++i) {
-        if (sqlite3_bind_int64(prepared, i + 1, rows.values[i].toLongLong()) != SQLITE_OK)
-            return failed();
+    // Every client's id, for the join made in code: the rows are those of an inner join on
+    // ClientID, an INTEGER column, so only whole numbers can match.
+    Result<Prepared> clientIds = prepare(db, QStringLiteral("SELECT ClientID FROM TblClients"));
+    if (!clientIds)
+        return Failure{clientIds.error()};
+    QSet<qint64> clients;
+    int step;
+    while ((step = sqlite3_step(clientIds->get())) == SQLITE_ROW)
+        clients.insert(sqlite3_column_int64(clientIds->get(), 0));
+    if (step != SQLITE_DONE)
+        return sqliteFailure(db.sqliteHandle());
+
+    // The keys and the amounts are read straight from SQLite into the grid's columns: through
+    // QSqlQuery every cell would cost a QVariant. The rest of each row is read when shown.
+    const Statement keys = keysStatement(request);
+    Result<Prepared> prepared = prepare(db, keys.sql);
+    if (!prepared)
+        return Failure{prepared.error()};
+    // Every value of these statements is a whole number: identity, client.
+    for (int i = 0; i < keys.values.size(); ++i) {
+        if (sqlite3_bind_int64(prepared->get(), i + 1, keys.values[i].toLongLong()) != SQLITE_OK)
+            return sqliteFailure(db.sqliteHandle());
     }
-    return GridData::fromStatement(prepared, session, gridShape());
+    const int clientColumn = int(kKeyColumnsFill.size());
+    Result<GridData> skeleton = GridData::skeletonFromStatement(
+        prepared->get(), session, kHeader, gridShape(), kKeyColumnsFill,
+        [&clients, clientColumn](sqlite3_stmt* row) {
+            return sqlite3_column_type(row, clientColumn) == SQLITE_INTEGER &&
+                   clients.contains(sqlite3_column_int64(row, clientColumn));
+        });
+    if (!skeleton)
+        return Failure{skeleton.error()};
+    return PagedGrid(std::move(*skeleton), [&session](const QList<qint64>& wanted) {
+        return rowsByKey(session, wanted);
+    });
+}
+
+Result<GridData> load(const Session& session, const Request& request)
+{
+    Result<PagedGrid> grid = open(session, request);
+    if (!grid)
+        return Failure{grid.error()};
+    GridData rows = grid->all();
+    if (!grid->readError().isEmpty())
+        return Failure{grid->readError()};
+    return rows;
 }
 
 const GridShape& gridShape()

@@ -49,10 +49,20 @@ int maxRows();
 Statement statement(const Request& request);
 // The number of rows of the view, counted no further than maxRows() + 1.
 Statement countStatement(const Request& request);
+// The rows of statement() in the same order, with only the key, the money columns (what the
+// row count and the totals row need) and the ClientID; without the join, so rows whose client
+// is gone are among them, to be left out by the reader; without a limit.
+Statement keysStatement(const Request& request);
+// The list's columns of the invoices whose ids are given as a JSON array (the value bound),
+// one row per id in the array's order; an id no longer found gives a row of Nulls.
+QString rowsByKeySql();
 
-// The view as grid data: refused (GridData::Outcome::TooManyRecords) without reading its rows
-// when it has more than maxRows(), or the database's error. Today, the locale and the currency
-// come from the session.
+// The view as the grid shows it: its keys, row count and totals read at once, the other cells
+// a page at a time as they are shown. Refused (GridData::Outcome::TooManyRecords) without
+// reading its rows when it has more than maxRows(), or the database's error. Today, the locale
+// and the currency come from the session, which must outlive the result.
+Result<PagedGrid> open(const Session& session, const Request& request);
+// The same with every row read: for exports and checks that need them all.
 Result<GridData> load(const Session& session, const Request& request);
 
 enum Column {

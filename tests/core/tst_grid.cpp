@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "core/GridData.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
 
 #include <QHeaderView>
@@ -94,6 +95,7 @@ private slots:
     void cellLimit();
     void tooManyRecordsShowsMessageAndEmptiesGrid();
     void clicksReportTheRowKey();
+    void standardPictureComesAfterThePaint();
 };
 
 void TestGrid::headerTextAndInferredKinds()
@@ -325,6 +327,25 @@ void TestGrid::tooManyRecordsShowsMessageAndEmptiesGrid()
     QCOMPARE(grid.model()->rowCount(), 0);
     QCOMPARE(grid.model()->columnCount(), 0);
     VERIFY_PROMPTS(env.prompter);
+
+    // Rows read a page at a time: a page that cannot be read is reported once, after the paint.
+    inv.add(daysAgo(2), 2);
+    int reads = 0;
+    grid.setRows(PagedGrid(load(env, kInvoiceList, kInvoiceSpec), [&reads](const QList<qint64>&) {
+        ++reads;
+        return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+    }));
+    QSignalSpy failed(grid.gridModel(), &FlexGridModel::readFailed);
+    grid.resize(600, 300);
+    grid.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&grid));
+    grid.viewport()->repaint();
+    QTRY_COMPARE(failed.count(), 1);
+    QCOMPARE(failed[0][0].toString(), QStringLiteral("disk I/O error"));
+    QVERIFY(reads > 0);
+    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), QStringLiteral("£3.00"));
+    QCOMPARE(grid.model()->data(grid.model()->index(0, 5)).toString(), QString());
+    QCOMPARE(failed.count(), 1);
 }
 
 void TestGrid::clicksReportTheRowKey()
@@ -376,6 +397,23 @@ void TestGrid::clicksReportTheRowKey()
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(menu.count(), 1);
     QCOMPARE(grid.highlightedRow(), 2);
+}
+
+// Not a grid, but the other widget of core/ui whose drawing waits: the picture keeps its place
+// until the button has been painted, then shows.
+void TestGrid::standardPictureComesAfterThePaint()
+{
+    PictureButton button(QStringLiteral("picTest"), QStyle::SP_DialogSaveButton,
+                         QStringLiteral("Back Up"));
+    const QSize place = button.sizeHint();
+    QVERIFY(!button.hasPicture());
+    button.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&button));
+    QTRY_VERIFY(button.hasPicture());
+    const QImage shown = button.pixmap().toImage();
+    QCOMPARE(shown,
+             button.style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(32, 32).toImage());
+    QCOMPARE(button.sizeHint(), place);
 }
 
 QTEST_MAIN(TestGrid)

@@ -1,9 +1,11 @@
 #include "core/DaySerial.h"
+#include "core/Money.h"
 #include "invoices/InvoiceList.h"
 #include "support/TestEnv.h"
 
 #include <QSqlQuery>
 #include <QTest>
+#include <sqlite3.h>
 
 using namespace InvoiceList;
 
@@ -111,7 +113,7 @@ private slots:
             for (Filter filter : {Filter::All, Filter::Paid, Filter::Unpaid}) {
                 for (bool hide : {true, false}) {
                     const Request r{trigger, filter, hide, m_acme, 1};
-                    for (const Statement& s : {statement(r), countStatement(r)}) {
+                    for (const Statement& s : {statement(r), countStatement(r), keysStatement(r)}) {
                         QSqlQuery q = env.db.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql);
                         for (const QVariant& v : s.values)
                             q.addBindValue(v);
@@ -167,6 +169,101 @@ private slots:
             QVERIFY(!failed);
             QCOMPARE(failed.error(), error);
         }
+    }
+
+    // Every view read as the grid shows it (keys and totals first, the rest by page) gives the
+    // rows, order, texts, colours and totals of its whole statement, ties included.
+    void pagedViewsMatchTheirStatement()
+    {
+        TestEnv& env = *m_env;
+        addInvoice(m_acme, QStringLiteral("0103"), 10, false, false); // number and date repeated
+        addInvoice(m_nameless, QStringLiteral("0100"), 40, false, false);
+        for (Trigger trigger : {Trigger::Option, Trigger::BadDebtBox, Trigger::ClientChosen,
+                                Trigger::CompanyOption, Trigger::ExcludeClient}) {
+            for (Filter filter : {Filter::All, Filter::Paid, Filter::Unpaid}) {
+                for (bool hide : {true, false}) {
+                    const Request r{trigger, filter, hide, m_acme, 1};
+                    const Statement whole = statement(r);
+                    sqlite3_stmt* prepared = nullptr;
+                    QCOMPARE(sqlite3_prepare_v2(env.db.sqliteHandle(),
+                                                whole.sql.toUtf8().constData(), -1, &prepared,
+                                                nullptr),
+                             SQLITE_OK);
+                    for (int i = 0; i < whole.values.size(); ++i)
+                        sqlite3_bind_int64(prepared, i + 1, whole.values[i].toLongLong());
+                    const Result<GridData> expected =
+                        GridData::fromStatement(prepared, *env.session, gridShape());
+                    sqlite3_finalize(prepared);
+                    const Result<PagedGrid> paged = open(*env.session, r);
+                    QVERIFY(expected && paged);
+                    QCOMPARE(paged->header(), expected->header());
+                    QCOMPARE(paged->totals(), expected->totals());
+                    QCOMPARE(paged->rowCount(), expected->rowCount());
+                    for (int row = 0; row < expected->rowCount(); ++row) {
+                        QCOMPARE(paged->key(row), expected->key(row));
+                        for (int c = 0; c < ColumnCount; ++c) {
+                            QCOMPARE(paged->text(row, c), expected->text(row, c));
+                            QCOMPARE(paged->cellColour(row, c), expected->cellColour(row, c));
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // Pages are read as rows are asked for; a row changed in place keeps its change while other
+    // pages come and go, and every row keeps its place when invoices change meanwhile.
+    void pagesReadOnDemandKeepTheirPlaces()
+    {
+        TestEnv& env = *m_env;
+        const int rows = PagedGrid::kPageRows * (PagedGrid::kCachedPages + 2) + 5;
+        {
+            Transaction tx(env.db);
+            QSqlQuery insert = env.db.prepare(QStringLiteral(
+                "INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Date\", Paid, BadDebt, "
+                "Identity, \"Value\") VALUES (?, ?, 46000, 0, 0, 3, 10000)"));
+            for (int i = 0; i < rows; ++i) {
+                insert.addBindValue(m_acme);
+                insert.addBindValue(QStringLiteral("%1").arg(i, 5, 10, QLatin1Char('0')));
+                QVERIFY(env.db.exec(insert));
+            }
+            QVERIFY(tx.commit());
+        }
+        const Request r{Trigger::Option, Filter::Unpaid, true, 0, 3};
+        Result<PagedGrid> grid = open(*env.session, r);
+        QVERIFY(grid && !grid->isComplete());
+        QCOMPARE(grid->rowCount(), rows);
+        QCOMPARE(grid->totals()[ColValue],
+                 env.session->locale().toCurrency(Money::fromUnits(qint64(rows) * 10000)));
+        QCOMPARE(grid->text(rows - 1, ColInvoiceNumber),
+                 QString::number(rows - 1).rightJustified(5, u'0'));
+
+        QVERIFY(grid->setCell(1, ColPaid, -1));
+        const int gone = 3 * PagedGrid::kPageRows; // on a page not read yet
+        env.exec(QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {grid->key(gone)});
+        env.exec(QStringLiteral("UPDATE TblInvoices SET Paid = -1 WHERE InvoiceID = ?"),
+                 {grid->key(gone + 1)});
+        for (int row = 0; row < rows; row += PagedGrid::kPageRows / 2)
+            grid->text(row, ColInvoiceNumber); // every page read, the first ones let go
+        QCOMPARE(grid->text(1, ColPaid), QStringLiteral("True"));
+        QCOMPARE(grid->text(gone, ColInvoiceNumber), QString());
+        QCOMPARE(grid->text(gone + 1, ColInvoiceNumber), QStringLiteral("00385"));
+        QCOMPARE(grid->text(gone + 2, ColInvoiceNumber), QStringLiteral("00386"));
+        QVERIFY(grid->readError().isEmpty());
+
+        // A page that cannot be read shows nothing and says why; the pages at hand stay.
+        Result<PagedGrid> failing = open(*env.session, r);
+        QVERIFY(failing);
+        QCOMPARE(failing->text(0, ColInvoiceNumber), QStringLiteral("00000"));
+        const int last = failing->rowCount() - 1;
+        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));
+        QCOMPARE(failing->text(last, ColInvoiceNumber), QString());
+        QVERIFY(failing->readError().contains(QStringLiteral("no such table")));
+        QCOMPARE(failing->text(0, ColInvoiceNumber), QStringLiteral("00000"));
+        const GridData& all = failing->all();
+        QCOMPARE(all.rowCount(), last + 1);
+        QCOMPARE(all.text(0, ColInvoiceNumber), QStringLiteral("00000"));
+        QCOMPARE(all.text(last, ColInvoiceNumber), QString());
     }
 
     void statusChanges()

@@ -25,7 +25,7 @@ class TestInvoiceListTab : public QObject {
 
     template <typename T> T* child(const char* name) const { return ::child<T>(m_tab, name); }
     FlexGrid* grid() const { return m_tab->grid(); }
-    const GridData& rows() const { return grid()->gridData(); }
+    const PagedGrid& rows() const { return grid()->rows(); } // as shown, a page at a time
 
     void addInvoice(int client, const QString& number, int daysAgo, bool paid)
     {
@@ -185,11 +185,28 @@ private slots:
         QCOMPARE(clients->count(), 2);
         // Off screen, a change costs no query: the list is refilled when the tab is shown.
         m_tab->hide();
-        addInvoice(m_env->addClient(QStringLiteral("Crane")), QStringLiteral("0104"), 1, false);
+        const int crane = m_env->addClient(QStringLiteral("Crane"));
+        addInvoice(crane, QStringLiteral("0104"), 1, false);
         m_env->session->notifyInvoicesChanged();
+        m_tab->invoiceMade(crane); // its first invoice: the list must be read again
         QCOMPARE(clients->count(), 2);
         m_tab->show();
         QCOMPARE(clients->count(), 3);
+        // Another invoice of a listed client, and nothing else: the list is not read again
+        // (the rename, made behind its back, stays unseen); any other change reads it.
+        m_env->exec(QStringLiteral("UPDATE TblClients SET Company = 'Acme Ltd' WHERE ClientID = ?"),
+                    {m_acme});
+        for (bool only : {true, false}) {
+            m_tab->hide();
+            addInvoice(m_acme, QStringLiteral("0105"), 1, false);
+            m_env->session->notifyInvoicesChanged();
+            if (!only)
+                m_env->session->notifyClientsChanged();
+            m_tab->invoiceMade(m_acme);
+            m_tab->show();
+            QCOMPARE(clients->itemText(0),
+                     only ? QStringLiteral("Acme") : QStringLiteral("Acme Ltd"));
+        }
 
         const int id = int(rows().key(rowOf(QStringLiteral("0101"))));
         m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));

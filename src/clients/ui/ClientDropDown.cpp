@@ -6,6 +6,7 @@
 
 #include <QComboBox>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 namespace ClientDropDown {
 
@@ -21,6 +22,26 @@ bool holds(const QComboBox* list, const QList<ClientItem>& items)
             return false;
     }
     return true;
+}
+
+// The items added to the list's model at once, as addItem would add them one by one: a
+// thousand single insertions cost more than reading the clients.
+void fill(QComboBox* list, const QList<ClientItem>& items)
+{
+    auto* model = qobject_cast<QStandardItemModel*>(list->model());
+    if (!model || model->columnCount() != 1) {
+        for (const ClientItem& item : items)
+            list->addItem(item.company, item.clientId);
+        return;
+    }
+    QList<QStandardItem*> rows;
+    rows.reserve(items.size());
+    for (const ClientItem& item : items) {
+        auto* row = new QStandardItem(item.company);
+        row->setData(item.clientId, Qt::UserRole);
+        rows << row;
+    }
+    model->invisibleRootItem()->appendRows(rows);
 }
 
 } // namespace
@@ -41,8 +62,7 @@ bool populate(QComboBox* list, const Session& session, Clients which)
             list->setCurrentIndex(-1);
         } else {
             list->clear();
-            for (const ClientItem& item : items.ok() ? *items : QList<ClientItem>())
-                list->addItem(item.company, item.clientId);
+            fill(list, items.ok() ? *items : QList<ClientItem>());
         }
     }
     showNoChoice(list);

@@ -14,6 +14,7 @@ constexpr int kWidthSampleRows = 50;
 constexpr int kMinAutoWidth = 30;  // pixels
 constexpr int kMaxAutoWidth = 320; // pixels; long content texts are cut, as they always were
 constexpr int kCellPadding = 12;   // pixels, both sides together
+constexpr int kRememberedWidths = 4096;
 
 } // namespace
 
@@ -21,12 +22,25 @@ FlexGridModel::FlexGridModel(QObject* parent)
     : QAbstractTableModel(parent)
 {}
 
-void FlexGridModel::setGridData(GridData data)
+void FlexGridModel::setRows(PagedGrid rows)
 {
     beginResetModel();
-    m_data = std::move(data);
+    m_data = std::move(rows);
     m_highlightedRow = -1;
+    m_readFailureReported = false;
     endResetModel();
+}
+
+void FlexGridModel::noteReadError() const
+{
+    if (m_readFailureReported || m_data.readError().isEmpty())
+        return;
+    m_readFailureReported = true;
+    // Not from inside the paint that asked for the row: a message box there would paint again.
+    auto* self = const_cast<FlexGridModel*>(this);
+    QMetaObject::invokeMethod(
+        self, [self, error = m_data.readError()] { emit self->readFailed(error); },
+        Qt::QueuedConnection);
 }
 
 void FlexGridModel::setHighlightedRow(int row)
@@ -96,8 +110,13 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     const int column = index.column();
     const bool totals = row == totalsRow();
     switch (role) {
-    case Qt::DisplayRole:
-        return totals ? m_data.totals()[column] : m_data.text(row, column);
+    case Qt::DisplayRole: {
+        if (totals)
+            return m_data.totals()[column];
+        const QString text = m_data.text(row, column);
+        noteReadError();
+        return text;
+    }
     case RawValueRole:
         return totals ? QVariant() : m_data.value(row, column);
     case Qt::ForegroundRole: {
@@ -164,20 +183,25 @@ FlexGrid::FlexGrid(QWidget* parent)
     side->setDefaultSectionSize(fontMetrics().height() + 6);
 }
 
-bool FlexGrid::populate(GridData contents, Prompter& prompter)
+bool FlexGrid::populate(PagedGrid contents, Prompter& prompter)
 {
     if (contents.outcome() == GridData::Outcome::TooManyRecords) {
         clearGrid();
         prompter.inform(GridData::kTooManyRecordsMessage);
         return false;
     }
-    setGridData(std::move(contents));
+    setRows(std::move(contents));
     return true;
 }
 
-void FlexGrid::setGridData(GridData contents)
+bool FlexGrid::populate(GridData contents, Prompter& prompter)
 {
-    m_model->setGridData(std::move(contents));
+    return populate(PagedGrid(std::move(contents)), prompter);
+}
+
+void FlexGrid::setRows(PagedGrid contents)
+{
+    m_model->setRows(std::move(contents));
     sizeColumns();
     // The totals are what the user looks for first.
     if (m_model->rowCount() > 0)
@@ -191,8 +215,7 @@ int FlexGrid::twipsToPixels(int twips) const
 
 void FlexGrid::sizeColumns()
 {
-    const GridData& contents = m_model->gridData();
-    const QFontMetrics cellMetrics = fontMetrics();
+    const PagedGrid& contents = m_model->rows();
     const QFontMetrics headerMetrics = horizontalHeader()->fontMetrics();
     const int sampleRows = std::min(contents.rowCount(), kWidthSampleRows);
     for (int c = 0; c < contents.columnCount(); ++c) {
@@ -203,10 +226,12 @@ void FlexGrid::sizeColumns()
         } else if (column.widthTwips > 0) {
             width = twipsToPixels(column.widthTwips);
         } else {
+            // Nothing is measured once the column is as wide as it may be.
+            const int widest = kMaxAutoWidth - kCellPadding;
             width = headerMetrics.horizontalAdvance(contents.header()[c]);
-            for (int r = 0; r < sampleRows; ++r)
-                width = std::max(width, cellMetrics.horizontalAdvance(contents.text(r, c)));
-            width = std::max(width, cellMetrics.horizontalAdvance(contents.totals()[c]));
+            for (int r = -1; r < sampleRows && width < widest; ++r)
+                width =
+                    std::max(width, textWidth(r < 0 ? contents.totals()[c] : contents.text(r, c)));
             width = std::clamp(width + kCellPadding, kMinAutoWidth, kMaxAutoWidth);
             // Dates are at least their traditional 1500 twips, and wide enough for a long
             // form with its weekday, which some locales give.
@@ -217,11 +242,30 @@ void FlexGrid::sizeColumns()
     }
 }
 
+int FlexGrid::textWidth(const QString& text)
+{
+    const auto known = m_textWidths.constFind(text);
+    if (known != m_textWidths.constEnd())
+        return *known;
+    if (m_textWidths.size() >= kRememberedWidths)
+        m_textWidths.clear();
+    const int width = fontMetrics().horizontalAdvance(text);
+    m_textWidths.insert(text, width);
+    return width;
+}
+
+void FlexGrid::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        m_textWidths.clear();
+}
+
 void FlexGrid::mousePressEvent(QMouseEvent* event)
 {
     QTableView::mousePressEvent(event);
     const QModelIndex index = indexAt(event->position().toPoint());
-    const GridData& contents = m_model->gridData();
+    const PagedGrid& contents = m_model->rows();
     if (!index.isValid() || contents.columnCount() < 3 || contents.rowCount() == 0)
         return;
     const int row = index.row();

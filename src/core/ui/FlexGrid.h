@@ -3,12 +3,13 @@
 #include "core/GridData.h"
 
 #include <QAbstractTableModel>
+#include <QHash>
 #include <QTableView>
 
 class Prompter;
 
-// The table model behind a FlexGrid: the data rows of a GridData followed by its totals row.
-// Every text is made when the data is built, so a 35,000-row list costs no formatting here.
+// The table model behind a FlexGrid: the data rows of a PagedGrid followed by its totals row.
+// A row's texts are made when its page is read, the first time the view asks for it.
 class FlexGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -17,8 +18,10 @@ public:
 
     explicit FlexGridModel(QObject* parent = nullptr);
 
-    void setGridData(GridData data);
-    const GridData& gridData() const { return m_data; }
+    void setRows(PagedGrid rows);
+    const PagedGrid& rows() const { return m_data; }
+    // Every row at hand, read now if the grid was filled a page at a time.
+    const GridData& gridData() const { return m_data.all(); }
 
     // Model row of the totals row (after the data rows), -1 when the grid is empty.
     int totalsRow() const { return m_data.isEmpty() ? -1 : m_data.rowCount(); }
@@ -33,6 +36,12 @@ public:
     void setCellColour(int row, int column, const QColor& colour);
     void applyOverdueRule(int row, QDate today);
 
+signals:
+    // A page of rows could not be read from the database; reported once per fill, after the
+    // paint that asked for it.
+    void readFailed(const QString& error);
+
+public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
@@ -43,9 +52,11 @@ public:
 private:
     void cellChanged(int row, int column);
     void rowChanged(int row);
+    void noteReadError() const;
 
-    GridData m_data;
+    PagedGrid m_data;
     int m_highlightedRow = -1;
+    mutable bool m_readFailureReported = false;
 };
 
 // The list grid of the invoices, expenses and VAT report: a fixed header row of field names,
@@ -62,10 +73,15 @@ public:
 
     // Fills the grid. Over the cell limit it shows the refusal and leaves the grid empty;
     // returns whether the data is shown.
+    bool populate(PagedGrid contents, Prompter& prompter);
     bool populate(GridData contents, Prompter& prompter);
-    void setGridData(GridData contents);
+    void setRows(PagedGrid contents);
+    void setGridData(GridData contents) { setRows(PagedGrid(std::move(contents))); }
     void clearGrid() { setGridData(GridData()); }
 
+    // The rows as shown, read a page at a time.
+    const PagedGrid& rows() const { return m_model->rows(); }
+    // Every row at hand: reads the rows not yet read (for exports and checks).
     const GridData& gridData() const { return m_model->gridData(); }
     FlexGridModel* gridModel() const { return m_model; }
     int highlightedRow() const { return m_model->highlightedRow(); }
@@ -77,10 +93,15 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void sizeColumns();
+    int textWidth(const QString& text);
     int twipsToPixels(int twips) const;
 
     FlexGridModel* m_model;
+    // Widths of cell texts in the grid's font, kept across fills: a list filled again mostly
+    // starts with the rows it showed before, and measuring a text costs far more than reading it.
+    QHash<QString, int> m_textWidths;
 };

@@ -3,19 +3,58 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QTimer>
 
 PictureButton::PictureButton(const QString& objectName, const QIcon& icon, const QString& toolTip,
                              const QString& accessibleName, QWidget* parent)
     : QLabel(parent)
 {
+    setUp(objectName, toolTip, accessibleName);
+    setPixmap(icon.pixmap(kPictureSize, kPictureSize));
+}
+
+PictureButton::PictureButton(const QString& objectName, QStyle::StandardPixmap picture,
+                             const QString& toolTip, const QString& accessibleName, QWidget* parent)
+    : QLabel(parent)
+    , m_pending(picture)
+{
+    setUp(objectName, toolTip, accessibleName);
+    // A clear picture of the same size, so nothing moves when the real one comes.
+    QPixmap place(kPictureSize, kPictureSize);
+    place.fill(Qt::transparent);
+    setPixmap(place);
+}
+
+void PictureButton::setUp(const QString& objectName, const QString& toolTip,
+                          const QString& accessibleName)
+{
     setObjectName(objectName);
-    setPixmap(icon.pixmap(32, 32));
     setToolTip(toolTip);
     setAccessibleName(toolTip.isEmpty() ? accessibleName : toolTip);
     setFrameStyle(QFrame::NoFrame);
     setLineWidth(1);
     setFocusPolicy(Qt::TabFocus); // reachable from the keyboard; Space or Enter clicks
     setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    // Made after this paint, so the window's first paint does not wait for it.
+    if (m_pending && !m_scheduled) {
+        m_scheduled = true;
+        QTimer::singleShot(0, this, &PictureButton::showPicture);
+    }
+}
+
+void PictureButton::showPicture()
+{
+    if (!m_pending)
+        return;
+    const QStyle::StandardPixmap picture = *m_pending;
+    m_pending.reset();
+    setPixmap(style()->standardIcon(picture).pixmap(kPictureSize, kPictureSize));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

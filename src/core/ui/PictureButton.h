@@ -1,21 +1,41 @@
 #pragma once
 
 #include <QLabel>
+#include <QStyle>
+#include <optional>
 
 // A small picture that acts as a button: pressing the mouse on it draws a single-line border,
 // releasing removes it, and a release over the picture is a click.
 class PictureButton : public QLabel {
     Q_OBJECT
 public:
+    static constexpr int kPictureSize = 32; // pixels
+
     // The accessible name is the tool tip, or accessibleName when there is no tool tip.
     PictureButton(const QString& objectName, const QIcon& icon, const QString& toolTip,
                   const QString& accessibleName = {}, QWidget* parent = nullptr);
+    // The same with one of the style's standard pictures, made only once the button has been
+    // painted: decoding them all cost start-up more than building the rest of the window. Until
+    // then the button keeps the picture's place.
+    PictureButton(const QString& objectName, QStyle::StandardPixmap picture, const QString& toolTip,
+                  const QString& accessibleName = {}, QWidget* parent = nullptr);
+
+    // Whether the picture is shown (a standard picture waits for the first paint).
+    bool hasPicture() const { return !m_pending; }
 
 signals:
     void clicked();
 
 protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setUp(const QString& objectName, const QString& toolTip, const QString& accessibleName);
+    void showPicture();
+
+    std::optional<QStyle::StandardPixmap> m_pending; // the standard picture still to be made
+    bool m_scheduled = false;
 };

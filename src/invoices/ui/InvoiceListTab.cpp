@@ -131,6 +131,7 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     connect(m_grid, &FlexGrid::rowClicked, this,
             [this](qint64 key) { emit showInvoiceRequested(int(key)); });
     connect(m_grid, &FlexGrid::rowMenuRequested, this, &InvoiceListTab::onRowMenu);
+    connect(m_grid->gridModel(), &FlexGridModel::readFailed, this, &InvoiceListTab::reportFailure);
 
     // The company list holds the clients with invoices, so it follows both kinds of change and
     // the identity. It is refilled at once only while the tab is on screen; otherwise when the
@@ -146,8 +147,17 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
 void InvoiceListTab::clientsChanged()
 {
     m_clientsStale = true;
+    ++m_changesSinceFill;
     if (isVisible())
         refreshClients();
+}
+
+void InvoiceListTab::invoiceMade(int clientId)
+{
+    if (m_clientsStale && m_changesSinceFill == 1 && m_clients->findData(clientId) >= 0) {
+        m_clientsStale = false;
+        m_changesSinceFill = 0;
+    }
 }
 
 void InvoiceListTab::refreshClients()
@@ -155,6 +165,7 @@ void InvoiceListTab::refreshClients()
     if (!m_clientsStale)
         return;
     m_clientsStale = false;
+    m_changesSinceFill = 0;
     // A client chosen for the per-client view stays chosen; another identity starts afresh.
     if (m_clientsChosenKept)
         ClientDropDown::refresh(m_clients, m_session, ClientDropDown::Clients::WithInvoices);
@@ -218,7 +229,7 @@ InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) con
 
 bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMessage)
 {
-    Result<GridData> rows = InvoiceList::load(m_session, r);
+    Result<PagedGrid> rows = InvoiceList::open(m_session, r);
     if (!rows) {
         reportFailure(rows.error());
         return false;
@@ -269,7 +280,7 @@ void InvoiceListTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
 {
     m_menuInvoice = int(key);
     m_menuRow = row;
-    m_menuContent = m_grid->gridData().text(row, InvoiceList::ColContent);
+    m_menuContent = m_grid->rows().text(row, InvoiceList::ColContent);
     m_menu->popup(globalPos);
 }
 

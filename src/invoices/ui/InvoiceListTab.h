@@ -23,6 +23,10 @@ public:
     // Selects "UnPaid" and lists the unpaid invoices, as entering the tab does.
     void showUnpaid();
     void clearList();
+    // A new invoice was made for this client. When that was the only change since the company
+    // list was filled and the client is listed already, the list is still right and is not read
+    // again (a new invoice can only add its client to the clients with invoices).
+    void invoiceMade(int clientId);
     FlexGrid* grid() const { return m_grid; }
 
 protected:
@@ -78,5 +82,6 @@ private:
     int m_menuRow = -1;
     QString m_menuContent;            // that row's content, for "View Details"
     bool m_clientsStale = true;       // the company list waits for the tab to be shown
+    int m_changesSinceFill = 1;       // changes since the company list was filled (none yet)
     bool m_clientsChosenKept = false; // whether its refill keeps the chosen client
 };

@@ -337,7 +337,7 @@ void MakeInvoiceTab::onMakeInvoice()
     m_value->clear();
     m_vat->clear();
     m_total->clear();
-    finishSaving(made->invoiceId);
+    finishSaving(made->invoiceId, fields.clientId);
 }
 
 void MakeInvoiceTab::onSaveInvoice()
@@ -371,9 +371,11 @@ InvoiceFields MakeInvoiceTab::enteredFields(int clientId) const
             Money::parse(m_total->text()).value_or(Money())};
 }
 
-void MakeInvoiceTab::finishSaving(int invoiceId)
+void MakeInvoiceTab::finishSaving(int invoiceId, std::optional<int> madeForClient)
 {
     m_session.notifyInvoicesChanged();
+    if (madeForClient)
+        emit invoiceMade(invoiceId, *madeForClient);
     emit invoiceSaved(invoiceId);
 }
 

@@ -38,6 +38,8 @@ public:
     std::optional<int> invoiceUnderEdit() const { return m_editInvoiceId; }
 
 signals:
+    // A new invoice was made for this client; invoiceSaved follows.
+    void invoiceMade(int invoiceId, int clientId);
     // An invoice was created or an edited one saved; the list should show the unpaid invoices.
     void invoiceSaved(int invoiceId);
 
@@ -56,7 +58,8 @@ private:
     bool clientChosen() const;
     bool saveVatDefault(bool registered);
     InvoiceFields enteredFields(int clientId) const;
-    void finishSaving(int invoiceId);
+    // madeForClient: the client of a new invoice; none for an edited one.
+    void finishSaving(int invoiceId, std::optional<int> madeForClient = std::nullopt);
 
     Session& m_session;
     std::optional<int> m_editInvoiceId; // the tag of lblClientID2: the invoice under edit
