@@ -3,26 +3,37 @@
 #include "core/SafeFile.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
 // A file cut short or damaged part of the way: the longest run of whole rows before the damage
-// that the codec reads as a table of its own once the end mark is put after it. Row tokens are
-// tried from the end backwards; a bounded number, as a long text holds many 0x0D bytes (CR).
-std::optional<AdtgTable> salvage(const QByteArray& bytes)
+// that the codec reads as a table of its own once the end mark is put after it. The codec names
+// the row it failed in; failing that, row tokens are tried from the end backwards, within a
+// budget of bytes decoded, as a long text holds many 0x0D bytes (CR).
+std::optional<AdtgTable> salvage(const QByteArray& bytes, const QString& why)
 {
-    constexpr int kMaxTries = 4000;
-    if (auto whole = Adtg::decode(bytes + '\x0F'))
+    const auto upTo = [&](qsizetype end) { return Adtg::decode(bytes.left(end) + '\x0F'); };
+    if (auto whole = upTo(bytes.size()))
         return whole;
-    int tries = 0;
-    for (qsizetype at = bytes.size() - 1; at > 0 && tries < kMaxTries; --at) {
-        const char c = bytes[at];
-        if (c != '\x07' && c != '\x0D')
+    static const QRegularExpression rowAt(QStringLiteral("in the row at offset 0x([0-9a-fA-F]+)"));
+    if (const QRegularExpressionMatch m = rowAt.match(why); m.hasMatch()) {
+        bool ok = false;
+        const qsizetype at = m.captured(1).toLongLong(&ok, 16);
+        if (ok && at > 0 && at < bytes.size()) {
+            if (auto table = upTo(at))
+                return table;
+        }
+    }
+    constexpr qint64 kBudgetBytes = 64 * 1024 * 1024;
+    qint64 spent = 0;
+    for (qsizetype at = bytes.size() - 1; at > 0 && spent < kBudgetBytes; --at) {
+        if (bytes[at] != '\x07' && bytes[at] != '\x0D')
             continue;
-        ++tries;
-        if (auto table = Adtg::decode(bytes.left(at) + '\x0F'))
+        spent += at;
+        if (auto table = upTo(at))
             return table;
     }
     return std::nullopt;
@@ -85,10 +96,11 @@ Result<HelpContents> HelpDocument::read() const
     HelpContents contents;
     std::optional<AdtgTable> table = Adtg::decode(*bytes, &why);
     if (!table) {
-        table = salvage(*bytes);
+        table = salvage(*bytes, why);
         if (!table)
             return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
-        contents.damage = QStringLiteral("%1 is damaged (%2).").arg(file, why);
+        contents.damage =
+            QStringLiteral("%1 is damaged and could be read only in part (%2).").arg(file, why);
     }
     Result<QList<HelpSection>> sections = sectionsOf(*table, true);
     if (!sections)

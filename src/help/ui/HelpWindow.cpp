@@ -430,6 +430,8 @@ void HelpWindow::rename()
         return;
     QString caption = *answer;
     caption.remove(u'\'');
+    if (caption.isEmpty()) // nothing but quotes: as good as no answer
+        return;
     if (const QString why = HelpDocument::checkKey(caption); !why.isEmpty()) {
         prompter.inform(why);
         return;
