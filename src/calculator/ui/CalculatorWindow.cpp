@@ -73,10 +73,12 @@ CalculatorWindow::CalculatorWindow(QChar point, QWidget* parent)
         b->setMinimumSize(44, 36);
         const K key = d.key;
         connect(b, &QPushButton::clicked, this, [this, key] { press(key); });
-        if (key == K::Plus) // the tall plus key of a desk calculator
+        if (key == K::Plus) { // the tall plus key of a desk calculator
+            b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
             grid->addWidget(b, d.row, d.column, 2, 1);
-        else
+        } else {
             grid->addWidget(b, d.row, d.column);
+        }
         if (key == K::MemoryPlus)
             m_memoryPlus = b;
     }
