@@ -186,6 +186,7 @@ private slots:
     }
 
     // A missing file: said once, and the additions do nothing. A ring of parents is reported.
+    // A damaged file is shown as far as it can be read.
     void missingFileAndRings()
     {
         TestEnv env;
@@ -204,7 +205,24 @@ private slots:
             QStringLiteral("These help sections are each other's parents, round in a circle: A, "
                            "B.\nThey are shown under \"Unfiled\"."));
         w.open();
-        QCOMPARE(child<QTreeWidget>(&w, "treeHelp")->topLevelItem(0)->text(0), HelpTree::kUnfiled);
+        auto* tree = child<QTreeWidget>(&w, "treeHelp");
+        QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
+
+        // A damaged file shows what it holds and is rewritten only when the user agrees.
+        const QString path = env.file(HelpDocument::kFileName);
+        const QByteArray cut = readAll(path).chopped(3);
+        writeAll(path, cut);
+        env.prompter.expectMessageStarting(QStringLiteral("Help.set is damaged"))
+            .expectInput(QStringLiteral("Add New Field"), QStringLiteral("New"))
+            .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
+                                           "be read from it.\nWriting this change keeps those "
+                                           "sections and drops the rest of the file. Write it "
+                                           "anyway?"),
+                            Prompter::Answer::No);
+        w.open();
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+        press(w, "cmdAddNode");
+        QCOMPARE(readAll(path), cut);
         VERIFY_PROMPTS(env.prompter);
     }
 };
