@@ -8,10 +8,10 @@
 namespace {
 
 // Sections from "key:parent:order" words; the caption is the key.
-QList<HelpSection> sectionsFrom(const QString& spec)
+QList<HelpSection> sectionsFrom(const QString& words)
 {
     QList<HelpSection> sections;
-    for (const QString& word : spec.split(u' ', Qt::SkipEmptyParts)) {
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
         const QStringList f = word.split(u':');
         sections << HelpSection{f.value(2).toInt(), f[0], f[0], f[0] + QStringLiteral(" text"),
                                 f.value(1)};
