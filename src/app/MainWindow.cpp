@@ -1,12 +1,16 @@
 #include "app/MainWindow.h"
 
 #include "appointments/ui/CalendarTab.h"
+#include "calculator/ui/CalculatorWindow.h"
 #include "clients/ui/ClientsTab.h"
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/PictureButton.h"
+#include "help/DeliveredHelp.h"
+#include "help/HelpDocument.h"
+#include "help/ui/HelpWindow.h"
 #include "identities/IdentityStore.h"
 #include "identities/ui/AddIdentityDialog.h"
 #include "identities/ui/SwitchIdentitiesDialog.h"
@@ -148,6 +152,8 @@ void MainWindow::buildTabs()
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
     connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
+    connectPictureButton("picHelp", &MainWindow::openHelp);
+    connectPictureButton("PicCalc", &MainWindow::openCalculator);
 }
 
 QWidget* MainWindow::tabPage(Tab tab) const
@@ -172,6 +178,8 @@ void MainWindow::startUp()
     m_tabs->setCurrentIndex(TabClients); // 9
     m_calendar->showToday();             // 11
     listPrinters();                      // 12
+    // A data folder without Help.set gains the delivered help document.
+    installHelpDocument();
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
                                           QStringLiteral("Memo")) == Database::AddColumn::Failed)
@@ -180,6 +188,14 @@ void MainWindow::startUp()
                                                    "kept.\n") +
                                         m_session.db().errorString(),
                                     {}, Prompter::Icon::Warning);
+}
+
+void MainWindow::installHelpDocument()
+{
+    const Status installed = HelpDocument::installIfMissing(
+        m_session.dataFile(HelpDocument::kFileName), DeliveredHelp::bytes());
+    if (!installed)
+        m_session.prompter().inform(installed.error(), {}, Prompter::Icon::Warning);
 }
 
 void MainWindow::populateIdentities()
@@ -304,6 +320,39 @@ void MainWindow::showInvoice(int invoiceId)
     if (!m_invoicePreview)
         m_invoicePreview = new InvoicePreview(m_session, this);
     m_invoicePreview->showInvoice(invoiceId);
+}
+
+void MainWindow::openHelp()
+{
+    if (!m_help) {
+        m_help = new HelpWindow(m_session, this);
+        m_help->setAttribute(Qt::WA_DeleteOnClose);
+        m_help->open();
+    }
+    m_help->show();
+    m_help->raise();
+    m_help->activateWindow();
+}
+
+HelpWindow* MainWindow::helpWindow() const
+{
+    return m_help;
+}
+
+void MainWindow::openCalculator()
+{
+    if (!m_calculator) {
+        m_calculator = new CalculatorWindow(m_session.locale().locale().decimalPoint().at(0));
+        m_calculator->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    m_calculator->show();
+    m_calculator->raise();
+    m_calculator->activateWindow();
+}
+
+CalculatorWindow* MainWindow::calculatorWindow() const
+{
+    return m_calculator;
 }
 
 void MainWindow::openMakerWebSite()

@@ -1,10 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
+class CalculatorWindow;
 class CalendarTab;
 class ClientsTab;
 class EnvelopeSettings;
+class HelpWindow;
 class InvoiceListTab;
 class InvoicePreview;
 class MakeInvoiceTab;
@@ -54,6 +57,13 @@ public:
     void showInvoice(int invoiceId);
     InvoicePreview* invoicePreview() const { return m_invoicePreview; }
 
+    // picHelp: the help window, modeless and owned by this window; made afresh once closed.
+    void openHelp();
+    HelpWindow* helpWindow() const;
+    // PicCalc: the calculator, modeless and free; one at a time, made afresh once closed.
+    void openCalculator();
+    CalculatorWindow* calculatorWindow() const;
+
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
@@ -78,6 +88,7 @@ private:
     void ensureLayoutFile();
     void listPrinters();
     void connectPictureButton(const char* name, void (MainWindow::*slot)());
+    void installHelpDocument();
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;
@@ -88,4 +99,6 @@ private:
     InvoiceListTab* m_invoiceList = nullptr;
     InvoicePreview* m_invoicePreview = nullptr;
     CalendarTab* m_calendar = nullptr;
+    QPointer<HelpWindow> m_help;
+    QPointer<CalculatorWindow> m_calculator;
 };

@@ -1,0 +1,265 @@
+#include "help/HelpDocument.h"
+
+#include "core/SafeFile.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// A file cut short or damaged part of the way: the longest run of whole rows before the damage
+// that the codec reads as a table of its own once the end mark is put after it. The codec names
+// the row it failed in; failing that, row tokens are tried from the end backwards, within a
+// budget of bytes decoded, as a long text holds many 0x0D bytes (CR).
+std::optional<AdtgTable> salvage(const QByteArray& bytes, const QString& why)
+{
+    const auto upTo = [&](qsizetype end) { return Adtg::decode(bytes.left(end) + '\x0F'); };
+    if (auto whole = upTo(bytes.size()))
+        return whole;
+    static const QRegularExpression rowAt(QStringLiteral("in the row at offset 0x([0-9a-fA-F]+)"));
+    if (const QRegularExpressionMatch m = rowAt.match(why); m.hasMatch()) {
+        bool ok = false;
+        const qsizetype at = m.captured(1).toLongLong(&ok, 16);
+        if (ok && at > 0 && at < bytes.size()) {
+            if (auto table = upTo(at))
+                return table;
+        }
+    }
+    constexpr qint64 kBudgetBytes = 64 * 1024 * 1024;
+    qint64 spent = 0;
+    for (qsizetype at = bytes.size() - 1; at > 0 && spent < kBudgetBytes; --at) {
+        if (bytes[at] != '\x07' && bytes[at] != '\x0D')
+            continue;
+        spent += at;
+        if (auto table = upTo(at))
+            return table;
+    }
+    return std::nullopt;
+}
+
+// The sections of a help table; `withCaption` false for the older file, whose sections are
+// captioned by their keys.
+Result<QList<HelpSection>> sectionsOf(const AdtgTable& table, bool withCaption)
+{
+    QStringList names = {QStringLiteral("DisplayOrder"), QStringLiteral("HName"),
+                         QStringLiteral("HValue"), QStringLiteral("Parent")};
+    if (withCaption)
+        names << QStringLiteral("Caption");
+    QList<int> at;
+    for (const QString& name : std::as_const(names)) {
+        at << table.columnIndex(name);
+        if (at.last() < 0)
+            return Failure{QStringLiteral("it has no %1 column").arg(name)};
+    }
+    QList<HelpSection> sections;
+    sections.reserve(table.rows.size());
+    for (const AdtgRow& row : table.rows) {
+        HelpSection s;
+        const double order = Adtg::toDouble(row.values.value(at[0]));
+        s.displayOrder = std::isfinite(order)
+                             ? int(std::clamp(std::round(order), -2147483648.0, 2147483647.0))
+                             : 0;
+        s.name = row.values.value(at[1]).toString();
+        s.text = row.values.value(at[2]).toString();
+        s.parent = row.values.value(at[3]).toString();
+        s.caption = withCaption ? row.values.value(at[4]).toString() : s.name;
+        sections << s;
+    }
+    return sections;
+}
+
+bool sameKey(const QString& a, const QString& b)
+{
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
+HelpDocument::HelpDocument(QString path)
+    : m_path(std::move(path))
+{}
+
+bool HelpDocument::exists() const
+{
+    return QFileInfo::exists(m_path);
+}
+
+Result<HelpContents> HelpDocument::read() const
+{
+    const QString file = QFileInfo(m_path).fileName();
+    QString why;
+    const std::optional<QByteArray> bytes = Adtg::readBytes(m_path, &why);
+    if (!bytes)
+        return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
+    HelpContents contents;
+    std::optional<AdtgTable> table = Adtg::decode(*bytes, &why);
+    if (!table) {
+        table = salvage(*bytes, why);
+        if (!table)
+            return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
+        contents.damage =
+            QStringLiteral("%1 is damaged and could be read only in part (%2).").arg(file, why);
+    }
+    Result<QList<HelpSection>> sections = sectionsOf(*table, true);
+    if (!sections)
+        return Failure{QStringLiteral("%1 is not a help file: %2.").arg(file, sections.error())};
+    contents.sections = *sections;
+    return contents;
+}
+
+QString HelpDocument::keyFromTyped(const QString& typed)
+{
+    QString key = typed;
+    key.removeIf([](QChar c) { return c.isSpace(); });
+    return key;
+}
+
+QString HelpDocument::checkKey(const QString& key)
+{
+    if (key.size() > kMaxKeyLength)
+        return QStringLiteral("\"%1\" is longer than the %2 characters a section's name may have.")
+            .arg(key)
+            .arg(kMaxKeyLength);
+    return {};
+}
+
+QString HelpDocument::checkText(const QString& text)
+{
+    if (text.size() > kMaxTextLength)
+        return QStringLiteral("The text has %1 characters; a section holds at most %2.")
+            .arg(text.size())
+            .arg(kMaxTextLength);
+    return {};
+}
+
+template <typename Change>
+Result<HelpDocument::Outcome> HelpDocument::edit(bool keepDamaged, Change change)
+{
+    Result<HelpContents> contents = read();
+    if (!contents)
+        return Failure{contents.error()};
+    if (!contents->damage.isEmpty() && !keepDamaged)
+        return Outcome::Damaged;
+    QList<HelpSection> sections = contents->sections;
+    const Outcome outcome = change(sections);
+    if (outcome != Outcome::Done)
+        return outcome;
+    if (const Status written = write(m_path, sections); !written)
+        return Failure{written.error()};
+    return Outcome::Done;
+}
+
+Result<HelpDocument::Outcome> HelpDocument::add(const QString& key, const QString& parent,
+                                                bool keepDamaged)
+{
+    return edit(keepDamaged, [&](QList<HelpSection>& sections) {
+        for (const HelpSection& s : std::as_const(sections)) {
+            if (sameKey(s.name, key))
+                return Outcome::NodeExists;
+        }
+        sections << HelpSection{0, key, key, key, parent};
+        return Outcome::Done;
+    });
+}
+
+Result<HelpDocument::Outcome> HelpDocument::rename(const QString& key, const QString& caption,
+                                                   bool keepDamaged)
+{
+    QString plain = caption;
+    plain.remove(u'\'');
+    return edit(keepDamaged, [&](QList<HelpSection>& sections) {
+        bool found = false;
+        for (HelpSection& s : sections) {
+            if (s.name == key) {
+                s.caption = plain;
+                found = true;
+            }
+        }
+        return found ? Outcome::Done : Outcome::NotChosen;
+    });
+}
+
+Result<HelpDocument::Outcome> HelpDocument::remove(const QString& key, bool keepDamaged)
+{
+    return edit(keepDamaged, [&](QList<HelpSection>& sections) {
+        const qsizetype removed =
+            sections.removeIf([&](const HelpSection& s) { return s.name == key; });
+        return removed > 0 ? Outcome::Done : Outcome::NotChosen;
+    });
+}
+
+Result<HelpDocument::Outcome> HelpDocument::save(const QString& key, const QString& text,
+                                                 int displayOrder, bool keepDamaged)
+{
+    return edit(keepDamaged, [&](QList<HelpSection>& sections) {
+        bool found = false;
+        for (HelpSection& s : sections) {
+            if (s.name == key) {
+                s.text = text;
+                s.displayOrder = displayOrder;
+                found = true;
+            }
+        }
+        return found ? Outcome::Done : Outcome::NotChosen;
+    });
+}
+
+Result<HelpDocument::Outcome> HelpDocument::makeFromOld(const QString& oldPath)
+{
+    if (exists())
+        return Outcome::NodeExists;
+    QString why;
+    const std::optional<AdtgTable> old = Adtg::readFile(oldPath, &why);
+    const QString file = QFileInfo(oldPath).fileName();
+    if (!old)
+        return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
+    Result<QList<HelpSection>> sections = sectionsOf(*old, false);
+    if (!sections)
+        return Failure{QStringLiteral("%1 is not a help file: %2.").arg(file, sections.error())};
+    if (const Status written = write(m_path, *sections); !written)
+        return Failure{written.error()};
+    return Outcome::Done;
+}
+
+AdtgTable HelpDocument::toTable(const QList<HelpSection>& sections)
+{
+    using T = AdtgColumn::Type;
+    const auto bstr = [](const QString& name) {
+        return AdtgColumn{name, T::Bstr, quint32(kMaxKeyLength), 0, 0, AdtgColumn::kWritable};
+    };
+    AdtgTable table;
+    table.columns = {AdtgColumn::integer(QStringLiteral("DisplayOrder")),
+                     bstr(QStringLiteral("Caption")),
+                     bstr(QStringLiteral("HName")),
+                     {QStringLiteral("HValue"), T::WideString, quint32(kMaxTextLength), 0, 0,
+                      AdtgColumn::kWritable | AdtgColumn::kLong},
+                     bstr(QStringLiteral("Parent"))};
+    for (const HelpSection& s : sections) {
+        AdtgRow row;
+        row.values = {s.displayOrder, s.caption, s.name, s.text, s.parent};
+        table.rows << row;
+    }
+    return table;
+}
+
+Status HelpDocument::write(const QString& path, const QList<HelpSection>& sections)
+{
+    QString why;
+    if (!Adtg::writeFile(path, toTable(sections), &why))
+        return Failure{
+            QStringLiteral("%1 could not be written: %2").arg(QFileInfo(path).fileName(), why)};
+    return Done{};
+}
+
+Status HelpDocument::installIfMissing(const QString& path, const QByteArray& delivered)
+{
+    if (QFileInfo::exists(path))
+        return Done{};
+    QString why;
+    if (!SafeFile::write(path, delivered, &why))
+        return Failure{
+            QStringLiteral("The help document could not be installed as %1: %2").arg(path, why)};
+    return Done{};
+}

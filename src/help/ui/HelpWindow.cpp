@@ -1,0 +1,494 @@
+#include "help/ui/HelpWindow.h"
+
+#include "core/Prompter.h"
+#include "core/Session.h"
+#include "core/ui/NamedWidgets.h"
+#include "core/ui/PictureButton.h"
+#include "help/HelpPrint.h"
+#include "help/HelpTree.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSplitter>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kSectionRole = Qt::UserRole; // the item's index in m_sections; -1 for Unfiled
+
+const QString kDone = QStringLiteral("Done");
+const QString kDoneLower = QStringLiteral("done");
+const QString kNotFound = QStringLiteral("Search text not found..");
+const QString kUnfiledText =
+    QStringLiteral("The sections below belong under a section that is no longer in the help, "
+                   "or under each other in a circle. They are kept here so that none is lost.");
+
+bool runPrintDialog(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Print Help"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+// The tree's icons: a closed book, and an open one while the section is chosen.
+QIcon bookIcon(QStyle* style)
+{
+    QIcon icon;
+    icon.addPixmap(style->standardIcon(QStyle::SP_DirClosedIcon).pixmap(16), QIcon::Normal);
+    icon.addPixmap(style->standardIcon(QStyle::SP_DirOpenIcon).pixmap(16), QIcon::Selected);
+    return icon;
+}
+
+QString toCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\n', QStringLiteral("\r\n"));
+    return text;
+}
+
+QString fromCrLf(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
+} // namespace
+
+const QString HelpWindow::kWelcome =
+    QStringLiteral("Welcome to Billcraft Help\r\n"
+                   "\r\n"
+                   "Click the item LEFT you want help on.\r\n"
+                   "Or use the Search Button above.\r\n"
+                   "\r\n"
+                   "Or email support@norvane.example\r\n"
+                   "for specific help with your problem\r\n"
+                   "\r\n"
+                   "Does your business need a website?\r\n"
+                   "Contact sales@norvane.example or www.norvane.example\r\n"
+                   "For a cost effective solution");
+
+HelpWindow::HelpWindow(Session& session, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+    , m_session(session)
+    , m_document(session.dataFile(HelpDocument::kFileName))
+    , m_printDialog(runPrintDialog)
+{
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QStringLiteral("Help"));
+
+    auto* top = new QHBoxLayout;
+    auto* helpLabel = new QLabel(QStringLiteral("Help"), this);
+    helpLabel->setObjectName(QStringLiteral("lblHelp"));
+    top->addWidget(helpLabel);
+    top->addStretch(1);
+    QPushButton* searchButton =
+        namedButton(QStringLiteral("cmdSearch"), QStringLiteral("Search"), this);
+    connect(searchButton, &QPushButton::clicked, this, &HelpWindow::search);
+    top->addWidget(searchButton);
+    auto* printButton = new PictureButton(
+        QStringLiteral("picPrint"),
+        QIcon::fromTheme(QStringLiteral("document-print"),
+                         style()->standardIcon(QStyle::SP_FileDialogContentsView)),
+        QStringLiteral("Print"), {}, this);
+    connect(printButton, &PictureButton::clicked, this, &HelpWindow::print);
+    top->addWidget(printButton);
+    QPushButton* pdfButton =
+        namedButton(QStringLiteral("cmdSavePdf"), QStringLiteral("Save as PDF..."), this);
+    connect(pdfButton, &QPushButton::clicked, this, &HelpWindow::saveAsPdf);
+    top->addWidget(pdfButton);
+
+    m_tree = new QTreeWidget(this);
+    m_tree->setObjectName(QStringLiteral("treeHelp"));
+    m_tree->setHeaderLabel(QStringLiteral("Contents"));
+    m_tree->setAccessibleName(QStringLiteral("Contents"));
+    connect(m_tree, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { chooseItem(item); });
+    connect(m_tree, &QTreeWidget::itemActivated, this,
+            [this](QTreeWidgetItem* item) { chooseItem(item); });
+
+    auto* sectionCaption = new QLabel(QStringLiteral("Section"), this);
+    m_section = new QLabel(this);
+    m_section->setObjectName(QStringLiteral("lblHelpSection"));
+    m_section->setAccessibleName(QStringLiteral("Section"));
+    m_section->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* orderLabel = new QLabel(QStringLiteral("Display Order"), this);
+    m_displayOrder = new QLineEdit(this);
+    m_displayOrder->setObjectName(QStringLiteral("txtDisplayOrder"));
+    m_displayOrder->setAccessibleName(QStringLiteral("Display Order"));
+    m_displayOrder->setMaximumWidth(100);
+    orderLabel->setBuddy(m_displayOrder);
+    m_text = new QPlainTextEdit(this);
+    m_text->setObjectName(QStringLiteral("txtHelp"));
+    m_text->setAccessibleName(QStringLiteral("Help"));
+    helpLabel->setBuddy(m_text);
+    QFont verdana(QStringLiteral("Verdana"));
+    verdana.setStyleHint(QFont::SansSerif);
+    m_text->setFont(verdana);
+
+    auto* right = new QWidget(this);
+    auto* rightLayout = new QGridLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->addWidget(sectionCaption, 0, 0);
+    rightLayout->addWidget(m_section, 0, 1);
+    rightLayout->addWidget(orderLabel, 0, 2);
+    rightLayout->addWidget(m_displayOrder, 0, 3);
+    rightLayout->setColumnStretch(1, 1);
+    rightLayout->addWidget(m_text, 1, 0, 1, 4);
+
+    auto* split = new QSplitter(this);
+    split->addWidget(m_tree);
+    split->addWidget(right);
+    split->setStretchFactor(1, 2);
+
+    auto* edits = new QHBoxLayout;
+    const auto addEdit = [&](const char* name, const QString& caption, void (HelpWindow::*slot)()) {
+        QPushButton* b = namedButton(QLatin1String(name), caption, this);
+        connect(b, &QPushButton::clicked, this, slot);
+        edits->addWidget(b);
+    };
+    addEdit("cmdAddNode", QStringLiteral("Add Node"), &HelpWindow::addNode);
+    addEdit("cmdAddChild", QStringLiteral("Add Child"), &HelpWindow::addChild);
+    addEdit("cmdRename", QStringLiteral("Rename"), &HelpWindow::rename);
+    addEdit("cmdDeleteNode", QStringLiteral("Delete Node"), &HelpWindow::deleteNode);
+    addEdit("cmdSave", QStringLiteral("Save"), &HelpWindow::save);
+    edits->addStretch(1);
+    addEdit("cmdMakeNewHelp", QStringLiteral("Make New Help"), &HelpWindow::makeNewHelp);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addLayout(edits);
+    resize(820, 560);
+}
+
+void HelpWindow::open()
+{
+    m_text->setPlainText(fromCrLf(kWelcome));
+    if (m_document.exists())
+        load(true);
+    else
+        m_session.prompter().inform(QStringLiteral("Help File Missing"));
+}
+
+void HelpWindow::populateTree()
+{
+    load(false);
+}
+
+bool HelpWindow::load(bool report)
+{
+    m_tree->clear();
+    m_sections.clear();
+    Prompter& prompter = m_session.prompter();
+    const Result<HelpContents> contents = m_document.read();
+    if (!contents) {
+        prompter.inform(contents.error(), {}, Prompter::Icon::Warning);
+        return false;
+    }
+    m_sections = contents->sections;
+    const HelpTree tree = HelpTree::build(m_sections);
+    const QIcon icon = bookIcon(style());
+    const auto add = [&](const HelpNode& node, QTreeWidgetItem* parent, const auto& self) -> void {
+        auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
+        item->setText(0, node.section >= 0 ? m_sections[node.section].caption : HelpTree::kUnfiled);
+        item->setIcon(0, icon);
+        item->setData(0, kSectionRole, node.section);
+        for (const HelpNode& child : node.children)
+            self(child, item, self);
+    };
+    for (const HelpNode& root : tree.roots)
+        add(root, nullptr, add);
+
+    // The chosen section stays chosen in the new tree.
+    const QString chosen = chosenSection();
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const int i = (*it)->data(0, kSectionRole).toInt();
+        if (i >= 0 && m_sections[i].name == chosen) {
+            m_tree->setCurrentItem(*it);
+            break;
+        }
+    }
+
+    if (report && !contents->damage.isEmpty())
+        prompter.inform(contents->damage +
+                            QStringLiteral("\nThe sections before the damage are shown. The file "
+                                           "is left as it is until you change the help."),
+                        {}, Prompter::Icon::Warning);
+    if (report && !tree.rings.isEmpty())
+        prompter.inform(QStringLiteral("These help sections are each other's parents, round in a "
+                                       "circle: %1.\nThey are shown under \"Unfiled\".")
+                            .arg(tree.rings.join(QStringLiteral(", "))),
+                        {}, Prompter::Icon::Warning);
+    return true;
+}
+
+QString HelpWindow::chosenSection() const
+{
+    return m_section->text();
+}
+
+void HelpWindow::chooseItem(QTreeWidgetItem* item)
+{
+    if (!item)
+        return;
+    const int i = item->data(0, kSectionRole).toInt();
+    item->setExpanded(true);
+    if (i < 0) { // the Unfiled node holds no text of its own
+        m_section->clear();
+        m_displayOrder->clear();
+        m_text->setPlainText(kUnfiledText);
+        return;
+    }
+    const HelpSection& s = m_sections[i];
+    m_text->setPlainText(fromCrLf(s.text));
+    m_section->setText(s.name);
+    m_displayOrder->setText(QString::number(s.displayOrder));
+    m_text->setFocus();
+}
+
+void HelpWindow::choose(const QString& key)
+{
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const int i = (*it)->data(0, kSectionRole).toInt();
+        if (i >= 0 && m_sections[i].name == key) {
+            m_tree->setCurrentItem(*it);
+            chooseItem(*it);
+            return;
+        }
+    }
+}
+
+QString HelpWindow::shownText() const
+{
+    return toCrLf(m_text->toPlainText());
+}
+
+bool HelpWindow::hasKey(const QString& key) const
+{
+    return std::any_of(m_sections.cbegin(), m_sections.cend(), [&](const HelpSection& s) {
+        return s.name.compare(key, Qt::CaseInsensitive) == 0;
+    });
+}
+
+void HelpWindow::search()
+{
+    const std::optional<QString> answer = m_session.prompter().input(
+        QStringLiteral("Enter the item you want to find"), QStringLiteral("Search"));
+    if (!answer || answer->isEmpty())
+        return;
+    const QString report = HelpText::searchReport(m_sections, *answer);
+    m_text->setPlainText(report.isEmpty() ? kNotFound : fromCrLf(report));
+    // The list is no section's text: Save must not store it into the section chosen before.
+    m_section->clear();
+    m_displayOrder->clear();
+}
+
+void HelpWindow::print()
+{
+    const QStringList lines = HelpText::wrapForPrint(m_text->toPlainText());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(QStringLiteral("Billcraft Help"));
+    printer.setCreator(QStringLiteral("Billcraft"));
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    if (!m_printDialog(printer, this))
+        return;
+    Prompter& prompter = m_session.prompter();
+    // Without a printer Qt offers only a file, and with no file name there is nowhere to print.
+    const bool nowhere = printer.outputFormat() == QPrinter::NativeFormat
+                             ? printer.printerName().isEmpty()
+                             : printer.outputFileName().isEmpty();
+    if (nowhere) {
+        prompter.inform(QStringLiteral("Could not find Printer"));
+        return;
+    }
+    if (!HelpPrint::paint(printer, lines) || printer.printerState() == QPrinter::Error)
+        prompter.inform(QStringLiteral("Printer Error"), {}, Prompter::Icon::Warning);
+}
+
+void HelpWindow::saveAsPdf()
+{
+    Prompter::FileRequest request;
+    request.title = QStringLiteral("Save Help as PDF");
+    request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = chosenSection().isEmpty() ? QStringLiteral("Help") : chosenSection();
+    request.fileName = name + QStringLiteral(".pdf");
+    request.filters = {QStringLiteral("PDF files (*.pdf)")};
+    std::optional<QString> path = m_session.prompter().saveFileName(request);
+    if (!path || path->isEmpty())
+        return;
+    if (!path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+        *path += QStringLiteral(".pdf");
+    const Status written = HelpPrint::writePdf(HelpText::wrapForPrint(m_text->toPlainText()),
+                                               QStringLiteral("Billcraft Help: ") + name, *path);
+    if (!written)
+        m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
+}
+
+bool HelpWindow::runEdit(const std::function<Result<HelpDocument::Outcome>(bool keepDamaged)>& edit,
+                         const QString& doneText)
+{
+    using Outcome = HelpDocument::Outcome;
+    Prompter& prompter = m_session.prompter();
+    Result<Outcome> outcome = edit(false);
+    if (outcome && *outcome == Outcome::Damaged) {
+        if (!prompter.confirm(
+                QStringLiteral("Help.set is damaged: only the sections shown could be read from "
+                               "it.\nWriting this change keeps those sections and drops the rest "
+                               "of the file. Write it anyway?"),
+                {}, Prompter::Icon::Warning))
+            return false;
+        outcome = edit(true);
+    }
+    if (!outcome) {
+        prompter.inform(outcome.error(), {}, Prompter::Icon::Warning);
+        return false;
+    }
+    switch (*outcome) {
+    case Outcome::Done:
+        prompter.inform(doneText);
+        populateTree();
+        return true;
+    case Outcome::NodeExists:
+        prompter.inform(QStringLiteral("Node Exists"));
+        return false;
+    case Outcome::NotChosen:
+        prompter.inform(
+            QStringLiteral("The section %1 is no longer in the help.").arg(chosenSection()), {},
+            Prompter::Icon::Warning);
+        populateTree();
+        return false;
+    case Outcome::Damaged:
+        break;
+    }
+    return false;
+}
+
+QString HelpWindow::askNewKey(const QString& prompt)
+{
+    Prompter& prompter = m_session.prompter();
+    const std::optional<QString> answer = prompter.input(prompt, QStringLiteral("Add"));
+    if (!answer)
+        return {};
+    const QString key = HelpDocument::keyFromTyped(*answer);
+    if (key.isEmpty())
+        return {};
+    if (const QString why = HelpDocument::checkKey(key); !why.isEmpty()) {
+        prompter.inform(why);
+        return {};
+    }
+    if (hasKey(key)) {
+        prompter.inform(QStringLiteral("Node Exists"));
+        return {};
+    }
+    return key;
+}
+
+void HelpWindow::addNode()
+{
+    if (!m_document.exists())
+        return;
+    const QString key = askNewKey(QStringLiteral("Add New Field"));
+    if (!key.isEmpty())
+        runEdit([&](bool keep) { return m_document.add(key, {}, keep); }, kDone);
+}
+
+void HelpWindow::addChild()
+{
+    if (!m_document.exists())
+        return;
+    const QString parent = chosenSection();
+    if (parent.isEmpty()) {
+        m_session.prompter().inform(QStringLiteral("Please Select Parent"));
+        return;
+    }
+    const QString key = askNewKey(QStringLiteral("Add New Child"));
+    if (!key.isEmpty())
+        runEdit([&](bool keep) { return m_document.add(key, parent, keep); }, kDone);
+}
+
+void HelpWindow::rename()
+{
+    Prompter& prompter = m_session.prompter();
+    const QString key = chosenSection();
+    if (key.isEmpty()) {
+        prompter.inform(QStringLiteral("Please Choose node to Re-Name "));
+        return;
+    }
+    const std::optional<QString> answer =
+        prompter.input(QStringLiteral("New Name?"), QStringLiteral("Rename Field") + key);
+    if (!answer || answer->isEmpty())
+        return;
+    QString caption = *answer;
+    caption.remove(u'\'');
+    if (caption.isEmpty()) // nothing but quotes: as good as no answer
+        return;
+    if (const QString why = HelpDocument::checkKey(caption); !why.isEmpty()) {
+        prompter.inform(why);
+        return;
+    }
+    runEdit([&](bool keep) { return m_document.rename(key, caption, keep); }, kDoneLower);
+}
+
+void HelpWindow::deleteNode()
+{
+    const QString key = chosenSection();
+    if (key.isEmpty())
+        return;
+    if (!m_session.prompter().confirm(QStringLiteral("Confirm Delete") + key,
+                                      QStringLiteral("Delete?"), Prompter::Icon::Critical))
+        return;
+    if (runEdit([&](bool keep) { return m_document.remove(key, keep); }, kDone)) {
+        m_section->clear();
+        m_displayOrder->clear();
+    }
+}
+
+void HelpWindow::save()
+{
+    const QString key = chosenSection();
+    if (key.isEmpty())
+        return;
+    Prompter& prompter = m_session.prompter();
+    bool ok = false;
+    const int order = m_displayOrder->text().trimmed().toInt(&ok);
+    if (!ok) {
+        prompter.inform(QStringLiteral("The display order must be a whole number, such as 10. "
+                                       "Nothing was saved."));
+        m_displayOrder->setFocus();
+        return;
+    }
+    const QString text = shownText();
+    if (const QString why = HelpDocument::checkText(text); !why.isEmpty()) {
+        prompter.inform(why + QStringLiteral(" Nothing was saved."));
+        return;
+    }
+    if (runEdit([&](bool keep) { return m_document.save(key, text, order, keep); }, kDoneLower))
+        choose(key);
+}
+
+void HelpWindow::makeNewHelp()
+{
+    Prompter& prompter = m_session.prompter();
+    const Result<HelpDocument::Outcome> made =
+        m_document.makeFromOld(m_session.dataFile(HelpDocument::kOldFileName));
+    if (!made) {
+        prompter.inform(made.error(), {}, Prompter::Icon::Warning);
+        return;
+    }
+    if (*made == HelpDocument::Outcome::NodeExists) {
+        prompter.inform(QStringLiteral("Help File Exists"));
+        return;
+    }
+    prompter.inform(kDoneLower);
+    populateTree();
+}

@@ -1,0 +1,277 @@
+#include "help/HelpDocument.h"
+#include "help/HelpTree.h"
+#include "support/TestEnv.h"
+
+#include <QDir>
+#include <QTest>
+
+namespace {
+
+// Sections from "key:parent:order" words; the caption is the key.
+QList<HelpSection> sectionsFrom(const QString& words)
+{
+    QList<HelpSection> sections;
+    for (const QString& word : words.split(u' ', Qt::SkipEmptyParts)) {
+        const QStringList f = word.split(u':');
+        sections << HelpSection{f.value(2).toInt(), f[0], f[0], f[0] + QStringLiteral(" text"),
+                                f.value(1)};
+    }
+    return sections;
+}
+
+// The tree as "A[B C[D]] Unfiled[E]".
+QString shape(const QList<HelpNode>& nodes, const QList<HelpSection>& sections)
+{
+    QStringList out;
+    for (const HelpNode& n : nodes) {
+        QString s = n.section < 0 ? HelpTree::kUnfiled : sections[n.section].caption;
+        if (!n.children.isEmpty())
+            s += u'[' + shape(n.children, sections) + u']';
+        out << s;
+    }
+    return out.join(u' ');
+}
+
+QList<HelpSection> reread(const QString& path)
+{
+    const Result<HelpContents> read = HelpDocument(path).read();
+    if (!read || !read->damage.isEmpty())
+        qFatal("cannot re-read %s", qPrintable(path));
+    return read->sections;
+}
+
+} // namespace
+
+class TestHelpDocument : public QObject {
+    Q_OBJECT
+
+private slots:
+    void tree_data()
+    {
+        QTest::addColumn<QString>("sections");
+        QTest::addColumn<QString>("tree");
+        QTest::addColumn<QString>("rings");
+
+        QTest::newRow("siblings by order, ties in file order") << "b::2 a::1 c::2"
+                                                               << "a b c"
+                                                               << "";
+        QTest::newRow("child ordered before its parent") << "c:p:1 p::5 d:p:0"
+                                                         << "p[d c]"
+                                                         << "";
+        QTest::newRow("grandchild before its parent") << "g:c:1 p::2 c:p:3"
+                                                      << "p[c[g]]"
+                                                      << "";
+        QTest::newRow("missing parent is Unfiled, with its children") << "a::1 o:gone:2 k:o:1"
+                                                                      << "a Unfiled[o[k]]"
+                                                                      << "";
+        QTest::newRow("own parent") << "a::1 s:s:1"
+                                    << "a Unfiled[s]"
+                                    << "";
+        QTest::newRow("ring cut at its first by order") << "x:y:2 y:x:1 z:x:3 a::1"
+                                                        << "a Unfiled[y[x[z]]]"
+                                                        << "x y z";
+    }
+
+    // Siblings stand by display order whatever order the file has; nothing is lost.
+    void tree()
+    {
+        QFETCH(QString, sections);
+        QFETCH(QString, tree);
+        QFETCH(QString, rings);
+        const QList<HelpSection> list = sectionsFrom(sections);
+        const HelpTree built = HelpTree::build(list);
+        QCOMPARE(shape(built.roots, list), tree);
+        QCOMPARE(built.rings.join(u' '), rings);
+    }
+
+    void search_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QString>("report");
+
+        // Substrings, any letter case, most hits first; "Found in" names the parent's key.
+        QTest::newRow("two words") << "vat invoice"
+                                   << "\r\n3  Count of 'invoice' Found in Invoices"
+                                      "\r\n2  Count of 'vat' Found in Invoices.. Tax"
+                                      "\r\n1  Count of 'vat' Found in Invoices";
+        QTest::newRow("blanks and repeats skipped")
+            << "  VAT  vat "
+            << "\r\n2  Count of 'VAT' Found in Invoices.. Tax"
+               "\r\n1  Count of 'VAT' Found in Invoices";
+        QTest::newRow("non-overlapping") << "aa"
+                                         << "\r\n2  Count of 'aa' Found in Invoices";
+        QTest::newRow("nothing") << "calendar"
+                                 << "";
+    }
+
+    void search()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QString, report);
+        const QList<HelpSection> sections = {
+            {1,
+             QStringLiteral("Invoices"),
+             QStringLiteral("Invoices"),
+             QStringLiteral("Invoices: INVOICE, reinvoiced, private. aaaa"),
+             {}},
+            {1, QStringLiteral("Tax"), QStringLiteral("VATRules"), QStringLiteral("Vat and VAT"),
+             QStringLiteral("Invoices")}};
+        QCOMPARE(HelpText::searchReport(sections, answer), report);
+    }
+
+    void wrapForPrint_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QStringList>("lines");
+
+        const QString word120(120, u'x');
+        QTest::newRow("a long word stays whole") << word120 << QStringList{word120};
+        const QString fortyNine(49, u'a');
+        QTest::newRow("break at the first blank from the 50th")
+            << fortyNine + QStringLiteral(" bb cc")
+            << QStringList{fortyNine + u' ', QStringLiteral("bb cc")};
+        QTest::newRow("line ends restart the count")
+            << QStringLiteral("short\r\n") + fortyNine + QStringLiteral("b c")
+            << QStringList{QStringLiteral("short"), fortyNine + QStringLiteral("b "),
+                           QStringLiteral("c")};
+    }
+
+    void wrapForPrint()
+    {
+        QFETCH(QString, text);
+        QFETCH(QStringList, lines);
+        QCOMPARE(HelpText::wrapForPrint(text), lines);
+    }
+
+    // Each edit goes through the file: what the codec reads back is the change, nothing else.
+    void editsRoundTripThroughTheFile()
+    {
+        TestEnv env;
+        const QString path = env.file(HelpDocument::kFileName);
+        QVERIFY(HelpDocument::write(path, sectionsFrom(QStringLiteral("Intro::10"))));
+        HelpDocument doc(path);
+
+        const QString key = HelpDocument::keyFromTyped(QStringLiteral(" Printing Invoices "));
+        QCOMPARE(doc.add(key, {}).value(), HelpDocument::Outcome::Done);
+        QCOMPARE(reread(path).last(), (HelpSection{0, key, key, key, {}}));
+        QCOMPARE(key, QStringLiteral("PrintingInvoices"));
+        const QByteArray before = readAll(path);
+        QCOMPARE(doc.add(QStringLiteral("printinginvoices"), {}).value(),
+                 HelpDocument::Outcome::NodeExists);
+        QCOMPARE(readAll(path), before);
+
+        QCOMPARE(doc.add(QStringLiteral("Paper"), key).value(), HelpDocument::Outcome::Done);
+        QCOMPARE(doc.rename(key, QStringLiteral("Printing 'the' invoices")).value(),
+                 HelpDocument::Outcome::Done);
+        QCOMPARE(doc.save(key, QStringLiteral("Line one\r\nLine two"), 5).value(),
+                 HelpDocument::Outcome::Done);
+        QList<HelpSection> sections = reread(path);
+        QCOMPARE(sections[1], (HelpSection{5,
+                                           QStringLiteral("Printing the invoices"),
+                                           key,
+                                           QStringLiteral("Line one\r\nLine two"),
+                                           {}}));
+        // Order 5 puts it before Intro (10).
+        QCOMPARE(shape(HelpTree::build(sections).roots, sections),
+                 QStringLiteral("Printing the invoices[Paper] Intro"));
+
+        QCOMPARE(doc.remove(key).value(), HelpDocument::Outcome::Done);
+        sections = reread(path);
+        QCOMPARE(shape(HelpTree::build(sections).roots, sections),
+                 QStringLiteral("Intro Unfiled[Paper]"));
+        QCOMPARE(doc.rename(key, QStringLiteral("x")).value(), HelpDocument::Outcome::NotChosen);
+
+        // The columns are the five of a help file, as the codec reads them.
+        const std::optional<AdtgTable> table = Adtg::readFile(path);
+        QVERIFY(table);
+        QCOMPARE(table->columns, HelpDocument::toTable({}).columns);
+        using T = AdtgColumn::Type;
+        QCOMPARE(table->columns[0].type, T::Integer);
+        QCOMPARE(table->columns[2].name, QStringLiteral("HName"));
+        QCOMPARE(table->columns[3].type, T::WideString);
+        QCOMPARE(table->columns[3].maxLength, 100000u);
+    }
+
+    // A truncated file shows what it holds and is not rewritten unless asked; files that
+    // cannot be read change nothing.
+    void badFiles()
+    {
+        TestEnv env;
+        const QString path = env.file(HelpDocument::kFileName);
+        const QList<HelpSection> three = sectionsFrom(QStringLiteral("A::1 B::2 C:A:3"));
+        QVERIFY(HelpDocument::write(path, three));
+        const QByteArray whole = readAll(path);
+        writeAll(path, whole.left(whole.size() - 12)); // into C's text
+        HelpDocument doc(path);
+        Result<HelpContents> read = doc.read();
+        QVERIFY(read);
+        QVERIFY(read->damage.startsWith(QStringLiteral("Help.set is damaged")));
+        QCOMPARE(read->sections, three.first(2));
+        QCOMPARE(doc.add(QStringLiteral("D"), {}).value(), HelpDocument::Outcome::Damaged);
+        QCOMPARE(readAll(path).size(), whole.size() - 12);
+        QCOMPARE(doc.add(QStringLiteral("D"), {}, true).value(), HelpDocument::Outcome::Done);
+        QCOMPARE(reread(path).size(), 3);
+
+        writeAll(path, "not a recordset");
+        QVERIFY(!doc.read());
+        QVERIFY(!doc.save(QStringLiteral("A"), {}, 1));
+        QCOMPARE(readAll(path), QByteArray("not a recordset"));
+
+        AdtgTable noCaption = HelpDocument::toTable(three);
+        noCaption.columns.removeAt(1);
+        for (AdtgRow& row : noCaption.rows)
+            row.values.removeAt(1);
+        QVERIFY(Adtg::writeFile(env.file(HelpDocument::kOldFileName), noCaption));
+        QVERIFY(HelpDocument(env.file(HelpDocument::kOldFileName))
+                    .read()
+                    .error()
+                    .contains(QStringLiteral("not a help file: it has no Caption column")));
+
+        // Make New Help: only where there is no Help.set; captions are the old keys.
+        QCOMPARE(doc.makeFromOld(env.file(HelpDocument::kOldFileName)).value(),
+                 HelpDocument::Outcome::NodeExists);
+        QVERIFY(QFile::remove(path));
+        QVERIFY(!doc.makeFromOld(env.file(QStringLiteral("none.set"))));
+        QVERIFY(!doc.exists());
+        QCOMPARE(doc.makeFromOld(env.file(HelpDocument::kOldFileName)).value(),
+                 HelpDocument::Outcome::Done);
+        QCOMPARE(reread(path), three);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The Help.set built from data/help holds every topic file, whole, in one tree; start-up
+    // installs it only where there is none.
+    void deliveredHelp()
+    {
+        const QList<HelpSection> sections = reread(QStringLiteral(BUILT_HELP_SET));
+        const QDir source(QStringLiteral(HELP_SOURCE_DIR));
+        const QStringList topics = source.entryList({QStringLiteral("*.txt")}, QDir::Files);
+        QCOMPARE(sections.size(), topics.size() - 1); // index.txt is the tree
+        for (const QString& file : topics) {
+            if (file == QStringLiteral("index.txt"))
+                continue;
+            const auto s =
+                std::find_if(sections.cbegin(), sections.cend(), [&](const HelpSection& h) {
+                    return h.name + QStringLiteral(".txt") == file;
+                });
+            QVERIFY2(s != sections.cend(), qPrintable(file));
+            QString text = QString::fromUtf8(readAll(source.filePath(file))).trimmed();
+            QCOMPARE(s->text, text.replace(u'\n', QStringLiteral("\r\n")));
+            QVERIFY(!s->caption.isEmpty());
+        }
+        const HelpTree tree = HelpTree::build(sections);
+        QVERIFY(tree.missingParents.isEmpty() && tree.rings.isEmpty());
+
+        TestEnv env;
+        const QString path = env.file(HelpDocument::kFileName);
+        const QByteArray built = readAll(QStringLiteral(BUILT_HELP_SET));
+        QVERIFY(HelpDocument::installIfMissing(path, built));
+        QCOMPARE(readAll(path), built);
+        writeAll(path, "edited");
+        QVERIFY(HelpDocument::installIfMissing(path, built));
+        QCOMPARE(readAll(path), QByteArray("edited"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestHelpDocument)
+#include "tst_helpdocument.moc"

@@ -1,0 +1,231 @@
+#include "app/MainWindow.h"
+#include "core/ui/PictureButton.h"
+#include "help/HelpTree.h"
+#include "help/ui/HelpWindow.h"
+#include "support/TestEnv.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+namespace {
+
+QTreeWidgetItem* item(QTreeWidget* tree, const QString& caption)
+{
+    const QList<QTreeWidgetItem*> found =
+        tree->findItems(caption, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+void clickSection(HelpWindow& w, const QString& caption)
+{
+    auto* tree = child<QTreeWidget>(&w, "treeHelp");
+    QTreeWidgetItem* it = item(tree, caption);
+    QVERIFY2(it, qPrintable(caption));
+    tree->scrollToItem(it);
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, tree->visualItemRect(it).center());
+}
+
+void press(HelpWindow& w, const char* button)
+{
+    child<QPushButton>(&w, button)->click();
+}
+
+bool isPdf(const QString& path)
+{
+    return readAll(path).startsWith("%PDF-");
+}
+
+} // namespace
+
+class TestHelpWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Start-up installs the delivered help; picHelp opens it owned by the main window, and a
+    // section's click shows its text, key and order.
+    void openedFromTheMainWindow()
+    {
+        TestEnv env;
+        MainWindow w(*env.session);
+        w.startUp();
+        QVERIFY(QFileInfo::exists(env.file(HelpDocument::kFileName)));
+        w.show();
+        QTest::mouseClick(child<PictureButton>(&w, "picHelp"), Qt::LeftButton);
+        QPointer<HelpWindow> help = w.helpWindow();
+        QVERIFY(help && help->isVisible());
+        QCOMPARE(help->parentWidget(), &w);
+        auto* text = child<QPlainTextEdit>(help, "txtHelp");
+        QVERIFY(text->toPlainText().startsWith(QStringLiteral("Welcome to Billcraft Help\n\n")));
+        auto* tree = child<QTreeWidget>(help, "treeHelp");
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Welcome to Billcraft"));
+        clickSection(*help, QStringLiteral("Making an invoice"));
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Make Invoice")));
+        QCOMPARE(child<QLabel>(help, "lblHelpSection")->text(), QStringLiteral("MakeInvoice"));
+        QCOMPARE(child<QLineEdit>(help, "txtDisplayOrder")->text(), QStringLiteral("10"));
+
+        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
+                                    Prompter::Answer::Yes);
+        w.close();
+        QVERIFY(!help->isVisible());
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The edits with their words, each written to the file and the tree rebuilt.
+    void editing()
+    {
+        TestEnv env;
+        const QString path = env.file(HelpDocument::kFileName);
+        QVERIFY(HelpDocument::write(
+            path,
+            {{10, QStringLiteral("Intro"), QStringLiteral("Intro"), QStringLiteral("Hello"), {}}}));
+        HelpWindow w(*env.session);
+        w.open();
+        w.show();
+        auto* tree = child<QTreeWidget>(&w, "treeHelp");
+        auto& p = env.prompter;
+        p.expectInput(QStringLiteral("Add New Field"), QStringLiteral("Printing Invoices"),
+                      QStringLiteral("Add"))
+            .expectMessage(QStringLiteral("Done"))
+            .expectInput(QStringLiteral("Add New Field"), QStringLiteral("Printing  Invoices"))
+            .expectMessage(QStringLiteral("Node Exists"))
+            .expectInput(QStringLiteral("Add New Field"), QString(31, u'x'))
+            .expectMessageStarting(QStringLiteral("\"xxx"))
+            .expectMessage(QStringLiteral("Please Select Parent"))
+            .expectMessage(QStringLiteral("Please Choose node to Re-Name "));
+        press(w, "cmdAddNode");
+        press(w, "cmdAddNode");
+        press(w, "cmdAddNode");
+        press(w, "cmdAddChild");
+        press(w, "cmdRename");
+        QCOMPARE(tree->topLevelItemCount(), 2);
+
+        clickSection(w, QStringLiteral("PrintingInvoices"));
+        p.expectInput(QStringLiteral("Add New Child"), QStringLiteral("Paper"))
+            .expectMessage(QStringLiteral("Done"))
+            .expectInput(QStringLiteral("New Name?"), QStringLiteral("Bob's invoices"),
+                         QStringLiteral("Rename FieldPrintingInvoices"))
+            .expectMessage(QStringLiteral("done"))
+            .expectMessage(QStringLiteral(
+                "The display order must be a whole number, such as 10. Nothing was saved."))
+            .expectMessage(QStringLiteral("done"));
+        press(w, "cmdAddChild");
+        press(w, "cmdRename");
+        QVERIFY(item(tree, QStringLiteral("Bobs invoices")));
+        child<QPlainTextEdit>(&w, "txtHelp")->setPlainText(QStringLiteral("One\nTwo"));
+        auto* order = child<QLineEdit>(&w, "txtDisplayOrder");
+        order->setText(QStringLiteral("first"));
+        press(w, "cmdSave");
+        order->setText(QStringLiteral("5"));
+        press(w, "cmdSave");
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Bobs invoices"));
+        const QList<HelpSection> saved = HelpDocument(path).read()->sections;
+        QCOMPARE(saved[1].text, QStringLiteral("One\r\nTwo"));
+
+        p.expectExactly({QStringLiteral("Confirm DeletePrintingInvoices"),
+                         QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
+                         Prompter::Icon::Critical, Prompter::Answer::No},
+                        Prompter::Answer::Yes)
+            .expectMessage(QStringLiteral("Done"))
+            .expectMessage(QStringLiteral("Help File Exists"));
+        press(w, "cmdDeleteNode");
+        QCOMPARE(item(tree, QStringLiteral("Paper"))->parent()->text(0), HelpTree::kUnfiled);
+        QCOMPARE(w.chosenSection(), QString());
+        press(w, "cmdMakeNewHelp");
+        VERIFY_PROMPTS(p);
+    }
+
+    // Search lists the hits; printing goes through the print dialog re-wrapped, or to PDF.
+    void searchAndPrint()
+    {
+        TestEnv env;
+        QVERIFY(HelpDocument::write(
+            env.file(HelpDocument::kFileName),
+            {{1, QStringLiteral("Tax"), QStringLiteral("Tax"), QStringLiteral("VAT is vat"), {}}}));
+        HelpWindow w(*env.session);
+        w.open();
+        auto* text = child<QPlainTextEdit>(&w, "txtHelp");
+        env.prompter
+            .expectInput(QStringLiteral("Enter the item you want to find"), QStringLiteral("vat"),
+                         QStringLiteral("Search"))
+            .expectInput(QStringLiteral("Enter the item you want to find"),
+                         QStringLiteral("zebra"));
+        press(w, "cmdSearch");
+        QCOMPARE(text->toPlainText(), QStringLiteral("\n2  Count of 'vat' Found in Tax"));
+        press(w, "cmdSearch");
+        QCOMPARE(text->toPlainText(), QStringLiteral("Search text not found.."));
+
+        QString printTo;
+        bool accept = false;
+        w.setPrintDialog([&](QPrinter& printer, QWidget*) {
+            if (printTo.isEmpty()) { // a machine without printers
+                printer.setPrinterName({});
+            } else {
+                printer.setOutputFormat(QPrinter::PdfFormat);
+                printer.setOutputFileName(printTo);
+            }
+            return accept;
+        });
+        w.print(); // cancelled
+        accept = true;
+        env.prompter.expectMessage(QStringLiteral("Could not find Printer"));
+        w.print();
+        printTo = env.file(QStringLiteral("printed.pdf"));
+        QTest::mouseClick(child<PictureButton>(&w, "picPrint"), Qt::LeftButton);
+        QVERIFY(isPdf(printTo));
+
+        const QString saved = env.file(QStringLiteral("Help"));
+        env.prompter.expectSaveFile(saved);
+        press(w, "cmdSavePdf");
+        QVERIFY(isPdf(saved + QStringLiteral(".pdf")));
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A missing file: said once, and the additions do nothing. A ring of parents is reported.
+    // A damaged file is shown as far as it can be read.
+    void missingFileAndRings()
+    {
+        TestEnv env;
+        HelpWindow w(*env.session);
+        env.prompter.expectMessage(QStringLiteral("Help File Missing"));
+        w.open();
+        press(w, "cmdAddNode");
+        press(w, "cmdAddChild");
+        VERIFY_PROMPTS(env.prompter);
+
+        QVERIFY(HelpDocument::write(
+            env.file(HelpDocument::kFileName),
+            {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
+             {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
+        env.prompter.expectMessage(
+            QStringLiteral("These help sections are each other's parents, round in a circle: A, "
+                           "B.\nThey are shown under \"Unfiled\"."));
+        w.open();
+        auto* tree = child<QTreeWidget>(&w, "treeHelp");
+        QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
+
+        // A damaged file shows what it holds and is rewritten only when the user agrees.
+        const QString path = env.file(HelpDocument::kFileName);
+        const QByteArray cut = readAll(path).chopped(3);
+        writeAll(path, cut);
+        env.prompter.expectMessageStarting(QStringLiteral("Help.set is damaged"))
+            .expectInput(QStringLiteral("Add New Field"), QStringLiteral("New"))
+            .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
+                                           "be read from it.\nWriting this change keeps those "
+                                           "sections and drops the rest of the file. Write it "
+                                           "anyway?"),
+                            Prompter::Answer::No);
+        w.open();
+        QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
+        press(w, "cmdAddNode");
+        QCOMPARE(readAll(path), cut);
+        VERIFY_PROMPTS(env.prompter);
+    }
+};
+
+QTEST_MAIN(TestHelpWindow)
+#include "tst_helpwindow.moc"
