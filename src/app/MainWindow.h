@@ -5,12 +5,14 @@
 class CalendarTab;
 class ClientsTab;
 class EnvelopeSettings;
+class ExpensesTab;
 class InvoiceListTab;
 class InvoicePreview;
 class MakeInvoiceTab;
 class PictureButton;
 class QLabel;
 class QTabWidget;
+class ReportsTab;
 class Session;
 
 // frmFront: the program's main window. It runs the start-up sequence, holds the tab strip whose
@@ -86,4 +88,6 @@ private:
     InvoiceListTab* m_invoiceList = nullptr;
     InvoicePreview* m_invoicePreview = nullptr;
     CalendarTab* m_calendar = nullptr;
+    ExpensesTab* m_expenses = nullptr;
+    ReportsTab* m_reports = nullptr;
 };
