@@ -56,56 +56,6 @@ class TestExpenses : public QObject {
     Q_OBJECT
 
 private slots:
-    // What a cell of each column takes, and what it refuses.
-    void readingCells_data()
-    {
-        QTest::addColumn<QString>("header");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QVariant>("expected"); // invalid: refused
-
-        const QVariant refused;
-        QTest::newRow("short date")
-            << "Date"
-            << "5/11/2026" << QVariant(DaySerial::fromDate(QDate(2026, 11, 5)));
-        QTest::newRow("long date")
-            << "Date"
-            << "5 November 2026" << QVariant(DaySerial::fromDate(QDate(2026, 11, 5)));
-        for (const char* bad : {"31/02/2026", "yesterday", "1 January 10000", ""})
-            QTest::newRow(bad) << "Date" << bad << refused;
-        QTest::newRow("amount with symbol") << "Value"
-                                            << "£12.50" << QVariant(qint64(125000));
-        QTest::newRow("amount as shown") << "Value"
-                                         << "£1,250.00" << QVariant(qint64(12500000));
-        QTest::newRow("negative") << "Value"
-                                  << "-£3" << QVariant(qint64(-30000));
-        for (const char* bad : {"1e9", "1.2.3", "-", "twelve", ""})
-            QTest::newRow(qPrintable(QStringLiteral("value %1").arg(bad)))
-                << "Value" << bad << refused;
-        QTest::newRow("no VAT") << "VAT"
-                                << "" << QVariant(qint64(0));
-        QTest::newRow("miles") << "Mileage"
-                               << "12.5" << QVariant(12.5);
-        QTest::newRow("negative miles") << "Mileage"
-                                        << "-3" << refused;
-        QTest::newRow("quotes") << "Description"
-                                << "Fuel's" << QVariant(QStringLiteral("Fuels"));
-        QTest::newRow("key") << "ExpenseID"
-                             << "7" << refused;
-    }
-    void readingCells()
-    {
-        QFETCH(QString, header);
-        QFETCH(QString, typed);
-        QFETCH(QVariant, expected);
-        const std::optional<ExpenseColumn> column = ExpenseStore::columnNamed(header);
-        QVERIFY(column);
-        const std::optional<QVariant> read =
-            ExpenseStore::readCell(*column, typed, LocaleText(testLocale()));
-        QCOMPARE(read.has_value(), expected.isValid());
-        if (read)
-            QCOMPARE(*read, expected);
-    }
-
     // The window's messages come together; leaving the rate works the value out only when both
     // boxes hold two characters or more, while "Add" always does; texts lose their single
     // quotes and the client reference its characters past 249.
@@ -180,25 +130,36 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<QString>("valueTotal");
 
-        QTest::newRow("value with symbol") << 5 << "£12.50"
-                                           << "\"Value\"" << QVariant(125000) << "£12.50"
-                                           << "£42.50";
-        QTest::newRow("value refused") << 5 << "12.50 please"
-                                       << "\"Value\"" << QVariant() << "£54.00"
-                                       << "£84.00";
-        QTest::newRow("date") << 1 << "5/11/2026"
-                              << "\"Date\"" << QVariant(DaySerial::fromDate(QDate(2026, 11, 5)))
-                              << "Thursday, 5 November 2026"
-                              << "£84.00";
-        QTest::newRow("not a date") << 1 << "soon"
-                                    << "\"Date\"" << QVariant() << "Tuesday, 1 December 2026"
-                                    << "£84.00";
-        QTest::newRow("description") << 3 << "Fuel's"
-                                     << "Description" << QVariant("Fuels") << "Fuels"
-                                     << "£84.00";
-        QTest::newRow("mileage") << 4 << "12.5"
-                                 << "Milage" << QVariant(12.5) << "12.5"
-                                 << "£84.00";
+        const QVariant refused;
+        const QVariant nov5 = DaySerial::fromDate(QDate(2026, 11, 5));
+        const struct {
+            const char* name;
+            int column;
+            const char* typed;
+            const char* stored;
+            QVariant expected;
+            const char* shown;
+            const char* total;
+        } rows[] = {
+            {"value with symbol", 5, "£12.50", "\"Value\"", 125000, "£12.50", "£42.50"},
+            {"value as shown", 5, "£1,250.00", "\"Value\"", 12500000, "£1,250.00", "£1,280.00"},
+            {"words", 5, "12.50 please", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"exponent", 5, "1e9", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"two points", 5, "1.2.3", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"lone minus", 5, "-", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"no VAT", 6, "", "VAT", 0, "£0.00", "£84.00"},
+            {"date", 1, "5/11/2026", "\"Date\"", nov5, "Thursday, 5 November 2026", "£84.00"},
+            {"not a date", 1, "soon", "\"Date\"", refused, "Tuesday, 1 December 2026", "£84.00"},
+            {"impossible date", 1, "31/02/2026", "\"Date\"", refused, "Tuesday, 1 December 2026",
+             "£84.00"},
+            {"description", 3, "Fuel's", "Description", "Fuels", "Fuels", "£84.00"},
+            {"mileage", 4, "12.5", "Milage", 12.5, "12.5", "£84.00"},
+            {"negative miles", 4, "-3", "Milage", refused, "120", "£84.00"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << r.column << QString::fromUtf8(r.typed)
+                                  << QString::fromUtf8(r.stored) << r.expected
+                                  << QString::fromUtf8(r.shown) << QString::fromUtf8(r.total);
     }
     void editingCells()
     {
@@ -302,7 +263,7 @@ private slots:
     }
 
     // In the main window: start-up fills the period lists, selecting the tab lists the
-    // expenses, and another identity's are never left on show.
+    // expenses, leaving it saves a pending edit, and another identity's are never left on show.
     void inTheMainWindow()
     {
         TestEnv env;
@@ -314,6 +275,13 @@ private slots:
         QVERIFY(grid->gridData().isEmpty());
         child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabExpenses);
         QCOMPARE(grid->gridData().rowCount(), 2);
+        // A pending edit is saved when another tab is selected.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        clickCell(grid, 1, 3);
+        child<QLineEdit>(&w, "TxtEditMaster")->setText(QStringLiteral("Taxi"));
+        child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabCalendar);
+        QCOMPARE(stored(env, QStringLiteral("Description"), 2).toString(), QStringLiteral("Taxi"));
         w.switchIdentity(env.addIdentity(QStringLiteral("Two")));
         QVERIFY(grid->gridData().isEmpty());
         VERIFY_PROMPTS(env.prompter);
