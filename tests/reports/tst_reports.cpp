@@ -153,6 +153,9 @@ private slots:
         env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\", Identity) VALUES (?, 2)"),
                  {serial(2011, 7, 9) + 0.5});
         QCOMPARE(*VatReport::firstYear(env.db), 2011);
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\") VALUES (?)"),
+                 {serial(2009, 1, 1)});
+        QCOMPARE(*VatReport::firstYear(env.db), 2009);
 
         const LocaleText& locale = env.session->locale();
         QVERIFY(!VatReport::periodDate("31", "February", "2026", locale));

@@ -89,7 +89,9 @@ QString ExportButtons::spreadsheetFolder() const
 void ExportButtons::exportCsv()
 {
     Prompter& prompter = m_session.prompter();
-    const GridData& contents = m_grid->gridData();
+    // A copy: the progress window lets events run, and a refill of the grid must not change
+    // the rows being written.
+    const GridData contents = m_grid->gridData();
     if (contents.isEmpty()) {
         prompter.inform(kNothingToExport);
         return;
@@ -132,7 +134,9 @@ QString ExportButtons::freeSpreadsheetName(const QString& folder) const
 void ExportButtons::exportSpreadsheet()
 {
     Prompter& prompter = m_session.prompter();
-    const GridData& contents = m_grid->gridData();
+    // A copy: the progress window lets events run, and a refill of the grid must not change
+    // the rows being written.
+    const GridData contents = m_grid->gridData();
     if (contents.isEmpty()) {
         prompter.inform(kNothingToExport);
         return;
