@@ -68,8 +68,11 @@ ExpensesTab::ExpensesTab(Session& session, QWidget* parent)
     addAction("ViewDetails", "View Details", &ExpensesTab::viewDetails);
     addAction("mnuExit2", "Exit Menu", nullptr); // closes the menu, nothing else
 
-    connect(m_grid, &FlexGrid::rowClicked, this, &ExpensesTab::openEditor);
-    connect(m_grid, &FlexGrid::rowMenuRequested, this, &ExpensesTab::onRowMenu);
+    // The rows are read again once a pending edit is saved (see openEditor).
+    connect(m_grid, &FlexGrid::rowClicked, this,
+            [this](qint64, int row, int column) { openEditor(row, column); });
+    connect(m_grid, &FlexGrid::rowMenuRequested, this,
+            [this](qint64, int row, const QPoint& globalPos) { onRowMenu(row, globalPos); });
     // The editor stands over its cell only while the cell stays where it was.
     connect(m_grid->verticalScrollBar(), &QScrollBar::valueChanged, this, &ExpensesTab::commitEdit);
     connect(m_grid->horizontalScrollBar(), &QScrollBar::valueChanged, this,
@@ -106,14 +109,15 @@ void ExpensesTab::addExpense()
     dialog.exec();
 }
 
-void ExpensesTab::openEditor(qint64 expenseId, int row, int column)
+void ExpensesTab::openEditor(int row, int column)
 {
     commitEdit(); // a pending edit is saved for its own cell first
+    // Read after the save, which may have listed the expenses afresh: the row's key with it.
     const GridData& contents = m_grid->gridData();
     if (!contents.contains(row, column))
         return;
-    m_edit =
-        Edit{expenseId, row, column, contents.header().value(column), contents.text(row, column)};
+    m_edit = Edit{contents.key(row), row, column, contents.header().value(column),
+                  contents.text(row, column)};
     m_editor->setGeometry(m_grid->visualRect(m_grid->model()->index(row, column)));
     m_editor->setText(m_edit->original);
     m_editor->show();
@@ -230,11 +234,10 @@ QString ExpensesTab::refusal(ExpenseColumn column, const QString& typed) const
     return kKeyFixed;
 }
 
-void ExpensesTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
+void ExpensesTab::onRowMenu(int row, const QPoint& globalPos)
 {
     commitEdit();
-    cancelEdit();
-    m_menuExpense = key;
+    m_menuExpense = m_grid->gridData().key(row);
     m_menuDescription = m_grid->gridData().text(row, ExpenseStore::ColDescription);
     m_menu->popup(globalPos);
 }

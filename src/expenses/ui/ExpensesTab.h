@@ -46,10 +46,10 @@ private:
         QString original;
     };
 
-    void openEditor(qint64 expenseId, int row, int column);
+    void openEditor(int row, int column);
     void commitEdit();
     void cancelEdit();
-    void onRowMenu(qint64 key, int row, const QPoint& globalPos);
+    void onRowMenu(int row, const QPoint& globalPos);
     void deleteExpense();
     void viewDetails();
     // The message for a cell text its column cannot hold.
