@@ -8,6 +8,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/PictureButton.h"
+#include "expenses/ui/ExpensesTab.h"
 #include "help/DeliveredHelp.h"
 #include "help/HelpDocument.h"
 #include "help/ui/HelpWindow.h"
@@ -20,6 +21,8 @@
 #include "invoices/ui/MakeInvoiceTab.h"
 #include "layout/LayoutFiles.h"
 #include "layout/ui/LayoutDesigner.h"
+#include "reports/ui/ExportButtons.h"
+#include "reports/ui/ReportsTab.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -149,6 +152,17 @@ void MainWindow::buildTabs()
     connect(m_calendar, &CalendarTab::calendarWanted, this,
             [this] { m_tabs->setCurrentIndex(TabCalendar); });
 
+    // The expenses, the VAT report of a period, and the export of the three lists as shown.
+    QWidget* expensesPage = tabPage(TabExpenses);
+    m_expenses = new ExpensesTab(m_session, expensesPage);
+    expensesPage->layout()->addWidget(m_expenses);
+    QWidget* reportsPage = tabPage(TabReports);
+    m_reports = new ReportsTab(m_session, reportsPage);
+    reportsPage->layout()->addWidget(m_reports);
+    listPage->layout()->addWidget(
+        new ExportButtons(m_session, m_invoiceList->grid(), GridExport::Grid::Invoices,
+                          QStringLiteral("picExcel2"), QStringLiteral("picCSV"), listPage));
+
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
     connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
     connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
@@ -176,6 +190,7 @@ void MainWindow::startUp()
     ensureLayoutFile();                  // 5, 6
     populateUserData();                  // 8
     m_tabs->setCurrentIndex(TabClients); // 9
+    m_reports->fillPeriodLists();        // 10
     m_calendar->showToday();             // 11
     listPrinters();                      // 12
     // A data folder without Help.set gains the delivered help document.
@@ -284,8 +299,11 @@ void MainWindow::onTabChanged(int index)
     // Selecting a tab does, in this order: hide the expense editor, list unpaid invoices, list
     // expenses, open the layout designer; and always last reset the invoice entry (which also
     // refills its client list).
+    m_expenses->closeEditor(); // a pending cell edit is saved first
     if (index == TabFindInvoices)
         m_invoiceList->showUnpaid();
+    if (index == TabExpenses)
+        m_expenses->viewExpenses();
     if (index == TabInvoiceLayout)
         openLayoutDesigner();
     m_makeInvoice->reset();

@@ -8,12 +8,14 @@ class CalendarTab;
 class ClientsTab;
 class EnvelopeSettings;
 class HelpWindow;
+class ExpensesTab;
 class InvoiceListTab;
 class InvoicePreview;
 class MakeInvoiceTab;
 class PictureButton;
 class QLabel;
 class QTabWidget;
+class ReportsTab;
 class Session;
 
 // frmFront: the program's main window. It runs the start-up sequence, holds the tab strip whose
@@ -101,4 +103,6 @@ private:
     CalendarTab* m_calendar = nullptr;
     QPointer<HelpWindow> m_help;
     QPointer<CalculatorWindow> m_calculator;
+    ExpensesTab* m_expenses = nullptr;
+    ReportsTab* m_reports = nullptr;
 };

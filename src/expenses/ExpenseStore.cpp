@@ -1,0 +1,203 @@
+#include "expenses/ExpenseStore.h"
+
+#include "core/Database.h"
+#include "core/DaySerial.h"
+#include "core/LocaleText.h"
+#include "core/Session.h"
+#include "core/StoredText.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+namespace {
+
+// Both lists are read on the index of (Identity, Date); ExpenseID keeps rows of one day in the
+// order they were added.
+const QString kList = QStringLiteral(
+    "SELECT ExpenseID, \"Date\", ClientRef, Description, Milage AS Mileage, \"Value\", VAT "
+    "FROM TblExpenses WHERE Identity = ? ORDER BY \"Date\", ExpenseID");
+// The last day is included whatever time of day a date carries: the period ends before the
+// next day begins. The mileage is named as in the expense list, so it is never totalled as
+// money.
+const QString kPeriod = QStringLiteral(
+    "SELECT ExpenseID, \"Date\", Description, Milage AS Mileage, \"Value\", VAT FROM TblExpenses "
+    "WHERE Identity = ? AND \"Date\" >= ? AND \"Date\" < ? ORDER BY \"Date\", ExpenseID");
+
+constexpr int kClientRefTwips = 1500;
+
+Result<GridData> load(const Session& session, const QString& sql, const QVariantList& values,
+                      const GridShape& shape)
+{
+    Database& db = session.db();
+    QSqlQuery q = db.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    if (!db.exec(q))
+        return Failure{db.errorString()};
+    GridData data = GridData::fromQuery(q, session, shape);
+    if (q.lastError().isValid())
+        return Failure{q.lastError().text()};
+    return data;
+}
+
+// The stored name of each column, in the order of ExpenseColumn.
+const char* const kStoredNames[] = {"ExpenseID", "\"Date\"",  "ClientRef", "Description",
+                                    "Milage",    "\"Value\"", "VAT"};
+
+// Plain decimal text with the locale's decimal point or '.', no sign: a distance in miles.
+std::optional<double> readMiles(const QString& typed, const LocaleText& locale)
+{
+    QString s = typed.trimmed();
+    s.replace(locale.locale().decimalPoint(), QStringLiteral("."));
+    if (s.startsWith(u'-'))
+        return std::nullopt;
+    const std::optional<Money> miles = Money::parse(s);
+    if (!miles)
+        return std::nullopt;
+    return double(miles->units()) / double(Money::kScale);
+}
+
+} // namespace
+
+Result<GridData> ExpenseStore::list(const Session& session) const
+{
+    using K = GridColumn::Kind;
+    static const GridShape shape{{{K::Key},
+                                  {K::Date},
+                                  {K::Text, kClientRefTwips},
+                                  {K::Text},
+                                  {K::Number},
+                                  {K::Money},
+                                  {K::Money}},
+                                 std::nullopt};
+    return load(session, kList, {session.currentIdentity()}, shape);
+}
+
+Result<GridData> ExpenseStore::inPeriod(const Session& session, QDate first, QDate last) const
+{
+    using K = GridColumn::Kind;
+    static const GridShape shape{
+        {{K::Key}, {K::Date}, {K::Text}, {K::Number}, {K::Money}, {K::Money}}, std::nullopt};
+    return load(
+        session, kPeriod,
+        {session.currentIdentity(), DaySerial::fromDate(first), DaySerial::fromDate(last) + 1},
+        shape);
+}
+
+Result<qint64> ExpenseStore::add(const ExpenseFields& f, int identity)
+{
+    QSqlQuery q = m_db.prepare(
+        QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
+                       "\"Value\", VAT, Identity) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+    q.addBindValue(DaySerial::fromDate(f.date));
+    q.addBindValue(withoutSingleQuotes(f.clientRef).left(kClientRefLength));
+    q.addBindValue(withoutSingleQuotes(f.description));
+    q.addBindValue(f.mileage);
+    q.addBindValue(f.value.units());
+    q.addBindValue(f.vat.units());
+    q.addBindValue(identity);
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
+    return q.lastInsertId().toLongLong();
+}
+
+Result<bool> ExpenseStore::update(qint64 expenseId, ExpenseColumn column, const QVariant& stored)
+{
+    if (column == ExpenseColumn::ExpenseId)
+        return false;
+    QSqlQuery q = m_db.prepare(QStringLiteral("UPDATE TblExpenses SET %1 = ? WHERE ExpenseID = ?")
+                                   .arg(QLatin1String(kStoredNames[int(column)])));
+    q.addBindValue(stored);
+    q.addBindValue(expenseId);
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
+    return q.numRowsAffected() > 0;
+}
+
+Result<bool> ExpenseStore::remove(qint64 expenseId)
+{
+    QSqlQuery q = m_db.prepare(QStringLiteral("DELETE FROM TblExpenses WHERE ExpenseID = ?"));
+    q.addBindValue(expenseId);
+    if (!m_db.exec(q))
+        return Failure{m_db.errorString()};
+    return q.numRowsAffected() > 0;
+}
+
+std::optional<ExpenseColumn> ExpenseStore::columnNamed(const QString& header)
+{
+    static const QStringList headers = {QStringLiteral("ExpenseID"), QStringLiteral("Date"),
+                                        QStringLiteral("ClientRef"), QStringLiteral("Description"),
+                                        QStringLiteral("Mileage"),   QStringLiteral("Value"),
+                                        QStringLiteral("VAT")};
+    const qsizetype i = headers.indexOf(header);
+    return i < 0 ? std::nullopt : std::optional(ExpenseColumn(i));
+}
+
+std::optional<QVariant> ExpenseStore::readCell(ExpenseColumn column, const QString& typed,
+                                               const LocaleText& locale)
+{
+    switch (column) {
+    case ExpenseColumn::ExpenseId:
+        return std::nullopt;
+    case ExpenseColumn::Date: {
+        const std::optional<QDate> date = readDate(typed, locale);
+        return date ? std::optional<QVariant>(DaySerial::fromDate(*date)) : std::nullopt;
+    }
+    case ExpenseColumn::ClientRef:
+        return QVariant(withoutSingleQuotes(typed).left(kClientRefLength));
+    case ExpenseColumn::Description:
+        return QVariant(withoutSingleQuotes(typed));
+    case ExpenseColumn::Mileage: {
+        if (typed.trimmed().isEmpty())
+            return QVariant(0.0);
+        const std::optional<double> miles = readMiles(typed, locale);
+        return miles ? std::optional<QVariant>(*miles) : std::nullopt;
+    }
+    case ExpenseColumn::Value:
+    case ExpenseColumn::Vat: {
+        if (typed.trimmed().isEmpty())
+            return column == ExpenseColumn::Vat ? std::optional<QVariant>(qint64(0)) : std::nullopt;
+        const std::optional<Money> amount = readAmount(typed, locale);
+        return amount ? std::optional<QVariant>(amount->units()) : std::nullopt;
+    }
+    }
+    return std::nullopt;
+}
+
+std::optional<Money> ExpenseStore::readAmount(const QString& typed, const LocaleText& locale)
+{
+    const QLocale& l = locale.locale();
+    QString s = typed;
+    const QString symbol = locale.currencySymbol();
+    if (!symbol.isEmpty())
+        s.remove(symbol);
+    s.removeIf([](QChar c) { return c.isSpace(); });
+    const QString point = l.decimalPoint();
+    const QString group = l.groupSeparator();
+    if (!group.isEmpty() && group != point)
+        s.remove(group);
+    if (point != QLatin1String(".")) {
+        if (s.contains(u'.'))
+            return std::nullopt;
+        s.replace(point, QStringLiteral("."));
+    }
+    s.replace(l.negativeSign(), QStringLiteral("-"));
+    return Money::parse(s);
+}
+
+std::optional<QDate> ExpenseStore::readDate(const QString& typed, const LocaleText& locale)
+{
+    const std::optional<QDate> date = locale.parseDate(typed);
+    if (!date || date->year() < 100 || date->year() > 9999)
+        return std::nullopt;
+    return date;
+}
+
+std::optional<Money> ExpenseStore::mileageValue(Money miles, Money rate)
+{
+    // miles x rate is miles x (100 x rate) percent.
+    qint64 percent;
+    if (__builtin_mul_overflow(rate.units(), qint64(100), &percent))
+        return std::nullopt;
+    return miles.percentOf(Money::fromUnits(percent));
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QLineEdit;
+class QPushButton;
+class Session;
+
+// frmAddExpense: a new expense of the current identity, with its mileage. Leaving the rate with
+// a mileage and a rate of two characters or more each works out the value; "Add" always does
+// when both are given. Bad input is answered with one message listing every problem, and the
+// window stays open with everything typed; after a save it emits added() and closes.
+class AddExpenseDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kNoDate = QStringLiteral("You must enter a Date");
+    static inline const QString kBadDate = QStringLiteral("Your Date is incorrect!");
+    static inline const QString kNoValue = QStringLiteral("You must enter a Value");
+    static inline const QString kBadValue = QStringLiteral("Your Value is incorrect!");
+    static inline const QString kBadMileage = QStringLiteral("Your Mileage is incorrect!");
+    static inline const QString kBadRate = QStringLiteral("Your Mileage Rate is incorrect!");
+    static inline const QString kBadVat = QStringLiteral("Your VAT is incorrect!");
+
+    explicit AddExpenseDialog(Session& session, QWidget* parent = nullptr);
+
+signals:
+    void added();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void onAdd();
+    // mileage x rate into the value box; false when either cannot be read.
+    bool workOutValue();
+
+    Session& m_session;
+    QLineEdit* m_date;
+    QLineEdit* m_clientRef;
+    QLineEdit* m_description;
+    QLineEdit* m_mileage;
+    QLineEdit* m_rate;
+    QLineEdit* m_value;
+    QLineEdit* m_vat;
+};

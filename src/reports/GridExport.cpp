@@ -1,0 +1,291 @@
+#include "reports/GridExport.h"
+
+#include "core/LocaleText.h"
+#include "core/Money.h"
+#include "core/SafeFile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <utility>
+#include <vector>
+#include <xlsxwriter.h>
+
+namespace GridExport {
+
+namespace {
+
+constexpr qint64 kProgressStep = 1024; // rows between two progress reports
+constexpr double kRowHeight = 20;      // points
+constexpr int kMaxColumnWidth = 255;   // characters, the most a spreadsheet column takes
+constexpr int kMaxCellText = 32767;    // characters, the most a spreadsheet cell holds
+constexpr int kMaxSheetName = 31;
+
+// Row r of the written grid: -1 the header, 0.. the data rows, rowCount() the Totals row.
+QString cellText(const GridData& data, int r, int c)
+{
+    if (r < 0)
+        return data.header().value(c);
+    if (r == data.rowCount())
+        return data.totals().value(c);
+    return data.text(r, c);
+}
+
+bool report(const Progress& progress, qint64 done, qint64 total)
+{
+    return !progress || progress(done, total);
+}
+
+// A Totals row amount as the grid shows it, "£1,250.00" or "-£3.20", read back exactly.
+std::optional<Money> readShownAmount(const QString& text, const CurrencyForm& form,
+                                     const QLocale& locale)
+{
+    QString s = text;
+    bool negative = false;
+    if (!form.negativeSign.isEmpty() && s.startsWith(form.negativeSign)) {
+        negative = true;
+        s.remove(0, form.negativeSign.size());
+    }
+    if (!s.startsWith(form.prefix) || !s.endsWith(form.suffix) ||
+        s.size() < form.prefix.size() + form.suffix.size())
+        return std::nullopt;
+    s = s.mid(form.prefix.size(), s.size() - form.prefix.size() - form.suffix.size());
+    const QString group = locale.groupSeparator();
+    if (!group.isEmpty() && group != form.decimalPoint)
+        s.remove(group);
+    s.replace(form.decimalPoint, QStringLiteral("."));
+    for (int d = 0; d < 10; ++d)
+        s.replace(form.digits[d], QString(QChar(u'0' + d)));
+    if (s.startsWith(u'-') || s.startsWith(u'+'))
+        return std::nullopt;
+    return Money::parse(negative ? u'-' + s : s);
+}
+
+// Quotes a literal for an Excel number format; a plain minus sign needs none.
+QString quoted(const QString& literal)
+{
+    if (literal.isEmpty() || literal == QLatin1String("-"))
+        return literal;
+    return u'"' + QString(literal).replace(u'"', QStringLiteral("\"\"")) + u'"';
+}
+
+// Excel's sheet names have at most 31 characters and none of []:*?/\.
+QString sheetNameOf(const QString& name)
+{
+    QString s = name;
+    s.removeIf([](QChar c) { return QStringLiteral("[]:*?/\\").contains(c); });
+    s = s.left(kMaxSheetName);
+    return s.isEmpty() ? QStringLiteral("Sheet1") : s;
+}
+
+class Workbook {
+public:
+    Workbook(const QString& path, const QString& tmpdir)
+    {
+        const QByteArray file = QFile::encodeName(path);
+        m_tmpdir = QFile::encodeName(tmpdir);
+        lxw_workbook_options options{};
+        // Rows are written in order, so each is flushed as the next begins: the memory used
+        // stays the same however long the list.
+        options.constant_memory = LXW_TRUE;
+        options.tmpdir = m_tmpdir.data();
+        m_book = workbook_new_opt(file.constData(), &options);
+    }
+    ~Workbook()
+    {
+        if (m_book)
+            workbook_close(m_book);
+    }
+    Workbook(const Workbook&) = delete;
+    Workbook& operator=(const Workbook&) = delete;
+
+    lxw_workbook* get() const { return m_book; }
+    // Writes the file and frees the workbook.
+    lxw_error close()
+    {
+        lxw_workbook* book = std::exchange(m_book, nullptr);
+        return book ? workbook_close(book) : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    }
+
+private:
+    QByteArray m_tmpdir;
+    lxw_workbook* m_book = nullptr;
+};
+
+Failure xlsxFailure(lxw_error error)
+{
+    return Failure{QStringLiteral("The spreadsheet could not be made: %1")
+                       .arg(QString::fromUtf8(lxw_strerror(error)))};
+}
+
+} // namespace
+
+qint64 rowsOf(const GridData& data)
+{
+    return data.isEmpty() ? 0 : qint64(data.rowCount()) + 2;
+}
+
+std::optional<QByteArray> csv(const GridData& data, const Progress& progress)
+{
+    const qint64 total = rowsOf(data);
+    QString text;
+    for (qint64 i = 0; i < total; ++i) {
+        if (i % kProgressStep == 0 && !report(progress, i, total))
+            return std::nullopt;
+        const int r = int(i) - 1;
+        for (int c = 0; c < data.columnCount(); ++c) {
+            QString cell = cellText(data, r, c);
+            if (cell.contains(u'\r') || cell.contains(u'\n') || cell.contains(u',')) {
+                // A line break of any platform joins the lines; no cell can end a row early.
+                cell.remove(QStringLiteral("\r\n"));
+                cell.removeIf([](QChar ch) { return ch == u'\r' || ch == u'\n' || ch == u','; });
+            }
+            text += cell;
+            text += u',';
+        }
+        text += QStringLiteral("\r\n");
+    }
+    text += QStringLiteral("\r\n");
+    if (!report(progress, total, total))
+        return std::nullopt;
+    return text.toUtf8();
+}
+
+XlsxLayout layoutOf(Grid grid)
+{
+    switch (grid) {
+    case Grid::Invoices:
+        return {QStringLiteral("Invoices"), 2};
+    case Grid::Expenses:
+        return {QStringLiteral("Expenses"), -1};
+    case Grid::Vat:
+        return {QStringLiteral("VAT"), 1};
+    }
+    return {};
+}
+
+QString fileBaseName(Grid grid, QDate today)
+{
+    return layoutOf(grid).sheetName + u' ' + today.toString(Qt::ISODate);
+}
+
+QString currencyNumberFormat(const LocaleText& locale)
+{
+    const CurrencyForm form = CurrencyForm::of(locale.locale(), locale.currencySymbol());
+    // Excel reads "," and "." of a format as the grouping and the point, and shows them in the
+    // reader's own way.
+    const QString positive = quoted(form.prefix) + QStringLiteral("#,##0.00") + quoted(form.suffix);
+    return positive + u';' + quoted(form.negativeSign) + positive;
+}
+
+Result<bool> writeXlsx(const GridData& data, const LocaleText& locale, const XlsxLayout& layout,
+                       const QString& path, const Progress& progress)
+{
+    // The workbook is made in a folder of its own and then put in place whole.
+    QTemporaryDir work;
+    if (!work.isValid())
+        return Failure{QStringLiteral("No temporary folder could be made for the spreadsheet: %1")
+                           .arg(work.errorString())};
+    const QString made = work.filePath(QStringLiteral("book.xlsx"));
+    {
+        Workbook book(made, work.path());
+        if (!book.get())
+            return Failure{QStringLiteral("The spreadsheet could not be started.")};
+        lxw_workbook* wb = book.get();
+        const QByteArray sheetName = sheetNameOf(layout.sheetName).toUtf8();
+        lxw_worksheet* sheet = workbook_add_worksheet(wb, sheetName.constData());
+        if (!sheet)
+            return Failure{QStringLiteral("The spreadsheet could not be started.")};
+
+        const QByteArray money = currencyNumberFormat(locale).toUtf8();
+        auto makeFormat = [wb](bool bold, const char* numberFormat) {
+            lxw_format* f = workbook_add_format(wb);
+            format_set_align(f, LXW_ALIGN_LEFT);
+            if (bold)
+                format_set_bold(f);
+            if (numberFormat)
+                format_set_num_format(f, numberFormat);
+            return f;
+        };
+        lxw_format* plain[2] = {makeFormat(false, nullptr), makeFormat(true, nullptr)};
+        lxw_format* asText[2] = {makeFormat(false, "@"), makeFormat(true, "@")};
+        lxw_format* amount[2] = {makeFormat(false, money.constData()),
+                                 makeFormat(true, money.constData())};
+        const CurrencyForm form = CurrencyForm::of(locale.locale(), locale.currencySymbol());
+
+        const int columns = data.columnCount();
+        if (layout.filterColumn > 0 && layout.filterColumn < columns) {
+            // Before the rows: in constant memory a range of rows already written is refused.
+            // From the header to the last data row, so the Totals row is never filtered away.
+            const auto col = lxw_col_t(layout.filterColumn - 1);
+            if (const lxw_error error =
+                    worksheet_autofilter(sheet, 0, col, lxw_row_t(data.rowCount()), col);
+                error != LXW_NO_ERROR)
+                return xlsxFailure(error);
+        }
+        std::vector<qsizetype> widths(std::max(columns, 1), 0);
+        const qint64 total = rowsOf(data);
+        for (qint64 i = 0; i < total; ++i) {
+            if (i % kProgressStep == 0 && !report(progress, i, total))
+                return false;
+            const int r = int(i) - 1;
+            const bool header = r < 0;
+            const bool totals = r == data.rowCount();
+            const bool bold = header || totals;
+            const auto row = lxw_row_t(i);
+            lxw_error error = worksheet_set_row(sheet, row, kRowHeight, nullptr);
+            for (int c = 1; c < columns && error == LXW_NO_ERROR; ++c) {
+                const QString text = cellText(data, r, c);
+                if (text.isEmpty())
+                    continue;
+                const auto col = lxw_col_t(c - 1);
+                widths[c] = std::max(widths[c], text.size());
+                const GridColumn::Kind kind = data.column(c).kind;
+                const bool numeric =
+                    kind == GridColumn::Kind::Money || kind == GridColumn::Kind::Number;
+                if (!header && numeric) {
+                    if (totals) {
+                        if (const std::optional<Money> sum =
+                                readShownAmount(text, form, locale.locale())) {
+                            error = worksheet_write_number(
+                                sheet, row, col, double(sum->units()) / Money::kScale, amount[1]);
+                            continue;
+                        }
+                    } else if (const QVariant v = data.value(r, c); v.isValid()) {
+                        const bool isMoney = kind == GridColumn::Kind::Money;
+                        const double number =
+                            isMoney ? double(v.toLongLong()) / Money::kScale : v.toDouble();
+                        error = worksheet_write_number(sheet, row, col, number,
+                                                       isMoney ? amount[0] : plain[0]);
+                        continue;
+                    }
+                }
+                const QByteArray utf8 = text.left(kMaxCellText).toUtf8();
+                error = worksheet_write_string(sheet, row, col, utf8.constData(),
+                                               text.startsWith(u'0') ? asText[bold] : plain[bold]);
+            }
+            if (error != LXW_NO_ERROR)
+                return xlsxFailure(error);
+        }
+        for (int c = 1; c < columns; ++c) {
+            // A character more than the longest text, as a spreadsheet's own fitting leaves.
+            const double width = double(std::min<qsizetype>(widths[c] + 1, kMaxColumnWidth));
+            worksheet_set_column(sheet, lxw_col_t(c - 1), lxw_col_t(c - 1), width, plain[0]);
+        }
+        worksheet_freeze_panes(sheet, 1, 0);
+        if (!report(progress, total, total))
+            return false;
+        if (const lxw_error error = book.close(); error != LXW_NO_ERROR)
+            return xlsxFailure(error);
+    }
+    QFile file(made);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("The spreadsheet made could not be read back: %1")
+                           .arg(file.errorString())};
+    QString error;
+    if (!SafeFile::write(path, file.readAll(), &error))
+        return Failure{error};
+    return true;
+}
+
+} // namespace GridExport

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "reports/GridExport.h"
+
+#include <QWidget>
+
+class FlexGrid;
+class Session;
+
+// The two picture-buttons beside a list grid that export it as shown: to a CSV file the user
+// names, and to a spreadsheet that the desktop's spreadsheet program opens. Long lists show
+// their progress and can be stopped; nothing is written then.
+class ExportButtons : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QString kNothingToExport =
+        QStringLiteral("The list is empty, so there is nothing to export.");
+    static inline const QString kSaved = QStringLiteral("file Saved ");
+    static inline const QString kSaveError = QStringLiteral("Error saving file.\n");
+    static inline const QString kOpenQuestion =
+        QStringLiteral("Do You Want To Open This Data In Excel ?");
+    static inline const QString kSpreadsheetError =
+        QStringLiteral("The spreadsheet could not be saved.\n");
+    static inline const QString kCannotOpen =
+        QStringLiteral("No spreadsheet program could be started to show the data.\n"
+                       "It has been saved as %1");
+
+    // The buttons are named spreadsheetButton and csvButton (picExcel, picCSV2, ...).
+    ExportButtons(Session& session, FlexGrid* grid, GridExport::Grid which,
+                  const QString& spreadsheetButton, const QString& csvButton,
+                  QWidget* parent = nullptr);
+
+    void exportCsv();
+    void exportSpreadsheet();
+
+    // Where spreadsheets are saved to be opened: a "Billcraft" folder in the system's temporary
+    // folder unless set.
+    QString spreadsheetFolder() const;
+    void setSpreadsheetFolder(const QString& folder) { m_spreadsheetFolder = folder; }
+
+private:
+    // A name in the folder that no file has yet: "Invoices 2026-12-05.xlsx", then " (2)"...
+    QString freeSpreadsheetName(const QString& folder) const;
+
+    Session& m_session;
+    FlexGrid* m_grid;
+    GridExport::Grid m_which;
+    QString m_csvFolder; // where the last CSV file was saved
+    QString m_spreadsheetFolder;
+};

@@ -1,0 +1,292 @@
+#include "app/MainWindow.h"
+#include "core/DaySerial.h"
+#include "core/ui/FlexGrid.h"
+#include "expenses/ExpenseStore.h"
+#include "expenses/ui/AddExpenseDialog.h"
+#include "expenses/ui/ExpensesTab.h"
+#include "support/TestEnv.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+
+namespace {
+
+// Identity 1 with two expenses: fuel on 1 December 2026 and a train fare on 2 December.
+void addExpenses(TestEnv& env)
+{
+    env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+    ExpenseStore store(env.db);
+    QVERIFY(store.add({QDate(2026, 12, 1), QStringLiteral("R1"), QStringLiteral("Fuel"), 120,
+                       Money::fromUnits(540000), Money::fromUnits(90000)},
+                      1));
+    QVERIFY(store.add({QDate(2026, 12, 2),
+                       QStringLiteral("R2"),
+                       QStringLiteral("Train fare"),
+                       0,
+                       Money::fromUnits(300000),
+                       {}},
+                      1));
+}
+
+QVariant stored(TestEnv& env, const QString& column, int expenseId = 1)
+{
+    return env.db.scalar(
+        QStringLiteral("SELECT %1 FROM TblExpenses WHERE ExpenseID = ?").arg(column), {expenseId});
+}
+
+QPoint cellCentre(FlexGrid* grid, int row, int column)
+{
+    return grid->visualRect(grid->model()->index(row, column)).center();
+}
+
+void clickCell(FlexGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton)
+{
+    QTest::mouseClick(grid->viewport(), button, {}, cellCentre(grid, row, column));
+}
+
+} // namespace
+
+class TestExpenses : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The window's messages come together; leaving the rate works the value out only when both
+    // boxes hold two characters or more, while "Add" always does; texts lose their single
+    // quotes and the client reference its characters past 249.
+    void addingAnExpense()
+    {
+        TestEnv env;
+        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+        AddExpenseDialog dialog(*env.session);
+        QSignalSpy added(&dialog, &AddExpenseDialog::added);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        auto* date = child<QLineEdit>(&dialog, "txtDate");
+        auto* mileage = child<QLineEdit>(&dialog, "txtMilage");
+        auto* rate = child<QLineEdit>(&dialog, "txtMilageRate");
+        auto* value = child<QLineEdit>(&dialog, "txtValue");
+        auto* add = child<QPushButton>(&dialog, "CmdAddExpense");
+        QCOMPARE(date->text(), QStringLiteral("3 December 2026"));
+
+        date->clear();
+        env.prompter.expectMessage(QStringLiteral("You must enter a Date\nYour Date is "
+                                                  "incorrect!\nYou must enter a Value"));
+        add->click();
+        for (const char* bad : {"31/02/2026", "yesterday", "1 January 10000"}) {
+            date->setText(QLatin1String(bad));
+            value->setText(QStringLiteral("1-2"));
+            env.prompter.expectMessage(AddExpenseDialog::kBadDate + u'\n' +
+                                       AddExpenseDialog::kBadValue);
+            add->click();
+        }
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblExpenses")).toInt(), 0);
+
+        date->setText(QStringLiteral("1/12/2026"));
+        value->clear();
+        QTest::keyClicks(mileage, QStringLiteral("9"));
+        QTest::keyClicks(rate, QStringLiteral("0.45"));
+        rate->setFocus();
+        mileage->setFocus();
+        QCOMPARE(date->text(), QStringLiteral("01/12/2026"));
+        QCOMPARE(value->text(), QString());
+        mileage->setText(QStringLiteral("10"));
+        rate->setFocus();
+        mileage->setFocus();
+        QCOMPARE(value->text(), QStringLiteral("4.5"));
+        child<QLineEdit>(&dialog, "txtClientRef")
+            ->setText(QStringLiteral("O'B") + QString(300, u'x'));
+        child<QLineEdit>(&dialog, "txtDescription")->setText(QStringLiteral("Client's site"));
+        add->click();
+        QCOMPARE(added.count(), 1);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(stored(env, QStringLiteral("\"Value\"")).toLongLong(), 45000);
+        QCOMPARE(stored(env, QStringLiteral("Milage")).toDouble(), 10.0);
+        QCOMPARE(stored(env, QStringLiteral("VAT")).toLongLong(), 0);
+        QCOMPARE(stored(env, QStringLiteral("\"Date\"")).toDouble(),
+                 DaySerial::fromDate(QDate(2026, 12, 1)));
+        QCOMPARE(stored(env, QStringLiteral("ClientRef")).toString(),
+                 QStringLiteral("OB") + QString(247, u'x'));
+        QCOMPARE(stored(env, QStringLiteral("Description")).toString(),
+                 QStringLiteral("Clients site"));
+        QCOMPARE(stored(env, QStringLiteral("Identity")).toInt(), 1);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A cell edited in place stores what its column holds and shows it; amounts refresh the
+    // totals; what the column cannot hold is refused, and the cell and the row stay as they were.
+    void editingCells_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("storedColumn");
+        QTest::addColumn<QVariant>("expected"); // invalid: refused
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("valueTotal");
+
+        const QVariant refused;
+        const QVariant nov5 = DaySerial::fromDate(QDate(2026, 11, 5));
+        const struct {
+            const char* name;
+            int column;
+            const char* typed;
+            const char* stored;
+            QVariant expected;
+            const char* shown;
+            const char* total;
+        } rows[] = {
+            {"value with symbol", 5, "£12.50", "\"Value\"", 125000, "£12.50", "£42.50"},
+            {"value as shown", 5, "£1,250.00", "\"Value\"", 12500000, "£1,250.00", "£1,280.00"},
+            {"words", 5, "12.50 please", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"exponent", 5, "1e9", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"two points", 5, "1.2.3", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"lone minus", 5, "-", "\"Value\"", refused, "£54.00", "£84.00"},
+            {"no VAT", 6, "", "VAT", 0, "£0.00", "£84.00"},
+            {"date", 1, "5/11/2026", "\"Date\"", nov5, "Thursday, 5 November 2026", "£84.00"},
+            {"not a date", 1, "soon", "\"Date\"", refused, "Tuesday, 1 December 2026", "£84.00"},
+            {"impossible date", 1, "31/02/2026", "\"Date\"", refused, "Tuesday, 1 December 2026",
+             "£84.00"},
+            {"description", 3, "Fuel's", "Description", "Fuels", "Fuels", "£84.00"},
+            {"mileage", 4, "12.5", "Milage", 12.5, "12.5", "£84.00"},
+            {"negative miles", 4, "-3", "Milage", refused, "120", "£84.00"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.name) << r.column << QString::fromUtf8(r.typed)
+                                  << QString::fromUtf8(r.stored) << r.expected
+                                  << QString::fromUtf8(r.shown) << QString::fromUtf8(r.total);
+    }
+    void editingCells()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, typed);
+        QFETCH(QString, storedColumn);
+        QFETCH(QVariant, expected);
+        QFETCH(QString, shown);
+        QFETCH(QString, valueTotal);
+
+        TestEnv env;
+        addExpenses(env);
+        ExpensesTab tab(*env.session);
+        tab.resize(900, 400);
+        tab.show();
+        tab.viewExpenses();
+        FlexGrid* grid = tab.grid();
+        const QVariant before = stored(env, storedColumn);
+        clickCell(grid, 0, column);
+        QLineEdit* editor = tab.editor();
+        QVERIFY(editor->isVisible());
+        QCOMPARE(editor->text(), grid->gridData().text(0, column));
+        editor->setText(typed);
+        if (!expected.isValid())
+            env.prompter.expectMessageStarting(u'"' + typed + QStringLiteral("\" is not"));
+        QTest::keyClick(editor, Qt::Key_Return);
+        QVERIFY(!editor->isVisible());
+        QCOMPARE(stored(env, storedColumn), expected.isValid() ? expected : before);
+        QCOMPARE(grid->gridData().text(0, column), shown);
+        QCOMPARE(grid->gridData().totals()[5], valueTotal);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A pending edit is saved for its own cell before another opens; Escape drops one; the key
+    // cannot be changed; clicks on the header or the Totals row open nothing.
+    void editorMovesFromCellToCell()
+    {
+        TestEnv env;
+        addExpenses(env);
+        ExpensesTab tab(*env.session);
+        tab.resize(900, 400);
+        tab.show();
+        tab.viewExpenses();
+        FlexGrid* grid = tab.grid();
+        clickCell(grid, 0, 3);
+        tab.editor()->setText(QStringLiteral("Diesel"));
+        clickCell(grid, 1, 3);
+        QCOMPARE(stored(env, QStringLiteral("Description")).toString(), QStringLiteral("Diesel"));
+        QCOMPARE(tab.editor()->text(), QStringLiteral("Train fare"));
+        tab.editor()->setText(QStringLiteral("Bus fare"));
+        QTest::keyClick(tab.editor(), Qt::Key_Escape);
+        QVERIFY(!tab.editor()->isVisible());
+        QCOMPARE(stored(env, QStringLiteral("Description"), 2).toString(),
+                 QStringLiteral("Train fare"));
+
+        clickCell(grid, 0, 0);
+        tab.editor()->setText(QStringLiteral("9"));
+        env.prompter.expectMessage(QStringLiteral("The number of an expense cannot be changed."));
+        tab.closeEditor();
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(ExpenseID) FROM TblExpenses")).toInt(),
+                 2);
+
+        clickCell(grid, grid->gridModel()->totalsRow(), 3);
+        clickCell(grid, grid->gridModel()->totalsRow(), 3, Qt::RightButton);
+        QVERIFY(!tab.editor()->isVisible());
+        QVERIFY(!tab.findChild<QMenu*>(QStringLiteral("popExesMenu"))->isVisible());
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A row's menu shows its description and deletes it after the question; No keeps it.
+    void rowMenu()
+    {
+        TestEnv env;
+        addExpenses(env);
+        ExpensesTab tab(*env.session);
+        tab.resize(900, 400);
+        tab.show();
+        tab.viewExpenses();
+        auto* menu = tab.findChild<QMenu*>(QStringLiteral("popExesMenu"));
+        auto choose = [&](int row, const char* item) {
+            clickCell(tab.grid(), row, 3, Qt::RightButton);
+            QVERIFY(menu->isVisible());
+            menu->findChild<QAction*>(QLatin1String(item))->trigger();
+            menu->hide();
+        };
+        env.prompter.expectMessage(QStringLiteral("Train fare"));
+        choose(1, "ViewDetails");
+        env.prompter.expectExactly({QStringLiteral("This Will Delete Fuel proceed ?"),
+                                    QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Critical, Prompter::Answer::No},
+                                   Prompter::Answer::No);
+        choose(0, "DeleteExpense");
+        QCOMPARE(tab.grid()->gridData().rowCount(), 2);
+        env.prompter.expectQuestion(QStringLiteral("This Will Delete Fuel proceed ?"),
+                                    Prompter::Answer::Yes, QStringLiteral("Delete?"));
+        choose(0, "DeleteExpense");
+        QCOMPARE(tab.grid()->gridData().rowCount(), 1);
+        QCOMPARE(tab.grid()->gridData().text(0, 3), QStringLiteral("Train fare"));
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblExpenses")).toInt(), 1);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // In the main window: start-up fills the period lists, selecting the tab lists the
+    // expenses, leaving it saves a pending edit, and another identity's are never left on show.
+    void inTheMainWindow()
+    {
+        TestEnv env;
+        addExpenses(env);
+        MainWindow w(*env.session);
+        w.startUp();
+        QCOMPARE(child<QComboBox>(&w, "cboVatEndYear")->currentText(), QStringLiteral("2003"));
+        auto* grid = child<FlexGrid>(&w, "flxExpenses");
+        QVERIFY(grid->gridData().isEmpty());
+        child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabExpenses);
+        QCOMPARE(grid->gridData().rowCount(), 2);
+        // A pending edit is saved when another tab is selected.
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        clickCell(grid, 1, 3);
+        child<QLineEdit>(&w, "TxtEditMaster")->setText(QStringLiteral("Taxi"));
+        child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabCalendar);
+        QCOMPARE(stored(env, QStringLiteral("Description"), 2).toString(), QStringLiteral("Taxi"));
+        w.switchIdentity(env.addIdentity(QStringLiteral("Two")));
+        QVERIFY(grid->gridData().isEmpty());
+        VERIFY_PROMPTS(env.prompter);
+    }
+};
+
+QTEST_MAIN(TestExpenses)
+#include "tst_expenses.moc"

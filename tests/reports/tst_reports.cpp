@@ -1,0 +1,375 @@
+#include "core/DaySerial.h"
+#include "core/ui/FlexGrid.h"
+#include "core/ui/PictureButton.h"
+#include "expenses/ExpenseStore.h"
+#include "invoices/InvoiceList.h"
+#include "reports/GridExport.h"
+#include "reports/VatReport.h"
+#include "reports/ui/ExportButtons.h"
+#include "reports/ui/ReportsTab.h"
+#include "support/TestEnv.h"
+
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QPushButton>
+#include <QSqlQuery>
+#include <QStandardPaths>
+#include <QTest>
+#include <QUrl>
+
+namespace {
+
+double serial(int y, int m, int d)
+{
+    return DaySerial::fromDate(QDate(y, m, d));
+}
+
+QStringList column(const GridData& data, int c)
+{
+    QStringList texts;
+    for (int r = 0; r < data.rowCount(); ++r)
+        texts << data.text(r, c);
+    return texts;
+}
+
+void choose(QWidget* tab, const char* name, const QString& item)
+{
+    auto* box = child<QComboBox>(tab, name);
+    const int i = box->findText(item);
+    if (i < 0)
+        qFatal("%s has no item %s", name, qPrintable(item));
+    box->setCurrentIndex(i);
+}
+
+void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end)
+{
+    choose(tab, "cboVatStartDay", start[0]);
+    choose(tab, "cboVatStartMonth", start[1]);
+    choose(tab, "cboVatStartYear", start[2]);
+    choose(tab, "cboVatEndDay", end[0]);
+    choose(tab, "cboVatEndMonth", end[1]);
+    choose(tab, "cboVatEndYear", end[2]);
+}
+
+// Receives the files the program asks the desktop to open.
+class FileCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
+
+} // namespace
+
+class TestReports : public QObject {
+    Q_OBJECT
+
+    // Identity 1 with a client, its invoices paid around the second quarter of 2008, and
+    // identity 2's invoice paid inside it.
+    static void addBooks(TestEnv& env)
+    {
+        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+        env.addIdentity(QStringLiteral("Two"));
+        const int acme = env.addClient(QStringLiteral("Acme"), 1);
+        const int other = env.addClient(QStringLiteral("Other"), 2);
+        const auto invoice = [&env](int client, const QString& number, QVariant paidOn,
+                                    int identity = 1) {
+            env.exec(
+                QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                               "\"Value\", VAT, \"Date\", Paid, DatePaid, Identity) VALUES "
+                               "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)"),
+                {client, number, serial(2008, 3, 1), paidOn.isNull() ? 0 : -1, paidOn, identity});
+        };
+        invoice(acme, QStringLiteral("0101"), serial(2008, 4, 1));
+        invoice(acme, QStringLiteral("0102"), serial(2008, 6, 30) + 0.75); // the last evening
+        invoice(acme, QStringLiteral("0103"), serial(2008, 7, 1));
+        invoice(acme, QStringLiteral("0104"), serial(2008, 3, 31));
+        invoice(acme, QStringLiteral("0105"), QVariant());              // unpaid
+        invoice(other, QStringLiteral("0201"), serial(2008, 5, 10), 2); // identity 2
+        invoice(acme, QStringLiteral("0106"), serial(2008, 5, 10));
+        invoice(999, QStringLiteral("0107"), serial(2008, 5, 11)); // its client was deleted
+    }
+
+    // Runs the read-back script on an .xlsx: "skip" says why when no reader is installed.
+    // Debian's python3-openpyxl belongs to the system's python, which comes first.
+    static QJsonObject readBack(const QString& path)
+    {
+        QStringList pythons{QStringLiteral("/usr/bin/python3"),
+                            QStandardPaths::findExecutable(QStringLiteral("python3"))};
+        pythons.removeAll(QString());
+        pythons.removeDuplicates();
+        QString why = QStringLiteral("python3 is not installed");
+        for (const QString& python : pythons) {
+            QProcess reader;
+            reader.start(python, {QStringLiteral(READ_XLSX_SCRIPT), path});
+            if (!reader.waitForFinished(60000))
+                continue;
+            if (reader.exitCode() == 77) {
+                why = QString::fromUtf8(reader.readAllStandardError());
+                continue;
+            }
+            if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+                qFatal("read_xlsx.py: %s", reader.readAllStandardError().constData());
+            return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+        }
+        return {{QStringLiteral("skip"), why}};
+    }
+
+private slots:
+    // The lists start at 2003 without invoices, else at the first invoice's year, of any
+    // identity; the period is preset to its 1 January. Impossible days are no period's end.
+    void periodLists()
+    {
+        TestEnv env;
+        ReportsTab tab(*env.session);
+        tab.fillPeriodLists();
+        auto items = [&tab](const char* name) {
+            auto* box = child<QComboBox>(&tab, name);
+            QStringList texts;
+            for (int i = 0; i < box->count(); ++i)
+                texts << box->itemText(i);
+            return std::pair(texts, box->currentText());
+        };
+        const auto [years, year] = items("cboVatEndYear");
+        QCOMPARE(years.size(), 2026 - 2003 + 1);
+        QCOMPARE(years.first(), QStringLiteral("2003"));
+        QCOMPARE(years.last(), QStringLiteral("2026"));
+        QCOMPARE(year, QStringLiteral("2003"));
+        const auto [months, month] = items("cboVatStartMonth");
+        QCOMPARE(months.size(), 12);
+        QCOMPARE(months[11], QStringLiteral("December"));
+        QCOMPARE(month, QStringLiteral("January"));
+        const auto [days, day] = items("cboVatStartDay");
+        QCOMPARE(days.size(), 31);
+        QCOMPARE(days[8], QStringLiteral("09"));
+        QCOMPARE(day, QStringLiteral("01"));
+
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\", Identity) VALUES (?, 2)"),
+                 {serial(2011, 7, 9) + 0.5});
+        QCOMPARE(*VatReport::firstYear(env.db), 2011);
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\") VALUES (?)"),
+                 {serial(2009, 1, 1)});
+        QCOMPARE(*VatReport::firstYear(env.db), 2009);
+
+        const LocaleText& locale = env.session->locale();
+        QVERIFY(!VatReport::periodDate("31", "February", "2026", locale));
+        QVERIFY(!VatReport::periodDate("29", "February", "2026", locale));
+        QCOMPARE(*VatReport::periodDate("29", "February", "2024", locale), QDate(2024, 2, 29));
+        QVERIFY(!VatReport::periodDate("01", "Frimaire", "2026", locale));
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The identity's invoices paid from the first to the last day, both included, by payment;
+    // unpaid ones, another identity's and those of a deleted client never; the same days for
+    // the expenses. The statement reads the paid invoices' index, in its order.
+    void vatReportOfAPeriod()
+    {
+        TestEnv env;
+        addBooks(env);
+        ReportsTab tab(*env.session);
+        tab.fillPeriodLists();
+        QCOMPARE(child<QComboBox>(&tab, "cboVatStartYear")->itemText(0), QStringLiteral("2008"));
+        choosePeriod(&tab, {"01", "April", "2008"}, {"30", "June", "2008"});
+        child<QPushButton>(&tab, "cmdVatControl")->click();
+        const GridData& vat = tab.grid()->gridData();
+        QCOMPARE(vat.header(), QStringList({"Date", "InvoiceNumber", "Company", "Content", "Value",
+                                            "VAT", "DatePaid"}));
+        QCOMPARE(column(vat, 1), QStringList({"0101", "0106", "0102"}));
+        QCOMPARE(vat.totals(), QStringList({"", "Totals", "", "", "£300.00", "£60.00", ""}));
+
+        // A start after the end lists nothing; an impossible day leaves the list as it was.
+        choosePeriod(&tab, {"01", "July", "2008"}, {"30", "June", "2008"});
+        child<QPushButton>(&tab, "cmdVatControl")->click();
+        QCOMPARE(tab.grid()->gridData().rowCount(), 0);
+        QCOMPARE(tab.grid()->gridData().totals()[1], QStringLiteral("Totals"));
+        choosePeriod(&tab, {"31", "February", "2008"}, {"30", "June", "2008"});
+        env.prompter.expectMessage(ReportsTab::kDateError, QString());
+        child<QPushButton>(&tab, "cmdVatControl")->click();
+        QCOMPARE(tab.grid()->gridData().rowCount(), 0);
+
+        // "Get Expenses": the identity's expenses dated from the first to the last day.
+        ExpenseStore store(env.db);
+        for (const auto& [day, identity] : {std::pair{QDate(2008, 5, 1), 1},
+                                            {QDate(2008, 5, 31), 1},
+                                            {QDate(2008, 6, 1), 1},
+                                            {QDate(2008, 5, 15), 2}})
+            QVERIFY(store.add({day, {}, day.toString(Qt::ISODate), 12, Money::fromUnits(50000), {}},
+                              identity));
+        choosePeriod(&tab, {"01", "May", "2008"}, {"31", "May", "2008"});
+        child<QPushButton>(&tab, "cmdGetExpenses")->click();
+        const GridData& listed = tab.grid()->gridData();
+        QCOMPARE(listed.header(),
+                 QStringList({"ExpenseID", "Date", "Description", "Mileage", "Value", "VAT"}));
+        QCOMPARE(column(listed, 2), QStringList({"2008-05-01", "2008-05-31"}));
+        QCOMPARE(listed.totals(), QStringList({"", "Totals", "", "", "£10.00", ""}));
+
+        const VatReport::Statement s =
+            VatReport::paidInvoicesStatement(1, QDate(2008, 4, 1), QDate(2008, 6, 30));
+        QSqlQuery plan = env.db.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql);
+        for (const QVariant& v : s.values)
+            plan.addBindValue(v);
+        QVERIFY(env.db.exec(plan));
+        QStringList steps;
+        while (plan.next())
+            steps << plan.value(3).toString();
+        const QString text = steps.join(QStringLiteral("; "));
+        QVERIFY2(
+            text.contains(QStringLiteral("SEARCH TblInvoices USING INDEX IdxInvoicesPaidOn")) &&
+                !text.contains(QStringLiteral("SCAN")) &&
+                !text.contains(QStringLiteral("TEMP B-TREE")),
+            qPrintable(text));
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // Every row as shown, commas and line breaks taken out of the cells, a comma after every
+    // cell, CR LF after every row and once more at the end.
+    void csvAsShown()
+    {
+        TestEnv env;
+        env.session->setCurrentIdentity(1);
+        ExpenseStore store(env.db);
+        const QByteArray header = "ExpenseID,Date,ClientRef,Description,Mileage,Value,VAT,\r\n";
+        QCOMPARE(*GridExport::csv(*store.list(*env.session)), header + ",Totals,,,,,,\r\n\r\n");
+        QVERIFY(store.add({QDate(2026, 12, 3), QStringLiteral("R1"),
+                           QStringLiteral("Fuel, oil\r\nand a\rwash\nfor the van"), 10,
+                           Money::fromUnits(12500000), Money::fromUnits(2500000)},
+                          1));
+        QCOMPARE(*GridExport::csv(*store.list(*env.session)),
+                 header + "1,Thursday 3 December 2026,R1,Fuel oiland awashfor the van,10,"
+                          "\xc2\xa3"
+                          "1250.00,\xc2\xa3"
+                          "250.00,\r\n"
+                          ",Totals,,,,\xc2\xa3"
+                          "1250.00,\xc2\xa3"
+                          "250.00,\r\n\r\n");
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The workbook as an independent reader sees it: the grid's cells without the key column,
+    // leading zeros kept as text, amounts as numbers in the currency format, the header bold
+    // and frozen, 20-point rows, and the autofilter on the invoice numbers.
+    void spreadsheetReadBack()
+    {
+        TestEnv env;
+        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+        const int acme = env.addClient(QStringLiteral("Acme, Trading"));
+        for (const auto& [number, value, content] : {std::tuple{"00123", 12500000, "Design"},
+                                                     {"0124", -55000, "Refund of a deposit"},
+                                                     {"125", 100, "Printing"}})
+            env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                                    "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
+                                    "?, ?, ?, 0, ?, ?, 0, 1)"),
+                     {acme, number, content, value, value, serial(2026, 11, 20)});
+        const Result<GridData> list = InvoiceList::load(
+            *env.session, {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
+        QVERIFY(list);
+        const GridData& data = *list;
+        const QString path = env.file(QStringLiteral("Invoices.xlsx"));
+        const Result<bool> written = GridExport::writeXlsx(
+            data, env.session->locale(), GridExport::layoutOf(GridExport::Grid::Invoices), path);
+        QVERIFY2(written && *written, qPrintable(written.error()));
+
+        const QJsonObject book = readBack(path);
+        if (book.contains(QStringLiteral("skip")))
+            QSKIP(qPrintable(book[QStringLiteral("skip")].toString()));
+        QCOMPARE(book[QStringLiteral("title")].toString(), QStringLiteral("Invoices"));
+        QCOMPARE(book[QStringLiteral("freeze")].toString(), QStringLiteral("A2"));
+        QCOMPARE(book[QStringLiteral("filter")].toString(), QStringLiteral("B1:B4"));
+        const QJsonArray rows = book[QStringLiteral("rows")].toArray();
+        QCOMPARE(rows.size(), data.rowCount() + 2);
+        const QString money = GridExport::currencyNumberFormat(env.session->locale());
+        QCOMPARE(money, QStringLiteral("\"£\"#,##0.00;-\"£\"#,##0.00"));
+        for (int r = -1; r <= data.rowCount(); ++r) {
+            const QJsonArray cells = rows[r + 1].toArray();
+            for (int c = 1; c < data.columnCount(); ++c) {
+                const QJsonArray cell = cells[c - 1].toArray();
+                const QString where = QStringLiteral("row %1 column %2").arg(r).arg(c);
+                const bool totals = r == data.rowCount();
+                const QString shown = r < 0    ? data.header()[c]
+                                      : totals ? data.totals()[c]
+                                               : data.text(r, c);
+                if (shown.isEmpty()) {
+                    QVERIFY2(cell[0].isNull(), qPrintable(where));
+                    continue;
+                }
+                QCOMPARE(cell[3].toBool(), r < 0 || totals); // bold
+                if (r >= 0 && data.column(c).kind == GridColumn::Kind::Money) {
+                    QCOMPARE(cell[1].toString(), QStringLiteral("n"));
+                    QCOMPARE(cell[2].toString(), money);
+                    if (!totals)
+                        QCOMPARE(cell[0].toDouble(), data.value(r, c).toDouble() / 10000);
+                } else {
+                    QCOMPARE(cell[1].toString(), QStringLiteral("s"));
+                    QCOMPARE(cell[0].toString(), shown);
+                    QCOMPARE(cell[2].toString() == QStringLiteral("@"), shown.startsWith(u'0'));
+                }
+            }
+        }
+        QCOMPARE(rows[1].toArray()[1].toArray()[0].toString(), QStringLiteral("00123"));
+        QCOMPARE(rows[4].toArray()[4].toArray()[0].toDouble(), 1250.0 - 5.5 + 0.01);
+        for (const QJsonValue height : book[QStringLiteral("heights")].toArray())
+            QCOMPARE(height.toDouble(), 20.0);
+        // The content column fits its longest text, "Refund of a deposit", and a character.
+        const double width =
+            book[QStringLiteral("widths")].toObject()[QStringLiteral("D")].toDouble();
+        QVERIFY2(width >= 20 && width < 21, qPrintable(QString::number(width)));
+    }
+
+    // The buttons: nothing to export from an empty grid; CSV through the save dialog, cancelled,
+    // saved with ".csv" added, or refused where it cannot be written; the spreadsheet after its
+    // question, saved under a free name and handed to the desktop, or named when nothing opens
+    // it.
+    void exportButtons()
+    {
+        TestEnv env;
+        addBooks(env);
+        ReportsTab tab(*env.session);
+        ExportButtons* buttons = tab.exportButtons();
+        env.prompter.expectMessage(ExportButtons::kNothingToExport);
+        buttons->exportCsv();
+        tab.fillPeriodLists();
+        choosePeriod(&tab, {"01", "April", "2008"}, {"30", "June", "2008"});
+        child<QPushButton>(&tab, "cmdVatControl")->click();
+
+        const QString saved = env.file(QStringLiteral("vat"));
+        env.prompter.expectSaveFile(std::nullopt)
+            .expectSaveFile(saved)
+            .expectMessage(ExportButtons::kSaved + saved + QStringLiteral(".csv"))
+            .expectSaveFile(env.file(QStringLiteral("no such folder/vat.csv")))
+            .expectMessageStarting(ExportButtons::kSaveError);
+        for (int i = 0; i < 3; ++i)
+            child<PictureButton>(&tab, "PicVATCSV")->clicked();
+        QVERIFY(readAll(saved + QStringLiteral(".csv"))
+                    .startsWith("Date,InvoiceNumber,Company,Content,Value,VAT,DatePaid,\r\n"));
+        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("no such folder"))));
+
+        buttons->setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
+        const QString first = env.file(QStringLiteral("sheets/VAT 2026-12-03.xlsx"));
+        FileCatcher catcher;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::No)
+            .expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes);
+        child<PictureButton>(&tab, "PicVatExel")->clicked();
+        QVERIFY(!QFileInfo::exists(first));
+        child<PictureButton>(&tab, "PicVatExel")->clicked();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(first)});
+        QVERIFY(readAll(first).startsWith("PK"));
+
+        const QString second = env.file(QStringLiteral("sheets/VAT 2026-12-03 (2).xlsx"));
+        env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes)
+            .expectMessage(ExportButtons::kCannotOpen.arg(second));
+        buttons->exportSpreadsheet();
+        QVERIFY(QFileInfo::exists(second));
+        VERIFY_PROMPTS(env.prompter);
+    }
+};
+
+QTEST_MAIN(TestReports)
+#include "tst_reports.moc"
