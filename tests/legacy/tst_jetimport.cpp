@@ -14,6 +14,8 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
+#include <csignal>
+#include <sys/resource.h>
 
 namespace {
 
@@ -455,6 +457,9 @@ private slots:
             << "%1 already holds a database (Accounts.mdb).";
         QTest::newRow("a read-only folder") << "read-only"
                                             << "The data folder %1 is read-only";
+        // A file size limit stands in for a disk that fills up while the copy is written.
+        QTest::newRow("a full disk") << "full disk"
+                                     << "%1/Accounts.mdb: ";
     }
     void failuresLeaveTheFolderAsItWas()
     {
@@ -466,6 +471,8 @@ private slots:
         MemorySource source = oldAccounts();
         if (fault == u"unreadable row")
             source.spec(QStringLiteral("TblInvoices")).failAtRow = 4;
+        if (fault == u"full disk")
+            source.spec(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
         if (fault == u"kept exists")
             writeAll(dir.filePath(JetImport::kKeptName), "before");
         if (fault == u"other file") {
@@ -475,6 +482,14 @@ private slots:
         const QMap<QString, QByteArray> before = snapshot(dir.path());
         if (fault == u"read-only")
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        rlimit fileSize{};
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        if (fault == u"full disk") {
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+            rlimit small = fileSize;
+            small.rlim_cur = 512 * 1024;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
         int calls = 0;
         const Result<JetImportReport> report =
             JetImport::convert(source, jetFile, dir.path(), [&](const JetImportProgress& at) {
@@ -482,6 +497,7 @@ private slots:
                 return !(fault == u"cancel 0" || (fault == u"cancel 1" && calls > 1) ||
                          (fault == u"cancel last" && at.table.isEmpty()));
             });
+        setrlimit(RLIMIT_FSIZE, &fileSize);
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                               QFileDevice::ExeOwner);
         if (error.isEmpty())
