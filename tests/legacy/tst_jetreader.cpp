@@ -186,14 +186,12 @@ private slots:
         QVERIFY2(table, qPrintable(table.error()));
         QCOMPARE(table->rows.size(), 6);
         const QByteArray bytes = readAll(file);
-        QStringList dates;
         for (const QVariantList& row : table->rows) {
             for (const char* name : {"DateTimeCol", "DateCol", "TimeCol"}) {
                 const QVariant serial = row[table->column(name)];
                 if (serial.isNull())
                     continue;
                 QVERIFY(bytes.contains(bytesOf(serial.toDouble())));
-                dates << DaySerial::toDate(serial.toDouble()).toString(Qt::ISODate);
             }
         }
         const auto byId = [&](qint64 id) {
