@@ -19,7 +19,6 @@ Outcome run(Prompter& prompter, JetSource& source, const QString& dataFolder)
                              QStringLiteral("Cancel"), 0, 1);
     progress.setObjectName(QStringLiteral("dlgJetConversion"));
     progress.setWindowTitle(kApplicationTitle);
-    progress.setAccessibleName(QStringLiteral("Converting the database"));
     progress.setWindowModality(Qt::ApplicationModal);
     progress.setAutoReset(false);
     progress.setAutoClose(false);
