@@ -6,6 +6,8 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 #include "invoices/InvoicePdfJob.h"
+#include "legacy/JetImport.h"
+#include "legacy/ui/JetConversion.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -37,7 +39,7 @@ bool opensNoWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
         for (const char* option :
-             {"--invoice-pdf", "--help", "-h", "--help-all", "--version", "-v"}) {
+             {"--invoice-pdf", "--import-jet", "--help", "-h", "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -92,7 +94,13 @@ int main(int argc, char* argv[])
         QStringLiteral("The trading identity whose invoice --invoice-pdf writes (default: the "
                        "lowest-numbered one)."),
         QStringLiteral("n"));
-    parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption});
+    const QCommandLineOption importOption(
+        QStringLiteral("import-jet"),
+        QStringLiteral("Convert <file>, the Accounts.mdb of the earlier Windows program, into "
+                       "the data folder's Accounts.mdb and exit, without opening a window. When "
+                       "<file> is the folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
+        QStringLiteral("file"));
+    parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption, importOption});
     parser.process(*app);
 
     const QString folder = parser.isSet(dataFolderOption)
@@ -116,9 +124,32 @@ int main(int argc, char* argv[])
         return done ? 0 : fail(done.error());
     }
 
+    if (parser.isSet(importOption)) {
+        const Result<JetImportReport> report =
+            JetImport::convertFile(parser.value(importOption), folder, {});
+        if (!report)
+            return fail(report.error());
+        for (const JetTableSummary& table : report->tables)
+            std::printf("%s\n", qUtf8Printable(table.line()));
+        return 0;
+    }
+
     QtPrompter prompter;
     if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
         return refuseToStart(prompter, problem);
+
+    // An earlier installation's books are converted before anything opens them.
+    if (Database::hasJetSignature(QDir(folder).filePath(Database::kFileName))) {
+        switch (JetConversion::offer(prompter, folder)) {
+        case JetConversion::Outcome::Converted:
+            break;
+        case JetConversion::Outcome::Failed:
+            return 1;
+        case JetConversion::Outcome::Declined:
+        case JetConversion::Outcome::Cancelled:
+            return 0;
+        }
+    }
 
     Database db;
     if (!db.open(QDir(folder).filePath(Database::kFileName)))

@@ -181,7 +181,10 @@ bool Database::inspect(const QString& path, bool* isNew)
     const QString foreign = QStringLiteral("%1 is not a Billcraft database (%2). Billcraft has "
                                            "left it unchanged.");
     if (head != QByteArray(kMagic, sizeof kMagic))
-        return fail(foreign.arg(path, QStringLiteral("it is not an SQLite file")));
+        return fail(foreign.arg(path, hasJetSignature(path)
+                                          ? QStringLiteral("it is a database of the earlier "
+                                                           "Windows program, still to be converted")
+                                          : QStringLiteral("it is not an SQLite file")));
 
     QStringList tables;
     QString problem;
@@ -223,6 +226,14 @@ bool Database::inspect(const QString& path, bool* isNew)
             QStringLiteral("it lacks the tables %1").arg(missing.join(QStringLiteral(", ")))));
     *isNew = false;
     return true;
+}
+
+bool Database::hasJetSignature(const QString& path)
+{
+    // Bytes 4 to 19 of the first page; later Access files (.accdb) say "Standard ACE DB".
+    static constexpr char kJet[] = "Standard Jet DB";
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(20).mid(4) == QByteArray(kJet, sizeof kJet);
 }
 
 bool Database::open(const QString& path)

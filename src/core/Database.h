@@ -25,6 +25,10 @@ public:
     Database& operator=(const Database&) = delete;
 
     bool open(const QString& path);
+    // Whether the file carries the signature of a Jet database (Jet 3 or Jet 4): the
+    // Accounts.mdb of an installation of the earlier Windows program, which is converted, not
+    // opened.
+    static bool hasJetSignature(const QString& path);
     void close();
     bool isOpen() const;
     QString path() const { return m_path; }

@@ -1,0 +1,562 @@
+#include "app/MainWindow.h"
+#include "core/DaySerial.h"
+#include "core/GridData.h"
+#include "invoices/InvoiceList.h"
+#include "legacy/JetImport.h"
+#include "legacy/JetSource.h"
+#include "legacy/ui/JetConversion.h"
+#include "support/TestEnv.h"
+
+#include <QComboBox>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QProcess>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+// A Jet database held in memory, shaped as a test needs it.
+struct MemoryTableSpec {
+    QString name;
+    QList<JetColumn> columns;
+    QList<QVariantList> rows;
+    qint64 recorded = -1; // -1: as many as there are rows
+    int failAtRow = 0;    // the reader fails on this row (from 1); 0: never
+};
+
+class MemoryTable final : public JetTable {
+public:
+    explicit MemoryTable(MemoryTableSpec spec)
+        : m_spec(std::move(spec))
+    {}
+    QString name() const override { return m_spec.name; }
+    const QList<JetColumn>& columns() const override { return m_spec.columns; }
+    qint64 recordedRows() const override
+    {
+        return m_spec.recorded < 0 ? m_spec.rows.size() : m_spec.recorded;
+    }
+    Result<bool> next(QVariantList& row) override
+    {
+        if (m_next + 1 == m_spec.failAtRow)
+            return Failure{
+                QStringLiteral("%1, row %2: unreadable").arg(m_spec.name).arg(m_next + 1)};
+        if (m_next >= m_spec.rows.size())
+            return false;
+        row = m_spec.rows[m_next++];
+        return true;
+    }
+
+private:
+    MemoryTableSpec m_spec;
+    qsizetype m_next = 0;
+};
+
+class MemorySource final : public JetSource {
+public:
+    QList<MemoryTableSpec> specs;
+
+    MemoryTableSpec& spec(const QString& name)
+    {
+        for (MemoryTableSpec& s : specs) {
+            if (s.name == name)
+                return s;
+        }
+        qFatal("no table %s", qPrintable(name));
+    }
+    QStringList tables() const override
+    {
+        QStringList names;
+        for (const MemoryTableSpec& s : specs)
+            names << s.name;
+        return names;
+    }
+    Result<std::unique_ptr<JetTable>> table(const QString& name) override
+    {
+        for (const MemoryTableSpec& s : specs) {
+            if (s.name.compare(name, Qt::CaseInsensitive) == 0)
+                return std::unique_ptr<JetTable>(new MemoryTable(s));
+        }
+        return Failure{QStringLiteral("no table %1").arg(name)};
+    }
+};
+
+const QVariant Null;
+
+qint64 money(const char* text)
+{
+    return Money::parse(QLatin1String(text))->units();
+}
+
+double day(int y, int m, int d)
+{
+    return DaySerial::fromDate(QDate(y, m, d));
+}
+
+// An Accounts.mdb of the earlier program: every table and column, two identities, Nulls,
+// quotes kept, money to the fourth decimal (and, in TblExpenses, kept as binary numbers), and
+// (as in older files) no TblClients.Notes.
+MemorySource oldAccounts()
+{
+    using K = JetKind;
+    MemorySource s;
+    s.specs << MemoryTableSpec{
+        QStringLiteral("TblUserData"),
+        {{"Identity", K::Long},
+         {"TextLogo", K::Text},
+         {"Logo", K::Text},
+         {"LogoFont", K::Text},
+         {"FontColour", K::Long},
+         {"FontSize", K::Integer},
+         {"FontStyle", K::Text},
+         {"PageHeader", K::Text},
+         {"DividerLine", K::YesNo},
+         {"VatReg", K::YesNo},
+         {"VatRate", K::Double},
+         {"InvoiceCaption", K::Text},
+         {"PageFooter", K::Text}},
+        {{1, "Acme Gardens", Null, "Arial", 255, 24, "Bold", "Acme", -1, -1, 17.5, "INVOICE",
+          "Thank you"},
+         {3, "O'Brien's Books", "logo.bmp", Null, Null, Null, Null, Null, 0, 0, Null, Null, Null}}};
+    s.specs << MemoryTableSpec{
+        QStringLiteral("TblClients"),
+        {{"ClientID", K::Long},
+         {"Salutation", K::Text},
+         {"FirstName", K::Text},
+         {"LastName", K::Text},
+         {"Company", K::Text},
+         {"Address1", K::Text},
+         {"Address2", K::Text},
+         {"Address3", K::Text},
+         {"Town", K::Text},
+         {"County", K::Text},
+         {"PostCode", K::Text},
+         {"Country", K::Text},
+         {"Telephone", K::Text},
+         {"FAX", K::Text},
+         {"Email", K::Text},
+         {"Mobile", K::Text},
+         {"Identity", K::Integer}},
+        {{5, "Mr", "John", "Smith", "Smith & Sons Ltd", "1 High St", Null, Null, "Leeds",
+          "West Yorkshire", "LS1 1AA", "UK", "0113", "0114", "js@example.com", "07700", 1},
+         {9, Null, Null, Null, "O'Neill Builders", Null, Null, Null, Null, Null, Null, Null, Null,
+          Null, Null, Null, 1},
+         {12, "Ms", "Ann", "Bloggs", "Bloggs Books", "", Null, Null, "York", Null, Null, Null, Null,
+          Null, Null, Null, 3}}};
+    s.specs << MemoryTableSpec{
+        QStringLiteral("TblInvoices"),
+        {{"InvoiceID", K::Long},
+         {"ClientID", K::Long},
+         {"InvoiceNumber", K::Text},
+         {"Content", K::Memo},
+         {"Value", K::Currency},
+         {"VAT", K::Currency},
+         {"Total", K::Currency},
+         {"Date", K::DateTime},
+         {"Paid", K::YesNo},
+         {"DatePaid", K::DateTime},
+         {"BadDebt", K::YesNo},
+         {"Identity", K::Integer}},
+        {{1, 0, "0100", Null, Null, Null, Null, day(2020, 1, 6), 0, Null, 0, 1},
+         {7, 5, "0101", "Hedge trimming\r\nand 'clearing'", money("100"), money("17.5"),
+          money("117.5"), day(2026, 11, 2), -1, day(2026, 11, 20), 0, 1},
+         {8, 9, "0102", "Wall", money("1234.5678"), money("216.0494"), money("1450.6172"),
+          day(2026, 11, 30), 0, Null, 0, 1},
+         {9, 9, "0103", "Gate", money("50"), money("8.75"), money("58.75"), day(2025, 3, 1), 0,
+          Null, -1, 1},
+         {20, 12, "0100", "Books", money("10"), money("0"), money("10"), day(2026, 12, 1), 0, Null,
+          0, 3}}};
+    s.specs << MemoryTableSpec{
+        QStringLiteral("TblExpenses"),
+        {{"ExpenseID", K::Long},
+         {"Date", K::DateTime},
+         {"ClientRef", K::Text},
+         {"Description", K::Text},
+         {"Milage", K::Double},
+         {"Value", K::Double},
+         {"VAT", K::Single},
+         {"Identity", K::Integer}},
+        {{4, day(2026, 10, 1), "Smith's job", "Fuel", 12.5, 30.99, double(5.165f), 1}}};
+    s.specs << MemoryTableSpec{
+        QStringLiteral("TblAppointments"),
+        {{"AppointId", K::Long},
+         {"ADate", K::DateTime},
+         {"Appoint", K::Memo},
+         {"ATime", K::DateTime},
+         {"Alert", K::YesNo},
+         {"Identity", K::Integer}},
+        {{2, day(2026, 12, 3), "See O'Neill", 0.5625, -1, 1}, {6, Null, Null, Null, 0, 3}}};
+    return s;
+}
+
+// A row as text, "NULL" for Null: stored and expected rows compare with a readable difference.
+QStringList texts(const QVariantList& row)
+{
+    QStringList list;
+    for (const QVariant& v : row)
+        list << (v.isNull() ? QStringLiteral("NULL") : v.toString());
+    return list;
+}
+
+// Every row of a table, in key order, as stored.
+QList<QStringList> stored(Database& db, const QString& table)
+{
+    QSqlQuery q = db.prepare(QStringLiteral("SELECT * FROM %1 ORDER BY 1").arg(table));
+    if (!db.exec(q))
+        qFatal("%s", qPrintable(db.errorString()));
+    QList<QStringList> rows;
+    while (q.next()) {
+        QVariantList row;
+        for (int i = 0; i < q.record().count(); ++i)
+            row << q.value(i);
+        rows << texts(row);
+    }
+    return rows;
+}
+
+// Every file under a folder, hidden ones included, with its bytes.
+QMap<QString, QByteArray> snapshot(const QString& folder)
+{
+    QMap<QString, QByteArray> files;
+    QDirIterator it(folder, QDir::Files | QDir::Hidden | QDir::System,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files.insert(QDir(folder).relativeFilePath(path), readAll(path));
+    }
+    return files;
+}
+
+QString sample(const char* name)
+{
+    return QStringLiteral(BILLCRAFT_JET_SAMPLES "/") + QLatin1String(name);
+}
+
+// A data folder whose Accounts.mdb is a Jet file (the bytes of a sample, or a stand-in).
+QByteArray jetBytes()
+{
+    const QByteArray bytes = readAll(sample("DateTestDatabase.mdb"));
+    return bytes.isEmpty() ? QByteArray("\0\1\0\0Standard Jet DB\0", 20) : bytes;
+}
+
+} // namespace
+
+class TestJetImport : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The five tables arrive with their keys, exact amounts and day serials, quotes and Nulls;
+    // the keys go on from the highest, and the report says what was copied.
+    void copiesEveryTableExactly()
+    {
+        TestEnv env;
+        MemorySource source = oldAccounts();
+        QList<JetImportProgress> steps;
+        const Result<JetImportReport> report =
+            JetImport::copyTables(source, env.db, [&](const JetImportProgress& at) {
+                steps << at;
+                return true;
+            });
+        QVERIFY2(report, qPrintable(report.error()));
+        QStringList lines;
+        for (const JetTableSummary& t : report->tables)
+            lines << t.line();
+        QCOMPARE(lines, QStringList({"TblUserData: 2 rows", "TblClients: 3 rows (no Notes)",
+                                     "TblInvoices: 5 rows, Total 1636.8672, VAT 242.2994",
+                                     "TblExpenses: 1 row", "TblAppointments: 2 rows"}));
+        QCOMPARE(steps.first().table, QStringLiteral("TblUserData"));
+        QCOMPARE(steps.last().rowsDone, 13);
+        QCOMPARE(steps.last().rowsTotal, 13);
+
+        for (const MemoryTableSpec& spec : source.specs) {
+            QList<QStringList> expected;
+            for (QVariantList row : spec.rows) {
+                if (spec.name == u"TblClients")
+                    row.insert(16, Null);          // Notes, before Identity
+                if (spec.name == u"TblExpenses") { // by their decimal digits
+                    row[5] = money("30.99");
+                    row[6] = money("5.165");
+                }
+                expected << texts(row);
+            }
+            QCOMPARE(stored(env.db, spec.name), expected);
+        }
+        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)"));
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt(),
+                 21);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // What the copy refuses: it says which table and row, and writes nothing at all.
+    void refusedSources_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("a table missing")
+            << "no TblExpenses"
+            << "it lacks the table TblExpenses, so it is not the database of the earlier Windows "
+               "program.";
+        QTest::newRow("a key column missing") << "no InvoiceID"
+                                              << "the table TblInvoices has no column InvoiceID.";
+        QTest::newRow("a key that is Null") << "Null ClientID"
+                                            << "TblClients, row 2: the column ClientID is empty.";
+        QTest::newRow("a row the reader cannot read") << "unreadable row"
+                                                      << "TblInvoices, row 4: unreadable";
+        QTest::newRow("rows the file records but cannot give")
+            << "rows lost"
+            << "TblAppointments: the file records 3 rows, but 2 could be read; the file is "
+               "damaged or incomplete.";
+        QTest::newRow("money in words")
+            << "money in words"
+            << "TblInvoices, row 3: the column Value is no amount of money.";
+        QTest::newRow("a key twice") << "duplicate key"
+                                     << "TblClients, row 3 could not be written: UNIQUE constraint";
+    }
+    void refusedSources()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, error);
+        TestEnv env;
+        MemorySource source = oldAccounts();
+        if (fault == u"no TblExpenses")
+            source.specs.removeAt(3);
+        else if (fault == u"no InvoiceID")
+            source.spec(QStringLiteral("TblInvoices")).columns[0].name = QStringLiteral("Number");
+        else if (fault == u"Null ClientID")
+            source.spec(QStringLiteral("TblClients")).rows[1][0] = Null;
+        else if (fault == u"unreadable row")
+            source.spec(QStringLiteral("TblInvoices")).failAtRow = 4;
+        else if (fault == u"rows lost")
+            source.spec(QStringLiteral("TblAppointments")).recorded = 3;
+        else if (fault == u"money in words") {
+            source.spec(QStringLiteral("TblInvoices")).columns[4].kind = JetKind::Text;
+            source.spec(QStringLiteral("TblInvoices")).rows[2][4] = QStringLiteral("twelve");
+        } else if (fault == u"duplicate key")
+            source.spec(QStringLiteral("TblClients")).rows[2][0] = 5;
+        const Result<JetImportReport> report = JetImport::copyTables(source, env.db, {});
+        QVERIFY2(!report && report.error().startsWith(error), qPrintable(report.error()));
+        for (const QString& table : JetImport::tableNames())
+            QCOMPARE(stored(env.db, table).size(), 0);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // Yes converts the folder: the original is kept byte for byte as Accounts.jet.mdb, and the
+    // next start shows the same identities, clients and invoices with the same totals.
+    void convertingTheFolderAndStartingOnIt()
+    {
+        QTemporaryDir dir;
+        const QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        writeAll(jetFile, jetBytes());
+        const QByteArray original = readAll(jetFile);
+        MemorySource source = oldAccounts();
+        ScriptedPrompter prompter;
+        QCOMPARE(JetConversion::convert(prompter, source, dir.path()),
+                 JetConversion::Outcome::Converted);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"Accounts.jet.mdb", "Accounts.mdb"}));
+        QCOMPARE(readAll(dir.filePath(JetImport::kKeptName)), original);
+
+        Database db;
+        QVERIFY2(db.open(jetFile), qPrintable(db.errorString()));
+        FixedClock clock(TestEnv::kToday);
+        Session session(db, prompter, clock, LocaleText(testLocale()), dir.path());
+        {
+            MainWindow window(session);
+            window.startUp();
+            QCOMPARE(session.currentIdentity(), 1);
+            auto* clients = child<QComboBox>(&window, "cmbSelectClient");
+            QStringList companies;
+            for (int i = 0; i < clients->count(); ++i)
+                companies << clients->itemText(i);
+            QVERIFY2(companies.contains(QStringLiteral("O'Neill Builders")) &&
+                         companies.contains(QStringLiteral("Smith & Sons Ltd")),
+                     qPrintable(companies.join(u'|')));
+        }
+        InvoiceList::Request all;
+        all.filter = InvoiceList::Filter::All;
+        all.hideBadDebts = false;
+        all.identity = 1;
+        const Result<GridData> list = InvoiceList::load(session, all);
+        QVERIFY2(list, qPrintable(list.error()));
+        QCOMPARE(list->rowCount(), 3); // the starting row, of client 0, is never listed
+        QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber),
+                 QStringLiteral("0102"));
+        QCOMPARE(list->totals().at(InvoiceList::ColTotal), QStringLiteral("£1,626.87"));
+        QCOMPARE(list->totals().at(InvoiceList::ColVat), QStringLiteral("£242.30"));
+        VERIFY_PROMPTS(prompter);
+    }
+
+    // Cancelling, a failure at any step and a folder that cannot take the result all leave
+    // the folder exactly as it was.
+    void failuresLeaveTheFolderAsItWas_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("error"); // empty: cancelled
+        QTest::newRow("cancelled at once") << "cancel 0"
+                                           << "";
+        QTest::newRow("cancelled while copying") << "cancel 1"
+                                                 << "";
+        QTest::newRow("cancelled before the commit") << "cancel last"
+                                                     << "";
+        QTest::newRow("a row that cannot be read")
+            << "unreadable row"
+            << "%1/Accounts.mdb: TblInvoices, row 4: unreadable";
+        QTest::newRow("an earlier original kept")
+            << "kept exists"
+            << "%1 already holds Accounts.jet.mdb, the original of an earlier conversion. Move "
+               "it elsewhere first.";
+        QTest::newRow("another database in the folder")
+            << "other file"
+            << "%1 already holds a database (Accounts.mdb).";
+        QTest::newRow("a read-only folder") << "read-only"
+                                            << "The data folder %1 is read-only";
+        // A file size limit stands in for a disk that fills up while the copy is written.
+        QTest::newRow("a full disk") << "full disk"
+                                     << "%1/Accounts.mdb: ";
+    }
+    void failuresLeaveTheFolderAsItWas()
+    {
+        QFETCH(QString, fault);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        writeAll(jetFile, jetBytes());
+        MemorySource source = oldAccounts();
+        if (fault == u"unreadable row")
+            source.spec(QStringLiteral("TblInvoices")).failAtRow = 4;
+        if (fault == u"full disk")
+            source.spec(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
+        if (fault == u"kept exists")
+            writeAll(dir.filePath(JetImport::kKeptName), "before");
+        if (fault == u"other file") {
+            QTemporaryDir elsewhere;
+            jetFile = elsewhere.filePath(QStringLiteral("old.mdb"));
+        }
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+        if (fault == u"read-only")
+            QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        rlimit fileSize{};
+        getrlimit(RLIMIT_FSIZE, &fileSize);
+        if (fault == u"full disk") {
+            std::signal(SIGXFSZ, SIG_IGN); // a write past the limit fails instead
+            rlimit small = fileSize;
+            small.rlim_cur = 512 * 1024;
+            setrlimit(RLIMIT_FSIZE, &small);
+        }
+        int calls = 0;
+        const Result<JetImportReport> report =
+            JetImport::convert(source, jetFile, dir.path(), [&](const JetImportProgress& at) {
+                ++calls;
+                return !(fault == u"cancel 0" || (fault == u"cancel 1" && calls > 1) ||
+                         (fault == u"cancel last" && at.table.isEmpty()));
+            });
+        setrlimit(RLIMIT_FSIZE, &fileSize);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                              QFileDevice::ExeOwner);
+        if (error.isEmpty())
+            QVERIFY2(report && report->cancelled, qPrintable(report.error()));
+        else
+            QVERIFY2(!report && report.error().startsWith(error.arg(dir.path())),
+                     qPrintable(report.error()));
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    // The start-up question: No changes nothing; Yes on a Jet file that is not the old
+    // program's says why and changes nothing.
+    void startUpQuestion()
+    {
+        if (!QFileInfo::exists(sample("nwind.mdb")))
+            QSKIP("The Jet samples are not in ../shared/jet-samples beside the source tree.");
+        QTemporaryDir dir;
+        writeAll(dir.filePath(QStringLiteral("Accounts.mdb")), readAll(sample("nwind.mdb")));
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+        QVERIFY(Database::hasJetSignature(dir.filePath(QStringLiteral("Accounts.mdb"))));
+        ScriptedPrompter prompter;
+        prompter.expectExactly({JetConversion::kQuestion,
+                                {},
+                                Prompter::Buttons::YesNo,
+                                Prompter::Icon::Question,
+                                Prompter::Answer::No},
+                               Prompter::Answer::No);
+        QCOMPARE(JetConversion::offer(prompter, dir.path()), JetConversion::Outcome::Declined);
+        prompter.expectQuestion(JetConversion::kQuestion, Prompter::Answer::Yes);
+        prompter.expectMessage(JetConversion::kFailed + dir.filePath("Accounts.mdb") +
+                               QStringLiteral(": it lacks the tables TblUserData, TblClients, "
+                                              "TblInvoices, TblExpenses, TblAppointments, so it "
+                                              "is not the database of the earlier Windows "
+                                              "program."));
+        QCOMPARE(JetConversion::offer(prompter, dir.path()), JetConversion::Outcome::Failed);
+        QCOMPARE(snapshot(dir.path()), before);
+        // Opened as it is, it is refused for what it is.
+        Database db;
+        QVERIFY(!db.open(dir.filePath(QStringLiteral("Accounts.mdb"))));
+        QVERIFY2(db.errorString().contains(QStringLiteral("still to be converted")),
+                 qPrintable(db.errorString()));
+        QCOMPARE(snapshot(dir.path()), before);
+        VERIFY_PROMPTS(prompter);
+    }
+
+    // --import-jet on bad input: exit code 1, one line on stderr, the input and the folder
+    // untouched.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("input"); // a sample, cut or patched in a copy
+        QTest::addColumn<QString>("error");
+        QTest::newRow("no such file") << ""
+                                      << "Billcraft: %1 cannot be read: No such file";
+        QTest::newRow("without the tables") << "nwind.mdb"
+                                            << "Billcraft: %1: it lacks the tables TblUserData";
+        QTest::newRow("cut short") << "nwind.mdb cut"
+                                   << "Billcraft: %1 is incomplete";
+        QTest::newRow(".accdb") << "DateTestDatabase.mdb ace"
+                                << "Billcraft: %1 is an Access database of a later format";
+        QTest::newRow("read-only data folder") << "DateTestDatabase.mdb read-only"
+                                               << "Billcraft: The data folder %2 is read-only.";
+    }
+    void commandLine()
+    {
+        if (!QFileInfo::exists(sample("nwind.mdb")))
+            QSKIP("The Jet samples are not in ../shared/jet-samples beside the source tree.");
+        QFETCH(QString, input);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("old.mdb"));
+        if (!input.isEmpty()) {
+            QByteArray bytes = readAll(sample(qPrintable(input.section(u' ', 0, 0))));
+            if (input.endsWith(u" cut"))
+                bytes.truncate(bytes.size() / 2 + 1);
+            if (input.endsWith(u" ace"))
+                bytes.replace(4, 15, "Standard ACE DB");
+            writeAll(file, bytes);
+        }
+        const QString folder = dir.filePath(QStringLiteral("data"));
+        QDir().mkpath(folder);
+        if (input.endsWith(u" read-only"))
+            QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        const QMap<QString, QByteArray> before = snapshot(dir.path());
+
+        QProcess billcraft;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        billcraft.setProcessEnvironment(environment);
+        billcraft.start(
+            QStringLiteral(BILLCRAFT_BINARY),
+            {QStringLiteral("--import-jet"), file, QStringLiteral("--data-folder"), folder});
+        QVERIFY(billcraft.waitForFinished(60000));
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                          QFileDevice::ExeOwner);
+        const QString stderrText = QString::fromUtf8(billcraft.readAllStandardError());
+        QCOMPARE(billcraft.exitCode(), 1);
+        QCOMPARE(stderrText.count(u'\n'), 1);
+        QVERIFY2(stderrText.startsWith(QString(error).replace("%1", file).replace("%2", folder)),
+                 qPrintable(stderrText));
+        QCOMPARE(billcraft.readAllStandardOutput(), QByteArray());
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+};
+
+QTEST_MAIN(TestJetImport)
+#include "tst_jetimport.moc"

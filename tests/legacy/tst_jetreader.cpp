@@ -1,0 +1,279 @@
+#include "core/DaySerial.h"
+#include "core/Money.h"
+#include "legacy/MdbSource.h"
+#include "support/TestEnv.h"
+
+#include <QFileInfo>
+#include <QProcess>
+#include <QTest>
+#include <cstring>
+
+namespace {
+
+QString sample(const char* name)
+{
+    return QStringLiteral(BILLCRAFT_JET_SAMPLES "/") + QLatin1String(name);
+}
+
+#define NEED_SAMPLES()                                                                             \
+    if (!QFileInfo::exists(sample("nwind.mdb")))                                                   \
+    QSKIP("The Jet samples are not in ../shared/jet-samples beside the source tree.")
+
+struct ReadTable {
+    QList<JetColumn> columns;
+    QList<QVariantList> rows;
+    qint64 recorded = 0;
+
+    qsizetype column(const char* name) const
+    {
+        for (qsizetype i = 0; i < columns.size(); ++i) {
+            if (columns[i].name == QLatin1String(name))
+                return i;
+        }
+        qFatal("no column %s", name);
+    }
+};
+
+Result<ReadTable> readTable(JetSource& source, const QString& name)
+{
+    Result<std::unique_ptr<JetTable>> table = source.table(name);
+    if (!table)
+        return Failure{table.error()};
+    ReadTable read{(*table)->columns(), {}, (*table)->recordedRows()};
+    QVariantList row;
+    for (;;) {
+        const Result<bool> more = (*table)->next(row);
+        if (!more)
+            return Failure{more.error()};
+        if (!*more)
+            return read;
+        read.rows << row;
+    }
+}
+
+// mdb-export's records of a table, its header first: the reference reading of the samples.
+QList<QStringList> exported(const QString& file, const QString& table)
+{
+    QProcess p;
+    p.start(QStringLiteral("mdb-export"),
+            {QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), file, table});
+    if (!p.waitForFinished(60000) || p.exitCode() != 0)
+        qFatal("mdb-export failed on %s", qPrintable(table));
+    const QString csv = QString::fromUtf8(p.readAllStandardOutput());
+    QList<QStringList> records(1);
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < csv.size(); ++i) {
+        const QChar c = csv.at(i);
+        if (quoted && c == u'"' && i + 1 < csv.size() && csv.at(i + 1) == u'"') {
+            field += c;
+            ++i;
+        } else if (c == u'"') {
+            quoted = !quoted;
+        } else if (!quoted && c == u',') {
+            records.last() << std::exchange(field, {});
+        } else if (!quoted && c == u'\n') {
+            records.last() << std::exchange(field, {});
+            records.append(QStringList());
+        } else {
+            field += c;
+        }
+    }
+    if (records.last().isEmpty())
+        records.removeLast();
+    return records;
+}
+
+// Every row of every table of a file, or the first failure.
+Result<QMap<QString, QList<QVariantList>>> readEverything(const QString& path)
+{
+    Result<std::unique_ptr<MdbSource>> source = MdbSource::open(path);
+    if (!source)
+        return Failure{source.error()};
+    QMap<QString, QList<QVariantList>> tables;
+    for (const QString& name : (*source)->tables()) {
+        const Result<ReadTable> table = readTable(**source, name);
+        if (!table)
+            return Failure{table.error()};
+        tables.insert(name, table->rows);
+    }
+    return tables;
+}
+
+QByteArray bytesOf(double serial)
+{
+    QByteArray bytes(sizeof serial, Qt::Uninitialized);
+    std::memcpy(bytes.data(), &serial, sizeof serial); // little-endian, as Jet stores it
+    return bytes;
+}
+
+} // namespace
+
+class TestJetReader : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every table of nwind.mdb (Jet 3) as mdb-export reads it: the same rows, the table's own
+    // count; Currency exact, Yes/No as -1/0, dates as the same instants, code page text.
+    void nwindReadsAsMdbExportReadsIt()
+    {
+        NEED_SAMPLES();
+        const QString file = sample("nwind.mdb");
+        Result<std::unique_ptr<MdbSource>> source = MdbSource::open(file);
+        QVERIFY2(source, qPrintable(source.error()));
+        QCOMPARE((*source)->tables().size(), 9);
+        for (const QString& name : (*source)->tables()) {
+            const Result<ReadTable> table = readTable(**source, name);
+            QVERIFY2(table, qPrintable(table.error()));
+            const QList<QStringList> reference = exported(file, name);
+            QCOMPARE(table->rows.size(), reference.size() - 1);
+            QCOMPARE(table->recorded, table->rows.size());
+            QStringList names;
+            for (const JetColumn& c : table->columns)
+                names << c.name;
+            QCOMPARE(names, reference.first());
+        }
+
+        const Result<ReadTable> orders = readTable(**source, QStringLiteral("Orders"));
+        const QList<QStringList> reference = exported(file, QStringLiteral("Orders"));
+        const qsizetype id = orders->column("OrderID"), freight = orders->column("Freight"),
+                        date = orders->column("OrderDate"), address = orders->column("ShipAddress");
+        QCOMPARE(orders->columns[freight].kind, JetKind::Currency);
+        QCOMPARE(orders->columns[date].kind, JetKind::DateTime);
+        for (qsizetype r = 0; r < orders->rows.size(); ++r) {
+            const QVariantList& row = orders->rows[r];
+            const QStringList& expected = reference[r + 1];
+            QCOMPARE(row[freight].toLongLong(), Money::parse(expected[freight])->units());
+            QCOMPARE(DaySerial::toDateTime(row[date].toDouble())
+                         .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+                     expected[date]);
+            QCOMPARE(row[address].toString(), expected[address]);
+            if (row[id].toLongLong() == 10330) {
+                QCOMPARE(row[freight].toLongLong(), 127500);
+                QCOMPARE(row[date].toDouble(), DaySerial::fromDate(QDate(1994, 11, 16)));
+                QCOMPARE(row[address].toString(),
+                         QStringLiteral("Carrera 52 con Ave. Bolívar #65-98 Llano Largo"));
+            }
+        }
+
+        const Result<ReadTable> products = readTable(**source, QStringLiteral("Products"));
+        const QList<QStringList> productsReference = exported(file, QStringLiteral("Products"));
+        const qsizetype discontinued = products->column("Discontinued");
+        QCOMPARE(products->columns[discontinued].kind, JetKind::YesNo);
+        QSet<qint64> seen;
+        for (qsizetype r = 0; r < products->rows.size(); ++r) {
+            const qint64 flag = products->rows[r][discontinued].toLongLong();
+            QCOMPARE(flag, productsReference[r + 1][discontinued] == u"1" ? -1 : 0);
+            seen << flag;
+        }
+        QCOMPARE(seen, QSet<qint64>({-1, 0}));
+
+        // Jet names are not case-sensitive; this one is not ASCII either.
+        const Result<ReadTable> sales = readTable(**source, QStringLiteral("UMSäTZE"));
+        QVERIFY2(sales, qPrintable(sales.error()));
+        QCOMPARE(sales->rows.size(), exported(file, QStringLiteral("Umsätze")).size() - 1);
+    }
+
+    // DateTestDatabase.mdb (Jet 4): every date is the very double the file holds, the
+    // year-9999 and pre-1900 ones included; Memo and Text as written, Null as Null.
+    void dateTestReadsTheStoredSerials()
+    {
+        NEED_SAMPLES();
+        const QString file = sample("DateTestDatabase.mdb");
+        Result<std::unique_ptr<MdbSource>> source = MdbSource::open(file);
+        QVERIFY2(source, qPrintable(source.error()));
+        const Result<ReadTable> table = readTable(**source, QStringLiteral("DateTest"));
+        QVERIFY2(table, qPrintable(table.error()));
+        QCOMPARE(table->rows.size(), 6);
+        const QByteArray bytes = readAll(file);
+        for (const QVariantList& row : table->rows) {
+            for (const char* name : {"DateTimeCol", "DateCol", "TimeCol"}) {
+                const QVariant serial = row[table->column(name)];
+                if (serial.isNull())
+                    continue;
+                QVERIFY(bytes.contains(bytesOf(serial.toDouble())));
+            }
+        }
+        const auto byId = [&](qint64 id) {
+            for (const QVariantList& row : table->rows) {
+                if (row[table->column("IDCol")].toLongLong() == id)
+                    return row;
+            }
+            qFatal("no row %lld", id);
+        };
+        QCOMPARE(byId(1)[table->column("DateCol")].toDouble(),
+                 DaySerial::fromDate(QDate(2021, 12, 2)));
+        QCOMPARE(DaySerial::toDate(byId(2)[table->column("DateCol")].toDouble()).year(), 9999);
+        QVERIFY(byId(3)[table->column("DateCol")].toDouble() < 0);
+        QVERIFY(DaySerial::toDate(byId(4)[table->column("DateCol")].toDouble()).year() < 1000);
+        QCOMPARE(byId(5)[table->column("ShortTextCol")].toString(),
+                 QStringLiteral("Escaped new line \\r\\n in field"));
+        QCOMPARE(byId(6)[table->column("LongTextCol")].toString(),
+                 QStringLiteral("New line\r\nin field"));
+        QCOMPARE(table->columns[table->column("LongTextCol")].kind, JetKind::Memo);
+    }
+
+    // Damaged and foreign files: a message naming the file or the table and row, never a
+    // crash, never a change to the file; a file cut off at a page boundary either fails or
+    // lost only pages that held no row.
+    void badFiles_data()
+    {
+        QTest::addColumn<QString>("sampleName");
+        QTest::addColumn<qint64>("cutAt"); // -1: whole file
+        QTest::addColumn<QByteArray>("patchFrom");
+        QTest::addColumn<QByteArray>("patchTo");
+        QTest::addColumn<QString>("error"); // empty: any failure, or every row as before
+        const QString incomplete = QStringLiteral("is incomplete: its size");
+        QTest::newRow("Jet 4 cut inside its header")
+            << "DateTestDatabase.mdb" << 100ll << QByteArray() << QByteArray() << incomplete;
+        QTest::newRow("Jet 4 cut mid-page") << "DateTestDatabase.mdb" << 4096ll * 20 + 77
+                                            << QByteArray() << QByteArray() << incomplete;
+        for (qint64 pages : {2, 5, 12, 30, 50, 66})
+            QTest::addRow("Jet 4 cut after %lld pages", pages)
+                << "DateTestDatabase.mdb" << 4096 * pages << QByteArray() << QByteArray()
+                << QString();
+        for (qint64 pages : {2, 9, 40, 200, 700, 1200, 1465})
+            QTest::addRow("Jet 3 cut after %lld pages", pages)
+                << "nwind.mdb" << 2048 * pages << QByteArray() << QByteArray() << QString();
+        // "Hello" in compressed Jet 4 text made "H", a lone surrogate and an odd byte.
+        QTest::newRow("text with an invalid character")
+            << "DateTestDatabase.mdb" << -1ll << QByteArray("\xff\xfeHello", 7)
+            << QByteArray("\xff\xfeH\x00\x01\xd8o", 7)
+            << "DateTest, row 1: the column LongTextCol (its text holds invalid characters)";
+        QTest::newRow("a later Access format (.accdb)")
+            << "DateTestDatabase.mdb" << -1ll << QByteArray("Standard Jet DB")
+            << QByteArray("Standard ACE DB") << "is an Access database of a later format (.accdb)";
+        QTest::newRow("not a Jet file") << "README.md" << -1ll << QByteArray() << QByteArray()
+                                        << "is not a database of the earlier Windows program.";
+    }
+    void badFiles()
+    {
+        NEED_SAMPLES();
+        QFETCH(QString, sampleName);
+        QFETCH(qint64, cutAt);
+        QFETCH(QByteArray, patchFrom);
+        QFETCH(QByteArray, patchTo);
+        QFETCH(QString, error);
+        QByteArray bytes = readAll(sample(qPrintable(sampleName)));
+        if (cutAt >= 0)
+            bytes.truncate(cutAt);
+        if (!patchFrom.isEmpty()) {
+            const qsizetype at = bytes.indexOf(patchFrom);
+            QVERIFY(at >= 0);
+            bytes.replace(at, patchTo.size(), patchTo);
+        }
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("Accounts.mdb"));
+        writeAll(copy, bytes);
+
+        const Result<QMap<QString, QList<QVariantList>>> read = readEverything(copy);
+        QCOMPARE(readAll(copy), bytes);
+        if (!error.isEmpty())
+            QVERIFY2(!read && read.error().contains(error), qPrintable(read.error()));
+        else if (read) // only pages that held no row were cut off
+            QVERIFY(*read == *readEverything(sample(qPrintable(sampleName))));
+    }
+};
+
+QTEST_MAIN(TestJetReader)
+#include "tst_jetreader.moc"
