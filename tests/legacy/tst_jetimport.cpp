@@ -20,7 +20,7 @@
 namespace {
 
 // A Jet database held in memory, shaped as a test needs it.
-struct MemoryTableSpec {
+struct MemoryTableShape {
     QString name;
     QList<JetColumn> columns;
     QList<QVariantList> rows;
@@ -30,38 +30,38 @@ struct MemoryTableSpec {
 
 class MemoryTable final : public JetTable {
 public:
-    explicit MemoryTable(MemoryTableSpec spec)
-        : m_spec(std::move(spec))
+    explicit MemoryTable(MemoryTableShape shape)
+        : m_shape(std::move(shape))
     {}
-    QString name() const override { return m_spec.name; }
-    const QList<JetColumn>& columns() const override { return m_spec.columns; }
+    QString name() const override { return m_shape.name; }
+    const QList<JetColumn>& columns() const override { return m_shape.columns; }
     qint64 recordedRows() const override
     {
-        return m_spec.recorded < 0 ? m_spec.rows.size() : m_spec.recorded;
+        return m_shape.recorded < 0 ? m_shape.rows.size() : m_shape.recorded;
     }
     Result<bool> next(QVariantList& row) override
     {
-        if (m_next + 1 == m_spec.failAtRow)
+        if (m_next + 1 == m_shape.failAtRow)
             return Failure{
-                QStringLiteral("%1, row %2: unreadable").arg(m_spec.name).arg(m_next + 1)};
-        if (m_next >= m_spec.rows.size())
+                QStringLiteral("%1, row %2: unreadable").arg(m_shape.name).arg(m_next + 1)};
+        if (m_next >= m_shape.rows.size())
             return false;
-        row = m_spec.rows[m_next++];
+        row = m_shape.rows[m_next++];
         return true;
     }
 
 private:
-    MemoryTableSpec m_spec;
+    MemoryTableShape m_shape;
     qsizetype m_next = 0;
 };
 
 class MemorySource final : public JetSource {
 public:
-    QList<MemoryTableSpec> specs;
+    QList<MemoryTableShape> shapes;
 
-    MemoryTableSpec& spec(const QString& name)
+    MemoryTableShape& shape(const QString& name)
     {
-        for (MemoryTableSpec& s : specs) {
+        for (MemoryTableShape& s : shapes) {
             if (s.name == name)
                 return s;
         }
@@ -70,13 +70,13 @@ public:
     QStringList tables() const override
     {
         QStringList names;
-        for (const MemoryTableSpec& s : specs)
+        for (const MemoryTableShape& s : shapes)
             names << s.name;
         return names;
     }
     Result<std::unique_ptr<JetTable>> table(const QString& name) override
     {
-        for (const MemoryTableSpec& s : specs) {
+        for (const MemoryTableShape& s : shapes) {
             if (s.name.compare(name, Qt::CaseInsensitive) == 0)
                 return std::unique_ptr<JetTable>(new MemoryTable(s));
         }
@@ -103,7 +103,7 @@ MemorySource oldAccounts()
 {
     using K = JetKind;
     MemorySource s;
-    s.specs << MemoryTableSpec{
+    s.shapes << MemoryTableShape{
         QStringLiteral("TblUserData"),
         {{"Identity", K::Long},
          {"TextLogo", K::Text},
@@ -121,7 +121,7 @@ MemorySource oldAccounts()
         {{1, "Acme Gardens", Null, "Arial", 255, 24, "Bold", "Acme", -1, -1, 17.5, "INVOICE",
           "Thank you"},
          {3, "O'Brien's Books", "logo.bmp", Null, Null, Null, Null, Null, 0, 0, Null, Null, Null}}};
-    s.specs << MemoryTableSpec{
+    s.shapes << MemoryTableShape{
         QStringLiteral("TblClients"),
         {{"ClientID", K::Long},
          {"Salutation", K::Text},
@@ -146,7 +146,7 @@ MemorySource oldAccounts()
           Null, Null, Null, 1},
          {12, "Ms", "Ann", "Bloggs", "Bloggs Books", "", Null, Null, "York", Null, Null, Null, Null,
           Null, Null, Null, 3}}};
-    s.specs << MemoryTableSpec{
+    s.shapes << MemoryTableShape{
         QStringLiteral("TblInvoices"),
         {{"InvoiceID", K::Long},
          {"ClientID", K::Long},
@@ -169,7 +169,7 @@ MemorySource oldAccounts()
           Null, -1, 1},
          {20, 12, "0100", "Books", money("10"), money("0"), money("10"), day(2026, 12, 1), 0, Null,
           0, 3}}};
-    s.specs << MemoryTableSpec{
+    s.shapes << MemoryTableShape{
         QStringLiteral("TblExpenses"),
         {{"ExpenseID", K::Long},
          {"Date", K::DateTime},
@@ -180,7 +180,7 @@ MemorySource oldAccounts()
          {"VAT", K::Single},
          {"Identity", K::Integer}},
         {{4, day(2026, 10, 1), "Smith's job", "Fuel", 12.5, 30.99, double(5.165f), 1}}};
-    s.specs << MemoryTableSpec{
+    s.shapes << MemoryTableShape{
         QStringLiteral("TblAppointments"),
         {{"AppointId", K::Long},
          {"ADate", K::DateTime},
@@ -271,18 +271,18 @@ private slots:
         QCOMPARE(steps.last().rowsDone, 13);
         QCOMPARE(steps.last().rowsTotal, 13);
 
-        for (const MemoryTableSpec& spec : source.specs) {
+        for (const MemoryTableShape& shape : source.shapes) {
             QList<QStringList> expected;
-            for (QVariantList row : spec.rows) {
-                if (spec.name == u"TblClients")
-                    row.insert(16, Null);          // Notes, before Identity
-                if (spec.name == u"TblExpenses") { // by their decimal digits
+            for (QVariantList row : shape.rows) {
+                if (shape.name == u"TblClients")
+                    row.insert(16, Null);           // Notes, before Identity
+                if (shape.name == u"TblExpenses") { // by their decimal digits
                     row[5] = money("30.99");
                     row[6] = money("5.165");
                 }
                 expected << texts(row);
             }
-            QCOMPARE(stored(env.db, spec.name), expected);
+            QCOMPARE(stored(env.db, shape.name), expected);
         }
         env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)"));
         QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt(),
@@ -322,20 +322,20 @@ private slots:
         TestEnv env;
         MemorySource source = oldAccounts();
         if (fault == u"no TblExpenses")
-            source.specs.removeAt(3);
+            source.shapes.removeAt(3);
         else if (fault == u"no InvoiceID")
-            source.spec(QStringLiteral("TblInvoices")).columns[0].name = QStringLiteral("Number");
+            source.shape(QStringLiteral("TblInvoices")).columns[0].name = QStringLiteral("Number");
         else if (fault == u"Null ClientID")
-            source.spec(QStringLiteral("TblClients")).rows[1][0] = Null;
+            source.shape(QStringLiteral("TblClients")).rows[1][0] = Null;
         else if (fault == u"unreadable row")
-            source.spec(QStringLiteral("TblInvoices")).failAtRow = 4;
+            source.shape(QStringLiteral("TblInvoices")).failAtRow = 4;
         else if (fault == u"rows lost")
-            source.spec(QStringLiteral("TblAppointments")).recorded = 3;
+            source.shape(QStringLiteral("TblAppointments")).recorded = 3;
         else if (fault == u"money in words") {
-            source.spec(QStringLiteral("TblInvoices")).columns[4].kind = JetKind::Text;
-            source.spec(QStringLiteral("TblInvoices")).rows[2][4] = QStringLiteral("twelve");
+            source.shape(QStringLiteral("TblInvoices")).columns[4].kind = JetKind::Text;
+            source.shape(QStringLiteral("TblInvoices")).rows[2][4] = QStringLiteral("twelve");
         } else if (fault == u"duplicate key")
-            source.spec(QStringLiteral("TblClients")).rows[2][0] = 5;
+            source.shape(QStringLiteral("TblClients")).rows[2][0] = 5;
         const Result<JetImportReport> report = JetImport::copyTables(source, env.db, {});
         QVERIFY2(!report && report.error().startsWith(error), qPrintable(report.error()));
         for (const QString& table : JetImport::tableNames())
@@ -426,9 +426,9 @@ private slots:
         writeAll(jetFile, jetBytes());
         MemorySource source = oldAccounts();
         if (fault == u"unreadable row")
-            source.spec(QStringLiteral("TblInvoices")).failAtRow = 4;
+            source.shape(QStringLiteral("TblInvoices")).failAtRow = 4;
         if (fault == u"full disk")
-            source.spec(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
+            source.shape(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
         if (fault == u"kept exists")
             writeAll(dir.filePath(JetImport::kKeptName), "before");
         if (fault == u"other file") {
