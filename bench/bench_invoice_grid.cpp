@@ -4,6 +4,7 @@
 // 34,999 invoices x 10 columns is the largest list the 350,000-cell limit lets through;
 // 35,000 is refused, so that case times the query and the refusal.
 
+#include "BenchMain.h"
 #include "BooksCache.h"
 #include "core/DaySerial.h"
 #include "core/GridData.h"
@@ -145,15 +146,5 @@ BENCHMARK(BM_InvoiceGridFill)->Arg(34999)->Arg(35000)->Unit(benchmark::kMillisec
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1; // the benchmark's own flags are not Qt's
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    BooksCache<Books, int>::clear();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, &BooksCache<Books, int>::clear);
 }

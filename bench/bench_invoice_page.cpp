@@ -3,6 +3,7 @@
 // build:
 //   bench_invoice_page --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "BenchMain.h"
 #include "core/DaySerial.h"
 #include "invoices/InvoicePage.h"
 #include "support/TestEnv.h"
@@ -72,14 +73,5 @@ BENCHMARK(BM_LayOutAndWritePdf)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1; // the benchmark's own flags are not Qt's
-    QGuiApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QGuiApplication>(argc, argv);
 }

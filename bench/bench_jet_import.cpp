@@ -4,6 +4,7 @@
 // Needs the samples in ../shared/jet-samples beside the source tree. Run a Release build:
 //   bench_jet_import --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 
+#include "BenchMain.h"
 #include "core/Database.h"
 #include "legacy/MdbSource.h"
 
@@ -106,9 +107,5 @@ BENCHMARK(BM_ImportNwind)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv);
 }

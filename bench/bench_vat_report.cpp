@@ -5,6 +5,7 @@
 //   bench_vat_report --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 // BILLCRAFT_BENCH_INVOICES sets the size of the book (1,000,000 unless given).
 
+#include "BenchMain.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
 #include "core/Clock.h"
@@ -117,15 +118,5 @@ BENCHMARK(BM_FirstInvoiceYear)->Arg(bookSize())->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    int qtArgc = 1; // the benchmark's own flags are not Qt's
-    QApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    BooksCache<Books, qint64>::clear();
-    return 0;
+    return runBenchmarks<QApplication>(argc, argv, &BooksCache<Books, qint64>::clear);
 }

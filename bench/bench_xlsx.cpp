@@ -5,6 +5,7 @@
 // max_rss_mb is the process's peak resident memory after the runs: the workbook is written in
 // constant memory, so it stays near what the list itself takes.
 
+#include "BenchMain.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
 #include "core/Clock.h"
@@ -101,13 +102,5 @@ BENCHMARK(BM_ExportCsv)->Arg(30000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    int qtArgc = 1; // the benchmark's own flags are not Qt's
-    QCoreApplication app(qtArgc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    BooksCache<Books, qint64>::clear();
-    return 0;
+    return runBenchmarks<QCoreApplication>(argc, argv, &BooksCache<Books, qint64>::clear);
 }

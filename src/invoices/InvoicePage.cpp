@@ -264,19 +264,6 @@ QString clientBlock(const InvoiceSheet& s)
     return lines.join(u'\n');
 }
 
-// The logo file: by its name in the data folder, or, for a layout of an earlier installation
-// that names it by a full Windows path, by the file name alone there (the designer copies
-// logos into the data folder).
-QString logoPath(const QString& dataFolder, const QString& name)
-{
-    const QDir folder(dataFolder);
-    const QString direct = folder.filePath(name);
-    if (QFileInfo(direct).isFile())
-        return direct;
-    const qsizetype cut = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
-    return folder.filePath(name.mid(cut + 1));
-}
-
 } // namespace
 
 Result<InvoiceSheet> loadSheet(Database& db, int invoiceId)
@@ -348,7 +335,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
     PageItems frame;
     bool pictureLogo = false;
     if (!r.PicLogoName.isEmpty() && r.PicLogoShow) {
-        const QString path = logoPath(dataFolder, r.PicLogoName);
+        const QString path = LayoutFiles::logoPath(dataFolder, r.PicLogoName);
         QImageReader reader(path);
         const QImage image = reader.read();
         if (!image.isNull()) {

@@ -6,6 +6,7 @@
 #include "layout/IdentityLayoutFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -271,6 +272,16 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
         return false;
     }
     return true;
+}
+
+QString logoPath(const QString& dataFolder, const QString& name)
+{
+    const QDir folder(dataFolder);
+    const QString direct = folder.filePath(name);
+    if (QFileInfo(direct).isFile())
+        return direct;
+    const qsizetype cut = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    return folder.filePath(name.mid(cut + 1));
 }
 
 } // namespace LayoutFiles

@@ -39,6 +39,11 @@ bool convertSharedLayout(const QString& dataFolder, QString* error = nullptr);
 bool ensureForIdentity(Database& db, const QString& dataFolder, int identity,
                        QString* error = nullptr);
 
+// The logo file a layout names: in the data folder by its name, or, for a layout of an earlier
+// installation that stored a full Windows path, by the file name alone there (the designer
+// copies logos into the data folder).
+QString logoPath(const QString& dataFolder, const QString& name);
+
 // Makes the VAT setting the identity's default: VatReg in its own layout file (which sets the
 // Add VAT box at start-up), and in its row of Layout.set when that file exists (which a later
 // conversion reads). Other rows and fields are kept. The two files change together or not at

@@ -6,6 +6,7 @@
 #include "core/ui/KeyRuleGlue.h"
 #include "core/ui/NamedWidgets.h"
 #include "layout/IdentityLayoutFile.h"
+#include "layout/LayoutFiles.h"
 #include "layout/ui/LayoutPreview.h"
 #include "layout/ui/StyleEditor.h"
 
@@ -171,18 +172,6 @@ struct Measure {
 QString displayText(const QString& caption)
 {
     return QString(caption).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-// A logo file named by a layout: in the data folder by its name, or by the last part of a path
-// an earlier installation stored.
-QString logoPath(const QString& dataFolder, const QString& name)
-{
-    const QDir folder(dataFolder);
-    const QString direct = folder.filePath(name);
-    if (QFileInfo(direct).isFile())
-        return direct;
-    const qsizetype cut = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
-    return folder.filePath(name.mid(cut + 1));
 }
 
 // The picture, read at most at kScaledLogoSide when it is larger than kMaxLogoSide, so that a
@@ -631,7 +620,7 @@ void LayoutDesigner::loadLogo(const QString& name, bool tell)
     logo->update();
     if (name.isEmpty())
         return;
-    const QString path = logoPath(m_session.dataFolder(), name);
+    const QString path = LayoutFiles::logoPath(m_session.dataFolder(), name);
     if (!QFileInfo(path).isFile()) {
         if (tell)
             m_session.prompter().inform(QStringLiteral("Cant find logo"));
