@@ -653,31 +653,31 @@ void PagedGrid::evict() const
     }
 }
 
-QString PagedGrid::text(int row, int column) const
+template <typename T, typename Read> T PagedGrid::readCell(int row, int column, Read read) const
 {
     if (!m_fetch)
-        return m_skeleton.text(row, column);
+        return read(m_skeleton, row);
     int local = 0;
     const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
-    return rows ? rows->text(local, column) : QString();
+    return rows ? read(*rows, local) : T();
+}
+
+QString PagedGrid::text(int row, int column) const
+{
+    return readCell<QString>(row, column,
+                             [column](const GridData& d, int r) { return d.text(r, column); });
 }
 
 QVariant PagedGrid::value(int row, int column) const
 {
-    if (!m_fetch)
-        return m_skeleton.value(row, column);
-    int local = 0;
-    const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
-    return rows ? rows->value(local, column) : QVariant();
+    return readCell<QVariant>(row, column,
+                              [column](const GridData& d, int r) { return d.value(r, column); });
 }
 
 QColor PagedGrid::cellColour(int row, int column) const
 {
-    if (!m_fetch)
-        return m_skeleton.cellColour(row, column);
-    int local = 0;
-    const GridData* rows = m_skeleton.contains(row, column) ? page(row, &local) : nullptr;
-    return rows ? rows->cellColour(local, column) : QColor();
+    return readCell<QColor>(row, column,
+                            [column](const GridData& d, int r) { return d.cellColour(r, column); });
 }
 
 bool PagedGrid::setCell(int row, int column, const QVariant& value)

@@ -257,6 +257,9 @@ private:
     };
     // The rows of `row`'s page and the row's number in it; null when the page cannot be read.
     GridData* page(int row, int* local) const;
+    // What `read` gives for the cell, from the rows in memory or from the row's page; T() for a
+    // cell outside the grid or on a page that cannot be read.
+    template <typename T, typename Read> T readCell(int row, int column, Read read) const;
     void evict() const;
 
     mutable GridData m_skeleton; // every row once complete
