@@ -1,6 +1,7 @@
 #include "clients/ClientStore.h"
 #include "clients/ui/ClientDropDown.h"
 #include "clients/ui/ClientsTab.h"
+#include "support/ListItems.h"
 #include "support/TestEnv.h"
 
 #include <QAbstractItemView>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWheelEvent>
 
 namespace {
 
@@ -142,7 +144,7 @@ private slots:
         QCOMPARE(clientsChanged.count(), 1);
         QVERIFY(f.formIsEmpty());
         QVERIFY(f.shown("CmdSave") && f.shown("cmbSelectClient") && !f.shown("cmdCancelAdd"));
-        QVERIFY(f.clients()->findText(QStringLiteral("OBrien Builders")) >= 0);
+        QVERIFY(openedItems(f.clients()).contains(QStringLiteral("OBrien Builders")));
         QCOMPARE(f.clients()->currentText(), kSelectCompany);
 
         f.click("CmdAddNew");
@@ -246,7 +248,7 @@ private slots:
         f.env.prompter.expectMessageStarting(
             QStringLiteral("The client list could not be read.\n"));
         f.env.session->setCurrentIdentity(f.other);
-        QCOMPARE(f.clients()->count(), 0);
+        QVERIFY(openedItems(f.clients()).isEmpty());
         VERIFY_PROMPTS(f.env.prompter);
     }
 
@@ -283,7 +285,7 @@ private slots:
                  1);
         QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblInvoices")), 1);
         QVERIFY(f.formIsEmpty());
-        QCOMPARE(f.clients()->findText(QStringLiteral("Acme Ltd")), -1);
+        QVERIFY(!openedItems(f.clients()).contains(QStringLiteral("Acme Ltd")));
         QCOMPARE(invoicesChanged.count(), 1);
 
         // Without invoices one question; No keeps the client.
@@ -306,6 +308,26 @@ private slots:
         QCOMPARE(f.count(QStringLiteral("SELECT count(*) FROM TblClients WHERE ClientID = ?"),
                          {f.charlie}),
                  1);
+    }
+
+    void readsItsClientsWhenFirstUsed()
+    {
+        Fixture f;
+        QComboBox* list = f.clients();
+        QCOMPARE(list->count(), 0); // nothing read until the list is used
+        QCOMPARE(list->currentText(), kSelectCompany);
+        f.choose(QStringLiteral("Acme Ltd"));
+
+        // Another identity: the old clients go at once, so not even the wheel can choose one;
+        // the new ones are read by the wheel's turn and the first is chosen.
+        f.env.session->setCurrentIdentity(f.other);
+        QCOMPARE(list->count(), 0);
+        QCOMPARE(list->currentText(), kSelectCompany);
+        QWheelEvent down(QPointF(5, 5), list->mapToGlobal(QPointF(5, 5)), {}, {0, -120},
+                         Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(list, &down);
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(f.loaded(), QString::number(f.otherAcme));
     }
 
     void completesTheTypedCompany()

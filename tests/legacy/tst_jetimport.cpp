@@ -5,6 +5,7 @@
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
 #include "legacy/ui/JetConversion.h"
+#include "support/ListItems.h"
 #include "support/TestEnv.h"
 
 #include <QComboBox>
@@ -367,10 +368,8 @@ private slots:
             MainWindow window(session);
             window.startUp();
             QCOMPARE(session.currentIdentity(), 1);
-            auto* clients = child<QComboBox>(&window, "cmbSelectClient");
-            QStringList companies;
-            for (int i = 0; i < clients->count(); ++i)
-                companies << clients->itemText(i);
+            const QStringList companies =
+                openedItems(child<QComboBox>(&window, "cmbSelectClient"));
             QVERIFY2(companies.contains(QStringLiteral("O'Neill Builders")) &&
                          companies.contains(QStringLiteral("Smith & Sons Ltd")),
                      qPrintable(companies.join(u'|')));

@@ -4,7 +4,9 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
@@ -114,3 +116,72 @@ int chosenIndex(const QComboBox* list)
 }
 
 } // namespace ClientDropDown
+
+LazyClientList::LazyClientList(std::function<void(QComboBox*)> fill, QWidget* parent)
+    : QComboBox(parent)
+    , m_fill(std::move(fill))
+{
+}
+
+void LazyClientList::invalidate()
+{
+    if (hasFocus() || view()->isVisible()) {
+        m_stale = true;
+        ensureFilled();
+        return;
+    }
+    {
+        const QSignalBlocker quiet(this);
+        clear();
+    }
+    ClientDropDown::showNoChoice(this);
+    m_stale = true;
+}
+
+void LazyClientList::ensureFilled()
+{
+    if (!m_stale)
+        return;
+    // Cleared first: a fill that reports an error opens a message box, whose focus changes
+    // must not start a second fill.
+    m_stale = false;
+    // A key that starts the fill must land in the text as the user left it, not in the
+    // "Select Company" the fill puts back.
+    QLineEdit* edit = lineEdit();
+    const QString typed = edit ? edit->text() : QString();
+    const int selectionStart = edit ? edit->selectionStart() : -1;
+    const int selectionLength = edit ? int(edit->selectedText().size()) : 0;
+    const int cursor = edit ? edit->cursorPosition() : 0;
+    m_fill(this);
+    if (edit) {
+        edit->setText(typed);
+        if (selectionStart >= 0)
+            edit->setSelection(selectionStart, selectionLength);
+        else
+            edit->setCursorPosition(cursor);
+    }
+}
+
+void LazyClientList::showPopup()
+{
+    ensureFilled();
+    QComboBox::showPopup();
+}
+
+void LazyClientList::focusInEvent(QFocusEvent* event)
+{
+    ensureFilled();
+    QComboBox::focusInEvent(event);
+}
+
+void LazyClientList::keyPressEvent(QKeyEvent* event)
+{
+    ensureFilled();
+    QComboBox::keyPressEvent(event);
+}
+
+void LazyClientList::wheelEvent(QWheelEvent* event)
+{
+    ensureFilled();
+    QComboBox::wheelEvent(event);
+}

@@ -1,8 +1,9 @@
 #pragma once
 
+#include <QComboBox>
 #include <QString>
+#include <functional>
 
-class QComboBox;
 class Session;
 
 // PopulateDropDown: the client drop-downs of the main window. Each item is a company name with
@@ -41,3 +42,30 @@ void showNoChoice(QComboBox* list);
 int chosenIndex(const QComboBox* list);
 
 } // namespace ClientDropDown
+
+// A client drop-down that reads its clients when it is first used rather than whenever they
+// change: start-up and a change of identity cost nothing until the user opens, focuses,
+// scrolls or types in the list. Reading a thousand names was the largest cost of start-up.
+class LazyClientList final : public QComboBox {
+public:
+    // `fill` refills the list (ClientDropDown::populate, say), leaving no client chosen.
+    LazyClientList(std::function<void(QComboBox*)> fill, QWidget* parent = nullptr);
+
+    // The clients have changed. A list in use (focused or open) refills at once; otherwise it
+    // is emptied, so that no client of the old list can be chosen, and refills at its next use.
+    void invalidate();
+    // Refills now if the clients changed since the last fill.
+    void ensureFilled();
+    bool isStale() const { return m_stale; }
+
+    void showPopup() override;
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    std::function<void(QComboBox*)> m_fill;
+    bool m_stale = true;
+};

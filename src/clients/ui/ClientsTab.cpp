@@ -85,12 +85,13 @@ ClientsTab::ClientsTab(Session& session, QWidget* parent)
     connect(&m_session, &Session::clientsChanged, this, &ClientsTab::refillDropDown);
 
     setAddingMode(false);
-    refillDropDown();
+    ClientDropDown::showNoChoice(m_clients);
 }
 
 void ClientsTab::buildControls()
 {
-    m_clients = new QComboBox(this);
+    m_clients = new LazyClientList(
+        [this](QComboBox* list) { ClientDropDown::populate(list, m_session); }, this);
     m_clients->setObjectName(QStringLiteral("cmbSelectClient"));
     m_clients->setAccessibleName(ClientDropDown::kSelectCompany);
     m_clients->setEditable(true);
@@ -181,7 +182,7 @@ void ClientsTab::clearForm()
 
 void ClientsTab::refillDropDown()
 {
-    ClientDropDown::populate(m_clients, m_session);
+    m_clients->invalidate();
 }
 
 void ClientsTab::setAddingMode(bool adding)
@@ -351,6 +352,7 @@ void ClientsTab::onFind()
         return;
     }
     showClient(**found);
+    m_clients->ensureFilled();
     const int index = m_clients->findData((*found)->clientId);
     if (index >= 0)
         m_clients->setCurrentIndex(index);
@@ -365,6 +367,7 @@ void ClientsTab::onMove(int step)
     ClientDropDown::showNoChoice(m_clients);
 
     // Past either end of the list the current client simply stays in the form.
+    m_clients->ensureFilled();
     const int index = m_clients->findData(current);
     const int targetIndex = index + step;
     if (index < 0 || targetIndex < 0 || targetIndex >= m_clients->count() ||

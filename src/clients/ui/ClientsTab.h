@@ -5,7 +5,7 @@
 #include <QFrame>
 #include <array>
 
-class QComboBox;
+class LazyClientList;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,7 +27,8 @@ public:
 
     // Empties every field, the notes and lblClientID; the drop-down is left as it is.
     void clearForm();
-    // Fills cmbSelectClient afresh with the current identity's clients, none chosen.
+    // cmbSelectClient is to show the current identity's clients afresh, none chosen; it reads
+    // them when it is next used.
     void refillDropDown();
 
 protected:
@@ -62,7 +63,7 @@ private:
     Session& m_session;
     ClientStore m_store;
 
-    QComboBox* m_clients = nullptr;
+    LazyClientList* m_clients = nullptr;
     QLabel* m_clientId = nullptr;
     std::array<QLineEdit*, kFieldCount> m_fields{};
     QLineEdit* m_company = nullptr;
