@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QStyle>
 #include <QTabWidget>
+#include <QTimer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -120,6 +121,35 @@ void MainWindow::buildTabs()
     clientsPage->layout()->addWidget(m_envelopeSettings);
     static_cast<QVBoxLayout*>(clientsPage->layout())->addStretch(1);
 
+    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
+    connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
+    connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
+    connectPictureButton("picHelp", &MainWindow::openHelp);
+    connectPictureButton("PicCalc", &MainWindow::openCalculator);
+    connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
+    // The alert check lists in the calendar, which may wait for the first paint: then the check
+    // waits for it too. Queued, so that the alert window opens after the activation that set
+    // the check off.
+    connect(
+        this, &MainWindow::alertCheckDue, this,
+        [this] {
+            if (m_buildAfterPaint) {
+                m_alertCheckWaits = true;
+                return;
+            }
+            buildHiddenTabs();
+            m_calendar->runAlertCheck();
+        },
+        Qt::QueuedConnection);
+}
+
+void MainWindow::buildHiddenTabs()
+{
+    if (m_hiddenTabsBuilt)
+        return;
+    m_hiddenTabsBuilt = true;
+    m_buildAfterPaint = false;
+
     QWidget* invoicePage = tabPage(TabMakeInvoice);
     m_makeInvoice = new MakeInvoiceTab(m_session, invoicePage);
     invoicePage->layout()->addWidget(m_makeInvoice);
@@ -140,15 +170,10 @@ void MainWindow::buildTabs()
     });
     connect(m_invoiceList, &InvoiceListTab::showInvoiceRequested, this,
             &MainWindow::showInvoiceRequested);
-    connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
 
-    // The calendar lists the alerts due when the check runs; queued, so that the alert window
-    // opens after the activation that set the check off.
     QWidget* calendarPage = tabPage(TabCalendar);
     m_calendar = new CalendarTab(m_session, calendarPage);
     calendarPage->layout()->addWidget(m_calendar);
-    connect(this, &MainWindow::alertCheckDue, m_calendar, &CalendarTab::runAlertCheck,
-            Qt::QueuedConnection);
     connect(m_calendar, &CalendarTab::calendarWanted, this,
             [this] { m_tabs->setCurrentIndex(TabCalendar); });
 
@@ -163,11 +188,35 @@ void MainWindow::buildTabs()
         new ExportButtons(m_session, m_invoiceList->grid(), GridExport::Grid::Invoices,
                           QStringLiteral("picExcel2"), QStringLiteral("picCSV"), listPage));
 
-    connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
-    connectPictureButton("picIdentities", &MainWindow::openIdentityChooser);
-    connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
-    connectPictureButton("picHelp", &MainWindow::openHelp);
-    connectPictureButton("PicCalc", &MainWindow::openCalculator);
+    // Built while one of these pages is on the screen (its tab was selected), the new widgets
+    // would stay hidden: only the children a page has when it is shown are shown with it.
+    for (Tab tab : {TabMakeInvoice, TabFindInvoices, TabCalendar, TabExpenses, TabReports}) {
+        QWidget* page = tabPage(tab);
+        if (!page->isVisible())
+            continue;
+        for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (w->isHidden() && !w->testAttribute(Qt::WA_WState_ExplicitShowHide))
+                w->show();
+        }
+    }
+    if (m_startedUp) {
+        m_reports->fillPeriodLists(); // 10
+        m_calendar->showToday();      // 11
+    }
+    if (m_alertCheckWaits) {
+        m_alertCheckWaits = false;
+        QMetaObject::invokeMethod(m_calendar, &CalendarTab::runAlertCheck, Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    QMainWindow::paintEvent(event);
+    // Once the window is on the screen, the tabs nobody sees yet are built.
+    if (m_buildAfterPaint && !m_buildPosted) {
+        m_buildPosted = true;
+        QTimer::singleShot(0, this, &MainWindow::buildHiddenTabs);
+    }
 }
 
 QWidget* MainWindow::tabPage(Tab tab) const
@@ -182,7 +231,7 @@ void MainWindow::connectPictureButton(const char* name, void (MainWindow::*slot)
     connect(button, &PictureButton::clicked, this, slot);
 }
 
-void MainWindow::startUp()
+void MainWindow::startUp(HiddenTabs hiddenTabs)
 {
     // The currency symbol (1) is read by the session from the locale; the connection (2, 3) is
     // opened before the window exists, so a database that cannot be used never shows a window.
@@ -190,9 +239,12 @@ void MainWindow::startUp()
     ensureLayoutFile();                  // 5, 6
     populateUserData();                  // 8
     m_tabs->setCurrentIndex(TabClients); // 9
-    m_reports->fillPeriodLists();        // 10
-    m_calendar->showToday();             // 11
-    listPrinters();                      // 12
+    m_startedUp = true;
+    if (hiddenTabs == HiddenTabs::BuildNow)
+        buildHiddenTabs(); // 10, 11
+    else
+        m_buildAfterPaint = !m_hiddenTabsBuilt;
+    listPrinters(); // 12
     // A data folder without Help.set gains the delivered help document.
     installHelpDocument();
     // 15: databases made before client notes existed gain the column.
@@ -233,7 +285,8 @@ void MainWindow::ensureLayoutFile()
 void MainWindow::populateUserData()
 {
     m_clientsTab->clearForm();
-    m_invoiceList->clearList();
+    if (m_invoiceList)
+        m_invoiceList->clearList();
     const Result<std::optional<PageSettings>> read =
         IdentityStore::readPageSettings(m_session.dataFolder(), m_session.currentIdentity());
     std::optional<PageSettings> settings = read ? *read : std::nullopt;
@@ -298,7 +351,11 @@ void MainWindow::onTabChanged(int index)
 {
     // Selecting a tab does, in this order: hide the expense editor, list unpaid invoices, list
     // expenses, open the layout designer; and always last reset the invoice entry (which also
-    // refills its client list).
+    // refills its client list). The other tabs are built before the first of them is shown.
+    if (index != TabClients)
+        buildHiddenTabs();
+    if (!m_hiddenTabsBuilt)
+        return;
     m_expenses->closeEditor(); // a pending cell edit is saved first
     if (index == TabFindInvoices)
         m_invoiceList->showUnpaid();

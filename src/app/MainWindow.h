@@ -41,8 +41,15 @@ public:
     explicit MainWindow(Session& session, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // When the tabs other than "Clients" are built: at start-up, or once the window has been
+    // painted for the first time (or one of them is selected, or the alert check needs the
+    // calendar), so that the window shows sooner.
+    enum class HiddenTabs { BuildNow, BuildAfterFirstPaint };
+
     // The start-up sequence, run once after construction and before the window is shown.
-    void startUp();
+    void startUp(HiddenTabs hiddenTabs = HiddenTabs::BuildNow);
+    // Builds the tabs other than "Clients" if they are not built yet.
+    void buildHiddenTabs();
 
     // Alert check: acts once after start-up and once after each change of identity.
     void runAlertCheck();
@@ -77,6 +84,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
@@ -105,4 +113,9 @@ private:
     QPointer<CalculatorWindow> m_calculator;
     ExpensesTab* m_expenses = nullptr;
     ReportsTab* m_reports = nullptr;
+    bool m_startedUp = false;
+    bool m_hiddenTabsBuilt = false;
+    bool m_buildAfterPaint = false; // until the hidden tabs are built
+    bool m_buildPosted = false;
+    bool m_alertCheckWaits = false; // for the tabs that wait for the first paint
 };

@@ -159,7 +159,7 @@ int main(int argc, char* argv[])
     Session session(db, prompter, clock, LocaleText(QLocale::system()), folder);
     MainWindow window(session);
     prompter.setFallbackParent(&window);
-    window.startUp();
+    window.startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
     window.show();
     return app->exec();
 }

@@ -186,6 +186,35 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
+    // The program builds the tabs nobody sees yet after its first paint, or when one of them is
+    // selected first; either way they come up whole, filled and visible.
+    void hiddenTabsAreBuiltAfterTheFirstPaint_data()
+    {
+        QTest::addColumn<bool>("selectFirst");
+        QTest::newRow("painted first") << false;
+        QTest::newRow("a tab selected first") << true;
+    }
+
+    void hiddenTabsAreBuiltAfterTheFirstPaint()
+    {
+        QFETCH(bool, selectFirst);
+        TestEnv env;
+        env.addIdentity(QStringLiteral("Alpha"));
+        MainWindow w(*env.session);
+        w.startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
+        QVERIFY(!w.findChild<QComboBox*>(QStringLiteral("cboInvoiceClients")));
+        w.show();
+        if (selectFirst)
+            w.tabs()->setCurrentIndex(MainWindow::TabFindInvoices);
+        else
+            QVERIFY(QTest::qWaitForWindowExposed(&w));
+        QTRY_VERIFY(w.findChild<QComboBox*>(QStringLiteral("cboInvoiceClients")));
+        w.tabs()->setCurrentIndex(MainWindow::TabFindInvoices);
+        QVERIFY(child<QComboBox>(&w, "cboInvoiceClients")->isVisible());
+        QVERIFY(child<QWidget>(&w, "picCSV")->isVisible());
+        quit(env, w);
+    }
+
     void alertCheckRunsOnceAfterStartAndOnceAfterAnIdentityChange()
     {
         TestEnv env;
