@@ -165,24 +165,18 @@ private slots:
         QTest::addColumn<QString>("time");
         QTest::addColumn<QString>("details");
         QTest::addColumn<QString>("message"); // empty: saved
-        QTest::newRow("saved") << "3 Dec 2026"
-                               << "11:45"
-                               << "O'Brien's visit\nbring plans"
-                               << "";
-        QTest::newRow("blank details") << "03/12/2026"
-                                       << "11:45"
-                                       << " \n " << kNoDetails;
-        QTest::newRow("impossible date") << "31/02/2026"
-                                         << "11:45"
-                                         << "x" << kDateError;
-        QTest::newRow("too long")
-            << "03/12/2026"
-            << "11:45" << QString(AppointmentStore::kMaxDetails + 1, u'a')
-            << "The details can be at most 65,535 characters long; these are 65,536. Please "
-               "shorten them.";
-        QTest::newRow("slot taken") << "03/12/2026"
-                                    << "10:30"
-                                    << "again" << kClash;
+        const auto row = [](const char* name, const char* date, const char* time,
+                            const QString& details, const QString& message) {
+            QTest::newRow(name) << QString::fromLatin1(date) << QString::fromLatin1(time) << details
+                                << message;
+        };
+        row("saved", "3 Dec 2026", "11:45", "O'Brien's visit\nbring plans", {});
+        row("blank details", "03/12/2026", "11:45", " \n ", kNoDetails);
+        row("impossible date", "31/02/2026", "11:45", "x", kDateError);
+        row("too long", "03/12/2026", "11:45", QString(AppointmentStore::kMaxDetails + 1, u'a'),
+            "The details can be at most 65,535 characters long; these are 65,536. Please "
+            "shorten them.");
+        row("slot taken", "03/12/2026", "10:30", "again", kClash);
     }
     // Enter on a day opens the window, modal; bad input is answered, the window stays open and
     // nothing is stored.

@@ -39,62 +39,25 @@ private slots:
         QTest::addColumn<QString>("b");
         QTest::addColumn<QString>("result"); // empty: overflow or no result
 
-        QTest::newRow("no binary fractions") << "0.1"
-                                             << "+"
-                                             << "0.2"
-                                             << "0.3";
-        QTest::newRow("cancelling to zero") << "-0.5"
-                                            << "+"
-                                            << "0.5"
-                                            << "0";
-        QTest::newRow("thirds to 15 digits") << "2"
-                                             << "/"
-                                             << "3"
-                                             << "0.666666666666667";
-        QTest::newRow("plain up to 15 digits") << "999999999999998"
-                                               << "+"
-                                               << "1"
-                                               << "999999999999999";
-        QTest::newRow("then an exponent") << "999999999999999"
-                                          << "+"
-                                          << "1"
-                                          << "1E+15";
-        QTest::newRow("small stays plain") << "0.001"
-                                           << "/"
-                                           << "10"
-                                           << "0.0001";
-        QTest::newRow("smaller has an exponent") << "0.0001"
-                                                 << "/"
-                                                 << "10"
-                                                 << "1E-05";
-        QTest::newRow("halves to even") << "0.1234567890123455"
-                                        << "+"
-                                        << "0"
-                                        << "0.123456789012346";
-        QTest::newRow("far apart") << "1E+20"
-                                   << "+"
-                                   << "1"
-                                   << "1E+20";
-        QTest::newRow("square root") << "2"
-                                     << "r"
-                                     << ""
-                                     << "1.4142135623731";
-        QTest::newRow("exact root") << "0.0016"
-                                    << "r"
-                                    << ""
-                                    << "0.04";
-        QTest::newRow("overflow") << "9E+307"
-                                  << "*"
-                                  << "10"
-                                  << "";
-        QTest::newRow("below the smallest") << "1E-300"
-                                            << "*"
-                                            << "1E-300"
-                                            << "0";
-        QTest::newRow("by zero") << "1"
-                                 << "/"
-                                 << "0"
-                                 << "";
+        const auto row = [](const char* name, const char* a, const char* op, const char* b,
+                            const char* result) {
+            QTest::newRow(name) << QString::fromLatin1(a) << QString::fromLatin1(op)
+                                << QString::fromLatin1(b) << QString::fromLatin1(result);
+        };
+        row("no binary fractions", "0.1", "+", "0.2", "0.3");
+        row("cancelling to zero", "-0.5", "+", "0.5", "0");
+        row("thirds to 15 digits", "2", "/", "3", "0.666666666666667");
+        row("plain up to 15 digits", "999999999999998", "+", "1", "999999999999999");
+        row("then an exponent", "999999999999999", "+", "1", "1E+15");
+        row("small stays plain", "0.001", "/", "10", "0.0001");
+        row("smaller has an exponent", "0.0001", "/", "10", "1E-05");
+        row("halves to even", "0.1234567890123455", "+", "0", "0.123456789012346");
+        row("far apart", "1E+20", "+", "1", "1E+20");
+        row("square root", "2", "r", "", "1.4142135623731");
+        row("exact root", "0.0016", "r", "", "0.04");
+        row("overflow", "9E+307", "*", "10", "");
+        row("below the smallest", "1E-300", "*", "1E-300", "0");
+        row("by zero", "1", "/", "0", "");
     }
 
     void decimals()
@@ -128,80 +91,46 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("display");
 
-        QTest::newRow("2+3=") << "2+3="
-                              << "5";
-        QTest::newRow("second = does nothing") << "2+3=="
-                                               << "5";
-        QTest::newRow("on from a result") << "2+3=+4="
-                                          << "9";
-        QTest::newRow("digit after result starts anew") << "2+3=7+1="
-                                                        << "8";
-        QTest::newRow("operator completes the sum") << "2+3*4="
-                                                    << "20";
-        QTest::newRow("repeated operator") << "2++3="
-                                           << "5";
-        QTest::newRow("changed operator") << "2+*3="
-                                          << "6";
-        QTest::newRow("= with nothing entered") << "="
-                                                << "";
-        QTest::newRow("= with nothing, then a sum") << "=5+1="
-                                                    << "6";
-        QTest::newRow("divide by zero is not done") << "5/0="
-                                                    << "0";
-        QTest::newRow("and the next digit starts anew") << "5/0=3+1="
-                                                        << "4";
-        QTest::newRow("percent plus") << "200+10%"
-                                      << "220";
-        QTest::newRow("percent minus") << "200-10%"
-                                       << "180";
-        QTest::newRow("percent times") << "200*10%"
-                                       << "20";
-        QTest::newRow("percent divide") << "200/10%"
-                                        << "2000";
-        QTest::newRow("percent of nothing pending") << "10%"
-                                                    << "10";
-        QTest::newRow("percent divide by zero") << "200/0%"
-                                                << "Cannot divide by zero";
-        QTest::newRow("and keeps working") << "200/0%5+1="
-                                           << "6";
-        QTest::newRow("on from a percentage") << "200+10%+5="
-                                              << "225";
-        QTest::newRow("square root") << "16r"
-                                     << "4";
-        QTest::newRow("root of a negative") << "9nr"
-                                            << "0";
-        QTest::newRow("sign of 7") << "7n"
-                                   << "-7";
-        QTest::newRow("sign of -7") << "7nn"
-                                    << "7";
-        QTest::newRow("sign of 0") << "0n"
-                                   << "0";
-        QTest::newRow("sign keeps the typing") << "0.50n"
-                                               << "-0.50";
-        QTest::newRow("one zero only") << "00"
-                                       << "0";
-        QTest::newRow("decimals are exact") << ".1+.2="
-                                            << "0.3";
-        QTest::newRow("point after an operator") << "1.5+.5="
-                                                 << "2";
-        QTest::newRow("second point refused") << "1.5.2"
-                                              << "1.52";
-        QTest::newRow("no digits past the display") << "1234567890123456"
-                                                    << "123456789012345";
-        QTest::newRow("clear") << "2+3C4="
-                               << "4";
-        QTest::newRow("memory") << "5MCR"
-                                << "5";
-        QTest::newRow("memory adds up") << "5MC3MR"
-                                        << "8";
-        QTest::newRow("recall then a digit appends") << "5MCR6"
-                                                     << "56";
-        QTest::newRow("clear memory") << "5MXR"
-                                      << "0";
-        QTest::newRow("backspace") << "123b"
-                                   << "12";
-        QTest::newRow("lone point is no number") << ".+="
-                                                 << ".";
+        const auto row = [](const char* name, const char* keys, const char* display) {
+            QTest::newRow(name) << QString::fromLatin1(keys) << QString::fromLatin1(display);
+        };
+        row("2+3=", "2+3=", "5");
+        row("second = does nothing", "2+3==", "5");
+        row("on from a result", "2+3=+4=", "9");
+        row("digit after result starts anew", "2+3=7+1=", "8");
+        row("operator completes the sum", "2+3*4=", "20");
+        row("repeated operator", "2++3=", "5");
+        row("changed operator", "2+*3=", "6");
+        row("= with nothing entered", "=", "");
+        row("= with nothing, then a sum", "=5+1=", "6");
+        row("divide by zero is not done", "5/0=", "0");
+        row("and the next digit starts anew", "5/0=3+1=", "4");
+        row("percent plus", "200+10%", "220");
+        row("percent minus", "200-10%", "180");
+        row("percent times", "200*10%", "20");
+        row("percent divide", "200/10%", "2000");
+        row("percent of nothing pending", "10%", "10");
+        row("percent divide by zero", "200/0%", "Cannot divide by zero");
+        row("and keeps working", "200/0%5+1=", "6");
+        row("on from a percentage", "200+10%+5=", "225");
+        row("square root", "16r", "4");
+        row("root of a negative", "9nr", "0");
+        row("sign of 7", "7n", "-7");
+        row("sign of -7", "7nn", "7");
+        row("sign of 0", "0n", "0");
+        row("sign keeps the typing", "0.50n", "-0.50");
+        row("one zero only", "00", "0");
+        row("decimals are exact", ".1+.2=", "0.3");
+        row("point after an operator", "1.5+.5=", "2");
+        row("second point refused", "1.5.2", "1.52");
+        row("no digits past the display", "1234567890123456", "123456789012345");
+        row("clear", "2+3C4=", "4");
+        row("memory", "5MCR", "5");
+        row("memory adds up", "5MC3MR", "8");
+        row("recall then a digit appends", "5MCR6", "56");
+        row("clear memory", "5MXR", "0");
+        row("backspace", "123b", "12");
+        row("lone point is no number", ".+=", ".");
     }
 
     void sequences()

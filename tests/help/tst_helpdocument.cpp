@@ -52,24 +52,19 @@ private slots:
         QTest::addColumn<QString>("tree");
         QTest::addColumn<QString>("rings");
 
-        QTest::newRow("siblings by order, ties in file order") << "b::2 a::1 c::2"
-                                                               << "a b c"
-                                                               << "";
-        QTest::newRow("child ordered before its parent") << "c:p:1 p::5 d:p:0"
-                                                         << "p[d c]"
-                                                         << "";
-        QTest::newRow("grandchild before its parent") << "g:c:1 p::2 c:p:3"
-                                                      << "p[c[g]]"
-                                                      << "";
-        QTest::newRow("missing parent is Unfiled, with its children") << "a::1 o:gone:2 k:o:1"
-                                                                      << "a Unfiled[o[k]]"
-                                                                      << "";
-        QTest::newRow("own parent") << "a::1 s:s:1"
-                                    << "a Unfiled[s]"
-                                    << "";
-        QTest::newRow("ring cut at its first by order") << "x:y:2 y:x:1 z:x:3 a::1"
-                                                        << "a Unfiled[y[x[z]]]"
-                                                        << "x y z";
+        const auto row = [](const char* name, const char* sections, const char* tree,
+                            const char* rings) {
+            QTest::newRow(name) << QString::fromLatin1(sections) << QString::fromLatin1(tree)
+                                << QString::fromLatin1(rings);
+        };
+        row("siblings by order, ties in file order", "b::2 a::1 c::2", "a b c", "");
+        row("child ordered before its parent", "c:p:1 p::5 d:p:0", "p[d c]", "");
+        row("grandchild before its parent", "g:c:1 p::2 c:p:3", "p[c[g]]", "");
+        row("missing parent is Unfiled, with its children", "a::1 o:gone:2 k:o:1",
+            "a Unfiled[o[k]]", "");
+        row("own parent", "a::1 s:s:1", "a Unfiled[s]", "");
+        row("ring cut at its first by order", "x:y:2 y:x:1 z:x:3 a::1", "a Unfiled[y[x[z]]]",
+            "x y z");
     }
 
     // Siblings stand by display order whatever order the file has; nothing is lost.
@@ -109,11 +104,8 @@ private slots:
         QFETCH(QString, answer);
         QFETCH(QString, report);
         const QList<HelpSection> sections = {
-            {1,
-             QStringLiteral("Invoices"),
-             QStringLiteral("Invoices"),
-             QStringLiteral("Invoices: INVOICE, reinvoiced, private. aaaa"),
-             {}},
+            {1, QStringLiteral("Invoices"), QStringLiteral("Invoices"),
+             QStringLiteral("Invoices: INVOICE, reinvoiced, private. aaaa"), QString()},
             {1, QStringLiteral("Tax"), QStringLiteral("VATRules"), QStringLiteral("Vat and VAT"),
              QStringLiteral("Invoices")}};
         QCOMPARE(HelpText::searchReport(sections, answer), report);
@@ -166,11 +158,9 @@ private slots:
         QCOMPARE(doc.save(key, QStringLiteral("Line one\r\nLine two"), 5).value(),
                  HelpDocument::Outcome::Done);
         QList<HelpSection> sections = reread(path);
-        QCOMPARE(sections[1], (HelpSection{5,
-                                           QStringLiteral("Printing the invoices"),
-                                           key,
-                                           QStringLiteral("Line one\r\nLine two"),
-                                           {}}));
+        const HelpSection renamed{5, QStringLiteral("Printing the invoices"), key,
+                                  QStringLiteral("Line one\r\nLine two"), QString()};
+        QCOMPARE(sections[1], renamed);
         // Order 5 puts it before Intro (10).
         QCOMPARE(shape(HelpTree::build(sections).roots, sections),
                  QStringLiteral("Printing the invoices[Paper] Intro"));

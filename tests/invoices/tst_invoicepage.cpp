@@ -20,23 +20,19 @@ const QColor kWindowText(1, 2, 3);
 
 InvoiceSheet sampleSheet()
 {
-    return {.invoiceNumber = "0124",
-            .content = "Garden design, O'Brien's yard",
-            .date = TestEnv::kToday,
-            .value = Money::fromUnits(12345'6700),
-            .vat = {},
-            .total = Money::fromUnits(12345'6700),
-            .salutation = "Mr",
-            .firstName = "John",
-            .lastName = "Smith",
-            .company = "Smith & Sons Ltd",
-            .address1 = "1 High Street",
-            .address2 = {},
-            .address3 = {},
-            .town = "Leeds",
-            .county = {},
-            .country = {},
-            .postCode = "LS1 1AA"};
+    InvoiceSheet s;
+    s.invoiceNumber = QStringLiteral("0124");
+    s.content = QStringLiteral("Garden design, O'Brien's yard");
+    s.date = TestEnv::kToday;
+    s.value = s.total = Money::fromUnits(12345'6700);
+    s.salutation = QStringLiteral("Mr");
+    s.firstName = QStringLiteral("John");
+    s.lastName = QStringLiteral("Smith");
+    s.company = QStringLiteral("Smith & Sons Ltd");
+    s.address1 = QStringLiteral("1 High Street");
+    s.town = QStringLiteral("Leeds");
+    s.postCode = QStringLiteral("LS1 1AA");
+    return s;
 }
 
 LayoutRecord sampleRecord()

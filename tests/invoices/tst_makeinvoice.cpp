@@ -46,11 +46,11 @@ class TestMakeInvoice : public QObject {
         QTest::keyClicks(field, text);
         QTest::keyClick(field, Qt::Key_Tab);
     }
-    void enter(const QString& company, const QString& text, const QString& amount)
+    void enter(const char* company, const char* text, const char* amount)
     {
-        chooseClient(company);
-        content()->setPlainText(text);
-        typeAmount(value(), amount);
+        chooseClient(QString::fromUtf8(company));
+        content()->setPlainText(QString::fromUtf8(text));
+        typeAmount(value(), QString::fromUtf8(amount));
     }
     QString storedRows()
     {
@@ -77,6 +77,7 @@ private slots:
     }
     void cleanup()
     {
+        VERIFY_PROMPTS(m_env->prompter);
         delete m_tab;
         delete m_env;
     }
@@ -85,7 +86,7 @@ private slots:
     {
         QSignalSpy saved(m_tab, &MakeInvoiceTab::invoiceSaved);
         QSignalSpy changed(m_env->session.get(), &Session::invoicesChanged);
-        enter(QStringLiteral("Acme"), QStringLiteral("Bob's work"), QStringLiteral("100"));
+        enter("Acme", "Bob's work", "100");
         QCOMPARE(child<QLabel>("lblClientID2")->text(), QString::number(m_acme));
         QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
 
@@ -104,7 +105,7 @@ private slots:
         QCOMPARE(changed.count(), 1);
         QCOMPARE(amounts() + content()->toPlainText(), QStringLiteral("||"));
 
-        enter(QStringLiteral("Zeta Ltd"), QStringLiteral("More"), QStringLiteral("100"));
+        enter("Zeta Ltd", "More", "100");
         m_tab->setVatTicked(false);
         QCOMPARE(amounts(), QStringLiteral("100|0|100"));
         QTest::mouseClick(make(), Qt::LeftButton); // no question this time
@@ -117,7 +118,7 @@ private slots:
         // The question waits outside the write lock. Another window that makes the identity's
         // first invoice meanwhile wins: this invoice follows it, and the user is told.
         m_env->exec(QStringLiteral("DELETE FROM TblInvoices"));
-        enter(QStringLiteral("Acme"), QStringLiteral("Race"), QStringLiteral("10"));
+        enter("Acme", "Race", "10");
         m_env->prompter.expectInput(prompt, QStringLiteral("500"))
             .whileShown([this] {
                 m_env->exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, "
@@ -134,7 +135,6 @@ private slots:
                          "TblInvoices"))
                      .toString(),
                  QStringLiteral("0700,0701Race"));
-        VERIFY_PROMPTS(m_env->prompter);
     }
 
     void refusalsKeepTheEntry()
@@ -171,7 +171,6 @@ private slots:
         QTest::keyClicks(value(), QStringLiteral("-1,2.5.0x"));
         typeAmount(vat(), QStringLiteral("99"));
         QCOMPARE(amounts(), QStringLiteral("12.50|2.19|14.69"));
-        VERIFY_PROMPTS(m_env->prompter);
     }
 
     void editSaveAndCancel()
@@ -220,12 +219,11 @@ private slots:
         m_tab->editInvoice(1);
         QVERIFY(make()->isVisible() && !m_tab->invoiceUnderEdit());
         QVERIFY(content()->toPlainText().isEmpty());
-        VERIFY_PROMPTS(m_env->prompter);
     }
 
     void addVatQuestion()
     {
-        enter(QStringLiteral("Acme"), QStringLiteral("Work"), QStringLiteral("100"));
+        enter("Acme", "Work", "100");
         const Prompter::Message question{
             QStringLiteral("You have chosen to change the setting for VAT\n"
                            "Do you want this to be the default state for this identity?"),
@@ -255,7 +253,6 @@ private slots:
         // A new rate works the amounts out again (the caption: the main window's test).
         m_env->session->setPageSettings({true, 20, QStringLiteral("GST"), {}});
         QCOMPARE(amounts(), QStringLiteral("100|20|120"));
-        VERIFY_PROMPTS(m_env->prompter);
     }
 };
 

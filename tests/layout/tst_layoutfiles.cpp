@@ -2,13 +2,12 @@
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/LayoutRecord.h"
+#include "support/FileSizeLimit.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -83,31 +82,6 @@ QByteArray sharedLayoutWith(const QString& column, const QVariant& value)
     table->rows[0].values[table->columnIndex(column)] = value;
     return *Adtg::encode(*table);
 }
-
-// Files this process writes may not grow past `bytes` while it lives: a write past that fails
-// (as root too, which file permissions would not stop).
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_old);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limited = m_old;
-        limited.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -188,8 +162,7 @@ private slots:
         // An earlier installation wrote "Café €" in Windows-1252 as the text logo caption.
         LayoutRecord plain;
         QByteArray bytes = IdentityLayoutFile::encode(plain);
-        const qsizetype captionAt =
-            2 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 2 + 2; // through lblTextLogoColour
+        const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
         QCOMPARE(bytes.mid(captionAt, 2), le16(0));
         bytes.replace(captionAt, 2, le16(6) + QByteArray("Caf\xE9 \x80", 6));
         const QString path = dir.filePath(QStringLiteral("7.dat"));

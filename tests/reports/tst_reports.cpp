@@ -241,13 +241,10 @@ private slots:
                            Money::fromUnits(12500000), Money::fromUnits(2500000)},
                           1));
         QCOMPARE(*GridExport::csv(*store.list(*env.session)),
-                 header + "1,Thursday 3 December 2026,R1,Fuel oiland awashfor the van,10,"
-                          "\xc2\xa3"
-                          "1250.00,\xc2\xa3"
-                          "250.00,\r\n"
-                          ",Totals,,,,\xc2\xa3"
-                          "1250.00,\xc2\xa3"
-                          "250.00,\r\n\r\n");
+                 header + QStringLiteral("1,Thursday 3 December 2026,R1,Fuel oiland awashfor the "
+                                         "van,10,£1250.00,£250.00,\r\n"
+                                         ",Totals,,,,£1250.00,£250.00,\r\n\r\n")
+                              .toUtf8());
         VERIFY_PROMPTS(env.prompter);
     }
 
