@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "appointments/ui/CalendarTab.h"
+#include "backup/ui/BackupRestore.h"
 #include "calculator/ui/CalculatorWindow.h"
 #include "clients/ui/ClientsTab.h"
 #include "core/Clock.h"
@@ -168,6 +169,8 @@ void MainWindow::buildTabs()
     connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
     connectPictureButton("picHelp", &MainWindow::openHelp);
     connectPictureButton("PicCalc", &MainWindow::openCalculator);
+    connectPictureButton("picBackUp", &MainWindow::backUpDatabase);
+    connectPictureButton("PicRestore", &MainWindow::restoreDatabase);
 }
 
 QWidget* MainWindow::tabPage(Tab tab) const
@@ -272,6 +275,24 @@ void MainWindow::switchIdentity(int identity)
     populateUserData();
     m_session.setCalendarDate(m_session.clock().today());
     m_tabs->setCurrentIndex(TabClients);
+}
+
+void MainWindow::reloadFromDatabase()
+{
+    populateIdentities(); // the client drop-downs, lists and calendar follow the identity
+    populateUserData();
+    m_tabs->setCurrentIndex(TabClients);
+    m_calendar->showToday();
+}
+
+void MainWindow::backUpDatabase()
+{
+    BackupRestore(m_session, this, [this] { reloadFromDatabase(); }).backUp();
+}
+
+void MainWindow::restoreDatabase()
+{
+    BackupRestore(m_session, this, [this] { reloadFromDatabase(); }).restore();
 }
 
 void MainWindow::listPrinters()
