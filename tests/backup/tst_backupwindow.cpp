@@ -5,6 +5,7 @@
 #include "core/ui/PictureButton.h"
 
 #include <QComboBox>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTest>
 
@@ -40,16 +41,16 @@ private slots:
     // No to either question, or no file chosen, changes nothing and says nothing more.
     void declinedActionsChangeNothing_data()
     {
-        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("backUp");
         QTest::addColumn<bool>("yes");
-        QTest::newRow("back up: No") << "picBackUp" << false;
-        QTest::newRow("back up: no file") << "picBackUp" << true;
-        QTest::newRow("restore: No") << "PicRestore" << false;
-        QTest::newRow("restore: no file") << "PicRestore" << true;
+        QTest::newRow("back up: No") << true << false;
+        QTest::newRow("back up: no file") << true << true;
+        QTest::newRow("restore: No") << false << false;
+        QTest::newRow("restore: no file") << false << true;
     }
     void declinedActionsChangeNothing()
     {
-        QFETCH(QString, button);
+        QFETCH(bool, backUp);
         QFETCH(bool, yes);
         TestEnv env;
         fillBooks(env);
@@ -58,43 +59,43 @@ private slots:
         w.tabs()->setCurrentIndex(MainWindow::TabExpenses);
         const QByteArray before = liveHash(env.folder());
         const QStringList files = QDir(env.folder()).entryList();
-
-        const bool backUp = button == u"picBackUp";
         env.prompter.expectExactly(
             backUp ? question(BackupRestore::kBackUpQuestion, BackupRestore::kBackUpTitle)
                    : question(BackupRestore::kRestoreQuestion, BackupRestore::kRestoreTitle),
             yes ? Answer::Yes : Answer::No);
-        if (yes && backUp)
-            env.prompter.expectSaveFile(std::nullopt);
-        if (yes && !backUp)
-            env.prompter.expectOpenFile(std::nullopt);
-        click(w, qPrintable(button));
+        if (yes)
+            backUp ? env.prompter.expectSaveFile(std::nullopt)
+                   : env.prompter.expectOpenFile(std::nullopt);
+        click(w, backUp ? "picBackUp" : "PicRestore");
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(QDir(env.folder()).entryList(), files);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabExpenses));
     }
 
-    // Back up, change the books, restore: every row returns, the window shows the restored
-    // books on its first tab, and the live file is the extracted copy.
+    // Back up while the write-ahead log holds rows the main file lacks, change the books,
+    // restore: every row returns, the window shows them on its first tab, and the live file is
+    // the extracted copy.
     void backUpThenRestore()
     {
         TestEnv env;
+        env.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
         fillBooks(env);
         MainWindow w(*env.session);
         w.startUp();
         const QString live = env.file(Database::kFileName);
         const QString archive = env.file(QStringLiteral("Friday.bak"));
-        const QStringList before = rowsOf(live);
+        const QByteArray before = rowsOf(live);
+        QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
         const QStringList clientsBefore = listed(clients);
-        QCOMPARE(clientsBefore.size(), 2);
 
         env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
             .expectSaveFile(archive)
             .expectMessage(BackupRestore::kBackedUp, QString());
         click(w, "picBackUp");
         VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
 
         env.exec(QStringLiteral("DELETE FROM TblClients WHERE Company = 'OBrien Builders'"));
         env.exec(QStringLiteral("DELETE FROM TblInvoices"));
@@ -110,27 +111,28 @@ private slots:
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
         QCOMPARE(listed(clients), clientsBefore);
         QCOMPARE(readAll(live), readAll(Restore::copyPath(env.folder())));
-        QCOMPARE(env.db.path(), live);
         QCOMPARE(rowsOf(live), before);
-        // The books work on: the live file, not the copy, takes the next change.
-        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES ('New', 1)"));
-        QCOMPARE(rowsOf(live).size(), before.size() + 1);
+        // The live file, not the copy, takes the next change.
+        QCOMPARE(env.db.path(), live);
     }
 
-    // Each bad file: the right message, and the live books exactly as they were, still shown.
+    // Each bad file: the right message, the live books exactly as they were and still shown,
+    // and no copy from an earlier restore standing in for this file.
     void badFilesKeepTheLiveBooks_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("yieldsDatabase");
-        const QByteArray good = zipOf({{"Accounts.mdb", sqliteFile({"CREATE TABLE T(a)"})}});
+        const QByteArray other = zipOf(
+            "Accounts.mdb", databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}));
         QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false;
         QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("truncated zip") << good.left(good.size() - 30) << false;
-        QTest::newRow("zip bomb") << withDeclaredSize(good, 0xFFFFFFF0u) << false;
-        QTest::newRow("parent path") << zipOf({{"../Accounts.mdb", "x"}}) << false;
-        QTest::newRow("absolute path") << zipOf({{"/etc/x", "x"}}) << false;
-        QTest::newRow("damaged database") << zipOf({{"Accounts.mdb", damagedDatabase()}}) << true;
-        QTest::newRow("another program's database") << good << true;
+        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false;
+        QTest::newRow("zip bomb") << withDeclaredSize(zipOf("Accounts.mdb", "x"), 0xFFFFFFF0u)
+                                  << false;
+        QTest::newRow("parent path") << zipOf("../Accounts.mdb", "x") << false;
+        QTest::newRow("absolute path") << zipOf("/etc/x", "x") << false;
+        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true;
+        QTest::newRow("another program's database") << other << true;
     }
     void badFilesKeepTheLiveBooks()
     {
@@ -141,6 +143,8 @@ private slots:
         MainWindow w(*env.session);
         w.startUp();
         writeAll(env.file(QStringLiteral("chosen.bak")), file);
+        QDir(env.folder()).mkpath(Backup::kScratchFolder);
+        writeAll(Restore::copyPath(env.folder()), databaseFile({}));
         const QByteArray before = liveHash(env.folder());
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
         const QStringList clientsBefore = listed(clients);
@@ -158,6 +162,7 @@ private slots:
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(env.db.path(), env.file(Database::kFileName));
         QCOMPARE(listed(clients), clientsBefore);
+        QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
     }
 };
 

@@ -7,36 +7,19 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QtEndian>
-#include <csignal>
-#include <functional>
-#include <sys/resource.h>
-
-using WriteAttempt = std::function<Status(const QString& archivePath)>;
-Q_DECLARE_METATYPE(WriteAttempt)
 
 namespace {
 
 const QString kEntry = QStringLiteral("Accounts.mdb");
 
-QByteArray noise(qsizetype size, quint32 seed)
+QByteArray noise(qsizetype size)
 {
     QByteArray bytes(size, Qt::Uninitialized);
-    QRandomGenerator gen(seed);
-    gen.fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
+    QRandomGenerator(7).fillRange(reinterpret_cast<quint32*>(bytes.data()), size / 4);
     return bytes;
 }
 
-// Some text that compresses, like a database does.
-QByteArray pages(qsizetype size)
-{
-    QByteArray bytes;
-    for (int i = 0; bytes.size() < size; ++i)
-        bytes += QByteArray::number(i) + " Lowther Joinery, invoice for window frames;";
-    bytes.truncate(size);
-    return bytes;
-}
-
-// An archive of named byte members, made by our own writer (which stores names as given).
+// An archive of named members, made by our own writer (which stores names as given).
 QByteArray zipOf(const QList<QPair<QString, QByteArray>>& members)
 {
     QTemporaryDir dir;
@@ -44,202 +27,110 @@ QByteArray zipOf(const QList<QPair<QString, QByteArray>>& members)
     QList<ZipArchive::Member> list;
     for (const auto& [name, bytes] : members)
         list.append({name, {}, bytes});
-    const Status done = ZipArchive::write(path, list);
-    if (!done)
+    if (const Status done = ZipArchive::write(path, list); !done)
         qFatal("%s", qPrintable(done.error()));
     return readAll(path);
 }
 
-// Sets the uncompressed size in the one entry's local and central headers, as a forger would.
+// The one entry's uncompressed size in its local and central headers, set as a forger would.
 QByteArray withDeclaredSize(QByteArray zip, quint32 size)
 {
-    const qsizetype central = zip.indexOf(QByteArray("PK\x01\x02", 4));
     qToLittleEndian(size, zip.data() + 22);
-    qToLittleEndian(size, zip.data() + central + 24);
+    qToLittleEndian(size, zip.data() + zip.indexOf(QByteArray("PK\x01\x02", 4)) + 24);
     return zip;
 }
-
-// Files in `folder` other than those named.
-QStringList strays(const QString& folder, const QStringList& expected)
-{
-    QStringList found = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-    for (const QString& name : expected)
-        found.removeAll(name);
-    return found;
-}
-
-// Makes every write of this process past `bytes` fail, as a full disk would.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 } // namespace
 
 class TestZipArchive : public QObject {
     Q_OBJECT
 private slots:
-    void writtenArchiveRoundTripsAndPassesUnzip_data()
+    // A file and in-memory bytes go in; unzip accepts the archive; each comes out by its name
+    // in any letter case, and the progress ends at 1.
+    void roundTrip()
     {
-        QTest::addColumn<int>("level");
-        QTest::newRow("fastest") << 1;
-        QTest::newRow("smallest") << 9;
-    }
-    void writtenArchiveRoundTripsAndPassesUnzip()
-    {
-        QFETCH(int, level);
         QTemporaryDir dir;
-        const QByteArray database = pages(3'000'000) + noise(200'000, 7);
-        const QByteArray note = "one note";
+        const QByteArray database = QByteArray("invoice 0124;").repeated(200'000) + noise(100'000);
         writeAll(dir.filePath(QStringLiteral("source.db")), database);
         const QString archive = dir.filePath(QStringLiteral("out.bak"));
-        writeAll(archive, "an older backup");
-
-        QList<double> seen;
-        ZipArchive::WriteOptions options;
-        options.level = level;
-        options.progress = [&](double f) {
-            seen.append(f);
-            return true;
-        };
+        double last = 0;
         const Status done = ZipArchive::write(
-            archive,
-            {{kEntry, dir.filePath(QStringLiteral("source.db")), {}}, {"notes.txt", {}, note}},
-            options);
+            archive, {{kEntry, dir.filePath(QStringLiteral("source.db")), {}}, {"b.txt", {}, "b"}},
+            {1, [&](double f) {
+                 last = f;
+                 return true;
+             }});
         QVERIFY2(done, qPrintable(done.error()));
-        QVERIFY(!seen.isEmpty());
-        QVERIFY(std::is_sorted(seen.begin(), seen.end()));
-        QCOMPARE(seen.last(), 1.0);
-        QCOMPARE(strays(dir.path(), {"source.db", "out.bak"}), QStringList());
-        QCOMPARE(*ZipArchive::entryNames(archive), QStringList({kEntry, "notes.txt"}));
+        QCOMPARE(last, 1.0);
+        QCOMPARE(*ZipArchive::entryNames(archive), QStringList({kEntry, "b.txt"}));
+        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
 
-        QProcess unzip;
-        unzip.start(QStringLiteral("unzip"), {QStringLiteral("-t"), archive});
-        QVERIFY(unzip.waitForFinished(60'000));
-        QCOMPARE(unzip.exitCode(), 0);
-
-        // Found whatever the letter case asked for.
-        const Result<qint64> db = ZipArchive::extractOne(archive, QStringLiteral("ACCOUNTS.mdb"),
-                                                         dir.filePath(QStringLiteral("x.db")));
-        QVERIFY2(db, qPrintable(db.error()));
-        QCOMPARE(*db, database.size());
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("x.db"))), database);
-        QVERIFY(ZipArchive::extractOne(archive, "notes.txt", dir.filePath("n.txt")));
-        QCOMPARE(readAll(dir.filePath(QStringLiteral("n.txt"))), note);
+        const QString out = dir.filePath(QStringLiteral("x.db"));
+        const Result<qint64> got = ZipArchive::extractOne(archive, "ACCOUNTS.mdb", out);
+        QVERIFY2(got, qPrintable(got.error()));
+        QCOMPARE(readAll(out), database);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 3); // no temporary left
     }
 
-    void hostileArchivesAreRefusedAndTheDestinationKept_data()
+    void hostileArchivesAreRefused_data()
     {
         QTest::addColumn<QByteArray>("archive");
         QTest::addColumn<qint64>("maxBytes");
         QTest::addColumn<QString>("because");
-
-        const QByteArray db = pages(100'000);
-        const qint64 plenty = 1 << 30;
+        const QByteArray db = QByteArray("page").repeated(25'000);
         const QByteArray good = zipOf({{kEntry, db}});
-        QTest::newRow("text file") << QByteArray("Dear Sir,\nplease find enclosed\n") << plenty
-                                   << "is not a readable zip archive";
-        QTest::newRow("empty file") << QByteArray() << plenty << "is not a readable zip archive";
+        const qint64 gigabyte = 1 << 30;
+        QTest::newRow("text file") << QByteArray("Dear Sir,\n") << gigabyte << "not a readable zip";
         QTest::newRow("truncated")
-            << good.left(good.size() / 2) << plenty << "is not a readable zip archive";
-        QTest::newRow("declared size over the limit") << good << qint64(50'000) << "more than the";
-        QTest::newRow("declared size beyond any disk")
-            << withDeclaredSize(zipOf({{kEntry, QByteArray(10, 'x')}}), 0xFFFF'FFF0u) << plenty
-            << "more than the";
-        QTest::newRow("bomb under a small declared size")
-            << withDeclaredSize(zipOf({{kEntry, QByteArray(5'000'000, '\0')}}), 1000) << plenty
+            << good.left(good.size() / 2) << gigabyte << "not a readable zip";
+        QTest::newRow("over the limit") << good << qint64(50'000) << "more than the";
+        QTest::newRow("declared 4 GB")
+            << withDeclaredSize(good, 0xFFFF'FFF0u) << gigabyte << "more than the";
+        QTest::newRow("bomb declared small")
+            << withDeclaredSize(zipOf({{kEntry, QByteArray(5'000'000, '\0')}}), 1000) << gigabyte
             << "holds more of Accounts.mdb than it says";
         QTest::newRow("parent path")
-            << zipOf({{"../Accounts.mdb", db}}) << plenty << "under a folder name";
+            << zipOf({{"../Accounts.mdb", db}}) << gigabyte << "under a folder name";
         QTest::newRow("absolute path")
-            << zipOf({{"/tmp/accounts.MDB", db}}) << plenty << "under a folder name";
-        QTest::newRow("backslash folder")
-            << zipOf({{"old\\Accounts.mdb", db}}) << plenty << "under a folder name";
-        QTest::newRow("other files only")
-            << zipOf({{"/etc/x", db}, {"readme", db}}) << plenty << "does not hold Accounts.mdb";
-        QTest::newRow("same name twice")
-            << zipOf({{kEntry, db}, {"ACCOUNTS.MDB", db}}) << plenty << "more than once";
-        QByteArray flipped = zipOf({{kEntry, noise(100'000, 3)}});
+            << zipOf({{"/tmp/accounts.MDB", db}}) << gigabyte << "under a folder name";
+        QTest::newRow("other names") << zipOf({{"/etc/x", db}}) << gigabyte << "does not hold";
+        QTest::newRow("twice") << zipOf({{kEntry, db}, {"ACCOUNTS.MDB", db}}) << gigabyte
+                               << "more than once";
+        QByteArray flipped = zipOf({{kEntry, noise(100'000)}});
         for (qsizetype i = 1000; i < 1100; ++i)
             flipped[i] = char(~flipped[i]);
-        QTest::newRow("damaged data") << flipped << plenty << "is damaged";
+        QTest::newRow("damaged data") << flipped << gigabyte << "is damaged";
     }
-    void hostileArchivesAreRefusedAndTheDestinationKept()
+    // The destination keeps its earlier content, and nothing else is left beside it.
+    void hostileArchivesAreRefused()
     {
         QFETCH(QByteArray, archive);
         QFETCH(qint64, maxBytes);
         QFETCH(QString, because);
         QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("chosen.bak"));
-        writeAll(path, archive);
-        const QString dest = dir.filePath(QStringLiteral("Temp.mdb"));
+        writeAll(dir.filePath(QStringLiteral("chosen.bak")), archive);
+        const QString dest = dir.filePath(QStringLiteral("copy.mdb"));
         writeAll(dest, "earlier copy");
-
-        ZipArchive::ExtractLimits limits;
-        limits.maxBytes = maxBytes;
-        const Result<qint64> got = ZipArchive::extractOne(path, kEntry, dest, limits);
+        const Result<qint64> got =
+            ZipArchive::extractOne(dir.filePath("chosen.bak"), kEntry, dest, {maxBytes, {}});
         QVERIFY(!got);
         QVERIFY2(got.error().contains(because), qPrintable(got.error()));
         QCOMPARE(readAll(dest), QByteArray("earlier copy"));
-        QCOMPARE(strays(dir.path(), {"chosen.bak", "Temp.mdb"}), QStringList());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 
-    void failedWritesLeaveTheOldArchive_data()
+    // A cancelled write keeps the earlier archive and leaves no temporary file.
+    void cancelledWriteKeepsTheOldArchive()
     {
-        QTest::addColumn<WriteAttempt>("attempt");
-        QTest::addColumn<QString>("because");
-        QTest::newRow("cancelled") << WriteAttempt([](const QString& to) {
-            ZipArchive::WriteOptions options;
-            options.progress = [](double f) { return f < 0.3; };
-            return ZipArchive::write(to, {{kEntry, {}, noise(4'000'000, 1)}}, options);
-        }) << "cancelled";
-        QTest::newRow("disk full") << WriteAttempt([](const QString& to) {
-            FileSizeLimit full(256 * 1024);
-            return ZipArchive::write(to, {{kEntry, {}, noise(1'000'000, 2)}});
-        }) << "cannot be written";
-        QTest::newRow("missing source") << WriteAttempt([](const QString& to) {
-            return ZipArchive::write(to,
-                                     {{kEntry, QStringLiteral("/nonexistent/Accounts.mdb"), {}}});
-        }) << "does not exist";
-    }
-    void failedWritesLeaveTheOldArchive()
-    {
-        QFETCH(WriteAttempt, attempt);
-        QFETCH(QString, because);
         QTemporaryDir dir;
         const QString archive = dir.filePath(QStringLiteral("out.bak"));
         writeAll(archive, "an older backup");
-        const Status done = attempt(archive);
+        const Status done = ZipArchive::write(archive, {{kEntry, {}, noise(4'000'000)}},
+                                              {1, [](double f) { return f < 0.3; }});
         QVERIFY(!done);
-        QVERIFY2(done.error().contains(because), qPrintable(done.error()));
+        QVERIFY2(done.error().contains("cancelled"), qPrintable(done.error()));
         QCOMPARE(readAll(archive), QByteArray("an older backup"));
-        QCOMPARE(strays(dir.path(), {"out.bak"}), QStringList());
-    }
-
-    void entryNameMustBePlain()
-    {
-        for (const char* name : {"", "..", "a/Accounts.mdb", "..\\Accounts.mdb"}) {
-            const Result<qint64> got =
-                ZipArchive::extractOne(QStringLiteral("/nonexistent.zip"), name, "/tmp/never");
-            QVERIFY(!got);
-            QVERIFY2(got.error().contains("not a plain file name"), qPrintable(got.error()));
-        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.bak"});
     }
 };
 
