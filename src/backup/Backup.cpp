@@ -321,6 +321,9 @@ Status replaceLive(const QString& dataFolder)
             return Failure{
                 QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
     }
+    // The new file keeps the old one's permissions (a temporary file is the owner's alone).
+    if (QFileInfo::exists(live))
+        out.setPermissions(QFileInfo(live).permissions());
     // On the disk before the rename makes it the live file.
     if (!out.flush() || ::fsync(out.handle()) != 0)
         return Failure{QStringLiteral("%1 cannot be written: %2")
