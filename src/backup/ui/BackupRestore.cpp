@@ -126,6 +126,7 @@ void BackupRestore::restore()
         return;
     // Until the copy is proved, the live database stays open and untouched.
     if (!copy) {
+        progress.close();
         prompter.inform(kNoDatabase);
         return;
     }
