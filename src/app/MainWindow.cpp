@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "appointments/ui/CalendarTab.h"
+#include "backup/ui/BackupRestore.h"
 #include "calculator/ui/CalculatorWindow.h"
 #include "clients/ui/ClientsTab.h"
 #include "core/Clock.h"
@@ -126,6 +127,8 @@ void MainWindow::buildTabs()
     connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
     connectPictureButton("picHelp", &MainWindow::openHelp);
     connectPictureButton("PicCalc", &MainWindow::openCalculator);
+    connectPictureButton("picBackUp", &MainWindow::backUpDatabase);
+    connectPictureButton("PicRestore", &MainWindow::restoreDatabase);
     connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
     // The alert check lists in the calendar, which may wait for the first paint: then the check
     // waits for it too. Queued, so that the alert window opens after the activation that set
@@ -325,6 +328,25 @@ void MainWindow::switchIdentity(int identity)
     populateUserData();
     m_session.setCalendarDate(m_session.clock().today());
     m_tabs->setCurrentIndex(TabClients);
+}
+
+void MainWindow::reloadFromDatabase()
+{
+    populateIdentities(); // the client drop-downs, lists and calendar follow the identity
+    populateUserData();
+    m_tabs->setCurrentIndex(TabClients);
+    if (m_calendar) // otherwise it shows today when it is built
+        m_calendar->showToday();
+}
+
+void MainWindow::backUpDatabase()
+{
+    BackupRestore(m_session, this, [this] { reloadFromDatabase(); }).backUp();
+}
+
+void MainWindow::restoreDatabase()
+{
+    BackupRestore(m_session, this, [this] { reloadFromDatabase(); }).restore();
 }
 
 void MainWindow::listPrinters()

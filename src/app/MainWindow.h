@@ -61,6 +61,10 @@ public:
     void populateUserData();
     // Makes another identity current and reloads everything that shows its data.
     void switchIdentity(int identity);
+    // Refills the window from the database the session has open now (after a restore, or
+    // while a restore tries its copy): identities, client lists, page settings, the first tab,
+    // the calendar and today's appointments.
+    void reloadFromDatabase();
 
     // Shows the invoice as its printed page in the one preview window, made on first use.
     void showInvoice(int invoiceId);
@@ -99,6 +103,8 @@ private:
     void listPrinters();
     void connectPictureButton(const char* name, void (MainWindow::*slot)());
     void installHelpDocument();
+    void backUpDatabase();
+    void restoreDatabase();
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;

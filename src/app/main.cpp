@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
+#include "backup/Backup.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "core/Database.h"
@@ -38,8 +39,8 @@ int refuseToStart(Prompter& prompter, const QString& message)
 bool opensNoWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option :
-             {"--invoice-pdf", "--import-jet", "--help", "-h", "--help-all", "--version", "-v"}) {
+        for (const char* option : {"--invoice-pdf", "--import-jet", "--backup", "--help", "-h",
+                                   "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -100,7 +101,14 @@ int main(int argc, char* argv[])
                        "the data folder's Accounts.mdb and exit, without opening a window. When "
                        "<file> is the folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
         QStringLiteral("file"));
+    const QCommandLineOption backupOption(
+        QStringLiteral("backup"),
+        QStringLiteral("Write a backup archive of the data folder's database to <file> (a zip "
+                       "holding Accounts.mdb, as the Back Up button makes) and exit, without "
+                       "opening a window."),
+        QStringLiteral("file"));
     parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption, importOption});
+    parser.addOption(backupOption);
     parser.process(*app);
 
     const QString folder = parser.isSet(dataFolderOption)
@@ -132,6 +140,11 @@ int main(int argc, char* argv[])
         for (const JetTableSummary& table : report->tables)
             std::printf("%s\n", qUtf8Printable(table.line()));
         return 0;
+    }
+
+    if (parser.isSet(backupOption)) {
+        const Status done = Backup::runJob(folder, parser.value(backupOption));
+        return done ? 0 : fail(done.error());
     }
 
     QtPrompter prompter;

@@ -1,0 +1,341 @@
+#include "backup/Backup.h"
+
+#include "core/Database.h"
+#include "identities/IdentityStore.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <sqlite3.h>
+#include <unistd.h>
+
+namespace {
+
+const char* const kTables[] = {"TblUserData", "TblClients", "TblInvoices", "TblExpenses",
+                               "TblAppointments"};
+
+// Pages copied per step of the online backup: 4 MiB at SQLite's default page size, small
+// enough for the progress dialog to answer between steps.
+constexpr int kPagesPerStep = 1024;
+// Virtual machine steps of SQLite between two calls of a long check's progress function.
+constexpr int kStepsPerCall = 100000;
+// Share of a backup's progress taken by the snapshot; compressing takes the rest.
+constexpr double kSnapshotShare = 0.25;
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+struct SqliteCloser {
+    void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
+
+Result<SqlitePtr> openSqlite(const QString& path, int flags)
+{
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, flags, nullptr);
+    SqlitePtr db(raw);
+    if (rc != SQLITE_OK)
+        return Failure{QStringLiteral("%1 cannot be opened: %2")
+                           .arg(native(path),
+                                QString::fromUtf8(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)))};
+    return db;
+}
+
+// Copies the open database, as of now, into a new file at `to`.
+Status snapshot(Database& db, const QString& to, const ZipArchive::Progress& progress)
+{
+    sqlite3* source = db.sqliteHandle();
+    if (!source)
+        return Failure{QStringLiteral("The database is not open.")};
+    Result<SqlitePtr> opened = openSqlite(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (!opened)
+        return Failure{opened.error()};
+    sqlite3* dest = opened->get();
+    // A passing file, compressed and then deleted: it needs neither a journal nor syncs.
+    sqlite3_exec(dest, "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF", nullptr, nullptr,
+                 nullptr);
+    sqlite3_backup* backup = sqlite3_backup_init(dest, "main", source, "main");
+    if (!backup)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(dest))};
+
+    int busyWaits = 0;
+    bool cancelled = false;
+    for (;;) {
+        const int rc = sqlite3_backup_step(backup, kPagesPerStep);
+        if (rc == SQLITE_DONE)
+            break;
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED) {
+            // Another program holds a lock for a moment; give up after about ten seconds.
+            if (++busyWaits > 500)
+                break;
+            sqlite3_sleep(20);
+        } else if (rc != SQLITE_OK) {
+            break;
+        }
+        const int total = sqlite3_backup_pagecount(backup);
+        const int left = sqlite3_backup_remaining(backup);
+        if (progress && total > 0 && !progress(double(total - left) / double(total))) {
+            cancelled = true;
+            break;
+        }
+    }
+    sqlite3_backup_finish(backup);
+    if (cancelled)
+        return Failure{QStringLiteral("cancelled.")};
+    if (const int rc = sqlite3_errcode(dest); rc != SQLITE_OK)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(dest))};
+    sqlite3* raw = opened->release();
+    if (sqlite3_close(raw) != SQLITE_OK)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(raw))};
+    return Done{};
+}
+
+bool samePath(const QString& a, const QString& b)
+{
+    return QFileInfo(a).absoluteFilePath() == QFileInfo(b).absoluteFilePath();
+}
+
+// Column names of every table of a database made by this program today, lower-cased.
+Result<QList<QStringList>> currentColumns()
+{
+    QTemporaryDir dir;
+    Database fresh;
+    if (!dir.isValid() || !fresh.open(dir.filePath(Database::kFileName)))
+        return Failure{
+            QStringLiteral("A reference database cannot be made: %1").arg(fresh.errorString())};
+    QList<QStringList> columns;
+    for (const char* table : kTables)
+        columns.append(fresh.columns(QLatin1String(table)).join(u'\n').toLower().split(u'\n'));
+    return columns;
+}
+
+// One text column of each row a statement returns.
+Result<QStringList> column(sqlite3* db, const char* sql)
+{
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(db))};
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> statement(raw, sqlite3_finalize);
+    QStringList values;
+    int rc = SQLITE_ROW;
+    while ((rc = sqlite3_step(raw)) == SQLITE_ROW)
+        values << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(raw, 0)));
+    if (rc != SQLITE_DONE)
+        return Failure{QString::fromUtf8(sqlite3_errmsg(db))};
+    return values;
+}
+
+} // namespace
+
+namespace Backup {
+
+Status write(Database& db, const QString& archivePath, const ZipArchive::Progress& progress)
+{
+    if (!db.isOpen())
+        return Failure{QStringLiteral("The database is not open.")};
+    const QString live = db.path();
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        if (samePath(archivePath, live + QLatin1String(suffix)))
+            return Failure{QStringLiteral("%1 is the database itself; a backup needs a file of "
+                                          "its own.")
+                               .arg(native(archivePath))};
+    }
+
+    QDir folder = QFileInfo(live).dir();
+    if (!folder.mkpath(kScratchFolder))
+        return Failure{QStringLiteral("The folder %1 cannot be made.")
+                           .arg(native(folder.filePath(kScratchFolder)))};
+    QString copy;
+    {
+        QTemporaryFile reserve(
+            folder.filePath(kScratchFolder + QStringLiteral("/backup-XXXXXX.db")));
+        reserve.setAutoRemove(false);
+        if (!reserve.open())
+            return Failure{QStringLiteral("%1 cannot be written: %2")
+                               .arg(native(reserve.fileTemplate()), reserve.errorString())};
+        copy = reserve.fileName();
+    }
+    struct Cleanup {
+        QString path;
+        ~Cleanup() { QFile::remove(path); }
+    } cleanup{copy};
+
+    const Status copied =
+        snapshot(db, copy, [&](double f) { return !progress || progress(f * kSnapshotShare); });
+    if (!copied)
+        return Failure{QStringLiteral("%1 cannot be written: the database could not be copied: %2")
+                           .arg(native(archivePath), copied.error())};
+
+    ZipArchive::WriteOptions options;
+    options.level = 1;
+    options.progress = [&](double f) {
+        return !progress || progress(kSnapshotShare + f * (1 - kSnapshotShare));
+    };
+    return ZipArchive::write(archivePath, {{Database::kFileName, copy, {}}}, options);
+}
+
+Status runJob(const QString& dataFolder, const QString& archivePath)
+{
+    if (archivePath.isEmpty())
+        return Failure{QStringLiteral("--backup needs FILE, the archive to write.")};
+    const QDir folder(dataFolder);
+    const QString dbPath = folder.filePath(Database::kFileName);
+    // Opening a missing database would create one: a backup never does.
+    if (!QFileInfo(dbPath).isFile())
+        return Failure{QStringLiteral("There is no Billcraft database (%1) in %2.")
+                           .arg(Database::kFileName, native(folder.path()))};
+    Database db;
+    if (!db.open(dbPath))
+        return Failure{db.errorString()};
+    return write(db, QFileInfo(archivePath).absoluteFilePath());
+}
+
+} // namespace Backup
+
+namespace Restore {
+
+QString copyPath(const QString& dataFolder)
+{
+    return QDir(dataFolder).filePath(Backup::kScratchFolder + u'/' + Database::kFileName);
+}
+
+Result<QString> extract(const QString& dataFolder, const QString& archivePath,
+                        const ZipArchive::Progress& progress)
+{
+    if (!QDir(dataFolder).mkpath(Backup::kScratchFolder))
+        return Failure{QStringLiteral("The folder %1 cannot be made.")
+                           .arg(native(QDir(dataFolder).filePath(Backup::kScratchFolder)))};
+    const QString copy = copyPath(dataFolder);
+    // A journal left beside an earlier copy would be replayed into this one.
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        const QString stale = copy + QLatin1String(suffix);
+        if (QFileInfo::exists(stale) && !QFile::remove(stale))
+            return Failure{
+                QStringLiteral("The earlier copy %1 cannot be removed.").arg(native(stale))};
+    }
+    ZipArchive::ExtractLimits limits;
+    limits.progress = progress;
+    const Result<qint64> got =
+        ZipArchive::extractOne(archivePath, Database::kFileName, copy, limits);
+    if (!got)
+        return Failure{got.error()};
+    return copy;
+}
+
+Status prove(const QString& copy, const std::function<bool()>& stillWanted)
+{
+    const QString where = native(copy);
+    {
+        QFile file(copy);
+        static constexpr char kMagic[] = "SQLite format 3";
+        if (!file.open(QIODevice::ReadOnly) || file.read(16) != QByteArray(kMagic, sizeof kMagic))
+            return Failure{QStringLiteral("%1 is not an SQLite database.").arg(where)};
+    }
+    const Result<QList<QStringList>> expected = currentColumns();
+    if (!expected)
+        return Failure{expected.error()};
+    {
+        Result<SqlitePtr> opened = openSqlite(copy, SQLITE_OPEN_READONLY);
+        if (!opened)
+            return Failure{opened.error()};
+        sqlite3* db = opened->get();
+        if (stillWanted) {
+            sqlite3_progress_handler(
+                db, kStepsPerCall,
+                [](void* wanted) {
+                    return (*static_cast<const std::function<bool()>*>(wanted))() ? 0 : 1;
+                },
+                const_cast<std::function<bool()>*>(&stillWanted));
+        }
+        const Result<QStringList> check = column(db, "PRAGMA integrity_check");
+        if (!check)
+            return Failure{QStringLiteral("%1 is damaged: %2").arg(where, check.error())};
+        if (*check != QStringList{QStringLiteral("ok")})
+            return Failure{QStringLiteral("%1 is damaged: %2").arg(where, check->value(0))};
+        for (int t = 0; t < int(std::size(kTables)); ++t) {
+            const QByteArray sql =
+                QByteArray("SELECT lower(name) FROM pragma_table_info('") + kTables[t] + "')";
+            const Result<QStringList> have = column(db, sql.constData());
+            if (!have)
+                return Failure{QStringLiteral("%1: %2").arg(where, have.error())};
+            if (have->isEmpty())
+                return Failure{QStringLiteral("%1 is not a Billcraft database: it has no table %2.")
+                                   .arg(where, QLatin1String(kTables[t]))};
+            for (const QString& name : expected->at(t)) {
+                // The one column that start-up adds to older files.
+                if (!have->contains(name) && !(t == 1 && name == u"notes"))
+                    return Failure{QStringLiteral("%1 is not a Billcraft database: the table %2 "
+                                                  "has no column %3.")
+                                       .arg(where, QLatin1String(kTables[t]), name)};
+            }
+        }
+    }
+    // As at start-up: the schema upgrade, then the column for client notes, then the identity.
+    Database db;
+    if (!db.open(copy))
+        return Failure{db.errorString()};
+    if (db.addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
+                              QStringLiteral("Memo")) == Database::AddColumn::Failed)
+        return Failure{db.errorString()};
+    const Result<int> first = IdentityStore::firstIdentity(db);
+    if (!first)
+        return Failure{first.error()};
+    db.close();
+    return Done{};
+}
+
+Status replaceLive(const QString& dataFolder)
+{
+    const QString live = QDir(dataFolder).filePath(Database::kFileName);
+    const QString copy = copyPath(dataFolder);
+    if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
+        return Failure{QStringLiteral("%1 is still open in another program; it has not been "
+                                      "replaced.")
+                           .arg(native(live))};
+    QFile in(copy);
+    if (!in.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
+
+    QTemporaryFile out(live + QStringLiteral(".XXXXXX.part"));
+    if (!out.open())
+        return Failure{
+            QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
+    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    for (;;) {
+        const qint64 n = in.read(buffer.data(), buffer.size());
+        if (n < 0)
+            return Failure{
+                QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
+        if (n == 0)
+            break;
+        if (out.write(buffer.constData(), n) != n)
+            return Failure{
+                QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
+    }
+    // The new file keeps the old one's permissions (a temporary file is the owner's alone).
+    if (QFileInfo::exists(live))
+        out.setPermissions(QFileInfo(live).permissions());
+    // On the disk before the rename makes it the live file.
+    if (!out.flush() || ::fsync(out.handle()) != 0)
+        return Failure{QStringLiteral("%1 cannot be written: %2")
+                           .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
+    if (std::rename(QFile::encodeName(out.fileName()).constData(),
+                    QFile::encodeName(live).constData()) != 0)
+        return Failure{QStringLiteral("%1 cannot be replaced: %2")
+                           .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
+    out.setAutoRemove(false); // it is the live file now
+    // The old file's shared-memory index describes nothing any more.
+    QFile::remove(live + QStringLiteral("-shm"));
+    return Done{};
+}
+
+} // namespace Restore

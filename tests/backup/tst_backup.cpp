@@ -1,0 +1,144 @@
+#include "BackupFixtures.h"
+#include "backup/Backup.h"
+
+#include <QProcess>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace fixtures;
+
+namespace {
+
+// Makes every write of this process past `bytes` fail with EFBIG, as a full disk fails them.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_saved{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestBackup : public QObject {
+    Q_OBJECT
+private slots:
+    // A file from before client notes and the indexes is brought up to date on the copy.
+    void olderSchemaIsUpgradedOnTheCopy()
+    {
+        TestEnv env;
+        writeAll(
+            env.file(QStringLiteral("old.bak")),
+            zipOf("ACCOUNTS.MDB", databaseFile({"INSERT INTO TblClients(Company) VALUES ('Acme')",
+                                                "ALTER TABLE TblClients DROP COLUMN Notes",
+                                                "PRAGMA user_version = 0"})));
+        const Result<QString> copy = Restore::extract(env.folder(), env.file("old.bak"));
+        QVERIFY2(copy, qPrintable(copy.error()));
+        const Status proven = Restore::prove(*copy);
+        QVERIFY2(proven, qPrintable(proven.error()));
+        Database restored;
+        QVERIFY(restored.open(*copy));
+        QCOMPARE(restored.schemaVersion(), Database::kSchemaVersion);
+        QVERIFY(restored.columns(QStringLiteral("TblClients")).contains(QStringLiteral("Notes")));
+        QCOMPARE(restored.scalar(QStringLiteral("SELECT Company FROM TblClients")), "Acme");
+    }
+
+    // A failed or cancelled backup leaves no archive and no scratch file; the books work on.
+    void failedBackupLeavesNothing_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("because");
+        QTest::newRow("disk fills") << "full"
+                                    << "could not be copied";
+        QTest::newRow("cancelled") << "cancel"
+                                   << "cancelled";
+        QTest::newRow("onto the database") << "self"
+                                           << "is the database itself";
+    }
+    void failedBackupLeavesNothing()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, because);
+        TestEnv env;
+        fillBooks(env, 3000);
+        const QString live = env.file(Database::kFileName);
+        const QByteArray before = liveHash(env.folder());
+        const QStringList files = filesIn(env.folder());
+        const QString archive = how == u"self" ? live : env.file(QStringLiteral("out.bak"));
+
+        Status done = Done{};
+        if (how == u"cancel") {
+            done = Backup::write(env.db, archive, [](double f) { return f < 0.5; });
+        } else {
+            FileSizeLimit full(rlim_t(QFileInfo(live).size() / 2));
+            done = Backup::write(env.db, archive);
+        }
+        QVERIFY(!done);
+        QVERIFY2(done.error().contains(because), qPrintable(done.error()));
+        QCOMPARE(filesIn(env.folder()), files);
+        QCOMPARE(filesIn(env.file(Backup::kScratchFolder)), QStringList());
+        QCOMPARE(liveHash(env.folder()), before);
+        env.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('After')"));
+    }
+
+    // The real program with no display writes the archive, or says in one line why not.
+    void commandLine_data()
+    {
+        QTest::addColumn<QByteArray>("database");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("ours") << databaseFile({}) << "";
+        QTest::newRow("none") << QByteArray() << "Billcraft: There is no Billcraft database";
+        QTest::newRow("foreign") << QByteArray("text") << "Billcraft: ";
+    }
+    void commandLine()
+    {
+        QFETCH(QByteArray, database);
+        QFETCH(QString, error);
+        QTemporaryDir dir;
+        if (!database.isEmpty())
+            writeAll(dir.filePath(Database::kFileName), database);
+        QProcess billcraft;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QLatin1String(name));
+        billcraft.setProcessEnvironment(environment);
+        billcraft.setWorkingDirectory(dir.path());
+        billcraft.start(QStringLiteral(BILLCRAFT_BINARY),
+                        {"--backup", "out.bak", "--data-folder", dir.path()});
+        QVERIFY(billcraft.waitForFinished(60'000));
+        const QString err = QString::fromUtf8(billcraft.readAllStandardError());
+        QCOMPARE(billcraft.exitCode(), error.isEmpty() ? 0 : 1);
+        QCOMPARE(err.count(u'\n'), error.isEmpty() ? 0 : 1);
+        QVERIFY2(error.isEmpty() ? err.isEmpty() : err.startsWith(error), qPrintable(err));
+        const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
+        QCOMPARE(names ? *names : QStringList(),
+                 error.isEmpty() ? QStringList{"Accounts.mdb"} : QStringList());
+        if (error.isEmpty()) {
+            QVERIFY(ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb",
+                                           dir.filePath("x.db")));
+            QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dir.filePath(Database::kFileName)));
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBackup)
+#include "tst_backup.moc"

@@ -1,0 +1,170 @@
+#include "BackupFixtures.h"
+#include "app/MainWindow.h"
+#include "backup/Backup.h"
+#include "backup/ui/BackupRestore.h"
+#include "core/ui/PictureButton.h"
+
+#include <QComboBox>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTest>
+
+using namespace fixtures;
+
+namespace {
+
+using Answer = Prompter::Answer;
+
+Prompter::Message question(const QString& text, const QString& title)
+{
+    return {text, title, Prompter::Buttons::YesNo, Prompter::Icon::Question, Answer::No};
+}
+
+QStringList listed(QComboBox* box)
+{
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+void click(MainWindow& w, const char* name)
+{
+    QTest::mouseClick(child<PictureButton>(&w, name), Qt::LeftButton);
+}
+
+} // namespace
+
+class TestBackupWindow : public QObject {
+    Q_OBJECT
+private slots:
+    // No to either question, or no file chosen, changes nothing and says nothing more.
+    void declinedActionsChangeNothing_data()
+    {
+        QTest::addColumn<bool>("backUp");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("back up: No") << true << false;
+        QTest::newRow("back up: no file") << true << true;
+        QTest::newRow("restore: No") << false << false;
+        QTest::newRow("restore: no file") << false << true;
+    }
+    void declinedActionsChangeNothing()
+    {
+        QFETCH(bool, backUp);
+        QFETCH(bool, yes);
+        TestEnv env;
+        fillBooks(env);
+        MainWindow w(*env.session);
+        w.startUp();
+        w.tabs()->setCurrentIndex(MainWindow::TabExpenses);
+        const QByteArray before = liveHash(env.folder());
+        const QStringList files = QDir(env.folder()).entryList();
+        env.prompter.expectExactly(
+            backUp ? question(BackupRestore::kBackUpQuestion, BackupRestore::kBackUpTitle)
+                   : question(BackupRestore::kRestoreQuestion, BackupRestore::kRestoreTitle),
+            yes ? Answer::Yes : Answer::No);
+        if (yes)
+            backUp ? env.prompter.expectSaveFile(std::nullopt)
+                   : env.prompter.expectOpenFile(std::nullopt);
+        click(w, backUp ? "picBackUp" : "PicRestore");
+        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(liveHash(env.folder()), before);
+        QCOMPARE(QDir(env.folder()).entryList(), files);
+        QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabExpenses));
+    }
+
+    // Back up while the write-ahead log holds rows the main file lacks, change the books,
+    // restore: every row returns, the window shows them on its first tab, and the live file is
+    // the extracted copy.
+    void backUpThenRestore()
+    {
+        TestEnv env;
+        env.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+        fillBooks(env);
+        MainWindow w(*env.session);
+        w.startUp();
+        const QString live = env.file(Database::kFileName);
+        const QString archive = env.file(QStringLiteral("Friday.bak"));
+        const QByteArray before = rowsOf(live);
+        QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
+        auto* clients = child<QComboBox>(&w, "cmbSelectClient");
+        const QStringList clientsBefore = listed(clients);
+
+        env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
+            .expectSaveFile(archive)
+            .expectMessage(BackupRestore::kBackedUp, QString());
+        click(w, "picBackUp");
+        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
+
+        env.exec(QStringLiteral("DELETE FROM TblClients WHERE Company = 'OBrien Builders'"));
+        env.exec(QStringLiteral("DELETE FROM TblInvoices"));
+        env.session->notifyClientsChanged();
+        QCOMPARE(listed(clients).size(), 1);
+        w.tabs()->setCurrentIndex(MainWindow::TabReports);
+
+        env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
+            .expectOpenFile(archive)
+            .expectMessage(BackupRestore::kRestored, QString());
+        click(w, "PicRestore");
+        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
+        QCOMPARE(listed(clients), clientsBefore);
+        QCOMPARE(readAll(live), readAll(Restore::copyPath(env.folder())));
+        QCOMPARE(rowsOf(live), before);
+        // The live file, not the copy, takes the next change.
+        QCOMPARE(env.db.path(), live);
+    }
+
+    // Each bad file: the right message, the live books exactly as they were and still shown,
+    // and no copy from an earlier restore standing in for this file.
+    void badFilesKeepTheLiveBooks_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<bool>("yieldsDatabase");
+        const QByteArray other = zipOf(
+            "Accounts.mdb", databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}));
+        QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false;
+        QTest::newRow("empty file") << QByteArray() << false;
+        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false;
+        QTest::newRow("zip bomb") << withDeclaredSize(zipOf("Accounts.mdb", "x"), 0xFFFFFFF0u)
+                                  << false;
+        QTest::newRow("parent path") << zipOf("../Accounts.mdb", "x") << false;
+        QTest::newRow("absolute path") << zipOf("/etc/x", "x") << false;
+        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true;
+        QTest::newRow("another program's database") << other << true;
+    }
+    void badFilesKeepTheLiveBooks()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(bool, yieldsDatabase);
+        TestEnv env;
+        fillBooks(env);
+        MainWindow w(*env.session);
+        w.startUp();
+        writeAll(env.file(QStringLiteral("chosen.bak")), file);
+        QDir(env.folder()).mkpath(Backup::kScratchFolder);
+        writeAll(Restore::copyPath(env.folder()), databaseFile({}));
+        const QByteArray before = liveHash(env.folder());
+        auto* clients = child<QComboBox>(&w, "cmbSelectClient");
+        const QStringList clientsBefore = listed(clients);
+
+        env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
+            .expectOpenFile(env.file(QStringLiteral("chosen.bak")));
+        if (yieldsDatabase)
+            env.prompter.expectExactly({BackupRestore::kInvalid, QString(), Prompter::Buttons::Ok,
+                                        Prompter::Icon::Critical, Answer::Ok},
+                                       Answer::Ok);
+        else
+            env.prompter.expectMessage(BackupRestore::kNoDatabase, QString());
+        click(w, "PicRestore");
+        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(liveHash(env.folder()), before);
+        QCOMPARE(env.db.path(), env.file(Database::kFileName));
+        QCOMPARE(listed(clients), clientsBefore);
+        QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
+    }
+};
+
+QTEST_MAIN(TestBackupWindow)
+#include "tst_backupwindow.moc"
