@@ -23,6 +23,7 @@
 #include "layout/ui/LayoutDesigner.h"
 #include "reports/ui/ExportButtons.h"
 #include "reports/ui/ReportsTab.h"
+#include "update/ui/UpdateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -168,6 +169,8 @@ void MainWindow::buildTabs()
     connectPictureButton("picAddIdentity", &MainWindow::openAddIdentity);
     connectPictureButton("picHelp", &MainWindow::openHelp);
     connectPictureButton("PicCalc", &MainWindow::openCalculator);
+    m_update = new UpdateCommand(m_session, UpdateCommand::builtInSettings(m_session), this);
+    connectPictureButton("picUpdate", &MainWindow::checkForUpdates);
 }
 
 QWidget* MainWindow::tabPage(Tab tab) const
@@ -371,6 +374,11 @@ void MainWindow::openCalculator()
 CalculatorWindow* MainWindow::calculatorWindow() const
 {
     return m_calculator;
+}
+
+void MainWindow::checkForUpdates()
+{
+    m_update->run();
 }
 
 void MainWindow::openMakerWebSite()

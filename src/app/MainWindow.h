@@ -17,6 +17,7 @@ class QLabel;
 class QTabWidget;
 class ReportsTab;
 class Session;
+class UpdateCommand;
 
 // frmFront: the program's main window. It runs the start-up sequence, holds the tab strip whose
 // pages the features fill, the row of picture-buttons that open the other windows, and asks
@@ -65,6 +66,8 @@ public:
     // PicCalc: the calculator, modeless and free; one at a time, made afresh once closed.
     void openCalculator();
     CalculatorWindow* calculatorWindow() const;
+    // picUpdate: the check for a newer build on the maker's web server, and its install.
+    void checkForUpdates();
 
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
@@ -105,4 +108,5 @@ private:
     QPointer<CalculatorWindow> m_calculator;
     ExpensesTab* m_expenses = nullptr;
     ReportsTab* m_reports = nullptr;
+    UpdateCommand* m_update = nullptr;
 };
