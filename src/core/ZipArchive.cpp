@@ -1,0 +1,308 @@
+#include "core/ZipArchive.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStorageInfo>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <limits>
+#include <memory>
+#include <unistd.h>
+#include <zip.h>
+
+namespace ZipArchive {
+
+namespace {
+
+QString native(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+QString openError(int code)
+{
+    zip_error_t error;
+    zip_error_init_with_code(&error, code);
+    const QString text = QString::fromUtf8(zip_error_strerror(&error));
+    zip_error_fini(&error);
+    return text;
+}
+
+// Flushes a finished file to the disk before it is renamed into place, so that a power cut
+// after the rename cannot leave a name pointing at blocks never written.
+bool syncFile(const QString& path)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    ::close(fd);
+    return ok;
+}
+
+struct WriteState {
+    const Progress* progress = nullptr;
+    bool cancelled = false;
+};
+
+void onWriteProgress(zip_t*, double fraction, void* state)
+{
+    auto* s = static_cast<WriteState*>(state);
+    if (!s->cancelled && *s->progress && !(*s->progress)(fraction))
+        s->cancelled = true;
+}
+
+int onWriteCancel(zip_t*, void* state)
+{
+    return static_cast<WriteState*>(state)->cancelled ? 1 : 0;
+}
+
+// The last part of an entry name, whichever slash the archiver used.
+QString lastPart(const QString& name)
+{
+    const qsizetype slash = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
+    return slash < 0 ? name : name.mid(slash + 1);
+}
+
+struct ZipCloser {
+    void operator()(zip_t* z) const { zip_discard(z); }
+};
+struct ZipFileCloser {
+    void operator()(zip_file_t* f) const { zip_fclose(f); }
+};
+
+Result<std::unique_ptr<zip_t, ZipCloser>> openForReading(const QString& archivePath)
+{
+    if (!QFileInfo(archivePath).isFile())
+        return Failure{QStringLiteral("%1 does not exist.").arg(native(archivePath))};
+    int code = 0;
+    // Consistency checks on: a truncated or tampered directory is refused at once.
+    zip_t* z =
+        zip_open(QFile::encodeName(archivePath).constData(), ZIP_RDONLY | ZIP_CHECKCONS, &code);
+    if (!z)
+        return Failure{QStringLiteral("%1 is not a readable zip archive: %2")
+                           .arg(native(archivePath), openError(code))};
+    return std::unique_ptr<zip_t, ZipCloser>(z);
+}
+
+} // namespace
+
+Status write(const QString& archivePath, const QList<Member>& members, const WriteOptions& options)
+{
+    const QFileInfo target(archivePath);
+    const QString where = native(archivePath);
+    if (!target.dir().exists())
+        return Failure{
+            QStringLiteral("%1 cannot be written: its folder does not exist.").arg(where)};
+
+    // Reserve a temporary name beside the target, so the final rename stays on one disk.
+    QString tempPath;
+    {
+        QTemporaryFile reserve(target.absoluteFilePath() + QStringLiteral(".XXXXXX.part"));
+        reserve.setAutoRemove(false);
+        if (!reserve.open())
+            return Failure{
+                QStringLiteral("%1 cannot be written: %2").arg(where, reserve.errorString())};
+        tempPath = reserve.fileName();
+    }
+    auto discardTemp = [&] { QFile::remove(tempPath); };
+
+    int code = 0;
+    zip_t* z = zip_open(QFile::encodeName(tempPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
+    if (!z) {
+        discardTemp();
+        return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, openError(code))};
+    }
+    auto fail = [&](const QString& why) -> Status {
+        zip_discard(z);
+        discardTemp();
+        return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
+    };
+
+    for (const Member& member : members) {
+        zip_source_t* source = nullptr;
+        if (!member.filePath.isEmpty()) {
+            if (!QFileInfo(member.filePath).isFile())
+                return fail(QStringLiteral("%1 does not exist.").arg(native(member.filePath)));
+            // -1: to the end of the file (this libzip has no named constant for it).
+            source = zip_source_file(z, QFile::encodeName(member.filePath).constData(), 0, -1);
+        } else {
+            source = zip_source_buffer(z, member.bytes.constData(),
+                                       zip_uint64_t(member.bytes.size()), 0);
+        }
+        if (!source)
+            return fail(QString::fromUtf8(zip_strerror(z)));
+        const zip_int64_t index = zip_file_add(z, member.name.toUtf8().constData(), source,
+                                               ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            return fail(QString::fromUtf8(zip_strerror(z)));
+        }
+        if (zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_DEFLATE,
+                                     zip_uint32_t(std::clamp(options.level, 1, 9))) < 0)
+            return fail(QString::fromUtf8(zip_strerror(z)));
+    }
+
+    WriteState state{&options.progress, false};
+    zip_register_progress_callback_with_state(z, 0.001, onWriteProgress, nullptr, &state);
+    zip_register_cancel_callback_with_state(z, onWriteCancel, nullptr, &state);
+
+    // libzip reads the sources and writes the archive here.
+    if (zip_close(z) < 0) {
+        const QString why =
+            state.cancelled ? QStringLiteral("cancelled.") : QString::fromUtf8(zip_strerror(z));
+        return fail(why);
+    }
+    if (state.cancelled) {
+        discardTemp();
+        return Failure{QStringLiteral("%1 cannot be written: cancelled.").arg(where)};
+    }
+    if (!syncFile(tempPath)) {
+        discardTemp();
+        return Failure{
+            QStringLiteral("%1 cannot be written: it could not be flushed to disk.").arg(where)};
+    }
+    if (std::rename(QFile::encodeName(tempPath).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        discardTemp();
+        return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
+    }
+    return Done{};
+}
+
+Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
+                          const QString& destPath, const ExtractLimits& limits)
+{
+    const QString where = native(archivePath);
+    if (entryName.isEmpty() || lastPart(entryName) != entryName || entryName == u".." ||
+        entryName == u".")
+        return Failure{QStringLiteral("\"%1\" is not a plain file name.").arg(entryName)};
+
+    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
+    if (!opened)
+        return Failure{opened.error()};
+    zip_t* z = opened->get();
+
+    const zip_int64_t count = zip_get_num_entries(z, 0);
+    zip_int64_t found = -1;
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(z, zip_uint64_t(i), 0);
+        if (!raw)
+            return Failure{
+                QStringLiteral("%1 is damaged: %2").arg(where, QString::fromUtf8(zip_strerror(z)))};
+        const QString name = QString::fromUtf8(raw);
+        if (name.compare(entryName, Qt::CaseInsensitive) == 0) {
+            if (found >= 0)
+                return Failure{QStringLiteral("%1 holds %2 more than once.").arg(where, entryName)};
+            found = i;
+        } else if (lastPart(name).compare(entryName, Qt::CaseInsensitive) == 0) {
+            // Never written anywhere but the destination: "../x", "/x", "sub/x" are refused
+            // outright rather than flattened.
+            return Failure{QStringLiteral("%1 holds %2 under a folder name (\"%3\"); it is not "
+                                          "extracted.")
+                               .arg(where, entryName, name)};
+        }
+    }
+    if (found < 0)
+        return Failure{QStringLiteral("%1 does not hold %2.").arg(where, entryName)};
+
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat_index(z, zip_uint64_t(found), 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
+        return Failure{
+            QStringLiteral("%1 is damaged: %2").arg(where, QString::fromUtf8(zip_strerror(z)))};
+    if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
+        return Failure{
+            QStringLiteral("%1 holds %2 encrypted; it cannot be read.").arg(where, entryName)};
+    if ((st.valid & ZIP_STAT_COMP_METHOD) && !zip_compression_method_supported(st.comp_method, 0))
+        return Failure{QStringLiteral("%1 holds %2 in a compression this program cannot read.")
+                           .arg(where, entryName)};
+
+    const QFileInfo dest(destPath);
+    const qint64 declared = st.size > zip_uint64_t(std::numeric_limits<qint64>::max())
+                                ? std::numeric_limits<qint64>::max()
+                                : qint64(st.size);
+    const qint64 freeBytes = QStorageInfo(dest.absolutePath()).bytesAvailable();
+    const qint64 bound = freeBytes >= 0 ? std::min(limits.maxBytes, freeBytes) : limits.maxBytes;
+    if (declared > bound)
+        return Failure{QStringLiteral("%1 says %2 is %3 bytes, more than the %4 bytes allowed or "
+                                      "free; it is not extracted.")
+                           .arg(where, entryName)
+                           .arg(declared)
+                           .arg(bound)};
+
+    std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(z, zip_uint64_t(found), 0));
+    if (!in)
+        return Failure{
+            QStringLiteral("%1 is damaged: %2").arg(where, QString::fromUtf8(zip_strerror(z)))};
+
+    QSaveFile out(dest.absoluteFilePath());
+    if (!out.open(QIODevice::WriteOnly))
+        return Failure{
+            QStringLiteral("%1 cannot be written: %2").arg(native(destPath), out.errorString())};
+
+    QByteArray buffer(1 << 16, Qt::Uninitialized);
+    qint64 total = 0;
+    for (;;) {
+        const zip_int64_t n = zip_fread(in.get(), buffer.data(), zip_uint64_t(buffer.size()));
+        if (n < 0) {
+            out.cancelWriting();
+            return Failure{QStringLiteral("%1 is damaged: %2")
+                               .arg(where, QString::fromUtf8(zip_file_strerror(in.get())))};
+        }
+        if (n == 0)
+            break;
+        total += n;
+        // The header can lie: the bytes themselves are held to the declared size.
+        if (total > declared) {
+            out.cancelWriting();
+            return Failure{QStringLiteral("%1 holds more of %2 than it says (over %3 bytes); it "
+                                          "is not extracted.")
+                               .arg(where, entryName)
+                               .arg(declared)};
+        }
+        if (out.write(buffer.constData(), n) != n) {
+            const QString why = out.errorString();
+            out.cancelWriting();
+            return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(destPath), why)};
+        }
+        if (limits.progress && declared > 0 && !limits.progress(double(total) / double(declared))) {
+            out.cancelWriting();
+            return Failure{QStringLiteral("Extracting %1 was cancelled.").arg(entryName)};
+        }
+    }
+    if (total != declared) {
+        out.cancelWriting();
+        return Failure{QStringLiteral("%1 is damaged: %2 ends after %3 of %4 bytes.")
+                           .arg(where, entryName)
+                           .arg(total)
+                           .arg(declared)};
+    }
+    if (!out.commit())
+        return Failure{
+            QStringLiteral("%1 cannot be written: %2").arg(native(destPath), out.errorString())};
+    return total;
+}
+
+Result<QStringList> entryNames(const QString& archivePath)
+{
+    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
+    if (!opened)
+        return Failure{opened.error()};
+    QStringList names;
+    const zip_int64_t count = zip_get_num_entries(opened->get(), 0);
+    for (zip_int64_t i = 0; i < count; ++i) {
+        const char* raw = zip_get_name(opened->get(), zip_uint64_t(i), 0);
+        names << (raw ? QString::fromUtf8(raw) : QString());
+    }
+    return names;
+}
+
+} // namespace ZipArchive
