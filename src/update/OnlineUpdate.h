@@ -9,11 +9,11 @@
 #include <optional>
 
 struct UpdateSettings {
-    QString address;            // the update server, see UpdateSource
-    QByteArray publicKey;       // Ed25519, 32 bytes
-    QString programPath;        // the program file an update replaces
-    QString downloadsFolder;    // where the package is kept, <data folder>/downloads
-    int runningRevision = 0;    // the revision of the running build
+    QString address;         // the update server, see UpdateSource
+    QByteArray publicKey;    // Ed25519, 32 bytes
+    QString programPath;     // the program file an update replaces
+    QString downloadsFolder; // where the package is kept, <data folder>/downloads
+    int runningRevision = 0; // the revision of the running build
     std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout;
 };
 

@@ -44,7 +44,8 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Progress& progre
     if (m_cancelled) {
         answer.outcome = Outcome::Cancelled;
     } else if (tooLarge) {
-        answer.error = QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(kMaxBytes);
+        answer.error =
+            QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(kMaxBytes);
     } else if (reply->error() != QNetworkReply::NoError) {
         answer.error = QStringLiteral("%1: %2").arg(url.toString(), reply->errorString());
     } else if (status != 200) {

@@ -1,6 +1,7 @@
 #include "update/UpdateInstaller.h"
 
 #include "core/SafeFile.h"
+#include "core/ZipArchive.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,10 +42,10 @@ Status install(const QByteArray& package, const QString& programPath,
     // a package that does not unpack leaves the program as it was.
     const QString staged = programPath + QStringLiteral(".new");
     QFile::remove(staged);
-    const Status unpacked = extractProgram(packagePath, program.fileName(), staged);
+    const Result<qint64> unpacked = ZipArchive::extractOne(packagePath, program.fileName(), staged);
     if (!unpacked) {
         QFile::remove(staged);
-        return unpacked;
+        return failed(unpacked.error());
     }
     QFile::setPermissions(staged, QFile::permissions(programPath));
 
@@ -61,8 +62,8 @@ Status install(const QByteArray& package, const QString& programPath,
     if (!QFile::rename(staged, programPath)) {
         QFile::remove(staged);
         QFile::rename(backup, programPath); // the old program back in its place
-        return failed(QStringLiteral("The new program cannot be put in place of %1.")
-                          .arg(programPath));
+        return failed(
+            QStringLiteral("The new program cannot be put in place of %1.").arg(programPath));
     }
     return Done{};
 }

@@ -1,7 +1,8 @@
 #include "UpdateFixtures.h"
 
+#include <QFile>
 #include <QTcpSocket>
-#include <QTemporaryFile>
+#include <QTemporaryDir>
 #include <sodium.h>
 #include <zip.h>
 
@@ -31,26 +32,25 @@ QByteArray signDetached(const QByteArray& data, const QByteArray& secretKey)
 
 QByteArray makeZip(const QList<QPair<QString, QByteArray>>& entries)
 {
-    QTemporaryFile file;
-    if (!file.open())
-        qFatal("no temporary file for a zip");
-    const QByteArray path = file.fileName().toLocal8Bit();
-    file.close();
+    QTemporaryDir dir;
+    const QByteArray path = dir.filePath(QStringLiteral("package.zip")).toLocal8Bit();
     int error = 0;
-    zip_t* archive = zip_open(path.constData(), ZIP_TRUNCATE, &error);
+    zip_t* archive = zip_open(path.constData(), ZIP_CREATE | ZIP_EXCL, &error);
     if (!archive)
         qFatal("zip_open failed: %d", error);
     for (const auto& [name, bytes] : entries) {
         // libzip reads the buffer when the archive is closed; `entries` outlives that.
         zip_source_t* source = zip_source_buffer(archive, bytes.constData(),
                                                  static_cast<zip_uint64_t>(bytes.size()), 0);
-        if (!source || zip_file_add(archive, name.toUtf8().constData(), source,
-                                    ZIP_FL_ENC_UTF_8) < 0)
+        if (!source ||
+            zip_file_add(archive, name.toUtf8().constData(), source, ZIP_FL_ENC_UTF_8) < 0)
             qFatal("zip_file_add failed: %s", zip_strerror(archive));
     }
     if (zip_close(archive) < 0)
         qFatal("zip_close failed");
-    file.open();
+    QFile file(QString::fromLocal8Bit(path));
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("the zip just written cannot be read");
     return file.readAll();
 }
 

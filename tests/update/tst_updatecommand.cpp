@@ -5,8 +5,13 @@
 #include "update/UpdateSource.h"
 #include "update/ui/UpdateCommand.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -51,15 +56,17 @@ struct UpdateRig {
         package = makeZip({{"billcraft", programBytes}});
         server.route("/Revision.txt", {200, revision, false});
         server.route("/updates/accounts.zip", {200, package, false});
-        server.route("/updates/accounts.zip.sig", {200, signDetached(package, key.secretKey), false});
+        server.route("/updates/accounts.zip.sig",
+                     {200, signDetached(package, key.secretKey), false});
     }
 
     void expectQuestion(Prompter::Answer answer)
     {
-        env.prompter.expectExactly({QStringLiteral("Check if Updates are available from 127.0.0.1 ?"),
-                                    QStringLiteral("Web Updates"), Prompter::Buttons::YesNo,
-                                    Prompter::Icon::Question, Prompter::Answer::No},
-                                   answer);
+        env.prompter.expectExactly(
+            {QStringLiteral("Check if Updates are available from 127.0.0.1 ?"),
+             QStringLiteral("Web Updates"), Prompter::Buttons::YesNo, Prompter::Icon::Question,
+             Prompter::Answer::No},
+            answer);
     }
 
     void run()
@@ -85,9 +92,9 @@ private slots:
     // file, and then the old program is kept as .bak.
     void serverAnswers_data()
     {
-        QTest::addColumn<QString>("path");       // the resource the row changes
-        QTest::addColumn<int>("status");         // its answer, 0 = hangs
-        QTest::addColumn<QByteArray>("body");    // empty: leave the good one
+        QTest::addColumn<QString>("path");         // the resource the row changes
+        QTest::addColumn<int>("status");           // its answer, 0 = hangs
+        QTest::addColumn<QByteArray>("body");      // empty: leave the good one
         QTest::addColumn<QStringList>("messages"); // after the question; "!" = connection message
         QTest::addColumn<bool>("installs");
 
@@ -95,19 +102,32 @@ private slots:
         const QStringList failedDownload{kAvailable, "!"};
         const QByteArray otherSignature =
             signDetached("something else", TestSigningKey::make().secretKey);
-        QTest::newRow("newer, good package") << "" << 200 << QByteArray() << QStringList{kAvailable, kInstalled} << true;
-        QTest::newRow("same revision") << "/Revision.txt" << 200 << QByteArray("174\r\n") << QStringList{kUpToDate} << false;
-        QTest::newRow("older revision") << "/Revision.txt" << 200 << QByteArray("99") << QStringList{kUpToDate} << false;
-        QTest::newRow("revision not a number") << "/Revision.txt" << 200 << QByteArray("<html>Sign in</html>") << failedCheck << false;
-        QTest::newRow("no revision file") << "/Revision.txt" << 404 << QByteArray("gone") << failedCheck << false;
-        QTest::newRow("revision hangs") << "/Revision.txt" << 0 << QByteArray() << failedCheck << false;
-        QTest::newRow("no signature") << "/updates/accounts.zip.sig" << 404 << QByteArray("gone") << failedDownload << false;
-        QTest::newRow("signature of other bytes") << "/updates/accounts.zip.sig" << 200 << otherSignature << failedDownload << false;
-        QTest::newRow("truncated signature") << "/updates/accounts.zip.sig" << 200 << QByteArray(40, 'x') << failedDownload << false;
-        QTest::newRow("signature hangs") << "/updates/accounts.zip.sig" << 0 << QByteArray() << failedDownload << false;
-        QTest::newRow("no package") << "/updates/accounts.zip" << 404 << QByteArray("gone") << failedDownload << false;
-        QTest::newRow("package hangs") << "/updates/accounts.zip" << 0 << QByteArray() << failedDownload << false;
-        QTest::newRow("package truncated") << "/updates/accounts.zip" << 200 << QByteArray("PK\3\4") << failedDownload << false;
+        QTest::newRow("newer, good package")
+            << "" << 200 << QByteArray() << QStringList{kAvailable, kInstalled} << true;
+        QTest::newRow("same revision")
+            << "/Revision.txt" << 200 << QByteArray("174\r\n") << QStringList{kUpToDate} << false;
+        QTest::newRow("older revision")
+            << "/Revision.txt" << 200 << QByteArray("99") << QStringList{kUpToDate} << false;
+        QTest::newRow("revision not a number")
+            << "/Revision.txt" << 200 << QByteArray("<html>Sign in</html>") << failedCheck << false;
+        QTest::newRow("no revision file")
+            << "/Revision.txt" << 404 << QByteArray("gone") << failedCheck << false;
+        QTest::newRow("revision hangs")
+            << "/Revision.txt" << 0 << QByteArray() << failedCheck << false;
+        QTest::newRow("no signature")
+            << "/updates/accounts.zip.sig" << 404 << QByteArray("gone") << failedDownload << false;
+        QTest::newRow("signature of other bytes")
+            << "/updates/accounts.zip.sig" << 200 << otherSignature << failedDownload << false;
+        QTest::newRow("truncated signature")
+            << "/updates/accounts.zip.sig" << 200 << QByteArray(40, 'x') << failedDownload << false;
+        QTest::newRow("signature hangs")
+            << "/updates/accounts.zip.sig" << 0 << QByteArray() << failedDownload << false;
+        QTest::newRow("no package")
+            << "/updates/accounts.zip" << 404 << QByteArray("gone") << failedDownload << false;
+        QTest::newRow("package hangs")
+            << "/updates/accounts.zip" << 0 << QByteArray() << failedDownload << false;
+        QTest::newRow("package truncated")
+            << "/updates/accounts.zip" << 200 << QByteArray("PK\3\4") << failedDownload << false;
     }
     void serverAnswers()
     {
@@ -147,7 +167,8 @@ private slots:
         rig.offer("175", kNewProgram.toUtf8());
         const QByteArray wrong = makeZip({{"accounts.exe", "new program"}});
         rig.server.route("/updates/accounts.zip", {200, wrong, false});
-        rig.server.route("/updates/accounts.zip.sig", {200, signDetached(wrong, rig.key.secretKey), false});
+        rig.server.route("/updates/accounts.zip.sig",
+                         {200, signDetached(wrong, rig.key.secretKey), false});
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.env.prompter.expectMessage(kAvailable, QString());
         rig.env.prompter.expectMessageStarting(kNotInstalled, QStringLiteral("Web Updates"));
@@ -201,6 +222,36 @@ private slots:
         QCOMPARE(rig.server.requested().count("/Revision.txt"), 2);
     }
 
+    // The download shows its progress window; Cancel stops a stalled transfer at once, without a
+    // message and without touching a file.
+    void cancelDownload()
+    {
+        UpdateRig rig;
+        rig.offer("175", kNewProgram.toUtf8());
+        rig.server.route("/updates/accounts.zip", {200, {}, true});
+        rig.settings.timeout = std::chrono::milliseconds(20000);
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.env.prompter.expectMessage(kAvailable, QString());
+        QString label;
+        QTimer::singleShot(300, [&label] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                auto* progress = qobject_cast<QProgressDialog*>(w);
+                if (progress && progress->objectName() == "dlgUpdateProgress" &&
+                    progress->isVisible()) {
+                    label = progress->labelText();
+                    child<QPushButton>(progress, "cmdCancelUpdate")->click();
+                }
+            }
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        rig.run();
+        QVERIFY(elapsed.elapsed() < 10000);
+        QCOMPARE(label, QStringLiteral("Downloading the update..."));
+        VERIFY_PROMPTS(rig.env.prompter);
+        QCOMPARE(rig.programFolder(), QStringList{"billcraft"});
+    }
+
     // picUpdate is live and asks about the built-in server.
     void mainWindowButton()
     {
@@ -209,8 +260,9 @@ private slots:
         auto* button = child<PictureButton>(&w, "picUpdate");
         QVERIFY(button->isEnabled());
         const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
-        env.prompter.expectQuestion(QStringLiteral("Check if Updates are available from %1 ?").arg(host),
-                                    Prompter::Answer::No, QStringLiteral("Web Updates"));
+        env.prompter.expectQuestion(
+            QStringLiteral("Check if Updates are available from %1 ?").arg(host),
+            Prompter::Answer::No, QStringLiteral("Web Updates"));
         QTest::mouseClick(button, Qt::LeftButton);
         VERIFY_PROMPTS(env.prompter);
     }

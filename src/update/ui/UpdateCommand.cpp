@@ -71,9 +71,9 @@ void UpdateCommand::runSteps(OnlineUpdate& update)
         prompter.inform(update.addressError(), kTitle, Prompter::Icon::Warning);
         return;
     }
-    if (!prompter.confirm(QStringLiteral("Check if Updates are available from %1 ?")
-                              .arg(update.hostName()),
-                          kTitle))
+    if (!prompter.confirm(
+            QStringLiteral("Check if Updates are available from %1 ?").arg(update.hostName()),
+            kTitle))
         return;
 
     startProgress(kChecking);
