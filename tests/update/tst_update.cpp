@@ -1,180 +1,341 @@
-#include "UpdateFixtures.h"
+#include "app/MainWindow.h"
+#include "core/ZipArchive.h"
+#include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
-#include "update/OnlineUpdate.h"
-#include "update/UpdateInstaller.h"
 #include "update/UpdateSignature.h"
-#include "update/UpdateSource.h"
+#include "update/ui/UpdateCommand.h"
 
-#include <QTemporaryDir>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTest>
+#include <QTimer>
+#include <sodium.h>
+
+namespace {
+
+const QString kAvailable = QStringLiteral("updates are available");
+const QString kInstalled =
+    QStringLiteral("New file installed\nPlease restart application for new updates to take effect");
+const QString kUpToDate = QStringLiteral("You have the most up to date Version");
+const QString kUnreachable = QStringLiteral("An error occured connecting to 127.0.0.1\nPlease "
+                                            "ensure you are connected to the Internet before "
+                                            "trying again");
+const QByteArray kOld = "old program";
+const QByteArray kNew = "new program";
+const auto kMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                   QFile::WriteUser | QFile::ExeUser;
+
+// A key pair from a fixed seed, for tests only: it signs nothing that is delivered.
+struct TestSigningKey {
+    QByteArray publicKey{crypto_sign_PUBLICKEYBYTES, '\0'};
+    QByteArray secretKey{crypto_sign_SECRETKEYBYTES, '\0'};
+    explicit TestSigningKey(char seed = 't')
+    {
+        QVERIFY(sodium_init() >= 0);
+        crypto_sign_seed_keypair(reinterpret_cast<unsigned char*>(publicKey.data()),
+                                 reinterpret_cast<unsigned char*>(secretKey.data()),
+                                 reinterpret_cast<const unsigned char*>(
+                                     QByteArray(crypto_sign_SEEDBYTES, seed).constData()));
+    }
+    QByteArray sign(const QByteArray& data) const
+    {
+        QByteArray signature(crypto_sign_BYTES, '\0');
+        crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
+                             reinterpret_cast<const unsigned char*>(data.constData()),
+                             static_cast<unsigned long long>(data.size()),
+                             reinterpret_cast<const unsigned char*>(secretKey.constData()));
+        return signature;
+    }
+};
+
+// A zip of one entry, names stored as given (so "../x" too).
+QByteArray zipOf(const QString& name, const QByteArray& bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.zip");
+    if (!ZipArchive::write(path, {{name, {}, bytes}}))
+        qFatal("test zip not written");
+    return readAll(path);
+}
+
+// HTTP on 127.0.0.1 in the test's thread. A path answers its status and body, or (status 0)
+// keeps the connection open without a word; unknown paths answer 404.
+struct LoopbackServer {
+    struct Route {
+        int status = 200;
+        QByteArray body;
+    };
+    QTcpServer server;
+    QHash<QString, Route> routes;
+    QStringList requested;
+
+    LoopbackServer()
+    {
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray head = socket->property("head").toByteArray() + socket->readAll();
+                socket->setProperty("head", head);
+                if (head.contains("\r\n\r\n")) // "GET /path HTTP/1.1\r\n..."
+                    answer(socket, QString::fromLatin1(head.split(' ').value(1)));
+            });
+        });
+    }
+    QString address() const { return "http://127.0.0.1:" + QString::number(server.serverPort()); }
+    void answer(QTcpSocket* socket, const QString& path)
+    {
+        requested << path;
+        const Route r = routes.value(path, {404, "missing"});
+        if (r.status == 0)
+            return;
+        socket->write("HTTP/1.1 " + QByteArray::number(r.status) + " X\r\nContent-Length: " +
+                      QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body);
+        socket->disconnectFromHost();
+    }
+};
+
+// A data folder with a fake program file in bin/ (never this test's executable), a server
+// offering a good signed package of revision 175 and settings for running revision 174.
+struct Rig {
+    TestEnv env;
+    LoopbackServer server;
+    TestSigningKey key;
+    UpdateSettings settings;
+    QByteArray package;
+
+    Rig()
+    {
+        QDir(env.folder()).mkdir("bin");
+        writeAll(program(), kOld);
+        QVERIFY(QFile::setPermissions(program(), kMode));
+        settings = {server.address(),      key.publicKey, program(),
+                    env.file("downloads"), 174,           std::chrono::milliseconds(400)};
+        offer("175\n", kNew);
+    }
+    QString program() const { return env.file("bin/billcraft"); }
+    QStringList programFolder() const { return QDir(env.file("bin")).entryList(QDir::Files); }
+    void offer(const QByteArray& revision, const QByteArray& programBytes)
+    {
+        package = zipOf("billcraft", programBytes);
+        server.routes = {{"/Revision.txt", {200, revision}},
+                         {"/updates/accounts.zip", {200, package}},
+                         {"/updates/accounts.zip.sig", {200, key.sign(package)}}};
+    }
+    void expectQuestion(Prompter::Answer answer)
+    {
+        env.prompter.expectExactly({"Check if Updates are available from 127.0.0.1 ?",
+                                    "Web Updates", Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Question, Prompter::Answer::No},
+                                   answer);
+    }
+    void expect(const QStringList& messages)
+    {
+        for (const QString& m : messages)
+            env.prompter.expectMessage(m, QString());
+    }
+};
+
+} // namespace
 
 class TestUpdate : public QObject {
     Q_OBJECT
 
 private slots:
-    // HTTPS anywhere; plain HTTP only to this machine; the three resources under the address.
+    // HTTPS anywhere; plain HTTP only to this machine.
     void addresses_data()
     {
         QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("revisionUrl"); // empty: refused
-        QTest::newRow("https host") << "https://updates.norvane.example"
-                                    << "https://updates.norvane.example/Revision.txt";
-        QTest::newRow("https with folder") << "https://cdn.example/billcraft/"
-                                           << "https://cdn.example/billcraft/Revision.txt";
-        QTest::newRow("http loopback v4") << "http://127.0.0.1:8080"
-                                          << "http://127.0.0.1:8080/Revision.txt";
-        QTest::newRow("http loopback 127/8") << "http://127.3.2.1"
-                                             << "http://127.3.2.1/Revision.txt";
-        QTest::newRow("http localhost") << "http://localhost:99"
-                                        << "http://localhost:99/Revision.txt";
-        QTest::newRow("http loopback v6") << "http://[::1]:81"
-                                          << "http://[::1]:81/Revision.txt";
+        QTest::addColumn<QString>("package"); // empty: refused
+        QTest::newRow("https") << "https://cdn.example/bc/"
+                               << "https://cdn.example/bc/updates/accounts.zip";
+        QTest::newRow("loopback") << "http://127.0.0.1:81"
+                                  << "http://127.0.0.1:81/updates/accounts.zip";
+        QTest::newRow("localhost") << "http://localhost"
+                                   << "http://localhost/updates/accounts.zip";
+        QTest::newRow("v6 loopback") << "http://[::1]"
+                                     << "http://[::1]/updates/accounts.zip";
         QTest::newRow("http elsewhere") << "http://updates.norvane.example"
                                         << "";
-        QTest::newRow("http looks local") << "http://127.0.0.1.evil.example"
-                                          << "";
-        QTest::newRow("ftp") << "ftp://127.0.0.1"
-                             << "";
-        QTest::newRow("no scheme") << "updates.norvane.example"
+        QTest::newRow("looks local") << "http://127.0.0.1.evil.example"
+                                     << "";
+        QTest::newRow("user info") << "https://me:pw@cdn.example"
                                    << "";
-        QTest::newRow("user info") << "https://me:pw@updates.norvane.example"
+        QTest::newRow("no scheme") << "cdn.example"
                                    << "";
-        QTest::newRow("query") << "https://updates.norvane.example/?x=1"
-                               << "";
-        QTest::newRow("empty") << ""
-                               << "";
     }
     void addresses()
     {
         QFETCH(QString, address);
-        QFETCH(QString, revisionUrl);
+        QFETCH(QString, package);
         const Result<UpdateSource> source = UpdateSource::fromAddress(address);
-        QCOMPARE(source.ok(), !revisionUrl.isEmpty());
-        if (!source)
-            return;
-        QCOMPARE(source->revisionUrl().toString(), revisionUrl);
-        const QString base = revisionUrl.chopped(int(qstrlen("/Revision.txt")));
-        QCOMPARE(source->packageUrl().toString(), base + "/updates/accounts.zip");
-        QCOMPARE(source->signatureUrl().toString(), base + "/updates/accounts.zip.sig");
-    }
-
-    void builtInSettingsAreUsable()
-    {
-        const Result<UpdateSource> source =
-            UpdateSource::fromAddress(UpdateSource::builtInAddress());
-        QVERIFY2(source.ok(), qPrintable(source.error()));
-        QCOMPARE(source->base().scheme(), QStringLiteral("https"));
+        QCOMPARE(source ? source->packageUrl().toString() : QString(), package);
+        QVERIFY(UpdateSource::fromAddress(UpdateSource::builtInAddress()));
         QCOMPARE(UpdateSignature::builtInPublicKey().size(), UpdateSignature::kPublicKeyBytes);
-        QVERIFY(OnlineUpdate::builtInRevision() > 0);
     }
 
     void revisionText_data()
     {
         QTest::addColumn<QByteArray>("text");
         QTest::addColumn<int>("revision"); // -1: not a revision
-        QTest::newRow("plain") << QByteArray("175") << 175;
         QTest::newRow("line end") << QByteArray(" 175\r\n") << 175;
         QTest::newRow("byte-order mark") << QByteArray("\xEF\xBB\xBF"
-                                                       "42\n")
+                                                       "42")
                                          << 42;
-        QTest::newRow("leading zeros") << QByteArray("0009") << 9;
-        QTest::newRow("empty") << QByteArray() << -1;
-        QTest::newRow("blank") << QByteArray(" \r\n") << -1;
+        QTest::newRow("empty") << QByteArray("\n") << -1;
         QTest::newRow("web page") << QByteArray("<html>Sign in</html>") << -1;
-        QTest::newRow("trailing letters") << QByteArray("175a") << -1;
+        QTest::newRow("trailing letter") << QByteArray("175a") << -1;
         QTest::newRow("sign") << QByteArray("-1") << -1;
-        QTest::newRow("fraction") << QByteArray("1.5") << -1;
-        QTest::newRow("two numbers") << QByteArray("175 176") << -1;
         QTest::newRow("too long for int") << QByteArray("99999999999") << -1;
     }
     void revisionText()
     {
         QFETCH(QByteArray, text);
         QFETCH(int, revision);
-        const std::optional<int> parsed = OnlineUpdate::parseRevision(text);
-        QCOMPARE(parsed.value_or(-1), revision);
+        QCOMPARE(OnlineUpdate::parseRevision(text).value_or(-1), revision);
     }
 
-    void signatures_data()
+    // What the server does decides the messages; only a good, signed, newer package changes a
+    // file, and then the old program is kept as .bak.
+    void serverAnswers_data()
     {
-        const TestSigningKey key = TestSigningKey::make();
-        const TestSigningKey other = TestSigningKey::make('o');
-        const QByteArray package = makeZip({{"billcraft", "new program"}});
-        const QByteArray good = signDetached(package, key.secretKey);
-        QByteArray tampered = package;
-        tampered[10] = char(tampered[10] ^ 1);
-
-        QTest::addColumn<QByteArray>("package");
-        QTest::addColumn<QByteArray>("signature");
-        QTest::addColumn<QByteArray>("publicKey");
-        QTest::addColumn<bool>("verifies");
-        QTest::newRow("good") << package << good << key.publicKey << true;
-        QTest::newRow("package changed") << tampered << good << key.publicKey << false;
-        QTest::newRow("truncated") << package << good.left(63) << key.publicKey << false;
-        QTest::newRow("extra byte") << package << good + '\0' << key.publicKey << false;
-        QTest::newRow("empty") << package << QByteArray() << key.publicKey << false;
-        QTest::newRow("another key's")
-            << package << signDetached(package, other.secretKey) << key.publicKey << false;
-        QTest::newRow("short key") << package << good << key.publicKey.left(31) << false;
-        QTest::newRow("built-in key")
-            << package << good << UpdateSignature::builtInPublicKey() << false;
+        QTest::addColumn<QString>("path"); // the resource the row changes
+        QTest::addColumn<int>("status");   // its answer, 0 = hangs
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("messages"); // after the question
+        const QStringList failed{kAvailable, kUnreachable};
+        const QString sig = "/updates/accounts.zip.sig";
+        const QString zip = "/updates/accounts.zip";
+        QTest::newRow("newer") << "" << 200 << QByteArray() << QStringList{kAvailable, kInstalled};
+        QTest::newRow("same") << "/Revision.txt" << 200 << QByteArray("174")
+                              << QStringList{kUpToDate};
+        QTest::newRow("not a number")
+            << "/Revision.txt" << 200 << QByteArray("<html/>") << QStringList{kUnreachable};
+        QTest::newRow("no revision")
+            << "/Revision.txt" << 404 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("revision hangs")
+            << "/Revision.txt" << 0 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("no signature") << sig << 404 << QByteArray() << failed;
+        QTest::newRow("other key")
+            << sig << 200 << TestSigningKey('o').sign(zipOf("billcraft", kNew)) << failed;
+        QTest::newRow("truncated signature") << sig << 200 << QByteArray(40, 'x') << failed;
+        QTest::newRow("no package") << zip << 404 << QByteArray() << failed;
+        QTest::newRow("package hangs") << zip << 0 << QByteArray() << failed;
+        QTest::newRow("package changed")
+            << zip << 200 << zipOf("billcraft", "new progrAm") << failed;
     }
-    void signatures()
+    void serverAnswers()
     {
-        QFETCH(QByteArray, package);
-        QFETCH(QByteArray, signature);
-        QFETCH(QByteArray, publicKey);
-        QFETCH(bool, verifies);
-        QCOMPARE(UpdateSignature::verify(package, signature, publicKey), verifies);
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QStringList, messages);
+        Rig rig;
+        if (!path.isEmpty())
+            rig.server.routes[path] = {status, body};
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect(messages);
+        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
+        VERIFY_PROMPTS(rig.env.prompter);
+
+        const bool installs = messages.endsWith(kInstalled);
+        QCOMPARE(readAll(rig.program()), installs ? kNew : kOld);
+        QCOMPARE(QFile::permissions(rig.program()), kMode);
+        QCOMPARE(rig.programFolder(), installs ? QStringList({"billcraft", "billcraft.bak"})
+                                               : QStringList({"billcraft"}));
+        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), installs ? kOld : "");
+        QCOMPARE(readAll(rig.env.file("downloads/accounts.zip")), installs ? rig.package : "");
+        if (!messages.contains(kAvailable)) // no download after a failed or negative check
+            QCOMPARE(rig.server.requested, QStringList{"/Revision.txt"});
     }
 
-    void backupNames()
+    // No: nothing is fetched. A second update replaces the first one's .bak, and a click while
+    // one runs does nothing. A package that is not the program, or no server: no change.
+    void repeatedChecks()
     {
-        QCOMPARE(UpdateInstaller::backupPath("/opt/b/billcraft"),
-                 QStringLiteral("/opt/b/billcraft.bak"));
-        QCOMPARE(UpdateInstaller::backupPath("/d/accounts.exe"), QStringLiteral("/d/accounts.bak"));
+        Rig rig;
+        UpdateCommand command(*rig.env.session, rig.settings, nullptr);
+        rig.expectQuestion(Prompter::Answer::No);
+        command.run();
+        QVERIFY(rig.server.requested.isEmpty());
+
+        rig.offer("175", "first");
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.env.prompter.expectMessage(kAvailable).whileShown([&command] {
+            QVERIFY(command.busy());
+            command.run(); // no prompt, no request
+        });
+        rig.expect({kInstalled});
+        command.run();
+        rig.offer("176", "second");
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable, kInstalled});
+        command.run();
+        QCOMPARE(readAll(rig.program()), "second");
+        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), "first");
+        QCOMPARE(rig.server.requested.count("/Revision.txt"), 2);
+
+        // A signed package whose one entry is not the program file, here outside the folder.
+        rig.offer("177", "third");
+        const QByteArray astray = zipOf("../billcraft", "third");
+        rig.server.routes["/updates/accounts.zip"] = {200, astray};
+        rig.server.routes["/updates/accounts.zip.sig"] = {200, rig.key.sign(astray)};
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable});
+        rig.env.prompter.expectMessageStarting("The update could not be installed", "Web Updates");
+        command.run();
+
+        rig.server.server.close();
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kUnreachable});
+        command.run();
+        VERIFY_PROMPTS(rig.env.prompter);
+        QCOMPARE(readAll(rig.program()), "second");
     }
 
-    // A package installs the entry named as the program file, keeping the old one as .bak with
-    // the same permissions; anything else in the package, or a package that is not the program,
-    // leaves every file as it was.
-    void install_data()
+    // The download shows its progress window, whose Cancel stops a stalled transfer at once,
+    // without a message or a changed file.
+    void cancelDownload()
     {
-        QTest::addColumn<QByteArray>("package");
-        QTest::addColumn<bool>("installs");
-        QTest::newRow("program") << makeZip({{"billcraft", "new program"}}) << true;
-        QTest::newRow("other name") << makeZip({{"accounts.exe", "new program"}}) << false;
-        QTest::newRow("in a folder") << makeZip({{"bin/billcraft", "new program"}}) << false;
-        QTest::newRow("climbs out") << makeZip({{"../billcraft", "new program"}}) << false;
-        QTest::newRow("absolute") << makeZip({{"/tmp/billcraft", "new program"}}) << false;
-        QTest::newRow("not a zip") << QByteArray("PK\3\4 but not really") << false;
-        QTest::newRow("empty") << QByteArray() << false;
+        Rig rig;
+        rig.server.routes["/updates/accounts.zip"] = {0, {}};
+        rig.settings.timeout = std::chrono::milliseconds(20000);
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable});
+        QString label;
+        QTimer::singleShot(300, [&label] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == "dlgUpdateProgress" && w->isVisible()) {
+                    label = static_cast<QProgressDialog*>(w)->labelText();
+                    child<QPushButton>(w, "cmdCancelUpdate")->click();
+                }
+            }
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
+        QVERIFY(elapsed.elapsed() < 10000);
+        QCOMPARE(label, "Downloading the update...");
+        VERIFY_PROMPTS(rig.env.prompter);
+        QCOMPARE(rig.programFolder(), QStringList{"billcraft"});
     }
-    void install()
-    {
-        QFETCH(QByteArray, package);
-        QFETCH(bool, installs);
-        QTemporaryDir dir;
-        QDir(dir.path()).mkdir("bin");
-        const QString program = dir.filePath("bin/billcraft");
-        writeAll(program, "old program");
-        const auto mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
-                          QFile::WriteUser | QFile::ExeUser | QFile::ReadGroup | QFile::ExeGroup;
-        QVERIFY(QFile::setPermissions(program, mode));
-        writeAll(dir.filePath("bin/billcraft.bak"), "older program");
 
-        const Status done = UpdateInstaller::install(package, program, dir.filePath("downloads"));
-        QCOMPARE(done.ok(), installs);
-        QCOMPARE(readAll(program),
-                 installs ? QByteArray("new program") : QByteArray("old program"));
-        QCOMPARE(readAll(dir.filePath("bin/billcraft.bak")),
-                 installs ? QByteArray("old program") : QByteArray("older program"));
-        QCOMPARE(QFile::permissions(program), mode);
-        QCOMPARE(QDir(dir.filePath("bin")).entryList(QDir::Files),
-                 QStringList({"billcraft", "billcraft.bak"}));
-        QCOMPARE(readAll(dir.filePath("downloads/accounts.zip")), package);
+    // picUpdate is live and asks about the built-in server.
+    void mainWindowButton()
+    {
+        TestEnv env;
+        MainWindow w(*env.session);
+        const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
+        env.prompter.expectQuestion("Check if Updates are available from " + host + " ?",
+                                    Prompter::Answer::No, QStringLiteral("Web Updates"));
+        QTest::mouseClick(child<PictureButton>(&w, "picUpdate"), Qt::LeftButton);
+        VERIFY_PROMPTS(env.prompter);
     }
 };
 
-QTEST_GUILESS_MAIN(TestUpdate)
+QTEST_MAIN(TestUpdate)
 #include "tst_update.moc"
