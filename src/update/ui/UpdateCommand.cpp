@@ -42,25 +42,11 @@ void UpdateCommand::run()
         return;
     m_busy = true;
     OnlineUpdate update(m_settings);
-
-    // One dialog for both transfers; modal, so nothing else happens while they wait.
-    QProgressDialog progress(m_window);
-    progress.setObjectName(QStringLiteral("dlgUpdateProgress"));
-    progress.setWindowTitle(kTitle);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoClose(false);
-    progress.setAutoReset(false);
-    progress.setMinimumDuration(0);
-    auto* cancel = new QPushButton(QStringLiteral("Cancel"), &progress);
-    cancel->setObjectName(QStringLiteral("cmdCancelUpdate"));
-    cancel->setAccessibleName(QStringLiteral("Cancel"));
-    progress.setCancelButton(cancel);
-    connect(&progress, &QProgressDialog::canceled, this, [&update] { update.cancel(); });
-    m_progress = &progress;
-
+    m_update = &update;
     runSteps(update);
 
-    m_progress = nullptr;
+    m_progress.reset();
+    m_update = nullptr;
     m_busy = false;
 }
 
@@ -125,8 +111,23 @@ void UpdateCommand::showUnreachable(const OnlineUpdate& update)
             .arg(update.hostName()));
 }
 
+// One dialog for both transfers, made when the first starts (a progress dialog made earlier
+// would show itself behind the question); modal, so nothing else happens while they wait.
 void UpdateCommand::startProgress(const QString& label)
 {
+    if (!m_progress) {
+        m_progress = std::make_unique<QProgressDialog>(m_window);
+        m_progress->setObjectName(QStringLiteral("dlgUpdateProgress"));
+        m_progress->setWindowTitle(kTitle);
+        m_progress->setWindowModality(Qt::ApplicationModal);
+        m_progress->setAutoClose(false);
+        m_progress->setAutoReset(false);
+        auto* cancel = new QPushButton(QStringLiteral("Cancel"), m_progress.get());
+        cancel->setObjectName(QStringLiteral("cmdCancelUpdate"));
+        cancel->setAccessibleName(QStringLiteral("Cancel"));
+        m_progress->setCancelButton(cancel);
+        connect(m_progress.get(), &QProgressDialog::canceled, this, [this] { m_update->cancel(); });
+    }
     m_progress->setLabelText(label);
     m_progress->setAccessibleName(label);
     m_progress->setRange(0, 0); // a busy bar until the size is known

@@ -3,6 +3,7 @@
 #include "update/OnlineUpdate.h"
 
 #include <QObject>
+#include <memory>
 
 class QProgressDialog;
 class QWidget;
@@ -34,6 +35,8 @@ private:
     Session& m_session;
     UpdateSettings m_settings;
     QWidget* m_window;
-    QProgressDialog* m_progress = nullptr; // while run() runs
+    // While run() runs:
+    OnlineUpdate* m_update = nullptr;
+    std::unique_ptr<QProgressDialog> m_progress;
     bool m_busy = false;
 };
