@@ -24,6 +24,7 @@
 #include "layout/ui/LayoutDesigner.h"
 #include "reports/ui/ExportButtons.h"
 #include "reports/ui/ReportsTab.h"
+#include "update/ui/UpdateCommand.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -129,6 +130,7 @@ void MainWindow::buildTabs()
     connectPictureButton("PicCalc", &MainWindow::openCalculator);
     connectPictureButton("picBackUp", &MainWindow::backUpDatabase);
     connectPictureButton("PicRestore", &MainWindow::restoreDatabase);
+    connectPictureButton("picUpdate", &MainWindow::checkForUpdates);
     connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
     // The alert check lists in the calendar, which may wait for the first paint: then the check
     // waits for it too. Queued, so that the alert window opens after the activation that set
@@ -450,6 +452,13 @@ void MainWindow::openCalculator()
 CalculatorWindow* MainWindow::calculatorWindow() const
 {
     return m_calculator;
+}
+
+void MainWindow::checkForUpdates()
+{
+    if (!m_update)
+        m_update = new UpdateCommand(m_session, UpdateCommand::builtInSettings(m_session), this);
+    m_update->run();
 }
 
 void MainWindow::openMakerWebSite()

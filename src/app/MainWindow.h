@@ -17,6 +17,7 @@ class QLabel;
 class QTabWidget;
 class ReportsTab;
 class Session;
+class UpdateCommand;
 
 // frmFront: the program's main window. It runs the start-up sequence, holds the tab strip whose
 // pages the features fill, the row of picture-buttons that open the other windows, and asks
@@ -76,6 +77,8 @@ public:
     // PicCalc: the calculator, modeless and free; one at a time, made afresh once closed.
     void openCalculator();
     CalculatorWindow* calculatorWindow() const;
+    // picUpdate: the check for a newer build on the maker's web server, and its install.
+    void checkForUpdates();
 
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
@@ -124,4 +127,5 @@ private:
     bool m_buildAfterPaint = false; // until the hidden tabs are built
     bool m_buildPosted = false;
     bool m_alertCheckWaits = false; // for the tabs that wait for the first paint
+    UpdateCommand* m_update = nullptr;
 };

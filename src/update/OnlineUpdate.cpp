@@ -1,0 +1,107 @@
+#include "update/OnlineUpdate.h"
+
+#include "update/UpdateInstaller.h"
+#include "update/UpdateSignature.h"
+
+#include <QVersionNumber>
+
+OnlineUpdate::OnlineUpdate(UpdateSettings settings)
+    : m_settings(std::move(settings))
+    , m_source(UpdateSource::fromAddress(m_settings.address))
+    , m_fetcher(m_settings.timeout)
+{}
+
+int OnlineUpdate::builtInRevision()
+{
+    return QVersionNumber::fromString(QStringLiteral(BILLCRAFT_VERSION)).microVersion();
+}
+
+std::optional<int> OnlineUpdate::parseRevision(const QByteArray& text)
+{
+    QByteArray digits = text;
+    if (digits.startsWith("\xEF\xBB\xBF")) // a byte-order mark some editors write
+        digits.remove(0, 3);
+    digits = digits.trimmed();
+    // Nine digits at most, so the number always fits an int.
+    if (digits.isEmpty() || digits.size() > 9)
+        return std::nullopt;
+    for (const char c : std::as_const(digits)) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+    }
+    return digits.toInt();
+}
+
+QString OnlineUpdate::hostName() const
+{
+    return m_source ? m_source->hostName() : QUrl(m_settings.address).host();
+}
+
+OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Progress& progress,
+                                          QByteArray* body)
+{
+    UpdateFetcher::Answer answer = m_fetcher.get(url, progress);
+    switch (answer.outcome) {
+    case UpdateFetcher::Outcome::Fetched:
+        *body = std::move(answer.body);
+        return Outcome::Available;
+    case UpdateFetcher::Outcome::Cancelled:
+        return Outcome::Cancelled;
+    case UpdateFetcher::Outcome::Failed:
+        break;
+    }
+    m_error = answer.error;
+    return Outcome::Unreachable;
+}
+
+OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress& progress)
+{
+    m_error.clear();
+    if (!m_source) {
+        m_error = m_source.error();
+        return Outcome::Unreachable;
+    }
+    QByteArray text;
+    const Outcome fetched = fetch(m_source->revisionUrl(), progress, &text);
+    if (fetched != Outcome::Available)
+        return fetched;
+    const std::optional<int> latest = parseRevision(text);
+    if (!latest) {
+        // Often a login page of a hotel or station network rather than our file.
+        m_error = QStringLiteral("%1 does not hold a revision number.")
+                      .arg(m_source->revisionUrl().toString());
+        return Outcome::Unreachable;
+    }
+    return *latest > m_settings.runningRevision ? Outcome::Available : Outcome::UpToDate;
+}
+
+OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progress)
+{
+    m_error.clear();
+    if (!m_source) {
+        m_error = m_source.error();
+        return Outcome::Unreachable;
+    }
+    // The signature first: it is small, and the package's progress is then the last shown.
+    QByteArray signature;
+    Outcome fetched = fetch(m_source->signatureUrl(), progress, &signature);
+    if (fetched != Outcome::Available)
+        return fetched;
+    QByteArray package;
+    fetched = fetch(m_source->packageUrl(), progress, &package);
+    if (fetched != Outcome::Available)
+        return fetched;
+    // Nothing on disk is touched before the package is known to be ours.
+    if (!UpdateSignature::verify(package, signature, m_settings.publicKey)) {
+        m_error = QStringLiteral("The signature of %1 does not match it.")
+                      .arg(m_source->packageUrl().toString());
+        return Outcome::Unreachable;
+    }
+    const Status installed =
+        UpdateInstaller::install(package, m_settings.programPath, m_settings.downloadsFolder);
+    if (!installed) {
+        m_error = installed.error();
+        return Outcome::NotInstalled;
+    }
+    return Outcome::Installed;
+}

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "update/UpdateFetcher.h"
+#include "update/UpdateSource.h"
+
+#include <QByteArray>
+#include <QString>
+#include <chrono>
+#include <optional>
+
+struct UpdateSettings {
+    QString address;         // the update server, see UpdateSource
+    QByteArray publicKey;    // Ed25519, 32 bytes
+    QString programPath;     // the program file an update replaces
+    QString downloadsFolder; // where the package is kept, <data folder>/downloads
+    int runningRevision = 0; // the revision of the running build
+    std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout;
+};
+
+// The update check and install, as two steps the window runs one after the other with its
+// messages in between. Nothing is kept between checks.
+class OnlineUpdate {
+public:
+    enum class Outcome {
+        UpToDate,    // the server's revision is not newer than ours
+        Available,   // a newer revision is on the server
+        Installed,   // the new program file is in place, the old one kept as .bak
+        Unreachable, // no usable answer: no network, a time-out, a status other than 200, a
+                     // revision that is not a number, a package whose signature fails
+        Cancelled,   // the user stopped the download
+        NotInstalled // a verified package that could not be put in place; error() says why
+    };
+
+    explicit OnlineUpdate(UpdateSettings settings);
+
+    // The third number of the build's version (1.0.174 -> 174).
+    static int builtInRevision();
+    // "175" with blanks around it; nullopt for anything else.
+    static std::optional<int> parseRevision(const QByteArray& text);
+
+    // Empty when the configured address is usable, else why not.
+    QString addressError() const { return m_source.error(); }
+    QString hostName() const;
+    // Why the last step did not succeed.
+    QString error() const { return m_error; }
+
+    Outcome checkRevision(const UpdateFetcher::Progress& progress = {});
+    // Fetches the signature and the package, verifies it, then installs it.
+    Outcome install(const UpdateFetcher::Progress& progress = {});
+    // From a Cancel button while a step waits for the server: that step ends Cancelled.
+    void cancel() { m_fetcher.cancel(); }
+
+private:
+    Outcome fetch(const QUrl& url, const UpdateFetcher::Progress& progress, QByteArray* body);
+
+    UpdateSettings m_settings;
+    Result<UpdateSource> m_source;
+    UpdateFetcher m_fetcher;
+    QString m_error;
+};

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QByteArray>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QUrl>
+#include <chrono>
+#include <functional>
+
+// Fetches one document over HTTP(S), waiting for it in a local event loop, so the update runs
+// as one handler from the user's click to the last message, while the window still paints.
+// Anything but a whole "200" answer is a failure: a refused connection, a name that does not
+// resolve, another status, a server that stops sending for longer than the time-out.
+class UpdateFetcher {
+public:
+    static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
+    // The package is held in memory until its signature has been checked.
+    static constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
+
+    // Told the bytes received so far and the total (-1 while unknown).
+    using Progress = std::function<void(qint64 received, qint64 total)>;
+
+    enum class Outcome { Fetched, Failed, Cancelled };
+    struct Answer {
+        Outcome outcome = Outcome::Failed;
+        QByteArray body;
+        QString error; // why it failed, for the record; the user is shown one message
+    };
+
+    explicit UpdateFetcher(std::chrono::milliseconds timeout = kDefaultTimeout);
+
+    // Not re-entrant: the caller refuses a second update while one runs. One fetcher serves
+    // one update.
+    Answer get(const QUrl& url, const Progress& progress = {});
+    // Stops the transfer under way (from a Cancel button while get() waits) and every later
+    // one: they end Cancelled.
+    void cancel();
+
+private:
+    QNetworkAccessManager m_network;
+    std::chrono::milliseconds m_timeout;
+    QNetworkReply* m_reply = nullptr; // the transfer get() waits for
+    bool m_cancelled = false;
+};

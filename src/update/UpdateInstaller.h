@@ -1,0 +1,23 @@
+#pragma once
+
+#include "core/Result.h"
+
+#include <QByteArray>
+#include <QString>
+
+// Puts a verified package in place. The package is a zip archive holding one entry named as
+// the program file (e.g. "billcraft"); it is kept as "accounts.zip" in the downloads folder.
+// The program file being replaced is kept beside it as ".bak" (billcraft -> billcraft.bak,
+// accounts.exe -> accounts.bak), replacing an older one; when the new file cannot be put in
+// place the old one is put back, so the program file is always either the old or the new one.
+namespace UpdateInstaller {
+
+inline const QString kPackageName = QStringLiteral("accounts.zip");
+
+QString backupPath(const QString& programPath);
+
+// `package` must already have been verified: this only unpacks and moves files.
+Status install(const QByteArray& package, const QString& programPath,
+               const QString& downloadsFolder);
+
+} // namespace UpdateInstaller

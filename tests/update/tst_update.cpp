@@ -1,0 +1,322 @@
+#include "app/MainWindow.h"
+#include "core/ZipArchive.h"
+#include "core/ui/PictureButton.h"
+#include "support/TestEnv.h"
+#include "update/UpdateSignature.h"
+#include "update/ui/UpdateCommand.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+#include <QTimer>
+#include <sodium.h>
+
+namespace {
+
+const QString kAvailable = QStringLiteral("updates are available");
+const QString kInstalled =
+    QStringLiteral("New file installed\nPlease restart application for new updates to take effect");
+const QString kUpToDate = QStringLiteral("You have the most up to date Version");
+const QString kUnreachable = QStringLiteral("An error occured connecting to 127.0.0.1\nPlease "
+                                            "ensure you are connected to the Internet before "
+                                            "trying again");
+const QByteArray kOld = "old program";
+const QByteArray kNew = "new program";
+const auto kMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
+                   QFile::WriteUser | QFile::ExeUser;
+
+// A key pair from a fixed seed, for tests only: it signs nothing that is delivered.
+struct TestSigningKey {
+    QByteArray publicKey{crypto_sign_PUBLICKEYBYTES, '\0'};
+    QByteArray secretKey{crypto_sign_SECRETKEYBYTES, '\0'};
+    explicit TestSigningKey(char seed = 't')
+    {
+        QVERIFY(sodium_init() >= 0);
+        crypto_sign_seed_keypair(reinterpret_cast<unsigned char*>(publicKey.data()),
+                                 reinterpret_cast<unsigned char*>(secretKey.data()),
+                                 reinterpret_cast<const unsigned char*>(
+                                     QByteArray(crypto_sign_SEEDBYTES, seed).constData()));
+    }
+    QByteArray sign(const QByteArray& data) const
+    {
+        QByteArray signature(crypto_sign_BYTES, '\0');
+        crypto_sign_detached(reinterpret_cast<unsigned char*>(signature.data()), nullptr,
+                             reinterpret_cast<const unsigned char*>(data.constData()),
+                             static_cast<unsigned long long>(data.size()),
+                             reinterpret_cast<const unsigned char*>(secretKey.constData()));
+        return signature;
+    }
+};
+
+// A zip of one entry, names stored as given (so "../x" too).
+QByteArray zipOf(const QString& name, const QByteArray& bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("p.zip");
+    if (!ZipArchive::write(path, {{name, {}, bytes}}))
+        qFatal("test zip not written");
+    return readAll(path);
+}
+
+// HTTP on 127.0.0.1 in the test's thread. A path answers its status and body, or (status 0)
+// keeps the connection open without a word; unknown paths answer 404.
+struct LoopbackServer {
+    struct Route {
+        int status = 200;
+        QByteArray body;
+    };
+    QTcpServer server;
+    QHash<QString, Route> routes;
+    QStringList requested;
+
+    LoopbackServer()
+    {
+        QVERIFY(server.listen(QHostAddress::LocalHost));
+        QObject::connect(&server, &QTcpServer::newConnection, &server, [this] {
+            QTcpSocket* socket = server.nextPendingConnection();
+            QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
+                const QByteArray head = socket->property("head").toByteArray() + socket->readAll();
+                socket->setProperty("head", head);
+                if (head.contains("\r\n\r\n")) // "GET /path HTTP/1.1\r\n..."
+                    answer(socket, QString::fromLatin1(head.split(' ').value(1)));
+            });
+        });
+    }
+    QString address() const { return "http://127.0.0.1:" + QString::number(server.serverPort()); }
+    void answer(QTcpSocket* socket, const QString& path)
+    {
+        requested << path;
+        const Route r = routes.value(path, {404, "missing"});
+        if (r.status == 0)
+            return;
+        socket->write("HTTP/1.1 " + QByteArray::number(r.status) + " X\r\nContent-Length: " +
+                      QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body);
+        socket->disconnectFromHost();
+    }
+};
+
+// A data folder with a fake program file in bin/ (never this test's executable), a server
+// offering a good signed package of revision 175 and settings for running revision 174.
+struct Rig {
+    TestEnv env;
+    LoopbackServer server;
+    TestSigningKey key;
+    UpdateSettings settings;
+    QByteArray package;
+
+    Rig()
+    {
+        QDir(env.folder()).mkdir("bin");
+        writeAll(program(), kOld);
+        QVERIFY(QFile::setPermissions(program(), kMode));
+        settings = {server.address(),      key.publicKey, program(),
+                    env.file("downloads"), 174,           std::chrono::milliseconds(400)};
+        offer("175\n", kNew);
+    }
+    QString program() const { return env.file("bin/billcraft"); }
+    QStringList programFolder() const { return QDir(env.file("bin")).entryList(QDir::Files); }
+    void offer(const QByteArray& revision, const QByteArray& programBytes)
+    {
+        package = zipOf("billcraft", programBytes);
+        server.routes = {{"/Revision.txt", {200, revision}},
+                         {"/updates/accounts.zip", {200, package}},
+                         {"/updates/accounts.zip.sig", {200, key.sign(package)}}};
+    }
+    void expectQuestion(Prompter::Answer answer)
+    {
+        env.prompter.expectExactly({"Check if Updates are available from 127.0.0.1 ?",
+                                    "Web Updates", Prompter::Buttons::YesNo,
+                                    Prompter::Icon::Question, Prompter::Answer::No},
+                                   answer);
+    }
+    void expect(const QStringList& messages)
+    {
+        for (const QString& m : messages)
+            env.prompter.expectMessage(m, QString());
+    }
+};
+
+} // namespace
+
+class TestUpdate : public QObject {
+    Q_OBJECT
+
+private slots:
+    // HTTPS anywhere; plain HTTP only to this machine.
+    void addresses_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("package"); // empty: refused
+        QTest::newRow("https") << "https://cdn.example/bc/"
+                               << "https://cdn.example/bc/updates/accounts.zip";
+        QTest::newRow("loopback") << "http://127.0.0.1:81"
+                                  << "http://127.0.0.1:81/updates/accounts.zip";
+        QTest::newRow("localhost") << "http://localhost"
+                                   << "http://localhost/updates/accounts.zip";
+        QTest::newRow("v6 loopback") << "http://[::1]"
+                                     << "http://[::1]/updates/accounts.zip";
+        QTest::newRow("http elsewhere") << "http://updates.norvane.example"
+                                        << "";
+        QTest::newRow("looks local") << "http://127.0.0.1.evil.example"
+                                     << "";
+        QTest::newRow("user info") << "https://me:pw@cdn.example"
+                                   << "";
+        QTest::newRow("no scheme") << "cdn.example"
+                                   << "";
+    }
+    void addresses()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, package);
+        const Result<UpdateSource> source = UpdateSource::fromAddress(address);
+        QCOMPARE(source ? source->packageUrl().toString() : QString(), package);
+        QVERIFY(UpdateSource::fromAddress(UpdateSource::builtInAddress()));
+        QCOMPARE(UpdateSignature::builtInPublicKey().size(), UpdateSignature::kPublicKeyBytes);
+    }
+
+    // What the server does decides the messages; only a good, signed, newer package changes a
+    // file, and then the old program is kept as .bak.
+    void serverAnswers_data()
+    {
+        QTest::addColumn<QString>("path"); // the resource the row changes
+        QTest::addColumn<int>("status");   // its answer, 0 = hangs
+        QTest::addColumn<QByteArray>("body");
+        QTest::addColumn<QStringList>("messages"); // after the question
+        const QStringList failed{kAvailable, kUnreachable};
+        const QString sig = "/updates/accounts.zip.sig";
+        const QString zip = "/updates/accounts.zip";
+        QTest::newRow("newer") << "" << 200 << QByteArray() << QStringList{kAvailable, kInstalled};
+        QTest::newRow("same") << "/Revision.txt" << 200 << QByteArray("\xEF\xBB\xBF 174\r\n")
+                              << QStringList{kUpToDate};
+        QTest::newRow("not a number")
+            << "/Revision.txt" << 200 << QByteArray("<html/>") << QStringList{kUnreachable};
+        QTest::newRow("trailing letter")
+            << "/Revision.txt" << 200 << QByteArray("175a") << QStringList{kUnreachable};
+        QTest::newRow("no revision")
+            << "/Revision.txt" << 404 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("revision hangs")
+            << "/Revision.txt" << 0 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("no signature") << sig << 404 << QByteArray() << failed;
+        QTest::newRow("other key")
+            << sig << 200 << TestSigningKey('o').sign(zipOf("billcraft", kNew)) << failed;
+        QTest::newRow("truncated signature") << sig << 200 << QByteArray(40, 'x') << failed;
+        QTest::newRow("no package") << zip << 404 << QByteArray() << failed;
+        QTest::newRow("package hangs") << zip << 0 << QByteArray() << failed;
+        QTest::newRow("package changed")
+            << zip << 200 << zipOf("billcraft", "new progrAm") << failed;
+    }
+    void serverAnswers()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, status);
+        QFETCH(QByteArray, body);
+        QFETCH(QStringList, messages);
+        Rig rig;
+        if (!path.isEmpty())
+            rig.server.routes[path] = {status, body};
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect(messages);
+        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
+        VERIFY_PROMPTS(rig.env.prompter);
+
+        const bool installs = messages.endsWith(kInstalled);
+        QCOMPARE(readAll(rig.program()), installs ? kNew : kOld);
+        QCOMPARE(QFile::permissions(rig.program()), kMode);
+        QCOMPARE(rig.programFolder(), installs ? QStringList({"billcraft", "billcraft.bak"})
+                                               : QStringList({"billcraft"}));
+        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), installs ? kOld : "");
+        QCOMPARE(readAll(rig.env.file("downloads/accounts.zip")), installs ? rig.package : "");
+        if (!messages.contains(kAvailable)) // no download after a failed or negative check
+            QCOMPARE(rig.server.requested, QStringList{"/Revision.txt"});
+    }
+
+    // No: nothing is fetched. A second update replaces the first one's .bak, and a click while
+    // one runs does nothing. A package that is not the program, or no server: no change.
+    void repeatedChecks()
+    {
+        Rig rig;
+        UpdateCommand command(*rig.env.session, rig.settings, nullptr);
+        rig.expectQuestion(Prompter::Answer::No);
+        command.run();
+        QVERIFY(rig.server.requested.isEmpty());
+
+        rig.offer("175", "first");
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.env.prompter.expectMessage(kAvailable).whileShown([&command] {
+            QVERIFY(command.busy());
+            command.run(); // no prompt, no request
+        });
+        rig.expect({kInstalled});
+        command.run();
+        rig.offer("176", "second");
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable, kInstalled});
+        command.run();
+        QCOMPARE(readAll(rig.program()), "second");
+        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), "first");
+        QCOMPARE(rig.server.requested.count("/Revision.txt"), 2);
+
+        // A signed package whose one entry is not the program file, here outside the folder.
+        rig.offer("177", "third");
+        const QByteArray astray = zipOf("../billcraft", "third");
+        rig.server.routes["/updates/accounts.zip"] = {200, astray};
+        rig.server.routes["/updates/accounts.zip.sig"] = {200, rig.key.sign(astray)};
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable});
+        rig.env.prompter.expectMessageStarting("The update could not be installed", "Web Updates");
+        command.run();
+
+        rig.server.server.close();
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kUnreachable});
+        command.run();
+        VERIFY_PROMPTS(rig.env.prompter);
+        QCOMPARE(readAll(rig.program()), "second");
+    }
+
+    // The download shows its progress window, whose Cancel stops a stalled transfer at once,
+    // without a message or a changed file.
+    void cancelDownload()
+    {
+        Rig rig;
+        rig.server.routes["/updates/accounts.zip"] = {0, {}};
+        rig.settings.timeout = std::chrono::milliseconds(20000);
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kAvailable});
+        QString label;
+        QTimer::singleShot(300, [&label] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->objectName() == "dlgUpdateProgress" && w->isVisible()) {
+                    label = static_cast<QProgressDialog*>(w)->labelText();
+                    child<QPushButton>(w, "cmdCancelUpdate")->click();
+                }
+            }
+        });
+        QElapsedTimer elapsed;
+        elapsed.start();
+        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
+        QVERIFY(elapsed.elapsed() < 10000);
+        QCOMPARE(label, "Downloading the update...");
+        VERIFY_PROMPTS(rig.env.prompter);
+        QCOMPARE(rig.programFolder(), QStringList{"billcraft"});
+    }
+
+    // picUpdate is live and asks about the built-in server.
+    void mainWindowButton()
+    {
+        TestEnv env;
+        MainWindow w(*env.session);
+        const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
+        env.prompter.expectQuestion("Check if Updates are available from " + host + " ?",
+                                    Prompter::Answer::No, QStringLiteral("Web Updates"));
+        QTest::mouseClick(child<PictureButton>(&w, "picUpdate"), Qt::LeftButton);
+        VERIFY_PROMPTS(env.prompter);
+    }
+};
+
+QTEST_MAIN(TestUpdate)
+#include "tst_update.moc"
