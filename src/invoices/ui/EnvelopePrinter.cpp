@@ -32,10 +32,13 @@ void chooseTray(QPrinter& printer, const QString& choice)
 Status print(QPrinter& printer, const EnvelopeJob& job)
 {
     printer.setDocName(job.layout.title);
-    printer.setFullPage(true); // positions are measured from the paper's corner
-    const QPageLayout page(QPageSize(QPageSize::EnvelopeDL), QPageLayout::Landscape,
-                           QMarginsF(0, 0, 0, 0));
-    if (!printer.setPageLayout(page))
+    // Positions are measured from the paper's corner: the whole page, no margins, although
+    // the printer's hardware margins are wider. The size is asked for by name, so that the
+    // printer's own DL size (its PPD rounds it to whole points) is the one taken.
+    printer.setFullPage(true);
+    if (!printer.setPageSize(QPageSize(QPageSize::EnvelopeDL)) ||
+        !printer.setPageOrientation(QPageLayout::Landscape) ||
+        !printer.setPageMargins(QMarginsF(0, 0, 0, 0)))
         return Failure{QStringLiteral("The printer does not take DL envelopes.")};
     if (job.tray && printer.outputFormat() == QPrinter::NativeFormat)
         chooseTray(printer, *job.tray);
