@@ -57,8 +57,6 @@ private slots:
             << "Canon_MP800R_Series_Printer" << QByteArray("three") << canon << "Cassette" << 0;
         QTest::newRow("its name in capitals")
             << "CANON MP800R SERIES PRINTER" << QByteArray("three") << canon << "Cassette" << 0;
-        QTest::newRow("a longer name")
-            << "Canon_MP800R_Series_Printer_2" << QByteArray("three") << three << "" << 0;
         QTest::newRow("no file") << "Office" << QByteArray() << ""
                                  << "" << 1;
         QTest::newRow("not a PPD") << "Office" << QByteArray("%!PS-Adobe-3.0\n") << ""
