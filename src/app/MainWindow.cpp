@@ -119,8 +119,11 @@ void MainWindow::buildTabs()
     QWidget* clientsPage = tabPage(TabClients);
     m_clientsTab = new ClientsTab(m_session, clientsPage);
     clientsPage->layout()->addWidget(m_clientsTab);
-    m_envelopeSettings = new EnvelopeSettings(clientsPage);
+    m_envelopeSettings = new EnvelopeSettings(m_session, clientsPage);
     clientsPage->layout()->addWidget(m_envelopeSettings);
+    // Envelopes are printed for the client the Clients tab shows.
+    auto* shownClient = m_clientsTab->findChild<QLabel*>(QStringLiteral("lblClientID"));
+    m_envelopeSettings->setShownClient([shownClient] { return shownClient->text(); });
     static_cast<QVBoxLayout*>(clientsPage->layout())->addStretch(1);
 
     connect(m_tabs, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);

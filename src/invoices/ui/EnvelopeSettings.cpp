@@ -1,6 +1,11 @@
 #include "invoices/ui/EnvelopeSettings.h"
 
+#include "clients/ClientStore.h"
+#include "core/Prompter.h"
+#include "core/Session.h"
 #include "core/ui/PictureButton.h"
+#include "invoices/Envelope.h"
+#include "invoices/ui/EnvelopePrinter.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -8,15 +13,24 @@
 #include <QPrinterInfo>
 #include <QStyle>
 
-EnvelopeSettings::EnvelopeSettings(QWidget* parent)
+namespace {
+
+const QString kPrinterError = QStringLiteral("Printer Error");
+
+} // namespace
+
+EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
     : QGroupBox(QStringLiteral("Envelope Settings"), parent)
+    , m_session(session)
+    , m_readTrays(EnvelopeTrays::forPrinter)
+    , m_printStep(EnvelopePrinter::printOnPrinter)
 {
     setObjectName(QStringLiteral("fraPrintSettings"));
     setAccessibleName(title());
 
     m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), QStyle::SP_FileIcon,
                                 QStringLiteral("Print Envelope"), {}, this);
-    m_print->setEnabled(false); // envelope printing arrives with its own window
+    connect(m_print, &PictureButton::clicked, this, &EnvelopeSettings::printEnvelope);
 
     m_printers = new QComboBox(this);
     m_printers->setObjectName(QStringLiteral("cboPrinters"));
@@ -24,6 +38,7 @@ EnvelopeSettings::EnvelopeSettings(QWidget* parent)
     m_printers->setEditable(true);
     m_printers->setInsertPolicy(QComboBox::NoInsert);
     m_printers->installEventFilter(this);
+    connect(m_printers, &QComboBox::activated, this, &EnvelopeSettings::choosePrinter);
 
     m_trays = new QComboBox(this);
     m_trays->setObjectName(QStringLiteral("cboPrinterTrays"));
@@ -57,7 +72,93 @@ void EnvelopeSettings::listPrinters(const QStringList& names)
     m_printers->clear();
     m_printers->addItems(names);
     m_printers->setCurrentIndex(-1);
-    m_printers->setEditText(QStringLiteral("Select Printer"));
+    m_printers->setEditText(kSelectPrinter);
     m_trays->clear();
     m_trays->setEditText(QString());
+}
+
+QString EnvelopeSettings::listedPrinter(const QString& name) const
+{
+    const QString wanted = name.toUpper();
+    for (int i = 0; i < m_printers->count(); ++i) {
+        if (m_printers->itemText(i).toUpper() == wanted)
+            return m_printers->itemText(i);
+    }
+    return {};
+}
+
+void EnvelopeSettings::choosePrinter()
+{
+    const QString text = m_printers->currentText();
+    if (text == kSelectPrinter)
+        return;
+    const QString printer = listedPrinter(text);
+    if (printer.isEmpty()) // typed, and no printer of that name
+        return;
+    m_currentPrinter = printer;
+
+    m_trays->clear();
+    const EnvelopeTrays::Reading reading = m_readTrays(printer);
+    for (const EnvelopeTrays::Tray& tray : reading.trays)
+        m_trays->addItem(tray.label, tray.choice);
+    m_trays->setCurrentIndex(-1);
+    if (reading.error) {
+        // The trays read before the failure stay listed; none is chosen.
+        m_trays->setEditText(QString());
+        m_session.prompter().inform(QStringLiteral("There was an error") +
+                                    QString::number(reading.error->code) +
+                                    reading.error->description);
+        return;
+    }
+    m_trays->setEditText(kSelectTray);
+}
+
+void EnvelopeSettings::printEnvelope()
+{
+    Prompter& prompter = m_session.prompter();
+    bool numeric = false;
+    const int clientId = m_shownClient ? m_shownClient().trimmed().toInt(&numeric) : 0;
+    if (!numeric || clientId == 0) {
+        prompter.inform(QStringLiteral("No Client Selected"));
+        return;
+    }
+    const QString question = QStringLiteral("Print Envelope ?");
+    if (!prompter.confirm(question, question))
+        return;
+    if (m_printers->currentText() == kSelectPrinter) {
+        prompter.inform(QStringLiteral("Select Printer And Tray"));
+        return;
+    }
+
+    EnvelopeJob job;
+    job.printer = m_currentPrinter;
+    if (m_trays->currentText() == kSelectTray) {
+        prompter.inform(kSelectTray); // a warning only: the printer's own tray is used
+    } else if (const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
+               tray >= 0) {
+        const QString printer = listedPrinter(m_printers->currentText());
+        if (!printer.isEmpty())
+            job.printer = printer;
+        job.tray = m_trays->itemData(tray).toString();
+    }
+    if (job.printer.isEmpty())
+        job.printer = QPrinterInfo::defaultPrinterName();
+    if (!job.tray)
+        job.tray = EnvelopeTrays::trayWhenNoneChosen(job.printer);
+
+    const Result<std::optional<Client>> client = ClientStore(m_session.db()).load(clientId);
+    if (!client) {
+        prompter.inform(kPrinterError + u'\n' + client.error());
+        return;
+    }
+    if (!client->has_value()) {
+        prompter.inform(kPrinterError + QStringLiteral("\nThe client is no longer in the "
+                                                       "address book."));
+        return;
+    }
+    job.layout = Envelope::layOut(Envelope::addressLines(**client));
+    job.layout.title = QStringLiteral("Envelope - %1").arg((*client)->company);
+    const Status printed = m_printStep(job);
+    if (!printed)
+        prompter.inform(kPrinterError + u'\n' + printed.error());
 }

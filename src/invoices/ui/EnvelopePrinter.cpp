@@ -1,0 +1,65 @@
+#include "invoices/ui/EnvelopePrinter.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrintEngine>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+namespace EnvelopePrinter {
+
+namespace {
+
+// Qt passes this print engine property to CUPS as the job's options: a flat list of names
+// and values. Qt has no public call for a tray on CUPS.
+constexpr auto kCupsOptions = QPrintEngine::PrintEnginePropertyKey(0xfe00);
+
+void chooseTray(QPrinter& printer, const QString& choice)
+{
+    QPrintEngine* engine = printer.printEngine();
+    QStringList options = engine->property(kCupsOptions).toStringList();
+    const qsizetype at = options.indexOf(QStringLiteral("InputSlot"));
+    if (at >= 0 && at % 2 == 0 && at + 1 < options.size())
+        options[at + 1] = choice;
+    else
+        options << QStringLiteral("InputSlot") << choice;
+    engine->setProperty(kCupsOptions, options);
+}
+
+} // namespace
+
+Status print(QPrinter& printer, const EnvelopeJob& job)
+{
+    printer.setDocName(job.layout.title);
+    // Positions are measured from the paper's corner: the whole page, no margins, although
+    // the printer's hardware margins are wider. The size is asked for by name, so that the
+    // printer's own DL size (its PPD rounds it to whole points) is the one taken.
+    printer.setFullPage(true);
+    if (!printer.setPageSize(QPageSize(QPageSize::EnvelopeDL)) ||
+        !printer.setPageOrientation(QPageLayout::Landscape) ||
+        !printer.setPageMargins(QMarginsF(0, 0, 0, 0)))
+        return Failure{QStringLiteral("The printer does not take DL envelopes.")};
+    if (job.tray && printer.outputFormat() == QPrinter::NativeFormat)
+        chooseTray(printer, *job.tray);
+
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return Failure{QStringLiteral("The printer could not be started.")};
+    Envelope::paint(painter, job.layout);
+    if (!painter.end() || printer.printerState() == QPrinter::Error)
+        return Failure{QStringLiteral("The envelope could not be sent to the printer.")};
+    return Done{};
+}
+
+Status printOnPrinter(const EnvelopeJob& job)
+{
+    const QString name = job.printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : job.printer;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (name.isEmpty() || info.isNull())
+        return Failure{QStringLiteral("The printer \"%1\" is not installed.").arg(name)};
+    QPrinter printer(info, QPrinter::HighResolution);
+    return print(printer, job);
+}
+
+} // namespace EnvelopePrinter
