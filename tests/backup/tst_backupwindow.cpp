@@ -3,6 +3,7 @@
 #include "backup/Backup.h"
 #include "backup/ui/BackupRestore.h"
 #include "core/ui/PictureButton.h"
+#include "support/ListItems.h"
 
 #include <QComboBox>
 #include <QProcess>
@@ -18,14 +19,6 @@ using Answer = Prompter::Answer;
 Prompter::Message question(const QString& text, const QString& title)
 {
     return {text, title, Prompter::Buttons::YesNo, Prompter::Icon::Question, Answer::No};
-}
-
-QStringList listed(QComboBox* box)
-{
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
 }
 
 void click(MainWindow& w, const char* name)
@@ -88,7 +81,7 @@ private slots:
         const QByteArray before = rowsOf(live);
         QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
-        const QStringList clientsBefore = listed(clients);
+        const QStringList clientsBefore = openedItems(clients);
 
         env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
             .expectSaveFile(archive)
@@ -100,7 +93,7 @@ private slots:
         env.exec(QStringLiteral("DELETE FROM TblClients WHERE Company = 'OBrien Builders'"));
         env.exec(QStringLiteral("DELETE FROM TblInvoices"));
         env.session->notifyClientsChanged();
-        QCOMPARE(listed(clients).size(), 1);
+        QCOMPARE(openedItems(clients).size(), 1);
         w.tabs()->setCurrentIndex(MainWindow::TabReports);
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
@@ -109,7 +102,7 @@ private slots:
         click(w, "PicRestore");
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
-        QCOMPARE(listed(clients), clientsBefore);
+        QCOMPARE(openedItems(clients), clientsBefore);
         QCOMPARE(readAll(live), readAll(Restore::copyPath(env.folder())));
         QCOMPARE(rowsOf(live), before);
         // The live file, not the copy, takes the next change.
@@ -147,7 +140,7 @@ private slots:
         writeAll(Restore::copyPath(env.folder()), databaseFile({}));
         const QByteArray before = liveHash(env.folder());
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
-        const QStringList clientsBefore = listed(clients);
+        const QStringList clientsBefore = openedItems(clients);
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(env.file(QStringLiteral("chosen.bak")));
@@ -161,7 +154,7 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(env.db.path(), env.file(Database::kFileName));
-        QCOMPARE(listed(clients), clientsBefore);
+        QCOMPARE(openedItems(clients), clientsBefore);
         QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
     }
 };

@@ -2,6 +2,7 @@
 #include "core/ui/PictureButton.h"
 #include "invoices/ui/EnvelopePrinter.h"
 #include "invoices/ui/EnvelopeSettings.h"
+#include "support/ListItems.h"
 #include "support/TestEnv.h"
 
 #include <QComboBox>
@@ -144,6 +145,7 @@ private slots:
         env.prompter.expectMessage(QStringLiteral("No Client Selected"), QString());
         QTest::mouseClick(print, Qt::LeftButton);
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
+        QCOMPARE(openedItems(clients), QStringList{QStringLiteral("Acme Ltd")});
         clients->setCurrentIndex(0);
         emit clients->activated(0);
         env.prompter.expectQuestion(kQuestion, Prompter::Answer::No, kQuestion);
