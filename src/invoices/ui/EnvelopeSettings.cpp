@@ -14,7 +14,7 @@ EnvelopeSettings::EnvelopeSettings(QWidget* parent)
     setObjectName(QStringLiteral("fraPrintSettings"));
     setAccessibleName(title());
 
-    m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), QStyle::SP_FileIcon,
+    m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), Icons::Action::Envelope,
                                 QStringLiteral("Print Envelope"), {}, this);
     m_print->setEnabled(false); // envelope printing arrives with its own window
 
