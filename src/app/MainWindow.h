@@ -69,6 +69,10 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
+    // Keeps the window's place, size and tab in `settingsFile`: restores them now, fitted to
+    // the screens there are, and writes them when the program quits.
+    void rememberStateIn(const QString& settingsFile);
+
 signals:
     // Emitted when the alert check runs for the current identity.
     void alertCheckDue();
@@ -91,6 +95,7 @@ private:
     void listPrinters();
     void connectPictureButton(const char* name, void (MainWindow::*slot)());
     void installHelpDocument();
+    void saveWindowState() const;
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;
@@ -105,4 +110,5 @@ private:
     QPointer<CalculatorWindow> m_calculator;
     ExpensesTab* m_expenses = nullptr;
     ReportsTab* m_reports = nullptr;
+    QString m_stateFile; // empty: nothing remembered
 };
