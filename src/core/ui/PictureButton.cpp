@@ -68,7 +68,8 @@ void PictureButton::showPicture()
         return;
     const std::function<QIcon()> picture = std::move(m_pending);
     m_pending = nullptr;
-    setPixmap(picture().pixmap(kPictureSize, kPictureSize));
+    // Drawn for the screen's pixel density, so a scaled desktop shows it sharp.
+    setPixmap(picture().pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)
