@@ -1,5 +1,7 @@
 #include "app/WindowMemory.h"
 
+#include "core/SafeFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -50,19 +52,19 @@ std::optional<WindowMemory::State> WindowMemory::read(int tabCount) const
 
 bool WindowMemory::write(const State& state) const
 {
-    QDir().mkpath(QFileInfo(m_file).absolutePath());
-    QSettings settings(m_file, QSettings::IniFormat);
-    settings.clear(); // whatever a damaged file held goes
-    settings.beginGroup(kGroup);
-    settings.setValue(QStringLiteral("x"), state.geometry.x());
-    settings.setValue(QStringLiteral("y"), state.geometry.y());
-    settings.setValue(QStringLiteral("width"), state.geometry.width());
-    settings.setValue(QStringLiteral("height"), state.geometry.height());
-    settings.setValue(QStringLiteral("maximized"), state.maximized ? 1 : 0);
-    settings.setValue(QStringLiteral("tab"), state.tab);
-    settings.endGroup();
-    settings.sync();
-    return settings.status() == QSettings::NoError;
+    // Written whole rather than through QSettings, which leaves a file it cannot parse alone.
+    const QRect& g = state.geometry;
+    const QByteArray ini = QStringLiteral("[%1]\nx=%2\ny=%3\nwidth=%4\nheight=%5\n"
+                                          "maximized=%6\ntab=%7\n")
+                               .arg(kGroup)
+                               .arg(g.x())
+                               .arg(g.y())
+                               .arg(g.width())
+                               .arg(g.height())
+                               .arg(state.maximized ? 1 : 0)
+                               .arg(state.tab)
+                               .toUtf8();
+    return QDir().mkpath(QFileInfo(m_file).absolutePath()) && SafeFile::write(m_file, ini);
 }
 
 QRect WindowMemory::fitOnScreens(const QRect& saved, const QList<QRect>& screens)

@@ -19,7 +19,6 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QTest>
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -75,29 +74,19 @@ QHash<QString, QString> desktopEntry(const QString& path)
     return entry;
 }
 
-// The push buttons of `form` whose captions have a letter, and that a user can reach.
-QList<QPushButton*> captionedButtons(const QWidget* form)
-{
-    QList<QPushButton*> found;
-    for (QPushButton* b : form->findChildren<QPushButton*>()) {
-        const QString caption = Mnemonics::plain(b->text());
-        if (std::any_of(caption.begin(), caption.end(), [](QChar c) { return c.isLetter(); }))
-            found << b;
-    }
-    return found;
-}
-
 // Every captioned button marks a letter, reads as its caption, and no two buttons with
 // different captions mark the same letter (one form, no pages).
 void checkMnemonics(const QWidget* form, const QString& formName)
 {
     QHash<QChar, QString> byLetter;
-    for (const QPushButton* b : captionedButtons(form)) {
+    for (const QPushButton* b : form->findChildren<QPushButton*>()) {
+        const QString caption = Mnemonics::plain(b->text());
+        QCOMPARE(b->accessibleName(), caption);
+        if (Mnemonics::choose(caption, {}) < 0)
+            continue; // no letter to mark
         const QString what = formName + u'/' + b->objectName() + QStringLiteral(": ") + b->text();
         const QChar letter = Mnemonics::marked(b->text());
         QVERIFY2(!letter.isNull(), qPrintable(what));
-        QCOMPARE(b->accessibleName(), Mnemonics::plain(b->text()));
-        const QString caption = Mnemonics::plain(b->text());
         QVERIFY2(byLetter.value(letter, caption) == caption, qPrintable(what));
         byLetter.insert(letter, caption);
     }
@@ -146,50 +135,67 @@ private slots:
         QIcon::setThemeName(QStringLiteral("none"));
     }
 
-    // Every picture-button of every tab shows a picture without any icon theme; the pictures
-    // are the program's own, one for each action.
-    void pictureButtonsHaveTheirOwnPicturesWithoutATheme()
+    // Without an icon theme every picture-button of every tab shows the program's own picture,
+    // one for each action. Alt+1 to Alt+7 choose the tabs; every captioned button of every tab
+    // and dialog has a mnemonic and reads as its caption; Tab goes through each form in
+    // reading order.
+    void everyTabShowsItsPicturesAndTheKeyboardReachesEverything()
     {
         TestEnv env;
+        env.addIdentity(QStringLiteral("Own Ltd"));
         MainWindow w(*env.session);
         w.startUp();
-        QStringList expected = {
-            "picHelp",       "picUpdate", "PicRestore",        "picBackUp", "picAddIdentity",
-            "picIdentities", "PicCalc",   "picPrintEnvelopes", "picExcel2", "picCSV",
-            "picExcel",      "picCSV2",   "PicVatExel",        "PicVATCSV"};
         w.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QStringList shown;
-        for (int tab : {MainWindow::TabClients, MainWindow::TabFindInvoices,
-                        MainWindow::TabExpenses, MainWindow::TabReports}) {
-            w.tabs()->setCurrentIndex(tab);
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QStringList pictures;
+        for (int tab :
+             {MainWindow::TabReports, MainWindow::TabFindInvoices, MainWindow::TabCalendar,
+              MainWindow::TabExpenses, MainWindow::TabMakeInvoice, MainWindow::TabClients}) {
+            QTest::keyClick(&w, Qt::Key(Qt::Key_1 + tab), Qt::AltModifier);
+            QCOMPARE(w.tabs()->currentIndex(), tab);
+            QWidget* page = w.tabPage(MainWindow::Tab(tab));
+            checkMnemonics(page, w.tabs()->tabText(tab));
+            checkTabOrder(page, w.tabs()->tabText(tab));
             for (const PictureButton* b : w.findChildren<PictureButton*>()) {
-                if (!b->isVisible() || shown.contains(b->objectName()))
+                if (!b->isVisible() || pictures.contains(b->objectName()))
                     continue;
                 QTRY_VERIFY2(b->hasPicture(), qPrintable(b->objectName()));
                 QVERIFY2(drawsSomething(b->pixmap()), qPrintable(b->objectName()));
-                shown << b->objectName();
+                pictures << b->objectName();
             }
         }
-        shown.sort();
-        expected.sort();
-        QCOMPARE(shown, expected);
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        w.close();
-        VERIFY_PROMPTS(env.prompter);
-
+        pictures.sort();
+        QCOMPARE(pictures,
+                 QStringList({"PicCalc", "PicRestore", "PicVATCSV", "PicVatExel", "picAddIdentity",
+                              "picBackUp", "picCSV", "picCSV2", "picExcel", "picExcel2", "picHelp",
+                              "picIdentities", "picPrintEnvelopes", "picUpdate"}));
         QSet<QString> drawings;
         for (Icons::Action action : Icons::kAllActions) {
             const Icons::Names names = Icons::names(action);
             QVERIFY(!names.theme.isEmpty());
-            QVERIFY2(QFile::exists(names.fallback), qPrintable(names.fallback));
             drawings.insert(names.fallback);
-            const QImage picture = Icons::icon(action).pixmap(32, 32).toImage();
-            QCOMPARE(picture, QIcon(names.fallback).pixmap(32, 32).toImage());
+            QCOMPARE(Icons::icon(action).pixmap(32, 32).toImage(),
+                     QIcon(names.fallback).pixmap(32, 32).toImage());
         }
         QCOMPARE(drawings.size(), qsizetype(std::size(Icons::kAllActions)));
         QVERIFY(drawsSomething(Icons::application().pixmap(64, 64)));
+
+        AddIdentityDialog addIdentity(*env.session, &w);
+        SwitchIdentitiesDialog switchIdentity(*env.session, {{1, QStringLiteral("Own Ltd")}}, &w);
+        AddExpenseDialog addExpense(*env.session, &w);
+        AppointmentDialog appointment(*env.session, TestEnv::kToday, &w);
+        for (QDialog* dialog : std::initializer_list<QDialog*>{&addIdentity, &switchIdentity,
+                                                               &addExpense, &appointment}) {
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowExposed(dialog));
+            checkMnemonics(dialog, dialog->objectName());
+            checkTabOrder(dialog, dialog->objectName());
+            dialog->hide();
+        }
+        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
+                                    Prompter::Answer::Yes);
+        w.close();
+        VERIFY_PROMPTS(env.prompter);
     }
 
     // With a theme, its picture wins, under the first of an action's names it has.
@@ -212,8 +218,6 @@ private slots:
         const QString desktop = QStringLiteral(BILLCRAFT_DESKTOP_FILE);
         const QString metainfo = QStringLiteral(BILLCRAFT_METAINFO_FILE);
         const QString id = QStringLiteral(BILLCRAFT_APP_ID);
-        QCOMPARE(QFileInfo(desktop).fileName(), id + QStringLiteral(".desktop"));
-        QCOMPARE(QFileInfo(metainfo).fileName(), id + QStringLiteral(".metainfo.xml"));
         QString problem = validate(QStringLiteral("desktop-file-validate"), {desktop});
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
         problem = validate(QStringLiteral("appstreamcli"),
@@ -229,20 +233,11 @@ private slots:
         for (const auto& [key, value] : fields)
             QCOMPARE(entry.value(key), value);
         QVERIFY(!entry.value(QStringLiteral("Keywords")).isEmpty());
-
-        QHash<QString, QString> component; // the component's elements, by name
-        QXmlStreamReader xml(readAll(metainfo));
-        while (xml.readNextStartElement()) {
-            if (xml.name() == QLatin1String("component"))
-                continue; // its children are read in turn
-            const QString name = xml.name().toString();
-            component.insert(name, xml.readElementText(QXmlStreamReader::IncludeChildElements));
-        }
-        QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
-        QCOMPARE(component.value(QStringLiteral("id")), id);
-        QCOMPARE(component.value(QStringLiteral("launchable")), id + QStringLiteral(".desktop"));
-        for (const char* part : {"summary", "description", "screenshots", "releases"})
-            QVERIFY2(!component.value(QLatin1String(part)).trimmed().isEmpty(), part);
+        const QString component = QString::fromUtf8(readAll(metainfo));
+        for (const QString& part : {QStringLiteral("<id>%1</id>").arg(id),
+                                    QStringLiteral(">%1.desktop</launchable>").arg(id),
+                                    QStringLiteral("<screenshot "), QStringLiteral("<release ")})
+            QVERIFY2(component.contains(part), qPrintable(part));
     }
 
     // Moved, resized, on another tab and quit: the next start, on another data folder, comes
@@ -282,64 +277,39 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // A damaged file is passed over, and replaced when the program quits.
-    void aDamagedSettingsFileIsPassedOver()
-    {
-        QTemporaryDir config;
-        const QString file = config.filePath(QStringLiteral("Billcraft.ini"));
-        writeAll(file, QByteArray("\x00\xff[MainWindow\nx=oops\n", 20));
-        TestEnv env;
-        MainWindow again(*env.session);
-        again.startUp();
-        again.rememberStateIn(file);
-        QCOMPARE(again.tabs()->currentIndex(), int(MainWindow::TabClients));
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        QVERIFY(again.close());
-        QVERIFY(WindowMemory(file).read(MainWindow::TabCount).has_value());
-        VERIFY_PROMPTS(env.prompter);
-    }
-
+    // What cannot be a window is passed over, and the next write replaces it.
     void whatTheSettingsFileMayHold_data()
     {
         QTest::addColumn<QByteArray>("ini");
-        QTest::addColumn<bool>("read");
-        QTest::addColumn<QRect>("geometry");
-        QTest::addColumn<bool>("maximized");
+        QTest::addColumn<QRect>("geometry"); // empty: the file is passed over
         const QByteArray good = "x=-10\ny=20\nwidth=300\nheight=200\nmaximized=1\ntab=6\n";
-        QTest::newRow("whole") << "[MainWindow]\n" + good << true << QRect(-10, 20, 300, 200)
-                               << true;
+        QTest::newRow("whole") << "[MainWindow]\n" + good << QRect(-10, 20, 300, 200);
         QTest::newRow("missing key")
-            << QByteArray("[MainWindow]\nx=1\ny=2\nwidth=3\ntab=0\n") << false << QRect() << false;
+            << QByteArray("[MainWindow]\nx=1\ny=2\nwidth=3\ntab=0\n") << QRect();
         QTest::newRow("tab past the last")
-            << QByteArray("[MainWindow]\nx=1\ny=2\nwidth=3\nheight=4\nmaximized=0\ntab=7\n")
-            << false << QRect() << false;
-        QTest::newRow("no width")
-            << QByteArray("[MainWindow]\nx=1\ny=2\nwidth=0\nheight=4\nmaximized=0\ntab=0\n")
-            << false << QRect() << false;
+            << "[MainWindow]\n" + QByteArray(good).replace("tab=6", "tab=7") << QRect();
         QTest::newRow("not a number")
-            << QByteArray("[MainWindow]\nx=left\ny=2\nwidth=3\nheight=4\nmaximized=0\ntab=0\n")
-            << false << QRect() << false;
-        QTest::newRow("other group") << "[Other]\n" + good << false << QRect() << false;
-        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\x00", 10) << false << QRect()
-                                << false;
+            << "[MainWindow]\n" + QByteArray(good).replace("x=-10", "x=left") << QRect();
+        QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\x00\xff[MainWindow\n", 20)
+                                << QRect();
     }
 
     void whatTheSettingsFileMayHold()
     {
         QFETCH(QByteArray, ini);
-        QFETCH(bool, read);
+        QFETCH(QRect, geometry);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("Billcraft.ini"));
-        writeAll(file, ini);
-        const std::optional<WindowMemory::State> state = WindowMemory(file).read(7);
-        QCOMPARE(state.has_value(), read);
-        if (!state)
-            return;
-        QTEST(state->geometry, "geometry");
-        QTEST(state->maximized, "maximized");
-        QVERIFY(WindowMemory(file).write(*state));
-        QCOMPARE(WindowMemory(file).read(7)->geometry, state->geometry);
+        const WindowMemory memory(dir.filePath(QStringLiteral("Billcraft.ini")));
+        writeAll(memory.file(), ini);
+        const std::optional<WindowMemory::State> state = memory.read(MainWindow::TabCount);
+        QCOMPARE(state.has_value(), !geometry.isEmpty());
+        const WindowMemory::State next = state.value_or(WindowMemory::State{QRect(1, 2, 3, 4)});
+        if (state) {
+            QCOMPARE(state->geometry, geometry);
+            QVERIFY(state->maximized);
+        }
+        QVERIFY(memory.write(next));
+        QCOMPARE(memory.read(MainWindow::TabCount)->geometry, next.geometry);
     }
 
     void aSavedPlaceFitsTheScreensThereAreNow_data()
@@ -351,9 +321,9 @@ private slots:
         const QRect right(1920, 0, 1280, 1024);
         QTest::newRow("on screen")
             << QRect(100, 100, 800, 600) << QList{left} << QRect(100, 100, 800, 600);
-        QTest::newRow("past the right edge")
+        QTest::newRow("past the bottom right")
             << QRect(1500, 900, 800, 600) << QList{left} << QRect(1120, 480, 800, 600);
-        QTest::newRow("above the top")
+        QTest::newRow("above and left")
             << QRect(-50, -40, 800, 600) << QList{left} << QRect(0, 0, 800, 600);
         QTest::newRow("larger than the screen")
             << QRect(10, 10, 2500, 1500) << QList{left} << QRect(0, 0, 1920, 1080);
@@ -361,9 +331,6 @@ private slots:
             << QRect(2000, 100, 800, 600) << QList{left} << QRect(1120, 100, 800, 600);
         QTest::newRow("mostly on the second")
             << QRect(1800, 50, 800, 600) << QList{left, right} << QRect(1920, 50, 800, 600);
-        QTest::newRow("mostly on the first")
-            << QRect(1500, 50, 800, 600) << QList{left, right} << QRect(1120, 50, 800, 600);
-        QTest::newRow("nothing saved") << QRect() << QList{left} << QRect();
         QTest::newRow("no screen") << QRect(0, 0, 10, 10) << QList<QRect>{} << QRect();
     }
 
@@ -383,15 +350,11 @@ private slots:
                                       << "" << 0;
         QTest::newRow("next word") << "Make Invoice"
                                    << "m" << 5;
-        QTest::newRow("any letter") << "Save"
-                                    << "s" << 1;
-        QTest::newRow("case does not matter") << "AddNew"
-                                              << "a" << 1;
+        QTest::newRow("any letter, whatever its case") << "AddNew"
+                                                       << "a" << 1;
         QTest::newRow("after symbols") << "<< Back"
                                        << "" << 3;
-        QTest::newRow("no letter") << ">>"
-                                   << "" << -1;
-        QTest::newRow("all taken") << "Ok"
+        QTest::newRow("none free") << "Ok >>"
                                    << "ok" << -1;
     }
 
@@ -399,49 +362,10 @@ private slots:
     {
         QFETCH(QString, caption);
         QFETCH(QString, taken);
-        QSet<QChar> used(taken.begin(), taken.end());
-        QTEST(Mnemonics::choose(caption, used), "at");
+        QTEST(Mnemonics::choose(caption, QSet<QChar>(taken.begin(), taken.end())), "at");
         QCOMPARE(Mnemonics::plain(QStringLiteral("Sa&ve && Close")),
                  QStringLiteral("Save & Close"));
         QCOMPARE(Mnemonics::marked(QStringLiteral("&& &Close")), QChar(u'c'));
-    }
-
-    // Alt+1 to Alt+7 choose the tabs. Every captioned button of every tab and of the dialogs
-    // has a mnemonic, reads as its caption, and Tab goes through each form in reading order.
-    void theKeyboardReachesEverything()
-    {
-        TestEnv env;
-        env.addIdentity(QStringLiteral("Own Ltd"));
-        MainWindow w(*env.session);
-        w.startUp();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        for (int tab :
-             {MainWindow::TabReports, MainWindow::TabFindInvoices, MainWindow::TabCalendar,
-              MainWindow::TabExpenses, MainWindow::TabMakeInvoice, MainWindow::TabClients}) {
-            QTest::keyClick(&w, Qt::Key(Qt::Key_1 + tab), Qt::AltModifier);
-            QCOMPARE(w.tabs()->currentIndex(), tab);
-            QWidget* page = w.tabPage(MainWindow::Tab(tab));
-            checkMnemonics(page, w.tabs()->tabText(tab));
-            checkTabOrder(page, w.tabs()->tabText(tab));
-        }
-
-        AddIdentityDialog addIdentity(*env.session, &w);
-        SwitchIdentitiesDialog switchIdentity(*env.session, {{1, QStringLiteral("Own Ltd")}}, &w);
-        AddExpenseDialog addExpense(*env.session, &w);
-        AppointmentDialog appointment(*env.session, TestEnv::kToday, &w);
-        for (QDialog* dialog : std::initializer_list<QDialog*>{&addIdentity, &switchIdentity,
-                                                               &addExpense, &appointment}) {
-            dialog->show();
-            QVERIFY(QTest::qWaitForWindowExposed(dialog));
-            checkMnemonics(dialog, dialog->objectName());
-            checkTabOrder(dialog, dialog->objectName());
-            dialog->hide();
-        }
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        w.close();
-        VERIFY_PROMPTS(env.prompter);
     }
 
 private:
