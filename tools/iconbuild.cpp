@@ -2,8 +2,8 @@
 //   billcraft_iconbuild DRAWING.svg OUTDIR NAME SIZE...
 // writes OUTDIR/<SIZE>x<SIZE>/apps/NAME.png for each size.
 
+#include <QCoreApplication>
 #include <QDir>
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -11,7 +11,7 @@
 
 int main(int argc, char* argv[])
 {
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv); // no window: the drawing has no text
     const QStringList args = app.arguments();
     if (args.size() < 5) {
         std::fprintf(stderr, "usage: billcraft_iconbuild DRAWING.svg OUTDIR NAME SIZE...\n");
