@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/WindowMemory.h"
 #include "appointments/ui/CalendarTab.h"
 #include "backup/ui/BackupRestore.h"
 #include "calculator/ui/CalculatorWindow.h"
@@ -8,6 +9,8 @@
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Icons.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/PictureButton.h"
 #include "expenses/ui/ExpensesTab.h"
 #include "help/DeliveredHelp.h"
@@ -31,6 +34,8 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
+#include <QShortcut>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -73,19 +78,19 @@ void MainWindow::buildPictureButtons(QWidget* row)
     layout->setContentsMargins(0, 0, 0, 0);
     struct Def {
         const char* name;
-        QStyle::StandardPixmap icon;
+        Icons::Action icon;
         const char* toolTip;
         const char* accessibleName;
     };
     // Features connect their clicks; a picture-button stays disabled until its window exists.
     const Def defs[] = {
-        {"picHelp", QStyle::SP_DialogHelpButton, "", "Help"},
-        {"picUpdate", QStyle::SP_BrowserReload, "Check For Web Updates", ""},
-        {"PicRestore", QStyle::SP_DialogOpenButton, "Restore", ""},
-        {"picBackUp", QStyle::SP_DialogSaveButton, "Back Up", ""},
-        {"picAddIdentity", QStyle::SP_FileDialogNewFolder, "Add User", ""},
-        {"picIdentities", QStyle::SP_FileDialogDetailedView, "Switch Users", ""},
-        {"PicCalc", QStyle::SP_ComputerIcon, "Calculator", ""},
+        {"picHelp", Icons::Action::Help, "", "Help"},
+        {"picUpdate", Icons::Action::Update, "Check For Web Updates", ""},
+        {"PicRestore", Icons::Action::Restore, "Restore", ""},
+        {"picBackUp", Icons::Action::BackUp, "Back Up", ""},
+        {"picAddIdentity", Icons::Action::AddIdentity, "Add User", ""},
+        {"picIdentities", Icons::Action::SwitchIdentity, "Switch Users", ""},
+        {"PicCalc", Icons::Action::Calculator, "Calculator", ""},
     };
     for (const Def& d : defs) {
         auto* button = new PictureButton(QLatin1String(d.name), d.icon, QLatin1String(d.toolTip),
@@ -134,6 +139,14 @@ void MainWindow::buildTabs()
     connectPictureButton("picBackUp", &MainWindow::backUpDatabase);
     connectPictureButton("PicRestore", &MainWindow::restoreDatabase);
     connectPictureButton("picUpdate", &MainWindow::checkForUpdates);
+
+    // Alt+1 to Alt+7 choose the tabs; each page's buttons get their own mnemonics, as only one
+    // page shows at a time (the pages built later get theirs then).
+    for (int i = 0; i < TabCount; ++i) {
+        auto* key = new QShortcut(QKeySequence(Qt::ALT | Qt::Key(Qt::Key_1 + i)), this);
+        connect(key, &QShortcut::activated, this, [this, i] { m_tabs->setCurrentIndex(i); });
+    }
+    Mnemonics::give(tabPage(TabClients));
     connect(this, &MainWindow::showInvoiceRequested, this, &MainWindow::showInvoice);
     // The alert check lists in the calendar, which may wait for the first paint: then the check
     // waits for it too. Queued, so that the alert window opens after the activation that set
@@ -196,6 +209,8 @@ void MainWindow::buildHiddenTabs()
         new ExportButtons(m_session, m_invoiceList->grid(), GridExport::Grid::Invoices,
                           QStringLiteral("picExcel2"), QStringLiteral("picCSV"), listPage));
 
+    for (Tab tab : {TabMakeInvoice, TabFindInvoices, TabCalendar, TabExpenses, TabReports})
+        Mnemonics::give(tabPage(tab));
     // Built while one of these pages is on the screen (its tab was selected), the new widgets
     // would stay hidden: only the children a page has when it is shown are shown with it.
     for (Tab tab : {TabMakeInvoice, TabFindInvoices, TabCalendar, TabExpenses, TabReports}) {
@@ -483,5 +498,36 @@ void MainWindow::closeEvent(QCloseEvent* event)
             w->close();
     }
     m_session.db().close();
+    saveWindowState();
     event->accept();
+}
+
+void MainWindow::rememberStateIn(const QString& settingsFile)
+{
+    m_stateFile = settingsFile;
+    const std::optional<WindowMemory::State> saved = WindowMemory(m_stateFile).read(TabCount);
+    if (!saved)
+        return;
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    if (const QRect place = WindowMemory::fitOnScreens(saved->geometry, screens); !place.isEmpty())
+        setGeometry(place);
+    if (saved->maximized)
+        setWindowState(windowState() | Qt::WindowMaximized);
+    // The designer's tab only opens the designer, which returns to "Make Invoice".
+    if (saved->tab != TabInvoiceLayout)
+        m_tabs->setCurrentIndex(saved->tab);
+}
+
+void MainWindow::saveWindowState() const
+{
+    if (m_stateFile.isEmpty())
+        return;
+    WindowMemory::State state;
+    state.geometry = isMaximized() ? normalGeometry() : geometry();
+    state.maximized = isMaximized();
+    state.tab =
+        m_tabs->currentIndex() == TabInvoiceLayout ? int(TabMakeInvoice) : m_tabs->currentIndex();
+    WindowMemory(m_stateFile).write(state); // a failed write only forgets the place
 }

@@ -83,6 +83,10 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
+    // Keeps the window's place, size and tab in `settingsFile`: restores them now, fitted to
+    // the screens there are, and writes them when the program quits.
+    void rememberStateIn(const QString& settingsFile);
+
 signals:
     // Emitted when the alert check runs for the current identity.
     void alertCheckDue();
@@ -108,6 +112,7 @@ private:
     void installHelpDocument();
     void backUpDatabase();
     void restoreDatabase();
+    void saveWindowState() const;
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;
@@ -128,4 +133,5 @@ private:
     bool m_buildPosted = false;
     bool m_alertCheckWaits = false; // for the tabs that wait for the first paint
     UpdateCommand* m_update = nullptr;
+    QString m_stateFile; // empty: nothing remembered
 };

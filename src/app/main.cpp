@@ -1,11 +1,13 @@
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
+#include "app/WindowMemory.h"
 #include "backup/Backup.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "core/Database.h"
 #include "core/LocaleText.h"
 #include "core/Session.h"
+#include "core/ui/Icons.h"
 #include "invoices/InvoicePdfJob.h"
 #include "legacy/JetImport.h"
 #include "legacy/ui/JetConversion.h"
@@ -71,6 +73,8 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
+    // Lets the desktop match the windows to the installed desktop entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -170,9 +174,11 @@ int main(int argc, char* argv[])
 
     SystemClock clock;
     Session session(db, prompter, clock, LocaleText(QLocale::system()), folder);
+    QGuiApplication::setWindowIcon(Icons::application());
     MainWindow window(session);
     prompter.setFallbackParent(&window);
     window.startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
+    window.rememberStateIn(WindowMemory::defaultFile());
     window.show();
     return app->exec();
 }

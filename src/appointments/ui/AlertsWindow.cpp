@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 
 #include <QHBoxLayout>
@@ -50,6 +51,7 @@ AlertsWindow::AlertsWindow(Session& session, const QList<Appointment>& alerts, Q
     });
     connect(m_list, &QListWidget::itemDoubleClicked, this, &AlertsWindow::onOpen);
     connect(cancel, &QPushButton::clicked, this, &AlertsWindow::onCancelAlert);
+    Mnemonics::give(this);
 }
 
 void AlertsWindow::onCancelAlert()

@@ -4,6 +4,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -108,6 +109,7 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
     resize(440, 300);
 
     load({day, QTime(0, 0), {}, false});
+    Mnemonics::give(this);
 }
 
 void AppointmentDialog::edit(const Appointment& appointment)

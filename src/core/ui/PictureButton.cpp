@@ -17,10 +17,24 @@ PictureButton::PictureButton(const QString& objectName, const QIcon& icon, const
 PictureButton::PictureButton(const QString& objectName, QStyle::StandardPixmap picture,
                              const QString& toolTip, const QString& accessibleName, QWidget* parent)
     : QLabel(parent)
-    , m_pending(picture)
+    , m_pending([this, picture] { return style()->standardIcon(picture); })
 {
     setUp(objectName, toolTip, accessibleName);
-    // A clear picture of the same size, so nothing moves when the real one comes.
+    keepPlace();
+}
+
+PictureButton::PictureButton(const QString& objectName, Icons::Action picture,
+                             const QString& toolTip, const QString& accessibleName, QWidget* parent)
+    : QLabel(parent)
+    , m_pending([picture] { return Icons::icon(picture); })
+{
+    setUp(objectName, toolTip, accessibleName);
+    keepPlace();
+}
+
+// A clear picture of the same size, so nothing moves when the real one comes.
+void PictureButton::keepPlace()
+{
     QPixmap place(kPictureSize, kPictureSize);
     place.fill(Qt::transparent);
     setPixmap(place);
@@ -52,9 +66,10 @@ void PictureButton::showPicture()
 {
     if (!m_pending)
         return;
-    const QStyle::StandardPixmap picture = *m_pending;
-    m_pending.reset();
-    setPixmap(style()->standardIcon(picture).pixmap(kPictureSize, kPictureSize));
+    const std::function<QIcon()> picture = std::move(m_pending);
+    m_pending = nullptr;
+    // Drawn for the screen's pixel density, so a scaled desktop shows it sharp.
+    setPixmap(picture().pixmap(QSize(kPictureSize, kPictureSize), devicePixelRatioF()));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event)

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/ui/Icons.h"
+
 #include <QLabel>
 #include <QStyle>
-#include <optional>
+#include <functional>
 
 // A small picture that acts as a button: pressing the mouse on it draws a single-line border,
 // releasing removes it, and a release over the picture is a click.
@@ -19,6 +21,10 @@ public:
     // then the button keeps the picture's place.
     PictureButton(const QString& objectName, QStyle::StandardPixmap picture, const QString& toolTip,
                   const QString& accessibleName = {}, QWidget* parent = nullptr);
+    // The same with the picture of one of the program's actions (the desktop theme's, or the
+    // program's own), also made once the button has been painted.
+    PictureButton(const QString& objectName, Icons::Action picture, const QString& toolTip,
+                  const QString& accessibleName = {}, QWidget* parent = nullptr);
 
     // Whether the picture is shown (a standard picture waits for the first paint).
     bool hasPicture() const { return !m_pending; }
@@ -34,8 +40,9 @@ protected:
 
 private:
     void setUp(const QString& objectName, const QString& toolTip, const QString& accessibleName);
+    void keepPlace();
     void showPicture();
 
-    std::optional<QStyle::StandardPixmap> m_pending; // the standard picture still to be made
+    std::function<QIcon()> m_pending; // makes the picture still to be shown
     bool m_scheduled = false;
 };

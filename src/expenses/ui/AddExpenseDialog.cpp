@@ -4,6 +4,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "expenses/ExpenseStore.h"
 
@@ -83,6 +84,7 @@ AddExpenseDialog::AddExpenseDialog(Session& session, QWidget* parent)
                         .arg(today.day())
                         .arg(m_session.locale().monthName(today.month()))
                         .arg(today.year()));
+    Mnemonics::give(this);
 }
 
 bool AddExpenseDialog::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/PictureButton.h"
 #include "help/HelpPrint.h"
@@ -169,6 +170,7 @@ HelpWindow::HelpWindow(Session& session, QWidget* parent)
     layout->addWidget(split, 1);
     layout->addLayout(edits);
     resize(820, 560);
+    Mnemonics::give(this);
 }
 
 void HelpWindow::open()

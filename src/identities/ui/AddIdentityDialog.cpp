@@ -3,6 +3,7 @@
 #include "core/Clock.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "identities/NewIdentity.h"
 
@@ -50,6 +51,7 @@ AddIdentityDialog::AddIdentityDialog(Session& session, QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(buttons);
     setMinimumWidth(420);
+    Mnemonics::give(this);
 }
 
 void AddIdentityDialog::onSave()

@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Mnemonics.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -39,6 +40,7 @@ SwitchIdentitiesDialog::SwitchIdentitiesDialog(Session& session,
     buttons->addWidget(ok);
     layout->addLayout(buttons);
     setMinimumWidth(320);
+    Mnemonics::give(this);
 }
 
 void SwitchIdentitiesDialog::onOk()

@@ -28,7 +28,7 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
     setObjectName(QStringLiteral("fraPrintSettings"));
     setAccessibleName(title());
 
-    m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), QStyle::SP_FileIcon,
+    m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), Icons::Action::Envelope,
                                 QStringLiteral("Print Envelope"), {}, this);
     connect(m_print, &PictureButton::clicked, this, &EnvelopeSettings::printEnvelope);
 

@@ -2,6 +2,7 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "layout/LayoutFiles.h"
 
@@ -166,6 +167,7 @@ InvoicePreview::InvoicePreview(Session& session, QWidget* parent)
                              : QRect(0, 0, 1024, 768);
     const int height = screen.height() * 9 / 10;
     resize(std::min(screen.width() * 9 / 10, height * 4 / 5), height);
+    Mnemonics::give(this);
 }
 
 bool InvoicePreview::showInvoice(int invoiceId)

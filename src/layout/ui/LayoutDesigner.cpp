@@ -4,6 +4,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
@@ -365,6 +366,7 @@ LayoutDesigner::LayoutDesigner(Session& session, QWidget* parent)
     setWindowTitle(QStringLiteral("Invoice Layout"));
     buildWindow();
     load();
+    Mnemonics::give(this);
 }
 
 LayoutDesigner::~LayoutDesigner() = default;

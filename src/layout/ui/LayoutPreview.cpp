@@ -1,5 +1,6 @@
 #include "layout/ui/LayoutPreview.h"
 
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 
 #include <QHBoxLayout>
@@ -61,4 +62,5 @@ LayoutPreview::LayoutPreview(InvoicePage::Layout layout, QWidget* parent)
     layoutBox->addWidget(scroll, 1);
     layoutBox->addLayout(bar);
     resize(kPagePixels + 60, 900);
+    Mnemonics::give(this);
 }

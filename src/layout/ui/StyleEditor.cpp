@@ -3,6 +3,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -156,6 +157,7 @@ StyleEditor::StyleEditor(Session& session, QWidget* parent)
     buttons->addWidget(cancel);
     layout->addLayout(buttons);
     showColour();
+    Mnemonics::give(this);
 }
 
 void StyleEditor::fill(const QString& name, const Style& style, bool multiLine)

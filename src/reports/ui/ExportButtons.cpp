@@ -67,11 +67,10 @@ ExportButtons::ExportButtons(Session& session, FlexGrid* grid, GridExport::Grid 
     , m_grid(grid)
     , m_which(which)
 {
-    QStyle* s = style();
-    auto* spreadsheet = new PictureButton(spreadsheetButton, s->standardIcon(QStyle::SP_FileIcon),
+    auto* spreadsheet = new PictureButton(spreadsheetButton, Icons::Action::Spreadsheet,
                                           QStringLiteral("Open in a spreadsheet"), {}, this);
-    auto* csv = new PictureButton(csvButton, s->standardIcon(QStyle::SP_DialogSaveButton),
-                                  QStringLiteral("Save as CSV"), {}, this);
+    auto* csv =
+        new PictureButton(csvButton, Icons::Action::Csv, QStringLiteral("Save as CSV"), {}, this);
     connect(spreadsheet, &PictureButton::clicked, this, &ExportButtons::exportSpreadsheet);
     connect(csv, &PictureButton::clicked, this, &ExportButtons::exportCsv);
     auto* layout = new QHBoxLayout(this);

@@ -66,6 +66,8 @@ ReportsTab::ReportsTab(Session& session, QWidget* parent)
     layout->addLayout(period);
     layout->addLayout(buttons);
     layout->addWidget(m_grid, 1);
+    // The export buttons sit above the grid, so Tab reaches them first.
+    setTabOrder(m_export->findChild<QWidget*>(QStringLiteral("PicVATCSV")), m_grid);
 
     // One identity's figures are never left on show for another.
     connect(&m_session, &Session::identityChanged, m_grid, &FlexGrid::clearGrid);
