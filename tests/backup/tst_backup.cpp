@@ -1,36 +1,13 @@
 #include "BackupFixtures.h"
 #include "backup/Backup.h"
+#include "support/FileSizeLimit.h"
+#include "support/Windowless.h"
 
-#include <QProcess>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace fixtures;
 
 namespace {
-
-// Makes every write of this process past `bytes` fail with EFBIG, as a full disk fails them.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_oldHandler)(int) = nullptr;
-};
 
 QStringList filesIn(const QString& folder)
 {
@@ -116,17 +93,11 @@ private slots:
         QTemporaryDir dir;
         if (!database.isEmpty())
             writeAll(dir.filePath(Database::kFileName), database);
-        QProcess billcraft;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-            environment.remove(QLatin1String(name));
-        billcraft.setProcessEnvironment(environment);
-        billcraft.setWorkingDirectory(dir.path());
-        billcraft.start(QStringLiteral(BILLCRAFT_BINARY),
-                        {"--backup", "out.bak", "--data-folder", dir.path()});
-        QVERIFY(billcraft.waitForFinished(60'000));
-        const QString err = QString::fromUtf8(billcraft.readAllStandardError());
-        QCOMPARE(billcraft.exitCode(), error.isEmpty() ? 0 : 1);
+        const WindowlessRun run =
+            runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
+        QVERIFY(run.finished);
+        const QString& err = run.stdErr;
+        QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
         QCOMPARE(err.count(u'\n'), error.isEmpty() ? 0 : 1);
         QVERIFY2(error.isEmpty() ? err.isEmpty() : err.startsWith(error), qPrintable(err));
         const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));

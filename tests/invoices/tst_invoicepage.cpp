@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "invoices/InvoicePage.h"
 #include "support/TestEnv.h"
+#include "support/Windowless.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -325,19 +326,14 @@ private slots:
         const QString folder = database ? env.folder() : empty.path();
         const QString out = empty.filePath(QStringLiteral("out.pdf"));
 
-        QProcess billcraft;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // The mode chooses its platform itself, and keeps Qt's warnings (the test's shared
         // XDG_RUNTIME_DIR is not private) off its one line.
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        billcraft.setProcessEnvironment(environment);
-        billcraft.start(
-            QStringLiteral(BILLCRAFT_BINARY),
+        const WindowlessRun run = runWindowless(
             QStringList{QStringLiteral("--data-folder"), folder, QStringLiteral("--out"), out} +
-                args.split(u' '));
-        QVERIFY(billcraft.waitForFinished(60000));
-        QCOMPARE(billcraft.exitCode(), error.isEmpty() ? 0 : 1);
-        QCOMPARE(QString::fromUtf8(billcraft.readAllStandardError()).trimmed(), error.arg(folder));
+            args.split(u' '));
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
+        QCOMPARE(run.stdErr.trimmed(), error.arg(folder));
         QCOMPARE(readAll(out).startsWith("%PDF-"), error.isEmpty());
         // Nothing else is written: no layout file, no database.
         QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("1.dat"))));

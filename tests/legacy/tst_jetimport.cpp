@@ -8,11 +8,11 @@
 #include "support/FileSizeLimit.h"
 #include "support/ListItems.h"
 #include "support/TestEnv.h"
+#include "support/Windowless.h"
 
 #include <QComboBox>
 #include <QDirIterator>
 #include <QFileInfo>
-#include <QProcess>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTest>
@@ -469,22 +469,17 @@ private slots:
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
-        QProcess billcraft;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        billcraft.setProcessEnvironment(environment);
-        billcraft.start(
-            QStringLiteral(BILLCRAFT_BINARY),
+        const WindowlessRun run = runWindowless(
             {QStringLiteral("--import-jet"), file, QStringLiteral("--data-folder"), folder});
-        QVERIFY(billcraft.waitForFinished(60000));
+        QVERIFY(run.finished);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);
-        const QString stderrText = QString::fromUtf8(billcraft.readAllStandardError());
-        QCOMPARE(billcraft.exitCode(), 1);
+        const QString& stderrText = run.stdErr;
+        QCOMPARE(run.exitCode, 1);
         QCOMPARE(stderrText.count(u'\n'), 1);
         QVERIFY2(stderrText.startsWith(QString(error).replace("%1", file).replace("%2", folder)),
                  qPrintable(stderrText));
-        QCOMPARE(billcraft.readAllStandardOutput(), QByteArray());
+        QCOMPARE(run.stdOut, QByteArray());
         QCOMPARE(snapshot(dir.path()), before);
     }
 };
