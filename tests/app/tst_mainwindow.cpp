@@ -7,7 +7,9 @@
 #include "support/ListItems.h"
 #include "support/TestEnv.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QHBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -112,14 +114,28 @@ private slots:
             QCOMPARE(b->toolTip(), tip);
             QCOMPARE(b->accessibleName(), tip.isEmpty() ? QStringLiteral("Help") : tip);
         }
-        PictureButton button(QStringLiteral("picTest"), QIcon(), QStringLiteral("Test"));
-        QSignalSpy clicks(&button, &PictureButton::clicked);
-        button.resize(32, 32);
-        QTest::mousePress(&button, Qt::LeftButton);
-        QCOMPARE(button.frameShape(), QFrame::Box);
-        QTest::mouseRelease(&button, Qt::LeftButton);
-        QCOMPARE(button.frameShape(), QFrame::NoFrame);
+        // The pressed border moves nothing beside the button; assistive tools can press it.
+        QWidget row;
+        auto* rowLayout = new QHBoxLayout(&row);
+        auto* button = new PictureButton(QStringLiteral("picTest"), QIcon(), QStringLiteral("Test"));
+        auto* neighbour = new PictureButton(QStringLiteral("picNext"), QIcon(), QString());
+        rowLayout->addWidget(button);
+        rowLayout->addWidget(neighbour);
+        rowLayout->addStretch(1);
+        rowLayout->activate();
+        const QRect place = neighbour->geometry();
+        QSignalSpy clicks(button, &PictureButton::clicked);
+        QTest::mousePress(button, Qt::LeftButton);
+        QCOMPARE(button->frameShape(), QFrame::Box);
+        rowLayout->activate();
+        QCOMPARE(neighbour->geometry(), place);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QCOMPARE(button->frameShape(), QFrame::NoFrame);
         QCOMPARE(clicks.count(), 1);
+        QAccessibleInterface* pressable = QAccessible::queryAccessibleInterface(button);
+        QCOMPARE(pressable->role(), QAccessible::Button);
+        pressable->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.count(), 2);
 
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");

@@ -1,10 +1,38 @@
 #include "core/ui/PictureButton.h"
 
+#include <QAccessibleWidget>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
+
+namespace {
+
+// Assistive tools see a picture-button as a button they can press, not as a picture.
+class PictureButtonAccessible final : public QAccessibleWidget {
+public:
+    explicit PictureButtonAccessible(PictureButton* button)
+        : QAccessibleWidget(button, QAccessible::Button)
+    {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            emit static_cast<PictureButton*>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface* accessibleFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("PictureButton") && object && object->isWidgetType())
+        return new PictureButtonAccessible(static_cast<PictureButton*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 PictureButton::PictureButton(const QString& objectName, const QIcon& icon, const QString& toolTip,
                              const QString& accessibleName, QWidget* parent)
@@ -50,11 +78,26 @@ void PictureButton::setUp(const QString& objectName, const QString& toolTip,
     setLineWidth(1);
     setFocusPolicy(Qt::TabFocus); // reachable from the keyboard; Space or Enter clicks
     setCursor(Qt::PointingHandCursor);
+    // Room for the pressed border around the picture, so pressing moves nothing around it.
+    setFixedSize(kPictureSize + 2 * lineWidth(), kPictureSize + 2 * lineWidth());
+    setAlignment(Qt::AlignCenter);
+    // Qt keeps accessibility factories for the whole process; adding ours once is enough.
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(accessible);
 }
 
 void PictureButton::paintEvent(QPaintEvent* event)
 {
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        QStyleOptionFocusRect option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    }
     // Made after this paint, so the window's first paint does not wait for it.
     if (m_pending && !m_scheduled) {
         m_scheduled = true;
