@@ -400,16 +400,16 @@ void TestGrid::clicksReportTheRowKey()
 // until the button has been painted, then shows.
 void TestGrid::standardPictureComesAfterThePaint()
 {
-    PictureButton button(QStringLiteral("picTest"), QStyle::SP_DialogSaveButton,
-                         QStringLiteral("Back Up"));
+    PictureButton button(QStringLiteral("picTest"), Icons::Action::BackUp, QStringLiteral("Back Up"));
     const QSize place = button.sizeHint();
     QVERIFY(!button.hasPicture());
     button.show();
     QVERIFY(QTest::qWaitForWindowExposed(&button));
     QTRY_VERIFY(button.hasPicture());
     const QImage shown = button.pixmap().toImage();
-    QCOMPARE(shown,
-             button.style()->standardIcon(QStyle::SP_DialogSaveButton).pixmap(32, 32).toImage());
+    QCOMPARE(shown, Icons::icon(Icons::Action::BackUp)
+                        .pixmap(QSize(32, 32), button.devicePixelRatioF())
+                        .toImage());
     QCOMPARE(button.sizeHint(), place);
 }
 

@@ -42,15 +42,6 @@ PictureButton::PictureButton(const QString& objectName, const QIcon& icon, const
     setPixmap(icon.pixmap(kPictureSize, kPictureSize));
 }
 
-PictureButton::PictureButton(const QString& objectName, QStyle::StandardPixmap picture,
-                             const QString& toolTip, const QString& accessibleName, QWidget* parent)
-    : QLabel(parent)
-    , m_pending([this, picture] { return style()->standardIcon(picture); })
-{
-    setUp(objectName, toolTip, accessibleName);
-    keepPlace();
-}
-
 PictureButton::PictureButton(const QString& objectName, Icons::Action picture,
                              const QString& toolTip, const QString& accessibleName, QWidget* parent)
     : QLabel(parent)

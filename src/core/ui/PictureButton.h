@@ -16,17 +16,14 @@ public:
     // The accessible name is the tool tip, or accessibleName when there is no tool tip.
     PictureButton(const QString& objectName, const QIcon& icon, const QString& toolTip,
                   const QString& accessibleName = {}, QWidget* parent = nullptr);
-    // The same with one of the style's standard pictures, made only once the button has been
-    // painted: decoding them all cost start-up more than building the rest of the window. Until
-    // then the button keeps the picture's place.
-    PictureButton(const QString& objectName, QStyle::StandardPixmap picture, const QString& toolTip,
-                  const QString& accessibleName = {}, QWidget* parent = nullptr);
     // The same with the picture of one of the program's actions (the desktop theme's, or the
-    // program's own), also made once the button has been painted.
+    // program's own), made only once the button has been painted: decoding them all cost
+    // start-up more than building the rest of the window. Until then the button keeps the
+    // picture's place.
     PictureButton(const QString& objectName, Icons::Action picture, const QString& toolTip,
                   const QString& accessibleName = {}, QWidget* parent = nullptr);
 
-    // Whether the picture is shown (a standard picture waits for the first paint).
+    // Whether the picture is shown (an action's picture waits for the first paint).
     bool hasPicture() const { return !m_pending; }
 
 signals:
