@@ -105,7 +105,7 @@ private slots:
         row("No", false, 0, 2, "", "", "");
         row("no printer", true, -1, -1, "", "Select Printer And Tray", "");
         row("third tray", true, 0, 2, "", "", "Office/Manual");
-        row("no tray", true, 0, -1, "", "Select Printer Tray", "Office/-");
+        row("no tray: the last listed", true, 0, -1, "", "Select Printer Tray", "Office/Manual");
         row("no tray, maker's printer", true, 1, -1, "", "Select Printer Tray",
             "Canon_MP800R_Series_Printer/Cassette");
         row("printer fails", true, 0, 0, "Out of paper", "Printer Error\nOut of paper",

@@ -96,11 +96,14 @@ void EnvelopeSettings::choosePrinter()
     if (printer.isEmpty()) // typed, and no printer of that name
         return;
     m_currentPrinter = printer;
+    m_currentTray.reset();
 
     m_trays->clear();
     const EnvelopeTrays::Reading reading = m_readTrays(printer);
-    for (const EnvelopeTrays::Tray& tray : reading.trays)
+    for (const EnvelopeTrays::Tray& tray : reading.trays) {
         m_trays->addItem(tray.label, tray.choice);
+        m_currentTray = tray.choice; // listing tries each tray, and leaves the last one set
+    }
     m_trays->setCurrentIndex(-1);
     if (reading.error) {
         // The trays read before the failure stay listed; none is chosen.
@@ -130,21 +133,29 @@ void EnvelopeSettings::printEnvelope()
         return;
     }
 
-    EnvelopeJob job;
-    job.printer = m_currentPrinter;
-    if (m_trays->currentText() == kSelectTray) {
-        prompter.inform(kSelectTray); // a warning only: the printer's own tray is used
-    } else if (const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
-               tray >= 0) {
-        const QString printer = listedPrinter(m_printers->currentText());
-        if (!printer.isEmpty())
-            job.printer = printer;
-        job.tray = m_trays->itemData(tray).toString();
+    const bool noTrayChosen = m_trays->currentText() == kSelectTray;
+    if (noTrayChosen) {
+        prompter.inform(kSelectTray); // a warning only: the printer stays on its current tray
+    } else if (const QString printer = listedPrinter(m_printers->currentText());
+               !printer.isEmpty()) {
+        // The named printer becomes the current one and is set to the chosen tray. When the
+        // name is no listed printer, nothing changes: the current printer and its tray print.
+        if (printer != m_currentPrinter) {
+            m_currentPrinter = printer;
+            m_currentTray.reset();
+        }
+        if (const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
+            tray >= 0)
+            m_currentTray = m_trays->itemData(tray).toString();
     }
-    if (job.printer.isEmpty())
-        job.printer = QPrinterInfo::defaultPrinterName();
-    if (!job.tray)
-        job.tray = EnvelopeTrays::trayWhenNoneChosen(job.printer);
+    EnvelopeJob job;
+    job.printer =
+        m_currentPrinter.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_currentPrinter;
+    if (noTrayChosen) {
+        if (const std::optional<QString> tray = EnvelopeTrays::trayWhenNoneChosen(job.printer))
+            m_currentTray = tray;
+    }
+    job.tray = m_currentTray;
 
     const Result<std::optional<Client>> client = ClientStore(m_session.db()).load(clientId);
     if (!client) {

@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <functional>
+#include <optional>
 
 struct EnvelopeJob;
 class PictureButton;
@@ -56,6 +57,9 @@ private:
     Session& m_session;
     bool m_printersAsked = false;
     QString m_currentPrinter; // empty: the system's default printer
+    // The tray the current printer was last set to: the last of its trays once they are
+    // listed (each is tried in turn), then the tray of each envelope sent. None: its own.
+    std::optional<QString> m_currentTray;
     ShownClient m_shownClient;
     TrayReader m_readTrays;
     PrintStep m_printStep;
