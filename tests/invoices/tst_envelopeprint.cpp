@@ -49,6 +49,8 @@ struct Box {
         emit printers()->activated(printer);
         if (tray >= 0)
             trays()->setCurrentIndex(tray);
+        else if (tray == -2)
+            trays()->setEditText(QStringLiteral("7")); // typed, no tray of that label
     }
     // Answers "Print Envelope ?"; `message` is expected after it.
     void print(Prompter::Answer answer, const QString& message = {})
@@ -108,6 +110,7 @@ private slots:
         row("no tray: the last listed", true, 0, -1, "", "Select Printer Tray", "Office/Manual");
         row("no tray, maker's printer", true, 1, -1, "", "Select Printer Tray",
             "Canon_MP800R_Series_Printer/Cassette");
+        row("no listed tray", true, 0, -2, "", "Printer Error\nNo tray of Office is chosen.", "");
         row("printer fails", true, 0, 0, "Out of paper", "Printer Error\nOut of paper",
             "Office/Upper");
         row("client gone", true, 0, 0, "gone",

@@ -144,9 +144,15 @@ void EnvelopeSettings::printEnvelope()
             m_currentPrinter = printer;
             m_currentTray.reset();
         }
-        if (const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
-            tray >= 0)
-            m_currentTray = m_trays->itemData(tray).toString();
+        // Its tray can only be set from a listed tray: the box is empty after a failed
+        // listing, or before any printer was chosen, or holds text typed over it.
+        const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
+        if (tray < 0) {
+            prompter.inform(kPrinterError +
+                            QStringLiteral("\nNo tray of %1 is chosen.").arg(printer));
+            return;
+        }
+        m_currentTray = m_trays->itemData(tray).toString();
     }
     EnvelopeJob job;
     job.printer =
