@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFontMetricsF>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -137,6 +138,7 @@ private slots:
     }
 
     // In the main window the envelope is for the client the Clients tab shows: none at first.
+    // The printer list, opened without the focus, is filled then (its text reset).
     void mainWindowHandsOverTheShownClient()
     {
         TestEnv env;
@@ -144,6 +146,10 @@ private slots:
         env.addClient(QStringLiteral("Acme Ltd"));
         MainWindow w(*env.session);
         w.startUp();
+        auto* printers = child<QComboBox>(&w, "cboPrinters");
+        printers->setEditText(QStringLiteral("x"));
+        QCOMPARE(openedItems(printers), QPrinterInfo::availablePrinterNames());
+        QCOMPARE(printers->currentText(), QStringLiteral("Select Printer"));
         auto* print = child<PictureButton>(&w, "picPrintEnvelopes");
         env.prompter.expectMessage(QStringLiteral("No Client Selected"), QString());
         QTest::mouseClick(print, Qt::LeftButton);

@@ -8,7 +8,6 @@
 #include "invoices/ui/EnvelopePrinter.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QPrinterInfo>
 #include <QStyle>
@@ -16,6 +15,31 @@
 namespace {
 
 const QString kPrinterError = QStringLiteral("Printer Error");
+
+// A drop-down that tells of its first use, by the focus or by its list opening without the
+// focus (as assistive tools open it), before it shows anything.
+class FirstUseList final : public QComboBox {
+public:
+    FirstUseList(std::function<void()> onUse, QWidget* parent)
+        : QComboBox(parent)
+        , m_onUse(std::move(onUse))
+    {}
+    void showPopup() override
+    {
+        m_onUse();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        m_onUse();
+        QComboBox::focusInEvent(event);
+    }
+
+private:
+    std::function<void()> m_onUse;
+};
 
 } // namespace
 
@@ -32,12 +56,11 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
                                 QStringLiteral("Print Envelope"), {}, this);
     connect(m_print, &PictureButton::clicked, this, &EnvelopeSettings::printEnvelope);
 
-    m_printers = new QComboBox(this);
+    m_printers = new FirstUseList([this] { askForPrinters(); }, this);
     m_printers->setObjectName(QStringLiteral("cboPrinters"));
     m_printers->setAccessibleName(QStringLiteral("Printer"));
     m_printers->setEditable(true);
     m_printers->setInsertPolicy(QComboBox::NoInsert);
-    m_printers->installEventFilter(this);
     connect(m_printers, &QComboBox::activated, this, &EnvelopeSettings::choosePrinter);
 
     m_trays = new QComboBox(this);
@@ -54,21 +77,19 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
 
 void EnvelopeSettings::listInstalledPrinters()
 {
-    m_printersAsked = false;
     listPrinters({});
+    m_printersAsked = false;
 }
 
-bool EnvelopeSettings::eventFilter(QObject* watched, QEvent* event)
+void EnvelopeSettings::askForPrinters()
 {
-    if (watched == m_printers && event->type() == QEvent::FocusIn && !m_printersAsked) {
-        m_printersAsked = true;
+    if (!m_printersAsked)
         listPrinters(QPrinterInfo::availablePrinterNames());
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void EnvelopeSettings::listPrinters(const QStringList& names)
 {
+    m_printersAsked = true;
     m_printers->clear();
     m_printers->addItems(names);
     m_printers->setCurrentIndex(-1);
