@@ -127,7 +127,8 @@ void EnvelopeSettings::choosePrinter()
     }
     m_trays->setCurrentIndex(-1);
     if (reading.error) {
-        // The trays read before the failure stay listed; none is chosen.
+        // The trays come from one read of the print system, so none is listed; the empty
+        // box (not "Select Printer Tray") makes printing on this printer a printer error.
         m_trays->setEditText(QString());
         m_session.prompter().inform(QStringLiteral("There was an error") +
                                     QString::number(reading.error->code) +
