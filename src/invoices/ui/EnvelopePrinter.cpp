@@ -49,7 +49,10 @@ Status print(QPrinter& printer, const EnvelopeJob& job)
         QPageLayout page = printer.pageLayout();
         page.setUnits(QPageLayout::Point);
         const QMarginsF margins = page.minimumMargins(); // points; a twip is 1/20 point
-        const QPoint corner(qRound(margins.left() * 20), qRound(margins.top() * 20));
+        // Qt keeps the portrait sheet's margins when the page is turned. Landscape turns the
+        // page a quarter left on the sheet: its left edge lies on the sheet's bottom, its top
+        // on the sheet's left.
+        const QPoint corner(qRound(margins.bottom() * 20), qRound(margins.left() * 20));
         for (Envelope::Line& line : layout.lines)
             line.origin += corner;
     }
