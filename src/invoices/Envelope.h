@@ -15,7 +15,8 @@ class QPainter;
 // The address block stands where ten empty lines and an indent of 75 spaces, in 10-point
 // Verdana (or what fontconfig gives in its place), put it on the page: the block's position is
 // worked out from the metrics of the font actually used, then every line is drawn at its
-// coordinates. Positions are in twips (1/1440 inch) from the paper's top-left corner.
+// coordinates. Positions are in twips (1/1440 inch) from the top-left corner of the printable
+// area, which is the paper's corner on a device without margins (a PDF file).
 namespace Envelope {
 
 inline constexpr int kTwipsPerInch = 1440;

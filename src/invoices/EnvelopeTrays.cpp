@@ -26,7 +26,8 @@ constexpr MakerRule kMakerRules[] = {
 
 const MakerRule* ruleFor(const QString& printer)
 {
-    const QString name = QString(printer).replace(u'_', u' ').toUpper();
+    // An instance ("queue/instance") is the same printer as its queue.
+    const QString name = printer.section(u'/', 0, 0).replace(u'_', u' ').toUpper();
     for (const MakerRule& rule : kMakerRules) {
         if (name == QString::fromUtf8(rule.printer).toUpper())
             return &rule;
@@ -83,10 +84,15 @@ std::optional<Slots> readPpd(const QString& path, Error* error)
 
 std::optional<Slots> readPrinter(const QString& printer, Error* error)
 {
-    const QByteArray name = printer.toUtf8();
+    // An instance of a queue (a saved set of options) is listed as "queue/instance"; it has
+    // the queue's PPD and its own saved options.
+    const qsizetype slash = printer.indexOf(u'/');
+    const QByteArray name = printer.left(slash).toUtf8(); // the whole name when no slash
+    const QByteArray instance = slash < 0 ? QByteArray() : printer.mid(slash + 1).toUtf8();
     cups_dest_t* dests = nullptr;
     const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    cups_dest_t* dest = cupsGetDest(name.constData(), nullptr, count, dests);
+    cups_dest_t* dest =
+        cupsGetDest(name.constData(), slash < 0 ? nullptr : instance.constData(), count, dests);
     if (!dest) {
         *error = lastCupsError();
         if (error->code == int(IPP_STATUS_OK)) // the list was read; the printer is not in it

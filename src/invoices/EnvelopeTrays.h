@@ -38,8 +38,9 @@ struct Reading {
 // The slots of a PPD file. No CUPS server is needed.
 std::optional<Slots> readPpd(const QString& path, Error* error);
 
-// The slots of the named CUPS queue: its PPD when it has one, else the IPP media sources.
-// A choice saved in the queue's options (lpoptions -o InputSlot=...) is its current tray.
+// The slots of the named CUPS queue, or of an instance of it named "queue/instance": the
+// queue's PPD when it has one, else its IPP media sources. A choice saved in the options of
+// the queue or instance (lpoptions -o InputSlot=...) is its current tray.
 std::optional<Slots> readPrinter(const QString& printer, Error* error);
 
 // The tray list of a printer: every slot labelled by its position, " (default)" after the

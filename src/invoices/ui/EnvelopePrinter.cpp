@@ -32,21 +32,35 @@ void chooseTray(QPrinter& printer, const QString& choice)
 Status print(QPrinter& printer, const EnvelopeJob& job)
 {
     printer.setDocName(job.layout.title);
-    // Positions are measured from the paper's corner: the whole page, no margins, although
-    // the printer's hardware margins are wider. The size is asked for by name, so that the
+    // The painter works from the paper's corner: the whole page, no margins, although the
+    // printer's hardware margins are wider. The size is asked for by name, so that the
     // printer's own DL size (its PPD rounds it to whole points) is the one taken.
     printer.setFullPage(true);
     if (!printer.setPageSize(QPageSize(QPageSize::EnvelopeDL)) ||
         !printer.setPageOrientation(QPageLayout::Landscape) ||
         !printer.setPageMargins(QMarginsF(0, 0, 0, 0)))
         return Failure{QStringLiteral("The printer does not take DL envelopes.")};
-    if (job.tray && printer.outputFormat() == QPrinter::NativeFormat)
-        chooseTray(printer, *job.tray);
+    Envelope::Layout layout = job.layout;
+    if (printer.outputFormat() == QPrinter::NativeFormat) {
+        if (job.tray)
+            chooseTray(printer, *job.tray);
+        // The address block was placed from the corner of the printable area, which on a
+        // printer lies inside its hardware margins; a PDF has none.
+        QPageLayout page = printer.pageLayout();
+        page.setUnits(QPageLayout::Point);
+        const QMarginsF margins = page.minimumMargins(); // points; a twip is 1/20 point
+        // Qt keeps the portrait sheet's margins when the page is turned. Landscape turns the
+        // page a quarter left on the sheet: its left edge lies on the sheet's bottom, its top
+        // on the sheet's left.
+        const QPoint corner(qRound(margins.bottom() * 20), qRound(margins.left() * 20));
+        for (Envelope::Line& line : layout.lines)
+            line.origin += corner;
+    }
 
     QPainter painter;
     if (!painter.begin(&printer))
         return Failure{QStringLiteral("The printer could not be started.")};
-    Envelope::paint(painter, job.layout);
+    Envelope::paint(painter, layout);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
         return Failure{QStringLiteral("The envelope could not be sent to the printer.")};
     return Done{};

@@ -8,7 +8,6 @@
 #include "invoices/ui/EnvelopePrinter.h"
 
 #include <QComboBox>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QPrinterInfo>
 #include <QStyle>
@@ -16,6 +15,31 @@
 namespace {
 
 const QString kPrinterError = QStringLiteral("Printer Error");
+
+// A drop-down that tells of its first use, by the focus or by its list opening without the
+// focus (as assistive tools open it), before it shows anything.
+class FirstUseList final : public QComboBox {
+public:
+    FirstUseList(std::function<void()> onUse, QWidget* parent)
+        : QComboBox(parent)
+        , m_onUse(std::move(onUse))
+    {}
+    void showPopup() override
+    {
+        m_onUse();
+        QComboBox::showPopup();
+    }
+
+protected:
+    void focusInEvent(QFocusEvent* event) override
+    {
+        m_onUse();
+        QComboBox::focusInEvent(event);
+    }
+
+private:
+    std::function<void()> m_onUse;
+};
 
 } // namespace
 
@@ -32,12 +56,11 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
                                 QStringLiteral("Print Envelope"), {}, this);
     connect(m_print, &PictureButton::clicked, this, &EnvelopeSettings::printEnvelope);
 
-    m_printers = new QComboBox(this);
+    m_printers = new FirstUseList([this] { askForPrinters(); }, this);
     m_printers->setObjectName(QStringLiteral("cboPrinters"));
     m_printers->setAccessibleName(QStringLiteral("Printer"));
     m_printers->setEditable(true);
     m_printers->setInsertPolicy(QComboBox::NoInsert);
-    m_printers->installEventFilter(this);
     connect(m_printers, &QComboBox::activated, this, &EnvelopeSettings::choosePrinter);
 
     m_trays = new QComboBox(this);
@@ -54,21 +77,19 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
 
 void EnvelopeSettings::listInstalledPrinters()
 {
-    m_printersAsked = false;
     listPrinters({});
+    m_printersAsked = false;
 }
 
-bool EnvelopeSettings::eventFilter(QObject* watched, QEvent* event)
+void EnvelopeSettings::askForPrinters()
 {
-    if (watched == m_printers && event->type() == QEvent::FocusIn && !m_printersAsked) {
-        m_printersAsked = true;
+    if (!m_printersAsked)
         listPrinters(QPrinterInfo::availablePrinterNames());
-    }
-    return QGroupBox::eventFilter(watched, event);
 }
 
 void EnvelopeSettings::listPrinters(const QStringList& names)
 {
+    m_printersAsked = true;
     m_printers->clear();
     m_printers->addItems(names);
     m_printers->setCurrentIndex(-1);
@@ -96,14 +117,18 @@ void EnvelopeSettings::choosePrinter()
     if (printer.isEmpty()) // typed, and no printer of that name
         return;
     m_currentPrinter = printer;
+    m_currentTray.reset();
 
     m_trays->clear();
     const EnvelopeTrays::Reading reading = m_readTrays(printer);
-    for (const EnvelopeTrays::Tray& tray : reading.trays)
+    for (const EnvelopeTrays::Tray& tray : reading.trays) {
         m_trays->addItem(tray.label, tray.choice);
+        m_currentTray = tray.choice; // listing tries each tray, and leaves the last one set
+    }
     m_trays->setCurrentIndex(-1);
     if (reading.error) {
-        // The trays read before the failure stay listed; none is chosen.
+        // The trays come from one read of the print system, so none is listed; the empty
+        // box (not "Select Printer Tray") makes printing on this printer a printer error.
         m_trays->setEditText(QString());
         m_session.prompter().inform(QStringLiteral("There was an error") +
                                     QString::number(reading.error->code) +
@@ -130,21 +155,35 @@ void EnvelopeSettings::printEnvelope()
         return;
     }
 
-    EnvelopeJob job;
-    job.printer = m_currentPrinter;
-    if (m_trays->currentText() == kSelectTray) {
-        prompter.inform(kSelectTray); // a warning only: the printer's own tray is used
-    } else if (const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
-               tray >= 0) {
-        const QString printer = listedPrinter(m_printers->currentText());
-        if (!printer.isEmpty())
-            job.printer = printer;
-        job.tray = m_trays->itemData(tray).toString();
+    const bool noTrayChosen = m_trays->currentText() == kSelectTray;
+    if (noTrayChosen) {
+        prompter.inform(kSelectTray); // a warning only: the printer stays on its current tray
+    } else if (const QString printer = listedPrinter(m_printers->currentText());
+               !printer.isEmpty()) {
+        // The named printer becomes the current one and is set to the chosen tray. When the
+        // name is no listed printer, nothing changes: the current printer and its tray print.
+        if (printer != m_currentPrinter) {
+            m_currentPrinter = printer;
+            m_currentTray.reset();
+        }
+        // Its tray can only be set from a listed tray: the box is empty after a failed
+        // listing, or before any printer was chosen, or holds text typed over it.
+        const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
+        if (tray < 0) {
+            prompter.inform(kPrinterError +
+                            QStringLiteral("\nNo tray of %1 is chosen.").arg(printer));
+            return;
+        }
+        m_currentTray = m_trays->itemData(tray).toString();
     }
-    if (job.printer.isEmpty())
-        job.printer = QPrinterInfo::defaultPrinterName();
-    if (!job.tray)
-        job.tray = EnvelopeTrays::trayWhenNoneChosen(job.printer);
+    EnvelopeJob job;
+    job.printer =
+        m_currentPrinter.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_currentPrinter;
+    if (noTrayChosen) {
+        if (const std::optional<QString> tray = EnvelopeTrays::trayWhenNoneChosen(job.printer))
+            m_currentTray = tray;
+    }
+    job.tray = m_currentTray;
 
     const Result<std::optional<Client>> client = ClientStore(m_session.db()).load(clientId);
     if (!client) {

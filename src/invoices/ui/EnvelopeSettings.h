@@ -5,6 +5,7 @@
 
 #include <QGroupBox>
 #include <functional>
+#include <optional>
 
 struct EnvelopeJob;
 class PictureButton;
@@ -31,9 +32,10 @@ public:
 
     // Shows "Select Printer" in cboPrinters and empties the tray box. The installed printers,
     // in the order the system lists them, are asked for the first time the printer list takes
-    // the focus: the question loads the print system's plugin, a tenth of start-up, which the
-    // first paint does not need.
+    // the focus or opens: the question loads the print system's plugin, a tenth of start-up,
+    // which the first paint does not need.
     void listInstalledPrinters();
+    // Lists these printers, and asks the system for none.
     void listPrinters(const QStringList& names);
 
     void setShownClient(ShownClient shownClient) { m_shownClient = std::move(shownClient); }
@@ -46,16 +48,17 @@ public:
     // Asks, then prints the shown client's envelope on the chosen printer and tray.
     void printEnvelope();
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    void askForPrinters();
     // The listed printer of that name, ignoring letter case; empty when none is.
     QString listedPrinter(const QString& name) const;
 
     Session& m_session;
     bool m_printersAsked = false;
     QString m_currentPrinter; // empty: the system's default printer
+    // The tray the current printer was last set to: the last of its trays once they are
+    // listed (each is tried in turn), then the tray of each envelope sent. None: its own.
+    std::optional<QString> m_currentTray;
     ShownClient m_shownClient;
     TrayReader m_readTrays;
     PrintStep m_printStep;
