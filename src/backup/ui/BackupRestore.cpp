@@ -5,6 +5,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -47,7 +48,8 @@ public:
         };
     }
 
-    // For work of unknown length: a busy indicator that keeps the window answering.
+    // For work of unknown length: a busy indicator that keeps the window answering. Setting
+    // the same value again handles no events, so they are handled here.
     std::function<bool()> busy()
     {
         if (!m_dialog)
@@ -56,6 +58,7 @@ public:
             if (m_dialog->maximum() != 0)
                 m_dialog->setRange(0, 0);
             m_dialog->setValue(0);
+            QCoreApplication::processEvents();
             return !m_dialog->wasCanceled();
         };
     }
