@@ -95,6 +95,9 @@ private slots:
         env.session->notifyClientsChanged();
         QCOMPARE(openedItems(clients).size(), 1);
         w.tabs()->setCurrentIndex(MainWindow::TabReports);
+        // A restore is no change of identity: the alerts are not shown again, the day stays.
+        env.session->setAlertsChecked(true);
+        env.session->setCalendarDate(QDate(2031, 3, 14));
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
@@ -103,6 +106,8 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
         QCOMPARE(openedItems(clients), clientsBefore);
+        QVERIFY(env.session->alertsChecked());
+        QCOMPARE(env.session->calendarDate(), QDate(2031, 3, 14));
         QCOMPARE(readAll(live), readAll(Restore::copyPath(env.folder())));
         QCOMPARE(rowsOf(live), before);
         // The live file, not the copy, takes the next change.
@@ -135,6 +140,7 @@ private slots:
         fillBooks(env);
         MainWindow w(*env.session);
         w.startUp();
+        env.session->setAlertsChecked(true);
         writeAll(env.file(QStringLiteral("chosen.bak")), file);
         QDir(env.folder()).mkpath(Backup::kScratchFolder);
         writeAll(Restore::copyPath(env.folder()), databaseFile({}));
@@ -155,6 +161,7 @@ private slots:
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(env.db.path(), env.file(Database::kFileName));
         QCOMPARE(openedItems(clients), clientsBefore);
+        QVERIFY(env.session->alertsChecked());
         QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
     }
 };
