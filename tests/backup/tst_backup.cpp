@@ -77,22 +77,44 @@ private slots:
         env.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('After')"));
     }
 
-    // The real program with no display writes the archive, or says in one line why not.
+    // The real program with no display writes the archive, or says in one line why not. It
+    // only reads the database: a read-only file backs up, an older one is not upgraded, and
+    // one that is not ours is neither filled nor given company.
     void commandLine_data()
     {
+        QTest::addColumn<bool>("present");
         QTest::addColumn<QByteArray>("database");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("error");
-        QTest::newRow("ours") << databaseFile({}) << "";
-        QTest::newRow("none") << QByteArray() << "Billcraft: There is no Billcraft database";
-        QTest::newRow("foreign") << QByteArray("text") << "Billcraft: ";
+        const QString notOurs = QStringLiteral("Billcraft: %1 is not a Billcraft database");
+        QTest::newRow("ours") << true << databaseFile({}) << false << "";
+        QTest::newRow("read-only") << true << databaseFile({}) << true << "";
+        QTest::newRow("older schema")
+            << true
+            << databaseFile({"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"})
+            << false << "";
+        QTest::newRow("none") << false << QByteArray() << false
+                              << "Billcraft: There is no Billcraft database";
+        QTest::newRow("empty") << true << QByteArray() << false << notOurs + ".";
+        QTest::newRow("text") << true << QByteArray("text") << false << notOurs + ".";
+        QTest::newRow("foreign tables")
+            << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"})
+            << false << notOurs + ": it has no table TblUserData.";
     }
     void commandLine()
     {
+        QFETCH(bool, present);
         QFETCH(QByteArray, database);
+        QFETCH(bool, readOnly);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        if (!database.isEmpty())
-            writeAll(dir.filePath(Database::kFileName), database);
+        const QString dbPath = dir.filePath(Database::kFileName);
+        error = error.arg(QDir::toNativeSeparators(dbPath));
+        if (present)
+            writeAll(dbPath, database);
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(dbPath, QFile::ReadOwner | QFile::ReadGroup));
+        const QStringList files = filesIn(dir.path());
         const WindowlessRun run =
             runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
         QVERIFY(run.finished);
@@ -100,14 +122,17 @@ private slots:
         QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
         QCOMPARE(err.count(u'\n'), error.isEmpty() ? 0 : 1);
         QVERIFY2(error.isEmpty() ? err.isEmpty() : err.startsWith(error), qPrintable(err));
-        const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
-        QCOMPARE(names ? *names : QStringList(),
-                 error.isEmpty() ? QStringList{"Accounts.mdb"} : QStringList());
-        if (error.isEmpty()) {
-            QVERIFY(ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb",
-                                           dir.filePath("x.db")));
-            QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dir.filePath(Database::kFileName)));
+        if (present)
+            QCOMPARE(readAll(dbPath), database);
+        if (!error.isEmpty()) {
+            QCOMPARE(filesIn(dir.path()), files);
+            return;
         }
+        const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
+        QCOMPARE(names ? *names : QStringList(), QStringList{"Accounts.mdb"});
+        QVERIFY(ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb",
+                                       dir.filePath("x.db")));
+        QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dbPath));
     }
 };
 
