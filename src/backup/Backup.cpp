@@ -333,10 +333,30 @@ Status replaceLive(const QString& dataFolder)
 {
     const QString live = QDir(dataFolder).filePath(Database::kFileName);
     const QString copy = copyPath(dataFolder);
+    const QString inUse =
+        QStringLiteral("%1 is still open in another program; it has not been replaced.")
+            .arg(native(live));
+    // Held from here through the rename: a connection in exclusive locking mode inside an
+    // exclusive transaction keeps every other connection from reading or writing the file.
+    // It is asked for once, without waiting: a program holding the file open keeps it.
+    SqlitePtr lock;
+    if (QFileInfo::exists(live)) {
+        Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
+        if (!opened)
+            return Failure{opened.error()};
+        const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
+                                    nullptr, nullptr, nullptr);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            return Failure{inUse};
+        if (rc != SQLITE_OK)
+            return Failure{QStringLiteral("%1 cannot be locked: %2")
+                               .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
+        lock = std::move(*opened);
+    }
+    // Committed rows still in the log (left by a program that stopped) would be replayed
+    // into the new file.
     if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
-        return Failure{QStringLiteral("%1 is still open in another program; it has not been "
-                                      "replaced.")
-                           .arg(native(live))};
+        return Failure{inUse};
     QFile in(copy);
     if (!in.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
@@ -369,8 +389,17 @@ Status replaceLive(const QString& dataFolder)
         return Failure{QStringLiteral("%1 cannot be replaced: %2")
                            .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
     out.setAutoRemove(false); // it is the live file now
+    // The rename itself on the disk, so that a power cut cannot bring the old file back.
+    const bool synced = ZipArchive::syncFolder(dataFolder);
+    const int syncError = errno;
+    // Closing ends the transaction on the old file, whose log it removes (an empty one).
+    lock.reset();
     // The old file's shared-memory index describes nothing any more.
     QFile::remove(live + QStringLiteral("-shm"));
+    if (!synced)
+        return Failure{QStringLiteral("%1 was replaced, but the change could not be flushed to "
+                                      "disk: %2")
+                           .arg(native(live), QString::fromLocal8Bit(std::strerror(syncError)))};
     return Done{};
 }
 

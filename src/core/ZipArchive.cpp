@@ -174,7 +174,24 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         discardTemp();
         return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
     }
+    if (!syncFolder(target.absolutePath()))
+        return Failure{
+            QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
+                .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
     return Done{};
+}
+
+bool syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
 }
 
 Result<qint64> extractOne(const QString& archivePath, const QString& entryName,

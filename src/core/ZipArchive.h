@@ -48,6 +48,10 @@ struct ExtractLimits {
 Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
                           const QString& destPath, const ExtractLimits& limits = {});
 
+// Flushes a folder's names to the disk, so that a file renamed into it stays there after a
+// power cut. False, with errno set, when it cannot.
+bool syncFolder(const QString& folder);
+
 // The names of the archive's entries in their stored order, for diagnostics and tests.
 Result<QStringList> entryNames(const QString& archivePath);
 

@@ -4,6 +4,7 @@
 #include "support/Windowless.h"
 
 #include <QTest>
+#include <optional>
 
 using namespace fixtures;
 
@@ -75,6 +76,50 @@ private slots:
         QCOMPARE(filesIn(env.file(Backup::kScratchFolder)), QStringList());
         QCOMPARE(liveHash(env.folder()), before);
         env.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('After')"));
+    }
+
+    // A proven copy that cannot take the live file's place leaves the live file as it was and
+    // no part-written file beside it; once the obstacle is gone, the same copy goes in.
+    void refusedReplaceKeepsTheLiveFile_data()
+    {
+        QTest::addColumn<bool>("heldOpen");
+        QTest::addColumn<QString>("because");
+        QTest::newRow("open in another program") << true << "is still open in another program";
+    }
+    void refusedReplaceKeepsTheLiveFile()
+    {
+        QFETCH(bool, heldOpen);
+        QFETCH(QString, because);
+        TestEnv env;
+        fillBooks(env);
+        const QString live = env.file(Database::kFileName);
+        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        const Result<QString> copy = Restore::extract(env.folder(), env.file("b.bak"));
+        QVERIFY(copy && Restore::prove(*copy));
+        env.db.close();
+        const QByteArray before = liveHash(env.folder());
+
+        Status done = Done{};
+        {
+            Database other;
+            std::optional<FileSizeLimit> full;
+            if (heldOpen) {
+                QVERIFY(other.open(live));
+                QVERIFY(other.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
+            } else {
+                full.emplace(rlim_t(QFileInfo(*copy).size() / 2));
+            }
+            done = Restore::replaceLive(env.folder());
+        }
+        QVERIFY(!done);
+        QVERIFY2(done.error().contains(because), qPrintable(done.error()));
+        QCOMPARE(liveHash(env.folder()), before);
+        QCOMPARE(QDir(env.folder()).entryList({QStringLiteral("*.part")}, QDir::Files),
+                 QStringList());
+
+        const Status replaced = Restore::replaceLive(env.folder());
+        QVERIFY2(replaced, qPrintable(replaced.error()));
+        QCOMPARE(readAll(live), readAll(*copy));
     }
 
     // The real program with no display writes the archive, or says in one line why not. It

@@ -114,30 +114,40 @@ private slots:
         QCOMPARE(env.db.path(), live);
     }
 
-    // Each bad file: the right message, the live books exactly as they were and still shown,
-    // and no copy from an earlier restore standing in for this file.
+    // Each bad file, or a sound one while another program holds the books open: the right
+    // message, the live books exactly as they were and still shown, and no copy from an
+    // earlier restore standing in for this file.
     void badFilesKeepTheLiveBooks_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("yieldsDatabase");
+        QTest::addColumn<bool>("heldOpen");
         const QByteArray other = zipOf(
             "Accounts.mdb", databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}));
-        QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false;
+        QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false << false;
+        QTest::newRow("empty file") << QByteArray() << false << false;
+        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false << false;
         QTest::newRow("zip bomb") << withDeclaredSize(zipOf("Accounts.mdb", "x"), 0xFFFFFFF0u)
-                                  << false;
-        QTest::newRow("parent path") << zipOf("../Accounts.mdb", "x") << false;
-        QTest::newRow("absolute path") << zipOf("/etc/x", "x") << false;
-        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true;
-        QTest::newRow("another program's database") << other << true;
+                                  << false << false;
+        QTest::newRow("parent path") << zipOf("../Accounts.mdb", "x") << false << false;
+        QTest::newRow("absolute path") << zipOf("/etc/x", "x") << false << false;
+        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true
+                                     << false;
+        QTest::newRow("another program's database") << other << true << false;
+        QTest::newRow("books open elsewhere")
+            << zipOf("Accounts.mdb", databaseFile({})) << true << true;
     }
     void badFilesKeepTheLiveBooks()
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, yieldsDatabase);
+        QFETCH(bool, heldOpen);
         TestEnv env;
         fillBooks(env);
+        Database elsewhere;
+        if (heldOpen)
+            QVERIFY(elsewhere.open(env.file(Database::kFileName)) &&
+                    elsewhere.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
         MainWindow w(*env.session);
         w.startUp();
         env.session->setAlertsChecked(true);
@@ -150,10 +160,14 @@ private slots:
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(env.file(QStringLiteral("chosen.bak")));
+        const QString inUse =
+            QStringLiteral("%1 is still open in another program; it has not been replaced.")
+                .arg(QDir::toNativeSeparators(env.file(Database::kFileName)));
         if (yieldsDatabase)
-            env.prompter.expectExactly({BackupRestore::kInvalid, QString(), Prompter::Buttons::Ok,
-                                        Prompter::Icon::Critical, Answer::Ok},
-                                       Answer::Ok);
+            env.prompter.expectExactly(
+                {heldOpen ? BackupRestore::kNotReplaced.arg(inUse) : BackupRestore::kInvalid,
+                 QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical, Answer::Ok},
+                Answer::Ok);
         else
             env.prompter.expectMessage(BackupRestore::kNoDatabase, QString());
         click(w, "PicRestore");
