@@ -181,6 +181,21 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
     return Done{};
 }
 
+Result<qint64> declaredSize(const QString& archivePath, const QString& entryName)
+{
+    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
+    if (!opened)
+        return Failure{opened.error()};
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat(opened->get(), entryName.toUtf8().constData(), ZIP_FL_NOCASE, &st) < 0 ||
+        !(st.valid & ZIP_STAT_SIZE))
+        return Failure{QStringLiteral("%1 does not hold %2.").arg(native(archivePath), entryName)};
+    return st.size > zip_uint64_t(std::numeric_limits<qint64>::max())
+               ? std::numeric_limits<qint64>::max()
+               : qint64(st.size);
+}
+
 bool syncFolder(const QString& folder)
 {
     const int fd =

@@ -122,8 +122,9 @@ void BackupRestore::restore()
         return;
 
     const QString dataFolder = m_session.dataFolder();
-    Progress progress(m_window, QFileInfo(*chosen).size(),
-                      QStringLiteral("Reading the back up..."));
+    // The database's own size, not the archive's: compressed, it is a fraction of the work.
+    const Result<qint64> declared = ZipArchive::declaredSize(*chosen, Database::kFileName);
+    Progress progress(m_window, declared ? *declared : 0, QStringLiteral("Reading the back up..."));
     const Result<QString> copy = Restore::extract(dataFolder, *chosen, progress.callback());
     if (progress.cancelled())
         return;
