@@ -88,7 +88,8 @@ void BackupRestore::backUp()
         {kBackUpDialogTitle,
          QDir::homePath(),
          {},
-         {QStringLiteral("All Back Up files (*.bak)"), QStringLiteral("bak files (*.bak)")}});
+         {QStringLiteral("All Back Up files (*.bak *.BAK)"),
+          QStringLiteral("bak files (*.bak *.BAK)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
 
@@ -116,7 +117,7 @@ void BackupRestore::restore()
         {kRestoreDialogTitle,
          QDir::homePath(),
          {},
-         {QStringLiteral("All Bak files (*.bak)"), QStringLiteral("bak files (*.bak)"),
+         {QStringLiteral("All Bak files (*.bak *.BAK)"), QStringLiteral("bak files (*.bak *.BAK)"),
           QStringLiteral("All files (*)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
