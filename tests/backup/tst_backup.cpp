@@ -3,6 +3,7 @@
 #include "support/FileSizeLimit.h"
 #include "support/Windowless.h"
 
+#include <QRegularExpression>
 #include <QTest>
 #include <optional>
 
@@ -131,20 +132,27 @@ private slots:
         QTest::addColumn<QByteArray>("database");
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("error");
+        QTest::addColumn<QStringList>("arguments"); // DIR: the data folder
+        const QStringList usual{"--backup", "out.bak", "--data-folder", "DIR"};
         const QString notOurs = QStringLiteral("Billcraft: %1 is not a Billcraft database");
-        QTest::newRow("ours") << true << databaseFile({}) << false << "";
-        QTest::newRow("read-only") << true << databaseFile({}) << true << "";
+        QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual;
+        QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual;
         QTest::newRow("older schema")
             << true
             << databaseFile({"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"})
-            << false << "";
+            << false << "" << usual;
         QTest::newRow("none") << false << QByteArray() << false
-                              << "Billcraft: There is no Billcraft database";
-        QTest::newRow("empty") << true << QByteArray() << false << notOurs + ".";
-        QTest::newRow("text") << true << QByteArray("text") << false << notOurs + ".";
+                              << "Billcraft: There is no Billcraft database" << usual;
+        QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual;
+        QTest::newRow("text") << true << QByteArray("text") << false << notOurs + "." << usual;
         QTest::newRow("foreign tables")
             << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"})
-            << false << notOurs + ": it has no table TblUserData.";
+            << false << notOurs + ": it has no table TblUserData." << usual;
+        QTest::newRow("an option for FILE")
+            << true << databaseFile({}) << false
+            << "Billcraft: --backup needs FILE, the archive to write, before any other option; "
+               "\"--data-folder\" is an option"
+            << QStringList{"--backup", "--data-folder", "DIR"};
     }
     void commandLine()
     {
@@ -152,7 +160,9 @@ private slots:
         QFETCH(QByteArray, database);
         QFETCH(bool, readOnly);
         QFETCH(QString, error);
+        QFETCH(QStringList, arguments);
         QTemporaryDir dir;
+        arguments.replaceInStrings(QRegularExpression("^DIR$"), dir.path());
         const QString dbPath = dir.filePath(Database::kFileName);
         error = error.arg(QDir::toNativeSeparators(dbPath));
         if (present)
@@ -160,8 +170,7 @@ private slots:
         if (readOnly)
             QVERIFY(QFile::setPermissions(dbPath, QFile::ReadOwner | QFile::ReadGroup));
         const QStringList files = filesIn(dir.path());
-        const WindowlessRun run =
-            runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
+        const WindowlessRun run = runWindowless(arguments, dir.path());
         QVERIFY(run.finished);
         const QString& err = run.stdErr;
         QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
