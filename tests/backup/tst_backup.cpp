@@ -85,6 +85,7 @@ private slots:
     {
         QTest::addColumn<bool>("heldOpen");
         QTest::addColumn<QString>("because");
+        QTest::newRow("disk fills") << false << "cannot be written";
         QTest::newRow("open in another program") << true << "is still open in another program";
     }
     void refusedReplaceKeepsTheLiveFile()
