@@ -349,8 +349,9 @@ Status replaceLive(const QString& dataFolder)
         if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
             return Failure{inUse};
         if (rc != SQLITE_OK)
-            return Failure{QStringLiteral("%1 cannot be locked: %2")
-                               .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
+            return Failure{
+                QStringLiteral("%1 cannot be locked: %2")
+                    .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
         lock = std::move(*opened);
     }
     // Committed rows still in the log (left by a program that stopped) would be replayed

@@ -175,9 +175,8 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
     }
     if (!syncFolder(target.absolutePath()))
-        return Failure{
-            QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
-                .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
+        return Failure{QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
+                           .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
     return Done{};
 }
 

@@ -147,8 +147,8 @@ private slots:
         QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual;
         QTest::newRow("text") << true << QByteArray("text") << false << notOurs + "." << usual;
         QTest::newRow("foreign tables")
-            << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"})
-            << false << notOurs + ": it has no table TblUserData." << usual;
+            << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}) << false
+            << notOurs + ": it has no table TblUserData." << usual;
         QTest::newRow("an option for FILE")
             << true << databaseFile({}) << false
             << "Billcraft: --backup needs FILE, the archive to write, before any other option; "
@@ -185,8 +185,8 @@ private slots:
         }
         const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
         QCOMPARE(names ? *names : QStringList(), QStringList{"Accounts.mdb"});
-        QVERIFY(ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb",
-                                       dir.filePath("x.db")));
+        QVERIFY(
+            ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb", dir.filePath("x.db")));
         QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dbPath));
     }
 };

@@ -127,8 +127,8 @@ private slots:
         QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false << false;
         QTest::newRow("empty file") << QByteArray() << false << false;
         QTest::newRow("truncated zip") << other.left(other.size() - 30) << false << false;
-        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true
-                                     << false;
+        QTest::newRow("damaged database")
+            << zipOf("Accounts.mdb", databaseFile({}, true)) << true << false;
         QTest::newRow("another program's database") << other << true << false;
         QTest::newRow("books open elsewhere")
             << zipOf("Accounts.mdb", databaseFile({})) << true << true;

@@ -84,12 +84,12 @@ void BackupRestore::backUp()
     if (!prompter.confirm(kBackUpQuestion, kBackUpTitle))
         return;
     // The dialog asks before it overwrites a file.
-    const std::optional<QString> chosen = prompter.saveFileName(
-        {kBackUpDialogTitle,
-         QDir::homePath(),
-         {},
-         {QStringLiteral("All Back Up files (*.bak *.BAK)"),
-          QStringLiteral("bak files (*.bak *.BAK)")}});
+    const std::optional<QString> chosen =
+        prompter.saveFileName({kBackUpDialogTitle,
+                               QDir::homePath(),
+                               {},
+                               {QStringLiteral("All Back Up files (*.bak *.BAK)"),
+                                QStringLiteral("bak files (*.bak *.BAK)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
 
