@@ -145,7 +145,6 @@ private slots:
         QTest::newRow("none") << false << QByteArray() << false
                               << "Billcraft: There is no Billcraft database" << usual;
         QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual;
-        QTest::newRow("text") << true << QByteArray("text") << false << notOurs + "." << usual;
         QTest::newRow("foreign tables")
             << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}) << false
             << notOurs + ": it has no table TblUserData." << usual;
