@@ -352,11 +352,16 @@ void MainWindow::switchIdentity(int identity)
 
 void MainWindow::reloadFromDatabase()
 {
+    // Reloading is no change of identity: the alerts stay checked and the calendar keeps its
+    // day (setting the identity again would clear the one and move the other to today).
+    const bool alertsChecked = m_session.alertsChecked();
+    const QDate calendarDate = m_session.calendarDate();
     populateIdentities(); // the client drop-downs, lists and calendar follow the identity
     populateUserData();
     m_tabs->setCurrentIndex(TabClients);
-    if (m_calendar) // otherwise it shows today when it is built
-        m_calendar->showToday();
+    m_session.setAlertsChecked(alertsChecked);
+    if (m_calendar) // redrawn from this database, on the same day
+        m_calendar->showDay(calendarDate);
 }
 
 void MainWindow::backUpDatabase()

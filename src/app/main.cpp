@@ -147,6 +147,12 @@ int main(int argc, char* argv[])
     }
 
     if (parser.isSet(backupOption)) {
+        // "--backup --data-folder D" takes the next option's name for the archive.
+        if (parser.value(backupOption).startsWith(QLatin1String("--")))
+            return fail(QStringLiteral("--backup needs FILE, the archive to write, before any "
+                                       "other option; \"%1\" is an option (write ./%1 for a "
+                                       "file of that name).")
+                            .arg(parser.value(backupOption)));
         const Status done = Backup::runJob(folder, parser.value(backupOption));
         return done ? 0 : fail(done.error());
     }

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <QUrl>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -50,12 +51,17 @@ Result<SqlitePtr> openSqlite(const QString& path, int flags)
     return db;
 }
 
-// Copies the open database, as of now, into a new file at `to`.
-Status snapshot(Database& db, const QString& to, const ZipArchive::Progress& progress)
+// Whether the file begins as every SQLite database does.
+bool hasSqliteHeader(const QString& path)
 {
-    sqlite3* source = db.sqliteHandle();
-    if (!source)
-        return Failure{QStringLiteral("The database is not open.")};
+    static constexpr char kMagic[] = "SQLite format 3";
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.read(16) == QByteArray(kMagic, sizeof kMagic);
+}
+
+// Copies the open database `source`, as of now, into a new file at `to`.
+Status snapshot(sqlite3* source, const QString& to, const ZipArchive::Progress& progress)
+{
     Result<SqlitePtr> opened = openSqlite(to, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
     if (!opened)
         return Failure{opened.error()};
@@ -134,15 +140,11 @@ Result<QStringList> column(sqlite3* db, const char* sql)
     return values;
 }
 
-} // namespace
-
-namespace Backup {
-
-Status write(Database& db, const QString& archivePath, const ZipArchive::Progress& progress)
+// The archive of the open database `source`, whose file is `live`; the passing snapshot is
+// made in `scratchFolder`.
+Status writeArchive(sqlite3* source, const QString& live, const QString& scratchFolder,
+                    const QString& archivePath, const ZipArchive::Progress& progress)
 {
-    if (!db.isOpen())
-        return Failure{QStringLiteral("The database is not open.")};
-    const QString live = db.path();
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
         if (samePath(archivePath, live + QLatin1String(suffix)))
             return Failure{QStringLiteral("%1 is the database itself; a backup needs a file of "
@@ -150,14 +152,11 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
                                .arg(native(archivePath))};
     }
 
-    QDir folder = QFileInfo(live).dir();
-    if (!folder.mkpath(kScratchFolder))
-        return Failure{QStringLiteral("The folder %1 cannot be made.")
-                           .arg(native(folder.filePath(kScratchFolder)))};
+    if (!QDir().mkpath(scratchFolder))
+        return Failure{QStringLiteral("The folder %1 cannot be made.").arg(native(scratchFolder))};
     QString copy;
     {
-        QTemporaryFile reserve(
-            folder.filePath(kScratchFolder + QStringLiteral("/backup-XXXXXX.db")));
+        QTemporaryFile reserve(QDir(scratchFolder).filePath(QStringLiteral("backup-XXXXXX.db")));
         reserve.setAutoRemove(false);
         if (!reserve.open())
             return Failure{QStringLiteral("%1 cannot be written: %2")
@@ -170,7 +169,7 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
     } cleanup{copy};
 
     const Status copied =
-        snapshot(db, copy, [&](double f) { return !progress || progress(f * kSnapshotShare); });
+        snapshot(source, copy, [&](double f) { return !progress || progress(f * kSnapshotShare); });
     if (!copied)
         return Failure{QStringLiteral("%1 cannot be written: the database could not be copied: %2")
                            .arg(native(archivePath), copied.error())};
@@ -183,6 +182,19 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
     return ZipArchive::write(archivePath, {{Database::kFileName, copy, {}}}, options);
 }
 
+} // namespace
+
+namespace Backup {
+
+Status write(Database& db, const QString& archivePath, const ZipArchive::Progress& progress)
+{
+    sqlite3* source = db.isOpen() ? db.sqliteHandle() : nullptr;
+    if (!source)
+        return Failure{QStringLiteral("The database is not open.")};
+    return writeArchive(source, db.path(), QFileInfo(db.path()).dir().filePath(kScratchFolder),
+                        archivePath, progress);
+}
+
 Status runJob(const QString& dataFolder, const QString& archivePath)
 {
     if (archivePath.isEmpty())
@@ -193,10 +205,38 @@ Status runJob(const QString& dataFolder, const QString& archivePath)
     if (!QFileInfo(dbPath).isFile())
         return Failure{QStringLiteral("There is no Billcraft database (%1) in %2.")
                            .arg(Database::kFileName, native(folder.path()))};
-    Database db;
-    if (!db.open(dbPath))
-        return Failure{db.errorString()};
-    return write(db, QFileInfo(archivePath).absoluteFilePath());
+    // Read only, so that a backup needs no right to write the database and never upgrades,
+    // fills or otherwise changes it.
+    const QString notOurs = QStringLiteral("%1 is not a Billcraft database").arg(native(dbPath));
+    if (!hasSqliteHeader(dbPath))
+        return Failure{notOurs + u'.'};
+    {
+        // Even a reading connection makes the log and shared-memory files beside a database in
+        // write-ahead mode. Without a log no other program has the file open, and the tables
+        // are read from the file alone, so one that is not ours is left with nothing beside it.
+        const bool logged = QFileInfo::exists(dbPath + QStringLiteral("-wal"));
+        const QString uri = QString::fromUtf8(QUrl::fromLocalFile(dbPath).toEncoded()) +
+                            (logged ? QString() : QStringLiteral("?immutable=1"));
+        Result<SqlitePtr> judged = openSqlite(uri, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI);
+        if (!judged)
+            return Failure{judged.error()};
+        const Result<QStringList> tables =
+            column(judged->get(), "SELECT lower(name) FROM sqlite_master WHERE type = 'table'");
+        if (!tables)
+            return Failure{
+                QStringLiteral("%1 cannot be read: %2").arg(native(dbPath), tables.error())};
+        for (const char* table : kTables) {
+            if (!tables->contains(QString::fromLatin1(table).toLower()))
+                return Failure{
+                    QStringLiteral("%1: it has no table %2.").arg(notOurs, QLatin1String(table))};
+        }
+    }
+    Result<SqlitePtr> opened = openSqlite(dbPath, SQLITE_OPEN_READONLY);
+    if (!opened)
+        return Failure{opened.error()};
+    // The snapshot is made beside the archive: the data folder may be read-only.
+    const QString archive = QFileInfo(archivePath).absoluteFilePath();
+    return writeArchive(opened->get(), dbPath, QFileInfo(archive).absolutePath(), archive, {});
 }
 
 } // namespace Backup
@@ -234,12 +274,8 @@ Result<QString> extract(const QString& dataFolder, const QString& archivePath,
 Status prove(const QString& copy, const std::function<bool()>& stillWanted)
 {
     const QString where = native(copy);
-    {
-        QFile file(copy);
-        static constexpr char kMagic[] = "SQLite format 3";
-        if (!file.open(QIODevice::ReadOnly) || file.read(16) != QByteArray(kMagic, sizeof kMagic))
-            return Failure{QStringLiteral("%1 is not an SQLite database.").arg(where)};
-    }
+    if (!hasSqliteHeader(copy))
+        return Failure{QStringLiteral("%1 is not an SQLite database.").arg(where)};
     const Result<QList<QStringList>> expected = currentColumns();
     if (!expected)
         return Failure{expected.error()};
@@ -297,10 +333,31 @@ Status replaceLive(const QString& dataFolder)
 {
     const QString live = QDir(dataFolder).filePath(Database::kFileName);
     const QString copy = copyPath(dataFolder);
+    const QString inUse =
+        QStringLiteral("%1 is still open in another program; it has not been replaced.")
+            .arg(native(live));
+    // Held from here through the rename: a connection in exclusive locking mode inside an
+    // exclusive transaction keeps every other connection from reading or writing the file.
+    // It is asked for once, without waiting: a program holding the file open keeps it.
+    SqlitePtr lock;
+    if (QFileInfo::exists(live)) {
+        Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
+        if (!opened)
+            return Failure{opened.error()};
+        const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
+                                    nullptr, nullptr, nullptr);
+        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
+            return Failure{inUse};
+        if (rc != SQLITE_OK)
+            return Failure{
+                QStringLiteral("%1 cannot be locked: %2")
+                    .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
+        lock = std::move(*opened);
+    }
+    // Committed rows still in the log (left by a program that stopped) would be replayed
+    // into the new file.
     if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
-        return Failure{QStringLiteral("%1 is still open in another program; it has not been "
-                                      "replaced.")
-                           .arg(native(live))};
+        return Failure{inUse};
     QFile in(copy);
     if (!in.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
@@ -333,8 +390,17 @@ Status replaceLive(const QString& dataFolder)
         return Failure{QStringLiteral("%1 cannot be replaced: %2")
                            .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
     out.setAutoRemove(false); // it is the live file now
+    // The rename itself on the disk, so that a power cut cannot bring the old file back.
+    const bool synced = ZipArchive::syncFolder(dataFolder);
+    const int syncError = errno;
+    // Closing ends the transaction on the old file, whose log it removes (an empty one).
+    lock.reset();
     // The old file's shared-memory index describes nothing any more.
     QFile::remove(live + QStringLiteral("-shm"));
+    if (!synced)
+        return Failure{QStringLiteral("%1 was replaced, but the change could not be flushed to "
+                                      "disk: %2")
+                           .arg(native(live), QString::fromLocal8Bit(std::strerror(syncError)))};
     return Done{};
 }
 

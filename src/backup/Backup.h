@@ -52,9 +52,11 @@ Result<QString> extract(const QString& dataFolder, const QString& archivePath,
 Status prove(const QString& copy, const std::function<bool()>& stillWanted = {});
 
 // Replaces the live database with the copy: the copy's bytes are written beside the live file
-// and renamed over it, so a failure at any point leaves the live file as it was. The live
-// database must be closed; it is refused while its write-ahead log is still there (another
-// program has it open).
+// and renamed over it, so a failure at any point leaves the live file as it was; the folder is
+// then flushed, so the rename survives a power cut. The live database must be closed: it is
+// locked against every other connection from the first check through the rename, and refused
+// when that lock cannot be had at once or its write-ahead log still holds rows (another
+// program has it open, or stopped without closing it).
 Status replaceLive(const QString& dataFolder);
 
 } // namespace Restore

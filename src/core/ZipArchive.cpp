@@ -174,7 +174,38 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         discardTemp();
         return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
     }
+    if (!syncFolder(target.absolutePath()))
+        return Failure{QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
+                           .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
     return Done{};
+}
+
+Result<qint64> declaredSize(const QString& archivePath, const QString& entryName)
+{
+    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
+    if (!opened)
+        return Failure{opened.error()};
+    zip_stat_t st;
+    zip_stat_init(&st);
+    if (zip_stat(opened->get(), entryName.toUtf8().constData(), ZIP_FL_NOCASE, &st) < 0 ||
+        !(st.valid & ZIP_STAT_SIZE))
+        return Failure{QStringLiteral("%1 does not hold %2.").arg(native(archivePath), entryName)};
+    return st.size > zip_uint64_t(std::numeric_limits<qint64>::max())
+               ? std::numeric_limits<qint64>::max()
+               : qint64(st.size);
+}
+
+bool syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::fsync(fd) == 0;
+    const int saved = errno;
+    ::close(fd);
+    errno = saved;
+    return ok;
 }
 
 Result<qint64> extractOne(const QString& archivePath, const QString& entryName,

@@ -48,6 +48,14 @@ struct ExtractLimits {
 Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
                           const QString& destPath, const ExtractLimits& limits = {});
 
+// The uncompressed size the archive declares for its entry `entryName` (letter case ignored),
+// before any of it is read; refused like extractOne when there is no such entry.
+Result<qint64> declaredSize(const QString& archivePath, const QString& entryName);
+
+// Flushes a folder's names to the disk, so that a file renamed into it stays there after a
+// power cut. False, with errno set, when it cannot.
+bool syncFolder(const QString& folder);
+
 // The names of the archive's entries in their stored order, for diagnostics and tests.
 Result<QStringList> entryNames(const QString& archivePath);
 

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 // Books, archives, and ways to compare databases, shared by the backup tests.
 namespace fixtures {
@@ -59,14 +58,6 @@ inline QByteArray zipOf(const QString& name, const QByteArray& bytes)
     if (const Status done = ZipArchive::write(path, {{name, {}, bytes}}); !done)
         qFatal("%s", qPrintable(done.error()));
     return readAll(path);
-}
-
-// The one entry's uncompressed size in its local and central headers, set as a forger would.
-inline QByteArray withDeclaredSize(QByteArray zip, quint32 size)
-{
-    qToLittleEndian(size, zip.data() + 22);
-    qToLittleEndian(size, zip.data() + zip.indexOf(QByteArray("PK\x01\x02", 4)) + 24);
-    return zip;
 }
 
 // The file of a database made by `statements` (none: our own books) and then `damage`d.

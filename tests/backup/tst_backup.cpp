@@ -3,7 +3,9 @@
 #include "support/FileSizeLimit.h"
 #include "support/Windowless.h"
 
+#include <QRegularExpression>
 #include <QTest>
+#include <optional>
 
 using namespace fixtures;
 
@@ -77,37 +79,114 @@ private slots:
         env.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('After')"));
     }
 
-    // The real program with no display writes the archive, or says in one line why not.
+    // A proven copy that cannot take the live file's place leaves the live file as it was and
+    // no part-written file beside it; once the obstacle is gone, the same copy goes in.
+    void refusedReplaceKeepsTheLiveFile_data()
+    {
+        QTest::addColumn<bool>("heldOpen");
+        QTest::addColumn<QString>("because");
+        QTest::newRow("disk fills") << false << "cannot be written";
+        QTest::newRow("open in another program") << true << "is still open in another program";
+    }
+    void refusedReplaceKeepsTheLiveFile()
+    {
+        QFETCH(bool, heldOpen);
+        QFETCH(QString, because);
+        TestEnv env;
+        fillBooks(env);
+        const QString live = env.file(Database::kFileName);
+        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        const Result<QString> copy = Restore::extract(env.folder(), env.file("b.bak"));
+        QVERIFY(copy && Restore::prove(*copy));
+        env.db.close();
+        const QByteArray before = liveHash(env.folder());
+
+        Status done = Done{};
+        {
+            Database other;
+            std::optional<FileSizeLimit> full;
+            if (heldOpen) {
+                QVERIFY(other.open(live));
+                QVERIFY(other.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
+            } else {
+                full.emplace(rlim_t(QFileInfo(*copy).size() / 2));
+            }
+            done = Restore::replaceLive(env.folder());
+        }
+        QVERIFY(!done);
+        QVERIFY2(done.error().contains(because), qPrintable(done.error()));
+        QCOMPARE(liveHash(env.folder()), before);
+        QCOMPARE(QDir(env.folder()).entryList({QStringLiteral("*.part")}, QDir::Files),
+                 QStringList());
+
+        const Status replaced = Restore::replaceLive(env.folder());
+        QVERIFY2(replaced, qPrintable(replaced.error()));
+        QCOMPARE(readAll(live), readAll(*copy));
+    }
+
+    // The real program with no display writes the archive, or says in one line why not. It
+    // only reads the database: a read-only file backs up, an older one is not upgraded, and
+    // one that is not ours is neither filled nor given company.
     void commandLine_data()
     {
+        QTest::addColumn<bool>("present");
         QTest::addColumn<QByteArray>("database");
+        QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("error");
-        QTest::newRow("ours") << databaseFile({}) << "";
-        QTest::newRow("none") << QByteArray() << "Billcraft: There is no Billcraft database";
-        QTest::newRow("foreign") << QByteArray("text") << "Billcraft: ";
+        QTest::addColumn<QStringList>("arguments"); // DIR: the data folder
+        const QStringList usual{"--backup", "out.bak", "--data-folder", "DIR"};
+        const QString notOurs = QStringLiteral("Billcraft: %1 is not a Billcraft database");
+        QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual;
+        QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual;
+        QTest::newRow("older schema")
+            << true
+            << databaseFile({"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"})
+            << false << "" << usual;
+        QTest::newRow("none") << false << QByteArray() << false
+                              << "Billcraft: There is no Billcraft database" << usual;
+        QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual;
+        QTest::newRow("foreign tables")
+            << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}) << false
+            << notOurs + ": it has no table TblUserData." << usual;
+        QTest::newRow("an option for FILE")
+            << true << databaseFile({}) << false
+            << "Billcraft: --backup needs FILE, the archive to write, before any other option; "
+               "\"--data-folder\" is an option"
+            << QStringList{"--backup", "--data-folder", "DIR"};
     }
     void commandLine()
     {
+        QFETCH(bool, present);
         QFETCH(QByteArray, database);
+        QFETCH(bool, readOnly);
         QFETCH(QString, error);
+        QFETCH(QStringList, arguments);
         QTemporaryDir dir;
-        if (!database.isEmpty())
-            writeAll(dir.filePath(Database::kFileName), database);
-        const WindowlessRun run =
-            runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
+        arguments.replaceInStrings(QRegularExpression("^DIR$"), dir.path());
+        const QString dbPath = dir.filePath(Database::kFileName);
+        error = error.arg(QDir::toNativeSeparators(dbPath));
+        if (present)
+            writeAll(dbPath, database);
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(dbPath, QFile::ReadOwner | QFile::ReadGroup));
+        const QStringList files = filesIn(dir.path());
+        const WindowlessRun run = runWindowless(arguments, dir.path());
         QVERIFY(run.finished);
         const QString& err = run.stdErr;
         QCOMPARE(run.exitCode, error.isEmpty() ? 0 : 1);
         QCOMPARE(err.count(u'\n'), error.isEmpty() ? 0 : 1);
         QVERIFY2(error.isEmpty() ? err.isEmpty() : err.startsWith(error), qPrintable(err));
-        const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
-        QCOMPARE(names ? *names : QStringList(),
-                 error.isEmpty() ? QStringList{"Accounts.mdb"} : QStringList());
-        if (error.isEmpty()) {
-            QVERIFY(ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb",
-                                           dir.filePath("x.db")));
-            QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dir.filePath(Database::kFileName)));
+        if (present)
+            QCOMPARE(readAll(dbPath), database);
+        if (!error.isEmpty()) {
+            QCOMPARE(filesIn(dir.path()), files);
+            return;
         }
+        const Result<QStringList> names = ZipArchive::entryNames(dir.filePath("out.bak"));
+        QCOMPARE(names ? *names : QStringList(), QStringList{"Accounts.mdb"});
+        QVERIFY(
+            ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb", dir.filePath("x.db")));
+        QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dbPath));
     }
 };
 

@@ -95,6 +95,9 @@ private slots:
         env.session->notifyClientsChanged();
         QCOMPARE(openedItems(clients).size(), 1);
         w.tabs()->setCurrentIndex(MainWindow::TabReports);
+        // A restore is no change of identity: the alerts are not shown again, the day stays.
+        env.session->setAlertsChecked(true);
+        env.session->setCalendarDate(QDate(2031, 3, 14));
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
@@ -103,38 +106,46 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
         QCOMPARE(openedItems(clients), clientsBefore);
+        QVERIFY(env.session->alertsChecked());
+        QCOMPARE(env.session->calendarDate(), QDate(2031, 3, 14));
         QCOMPARE(readAll(live), readAll(Restore::copyPath(env.folder())));
         QCOMPARE(rowsOf(live), before);
         // The live file, not the copy, takes the next change.
         QCOMPARE(env.db.path(), live);
     }
 
-    // Each bad file: the right message, the live books exactly as they were and still shown,
-    // and no copy from an earlier restore standing in for this file.
+    // Each bad file, or a sound one while another program holds the books open: the right
+    // message, the live books exactly as they were and still shown, and no copy from an
+    // earlier restore standing in for this file.
     void badFilesKeepTheLiveBooks_data()
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("yieldsDatabase");
+        QTest::addColumn<bool>("heldOpen");
         const QByteArray other = zipOf(
             "Accounts.mdb", databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}));
-        QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false;
-        QTest::newRow("empty file") << QByteArray() << false;
-        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false;
-        QTest::newRow("zip bomb") << withDeclaredSize(zipOf("Accounts.mdb", "x"), 0xFFFFFFF0u)
-                                  << false;
-        QTest::newRow("parent path") << zipOf("../Accounts.mdb", "x") << false;
-        QTest::newRow("absolute path") << zipOf("/etc/x", "x") << false;
-        QTest::newRow("damaged database") << zipOf("Accounts.mdb", databaseFile({}, true)) << true;
-        QTest::newRow("another program's database") << other << true;
+        QTest::newRow("text file") << QByteArray("Minutes of the meeting\n") << false << false;
+        QTest::newRow("truncated zip") << other.left(other.size() - 30) << false << false;
+        QTest::newRow("damaged database")
+            << zipOf("Accounts.mdb", databaseFile({}, true)) << true << false;
+        QTest::newRow("another program's database") << other << true << false;
+        QTest::newRow("books open elsewhere")
+            << zipOf("Accounts.mdb", databaseFile({})) << true << true;
     }
     void badFilesKeepTheLiveBooks()
     {
         QFETCH(QByteArray, file);
         QFETCH(bool, yieldsDatabase);
+        QFETCH(bool, heldOpen);
         TestEnv env;
         fillBooks(env);
+        Database elsewhere;
+        if (heldOpen)
+            QVERIFY(elsewhere.open(env.file(Database::kFileName)) &&
+                    elsewhere.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
         MainWindow w(*env.session);
         w.startUp();
+        env.session->setAlertsChecked(true);
         writeAll(env.file(QStringLiteral("chosen.bak")), file);
         QDir(env.folder()).mkpath(Backup::kScratchFolder);
         writeAll(Restore::copyPath(env.folder()), databaseFile({}));
@@ -144,10 +155,14 @@ private slots:
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(env.file(QStringLiteral("chosen.bak")));
+        const QString inUse =
+            QStringLiteral("%1 is still open in another program; it has not been replaced.")
+                .arg(QDir::toNativeSeparators(env.file(Database::kFileName)));
         if (yieldsDatabase)
-            env.prompter.expectExactly({BackupRestore::kInvalid, QString(), Prompter::Buttons::Ok,
-                                        Prompter::Icon::Critical, Answer::Ok},
-                                       Answer::Ok);
+            env.prompter.expectExactly(
+                {heldOpen ? BackupRestore::kNotReplaced.arg(inUse) : BackupRestore::kInvalid,
+                 QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical, Answer::Ok},
+                Answer::Ok);
         else
             env.prompter.expectMessage(BackupRestore::kNoDatabase, QString());
         click(w, "PicRestore");
@@ -155,6 +170,7 @@ private slots:
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(env.db.path(), env.file(Database::kFileName));
         QCOMPARE(openedItems(clients), clientsBefore);
+        QVERIFY(env.session->alertsChecked());
         QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
     }
 };

@@ -63,6 +63,7 @@ private slots:
         QVERIFY2(done, qPrintable(done.error()));
         QCOMPARE(last, 1.0);
         QCOMPARE(*ZipArchive::entryNames(archive), QStringList({kEntry, "b.txt"}));
+        QCOMPARE(*ZipArchive::declaredSize(archive, "accounts.MDB"), qint64(database.size()));
         QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
 
         const QString out = dir.filePath(QStringLiteral("x.db"));
@@ -88,6 +89,8 @@ private slots:
             << "holds more of Accounts.mdb than it says";
         QTest::newRow("parent path")
             << zipOf({{"../Accounts.mdb", db}}) << gigabyte << "under a folder name";
+        QTest::newRow("absolute path")
+            << zipOf({{"/tmp/Accounts.mdb", db}}) << gigabyte << "under a folder name";
         QTest::newRow("twice") << zipOf({{kEntry, db}, {"ACCOUNTS.MDB", db}}) << gigabyte
                                << "more than once";
         QByteArray flipped = zipOf({{kEntry, noise(100'000)}});

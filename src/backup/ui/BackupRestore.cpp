@@ -5,6 +5,7 @@
 #include "core/Prompter.h"
 #include "core/Session.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QProgressDialog>
@@ -47,7 +48,8 @@ public:
         };
     }
 
-    // For work of unknown length: a busy indicator that keeps the window answering.
+    // For work of unknown length: a busy indicator that keeps the window answering. Setting
+    // the same value again handles no events, so they are handled here.
     std::function<bool()> busy()
     {
         if (!m_dialog)
@@ -56,6 +58,7 @@ public:
             if (m_dialog->maximum() != 0)
                 m_dialog->setRange(0, 0);
             m_dialog->setValue(0);
+            QCoreApplication::processEvents();
             return !m_dialog->wasCanceled();
         };
     }
@@ -81,11 +84,12 @@ void BackupRestore::backUp()
     if (!prompter.confirm(kBackUpQuestion, kBackUpTitle))
         return;
     // The dialog asks before it overwrites a file.
-    const std::optional<QString> chosen = prompter.saveFileName(
-        {kBackUpDialogTitle,
-         QDir::homePath(),
-         {},
-         {QStringLiteral("All Back Up files (*.bak)"), QStringLiteral("bak files (*.bak)")}});
+    const std::optional<QString> chosen =
+        prompter.saveFileName({kBackUpDialogTitle,
+                               QDir::homePath(),
+                               {},
+                               {QStringLiteral("All Back Up files (*.bak *.BAK)"),
+                                QStringLiteral("bak files (*.bak *.BAK)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
 
@@ -113,14 +117,15 @@ void BackupRestore::restore()
         {kRestoreDialogTitle,
          QDir::homePath(),
          {},
-         {QStringLiteral("All Bak files (*.bak)"), QStringLiteral("bak files (*.bak)"),
+         {QStringLiteral("All Bak files (*.bak *.BAK)"), QStringLiteral("bak files (*.bak *.BAK)"),
           QStringLiteral("All files (*)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
 
     const QString dataFolder = m_session.dataFolder();
-    Progress progress(m_window, QFileInfo(*chosen).size(),
-                      QStringLiteral("Reading the back up..."));
+    // The database's own size, not the archive's: compressed, it is a fraction of the work.
+    const Result<qint64> declared = ZipArchive::declaredSize(*chosen, Database::kFileName);
+    Progress progress(m_window, declared ? *declared : 0, QStringLiteral("Reading the back up..."));
     const Result<QString> copy = Restore::extract(dataFolder, *chosen, progress.callback());
     if (progress.cancelled())
         return;
