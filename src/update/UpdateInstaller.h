@@ -8,15 +8,16 @@
 // Puts a verified package in place. The package is a zip archive holding one entry named as
 // the program file (e.g. "billcraft"); it is kept as "accounts.zip" in the downloads folder.
 // The program file being replaced is kept beside it as ".bak" (billcraft -> billcraft.bak,
-// accounts.exe -> accounts.bak), replacing an older one; when the new file cannot be put in
-// place the old one is put back, so the program file is always either the old or the new one.
+// accounts.exe -> accounts.bak), replacing an older one. The new file replaces the program
+// file in one rename, so the program file is always either the old or the new one, never none.
 namespace UpdateInstaller {
 
 inline const QString kPackageName = QStringLiteral("accounts.zip");
 
 QString backupPath(const QString& programPath);
 
-// `package` must already have been verified: this only unpacks and moves files.
+// `package` must already have been verified: this only unpacks and moves files. On failure the
+// program file is as it was.
 Status install(const QByteArray& package, const QString& programPath,
                const QString& downloadsFolder);
 
