@@ -107,7 +107,7 @@ Status install(const QByteArray& package, const QString& programPath,
     // is a rename within one folder and a package that does not unpack changes nothing.
     const QString staged = programPath + QStringLiteral(".new");
     QFile::remove(staged);
-    const Result<qint64> unpacked = ZipArchive::extractOne(packagePath, program.fileName(), staged);
+    const Result<qint64> unpacked = ZipArchive::extractOne(packagePath, kProgramEntry, staged);
     if (!unpacked) {
         QFile::remove(staged);
         return failed(unpacked.error());

@@ -5,14 +5,16 @@
 #include <QByteArray>
 #include <QString>
 
-// Puts a verified package in place. The package is a zip archive holding one entry named as
-// the program file (e.g. "billcraft"); it is kept as "accounts.zip" in the downloads folder.
+// Puts a verified package in place. The package is a zip archive holding the new program file
+// as the entry "billcraft", whatever the installed program file is called; it is kept as
+// "accounts.zip" in the downloads folder.
 // The program file being replaced is kept beside it as ".bak" (billcraft -> billcraft.bak,
 // accounts.exe -> accounts.bak), replacing an older one. The new file replaces the program
 // file in one rename, so the program file is always either the old or the new one, never none.
 namespace UpdateInstaller {
 
 inline const QString kPackageName = QStringLiteral("accounts.zip");
+inline const QString kProgramEntry = QStringLiteral("billcraft");
 
 QString backupPath(const QString& programPath);
 

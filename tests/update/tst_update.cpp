@@ -99,7 +99,8 @@ struct LoopbackServer {
     }
 };
 
-// A data folder with a fake program file in bin/ (never this test's executable), a server
+// A data folder with a fake program file in bin/ (never this test's executable), named unlike
+// the package's entry so the install cannot depend on the name, a server
 // offering a good signed package of revision 175 and settings for running revision 174.
 struct Rig {
     TestEnv env;
@@ -117,7 +118,7 @@ struct Rig {
                     env.file("downloads"), 174,           std::chrono::milliseconds(400)};
         offer("175\n", kNew);
     }
-    QString program() const { return env.file("bin/billcraft"); }
+    QString program() const { return env.file("bin/accounts.exe"); }
     QStringList programFolder() const { return QDir(env.file("bin")).entryList(QDir::Files); }
     void offer(const QByteArray& revision, const QByteArray& programBytes)
     {
@@ -226,9 +227,9 @@ private slots:
         const bool installs = messages.endsWith(kInstalled);
         QCOMPARE(readAll(rig.program()), installs ? kNew : kOld);
         QCOMPARE(QFile::permissions(rig.program()), kMode);
-        QCOMPARE(rig.programFolder(), installs ? QStringList({"billcraft", "billcraft.bak"})
-                                               : QStringList({"billcraft"}));
-        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), installs ? kOld : "");
+        QCOMPARE(rig.programFolder(), installs ? QStringList({"accounts.bak", "accounts.exe"})
+                                               : QStringList({"accounts.exe"}));
+        QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), installs ? kOld : "");
         QCOMPARE(readAll(rig.env.file("downloads/accounts.zip")), installs ? rig.package : "");
         if (!messages.contains(kAvailable)) // no download after a failed or negative check
             QCOMPARE(rig.server.requested, QStringList{"/Revision.txt"});
@@ -257,7 +258,7 @@ private slots:
         rig.expect({kAvailable, kInstalled});
         command.run();
         QCOMPARE(readAll(rig.program()), "second");
-        QCOMPARE(readAll(rig.env.file("bin/billcraft.bak")), "first");
+        QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), "first");
         QCOMPARE(rig.server.requested.count("/Revision.txt"), 2);
 
         // A signed package whose one entry is not the program file, here outside the folder.
@@ -302,7 +303,7 @@ private slots:
         QVERIFY(elapsed.elapsed() < 10000);
         QCOMPARE(label, "Downloading the update...");
         VERIFY_PROMPTS(rig.env.prompter);
-        QCOMPARE(rig.programFolder(), QStringList{"billcraft"});
+        QCOMPARE(rig.programFolder(), QStringList{"accounts.exe"});
     }
 
     // picUpdate is live and asks about the built-in server.
