@@ -57,6 +57,7 @@ OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::
 OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress& progress)
 {
     m_error.clear();
+    m_latest.reset();
     if (!m_source) {
         m_error = m_source.error();
         return Outcome::Unreachable;
@@ -72,6 +73,7 @@ OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress&
                       .arg(m_source->revisionUrl().toString());
         return Outcome::Unreachable;
     }
+    m_latest = *latest;
     return *latest > m_settings.runningRevision ? Outcome::Available : Outcome::UpToDate;
 }
 
@@ -95,6 +97,22 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
     if (!UpdateSignature::verify(package, signature, m_settings.publicKey)) {
         m_error = QStringLiteral("The signature of %1 does not match it.")
                       .arg(m_source->packageUrl().toString());
+        return Outcome::Unreachable;
+    }
+    // The signature covers the package, not Revision.txt: the revision the package names must
+    // be the one announced, so an older signed package cannot be passed off as newer.
+    const Result<QByteArray> entry = UpdateInstaller::revisionEntry(package);
+    if (!entry) {
+        m_error = entry.error();
+        return Outcome::Unreachable;
+    }
+    const std::optional<int> packaged = parseRevision(*entry);
+    if (!packaged || !m_latest || *packaged != *m_latest ||
+        *packaged <= m_settings.runningRevision) {
+        m_error = QStringLiteral("%1 is revision \"%2\", not the newer %3 announced.")
+                      .arg(m_source->packageUrl().toString(),
+                           QString::fromLatin1(entry->trimmed().left(16)))
+                      .arg(m_latest.value_or(0));
         return Outcome::Unreachable;
     }
     const Status installed =

@@ -26,7 +26,8 @@ public:
         Available,   // a newer revision is on the server
         Installed,   // the new program file is in place, the old one kept as .bak
         Unreachable, // no usable answer: no network, a time-out, a status other than 200, a
-                     // revision that is not a number, a package whose signature fails
+                     // revision that is not a number, a package whose signature fails or
+                     // whose own revision is not the one announced
         Cancelled,   // the user stopped the download
         NotInstalled // a verified package that could not be put in place; error() says why
     };
@@ -45,7 +46,8 @@ public:
     QString error() const { return m_error; }
 
     Outcome checkRevision(const UpdateFetcher::Progress& progress = {});
-    // Fetches the signature and the package, verifies it, then installs it.
+    // After checkRevision() found a newer revision: fetches the signature and the package,
+    // verifies both the signature and the revision the package holds, then installs it.
     Outcome install(const UpdateFetcher::Progress& progress = {});
     // From a Cancel button while a step waits for the server: that step ends Cancelled.
     void cancel() { m_fetcher.cancel(); }
@@ -57,4 +59,5 @@ private:
     Result<UpdateSource> m_source;
     UpdateFetcher m_fetcher;
     QString m_error;
+    std::optional<int> m_latest; // the revision the server announced in this run
 };

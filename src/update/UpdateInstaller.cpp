@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 #include <cerrno>
 #include <cstdio>
@@ -23,6 +24,9 @@ QString backupPath(const QString& programPath)
 }
 
 namespace {
+
+// A revision number is at most nine digits; blanks and a byte-order mark fit well within this.
+constexpr qint64 kMaxRevisionEntryBytes = 64;
 
 Status failed(const QString& text)
 {
@@ -88,6 +92,26 @@ void syncFolder(const QString& folder)
 }
 
 } // namespace
+
+Result<QByteArray> revisionEntry(const QByteArray& package)
+{
+    QTemporaryDir scratch;
+    if (!scratch.isValid())
+        return Failure{QStringLiteral("No temporary folder: %1").arg(scratch.errorString())};
+    const QString packagePath = scratch.filePath(kPackageName);
+    QString error;
+    if (!SafeFile::write(packagePath, package, &error))
+        return Failure{error};
+    const QString revisionPath = scratch.filePath(kRevisionEntry);
+    const Result<qint64> read = ZipArchive::extractOne(packagePath, kRevisionEntry, revisionPath,
+                                                       {kMaxRevisionEntryBytes, {}});
+    if (!read)
+        return Failure{read.error()};
+    QFile file(revisionPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return Failure{QStringLiteral("%1 cannot be read: %2").arg(revisionPath, file.errorString())};
+    return file.readAll();
+}
 
 Status install(const QByteArray& package, const QString& programPath,
                const QString& downloadsFolder)

@@ -52,14 +52,20 @@ struct TestSigningKey {
     }
 };
 
-// A zip of one entry, names stored as given (so "../x" too).
-QByteArray zipOf(const QString& name, const QByteArray& bytes)
+// A zip with names stored as given (so "../x" too).
+QByteArray zipOf(const QList<ZipArchive::Member>& members)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("p.zip");
-    if (!ZipArchive::write(path, {{name, {}, bytes}}))
+    if (!ZipArchive::write(path, members))
         qFatal("test zip not written");
     return readAll(path);
+}
+
+// An update package: the program and the revision it is.
+QByteArray packageOf(const QByteArray& revision, const QByteArray& program)
+{
+    return zipOf({{"billcraft", {}, program}, {"revision", {}, revision}});
 }
 
 // HTTP on 127.0.0.1 in the test's thread. A path answers its status and body, or (status 0)
@@ -122,7 +128,7 @@ struct Rig {
     QStringList programFolder() const { return QDir(env.file("bin")).entryList(QDir::Files); }
     void offer(const QByteArray& revision, const QByteArray& programBytes)
     {
-        package = zipOf("billcraft", programBytes);
+        package = packageOf(revision.trimmed(), programBytes);
         server.routes = {{"/Revision.txt", {200, revision}},
                          {"/updates/accounts.zip", {200, package}},
                          {"/updates/accounts.zip.sig", {200, key.sign(package)}}};
@@ -203,12 +209,14 @@ private slots:
             << "/Revision.txt" << 0 << QByteArray() << QStringList{kUnreachable};
         QTest::newRow("no signature") << sig << 404 << QByteArray() << failed;
         QTest::newRow("other key")
-            << sig << 200 << TestSigningKey('o').sign(zipOf("billcraft", kNew)) << failed;
+            << sig << 200 << TestSigningKey('o').sign(packageOf("175", kNew)) << failed;
         QTest::newRow("truncated signature") << sig << 200 << QByteArray(40, 'x') << failed;
         QTest::newRow("no package") << zip << 404 << QByteArray() << failed;
         QTest::newRow("package hangs") << zip << 0 << QByteArray() << failed;
         QTest::newRow("package changed")
-            << zip << 200 << zipOf("billcraft", "new progrAm") << failed;
+            << zip << 200 << packageOf("175", "new progrAm") << failed;
+        // A genuine older package announced as newer.
+        QTest::newRow("rollback") << "/Revision.txt" << 200 << QByteArray("999") << failed;
     }
     void serverAnswers()
     {
@@ -263,7 +271,7 @@ private slots:
 
         // A signed package whose one entry is not the program file, here outside the folder.
         rig.offer("177", "third");
-        const QByteArray astray = zipOf("../billcraft", "third");
+        const QByteArray astray = zipOf({{"../billcraft", {}, "third"}, {"revision", {}, "177"}});
         rig.server.routes["/updates/accounts.zip"] = {200, astray};
         rig.server.routes["/updates/accounts.zip.sig"] = {200, rig.key.sign(astray)};
         rig.expectQuestion(Prompter::Answer::Yes);
