@@ -5,6 +5,14 @@
 
 #include <QVersionNumber>
 
+namespace {
+
+// A revision number with room for blanks, a byte-order mark and line ends; anything longer is
+// not our file.
+constexpr qint64 kMaxRevisionBytes = 1024;
+
+} // namespace
+
 OnlineUpdate::OnlineUpdate(UpdateSettings settings)
     : m_settings(std::move(settings))
     , m_source(UpdateSource::fromAddress(m_settings.address))
@@ -37,10 +45,11 @@ QString OnlineUpdate::hostName() const
     return m_source ? m_source->hostName() : QUrl(m_settings.address).host();
 }
 
-OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Progress& progress,
+OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Limits& limits,
+                                          const UpdateFetcher::Progress& progress,
                                           QByteArray* body)
 {
-    UpdateFetcher::Answer answer = m_fetcher.get(url, progress);
+    UpdateFetcher::Answer answer = m_fetcher.get(url, limits, progress);
     switch (answer.outcome) {
     case UpdateFetcher::Outcome::Fetched:
         *body = std::move(answer.body);
@@ -63,7 +72,9 @@ OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress&
         return Outcome::Unreachable;
     }
     QByteArray text;
-    const Outcome fetched = fetch(m_source->revisionUrl(), progress, &text);
+    const Outcome fetched =
+        fetch(m_source->revisionUrl(), {kMaxRevisionBytes, m_settings.smallFileDeadline}, progress,
+              &text);
     if (fetched != Outcome::Available)
         return fetched;
     const std::optional<int> latest = parseRevision(text);
@@ -86,11 +97,13 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
     }
     // The signature first: it is small, and the package's progress is then the last shown.
     QByteArray signature;
-    Outcome fetched = fetch(m_source->signatureUrl(), progress, &signature);
+    Outcome fetched = fetch(m_source->signatureUrl(),
+                            {UpdateSignature::kSignatureBytes, m_settings.smallFileDeadline},
+                            progress, &signature);
     if (fetched != Outcome::Available)
         return fetched;
     QByteArray package;
-    fetched = fetch(m_source->packageUrl(), progress, &package);
+    fetched = fetch(m_source->packageUrl(), {}, progress, &package);
     if (fetched != Outcome::Available)
         return fetched;
     // Nothing on disk is touched before the package is known to be ours.

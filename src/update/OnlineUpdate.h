@@ -14,7 +14,8 @@ struct UpdateSettings {
     QString programPath;     // the program file an update replaces
     QString downloadsFolder; // where the package is kept, <data folder>/downloads
     int runningRevision = 0; // the revision of the running build
-    std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout;
+    std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout; // with no data
+    std::chrono::milliseconds smallFileDeadline{30000}; // Revision.txt and the signature, each
 };
 
 // The update check and install, as two steps the window runs one after the other with its
@@ -53,7 +54,8 @@ public:
     void cancel() { m_fetcher.cancel(); }
 
 private:
-    Outcome fetch(const QUrl& url, const UpdateFetcher::Progress& progress, QByteArray* body);
+    Outcome fetch(const QUrl& url, const UpdateFetcher::Limits& limits,
+                  const UpdateFetcher::Progress& progress, QByteArray* body);
 
     UpdateSettings m_settings;
     Result<UpdateSource> m_source;

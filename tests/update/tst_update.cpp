@@ -69,7 +69,8 @@ QByteArray packageOf(const QByteArray& revision, const QByteArray& program)
 }
 
 // HTTP on 127.0.0.1 in the test's thread. A path answers its status and body, or (status 0)
-// keeps the connection open without a word; unknown paths answer 404.
+// keeps the connection open without a word, or (status -1) sends a blank every 100 ms
+// without end; unknown paths answer 404.
 struct LoopbackServer {
     struct Route {
         int status = 200;
@@ -99,6 +100,13 @@ struct LoopbackServer {
         const Route r = routes.value(path, {404, "missing"});
         if (r.status == 0)
             return;
+        if (r.status < 0) {
+            socket->write("HTTP/1.1 200 X\r\nConnection: close\r\n\r\n");
+            auto* drip = new QTimer(socket);
+            QObject::connect(drip, &QTimer::timeout, socket, [socket] { socket->write(" "); });
+            drip->start(100);
+            return;
+        }
         socket->write("HTTP/1.1 " + QByteArray::number(r.status) + " X\r\nContent-Length: " +
                       QByteArray::number(r.body.size()) + "\r\nConnection: close\r\n\r\n" + r.body);
         socket->disconnectFromHost();
@@ -121,7 +129,8 @@ struct Rig {
         writeAll(program(), kOld);
         QVERIFY(QFile::setPermissions(program(), kMode));
         settings = {server.address(),      key.publicKey, program(),
-                    env.file("downloads"), 174,           std::chrono::milliseconds(400)};
+                    env.file("downloads"), 174,           std::chrono::milliseconds(400),
+                    std::chrono::milliseconds(1000)};
         offer("175\n", kNew);
     }
     QString program() const { return env.file("bin/accounts.exe"); }
@@ -207,6 +216,10 @@ private slots:
             << "/Revision.txt" << 404 << QByteArray() << QStringList{kUnreachable};
         QTest::newRow("revision hangs")
             << "/Revision.txt" << 0 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("revision trickles")
+            << "/Revision.txt" << -1 << QByteArray() << QStringList{kUnreachable};
+        QTest::newRow("revision too long") << "/Revision.txt" << 200
+                                           << QByteArray(1024, ' ') + "175" << QStringList{kUnreachable};
         QTest::newRow("no signature") << sig << 404 << QByteArray() << failed;
         QTest::newRow("other key")
             << sig << 200 << TestSigningKey('o').sign(packageOf("175", kNew)) << failed;
