@@ -64,6 +64,10 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Limits& limits,
         answer.error = QStringLiteral("%1 did not arrive within %2 seconds.")
                            .arg(url.toString())
                            .arg(double(limits.deadline.count()) / 1000.0);
+    } else if (reply->error() == QNetworkReply::OperationCanceledError) {
+        answer.error = QStringLiteral("%1 sent nothing for %2 seconds.")
+                           .arg(url.toString())
+                           .arg(double(m_timeout.count()) / 1000.0);
     } else if (reply->error() != QNetworkReply::NoError) {
         answer.error = QStringLiteral("%1: %2").arg(url.toString(), reply->errorString());
     } else if (status != 200) {

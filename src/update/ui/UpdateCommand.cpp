@@ -5,6 +5,7 @@
 #include "update/UpdateSignature.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -92,6 +93,7 @@ void UpdateCommand::runSteps(OnlineUpdate& update)
     case OnlineUpdate::Outcome::Cancelled:
         return;
     case OnlineUpdate::Outcome::NotInstalled:
+        logFailure(update);
         prompter.inform(QStringLiteral("The update could not be installed; the program is "
                                        "unchanged.\n") +
                             update.error(),
@@ -103,8 +105,15 @@ void UpdateCommand::runSteps(OnlineUpdate& update)
     }
 }
 
+// The user's message names no cause; the log keeps it for whoever looks into the failure.
+void UpdateCommand::logFailure(const OnlineUpdate& update)
+{
+    qWarning().noquote() << "Online update failed:" << update.error();
+}
+
 void UpdateCommand::showUnreachable(const OnlineUpdate& update)
 {
+    logFailure(update);
     m_session.prompter().inform(
         QStringLiteral("An error occured connecting to %1\nPlease ensure you are connected to "
                        "the Internet before trying again")
