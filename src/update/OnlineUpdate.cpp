@@ -134,5 +134,8 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
         m_error = installed.error();
         return Outcome::NotInstalled;
     }
+    // Until a restart the program file is already this revision: checking again must not
+    // install it a second time over the only copy of the running build.
+    m_settings.runningRevision = *packaged;
     return Outcome::Installed;
 }

@@ -43,6 +43,8 @@ public:
     // Empty when the configured address is usable, else why not.
     QString addressError() const { return m_source.error(); }
     QString hostName() const;
+    // The revision of the installed program file: the running one until install() succeeds.
+    int runningRevision() const { return m_settings.runningRevision; }
     // Why the last step did not succeed.
     QString error() const { return m_error; }
 

@@ -262,8 +262,9 @@ private slots:
             QCOMPARE(rig.server.requested, QStringList{"/Revision.txt"});
     }
 
-    // No: nothing is fetched. A second update replaces the first one's .bak, and a click while
-    // one runs does nothing. A package that is not the program, or no server: no change.
+    // No: nothing is fetched. A click while one runs does nothing. The installed revision
+    // counts as ours until a restart; a newer one replaces the first update's .bak. A package
+    // that is not the program, or no server: no change.
     void repeatedChecks()
     {
         Rig rig;
@@ -280,13 +281,17 @@ private slots:
         });
         rig.expect({kInstalled});
         command.run();
+        rig.expectQuestion(Prompter::Answer::Yes);
+        rig.expect({kUpToDate});
+        command.run();
+        QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), kOld);
         rig.offer("176", "second");
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kAvailable, kInstalled});
         command.run();
         QCOMPARE(readAll(rig.program()), "second");
         QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), "first");
-        QCOMPARE(rig.server.requested.count("/Revision.txt"), 2);
+        QCOMPARE(rig.server.requested.count("/Revision.txt"), 3);
 
         // A signed package whose one entry is not the program file, here outside the folder.
         rig.offer("177", "third");

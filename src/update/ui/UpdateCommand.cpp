@@ -45,6 +45,7 @@ void UpdateCommand::run()
     OnlineUpdate update(m_settings);
     m_update = &update;
     runSteps(update);
+    m_settings.runningRevision = update.runningRevision();
 
     m_progress.reset();
     m_update = nullptr;
