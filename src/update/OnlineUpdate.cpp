@@ -46,8 +46,7 @@ QString OnlineUpdate::hostName() const
 }
 
 OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Limits& limits,
-                                          const UpdateFetcher::Progress& progress,
-                                          QByteArray* body)
+                                          const UpdateFetcher::Progress& progress, QByteArray* body)
 {
     UpdateFetcher::Answer answer = m_fetcher.get(url, limits, progress);
     switch (answer.outcome) {

@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QTemporaryDir>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -109,7 +108,8 @@ Result<QByteArray> revisionEntry(const QByteArray& package)
         return Failure{read.error()};
     QFile file(revisionPath);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("%1 cannot be read: %2").arg(revisionPath, file.errorString())};
+        return Failure{
+            QStringLiteral("%1 cannot be read: %2").arg(revisionPath, file.errorString())};
     return file.readAll();
 }
 
