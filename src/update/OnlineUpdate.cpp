@@ -5,6 +5,14 @@
 
 #include <QVersionNumber>
 
+namespace {
+
+// A revision number with room for blanks, a byte-order mark and line ends; anything longer is
+// not our file.
+constexpr qint64 kMaxRevisionBytes = 1024;
+
+} // namespace
+
 OnlineUpdate::OnlineUpdate(UpdateSettings settings)
     : m_settings(std::move(settings))
     , m_source(UpdateSource::fromAddress(m_settings.address))
@@ -37,10 +45,10 @@ QString OnlineUpdate::hostName() const
     return m_source ? m_source->hostName() : QUrl(m_settings.address).host();
 }
 
-OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Progress& progress,
-                                          QByteArray* body)
+OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::Limits& limits,
+                                          const UpdateFetcher::Progress& progress, QByteArray* body)
 {
-    UpdateFetcher::Answer answer = m_fetcher.get(url, progress);
+    UpdateFetcher::Answer answer = m_fetcher.get(url, limits, progress);
     switch (answer.outcome) {
     case UpdateFetcher::Outcome::Fetched:
         *body = std::move(answer.body);
@@ -57,12 +65,15 @@ OnlineUpdate::Outcome OnlineUpdate::fetch(const QUrl& url, const UpdateFetcher::
 OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress& progress)
 {
     m_error.clear();
+    m_latest.reset();
     if (!m_source) {
         m_error = m_source.error();
         return Outcome::Unreachable;
     }
     QByteArray text;
-    const Outcome fetched = fetch(m_source->revisionUrl(), progress, &text);
+    const Outcome fetched =
+        fetch(m_source->revisionUrl(), {kMaxRevisionBytes, m_settings.smallFileDeadline}, progress,
+              &text);
     if (fetched != Outcome::Available)
         return fetched;
     const std::optional<int> latest = parseRevision(text);
@@ -72,6 +83,7 @@ OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress&
                       .arg(m_source->revisionUrl().toString());
         return Outcome::Unreachable;
     }
+    m_latest = *latest;
     return *latest > m_settings.runningRevision ? Outcome::Available : Outcome::UpToDate;
 }
 
@@ -84,11 +96,13 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
     }
     // The signature first: it is small, and the package's progress is then the last shown.
     QByteArray signature;
-    Outcome fetched = fetch(m_source->signatureUrl(), progress, &signature);
+    Outcome fetched = fetch(m_source->signatureUrl(),
+                            {UpdateSignature::kSignatureBytes, m_settings.smallFileDeadline},
+                            progress, &signature);
     if (fetched != Outcome::Available)
         return fetched;
     QByteArray package;
-    fetched = fetch(m_source->packageUrl(), progress, &package);
+    fetched = fetch(m_source->packageUrl(), {}, progress, &package);
     if (fetched != Outcome::Available)
         return fetched;
     // Nothing on disk is touched before the package is known to be ours.
@@ -97,11 +111,30 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
                       .arg(m_source->packageUrl().toString());
         return Outcome::Unreachable;
     }
+    // The signature covers the package, not Revision.txt: the revision the package names must
+    // be the one announced, so an older signed package cannot be passed off as newer.
+    const Result<QByteArray> entry = UpdateInstaller::revisionEntry(package);
+    if (!entry) {
+        m_error = entry.error();
+        return Outcome::Unreachable;
+    }
+    const std::optional<int> packaged = parseRevision(*entry);
+    if (!packaged || !m_latest || *packaged != *m_latest ||
+        *packaged <= m_settings.runningRevision) {
+        m_error = QStringLiteral("%1 is revision \"%2\", not the newer %3 announced.")
+                      .arg(m_source->packageUrl().toString(),
+                           QString::fromLatin1(entry->trimmed().left(16)))
+                      .arg(m_latest.value_or(0));
+        return Outcome::Unreachable;
+    }
     const Status installed =
         UpdateInstaller::install(package, m_settings.programPath, m_settings.downloadsFolder);
     if (!installed) {
         m_error = installed.error();
         return Outcome::NotInstalled;
     }
+    // Until a restart the program file is already this revision: checking again must not
+    // install it a second time over the only copy of the running build.
+    m_settings.runningRevision = *packaged;
     return Outcome::Installed;
 }

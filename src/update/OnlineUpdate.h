@@ -14,7 +14,8 @@ struct UpdateSettings {
     QString programPath;     // the program file an update replaces
     QString downloadsFolder; // where the package is kept, <data folder>/downloads
     int runningRevision = 0; // the revision of the running build
-    std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout;
+    std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout; // with no data
+    std::chrono::milliseconds smallFileDeadline{30000}; // Revision.txt and the signature, each
 };
 
 // The update check and install, as two steps the window runs one after the other with its
@@ -26,7 +27,8 @@ public:
         Available,   // a newer revision is on the server
         Installed,   // the new program file is in place, the old one kept as .bak
         Unreachable, // no usable answer: no network, a time-out, a status other than 200, a
-                     // revision that is not a number, a package whose signature fails
+                     // revision that is not a number, a package whose signature fails or
+                     // whose own revision is not the one announced
         Cancelled,   // the user stopped the download
         NotInstalled // a verified package that could not be put in place; error() says why
     };
@@ -41,20 +43,25 @@ public:
     // Empty when the configured address is usable, else why not.
     QString addressError() const { return m_source.error(); }
     QString hostName() const;
+    // The revision of the installed program file: the running one until install() succeeds.
+    int runningRevision() const { return m_settings.runningRevision; }
     // Why the last step did not succeed.
     QString error() const { return m_error; }
 
     Outcome checkRevision(const UpdateFetcher::Progress& progress = {});
-    // Fetches the signature and the package, verifies it, then installs it.
+    // After checkRevision() found a newer revision: fetches the signature and the package,
+    // verifies both the signature and the revision the package holds, then installs it.
     Outcome install(const UpdateFetcher::Progress& progress = {});
     // From a Cancel button while a step waits for the server: that step ends Cancelled.
     void cancel() { m_fetcher.cancel(); }
 
 private:
-    Outcome fetch(const QUrl& url, const UpdateFetcher::Progress& progress, QByteArray* body);
+    Outcome fetch(const QUrl& url, const UpdateFetcher::Limits& limits,
+                  const UpdateFetcher::Progress& progress, QByteArray* body);
 
     UpdateSettings m_settings;
     Result<UpdateSource> m_source;
     UpdateFetcher m_fetcher;
     QString m_error;
+    std::optional<int> m_latest; // the revision the server announced in this run
 };

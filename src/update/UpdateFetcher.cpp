@@ -3,12 +3,14 @@
 #include <QEventLoop>
 #include <QNetworkReply>
 #include <QNetworkRequest>
+#include <QTimer>
 
 UpdateFetcher::UpdateFetcher(std::chrono::milliseconds timeout)
     : m_timeout(timeout)
 {}
 
-UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Progress& progress)
+UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Limits& limits,
+                                         const Progress& progress)
 {
     QNetworkRequest request(url);
     // Aborts when no byte arrives for this long, however long the whole transfer takes.
@@ -25,11 +27,20 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Progress& progre
     QNetworkReply* reply = m_network.get(request);
     m_reply = reply;
     bool tooLarge = false;
+    bool late = false;
     QEventLoop loop;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
+        late = true;
+        reply->abort();
+    });
+    if (limits.deadline.count() > 0)
+        deadline.start(limits.deadline);
     QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::downloadProgress, &loop,
                      [&](qint64 received, qint64 total) {
-                         if (received > kMaxBytes || total > kMaxBytes) {
+                         if (received > limits.maxBytes || total > limits.maxBytes) {
                              tooLarge = true;
                              reply->abort();
                          } else if (progress) {
@@ -39,13 +50,24 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Progress& progre
     if (!reply->isFinished())
         loop.exec();
 
+    deadline.stop();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     m_reply = nullptr;
+    if (!tooLarge && reply->bytesAvailable() > limits.maxBytes)
+        tooLarge = true; // the last bytes may arrive without a progress report
     if (m_cancelled) {
         answer.outcome = Outcome::Cancelled;
     } else if (tooLarge) {
         answer.error =
-            QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(kMaxBytes);
+            QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(limits.maxBytes);
+    } else if (late) {
+        answer.error = QStringLiteral("%1 did not arrive within %2 seconds.")
+                           .arg(url.toString())
+                           .arg(double(limits.deadline.count()) / 1000.0);
+    } else if (reply->error() == QNetworkReply::OperationCanceledError) {
+        answer.error = QStringLiteral("%1 sent nothing for %2 seconds.")
+                           .arg(url.toString())
+                           .arg(double(m_timeout.count()) / 1000.0);
     } else if (reply->error() != QNetworkReply::NoError) {
         answer.error = QStringLiteral("%1: %2").arg(url.toString(), reply->errorString());
     } else if (status != 200) {

@@ -12,12 +12,21 @@
 // Fetches one document over HTTP(S), waiting for it in a local event loop, so the update runs
 // as one handler from the user's click to the last message, while the window still paints.
 // Anything but a whole "200" answer is a failure: a refused connection, a name that does not
-// resolve, another status, a server that stops sending for longer than the time-out.
+// resolve, another status, a server that stops sending for longer than the time-out, a
+// document larger or slower than the caller's limits.
 class UpdateFetcher {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
     // The package is held in memory until its signature has been checked.
     static constexpr qint64 kMaxBytes = 256LL * 1024 * 1024;
+
+    struct Limits {
+        // Refused as soon as the server announces or sends more.
+        qint64 maxBytes = kMaxBytes;
+        // The whole transfer must end within this, however steadily bytes arrive (a server
+        // sending one byte a second would otherwise never time out); zero for no limit.
+        std::chrono::milliseconds deadline{0};
+    };
 
     // Told the bytes received so far and the total (-1 while unknown).
     using Progress = std::function<void(qint64 received, qint64 total)>;
@@ -33,7 +42,7 @@ public:
 
     // Not re-entrant: the caller refuses a second update while one runs. One fetcher serves
     // one update.
-    Answer get(const QUrl& url, const Progress& progress = {});
+    Answer get(const QUrl& url, const Limits& limits, const Progress& progress = {});
     // Stops the transfer under way (from a Cancel button while get() waits) and every later
     // one: they end Cancelled.
     void cancel();

@@ -5,6 +5,7 @@
 #include "update/UpdateSignature.h"
 
 #include <QCoreApplication>
+#include <QDebug>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -44,6 +45,7 @@ void UpdateCommand::run()
     OnlineUpdate update(m_settings);
     m_update = &update;
     runSteps(update);
+    m_settings.runningRevision = update.runningRevision();
 
     m_progress.reset();
     m_update = nullptr;
@@ -92,6 +94,7 @@ void UpdateCommand::runSteps(OnlineUpdate& update)
     case OnlineUpdate::Outcome::Cancelled:
         return;
     case OnlineUpdate::Outcome::NotInstalled:
+        logFailure(update);
         prompter.inform(QStringLiteral("The update could not be installed; the program is "
                                        "unchanged.\n") +
                             update.error(),
@@ -103,8 +106,15 @@ void UpdateCommand::runSteps(OnlineUpdate& update)
     }
 }
 
+// The user's message names no cause; the log keeps it for whoever looks into the failure.
+void UpdateCommand::logFailure(const OnlineUpdate& update)
+{
+    qWarning().noquote() << "Online update failed:" << update.error();
+}
+
 void UpdateCommand::showUnreachable(const OnlineUpdate& update)
 {
+    logFailure(update);
     m_session.prompter().inform(
         QStringLiteral("An error occured connecting to %1\nPlease ensure you are connected to "
                        "the Internet before trying again")

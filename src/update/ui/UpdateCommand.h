@@ -31,6 +31,7 @@ private:
     void startProgress(const QString& label);
     void showProgress(qint64 received, qint64 total);
     void showUnreachable(const OnlineUpdate& update);
+    static void logFailure(const OnlineUpdate& update);
 
     Session& m_session;
     UpdateSettings m_settings;
