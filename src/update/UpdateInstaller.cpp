@@ -80,16 +80,6 @@ Status keepBackup(const QString& programPath, const QString& backup)
     return copyDurably(programPath, backup);
 }
 
-// Makes a completed rename survive a power cut.
-void syncFolder(const QString& folder)
-{
-    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
-}
-
 } // namespace
 
 Result<QByteArray> revisionEntry(const QByteArray& package)
@@ -151,7 +141,8 @@ Status install(const QByteArray& package, const QString& programPath,
         return failed(QStringLiteral("The new program cannot be put in place of %1: %2")
                           .arg(programPath, why));
     }
-    syncFolder(program.absolutePath());
+    // The rename survives a power cut; the new program is in place either way.
+    ZipArchive::syncFolder(program.absolutePath());
     return Done{};
 }
 
