@@ -155,4 +155,13 @@ QString make(Database& db, qint64 invoices, QDate today)
     return {};
 }
 
+void openAndMake(Database& db, const QString& path, qint64 invoices, QDate today)
+{
+    if (!db.open(path))
+        qFatal("cannot open the bench books: %s", qPrintable(db.errorString()));
+    const QString problem = make(db, invoices, today);
+    if (!problem.isEmpty())
+        qFatal("cannot write the bench books: %s", qPrintable(problem));
+}
+
 } // namespace BookMaker

@@ -19,4 +19,8 @@ constexpr int kUnpaidPerThousand = 35;
 // success, else what went wrong.
 QString make(Database& db, qint64 invoices, QDate today);
 
+// Opens `path` as a new database and writes the books into it; stops the benchmark with the
+// reason when either fails.
+void openAndMake(Database& db, const QString& path, qint64 invoices, QDate today);
+
 } // namespace BookMaker

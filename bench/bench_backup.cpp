@@ -28,11 +28,7 @@ struct Books {
 
     explicit Books(qint64 invoices)
     {
-        if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
-            qFatal("cannot open the bench books: %s", qPrintable(db.errorString()));
-        const QString problem = BookMaker::make(db, invoices, kToday);
-        if (!problem.isEmpty())
-            qFatal("cannot write the bench books: %s", qPrintable(problem));
+        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), invoices, kToday);
         // Everything into the main file, so the zip program reads the whole book too.
         db.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
         bytes = QFileInfo(dir.filePath(Database::kFileName)).size();

@@ -36,11 +36,7 @@ struct Books {
 
     explicit Books(qint64 invoices)
     {
-        if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
-            qFatal("cannot open the bench books: %s", qPrintable(db.errorString()));
-        const QString problem = BookMaker::make(db, invoices, kToday);
-        if (!problem.isEmpty())
-            qFatal("cannot write the bench books: %s", qPrintable(problem));
+        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), invoices, kToday);
         session = std::make_unique<Session>(
             db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
             dir.path());

@@ -38,11 +38,7 @@ struct Books {
     // `rows` invoices for each of the two identities.
     explicit Books(qint64 rows)
     {
-        if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
-            qFatal("cannot open the bench books: %s", qPrintable(db.errorString()));
-        const QString problem = BookMaker::make(db, rows * BookMaker::kIdentities, kToday);
-        if (!problem.isEmpty())
-            qFatal("cannot write the bench books: %s", qPrintable(problem));
+        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), rows * BookMaker::kIdentities, kToday);
         session = std::make_unique<Session>(
             db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
             dir.path());
