@@ -143,26 +143,33 @@ QList<Tray> list(const QString& printer, const Slots& offered)
     return trays;
 }
 
-Reading forPrinter(const QString& printer)
+namespace {
+
+// The printer's trays as listed, or the error of reading the slots it offers.
+Reading listed(const QString& printer, const std::optional<Slots>& offered, const Error& error)
 {
     Reading reading;
-    Error error;
-    if (const std::optional<Slots> offered = readPrinter(printer, &error))
+    if (offered)
         reading.trays = list(printer, *offered);
     else
         reading.error = error;
     return reading;
 }
 
+} // namespace
+
+Reading forPrinter(const QString& printer)
+{
+    Error error;
+    const std::optional<Slots> offered = readPrinter(printer, &error);
+    return listed(printer, offered, error);
+}
+
 Reading fromPpd(const QString& printer, const QString& ppdPath)
 {
-    Reading reading;
     Error error;
-    if (const std::optional<Slots> offered = readPpd(ppdPath, &error))
-        reading.trays = list(printer, *offered);
-    else
-        reading.error = error;
-    return reading;
+    const std::optional<Slots> offered = readPpd(ppdPath, &error);
+    return listed(printer, offered, error);
 }
 
 std::optional<QString> trayWhenNoneChosen(const QString& printer)
