@@ -78,12 +78,10 @@ AddExpenseDialog::AddExpenseDialog(Session& session, QWidget* parent)
     layout->addLayout(form);
     layout->addLayout(buttons);
 
-    // Today as "5 April 2008".
-    const QDate today = m_session.clock().today();
-    m_date->setText(QStringLiteral("%1 %2 %3")
-                        .arg(today.day())
-                        .arg(m_session.locale().monthName(today.month()))
-                        .arg(today.year()));
+    // Today as "5 April 2008", with the month's name as it stands in a date ("5 huhtikuuta
+    // 2008" in Finnish, not the standalone "huhtikuu"), so that the box reads back as a date.
+    m_date->setText(m_session.locale().locale().toString(m_session.clock().today(),
+                                                         QStringLiteral("d MMMM yyyy")));
     Mnemonics::give(this);
 }
 
