@@ -92,6 +92,26 @@ std::optional<Money> Money::parse(const QString& text)
     return Money(negative ? qint64(quint64(0) - units) : qint64(units));
 }
 
+std::optional<Money> Money::parseInLocale(const QString& text, const QLocale& locale)
+{
+    if (const std::optional<Money> plain = parse(text))
+        return plain;
+    // QLocale checks the form, grouping included ("1,25" is no English number); the amount is
+    // then read exactly, never through a double.
+    bool localForm = false;
+    (void)locale.toDouble(text, &localForm);
+    if (!localForm)
+        return std::nullopt;
+    QString s = text.trimmed();
+    s.remove(locale.groupSeparator());
+    s.replace(locale.decimalPoint(), QStringLiteral("."));
+    // QLocale takes either minus, the locale's own (U+2212 in Finnish) or the ASCII one.
+    s.replace(locale.negativeSign(), QStringLiteral("-"));
+    s.replace(QChar(0x2212), u'-');
+    s.replace(locale.positiveSign(), QStringLiteral("+"));
+    return parse(s);
+}
+
 Money Money::roundedToCents() const
 {
     return Money(qint64(divideRoundHalfEven(m_units, 100)) * 100);

@@ -36,6 +36,12 @@ public:
     // however many there are. Empty or malformed text, or an amount beyond the 64-bit count,
     // gives nullopt.
     static std::optional<Money> parse(const QString& text);
+    // An amount as a person writes it in `locale`: first as parse() reads it, with '.' as the
+    // point in every locale (the money fields' keys type nothing else), then in the locale's own
+    // form, as lists show amounts: its decimal point, its grouping where the locale puts it and
+    // its minus sign ("1.250,50" and "-12,5" in German). Text that reads both ways is read the
+    // first way, so German "1.250" is 1.25. No currency symbol, no blanks.
+    static std::optional<Money> parseInLocale(const QString& text, const QLocale& locale);
 
     constexpr qint64 units() const { return m_units; }
     constexpr bool isZero() const { return m_units == 0; }

@@ -44,15 +44,11 @@ Result<GridData> load(const Session& session, const QString& sql, const QVariant
 const char* const kStoredNames[] = {"ExpenseID", "\"Date\"",  "ClientRef", "Description",
                                     "Milage",    "\"Value\"", "VAT"};
 
-// Plain decimal text with the locale's decimal point or '.', no sign: a distance in miles.
+// A distance in miles, read as amounts are; never negative.
 std::optional<double> readMiles(const QString& typed, const LocaleText& locale)
 {
-    QString s = typed.trimmed();
-    s.replace(locale.locale().decimalPoint(), QStringLiteral("."));
-    if (s.startsWith(u'-'))
-        return std::nullopt;
-    const std::optional<Money> miles = Money::parse(s);
-    if (!miles)
+    const std::optional<Money> miles = Money::parseInLocale(typed.trimmed(), locale.locale());
+    if (!miles || miles->units() < 0)
         return std::nullopt;
     return double(miles->units()) / double(Money::kScale);
 }
@@ -166,23 +162,12 @@ std::optional<QVariant> ExpenseStore::readCell(ExpenseColumn column, const QStri
 
 std::optional<Money> ExpenseStore::readAmount(const QString& typed, const LocaleText& locale)
 {
-    const QLocale& l = locale.locale();
     QString s = typed;
     const QString symbol = locale.currencySymbol();
     if (!symbol.isEmpty())
         s.remove(symbol);
     s.removeIf([](QChar c) { return c.isSpace(); });
-    const QString point = l.decimalPoint();
-    const QString group = l.groupSeparator();
-    if (!group.isEmpty() && group != point)
-        s.remove(group);
-    if (point != QLatin1String(".")) {
-        if (s.contains(u'.'))
-            return std::nullopt;
-        s.replace(point, QStringLiteral("."));
-    }
-    s.replace(l.negativeSign(), QStringLiteral("-"));
-    return Money::parse(s);
+    return Money::parseInLocale(s, locale.locale());
 }
 
 std::optional<QDate> ExpenseStore::readDate(const QString& typed, const LocaleText& locale)

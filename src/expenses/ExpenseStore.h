@@ -65,8 +65,9 @@ public:
     static std::optional<QVariant> readCell(ExpenseColumn column, const QString& typed,
                                             const LocaleText& locale);
 
-    // An amount as typed or shown: "£1,250.00", "12.50", "-3", the symbol anywhere. nullopt for
-    // anything else, "1e9" and "1.2.3" included.
+    // An amount as typed or shown: "12.50" in every locale, "£1,250.00" or "1.250,00 €" in the
+    // locale's own form, "-3", the symbol anywhere. nullopt for anything else, "1e9" and "1.2.3"
+    // included.
     static std::optional<Money> readAmount(const QString& typed, const LocaleText& locale);
     // A date as the program takes one: in a form the locale reads, in the years 100 to 9999.
     static std::optional<QDate> readDate(const QString& typed, const LocaleText& locale);
