@@ -23,8 +23,13 @@ QString storedName(const QString& typed)
 
 std::optional<QString> startingRowNumber(const QString& typed, const QLocale& locale)
 {
+    // '.' is the decimal point as in every number box; the locale's own form ("1,001",
+    // "1 001") is read when the text is no plain number.
+    const QString t = typed.trimmed();
     bool numeric = false;
-    const double start = locale.toDouble(typed.trimmed(), &numeric);
+    double start = t.toDouble(&numeric);
+    if (!numeric)
+        start = locale.toDouble(t, &numeric);
     if (!numeric || !std::isfinite(start))
         return std::nullopt;
     const double previous = std::nearbyint(start - 1); // halves to even

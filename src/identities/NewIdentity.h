@@ -45,8 +45,8 @@ struct Outcome {
 QString storedName(const QString& typed);
 
 // The number of the starting row from the typed start number S: "0" + (S - 1), S rounded to a
-// whole number (halves to even) in the locale's number form. nullopt when no row is wanted: an
-// empty or non-numeric text, or S below 2.
+// whole number (halves to even), read with '.' as the point or else in the locale's number form.
+// nullopt when no row is wanted: an empty or non-numeric text, or S below 2.
 std::optional<QString> startingRowNumber(const QString& typed, const QLocale& locale);
 
 // The layout a new identity copies: that of the identity current until now, as its file holds

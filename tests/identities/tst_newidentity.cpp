@@ -30,32 +30,31 @@ class TestNewIdentity : public QObject {
 private slots:
     void startingRow_data()
     {
+        QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("row"); // empty: no starting row
-        QTest::newRow("1001") << "1001"
-                              << "01000";
-        QTest::newRow("2") << "2"
-                           << "01";
-        QTest::newRow("grouped") << " 1,001 "
-                                 << "01000";
-        QTest::newRow("half to even") << "3.5"
-                                      << "02";
-        QTest::newRow("1") << "1"
-                           << "";
-        QTest::newRow("0") << "0"
-                           << "";
-        QTest::newRow("negative") << "-5"
-                                  << "";
-        QTest::newRow("empty") << ""
-                               << "";
-        QTest::newRow("text") << "abc"
-                              << "";
+        const char* const rows[][4] = {
+            {"1001", "en_GB", "1001", "01000"},
+            {"2", "en_GB", "2", "01"},
+            {"grouped", "en_GB", " 1,001 ", "01000"},
+            {"half to even", "en_GB", "3.5", "02"},
+            {"point in German", "de_DE", "3.5", "02"},
+            {"grouped in French", "fr_FR", "1 001", "01000"},
+            {"1", "en_GB", "1", ""},
+            {"negative", "en_GB", "-5", ""},
+            {"empty", "en_GB", "", ""},
+            {"text", "en_GB", "abc", ""},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2])
+                                << QString::fromLatin1(r[3]);
     }
     void startingRow()
     {
+        QFETCH(QString, locale);
         QFETCH(QString, typed);
         QFETCH(QString, row);
-        QCOMPARE(NewIdentity::startingRowNumber(typed, testLocale()).value_or(QString()), row);
+        QCOMPARE(NewIdentity::startingRowNumber(typed, QLocale(locale)).value_or(QString()), row);
     }
 
     // The identity row, the starting row and the layout file; the first invoice follows on.
@@ -111,24 +110,23 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("start");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("empty") << ""
-                               << "100" << NewIdentity::kNameMissing;
-        QTest::newRow("blanks") << "   "
-                                << "100" << NewIdentity::kNameMissing;
-        QTest::newRow("quotes only") << " '' "
-                                     << "100" << NewIdentity::kNameMissing;
-        QTest::newRow("case") << "ACME"
-                              << "100" << NewIdentity::kNameExists;
-        QTest::newRow("apostrophe") << "o'hara LTD"
-                                    << "100" << NewIdentity::kNameExists;
-        QTest::newRow("too long") << QString(101, u'x') << "100"
-                                  << "The Company Name can have at most 100 characters.";
-        QTest::newRow("start too high") << "New"
-                                        << "1000000000"
-                                        << "The first invoice number can be at most 999999999.";
-        QTest::newRow("start far too high") << "New"
-                                            << "1e30"
-                                            << "The first invoice number can be at most 999999999.";
+        const QString missing = NewIdentity::kNameMissing, exists = NewIdentity::kNameExists;
+        const QString tooHigh = "The first invoice number can be at most 999999999.";
+        const struct {
+            const char* row;
+            QString name, start, refusal;
+        } rows[] = {
+            {"blanks", "   ", "100", missing},
+            {"quotes only", " '' ", "100", missing},
+            {"case", "ACME", "100", exists},
+            {"apostrophe", "o'hara LTD", "100", exists},
+            {"too long", QString(101, u'x'), "100",
+             "The Company Name can have at most 100 characters."},
+            {"start too high", "New", "1000000000", tooHigh},
+            {"start far too high", "New", "1e30", tooHigh},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r.row) << r.name << r.start << r.refusal;
     }
     // Nothing is stored when the name is refused.
     void refusals()
