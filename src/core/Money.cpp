@@ -103,7 +103,12 @@ std::optional<Money> Money::parseInLocale(const QString& text, const QLocale& lo
     if (!localForm)
         return std::nullopt;
     QString s = text.trimmed();
-    s.remove(locale.groupSeparator());
+    // French and Finnish group with a narrow or no-break space, and QLocale takes a plain one.
+    const QString group = locale.groupSeparator();
+    if (group.size() == 1 && group.at(0).isSpace())
+        s.removeIf([](QChar c) { return c.isSpace(); });
+    else
+        s.remove(group);
     s.replace(locale.decimalPoint(), QStringLiteral("."));
     // QLocale takes either minus, the locale's own (U+2212 in Finnish) or the ASCII one.
     s.replace(locale.negativeSign(), QStringLiteral("-"));

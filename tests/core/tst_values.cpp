@@ -78,6 +78,7 @@ private slots:
         row("German own form", "de_DE", "-1.250,5", -12505000);
         row("German both ways", "de_DE", "1.250", 12500);
         row("German exponent", "de_DE", "1e9");
+        row("French plain blank grouping", "fr_FR", "1 250,5", 12505000);
         row("Finnish minus", "fi_FI", QString::fromUtf8("\u221212,5"), -125000);
         row("English grouping", "en_GB", "1,250.5", 12505000);
         row("English misplaced grouping", "en_GB", "1,25");
