@@ -1,5 +1,6 @@
 #include "core/SafeFile.h"
 
+#include <QFile>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -56,9 +57,10 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     if (ok) {
         errno = 0;
         ok = file.commit();
-        // A failed flush or rename inside commit() leaves "Unknown error" as the error text.
+        // A failed sync or rename inside commit() may leave only "Unknown error" as the text.
         if (!ok)
-            why = errno != 0 ? reason(errno) : file.errorString();
+            why = errno != 0 && file.errorString() == QFile().errorString() ? reason(errno)
+                                                                            : file.errorString();
     }
     if (!ok && error)
         *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
