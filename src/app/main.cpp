@@ -160,6 +160,18 @@ int main(int argc, char* argv[])
     QtPrompter prompter;
     if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
         return refuseToStart(prompter, problem);
+    // Held for the window's whole life, so that another Billcraft does not take this one's
+    // scratch files for leftovers; those of a Billcraft that was killed go now.
+    const Result<std::unique_ptr<DataFolder::Hold>> hold = DataFolder::Hold::take(folder);
+    if (!hold)
+        return refuseToStart(prompter, hold.error());
+    QStringList leftovers;
+    (*hold)->whileAlone([&] { leftovers = DataFolder::removeStaleScratchFiles(folder); });
+    if (!leftovers.isEmpty())
+        prompter.inform(QStringLiteral("Billcraft could not remove these files, left behind when "
+                                       "it was stopped while writing them:\n%1")
+                            .arg(leftovers.join(u'\n')),
+                        {}, Prompter::Icon::Warning);
 
     // An earlier installation's books are converted before anything opens them.
     if (Database::hasJetSignature(QDir(folder).filePath(Database::kFileName))) {

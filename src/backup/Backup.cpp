@@ -1,17 +1,19 @@
 #include "backup/Backup.h"
 
 #include "core/Database.h"
+#include "core/SafeFile.h"
 #include "identities/IdentityStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <sqlite3.h>
 #include <unistd.h>
@@ -38,6 +40,18 @@ struct SqliteCloser {
     void operator()(sqlite3* db) const { sqlite3_close(db); }
 };
 using SqlitePtr = std::unique_ptr<sqlite3, SqliteCloser>;
+
+// Why the last call on `db` failed, for the user: a full disk or the system's reason where the
+// disk refused, else SQLite's text.
+QString sqliteReason(sqlite3* db)
+{
+    const int code = sqlite3_errcode(db) & 0xff;
+    if (code == SQLITE_FULL)
+        return SafeFile::reason(ENOSPC);
+    if ((code == SQLITE_IOERR || code == SQLITE_CANTOPEN) && sqlite3_system_errno(db) != 0)
+        return SafeFile::reason(sqlite3_system_errno(db));
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 Result<SqlitePtr> openSqlite(const QString& path, int flags)
 {
@@ -98,10 +112,10 @@ Status snapshot(sqlite3* source, const QString& to, const ZipArchive::Progress& 
     if (cancelled)
         return Failure{QStringLiteral("cancelled.")};
     if (const int rc = sqlite3_errcode(dest); rc != SQLITE_OK)
-        return Failure{QString::fromUtf8(sqlite3_errmsg(dest))};
+        return Failure{sqliteReason(dest)};
     sqlite3* raw = opened->release();
     if (sqlite3_close(raw) != SQLITE_OK)
-        return Failure{QString::fromUtf8(sqlite3_errmsg(raw))};
+        return Failure{sqliteReason(raw)};
     return Done{};
 }
 
@@ -152,15 +166,13 @@ Status writeArchive(sqlite3* source, const QString& live, const QString& scratch
                                .arg(native(archivePath))};
     }
 
-    if (!QDir().mkpath(scratchFolder))
-        return Failure{QStringLiteral("The folder %1 cannot be made.").arg(native(scratchFolder))};
     QString copy;
     {
         QTemporaryFile reserve(QDir(scratchFolder).filePath(QStringLiteral("backup-XXXXXX.db")));
         reserve.setAutoRemove(false);
         if (!reserve.open())
             return Failure{QStringLiteral("%1 cannot be written: %2")
-                               .arg(native(reserve.fileTemplate()), reserve.errorString())};
+                               .arg(native(scratchFolder), reserve.errorString())};
         copy = reserve.fileName();
     }
     struct Cleanup {
@@ -182,6 +194,82 @@ Status writeArchive(sqlite3* source, const QString& live, const QString& scratch
     return ZipArchive::write(archivePath, {{Database::kFileName, copy, {}}}, options);
 }
 
+// The part-written archives that ZipArchive::write leaves beside `archive` when it is killed:
+// <archive>.XXXXXX.part.
+void removeStaleParts(const QString& archive)
+{
+    const QFileInfo target(archive);
+    const QRegularExpression part(QStringLiteral("^%1\\.[A-Za-z0-9]{6}\\.part$")
+                                      .arg(QRegularExpression::escape(target.fileName())));
+    const QDir dir = target.absoluteDir();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden)) {
+        if (part.match(name).hasMatch())
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+// Orders the kept copies of replaced databases, newest first: by the date in the name, then
+// by the number after it (none is the day's first).
+QStringList keptCopies(const QString& temp)
+{
+    static const QRegularExpression kept(
+        QStringLiteral("^%1(\\d{4}-\\d{2}-\\d{2})(?:-(\\d+))?\\.mdb$")
+            .arg(QRegularExpression::escape(Restore::kKeptPrefix)));
+    QList<std::pair<std::pair<QString, int>, QString>> found;
+    for (const QString& name : QDir(temp).entryList(QDir::Files)) {
+        const QRegularExpressionMatch m = kept.match(name);
+        if (m.hasMatch())
+            found.append(
+                {{m.captured(1), m.captured(2).isEmpty() ? 1 : m.captured(2).toInt()}, name});
+    }
+    std::sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a > b; });
+    QStringList names;
+    for (const auto& entry : found)
+        names << entry.second;
+    return names;
+}
+
+// A name for today's kept copy that no file has yet.
+QString keptName(const QString& temp, QDate today)
+{
+    const QString base = Restore::kKeptPrefix + today.toString(Qt::ISODate);
+    QString name = base + QStringLiteral(".mdb");
+    for (int n = 2; QFileInfo::exists(QDir(temp).filePath(name)); ++n)
+        name = base + QStringLiteral("-%1.mdb").arg(n);
+    return QDir(temp).filePath(name);
+}
+
+// Keeps `live` as `kept`: a second name for the same file where the file system allows it (the
+// old file then lives on under that name alone), else a flushed copy.
+Status keep(const QString& live, const QString& kept)
+{
+    const QByteArray from = QFile::encodeName(live), to = QFile::encodeName(kept);
+    if (::link(from.constData(), to.constData()) == 0)
+        return Done{};
+    const auto failed = [&](const QString& why) -> Status {
+        QFile::remove(kept);
+        return Failure{QStringLiteral("%1 cannot be kept as %2: %3; it has not been replaced.")
+                           .arg(native(live), native(kept), why)};
+    };
+    QFile in(live);
+    QFile out(kept);
+    if (!in.open(QIODevice::ReadOnly))
+        return failed(in.errorString());
+    if (!out.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFile::ReadOwner | QFile::WriteOwner))
+        return failed(out.errorString());
+    QString why;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(1 << 20);
+        if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
+            return failed(in.errorString());
+        if (!SafeFile::writeAll(out, chunk, &why))
+            return failed(why);
+    }
+    if (!out.flush() || ::fsync(out.handle()) != 0)
+        return failed(SafeFile::reason(errno));
+    return Done{};
+}
+
 } // namespace
 
 namespace Backup {
@@ -191,8 +279,11 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
     sqlite3* source = db.isOpen() ? db.sqliteHandle() : nullptr;
     if (!source)
         return Failure{QStringLiteral("The database is not open.")};
-    return writeArchive(source, db.path(), QFileInfo(db.path()).dir().filePath(kScratchFolder),
-                        archivePath, progress);
+    const Result<QString> scratch =
+        DataFolder::privateSubfolder(QFileInfo(db.path()).absolutePath(), kScratchFolder);
+    if (!scratch)
+        return Failure{scratch.error()};
+    return writeArchive(source, db.path(), *scratch, archivePath, progress);
 }
 
 Status runJob(const QString& dataFolder, const QString& archivePath)
@@ -231,12 +322,35 @@ Status runJob(const QString& dataFolder, const QString& archivePath)
                     QStringLiteral("%1: it has no table %2.").arg(notOurs, QLatin1String(table))};
         }
     }
+    const QString archive = QFileInfo(archivePath).absoluteFilePath();
+    const QFileInfo folderInfo(folder.absolutePath());
+    const bool writable =
+        folderInfo.isWritable() && (folderInfo.permissions() & QFileDevice::WriteOwner);
+    // Held until the archive is written. Without it (a read-only folder that has no lock file,
+    // or a lock file of another user's) the backup is still made, only nothing is cleaned up.
+    const Result<std::unique_ptr<DataFolder::Hold>> hold =
+        DataFolder::Hold::take(folder.absolutePath(), writable);
+    if (hold) {
+        // What cannot be removed now is reported when the window next starts.
+        (*hold)->whileAlone([&] {
+            DataFolder::removeStaleScratchFiles(folder.absolutePath());
+            removeStaleParts(archive);
+        });
+    }
+    // The snapshot is made in the data folder's Temp, or beside the archive when the data
+    // folder is read-only.
+    QString scratch = QFileInfo(archive).absolutePath();
+    if (writable) {
+        const Result<QString> temp =
+            DataFolder::privateSubfolder(folder.absolutePath(), kScratchFolder);
+        if (!temp)
+            return Failure{temp.error()};
+        scratch = *temp;
+    }
     Result<SqlitePtr> opened = openSqlite(dbPath, SQLITE_OPEN_READONLY);
     if (!opened)
         return Failure{opened.error()};
-    // The snapshot is made beside the archive: the data folder may be read-only.
-    const QString archive = QFileInfo(archivePath).absoluteFilePath();
-    return writeArchive(opened->get(), dbPath, QFileInfo(archive).absolutePath(), archive, {});
+    return writeArchive(opened->get(), dbPath, scratch, archive, {});
 }
 
 } // namespace Backup
@@ -251,9 +365,10 @@ QString copyPath(const QString& dataFolder)
 Result<QString> extract(const QString& dataFolder, const QString& archivePath,
                         const ZipArchive::Progress& progress)
 {
-    if (!QDir(dataFolder).mkpath(Backup::kScratchFolder))
-        return Failure{QStringLiteral("The folder %1 cannot be made.")
-                           .arg(native(QDir(dataFolder).filePath(Backup::kScratchFolder)))};
+    if (const Result<QString> temp =
+            DataFolder::privateSubfolder(dataFolder, Backup::kScratchFolder);
+        !temp)
+        return Failure{temp.error()};
     const QString copy = copyPath(dataFolder);
     // A journal left beside an earlier copy would be replayed into this one.
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
@@ -268,6 +383,9 @@ Result<QString> extract(const QString& dataFolder, const QString& archivePath,
         ZipArchive::extractOne(archivePath, Database::kFileName, copy, limits);
     if (!got)
         return Failure{got.error()};
+    // Written with the usual permissions; the folder kept others out meanwhile.
+    if (const Status own = DataFolder::makePrivate(copy); !own)
+        return Failure{own.error()};
     return copy;
 }
 
@@ -329,7 +447,7 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
     return Done{};
 }
 
-Status replaceLive(const QString& dataFolder)
+Result<QString> replaceLive(const QString& dataFolder, QDate today)
 {
     const QString live = QDir(dataFolder).filePath(Database::kFileName);
     const QString copy = copyPath(dataFolder);
@@ -366,33 +484,53 @@ Status replaceLive(const QString& dataFolder)
     if (!out.open())
         return Failure{
             QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
-    QByteArray buffer(1 << 20, Qt::Uninitialized);
+    // A temporary file is its owner's alone (0600), as the books should be.
+    QString why;
     for (;;) {
-        const qint64 n = in.read(buffer.data(), buffer.size());
-        if (n < 0)
-            return Failure{
-                QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
-        if (n == 0)
+        const QByteArray chunk = in.read(1 << 20);
+        if (chunk.isEmpty()) {
+            if (in.error() != QFileDevice::NoError)
+                return Failure{
+                    QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
             break;
-        if (out.write(buffer.constData(), n) != n)
-            return Failure{
-                QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
+        }
+        if (!SafeFile::writeAll(out, chunk, &why))
+            return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
     }
-    // The new file keeps the old one's permissions (a temporary file is the owner's alone).
-    if (QFileInfo::exists(live))
-        out.setPermissions(QFileInfo(live).permissions());
     // On the disk before the rename makes it the live file.
+    errno = 0;
     if (!out.flush() || ::fsync(out.handle()) != 0)
         return Failure{QStringLiteral("%1 cannot be written: %2")
-                           .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
+                           .arg(native(live), errno ? SafeFile::reason(errno) : out.errorString())};
+
+    QString kept, temp;
+    if (lock) {
+        const Result<QString> folder =
+            DataFolder::privateSubfolder(dataFolder, Backup::kScratchFolder);
+        if (!folder)
+            return Failure{folder.error()};
+        temp = *folder;
+        kept = keptName(temp, today);
+        if (const Status done = keep(live, kept); !done)
+            return Failure{done.error()};
+    }
     if (std::rename(QFile::encodeName(out.fileName()).constData(),
-                    QFile::encodeName(live).constData()) != 0)
-        return Failure{QStringLiteral("%1 cannot be replaced: %2")
-                           .arg(native(live), QString::fromLocal8Bit(std::strerror(errno)))};
+                    QFile::encodeName(live).constData()) != 0) {
+        const int error = errno;
+        if (!kept.isEmpty())
+            QFile::remove(kept);
+        return Failure{
+            QStringLiteral("%1 cannot be replaced: %2").arg(native(live), SafeFile::reason(error))};
+    }
     out.setAutoRemove(false); // it is the live file now
-    // The rename itself on the disk, so that a power cut cannot bring the old file back.
-    const bool synced = ZipArchive::syncFolder(dataFolder);
-    const int syncError = errno;
+    // The rename and the kept name on the disk, so that a power cut cannot bring the old file
+    // back or lose it.
+    bool synced = ZipArchive::syncFolder(dataFolder);
+    int syncError = errno;
+    if (synced && !temp.isEmpty()) {
+        synced = ZipArchive::syncFolder(temp);
+        syncError = errno;
+    }
     // Closing ends the transaction on the old file, whose log it removes (an empty one).
     lock.reset();
     // The old file's shared-memory index describes nothing any more.
@@ -400,8 +538,14 @@ Status replaceLive(const QString& dataFolder)
     if (!synced)
         return Failure{QStringLiteral("%1 was replaced, but the change could not be flushed to "
                                       "disk: %2")
-                           .arg(native(live), QString::fromLocal8Bit(std::strerror(syncError)))};
-    return Done{};
+                           .arg(native(live), SafeFile::reason(syncError))};
+    // The oldest kept copies go. One that cannot be removed is only kept longer.
+    if (!temp.isEmpty()) {
+        const QStringList copies = keptCopies(temp);
+        for (qsizetype i = kKeptCopies; i < copies.size(); ++i)
+            QFile::remove(QDir(temp).filePath(copies[i]));
+    }
+    return kept;
 }
 
 } // namespace Restore

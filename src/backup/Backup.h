@@ -1,8 +1,10 @@
 #pragma once
 
+#include "core/DataFolder.h"
 #include "core/Result.h"
 #include "core/ZipArchive.h"
 
+#include <QDate>
 #include <QString>
 #include <functional>
 
@@ -12,8 +14,9 @@ class Database;
 namespace Backup {
 
 // The folder, inside the data folder, that receives a restore's extracted copy (which stays
-// there afterwards) and a backup's passing snapshot.
-inline const QString kScratchFolder = QStringLiteral("Temp");
+// there afterwards), the databases a restore replaced, and a backup's passing snapshot. Only
+// its owner may read it (0700); a link or a folder of another user there is refused.
+inline const QString kScratchFolder = DataFolder::kTempFolder;
 
 // Writes an archive of the open database. The database is copied page by page through
 // SQLite's online backup, which sees every committed change, including those still in the
@@ -24,8 +27,10 @@ inline const QString kScratchFolder = QStringLiteral("Temp");
 Status write(Database& db, const QString& archivePath, const ZipArchive::Progress& progress = {});
 
 // The same for scripts: opens the data folder's database (refusing, without creating
-// anything, when there is none or it is not one of ours) and writes the archive. The Failure
-// is one line for the user.
+// anything, when there is none or it is not one of ours) and writes the archive. It holds the
+// data folder shared while it works (a window may be open on it); when no other Billcraft
+// holds it, it first removes the scratch files a killed Billcraft left there and the
+// part-written archives of `archivePath` beside it. The Failure is one line for the user.
 Status runJob(const QString& dataFolder, const QString& archivePath);
 
 } // namespace Backup
@@ -36,6 +41,11 @@ namespace Restore {
 
 // The extracted copy's path: <data folder>/Temp/Accounts.mdb.
 QString copyPath(const QString& dataFolder);
+
+// The kept copies of replaced databases: Temp/Accounts-before-restore-<yyyy-MM-dd>.mdb, with
+// -2, -3... after the date for a second restore on one day. The newest kKeptCopies stay.
+inline const QString kKeptPrefix = QStringLiteral("Accounts-before-restore-");
+constexpr int kKeptCopies = 3;
 
 // Puts the archive's Accounts.mdb into the Temp folder (made when missing), first removing any
 // copy left by an earlier restore, so a failure can never leave an older copy looking like
@@ -53,10 +63,12 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted = {})
 
 // Replaces the live database with the copy: the copy's bytes are written beside the live file
 // and renamed over it, so a failure at any point leaves the live file as it was; the folder is
-// then flushed, so the rename survives a power cut. The live database must be closed: it is
-// locked against every other connection from the first check through the rename, and refused
-// when that lock cannot be had at once or its write-ahead log still holds rows (another
-// program has it open, or stopped without closing it).
-Status replaceLive(const QString& dataFolder);
+// then flushed, so the rename survives a power cut. The replaced file is kept first, as
+// Temp/Accounts-before-restore-<today>.mdb, and the oldest kept copies beyond kKeptCopies are
+// removed. Returns the kept copy's path (empty when there was no live file). The live
+// database must be closed: it is locked against every other connection from the first check
+// through the rename, and refused when that lock cannot be had at once or its write-ahead log
+// still holds rows (another program has it open, or stopped without closing it).
+Result<QString> replaceLive(const QString& dataFolder, QDate today);
 
 } // namespace Restore

@@ -1,5 +1,8 @@
 #include "core/Database.h"
 
+#include "core/DataFolder.h"
+#include "core/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +10,11 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
+#include <cerrno>
+#include <fcntl.h>
 #include <iterator>
+#include <sqlite3.h>
+#include <unistd.h>
 
 namespace {
 
@@ -86,6 +93,54 @@ const QList<QStringList>& migrations()
         },
     };
     return steps;
+}
+
+sqlite3* handleOf(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
+    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// Why a call on `db` failed, for the user: a full disk or the system's reason where the disk
+// or the file system refused, else the driver's own text.
+QString failureReason(sqlite3* db, const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    if (code == SQLITE_FULL)
+        return SafeFile::reason(ENOSPC);
+    const int systemError = db ? sqlite3_system_errno(db) : 0;
+    if ((code == SQLITE_IOERR || code == SQLITE_CANTOPEN) && systemError != 0)
+        return SafeFile::reason(systemError);
+    return error.text();
+}
+
+// Only these say that the bytes are not a database: a failure to read them says nothing
+// about whose file it is.
+bool isNotADatabase(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == SQLITE_NOTADB || code == SQLITE_CORRUPT;
+}
+
+// The database file is made before SQLite opens it, readable by its owner alone; SQLite gives
+// the journals it makes beside it the file's permissions. An existing file and its journals
+// lose the group's and others' permissions.
+Status makePrivate(const QString& path)
+{
+    const QByteArray encoded = QFile::encodeName(path);
+    const int fd = ::open(encoded.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    if (fd >= 0)
+        ::close(fd);
+    else if (errno != EEXIST)
+        return Failure{QStringLiteral("%1 cannot be made: %2")
+                           .arg(QDir::toNativeSeparators(path), SafeFile::reason(errno))};
+    for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
+        if (const Status done = DataFolder::makePrivate(path + QLatin1String(suffix)); !done)
+            return done;
+    }
+    return Done{};
 }
 
 bool isPlainName(const QString& name)
@@ -196,12 +251,19 @@ bool Database::inspect(const QString& path, bool* isNew)
         // checkpoints a left-over write-ahead log into the file when it closes.
         probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!probe.open()) {
-            problem = QStringLiteral("%1 cannot be opened: %2").arg(path, probe.lastError().text());
+            problem = QStringLiteral("%1 cannot be opened: %2")
+                          .arg(path, failureReason(handleOf(probe), probe.lastError()));
         } else {
             QSqlQuery q(probe);
             if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table' AND "
-                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\'")))
-                problem = foreign.arg(path, q.lastError().databaseText());
+                                       "name NOT LIKE 'sqlite\\_%' ESCAPE '\\'"))) {
+                const QSqlError error = q.lastError();
+                problem = isNotADatabase(error)
+                              ? foreign.arg(path, error.databaseText())
+                              : QStringLiteral("%1 cannot be read: %2. Billcraft has left it "
+                                               "unchanged.")
+                                    .arg(path, failureReason(handleOf(probe), error));
+            }
             while (q.next())
                 tables << q.value(0).toString();
         }
@@ -244,16 +306,36 @@ bool Database::open(const QString& path)
     if (!checkWritable(path) || !inspect(path, &isNew))
         return false;
 
+    if (const Status own = makePrivate(path); !own)
+        return fail(own.error());
+
     m_path = path;
     QString problem;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
         if (!db.open())
-            problem = QStringLiteral("%1 cannot be opened: %2").arg(path, db.lastError().text());
+            problem = QStringLiteral("%1 cannot be opened: %2")
+                          .arg(path, failureReason(handleOf(db), db.lastError()));
     }
     if (!problem.isEmpty())
         return fail(problem);
+    // A write waiting for another connection's lock asks again every few milliseconds until
+    // the timeout; SQLite's own timeout backs off to 100 ms between tries, so among several
+    // busy writers one could miss every chance for the whole timeout.
+    m_busySince.invalidate();
+    sqlite3_busy_handler(
+        sqliteHandle(),
+        [](void* self, int tries) {
+            QElapsedTimer& since = static_cast<Database*>(self)->m_busySince;
+            if (tries == 0)
+                since.start();
+            if (since.elapsed() >= kBusyTimeoutMs)
+                return 0;
+            sqlite3_sleep(2);
+            return 1;
+        },
+        this);
 
     // A committed invoice must survive a power cut: the write-ahead journal, synced in full at
     // every commit. Either setting can be refused (a file system without shared memory keeps
@@ -338,10 +420,7 @@ sqlite3* Database::sqliteHandle() const
 {
     if (!isOpen())
         return nullptr;
-    const QVariant handle = connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
+    return handleOf(connection());
 }
 
 QSqlQuery Database::prepare(const QString& sql) const
@@ -362,7 +441,7 @@ bool Database::exec(QSqlQuery& query)
     }
     if (query.exec())
         return true;
-    m_error = query.lastError().text();
+    m_error = failureReason(sqliteHandle(), query.lastError());
     return false;
 }
 
@@ -372,7 +451,7 @@ bool Database::exec(const QString& sql, const QVariantList& values)
     if (values.isEmpty()) {
         if (q.exec(sql))
             return true;
-        m_error = q.lastError().text();
+        m_error = failureReason(sqliteHandle(), q.lastError());
         return false;
     }
     q.prepare(sql);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QString>
@@ -9,7 +10,8 @@ struct sqlite3;
 
 // The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses a read-only file or
 // folder, and anything that is not a Billcraft database without changing a byte of it (the file
-// is judged before anything is written); creates the five tables on a new or empty file, insists
+// is judged before anything is written); makes the file and its journals readable by their
+// owner alone (0600); creates the five tables on a new or empty file, insists
 // on the write-ahead journal with full syncs, and brings an older file up to the current schema
 // version (PRAGMA user_version) by numbered steps.
 //
@@ -17,6 +19,8 @@ struct sqlite3;
 class Database {
 public:
     static constexpr int kSchemaVersion = 2;
+    // How long a write waits for another connection's write lock before it fails.
+    static constexpr int kBusyTimeoutMs = 5000;
     static inline const QString kFileName = QStringLiteral("Accounts.mdb");
 
     Database();
@@ -70,16 +74,19 @@ private:
     QString m_connectionName;
     QString m_path;
     QString m_error;
+    QElapsedTimer m_busySince; // since the current wait for a lock began
 };
 
 // Runs a multi-statement change as one unit: rolled back unless commit() succeeds.
-// Immediate takes the write lock at once (BEGIN IMMEDIATE), so a read followed by a write, such
-// as taking the next invoice number and inserting it, cannot interleave with another process
-// doing the same; a second writer waits for the lock (the driver's busy timeout).
+// Immediate, the default, takes the write lock at once (BEGIN IMMEDIATE), waiting for another
+// writer within the busy timeout, so a read followed by a write, such as taking the next
+// invoice number and inserting it, cannot interleave with another process doing the same.
+// Deferred takes it only at the first write, and a write after a read then fails at once
+// ("database is locked") when another connection has written in between: for reading alone.
 class Transaction {
 public:
     enum class Mode { Deferred, Immediate };
-    explicit Transaction(Database& db, Mode mode = Mode::Deferred);
+    explicit Transaction(Database& db, Mode mode = Mode::Immediate);
     ~Transaction();
     Transaction(const Transaction&) = delete;
     Transaction& operator=(const Transaction&) = delete;

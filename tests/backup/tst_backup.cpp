@@ -1,5 +1,6 @@
 #include "BackupFixtures.h"
 #include "backup/Backup.h"
+#include "core/DataFolder.h"
 #include "support/FileSizeLimit.h"
 #include "support/Windowless.h"
 
@@ -101,7 +102,7 @@ private slots:
         env.db.close();
         const QByteArray before = liveHash(env.folder());
 
-        Status done = Done{};
+        Result<QString> done = QString();
         {
             Database other;
             std::optional<FileSizeLimit> full;
@@ -111,17 +112,93 @@ private slots:
             } else {
                 full.emplace(rlim_t(QFileInfo(*copy).size() / 2));
             }
-            done = Restore::replaceLive(env.folder());
+            done = Restore::replaceLive(env.folder(), TestEnv::kToday);
         }
         QVERIFY(!done);
-        QVERIFY2(done.error().contains(because), qPrintable(done.error()));
+        QVERIFY2(done.error().contains(because) && !done.error().contains("Unknown error"),
+                 qPrintable(done.error()));
         QCOMPARE(liveHash(env.folder()), before);
         QCOMPARE(QDir(env.folder()).entryList({QStringLiteral("*.part")}, QDir::Files),
                  QStringList());
+        QCOMPARE(filesIn(env.file(Backup::kScratchFolder)), QStringList{"Accounts.mdb"});
 
-        const Status replaced = Restore::replaceLive(env.folder());
+        const Result<QString> replaced = Restore::replaceLive(env.folder(), TestEnv::kToday);
         QVERIFY2(replaced, qPrintable(replaced.error()));
         QCOMPARE(readAll(live), readAll(*copy));
+    }
+
+    // Each restore keeps the books it replaced, private to their owner; the newest three stay.
+    void restoresKeepTheReplacedBooks()
+    {
+        TestEnv env;
+        fillBooks(env);
+        env.db.close();
+        const QString live = env.file(Database::kFileName);
+        const QByteArray first = readAll(live);
+        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        const Result<QString> copy = Restore::extract(env.folder(), env.file("b.bak"));
+        QVERIFY(copy);
+        QCOMPARE(QFileInfo(*copy).permissions() & 0x0077, QFileDevice::Permissions());
+        QStringList kept;
+        for (const int day : {1, 2, 2, 3}) {
+            const Result<QString> replaced =
+                Restore::replaceLive(env.folder(), QDate(2026, 12, day));
+            QVERIFY2(replaced, qPrintable(replaced.error()));
+            kept << QFileInfo(*replaced).fileName();
+        }
+        const QString prefix = Restore::kKeptPrefix;
+        QCOMPARE(kept, QStringList({prefix + "2026-12-01.mdb", prefix + "2026-12-02.mdb",
+                                    prefix + "2026-12-02-2.mdb", prefix + "2026-12-03.mdb"}));
+        QStringList newest = kept.mid(1);
+        newest.sort();
+        QCOMPARE(filesIn(env.file(Backup::kScratchFolder)).filter(prefix), newest);
+        QCOMPARE(readAll(env.file(Backup::kScratchFolder + '/' + kept[1])), readAll(*copy));
+        QVERIFY(first != readAll(*copy));
+        QCOMPARE(QFileInfo(live).permissions() & 0x0077, QFileDevice::Permissions());
+    }
+
+    // A Temp that leads elsewhere is refused, and nothing is written through it.
+    void linkedTempIsRefused()
+    {
+        TestEnv env;
+        QTemporaryDir elsewhere;
+        QVERIFY(QFile::link(elsewhere.path(), env.file(Backup::kScratchFolder)));
+        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        const Status backedUp = Backup::write(env.db, env.file(QStringLiteral("out.bak")));
+        const Result<QString> extracted = Restore::extract(env.folder(), env.file("b.bak"));
+        for (const QString& error : {backedUp.error(), extracted.error()})
+            QVERIFY2(error.contains("is a link to another place"), qPrintable(error));
+        QCOMPARE(filesIn(elsewhere.path()), QStringList());
+    }
+
+    // A killed backup's snapshot and part-written archive go before the next backup, unless
+    // another Billcraft holds the data folder (its own backup may be under way).
+    void commandLineRemovesLeftovers_data()
+    {
+        QTest::addColumn<bool>("windowOpen");
+        QTest::newRow("alone") << false;
+        QTest::newRow("window open") << true;
+    }
+    void commandLineRemovesLeftovers()
+    {
+        QFETCH(bool, windowOpen);
+        QTemporaryDir dir;
+        writeAll(dir.filePath(Database::kFileName), databaseFile({}));
+        QVERIFY(QDir(dir.path()).mkdir(Backup::kScratchFolder));
+        const QStringList leftovers{Backup::kScratchFolder + "/backup-Ab12Cd.db",
+                                    "out.bak.Xy12Zz.part"};
+        for (const QString& name : leftovers)
+            writeAll(dir.filePath(name), "left behind");
+        std::optional<Result<std::unique_ptr<DataFolder::Hold>>> window;
+        if (windowOpen)
+            window.emplace(DataFolder::Hold::take(dir.path()));
+        const WindowlessRun run =
+            runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
+        QVERIFY(run.finished);
+        QVERIFY2(run.exitCode == 0, qPrintable(run.stdErr));
+        QVERIFY(ZipArchive::entryNames(dir.filePath("out.bak")));
+        for (const QString& name : leftovers)
+            QCOMPARE(QFileInfo::exists(dir.filePath(name)), windowOpen);
     }
 
     // The real program with no display writes the archive, or says in one line why not. It

@@ -77,6 +77,7 @@ private slots:
         MainWindow w(*env.session);
         w.startUp();
         const QString live = env.file(Database::kFileName);
+        // Typed without an extension: ".bak" is added.
         const QString archive = env.file(QStringLiteral("Friday.bak"));
         const QByteArray before = rowsOf(live);
         QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
@@ -84,14 +85,16 @@ private slots:
         const QStringList clientsBefore = openedItems(clients);
 
         env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
-            .expectSaveFile(archive)
+            .expectSaveFile(env.file(QStringLiteral("Friday")))
             .expectMessage(BackupRestore::kBackedUp, QString());
         click(w, "picBackUp");
         VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(env.prompter.lastSaveRequest().fileName, "Billcraft 2026-12-03.bak");
         QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
 
         env.exec(QStringLiteral("DELETE FROM TblClients WHERE Company = 'OBrien Builders'"));
         env.exec(QStringLiteral("DELETE FROM TblInvoices"));
+        const QByteArray changed = rowsOf(live);
         env.session->notifyClientsChanged();
         QCOMPARE(openedItems(clients).size(), 1);
         w.tabs()->setCurrentIndex(MainWindow::TabReports);
@@ -99,11 +102,16 @@ private slots:
         env.session->setAlertsChecked(true);
         env.session->setCalendarDate(QDate(2031, 3, 14));
 
+        const QString kept = QDir(env.file(Backup::kScratchFolder))
+                                 .filePath("Accounts-before-restore-2026-12-03.mdb");
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
-            .expectMessage(BackupRestore::kRestored, QString());
+            .expectMessage(BackupRestore::kRestored +
+                               BackupRestore::kKeptAs.arg(QDir::toNativeSeparators(kept)),
+                           QString());
         click(w, "PicRestore");
         VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(rowsOf(kept), changed);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
         QCOMPARE(openedItems(clients), clientsBefore);
         QVERIFY(env.session->alertsChecked());

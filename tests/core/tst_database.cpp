@@ -1,11 +1,18 @@
 #include "core/DataFolder.h"
 #include "core/Database.h"
+#include "core/SafeFile.h"
+#include "support/FullDisk.h"
 #include "support/TestEnv.h"
 
 #include <QFile>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <future>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -28,6 +35,18 @@ QByteArray sqliteFile(const QStringList& statements)
     }
     QSqlDatabase::removeDatabase(path);
     return readAll(path);
+}
+
+// The permission bits of a file or folder, e.g. 0600.
+int modeOf(const QString& path)
+{
+    struct stat st;
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
+}
+
+QStringList filesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
 }
 
 } // namespace
@@ -158,10 +177,23 @@ private slots:
     }
 
     // A crash leaves the write-ahead log beside the file: the check that the file is ours must
-    // read through it, and the opening recovers what was committed there, and only that.
+    // read through it, and the opening recovers what was committed there, and only that. On a
+    // full disk, where the log's index cannot be made, the refusal says so, as does a write
+    // there that stops short.
+    void committedWorkSurvivesACrash_data()
+    {
+        QTest::addColumn<bool>("full");
+        QTest::newRow("room on the disk") << false;
+        QTest::newRow("full disk") << true;
+    }
     void committedWorkSurvivesACrash()
     {
-        QTemporaryDir dir, copy;
+        QFETCH(bool, full);
+        QTemporaryDir dir, room;
+        FullDisk disk;
+        if (full && !disk.isMounted())
+            QSKIP("mounting a RAM disk needs root");
+        const QDir copy(full ? disk.path() : room.path());
         Database db;
         QVERIFY(db.open(dir.filePath(Database::kFileName)));
         QVERIFY(db.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
@@ -174,12 +206,22 @@ private slots:
             Transaction tx(db);
             QVERIFY(db.exec(insert, {QStringLiteral("Kept")}) && tx.commit());
         }
-        for (const QString& suffix : {QString(), QStringLiteral("-wal"), QStringLiteral("-shm")}) {
-            const QString name = Database::kFileName + suffix;
+        for (const QString& name : {Database::kFileName, Database::kFileName + "-wal"})
             QVERIFY2(QFile::copy(dir.filePath(name), copy.filePath(name)), qPrintable(name));
-        }
         QVERIFY(QFileInfo(copy.filePath(Database::kFileName + "-wal")).size() > 0);
         Database recovered;
+        if (full) {
+            QString error;
+            QVERIFY(!SafeFile::write(copy.filePath("1.dat"), QByteArray(512 << 10, 'x'), &error));
+            QVERIFY2(error.endsWith("there is no space left on the disk"), qPrintable(error));
+            disk.fill();
+            QVERIFY(!recovered.open(copy.filePath(Database::kFileName)));
+            error = recovered.errorString();
+            QVERIFY2(error.contains("there is no space left on the disk") &&
+                         !error.contains("not a Billcraft database"),
+                     qPrintable(error));
+            return;
+        }
         QVERIFY2(recovered.open(copy.filePath(Database::kFileName)),
                  qPrintable(recovered.errorString()));
         QCOMPARE(recovered.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients"))
@@ -215,10 +257,135 @@ private slots:
         QVERIFY(QFile::setPermissions(dir.path(), writable));
         QVERIFY2(db.open(path), qPrintable(db.errorString()));
 
-        const QString nested = dir.filePath(QStringLiteral("a/b"));
-        QCOMPARE(DataFolder::prepare(nested), QString());
-        QVERIFY(QFileInfo(nested).isDir());
         QVERIFY(DataFolder::prepare(path).contains(QStringLiteral("is a file")));
+    }
+    // The books are their owner's alone: a new data folder, a new database and its journals.
+    // An existing folder's database files lose others' permissions when opened; its other
+    // files keep theirs.
+    void booksArePrivate()
+    {
+        ::umask(022);
+        QTemporaryDir dir;
+        const QString folder = dir.filePath(QStringLiteral("a/books"));
+        QCOMPARE(DataFolder::prepare(folder), QString());
+        QCOMPARE(modeOf(folder), 0700);
+        const QString path = QDir(folder).filePath(Database::kFileName);
+        const QStringList books{path, path + "-wal", path + "-shm"};
+        Database db;
+        QVERIFY(db.open(path));
+        for (const QString& file : books)
+            QCOMPARE(modeOf(file), 0600);
+        writeAll(QDir(folder).filePath(QStringLiteral("1.dat")), "layout");
+        for (const QString& file : books + QStringList{QDir(folder).filePath("1.dat")})
+            QVERIFY(QFile::setPermissions(file, QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ReadGroup | QFile::ReadOther));
+        Database second;
+        QVERIFY2(second.open(path), qPrintable(second.errorString()));
+        for (const QString& file : books)
+            QCOMPARE(modeOf(file), 0600);
+        QCOMPARE(modeOf(QDir(folder).filePath("1.dat")), 0644);
+    }
+
+    // The working folder that receives copies of the books is never written through a link or
+    // into another user's folder; a missing one is made, an open one closed.
+    void privateSubfolder_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("missing") << QString();
+        QTest::newRow("open") << QString();
+        QTest::newRow("link") << "is a link to another place";
+        QTest::newRow("stranger") << "belongs to another user";
+    }
+    void privateSubfolder()
+    {
+        const QString what = QString::fromLatin1(QTest::currentDataTag());
+        QFETCH(QString, refusal);
+        QTemporaryDir dir, elsewhere;
+        const QString temp = dir.filePath(DataFolder::kTempFolder);
+        if (what == u"open" || what == u"stranger")
+            QVERIFY(QDir().mkdir(temp, QFile::Permissions(0x7777)));
+        if (what == u"stranger" && ::geteuid() != 0)
+            QSKIP("giving a folder to another user needs root");
+        if (what == u"stranger")
+            QCOMPARE(::chown(QFile::encodeName(temp).constData(), 65534, 65534), 0);
+        if (what == u"link")
+            QVERIFY(QFile::link(elsewhere.path(), temp));
+        const Result<QString> got =
+            DataFolder::privateSubfolder(dir.path(), DataFolder::kTempFolder);
+        if (refusal.isEmpty()) {
+            QVERIFY2(got, qPrintable(got.error()));
+            QCOMPARE(modeOf(*got), 0700);
+        } else {
+            QVERIFY(!got);
+            QVERIFY2(got.error().contains(refusal), qPrintable(got.error()));
+        }
+        QCOMPARE(filesIn(elsewhere.path()), QStringList());
+    }
+
+    // A write waits for another process's write to end rather than fail, also when it reads
+    // first (as taking the next number does).
+    void aWriterWaitsForAnother()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(Database::kFileName);
+        Database db;
+        QVERIFY(db.open(path));
+        std::promise<void> locked;
+        std::thread other([&] {
+            sqlite3* raw = nullptr;
+            sqlite3_open(QFile::encodeName(path).constData(), &raw);
+            sqlite3_exec(raw, "BEGIN IMMEDIATE; INSERT INTO TblClients(Company) VALUES ('Other')",
+                         nullptr, nullptr, nullptr);
+            locked.set_value();
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            sqlite3_exec(raw, "COMMIT", nullptr, nullptr, nullptr);
+            sqlite3_close(raw);
+        });
+        locked.get_future().wait();
+        bool written = false;
+        {
+            Transaction tx(db);
+            written = tx.isActive() &&
+                      db.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid() &&
+                      db.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('Ours')")) &&
+                      tx.commit();
+        }
+        other.join();
+        QVERIFY2(written, qPrintable(db.errorString()));
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).toInt(), 2);
+    }
+
+    // Scratch files a killed Billcraft left go by their names, and only while no other
+    // Billcraft holds the folder; everything else stays.
+    void staleScratchFilesGoWhenAlone()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir(DataFolder::kTempFolder));
+        const QDir temp(dir.filePath(DataFolder::kTempFolder));
+        const QStringList stale{"Accounts.mdb.Qw12Er.part", ".write-test-Zx12Cv"};
+        const QStringList staleInTemp{"backup-Ab12Cd.db", "Accounts.mdb.Xy12Zz"};
+        const QStringList kept{"1.dat", "Accounts.mdb", "Billcraft.lock", "notes.part"};
+        const QStringList keptInTemp{"Accounts-before-restore-2026-12-03.mdb", "Accounts.mdb",
+                                     "backup-notes.db"};
+        for (const QString& name : stale + kept)
+            writeAll(dir.filePath(name), "x");
+        for (const QString& name : staleInTemp + keptInTemp)
+            writeAll(temp.filePath(name), "x");
+
+        auto window = DataFolder::Hold::take(dir.path());
+        auto job = DataFolder::Hold::take(dir.path());
+        QVERIFY(window && job);
+        QVERIFY(!(*job)->whileAlone([] { QFAIL("not alone"); }));
+        (*window).reset();
+        QStringList leftovers{"unset"};
+        QVERIFY((*job)->whileAlone(
+            [&] { leftovers = DataFolder::removeStaleScratchFiles(dir.path()); }));
+        QCOMPARE(leftovers, QStringList());
+        QCOMPARE(filesIn(dir.path()), kept);
+        QCOMPARE(filesIn(temp.path()), keptInTemp);
+        // Shared again afterwards: another Billcraft starts, and neither is alone.
+        auto later = DataFolder::Hold::take(dir.path());
+        QVERIFY(later && !(*later)->whileAlone([] {}));
     }
 };
 

@@ -162,6 +162,7 @@ std::optional<QString> ScriptedPrompter::openFileName(const FileRequest& request
 
 std::optional<QString> ScriptedPrompter::saveFileName(const FileRequest& request)
 {
+    m_lastSaveRequest = request;
     const auto e = take(Kind::SaveFile, request.title);
     return e ? e->reply : std::nullopt;
 }

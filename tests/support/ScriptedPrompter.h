@@ -54,6 +54,8 @@ public:
     QString leftover() const;
     int remaining() const { return int(m_script.size()); }
     const QList<Message>& messagesShown() const { return m_shown; }
+    // The request of the last save dialog shown: its title, folder and suggested name.
+    const FileRequest& lastSaveRequest() const { return m_lastSaveRequest; }
 
     Answer ask(const Message& message) override;
     std::optional<QString> input(const QString& prompt, const QString& title,
@@ -72,6 +74,7 @@ private:
     QList<Expected> m_script;
     QList<Message> m_shown;
     QStringList m_failures;
+    FileRequest m_lastSaveRequest;
 };
 
 // Fails the test unless the prompter's script was played out exactly.

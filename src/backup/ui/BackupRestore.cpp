@@ -1,6 +1,7 @@
 #include "backup/ui/BackupRestore.h"
 
 #include "backup/Backup.h"
+#include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
@@ -83,15 +84,25 @@ void BackupRestore::backUp()
     Prompter& prompter = m_session.prompter();
     if (!prompter.confirm(kBackUpQuestion, kBackUpTitle))
         return;
-    // The dialog asks before it overwrites a file.
-    const std::optional<QString> chosen =
+    // The dialog asks before it overwrites the file it names; a name typed without an
+    // extension gets ".bak", and replacing a file of that name is asked here.
+    const QString suggested =
+        QStringLiteral("Billcraft %1.bak").arg(m_session.clock().today().toString(Qt::ISODate));
+    std::optional<QString> chosen =
         prompter.saveFileName({kBackUpDialogTitle,
                                QDir::homePath(),
-                               {},
+                               suggested,
                                {QStringLiteral("All Back Up files (*.bak *.BAK)"),
                                 QStringLiteral("bak files (*.bak *.BAK)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return;
+    if (QFileInfo(*chosen).suffix().isEmpty()) {
+        *chosen += QStringLiteral(".bak");
+        if (QFileInfo::exists(*chosen) &&
+            !prompter.confirm(kReplaceQuestion.arg(QDir::toNativeSeparators(*chosen)),
+                              kBackUpDialogTitle, Prompter::Icon::Warning))
+            return;
+    }
 
     Database& db = m_session.db();
     Progress progress(m_window, QFileInfo(db.path()).size(),
@@ -162,7 +173,7 @@ void BackupRestore::restore()
     }
     m_reloadWindow();
     db.close();
-    const Status replaced = Restore::replaceLive(dataFolder);
+    const Result<QString> replaced = Restore::replaceLive(dataFolder, m_session.clock().today());
     if (!db.open(live)) {
         prompter.inform(kNotReopened.arg(db.errorString()), {}, Prompter::Icon::Critical);
         return;
@@ -172,5 +183,7 @@ void BackupRestore::restore()
         prompter.inform(kNotReplaced.arg(replaced.error()), {}, Prompter::Icon::Critical);
         return;
     }
-    prompter.inform(kRestored);
+    prompter.inform(replaced->isEmpty()
+                        ? kRestored
+                        : kRestored + kKeptAs.arg(QDir::toNativeSeparators(*replaced)));
 }

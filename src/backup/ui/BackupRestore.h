@@ -14,6 +14,9 @@ public:
     static inline const QString kBackUpTitle = QStringLiteral("Back Up ?");
     static inline const QString kBackUpDialogTitle = QStringLiteral("Back Data file");
     static inline const QString kBackedUp = QStringLiteral("File Backed Up");
+    // Asked when ".bak" was added to a typed name that another file already has.
+    static inline const QString kReplaceQuestion =
+        QStringLiteral("%1 already exists.\nDo you want to replace it?");
     static inline const QString kBackUpFailed = QStringLiteral("The back up was not made.\n");
 
     static inline const QString kRestoreQuestion = QStringLiteral("Restore DataFile ?");
@@ -24,6 +27,8 @@ public:
         QStringLiteral("File restore Failed The back up is "
                        "invalid\nReturning to existing Data file");
     static inline const QString kRestored = QStringLiteral("File Sucessfully Restored");
+    static inline const QString kKeptAs =
+        QStringLiteral("\nThe data file it replaced is kept as %1");
     static inline const QString kNotReplaced =
         QStringLiteral("The back up was proved sound but could not replace the data file:\n%1\n"
                        "Returning to existing Data file");
