@@ -121,6 +121,20 @@ class TestReports : public QObject {
         return {{QStringLiteral("skip"), why}};
     }
 
+    // Rows `first` to `last` of an id and a text, read as a list is, in the session's locale.
+    static GridData rows(TestEnv& env, const Session& session, qint64 first, qint64 last,
+                         const QString& text)
+    {
+        QSqlQuery q = env.db.prepare(QStringLiteral(
+            "WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
+            "SELECT x AS ExpenseID, ? AS Description FROM n"));
+        for (const QVariant& v : {QVariant(first), QVariant(last), QVariant(text)})
+            q.addBindValue(v);
+        if (!env.db.exec(q))
+            qFatal("%s", qPrintable(env.db.errorString()));
+        return GridData::fromQuery(q, session, {{{GridColumn::Kind::Key}, {}}, {}});
+    }
+
 private slots:
     // The lists start at 2003 without invoices, else at the first invoice's year, of any
     // identity; the period is preset to its 1 January. Impossible days are no period's end.
@@ -364,6 +378,32 @@ private slots:
             .expectMessage(ExportButtons::kCannotOpen.arg(second));
         buttons->exportSpreadsheet();
         QVERIFY(QFileInfo::exists(second));
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A list shown a page at a time whose second page cannot be read exports nothing, though
+    // the page after it reads well; the user is told why.
+    void unreadablePageExportsNothing()
+    {
+        TestEnv env;
+        const QString text = QStringLiteral("Work");
+        FlexGrid grid;
+        grid.setRows(PagedGrid(
+            rows(env, *env.session, 1, 3 * PagedGrid::kPageRows, text),
+            [&env, &text](const QList<qint64>& keys) {
+                if (keys.first() == PagedGrid::kPageRows + 1)
+                    return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+                return Result<GridData>(rows(env, *env.session, keys.first(), keys.last(), text));
+            }));
+        ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses,
+                              QStringLiteral("picExcel"), QStringLiteral("picCSV2"));
+        buttons.setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
+        const QString why = ExportButtons::kReadError + QStringLiteral("disk I/O error");
+        env.prompter.expectMessage(why).expectMessage(why);
+        buttons.exportCsv();
+        buttons.exportSpreadsheet();
+        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("sheets"))));
+        QVERIFY(!grid.rows().isComplete());
         VERIFY_PROMPTS(env.prompter);
     }
 };

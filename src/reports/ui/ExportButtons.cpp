@@ -85,16 +85,28 @@ QString ExportButtons::spreadsheetFolder() const
                                          : m_spreadsheetFolder;
 }
 
+std::optional<GridData> ExportButtons::contents() const
+{
+    if (const Status read = m_grid->rows().readAll(); !read) {
+        m_session.prompter().inform(kReadError + read.error());
+        return std::nullopt;
+    }
+    // A copy: the progress window lets events run, and a refill of the grid must not change
+    // the rows being written.
+    GridData rows = m_grid->gridData();
+    if (rows.isEmpty()) {
+        m_session.prompter().inform(kNothingToExport);
+        return std::nullopt;
+    }
+    return rows;
+}
+
 void ExportButtons::exportCsv()
 {
     Prompter& prompter = m_session.prompter();
-    // A copy: the progress window lets events run, and a refill of the grid must not change
-    // the rows being written.
-    const GridData contents = m_grid->gridData();
-    if (contents.isEmpty()) {
-        prompter.inform(kNothingToExport);
+    const std::optional<GridData> contents = this->contents();
+    if (!contents)
         return;
-    }
     if (m_csvFolder.isEmpty())
         m_csvFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> chosen = prompter.saveFileName(
@@ -108,8 +120,8 @@ void ExportButtons::exportCsv()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
 
-    ExportProgress progress(window(), GridExport::rowsOf(contents));
-    const std::optional<QByteArray> text = GridExport::csv(contents, progress.callback());
+    ExportProgress progress(window(), GridExport::rowsOf(*contents));
+    const std::optional<QByteArray> text = GridExport::csv(*contents, progress.callback());
     if (!text)
         return; // stopped by the user
     QString error;
@@ -133,13 +145,9 @@ QString ExportButtons::freeSpreadsheetName(const QString& folder) const
 void ExportButtons::exportSpreadsheet()
 {
     Prompter& prompter = m_session.prompter();
-    // A copy: the progress window lets events run, and a refill of the grid must not change
-    // the rows being written.
-    const GridData contents = m_grid->gridData();
-    if (contents.isEmpty()) {
-        prompter.inform(kNothingToExport);
+    const std::optional<GridData> contents = this->contents();
+    if (!contents)
         return;
-    }
     if (!prompter.confirm(kOpenQuestion, kApplicationTitle))
         return;
 
@@ -150,9 +158,9 @@ void ExportButtons::exportSpreadsheet()
         return;
     }
     const QString path = freeSpreadsheetName(folder);
-    ExportProgress progress(window(), GridExport::rowsOf(contents));
+    ExportProgress progress(window(), GridExport::rowsOf(*contents));
     const Result<bool> written = GridExport::writeXlsx(
-        contents, m_session.locale(), GridExport::layoutOf(m_which), path, progress.callback());
+        *contents, m_session.locale(), GridExport::layoutOf(m_which), path, progress.callback());
     if (!written) {
         prompter.inform(kSpreadsheetError + written.error());
         return;
