@@ -130,6 +130,8 @@ public:
     int rowCount() const { return m_rows; }
     const QStringList& header() const { return m_header; }
     const GridColumn& column(int column) const; // a plain Text column when out of range
+    // The locale the cells' texts are written in.
+    const LocaleText& locale() const { return m_locale; }
 
     // The text the grid shows: empty for Null, else formatted by the column's kind.
     QString text(int row, int column) const;

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <utility>
 #include <vector>
 #include <xlsxwriter.h>
@@ -59,6 +60,23 @@ std::optional<Money> readShownAmount(const QString& text, const CurrencyForm& fo
     if (s.startsWith(u'-') || s.startsWith(u'+'))
         return std::nullopt;
     return Money::parse(negative ? u'-' + s : s);
+}
+
+// A spreadsheet reading a CSV cell that begins with one of these runs it as a formula.
+bool startsLikeFormula(const QString& cell)
+{
+    return !cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front());
+}
+
+// Whether a cell's text is a number as the grid writes numbers: plain ("-12.5", "-1,250") or an
+// amount in its currency form ("-£12.50", "-12,50 €"). Surrounding blanks make it no number.
+bool isNumber(const QString& text, const LocaleText& locale, const CurrencyForm& form)
+{
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
+        return false;
+    bool ok = false;
+    const double plain = locale.locale().toDouble(text, &ok);
+    return (ok && std::isfinite(plain)) || readShownAmount(text, form, locale.locale());
 }
 
 // Quotes a literal for an Excel number format; a plain minus sign needs none.
@@ -128,18 +146,25 @@ qint64 rowsOf(const GridData& data)
 std::optional<QByteArray> csv(const GridData& data, const Progress& progress)
 {
     const qint64 total = rowsOf(data);
+    const CurrencyForm form =
+        CurrencyForm::of(data.locale().locale(), data.locale().currencySymbol());
     QString text;
     for (qint64 i = 0; i < total; ++i) {
         if (i % kProgressStep == 0 && !report(progress, i, total))
             return std::nullopt;
         const int r = int(i) - 1;
         for (int c = 0; c < data.columnCount(); ++c) {
-            QString cell = cellText(data, r, c);
+            const QString shown = cellText(data, r, c);
+            QString cell = shown;
             if (cell.contains(u'\r') || cell.contains(u'\n') || cell.contains(u',')) {
                 // A line break of any platform joins the lines; no cell can end a row early.
                 cell.remove(QStringLiteral("\r\n"));
                 cell.removeIf([](QChar ch) { return ch == u'\r' || ch == u'\n' || ch == u','; });
             }
+            // Judged on the cell as written, so "\r\n=..." is caught too; a number is judged as
+            // shown, before its grouping commas go.
+            if (startsLikeFormula(cell) && !isNumber(shown, data.locale(), form))
+                text += u'\'';
             text += cell;
             text += u',';
         }
