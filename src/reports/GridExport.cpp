@@ -4,10 +4,17 @@
 #include "core/Money.h"
 #include "core/SafeFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 #include <xlsxwriter.h>
@@ -201,6 +208,51 @@ QString currencyNumberFormat(const LocaleText& locale)
     // reader's own way.
     const QString positive = quoted(form.prefix) + QStringLiteral("#,##0.00") + quoted(form.suffix);
     return positive + u';' + quoted(form.negativeSign) + positive;
+}
+
+QString spreadsheetFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return cache.isEmpty() ? QString() : cache + QStringLiteral("/spreadsheets");
+}
+
+Status makePrivateFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return Failure{QStringLiteral("There is no folder of your own to save it in.")};
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString shown = QDir::toNativeSeparators(path);
+    auto failure = [&shown](const QString& why) {
+        return Failure{QStringLiteral("The folder %1 %2").arg(shown, why)};
+    };
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return failure(QStringLiteral("could not be made."));
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return failure(QStringLiteral("could not be made: %1").arg(qt_error_string(errno)));
+    // Judged through one descriptor, so what is checked is what gets narrowed.
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat link {};
+        if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            return failure(QStringLiteral("is a symbolic link, so it is not used."));
+        if (error == ENOTDIR)
+            return failure(QStringLiteral("is not a folder."));
+        return failure(QStringLiteral("cannot be opened: %1").arg(qt_error_string(error)));
+    }
+    struct stat st {};
+    QString why;
+    if (::fstat(fd, &st) != 0)
+        why = QStringLiteral("cannot be read: %1").arg(qt_error_string(errno));
+    else if (st.st_uid != ::geteuid())
+        why = QStringLiteral("belongs to another user, so it is not used.");
+    else if ((st.st_mode & 07777) != 0700 && ::fchmod(fd, 0700) != 0)
+        why = QStringLiteral("cannot be made private: %1").arg(qt_error_string(errno));
+    ::close(fd);
+    if (!why.isEmpty())
+        return failure(why);
+    return Done{};
 }
 
 Result<bool> writeXlsx(const GridData& data, const LocaleText& locale, const XlsxLayout& layout,

@@ -57,4 +57,12 @@ Result<bool> writeXlsx(const GridData& data, const LocaleText& locale, const Xls
 // The locale's currency form as an Excel number format: "£"#,##0.00;-"£"#,##0.00.
 QString currencyNumberFormat(const LocaleText& locale);
 
+// Where spreadsheets are saved to be opened: "spreadsheets" in the user's own cache folder
+// (~/.cache/Billcraft/spreadsheets); empty when the system names no cache folder.
+QString spreadsheetFolder();
+// Makes `folder` ready for files no other user may read or plant: created 0700 when missing
+// (its parents as needed), narrowed to 0700 when it is ours, refused when it is a symbolic link,
+// not a folder, or another user's.
+Status makePrivateFolder(const QString& folder);
+
 } // namespace GridExport

@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +56,13 @@ void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end
     choose(tab, "cboVatEndDay", end[0]);
     choose(tab, "cboVatEndMonth", end[1]);
     choose(tab, "cboVatEndYear", end[2]);
+}
+
+// A file's permission bits (0700), or -1 when there is no such file.
+int modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 // Receives the files the program asks the desktop to open.
@@ -391,6 +400,8 @@ private slots:
                     .startsWith("Date,InvoiceNumber,Company,Content,Value,VAT,DatePaid,\r\n"));
         QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("no such folder"))));
 
+        QVERIFY(buttons->spreadsheetFolder().startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
         buttons->setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
         const QString first = env.file(QStringLiteral("sheets/VAT 2026-12-03.xlsx"));
         FileCatcher catcher;
@@ -403,6 +414,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(first)});
         QVERIFY(readAll(first).startsWith("PK"));
+        QCOMPARE(modeOf(env.file(QStringLiteral("sheets"))), 0700);
 
         const QString second = env.file(QStringLiteral("sheets/VAT 2026-12-03 (2).xlsx"));
         env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes)
@@ -436,6 +448,47 @@ private slots:
         QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("sheets"))));
         QVERIFY(!grid.rows().isComplete());
         VERIFY_PROMPTS(env.prompter);
+    }
+
+    // Spreadsheets are saved only in a folder of the user's own: made 0700 or narrowed to it,
+    // refused where a link or another user's folder stands in its place.
+    void privateFolder_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char* name, const QString& planted, const QString& refusal) {
+            QTest::newRow(name) << planted << refusal;
+        };
+        row("none", {}, {});
+        row("ours, open to all", QStringLiteral("open"), {});
+        row("symbolic link", QStringLiteral("link"), QStringLiteral("is a symbolic link"));
+        row("another user's", QStringLiteral("foreign"), QStringLiteral("belongs to another user"));
+    }
+
+    void privateFolder()
+    {
+        QFETCH(QString, planted);
+        QFETCH(QString, refusal);
+        TestEnv env;
+        QString folder = env.file(QStringLiteral("cache/sheets"));
+        const QString elsewhere = env.file(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(env.file(QStringLiteral("cache"))));
+        const int elsewhereMode = modeOf(elsewhere);
+        if (planted == u"open")
+            QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(folder), 0777) == 0);
+        else if (planted == u"link")
+            QVERIFY(QFile::link(elsewhere, folder));
+        else if (planted == u"foreign" && ::geteuid() != 0)
+            folder = QStringLiteral("/usr");
+        else if (planted == u"foreign")
+            QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder), 65534, 65534) == 0);
+
+        const Status made = GridExport::makePrivateFolder(folder);
+        QVERIFY2(refusal.isEmpty() ? made.ok() : made.error().contains(refusal),
+                 qPrintable(made.error()));
+        if (refusal.isEmpty())
+            QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(elsewhere), elsewhereMode);
     }
 };
 

@@ -81,8 +81,7 @@ ExportButtons::ExportButtons(Session& session, FlexGrid* grid, GridExport::Grid 
 
 QString ExportButtons::spreadsheetFolder() const
 {
-    return m_spreadsheetFolder.isEmpty() ? QDir::tempPath() + QStringLiteral("/Billcraft")
-                                         : m_spreadsheetFolder;
+    return m_spreadsheetFolder.isEmpty() ? GridExport::spreadsheetFolder() : m_spreadsheetFolder;
 }
 
 std::optional<GridData> ExportButtons::contents() const
@@ -151,10 +150,11 @@ void ExportButtons::exportSpreadsheet()
     if (!prompter.confirm(kOpenQuestion, kApplicationTitle))
         return;
 
+    // Not a shared folder such as /tmp, where another user could make it first and read or
+    // replace what is written there.
     const QString folder = spreadsheetFolder();
-    if (!QDir().mkpath(folder)) {
-        prompter.inform(kSpreadsheetError + QStringLiteral("The folder %1 could not be made.")
-                                                .arg(QDir::toNativeSeparators(folder)));
+    if (const Status ready = GridExport::makePrivateFolder(folder); !ready) {
+        prompter.inform(kSpreadsheetError + ready.error());
         return;
     }
     const QString path = freeSpreadsheetName(folder);

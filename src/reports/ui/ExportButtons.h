@@ -36,8 +36,8 @@ public:
     void exportCsv();
     void exportSpreadsheet();
 
-    // Where spreadsheets are saved to be opened: a "Billcraft" folder in the system's temporary
-    // folder unless set.
+    // Where spreadsheets are saved to be opened: a folder of the user's own (see
+    // GridExport::spreadsheetFolder) unless set. Either way it must be private to the user.
     QString spreadsheetFolder() const;
     void setSpreadsheetFolder(const QString& folder) { m_spreadsheetFolder = folder; }
 
