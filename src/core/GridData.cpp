@@ -730,8 +730,14 @@ void PagedGrid::applyOverdueRule(int row, QDate today)
 
 const GridData& PagedGrid::all() const
 {
+    static const GridData unread;
+    return readAll() ? m_skeleton : unread;
+}
+
+Status PagedGrid::readAll() const
+{
     if (!m_fetch)
-        return m_skeleton;
+        return Done{};
     // The skeleton's header, kinds, totals and rule, its rows replaced by the pages' in order.
     GridData whole;
     whole.m_outcome = m_skeleton.m_outcome;
@@ -743,46 +749,26 @@ const GridData& PagedGrid::all() const
         whole.m_columns.push_back(GridData::Column{c.shape, {}, {}, {}});
     const int columns = columnCount();
     for (int first = 0; first < rowCount(); first += kPageRows) {
-        const int count = std::min(kPageRows, rowCount() - first);
         int local = 0;
         const GridData* rows = page(first, &local);
+        if (!rows)
+            return Failure{m_readError}; // stop here, so no later good page clears the reason
         const qsizetype offset = qsizetype(whole.m_rows) * columns;
         for (int c = 0; c < columns; ++c) {
             GridData::Column& into = whole.m_columns[c];
-            switch (GridData::storageOf(into.shape.kind)) {
-            case GridData::Storage::Text:
-                if (rows)
-                    into.texts.insert(into.texts.end(), rows->m_columns[c].texts.begin(),
-                                      rows->m_columns[c].texts.end());
-                else
-                    into.texts.resize(into.texts.size() + count);
-                break;
-            case GridData::Storage::Integer:
-                if (rows)
-                    into.integers.insert(into.integers.end(), rows->m_columns[c].integers.begin(),
-                                         rows->m_columns[c].integers.end());
-                else
-                    into.integers.resize(into.integers.size() + count);
-                break;
-            case GridData::Storage::Real:
-                if (rows)
-                    into.numbers.insert(into.numbers.end(), rows->m_columns[c].numbers.begin(),
-                                        rows->m_columns[c].numbers.end());
-                else
-                    into.numbers.resize(into.numbers.size() + count, std::nan(""));
-                break;
-            }
+            const GridData::Column& from = rows->m_columns[c];
+            into.texts.insert(into.texts.end(), from.texts.begin(), from.texts.end());
+            into.integers.insert(into.integers.end(), from.integers.begin(), from.integers.end());
+            into.numbers.insert(into.numbers.end(), from.numbers.begin(), from.numbers.end());
         }
-        if (rows) {
-            for (auto i = rows->m_texts.constBegin(); i != rows->m_texts.constEnd(); ++i)
-                whole.m_texts.insert(offset + i.key(), i.value());
-            for (auto i = rows->m_colours.constBegin(); i != rows->m_colours.constEnd(); ++i)
-                whole.m_colours.insert(offset + i.key(), i.value());
-        }
-        whole.m_rows += count;
+        for (auto i = rows->m_texts.constBegin(); i != rows->m_texts.constEnd(); ++i)
+            whole.m_texts.insert(offset + i.key(), i.value());
+        for (auto i = rows->m_colours.constBegin(); i != rows->m_colours.constEnd(); ++i)
+            whole.m_colours.insert(offset + i.key(), i.value());
+        whole.m_rows += rows->rowCount();
     }
     m_skeleton = std::move(whole);
     m_fetch = {};
     m_pages.clear();
-    return m_skeleton;
+    return Done{};
 }

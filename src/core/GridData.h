@@ -130,6 +130,8 @@ public:
     int rowCount() const { return m_rows; }
     const QStringList& header() const { return m_header; }
     const GridColumn& column(int column) const; // a plain Text column when out of range
+    // The locale the cells' texts are written in.
+    const LocaleText& locale() const { return m_locale; }
 
     // The text the grid shows: empty for Null, else formatted by the column's kind.
     QString text(int row, int column) const;
@@ -245,8 +247,12 @@ public:
     // The database's words for the last page that could not be read; empty after a good read.
     const QString& readError() const { return m_readError; }
 
-    // Every row, read once: afterwards the grid holds them all and reads nothing more. For what
-    // needs the whole list (exports, tests). A page that cannot be read leaves its rows empty.
+    // Reads every row not yet at hand: afterwards the grid holds them all and reads nothing more.
+    // A page that cannot be read fails the whole with the database's words (readError() keeps
+    // them), and the grid stays as it was: no row is made up of empty cells.
+    Status readAll() const;
+    // Every row, read by readAll() when not at hand. For what needs the whole list (exports,
+    // tests). An empty grid when a page cannot be read; readError() then says why.
     const GridData& all() const;
 
 private:

@@ -4,9 +4,17 @@
 #include "core/Money.h"
 #include "core/SafeFile.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cerrno>
+#include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 #include <xlsxwriter.h>
@@ -59,6 +67,23 @@ std::optional<Money> readShownAmount(const QString& text, const CurrencyForm& fo
     if (s.startsWith(u'-') || s.startsWith(u'+'))
         return std::nullopt;
     return Money::parse(negative ? u'-' + s : s);
+}
+
+// A spreadsheet reading a CSV cell that begins with one of these runs it as a formula.
+bool startsLikeFormula(const QString& cell)
+{
+    return !cell.isEmpty() && QStringLiteral("=+-@\t\r").contains(cell.front());
+}
+
+// Whether a cell's text is a number as the grid writes numbers: plain ("-12.5", "-1,250") or an
+// amount in its currency form ("-£12.50", "-12,50 €"). Surrounding blanks make it no number.
+bool isNumber(const QString& text, const LocaleText& locale, const CurrencyForm& form)
+{
+    if (text.isEmpty() || text.front().isSpace() || text.back().isSpace())
+        return false;
+    bool ok = false;
+    const double plain = locale.locale().toDouble(text, &ok);
+    return (ok && std::isfinite(plain)) || readShownAmount(text, form, locale.locale());
 }
 
 // Quotes a literal for an Excel number format; a plain minus sign needs none.
@@ -128,18 +153,25 @@ qint64 rowsOf(const GridData& data)
 std::optional<QByteArray> csv(const GridData& data, const Progress& progress)
 {
     const qint64 total = rowsOf(data);
+    const CurrencyForm form =
+        CurrencyForm::of(data.locale().locale(), data.locale().currencySymbol());
     QString text;
     for (qint64 i = 0; i < total; ++i) {
         if (i % kProgressStep == 0 && !report(progress, i, total))
             return std::nullopt;
         const int r = int(i) - 1;
         for (int c = 0; c < data.columnCount(); ++c) {
-            QString cell = cellText(data, r, c);
+            const QString shown = cellText(data, r, c);
+            QString cell = shown;
             if (cell.contains(u'\r') || cell.contains(u'\n') || cell.contains(u',')) {
                 // A line break of any platform joins the lines; no cell can end a row early.
                 cell.remove(QStringLiteral("\r\n"));
                 cell.removeIf([](QChar ch) { return ch == u'\r' || ch == u'\n' || ch == u','; });
             }
+            // Judged on the cell as written, so "\r\n=..." is caught too; a number is judged as
+            // shown, before its grouping commas go.
+            if (startsLikeFormula(cell) && !isNumber(shown, data.locale(), form))
+                text += u'\'';
             text += cell;
             text += u',';
         }
@@ -176,6 +208,51 @@ QString currencyNumberFormat(const LocaleText& locale)
     // reader's own way.
     const QString positive = quoted(form.prefix) + QStringLiteral("#,##0.00") + quoted(form.suffix);
     return positive + u';' + quoted(form.negativeSign) + positive;
+}
+
+QString spreadsheetFolder()
+{
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+    return cache.isEmpty() ? QString() : cache + QStringLiteral("/spreadsheets");
+}
+
+Status makePrivateFolder(const QString& folder)
+{
+    if (folder.isEmpty())
+        return Failure{QStringLiteral("There is no folder of your own to save it in.")};
+    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
+    const QString shown = QDir::toNativeSeparators(path);
+    auto failure = [&shown](const QString& why) {
+        return Failure{QStringLiteral("The folder %1 %2").arg(shown, why)};
+    };
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return failure(QStringLiteral("could not be made."));
+    const QByteArray name = QFile::encodeName(path);
+    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
+        return failure(QStringLiteral("could not be made: %1").arg(qt_error_string(errno)));
+    // Judged through one descriptor, so what is checked is what gets narrowed.
+    const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) {
+        const int error = errno;
+        struct stat link {};
+        if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
+            return failure(QStringLiteral("is a symbolic link, so it is not used."));
+        if (error == ENOTDIR)
+            return failure(QStringLiteral("is not a folder."));
+        return failure(QStringLiteral("cannot be opened: %1").arg(qt_error_string(error)));
+    }
+    struct stat st {};
+    QString why;
+    if (::fstat(fd, &st) != 0)
+        why = QStringLiteral("cannot be read: %1").arg(qt_error_string(errno));
+    else if (st.st_uid != ::geteuid())
+        why = QStringLiteral("belongs to another user, so it is not used.");
+    else if ((st.st_mode & 07777) != 0700 && ::fchmod(fd, 0700) != 0)
+        why = QStringLiteral("cannot be made private: %1").arg(qt_error_string(errno));
+    ::close(fd);
+    if (!why.isEmpty())
+        return failure(why);
+    return Done{};
 }
 
 Result<bool> writeXlsx(const GridData& data, const LocaleText& locale, const XlsxLayout& layout,

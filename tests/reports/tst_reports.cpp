@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QTest>
 #include <QUrl>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -54,6 +56,13 @@ void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end
     choose(tab, "cboVatEndDay", end[0]);
     choose(tab, "cboVatEndMonth", end[1]);
     choose(tab, "cboVatEndYear", end[2]);
+}
+
+// A file's permission bits (0700), or -1 when there is no such file.
+int modeOf(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 // Receives the files the program asks the desktop to open.
@@ -96,29 +105,32 @@ class TestReports : public QObject {
         invoice(999, QStringLiteral("0107"), serial(2008, 5, 11)); // its client was deleted
     }
 
-    // Runs the read-back script on an .xlsx: "skip" says why when no reader is installed.
-    // Debian's python3-openpyxl belongs to the system's python, which comes first.
+    // Runs the read-back script on an .xlsx with the system's python, whose openpyxl Debian
+    // installs: "skip" says why when there is none.
     static QJsonObject readBack(const QString& path)
     {
-        QStringList pythons{QStringLiteral("/usr/bin/python3"),
-                            QStandardPaths::findExecutable(QStringLiteral("python3"))};
-        pythons.removeAll(QString());
-        pythons.removeDuplicates();
-        QString why = QStringLiteral("python3 is not installed");
-        for (const QString& python : pythons) {
-            QProcess reader;
-            reader.start(python, {QStringLiteral(READ_XLSX_SCRIPT), path});
-            if (!reader.waitForFinished(60000))
-                continue;
-            if (reader.exitCode() == 77) {
-                why = QString::fromUtf8(reader.readAllStandardError());
-                continue;
-            }
-            if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
-                qFatal("read_xlsx.py: %s", reader.readAllStandardError().constData());
-            return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
-        }
-        return {{QStringLiteral("skip"), why}};
+        QProcess reader;
+        reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(READ_XLSX_SCRIPT), path});
+        if (!reader.waitForFinished(60000) || reader.exitCode() == 77)
+            return {{QStringLiteral("skip"),
+                     QString::fromUtf8(reader.readAllStandardError()) + reader.errorString()}};
+        if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
+            qFatal("read_xlsx.py: %s", reader.readAllStandardError().constData());
+        return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+    }
+
+    // Rows `first` to `last` of an id and a text, read as a list is, in the session's locale.
+    static GridData rows(TestEnv& env, const Session& session, qint64 first, qint64 last,
+                         const QString& text)
+    {
+        QSqlQuery q = env.db.prepare(QStringLiteral(
+            "WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
+            "SELECT x AS ExpenseID, ? AS Description FROM n"));
+        for (const QVariant& v : {QVariant(first), QVariant(last), QVariant(text)})
+            q.addBindValue(v);
+        if (!env.db.exec(q))
+            qFatal("%s", qPrintable(env.db.errorString()));
+        return GridData::fromQuery(q, session, {{{GridColumn::Kind::Key}, {}}, {}});
     }
 
 private slots:
@@ -227,25 +239,55 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // Every row as shown, commas and line breaks taken out of the cells, a comma after every
-    // cell, CR LF after every row and once more at the end.
+    // Every row as shown, a comma after every cell, CR LF after every row and once more at
+    // the end.
     void csvAsShown()
     {
         TestEnv env;
         env.session->setCurrentIdentity(1);
-        ExpenseStore store(env.db);
-        const QByteArray header = "ExpenseID,Date,ClientRef,Description,Mileage,Value,VAT,\r\n";
-        QCOMPARE(*GridExport::csv(*store.list(*env.session)), header + ",Totals,,,,,,\r\n\r\n");
-        QVERIFY(store.add({QDate(2026, 12, 3), QStringLiteral("R1"),
-                           QStringLiteral("Fuel, oil\r\nand a\rwash\nfor the van"), 10,
-                           Money::fromUnits(12500000), Money::fromUnits(2500000)},
-                          1));
-        QCOMPARE(*GridExport::csv(*store.list(*env.session)),
-                 header + QStringLiteral("1,Thursday 3 December 2026,R1,Fuel oiland awashfor the "
-                                         "van,10,£1250.00,£250.00,\r\n"
-                                         ",Totals,,,,£1250.00,£250.00,\r\n\r\n")
-                              .toUtf8());
-        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(
+            *GridExport::csv(*ExpenseStore(env.db).list(*env.session)),
+            "ExpenseID,Date,ClientRef,Description,Mileage,Value,VAT,\r\n,Totals,,,,,,\r\n\r\n");
+    }
+
+    // A cell loses its commas and line breaks; one a spreadsheet would run as a formula gets an
+    // apostrophe before it, unless it is a number or an amount as the locale writes it.
+    void csvCells_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("written");
+        const QLocale gb = testLocale();
+        const QLocale de(QLocale::German, QLocale::Germany);
+        const QString deAmount = LocaleText(de).toCurrency(Money::fromUnits(-12500500));
+        const auto row = [](const char* name, const QLocale& locale, const QString& shown,
+                            const QString& written) {
+            QTest::newRow(name) << locale << shown << written;
+        };
+        row("line breaks, commas", gb, "Fuel, oil\r\nand a\rwash\nfor", "Fuel oiland awashfor");
+        row("formula", gb, "=HYPERLINK(\"http://x.example/\",\"Pay\")",
+            "'=HYPERLINK(\"http://x.example/\"\"Pay\")");
+        row("formula after a line break", gb, "\r\n=1+1", "'=1+1");
+        row("plus", gb, "+cmd|' /C calc'!A0", "'+cmd|' /C calc'!A0");
+        row("minus", gb, "-2+3+cmd|' /C calc'!A0", "'-2+3+cmd|' /C calc'!A0");
+        row("at", gb, "@SUM(1+1)", "'@SUM(1+1)");
+        row("tab", gb, "\t=1+1", "'\t=1+1");
+        row("amount and text", gb, "-£12.50 back", "'-£12.50 back");
+        row("negative number", gb, "-1,250.5", "-1250.5");
+        row("negative amount", gb, "-£1,250.05", "-£1250.05");
+        row("negative amount, German", de, deAmount, QString(deAmount).remove(u','));
+    }
+
+    void csvCells()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, shown);
+        QFETCH(QString, written);
+        TestEnv env;
+        const Session session(env.db, env.prompter, env.clock, LocaleText(locale), env.folder());
+        QCOMPARE(QString::fromUtf8(*GridExport::csv(rows(env, session, 1, 1, shown))),
+                 QStringLiteral("ExpenseID,Description,\r\n1,") + written +
+                     QStringLiteral(",\r\n,Totals,\r\n\r\n"));
     }
 
     // The workbook as an independent reader sees it: the grid's cells without the key column,
@@ -258,6 +300,7 @@ private slots:
         const int acme = env.addClient(QStringLiteral("Acme, Trading"));
         for (const auto& [number, value, content] : {std::tuple{"00123", 12500000, "Design"},
                                                      {"0124", -55000, "Refund of a deposit"},
+                                                     {"=1+2", 0, "=HYPERLINK(\"x\",\"y\")"},
                                                      {"125", 100, "Printing"}})
             env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
                                     "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
@@ -277,7 +320,7 @@ private slots:
             QSKIP(qPrintable(book[QStringLiteral("skip")].toString()));
         QCOMPARE(book[QStringLiteral("title")].toString(), QStringLiteral("Invoices"));
         QCOMPARE(book[QStringLiteral("freeze")].toString(), QStringLiteral("A2"));
-        QCOMPARE(book[QStringLiteral("filter")].toString(), QStringLiteral("B1:B4"));
+        QCOMPARE(book[QStringLiteral("filter")].toString(), QStringLiteral("B1:B5"));
         const QJsonArray rows = book[QStringLiteral("rows")].toArray();
         QCOMPARE(rows.size(), data.rowCount() + 2);
         const QString money = GridExport::currencyNumberFormat(env.session->locale());
@@ -309,7 +352,7 @@ private slots:
             }
         }
         QCOMPARE(rows[1].toArray()[1].toArray()[0].toString(), QStringLiteral("00123"));
-        QCOMPARE(rows[4].toArray()[4].toArray()[0].toDouble(), 1250.0 - 5.5 + 0.01);
+        QCOMPARE(rows[5].toArray()[4].toArray()[0].toDouble(), 1250.0 - 5.5 + 0.01);
         for (const QJsonValue height : book[QStringLiteral("heights")].toArray())
             QCOMPARE(height.toDouble(), 20.0);
         // The content column fits its longest text, "Refund of a deposit", and a character.
@@ -346,6 +389,8 @@ private slots:
                     .startsWith("Date,InvoiceNumber,Company,Content,Value,VAT,DatePaid,\r\n"));
         QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("no such folder"))));
 
+        QVERIFY(buttons->spreadsheetFolder().startsWith(
+            QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
         buttons->setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
         const QString first = env.file(QStringLiteral("sheets/VAT 2026-12-03.xlsx"));
         FileCatcher catcher;
@@ -358,6 +403,7 @@ private slots:
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(first)});
         QVERIFY(readAll(first).startsWith("PK"));
+        QCOMPARE(modeOf(env.file(QStringLiteral("sheets"))), 0700);
 
         const QString second = env.file(QStringLiteral("sheets/VAT 2026-12-03 (2).xlsx"));
         env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes)
@@ -365,6 +411,73 @@ private slots:
         buttons->exportSpreadsheet();
         QVERIFY(QFileInfo::exists(second));
         VERIFY_PROMPTS(env.prompter);
+    }
+
+    // A list shown a page at a time whose second page cannot be read exports nothing, though
+    // the page after it reads well; the user is told why.
+    void unreadablePageExportsNothing()
+    {
+        TestEnv env;
+        const QString text = QStringLiteral("Work");
+        FlexGrid grid;
+        grid.setRows(PagedGrid(
+            rows(env, *env.session, 1, 3 * PagedGrid::kPageRows, text),
+            [&env, &text](const QList<qint64>& keys) {
+                if (keys.first() == PagedGrid::kPageRows + 1)
+                    return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+                return Result<GridData>(rows(env, *env.session, keys.first(), keys.last(), text));
+            }));
+        ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses,
+                              QStringLiteral("picExcel"), QStringLiteral("picCSV2"));
+        buttons.setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
+        const QString why = ExportButtons::kReadError + QStringLiteral("disk I/O error");
+        env.prompter.expectMessage(why).expectMessage(why);
+        buttons.exportCsv();
+        buttons.exportSpreadsheet();
+        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("sheets"))));
+        QVERIFY(!grid.rows().isComplete());
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // Spreadsheets are saved only in a folder of the user's own: made 0700 or narrowed to it,
+    // refused where a link or another user's folder stands in its place.
+    void privateFolder_data()
+    {
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("refusal");
+        const auto row = [](const char* name, const QString& planted, const QString& refusal) {
+            QTest::newRow(name) << planted << refusal;
+        };
+        row("none", {}, {});
+        row("ours, open to all", QStringLiteral("open"), {});
+        row("symbolic link", QStringLiteral("link"), QStringLiteral("is a symbolic link"));
+        row("another user's", QStringLiteral("foreign"), QStringLiteral("belongs to another user"));
+    }
+
+    void privateFolder()
+    {
+        QFETCH(QString, planted);
+        QFETCH(QString, refusal);
+        TestEnv env;
+        QString folder = env.file(QStringLiteral("cache/sheets"));
+        const QString elsewhere = env.file(QStringLiteral("elsewhere"));
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(env.file(QStringLiteral("cache"))));
+        const int elsewhereMode = modeOf(elsewhere);
+        if (planted == u"open")
+            QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(folder), 0777) == 0);
+        else if (planted == u"link")
+            QVERIFY(QFile::link(elsewhere, folder));
+        else if (planted == u"foreign" && ::geteuid() != 0)
+            folder = QStringLiteral("/usr");
+        else if (planted == u"foreign")
+            QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder), 65534, 65534) == 0);
+
+        const Status made = GridExport::makePrivateFolder(folder);
+        QVERIFY2(refusal.isEmpty() ? made.ok() : made.error().contains(refusal),
+                 qPrintable(made.error()));
+        if (refusal.isEmpty())
+            QCOMPARE(modeOf(folder), 0700);
+        QCOMPARE(modeOf(elsewhere), elsewhereMode);
     }
 };
 

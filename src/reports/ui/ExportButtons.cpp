@@ -81,20 +81,31 @@ ExportButtons::ExportButtons(Session& session, FlexGrid* grid, GridExport::Grid 
 
 QString ExportButtons::spreadsheetFolder() const
 {
-    return m_spreadsheetFolder.isEmpty() ? QDir::tempPath() + QStringLiteral("/Billcraft")
-                                         : m_spreadsheetFolder;
+    return m_spreadsheetFolder.isEmpty() ? GridExport::spreadsheetFolder() : m_spreadsheetFolder;
+}
+
+std::optional<GridData> ExportButtons::contents() const
+{
+    if (const Status read = m_grid->rows().readAll(); !read) {
+        m_session.prompter().inform(kReadError + read.error());
+        return std::nullopt;
+    }
+    // A copy: the progress window lets events run, and a refill of the grid must not change
+    // the rows being written.
+    GridData rows = m_grid->gridData();
+    if (rows.isEmpty()) {
+        m_session.prompter().inform(kNothingToExport);
+        return std::nullopt;
+    }
+    return rows;
 }
 
 void ExportButtons::exportCsv()
 {
     Prompter& prompter = m_session.prompter();
-    // A copy: the progress window lets events run, and a refill of the grid must not change
-    // the rows being written.
-    const GridData contents = m_grid->gridData();
-    if (contents.isEmpty()) {
-        prompter.inform(kNothingToExport);
+    const std::optional<GridData> contents = this->contents();
+    if (!contents)
         return;
-    }
     if (m_csvFolder.isEmpty())
         m_csvFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> chosen = prompter.saveFileName(
@@ -108,8 +119,8 @@ void ExportButtons::exportCsv()
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".csv");
 
-    ExportProgress progress(window(), GridExport::rowsOf(contents));
-    const std::optional<QByteArray> text = GridExport::csv(contents, progress.callback());
+    ExportProgress progress(window(), GridExport::rowsOf(*contents));
+    const std::optional<QByteArray> text = GridExport::csv(*contents, progress.callback());
     if (!text)
         return; // stopped by the user
     QString error;
@@ -133,26 +144,23 @@ QString ExportButtons::freeSpreadsheetName(const QString& folder) const
 void ExportButtons::exportSpreadsheet()
 {
     Prompter& prompter = m_session.prompter();
-    // A copy: the progress window lets events run, and a refill of the grid must not change
-    // the rows being written.
-    const GridData contents = m_grid->gridData();
-    if (contents.isEmpty()) {
-        prompter.inform(kNothingToExport);
+    const std::optional<GridData> contents = this->contents();
+    if (!contents)
         return;
-    }
     if (!prompter.confirm(kOpenQuestion, kApplicationTitle))
         return;
 
+    // Not a shared folder such as /tmp, where another user could make it first and read or
+    // replace what is written there.
     const QString folder = spreadsheetFolder();
-    if (!QDir().mkpath(folder)) {
-        prompter.inform(kSpreadsheetError + QStringLiteral("The folder %1 could not be made.")
-                                                .arg(QDir::toNativeSeparators(folder)));
+    if (const Status ready = GridExport::makePrivateFolder(folder); !ready) {
+        prompter.inform(kSpreadsheetError + ready.error());
         return;
     }
     const QString path = freeSpreadsheetName(folder);
-    ExportProgress progress(window(), GridExport::rowsOf(contents));
+    ExportProgress progress(window(), GridExport::rowsOf(*contents));
     const Result<bool> written = GridExport::writeXlsx(
-        contents, m_session.locale(), GridExport::layoutOf(m_which), path, progress.callback());
+        *contents, m_session.locale(), GridExport::layoutOf(m_which), path, progress.callback());
     if (!written) {
         prompter.inform(kSpreadsheetError + written.error());
         return;

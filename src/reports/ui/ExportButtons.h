@@ -3,6 +3,7 @@
 #include "reports/GridExport.h"
 
 #include <QWidget>
+#include <optional>
 
 class FlexGrid;
 class Session;
@@ -21,6 +22,8 @@ public:
         QStringLiteral("Do You Want To Open This Data In Excel ?");
     static inline const QString kSpreadsheetError =
         QStringLiteral("The spreadsheet could not be saved.\n");
+    static inline const QString kReadError =
+        QStringLiteral("The list could not be read in full, so nothing was exported.\n");
     static inline const QString kCannotOpen =
         QStringLiteral("No spreadsheet program could be started to show the data.\n"
                        "It has been saved as %1");
@@ -33,12 +36,15 @@ public:
     void exportCsv();
     void exportSpreadsheet();
 
-    // Where spreadsheets are saved to be opened: a "Billcraft" folder in the system's temporary
-    // folder unless set.
+    // Where spreadsheets are saved to be opened: a folder of the user's own (see
+    // GridExport::spreadsheetFolder) unless set. Either way it must be private to the user.
     QString spreadsheetFolder() const;
     void setSpreadsheetFolder(const QString& folder) { m_spreadsheetFolder = folder; }
 
 private:
+    // Every row of the list, read now if it was shown a page at a time; nullopt, once the user
+    // has been told why, when the list is empty or cannot be read in full.
+    std::optional<GridData> contents() const;
     // A name in the folder that no file has yet: "Invoices 2026-12-05.xlsx", then " (2)"...
     QString freeSpreadsheetName(const QString& folder) const;
 
