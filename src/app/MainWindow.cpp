@@ -510,7 +510,7 @@ void MainWindow::closeEvent(QCloseEvent* event)
 void MainWindow::rememberStateIn(const QString& settingsFile)
 {
     m_stateFile = settingsFile;
-    const std::optional<WindowMemory::State> saved = WindowMemory(m_stateFile).read(TabCount);
+    const std::optional<WindowMemory::State> saved = WindowMemory(m_stateFile).read();
     if (!saved)
         return;
     QList<QRect> screens;
@@ -520,9 +520,6 @@ void MainWindow::rememberStateIn(const QString& settingsFile)
         setGeometry(place);
     if (saved->maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
-    // The designer's tab only opens the designer, which returns to "Make Invoice".
-    if (saved->tab != TabInvoiceLayout)
-        m_tabs->setCurrentIndex(saved->tab);
 }
 
 void MainWindow::saveWindowState() const
@@ -532,7 +529,5 @@ void MainWindow::saveWindowState() const
     WindowMemory::State state;
     state.geometry = isMaximized() ? normalGeometry() : geometry();
     state.maximized = isMaximized();
-    state.tab =
-        m_tabs->currentIndex() == TabInvoiceLayout ? int(TabMakeInvoice) : m_tabs->currentIndex();
     WindowMemory(m_stateFile).write(state); // a failed write only forgets the place
 }

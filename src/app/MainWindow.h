@@ -83,8 +83,9 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     QWidget* tabPage(Tab tab) const;
 
-    // Keeps the window's place, size and tab in `settingsFile`: restores them now, fitted to
-    // the screens there are, and writes them when the program quits.
+    // Keeps the window's place and size in `settingsFile`: restores them now, fitted to the
+    // screens there are, and writes them when the program quits. The tab is not kept: every
+    // start shows "Clients", whichever tab the last one ended on.
     void rememberStateIn(const QString& settingsFile);
 
 signals:

@@ -31,7 +31,7 @@ QString WindowMemory::defaultFile()
         .filePath(QStringLiteral("Billcraft/Billcraft.ini"));
 }
 
-std::optional<WindowMemory::State> WindowMemory::read(int tabCount) const
+std::optional<WindowMemory::State> WindowMemory::read() const
 {
     if (!QFileInfo::exists(m_file))
         return std::nullopt;
@@ -44,10 +44,9 @@ std::optional<WindowMemory::State> WindowMemory::read(int tabCount) const
     const auto width = readInt(settings, QStringLiteral("width"), 1, kMaxCoordinate);
     const auto height = readInt(settings, QStringLiteral("height"), 1, kMaxCoordinate);
     const auto maximized = readInt(settings, QStringLiteral("maximized"), 0, 1);
-    const auto tab = readInt(settings, QStringLiteral("tab"), 0, tabCount - 1);
-    if (!x || !y || !width || !height || !maximized || !tab)
+    if (!x || !y || !width || !height || !maximized)
         return std::nullopt;
-    return State{QRect(*x, *y, *width, *height), *maximized == 1, *tab};
+    return State{QRect(*x, *y, *width, *height), *maximized == 1};
 }
 
 bool WindowMemory::write(const State& state) const
@@ -55,14 +54,13 @@ bool WindowMemory::write(const State& state) const
     // Written whole rather than through QSettings, which leaves a file it cannot parse alone.
     const QRect& g = state.geometry;
     const QByteArray ini = QStringLiteral("[%1]\nx=%2\ny=%3\nwidth=%4\nheight=%5\n"
-                                          "maximized=%6\ntab=%7\n")
+                                          "maximized=%6\n")
                                .arg(kGroup)
                                .arg(g.x())
                                .arg(g.y())
                                .arg(g.width())
                                .arg(g.height())
                                .arg(state.maximized ? 1 : 0)
-                               .arg(state.tab)
                                .toUtf8();
     return QDir().mkpath(QFileInfo(m_file).absolutePath()) && SafeFile::write(m_file, ini);
 }

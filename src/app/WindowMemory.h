@@ -5,14 +5,13 @@
 #include <QString>
 #include <optional>
 
-// Where the main window was, how big it was and which tab it showed, kept between runs in one
-// small ini file. The data folder is not kept: every start chooses its own.
+// Where the main window was and how big it was, kept between runs in one small ini file. The tab
+// is not kept (every start shows "Clients"), nor the data folder: every start chooses its own.
 class WindowMemory {
 public:
     struct State {
         QRect geometry; // the window's normal (not maximized) area, without its frame
         bool maximized = false;
-        int tab = 0;
     };
 
     // <XDG config folder>/Billcraft/Billcraft.ini
@@ -24,8 +23,9 @@ public:
     const QString& file() const { return m_file; }
 
     // What the file holds, or nothing when it is missing, damaged or holds values no window can
-    // have; such a file is left for the next write to replace.
-    std::optional<State> read(int tabCount) const;
+    // have; such a file is left for the next write to replace. Keys of older files (the tab)
+    // are passed over.
+    std::optional<State> read() const;
     // False when the file could not be written (the next start then uses the defaults).
     bool write(const State& state) const;
 

@@ -7,11 +7,32 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QTextLayout>
 
 namespace {
 
 constexpr double kMarginMillimetres = 20;
 constexpr double kFontPoints = 10;
+
+// The pieces of `line` that fit `width` (device pixels) one under another: broken at a blank
+// where one fits, else within the word. An empty line is one empty piece.
+QStringList fitToWidth(const QString& line, const QFont& font, QPaintDevice& device, double width)
+{
+    QTextLayout layout(line, font, &device);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    layout.setTextOption(option);
+    QStringList pieces;
+    layout.beginLayout();
+    for (QTextLine l = layout.createLine(); l.isValid(); l = layout.createLine()) {
+        l.setLineWidth(width);
+        pieces << line.mid(l.textStart(), l.textLength());
+    }
+    layout.endLayout();
+    if (pieces.isEmpty())
+        pieces << QString();
+    return pieces;
+}
 
 } // namespace
 
@@ -29,20 +50,28 @@ bool paint(QPagedPaintDevice& device, const QStringList& lines)
     painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
     const QRectF paper(0, 0, device.width(), device.height()); // the printable area
-    const double margin = kMarginMillimetres / 25.4 * device.logicalDpiY();
-    const double top = paper.top() + margin, bottom = paper.bottom() - margin;
-    const double left = paper.left() + margin;
+    const double marginX = kMarginMillimetres / 25.4 * device.logicalDpiX();
+    const double marginY = kMarginMillimetres / 25.4 * device.logicalDpiY();
+    const double top = paper.top() + marginY, bottom = paper.bottom() - marginY;
+    const double left = paper.left() + marginX;
+    const double width = paper.width() - 2 * marginX;
     double y = top;
     bool ok = true;
     for (const QString& line : lines) {
-        if (y + metrics.height() > bottom && y > top) {
-            ok = device.newPage();
-            if (!ok)
-                break;
-            y = top;
+        // A line of the text may still be wider than the paper (a long word, a large font):
+        // what does not fit continues on the next line rather than off the page's edge.
+        for (const QString& piece : fitToWidth(line, font, device, width)) {
+            if (y + metrics.height() > bottom && y > top) {
+                ok = device.newPage();
+                if (!ok)
+                    break;
+                y = top;
+            }
+            painter.drawText(QPointF(left, y + metrics.ascent()), piece);
+            y += metrics.lineSpacing();
         }
-        painter.drawText(QPointF(left, y + metrics.ascent()), line);
-        y += metrics.lineSpacing();
+        if (!ok)
+            break;
     }
     return painter.end() && ok;
 }

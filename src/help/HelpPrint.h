@@ -7,7 +7,8 @@
 class QPagedPaintDevice;
 
 // The help text on paper: the lines of HelpText::wrapForPrint, one under another from the top
-// of the first page on, in the help window's font, onto as many pages as they need.
+// of the first page on, in the help window's font, onto as many pages as they need. A line
+// wider than the page between its margins goes on over as many lines as it needs.
 namespace HelpPrint {
 
 // False when the device cannot be painted on or a page cannot be started.

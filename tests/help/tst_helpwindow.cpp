@@ -8,7 +8,10 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -38,6 +41,20 @@ void press(HelpWindow& w, const char* button)
 bool isPdf(const QString& path)
 {
     return readAll(path).startsWith("%PDF-");
+}
+
+// The text pdftotext reads from the PDF (which leaves out what lies off the paper), without
+// its blanks and line ends; empty when pdftotext is not installed.
+QString printedText(const QString& pdf)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        return {};
+    QProcess p;
+    p.start(pdftotext, {pdf, QStringLiteral("-")});
+    p.waitForFinished(30000);
+    return QString::fromUtf8(p.readAllStandardOutput())
+        .remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 } // namespace
@@ -139,7 +156,8 @@ private slots:
         VERIFY_PROMPTS(p);
     }
 
-    // Search lists the hits; printing goes through the print dialog re-wrapped, or to PDF.
+    // Search lists the hits; printing goes through the print dialog re-wrapped, or to PDF. A
+    // word too long for the page goes on over the next line rather than off the paper.
     void searchAndPrint()
     {
         TestEnv env;
@@ -175,8 +193,12 @@ private slots:
         env.prompter.expectMessage(QStringLiteral("Could not find Printer"));
         w.print();
         printTo = env.file(QStringLiteral("printed.pdf"));
+        const QString longWord(120, u'x');
+        text->setPlainText(longWord + QStringLiteral("\nend"));
         QTest::mouseClick(child<PictureButton>(&w, "picPrint"), Qt::LeftButton);
         QVERIFY(isPdf(printTo));
+        if (const QString printed = printedText(printTo); !printed.isEmpty())
+            QCOMPARE(printed, longWord + QStringLiteral("end"));
 
         const QString saved = env.file(QStringLiteral("Help"));
         env.prompter.expectSaveFile(saved);

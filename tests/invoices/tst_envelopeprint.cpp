@@ -6,6 +6,7 @@
 #include "support/TestEnv.h"
 
 #include <QComboBox>
+#include <QDir>
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -19,8 +20,9 @@ namespace {
 const QString kQuestion = QStringLiteral("Print Envelope ?");
 
 // The settings box over one client (no first address line), and jobs recorded, and printed
-// to `pdf` when set, instead of sent to CUPS. Each printer has three trays, the first its
-// default; the trays of "Broken" cannot be read.
+// to `pdf` when set, instead of sent to CUPS. Each listed printer has three trays, the first
+// its default; the trays of "Broken" cannot be read. A printer the box does not list goes to
+// the print system, which has none in this test.
 struct Box {
     Box()
     {
@@ -37,6 +39,8 @@ struct Box {
         });
         settings.setPrintStep([this](const EnvelopeJob& job) -> Status {
             jobs << job.printer + u'/' + job.tray.value_or(QStringLiteral("-"));
+            if (printers()->findText(job.printer) < 0)
+                return EnvelopePrinter::printOnPrinter(job);
             if (!failure.isEmpty() || pdf.isEmpty())
                 return failure.isEmpty() ? Status(Done{}) : Status(Failure{failure});
             QPrinter printer(QPrinter::HighResolution);
@@ -49,11 +53,16 @@ struct Box {
     }
     QComboBox* printers() { return child<QComboBox>(&settings, "cboPrinters"); }
     QComboBox* trays() { return child<QComboBox>(&settings, "cboPrinterTrays"); }
-    // Chooses a printer, then a tray by its label or, when no tray has it, types the text.
-    void choose(int printer, const QString& tray = {})
+    // Chooses a printer, or types the name when none has it; then a tray by its label or,
+    // when no tray has it, types the text.
+    void choose(const QString& name, const QString& tray = {})
     {
-        printers()->setCurrentIndex(printer);
-        emit printers()->activated(printer);
+        if (const int printer = printers()->findText(name); printer >= 0) {
+            printers()->setCurrentIndex(printer);
+            emit printers()->activated(printer);
+        } else {
+            printers()->setEditText(name);
+        }
         if (const int i = trays()->findText(tray); i >= 0)
             trays()->setCurrentIndex(i);
         else if (!tray.isEmpty())
@@ -82,6 +91,12 @@ class TestEnvelopePrint : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        // No print server: no installed printer, and no default one.
+        qputenv("CUPS_SERVER", QFile::encodeName(QDir::tempPath() + "/no-cupsd-here.sock"));
+    }
+
     // A failed tray listing is reported at once. With no tray chosen the printer stays on the
     // last tray listed, as listing tries each in turn (a maker's printer on its own tray); a
     // tray box naming no listed tray (typed over, empty after the failed listing) cannot set
@@ -89,42 +104,46 @@ private slots:
     void printing_data()
     {
         QTest::addColumn<bool>("yes");        // the answer to "Print Envelope ?"
-        QTest::addColumn<int>("printer");     // chosen in cboPrinters, -1 none
+        QTest::addColumn<QString>("printer"); // chosen or typed in cboPrinters; "": untouched
         QTest::addColumn<QString>("tray");    // a label chosen or text typed; "": untouched
         QTest::addColumn<QString>("failure"); // of the print step
         QTest::addColumn<QString>("message"); // after the question
         QTest::addColumn<QString>("job");     // printer/tray; empty: nothing printed
-        const auto row = [](const char* name, bool yes, int printer, const char* tray,
+        const auto row = [](const char* name, bool yes, const char* printer, const char* tray,
                             const char* failure, const char* message, const char* job) {
-            QTest::newRow(name) << yes << printer << QString::fromUtf8(tray)
+            QTest::newRow(name) << yes << QString::fromUtf8(printer) << QString::fromUtf8(tray)
                                 << QString::fromUtf8(failure) << QString::fromUtf8(message)
                                 << QString::fromUtf8(job);
         };
         const char* noTray = "Select Printer Tray";
-        row("No", false, 0, "1", "", "", "");
-        row("no printer", true, -1, "", "", "Select Printer And Tray", "");
-        row("chosen tray", true, 0, "1", "", "", "Office/Cassette");
-        row("no tray: the last listed", true, 0, "", "", noTray, "Office/Manual");
-        row("no tray, maker's printer", true, 1, "", "", noTray,
+        const char* office = "Office";
+        row("No", false, office, "1", "", "", "");
+        row("no printer", true, "", "", "", "Select Printer And Tray", "");
+        row("chosen tray", true, office, "1", "", "", "Office/Cassette");
+        row("no tray: the last listed", true, office, "", "", noTray, "Office/Manual");
+        row("no tray, maker's printer", true, "Canon_MP800R_Series_Printer", "", "", noTray,
             "Canon_MP800R_Series_Printer/Cassette");
-        row("typed tray", true, 0, "7", "", "Printer Error\nNo tray of Office is chosen.", "");
-        row("trays unread", true, 2, "", "", "Printer Error\nNo tray of Broken is chosen.", "");
-        row("printer fails", true, 0, "0 (default)", "Out of paper", "Printer Error\nOut of paper",
-            "Office/Upper");
+        row("typed tray", true, office, "7", "", "Printer Error\nNo tray of Office is chosen.", "");
+        row("trays unread", true, "Broken", "", "", "Printer Error\nNo tray of Broken is chosen.",
+            "");
+        row("printer fails", true, office, "0 (default)", "Out of paper",
+            "Printer Error\nOut of paper", "Office/Upper");
+        row("typed printer, none installed", true, "Offic", "", "",
+            "Printer Error\nThe printer \"Offic\" is not installed.", "Offic/-");
     }
     void printing()
     {
         QFETCH(bool, yes);
-        QFETCH(int, printer);
+        QFETCH(QString, printer);
         QFETCH(QString, tray);
         QFETCH(QString, failure);
         QFETCH(QString, message);
         QFETCH(QString, job);
         Box box;
         box.failure = failure;
-        if (printer == 2)
+        if (printer == QLatin1String("Broken"))
             box.env.prompter.expectMessage(QStringLiteral("There was an error1030Busy"), QString());
-        if (printer >= 0)
+        if (!printer.isEmpty())
             box.choose(printer, tray);
         box.print(yes ? Prompter::Answer::Yes : Prompter::Answer::No, message);
         VERIFY_PROMPTS(box.env.prompter);
@@ -166,7 +185,7 @@ private slots:
             QSKIP("pdftotext (Debian poppler-utils) is not installed");
         Box box;
         box.pdf = box.env.file(QStringLiteral("envelope.pdf"));
-        box.choose(0, QStringLiteral("1"));
+        box.choose(QStringLiteral("Office"), QStringLiteral("1"));
         box.print(Prompter::Answer::Yes);
         VERIFY_PROMPTS(box.env.prompter);
         QProcess p;

@@ -17,11 +17,23 @@ public:
     explicit PictureButtonAccessible(PictureButton* button)
         : QAccessibleWidget(button, QAccessible::Button)
     {}
-    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
     void doAction(const QString& action) override
     {
-        if (action == pressAction())
-            emit static_cast<PictureButton*>(widget())->clicked();
+        if (action != pressAction()) {
+            QAccessibleWidget::doAction(action);
+            return;
+        }
+        if (!widget()->isEnabled())
+            return;
+        // Queued, as Qt's own buttons click: the tool's call returns at once, even when the
+        // click opens a modal window, and the click is dropped if the button goes first.
+        auto* button = static_cast<PictureButton*>(widget());
+        QMetaObject::invokeMethod(
+            button, [button] { emit button->clicked(); }, Qt::QueuedConnection);
     }
 };
 
@@ -62,6 +74,14 @@ void PictureButton::keepPlace()
 void PictureButton::setUp(const QString& objectName, const QString& toolTip,
                           const QString& accessibleName)
 {
+    // Before the name is set: setting it may already ask for the button's accessible
+    // interface, which is then kept for the button's life. Qt keeps the factories for the
+    // whole process; adding ours once is enough.
+    static const bool accessible = [] {
+        QAccessible::installFactory(accessibleFor);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     setObjectName(objectName);
     setToolTip(toolTip);
     setAccessibleName(toolTip.isEmpty() ? accessibleName : toolTip);
@@ -72,12 +92,6 @@ void PictureButton::setUp(const QString& objectName, const QString& toolTip,
     // Room for the pressed border around the picture, so pressing moves nothing around it.
     setFixedSize(kPictureSize + 2 * lineWidth(), kPictureSize + 2 * lineWidth());
     setAlignment(Qt::AlignCenter);
-    // Qt keeps accessibility factories for the whole process; adding ours once is enough.
-    static const bool accessible = [] {
-        QAccessible::installFactory(accessibleFor);
-        return true;
-    }();
-    Q_UNUSED(accessible);
 }
 
 void PictureButton::paintEvent(QPaintEvent* event)

@@ -179,6 +179,10 @@ void EnvelopeSettings::printEnvelope()
     EnvelopeJob job;
     job.printer =
         m_currentPrinter.isEmpty() ? QPrinterInfo::defaultPrinterName() : m_currentPrinter;
+    // With no printer chosen and none the system's default, the printer asked for is the one
+    // typed, and the error names it.
+    if (job.printer.isEmpty())
+        job.printer = m_printers->currentText().trimmed();
     if (noTrayChosen) {
         if (const std::optional<QString> tray = EnvelopeTrays::trayWhenNoneChosen(job.printer))
             m_currentTray = tray;
