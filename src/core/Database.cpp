@@ -1,5 +1,7 @@
 #include "core/Database.h"
 
+#include "core/StoredText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -359,6 +361,12 @@ bool Database::exec(QSqlQuery& query)
     if (!query.isActive() && query.lastError().isValid()) {
         m_error = query.lastError().text();
         return false;
+    }
+    // Every text any store binds passes here on its way to SQLite.
+    const QVariantList values = query.boundValues();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
+            query.bindValue(int(i), boundText(values[i].toString()));
     }
     if (query.exec())
         return true;
