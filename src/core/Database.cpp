@@ -362,7 +362,9 @@ bool Database::exec(QSqlQuery& query)
         m_error = query.lastError().text();
         return false;
     }
-    // Every text any store binds passes here on its way to SQLite.
+    // Every text any store binds passes here on its way to SQLite, which then keeps exactly its
+    // characters, a first U+FEFF included (see boundText). So a statement run again needs its
+    // texts bound again, as every caller does.
     const QVariantList values = query.boundValues();
     for (qsizetype i = 0; i < values.size(); ++i) {
         if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())

@@ -41,9 +41,7 @@ public:
     sqlite3* sqliteHandle() const;
 
     // A statement with its values bound in order to its '?' placeholders. exec() returns false
-    // and keeps the driver's error text when the statement fails. Texts are stored as given, a
-    // first U+FEFF included, with U+FFFD for what SQLite cannot keep (boundText in StoredText.h);
-    // exec() binds them so, so a statement run again needs its texts bound again.
+    // and keeps the driver's error text when the statement fails.
     QSqlQuery prepare(const QString& sql) const;
     bool exec(const QString& sql, const QVariantList& values = {});
     bool exec(QSqlQuery& query);
