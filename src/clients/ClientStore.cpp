@@ -100,6 +100,8 @@ Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& sta
 {
     if (start.isEmpty())
         return std::optional<Client>();
+    // Compared with the names as they were stored.
+    const QString stored = storableText(start);
     // Compared here rather than with LIKE: SQLite folds the case of ASCII letters only, and the
     // user's text is taken literally, wildcards and all. The address book is small.
     QSqlQuery q =
@@ -111,7 +113,7 @@ Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& sta
     std::optional<ClientItem> first;
     while (q.next()) {
         const ClientItem item{q.value(0).toInt(), q.value(1).toString()};
-        if (item.company.startsWith(start, Qt::CaseInsensitive) &&
+        if (item.company.startsWith(stored, Qt::CaseInsensitive) &&
             (!first || order(item.company, first->company)))
             first = item;
     }

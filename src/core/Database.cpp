@@ -2,6 +2,7 @@
 
 #include "core/DataFolder.h"
 #include "core/SafeFile.h"
+#include "core/StoredText.h"
 
 #include <QDir>
 #include <QFile>
@@ -438,6 +439,14 @@ bool Database::exec(QSqlQuery& query)
     if (!query.isActive() && query.lastError().isValid()) {
         m_error = query.lastError().text();
         return false;
+    }
+    // Every text any store binds passes here on its way to SQLite, which then keeps exactly its
+    // characters, a first U+FEFF included (see boundText). So a statement run again needs its
+    // texts bound again, as every caller does.
+    const QVariantList values = query.boundValues();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
+            query.bindValue(int(i), boundText(values[i].toString()));
     }
     if (query.exec())
         return true;

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <QUuid>
 #include <QVariant>
 #include <optional>
 
@@ -29,10 +30,29 @@ struct AdtgTimestamp {
 };
 Q_DECLARE_METATYPE(AdtgTimestamp)
 
+// A DBDate value field by field, as the file holds it, valid as a date or not.
+struct AdtgDate {
+    qint16 year = 0;
+    quint16 month = 0, day = 0;
+    QDate toDate() const { return QDate(year, month, day); } // invalid when no such day
+    bool operator==(const AdtgDate&) const = default;
+};
+Q_DECLARE_METATYPE(AdtgDate)
+
+// A DBTime value field by field, as the file holds it, valid as a time or not.
+struct AdtgTime {
+    quint16 hour = 0, minute = 0, second = 0;
+    QTime toTime() const { return QTime(hour, minute, second); } // invalid when no such time
+    bool operator==(const AdtgTime&) const = default;
+};
+Q_DECLARE_METATYPE(AdtgTime)
+
 // A table in the binary ADTG persisted-recordset form (Layout.set, Help.set): columns with their
 // types, and rows whose values are QVariants (an invalid QVariant is NULL).
-//   SmallInt, Integer -> int; Boolean -> bool; Single, Double -> double; Date -> double (day
-//   serial); Currency -> AdtgCurrency; Timestamp -> AdtgTimestamp; Bytes -> QByteArray;
+//   TinyInt, UnsignedTinyInt, SmallInt, UnsignedSmallInt, Integer -> int; UnsignedInt -> uint;
+//   BigInt -> qlonglong; UnsignedBigInt -> qulonglong; Boolean -> bool; Single, Double -> double;
+//   Date -> double (day serial); Currency -> AdtgCurrency; Timestamp -> AdtgTimestamp;
+//   DbDate -> AdtgDate; DbTime -> AdtgTime; Guid -> QUuid; Bytes -> QByteArray;
 //   WideString, Bstr -> QString; NarrowString -> QString (read and written as Windows-1252).
 // Whatever is read is written back with the same value, each string and binary value whole.
 // Any other column type is refused on read with an error naming the column and the type.
@@ -46,9 +66,18 @@ struct AdtgColumn {
         Date = 7,
         Bstr = 8, // stored as a wide string with a four-byte length, whatever its maxLength
         Boolean = 11,
+        TinyInt = 16,
+        UnsignedTinyInt = 17,
+        UnsignedSmallInt = 18,
+        UnsignedInt = 19,
+        BigInt = 20,
+        UnsignedBigInt = 21,
+        Guid = 72,
         Bytes = 128,
         NarrowString = 129,
         WideString = 130,
+        DbDate = 133,
+        DbTime = 134,
         Timestamp = 135,
     };
     // DBCOLUMNFLAGS as stored in the file.

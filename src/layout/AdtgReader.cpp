@@ -47,10 +47,19 @@ bool knownType(quint16 type)
     case Type::Currency:
     case Type::Date:
     case Type::Boolean:
+    case Type::TinyInt:
+    case Type::UnsignedTinyInt:
+    case Type::UnsignedSmallInt:
+    case Type::UnsignedInt:
+    case Type::BigInt:
+    case Type::UnsignedBigInt:
+    case Type::Guid:
     case Type::Bstr:
     case Type::Bytes:
     case Type::NarrowString:
     case Type::WideString:
+    case Type::DbDate:
+    case Type::DbTime:
     case Type::Timestamp:
         return true;
     }
@@ -61,16 +70,27 @@ bool knownType(quint16 type)
 quint64 minValueBytes(const AdtgColumn& c)
 {
     switch (c.type) {
+    case Type::TinyInt:
+    case Type::UnsignedTinyInt:
+        return 1;
     case Type::SmallInt:
+    case Type::UnsignedSmallInt:
     case Type::Boolean:
         return 2;
     case Type::Integer:
+    case Type::UnsignedInt:
     case Type::Single:
         return 4;
+    case Type::DbDate:
+    case Type::DbTime:
+        return 6;
     case Type::Double:
     case Type::Currency:
     case Type::Date:
+    case Type::BigInt:
+    case Type::UnsignedBigInt:
         return 8;
+    case Type::Guid:
     case Type::Timestamp:
         return 16;
     case Type::Bstr:
@@ -171,10 +191,48 @@ private:
 QVariant readValue(Reader& in, const AdtgColumn& c)
 {
     switch (c.type) {
+    case Type::TinyInt:
+        return int(in.get<qint8>("tiny integer"));
+    case Type::UnsignedTinyInt:
+        return int(in.get<quint8>("tiny integer"));
     case Type::SmallInt:
         return int(in.get<qint16>("small integer"));
+    case Type::UnsignedSmallInt:
+        return int(in.get<quint16>("small integer"));
     case Type::Integer:
         return int(in.get<qint32>("integer"));
+    case Type::UnsignedInt:
+        return uint(in.get<quint32>("integer"));
+    case Type::BigInt:
+        return qlonglong(in.get<qint64>("big integer"));
+    case Type::UnsignedBigInt:
+        return qulonglong(in.get<quint64>("big integer"));
+    case Type::Guid: {
+        // A GUID as Windows keeps it: a 32-bit and two 16-bit numbers, then eight bytes.
+        const char* at = in.take(16, "GUID");
+        if (!at)
+            return {};
+        const auto b = [at](int i) { return uchar(at[i]); };
+        return QUuid(qFromLittleEndian<quint32>(at), qFromLittleEndian<quint16>(at + 4),
+                     qFromLittleEndian<quint16>(at + 6), b(8), b(9), b(10), b(11), b(12), b(13),
+                     b(14), b(15));
+    }
+    case Type::DbDate: {
+        const char* at = in.take(6, "date");
+        if (!at)
+            return {};
+        return QVariant::fromValue(AdtgDate{qFromLittleEndian<qint16>(at),
+                                            qFromLittleEndian<quint16>(at + 2),
+                                            qFromLittleEndian<quint16>(at + 4)});
+    }
+    case Type::DbTime: {
+        const char* at = in.take(6, "time");
+        if (!at)
+            return {};
+        return QVariant::fromValue(AdtgTime{qFromLittleEndian<quint16>(at),
+                                            qFromLittleEndian<quint16>(at + 2),
+                                            qFromLittleEndian<quint16>(at + 4)});
+    }
     case Type::Single:
         return double(in.get<float>("single"));
     case Type::Double:

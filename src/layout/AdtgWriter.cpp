@@ -59,9 +59,14 @@ std::optional<qint64> wholeNumber(const QVariant& v, qint64 lo, qint64 hi)
     qint64 n = 0;
     if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
         const double d = v.toDouble();
-        if (!(d >= double(lo) && d <= double(hi)) || d != std::trunc(d))
+        // hi + 1 as a double is exact, or rounds to 2^63 for the 64-bit limit.
+        if (!(d >= double(lo) && d < double(hi) + 1) || d != std::trunc(d))
             return std::nullopt;
         n = qint64(d);
+    } else if (v.typeId() == QMetaType::ULongLong) {
+        if (v.toULongLong() > quint64(std::numeric_limits<qint64>::max()))
+            return std::nullopt;
+        n = v.toLongLong();
     } else {
         bool ok = false;
         n = v.toLongLong(&ok);
@@ -71,6 +76,34 @@ std::optional<qint64> wholeNumber(const QVariant& v, qint64 lo, qint64 hi)
     if (n < lo || n > hi)
         return std::nullopt;
     return n;
+}
+
+// The integer columns but the unsigned 64-bit one: their range, kind and width in bytes.
+struct IntegerColumn {
+    qint64 lo, hi;
+    const char* kind;
+    int bytes;
+};
+
+IntegerColumn integerColumn(Type type)
+{
+    using L = std::numeric_limits<qint64>;
+    switch (type) {
+    case Type::TinyInt:
+        return {-0x80, 0x7F, "an 8-bit integer", 1};
+    case Type::UnsignedTinyInt:
+        return {0, 0xFF, "an unsigned 8-bit integer", 1};
+    case Type::SmallInt:
+        return {-0x8000, 0x7FFF, "a 16-bit integer", 2};
+    case Type::UnsignedSmallInt:
+        return {0, 0xFFFF, "an unsigned 16-bit integer", 2};
+    case Type::Integer:
+        return {-0x80000000LL, 0x7FFFFFFF, "a 32-bit integer", 4};
+    case Type::UnsignedInt:
+        return {0, 0xFFFFFFFF, "an unsigned 32-bit integer", 4};
+    default:
+        return {L::min(), L::max(), "a 64-bit integer", 8};
+    }
 }
 
 QString notANumber(const QVariant& v, const char* kind)
@@ -110,21 +143,70 @@ QString writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
 {
     const bool null = v.isNull();
     switch (c.type) {
+    case Type::TinyInt:
+    case Type::UnsignedTinyInt:
     case Type::SmallInt:
-    case Type::Integer: {
-        const bool small = c.type == Type::SmallInt;
-        const auto n = null ? 0
-                            : wholeNumber(v,
-                                          small ? std::numeric_limits<qint16>::min()
-                                                : std::numeric_limits<qint32>::min(),
-                                          small ? std::numeric_limits<qint16>::max()
-                                                : std::numeric_limits<qint32>::max());
+    case Type::UnsignedSmallInt:
+    case Type::Integer:
+    case Type::UnsignedInt:
+    case Type::BigInt: {
+        const IntegerColumn r = integerColumn(c.type);
+        const auto n = null ? 0 : wholeNumber(v, r.lo, r.hi);
         if (!n)
-            return notANumber(v, small ? "a 16-bit integer" : "a 32-bit integer");
-        if (small)
-            put(out, qint16(*n));
-        else
-            put(out, qint32(*n));
+            return notANumber(v, r.kind);
+        // Two's complement, little-endian: the low bytes of the 64-bit number.
+        char b[sizeof(qint64)];
+        qToLittleEndian(*n, b);
+        out.append(b, r.bytes);
+        return {};
+    }
+    case Type::UnsignedBigInt: {
+        // Past the signed range only as an unsigned 64-bit number itself, never via a double.
+        const bool whole = !null && v.typeId() == QMetaType::ULongLong;
+        const auto n = null || whole ? std::optional<qint64>(0)
+                                     : wholeNumber(v, 0, std::numeric_limits<qint64>::max());
+        if (!n)
+            return notANumber(v, "an unsigned 64-bit integer");
+        put(out, whole ? v.toULongLong() : quint64(*n));
+        return {};
+    }
+    case Type::Guid: {
+        if (!null && v.typeId() != QMetaType::QUuid)
+            return notANumber(v, "a GUID");
+        const QUuid id = null ? QUuid() : v.toUuid();
+        put(out, quint32(id.data1));
+        put(out, quint16(id.data2));
+        put(out, quint16(id.data3));
+        out.append(reinterpret_cast<const char*>(id.data4), sizeof id.data4);
+        return {};
+    }
+    case Type::DbDate: {
+        AdtgDate d;
+        if (v.metaType() == QMetaType::fromType<AdtgDate>())
+            d = v.value<AdtgDate>();
+        else if (!null && v.typeId() == QMetaType::QDate && v.toDate().isValid() &&
+                 v.toDate().year() >= std::numeric_limits<qint16>::min() &&
+                 v.toDate().year() <= std::numeric_limits<qint16>::max())
+            d = {qint16(v.toDate().year()), quint16(v.toDate().month()), quint16(v.toDate().day())};
+        else if (!null)
+            return notANumber(v, "a date");
+        put(out, d.year);
+        put(out, d.month);
+        put(out, d.day);
+        return {};
+    }
+    case Type::DbTime: {
+        AdtgTime t;
+        if (v.metaType() == QMetaType::fromType<AdtgTime>())
+            t = v.value<AdtgTime>();
+        else if (!null && v.typeId() == QMetaType::QTime && v.toTime().isValid())
+            t = {quint16(v.toTime().hour()), quint16(v.toTime().minute()),
+                 quint16(v.toTime().second())};
+        else if (!null)
+            return notANumber(v, "a time of day");
+        put(out, t.hour);
+        put(out, t.minute);
+        put(out, t.second);
         return {};
     }
     case Type::Single:

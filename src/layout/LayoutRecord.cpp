@@ -1,5 +1,6 @@
 #include "layout/LayoutRecord.h"
 
+#include <QLocale>
 #include <array>
 
 namespace LayoutFields {
@@ -49,16 +50,17 @@ QString LayoutRecord::damage() const
             isVatRate ? LayoutFields::kVatRateRange : LayoutFields::kFontSizeRange;
         if (range.contains(v) || (!isVatRate && v == 0))
             continue;
+        // As read: the fewest digits that give back the stored number, so 100.0001 is not
+        // shown as the 100 that would be allowed.
+        const QString read = QString::number(v, 'g', QLocale::FloatingPointShortest);
         return isVatRate ? QStringLiteral("Its %1 is %2, and a VAT rate is a percentage from %3 "
                                           "to %4.")
-                               .arg(QLatin1String(f.name))
-                               .arg(v)
+                               .arg(QLatin1String(f.name), read)
                                .arg(range.min)
                                .arg(range.max)
                          : QStringLiteral("Its %1 is %2, and a font size is 0 (not set) or from %3 "
                                           "to %4 points.")
-                               .arg(QLatin1String(f.name))
-                               .arg(v)
+                               .arg(QLatin1String(f.name), read)
                                .arg(range.min)
                                .arg(range.max);
     }

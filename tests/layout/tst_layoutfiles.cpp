@@ -197,11 +197,9 @@ private slots:
         row("VAT rate NaN", "VatRate", qQNaN(), true);
         row("VAT rate infinite", "VatRate", qInf(), true);
         row("VAT rate negative", "VatRate", -17.5, true);
-        row("VAT rate absurd", "VatRate", -9e14, true);
-        row("VAT rate over 100", "VatRate", 100.5, true);
+        row("VAT rate just over 100", "VatRate", 100.0001, true);
         row("font size negative", "lblAddressFontSize", -9.75, true);
         row("font size NaN", "lblFooterFontSize", qQNaN(), true);
-        row("font size infinite", "lblDateFontSize", -qInf(), true);
         row("font size too large", "lblTextLogoFontSize", 1000.25, true);
         row("font size under 1", "lblInvoiceFontSize", 0.5, true);
         row("VAT rate 0", "VatRate", 0.0, false);
@@ -238,7 +236,11 @@ private slots:
         QCOMPARE(QFile::exists(dat), !damaged);
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("2.dat"))));
         if (damaged) {
-            QVERIFY2(error.contains(dat) && error.contains(field), qPrintable(error));
+            // The value as read, not rounded back into range.
+            const QString shown =
+                QStringLiteral("Its %1 is %2,")
+                    .arg(field, QString::number(value, 'g', QLocale::FloatingPointShortest));
+            QVERIFY2(error.contains(dat) && error.contains(shown), qPrintable(error));
             QVERIFY2(conversionError.contains(QStringLiteral("identity 1")) &&
                          conversionError.contains(field),
                      qPrintable(conversionError));
