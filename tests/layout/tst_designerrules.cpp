@@ -112,22 +112,6 @@ private slots:
         QCOMPARE(wide[0].rect.left(), 0);
     }
 
-    // Ticking and clearing Address As Line gives back the caption and size, not the place.
-    void addressAsLine()
-    {
-        const AddressShape saved{QStringLiteral("Harbour Joinery\r\n1 Quay Street\r\nPortsea"),
-                                 6360, 3180, 1575};
-        const AddressShape line = DesignerRules::addressAsLine(saved);
-        QCOMPARE(line.caption, QStringLiteral("Harbour Joinery 1 Quay Street Portsea"));
-        QCOMPARE(line.left, 5);
-        QCOMPARE(line.width, 11240);
-        const AddressShape back = addressFromLine(saved, line.left);
-        QCOMPARE(back.caption, saved.caption);
-        QCOMPARE(back.width, 3180);
-        QCOMPARE(back.height, 1575);
-        QCOMPARE(back.left, 5);
-    }
-
     void restyleAndPreview()
     {
         QCOMPARE(fitAfterRestyle(Kind::Plain, QRect(3000, 0, 12000, 300)),

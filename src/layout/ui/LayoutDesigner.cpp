@@ -190,6 +190,28 @@ QImage readLogo(const QString& path, bool* huge = nullptr)
     return reader.read();
 }
 
+// The picture as the designer shows it: no larger than `shown` (device pixels), keeping its
+// proportions. A logo may be a photo of thousands of pixels a side; read whole, it would cost
+// more than the rest of the window together, and be shrunk again on every paint. JPEG pictures
+// are decoded at the smaller size directly.
+QImage readLogoShownIn(const QString& path, QSize shown)
+{
+    QImageReader reader(path);
+    reader.setAutoTransform(true);
+    QSize size = reader.size();
+    // The reader's size is before the picture's own rotation is applied.
+    if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+        size.transpose();
+    if (size.isValid() && shown.isValid() &&
+        (size.width() > shown.width() || size.height() > shown.height())) {
+        QSize scaled = size.scaled(shown, Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
+        if (reader.transformation() & QImageIOHandler::TransformationRotate90)
+            scaled.transpose();
+        reader.setScaledSize(scaled);
+    }
+    return reader.read();
+}
+
 } // namespace
 
 // --- Elements and sections ------------------------------------------------------------------
@@ -265,7 +287,7 @@ public:
     bool boxed = true;
     Mark mark = Mark::None;
     bool wraps = false;
-    QImage image;
+    QImage image; // the logo, read at the size it is shown
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -285,7 +307,8 @@ protected:
         p.fillRect(r, background);
         if (def.type == Type::Picture) {
             if (!image.isNull()) {
-                const QSize s = image.size().scaled(r.size(), Qt::KeepAspectRatio);
+                const QSize s =
+                    image.deviceIndependentSize().toSize().scaled(r.size(), Qt::KeepAspectRatio);
                 QRect target(QPoint(), s);
                 target.moveCenter(r.center());
                 p.drawImage(target, image);
@@ -511,6 +534,11 @@ QString LayoutDesigner::elementCaption(const QString& name) const
     return e ? e->caption : QString();
 }
 
+QImage LayoutDesigner::logoPicture() const
+{
+    return element(QStringLiteral("picLogo"))->image;
+}
+
 QString LayoutDesigner::cords() const
 {
     return QStringList{m_startTop->text(), m_startLeft->text(), m_finishTop->text(),
@@ -628,7 +656,11 @@ void LayoutDesigner::loadLogo(const QString& name, bool tell)
             m_session.prompter().inform(QStringLiteral("Cant find logo"));
         return;
     }
-    logo->image = readLogo(path);
+    const qreal ratio = logo->devicePixelRatioF();
+    logo->image = readLogoShownIn(
+        path,
+        (QSizeF(toPixels(logo->twips.width()), toPixels(logo->twips.height())) * ratio).toSize());
+    logo->image.setDevicePixelRatio(ratio);
     if (logo->image.isNull() && tell)
         m_session.prompter().inform(QStringLiteral("The logo %1 is not a picture that can be read.")
                                         .arg(QDir::toNativeSeparators(path)),

@@ -52,6 +52,8 @@ public:
     // Geometry of an element in twips within its section ("lblTotal").
     QRect elementRect(const QString& name) const;
     QString elementCaption(const QString& name) const;
+    // The logo's picture as the window holds it, in device pixels: at most the size it is shown.
+    QImage logoPicture() const;
     Element* element(const QString& name) const;
     SectionView* section(DesignerRules::Section s) const;
     QString cords() const; // "grab top, grab left, drop top, drop left", as fraCords shows them
