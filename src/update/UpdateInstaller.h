@@ -24,7 +24,7 @@ QString backupPath(const QString& programPath);
 enum class Owner {
     User,           // the user running it: the update may install
     PackageManager, // the system's package manager, which updates it
-    NotWritable     // nobody here: the user may not write the file or its folder
+    NotWritable     // neither: the user may not write the file or its folder
 };
 // The package manager's when the program lives under /usr (but not /usr/local, the
 // administrator's own) or one of `packageLists` (dpkg's file lists of the billcraft package)
