@@ -208,19 +208,18 @@ bool syncFolder(const QString& folder)
     return ok;
 }
 
-Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
-                          const QString& destPath, const ExtractLimits& limits)
+namespace {
+
+bool isPlainName(const QString& entryName)
 {
-    const QString where = native(archivePath);
-    if (entryName.isEmpty() || lastPart(entryName) != entryName || entryName == u".." ||
-        entryName == u".")
-        return Failure{QStringLiteral("\"%1\" is not a plain file name.").arg(entryName)};
+    return !entryName.isEmpty() && lastPart(entryName) == entryName && entryName != u".." &&
+           entryName != u".";
+}
 
-    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
-    if (!opened)
-        return Failure{opened.error()};
-    zip_t* z = opened->get();
-
+// extractOne over an open archive; `where` names it in the messages.
+Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryName,
+                           const QString& destPath, const ExtractLimits& limits)
+{
     const zip_int64_t count = zip_get_num_entries(z, 0);
     zip_int64_t found = -1;
     for (zip_int64_t i = 0; i < count; ++i) {
@@ -320,6 +319,43 @@ Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
         return Failure{
             QStringLiteral("%1 cannot be written: %2").arg(native(destPath), out.errorString())};
     return total;
+}
+
+} // namespace
+
+Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
+                          const QString& destPath, const ExtractLimits& limits)
+{
+    if (!isPlainName(entryName))
+        return Failure{QStringLiteral("\"%1\" is not a plain file name.").arg(entryName)};
+    Result<std::unique_ptr<zip_t, ZipCloser>> opened = openForReading(archivePath);
+    if (!opened)
+        return Failure{opened.error()};
+    return extractFrom(opened->get(), native(archivePath), entryName, destPath, limits);
+}
+
+Result<qint64> extractOneFromMemory(const QByteArray& archive, const QString& label,
+                                    const QString& entryName, const QString& destPath,
+                                    const ExtractLimits& limits)
+{
+    if (!isPlainName(entryName))
+        return Failure{QStringLiteral("\"%1\" is not a plain file name.").arg(entryName)};
+    zip_error_t error;
+    zip_error_init(&error);
+    zip_source_t* source =
+        zip_source_buffer_create(archive.constData(), zip_uint64_t(archive.size()), 0, &error);
+    // Consistency checks on, as for a file.
+    zip_t* z = source ? zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error) : nullptr;
+    if (!z) {
+        const QString why = QString::fromUtf8(zip_error_strerror(&error));
+        zip_error_fini(&error);
+        if (source)
+            zip_source_free(source);
+        return Failure{QStringLiteral("%1 is not a readable zip archive: %2").arg(label, why)};
+    }
+    zip_error_fini(&error);
+    const std::unique_ptr<zip_t, ZipCloser> opened(z); // owns the source from here
+    return extractFrom(z, label, entryName, destPath, limits);
 }
 
 Result<QStringList> entryNames(const QString& archivePath)

@@ -48,6 +48,13 @@ struct ExtractLimits {
 Result<qint64> extractOne(const QString& archivePath, const QString& entryName,
                           const QString& destPath, const ExtractLimits& limits = {});
 
+// extractOne over an archive held in memory, e.g. one whose signature was checked on these very
+// bytes, so no copy on disk can be changed between the check and the extraction. `label`
+// names the archive in the messages; `archive` must outlive the call.
+Result<qint64> extractOneFromMemory(const QByteArray& archive, const QString& label,
+                                    const QString& entryName, const QString& destPath,
+                                    const ExtractLimits& limits = {});
+
 // The uncompressed size the archive declares for its entry `entryName` (letter case ignored),
 // before any of it is read; refused like extractOne when there is no such entry.
 Result<qint64> declaredSize(const QString& archivePath, const QString& entryName);

@@ -1,6 +1,5 @@
 #include "update/OnlineUpdate.h"
 
-#include "update/UpdateInstaller.h"
 #include "update/UpdateSignature.h"
 
 #include <QVersionNumber>
@@ -94,6 +93,15 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
         m_error = m_source.error();
         return Outcome::Unreachable;
     }
+    // Refused before anything is downloaded; the UI asks programOwner() before it even checks.
+    if (programOwner() != UpdateInstaller::Owner::User) {
+        m_error = QStringLiteral("The program file %1 is not the user's to replace.")
+                      .arg(m_settings.programPath);
+        return Outcome::NotInstalled;
+    }
+    m_error = UpdateInstaller::downloadsProblem(m_settings.downloadsFolder);
+    if (!m_error.isEmpty())
+        return Outcome::NotInstalled;
     // The signature first: it is small, and the package's progress is then the last shown.
     QByteArray signature;
     Outcome fetched = fetch(m_source->signatureUrl(),
@@ -127,8 +135,15 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
                       .arg(m_latest.value_or(0));
         return Outcome::Unreachable;
     }
-    const Status installed =
-        UpdateInstaller::install(package, m_settings.programPath, m_settings.downloadsFolder);
+    const Status kept = UpdateInstaller::keepPackage(package, m_settings.downloadsFolder);
+    if (!kept) {
+        m_error = kept.error();
+        return Outcome::NotInstalled;
+    }
+    if (m_settings.packageKept)
+        m_settings.packageKept();
+    // From the verified bytes in memory, not from the copy just kept.
+    const Status installed = UpdateInstaller::install(package, m_settings.programPath);
     if (!installed) {
         m_error = installed.error();
         return Outcome::NotInstalled;

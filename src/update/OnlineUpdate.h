@@ -1,11 +1,14 @@
 #pragma once
 
 #include "update/UpdateFetcher.h"
+#include "update/UpdateInstaller.h"
 #include "update/UpdateSource.h"
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 struct UpdateSettings {
@@ -16,6 +19,10 @@ struct UpdateSettings {
     int runningRevision = 0; // the revision of the running build
     std::chrono::milliseconds timeout = UpdateFetcher::kDefaultTimeout; // with no data
     std::chrono::milliseconds smallFileDeadline{30000}; // Revision.txt and the signature, each
+    QStringList packageLists{}; // dpkg's file lists of the billcraft package, where it is installed
+    // Called once the package is kept in downloads, before the program is unpacked: the moment
+    // another process could change that copy. Tests do so here.
+    std::function<void()> packageKept{};
 };
 
 // The update check and install, as two steps the window runs one after the other with its
@@ -30,7 +37,8 @@ public:
                      // revision that is not a number, a package whose signature fails or
                      // whose own revision is not the one announced
         Cancelled,   // the user stopped the download
-        NotInstalled // a verified package that could not be put in place; error() says why
+        NotInstalled // not put in place, error() says why: a program file that is not the
+                     // user's, a downloads folder that must not be written, a failed step
     };
 
     explicit OnlineUpdate(UpdateSettings settings);
@@ -43,6 +51,12 @@ public:
     // Empty when the configured address is usable, else why not.
     QString addressError() const { return m_source.error(); }
     QString hostName() const;
+    // Only the program file's owner may update it: see UpdateInstaller::owner.
+    UpdateInstaller::Owner programOwner() const
+    {
+        return UpdateInstaller::owner(m_settings.programPath, m_settings.packageLists);
+    }
+    QString programPath() const { return m_settings.programPath; }
     // The revision of the installed program file: the running one until install() succeeds.
     int runningRevision() const { return m_settings.runningRevision; }
     // Why the last step did not succeed.

@@ -1,6 +1,5 @@
 #include "update/UpdateInstaller.h"
 
-#include "core/SafeFile.h"
 #include "core/ZipArchive.h"
 
 #include <QDir>
@@ -11,6 +10,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace UpdateInstaller {
@@ -79,20 +80,141 @@ Status keepBackup(const QString& programPath, const QString& backup)
     return copyDurably(programPath, backup);
 }
 
+// Closes a descriptor when it goes out of scope.
+struct Descriptor {
+    int fd = -1;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool writeFully(int fd, const QByteArray& bytes)
+{
+    const char* data = bytes.constData();
+    qint64 left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, data, size_t(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            if (n == 0)
+                errno = EIO;
+            return false;
+        }
+        data += n;
+        left -= n;
+    }
+    return ::fsync(fd) == 0;
+}
+
+QString notOurs(const QString& folder)
+{
+    return QStringLiteral("The folder %1 belongs to another user; Billcraft does not write into "
+                          "it. Remove it and try again.")
+        .arg(folder);
+}
+
 } // namespace
+
+Owner owner(const QString& programPath, const QStringList& packageLists)
+{
+    const QFileInfo program(programPath);
+    const QString canonical = program.canonicalFilePath();
+    const QString path = canonical.isEmpty() ? program.absoluteFilePath() : canonical;
+    if (path.startsWith(QLatin1String("/usr/")) && !path.startsWith(QLatin1String("/usr/local/")))
+        return Owner::PackageManager;
+    const QString suffix = u'/' + program.fileName();
+    for (const QString& list : packageLists) {
+        QFile file(list);
+        if (!file.open(QIODevice::ReadOnly))
+            continue; // a package that is not installed has no list
+        while (!file.atEnd()) {
+            const QString line = QFile::decodeName(file.readLine().trimmed());
+            if (line.endsWith(suffix) && QFileInfo(line).canonicalFilePath() == path)
+                return Owner::PackageManager;
+        }
+    }
+    // Replacing the file is a rename in its folder, so both must be writable.
+    if (::access(QFile::encodeName(path).constData(), W_OK) != 0 ||
+        ::access(QFile::encodeName(program.absolutePath()).constData(), W_OK) != 0)
+        return Owner::NotWritable;
+    return Owner::User;
+}
+
+QString downloadsProblem(const QString& downloadsFolder)
+{
+    struct stat st {};
+    if (::lstat(QFile::encodeName(downloadsFolder).constData(), &st) != 0)
+        return errno == ENOENT ? QString()
+                               : QStringLiteral("The folder %1 cannot be examined: %2")
+                                     .arg(downloadsFolder, systemError());
+    if (S_ISLNK(st.st_mode))
+        return QStringLiteral("%1 is a symbolic link; Billcraft does not write through it. "
+                              "Remove the link and try again.")
+            .arg(downloadsFolder);
+    if (!S_ISDIR(st.st_mode))
+        return QStringLiteral("%1 is not a folder. Remove it and try again.").arg(downloadsFolder);
+    if (st.st_uid != ::geteuid())
+        return notOurs(downloadsFolder);
+    return {};
+}
+
+Status keepPackage(const QByteArray& package, const QString& downloadsFolder)
+{
+    const QByteArray folder = QFile::encodeName(downloadsFolder);
+    if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
+        return failed(
+            QStringLiteral("The folder %1 cannot be made: %2").arg(downloadsFolder, systemError()));
+    if (const QString problem = downloadsProblem(downloadsFolder); !problem.isEmpty())
+        return failed(problem);
+    // Checked again through the opened folder itself: whatever its name points at by now.
+    const Descriptor dir{
+        ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC)};
+    struct stat st {};
+    if (dir.fd < 0 || ::fstat(dir.fd, &st) != 0) {
+        const QString why = systemError();
+        const QString problem = downloadsProblem(downloadsFolder); // swapped for a link?
+        return failed(
+            problem.isEmpty()
+                ? QStringLiteral("The folder %1 cannot be opened: %2").arg(downloadsFolder, why)
+                : problem);
+    }
+    if (st.st_uid != ::geteuid())
+        return failed(notOurs(downloadsFolder));
+
+    const QByteArray name = QFile::encodeName(kPackageName);
+    const QByteArray temp = name + '.' + QByteArray::number(::getpid()) + ".part";
+    ::unlinkat(dir.fd, temp.constData(), 0); // left by a crash of an earlier process of this id
+    const QString where = QDir(downloadsFolder).filePath(kPackageName);
+    QString why;
+    {
+        const Descriptor out{::openat(dir.fd, temp.constData(),
+                                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600)};
+        if (out.fd < 0 || !writeFully(out.fd, package))
+            why = systemError();
+    }
+    if (why.isEmpty() && ::renameat(dir.fd, temp.constData(), dir.fd, name.constData()) != 0)
+        why = systemError();
+    if (!why.isEmpty()) {
+        ::unlinkat(dir.fd, temp.constData(), 0);
+        return failed(QStringLiteral("%1 cannot be written: %2").arg(where, why));
+    }
+    if (::fsync(dir.fd) != 0)
+        return failed(QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
+                          .arg(where, systemError()));
+    return Done{};
+}
 
 Result<QByteArray> revisionEntry(const QByteArray& package)
 {
-    QTemporaryDir scratch;
+    QTemporaryDir scratch; // private to this user (0700)
     if (!scratch.isValid())
         return Failure{QStringLiteral("No temporary folder: %1").arg(scratch.errorString())};
-    const QString packagePath = scratch.filePath(kPackageName);
-    QString error;
-    if (!SafeFile::write(packagePath, package, &error))
-        return Failure{error};
     const QString revisionPath = scratch.filePath(kRevisionEntry);
-    const Result<qint64> read = ZipArchive::extractOne(packagePath, kRevisionEntry, revisionPath,
-                                                       {kMaxRevisionEntryBytes, {}});
+    const Result<qint64> read = ZipArchive::extractOneFromMemory(
+        package, kPackageName, kRevisionEntry, revisionPath, {kMaxRevisionEntryBytes, {}});
     if (!read)
         return Failure{read.error()};
     QFile file(revisionPath);
@@ -102,25 +224,18 @@ Result<QByteArray> revisionEntry(const QByteArray& package)
     return file.readAll();
 }
 
-Status install(const QByteArray& package, const QString& programPath,
-               const QString& downloadsFolder)
+Status install(const QByteArray& package, const QString& programPath)
 {
     const QFileInfo program(programPath);
     if (!program.isFile())
         return failed(QStringLiteral("The program file %1 was not found.").arg(programPath));
 
-    if (!QDir().mkpath(downloadsFolder))
-        return failed(QStringLiteral("The folder %1 cannot be made.").arg(downloadsFolder));
-    const QString packagePath = QDir(downloadsFolder).filePath(kPackageName);
-    QString error;
-    if (!SafeFile::write(packagePath, package, &error))
-        return failed(error);
-
     // Unpacked beside the program first (flushed to disk by the extraction), so the final step
     // is a rename within one folder and a package that does not unpack changes nothing.
     const QString staged = programPath + QStringLiteral(".new");
     QFile::remove(staged);
-    const Result<qint64> unpacked = ZipArchive::extractOne(packagePath, kProgramEntry, staged);
+    const Result<qint64> unpacked =
+        ZipArchive::extractOneFromMemory(package, kPackageName, kProgramEntry, staged);
     if (!unpacked) {
         QFile::remove(staged);
         return failed(unpacked.error());

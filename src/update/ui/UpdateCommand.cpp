@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QProgressDialog>
 #include <QPushButton>
 
@@ -14,6 +15,9 @@ namespace {
 const QString kTitle = QStringLiteral("Web Updates");
 const QString kChecking = QStringLiteral("Checking for updates...");
 const QString kDownloading = QStringLiteral("Downloading the update...");
+const QString kPackageManaged =
+    QStringLiteral("Billcraft was installed by the system's package "
+                   "manager, which updates it. Nothing was downloaded.");
 
 } // namespace
 
@@ -33,6 +37,13 @@ UpdateSettings UpdateCommand::builtInSettings(const Session& session)
     settings.publicKey = UpdateSignature::builtInPublicKey();
     settings.programPath = QCoreApplication::applicationFilePath();
     settings.downloadsFolder = session.dataFile(QStringLiteral("downloads"));
+    // Named billcraft.list, or billcraft:<arch>.list for a package of several architectures.
+    const QFileInfoList lists =
+        QDir(QStringLiteral("/var/lib/dpkg/info"))
+            .entryInfoList({QStringLiteral("billcraft.list"), QStringLiteral("billcraft:*.list")},
+                           QDir::Files);
+    for (const QFileInfo& list : lists)
+        settings.packageLists << list.absoluteFilePath();
     settings.runningRevision = OnlineUpdate::builtInRevision();
     return settings;
 }
@@ -55,6 +66,19 @@ void UpdateCommand::run()
 void UpdateCommand::runSteps(OnlineUpdate& update)
 {
     Prompter& prompter = m_session.prompter();
+    switch (update.programOwner()) {
+    case UpdateInstaller::Owner::User:
+        break;
+    case UpdateInstaller::Owner::PackageManager:
+        prompter.inform(kPackageManaged, kTitle, Prompter::Icon::Information);
+        return;
+    case UpdateInstaller::Owner::NotWritable:
+        prompter.inform(QStringLiteral("Billcraft cannot update itself: you may not replace the "
+                                       "program file %1. Nothing was downloaded.")
+                            .arg(update.programPath()),
+                        kTitle, Prompter::Icon::Warning);
+        return;
+    }
     if (!update.addressError().isEmpty()) {
         prompter.inform(update.addressError(), kTitle, Prompter::Icon::Warning);
         return;
