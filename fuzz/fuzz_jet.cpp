@@ -40,6 +40,13 @@ bool reportsOurFault(const QByteArray& output)
 
 } // namespace
 
+// The reader is watched through QProcess, which wants an application object.
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    static QCoreApplication application(*argc, *argv);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     // Removed when the fuzzer exits.

@@ -335,7 +335,6 @@ private slots:
                                                "the limit of time or memory, or failed).");
         QTest::newRow("libmdb on looping catalog values")
             << QByteArray() << 60'000 << "Accounts.mdb cannot be read; " + atLimit;
-        QTest::newRow("loops") << QByteArray("while :; do :; done") << 60'000 << atLimit;
         QTest::newRow("waits") << QByteArray("exec sleep 60") << 2000
                                << "the file is damaged (reading it took more than 2 seconds).";
         QTest::newRow("prints and fails") << QByteArray("echo dump; echo warning >&2; exit 1")
