@@ -9,6 +9,7 @@
 #include "core/Session.h"
 #include "core/ui/Icons.h"
 #include "invoices/InvoicePdfJob.h"
+#include "legacy/JetFile.h"
 #include "legacy/JetImport.h"
 #include "legacy/ui/JetConversion.h"
 
@@ -137,8 +138,8 @@ int main(int argc, char* argv[])
     }
 
     if (parser.isSet(importOption)) {
-        const Result<JetImportReport> report =
-            JetImport::convertFile(parser.value(importOption), folder, {});
+        const Result<JetImportReport> report = JetImport::convertFile(
+            parser.value(importOption), folder, JetFile::installedReader(), {});
         if (!report)
             return fail(report.error());
         for (const JetTableSummary& table : report->tables)
@@ -173,9 +174,12 @@ int main(int argc, char* argv[])
                             .arg(leftovers.join(u'\n')),
                         {}, Prompter::Icon::Warning);
 
-    // An earlier installation's books are converted before anything opens them.
+    // A conversion cut short (a crash, a power cut) is put right before the books are looked
+    // at, and an earlier installation's books are converted before anything opens them.
+    if (const Status recovered = JetImport::recover(folder); !recovered)
+        return refuseToStart(prompter, recovered.error());
     if (Database::hasJetSignature(QDir(folder).filePath(Database::kFileName))) {
-        switch (JetConversion::offer(prompter, folder)) {
+        switch (JetConversion::offer(prompter, folder, JetFile::installedReader())) {
         case JetConversion::Outcome::Converted:
             break;
         case JetConversion::Outcome::Failed:

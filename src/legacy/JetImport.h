@@ -52,16 +52,28 @@ const QStringList& tableNames();
 Result<JetImportReport> copyTables(JetSource& source, Database& db, const JetProgress& progress);
 
 // Converts the Jet database `jetFile` into dataFolder/Accounts.mdb: the new database is written
-// under a temporary name and checked; then, when `jetFile` is the folder's own Accounts.mdb, it
-// is renamed to Accounts.jet.mdb, and the new file takes its name. The folder must not already
-// hold another Accounts.mdb, nor an Accounts.jet.mdb. Any failure, and cancelling, leave the
-// folder as it was; a Failure says which table and row could not be read or written.
+// under a temporary name and checked; then, when `jetFile` is the folder's own Accounts.mdb, the
+// original gains the second name Accounts.jet.mdb, and the new file is renamed over
+// Accounts.mdb, so that the folder holds a whole Accounts.mdb at every moment. The folder must
+// not already hold another Accounts.mdb, nor an Accounts.jet.mdb. Any failure, and cancelling,
+// leave the folder as it was (a folder the conversion made is removed again); a Failure says
+// which table and row could not be read or written, or that the disk is full. While it runs,
+// the conversion holds the folder's conversion lock.
 Result<JetImportReport> convert(JetSource& source, const QString& jetFile,
                                 const QString& dataFolder, const JetProgress& progress);
-// The same, reading `jetFile` with libmdb.
+// The same, reading `jetFile` with the reader program `reader` (JetFile).
 Result<JetImportReport> convertFile(const QString& jetFile, const QString& dataFolder,
-                                    const JetProgress& progress);
+                                    const QString& reader, const JetProgress& progress);
+
+// Finishes what a conversion stopped half-way (a crash, a power cut, a kill) left in
+// dataFolder, unless another Billcraft is converting there: an original that has both names
+// loses the second, an original left only as Accounts.jet.mdb (by earlier versions) gets its
+// name back, and the scratch files of the new database are removed. A Failure says what could
+// not be put right; the folder must then not be opened.
+Status recover(const QString& dataFolder);
 
 inline const QString kKeptName = QStringLiteral("Accounts.jet.mdb");
+// Held in the data folder by the conversion and by recover(): one Billcraft at a time.
+inline const QString kLockName = QStringLiteral(".Accounts.converting.lock");
 
 } // namespace JetImport

@@ -1,18 +1,16 @@
 #include "legacy/MdbSource.h"
 
-#include "core/Database.h"
 #include "layout/Windows1252.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QUuid>
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <mdbtools.h>
-#include <unistd.h>
+#include <sys/stat.h>
 #include <vector>
 
 namespace {
@@ -26,36 +24,6 @@ constexpr quint32 kLongValueInline = 0x80000000u;
 constexpr quint32 kLongValueOnePage = 0x40000000u;
 constexpr quint32 kLongValueLengthMask = 0x3fffffffu;
 constexpr int kRowOffsetMask = 0x1fff;
-
-// libmdb prints what it cannot read to stderr as well as returning it. The reader says it once,
-// in words for the user, so libmdb's lines are kept off the terminal (the command line mode
-// answers with one line) while it runs.
-class QuietStderr {
-public:
-    QuietStderr()
-    {
-        std::fflush(stderr);
-        m_saved = ::dup(STDERR_FILENO);
-        const int null = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
-        if (m_saved >= 0 && null >= 0)
-            ::dup2(null, STDERR_FILENO);
-        if (null >= 0)
-            ::close(null);
-    }
-    ~QuietStderr()
-    {
-        std::fflush(stderr);
-        if (m_saved >= 0) {
-            ::dup2(m_saved, STDERR_FILENO);
-            ::close(m_saved);
-        }
-    }
-    QuietStderr(const QuietStderr&) = delete;
-    QuietStderr& operator=(const QuietStderr&) = delete;
-
-private:
-    int m_saved = -1;
-};
 
 QString native(const QString& path)
 {
@@ -208,9 +176,18 @@ public:
 
     Result<bool> next(QVariantList& row) override
     {
-        const QuietStderr quiet;
         if (m_ended)
             return false;
+        // A damaged page can make libmdb find rows without end; the file says how many there are.
+        if (m_row >= recordedRows()) {
+            m_ended = true;
+            if (mdb_fetch_row(m_table))
+                return Failure{QStringLiteral("%1: the file records %2 rows, but more were "
+                                              "found; the file is damaged.")
+                                   .arg(m_name)
+                                   .arg(recordedRows())};
+            return false;
+        }
         if (!mdb_fetch_row(m_table)) {
             m_ended = true;
             // Rows on pages the file no longer has are not found, so the count is what tells.
@@ -369,9 +346,15 @@ private:
         }
         if (length & ~kLongValueLengthMask)
             return Failure{QStringLiteral("its %1 header is unknown").arg(kindName(kind))};
-        // Each row of the chain starts with the page and row of the next; 0 ends the chain.
+        // Each row of the chain starts with the page and row of the next; 0 ends the chain. A
+        // damaged chain can lead back to a row it has passed, so each row is taken once.
         QByteArray bytes;
+        QSet<int> passed;
         while (pageRow != 0) {
+            if (passed.contains(pageRow))
+                return Failure{QStringLiteral("its %1 leads back to a page it has passed")
+                                   .arg(kindName(kind))};
+            passed.insert(pageRow);
             if (mdb_find_pg_row(m_mdb, pageRow, &buf, &offset, &rowSize) || rowSize < 4)
                 return lost;
             const auto* chunk = static_cast<const unsigned char*>(buf) + offset;
@@ -403,8 +386,15 @@ MdbSource::~MdbSource()
     mdb_close(static_cast<MdbHandle*>(m_mdb));
 }
 
-Result<std::unique_ptr<MdbSource>> MdbSource::open(const QString& path)
+Status MdbSource::check(const QString& path)
 {
+    // Opening a named pipe would wait for a writer, and a device has no pages.
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) == 0 && !S_ISREG(status.st_mode))
+        return Failure{QStringLiteral("%1 is not a file of its own (it is a folder, a named pipe "
+                                      "or a device), so it is no database of the earlier Windows "
+                                      "program.")
+                           .arg(native(path))};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Failure{
@@ -416,9 +406,17 @@ Result<std::unique_ptr<MdbSource>> MdbSource::open(const QString& path)
         return Failure{QStringLiteral("%1 is an Access database of a later format (.accdb), "
                                       "not one of the earlier Windows program.")
                            .arg(native(path))};
-    if (!Database::hasJetSignature(path) || head.size() <= kVersionOffset)
+    if (head.mid(4, 15) != QByteArray("Standard Jet DB"))
         return Failure{QStringLiteral("%1 is not a database of the earlier Windows program.")
                            .arg(native(path))};
+    // The smallest Jet file is its header page and the page of its list of tables.
+    const Failure tooShort{QStringLiteral("%1 is too short (%2 bytes) to be a database of the "
+                                          "earlier Windows program, which needs at least two "
+                                          "pages. Copy it again from the old computer.")
+                               .arg(native(path))
+                               .arg(fileSize)};
+    if (fileSize < 2 * kJet3PageSize || head.size() <= kVersionOffset)
+        return tooShort;
     const int version = head.at(kVersionOffset);
     if (version != MDB_VER_JET3 && version != MDB_VER_JET4)
         return Failure{QStringLiteral("%1 is an Access database of a later format (version %2), "
@@ -427,14 +425,21 @@ Result<std::unique_ptr<MdbSource>> MdbSource::open(const QString& path)
                            .arg(version)};
     // A Jet file is whole pages; anything else was cut short (a copy broken off, a full disk).
     const int pageSize = version == MDB_VER_JET3 ? kJet3PageSize : kJet4PageSize;
-    if (fileSize < 2 * pageSize || fileSize % pageSize != 0)
+    if (fileSize < 2 * pageSize)
+        return tooShort;
+    if (fileSize % pageSize != 0)
         return Failure{QStringLiteral("%1 is incomplete: its size (%2 bytes) is not a whole number "
                                       "of %3-byte pages. Copy it again from the old computer.")
                            .arg(native(path))
                            .arg(fileSize)
                            .arg(pageSize)};
+    return Done{};
+}
 
-    const QuietStderr quiet;
+Result<std::unique_ptr<MdbSource>> MdbSource::open(const QString& path)
+{
+    if (const Status checked = check(path); !checked)
+        return Failure{checked.error()};
     MdbHandle* mdb = mdb_open(QFile::encodeName(path).constData(), MDB_NOFLAGS);
     if (!mdb)
         return Failure{QStringLiteral("%1 cannot be opened as a Jet database.").arg(native(path))};
@@ -473,7 +478,6 @@ Result<std::unique_ptr<MdbSource>> MdbSource::open(const QString& path)
 
 Result<std::unique_ptr<JetTable>> MdbSource::table(const QString& name)
 {
-    const QuietStderr quiet;
     auto* mdb = static_cast<MdbHandle*>(m_mdb);
     const auto found = std::find_if(m_tables.begin(), m_tables.end(), [&](const QString& t) {
         return t.compare(name, Qt::CaseInsensitive) == 0;

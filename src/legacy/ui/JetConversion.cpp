@@ -2,8 +2,8 @@
 
 #include "core/Database.h"
 #include "core/Prompter.h"
+#include "legacy/JetFile.h"
 #include "legacy/JetImport.h"
-#include "legacy/MdbSource.h"
 
 #include <QDir>
 #include <QProgressDialog>
@@ -45,12 +45,13 @@ Outcome run(Prompter& prompter, JetSource& source, const QString& dataFolder)
 
 } // namespace
 
-Outcome offer(Prompter& prompter, const QString& dataFolder)
+Outcome offer(Prompter& prompter, const QString& dataFolder, const QString& reader)
 {
     if (!prompter.confirm(kQuestion))
         return Outcome::Declined;
     const QString jetFile = QDir(dataFolder).filePath(Database::kFileName);
-    Result<std::unique_ptr<MdbSource>> source = MdbSource::open(jetFile);
+    Result<std::unique_ptr<JetSource>> source =
+        JetFile::open(jetFile, reader, JetImport::tableNames());
     if (!source) {
         prompter.inform(kFailed + source.error(), {}, Prompter::Icon::Critical);
         return Outcome::Failed;

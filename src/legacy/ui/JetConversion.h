@@ -23,9 +23,10 @@ inline const QString kQuestion = QStringLiteral(
 inline const QString kFailed = QStringLiteral("The database could not be converted, and the data "
                                               "folder has been left as it was.\n");
 
-// Asks kQuestion about dataFolder/Accounts.mdb and, on Yes, converts it while a progress
-// window names the table being read and offers Cancel.
-Outcome offer(Prompter& prompter, const QString& dataFolder);
+// Asks kQuestion about dataFolder/Accounts.mdb and, on Yes, reads it with the reader program
+// `reader` (JetFile) and converts it while a progress window names the table being copied and
+// offers Cancel.
+Outcome offer(Prompter& prompter, const QString& dataFolder, const QString& reader);
 // The conversion itself, from any source (tests hand in their own).
 Outcome convert(Prompter& prompter, JetSource& source, const QString& dataFolder);
 
