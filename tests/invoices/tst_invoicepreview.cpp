@@ -39,11 +39,6 @@ struct Books {
     QList<int> ids;
 };
 
-bool isPdf(const QString& path)
-{
-    return readAll(path).startsWith("%PDF-");
-}
-
 } // namespace
 
 class TestInvoicePreview : public QObject {
@@ -127,7 +122,7 @@ private slots:
         QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("out")));
         env.prompter.expectSaveFile(saved).expectSaveFile(std::nullopt);
         child<QPushButton>(&preview, "cmdSavePdf")->click();
-        QVERIFY(isPdf(saved + QStringLiteral(".pdf")));   // the suffix is added
+        QVERIFY(readAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-")); // the suffix is added
         QTest::keySequence(&preview, QKeySequence::Save); // cancelled: nothing happens
 
         const QString unwritable = env.file(QStringLiteral("missing/Invoice.pdf"));
@@ -149,7 +144,7 @@ private slots:
         QCOMPARE(dialogs, 1);
         printTo = env.file(QStringLiteral("printed.pdf"));
         child<QPushButton>(&preview, "cmdPrint")->click();
-        QVERIFY(isPdf(printTo));
+        QVERIFY(readAll(printTo).startsWith("%PDF-"));
         printTo = env.file(QStringLiteral("missing/printed.pdf")); // a printer that fails
         env.prompter.expectMessage(QStringLiteral("Printer Error"));
         preview.print();

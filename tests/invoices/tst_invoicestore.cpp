@@ -24,15 +24,11 @@ QString describe(const Result<Creation>& made)
 {
     if (!made)
         return QStringLiteral("failed: ") + made.error();
-    switch (made->outcome) {
-    case Creation::Outcome::Created:
-        return QStringLiteral("created ") + made->number;
-    case Creation::Outcome::CreatedAfterAnother:
-        return QStringLiteral("after another ") + made->number;
-    case Creation::Outcome::StartingNumberNeeded:
-        break;
-    }
-    return QStringLiteral("start needed");
+    if (made->outcome == Creation::Outcome::StartingNumberNeeded)
+        return QStringLiteral("start needed");
+    return (made->outcome == Creation::Outcome::Created ? QStringLiteral("created ")
+                                                        : QStringLiteral("after another ")) +
+           made->number;
 }
 
 // The "<InvoiceID> <number>" lines a raiser printed, complete lines only: a kill may cut the
