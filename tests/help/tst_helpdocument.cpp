@@ -175,10 +175,9 @@ private slots:
         const std::optional<AdtgTable> table = Adtg::readFile(path);
         QVERIFY(table);
         QCOMPARE(table->columns, HelpDocument::toTable({}).columns);
-        using T = AdtgColumn::Type;
-        QCOMPARE(table->columns[0].type, T::Integer);
+        QCOMPARE(table->columns[0].type, AdtgColumn::Type::Integer);
         QCOMPARE(table->columns[2].name, QStringLiteral("HName"));
-        QCOMPARE(table->columns[3].type, T::WideString);
+        QCOMPARE(table->columns[3].type, AdtgColumn::Type::WideString);
         QCOMPARE(table->columns[3].maxLength, 100000u);
     }
 

@@ -38,11 +38,6 @@ void press(HelpWindow& w, const char* button)
     child<QPushButton>(&w, button)->click();
 }
 
-bool isPdf(const QString& path)
-{
-    return readAll(path).startsWith("%PDF-");
-}
-
 // The text pdftotext reads from the PDF (which leaves out what lies off the paper), without
 // its blanks and line ends; empty when pdftotext is not installed.
 QString printedText(const QString& pdf)
@@ -196,14 +191,14 @@ private slots:
         const QString longWord(120, u'x');
         text->setPlainText(longWord + QStringLiteral("\nend"));
         QTest::mouseClick(child<PictureButton>(&w, "picPrint"), Qt::LeftButton);
-        QVERIFY(isPdf(printTo));
+        QVERIFY(readAll(printTo).startsWith("%PDF-"));
         if (const QString printed = printedText(printTo); !printed.isEmpty())
             QCOMPARE(printed, longWord + QStringLiteral("end"));
 
         const QString saved = env.file(QStringLiteral("Help"));
         env.prompter.expectSaveFile(saved);
         press(w, "cmdSavePdf");
-        QVERIFY(isPdf(saved + QStringLiteral(".pdf")));
+        QVERIFY(readAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-"));
         VERIFY_PROMPTS(env.prompter);
     }
 
