@@ -14,8 +14,7 @@ class TestAppointments : public QObject {
     static AppointmentFields at(QDate date, int hour, int minute, const QString& details = {},
                                 bool alert = false)
     {
-        return {date, QTime(hour, minute), details.isEmpty() ? QStringLiteral("x") : details,
-                alert};
+        return {date, QTime(hour, minute), details.isEmpty() ? "x" : details, alert};
     }
 
 private slots:
@@ -30,7 +29,7 @@ private slots:
         QTest::addColumn<int>("weekRows");
         const QLocale gb = testLocale(); // Monday is the first day of the week
         const QLocale us(QLocale::English, QLocale::UnitedStates); // Sunday
-        const QString gbHeader = QStringLiteral("Sun Mon Tue Wed Thu Fri Sat");
+        const QString gbHeader = "Sun Mon Tue Wed Thu Fri Sat";
         QTest::newRow("February 2000, a leap year by 400")
             << gb << QDate(2000, 2, 10) << "February  2000" << gbHeader << 29 << 2 << 5;
         QTest::newRow("February 2008")
@@ -43,9 +42,8 @@ private slots:
             << gb << QDate(2008, 3, 31) << "March  2008" << gbHeader << 31 << 6 << 6;
         QTest::newRow("April 2008, Monday first")
             << gb << QDate(2008, 4, 1) << "April  2008" << gbHeader << 30 << 2 << 5;
-        QTest::newRow("April 2008, Sunday first")
-            << us << QDate(2008, 4, 30) << "April  2008"
-            << QStringLiteral("Sat Sun Mon Tue Wed Thu Fri") << 30 << 3 << 5;
+        QTest::newRow("April 2008, Sunday first") << us << QDate(2008, 4, 30) << "April  2008"
+                                                  << "Sat Sun Mon Tue Wed Thu Fri" << 30 << 3 << 5;
     }
     // Days follow each other cell by cell, a week row ending after column 6.
     void monthGrid()
@@ -88,8 +86,7 @@ private slots:
         QCOMPARE(*store.add(at(day, 10, 30), 2), Saved::Saved);
         QCOMPARE(*store.add(at(day, 10, 35), 1), Saved::Saved);
         const int first = 1, fiveMinutesLater = 4; // AppointIds in the order of adding
-        QCOMPARE(*store.update(first, at(day, 10, 30, QStringLiteral("moved nowhere"))),
-                 Saved::Saved);
+        QCOMPARE(*store.update(first, at(day, 10, 30, "moved nowhere")), Saved::Saved);
         QCOMPARE(*store.update(fiveMinutesLater, at(day, 10, 30)), Saved::Clash);
         QCOMPARE(*store.add(at(day, 9, 0), 3), Saved::Saved);
         QCOMPARE(*store.update(first, at(day, 9, 0)), Saved::Clash); // identity 3's slot
@@ -98,14 +95,12 @@ private slots:
                                 "VALUES (?, ?, 0, 4)"),
                  {DaySerial::fromDate(day), 11.0 / 24 + 1e-9});
         QCOMPARE(*store.add(at(day, 11, 0), 4), Saved::Clash);
-        const int before =
-            env.db.scalar(QStringLiteral("SELECT count(*) FROM TblAppointments")).toInt();
+        const int before = env.db.scalar("SELECT count(*) FROM TblAppointments").toInt();
         QVERIFY(store.remove(first));
         QCOMPARE(*store.update(first, at(day, 12, 0)), Saved::Gone);
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblAppointments")).toInt(),
-                 before - 1);
+        QCOMPARE(env.db.scalar("SELECT count(*) FROM TblAppointments").toInt(), before - 1);
         QCOMPARE(*store.load(first), std::nullopt);
-        env.exec(QStringLiteral("ALTER TABLE TblAppointments RENAME TO TblAside"));
+        env.exec("ALTER TABLE TblAppointments RENAME TO TblAside");
         QVERIFY(!store.day(1, day).ok()); // a failed query is no empty day
         QVERIFY(!store.add(at(day, 13, 0), 1).ok());
     }
@@ -113,8 +108,8 @@ private slots:
     void detailsAreKeptExactly_data()
     {
         QTest::addColumn<QString>("details");
-        QTest::newRow("quote") << QStringLiteral("Meet O'Brien's foreman; don't be late");
-        QTest::newRow("line breaks") << QStringLiteral("first\nsecond\r\n\tthird ");
+        QTest::newRow("quote") << "Meet O'Brien's foreman; don't be late";
+        QTest::newRow("line breaks") << "first\nsecond\r\n\tthird ";
         QTest::newRow("emoji") << QStringLiteral("Party \U0001F389 at Zoë's");
         QTest::newRow("5,000 characters") << QString(5000, u'w');
     }
@@ -131,15 +126,14 @@ private slots:
         QCOMPARE(a.details, details);
         QCOMPARE(a.time, QTime(10, 30));
         QVERIFY(a.alert);
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT ATime FROM TblAppointments")).toDouble(),
+        QCOMPARE(env.db.scalar("SELECT ATime FROM TblAppointments").toDouble(),
                  0.4375); // 10:30 as a fraction of the day
         QCOMPARE(*store.update(a.appointId, {day, QTime(10, 30), details + details, false}),
                  Saved::Saved);
         QCOMPARE((*store.load(a.appointId))->details, details + details);
-        QCOMPARE(AppointmentStore::timeText(a.time, LocaleText(testLocale())),
-                 QStringLiteral("10:30:00"));
+        QCOMPARE(AppointmentStore::timeText(a.time, LocaleText(testLocale())), "10:30:00");
         QCOMPARE(AppointmentStore::timeText(a.time, LocaleText(QLocale(QLocale::Finnish))),
-                 QStringLiteral("10.30.00"));
+                 "10.30.00");
     }
 };
 

@@ -20,10 +20,9 @@
 namespace {
 
 const QDate kToday = TestEnv::kToday;
-const QString kNoDetails = QStringLiteral("You have not added any details");
-const QString kDateError = QStringLiteral("There is an error with your date");
-const QString kClash =
-    QStringLiteral("You already have An Appointment\nFor the selected Date and Time");
+const QString kNoDetails = "You have not added any details";
+const QString kDateError = "There is an error with your date";
+const QString kClash = "You already have An Appointment\nFor the selected Date and Time";
 
 void clickCell(QTableWidget* table, int row, int column, Qt::MouseButton button = Qt::LeftButton)
 {
@@ -109,7 +108,7 @@ private slots:
     void init()
     {
         m_env = new TestEnv;
-        m_env->session->setCurrentIdentity(m_env->addIdentity(QStringLiteral("Main")));
+        m_env->session->setCurrentIdentity(m_env->addIdentity("Main"));
         m_tab = new CalendarTab(*m_env->session);
         m_tab->resize(900, 500);
         m_tab->show();
@@ -186,11 +185,11 @@ private slots:
         QFETCH(QString, time);
         QFETCH(QString, details);
         QFETCH(QString, message);
-        add(kToday, 10, 30, QStringLiteral("Taken"), false);
+        add(kToday, 10, 30, "Taken", false);
         QTest::keyClick(calendar(), Qt::Key_Return);
         auto* dialog = shown<AppointmentDialog>(m_tab);
         QCOMPARE(dialog->windowTitle() + ::child<QLineEdit>(dialog, "txtAppDate")->text(),
-                 QStringLiteral("Add Appointment03/12/2026"));
+                 "Add Appointment03/12/2026");
         QCOMPARE(dialog->windowModality(), Qt::ApplicationModal);
         fill(dialog, date, time, details, true);
         if (!message.isEmpty())
@@ -207,8 +206,8 @@ private slots:
     // deleted meanwhile. Delete asks first.
     void editingAndDeletingFromTheMenu()
     {
-        add(kToday, 14, 32, QStringLiteral("Site visit"), true); // off the five-minute steps
-        add(kToday, 9, 0, QStringLiteral("Dentist"), false);
+        add(kToday, 14, 32, "Site visit", true); // off the five-minute steps
+        add(kToday, 9, 0, "Dentist", false);
         m_tab->showDay(kToday.addDays(1));
         clickCell(list(), 0, 2, Qt::RightButton); // "No Appointments" has no menu
         QVERIFY(!child<QMenu>("PopAppsMenu")->isVisible());
@@ -216,27 +215,27 @@ private slots:
 
         menu(1, "EditApp");
         AppointmentDialog* edit = m_tab->editWindow();
-        QCOMPARE(edit->windowTitle(), QStringLiteral("Edit Appointment"));
+        QCOMPARE(edit->windowTitle(), "Edit Appointment");
         QCOMPARE(edit->windowModality(), Qt::NonModal);
         QCOMPARE(::child<QComboBox>(edit, "cboTimeHours")->currentText() +
                      ::child<QComboBox>(edit, "cboTimeMins")->currentText(),
-                 QStringLiteral("1432"));
+                 "1432");
         QVERIFY(::child<QCheckBox>(edit, "chkSetAlert")->isChecked());
         auto* update = ::child<QPushButton>(edit, "CmdUpDateAppointment");
-        fill(edit, QStringLiteral("03/12/2026"), QStringLiteral("09:00"), "Site visit", true);
+        fill(edit, "03/12/2026", "09:00", "Site visit", true);
         m_env->prompter.expectMessage(kClash);
         update->click();
         menu(0, "EditApp"); // the changed window stays as it is
         QCOMPARE(m_tab->editWindow(), edit);
         QCOMPARE(edit->editAppointId(), 1);
-        fill(edit, QStringLiteral("03/12/2026"), QStringLiteral("15:00"), "Site visit", true);
+        fill(edit, "03/12/2026", "15:00", "Site visit", true);
         update->click();
         QTRY_VERIFY(!m_tab->editWindow());
         QCOMPARE(listed(list()), QStringLiteral("03/12/2026|Dentist|09:00:00|False;"
                                                 "03/12/2026|Site visit|15:00:00|True"));
 
         menu(0, "EditApp");
-        m_env->exec(QStringLiteral("DELETE FROM TblAppointments WHERE Appoint = 'Dentist'"));
+        m_env->exec("DELETE FROM TblAppointments WHERE Appoint = 'Dentist'");
         m_env->prompter.expectMessage(
             QStringLiteral("This appointment has been deleted since this window was opened, so "
                            "it cannot be updated."));
@@ -245,27 +244,27 @@ private slots:
         m_tab->editWindow()->close();
 
         for (const auto answer : {Prompter::Answer::No, Prompter::Answer::Yes}) {
-            m_env->prompter.expectExactly({QStringLiteral("This Will Delete Site visit proceed ?"),
-                                           QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
-                                           Prompter::Icon::Critical, Prompter::Answer::No},
+            m_env->prompter.expectExactly({"This Will Delete Site visit proceed ?", "Delete?",
+                                           Prompter::Buttons::YesNo, Prompter::Icon::Critical,
+                                           Prompter::Answer::No},
                                           answer);
             menu(listed(list()).startsWith("03/12/2026|Dentist") ? 1 : 0, "DeleteApp");
         }
-        QCOMPARE(listed(list()), QStringLiteral("03/12/2026|No Appointments||"));
+        QCOMPARE(listed(list()), "03/12/2026|No Appointments||");
     }
 
     // The lists on request; cancelling for good clears the flag, the last item closes the window.
     void theAlertWindow()
     {
-        add(QDate(2026, 3, 14), 10, 0, QStringLiteral("Renew insurance"), true);
-        add(QDate(2026, 12, 1), 9, 0, QStringLiteral("Call accountant"), true);
-        add(QDate(2026, 12, 25), 9, 0, QStringLiteral("Christmas"), true);
-        add(QDate(2026, 12, 2), 9, 0, QStringLiteral("Other trade"), true, 2);
+        add(QDate(2026, 3, 14), 10, 0, "Renew insurance", true);
+        add(QDate(2026, 12, 1), 9, 0, "Call accountant", true);
+        add(QDate(2026, 12, 25), 9, 0, "Christmas", true);
+        add(QDate(2026, 12, 2), 9, 0, "Other trade", true, 2);
         auto* view = child<QPushButton>("cmdViewAppointments");
         auto* all = child<QPushButton>("cmdAllAlerts");
         m_env->session->setCurrentIdentity(3);
-        m_env->prompter.expectMessage(QStringLiteral("You have no appointments"), QString())
-            .expectMessage(QStringLiteral("You have no appointments"));
+        m_env->prompter.expectMessage("You have no appointments", QString())
+            .expectMessage("You have no appointments");
         view->click();
         all->click();
         m_env->session->setCurrentIdentity(1);
@@ -276,7 +275,7 @@ private slots:
         shown<AlertsWindow>(m_tab)->close();
         m_tab->showDay(QDate(2026, 3, 31)); // "View" reaches up to the calendar's day
         view->click();
-        QCOMPARE(alertItems(), QStringLiteral("14/03/2026 Renew insurance"));
+        QCOMPARE(alertItems(), "14/03/2026 Renew insurance");
         shown<AlertsWindow>(m_tab)->close();
 
         m_tab->showDay(kToday);
@@ -286,12 +285,12 @@ private slots:
         QCOMPARE(window->windowModality(), Qt::ApplicationModal);
         QVERIFY(::child<QRadioButton>(window, "optRemindMe")->isChecked());
         auto* cancel = ::child<QPushButton>(window, "cmdCancelAlert");
-        m_env->prompter.expectMessage(QStringLiteral("Please Select an Alert to work with"));
+        m_env->prompter.expectMessage("Please Select an Alert to work with");
         cancel->click();
         alerts->setCurrentRow(1);
         ::child<QRadioButton>(window, "optCancelAlert")->setChecked(true);
         cancel->click();
-        QCOMPARE(alertItems(), QStringLiteral("14/03/2026 Renew insurance"));
+        QCOMPARE(alertItems(), "14/03/2026 Renew insurance");
         alerts->setCurrentRow(0);
         ::child<QRadioButton>(window, "optRemindMe")->setChecked(true);
         cancel->click();
@@ -300,7 +299,7 @@ private slots:
                      .scalar("SELECT group_concat(Appoint || ':' || Alert, ',') FROM "
                              "TblAppointments WHERE Identity = 1")
                      .toString(),
-                 QStringLiteral("Renew insurance:-1,Call accountant:0,Christmas:-1"));
+                 "Renew insurance:-1,Call accountant:0,Christmas:-1");
     }
 
     // At start-up an alert due yesterday opens the window, once; a switch to an identity with
@@ -310,11 +309,11 @@ private slots:
     {
         delete m_tab;
         m_tab = nullptr;
-        const int second = m_env->addIdentity(QStringLiteral("Second"));
-        const int third = m_env->addIdentity(QStringLiteral("Third"));
-        add(kToday.addDays(-1), 8, 0, QStringLiteral("Yesterday"), true);
-        add(kToday.addDays(1), 8, 0, QStringLiteral("Tomorrow"), true, second);
-        add(QDate(2026, 3, 14), 11, 15, QStringLiteral("Renew insurance"), true, third);
+        const int second = m_env->addIdentity("Second");
+        const int third = m_env->addIdentity("Third");
+        add(kToday.addDays(-1), 8, 0, "Yesterday", true);
+        add(kToday.addDays(1), 8, 0, "Tomorrow", true, second);
+        add(QDate(2026, 3, 14), 11, 15, "Renew insurance", true, third);
         MainWindow w(*m_env->session);
         w.startUp();
         w.show();
@@ -334,7 +333,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(&w));
         };
         QCOMPARE(::child<QListWidget>(openAlerts(), "lstAlerts")->item(0)->text(),
-                 QStringLiteral("02/12/2026 Yesterday"));
+                 "02/12/2026 Yesterday");
         openAlerts()->close();
         roundTrip();
         QVERIFY(!openAlerts());
@@ -349,12 +348,11 @@ private slots:
         QTRY_VERIFY(!openAlerts());
         QCOMPARE(::child<QTabWidget>(&w, "SSTab1")->currentIndex(), int(MainWindow::TabCalendar));
         QCOMPARE(m_env->session->calendarDate(), QDate(2026, 3, 14));
-        QCOMPARE(::child<QLabel>(&w, "lblDate")->text(), QStringLiteral("March  2026"));
-        QCOMPARE(markedDay(::child<QTableWidget>(&w, "flxCalendar")), QStringLiteral("14"));
+        QCOMPARE(::child<QLabel>(&w, "lblDate")->text(), "March  2026");
+        QCOMPARE(markedDay(::child<QTableWidget>(&w, "flxCalendar")), "14");
         QCOMPARE(listed(::child<QTableWidget>(&w, "flxAppointments")),
-                 QStringLiteral("14/03/2026|Renew insurance|11:15:00|True"));
-        m_env->prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                       Prompter::Answer::Yes);
+                 "14/03/2026|Renew insurance|11:15:00|True");
+        m_env->prompter.expectQuestion("Quit Program.. proceed ?", Prompter::Answer::Yes);
         w.close();
     }
 };

@@ -15,15 +15,15 @@ namespace fixtures {
 // Rows in every table, with Nulls and text beyond Latin-1.
 inline void fillBooks(TestEnv& env, int invoices = 40)
 {
-    const int id = env.addIdentity(QStringLiteral("Lowther Joinery"));
+    const int id = env.addIdentity("Lowther Joinery");
     const int client = env.addClient(QStringLiteral("Bryn Ŵyn Ltd"), id);
-    env.addClient(QStringLiteral("OBrien Builders"), id);
+    env.addClient("OBrien Builders", id);
     for (int i = 0; i < invoices; ++i)
         env.exec(
             QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
                            "\"Value\", \"Date\", Paid, Identity) VALUES (?, ?, ?, ?, ?, ?, ?)"),
-            {client, QStringLiteral("0%1").arg(100 + i), QStringLiteral("Sash windows"),
-             1000000 + i, 46000 + i, i % 2 ? -1 : 0, id});
+            {client, QStringLiteral("0%1").arg(100 + i), "Sash windows", 1000000 + i, 46000 + i,
+             i % 2 ? -1 : 0, id});
     env.exec(QStringLiteral("INSERT INTO TblExpenses(\"Date\", Description, Identity) VALUES "
                             "(46001, 'Timber', ?)"),
              {id});
@@ -36,7 +36,7 @@ inline void fillBooks(TestEnv& env, int invoices = 40)
 inline QByteArray rowsOf(const QString& path)
 {
     QProcess sqlite;
-    sqlite.start(QStringLiteral("sqlite3"), {path, QStringLiteral(".dump")});
+    sqlite.start("sqlite3", {path, ".dump"});
     if (!sqlite.waitForFinished(60'000) || sqlite.exitCode() != 0)
         qFatal("cannot read %s", qPrintable(path));
     return sqlite.readAllStandardOutput();
@@ -46,7 +46,7 @@ inline QByteArray rowsOf(const QString& path)
 inline QByteArray liveHash(const QString& folder)
 {
     const QString db = QDir(folder).filePath(Database::kFileName);
-    return QCryptographicHash::hash(readAll(db) + "|" + readAll(db + QStringLiteral("-wal")),
+    return QCryptographicHash::hash(readAll(db) + "|" + readAll(db + "-wal"),
                                     QCryptographicHash::Sha256)
         .toHex();
 }
@@ -54,7 +54,7 @@ inline QByteArray liveHash(const QString& folder)
 inline QByteArray zipOf(const QString& name, const QByteArray& bytes)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("made.zip"));
+    const QString path = dir.filePath("made.zip");
     if (const Status done = ZipArchive::write(path, {{name, {}, bytes}}); !done)
         qFatal("%s", qPrintable(done.error()));
     return readAll(path);

@@ -27,7 +27,7 @@ private slots:
     {
         TestEnv env;
         writeAll(
-            env.file(QStringLiteral("old.bak")),
+            env.file("old.bak"),
             zipOf("ACCOUNTS.MDB", databaseFile({"INSERT INTO TblClients(Company) VALUES ('Acme')",
                                                 "ALTER TABLE TblClients DROP COLUMN Notes",
                                                 "PRAGMA user_version = 0"})));
@@ -38,8 +38,8 @@ private slots:
         Database restored;
         QVERIFY(restored.open(*copy));
         QCOMPARE(restored.schemaVersion(), Database::kSchemaVersion);
-        QVERIFY(restored.columns(QStringLiteral("TblClients")).contains(QStringLiteral("Notes")));
-        QCOMPARE(restored.scalar(QStringLiteral("SELECT Company FROM TblClients")), "Acme");
+        QVERIFY(restored.columns("TblClients").contains("Notes"));
+        QCOMPARE(restored.scalar("SELECT Company FROM TblClients"), "Acme");
     }
 
     // A failed or cancelled backup leaves no archive and no scratch file; the books work on.
@@ -63,7 +63,7 @@ private slots:
         const QString live = env.file(Database::kFileName);
         const QByteArray before = liveHash(env.folder());
         const QStringList files = filesIn(env.folder());
-        const QString archive = how == u"self" ? live : env.file(QStringLiteral("out.bak"));
+        const QString archive = how == u"self" ? live : env.file("out.bak");
 
         Status done = Done{};
         if (how == u"cancel") {
@@ -77,7 +77,7 @@ private slots:
         QCOMPARE(filesIn(env.folder()), files);
         QCOMPARE(filesIn(env.file(Backup::kScratchFolder)), QStringList());
         QCOMPARE(liveHash(env.folder()), before);
-        env.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('After')"));
+        env.exec("INSERT INTO TblClients(Company) VALUES ('After')");
     }
 
     // A proven copy that cannot take the live file's place leaves the live file as it was and
@@ -96,7 +96,7 @@ private slots:
         TestEnv env;
         fillBooks(env);
         const QString live = env.file(Database::kFileName);
-        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        writeAll(env.file("b.bak"), zipOf("Accounts.mdb", databaseFile({})));
         const Result<QString> copy = Restore::extract(env.folder(), env.file("b.bak"));
         QVERIFY(copy && Restore::prove(*copy));
         env.db.close();
@@ -108,7 +108,7 @@ private slots:
             std::optional<FileSizeLimit> full;
             if (heldOpen) {
                 QVERIFY(other.open(live));
-                QVERIFY(other.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
+                QVERIFY(other.scalar("SELECT count(*) FROM TblClients").isValid());
             } else {
                 full.emplace(rlim_t(QFileInfo(*copy).size() / 2));
             }
@@ -118,8 +118,7 @@ private slots:
         QVERIFY2(done.error().contains(because) && !done.error().contains("Unknown error"),
                  qPrintable(done.error()));
         QCOMPARE(liveHash(env.folder()), before);
-        QCOMPARE(QDir(env.folder()).entryList({QStringLiteral("*.part")}, QDir::Files),
-                 QStringList());
+        QCOMPARE(QDir(env.folder()).entryList({"*.part"}, QDir::Files), QStringList());
         QCOMPARE(filesIn(env.file(Backup::kScratchFolder)), QStringList{"Accounts.mdb"});
 
         const Result<QString> replaced = Restore::replaceLive(env.folder(), TestEnv::kToday);
@@ -135,7 +134,7 @@ private slots:
         env.db.close();
         const QString live = env.file(Database::kFileName);
         const QByteArray first = readAll(live);
-        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
+        writeAll(env.file("b.bak"), zipOf("Accounts.mdb", databaseFile({})));
         const Result<QString> copy = Restore::extract(env.folder(), env.file("b.bak"));
         QVERIFY(copy);
         QCOMPARE(QFileInfo(*copy).permissions() & 0x0077, QFileDevice::Permissions());
@@ -163,8 +162,8 @@ private slots:
         TestEnv env;
         QTemporaryDir elsewhere;
         QVERIFY(QFile::link(elsewhere.path(), env.file(Backup::kScratchFolder)));
-        writeAll(env.file(QStringLiteral("b.bak")), zipOf("Accounts.mdb", databaseFile({})));
-        const Status backedUp = Backup::write(env.db, env.file(QStringLiteral("out.bak")));
+        writeAll(env.file("b.bak"), zipOf("Accounts.mdb", databaseFile({})));
+        const Status backedUp = Backup::write(env.db, env.file("out.bak"));
         const Result<QString> extracted = Restore::extract(env.folder(), env.file("b.bak"));
         for (const QString& error : {backedUp.error(), extracted.error()})
             QVERIFY2(error.contains("is a link to another place"), qPrintable(error));
@@ -212,7 +211,7 @@ private slots:
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("arguments"); // DIR: the data folder
         const QStringList usual{"--backup", "out.bak", "--data-folder", "DIR"};
-        const QString notOurs = QStringLiteral("Billcraft: %1 is not a Billcraft database");
+        const QString notOurs = "Billcraft: %1 is not a Billcraft database";
         QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual;
         QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual;
         QTest::newRow("older schema")

@@ -72,28 +72,28 @@ private slots:
     void backUpThenRestore()
     {
         TestEnv env;
-        env.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0"));
+        env.exec("PRAGMA wal_autocheckpoint=0");
         fillBooks(env);
         MainWindow w(*env.session);
         w.startUp();
         const QString live = env.file(Database::kFileName);
         // Typed without an extension: ".bak" is added.
-        const QString archive = env.file(QStringLiteral("Friday.bak"));
+        const QString archive = env.file("Friday.bak");
         const QByteArray before = rowsOf(live);
-        QVERIFY(QFileInfo(live + QStringLiteral("-wal")).size() > 0);
+        QVERIFY(QFileInfo(live + "-wal").size() > 0);
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
         const QStringList clientsBefore = openedItems(clients);
 
         env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
-            .expectSaveFile(env.file(QStringLiteral("Friday")))
+            .expectSaveFile(env.file("Friday"))
             .expectMessage(BackupRestore::kBackedUp, QString());
         click(w, "picBackUp");
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(env.prompter.lastSaveRequest().fileName, "Billcraft 2026-12-03.bak");
-        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
+        QCOMPARE(QProcess::execute("unzip", {"-tq", archive}), 0);
 
-        env.exec(QStringLiteral("DELETE FROM TblClients WHERE Company = 'OBrien Builders'"));
-        env.exec(QStringLiteral("DELETE FROM TblInvoices"));
+        env.exec("DELETE FROM TblClients WHERE Company = 'OBrien Builders'");
+        env.exec("DELETE FROM TblInvoices");
         const QByteArray changed = rowsOf(live);
         env.session->notifyClientsChanged();
         QCOMPARE(openedItems(clients).size(), 1);
@@ -150,11 +150,11 @@ private slots:
         Database elsewhere;
         if (heldOpen)
             QVERIFY(elsewhere.open(env.file(Database::kFileName)) &&
-                    elsewhere.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid());
+                    elsewhere.scalar("SELECT count(*) FROM TblClients").isValid());
         MainWindow w(*env.session);
         w.startUp();
         env.session->setAlertsChecked(true);
-        writeAll(env.file(QStringLiteral("chosen.bak")), file);
+        writeAll(env.file("chosen.bak"), file);
         QDir(env.folder()).mkpath(Backup::kScratchFolder);
         writeAll(Restore::copyPath(env.folder()), databaseFile({}));
         const QByteArray before = liveHash(env.folder());
@@ -162,7 +162,7 @@ private slots:
         const QStringList clientsBefore = openedItems(clients);
 
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
-            .expectOpenFile(env.file(QStringLiteral("chosen.bak")));
+            .expectOpenFile(env.file("chosen.bak"));
         const QString inUse =
             QStringLiteral("%1 is still open in another program; it has not been replaced.")
                 .arg(QDir::toNativeSeparators(env.file(Database::kFileName)));

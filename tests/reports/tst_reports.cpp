@@ -83,10 +83,10 @@ class TestReports : public QObject {
     // identity 2's invoice paid inside it.
     static void addBooks(TestEnv& env)
     {
-        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
-        env.addIdentity(QStringLiteral("Two"));
-        const int acme = env.addClient(QStringLiteral("Acme"), 1);
-        const int other = env.addClient(QStringLiteral("Other"), 2);
+        env.session->setCurrentIdentity(env.addIdentity("One"));
+        env.addIdentity("Two");
+        const int acme = env.addClient("Acme", 1);
+        const int other = env.addClient("Other", 2);
         const auto invoice = [&env](int client, const QString& number, QVariant paidOn,
                                     int identity = 1) {
             env.exec(
@@ -95,14 +95,14 @@ class TestReports : public QObject {
                                "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)"),
                 {client, number, serial(2008, 3, 1), paidOn.isNull() ? 0 : -1, paidOn, identity});
         };
-        invoice(acme, QStringLiteral("0101"), serial(2008, 4, 1));
-        invoice(acme, QStringLiteral("0102"), serial(2008, 6, 30) + 0.75); // the last evening
-        invoice(acme, QStringLiteral("0103"), serial(2008, 7, 1));
-        invoice(acme, QStringLiteral("0104"), serial(2008, 3, 31));
-        invoice(acme, QStringLiteral("0105"), QVariant());              // unpaid
-        invoice(other, QStringLiteral("0201"), serial(2008, 5, 10), 2); // identity 2
-        invoice(acme, QStringLiteral("0106"), serial(2008, 5, 10));
-        invoice(999, QStringLiteral("0107"), serial(2008, 5, 11)); // its client was deleted
+        invoice(acme, "0101", serial(2008, 4, 1));
+        invoice(acme, "0102", serial(2008, 6, 30) + 0.75); // the last evening
+        invoice(acme, "0103", serial(2008, 7, 1));
+        invoice(acme, "0104", serial(2008, 3, 31));
+        invoice(acme, "0105", QVariant());              // unpaid
+        invoice(other, "0201", serial(2008, 5, 10), 2); // identity 2
+        invoice(acme, "0106", serial(2008, 5, 10));
+        invoice(999, "0107", serial(2008, 5, 11)); // its client was deleted
     }
 
     // Runs the read-back script on an .xlsx with the system's python, whose openpyxl Debian
@@ -110,10 +110,10 @@ class TestReports : public QObject {
     static QJsonObject readBack(const QString& path)
     {
         QProcess reader;
-        reader.start(QStringLiteral("/usr/bin/python3"), {QStringLiteral(READ_XLSX_SCRIPT), path});
+        reader.start("/usr/bin/python3", {QStringLiteral(READ_XLSX_SCRIPT), path});
         if (!reader.waitForFinished(60000) || reader.exitCode() == 77)
-            return {{QStringLiteral("skip"),
-                     QString::fromUtf8(reader.readAllStandardError()) + reader.errorString()}};
+            return {
+                {"skip", QString::fromUtf8(reader.readAllStandardError()) + reader.errorString()}};
         if (reader.exitStatus() != QProcess::NormalExit || reader.exitCode() != 0)
             qFatal("read_xlsx.py: %s", reader.readAllStandardError().constData());
         return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
@@ -141,32 +141,22 @@ private slots:
         TestEnv env;
         ReportsTab tab(*env.session);
         tab.fillPeriodLists();
-        auto items = [&tab](const char* name) {
-            auto* box = child<QComboBox>(&tab, name);
-            QStringList texts;
-            for (int i = 0; i < box->count(); ++i)
-                texts << box->itemText(i);
-            return std::pair(texts, box->currentText());
+        // Each list as its size, first and last item, and the item chosen.
+        const auto summary = [&tab](const char* name) {
+            const auto* box = child<QComboBox>(&tab, name);
+            return QString("%1 %2..%3 %4")
+                .arg(box->count())
+                .arg(box->itemText(0), box->itemText(box->count() - 1), box->currentText());
         };
-        const auto [years, year] = items("cboVatEndYear");
-        QCOMPARE(years.size(), 2026 - 2003 + 1);
-        QCOMPARE(years.first(), QStringLiteral("2003"));
-        QCOMPARE(years.last(), QStringLiteral("2026"));
-        QCOMPARE(year, QStringLiteral("2003"));
-        const auto [months, month] = items("cboVatStartMonth");
-        QCOMPARE(months.size(), 12);
-        QCOMPARE(months[11], QStringLiteral("December"));
-        QCOMPARE(month, QStringLiteral("January"));
-        const auto [days, day] = items("cboVatStartDay");
-        QCOMPARE(days.size(), 31);
-        QCOMPARE(days[8], QStringLiteral("09"));
-        QCOMPARE(day, QStringLiteral("01"));
+        QCOMPARE(summary("cboVatEndYear"), "24 2003..2026 2003");
+        QCOMPARE(summary("cboVatStartMonth"), "12 January..December January");
+        QCOMPARE(summary("cboVatStartDay"), "31 01..31 01");
+        QCOMPARE(child<QComboBox>(&tab, "cboVatStartDay")->itemText(8), "09");
 
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\", Identity) VALUES (?, 2)"),
+        env.exec("INSERT INTO TblInvoices(\"Date\", Identity) VALUES (?, 2)",
                  {serial(2011, 7, 9) + 0.5});
         QCOMPARE(*VatReport::firstYear(env.db), 2011);
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(\"Date\") VALUES (?)"),
-                 {serial(2009, 1, 1)});
+        env.exec("INSERT INTO TblInvoices(\"Date\") VALUES (?)", {serial(2009, 1, 1)});
         QCOMPARE(*VatReport::firstYear(env.db), 2009);
 
         const LocaleText& locale = env.session->locale();
@@ -186,7 +176,7 @@ private slots:
         addBooks(env);
         ReportsTab tab(*env.session);
         tab.fillPeriodLists();
-        QCOMPARE(child<QComboBox>(&tab, "cboVatStartYear")->itemText(0), QStringLiteral("2008"));
+        QCOMPARE(child<QComboBox>(&tab, "cboVatStartYear")->itemText(0), "2008");
         choosePeriod(&tab, {"01", "April", "2008"}, {"30", "June", "2008"});
         child<QPushButton>(&tab, "cmdVatControl")->click();
         const GridData& vat = tab.grid()->gridData();
@@ -199,7 +189,7 @@ private slots:
         choosePeriod(&tab, {"01", "July", "2008"}, {"30", "June", "2008"});
         child<QPushButton>(&tab, "cmdVatControl")->click();
         QCOMPARE(tab.grid()->gridData().rowCount(), 0);
-        QCOMPARE(tab.grid()->gridData().totals()[1], QStringLiteral("Totals"));
+        QCOMPARE(tab.grid()->gridData().totals()[1], "Totals");
         choosePeriod(&tab, {"31", "February", "2008"}, {"30", "June", "2008"});
         env.prompter.expectMessage(ReportsTab::kDateError, QString());
         child<QPushButton>(&tab, "cmdVatControl")->click();
@@ -223,19 +213,17 @@ private slots:
 
         const VatReport::Statement s =
             VatReport::paidInvoicesStatement(1, QDate(2008, 4, 1), QDate(2008, 6, 30));
-        QSqlQuery plan = env.db.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql);
+        QSqlQuery plan = env.db.prepare("EXPLAIN QUERY PLAN " + s.sql);
         for (const QVariant& v : s.values)
             plan.addBindValue(v);
         QVERIFY(env.db.exec(plan));
         QStringList steps;
         while (plan.next())
             steps << plan.value(3).toString();
-        const QString text = steps.join(QStringLiteral("; "));
-        QVERIFY2(
-            text.contains(QStringLiteral("SEARCH TblInvoices USING INDEX IdxInvoicesPaidOn")) &&
-                !text.contains(QStringLiteral("SCAN")) &&
-                !text.contains(QStringLiteral("TEMP B-TREE")),
-            qPrintable(text));
+        const QString text = steps.join("; ");
+        QVERIFY2(text.contains("SEARCH TblInvoices USING INDEX IdxInvoicesPaidOn") &&
+                     !text.contains("SCAN") && !text.contains("TEMP B-TREE"),
+                 qPrintable(text));
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -286,8 +274,7 @@ private slots:
         TestEnv env;
         const Session session(env.db, env.prompter, env.clock, LocaleText(locale), env.folder());
         QCOMPARE(QString::fromUtf8(*GridExport::csv(rows(env, session, 1, 1, shown))),
-                 QStringLiteral("ExpenseID,Description,\r\n1,") + written +
-                     QStringLiteral(",\r\n,Totals,\r\n\r\n"));
+                 "ExpenseID,Description,\r\n1," + written + ",\r\n,Totals,\r\n\r\n");
     }
 
     // The workbook as an independent reader sees it: the grid's cells without the key column,
@@ -296,8 +283,8 @@ private slots:
     void spreadsheetReadBack()
     {
         TestEnv env;
-        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
-        const int acme = env.addClient(QStringLiteral("Acme, Trading"));
+        env.session->setCurrentIdentity(env.addIdentity("One"));
+        const int acme = env.addClient("Acme, Trading");
         for (const auto& [number, value, content] : {std::tuple{"00123", 12500000, "Design"},
                                                      {"0124", -55000, "Refund of a deposit"},
                                                      {"=1+2", 0, "=HYPERLINK(\"x\",\"y\")"},
@@ -310,18 +297,18 @@ private slots:
             *env.session, {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
         QVERIFY(list);
         const GridData& data = *list;
-        const QString path = env.file(QStringLiteral("Invoices.xlsx"));
+        const QString path = env.file("Invoices.xlsx");
         const Result<bool> written = GridExport::writeXlsx(
             data, env.session->locale(), GridExport::layoutOf(GridExport::Grid::Invoices), path);
         QVERIFY2(written && *written, qPrintable(written.error()));
 
         const QJsonObject book = readBack(path);
-        if (book.contains(QStringLiteral("skip")))
-            QSKIP(qPrintable(book[QStringLiteral("skip")].toString()));
-        QCOMPARE(book[QStringLiteral("title")].toString(), QStringLiteral("Invoices"));
-        QCOMPARE(book[QStringLiteral("freeze")].toString(), QStringLiteral("A2"));
-        QCOMPARE(book[QStringLiteral("filter")].toString(), QStringLiteral("B1:B5"));
-        const QJsonArray rows = book[QStringLiteral("rows")].toArray();
+        if (book.contains("skip"))
+            QSKIP(qPrintable(book["skip"].toString()));
+        QCOMPARE(book["title"].toString(), "Invoices");
+        QCOMPARE(book["freeze"].toString(), "A2");
+        QCOMPARE(book["filter"].toString(), "B1:B5");
+        const QJsonArray rows = book["rows"].toArray();
         QCOMPARE(rows.size(), data.rowCount() + 2);
         const QString money = GridExport::currencyNumberFormat(env.session->locale());
         QCOMPARE(money, QStringLiteral("\"£\"#,##0.00;-\"£\"#,##0.00"));
@@ -340,24 +327,23 @@ private slots:
                 }
                 QCOMPARE(cell[3].toBool(), r < 0 || totals); // bold
                 if (r >= 0 && data.column(c).kind == GridColumn::Kind::Money) {
-                    QCOMPARE(cell[1].toString(), QStringLiteral("n"));
+                    QCOMPARE(cell[1].toString(), "n");
                     QCOMPARE(cell[2].toString(), money);
                     if (!totals)
                         QCOMPARE(cell[0].toDouble(), data.value(r, c).toDouble() / 10000);
                 } else {
-                    QCOMPARE(cell[1].toString(), QStringLiteral("s"));
+                    QCOMPARE(cell[1].toString(), "s");
                     QCOMPARE(cell[0].toString(), shown);
-                    QCOMPARE(cell[2].toString() == QStringLiteral("@"), shown.startsWith(u'0'));
+                    QCOMPARE(cell[2].toString() == "@", shown.startsWith(u'0'));
                 }
             }
         }
-        QCOMPARE(rows[1].toArray()[1].toArray()[0].toString(), QStringLiteral("00123"));
+        QCOMPARE(rows[1].toArray()[1].toArray()[0].toString(), "00123");
         QCOMPARE(rows[5].toArray()[4].toArray()[0].toDouble(), 1250.0 - 5.5 + 0.01);
-        for (const QJsonValue height : book[QStringLiteral("heights")].toArray())
+        for (const QJsonValue height : book["heights"].toArray())
             QCOMPARE(height.toDouble(), 20.0);
         // The content column fits its longest text, "Refund of a deposit", and a character.
-        const double width =
-            book[QStringLiteral("widths")].toObject()[QStringLiteral("D")].toDouble();
+        const double width = book["widths"].toObject()["D"].toDouble();
         QVERIFY2(width >= 20 && width < 21, qPrintable(QString::number(width)));
     }
 
@@ -377,35 +363,35 @@ private slots:
         choosePeriod(&tab, {"01", "April", "2008"}, {"30", "June", "2008"});
         child<QPushButton>(&tab, "cmdVatControl")->click();
 
-        const QString saved = env.file(QStringLiteral("vat"));
+        const QString saved = env.file("vat");
         env.prompter.expectSaveFile(std::nullopt)
             .expectSaveFile(saved)
-            .expectMessage(ExportButtons::kSaved + saved + QStringLiteral(".csv"))
-            .expectSaveFile(env.file(QStringLiteral("no such folder/vat.csv")))
+            .expectMessage(ExportButtons::kSaved + saved + ".csv")
+            .expectSaveFile(env.file("no such folder/vat.csv"))
             .expectMessageStarting(ExportButtons::kSaveError);
         for (int i = 0; i < 3; ++i)
             child<PictureButton>(&tab, "PicVATCSV")->clicked();
-        QVERIFY(readAll(saved + QStringLiteral(".csv"))
+        QVERIFY(readAll(saved + ".csv")
                     .startsWith("Date,InvoiceNumber,Company,Content,Value,VAT,DatePaid,\r\n"));
-        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("no such folder"))));
+        QVERIFY(!QFileInfo::exists(env.file("no such folder")));
 
         QVERIFY(buttons->spreadsheetFolder().startsWith(
             QStandardPaths::writableLocation(QStandardPaths::CacheLocation)));
-        buttons->setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
-        const QString first = env.file(QStringLiteral("sheets/VAT 2026-12-03.xlsx"));
+        buttons->setSpreadsheetFolder(env.file("sheets"));
+        const QString first = env.file("sheets/VAT 2026-12-03.xlsx");
         FileCatcher catcher;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &catcher, "open");
+        QDesktopServices::setUrlHandler("file", &catcher, "open");
         env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::No)
             .expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes);
         child<PictureButton>(&tab, "PicVatExel")->clicked();
         QVERIFY(!QFileInfo::exists(first));
         child<PictureButton>(&tab, "PicVatExel")->clicked();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(first)});
         QVERIFY(readAll(first).startsWith("PK"));
-        QCOMPARE(modeOf(env.file(QStringLiteral("sheets"))), 0700);
+        QCOMPARE(modeOf(env.file("sheets")), 0700);
 
-        const QString second = env.file(QStringLiteral("sheets/VAT 2026-12-03 (2).xlsx"));
+        const QString second = env.file("sheets/VAT 2026-12-03 (2).xlsx");
         env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes)
             .expectMessage(ExportButtons::kCannotOpen.arg(second));
         buttons->exportSpreadsheet();
@@ -418,23 +404,23 @@ private slots:
     void unreadablePageExportsNothing()
     {
         TestEnv env;
-        const QString text = QStringLiteral("Work");
+        const QString text = "Work";
         FlexGrid grid;
-        grid.setRows(PagedGrid(
-            rows(env, *env.session, 1, 3 * PagedGrid::kPageRows, text),
-            [&env, &text](const QList<qint64>& keys) {
-                if (keys.first() == PagedGrid::kPageRows + 1)
-                    return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
-                return Result<GridData>(rows(env, *env.session, keys.first(), keys.last(), text));
-            }));
-        ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses,
-                              QStringLiteral("picExcel"), QStringLiteral("picCSV2"));
-        buttons.setSpreadsheetFolder(env.file(QStringLiteral("sheets")));
-        const QString why = ExportButtons::kReadError + QStringLiteral("disk I/O error");
+        grid.setRows(PagedGrid(rows(env, *env.session, 1, 3 * PagedGrid::kPageRows, text),
+                               [&env, &text](const QList<qint64>& keys) {
+                                   if (keys.first() == PagedGrid::kPageRows + 1)
+                                       return Result<GridData>(Failure{"disk I/O error"});
+                                   return Result<GridData>(
+                                       rows(env, *env.session, keys.first(), keys.last(), text));
+                               }));
+        ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses, "picExcel",
+                              "picCSV2");
+        buttons.setSpreadsheetFolder(env.file("sheets"));
+        const QString why = ExportButtons::kReadError + "disk I/O error";
         env.prompter.expectMessage(why).expectMessage(why);
         buttons.exportCsv();
         buttons.exportSpreadsheet();
-        QVERIFY(!QFileInfo::exists(env.file(QStringLiteral("sheets"))));
+        QVERIFY(!QFileInfo::exists(env.file("sheets")));
         QVERIFY(!grid.rows().isComplete());
         VERIFY_PROMPTS(env.prompter);
     }
@@ -449,9 +435,9 @@ private slots:
             QTest::newRow(name) << planted << refusal;
         };
         row("none", {}, {});
-        row("ours, open to all", QStringLiteral("open"), {});
-        row("symbolic link", QStringLiteral("link"), QStringLiteral("is a symbolic link"));
-        row("another user's", QStringLiteral("foreign"), QStringLiteral("belongs to another user"));
+        row("ours, open to all", "open", {});
+        row("symbolic link", "link", "is a symbolic link");
+        row("another user's", "foreign", "belongs to another user");
     }
 
     void privateFolder()
@@ -459,16 +445,16 @@ private slots:
         QFETCH(QString, planted);
         QFETCH(QString, refusal);
         TestEnv env;
-        QString folder = env.file(QStringLiteral("cache/sheets"));
-        const QString elsewhere = env.file(QStringLiteral("elsewhere"));
-        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(env.file(QStringLiteral("cache"))));
+        QString folder = env.file("cache/sheets");
+        const QString elsewhere = env.file("elsewhere");
+        QVERIFY(QDir().mkpath(elsewhere) && QDir().mkpath(env.file("cache")));
         const int elsewhereMode = modeOf(elsewhere);
         if (planted == u"open")
             QVERIFY(QDir().mkdir(folder) && ::chmod(QFile::encodeName(folder), 0777) == 0);
         else if (planted == u"link")
             QVERIFY(QFile::link(elsewhere, folder));
         else if (planted == u"foreign" && ::geteuid() != 0)
-            folder = QStringLiteral("/usr");
+            folder = "/usr";
         else if (planted == u"foreign")
             QVERIFY(QDir().mkdir(folder) && ::chown(QFile::encodeName(folder), 65534, 65534) == 0);
 

@@ -18,10 +18,10 @@
 
 namespace {
 
-const QString kAvailable = QStringLiteral("updates are available");
+const QString kAvailable = "updates are available";
 const QString kInstalled =
-    QStringLiteral("New file installed\nPlease restart application for new updates to take effect");
-const QString kUpToDate = QStringLiteral("You have the most up to date Version");
+    "New file installed\nPlease restart application for new updates to take effect";
+const QString kUpToDate = "You have the most up to date Version";
 const QString kUnreachable = QStringLiteral("An error occured connecting to 127.0.0.1\nPlease "
                                             "ensure you are connected to the Internet before "
                                             "trying again");
@@ -29,9 +29,8 @@ const QString kPackageManaged =
     QStringLiteral("Billcraft was installed by the system's package "
                    "manager, which updates it. Nothing was downloaded.");
 // These two go on with a path or a reason.
-const QString kNotInstalled = QStringLiteral("The update could not be installed");
-const QString kNotWritable =
-    QStringLiteral("Billcraft cannot update itself: you may not replace the program file");
+const QString kNotInstalled = "The update could not be installed";
+const QString kNotWritable = "Billcraft cannot update itself: you may not replace the program file";
 const QByteArray kOld = "old program";
 const QByteArray kNew = "new program";
 const auto kMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
@@ -385,7 +384,7 @@ private slots:
         MainWindow w(*env.session);
         const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
         env.prompter.expectQuestion("Check if Updates are available from " + host + " ?",
-                                    Prompter::Answer::No, QStringLiteral("Web Updates"));
+                                    Prompter::Answer::No, "Web Updates");
         QTest::mouseClick(child<PictureButton>(&w, "picUpdate"), Qt::LeftButton);
         VERIFY_PROMPTS(env.prompter);
     }
