@@ -200,30 +200,6 @@ private slots:
         QVERIFY(editorOf(d)->isVisible());
     }
 
-    // "Save Changes?": Cancel keeps the window, Yes saves and closes, No closes.
-    void closing()
-    {
-        Books books;
-        LayoutDesigner d(*books.env.session);
-        d.show();
-        child<QLineEdit>(&d, "txtVatRate")->setText(QStringLiteral("17.5"));
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
-                                          Prompter::Answer::Cancel);
-        d.reject();
-        QVERIFY(d.isVisible());
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::Yes);
-        QVERIFY(d.close());
-        QCOMPARE(books.saved().VatRate, 17.5);
-        QCOMPARE(books.env.session->pageSettings().vatRate, 17.5);
-
-        LayoutDesigner other(*books.env.session);
-        other.show();
-        child<QLineEdit>(&other, "txtVatRate")->setText(QStringLiteral("x"));
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No);
-        QVERIFY(other.close());
-        QCOMPARE(books.saved().VatRate, 17.5);
-    }
-
     // The preview lays out the sample invoice as the printed invoice of the saved layout would,
     // after moving a label that reaches past 11595 twips (in the designer too).
     void previewMatchesPrint()
@@ -280,7 +256,7 @@ private slots:
 
     // Address As Line and back; a logo that is no picture is refused and a huge one stored
     // smaller; the VAT rate takes money keys, saves as 0 when it is no number, and is refused
-    // when negative.
+    // when negative; closing asks to save.
     void headerSwitchesLogoAndVat()
     {
         Books books;
@@ -331,6 +307,24 @@ private slots:
         QCOMPARE(books.saved().VatRate, 0.0);
         QCOMPARE(books.saved().PicLogoName, QStringLiteral("banner.png"));
         QVERIFY(books.saved().PicLogoShow);
+
+        // "Save Changes?": Cancel keeps the window, Yes saves and closes, No closes.
+        rate->setText(QStringLiteral("17.5"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
+                                          Prompter::Answer::Cancel);
+        d.reject();
+        QVERIFY(d.isVisible());
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::Yes);
+        QVERIFY(d.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
+        QCOMPARE(books.env.session->pageSettings().vatRate, 17.5);
+
+        LayoutDesigner other(*books.env.session);
+        other.show();
+        child<QLineEdit>(&other, "txtVatRate")->setText(QStringLiteral("x"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No);
+        QVERIFY(other.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
     }
 
     // "Add User": the new identity is stored and made current, and the designer opens on its
