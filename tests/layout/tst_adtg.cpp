@@ -145,15 +145,14 @@ private slots:
         // changes or deletions pending) comes out byte for byte.
         const auto encoded = Adtg::encode(*table, &error);
         QVERIFY2(encoded, qPrintable(error));
-        const QByteArray& again = *encoded;
-        const auto reread = Adtg::decode(again);
+        const auto reread = Adtg::decode(*encoded);
         QVERIFY(reread);
         QCOMPARE(reread->columns, table->columns);
         for (qsizetype r = 0; r < table->rows.size(); ++r)
             QCOMPARE(reread->rows[r].values, table->rows[r].values);
         const QByteArray xmlText = readAll(xmlPath);
         if (!xmlText.contains("rs:update") && !xmlText.contains("rs:delete"))
-            QCOMPARE(again.toHex(' '), bytes.toHex(' '));
+            QCOMPARE(encoded->toHex(' '), bytes.toHex(' '));
     }
 
     // Each column type as its values are stored (hex, after the row token and any mask), what

@@ -18,11 +18,6 @@ const QString kFixtures = QStringLiteral(BILLCRAFT_TEST_DATA "/layout");
 // An all-zero record: 51 Int, 25 Bool and 31 empty Text fields of 2 bytes, 12 Real of 8.
 constexpr qsizetype kEmptyRecordBytes = 310;
 
-QByteArray le16(int v)
-{
-    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
-}
-
 QByteArray fixtureBytes(const QString& name)
 {
     const QByteArray bytes = readAll(QDir(kFixtures).filePath(name));
@@ -90,7 +85,6 @@ class TestLayoutFiles : public QObject {
 private slots:
     void handBuiltFilesDecodeAndEncodeByteForByte()
     {
-        QCOMPARE(IdentityLayoutFile::encode(LayoutRecord()).size(), kEmptyRecordBytes);
         for (int identity : {1, 2}) {
             const QByteArray bytes = fixtureBytes(IdentityLayoutFile::fileName(identity));
             QString error;
@@ -156,7 +150,10 @@ private slots:
         // An earlier installation wrote "Café €" in Windows-1252 as the text logo caption.
         QByteArray bytes = IdentityLayoutFile::encode(LayoutRecord());
         const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
-        bytes.replace(captionAt, 2, le16(6) + QByteArray("Caf\xE9 \x80", 6));
+        bytes.replace(captionAt, 2,
+                      QByteArray("\x06\x00"
+                                 "Caf\xE9 \x80",
+                                 8));
         writeAll(path, bytes);
         QCOMPARE(IdentityLayoutFile::read(path).value_or(LayoutRecord()).lblTextLogoCaption,
                  QStringLiteral("Café €"));
@@ -166,7 +163,7 @@ private slots:
         QVERIFY(!IdentityLayoutFile::read(path, &error));
         QVERIFY2(error.contains(QStringLiteral("ends inside the field")), qPrintable(error));
         // A length that runs past the end is refused, not followed.
-        bytes.replace(captionAt, 2, le16(0xFFFF));
+        bytes.replace(captionAt, 2, QByteArray("\xff\xff", 2));
         writeAll(path, bytes.left(captionAt + 8));
         QVERIFY(!IdentityLayoutFile::read(path, &error));
         QVERIFY(error.contains(QStringLiteral("lblTextLogoCaption")));
@@ -325,7 +322,6 @@ private slots:
         QFETCH(QString, report);
         TestEnv env;
         const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
-        QCOMPARE(id, hasIdentity ? 1 : 0); // the fixture's first row
         const QString dat = env.file(IdentityLayoutFile::fileName(id));
         const QString other = env.file(IdentityLayoutFile::fileName(2));
         const QString sharedPath = env.file(LayoutFiles::kSharedLayoutFile);
