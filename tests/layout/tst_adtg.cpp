@@ -117,8 +117,7 @@ private slots:
         QString error;
         const auto table = Adtg::decode(bytes, &error);
         QVERIFY2(table, qPrintable(error));
-        QString xmlPath = adtg;
-        xmlPath.replace(QStringLiteral(".adtg"), QStringLiteral(".xml"));
+        const QString xmlPath = adtg.chopped(4) + QStringLiteral("xml");
         const XmlTable xml = readXml(xmlPath);
 
         QStringList names;

@@ -94,8 +94,8 @@ class TestDesigner : public QObject {
     Q_OBJECT
 
 private slots:
-    // A drag moves the element by the drop rules; Save writes it, a new window reads it back,
-    // Ctrl+Z and the arrow keys move it too.
+    // A drag moves the element by the drop rules, the arrow keys and aligning move it too and
+    // Ctrl+Z takes each back; Save writes it, a new window reads it back.
     void dragSaveAndReopen()
     {
         Books books;
@@ -121,32 +121,24 @@ private slots:
                 d.undo();
             QCOMPARE(rectOf(d, "lblDescription").topLeft(), QPoint(360, 2160));
 
+            // Shift + right press selects (the last one anchors); Align Lefts lines the others up
+            // with it and clears the colours. A right click on a selected element opens no editor.
+            rightClick(d, "lblDescription", Qt::ShiftModifier);
+            rightClick(d, "lblSubTotal", Qt::ShiftModifier);
+            QVERIFY(!editorOf(d));
+            const int anchorLeft = rectOf(d, "lblSubTotal").left();
+            QTest::mouseClick(child<QPushButton>(&d, "cmdAlignLefts"), Qt::LeftButton);
+            QCOMPARE(rectOf(d, "lblDescription").left(), anchorLeft);
+            QCOMPARE(d.record().lblDescriptionBorderStyle, qint16(0)); // a selection leaves no box
+            QCOMPARE(d.record().lblTotalBorderStyle, qint16(1));
+            d.undo();
+            QCOMPARE(rectOf(d, "lblDescription").left(), 360);
+
             QTest::mouseClick(child<QPushButton>(&d, "cmdSave"), Qt::LeftButton);
             QCOMPARE(books.saved(), d.record());
         }
         LayoutDesigner again(*books.env.session);
         QCOMPARE(again.record(), books.saved());
-    }
-
-    // Shift + right press selects (the last one anchors); Align Lefts lines the others up with
-    // it and clears the colours. A right click on a selected element opens no editor.
-    void alignSelection()
-    {
-        Books books;
-        LayoutDesigner d(*books.env.session);
-        d.show();
-        child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
-        rightClick(d, "lblDescription", Qt::ShiftModifier);
-        rightClick(d, "lblSubTotal", Qt::ShiftModifier);
-        QVERIFY(!editorOf(d));
-        const int anchorLeft = rectOf(d, "lblSubTotal").left();
-        QTest::mouseClick(child<QPushButton>(&d, "cmdAlignLefts"), Qt::LeftButton);
-        QCOMPARE(rectOf(d, "lblDescription").left(), anchorLeft);
-        const LayoutRecord r = d.record();
-        QCOMPARE(r.lblDescriptionBorderStyle, qint16(0)); // a selection leaves no box
-        QCOMPARE(r.lblTotalBorderStyle, qint16(1));
-        d.undo();
-        QCOMPARE(rectOf(d, "lblDescription").left(), 360);
     }
 
     // The style editor works on a copy: Cancel changes nothing, even after a font choice; OK

@@ -279,8 +279,8 @@ private slots:
         longer.lblTextLogoCaption += QStringLiteral(" and Sons Limited");
         QVERIFY(LayoutFiles::textLogoWidthTwips(longer) > f->lblTextLogoWidth);
 
-        QCOMPARE(LayoutFiles::defaultLayout(env.db, oddSize)->lblTextLogoFontSize, 10.0);
-        QCOMPARE(LayoutFiles::defaultLayout(env.db, hugeSize)->lblTextLogoFontSize, 10.0);
+        for (const int odd : {oddSize, hugeSize})
+            QCOMPARE(LayoutFiles::defaultLayout(env.db, odd)->lblTextLogoFontSize, 10.0);
         QCOMPARE(LayoutFiles::defaultLayout(env.db, 999).error(),
                  QStringLiteral("Identity 999 is not in the database."));
         // No identity yet: the settings of a row with nothing in it.
