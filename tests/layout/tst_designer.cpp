@@ -83,14 +83,19 @@ StyleEditor* editorOf(LayoutDesigner& d)
     return d.findChild<StyleEditor*>(QStringLiteral("frmEdit"));
 }
 
+QRect rectOf(const LayoutDesigner& d, const char* name)
+{
+    return d.elementRect(QLatin1String(name));
+}
+
 } // namespace
 
 class TestDesigner : public QObject {
     Q_OBJECT
 
 private slots:
-    // A drag moves the element by the drop rules; Save writes it, a new window reads it back,
-    // Ctrl+Z and the arrow keys move it too.
+    // A drag moves the element by the drop rules, the arrow keys and aligning move it too and
+    // Ctrl+Z takes each back; Save writes it, a new window reads it back.
     void dragSaveAndReopen()
     {
         Books books;
@@ -100,49 +105,40 @@ private slots:
             QVERIFY(QTest::qWaitForWindowExposed(&d));
             QVERIFY(!child<QWidget>(&d, "lblDate")->isVisible()); // on the body tab
             child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
-            const QRect before = d.elementRect(QStringLiteral("lblTotal"));
+            const QRect before = rectOf(d, "lblTotal");
             drag(d, "lblTotal", {60, 30}, {10950, 1530});
-            QCOMPARE(d.elementRect(QStringLiteral("lblTotal")),
+            QCOMPARE(rectOf(d, "lblTotal"),
                      QRect(QPoint(11250 - 2 * before.width() - before.width() / 3, 1500),
                            before.size()));
             QCOMPARE(d.cords(), QStringLiteral("30,60,1530,10950"));
 
             drag(d, "lblDescription", {15, 15}, {3015, 1215});
-            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(3000, 1200));
-            QTest::keyClick(child<QWidget>(&d, "lblDescription"), Qt::Key_Right);
-            QTest::keyClick(child<QWidget>(&d, "lblDescription"), Qt::Key_Up);
-            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(3015, 1185));
+            QCOMPARE(rectOf(d, "lblDescription").topLeft(), QPoint(3000, 1200));
+            for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Up})
+                QTest::keyClick(child<QWidget>(&d, "lblDescription"), key);
+            QCOMPARE(rectOf(d, "lblDescription").topLeft(), QPoint(3015, 1185));
+            for (int i = 0; i < 3; ++i)
+                d.undo();
+            QCOMPARE(rectOf(d, "lblDescription").topLeft(), QPoint(360, 2160));
+
+            // Shift + right press selects (the last one anchors); Align Lefts lines the others up
+            // with it and clears the colours. A right click on a selected element opens no editor.
+            rightClick(d, "lblDescription", Qt::ShiftModifier);
+            rightClick(d, "lblSubTotal", Qt::ShiftModifier);
+            QVERIFY(!editorOf(d));
+            const int anchorLeft = rectOf(d, "lblSubTotal").left();
+            QTest::mouseClick(child<QPushButton>(&d, "cmdAlignLefts"), Qt::LeftButton);
+            QCOMPARE(rectOf(d, "lblDescription").left(), anchorLeft);
+            QCOMPARE(d.record().lblDescriptionBorderStyle, qint16(0)); // a selection leaves no box
+            QCOMPARE(d.record().lblTotalBorderStyle, qint16(1));
             d.undo();
-            d.undo();
-            d.undo();
-            QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).topLeft(), QPoint(360, 2160));
+            QCOMPARE(rectOf(d, "lblDescription").left(), 360);
 
             QTest::mouseClick(child<QPushButton>(&d, "cmdSave"), Qt::LeftButton);
             QCOMPARE(books.saved(), d.record());
         }
         LayoutDesigner again(*books.env.session);
         QCOMPARE(again.record(), books.saved());
-    }
-
-    // Shift + right press selects (the last one anchors); Align Lefts lines the others up with
-    // it and clears the colours. A right click on a selected element opens no editor.
-    void alignSelection()
-    {
-        Books books;
-        LayoutDesigner d(*books.env.session);
-        d.show();
-        child<QTabWidget>(&d, "TabLayout")->setCurrentIndex(1);
-        rightClick(d, "lblDescription", Qt::ShiftModifier);
-        rightClick(d, "lblSubTotal", Qt::ShiftModifier);
-        QVERIFY(!editorOf(d));
-        const int anchorLeft = d.elementRect(QStringLiteral("lblSubTotal")).left();
-        QTest::mouseClick(child<QPushButton>(&d, "cmdAlignLefts"), Qt::LeftButton);
-        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), anchorLeft);
-        const LayoutRecord r = d.record();
-        QCOMPARE(r.lblDescriptionBorderStyle, qint16(0)); // a selection leaves no box
-        QCOMPARE(r.lblTotalBorderStyle, qint16(1));
-        d.undo();
-        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), 360);
     }
 
     // The style editor works on a copy: Cancel changes nothing, even after a font choice; OK
@@ -196,30 +192,6 @@ private slots:
         QVERIFY(editorOf(d)->isVisible());
     }
 
-    // "Save Changes?": Cancel keeps the window, Yes saves and closes, No closes.
-    void closing()
-    {
-        Books books;
-        LayoutDesigner d(*books.env.session);
-        d.show();
-        child<QLineEdit>(&d, "txtVatRate")->setText(QStringLiteral("17.5"));
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
-                                          Prompter::Answer::Cancel);
-        d.reject();
-        QVERIFY(d.isVisible());
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::Yes);
-        QVERIFY(d.close());
-        QCOMPARE(books.saved().VatRate, 17.5);
-        QCOMPARE(books.env.session->pageSettings().vatRate, 17.5);
-
-        LayoutDesigner other(*books.env.session);
-        other.show();
-        child<QLineEdit>(&other, "txtVatRate")->setText(QStringLiteral("x"));
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No);
-        QVERIFY(other.close());
-        QCOMPARE(books.saved().VatRate, 17.5);
-    }
-
     // The preview lays out the sample invoice as the printed invoice of the saved layout would,
     // after moving a label that reaches past 11595 twips (in the designer too).
     void previewMatchesPrint()
@@ -232,7 +204,7 @@ private slots:
         books.env.prompter.expectMessage(
             QStringLiteral("One of your lables required moving lblDescription"));
         const InvoicePage::Layout preview = d.previewLayout();
-        QCOMPARE(d.elementRect(QStringLiteral("lblDescription")).left(), 6960);
+        QCOMPARE(rectOf(d, "lblDescription").left(), 6960);
         QVERIFY(d.save());
 
         const InvoicePage::Layout printed = InvoicePage::layOut(
@@ -240,16 +212,10 @@ private slots:
             books.env.session->locale(), books.env.folder(), InvoicePage::paperTextColour());
         QCOMPARE(preview.pages.size(), printed.pages.size());
         const auto items = [](const InvoicePage::Layout& l) {
-            QStringList out;
+            QStringList out{QString::number(l.pages[0].lines.size())};
             for (const InvoicePage::TextItem& t : l.pages[0].texts)
-                out << QStringLiteral("%1|%2|%3,%4,%5,%6|%7")
-                           .arg(t.name, t.text)
-                           .arg(t.rect.x())
-                           .arg(t.rect.y())
-                           .arg(t.rect.width())
-                           .arg(t.rect.height())
-                           .arg(t.boxed);
-            out << QString::number(l.pages[0].lines.size());
+                out << QStringLiteral("%1|%2|%3|%4")
+                           .arg(t.name, t.text, QDebug::toString(t.rect), QString::number(t.boxed));
             return out;
         };
         QCOMPARE(items(preview), items(printed));
@@ -276,13 +242,13 @@ private slots:
         writeAll(books.layoutFile(), damaged);
         books.env.prompter.expectMessageStarting(books.layoutFile());
         LayoutDesigner d(*books.env.session);
-        QCOMPARE(d.elementRect(QStringLiteral("lblInvoice")).topLeft(), QPoint(6960, 3120));
+        QCOMPARE(rectOf(d, "lblInvoice").topLeft(), QPoint(6960, 3120));
         QCOMPARE(readAll(books.layoutFile()), damaged);
     }
 
     // Address As Line and back; a logo that is no picture is refused and a huge one stored
     // smaller; the VAT rate takes money keys, saves as 0 when it is no number, and is refused
-    // when negative.
+    // when negative; closing asks to save.
     void headerSwitchesLogoAndVat()
     {
         Books books;
@@ -291,15 +257,15 @@ private slots:
         QVERIFY(IdentityLayoutFile::write(books.layoutFile(), r));
         LayoutDesigner d(*books.env.session);
         d.show();
-        const QRect address = d.elementRect(QStringLiteral("lblAddress"));
+        const QRect address = rectOf(d, "lblAddress");
         auto* asLine = child<QCheckBox>(&d, "chkThinAddress");
         asLine->click();
         QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")),
                  QStringLiteral("Harbour Joinery 1 Quay Street"));
-        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).left(), 5);
-        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")).width(), 11240);
+        QCOMPARE(rectOf(d, "lblAddress").left(), 5);
+        QCOMPARE(rectOf(d, "lblAddress").width(), 11240);
         asLine->click();
-        QCOMPARE(d.elementRect(QStringLiteral("lblAddress")),
+        QCOMPARE(rectOf(d, "lblAddress"),
                  QRect(5, address.top(), address.width(), address.height()));
         QCOMPARE(d.elementCaption(QStringLiteral("lblAddress")), r.lblAddressCaption);
 
@@ -318,10 +284,7 @@ private slots:
         rightClick(d, "picLogo");
         QCOMPARE(QImage(books.env.file(QStringLiteral("banner.png"))).width(), 2400);
         // The designer holds the picture only as large as it shows it.
-        QCOMPARE(d.logoPicture().width(),
-                 LayoutDesigner::toPixels(d.elementRect("picLogo").width()));
-        QCOMPARE(d.record().PicLogoName, QStringLiteral("banner.png"));
-        QVERIFY(d.record().PicLogoShow);
+        QCOMPARE(d.logoPicture().width(), LayoutDesigner::toPixels(rectOf(d, "picLogo").width()));
 
         auto* rate = child<QLineEdit>(&d, "txtVatRate");
         rate->clear();
@@ -335,6 +298,25 @@ private slots:
         QVERIFY(d.save());
         QCOMPARE(books.saved().VatRate, 0.0);
         QCOMPARE(books.saved().PicLogoName, QStringLiteral("banner.png"));
+        QVERIFY(books.saved().PicLogoShow);
+
+        // "Save Changes?": Cancel keeps the window, Yes saves and closes, No closes.
+        rate->setText(QStringLiteral("17.5"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
+                                          Prompter::Answer::Cancel);
+        d.reject();
+        QVERIFY(d.isVisible());
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::Yes);
+        QVERIFY(d.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
+        QCOMPARE(books.env.session->pageSettings().vatRate, 17.5);
+
+        LayoutDesigner other(*books.env.session);
+        other.show();
+        child<QLineEdit>(&other, "txtVatRate")->setText(QStringLiteral("x"));
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No);
+        QVERIFY(other.close());
+        QCOMPARE(books.saved().VatRate, 17.5);
     }
 
     // "Add User": the new identity is stored and made current, and the designer opens on its

@@ -63,18 +63,28 @@ private slots:
         QCOMPARE(r.becomesAnchor, anchor);
     }
 
-    // Arrow keys keep the element inside its section; the line moves only up and down.
-    void nudge()
+    // Arrow keys, a restyle and the preview keep the element inside its section; the line moves
+    // only up and down.
+    void nudgeRestyleAndPreview()
     {
-        QCOMPARE(DesignerRules::nudge(Kind::Plain, QRect(100, 100, 500, 200), kNudge, -kNudge),
+        QCOMPARE(nudge(Kind::Plain, QRect(100, 100, 500, 200), kNudge, -kNudge),
                  QRect(115, 85, 500, 200));
-        QCOMPARE(DesignerRules::nudge(Kind::Plain, QRect(10, 5, 500, 200), -kNudge, -kNudge),
+        QCOMPARE(nudge(Kind::Plain, QRect(10, 5, 500, 200), -kNudge, -kNudge),
                  QRect(0, 0, 500, 200));
-        QCOMPARE(DesignerRules::nudge(Kind::Plain, QRect(10740, 5, 500, 200), kNudge, 0),
+        QCOMPARE(nudge(Kind::Plain, QRect(10740, 5, 500, 200), kNudge, 0),
                  QRect(10750, 5, 500, 200));
-        QCOMPARE(
-            DesignerRules::nudge(Kind::DividerLine, QRect(142, 2880, 11055, 105), kNudge, kNudge),
-            QRect(142, 2895, 11055, 105));
+        QCOMPARE(nudge(Kind::DividerLine, QRect(142, 2880, 11055, 105), kNudge, kNudge),
+                 QRect(142, 2895, 11055, 105));
+
+        QCOMPARE(fitAfterRestyle(Kind::Plain, QRect(3000, 0, 12000, 300)),
+                 QRect(10, 0, 11240, 300));
+        QCOMPARE(fitAfterRestyle(Kind::Figure, QRect(10400, 0, 570, 300)).left(), 9920);
+        QCOMPARE(fitAfterRestyle(Kind::Plain, QRect(300, 0, 2000, 300)), QRect(300, 0, 2000, 300));
+
+        const PreviewPlace moved = previewPlace(QRect(10600, 0, 1000, 200)); // right edge 11600
+        QVERIFY(moved.moved);
+        QCOMPARE(moved.left, 6960);
+        QVERIFY(!previewPlace(QRect(10595, 0, 1000, 200)).moved);
     }
 
     void align()
@@ -110,19 +120,6 @@ private slots:
         anchor = Anchor{100, 200};
         alignRights(wide, anchor);
         QCOMPARE(wide[0].rect.left(), 0);
-    }
-
-    void restyleAndPreview()
-    {
-        QCOMPARE(fitAfterRestyle(Kind::Plain, QRect(3000, 0, 12000, 300)),
-                 QRect(10, 0, 11240, 300));
-        QCOMPARE(fitAfterRestyle(Kind::Figure, QRect(10400, 0, 570, 300)).left(), 9920);
-        QCOMPARE(fitAfterRestyle(Kind::Plain, QRect(300, 0, 2000, 300)), QRect(300, 0, 2000, 300));
-
-        const PreviewPlace moved = previewPlace(QRect(10600, 0, 1000, 200)); // right edge 11600
-        QVERIFY(moved.moved);
-        QCOMPARE(moved.left, 6960);
-        QVERIFY(!previewPlace(QRect(10595, 0, 1000, 200)).moved);
     }
 };
 

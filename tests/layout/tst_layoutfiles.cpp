@@ -18,11 +18,6 @@ const QString kFixtures = QStringLiteral(BILLCRAFT_TEST_DATA "/layout");
 // An all-zero record: 51 Int, 25 Bool and 31 empty Text fields of 2 bytes, 12 Real of 8.
 constexpr qsizetype kEmptyRecordBytes = 310;
 
-QByteArray le16(int v)
-{
-    return QByteArray(1, char(v & 0xFF)) + QByteArray(1, char((v >> 8) & 0xFF));
-}
-
 QByteArray fixtureBytes(const QString& name)
 {
     const QByteArray bytes = readAll(QDir(kFixtures).filePath(name));
@@ -90,7 +85,6 @@ class TestLayoutFiles : public QObject {
 private slots:
     void handBuiltFilesDecodeAndEncodeByteForByte()
     {
-        QCOMPARE(IdentityLayoutFile::encode(LayoutRecord()).size(), kEmptyRecordBytes);
         for (int identity : {1, 2}) {
             const QByteArray bytes = fixtureBytes(IdentityLayoutFile::fileName(identity));
             QString error;
@@ -116,12 +110,11 @@ private slots:
         QCOMPARE(table->rows.size(), 2);
         QCOMPARE(table->rows[0].form, AdtgRow::Form::Unchanged);
         QCOMPARE(table->rows[1].form, AdtgRow::Form::Inserted);
-        const int caption = table->columnIndex(QStringLiteral("lblFooterCaption"));
-        QCOMPARE(table->rows[0].values[caption], QVariant(fixture(1).lblFooterCaption));
         QCOMPARE(Adtg::encode(*table)->toHex(' '), shared.toHex(' '));
     }
 
-    void textsAreStoredWholeAndOldTailsKept()
+    // Texts are stored whole, old tails kept; older and damaged files.
+    void textsAndDamagedFiles()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(IdentityLayoutFile::fileName(1));
@@ -150,33 +143,27 @@ private slots:
         huge.lblFooterCaption = u'a' + QString(32767, u'é') + u'b'; // 65536 bytes
         huge.lblAddressCaption = QStringLiteral("\uFEFFHeader");
         QVERIFY(IdentityLayoutFile::write(path, huge));
-        const auto back = IdentityLayoutFile::read(path);
-        QVERIFY(back);
-        QCOMPARE(back->lblFooterCaption, huge.lblFooterCaption.chopped(1));
-        QCOMPARE(back->lblAddressCaption, huge.lblAddressCaption);
-    }
+        const LayoutRecord back = IdentityLayoutFile::read(path).value_or(LayoutRecord());
+        QCOMPARE(back.lblFooterCaption, huge.lblFooterCaption.chopped(1));
+        QCOMPARE(back.lblAddressCaption, huge.lblAddressCaption);
 
-    void earlierInstallationsAndDamagedFiles()
-    {
-        QTemporaryDir dir;
         // An earlier installation wrote "Café €" in Windows-1252 as the text logo caption.
-        LayoutRecord plain;
-        QByteArray bytes = IdentityLayoutFile::encode(plain);
+        QByteArray bytes = IdentityLayoutFile::encode(LayoutRecord());
         const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
-        QCOMPARE(bytes.mid(captionAt, 2), le16(0));
-        bytes.replace(captionAt, 2, le16(6) + QByteArray("Caf\xE9 \x80", 6));
-        const QString path = dir.filePath(QStringLiteral("7.dat"));
+        bytes.replace(captionAt, 2,
+                      QByteArray("\x06\x00"
+                                 "Caf\xE9 \x80",
+                                 8));
         writeAll(path, bytes);
-        const auto read = IdentityLayoutFile::read(path);
-        QVERIFY(read);
-        QCOMPARE(read->lblTextLogoCaption, QStringLiteral("Café €"));
+        QCOMPARE(IdentityLayoutFile::read(path).value_or(LayoutRecord()).lblTextLogoCaption,
+                 QStringLiteral("Café €"));
 
         QString error;
         writeAll(path, bytes.left(100));
         QVERIFY(!IdentityLayoutFile::read(path, &error));
         QVERIFY2(error.contains(QStringLiteral("ends inside the field")), qPrintable(error));
         // A length that runs past the end is refused, not followed.
-        bytes.replace(captionAt, 2, le16(0xFFFF));
+        bytes.replace(captionAt, 2, QByteArray("\xff\xff", 2));
         writeAll(path, bytes.left(captionAt + 8));
         QVERIFY(!IdentityLayoutFile::read(path, &error));
         QVERIFY(error.contains(QStringLiteral("lblTextLogoCaption")));
@@ -195,11 +182,8 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(field) << value << damaged;
         };
         row("VAT rate NaN", "VatRate", qQNaN(), true);
-        row("VAT rate infinite", "VatRate", qInf(), true);
         row("VAT rate negative", "VatRate", -17.5, true);
         row("VAT rate just over 100", "VatRate", 100.0001, true);
-        row("font size negative", "lblAddressFontSize", -9.75, true);
-        row("font size NaN", "lblFooterFontSize", qQNaN(), true);
         row("font size too large", "lblTextLogoFontSize", 1000.25, true);
         row("font size under 1", "lblInvoiceFontSize", 0.5, true);
         row("VAT rate 0", "VatRate", 0.0, false);
@@ -295,8 +279,8 @@ private slots:
         longer.lblTextLogoCaption += QStringLiteral(" and Sons Limited");
         QVERIFY(LayoutFiles::textLogoWidthTwips(longer) > f->lblTextLogoWidth);
 
-        QCOMPARE(LayoutFiles::defaultLayout(env.db, oddSize)->lblTextLogoFontSize, 10.0);
-        QCOMPARE(LayoutFiles::defaultLayout(env.db, hugeSize)->lblTextLogoFontSize, 10.0);
+        for (const int odd : {oddSize, hugeSize})
+            QCOMPARE(LayoutFiles::defaultLayout(env.db, odd)->lblTextLogoFontSize, 10.0);
         QCOMPARE(LayoutFiles::defaultLayout(env.db, 999).error(),
                  QStringLiteral("Identity 999 is not in the database."));
         // No identity yet: the settings of a row with nothing in it.
@@ -338,7 +322,6 @@ private slots:
         QFETCH(QString, report);
         TestEnv env;
         const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
-        QCOMPARE(id, hasIdentity ? 1 : 0); // the fixture's first row
         const QString dat = env.file(IdentityLayoutFile::fileName(id));
         const QString other = env.file(IdentityLayoutFile::fileName(2));
         const QString sharedPath = env.file(LayoutFiles::kSharedLayoutFile);
