@@ -5,7 +5,6 @@
 #include "support/TestEnv.h"
 
 #include <QFile>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <future>
@@ -20,21 +19,14 @@ namespace {
 QByteArray sqliteFile(const QStringList& statements)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("made.db"));
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-        db.setDatabaseName(path);
-        if (!db.open())
-            qFatal("cannot make %s", qPrintable(path));
-        QSqlQuery q(db);
-        for (const QString& sql : statements) {
-            if (!q.exec(sql))
-                qFatal("%s failed", qPrintable(sql));
-        }
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(path);
-    return readAll(path);
+    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("made.db")));
+    sqlite3* db = nullptr;
+    if (sqlite3_open(path.constData(), &db) != SQLITE_OK ||
+        sqlite3_exec(db, statements.join(u';').toUtf8().constData(), nullptr, nullptr, nullptr) !=
+            SQLITE_OK)
+        qFatal("cannot make %s: %s", path.constData(), sqlite3_errmsg(db));
+    sqlite3_close(db);
+    return readAll(QFile::decodeName(path));
 }
 
 // The permission bits of a file or folder, e.g. 0600.
