@@ -50,14 +50,10 @@ struct ExpensesOnShow {
     ExpensesTab tab;
 };
 
-QPoint cellCentre(FlexGrid* grid, int row, int column)
-{
-    return grid->visualRect(grid->model()->index(row, column)).center();
-}
-
 void clickCell(FlexGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(grid->viewport(), button, {}, cellCentre(grid, row, column));
+    QTest::mouseClick(grid->viewport(), button, {},
+                      grid->visualRect(grid->model()->index(row, column)).center());
 }
 
 } // namespace
