@@ -11,7 +11,6 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 
 class TestKeyRules : public QObject {
     Q_OBJECT
@@ -109,9 +108,6 @@ private slots:
         QWidget window;
         auto* date = new QLineEdit(&window);
         auto* next = new QLineEdit(&window);
-        auto* layout = new QVBoxLayout(&window);
-        layout->addWidget(date);
-        layout->addWidget(next);
         KeyRuleGlue::attachDateOnLeave(date, locale, prompter);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
