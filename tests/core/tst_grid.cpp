@@ -150,9 +150,8 @@ void TestGrid::headerTextKindsAndTotals()
     QCOMPARE(expenses.totals(), QStringList({"", "Totals", "", "", "", "£12.75", "£2.50", ""}));
 
     // An empty result still has its header and the Totals row.
-    const GridData none = load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec);
-    QCOMPARE(none.rowCount(), 0);
-    QCOMPARE(none.totals().value(1), QStringLiteral("Totals"));
+    QCOMPARE(load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec).totals().value(1),
+             QStringLiteral("Totals"));
 }
 
 void TestGrid::overdueDatesAndRowUpdatedInPlace()
