@@ -5,6 +5,7 @@
 // The argument is the layout's logo: 0 none, 1 a 1200 x 400 JPEG, 2 a 3900 x 2900 photo as JPEG,
 // 3 the same photo as PNG (a picture that large is still copied in as it is).
 
+#include "BenchBooks.h"
 #include "BenchMain.h"
 #include "BookMaker.h"
 #include "core/Clock.h"
@@ -25,20 +26,10 @@ namespace {
 
 const QDate kToday(2026, 12, 3);
 
-struct Books {
-    QTemporaryDir dir;
-    Database db;
-    ScriptedPrompter prompter;
-    FixedClock clock{kToday};
-    std::unique_ptr<Session> session;
-
+struct Books : BenchBooks {
     explicit Books(int logo)
+        : BenchBooks(0, kToday)
     {
-        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), 0, kToday);
-        session = std::make_unique<Session>(
-            db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            dir.path());
-        session->setCurrentIdentity(1);
         QString why;
         if (!LayoutFiles::ensureForIdentity(db, dir.path(), 1, &why))
             qFatal("no layout file: %s", qPrintable(why));

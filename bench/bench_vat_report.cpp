@@ -5,6 +5,7 @@
 //   bench_vat_report --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 // BILLCRAFT_BENCH_INVOICES sets the size of the book (1,000,000 unless given).
 
+#include "BenchBooks.h"
 #include "BenchMain.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
@@ -27,21 +28,10 @@ const QDate kToday(2026, 12, 3);
 const QDate kQuarterStart(2026, 7, 1);
 const QDate kQuarterEnd(2026, 9, 30);
 
-struct Books {
-    QTemporaryDir dir;
-    Database db;
-    ScriptedPrompter prompter;
-    FixedClock clock{kToday};
-    std::unique_ptr<Session> session;
-
+struct Books : BenchBooks {
     explicit Books(qint64 invoices)
-    {
-        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), invoices, kToday);
-        session = std::make_unique<Session>(
-            db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            dir.path());
-        session->setCurrentIdentity(1);
-    }
+        : BenchBooks(invoices, kToday)
+    {}
 };
 
 qint64 bookSize()

@@ -5,6 +5,7 @@
 // max_rss_mb is the process's peak resident memory after the runs: the workbook is written in
 // constant memory, so it stays near what the list itself takes.
 
+#include "BenchBooks.h"
 #include "BenchMain.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
@@ -27,21 +28,13 @@ namespace {
 
 const QDate kToday(2026, 12, 3);
 
-struct Books {
-    QTemporaryDir dir;
-    Database db;
-    ScriptedPrompter prompter;
-    FixedClock clock{kToday};
-    std::unique_ptr<Session> session;
+struct Books : BenchBooks {
     GridData list;
 
     // `rows` invoices for each of the two identities.
     explicit Books(qint64 rows)
+        : BenchBooks(rows * BookMaker::kIdentities, kToday)
     {
-        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), rows * BookMaker::kIdentities, kToday);
-        session = std::make_unique<Session>(
-            db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            dir.path());
         const Result<GridData> all = InvoiceList::load(
             *session, {InvoiceList::Trigger::Option, InvoiceList::Filter::All, false, 0, 1});
         if (!all || all->outcome() != GridData::Outcome::Filled)

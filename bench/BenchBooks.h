@@ -1,0 +1,33 @@
+#pragma once
+
+#include "BookMaker.h"
+#include "core/Clock.h"
+#include "core/Database.h"
+#include "core/LocaleText.h"
+#include "core/Session.h"
+#include "support/ScriptedPrompter.h"
+
+#include <QLocale>
+#include <QTemporaryDir>
+#include <memory>
+
+// BookMaker's books in a temporary folder with the session a window has over them: English (UK)
+// locale, a clock fixed on `today`, identity 1 current. A benchmark derives its own books from it
+// and adds what it measures on.
+struct BenchBooks {
+    QTemporaryDir dir;
+    Database db;
+    ScriptedPrompter prompter;
+    FixedClock clock;
+    std::unique_ptr<Session> session;
+
+    BenchBooks(qint64 invoices, QDate today)
+        : clock(today)
+    {
+        BookMaker::openAndMake(db, dir.filePath(Database::kFileName), invoices, today);
+        session = std::make_unique<Session>(
+            db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
+            dir.path());
+        session->setCurrentIdentity(1);
+    }
+};
