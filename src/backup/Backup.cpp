@@ -265,8 +265,8 @@ Status keep(const QString& live, const QString& kept)
         if (!SafeFile::writeAll(out, chunk, &why))
             return failed(why);
     }
-    if (!out.flush() || ::fsync(out.handle()) != 0)
-        return failed(SafeFile::reason(errno));
+    if (!SafeFile::flushToDisk(out, &why))
+        return failed(why);
     return Done{};
 }
 
@@ -498,10 +498,8 @@ Result<QString> replaceLive(const QString& dataFolder, QDate today)
             return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
     }
     // On the disk before the rename makes it the live file.
-    errno = 0;
-    if (!out.flush() || ::fsync(out.handle()) != 0)
-        return Failure{QStringLiteral("%1 cannot be written: %2")
-                           .arg(native(live), errno ? SafeFile::reason(errno) : out.errorString())};
+    if (!SafeFile::flushToDisk(out, &why))
+        return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
 
     QString kept, temp;
     if (lock) {

@@ -4,6 +4,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <unistd.h>
 
 namespace SafeFile {
 
@@ -44,6 +45,16 @@ bool flush(QFileDevice& file, QString* error)
 }
 
 } // namespace
+
+bool flushToDisk(QFileDevice& file, QString* error)
+{
+    if (!flush(file, error))
+        return false;
+    if (::fsync(file.handle()) == 0)
+        return true;
+    *error = reason(errno);
+    return false;
+}
 
 bool write(const QString& path, const QByteArray& bytes, QString* error)
 {

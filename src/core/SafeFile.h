@@ -20,4 +20,8 @@ QString reason(int systemError);
 // reason: a short write's reason is only known from the write that fails after it.
 bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* error);
 
+// Writes out what `file` still buffers and waits until the disk holds it (fsync), so that a
+// rename after it never shows a torn file. False with the system's reason in `error`.
+bool flushToDisk(QFileDevice& file, QString* error);
+
 } // namespace SafeFile

@@ -34,18 +34,6 @@ QString openError(int code)
     return text;
 }
 
-// Flushes a finished file to the disk before it is renamed into place, so that a power cut
-// after the rename cannot leave a name pointing at blocks never written.
-bool syncFile(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-}
-
 struct WriteState {
     const Progress* progress = nullptr;
     bool cancelled = false;
@@ -195,10 +183,11 @@ Result<qint64> declaredSize(const QString& archivePath, const QString& entryName
                : qint64(st.size);
 }
 
-bool syncFolder(const QString& folder)
+namespace {
+
+bool syncPath(const QString& path, int flags)
 {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | flags);
     if (fd < 0)
         return false;
     const bool ok = ::fsync(fd) == 0;
@@ -206,6 +195,18 @@ bool syncFolder(const QString& folder)
     ::close(fd);
     errno = saved;
     return ok;
+}
+
+} // namespace
+
+bool syncFolder(const QString& folder)
+{
+    return syncPath(folder, O_DIRECTORY);
+}
+
+bool syncFile(const QString& path)
+{
+    return syncPath(path, 0);
 }
 
 namespace {

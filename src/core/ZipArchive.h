@@ -62,6 +62,9 @@ Result<qint64> declaredSize(const QString& archivePath, const QString& entryName
 // Flushes a folder's names to the disk, so that a file renamed into it stays there after a
 // power cut. False, with errno set, when it cannot.
 bool syncFolder(const QString& folder);
+// Flushes a finished file to the disk before it is renamed into place, so that a power cut
+// after the rename cannot leave a name pointing at blocks never written. False, with errno set.
+bool syncFile(const QString& path);
 
 // The names of the archive's entries in their stored order, for diagnostics and tests.
 Result<QStringList> entryNames(const QString& archivePath);

@@ -477,18 +477,6 @@ bool sameContent(const QString& a, const QString& b)
     return two.atEnd();
 }
 
-bool syncFile(const QString& path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    const int saved = errno;
-    ::close(fd);
-    errno = saved;
-    return synced;
-}
-
 // A failed write in a folder whose disk has less room than this most likely met a full disk.
 constexpr qint64 kRoomNeeded = 1 << 20;
 
@@ -547,7 +535,7 @@ Status keepOriginal(const QDir& folder, const QString& original, const QString& 
     if (::link(from.constData(), QFile::encodeName(kept).constData()) == 0)
         return Done{};
     const QString copy = scratchName(folder) + QStringLiteral("-original");
-    if (!QFile::copy(original, copy) || !syncFile(copy) || !QFile::rename(copy, kept)) {
+    if (!QFile::copy(original, copy) || !ZipArchive::syncFile(copy) || !QFile::rename(copy, kept)) {
         const QString reason = systemReason();
         QFile::remove(copy);
         return Failure{
@@ -604,7 +592,7 @@ Result<JetImportReport> convertLocked(JetSource& source, const QString& jetFile,
     if (QFileInfo::exists(temporary + QStringLiteral("-wal")))
         return fail(QStringLiteral("The new database could not be completed in %1.")
                         .arg(native(folder.path())));
-    if (!syncFile(temporary))
+    if (!ZipArchive::syncFile(temporary))
         return fail(QStringLiteral("The new database cannot be saved in %1: %2")
                         .arg(native(folder.path()), systemReason()));
     // Accounts.mdb is whole at every moment: the original gains its second name first, and
