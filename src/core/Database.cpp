@@ -173,6 +173,11 @@ Database::~Database()
     close();
 }
 
+QString Database::reasonFor(const QSqlError& error) const
+{
+    return failureReason(sqliteHandle(), error);
+}
+
 bool Database::fail(const QString& message)
 {
     m_error = message;
@@ -424,61 +429,6 @@ sqlite3* Database::sqliteHandle() const
     return handleOf(connection());
 }
 
-QSqlQuery Database::prepare(const QString& sql) const
-{
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    return q;
-}
-
-bool Database::exec(QSqlQuery& query)
-{
-    // A statement that could not be prepared (its table missing, say) still holds the reason;
-    // running it anyway would only report "Parameter count mismatch".
-    if (!query.isActive() && query.lastError().isValid()) {
-        m_error = query.lastError().text();
-        return false;
-    }
-    // Every text any store binds passes here on its way to SQLite, which then keeps exactly its
-    // characters, a first U+FEFF included (see boundText). So a statement run again needs its
-    // texts bound again, as every caller does.
-    const QVariantList values = query.boundValues();
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
-            query.bindValue(int(i), boundText(values[i].toString()));
-    }
-    if (query.exec())
-        return true;
-    m_error = failureReason(sqliteHandle(), query.lastError());
-    return false;
-}
-
-bool Database::exec(const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q(connection());
-    if (values.isEmpty()) {
-        if (q.exec(sql))
-            return true;
-        m_error = failureReason(sqliteHandle(), q.lastError());
-        return false;
-    }
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    return exec(q);
-}
-
-QVariant Database::scalar(const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q = prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!exec(q) || !q.next())
-        return {};
-    return q.value(0);
-}
-
 QStringList Database::columns(const QString& table) const
 {
     QStringList names;
@@ -508,30 +458,4 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
     if (!exec(QStringLiteral("ALTER TABLE %1 ADD [%2] %3").arg(table, column, storage)))
         return AddColumn::Failed;
     return AddColumn::Added;
-}
-
-Transaction::Transaction(Database& db, Mode mode)
-    : m_db(db)
-{
-    if (mode == Mode::Deferred) {
-        m_active = db.connection().transaction();
-        return;
-    }
-    // The driver's transaction() only issues a deferred BEGIN; its commit() and rollback()
-    // issue plain COMMIT and ROLLBACK, which end this one too.
-    m_active = db.exec(QStringLiteral("BEGIN IMMEDIATE"));
-}
-
-Transaction::~Transaction()
-{
-    if (m_active)
-        m_db.connection().rollback();
-}
-
-bool Transaction::commit()
-{
-    if (!m_active)
-        return false;
-    m_active = false;
-    return m_db.connection().commit();
 }
