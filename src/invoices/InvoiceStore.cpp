@@ -74,7 +74,7 @@ Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, i
                                       const std::optional<QString>& start)
 {
     if (start && !readNumber(*start))
-        return Failure{QStringLiteral("The starting number %1 is not a number.").arg(*start)};
+        return Failure{tr("The starting number %1 is not a number.").arg(*start)};
 
     // The write lock is taken before the number is read and kept until the row is committed,
     // so nobody else can take the same number in between.
