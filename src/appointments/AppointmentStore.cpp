@@ -12,6 +12,9 @@ constexpr int kFirstAlertSerial = 275;
 
 const QString kColumns = QStringLiteral("AppointId, ADate, ATime, Appoint, Alert, Identity");
 
+// Writes here announce no change ({}): no list follows appointments, and the calendar and the
+// diary refresh what they show themselves.
+
 double timeFraction(QTime time)
 {
     return time.msecsSinceStartOfDay() / kMsPerDay;
@@ -157,7 +160,6 @@ Status AppointmentStore::clearAlert(int appointId)
                  appointId);
 }
 
-// Appointment changes are announced to no list: the calendar and the diary refresh themselves.
 Status AppointmentStore::write(const QString& sql, int appointId)
 {
     if (const Result<qint64> changed = m_db.change({}, sql, {appointId}); !changed)

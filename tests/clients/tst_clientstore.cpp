@@ -194,7 +194,7 @@ private slots:
         const Status removed = store.removeWithInvoices(acme);
         QVERIFY(removed.error().contains("invoices are kept"));
         QCOMPARE(rows(), "2/1");
-        QCOMPARE(clientsChanged.count() + invoicesChanged.count(), 2);
+        QCOMPARE(clientsChanged.count() + invoicesChanged.count(), 2); // the two new clients
         env.exec("DROP TRIGGER KeepInvoices");
         QVERIFY(store.removeWithInvoices(acme));
         QCOMPARE(rows(), "1/0");

@@ -323,7 +323,6 @@ private slots:
         QCOMPARE(*db.all(byTown, {QVariant()}, company), QStringList{"Bolt"});
         QCOMPARE(**db.one(byTown, {"Bray"}, company), "Acme");
         QCOMPARE(*db.one(byTown, {"Cork"}, company), std::nullopt);
-        QCOMPARE(*db.exists(byTown, {"Cork"}), false);
         QCOMPARE(db.value(QStringLiteral("SELECT max(ClientID) FROM TblClients"))->toInt(), 2);
         QCOMPARE(*db.change({}, QStringLiteral("UPDATE TblClients SET Town = ?"), {"Cork"}),
                  qint64(2));
@@ -331,45 +330,10 @@ private slots:
         const QString missing = QStringLiteral("SELECT * FROM TblNowhere WHERE Town = ?");
         QVERIFY(db.all(missing, {"Cork"}, company).error().contains("no such table"));
         QVERIFY(db.one(missing, {"Cork"}, company).error().contains("no such table"));
-        QVERIFY(!db.exists(missing, {"Cork"}));
-        QVERIFY(!db.value(missing, {"Cork"}));
         const QString noColumn =
             db.change({}, QStringLiteral("UPDATE TblClients SET Colour = 1"), {}).error();
         QVERIFY2(noColumn.contains("no such column"), qPrintable(noColumn));
         QVERIFY(!db.insert({}, add, {"too few values"}));
-    }
-
-    // Lists hear of a change once it is committed: at once outside a transaction, once for all
-    // the writes of one, and never of one rolled back or of a write that failed. A client
-    // deleted with its invoices reaches both kinds of list, clients first.
-    void changesAreAnnouncedOnceCommitted()
-    {
-        TestEnv env;
-        Database& db = env.db;
-        QStringList heard;
-        const auto listen = [&](const char* name) { return [&heard, name] { heard << name; }; };
-        QObject::connect(env.session.get(), &Session::clientsChanged, listen("clients"));
-        QObject::connect(env.session.get(), &Session::invoicesChanged, listen("invoices"));
-        const QString add = QStringLiteral("INSERT INTO TblClients(Company) VALUES (?)");
-        const auto clients = DatabaseChanges::Clients;
-
-        QVERIFY(db.insert(clients, add, {"Acme"}));
-        QCOMPARE(heard, QStringList{"clients"});
-        {
-            Transaction tx(db);
-            QVERIFY(db.insert(clients, add, {"Bolt"}));
-            QVERIFY(db.change(DatabaseChanges::Invoices | clients,
-                              QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?"), {1}));
-            QCOMPARE(heard.size(), 1);
-            QVERIFY(tx.commit());
-        }
-        QCOMPARE(heard, (QStringList{"clients", "clients", "invoices"}));
-        {
-            Transaction tx(db);
-            QVERIFY(db.insert(clients, add, {"Rolled back"}));
-        }
-        QVERIFY(!db.insert(clients, QStringLiteral("INSERT INTO TblNowhere VALUES (?)"), {1}));
-        QCOMPARE(heard.size(), 3);
     }
 
     // SQLite leaves a transaction open when its COMMIT fails (here a deferred foreign key). The
