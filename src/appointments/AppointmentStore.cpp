@@ -4,9 +4,6 @@
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-
 namespace {
 
 constexpr double kMsPerDay = 86'400'000.0;
@@ -14,6 +11,9 @@ constexpr double kMsPerDay = 86'400'000.0;
 constexpr int kFirstAlertSerial = 275;
 
 const QString kColumns = QStringLiteral("AppointId, ADate, ATime, Appoint, Alert, Identity");
+
+// Writes here announce no change ({}): no list follows appointments, and the calendar and the
+// diary refresh what they show themselves.
 
 double timeFraction(QTime time)
 {
@@ -25,17 +25,17 @@ int minuteOfDay(QTime time)
     return time.hour() * 60 + time.minute();
 }
 
-Appointment appointmentFrom(const QSqlQuery& q)
+Appointment appointmentFrom(const Row& r)
 {
     Appointment a;
-    a.appointId = q.value(0).toInt();
-    if (!q.value(1).isNull())
-        a.date = DaySerial::toDate(q.value(1).toDouble());
-    if (!q.value(2).isNull())
-        a.time = DaySerial::toDateTime(q.value(2).toDouble()).time(); // the fraction only
-    a.details = q.value(3).toString();
-    a.alert = q.value(4).toInt() != 0;
-    a.identity = q.value(5).toInt();
+    a.appointId = r[0].toInt();
+    if (const QVariant date = r[1]; !date.isNull())
+        a.date = DaySerial::toDate(date.toDouble());
+    if (const QVariant time = r[2]; !time.isNull())
+        a.time = DaySerial::toDateTime(time.toDouble()).time(); // the fraction only
+    a.details = r[3].toString();
+    a.alert = r[4].toInt() != 0;
+    a.identity = r[5].toInt();
     return a;
 }
 
@@ -57,34 +57,17 @@ QString AppointmentStore::timeText(QTime time, const LocaleText& locale)
 
 Result<QList<Appointment>> AppointmentStore::day(int identity, QDate date) const
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("SELECT ") + kColumns +
-                               QStringLiteral(" FROM TblAppointments WHERE Identity = ? AND "
-                                              "ADate = ? ORDER BY ATime, AppointId"));
-    q.addBindValue(identity);
-    q.addBindValue(DaySerial::fromDate(date));
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    QList<Appointment> rows;
-    while (q.next())
-        rows << appointmentFrom(q);
-    if (q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return rows;
+    return m_db.all(QStringLiteral("SELECT ") + kColumns +
+                        QStringLiteral(" FROM TblAppointments WHERE Identity = ? AND ADate = ? "
+                                       "ORDER BY ATime, AppointId"),
+                    {identity, DaySerial::fromDate(date)}, appointmentFrom);
 }
 
 Result<std::optional<Appointment>> AppointmentStore::load(int appointId) const
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("SELECT ") + kColumns +
-                               QStringLiteral(" FROM TblAppointments WHERE AppointId = ?"));
-    q.addBindValue(appointId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            return Failure{q.lastError().text()};
-        return std::optional<Appointment>();
-    }
-    return std::optional<Appointment>(appointmentFrom(q));
+    return m_db.one(QStringLiteral("SELECT ") + kColumns +
+                        QStringLiteral(" FROM TblAppointments WHERE AppointId = ?"),
+                    {appointId}, appointmentFrom);
 }
 
 // Times are compared in whole minutes, so a stored fraction a bit off the exact minute (as an
@@ -96,19 +79,22 @@ Result<AppointmentStore::Saved> AppointmentStore::add(const AppointmentFields& f
     if (!tx.isActive())
         return Failure{m_db.errorString()};
     const Result<bool> taken =
-        exists(QStringLiteral("SELECT 1 FROM TblAppointments WHERE Identity = ? AND ADate = ? "
-                              "AND round(ATime * 1440) = ? LIMIT 1"),
-               {identity, DaySerial::fromDate(fields.date), minuteOfDay(fields.time)});
+        m_db.exists(QStringLiteral("SELECT 1 FROM TblAppointments WHERE Identity = ? AND "
+                                   "ADate = ? AND round(ATime * 1440) = ? LIMIT 1"),
+                    {identity, DaySerial::fromDate(fields.date), minuteOfDay(fields.time)});
     if (!taken)
         return Failure{taken.error()};
     if (*taken)
         return Saved::Clash;
-    if (!m_db.exec(QStringLiteral("INSERT INTO TblAppointments (ADate, ATime, Appoint, Alert, "
-                                  "Identity) VALUES (?, ?, ?, ?, ?)"),
-                   fieldValues(fields) << identity))
-        return Failure{m_db.errorString()};
+    if (const Result<qint64> added =
+            m_db.insert({},
+                        QStringLiteral("INSERT INTO TblAppointments (ADate, ATime, Appoint, Alert, "
+                                       "Identity) VALUES (?, ?, ?, ?, ?)"),
+                        fieldValues(fields) << identity);
+        !added)
+        return Failure{added.error()};
     if (!tx.commit())
-        return Failure{m_db.connection().lastError().text()};
+        return Failure{m_db.errorString()};
     return Saved::Saved;
 }
 
@@ -130,41 +116,29 @@ Result<AppointmentStore::Saved> AppointmentStore::update(int appointId,
                            minuteOfDay((*stored)->time) == minuteOfDay(fields.time);
     if (!keepsSlot) {
         const Result<bool> taken =
-            exists(QStringLiteral("SELECT 1 FROM TblAppointments WHERE ADate = ? "
-                                  "AND round(ATime * 1440) = ? AND AppointId <> ? LIMIT 1"),
-                   {DaySerial::fromDate(fields.date), minuteOfDay(fields.time), appointId});
+            m_db.exists(QStringLiteral("SELECT 1 FROM TblAppointments WHERE ADate = ? "
+                                       "AND round(ATime * 1440) = ? AND AppointId <> ? LIMIT 1"),
+                        {DaySerial::fromDate(fields.date), minuteOfDay(fields.time), appointId});
         if (!taken)
             return Failure{taken.error()};
         if (*taken)
             return Saved::Clash;
     }
-    if (!m_db.exec(QStringLiteral("UPDATE TblAppointments SET ADate = ?, ATime = ?, Appoint = ?, "
-                                  "Alert = ? WHERE AppointId = ?"),
-                   fieldValues(fields) << appointId))
-        return Failure{m_db.errorString()};
+    if (const Result<qint64> changed =
+            m_db.change({},
+                        QStringLiteral("UPDATE TblAppointments SET ADate = ?, ATime = ?, "
+                                       "Appoint = ?, Alert = ? WHERE AppointId = ?"),
+                        fieldValues(fields) << appointId);
+        !changed)
+        return Failure{changed.error()};
     if (!tx.commit())
-        return Failure{m_db.connection().lastError().text()};
-    return Saved::Saved;
-}
-
-Result<bool> AppointmentStore::exists(const QString& sql, const QVariantList& values) const
-{
-    QSqlQuery q = m_db.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!m_db.exec(q))
         return Failure{m_db.errorString()};
-    const bool found = q.next();
-    if (!found && q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return found;
+    return Saved::Saved;
 }
 
 Status AppointmentStore::remove(int appointId)
 {
-    if (!m_db.exec(QStringLiteral("DELETE FROM TblAppointments WHERE AppointId = ?"), {appointId}))
-        return Failure{m_db.errorString()};
-    return Done{};
+    return write(QStringLiteral("DELETE FROM TblAppointments WHERE AppointId = ?"), appointId);
 }
 
 Result<QList<Appointment>> AppointmentStore::alerts(int identity, std::optional<QDate> upTo) const
@@ -176,23 +150,19 @@ Result<QList<Appointment>> AppointmentStore::alerts(int identity, std::optional<
         sql += QStringLiteral(" AND ADate BETWEEN ? AND ?");
         values << kFirstAlertSerial << DaySerial::fromDate(*upTo);
     }
-    QSqlQuery q = m_db.prepare(sql + QStringLiteral(" ORDER BY ADate, ATime, AppointId"));
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    QList<Appointment> rows;
-    while (q.next())
-        rows << appointmentFrom(q);
-    if (q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return rows;
+    return m_db.all(sql + QStringLiteral(" ORDER BY ADate, ATime, AppointId"), values,
+                    appointmentFrom);
 }
 
 Status AppointmentStore::clearAlert(int appointId)
 {
-    if (!m_db.exec(QStringLiteral("UPDATE TblAppointments SET Alert = 0 WHERE AppointId = ?"),
-                   {appointId}))
-        return Failure{m_db.errorString()};
+    return write(QStringLiteral("UPDATE TblAppointments SET Alert = 0 WHERE AppointId = ?"),
+                 appointId);
+}
+
+Status AppointmentStore::write(const QString& sql, int appointId)
+{
+    if (const Result<qint64> changed = m_db.change({}, sql, {appointId}); !changed)
+        return Failure{changed.error()};
     return Done{};
 }

@@ -71,8 +71,8 @@ public:
     Status clearAlert(int appointId);
 
 private:
-    // Whether the query finds a row.
-    Result<bool> exists(const QString& sql, const QVariantList& values) const;
+    // Runs a change of one appointment.
+    Status write(const QString& sql, int appointId);
 
     Database& m_db;
 };

@@ -4,9 +4,6 @@
 #include "core/Database.h"
 #include "core/StoredText.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QSqlRecord>
 #include <algorithm>
 
 namespace {
@@ -26,13 +23,12 @@ QVariantList texts(const Client& c)
     return values;
 }
 
-Client clientFrom(const QSqlQuery& q)
+Client clientFrom(const Row& r)
 {
-    const QSqlRecord r = q.record();
-    auto text = [&](const char* column) { return r.value(QLatin1String(column)).toString(); };
+    auto text = [&](const char* column) { return r[QLatin1String(column)].toString(); };
     Client c;
-    c.clientId = r.value(QStringLiteral("ClientID")).toInt();
-    c.identity = r.value(QStringLiteral("Identity")).toInt();
+    c.clientId = r[QStringLiteral("ClientID")].toInt();
+    c.identity = r[QStringLiteral("Identity")].toInt();
     c.salutation = text("Salutation");
     c.firstName = text("FirstName");
     c.lastName = text("LastName");
@@ -52,47 +48,45 @@ Client clientFrom(const QSqlQuery& q)
     return c;
 }
 
+ClientItem itemFrom(const Row& r)
+{
+    return {r[0].toInt(), r[1].toString()};
+}
+
 } // namespace
 
 Result<std::optional<Client>> ClientStore::load(int clientId) const
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("SELECT * FROM TblClients WHERE ClientID = ?"));
-    q.addBindValue(clientId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            return Failure{q.lastError().text()};
-        return std::optional<Client>();
-    }
-    return std::optional<Client>(clientFrom(q));
+    return m_db.one(QStringLiteral("SELECT * FROM TblClients WHERE ClientID = ?"), {clientId},
+                    clientFrom);
 }
 
 Result<int> ClientStore::insert(const Client& client, int identity)
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("INSERT INTO TblClients (") + kTextColumns +
-                               QStringLiteral(", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, "
-                                              "?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant& v : texts(client))
-        q.addBindValue(v);
-    q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    return q.lastInsertId().toInt();
+    const Result<qint64> id = m_db.insert(
+        DatabaseChanges::Clients,
+        QStringLiteral("INSERT INTO TblClients (") + kTextColumns +
+            QStringLiteral(
+                ", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
+        texts(client) << identity);
+    if (!id)
+        return Failure{id.error()};
+    return int(*id);
 }
 
 Status ClientStore::update(const Client& client)
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral(
-        "UPDATE TblClients SET Salutation = ?, FirstName = ?, LastName = ?, Company = ?, "
-        "Address1 = ?, Address2 = ?, Address3 = ?, Town = ?, County = ?, PostCode = ?, "
-        "Country = ?, Telephone = ?, Fax = ?, Email = ?, Mobile = ?, Notes = ? "
-        "WHERE ClientID = ?"));
-    for (const QVariant& v : texts(client))
-        q.addBindValue(v);
-    q.addBindValue(client.clientId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
+    // Announced to no list: the drop-downs keep the old company name until their next refill,
+    // as they always have.
+    const Result<qint64> changed = m_db.change(
+        {},
+        QStringLiteral("UPDATE TblClients SET Salutation = ?, FirstName = ?, LastName = ?, "
+                       "Company = ?, Address1 = ?, Address2 = ?, Address3 = ?, Town = ?, "
+                       "County = ?, PostCode = ?, Country = ?, Telephone = ?, Fax = ?, Email = ?, "
+                       "Mobile = ?, Notes = ? WHERE ClientID = ?"),
+        texts(client) << client.clientId);
+    if (!changed)
+        return Failure{changed.error()};
     return Done{};
 }
 
@@ -104,21 +98,18 @@ Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& sta
     const QString stored = storableText(start);
     // Compared here rather than with LIKE: SQLite folds the case of ASCII letters only, and the
     // user's text is taken literally, wildcards and all. The address book is small.
-    QSqlQuery q =
-        m_db.prepare(QStringLiteral("SELECT ClientID, Company FROM TblClients ORDER BY ClientID"));
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
+    const Result<QList<ClientItem>> items = m_db.all(
+        QStringLiteral("SELECT ClientID, Company FROM TblClients ORDER BY ClientID"), {}, itemFrom);
+    if (!items)
+        return Failure{items.error()};
     // The first match in the order the drop-downs list companies; ClientID breaks ties.
     const CompanyOrder order(m_locale);
     std::optional<ClientItem> first;
-    while (q.next()) {
-        const ClientItem item{q.value(0).toInt(), q.value(1).toString()};
+    for (const ClientItem& item : *items) {
         if (item.company.startsWith(stored, Qt::CaseInsensitive) &&
             (!first || order(item.company, first->company)))
             first = item;
     }
-    if (q.lastError().isValid())
-        return Failure{q.lastError().text()};
     if (!first)
         return std::optional<Client>();
     return load(first->clientId);
@@ -126,31 +117,25 @@ Result<std::optional<Client>> ClientStore::findByCompanyStart(const QString& sta
 
 Result<bool> ClientStore::hasInvoices(int clientId) const
 {
-    QSqlQuery q =
-        m_db.prepare(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"));
-    q.addBindValue(clientId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    const bool any = q.next();
-    if (!any && q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return any;
+    return m_db.exists(QStringLiteral("SELECT 1 FROM TblInvoices WHERE ClientID = ? LIMIT 1"),
+                       {clientId});
 }
 
 Status ClientStore::removeWithInvoices(int clientId)
 {
     Transaction tx(m_db);
     if (!tx.isActive())
-        return Failure{m_db.connection().lastError().text()};
+        return Failure{m_db.errorString()};
+    // Both lists must stop offering the client: the client lists and the invoice lists.
     for (const QString& sql : {QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"),
                                QStringLiteral("DELETE FROM TblInvoices WHERE ClientID = ?")}) {
-        QSqlQuery q = m_db.prepare(sql);
-        q.addBindValue(clientId);
-        if (!m_db.exec(q))
-            return Failure{m_db.errorString()}; // the transaction rolls the client back
+        const Result<qint64> removed =
+            m_db.change(DatabaseChanges::Clients | DatabaseChanges::Invoices, sql, {clientId});
+        if (!removed)
+            return Failure{removed.error()}; // the transaction rolls the client back
     }
     if (!tx.commit())
-        return Failure{m_db.connection().lastError().text()};
+        return Failure{m_db.errorString()};
     return Done{};
 }
 
@@ -166,20 +151,14 @@ Result<QList<ClientItem>> ClientStore::dropDownItems(int identity, Items which) 
                              "AND EXISTS (SELECT 1 FROM TblInvoices "
                              "WHERE TblInvoices.ClientID = TblClients.ClientID) "
                              "ORDER BY ClientID");
-    QSqlQuery q = m_db.prepare(sql);
-    q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    QList<ClientItem> items;
-    while (q.next())
-        items.append({q.value(0).toInt(), q.value(1).toString()});
-    if (q.lastError().isValid()) // a read that broke off is not the whole list
-        return Failure{q.lastError().text()};
+    Result<QList<ClientItem>> items = m_db.all(sql, {identity}, itemFrom);
+    if (!items)
+        return items;
     // Sorted here, in the user's collation; ClientID order keeps clients of the same name in a
     // fixed order.
     const CompanyOrder order(m_locale);
     std::stable_sort(
-        items.begin(), items.end(),
+        items->begin(), items->end(),
         [&order](const ClientItem& a, const ClientItem& b) { return order(a.company, b.company); });
     return items;
 }

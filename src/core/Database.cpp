@@ -135,7 +135,7 @@ Status makePrivate(const QString& path)
     if (fd >= 0)
         ::close(fd);
     else if (errno != EEXIST)
-        return Failure{QStringLiteral("%1 cannot be made: %2")
+        return Failure{QCoreApplication::translate("Database", "%1 cannot be made: %2")
                            .arg(QDir::toNativeSeparators(path), SafeFile::reason(errno))};
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
         if (const Status done = DataFolder::makePrivate(path + QLatin1String(suffix)); !done)
@@ -173,6 +173,11 @@ Database::~Database()
     close();
 }
 
+QString Database::reasonFor(const QSqlError& error) const
+{
+    return failureReason(sqliteHandle(), error);
+}
+
 bool Database::fail(const QString& message)
 {
     m_error = message;
@@ -204,16 +209,16 @@ bool Database::checkWritable(const QString& path)
     const QFileInfo folder(file.absolutePath());
     // The write-ahead journal and its index are files beside the database.
     if (!folder.isDir())
-        return fail(QStringLiteral("The data folder %1 does not exist.")
+        return fail(tr("The data folder %1 does not exist.")
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
     if (isReadOnly(folder))
-        return fail(QStringLiteral("The data folder %1 is read-only. Billcraft needs to write "
-                                   "there: make the folder writable, or start Billcraft with "
-                                   "another data folder.")
+        return fail(tr("The data folder %1 is read-only. Billcraft needs to write "
+                       "there: make the folder writable, or start Billcraft with "
+                       "another data folder.")
                         .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
     if (file.exists() && (!file.isFile() || isReadOnly(file)))
-        return fail(QStringLiteral("%1 is read-only. Billcraft needs to write to it: make the "
-                                   "file writable, or start Billcraft with another data folder.")
+        return fail(tr("%1 is read-only. Billcraft needs to write to it: make the "
+                       "file writable, or start Billcraft with another data folder.")
                         .arg(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -230,17 +235,17 @@ bool Database::inspect(const QString& path, bool* isNew)
     if (!file.exists() || file.size() == 0)
         return true; // SQLite makes a new database of an empty file
     if (!file.open(QIODevice::ReadOnly))
-        return fail(QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString()));
+        return fail(tr("%1 cannot be read: %2").arg(path, file.errorString()));
     static constexpr char kMagic[] = "SQLite format 3";
     const QByteArray head = file.read(16);
     file.close();
-    const QString foreign = QStringLiteral("%1 is not a Billcraft database (%2). Billcraft has "
-                                           "left it unchanged.");
+    const QString foreign = tr("%1 is not a Billcraft database (%2). Billcraft has "
+                               "left it unchanged.");
     if (head != QByteArray(kMagic, sizeof kMagic))
         return fail(foreign.arg(path, hasJetSignature(path)
-                                          ? QStringLiteral("it is a database of the earlier "
-                                                           "Windows program, still to be converted")
-                                          : QStringLiteral("it is not an SQLite file")));
+                                          ? tr("it is a database of the earlier "
+                                               "Windows program, still to be converted")
+                                          : tr("it is not an SQLite file")));
 
     QStringList tables;
     QString problem;
@@ -252,7 +257,7 @@ bool Database::inspect(const QString& path, bool* isNew)
         // checkpoints a left-over write-ahead log into the file when it closes.
         probe.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
         if (!probe.open()) {
-            problem = QStringLiteral("%1 cannot be opened: %2")
+            problem = tr("%1 cannot be opened: %2")
                           .arg(path, failureReason(handleOf(probe), probe.lastError()));
         } else {
             QSqlQuery q(probe);
@@ -261,8 +266,8 @@ bool Database::inspect(const QString& path, bool* isNew)
                 const QSqlError error = q.lastError();
                 problem = isNotADatabase(error)
                               ? foreign.arg(path, error.databaseText())
-                              : QStringLiteral("%1 cannot be read: %2. Billcraft has left it "
-                                               "unchanged.")
+                              : tr("%1 cannot be read: %2. Billcraft has left it "
+                                   "unchanged.")
                                     .arg(path, failureReason(handleOf(probe), error));
             }
             while (q.next())
@@ -282,11 +287,10 @@ bool Database::inspect(const QString& path, bool* isNew)
             missing << QLatin1String(t.name);
     }
     if (missing.size() == int(std::size(kTables)))
-        return fail(foreign.arg(path, QStringLiteral("it holds none of Billcraft's tables")));
+        return fail(foreign.arg(path, tr("it holds none of Billcraft's tables")));
     if (!missing.isEmpty())
         return fail(foreign.arg(
-            path,
-            QStringLiteral("it lacks the tables %1").arg(missing.join(QStringLiteral(", ")))));
+            path, tr("it lacks the tables %1").arg(missing.join(QStringLiteral(", ")))));
     *isNew = false;
     return true;
 }
@@ -316,7 +320,7 @@ bool Database::open(const QString& path)
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         db.setDatabaseName(path);
         if (!db.open())
-            problem = QStringLiteral("%1 cannot be opened: %2")
+            problem = tr("%1 cannot be opened: %2")
                           .arg(path, failureReason(handleOf(db), db.lastError()));
     }
     if (!problem.isEmpty())
@@ -343,13 +347,13 @@ bool Database::open(const QString& path)
     // another journal mode), so both are read back.
     const QString mode = scalar(QStringLiteral("PRAGMA journal_mode=WAL")).toString();
     if (mode.compare(QLatin1String("wal"), Qt::CaseInsensitive) != 0)
-        return fail(QStringLiteral("%1 cannot use a write-ahead journal (the journal mode is "
-                                   "\"%2\"), so a saved invoice might not survive a power cut. %3")
+        return fail(tr("%1 cannot use a write-ahead journal (the journal mode is "
+                       "\"%2\"), so a saved invoice might not survive a power cut. %3")
                         .arg(path, mode, m_error));
     exec(QStringLiteral("PRAGMA synchronous=FULL"));
     if (scalar(QStringLiteral("PRAGMA synchronous")).toInt() != 2)
-        return fail(QStringLiteral("%1 cannot be set to write every change through to the disk, "
-                                   "so a saved invoice might not survive a power cut. %2")
+        return fail(tr("%1 cannot be set to write every change through to the disk, "
+                       "so a saved invoice might not survive a power cut. %2")
                         .arg(path, m_error));
 
     if ((isNew && !createTables()) || !migrate()) {
@@ -364,11 +368,11 @@ bool Database::createTables()
     Transaction tx(*this);
     for (const TableDef& t : kTables) {
         if (!exec(QString::fromLatin1(t.create)))
-            return setError(QStringLiteral("%1: the table %2 cannot be created: %3")
+            return setError(tr("%1: the table %2 cannot be created: %3")
                                 .arg(m_path, QLatin1String(t.name), m_error));
     }
     if (!tx.commit())
-        return setError(QStringLiteral("%1 cannot be written: %2").arg(m_path, m_error));
+        return setError(tr("%1 cannot be written: %2").arg(m_path, m_error));
     return true;
 }
 
@@ -384,14 +388,14 @@ bool Database::migrate()
     for (int version = from + 1; version <= steps.size(); ++version) {
         for (const QString& sql : steps[version - 1]) {
             if (!exec(sql))
-                return setError(QStringLiteral("%1 cannot be upgraded to version %2: %3")
+                return setError(tr("%1 cannot be upgraded to version %2: %3")
                                     .arg(m_path)
                                     .arg(version)
                                     .arg(m_error));
         }
     }
     if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(steps.size())) || !tx.commit())
-        return setError(QStringLiteral("%1 cannot be upgraded: %2").arg(m_path, m_error));
+        return setError(tr("%1 cannot be upgraded: %2").arg(m_path, m_error));
     return true;
 }
 
@@ -424,61 +428,6 @@ sqlite3* Database::sqliteHandle() const
     return handleOf(connection());
 }
 
-QSqlQuery Database::prepare(const QString& sql) const
-{
-    QSqlQuery q(connection());
-    q.setForwardOnly(true);
-    q.prepare(sql);
-    return q;
-}
-
-bool Database::exec(QSqlQuery& query)
-{
-    // A statement that could not be prepared (its table missing, say) still holds the reason;
-    // running it anyway would only report "Parameter count mismatch".
-    if (!query.isActive() && query.lastError().isValid()) {
-        m_error = query.lastError().text();
-        return false;
-    }
-    // Every text any store binds passes here on its way to SQLite, which then keeps exactly its
-    // characters, a first U+FEFF included (see boundText). So a statement run again needs its
-    // texts bound again, as every caller does.
-    const QVariantList values = query.boundValues();
-    for (qsizetype i = 0; i < values.size(); ++i) {
-        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
-            query.bindValue(int(i), boundText(values[i].toString()));
-    }
-    if (query.exec())
-        return true;
-    m_error = failureReason(sqliteHandle(), query.lastError());
-    return false;
-}
-
-bool Database::exec(const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q(connection());
-    if (values.isEmpty()) {
-        if (q.exec(sql))
-            return true;
-        m_error = failureReason(sqliteHandle(), q.lastError());
-        return false;
-    }
-    q.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    return exec(q);
-}
-
-QVariant Database::scalar(const QString& sql, const QVariantList& values)
-{
-    QSqlQuery q = prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!exec(q) || !q.next())
-        return {};
-    return q.value(0);
-}
-
 QStringList Database::columns(const QString& table) const
 {
     QStringList names;
@@ -499,7 +448,7 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
 {
     const QString storage = sqliteTypeFor(columnType);
     if (!isPlainName(table) || !isPlainName(column) || storage.isEmpty()) {
-        m_error = QStringLiteral("Cannot add %1.%2 of type %3").arg(table, column, columnType);
+        m_error = tr("Cannot add %1.%2 of type %3").arg(table, column, columnType);
         return AddColumn::Failed;
     }
     if (columns(table).contains(column, Qt::CaseSensitive))
@@ -508,30 +457,4 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
     if (!exec(QStringLiteral("ALTER TABLE %1 ADD [%2] %3").arg(table, column, storage)))
         return AddColumn::Failed;
     return AddColumn::Added;
-}
-
-Transaction::Transaction(Database& db, Mode mode)
-    : m_db(db)
-{
-    if (mode == Mode::Deferred) {
-        m_active = db.connection().transaction();
-        return;
-    }
-    // The driver's transaction() only issues a deferred BEGIN; its commit() and rollback()
-    // issue plain COMMIT and ROLLBACK, which end this one too.
-    m_active = db.exec(QStringLiteral("BEGIN IMMEDIATE"));
-}
-
-Transaction::~Transaction()
-{
-    if (m_active)
-        m_db.connection().rollback();
-}
-
-bool Transaction::commit()
-{
-    if (!m_active)
-        return false;
-    m_active = false;
-    return m_db.connection().commit();
 }

@@ -1,12 +1,34 @@
 #pragma once
 
+#include "core/DatabaseChanges.h"
+#include "core/Result.h"
+
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
+#include <optional>
+#include <type_traits>
 
 struct sqlite3;
+
+// One row of a result as the row helpers hand it to a reader: its values by column position
+// or by name (letter case ignored). Valid only while the reader runs.
+class Row {
+public:
+    explicit Row(const QSqlQuery& query)
+        : m_query(query)
+    {}
+    QVariant operator[](int column) const { return m_query.value(column); }
+    QVariant operator[](const QString& column) const { return m_query.value(column); }
+
+private:
+    const QSqlQuery& m_query;
+};
 
 // The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses a read-only file or
 // folder, and anything that is not a Billcraft database without changing a byte of it (the file
@@ -17,6 +39,7 @@ struct sqlite3;
 //
 // Value forms: dates are day serials (REAL), money is INTEGER ten-thousandths, Yes/No is -1/0.
 class Database {
+    Q_DECLARE_TR_FUNCTIONS(Database)
 public:
     static constexpr int kSchemaVersion = 2;
     // How long a write waits for another connection's write lock before it fails.
@@ -44,12 +67,48 @@ public:
     // connection is closed or not SQLite.
     sqlite3* sqliteHandle() const;
 
+    // --- Row helpers ------------------------------------------------------------------------
+    // Each prepares `sql`, binds `values` in order to its '?' placeholders, runs it and reads
+    // it. A statement that fails, and a read that breaks off, give a Failure with the driver's
+    // text: never fewer rows.
+
+    // `read(query)` over the running query, for a reader that walks the rows itself.
+    template <typename Read>
+    auto query(const QString& sql, const QVariantList& values, Read read)
+        -> Result<std::invoke_result_t<Read, QSqlQuery&>>;
+    // Every row, each as `map(row)` makes it.
+    template <typename Map>
+    auto all(const QString& sql, const QVariantList& values, Map map)
+        -> Result<QList<std::invoke_result_t<Map, const Row&>>>;
+    // The first row as `map(row)` makes it; nullopt when there is none.
+    template <typename Map>
+    auto one(const QString& sql, const QVariantList& values, Map map)
+        -> Result<std::optional<std::invoke_result_t<Map, const Row&>>>;
+    // Whether there is a row.
+    Result<bool> exists(const QString& sql, const QVariantList& values);
+    // The first column of the first row (an aggregate, say); invalid when there is no row.
+    Result<QVariant> value(const QString& sql, const QVariantList& values = {});
+
+    // A statement that changes rows (UPDATE, DELETE): the number of rows it changed. On success
+    // `announces` is marked on changes(): the tables whose lists must follow. {} says no list
+    // follows this change until its next refill.
+    Result<qint64> change(DatabaseChanges::Tables announces, const QString& sql,
+                          const QVariantList& values);
+    // An INSERT of one row: the new row's key. Announces as change() does.
+    Result<qint64> insert(DatabaseChanges::Tables announces, const QString& sql,
+                          const QVariantList& values);
+
+    // Changes made through this connection, announced when they are committed.
+    DatabaseChanges& changes() { return m_changes; }
+
+    // --- Statements --------------------------------------------------------------------------
     // A statement with its values bound in order to its '?' placeholders. exec() returns false
     // and keeps the driver's error text when the statement fails.
     QSqlQuery prepare(const QString& sql) const;
     bool exec(const QString& sql, const QVariantList& values = {});
     bool exec(QSqlQuery& query);
-    // The first column of the first row, or an invalid QVariant when there is no row.
+    // The first column of the first row, or an invalid QVariant when there is no row or the
+    // statement fails.
     QVariant scalar(const QString& sql, const QVariantList& values = {});
 
     // Column names of a table, in their stored letter case.
@@ -64,6 +123,11 @@ public:
                                  const QString& columnType);
 
 private:
+    // Prepares, binds and runs; false with errorString() set when that fails.
+    bool run(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    // Why a call failed, for the user: a full disk or the system's reason where the disk or the
+    // file system refused, else the driver's own text.
+    QString reasonFor(const QSqlError& error) const;
     bool fail(const QString& message); // sets the error and closes
     bool setError(const QString& message);
     bool checkWritable(const QString& path);
@@ -75,7 +139,43 @@ private:
     QString m_path;
     QString m_error;
     QElapsedTimer m_busySince; // since the current wait for a lock began
+    DatabaseChanges m_changes;
 };
+
+template <typename Read>
+auto Database::query(const QString& sql, const QVariantList& values, Read read)
+    -> Result<std::invoke_result_t<Read, QSqlQuery&>>
+{
+    QSqlQuery q(connection());
+    if (!run(q, sql, values))
+        return Failure{m_error};
+    auto out = read(q);
+    if (q.lastError().isValid()) // a read that broke off is not the whole result
+        return Failure{q.lastError().text()};
+    return out;
+}
+
+template <typename Map>
+auto Database::all(const QString& sql, const QVariantList& values, Map map)
+    -> Result<QList<std::invoke_result_t<Map, const Row&>>>
+{
+    return query(sql, values, [&map](QSqlQuery& q) {
+        QList<std::invoke_result_t<Map, const Row&>> rows;
+        while (q.next())
+            rows.append(map(Row(q)));
+        return rows;
+    });
+}
+
+template <typename Map>
+auto Database::one(const QString& sql, const QVariantList& values, Map map)
+    -> Result<std::optional<std::invoke_result_t<Map, const Row&>>>
+{
+    return query(sql, values, [&map](QSqlQuery& q) {
+        using T = std::invoke_result_t<Map, const Row&>;
+        return q.next() ? std::optional<T>(map(Row(q))) : std::optional<T>();
+    });
+}
 
 // Runs a multi-statement change as one unit: rolled back unless commit() succeeds.
 // Immediate, the default, takes the write lock at once (BEGIN IMMEDIATE), waiting for another
@@ -83,6 +183,11 @@ private:
 // invoice number and inserting it, cannot interleave with another process doing the same.
 // Deferred takes it only at the first write, and a write after a read then fails at once
 // ("database is locked") when another connection has written in between: for reading alone.
+//
+// A commit that fails (a deferred constraint, a disk that is full) rolls the whole transaction
+// back: the Transaction is inactive after commit() either way, and a later write never joins a
+// transaction that was meant to be over. Changes marked inside it are announced after a
+// successful commit alone.
 class Transaction {
 public:
     enum class Mode { Deferred, Immediate };
@@ -92,9 +197,12 @@ public:
     Transaction& operator=(const Transaction&) = delete;
 
     bool isActive() const { return m_active; }
+    // False, with the database's errorString(), when the change was not made.
     bool commit();
 
 private:
+    void rollback();
+
     Database& m_db;
     bool m_active = false;
 };

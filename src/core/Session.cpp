@@ -1,6 +1,7 @@
 #include "core/Session.h"
 
 #include "core/Clock.h"
+#include "core/Database.h"
 
 Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleText locale,
                  QString dataFolder, QObject* parent)
@@ -11,7 +12,14 @@ Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleTex
     , m_locale(std::move(locale))
     , m_dataFolder(std::move(dataFolder))
     , m_calendarDate(clock.today())
-{}
+{
+    connect(&db.changes(), &DatabaseChanges::changed, this, [this](DatabaseChanges::Tables t) {
+        if (t.testFlag(DatabaseChanges::Clients))
+            emit clientsChanged();
+        if (t.testFlag(DatabaseChanges::Invoices))
+            emit invoicesChanged();
+    });
+}
 
 void Session::setCurrentIdentity(int identity)
 {

@@ -51,13 +51,11 @@ public:
     bool alertsChecked() const { return m_alertsChecked; }
     void setAlertsChecked(bool checked) { m_alertsChecked = checked; }
 
-    // Announce a change made to a table, so that lists showing it refill.
-    void notifyClientsChanged() { emit clientsChanged(); }
-    void notifyInvoicesChanged() { emit invoicesChanged(); }
-
 signals:
     void identityChanged(int identity);
     void pageSettingsChanged();
+    // The database's changes, as its writes announce them once committed; a change to both
+    // tables (a client deleted with its invoices) announces clients first.
     void clientsChanged();
     void invoicesChanged();
 

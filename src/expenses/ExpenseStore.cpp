@@ -6,7 +6,6 @@
 #include "core/Session.h"
 #include "core/StoredText.h"
 
-#include <QSqlError>
 #include <QSqlQuery>
 
 namespace {
@@ -28,16 +27,8 @@ constexpr int kClientRefTwips = 1500;
 Result<GridData> load(const Session& session, const QString& sql, const QVariantList& values,
                       const GridShape& shape)
 {
-    Database& db = session.db();
-    QSqlQuery q = db.prepare(sql);
-    for (const QVariant& v : values)
-        q.addBindValue(v);
-    if (!db.exec(q))
-        return Failure{db.errorString()};
-    GridData data = GridData::fromQuery(q, session, shape);
-    if (q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return data;
+    return session.db().query(sql, values,
+                              [&](QSqlQuery& q) { return GridData::fromQuery(q, session, shape); });
 }
 
 // The stored name of each column, in the order of ExpenseColumn.
@@ -80,43 +71,39 @@ Result<GridData> ExpenseStore::inPeriod(const Session& session, QDate first, QDa
         shape);
 }
 
+// Expense changes are announced to no list: the windows that show expenses refresh them.
 Result<qint64> ExpenseStore::add(const ExpenseFields& f, int identity)
 {
-    QSqlQuery q = m_db.prepare(
-        QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
-                       "\"Value\", VAT, Identity) VALUES (?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(DaySerial::fromDate(f.date));
-    q.addBindValue(withoutSingleQuotes(f.clientRef).left(kClientRefLength));
-    q.addBindValue(withoutSingleQuotes(f.description));
-    q.addBindValue(f.mileage);
-    q.addBindValue(f.value.units());
-    q.addBindValue(f.vat.units());
-    q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    return q.lastInsertId().toLongLong();
+    return m_db.insert(
+        {},
+        QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, "
+                       "Milage, \"Value\", VAT, Identity) "
+                       "VALUES (?, ?, ?, ?, ?, ?, ?)"),
+        {DaySerial::fromDate(f.date), withoutSingleQuotes(f.clientRef).left(kClientRefLength),
+         withoutSingleQuotes(f.description), f.mileage, f.value.units(), f.vat.units(), identity});
 }
 
 Result<bool> ExpenseStore::update(qint64 expenseId, ExpenseColumn column, const QVariant& stored)
 {
     if (column == ExpenseColumn::ExpenseId)
         return false;
-    QSqlQuery q = m_db.prepare(QStringLiteral("UPDATE TblExpenses SET %1 = ? WHERE ExpenseID = ?")
-                                   .arg(QLatin1String(kStoredNames[int(column)])));
-    q.addBindValue(stored);
-    q.addBindValue(expenseId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    return q.numRowsAffected() > 0;
+    const Result<qint64> changed =
+        m_db.change({},
+                    QStringLiteral("UPDATE TblExpenses SET %1 = ? WHERE ExpenseID = ?")
+                        .arg(QLatin1String(kStoredNames[int(column)])),
+                    {stored, expenseId});
+    if (!changed)
+        return Failure{changed.error()};
+    return *changed > 0;
 }
 
 Result<bool> ExpenseStore::remove(qint64 expenseId)
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("DELETE FROM TblExpenses WHERE ExpenseID = ?"));
-    q.addBindValue(expenseId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    return q.numRowsAffected() > 0;
+    const Result<qint64> removed =
+        m_db.change({}, QStringLiteral("DELETE FROM TblExpenses WHERE ExpenseID = ?"), {expenseId});
+    if (!removed)
+        return Failure{removed.error()};
+    return *removed > 0;
 }
 
 std::optional<ExpenseColumn> ExpenseStore::columnNamed(const QString& header)

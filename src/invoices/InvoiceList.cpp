@@ -290,29 +290,31 @@ const GridShape& gridShape()
 
 bool markPaid(Database& db, int invoiceId, QDate today)
 {
-    return db.exec(QStringLiteral("UPDATE TblInvoices SET Paid = -1, BadDebt = 0, DatePaid = ? "
-                                  "WHERE InvoiceID = ?"),
-                   {DaySerial::fromDate(today), invoiceId});
+    return db
+        .change(DatabaseChanges::Invoices,
+                QStringLiteral("UPDATE TblInvoices SET Paid = -1, BadDebt = 0, DatePaid = ? "
+                               "WHERE InvoiceID = ?"),
+                {DaySerial::fromDate(today), invoiceId})
+        .ok();
 }
 
 bool markUnpaid(Database& db, int invoiceId)
 {
-    return db.exec(
-        QStringLiteral("UPDATE TblInvoices SET Paid = 0, DatePaid = NULL WHERE InvoiceID = ?"),
-        {invoiceId});
+    return db
+        .change(DatabaseChanges::Invoices,
+                QStringLiteral("UPDATE TblInvoices SET Paid = 0, DatePaid = NULL "
+                               "WHERE InvoiceID = ?"),
+                {invoiceId})
+        .ok();
 }
 
 Result<std::optional<InvoiceSummary>> summary(Database& db, int invoiceId)
 {
-    QSqlQuery q = db.prepare(QStringLiteral(
-        "SELECT InvoiceNumber, Paid, ClientID FROM TblInvoices WHERE InvoiceID = ?"));
-    q.addBindValue(invoiceId);
-    if (!db.exec(q))
-        return Failure{db.errorString()};
-    if (!q.next())
-        return std::optional<InvoiceSummary>();
-    return std::optional<InvoiceSummary>(
-        InvoiceSummary{q.value(0).toString(), q.value(1).toInt() != 0, q.value(2).toInt()});
+    return db.one(
+        QStringLiteral("SELECT InvoiceNumber, Paid, ClientID FROM TblInvoices WHERE InvoiceID = ?"),
+        {invoiceId}, [](const Row& r) {
+            return InvoiceSummary{r[0].toString(), r[1].toInt() != 0, r[2].toInt()};
+        });
 }
 
 BadDebtOutcome markBadDebt(Database& db, int invoiceId)
@@ -324,15 +326,19 @@ BadDebtOutcome markBadDebt(Database& db, int invoiceId)
         return BadDebtOutcome::NoSuchInvoice;
     if ((*invoice)->paid)
         return BadDebtOutcome::AlreadyPaid;
-    return db.exec(QStringLiteral("UPDATE TblInvoices SET BadDebt = -1 WHERE InvoiceID = ?"),
-                   {invoiceId})
+    return db.change(DatabaseChanges::Invoices,
+                     QStringLiteral("UPDATE TblInvoices SET BadDebt = -1 WHERE InvoiceID = ?"),
+                     {invoiceId})
                ? BadDebtOutcome::Marked
                : BadDebtOutcome::Failed;
 }
 
 bool remove(Database& db, int invoiceId)
 {
-    return db.exec(QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {invoiceId});
+    return db
+        .change(DatabaseChanges::Invoices,
+                QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {invoiceId})
+        .ok();
 }
 
 QString paidDateText(QDate date, const LocaleText& locale)

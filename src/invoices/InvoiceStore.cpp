@@ -4,8 +4,6 @@
 #include "core/DaySerial.h"
 #include "core/StoredText.h"
 
-#include <QSqlError>
-#include <QSqlQuery>
 #include <limits>
 
 namespace {
@@ -53,27 +51,15 @@ Result<std::optional<QString>> InvoiceStore::previousNumber(int identity) const
 {
     // A failure here must never read as "no rows": that would number the invoice after row 1,
     // or ask for a starting number the identity does not need.
-    QSqlQuery latest =
-        m_db.prepare(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"));
-    latest.addBindValue(identity);
-    if (!m_db.exec(latest))
-        return Failure{m_db.errorString()};
-    if (!latest.next())
-        return Failure{latest.lastError().text()};
-    const qint64 invoiceId = latest.value(0).isNull() ? 1 : latest.value(0).toLongLong();
+    const Result<QVariant> latest = m_db.value(
+        QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"), {identity});
+    if (!latest)
+        return Failure{latest.error()};
+    const qint64 invoiceId = latest->isNull() ? 1 : latest->toLongLong();
 
     // Deliberately no identity condition: an identity without rows follows row 1.
-    QSqlQuery q =
-        m_db.prepare(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = ?"));
-    q.addBindValue(invoiceId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            return Failure{q.lastError().text()};
-        return std::optional<QString>();
-    }
-    return std::optional<QString>(q.value(0).toString());
+    return m_db.one(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = ?"),
+                    {invoiceId}, [](const Row& r) { return r[0].toString(); });
 }
 
 Result<std::optional<QString>> InvoiceStore::nextNumber(int identity) const
@@ -88,7 +74,7 @@ Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, i
                                       const std::optional<QString>& start)
 {
     if (start && !readNumber(*start))
-        return Failure{QStringLiteral("The starting number %1 is not a number.").arg(*start)};
+        return Failure{tr("The starting number %1 is not a number.").arg(*start)};
 
     // The write lock is taken before the number is read and kept until the row is committed,
     // so nobody else can take the same number in between.
@@ -113,11 +99,8 @@ Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, i
     const Result<int> invoiceId = insert(fields, made.number, date, identity);
     if (!invoiceId)
         return Failure{invoiceId.error()};
-    if (!tx.commit()) {
-        const QString reason = m_db.connection().lastError().text();
-        m_db.connection().rollback(); // a failed COMMIT leaves the transaction open
-        return Failure{reason};
-    }
+    if (!tx.commit())
+        return Failure{m_db.errorString()};
     made.invoiceId = *invoiceId;
     return made;
 }
@@ -125,57 +108,45 @@ Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, i
 Result<int> InvoiceStore::insert(const InvoiceFields& fields, const QString& number, QDate date,
                                  int identity)
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral(
-        "INSERT INTO TblInvoices (ClientID, \"Value\", InvoiceNumber, Content, VAT, Total, "
-        "\"Date\", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    q.addBindValue(fields.clientId);
-    q.addBindValue(fields.value.units());
-    q.addBindValue(number);
-    q.addBindValue(withoutSingleQuotes(fields.content));
-    q.addBindValue(fields.vat.units());
-    q.addBindValue(fields.total.units());
-    q.addBindValue(DaySerial::fromDate(date));
-    q.addBindValue(identity);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    return q.lastInsertId().toInt();
+    const Result<qint64> id = m_db.insert(
+        DatabaseChanges::Invoices,
+        QStringLiteral("INSERT INTO TblInvoices (ClientID, \"Value\", InvoiceNumber, Content, VAT, "
+                       "Total, \"Date\", Identity) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+        {fields.clientId, fields.value.units(), number, withoutSingleQuotes(fields.content),
+         fields.vat.units(), fields.total.units(), DaySerial::fromDate(date), identity});
+    if (!id)
+        return Failure{id.error()};
+    return int(*id);
 }
 
 Status InvoiceStore::update(int invoiceId, const InvoiceFields& fields)
 {
-    QSqlQuery q = m_db.prepare(QStringLiteral("UPDATE TblInvoices SET ClientID = ?, Content = ?, "
-                                              "\"Value\" = ?, VAT = ?, Total = ? "
-                                              "WHERE InvoiceID = ?"));
-    for (const QVariant& v :
-         QVariantList{fields.clientId, withoutSingleQuotes(fields.content), fields.value.units(),
-                      fields.vat.units(), fields.total.units(), invoiceId})
-        q.addBindValue(v);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
+    const Result<qint64> changed =
+        m_db.change(DatabaseChanges::Invoices,
+                    QStringLiteral("UPDATE TblInvoices SET ClientID = ?, Content = ?, "
+                                   "\"Value\" = ?, VAT = ?, Total = ? WHERE InvoiceID = ?"),
+                    {fields.clientId, withoutSingleQuotes(fields.content), fields.value.units(),
+                     fields.vat.units(), fields.total.units(), invoiceId});
+    if (!changed)
+        return Failure{changed.error()};
     return Done{};
 }
 
 Result<std::optional<StoredInvoice>> InvoiceStore::load(int invoiceId) const
 {
-    QSqlQuery q = m_db.prepare(
+    return m_db.one(
         QStringLiteral("SELECT ClientID, Identity, InvoiceNumber, Content, \"Value\", VAT, Total "
-                       "FROM TblInvoices WHERE InvoiceID = ?"));
-    q.addBindValue(invoiceId);
-    if (!m_db.exec(q))
-        return Failure{m_db.errorString()};
-    if (!q.next()) {
-        if (q.lastError().isValid())
-            return Failure{q.lastError().text()};
-        return std::optional<StoredInvoice>();
-    }
-    StoredInvoice s;
-    s.invoiceId = invoiceId;
-    s.clientId = q.value(0).toInt();
-    s.identity = q.value(1).toInt();
-    s.invoiceNumber = q.value(2).toString();
-    s.content = q.value(3).toString();
-    s.value = moneyOf(q.value(4));
-    s.vat = moneyOf(q.value(5));
-    s.total = moneyOf(q.value(6));
-    return std::optional<StoredInvoice>(s);
+                       "FROM TblInvoices WHERE InvoiceID = ?"),
+        {invoiceId}, [invoiceId](const Row& r) {
+            StoredInvoice s;
+            s.invoiceId = invoiceId;
+            s.clientId = r[0].toInt();
+            s.identity = r[1].toInt();
+            s.invoiceNumber = r[2].toString();
+            s.content = r[3].toString();
+            s.value = moneyOf(r[4]);
+            s.vat = moneyOf(r[5]);
+            s.total = moneyOf(r[6]);
+            return s;
+        });
 }

@@ -3,6 +3,7 @@
 #include "core/Money.h"
 #include "core/Result.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <optional>
@@ -47,6 +48,7 @@ struct Creation {
 
 // The rows of TblInvoices: numbering, creating, editing and reading one invoice.
 class InvoiceStore {
+    Q_DECLARE_TR_FUNCTIONS(InvoiceStore)
 public:
     explicit InvoiceStore(Database& db)
         : m_db(db)

@@ -95,7 +95,7 @@ private slots:
         env.exec("DELETE FROM TblClients WHERE Company = 'OBrien Builders'");
         env.exec("DELETE FROM TblInvoices");
         const QByteArray changed = rowsOf(live);
-        env.session->notifyClientsChanged();
+        env.db.changes().announce(DatabaseChanges::Clients);
         QCOMPARE(openedItems(clients).size(), 1);
         w.tabs()->setCurrentIndex(MainWindow::TabReports);
         // A restore is no change of identity: the alerts are not shown again, the day stays.

@@ -2,6 +2,7 @@
 #include "invoices/InvoiceStore.h"
 #include "support/TestEnv.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -161,13 +162,22 @@ private slots:
         QVERIFY(store.dropDownItems(own + other)->isEmpty());
     }
 
+    // A new client reaches the client lists; a changed one none (the drop-downs keep the old
+    // name until their next refill); a deleted one the client and the invoice lists, and only
+    // once it is gone.
     void failuresAreReportedAndADeleteIsAllOrNothing()
     {
         TestEnv env;
         const int own = env.addIdentity("Own");
         ClientStore store(env.db);
+        QSignalSpy clientsChanged(env.session.get(), &Session::clientsChanged);
+        QSignalSpy invoicesChanged(env.session.get(), &Session::invoicesChanged);
         const int acme = *store.insert(company("Acme"), own);
         const int bolt = *store.insert(company("Bolt"), own);
+        Client renamed = company("Bolt & Co");
+        renamed.clientId = bolt;
+        QVERIFY(store.update(renamed));
+        QCOMPARE(clientsChanged.count(), 2);
         env.exec("INSERT INTO TblInvoices (ClientID, Identity) VALUES (?, ?)", {acme, own});
         QCOMPARE(*store.hasInvoices(acme), true);
         QCOMPARE(*store.hasInvoices(bolt), false);
@@ -184,12 +194,18 @@ private slots:
         const Status removed = store.removeWithInvoices(acme);
         QVERIFY(removed.error().contains("invoices are kept"));
         QCOMPARE(rows(), "2/1");
+        QCOMPARE(clientsChanged.count() + invoicesChanged.count(), 2); // the two new clients
+        env.exec("DROP TRIGGER KeepInvoices");
+        QVERIFY(store.removeWithInvoices(acme));
+        QCOMPARE(rows(), "1/0");
+        QCOMPARE(clientsChanged.count(), 3);
+        QCOMPARE(invoicesChanged.count(), 1);
 
         // A query that fails is an error, never "no invoices" or "no such client".
         env.exec("ALTER TABLE TblInvoices RENAME TO TblAside");
-        QVERIFY(store.hasInvoices(acme).error().contains("no such table"));
+        QVERIFY(store.hasInvoices(bolt).error().contains("no such table"));
         env.exec("ALTER TABLE TblClients RENAME TO TblGone");
-        QVERIFY(!store.load(acme));
+        QVERIFY(!store.load(bolt));
         QVERIFY(!store.findByCompanyStart("a"));
         QVERIFY(!store.dropDownItems(own));
     }

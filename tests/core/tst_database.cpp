@@ -5,6 +5,7 @@
 #include "support/TestEnv.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <future>
@@ -306,6 +307,64 @@ private slots:
             QVERIFY2(got.error().contains(refusal), qPrintable(got.error()));
         }
         QCOMPARE(filesIn(elsewhere.path()), QStringList());
+    }
+
+    // The row helpers read what the statement gives, and a failing statement is a Failure with
+    // the driver's reason, never an empty result.
+    void rowHelpers()
+    {
+        TestEnv env;
+        Database& db = env.db;
+        const QString add = QStringLiteral("INSERT INTO TblClients(Company, Town) VALUES (?, ?)");
+        QCOMPARE(*db.insert({}, add, {"Acme", "Bray"}), qint64(1));
+        QCOMPARE(*db.insert({}, add, {"Bolt", QVariant()}), qint64(2));
+        const auto company = [](const Row& r) { return r[QStringLiteral("company")].toString(); };
+        const QString byTown = QStringLiteral("SELECT * FROM TblClients WHERE Town IS ?");
+        QCOMPARE(*db.all(byTown, {QVariant()}, company), QStringList{"Bolt"});
+        QCOMPARE(**db.one(byTown, {"Bray"}, company), "Acme");
+        QCOMPARE(*db.one(byTown, {"Cork"}, company), std::nullopt);
+        QCOMPARE(db.value(QStringLiteral("SELECT max(ClientID) FROM TblClients"))->toInt(), 2);
+        QCOMPARE(*db.change({}, QStringLiteral("UPDATE TblClients SET Town = ?"), {"Cork"}),
+                 qint64(2));
+
+        const QString missing = QStringLiteral("SELECT * FROM TblNowhere WHERE Town = ?");
+        QVERIFY(db.all(missing, {"Cork"}, company).error().contains("no such table"));
+        QVERIFY(db.one(missing, {"Cork"}, company).error().contains("no such table"));
+        const QString noColumn =
+            db.change({}, QStringLiteral("UPDATE TblClients SET Colour = 1"), {}).error();
+        QVERIFY2(noColumn.contains("no such column"), qPrintable(noColumn));
+        QVERIFY(!db.insert({}, add, {"too few values"}));
+    }
+
+    // SQLite leaves a transaction open when its COMMIT fails (here a deferred foreign key). The
+    // failed commit rolls it back and reports why, so the next write is a change of its own,
+    // committed and announced, not a part of the failed one.
+    void aFailedCommitRollsBack()
+    {
+        TestEnv env;
+        Database& db = env.db;
+        for (const char* sql :
+             {"PRAGMA foreign_keys=ON", "CREATE TABLE Owner(Id INTEGER PRIMARY KEY)",
+              "CREATE TABLE Owned(OwnerId INTEGER REFERENCES Owner(Id) DEFERRABLE INITIALLY "
+              "DEFERRED)"})
+            env.exec(QString::fromLatin1(sql));
+        QSignalSpy announced(&db.changes(), &DatabaseChanges::changed);
+        const QString add = QStringLiteral("INSERT INTO TblClients(Company) VALUES (?)");
+        {
+            Transaction tx(db);
+            QVERIFY(db.insert(DatabaseChanges::Clients, add, {"Lost"}));
+            env.exec(QStringLiteral("INSERT INTO Owned VALUES (7)")); // no owner 7
+            QVERIFY(!tx.commit());
+            QVERIFY2(db.errorString().contains("FOREIGN KEY"), qPrintable(db.errorString()));
+            QVERIFY(!tx.isActive());
+            QVERIFY(db.insert(DatabaseChanges::Clients, add, {"Kept"}));
+        }
+        QCOMPARE(announced.count(), 1);
+        Database other;
+        QVERIFY2(other.open(db.path()), qPrintable(other.errorString()));
+        QCOMPARE(other.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients")),
+                 QVariant("Kept"));
+        QCOMPARE(other.scalar(QStringLiteral("SELECT count(*) FROM Owned")).toInt(), 0);
     }
 
     // A write waits for another process's write to end rather than fail, also when it reads

@@ -188,7 +188,7 @@ private slots:
         m_tab->hide();
         const int crane = m_env->addClient(QStringLiteral("Crane"));
         addInvoice(crane, QStringLiteral("0104"), 1, false);
-        m_env->session->notifyInvoicesChanged();
+        m_env->db.changes().announce(DatabaseChanges::Invoices);
         m_tab->invoiceMade(crane); // its first invoice: the list must be read again
         QCOMPARE(clients->count(), 2);
         m_tab->show();
@@ -200,9 +200,9 @@ private slots:
         for (bool only : {true, false}) {
             m_tab->hide();
             addInvoice(m_acme, QStringLiteral("0105"), 1, false);
-            m_env->session->notifyInvoicesChanged();
+            m_env->db.changes().announce(DatabaseChanges::Invoices);
             if (!only)
-                m_env->session->notifyClientsChanged();
+                m_env->db.changes().announce(DatabaseChanges::Clients);
             m_tab->invoiceMade(m_acme);
             m_tab->show();
             QCOMPARE(clients->itemText(0),

@@ -3,7 +3,7 @@
 
 #include <QProcess>
 #include <QRandomGenerator>
-#include <QSqlQuery>
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -61,16 +61,16 @@ class TestInvoiceStore : public QObject {
     {
         QCOMPARE(env.db.scalar(QStringLiteral("PRAGMA integrity_check")).toString(),
                  QStringLiteral("ok"));
-        QSqlQuery q = env.db.prepare(
-            QStringLiteral("SELECT InvoiceID, InvoiceNumber FROM TblInvoices WHERE Identity = ? "
-                           "ORDER BY InvoiceID"));
-        q.addBindValue(identity);
-        QVERIFY(env.db.exec(q));
+        const auto rows = env.db.all(
+            QStringLiteral("SELECT InvoiceID, InvoiceNumber FROM "
+                           "TblInvoices WHERE Identity = ? ORDER BY "
+                           "InvoiceID"),
+            {identity}, [](const Row& r) { return std::pair(r[0].toInt(), r[1].toString()); });
+        QVERIFY2(rows, qPrintable(rows.error()));
         QMap<int, QString> stored;
-        while (q.next()) {
-            const QString number = q.value(1).toString();
+        for (const auto& [invoiceId, number] : *rows) {
             QCOMPARE(number, QStringLiteral("0%1").arg(stored.size() + 1));
-            stored.insert(q.value(0).toInt(), number);
+            stored.insert(invoiceId, number);
         }
         for (auto it = committed.cbegin(); it != committed.cend(); ++it)
             QCOMPARE(stored.value(it.key()), it.value());
@@ -154,6 +154,8 @@ private slots:
                 .toString();
         };
 
+        // Each invoice made reaches the invoice lists once it is committed; nothing else does.
+        QSignalSpy announced(env.session.get(), &Session::invoicesChanged);
         QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("start needed"));
         QCOMPARE(rows(), QString());
         QCOMPARE(describe(store.create(work, day, a, QStringLiteral("0100"))),
@@ -176,6 +178,7 @@ private slots:
         env.exec(QStringLiteral("ALTER TABLE TblAside RENAME TO TblInvoices"));
         QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("created 0103"));
         QCOMPARE(rows(), QStringLiteral("0100,0101,0102,0103"));
+        QCOMPARE(announced.count(), 4);
         QVERIFY(!store.load(99)->has_value());
     }
 

@@ -300,8 +300,6 @@ void ClientsTab::onSaveNew()
         showDatabaseError(QStringLiteral("The new client could not be saved."), added.error());
         return;
     }
-    // Every client list refills, this tab's drop-down among them.
-    m_session.notifyClientsChanged();
     m_clientId->clear();
     setAddingMode(false);
     m_session.prompter().inform(QStringLiteral("New Client Saved"));
@@ -405,7 +403,4 @@ void ClientsTab::onDelete()
         return;
     }
     clearForm();
-    // The other client lists and the invoice lists must not offer the deleted client.
-    m_session.notifyClientsChanged();
-    m_session.notifyInvoicesChanged();
 }

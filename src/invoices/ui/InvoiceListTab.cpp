@@ -295,7 +295,6 @@ void InvoiceListTab::markPaid()
                    InvoiceList::paidDateText(today, m_session.locale()));
     model->setCell(m_menuRow, InvoiceList::ColPaid, -1);
     model->applyOverdueRule(m_menuRow, today);
-    m_session.notifyInvoicesChanged();
 }
 
 void InvoiceListTab::markUnpaid()
@@ -306,7 +305,6 @@ void InvoiceListTab::markUnpaid()
     model->setCell(m_menuRow, InvoiceList::ColDatePaid, QVariant());
     model->setCell(m_menuRow, InvoiceList::ColPaid, 0);
     model->applyOverdueRule(m_menuRow, m_session.clock().today());
-    m_session.notifyInvoicesChanged();
 }
 
 void InvoiceListTab::markBadDebt()
@@ -316,7 +314,6 @@ void InvoiceListTab::markBadDebt()
         m_session.prompter().inform(QStringLiteral("This invoice Has been paid!"));
         return;
     case InvoiceList::BadDebtOutcome::Marked:
-        m_session.notifyInvoicesChanged();
         selectGlobal(Filter::All);
         return;
     case InvoiceList::BadDebtOutcome::NoSuchInvoice:
@@ -346,7 +343,6 @@ void InvoiceListTab::deleteInvoice()
         return;
     if (!InvoiceList::remove(m_session.db(), m_menuInvoice))
         return reportDatabaseError();
-    m_session.notifyInvoicesChanged();
     selectGlobal(Filter::All);
 }
 

@@ -373,7 +373,6 @@ InvoiceFields MakeInvoiceTab::enteredFields(int clientId) const
 
 void MakeInvoiceTab::finishSaving(int invoiceId, std::optional<int> madeForClient)
 {
-    m_session.notifyInvoicesChanged();
     if (madeForClient)
         emit invoiceMade(invoiceId, *madeForClient);
     emit invoiceSaved(invoiceId);

@@ -1,0 +1,141 @@
+// Running statements on the open connection: binding, the row helpers, and transactions.
+
+#include "core/Database.h"
+#include "core/StoredText.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+
+QSqlQuery Database::prepare(const QString& sql) const
+{
+    QSqlQuery q(connection());
+    q.setForwardOnly(true);
+    q.prepare(sql);
+    return q;
+}
+
+bool Database::exec(QSqlQuery& query)
+{
+    // A statement that could not be prepared (its table missing, say) still holds the reason;
+    // running it anyway would only report "Parameter count mismatch".
+    if (!query.isActive() && query.lastError().isValid()) {
+        m_error = query.lastError().text();
+        return false;
+    }
+    // Every text any store binds passes here on its way to SQLite, which then keeps exactly its
+    // characters, a first U+FEFF included (see boundText). So a statement run again needs its
+    // texts bound again, as every caller does.
+    const QVariantList values = query.boundValues();
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
+            query.bindValue(int(i), boundText(values[i].toString()));
+    }
+    if (query.exec())
+        return true;
+    m_error = reasonFor(query.lastError());
+    return false;
+}
+
+bool Database::exec(const QString& sql, const QVariantList& values)
+{
+    QSqlQuery q(connection());
+    if (values.isEmpty()) {
+        if (q.exec(sql))
+            return true;
+        m_error = reasonFor(q.lastError());
+        return false;
+    }
+    q.prepare(sql);
+    for (const QVariant& v : values)
+        q.addBindValue(v);
+    return exec(q);
+}
+
+QVariant Database::scalar(const QString& sql, const QVariantList& values)
+{
+    const Result<QVariant> first = value(sql, values);
+    return first ? *first : QVariant();
+}
+
+bool Database::run(QSqlQuery& query, const QString& sql, const QVariantList& values)
+{
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (const QVariant& v : values)
+        query.addBindValue(v);
+    return exec(query);
+}
+
+Result<bool> Database::exists(const QString& sql, const QVariantList& values)
+{
+    return query(sql, values, [](QSqlQuery& q) { return q.next(); });
+}
+
+Result<QVariant> Database::value(const QString& sql, const QVariantList& values)
+{
+    return query(sql, values, [](QSqlQuery& q) { return q.next() ? q.value(0) : QVariant(); });
+}
+
+// A statement that ran changed what it says, even no row at all (an invoice deleted
+// meanwhile): lists follow as they did after every such write.
+Result<qint64> Database::change(DatabaseChanges::Tables announces, const QString& sql,
+                                const QVariantList& values)
+{
+    QSqlQuery q(connection());
+    if (!run(q, sql, values))
+        return Failure{m_error};
+    m_changes.mark(announces);
+    return qint64(q.numRowsAffected());
+}
+
+Result<qint64> Database::insert(DatabaseChanges::Tables announces, const QString& sql,
+                                const QVariantList& values)
+{
+    QSqlQuery q(connection());
+    if (!run(q, sql, values))
+        return Failure{m_error};
+    m_changes.mark(announces);
+    return q.lastInsertId().toLongLong();
+}
+
+// The driver's own transaction calls are not used: its transaction() only issues a deferred
+// BEGIN, and its error texts carry no SQLite code, so a full disk could not be told apart.
+Transaction::Transaction(Database& db, Mode mode)
+    : m_db(db)
+{
+    m_active = db.exec(mode == Mode::Deferred ? QStringLiteral("BEGIN")
+                                              : QStringLiteral("BEGIN IMMEDIATE"));
+    if (m_active)
+        db.changes().transactionBegan();
+}
+
+Transaction::~Transaction()
+{
+    if (m_active)
+        rollback();
+}
+
+void Transaction::rollback()
+{
+    // Not through Database::exec, which would replace the reason the caller is about to read.
+    // A ROLLBACK that finds the transaction already ended by SQLite (after an I/O error, say)
+    // fails harmlessly.
+    QSqlQuery(m_db.connection()).exec(QStringLiteral("ROLLBACK"));
+    m_active = false;
+    m_db.changes().transactionEnded(false);
+}
+
+bool Transaction::commit()
+{
+    if (!m_active)
+        return false;
+    if (!m_db.exec(QStringLiteral("COMMIT"))) {
+        // SQLite keeps the transaction open after a failed COMMIT; left so, every later write
+        // would join it and vanish with it.
+        rollback();
+        return false;
+    }
+    m_active = false;
+    m_db.changes().transactionEnded(true);
+    return true;
+}
