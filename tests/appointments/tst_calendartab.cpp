@@ -3,6 +3,7 @@
 #include "appointments/ui/AppointmentDialog.h"
 #include "appointments/ui/CalendarTab.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -24,12 +25,6 @@ const QString kNoDetails = "You have not added any details";
 const QString kDateError = "There is an error with your date";
 const QString kClash = "You already have An Appointment\nFor the selected Date and Time";
 
-void clickCell(QTableWidget* table, int row, int column, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QRect cell = table->visualRect(table->model()->index(row, column));
-    QTest::mouseClick(table->viewport(), button, {}, cell.center());
-}
-
 // The text of the current cell when it is marked as the selected day.
 QString markedDay(QTableWidget* calendar)
 {
@@ -48,15 +43,6 @@ QString listed(QTableWidget* list)
         rows << cells.join(u'|');
     }
     return rows.join(u';');
-}
-
-template <typename T> T* shown(const QObject* parent)
-{
-    for (T* w : parent->findChildren<T*>()) {
-        if (w->isVisible())
-            return w;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -97,11 +83,7 @@ class TestCalendarTab : public QObject {
     }
     void menu(int row, const char* action)
     {
-        clickCell(list(), row, 2, Qt::RightButton);
-        auto* popup = child<QMenu>("PopAppsMenu");
-        QTRY_VERIFY(popup->isVisible());
-        popup->findChild<QAction*>(QLatin1String(action))->trigger();
-        popup->hide();
+        chooseFromMenu(list(), row, 2, child<QMenu>("PopAppsMenu"), action);
     }
 
 private slots:
@@ -316,32 +298,22 @@ private slots:
         add(QDate(2026, 3, 14), 11, 15, "Renew insurance", true, third);
         MainWindow w(*m_env->session);
         w.startUp();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         QTRY_VERIFY(shown<AlertsWindow>(&w));
         const auto openAlerts = [&] {
             QCoreApplication::processEvents();
             return shown<AlertsWindow>(&w);
         };
-        QWidget other;
-        const auto roundTrip = [&] {
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            other.close();
-            w.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-        };
         QCOMPARE(::child<QListWidget>(openAlerts(), "lstAlerts")->item(0)->text(),
                  "02/12/2026 Yesterday");
         openAlerts()->close();
-        roundTrip();
+        focusAwayAndBack(w);
         QVERIFY(!openAlerts());
         w.switchIdentity(second);
-        roundTrip();
+        focusAwayAndBack(w);
         QVERIFY(!openAlerts());
         w.switchIdentity(third);
-        roundTrip();
+        focusAwayAndBack(w);
         QTRY_VERIFY(openAlerts());
         auto* alerts = ::child<QListWidget>(openAlerts(), "lstAlerts");
         emit alerts->itemDoubleClicked(alerts->item(0));
@@ -352,8 +324,7 @@ private slots:
         QCOMPARE(markedDay(::child<QTableWidget>(&w, "flxCalendar")), "14");
         QCOMPARE(listed(::child<QTableWidget>(&w, "flxAppointments")),
                  "14/03/2026|Renew insurance|11:15:00|True");
-        m_env->prompter.expectQuestion("Quit Program.. proceed ?", Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(m_env->prompter, w);
     }
 };
 

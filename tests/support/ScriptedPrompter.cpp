@@ -72,19 +72,22 @@ ScriptedPrompter& ScriptedPrompter::expectInput(const QString& prompt, std::opti
 
 ScriptedPrompter& ScriptedPrompter::expectOpenFile(std::optional<QString> reply)
 {
-    add(Kind::OpenFile, {}, {}).reply = std::move(reply);
-    return *this;
+    return expectFileOrFolder(Kind::OpenFile, std::move(reply));
 }
 
 ScriptedPrompter& ScriptedPrompter::expectSaveFile(std::optional<QString> reply)
 {
-    add(Kind::SaveFile, {}, {}).reply = std::move(reply);
-    return *this;
+    return expectFileOrFolder(Kind::SaveFile, std::move(reply));
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFolder(std::optional<QString> reply)
 {
-    add(Kind::Folder, {}, {}).reply = std::move(reply);
+    return expectFileOrFolder(Kind::Folder, std::move(reply));
+}
+
+ScriptedPrompter& ScriptedPrompter::expectFileOrFolder(Kind kind, std::optional<QString> reply)
+{
+    add(kind, {}, {}).reply = std::move(reply);
     return *this;
 }
 
