@@ -72,22 +72,19 @@ ScriptedPrompter& ScriptedPrompter::expectInput(const QString& prompt, std::opti
 
 ScriptedPrompter& ScriptedPrompter::expectOpenFile(std::optional<QString> reply)
 {
-    return expectFileOrFolder(Kind::OpenFile, std::move(reply));
+    add(Kind::OpenFile, {}, {}).reply = std::move(reply);
+    return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectSaveFile(std::optional<QString> reply)
 {
-    return expectFileOrFolder(Kind::SaveFile, std::move(reply));
+    add(Kind::SaveFile, {}, {}).reply = std::move(reply);
+    return *this;
 }
 
 ScriptedPrompter& ScriptedPrompter::expectFolder(std::optional<QString> reply)
 {
-    return expectFileOrFolder(Kind::Folder, std::move(reply));
-}
-
-ScriptedPrompter& ScriptedPrompter::expectFileOrFolder(Kind kind, std::optional<QString> reply)
-{
-    add(kind, {}, {}).reply = std::move(reply);
+    add(Kind::Folder, {}, {}).reply = std::move(reply);
     return *this;
 }
 

@@ -68,7 +68,6 @@ public:
 private:
     // Appends an expectation of `kind` and returns it for the caller to complete.
     Expected& add(Kind kind, const QString& text, std::optional<QString> title);
-    ScriptedPrompter& expectFileOrFolder(Kind kind, std::optional<QString> reply);
     std::optional<Expected> take(Kind kind, const QString& what);
     void fail(const QString& why);
 
