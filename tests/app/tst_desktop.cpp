@@ -7,7 +7,9 @@
 #include "expenses/ui/AddExpenseDialog.h"
 #include "identities/ui/AddIdentityDialog.h"
 #include "identities/ui/SwitchIdentitiesDialog.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QApplication>
 #include <QFile>
@@ -120,8 +122,7 @@ private slots:
         env.addIdentity(QStringLiteral("Own Ltd"));
         MainWindow w(*env.session);
         w.startUp();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         QStringList pictures;
         for (int tab :
              {MainWindow::TabReports, MainWindow::TabFindInvoices, MainWindow::TabCalendar,
@@ -165,9 +166,7 @@ private slots:
             checkKeyboard(dialog, dialog->objectName());
             dialog->hide();
         }
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(env.prompter, w);
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -234,9 +233,8 @@ private slots:
             } else {
                 QCOMPARE(w.geometry(), place);
             }
-            env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                        Prompter::Answer::Yes);
-            QVERIFY(w.close());
+            quitAnsweringYes(env.prompter, w);
+            QVERIFY(!w.isVisible());
             VERIFY_PROMPTS(env.prompter);
             QVERIFY(!readAll(file).contains(env.folder().toUtf8()));
         }
@@ -278,51 +276,34 @@ private slots:
 
     void aSavedPlaceFitsTheScreensThereAreNow_data()
     {
-        QTest::addColumn<QRect>("saved");
-        QTest::addColumn<QList<QRect>>("screens");
-        QTest::addColumn<QRect>("fitted");
-        const QRect left(0, 0, 1920, 1080);
-        const QRect right(1920, 0, 1280, 1024);
-        QTest::newRow("on screen")
-            << QRect(100, 100, 800, 600) << QList{left} << QRect(100, 100, 800, 600);
-        QTest::newRow("past the bottom right")
-            << QRect(1500, 900, 800, 600) << QList{left} << QRect(1120, 480, 800, 600);
-        QTest::newRow("larger than the screen")
-            << QRect(10, 10, 2500, 1500) << QList{left} << QRect(0, 0, 1920, 1080);
-        QTest::newRow("on a screen unplugged since")
-            << QRect(2000, 100, 800, 600) << QList{left} << QRect(1120, 100, 800, 600);
-        QTest::newRow("mostly on the second")
-            << QRect(1800, 50, 800, 600) << QList{left, right} << QRect(1920, 50, 800, 600);
-        QTest::newRow("no screen") << QRect(0, 0, 10, 10) << QList<QRect>{} << QRect();
+        CaseFile::addRows(QStringLiteral("app/screens.txt"), {"saved", "screens", "fitted"});
     }
-
     void aSavedPlaceFitsTheScreensThereAreNow()
     {
-        QFETCH(QRect, saved);
-        QFETCH(QList<QRect>, screens);
-        QTEST(WindowMemory::fitOnScreens(saved, screens), "fitted");
+        QFETCH(QString, saved);
+        QFETCH(QString, screens);
+        QFETCH(QString, fitted);
+        const auto rect = [](const QString& text) {
+            const QStringList n = text.split(u' ', Qt::SkipEmptyParts);
+            return n.size() == 4 ? QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())
+                                 : QRect();
+        };
+        QList<QRect> now;
+        for (const QString& screen : screens.split(u';', Qt::SkipEmptyParts))
+            now << rect(screen);
+        QCOMPARE(WindowMemory::fitOnScreens(rect(saved), now), rect(fitted));
     }
 
     void theLetterAMnemonicMarks_data()
     {
-        QTest::addColumn<QString>("caption");
-        QTest::addColumn<QString>("taken");
-        QTest::addColumn<int>("at");
-        const auto row = [](const char* name, const char* caption, const char* taken, int at) {
-            QTest::newRow(name) << QString::fromUtf8(caption) << QString::fromUtf8(taken) << at;
-        };
-        row("first letter", "Save", "", 0);
-        row("next word", "Make Invoice", "m", 5);
-        row("any letter, whatever its case", "AddNew", "a", 1);
-        row("after symbols", "<< Back", "", 3);
-        row("none free", "Ok >>", "ok", -1);
+        CaseFile::addRows(QStringLiteral("app/mnemonics.txt"), {"caption", "taken", "at"});
     }
-
     void theLetterAMnemonicMarks()
     {
         QFETCH(QString, caption);
         QFETCH(QString, taken);
-        QTEST(Mnemonics::choose(caption, QSet<QChar>(taken.begin(), taken.end())), "at");
+        QTEST(QString::number(Mnemonics::choose(caption, QSet<QChar>(taken.begin(), taken.end()))),
+              "at");
         QCOMPARE(Mnemonics::plain(QStringLiteral("Sa&ve && Close")),
                  QStringLiteral("Save & Close"));
         QCOMPARE(Mnemonics::marked(QStringLiteral("&& &Close")), QChar(u'c'));

@@ -2,7 +2,9 @@
 #include "appointments/ui/AlertsWindow.h"
 #include "appointments/ui/AppointmentDialog.h"
 #include "appointments/ui/CalendarTab.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,15 +22,7 @@
 namespace {
 
 const QDate kToday = TestEnv::kToday;
-const QString kNoDetails = "You have not added any details";
-const QString kDateError = "There is an error with your date";
 const QString kClash = "You already have An Appointment\nFor the selected Date and Time";
-
-void clickCell(QTableWidget* table, int row, int column, Qt::MouseButton button = Qt::LeftButton)
-{
-    const QRect cell = table->visualRect(table->model()->index(row, column));
-    QTest::mouseClick(table->viewport(), button, {}, cell.center());
-}
 
 // The text of the current cell when it is marked as the selected day.
 QString markedDay(QTableWidget* calendar)
@@ -48,15 +42,6 @@ QString listed(QTableWidget* list)
         rows << cells.join(u'|');
     }
     return rows.join(u';');
-}
-
-template <typename T> T* shown(const QObject* parent)
-{
-    for (T* w : parent->findChildren<T*>()) {
-        if (w->isVisible())
-            return w;
-    }
-    return nullptr;
 }
 
 } // namespace
@@ -97,11 +82,7 @@ class TestCalendarTab : public QObject {
     }
     void menu(int row, const char* action)
     {
-        clickCell(list(), row, 2, Qt::RightButton);
-        auto* popup = child<QMenu>("PopAppsMenu");
-        QTRY_VERIFY(popup->isVisible());
-        popup->findChild<QAction*>(QLatin1String(action))->trigger();
-        popup->hide();
+        chooseFromMenu(list(), row, 2, child<QMenu>("PopAppsMenu"), action);
     }
 
 private slots:
@@ -124,58 +105,37 @@ private slots:
 
     void movingTheSelectedDay_data()
     {
-        QTest::addColumn<QDate>("start");
-        QTest::addColumn<QVariant>("action"); // a button's name, a key, or a cell (column, row)
-        QTest::addColumn<QDate>("expected");
-        const QDate march31(2008, 3, 31), leapDay(2008, 2, 29);
-        const auto key = [](Qt::Key k) { return QVariant(int(k)); };
-        QTest::newRow("<< from 31 March") << march31 << QVariant("CmdMinusAMonth") << leapDay;
-        QTest::newRow(">> from 31 January")
-            << QDate(2008, 1, 31) << QVariant("CmdPlusAMonth") << leapDay;
-        QTest::newRow("click on the 14th")
-            << march31 << QVariant(QPoint(5, 2)) << QDate(2008, 3, 14);
-        QTest::newRow("click on a blank cell") << march31 << QVariant(QPoint(0, 0)) << march31;
-        QTest::newRow("Left from the 1st") << QDate(2008, 3, 1) << key(Qt::Key_Left) << leapDay;
-        QTest::newRow("Down") << QDate(2008, 2, 28) << key(Qt::Key_Down) << QDate(2008, 3, 6);
-        QTest::newRow("Page Up") << march31 << key(Qt::Key_PageUp) << leapDay;
-        QTest::newRow("Page Down") << QDate(2008, 1, 31) << key(Qt::Key_PageDown) << leapDay;
+        CaseFile::addRows(QStringLiteral("appointments/moving-the-day.txt"),
+                          {"start", "action", "expected"});
     }
     void movingTheSelectedDay()
     {
-        QFETCH(QDate, start);
-        QFETCH(QVariant, action);
-        QFETCH(QDate, expected);
-        m_tab->showDay(start);
-        if (action.typeId() == QMetaType::QString)
-            child<QPushButton>(qPrintable(action.toString()))->click();
-        else if (action.typeId() == QMetaType::Int)
-            QTest::keyClick(calendar(), Qt::Key(action.toInt()));
+        QFETCH(QString, start);
+        QFETCH(QString, action);
+        QFETCH(QString, expected);
+        const QDate day = QDate::fromString(expected, Qt::ISODate);
+        m_tab->showDay(QDate::fromString(start, Qt::ISODate));
+        const QStringList how = action.split(u' ');
+        if (how[0] == u"button")
+            child<QPushButton>(qPrintable(how[1]))->click();
+        else if (how[0] == u"key")
+            QTest::keyClick(calendar(), QKeySequence(how[1])[0].key());
         else
-            clickCell(calendar(), action.toPoint().y(), action.toPoint().x());
-        QCOMPARE(m_env->session->calendarDate(), expected);
-        QCOMPARE(child<QLabel>("lblDate")->text(), testLocale().toString(expected, "MMMM  yyyy"));
-        QCOMPARE(markedDay(calendar()), QString::number(expected.day()));
-        QCOMPARE(listed(list()), expected.toString("dd/MM/yyyy") + "|No Appointments||");
+            clickCell(calendar(), how[1].toInt(), how[2].toInt());
+        QCOMPARE(m_env->session->calendarDate(), day);
+        QCOMPARE(child<QLabel>("lblDate")->text(), testLocale().toString(day, "MMMM  yyyy"));
+        QCOMPARE(markedDay(calendar()), QString::number(day.day()));
+        QCOMPARE(listed(list()), day.toString("dd/MM/yyyy") + "|No Appointments||");
     }
 
     void addingAnAppointment_data()
     {
-        QTest::addColumn<QString>("date");
-        QTest::addColumn<QString>("time");
-        QTest::addColumn<QString>("details");
-        QTest::addColumn<QString>("message"); // empty: saved
-        const auto row = [](const char* name, const char* date, const char* time,
-                            const QString& details, const QString& message) {
-            QTest::newRow(name) << QString::fromLatin1(date) << QString::fromLatin1(time) << details
-                                << message;
-        };
-        row("saved", "3 Dec 2026", "11:45", "O'Brien's visit\nbring plans", {});
-        row("blank details", "03/12/2026", "11:45", " \n ", kNoDetails);
-        row("impossible date", "31/02/2026", "11:45", "x", kDateError);
-        row("too long", "03/12/2026", "11:45", QString(AppointmentStore::kMaxDetails + 1, u'a'),
-            "The details can be at most 65,535 characters long; these are 65,536. Please "
-            "shorten them.");
-        row("slot taken", "03/12/2026", "10:30", "again", kClash);
+        CaseFile::addRows(QStringLiteral("appointments/adding.txt"),
+                          {"date", "time", "details", "message"});
+        QTest::newRow("too long") << "03/12/2026"
+                                  << "11:45" << QString(AppointmentStore::kMaxDetails + 1, u'a')
+                                  << "The details can be at most 65,535 characters long; these "
+                                     "are 65,536. Please shorten them.";
     }
     // Enter on a day opens the window, modal; bad input is answered, the window stays open and
     // nothing is stored.
@@ -316,32 +276,22 @@ private slots:
         add(QDate(2026, 3, 14), 11, 15, "Renew insurance", true, third);
         MainWindow w(*m_env->session);
         w.startUp();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         QTRY_VERIFY(shown<AlertsWindow>(&w));
         const auto openAlerts = [&] {
             QCoreApplication::processEvents();
             return shown<AlertsWindow>(&w);
         };
-        QWidget other;
-        const auto roundTrip = [&] {
-            other.show();
-            other.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&other));
-            other.close();
-            w.activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(&w));
-        };
         QCOMPARE(::child<QListWidget>(openAlerts(), "lstAlerts")->item(0)->text(),
                  "02/12/2026 Yesterday");
         openAlerts()->close();
-        roundTrip();
+        focusAwayAndBack(w);
         QVERIFY(!openAlerts());
         w.switchIdentity(second);
-        roundTrip();
+        focusAwayAndBack(w);
         QVERIFY(!openAlerts());
         w.switchIdentity(third);
-        roundTrip();
+        focusAwayAndBack(w);
         QTRY_VERIFY(openAlerts());
         auto* alerts = ::child<QListWidget>(openAlerts(), "lstAlerts");
         emit alerts->itemDoubleClicked(alerts->item(0));
@@ -352,8 +302,7 @@ private slots:
         QCOMPARE(markedDay(::child<QTableWidget>(&w, "flxCalendar")), "14");
         QCOMPARE(listed(::child<QTableWidget>(&w, "flxAppointments")),
                  "14/03/2026|Renew insurance|11:15:00|True");
-        m_env->prompter.expectQuestion("Quit Program.. proceed ?", Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(m_env->prompter, w);
     }
 };
 

@@ -2,6 +2,7 @@
 #include "calculator/ui/CalculatorWindow.h"
 #include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -57,9 +58,7 @@ private slots:
         for (QPushButton* b : calc->findChildren<QPushButton*>())
             QCOMPARE(b->accessibleName(), b->text());
 
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(env.prompter, w);
         QVERIFY(!calc->isVisible()); // deleted once events run
         VERIFY_PROMPTS(env.prompter);
     }

@@ -2,16 +2,16 @@
 #include "core/ui/PictureButton.h"
 #include "help/HelpTree.h"
 #include "help/ui/HelpWindow.h"
+#include "support/PdfText.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPrinter>
-#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -36,20 +36,6 @@ void clickSection(HelpWindow& w, const QString& caption)
 void press(HelpWindow& w, const char* button)
 {
     child<QPushButton>(&w, button)->click();
-}
-
-// The text pdftotext reads from the PDF (which leaves out what lies off the paper), without
-// its blanks and line ends; empty when pdftotext is not installed.
-QString printedText(const QString& pdf)
-{
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        return {};
-    QProcess p;
-    p.start(pdftotext, {pdf, QStringLiteral("-")});
-    p.waitForFinished(30000);
-    return QString::fromUtf8(p.readAllStandardOutput())
-        .remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 } // namespace
@@ -80,9 +66,7 @@ private slots:
         QCOMPARE(child<QLabel>(help, "lblHelpSection")->text(), QStringLiteral("MakeInvoice"));
         QCOMPARE(child<QLineEdit>(help, "txtDisplayOrder")->text(), QStringLiteral("10"));
 
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(env.prompter, w);
         QVERIFY(!help->isVisible());
         VERIFY_PROMPTS(env.prompter);
     }
@@ -192,8 +176,10 @@ private slots:
         text->setPlainText(longWord + QStringLiteral("\nend"));
         QTest::mouseClick(child<PictureButton>(&w, "picPrint"), Qt::LeftButton);
         QVERIFY(readAll(printTo).startsWith("%PDF-"));
-        if (const QString printed = printedText(printTo); !printed.isEmpty())
-            QCOMPARE(printed, longWord + QStringLiteral("end"));
+        // pdftotext leaves out what lies off the paper.
+        if (QString printed = pdfText(printTo); !printed.isNull())
+            QCOMPARE(printed.remove(QRegularExpression(QStringLiteral("\\s"))),
+                     longWord + QStringLiteral("end"));
 
         const QString saved = env.file(QStringLiteral("Help"));
         env.prompter.expectSaveFile(saved);

@@ -2,6 +2,7 @@
 #include "identities/NewIdentity.h"
 #include "invoices/InvoiceStore.h"
 #include "layout/IdentityLayoutFile.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -30,31 +31,14 @@ class TestNewIdentity : public QObject {
 private slots:
     void startingRow_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("row"); // empty: no starting row
-        const char* const rows[][4] = {
-            {"1001", "en_GB", "1001", "01000"},
-            {"2", "en_GB", "2", "01"},
-            {"grouped", "en_GB", " 1,001 ", "01000"},
-            {"half to even", "en_GB", "3.5", "02"},
-            {"point in German", "de_DE", "3.5", "02"},
-            {"grouped in French", "fr_FR", "1 001", "01000"},
-            {"1", "en_GB", "1", ""},
-            {"negative", "en_GB", "-5", ""},
-            {"empty", "en_GB", "", ""},
-            {"text", "en_GB", "abc", ""},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r[0]) << QString::fromLatin1(r[1]) << QString::fromLatin1(r[2])
-                                << QString::fromLatin1(r[3]);
+        CaseFile::addRows(QStringLiteral("identities/starting-row.txt"),
+                          {"locale", "typed", "row"});
     }
     void startingRow()
     {
         QFETCH(QString, locale);
         QFETCH(QString, typed);
-        QFETCH(QString, row);
-        QCOMPARE(NewIdentity::startingRowNumber(typed, QLocale(locale)).value_or(QString()), row);
+        QTEST(NewIdentity::startingRowNumber(typed, QLocale(locale)).value_or("none"), "row");
     }
 
     // The identity row, the starting row and the layout file; the first invoice follows on.
@@ -122,26 +106,9 @@ private slots:
 
     void refusals_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("start");
-        QTest::addColumn<QString>("refusal");
-        const QString missing = NewIdentity::kNameMissing, exists = NewIdentity::kNameExists;
-        const QString tooHigh = "The first invoice number can be at most 999999999.";
-        const struct {
-            const char* row;
-            QString name, start, refusal;
-        } rows[] = {
-            {"blanks", "   ", "100", missing},
-            {"quotes only", " '' ", "100", missing},
-            {"case", "ACME", "100", exists},
-            {"apostrophe", "o'hara LTD", "100", exists},
-            {"too long", QString(101, u'x'), "100",
-             "The Company Name can have at most 100 characters."},
-            {"start too high", "New", "1000000000", tooHigh},
-            {"start far too high", "New", "1e30", tooHigh},
-        };
-        for (const auto& r : rows)
-            QTest::newRow(r.row) << r.name << r.start << r.refusal;
+        CaseFile::addRows(QStringLiteral("identities/refusals.txt"), {"name", "start", "refusal"});
+        QTest::newRow("too long") << QString(101, u'x') << "100"
+                                  << "The Company Name can have at most 100 characters.";
     }
     // Nothing is stored when the name is refused.
     void refusals()

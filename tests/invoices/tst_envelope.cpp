@@ -1,6 +1,7 @@
 #include "clients/ClientStore.h"
 #include "invoices/Envelope.h"
 #include "invoices/EnvelopeTrays.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QDir>
@@ -27,46 +28,23 @@ private slots:
                  (QStringList{" John Smith", "", "", "Unit 4", "Kent", "LS1", "UK"}));
     }
 
-    // The test PPD's third slot is its default. A maker's own name for a tray wins over
-    // " (default)", matched on the printer's name whatever its case, underscores or instance,
-    // and is the tray used when none is chosen. A file that is no PPD is the print system's
-    // error with its number and words.
     void traysOfAPpd_data()
     {
-        QTest::addColumn<QString>("printer");
-        QTest::addColumn<QByteArray>("ppd"); // empty: the test PPD
-        QTest::addColumn<QString>("trays");  // label=choice, ...
-        QTest::addColumn<QString>("noneChosen");
-        QTest::addColumn<bool>("error");
-        QTest::newRow("any printer")
-            << "Office" << QByteArray() << "0=Upper,1=Cassette,2 (default)=Manual"
-            << "" << false;
-        QTest::newRow("maker's printer") << "canon_MP800R_SERIES_printer/envelopes" << QByteArray()
-                                         << "0=Upper,1 Cassette=Cassette,2 (default)=Manual"
-                                         << "Cassette" << false;
-        QTest::newRow("not a PPD") << "Office" << QByteArray("%!PS-Adobe-3.0\n") << ""
-                                   << "" << true;
+        CaseFile::addRows(QStringLiteral("invoices/envelope-trays.txt"),
+                          {"printer", "ppd", "trays", "noneChosen", "error"});
     }
     void traysOfAPpd()
     {
         QFETCH(QString, printer);
-        QFETCH(QByteArray, ppd);
-        QFETCH(QString, trays);
-        QFETCH(QString, noneChosen);
-        QFETCH(bool, error);
-        QTemporaryDir dir;
-        QString path = QStringLiteral(ENVELOPE_PPD);
-        if (!ppd.isEmpty()) {
-            path = dir.filePath(QStringLiteral("printer.ppd"));
-            writeAll(path, ppd);
-        }
-        const EnvelopeTrays::Reading reading = EnvelopeTrays::fromPpd(printer, path);
+        QFETCH(QString, ppd);
+        const EnvelopeTrays::Reading reading =
+            EnvelopeTrays::fromPpd(printer, QStringLiteral(BILLCRAFT_TEST_DATA "/ppd/") + ppd);
         QStringList listed;
         for (const EnvelopeTrays::Tray& t : reading.trays)
             listed << t.label + u'=' + t.choice;
-        QCOMPARE(listed.join(u','), trays);
-        QCOMPARE(EnvelopeTrays::trayWhenNoneChosen(printer).value_or(QString()), noneChosen);
-        QCOMPARE(reading.error.has_value(), error);
+        QTEST(listed.join(u','), "trays");
+        QTEST(EnvelopeTrays::trayWhenNoneChosen(printer).value_or(QString()), "noneChosen");
+        QTEST(QString::fromLatin1(reading.error ? "yes" : "no"), "error");
         QVERIFY(!reading.error ||
                 (reading.error->code != 0 && !reading.error->description.isEmpty()));
     }

@@ -2,7 +2,9 @@
 #include "core/ui/PictureButton.h"
 #include "invoices/ui/EnvelopePrinter.h"
 #include "invoices/ui/EnvelopeSettings.h"
+#include "support/CaseFile.h"
 #include "support/ListItems.h"
+#include "support/PdfText.h"
 #include "support/TestEnv.h"
 
 #include <QComboBox>
@@ -10,9 +12,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTest>
 
 namespace {
@@ -97,43 +97,15 @@ private slots:
         qputenv("CUPS_SERVER", QFile::encodeName(QDir::tempPath() + "/no-cupsd-here.sock"));
     }
 
-    // A failed tray listing is reported at once. With no tray chosen the printer stays on the
-    // last tray listed, as listing tries each in turn (a maker's printer on its own tray); a
-    // tray box naming no listed tray (typed over, empty after the failed listing) cannot set
-    // a tray.
+    // A failed tray listing is reported at once.
     void printing_data()
     {
-        QTest::addColumn<bool>("yes");        // the answer to "Print Envelope ?"
-        QTest::addColumn<QString>("printer"); // chosen or typed in cboPrinters; "": untouched
-        QTest::addColumn<QString>("tray");    // a label chosen or text typed; "": untouched
-        QTest::addColumn<QString>("failure"); // of the print step
-        QTest::addColumn<QString>("message"); // after the question
-        QTest::addColumn<QString>("job");     // printer/tray; empty: nothing printed
-        const auto row = [](const char* name, bool yes, const char* printer, const char* tray,
-                            const char* failure, const char* message, const char* job) {
-            QTest::newRow(name) << yes << QString::fromUtf8(printer) << QString::fromUtf8(tray)
-                                << QString::fromUtf8(failure) << QString::fromUtf8(message)
-                                << QString::fromUtf8(job);
-        };
-        const char* noTray = "Select Printer Tray";
-        const char* office = "Office";
-        row("No", false, office, "1", "", "", "");
-        row("no printer", true, "", "", "", "Select Printer And Tray", "");
-        row("chosen tray", true, office, "1", "", "", "Office/Cassette");
-        row("no tray: the last listed", true, office, "", "", noTray, "Office/Manual");
-        row("no tray, maker's printer", true, "Canon_MP800R_Series_Printer", "", "", noTray,
-            "Canon_MP800R_Series_Printer/Cassette");
-        row("typed tray", true, office, "7", "", "Printer Error\nNo tray of Office is chosen.", "");
-        row("trays unread", true, "Broken", "", "", "Printer Error\nNo tray of Broken is chosen.",
-            "");
-        row("printer fails", true, office, "0 (default)", "Out of paper",
-            "Printer Error\nOut of paper", "Office/Upper");
-        row("typed printer, none installed", true, "Offic", "", "",
-            "Printer Error\nThe printer \"Offic\" is not installed.", "Offic/-");
+        CaseFile::addRows(QStringLiteral("invoices/envelope-printing.txt"),
+                          {"answer", "printer", "tray", "failure", "message", "job"});
     }
     void printing()
     {
-        QFETCH(bool, yes);
+        QFETCH(QString, answer);
         QFETCH(QString, printer);
         QFETCH(QString, tray);
         QFETCH(QString, failure);
@@ -145,7 +117,7 @@ private slots:
             box.env.prompter.expectMessage(QStringLiteral("There was an error1030Busy"), QString());
         if (!printer.isEmpty())
             box.choose(printer, tray);
-        box.print(yes ? Prompter::Answer::Yes : Prompter::Answer::No, message);
+        box.print(answer == u"Yes" ? Prompter::Answer::Yes : Prompter::Answer::No, message);
         VERIFY_PROMPTS(box.env.prompter);
         QCOMPARE(box.jobs.join(u';'), job);
     }
@@ -180,18 +152,14 @@ private slots:
     // follow one line apart at the same left edge, an empty one keeping its place.
     void pdfPlacesTheAddressBlock()
     {
-        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-        if (pdftotext.isEmpty())
-            QSKIP("pdftotext (Debian poppler-utils) is not installed");
         Box box;
         box.pdf = box.env.file(QStringLiteral("envelope.pdf"));
         box.choose(QStringLiteral("Office"), QStringLiteral("1"));
         box.print(Prompter::Answer::Yes);
         VERIFY_PROMPTS(box.env.prompter);
-        QProcess p;
-        p.start(pdftotext, {QStringLiteral("-bbox"), box.pdf, QStringLiteral("-")});
-        QVERIFY(p.waitForFinished(30000));
-        const QString html = QString::fromUtf8(p.readAllStandardOutput());
+        const QString html = pdfText(box.pdf, {QStringLiteral("-bbox")});
+        if (html.isNull())
+            QSKIP("pdftotext (Debian poppler-utils) is not installed");
 
         constexpr double kMm = 72 / 25.4; // points
         const QRegularExpressionMatch page =

@@ -3,6 +3,7 @@
 #include "invoices/InvoiceList.h"
 #include "invoices/ui/InvoiceListTab.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,21 +45,12 @@ class TestInvoiceListTab : public QObject {
     }
     int rowOf(const QString& number) const { return int(listed().indexOf(number)); }
 
-    void click(const QString& number, Qt::MouseButton button)
-    {
-        const int row = rowOf(number);
-        QVERIFY2(row >= 0, qPrintable(number));
-        const QRect cell = grid()->visualRect(grid()->model()->index(row, ColInvoiceNumber));
-        QTest::mouseClick(grid()->viewport(), button, {}, cell.center());
-    }
     // Right-clicks the invoice's row and chooses a menu item, as a user does.
     void menu(const QString& number, const char* action)
     {
-        click(number, Qt::RightButton);
-        auto* popup = child<QMenu>("AcctPopmenu");
-        QTRY_VERIFY(popup->isVisible());
-        popup->findChild<QAction*>(QLatin1String(action))->trigger();
-        popup->hide();
+        QVERIFY2(rowOf(number) >= 0, qPrintable(number));
+        chooseFromMenu(grid(), rowOf(number), ColInvoiceNumber, child<QMenu>("AcctPopmenu"),
+                       action);
     }
     QVariant stored(const char* column, const QString& number) const
     {
@@ -224,7 +216,7 @@ private slots:
     void leftClickAsksForTheInvoiceAndDetailsShowTheContent()
     {
         QSignalSpy shown(m_tab, &InvoiceListTab::showInvoiceRequested);
-        click("0103", Qt::LeftButton);
+        clickCell(grid(), rowOf("0103"), ColInvoiceNumber);
         QCOMPARE(shown.count(), 1);
         QCOMPARE(shown.at(0).at(0).toInt(), int(rows().key(rowOf("0103"))));
 

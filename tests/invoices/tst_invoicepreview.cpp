@@ -5,6 +5,7 @@
 #include "invoices/ui/InvoicePreview.h"
 #include "layout/IdentityLayoutFile.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -52,17 +53,13 @@ private slots:
         Books books;
         MainWindow w(*books.env.session);
         w.startUp();
-        w.show();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        QVERIFY(showActive(w));
         child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabFindInvoices);
         auto* grid = child<FlexGrid>(&w, "MSFlexGrid1");
         const auto click = [grid](const QString& number) {
             for (int row = 0; row < grid->gridData().rowCount(); ++row) {
-                if (grid->gridData().text(row, 2) == number) {
-                    const QRect cell = grid->visualRect(grid->model()->index(row, 2));
-                    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell.center());
-                    return;
-                }
+                if (grid->gridData().text(row, 2) == number)
+                    return clickCell(grid, row, 2);
             }
             QFAIL("invoice not listed");
         };
@@ -83,9 +80,7 @@ private slots:
         QTRY_COMPARE(QApplication::activeWindow(), preview);
         QTest::keyClick(preview, Qt::Key_Escape);
         QVERIFY(!preview->isVisible());
-        books.env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                          Prompter::Answer::Yes);
-        w.close();
+        quitAnsweringYes(books.env.prompter, w);
         VERIFY_PROMPTS(books.env.prompter);
     }
 
