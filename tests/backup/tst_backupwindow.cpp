@@ -2,11 +2,14 @@
 #include "app/MainWindow.h"
 #include "backup/Backup.h"
 #include "backup/ui/BackupRestore.h"
+#include "core/ui/LongWork.h"
 #include "core/ui/PictureButton.h"
 #include "support/ListItems.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -21,9 +24,29 @@ Prompter::Message question(const QString& text, const QString& title)
     return {text, title, Prompter::Buttons::YesNo, Prompter::Icon::Question, Answer::No};
 }
 
+// The work a click started on its worker, if any (one that has finished may await deletion).
+LongWork* runningWork(MainWindow& w)
+{
+    for (LongWork* work : w.findChildren<LongWork*>()) {
+        if (work->isRunning())
+            return work;
+    }
+    return nullptr;
+}
+
+void waitFor(LongWork* work)
+{
+    if (!work)
+        return;
+    QSignalSpy finished(work, &LongWork::finished);
+    QVERIFY(finished.wait(60'000));
+}
+
+// Clicks and waits until the work it started, and the messages after it, are done.
 void click(MainWindow& w, const char* name)
 {
     QTest::mouseClick(child<PictureButton>(&w, name), Qt::LeftButton);
+    waitFor(runningWork(w));
 }
 
 } // namespace
@@ -106,10 +129,22 @@ private slots:
                                  .filePath("Accounts-before-restore-2026-12-03.mdb");
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
-            .expectMessage(BackupRestore::kRestored +
-                               BackupRestore::kKeptAs.arg(QDir::toNativeSeparators(kept)),
-                           QString());
-        click(w, "PicRestore");
+            .expectMessage(
+                QString("File Sucessfully Restored\nThe data file it replaced is kept as ") +
+                    QDir::toNativeSeparators(kept),
+                QString());
+        // The extraction and the proof run on a worker with connections of their own: the
+        // window's connection stays on the live file, and no window takes input meanwhile.
+        QLineEdit calculator;
+        calculator.show();
+        QTest::mouseClick(child<PictureButton>(&w, "PicRestore"), Qt::LeftButton);
+        LongWork* work = runningWork(w);
+        QVERIFY(work);
+        QCOMPARE(env.db.path(), live);
+        QVERIFY(env.db.isOpen());
+        QTest::keyClicks(&calculator, "12");
+        QCOMPARE(calculator.text(), QString());
+        waitFor(work);
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(rowsOf(kept), changed);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
@@ -167,10 +202,11 @@ private slots:
             QStringLiteral("%1 is still open in another program; it has not been replaced.")
                 .arg(QDir::toNativeSeparators(env.file(Database::kFileName)));
         if (yieldsDatabase)
-            env.prompter.expectExactly(
-                {heldOpen ? BackupRestore::kNotReplaced.arg(inUse) : BackupRestore::kInvalid,
-                 QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical, Answer::Ok},
-                Answer::Ok);
+            env.prompter.expectExactly({heldOpen ? QString(BackupRestore::kNotReplaced).arg(inUse)
+                                                 : QString(BackupRestore::kInvalid),
+                                        QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical,
+                                        Answer::Ok},
+                                       Answer::Ok);
         else
             env.prompter.expectMessage(BackupRestore::kNoDatabase, QString());
         click(w, "PicRestore");
@@ -180,6 +216,29 @@ private slots:
         QCOMPARE(openedItems(clients), clientsBefore);
         QVERIFY(env.session->alertsChecked());
         QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
+    }
+
+    // Cancel stops the copy: no message, and neither the archive nor a part of it is left.
+    void cancelledBackUpLeavesNoFile()
+    {
+        TestEnv env;
+        fillBooks(env);
+        // About 20 MB, so the copy is still under way when the cancel comes.
+        env.exec("INSERT INTO TblExpenses(\"Date\", Description, Identity) WITH RECURSIVE "
+                 "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                 "SELECT 46001, hex(randomblob(5000)), 1 FROM n");
+        MainWindow w(*env.session);
+        w.startUp();
+        QTemporaryDir out;
+        env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
+            .expectSaveFile(out.filePath("cancelled.bak"));
+        QTest::mouseClick(child<PictureButton>(&w, "picBackUp"), Qt::LeftButton);
+        LongWork* work = runningWork(w);
+        QVERIFY(work);
+        work->cancel();
+        waitFor(work);
+        VERIFY_PROMPTS(env.prompter);
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 

@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "core/DaySerial.h"
 #include "core/GridData.h"
+#include "core/ui/LongWork.h"
 #include "invoices/InvoiceList.h"
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
@@ -101,6 +102,15 @@ qint64 money(const char* text)
 double day(int y, int m, int d)
 {
     return DaySerial::fromDate(QDate(y, m, d));
+}
+
+// Starts a conversion through `start` and waits for the outcome its continuation is handed.
+JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)>& start)
+{
+    std::optional<JetConversion::Outcome> outcome;
+    start([&outcome](JetConversion::Outcome got) { outcome = got; });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(outcome.has_value(), 60'000); }();
+    return outcome.value_or(JetConversion::Outcome::Failed);
 }
 
 // An Accounts.mdb of the earlier program: every table and column, two identities, Nulls,
@@ -317,9 +327,12 @@ private slots:
         const QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
         writeAll(jetFile, jetBytes());
         const QByteArray original = readAll(jetFile);
-        MemorySource source = oldAccounts();
         ScriptedPrompter prompter;
-        QCOMPARE(JetConversion::convert(prompter, source, dir.path()),
+        QCOMPARE(finish([&](JetConversion::Then then) {
+                     return JetConversion::convert(prompter,
+                                                   std::make_shared<MemorySource>(oldAccounts()),
+                                                   dir.path(), std::move(then));
+                 }),
                  JetConversion::Outcome::Converted);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Accounts.jet.mdb", "Accounts.mdb"}));
@@ -493,22 +506,25 @@ private slots:
         const QMap<QString, QByteArray> before = snapshot(dir.path());
         QVERIFY(Database::hasJetSignature(dir.filePath(QStringLiteral("Accounts.mdb"))));
         ScriptedPrompter prompter;
-        prompter.expectExactly({JetConversion::kQuestion,
+        prompter.expectExactly({"This data folder holds a database from the earlier Windows "
+                                "program. Convert it to Billcraft's format? The original is kept "
+                                "as Accounts.jet.mdb.",
                                 {},
                                 Prompter::Buttons::YesNo,
                                 Prompter::Icon::Question,
                                 Prompter::Answer::No},
                                Prompter::Answer::No);
-        QCOMPARE(JetConversion::offer(prompter, dir.path(), kReader),
-                 JetConversion::Outcome::Declined);
+        const auto offer = [&](JetConversion::Then then) {
+            return JetConversion::offer(prompter, dir.path(), kReader, std::move(then));
+        };
+        QCOMPARE(finish(offer), JetConversion::Outcome::Declined);
         prompter.expectQuestion(JetConversion::kQuestion, Prompter::Answer::Yes);
-        prompter.expectMessage(JetConversion::kFailed + dir.filePath("Accounts.mdb") +
+        prompter.expectMessage(QString(JetConversion::kFailed) + dir.filePath("Accounts.mdb") +
                                QStringLiteral(": it lacks the tables TblUserData, TblClients, "
                                               "TblInvoices, TblExpenses, TblAppointments, so it "
                                               "is not the database of the earlier Windows "
                                               "program."));
-        QCOMPARE(JetConversion::offer(prompter, dir.path(), kReader),
-                 JetConversion::Outcome::Failed);
+        QCOMPARE(finish(offer), JetConversion::Outcome::Failed);
         QCOMPARE(snapshot(dir.path()), before);
         // Opened as it is, it is refused for what it is.
         Database db;
