@@ -447,44 +447,39 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
     return Done{};
 }
 
-Result<QString> replaceLive(const QString& dataFolder, QDate today)
+namespace {
+
+// A connection holding `live` locked against every other connection, from here until it is
+// closed: exclusive locking mode inside an exclusive transaction. Asked for once, without
+// waiting: a program holding the file open keeps it. Null when there is no live file.
+Result<SqlitePtr> lockLive(const QString& live, const QString& inUse)
 {
-    const QString live = QDir(dataFolder).filePath(Database::kFileName);
-    const QString copy = copyPath(dataFolder);
-    const QString inUse =
-        QStringLiteral("%1 is still open in another program; it has not been replaced.")
-            .arg(native(live));
-    // Held from here through the rename: a connection in exclusive locking mode inside an
-    // exclusive transaction keeps every other connection from reading or writing the file.
-    // It is asked for once, without waiting: a program holding the file open keeps it.
-    SqlitePtr lock;
-    if (QFileInfo::exists(live)) {
-        Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
-        if (!opened)
-            return Failure{opened.error()};
-        const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
-                                    nullptr, nullptr, nullptr);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-            return Failure{inUse};
-        if (rc != SQLITE_OK)
-            return Failure{
-                QStringLiteral("%1 cannot be locked: %2")
-                    .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
-        lock = std::move(*opened);
-    }
-    // Committed rows still in the log (left by a program that stopped) would be replayed
-    // into the new file.
-    if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
+    if (!QFileInfo::exists(live))
+        return SqlitePtr{};
+    Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
+    if (!opened)
+        return Failure{opened.error()};
+    const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
+                                nullptr, nullptr, nullptr);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
         return Failure{inUse};
+    if (rc != SQLITE_OK)
+        return Failure{QStringLiteral("%1 cannot be locked: %2")
+                           .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
+    return opened;
+}
+
+// The copy's bytes in a new file beside `live`, on the disk, ready to be renamed over it. A
+// temporary file is its owner's alone (0600), as the books should be.
+Result<std::unique_ptr<QTemporaryFile>> writeBeside(const QString& copy, const QString& live)
+{
     QFile in(copy);
     if (!in.open(QIODevice::ReadOnly))
         return Failure{QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
-
-    QTemporaryFile out(live + QStringLiteral(".XXXXXX.part"));
-    if (!out.open())
+    auto out = std::make_unique<QTemporaryFile>(live + QStringLiteral(".XXXXXX.part"));
+    if (!out->open())
         return Failure{
-            QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
-    // A temporary file is its owner's alone (0600), as the books should be.
+            QStringLiteral("%1 cannot be written: %2").arg(native(live), out->errorString())};
     QString why;
     for (;;) {
         const QByteArray chunk = in.read(1 << 20);
@@ -494,12 +489,37 @@ Result<QString> replaceLive(const QString& dataFolder, QDate today)
                     QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
             break;
         }
-        if (!SafeFile::writeAll(out, chunk, &why))
+        if (!SafeFile::writeAll(*out, chunk, &why))
             return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
     }
     // On the disk before the rename makes it the live file.
-    if (!SafeFile::flushToDisk(out, &why))
+    if (!SafeFile::flushToDisk(*out, &why))
         return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
+    return out;
+}
+
+} // namespace
+
+Result<QString> replaceLive(const QString& dataFolder, QDate today)
+{
+    const QString live = QDir(dataFolder).filePath(Database::kFileName);
+    const QString copy = copyPath(dataFolder);
+    const QString inUse =
+        QStringLiteral("%1 is still open in another program; it has not been replaced.")
+            .arg(native(live));
+    // Held from here through the rename.
+    Result<SqlitePtr> locked = lockLive(live, inUse);
+    if (!locked)
+        return Failure{locked.error()};
+    SqlitePtr lock = std::move(*locked);
+    // Committed rows still in the log (left by a program that stopped) would be replayed
+    // into the new file.
+    if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
+        return Failure{inUse};
+    Result<std::unique_ptr<QTemporaryFile>> written = writeBeside(copy, live);
+    if (!written)
+        return Failure{written.error()};
+    QTemporaryFile& out = **written;
 
     QString kept, temp;
     if (lock) {

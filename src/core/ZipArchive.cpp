@@ -79,6 +79,35 @@ Result<std::unique_ptr<zip_t, ZipCloser>> openForReading(const QString& archiveP
     return std::unique_ptr<zip_t, ZipCloser>(z);
 }
 
+// Adds the members to the archive being written; empty, or why one could not be added.
+QString addMembers(zip_t* z, const QList<Member>& members, int level)
+{
+    for (const Member& member : members) {
+        zip_source_t* source = nullptr;
+        if (!member.filePath.isEmpty()) {
+            if (!QFileInfo(member.filePath).isFile())
+                return QStringLiteral("%1 does not exist.").arg(native(member.filePath));
+            // -1: to the end of the file (this libzip has no named constant for it).
+            source = zip_source_file(z, QFile::encodeName(member.filePath).constData(), 0, -1);
+        } else {
+            source = zip_source_buffer(z, member.bytes.constData(),
+                                       zip_uint64_t(member.bytes.size()), 0);
+        }
+        if (!source)
+            return QString::fromUtf8(zip_strerror(z));
+        const zip_int64_t index = zip_file_add(z, member.name.toUtf8().constData(), source,
+                                               ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
+        if (index < 0) {
+            zip_source_free(source);
+            return QString::fromUtf8(zip_strerror(z));
+        }
+        if (zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_DEFLATE,
+                                     zip_uint32_t(std::clamp(level, 1, 9))) < 0)
+            return QString::fromUtf8(zip_strerror(z));
+    }
+    return {};
+}
+
 } // namespace
 
 Status write(const QString& archivePath, const QList<Member>& members, const WriteOptions& options)
@@ -113,29 +142,8 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         return Failure{QStringLiteral("%1 cannot be written: %2").arg(where, why)};
     };
 
-    for (const Member& member : members) {
-        zip_source_t* source = nullptr;
-        if (!member.filePath.isEmpty()) {
-            if (!QFileInfo(member.filePath).isFile())
-                return fail(QStringLiteral("%1 does not exist.").arg(native(member.filePath)));
-            // -1: to the end of the file (this libzip has no named constant for it).
-            source = zip_source_file(z, QFile::encodeName(member.filePath).constData(), 0, -1);
-        } else {
-            source = zip_source_buffer(z, member.bytes.constData(),
-                                       zip_uint64_t(member.bytes.size()), 0);
-        }
-        if (!source)
-            return fail(QString::fromUtf8(zip_strerror(z)));
-        const zip_int64_t index = zip_file_add(z, member.name.toUtf8().constData(), source,
-                                               ZIP_FL_OVERWRITE | ZIP_FL_ENC_UTF_8);
-        if (index < 0) {
-            zip_source_free(source);
-            return fail(QString::fromUtf8(zip_strerror(z)));
-        }
-        if (zip_set_file_compression(z, zip_uint64_t(index), ZIP_CM_DEFLATE,
-                                     zip_uint32_t(std::clamp(options.level, 1, 9))) < 0)
-            return fail(QString::fromUtf8(zip_strerror(z)));
-    }
+    if (const QString why = addMembers(z, members, options.level); !why.isEmpty())
+        return fail(why);
 
     WriteState state{&options.progress, false};
     zip_register_progress_callback_with_state(z, 0.001, onWriteProgress, nullptr, &state);
@@ -217,9 +225,9 @@ bool isPlainName(const QString& entryName)
            entryName != u".";
 }
 
-// extractOne over an open archive; `where` names it in the messages.
-Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryName,
-                           const QString& destPath, const ExtractLimits& limits)
+// The index of the one entry named `entryName` (in any letter case), refusing one that also
+// stands under a folder name.
+Result<zip_int64_t> findEntry(zip_t* z, const QString& where, const QString& entryName)
 {
     const zip_int64_t count = zip_get_num_entries(z, 0);
     zip_int64_t found = -1;
@@ -243,7 +251,15 @@ Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryN
     }
     if (found < 0)
         return Failure{QStringLiteral("%1 does not hold %2.").arg(where, entryName)};
+    return found;
+}
 
+// The entry's declared size, once it is known to be readable and to fit the limits and the
+// free space beside `destPath`.
+Result<qint64> declaredFit(zip_t* z, zip_int64_t found, const QString& where,
+                           const QString& entryName, const QString& destPath,
+                           const ExtractLimits& limits)
+{
     zip_stat_t st;
     zip_stat_init(&st);
     if (zip_stat_index(z, zip_uint64_t(found), 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
@@ -269,6 +285,22 @@ Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryN
                            .arg(declared)
                            .arg(bound)};
 
+    return declared;
+}
+
+// extractOne over an open archive; `where` names it in the messages.
+Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryName,
+                           const QString& destPath, const ExtractLimits& limits)
+{
+    const Result<zip_int64_t> entry = findEntry(z, where, entryName);
+    if (!entry)
+        return Failure{entry.error()};
+    const zip_int64_t found = *entry;
+    const Result<qint64> fit = declaredFit(z, found, where, entryName, destPath, limits);
+    if (!fit)
+        return Failure{fit.error()};
+    const qint64 declared = *fit;
+    const QFileInfo dest(destPath);
     std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(z, zip_uint64_t(found), 0));
     if (!in)
         return Failure{
