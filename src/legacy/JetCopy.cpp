@@ -3,6 +3,7 @@
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QSqlQuery>
 #include <cmath>
@@ -131,22 +132,22 @@ Result<QVariant> convert(const QVariant& value, JetKind kind, Store store)
         return QVariant(qint64(0));
     if (value.isNull())
         return QVariant();
-    const Failure mismatch{QStringLiteral("is no %1").arg([store] {
+    const Failure mismatch{QCoreApplication::translate("JetImport", "is no %1").arg([store] {
         switch (store) {
         case Store::Key:
         case Store::Integer:
-            return QStringLiteral("whole number");
+            return QCoreApplication::translate("JetImport", "whole number");
         case Store::Real:
-            return QStringLiteral("number");
+            return QCoreApplication::translate("JetImport", "number");
         case Store::Text:
-            return QStringLiteral("text");
+            return QCoreApplication::translate("JetImport", "text");
         case Store::Money:
-            return QStringLiteral("amount of money");
+            return QCoreApplication::translate("JetImport", "amount of money");
         case Store::Date:
-            return QStringLiteral("date");
+            return QCoreApplication::translate("JetImport", "date");
         case Store::YesNo:
         case Store::Flag:
-            return QStringLiteral("Yes/No value");
+            return QCoreApplication::translate("JetImport", "Yes/No value");
         }
         return QString();
     }())};
@@ -221,12 +222,14 @@ QString JetTableSummary::line() const
     QString text = QStringLiteral("%1: %2 %3")
                        .arg(table)
                        .arg(rows)
-                       .arg(rows == 1 ? QStringLiteral("row") : QStringLiteral("rows"));
+                       .arg(rows == 1 ? QCoreApplication::translate("JetImport", "row")
+                                      : QCoreApplication::translate("JetImport", "rows"));
     if (total && vat)
-        text +=
-            QStringLiteral(", Total %1, VAT %2").arg(total->toPlainString(), vat->toPlainString());
+        text += QCoreApplication::translate("JetImport", ", Total %1, VAT %2")
+                    .arg(total->toPlainString(), vat->toPlainString());
     if (!absentColumns.isEmpty())
-        text += QStringLiteral(" (no %1)").arg(absentColumns.join(QStringLiteral(", ")));
+        text += QCoreApplication::translate("JetImport", " (no %1)")
+                    .arg(absentColumns.join(QStringLiteral(", ")));
     return text;
 }
 
@@ -256,9 +259,11 @@ Result<std::vector<Copy>> openCopies(JetSource& source, qint64* rowsTotal)
     }
     if (!missing.isEmpty())
         return Failure{
-            QStringLiteral("it lacks the %1 %2, so it is not the database of the "
-                           "earlier Windows program.")
-                .arg(missing.size() == 1 ? QStringLiteral("table") : QStringLiteral("tables"),
+            QCoreApplication::translate("JetImport",
+                                        "it lacks the %1 %2, so it is not the database of the "
+                                        "earlier Windows program.")
+                .arg(missing.size() == 1 ? QCoreApplication::translate("JetImport", "table")
+                                         : QCoreApplication::translate("JetImport", "tables"),
                      missing.join(QStringLiteral(", ")))};
     std::vector<Copy> copies;
     for (const TargetTable& target : targets()) {
@@ -277,8 +282,9 @@ Result<std::vector<Copy>> openCopies(JetSource& source, qint64* rowsTotal)
                     index = i;
             }
             if (index < 0 && column.store == Store::Key)
-                return Failure{QStringLiteral("the table %1 has no column %2.")
-                                   .arg(QLatin1String(target.name), QLatin1String(column.name))};
+                return Failure{
+                    QCoreApplication::translate("JetImport", "the table %1 has no column %2.")
+                        .arg(QLatin1String(target.name), QLatin1String(column.name))};
             if (index < 0)
                 copy.summary.absentColumns << QLatin1String(column.name);
             copy.sourceIndex.push_back(index);
@@ -308,11 +314,12 @@ Status bindRow(const Copy& copy, const QVariantList& row, qint64 rowNumber, QSql
         const Result<QVariant> value =
             convert(from < 0 ? QVariant() : row[from], kind, target.columns[c].store);
         if (!value || (target.columns[c].store == Store::Key && value->isNull()))
-            return Failure{QStringLiteral("%1, row %2: the column %3 %4.")
+            return Failure{QCoreApplication::translate("JetImport", "%1, row %2: the column %3 %4.")
                                .arg(QLatin1String(target.name))
                                .arg(rowNumber)
                                .arg(QLatin1String(target.columns[c].name),
-                                    value ? QStringLiteral("is empty") : value.error())};
+                                    value ? QCoreApplication::translate("JetImport", "is empty")
+                                          : value.error())};
         insert.bindValue(int(c), *value);
         if (isInvoices && !value->isNull() && target.columns[c].store == Store::Money) {
             const Money amount = Money::fromUnits(value->toLongLong());
@@ -352,17 +359,19 @@ Result<bool> copyRows(Copy& copy, Database& db, JetImportProgress& at, const Jet
         if (const Status bound = bindRow(copy, row, rows, insert, sums); !bound)
             return Failure{bound.error()};
         if (!db.exec(insert))
-            return Failure{QStringLiteral("%1, row %2 could not be written: %3")
-                               .arg(tableName)
-                               .arg(rows)
-                               .arg(db.errorString())};
+            return Failure{
+                QCoreApplication::translate("JetImport", "%1, row %2 could not be written: %3")
+                    .arg(tableName)
+                    .arg(rows)
+                    .arg(db.errorString())};
         ++at.rowsDone;
         if (progress && at.rowsDone % 256 == 0 && !progress(at))
             return false;
     }
     if (rows != copy.table->recordedRows())
-        return Failure{QStringLiteral("%1: the file records %2 rows, but %3 could be read; "
-                                      "the file is damaged or incomplete.")
+        return Failure{QCoreApplication::translate(
+                           "JetImport", "%1: the file records %2 rows, but %3 could be read; "
+                                        "the file is damaged or incomplete.")
                            .arg(tableName)
                            .arg(copy.table->recordedRows())
                            .arg(rows)};
@@ -378,7 +387,8 @@ Status checkWritten(Database& db, JetImportReport& report, const InvoiceSums& su
         const QVariant count =
             db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(summary.table));
         if (!count.isValid() || count.toLongLong() != summary.rows)
-            return Failure{QStringLiteral("%1: the new database holds %2 rows instead of %3. %4")
+            return Failure{QCoreApplication::translate(
+                               "JetImport", "%1: the new database holds %2 rows instead of %3. %4")
                                .arg(summary.table, count.toString())
                                .arg(summary.rows)
                                .arg(db.errorString())};
@@ -386,8 +396,9 @@ Status checkWritten(Database& db, JetImportReport& report, const InvoiceSums& su
     const std::optional<Money> totalRead = sums.total.value();
     const std::optional<Money> vatRead = sums.vat.value();
     if (!totalRead || !vatRead)
-        return Failure{QStringLiteral("TblInvoices: the invoices' Total or VAT add up to more "
-                                      "than an amount can hold.")};
+        return Failure{QCoreApplication::translate(
+            "JetImport", "TblInvoices: the invoices' Total or VAT add up to more "
+                         "than an amount can hold.")};
     const QVariant totalWritten =
         db.scalar(QStringLiteral("SELECT coalesce(sum(Total), 0) FROM TblInvoices"));
     const QVariant vatWritten =
@@ -395,8 +406,10 @@ Status checkWritten(Database& db, JetImportReport& report, const InvoiceSums& su
     if (!totalWritten.isValid() || !vatWritten.isValid() ||
         totalWritten.toLongLong() != totalRead->units() ||
         vatWritten.toLongLong() != vatRead->units())
-        return Failure{QStringLiteral("TblInvoices: the sums of Total and VAT in the new database "
-                                      "differ from the file's. %1")
+        return Failure{QCoreApplication::translate(
+                           "JetImport",
+                           "TblInvoices: the sums of Total and VAT in the new database "
+                           "differ from the file's. %1")
                            .arg(db.errorString())};
     for (JetTableSummary& summary : report.tables) {
         if (summary.table == u"TblInvoices") {
@@ -419,7 +432,8 @@ Result<JetImportReport> copyTables(JetSource& source, Database& db, const JetPro
     Transaction tx(db, Transaction::Mode::Immediate);
     if (!tx.isActive())
         return Failure{
-            QStringLiteral("the new database cannot be written: %1").arg(db.errorString())};
+            QCoreApplication::translate("JetImport", "the new database cannot be written: %1")
+                .arg(db.errorString())};
     const auto cancelled = [&] {
         report.cancelled = true;
         return report;
@@ -443,7 +457,8 @@ Result<JetImportReport> copyTables(JetSource& source, Database& db, const JetPro
         return cancelled();
     if (!tx.commit())
         return Failure{
-            QStringLiteral("the new database cannot be written: %1").arg(db.errorString())};
+            QCoreApplication::translate("JetImport", "the new database cannot be written: %1")
+                .arg(db.errorString())};
     return report;
 }
 

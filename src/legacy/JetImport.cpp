@@ -6,6 +6,7 @@
 #include "legacy/JetFile.h"
 #include "legacy/JetSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -93,8 +94,9 @@ bool diskIsFull(const QDir& folder)
 
 QString noSpace(const QDir& folder)
 {
-    return QStringLiteral("The new database cannot be written in %1: there is no space left on "
-                          "the disk.")
+    return QCoreApplication::translate(
+               "JetImport", "The new database cannot be written in %1: there is no space left on "
+                            "the disk.")
         .arg(native(folder.path()));
 }
 
@@ -109,24 +111,27 @@ Status recoverLocked(const QDir& folder)
         if (!QFileInfo::exists(target) && !scratch.isEmpty()) {
             // Earlier versions moved the original away before the new file took its name.
             if (!QFile::rename(kept, target))
-                return Failure{QStringLiteral("A conversion of %1 was interrupted, and %2 cannot "
-                                              "be given its name back: %3")
+                return Failure{QCoreApplication::translate(
+                                   "JetImport", "A conversion of %1 was interrupted, and %2 cannot "
+                                                "be given its name back: %3")
                                    .arg(native(target), kKeptName, systemReason())};
             ZipArchive::syncFolder(folder.path());
         } else if (Database::hasJetSignature(target) && sameContent(target, kept)) {
             // Interrupted after the original gained its second name, before the new file was
             // renamed over it: Accounts.mdb is still the original, whole.
             if (!QFile::remove(kept))
-                return Failure{QStringLiteral("A conversion of %1 was interrupted, and %2 cannot "
-                                              "be removed: %3")
+                return Failure{QCoreApplication::translate(
+                                   "JetImport", "A conversion of %1 was interrupted, and %2 cannot "
+                                                "be removed: %3")
                                    .arg(native(target), native(kept), systemReason())};
             ZipArchive::syncFolder(folder.path());
         }
     }
     for (const QString& name : scratch) {
         if (!QFile::remove(folder.filePath(name)))
-            return Failure{QStringLiteral("%1, left by an interrupted conversion, cannot be "
-                                          "removed: %2")
+            return Failure{QCoreApplication::translate(
+                               "JetImport", "%1, left by an interrupted conversion, cannot be "
+                                            "removed: %2")
                                .arg(native(folder.filePath(name)), systemReason())};
     }
     return Done{};
@@ -143,8 +148,8 @@ Status keepOriginal(const QDir& folder, const QString& original, const QString& 
     if (!QFile::copy(original, copy) || !ZipArchive::syncFile(copy) || !QFile::rename(copy, kept)) {
         const QString reason = systemReason();
         QFile::remove(copy);
-        return Failure{
-            QStringLiteral("%1 cannot be kept as %2: %3").arg(native(original), kKeptName, reason)};
+        return Failure{QCoreApplication::translate("JetImport", "%1 cannot be kept as %2: %3")
+                           .arg(native(original), kKeptName, reason)};
     }
     return Done{};
 }
@@ -160,12 +165,14 @@ Result<JetImportReport> convertLocked(JetSource& source, const QString& jetFile,
     const bool inFolder = QFileInfo::exists(target) && jet.exists() &&
                           jet.canonicalFilePath() == QFileInfo(target).canonicalFilePath();
     if (!inFolder && QFileInfo::exists(target))
-        return Failure{QStringLiteral("%1 already holds a database (%2). Billcraft converts only "
-                                      "into a data folder without one.")
+        return Failure{QCoreApplication::translate(
+                           "JetImport", "%1 already holds a database (%2). Billcraft converts only "
+                                        "into a data folder without one.")
                            .arg(native(folder.path()), Database::kFileName)};
     if (inFolder && QFileInfo::exists(kept))
-        return Failure{QStringLiteral("%1 already holds %2, the original of an earlier "
-                                      "conversion. Move it elsewhere first.")
+        return Failure{QCoreApplication::translate(
+                           "JetImport", "%1 already holds %2, the original of an earlier "
+                                        "conversion. Move it elsewhere first.")
                            .arg(native(folder.path()), kKeptName)};
     if (diskIsFull(folder))
         return Failure{noSpace(folder)};
@@ -195,11 +202,13 @@ Result<JetImportReport> convertLocked(JetSource& source, const QString& jetFile,
     // The new file takes the old one's name only once it is complete, closed and on the disk;
     // the journal is gone with the connection, so the file alone is the database.
     if (QFileInfo::exists(temporary + QStringLiteral("-wal")))
-        return fail(QStringLiteral("The new database could not be completed in %1.")
+        return fail(QCoreApplication::translate("JetImport",
+                                                "The new database could not be completed in %1.")
                         .arg(native(folder.path())));
     if (!ZipArchive::syncFile(temporary))
-        return fail(QStringLiteral("The new database cannot be saved in %1: %2")
-                        .arg(native(folder.path()), systemReason()));
+        return fail(
+            QCoreApplication::translate("JetImport", "The new database cannot be saved in %1: %2")
+                .arg(native(folder.path()), systemReason()));
     // Accounts.mdb is whole at every moment: the original gains its second name first, and
     // the new file then replaces the first in one rename. A crash in between leaves the
     // original under both names, which recover() undoes.
@@ -213,7 +222,8 @@ Result<JetImportReport> convertLocked(JetSource& source, const QString& jetFile,
         const QString reason = systemReason();
         if (inFolder)
             QFile::remove(kept);
-        return fail(QStringLiteral("The new database cannot be moved into place as %1: %2")
+        return fail(QCoreApplication::translate(
+                        "JetImport", "The new database cannot be moved into place as %1: %2")
                         .arg(native(target), reason));
     }
     // Once renamed the books are converted; the flush only hurries what the system does anyway.
@@ -251,11 +261,13 @@ Result<JetImportReport> convert(JetSource& source, const QString& jetFile,
         if (lock.tryLock(0))
             converted = convertLocked(source, jetFile, folder, progress);
         else if (lock.error() == QLockFile::LockFailedError)
-            converted = Failure{QStringLiteral("Another Billcraft is converting the books in %1.")
+            converted = Failure{QCoreApplication::translate(
+                                    "JetImport", "Another Billcraft is converting the books in %1.")
                                     .arg(native(folder.path()))};
         else
-            converted = Failure{QStringLiteral("The data folder %1 cannot be written to.")
-                                    .arg(native(folder.path()))};
+            converted = Failure{
+                QCoreApplication::translate("JetImport", "The data folder %1 cannot be written to.")
+                    .arg(native(folder.path()))};
     }
     // A folder made for a conversion that did not happen goes again.
     if (!folderExisted && (!converted || converted->cancelled))

@@ -67,20 +67,19 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Limits& limits,
     if (m_cancelled.load()) {
         answer.outcome = Outcome::Cancelled;
     } else if (tooLarge) {
-        answer.error =
-            QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(limits.maxBytes);
+        answer.error = tr("%1 is larger than %2 bytes.").arg(url.toString()).arg(limits.maxBytes);
     } else if (late) {
-        answer.error = QStringLiteral("%1 did not arrive within %2 seconds.")
+        answer.error = tr("%1 did not arrive within %2 seconds.")
                            .arg(url.toString())
                            .arg(double(limits.deadline.count()) / 1000.0);
     } else if (reply->error() == QNetworkReply::OperationCanceledError) {
-        answer.error = QStringLiteral("%1 sent nothing for %2 seconds.")
+        answer.error = tr("%1 sent nothing for %2 seconds.")
                            .arg(url.toString())
                            .arg(double(m_timeout.count()) / 1000.0);
     } else if (reply->error() != QNetworkReply::NoError) {
         answer.error = QStringLiteral("%1: %2").arg(url.toString(), reply->errorString());
     } else if (status != 200) {
-        answer.error = QStringLiteral("%1 answered %2.").arg(url.toString()).arg(status);
+        answer.error = tr("%1 answered %2.").arg(url.toString()).arg(status);
     } else {
         answer.outcome = Outcome::Fetched;
         answer.body = reply->readAll();

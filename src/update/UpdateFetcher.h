@@ -3,6 +3,7 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QUrl>
@@ -17,6 +18,7 @@
 // resolve, another status, a server that stops sending for longer than the time-out, a
 // document larger or slower than the caller's limits.
 class UpdateFetcher {
+    Q_DECLARE_TR_FUNCTIONS(UpdateFetcher)
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
     // The package is held in memory until its signature has been checked.
