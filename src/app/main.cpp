@@ -24,11 +24,6 @@
 
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("Main", text);
-}
-
 int fail(const QString& message)
 {
     std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
@@ -68,36 +63,49 @@ void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QStri
 
 // The command line: the data folder, and the modes that do one thing and exit.
 struct CommandLine {
-    QCommandLineOption dataFolder{QStringLiteral("data-folder"),
-                                  tr("Keep the database and layout files in <dir> instead of %1.")
-                                      .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
-                                  QStringLiteral("dir")};
+    QCommandLineOption dataFolder{
+        QStringLiteral("data-folder"),
+        QCoreApplication::translate("Main",
+                                    "Keep the database and layout files in <dir> instead of %1.")
+            .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
+        QStringLiteral("dir")};
     QCommandLineOption pdf{QStringLiteral("invoice-pdf"),
-                           tr("Write the invoice numbered <number> as PDF to the --out file and "
-                              "exit, without opening a window."),
+                           QCoreApplication::translate(
+                               "Main",
+                               "Write the invoice numbered <number> as PDF to the --out file and "
+                               "exit, without opening a window."),
                            QStringLiteral("number")};
-    QCommandLineOption out{QStringLiteral("out"), tr("The PDF file --invoice-pdf writes."),
-                           QStringLiteral("file")};
-    QCommandLineOption identity{QStringLiteral("identity"),
-                                tr("The trading identity whose invoice --invoice-pdf writes "
-                                   "(default: the lowest-numbered one)."),
-                                QStringLiteral("n")};
+    QCommandLineOption out{
+        QStringLiteral("out"),
+        QCoreApplication::translate("Main", "The PDF file --invoice-pdf writes."),
+        QStringLiteral("file")};
+    QCommandLineOption identity{
+        QStringLiteral("identity"),
+        QCoreApplication::translate("Main",
+                                    "The trading identity whose invoice --invoice-pdf writes "
+                                    "(default: the lowest-numbered one)."),
+        QStringLiteral("n")};
     QCommandLineOption import{
         QStringLiteral("import-jet"),
-        tr("Convert <file>, the Accounts.mdb of the earlier Windows program, into the data "
-           "folder's Accounts.mdb and exit, without opening a window. When <file> is the "
-           "folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
+        QCoreApplication::translate(
+            "Main",
+            "Convert <file>, the Accounts.mdb of the earlier Windows program, into the data "
+            "folder's Accounts.mdb and exit, without opening a window. When <file> is the "
+            "folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
         QStringLiteral("file")};
     QCommandLineOption backup{QStringLiteral("backup"),
-                              tr("Write a backup archive of the data folder's database to <file> "
-                                 "(a zip holding Accounts.mdb, as the Back Up button makes) and "
-                                 "exit, without opening a window."),
+                              QCoreApplication::translate(
+                                  "Main",
+                                  "Write a backup archive of the data folder's database to <file> "
+                                  "(a zip holding Accounts.mdb, as the Back Up button makes) and "
+                                  "exit, without opening a window."),
                               QStringLiteral("file")};
     QCommandLineParser parser;
 
     explicit CommandLine(QCoreApplication& app)
     {
-        parser.setApplicationDescription(tr("Invoicing for sole traders and small companies."));
+        parser.setApplicationDescription(
+            QCoreApplication::translate("Main", "Invoicing for sole traders and small companies."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOptions({dataFolder, pdf, out, identity, import});
@@ -119,13 +127,15 @@ int writeInvoicePdf(const CommandLine& line)
     request.invoiceNumber = line.parser.value(line.pdf);
     request.outFile = line.parser.value(line.out);
     if (request.outFile.isEmpty())
-        return fail(tr("--invoice-pdf needs --out FILE, the PDF to write."));
+        return fail(QCoreApplication::translate(
+            "Main", "--invoice-pdf needs --out FILE, the PDF to write."));
     if (line.parser.isSet(line.identity)) {
         bool ok = false;
         request.identity = line.parser.value(line.identity).toInt(&ok);
         if (!ok)
             return fail(
-                tr("--identity needs a number, not \"%1\".").arg(line.parser.value(line.identity)));
+                QCoreApplication::translate("Main", "--identity needs a number, not \"%1\".")
+                    .arg(line.parser.value(line.identity)));
     }
     const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()));
     return done ? 0 : fail(done.error());
@@ -147,8 +157,10 @@ int writeBackup(const CommandLine& line)
     const QString archive = line.parser.value(line.backup);
     // "--backup --data-folder D" takes the next option's name for the archive.
     if (archive.startsWith(QLatin1String("--")))
-        return fail(tr("--backup needs FILE, the archive to write, before any other option; "
-                       "\"%1\" is an option (write ./%1 for a file of that name).")
+        return fail(QCoreApplication::translate(
+                        "Main",
+                        "--backup needs FILE, the archive to write, before any other option; "
+                        "\"%1\" is an option (write ./%1 for a file of that name).")
                         .arg(archive));
     const Status done = Backup::runJob(line.folder(), archive);
     return done ? 0 : fail(done.error());
@@ -186,8 +198,10 @@ bool tidyFolder(QtPrompter& prompter, const QString& folder, DataFolder::Hold& h
     QStringList leftovers;
     hold.whileAlone([&] { leftovers = DataFolder::removeStaleScratchFiles(folder); });
     if (!leftovers.isEmpty())
-        prompter.inform(tr("Billcraft could not remove these files, left behind when it was "
-                           "stopped while writing them:\n%1")
+        prompter.inform(QCoreApplication::translate(
+                            "Main",
+                            "Billcraft could not remove these files, left behind when it was "
+                            "stopped while writing them:\n%1")
                             .arg(leftovers.join(u'\n')),
                         {}, Prompter::Icon::Warning);
     if (const Status recovered = JetImport::recover(folder); !recovered) {

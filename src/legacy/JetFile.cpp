@@ -22,11 +22,6 @@ namespace {
 // The tail of the reader's complaints kept for the caller; libmdb can print pages of them.
 constexpr qsizetype kOutputKept = 64 * 1024;
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("JetFile", text);
-}
-
 void keepTail(QByteArray& kept, const QByteArray& more)
 {
     kept += more;
@@ -86,11 +81,13 @@ QString collect(QProcess& process, const JetReaderLimits& limits, QByteArray& da
             return {};
         if (clock.elapsed() > limits.waitMilliseconds)
             stoppedBecause =
-                tr("reading it took more than %1 seconds").arg(limits.waitMilliseconds / 1000);
+                QCoreApplication::translate("JetFile", "reading it took more than %1 seconds")
+                    .arg(limits.waitMilliseconds / 1000);
         else if (data.size() > limits.outputBytes)
-            stoppedBecause = tr("it yields more than %1 MB").arg(limits.outputBytes >> 20);
+            stoppedBecause = QCoreApplication::translate("JetFile", "it yields more than %1 MB")
+                                 .arg(limits.outputBytes >> 20);
         else if (limits.stillWanted && !limits.stillWanted())
-            stoppedBecause = tr("its reading was cancelled");
+            stoppedBecause = QCoreApplication::translate("JetFile", "its reading was cancelled");
         if (!stoppedBecause.isEmpty()) {
             process.kill();
             process.waitForFinished(-1);
@@ -120,8 +117,10 @@ Result<std::unique_ptr<JetSource>> open(const QString& path, const QString& read
     prepareReader(process, path, reader, tables, limits);
     process.start();
     if (!process.waitForStarted())
-        return Failure{tr("%1 cannot be read: the Jet reader %2 cannot be started (%3).")
-                           .arg(shown, QDir::toNativeSeparators(reader), process.errorString())};
+        return Failure{
+            QCoreApplication::translate(
+                "JetFile", "%1 cannot be read: the Jet reader %2 cannot be started (%3).")
+                .arg(shown, QDir::toNativeSeparators(reader), process.errorString())};
 
     QByteArray data;
     QByteArray complaints;
@@ -135,13 +134,16 @@ Result<std::unique_ptr<JetSource>> open(const QString& path, const QString& read
         return source;
     if (stoppedBecause.isEmpty())
         stoppedBecause = process.exitStatus() == QProcess::CrashExit
-                             ? tr("its reading was stopped at the limit of time or "
-                                  "memory, or failed")
-                             : tr("its reading failed");
+                             ? QCoreApplication::translate(
+                                   "JetFile", "its reading was stopped at the limit of time or "
+                                              "memory, or failed")
+                             : QCoreApplication::translate("JetFile", "its reading failed");
     if (cut.table.isEmpty())
         return Failure{
-            tr("%1 cannot be read; the file is damaged (%2).").arg(shown, stoppedBecause)};
-    return Failure{tr("%1: the table %2 cannot be read; the file is damaged (%3).")
+            QCoreApplication::translate("JetFile", "%1 cannot be read; the file is damaged (%2).")
+                .arg(shown, stoppedBecause)};
+    return Failure{QCoreApplication::translate(
+                       "JetFile", "%1: the table %2 cannot be read; the file is damaged (%3).")
                        .arg(shown, cut.table, stoppedBecause)};
 }
 

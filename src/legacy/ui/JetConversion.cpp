@@ -12,11 +12,6 @@ namespace JetConversion {
 
 namespace {
 
-QString text(const char* source)
-{
-    return QCoreApplication::translate("JetConversion", source);
-}
-
 // Reads the Jet file with the reader program when no source is given, then converts it.
 Result<JetImportReport> work(WorkProgress& progress, std::shared_ptr<JetSource> source,
                              const QString& dataFolder, const QString& reader)
@@ -37,7 +32,8 @@ Result<JetImportReport> work(WorkProgress& progress, std::shared_ptr<JetSource> 
     const auto step = [&](const JetImportProgress& at) {
         if (!at.table.isEmpty() && at.table != shown) {
             shown = at.table;
-            progress.setLabel(text("Reading %1...").arg(at.table));
+            progress.setLabel(
+                QCoreApplication::translate("JetConversion", "Reading %1...").arg(at.table));
         }
         progress.setFraction(at.rowsTotal > 0 ? double(at.rowsDone) / double(at.rowsTotal) : 0);
         return !progress.cancelled();
@@ -49,7 +45,7 @@ LongWork* start(Prompter& prompter, std::shared_ptr<JetSource> source, const QSt
                 const QString& reader, Then then)
 {
     LongWork::Options options;
-    options.label = text("Reading the old database...");
+    options.label = QCoreApplication::translate("JetConversion", "Reading the old database...");
     options.title = kApplicationTitle;
     options.objectName = QStringLiteral("dlgJetConversion");
     // Small books convert in a blink: the window only shows when a conversion takes a while.
@@ -62,7 +58,8 @@ LongWork* start(Prompter& prompter, std::shared_ptr<JetSource> source, const QSt
         },
         [told, then = std::move(then)](Result<JetImportReport> report) {
             if (!report) {
-                told->inform(text(kFailed) + report.error(), {}, Prompter::Icon::Critical);
+                told->inform(QCoreApplication::translate("JetConversion", kFailed) + report.error(),
+                             {}, Prompter::Icon::Critical);
                 return then(Outcome::Failed);
             }
             then(report->cancelled ? Outcome::Cancelled : Outcome::Converted);
@@ -73,7 +70,7 @@ LongWork* start(Prompter& prompter, std::shared_ptr<JetSource> source, const QSt
 
 LongWork* offer(Prompter& prompter, const QString& dataFolder, const QString& reader, Then then)
 {
-    if (!prompter.confirm(text(kQuestion))) {
+    if (!prompter.confirm(QCoreApplication::translate("JetConversion", kQuestion))) {
         then(Outcome::Declined);
         return nullptr;
     }
