@@ -54,38 +54,55 @@ void click(MainWindow& w, const char* name)
 class TestBackupWindow : public QObject {
     Q_OBJECT
 private slots:
-    // No to either question, or no file chosen, changes nothing and says nothing more.
+    // No to either question, no file chosen, or Cancel while the copy runs: nothing changes,
+    // and nothing more is said (not even that the back up was not made).
     void declinedActionsChangeNothing_data()
     {
         QTest::addColumn<bool>("backUp");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("back up: No") << true << false;
-        QTest::newRow("back up: no file") << true << true;
-        QTest::newRow("restore: No") << false << false;
-        QTest::newRow("restore: no file") << false << true;
+        QTest::addColumn<QString>("how"); // "No", "no file" or "cancel"
+        QTest::newRow("back up: No") << true << "No";
+        QTest::newRow("back up: no file") << true << "no file";
+        QTest::newRow("back up: cancelled") << true << "cancel";
+        QTest::newRow("restore: No") << false << "No";
+        QTest::newRow("restore: no file") << false << "no file";
     }
     void declinedActionsChangeNothing()
     {
         QFETCH(bool, backUp);
-        QFETCH(bool, yes);
+        QFETCH(QString, how);
         TestEnv env;
         fillBooks(env);
+        // About 20 MB, so the copy is still under way when the cancel comes.
+        if (how == u"cancel")
+            env.exec("INSERT INTO TblExpenses(\"Date\", Description, Identity) WITH RECURSIVE "
+                     "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                     "SELECT 46001, hex(randomblob(5000)), 1 FROM n");
         MainWindow w(*env.session);
         w.startUp();
         w.tabs()->setCurrentIndex(MainWindow::TabExpenses);
         const QByteArray before = liveHash(env.folder());
-        const QStringList files = QDir(env.folder()).entryList();
-        env.prompter.expectExactly(
-            backUp ? question(BackupRestore::kBackUpQuestion, BackupRestore::kBackUpTitle)
-                   : question(BackupRestore::kRestoreQuestion, BackupRestore::kRestoreTitle),
-            yes ? Answer::Yes : Answer::No);
-        if (yes)
+        const QStringList files = QDir(env.folder()).entryList(QDir::Files | QDir::Hidden);
+        QTemporaryDir out;
+        env.prompter.expectExactly(backUp ? question("Back Up DataFile ?", "Back Up ?")
+                                          : question("Restore DataFile ?", "Restore ?"),
+                                   how == u"No" ? Answer::No : Answer::Yes);
+        if (how == u"no file")
             backUp ? env.prompter.expectSaveFile(std::nullopt)
                    : env.prompter.expectOpenFile(std::nullopt);
-        click(w, backUp ? "picBackUp" : "PicRestore");
+        if (how == u"cancel")
+            env.prompter.expectSaveFile(out.filePath("cancelled.bak"));
+        QTest::mouseClick(child<PictureButton>(&w, backUp ? "picBackUp" : "PicRestore"),
+                          Qt::LeftButton);
+        LongWork* work = runningWork(w);
+        QCOMPARE(work != nullptr, how == u"cancel");
+        if (work)
+            work->cancel();
+        waitFor(work);
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(liveHash(env.folder()), before);
-        QCOMPARE(QDir(env.folder()).entryList(), files);
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), files);
+        QCOMPARE(QDir(env.file(Backup::kScratchFolder)).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabExpenses));
     }
 
@@ -216,29 +233,6 @@ private slots:
         QCOMPARE(openedItems(clients), clientsBefore);
         QVERIFY(env.session->alertsChecked());
         QCOMPARE(QFileInfo::exists(Restore::copyPath(env.folder())), yieldsDatabase);
-    }
-
-    // Cancel stops the copy: no message, and neither the archive nor a part of it is left.
-    void cancelledBackUpLeavesNoFile()
-    {
-        TestEnv env;
-        fillBooks(env);
-        // About 20 MB, so the copy is still under way when the cancel comes.
-        env.exec("INSERT INTO TblExpenses(\"Date\", Description, Identity) WITH RECURSIVE "
-                 "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
-                 "SELECT 46001, hex(randomblob(5000)), 1 FROM n");
-        MainWindow w(*env.session);
-        w.startUp();
-        QTemporaryDir out;
-        env.prompter.expectQuestion(BackupRestore::kBackUpQuestion, Answer::Yes)
-            .expectSaveFile(out.filePath("cancelled.bak"));
-        QTest::mouseClick(child<PictureButton>(&w, "picBackUp"), Qt::LeftButton);
-        LongWork* work = runningWork(w);
-        QVERIFY(work);
-        work->cancel();
-        waitFor(work);
-        VERIFY_PROMPTS(env.prompter);
-        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 };
 

@@ -1,6 +1,4 @@
-#include "app/MainWindow.h"
 #include "core/ZipArchive.h"
-#include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
 #include "update/UpdateSignature.h"
 #include "update/ui/UpdateCommand.h"
@@ -397,18 +395,6 @@ private slots:
         QVERIFY(finished.wait(5000));
         VERIFY_PROMPTS(rig.env.prompter);
         QCOMPARE(rig.programFolder(), QStringList{"accounts.exe"});
-    }
-
-    // picUpdate is live and asks about the built-in server.
-    void mainWindowButton()
-    {
-        TestEnv env;
-        MainWindow w(*env.session);
-        const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
-        env.prompter.expectQuestion("Check if Updates are available from " + host + " ?",
-                                    Prompter::Answer::No, "Web Updates");
-        QTest::mouseClick(child<PictureButton>(&w, "picUpdate"), Qt::LeftButton);
-        VERIFY_PROMPTS(env.prompter);
     }
 };
 
