@@ -28,6 +28,7 @@
 #include "reports/ui/ExportButtons.h"
 #include "reports/ui/ReportsTab.h"
 #include "update/ui/UpdateCommand.h"
+#include "core/ui/LongWork.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -45,6 +46,20 @@
 namespace {
 
 const QString kIdentitiesUnread = QStringLiteral("The trading identities could not be read.\n");
+
+// Long work under the window (a restore replacing the books) owns the database until it is
+// done: a timer or queued refresh that would read it then runs `retry` once the work has
+// finished, and answers true.
+bool afterLongWork(QObject* window, const std::function<void()>& retry)
+{
+    for (LongWork* work : window->findChildren<LongWork*>()) {
+        if (work->isRunning()) {
+            QObject::connect(work, &LongWork::finished, window, retry, Qt::QueuedConnection);
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -158,6 +173,8 @@ void MainWindow::buildTabs()
                 m_alertCheckWaits = true;
                 return;
             }
+            if (afterLongWork(this, [this] { emit alertCheckDue(); }))
+                return;
             buildHiddenTabs();
             m_calendar->runAlertCheck();
         },
@@ -238,7 +255,10 @@ void MainWindow::paintEvent(QPaintEvent* event)
     // Once the window is on the screen, the tabs nobody sees yet are built.
     if (m_buildAfterPaint && !m_buildPosted) {
         m_buildPosted = true;
-        QTimer::singleShot(0, this, &MainWindow::buildHiddenTabs);
+        QTimer::singleShot(0, this, [this] {
+            if (!afterLongWork(this, [this] { buildHiddenTabs(); }))
+                buildHiddenTabs();
+        });
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 #include "core/ui/Icons.h"
+#include "core/ui/LongWork.h"
 #include "invoices/InvoicePdfJob.h"
 #include "legacy/JetFile.h"
 #include "legacy/JetImport.h"
@@ -60,6 +61,194 @@ void onlyCriticalMessages(QtMsgType type, const QMessageLogContext&, const QStri
         std::fprintf(stderr, "%s\n", qUtf8Printable(message));
 }
 
+// The command line: the data folder, and the modes that do one thing and exit.
+struct CommandLine {
+    QCommandLineOption dataFolder{
+        QStringLiteral("data-folder"),
+        QCoreApplication::translate("Main",
+                                    "Keep the database and layout files in <dir> instead of %1.")
+            .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
+        QStringLiteral("dir")};
+    QCommandLineOption pdf{QStringLiteral("invoice-pdf"),
+                           QCoreApplication::translate(
+                               "Main",
+                               "Write the invoice numbered <number> as PDF to the --out file and "
+                               "exit, without opening a window."),
+                           QStringLiteral("number")};
+    QCommandLineOption out{
+        QStringLiteral("out"),
+        QCoreApplication::translate("Main", "The PDF file --invoice-pdf writes."),
+        QStringLiteral("file")};
+    QCommandLineOption identity{
+        QStringLiteral("identity"),
+        QCoreApplication::translate("Main",
+                                    "The trading identity whose invoice --invoice-pdf writes "
+                                    "(default: the lowest-numbered one)."),
+        QStringLiteral("n")};
+    QCommandLineOption import{
+        QStringLiteral("import-jet"),
+        QCoreApplication::translate(
+            "Main",
+            "Convert <file>, the Accounts.mdb of the earlier Windows program, into the data "
+            "folder's Accounts.mdb and exit, without opening a window. When <file> is the "
+            "folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
+        QStringLiteral("file")};
+    QCommandLineOption backup{QStringLiteral("backup"),
+                              QCoreApplication::translate(
+                                  "Main",
+                                  "Write a backup archive of the data folder's database to <file> "
+                                  "(a zip holding Accounts.mdb, as the Back Up button makes) and "
+                                  "exit, without opening a window."),
+                              QStringLiteral("file")};
+    QCommandLineParser parser;
+
+    explicit CommandLine(QCoreApplication& app)
+    {
+        parser.setApplicationDescription(
+            QCoreApplication::translate("Main", "Invoicing for sole traders and small companies."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOptions({dataFolder, pdf, out, identity, import});
+        parser.addOption(backup);
+        parser.process(app);
+    }
+
+    QString folder() const
+    {
+        return parser.isSet(dataFolder) ? QDir(parser.value(dataFolder)).absolutePath()
+                                        : DataFolder::defaultPath();
+    }
+};
+
+int writeInvoicePdf(const CommandLine& line)
+{
+    InvoicePdfRequest request;
+    request.dataFolder = line.folder();
+    request.invoiceNumber = line.parser.value(line.pdf);
+    request.outFile = line.parser.value(line.out);
+    if (request.outFile.isEmpty())
+        return fail(QCoreApplication::translate(
+            "Main", "--invoice-pdf needs --out FILE, the PDF to write."));
+    if (line.parser.isSet(line.identity)) {
+        bool ok = false;
+        request.identity = line.parser.value(line.identity).toInt(&ok);
+        if (!ok)
+            return fail(
+                QCoreApplication::translate("Main", "--identity needs a number, not \"%1\".")
+                    .arg(line.parser.value(line.identity)));
+    }
+    const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()));
+    return done ? 0 : fail(done.error());
+}
+
+int importJet(const CommandLine& line)
+{
+    const Result<JetImportReport> report = JetImport::convertFile(
+        line.parser.value(line.import), line.folder(), JetFile::installedReader(), {});
+    if (!report)
+        return fail(report.error());
+    for (const JetTableSummary& table : report->tables)
+        std::printf("%s\n", qUtf8Printable(table.line()));
+    return 0;
+}
+
+int writeBackup(const CommandLine& line)
+{
+    const QString archive = line.parser.value(line.backup);
+    // "--backup --data-folder D" takes the next option's name for the archive.
+    if (archive.startsWith(QLatin1String("--")))
+        return fail(QCoreApplication::translate(
+                        "Main",
+                        "--backup needs FILE, the archive to write, before any other option; "
+                        "\"%1\" is an option (write ./%1 for a file of that name).")
+                        .arg(archive));
+    const Status done = Backup::runJob(line.folder(), archive);
+    return done ? 0 : fail(done.error());
+}
+
+// What the main window needs, made once the folder's books are known to be ours.
+struct Program {
+    Database db;
+    SystemClock clock;
+    std::unique_ptr<Session> session;
+    std::unique_ptr<MainWindow> window;
+
+    bool open(QtPrompter& prompter, const QString& folder)
+    {
+        if (!db.open(QDir(folder).filePath(Database::kFileName))) {
+            refuseToStart(prompter, db.errorString());
+            return false;
+        }
+        session =
+            std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()), folder);
+        QGuiApplication::setWindowIcon(Icons::application());
+        window = std::make_unique<MainWindow>(*session);
+        prompter.setFallbackParent(window.get());
+        window->startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
+        window->rememberStateIn(WindowMemory::defaultFile());
+        window->show();
+        return true;
+    }
+};
+
+// The folder's scratch files and any conversion cut short are put right before the books are
+// looked at. False when the program must not start; the user has been told why.
+bool tidyFolder(QtPrompter& prompter, const QString& folder, DataFolder::Hold& hold)
+{
+    QStringList leftovers;
+    hold.whileAlone([&] { leftovers = DataFolder::removeStaleScratchFiles(folder); });
+    if (!leftovers.isEmpty())
+        prompter.inform(QCoreApplication::translate(
+                            "Main",
+                            "Billcraft could not remove these files, left behind when it was "
+                            "stopped while writing them:\n%1")
+                            .arg(leftovers.join(u'\n')),
+                        {}, Prompter::Icon::Warning);
+    if (const Status recovered = JetImport::recover(folder); !recovered) {
+        refuseToStart(prompter, recovered.error());
+        return false;
+    }
+    return true;
+}
+
+int runWindow(QApplication& app, const QString& folder)
+{
+    QtPrompter prompter;
+    if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
+        return refuseToStart(prompter, problem);
+    // Held for the window's whole life, so that another Billcraft does not take this one's
+    // scratch files for leftovers; those of a Billcraft that was killed go now.
+    const Result<std::unique_ptr<DataFolder::Hold>> hold = DataFolder::Hold::take(folder);
+    if (!hold)
+        return refuseToStart(prompter, hold.error());
+    if (!tidyFolder(prompter, folder, **hold))
+        return 1;
+
+    Program program;
+    if (!Database::hasJetSignature(QDir(folder).filePath(Database::kFileName)))
+        return program.open(prompter, folder) ? app.exec() : 1;
+
+    // An earlier installation's books are converted before anything opens them. The reader
+    // and the conversion run on a worker while the event loop shows their progress; start-up
+    // goes on when they are done. No window is open meanwhile, so closing the progress window
+    // must not end the program.
+    app.setQuitOnLastWindowClosed(false);
+    std::optional<int> early;
+    const auto then = [&](JetConversion::Outcome outcome) {
+        app.setQuitOnLastWindowClosed(true);
+        if (outcome == JetConversion::Outcome::Converted && program.open(prompter, folder))
+            return;
+        early = outcome == JetConversion::Outcome::Converted ||
+                        outcome == JetConversion::Outcome::Failed
+                    ? 1
+                    : 0;
+        QCoreApplication::exit(*early);
+    };
+    if (!JetConversion::offer(prompter, folder, JetFile::installedReader(), then))
+        return early.value_or(0); // declined: nothing to wait for
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -77,130 +266,12 @@ int main(int argc, char* argv[])
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Invoicing for sole traders and small companies."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption dataFolderOption(
-        QStringLiteral("data-folder"),
-        QStringLiteral("Keep the database and layout files in <dir> instead of %1.")
-            .arg(QDir::toNativeSeparators(DataFolder::defaultPath())),
-        QStringLiteral("dir"));
-    const QCommandLineOption pdfOption(
-        QStringLiteral("invoice-pdf"),
-        QStringLiteral("Write the invoice numbered <number> as PDF to the --out file and exit, "
-                       "without opening a window."),
-        QStringLiteral("number"));
-    const QCommandLineOption outOption(QStringLiteral("out"),
-                                       QStringLiteral("The PDF file --invoice-pdf writes."),
-                                       QStringLiteral("file"));
-    const QCommandLineOption identityOption(
-        QStringLiteral("identity"),
-        QStringLiteral("The trading identity whose invoice --invoice-pdf writes (default: the "
-                       "lowest-numbered one)."),
-        QStringLiteral("n"));
-    const QCommandLineOption importOption(
-        QStringLiteral("import-jet"),
-        QStringLiteral("Convert <file>, the Accounts.mdb of the earlier Windows program, into "
-                       "the data folder's Accounts.mdb and exit, without opening a window. When "
-                       "<file> is the folder's own Accounts.mdb, it is kept as Accounts.jet.mdb."),
-        QStringLiteral("file"));
-    const QCommandLineOption backupOption(
-        QStringLiteral("backup"),
-        QStringLiteral("Write a backup archive of the data folder's database to <file> (a zip "
-                       "holding Accounts.mdb, as the Back Up button makes) and exit, without "
-                       "opening a window."),
-        QStringLiteral("file"));
-    parser.addOptions({dataFolderOption, pdfOption, outOption, identityOption, importOption});
-    parser.addOption(backupOption);
-    parser.process(*app);
-
-    const QString folder = parser.isSet(dataFolderOption)
-                               ? QDir(parser.value(dataFolderOption)).absolutePath()
-                               : DataFolder::defaultPath();
-    if (parser.isSet(pdfOption)) {
-        InvoicePdfRequest request;
-        request.dataFolder = folder;
-        request.invoiceNumber = parser.value(pdfOption);
-        request.outFile = parser.value(outOption);
-        if (request.outFile.isEmpty())
-            return fail(QStringLiteral("--invoice-pdf needs --out FILE, the PDF to write."));
-        if (parser.isSet(identityOption)) {
-            bool ok = false;
-            request.identity = parser.value(identityOption).toInt(&ok);
-            if (!ok)
-                return fail(QStringLiteral("--identity needs a number, not \"%1\".")
-                                .arg(parser.value(identityOption)));
-        }
-        const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()));
-        return done ? 0 : fail(done.error());
-    }
-
-    if (parser.isSet(importOption)) {
-        const Result<JetImportReport> report = JetImport::convertFile(
-            parser.value(importOption), folder, JetFile::installedReader(), {});
-        if (!report)
-            return fail(report.error());
-        for (const JetTableSummary& table : report->tables)
-            std::printf("%s\n", qUtf8Printable(table.line()));
-        return 0;
-    }
-
-    if (parser.isSet(backupOption)) {
-        // "--backup --data-folder D" takes the next option's name for the archive.
-        if (parser.value(backupOption).startsWith(QLatin1String("--")))
-            return fail(QStringLiteral("--backup needs FILE, the archive to write, before any "
-                                       "other option; \"%1\" is an option (write ./%1 for a "
-                                       "file of that name).")
-                            .arg(parser.value(backupOption)));
-        const Status done = Backup::runJob(folder, parser.value(backupOption));
-        return done ? 0 : fail(done.error());
-    }
-
-    QtPrompter prompter;
-    if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
-        return refuseToStart(prompter, problem);
-    // Held for the window's whole life, so that another Billcraft does not take this one's
-    // scratch files for leftovers; those of a Billcraft that was killed go now.
-    const Result<std::unique_ptr<DataFolder::Hold>> hold = DataFolder::Hold::take(folder);
-    if (!hold)
-        return refuseToStart(prompter, hold.error());
-    QStringList leftovers;
-    (*hold)->whileAlone([&] { leftovers = DataFolder::removeStaleScratchFiles(folder); });
-    if (!leftovers.isEmpty())
-        prompter.inform(QStringLiteral("Billcraft could not remove these files, left behind when "
-                                       "it was stopped while writing them:\n%1")
-                            .arg(leftovers.join(u'\n')),
-                        {}, Prompter::Icon::Warning);
-
-    // A conversion cut short (a crash, a power cut) is put right before the books are looked
-    // at, and an earlier installation's books are converted before anything opens them.
-    if (const Status recovered = JetImport::recover(folder); !recovered)
-        return refuseToStart(prompter, recovered.error());
-    if (Database::hasJetSignature(QDir(folder).filePath(Database::kFileName))) {
-        switch (JetConversion::offer(prompter, folder, JetFile::installedReader())) {
-        case JetConversion::Outcome::Converted:
-            break;
-        case JetConversion::Outcome::Failed:
-            return 1;
-        case JetConversion::Outcome::Declined:
-        case JetConversion::Outcome::Cancelled:
-            return 0;
-        }
-    }
-
-    Database db;
-    if (!db.open(QDir(folder).filePath(Database::kFileName)))
-        return refuseToStart(prompter, db.errorString());
-
-    SystemClock clock;
-    Session session(db, prompter, clock, LocaleText(QLocale::system()), folder);
-    QGuiApplication::setWindowIcon(Icons::application());
-    MainWindow window(session);
-    prompter.setFallbackParent(&window);
-    window.startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
-    window.rememberStateIn(WindowMemory::defaultFile());
-    window.show();
-    return app->exec();
+    const CommandLine line(*app);
+    if (line.parser.isSet(line.pdf))
+        return writeInvoicePdf(line);
+    if (line.parser.isSet(line.import))
+        return importJet(line);
+    if (line.parser.isSet(line.backup))
+        return writeBackup(line);
+    return runWindow(static_cast<QApplication&>(*app), line.folder());
 }

@@ -4,6 +4,7 @@
 #include "core/SafeFile.h"
 #include "identities/IdentityStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ Result<SqlitePtr> openSqlite(const QString& path, int flags)
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, flags, nullptr);
     SqlitePtr db(raw);
     if (rc != SQLITE_OK)
-        return Failure{QStringLiteral("%1 cannot be opened: %2")
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be opened: %2")
                            .arg(native(path),
                                 QString::fromUtf8(raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)))};
     return db;
@@ -110,7 +111,7 @@ Status snapshot(sqlite3* source, const QString& to, const ZipArchive::Progress& 
     }
     sqlite3_backup_finish(backup);
     if (cancelled)
-        return Failure{QStringLiteral("cancelled.")};
+        return Failure{QCoreApplication::translate("Backup", "cancelled.")};
     if (const int rc = sqlite3_errcode(dest); rc != SQLITE_OK)
         return Failure{sqliteReason(dest)};
     sqlite3* raw = opened->release();
@@ -131,7 +132,8 @@ Result<QList<QStringList>> currentColumns()
     Database fresh;
     if (!dir.isValid() || !fresh.open(dir.filePath(Database::kFileName)))
         return Failure{
-            QStringLiteral("A reference database cannot be made: %1").arg(fresh.errorString())};
+            QCoreApplication::translate("Backup", "A reference database cannot be made: %1")
+                .arg(fresh.errorString())};
     QList<QStringList> columns;
     for (const char* table : kTables)
         columns.append(fresh.columns(QLatin1String(table)).join(u'\n').toLower().split(u'\n'));
@@ -161,8 +163,9 @@ Status writeArchive(sqlite3* source, const QString& live, const QString& scratch
 {
     for (const char* suffix : {"", "-wal", "-shm", "-journal"}) {
         if (samePath(archivePath, live + QLatin1String(suffix)))
-            return Failure{QStringLiteral("%1 is the database itself; a backup needs a file of "
-                                          "its own.")
+            return Failure{QCoreApplication::translate(
+                               "Backup", "%1 is the database itself; a backup needs a file of "
+                                         "its own.")
                                .arg(native(archivePath))};
     }
 
@@ -171,7 +174,7 @@ Status writeArchive(sqlite3* source, const QString& live, const QString& scratch
         QTemporaryFile reserve(QDir(scratchFolder).filePath(QStringLiteral("backup-XXXXXX.db")));
         reserve.setAutoRemove(false);
         if (!reserve.open())
-            return Failure{QStringLiteral("%1 cannot be written: %2")
+            return Failure{QCoreApplication::translate("Backup", "%1 cannot be written: %2")
                                .arg(native(scratchFolder), reserve.errorString())};
         copy = reserve.fileName();
     }
@@ -183,7 +186,8 @@ Status writeArchive(sqlite3* source, const QString& live, const QString& scratch
     const Status copied =
         snapshot(source, copy, [&](double f) { return !progress || progress(f * kSnapshotShare); });
     if (!copied)
-        return Failure{QStringLiteral("%1 cannot be written: the database could not be copied: %2")
+        return Failure{QCoreApplication::translate(
+                           "Backup", "%1 cannot be written: the database could not be copied: %2")
                            .arg(native(archivePath), copied.error())};
 
     ZipArchive::WriteOptions options;
@@ -248,7 +252,8 @@ Status keep(const QString& live, const QString& kept)
         return Done{};
     const auto failed = [&](const QString& why) -> Status {
         QFile::remove(kept);
-        return Failure{QStringLiteral("%1 cannot be kept as %2: %3; it has not been replaced.")
+        return Failure{QCoreApplication::translate(
+                           "Backup", "%1 cannot be kept as %2: %3; it has not been replaced.")
                            .arg(native(live), native(kept), why)};
     };
     QFile in(live);
@@ -278,7 +283,7 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
 {
     sqlite3* source = db.isOpen() ? db.sqliteHandle() : nullptr;
     if (!source)
-        return Failure{QStringLiteral("The database is not open.")};
+        return Failure{QCoreApplication::translate("Backup", "The database is not open.")};
     const Result<QString> scratch =
         DataFolder::privateSubfolder(QFileInfo(db.path()).absolutePath(), kScratchFolder);
     if (!scratch)
@@ -289,16 +294,19 @@ Status write(Database& db, const QString& archivePath, const ZipArchive::Progres
 Status runJob(const QString& dataFolder, const QString& archivePath)
 {
     if (archivePath.isEmpty())
-        return Failure{QStringLiteral("--backup needs FILE, the archive to write.")};
+        return Failure{
+            QCoreApplication::translate("Backup", "--backup needs FILE, the archive to write.")};
     const QDir folder(dataFolder);
     const QString dbPath = folder.filePath(Database::kFileName);
     // Opening a missing database would create one: a backup never does.
     if (!QFileInfo(dbPath).isFile())
-        return Failure{QStringLiteral("There is no Billcraft database (%1) in %2.")
-                           .arg(Database::kFileName, native(folder.path()))};
+        return Failure{
+            QCoreApplication::translate("Backup", "There is no Billcraft database (%1) in %2.")
+                .arg(Database::kFileName, native(folder.path()))};
     // Read only, so that a backup needs no right to write the database and never upgrades,
     // fills or otherwise changes it.
-    const QString notOurs = QStringLiteral("%1 is not a Billcraft database").arg(native(dbPath));
+    const QString notOurs =
+        QCoreApplication::translate("Backup", "%1 is not a Billcraft database").arg(native(dbPath));
     if (!hasSqliteHeader(dbPath))
         return Failure{notOurs + u'.'};
     {
@@ -314,12 +322,12 @@ Status runJob(const QString& dataFolder, const QString& archivePath)
         const Result<QStringList> tables =
             column(judged->get(), "SELECT lower(name) FROM sqlite_master WHERE type = 'table'");
         if (!tables)
-            return Failure{
-                QStringLiteral("%1 cannot be read: %2").arg(native(dbPath), tables.error())};
+            return Failure{QCoreApplication::translate("Backup", "%1 cannot be read: %2")
+                               .arg(native(dbPath), tables.error())};
         for (const char* table : kTables) {
             if (!tables->contains(QString::fromLatin1(table).toLower()))
-                return Failure{
-                    QStringLiteral("%1: it has no table %2.").arg(notOurs, QLatin1String(table))};
+                return Failure{QCoreApplication::translate("Backup", "%1: it has no table %2.")
+                                   .arg(notOurs, QLatin1String(table))};
         }
     }
     const QString archive = QFileInfo(archivePath).absoluteFilePath();
@@ -375,7 +383,8 @@ Result<QString> extract(const QString& dataFolder, const QString& archivePath,
         const QString stale = copy + QLatin1String(suffix);
         if (QFileInfo::exists(stale) && !QFile::remove(stale))
             return Failure{
-                QStringLiteral("The earlier copy %1 cannot be removed.").arg(native(stale))};
+                QCoreApplication::translate("Backup", "The earlier copy %1 cannot be removed.")
+                    .arg(native(stale))};
     }
     ZipArchive::ExtractLimits limits;
     limits.progress = progress;
@@ -393,7 +402,8 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
 {
     const QString where = native(copy);
     if (!hasSqliteHeader(copy))
-        return Failure{QStringLiteral("%1 is not an SQLite database.").arg(where)};
+        return Failure{
+            QCoreApplication::translate("Backup", "%1 is not an SQLite database.").arg(where)};
     const Result<QList<QStringList>> expected = currentColumns();
     if (!expected)
         return Failure{expected.error()};
@@ -412,9 +422,11 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
         }
         const Result<QStringList> check = column(db, "PRAGMA integrity_check");
         if (!check)
-            return Failure{QStringLiteral("%1 is damaged: %2").arg(where, check.error())};
+            return Failure{QCoreApplication::translate("Backup", "%1 is damaged: %2")
+                               .arg(where, check.error())};
         if (*check != QStringList{QStringLiteral("ok")})
-            return Failure{QStringLiteral("%1 is damaged: %2").arg(where, check->value(0))};
+            return Failure{QCoreApplication::translate("Backup", "%1 is damaged: %2")
+                               .arg(where, check->value(0))};
         for (int t = 0; t < int(std::size(kTables)); ++t) {
             const QByteArray sql =
                 QByteArray("SELECT lower(name) FROM pragma_table_info('") + kTables[t] + "')";
@@ -422,13 +434,15 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
             if (!have)
                 return Failure{QStringLiteral("%1: %2").arg(where, have.error())};
             if (have->isEmpty())
-                return Failure{QStringLiteral("%1 is not a Billcraft database: it has no table %2.")
+                return Failure{QCoreApplication::translate(
+                                   "Backup", "%1 is not a Billcraft database: it has no table %2.")
                                    .arg(where, QLatin1String(kTables[t]))};
             for (const QString& name : expected->at(t)) {
                 // The one column that start-up adds to older files.
                 if (!have->contains(name) && !(t == 1 && name == u"notes"))
-                    return Failure{QStringLiteral("%1 is not a Billcraft database: the table %2 "
-                                                  "has no column %3.")
+                    return Failure{QCoreApplication::translate(
+                                       "Backup", "%1 is not a Billcraft database: the table %2 "
+                                                 "has no column %3.")
                                        .arg(where, QLatin1String(kTables[t]), name)};
             }
         }
@@ -447,59 +461,83 @@ Status prove(const QString& copy, const std::function<bool()>& stillWanted)
     return Done{};
 }
 
-Result<QString> replaceLive(const QString& dataFolder, QDate today)
+namespace {
+
+// A connection holding `live` locked against every other connection, from here until it is
+// closed: exclusive locking mode inside an exclusive transaction. Asked for once, without
+// waiting: a program holding the file open keeps it. Null when there is no live file.
+Result<SqlitePtr> lockLive(const QString& live, const QString& inUse)
 {
-    const QString live = QDir(dataFolder).filePath(Database::kFileName);
-    const QString copy = copyPath(dataFolder);
-    const QString inUse =
-        QStringLiteral("%1 is still open in another program; it has not been replaced.")
-            .arg(native(live));
-    // Held from here through the rename: a connection in exclusive locking mode inside an
-    // exclusive transaction keeps every other connection from reading or writing the file.
-    // It is asked for once, without waiting: a program holding the file open keeps it.
-    SqlitePtr lock;
-    if (QFileInfo::exists(live)) {
-        Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
-        if (!opened)
-            return Failure{opened.error()};
-        const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
-                                    nullptr, nullptr, nullptr);
-        if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
-            return Failure{inUse};
-        if (rc != SQLITE_OK)
-            return Failure{
-                QStringLiteral("%1 cannot be locked: %2")
-                    .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
-        lock = std::move(*opened);
-    }
-    // Committed rows still in the log (left by a program that stopped) would be replayed
-    // into the new file.
-    if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
+    if (!QFileInfo::exists(live))
+        return SqlitePtr{};
+    Result<SqlitePtr> opened = openSqlite(live, SQLITE_OPEN_READWRITE);
+    if (!opened)
+        return Failure{opened.error()};
+    const int rc = sqlite3_exec(opened->get(), "PRAGMA locking_mode=EXCLUSIVE; BEGIN EXCLUSIVE",
+                                nullptr, nullptr, nullptr);
+    if (rc == SQLITE_BUSY || rc == SQLITE_LOCKED)
         return Failure{inUse};
+    if (rc != SQLITE_OK)
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be locked: %2")
+                           .arg(native(live), QString::fromUtf8(sqlite3_errmsg(opened->get())))};
+    return opened;
+}
+
+// The copy's bytes in a new file beside `live`, on the disk, ready to be renamed over it. A
+// temporary file is its owner's alone (0600), as the books should be.
+Result<std::unique_ptr<QTemporaryFile>> writeBeside(const QString& copy, const QString& live)
+{
     QFile in(copy);
     if (!in.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
-
-    QTemporaryFile out(live + QStringLiteral(".XXXXXX.part"));
-    if (!out.open())
-        return Failure{
-            QStringLiteral("%1 cannot be written: %2").arg(native(live), out.errorString())};
-    // A temporary file is its owner's alone (0600), as the books should be.
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be read: %2")
+                           .arg(native(copy), in.errorString())};
+    auto out = std::make_unique<QTemporaryFile>(live + QStringLiteral(".XXXXXX.part"));
+    if (!out->open())
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be written: %2")
+                           .arg(native(live), out->errorString())};
     QString why;
     for (;;) {
         const QByteArray chunk = in.read(1 << 20);
         if (chunk.isEmpty()) {
             if (in.error() != QFileDevice::NoError)
-                return Failure{
-                    QStringLiteral("%1 cannot be read: %2").arg(native(copy), in.errorString())};
+                return Failure{QCoreApplication::translate("Backup", "%1 cannot be read: %2")
+                                   .arg(native(copy), in.errorString())};
             break;
         }
-        if (!SafeFile::writeAll(out, chunk, &why))
-            return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
+        if (!SafeFile::writeAll(*out, chunk, &why))
+            return Failure{QCoreApplication::translate("Backup", "%1 cannot be written: %2")
+                               .arg(native(live), why)};
     }
     // On the disk before the rename makes it the live file.
-    if (!SafeFile::flushToDisk(out, &why))
-        return Failure{QStringLiteral("%1 cannot be written: %2").arg(native(live), why)};
+    if (!SafeFile::flushToDisk(*out, &why))
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be written: %2")
+                           .arg(native(live), why)};
+    return out;
+}
+
+} // namespace
+
+Result<QString> replaceLive(const QString& dataFolder, QDate today)
+{
+    const QString live = QDir(dataFolder).filePath(Database::kFileName);
+    const QString copy = copyPath(dataFolder);
+    const QString inUse =
+        QCoreApplication::translate(
+            "Backup", "%1 is still open in another program; it has not been replaced.")
+            .arg(native(live));
+    // Held from here through the rename.
+    Result<SqlitePtr> locked = lockLive(live, inUse);
+    if (!locked)
+        return Failure{locked.error()};
+    SqlitePtr lock = std::move(*locked);
+    // Committed rows still in the log (left by a program that stopped) would be replayed
+    // into the new file.
+    if (QFileInfo(live + QStringLiteral("-wal")).size() > 0)
+        return Failure{inUse};
+    Result<std::unique_ptr<QTemporaryFile>> written = writeBeside(copy, live);
+    if (!written)
+        return Failure{written.error()};
+    QTemporaryFile& out = **written;
 
     QString kept, temp;
     if (lock) {
@@ -517,8 +555,8 @@ Result<QString> replaceLive(const QString& dataFolder, QDate today)
         const int error = errno;
         if (!kept.isEmpty())
             QFile::remove(kept);
-        return Failure{
-            QStringLiteral("%1 cannot be replaced: %2").arg(native(live), SafeFile::reason(error))};
+        return Failure{QCoreApplication::translate("Backup", "%1 cannot be replaced: %2")
+                           .arg(native(live), SafeFile::reason(error))};
     }
     out.setAutoRemove(false); // it is the live file now
     // The rename and the kept name on the disk, so that a power cut cannot bring the old file
@@ -534,8 +572,9 @@ Result<QString> replaceLive(const QString& dataFolder, QDate today)
     // The old file's shared-memory index describes nothing any more.
     QFile::remove(live + QStringLiteral("-shm"));
     if (!synced)
-        return Failure{QStringLiteral("%1 was replaced, but the change could not be flushed to "
-                                      "disk: %2")
+        return Failure{QCoreApplication::translate(
+                           "Backup", "%1 was replaced, but the change could not be flushed to "
+                                     "disk: %2")
                            .arg(native(live), SafeFile::reason(syncError))};
     // The oldest kept copies go. One that cannot be removed is only kept longer.
     if (!temp.isEmpty()) {

@@ -29,6 +29,73 @@ void keepTail(QByteArray& kept, const QByteArray& more)
         kept.remove(0, kept.size() - kOutputKept);
 }
 
+// Sets up the reader for `path` under `limits`: its arguments, and the limits the child puts
+// on itself before it runs.
+void prepareReader(QProcess& process, const QString& path, const QString& reader,
+                   const QStringList& tables, const JetReaderLimits& limits)
+{
+    process.setProgram(reader);
+    process.setArguments(QStringList{path} + tables);
+    process.setStandardInputFile(QProcess::nullDevice());
+#ifdef BILLCRAFT_ADDRESS_SANITIZER
+    // The sanitizer reserves far more address space than any limit allows; it bounds the
+    // reader's memory itself instead.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ASAN_OPTIONS"),
+                       environment.value(QStringLiteral("ASAN_OPTIONS")) +
+                           QStringLiteral(":hard_rss_limit_mb=%1").arg(limits.memoryBytes >> 20));
+    process.setProcessEnvironment(environment);
+#endif
+    const int cpuSeconds = limits.cpuSeconds;
+    const qint64 memoryBytes = limits.memoryBytes;
+    process.setChildProcessModifier([cpuSeconds, memoryBytes] {
+        // Runs in the child between fork and exec: system calls only.
+        const rlim_t cpu = rlim_t(cpuSeconds);
+        const rlimit cpuLimit{cpu, cpu + 1}; // SIGXCPU, then SIGKILL a second later
+        setrlimit(RLIMIT_CPU, &cpuLimit);
+#ifndef BILLCRAFT_ADDRESS_SANITIZER
+        const rlimit memory{rlim_t(memoryBytes), rlim_t(memoryBytes)};
+        setrlimit(RLIMIT_AS, &memory);
+#else
+        (void)memoryBytes;
+#endif
+        const rlimit none{0, 0};
+        setrlimit(RLIMIT_CORE, &none);  // a reader stopped on a damaged file leaves no core
+        setrlimit(RLIMIT_FSIZE, &none); // and writes no file: it only reads and hands over
+    });
+}
+
+// Collects the started reader's output until it ends, or kills it past a limit or when it is
+// no longer wanted. Returns why it was stopped (empty when it ended by itself).
+QString collect(QProcess& process, const JetReaderLimits& limits, QByteArray& data,
+                QByteArray& complaints)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QString stoppedBecause;
+    for (;;) {
+        const bool finished = process.waitForFinished(100);
+        data += process.readAllStandardOutput();
+        keepTail(complaints, process.readAllStandardError());
+        if (finished || process.state() == QProcess::NotRunning)
+            return {};
+        if (clock.elapsed() > limits.waitMilliseconds)
+            stoppedBecause =
+                QCoreApplication::translate("JetFile", "reading it took more than %1 seconds")
+                    .arg(limits.waitMilliseconds / 1000);
+        else if (data.size() > limits.outputBytes)
+            stoppedBecause = QCoreApplication::translate("JetFile", "it yields more than %1 MB")
+                                 .arg(limits.outputBytes >> 20);
+        else if (limits.stillWanted && !limits.stillWanted())
+            stoppedBecause = QCoreApplication::translate("JetFile", "its reading was cancelled");
+        if (!stoppedBecause.isEmpty()) {
+            process.kill();
+            process.waitForFinished(-1);
+            return stoppedBecause;
+        }
+    }
+}
+
 } // namespace
 
 namespace JetFile {
@@ -47,61 +114,17 @@ Result<std::unique_ptr<JetSource>> open(const QString& path, const QString& read
         return Failure{checked.error()};
 
     QProcess process;
-    process.setProgram(reader);
-    process.setArguments(QStringList{path} + tables);
-    process.setStandardInputFile(QProcess::nullDevice());
-#ifdef BILLCRAFT_ADDRESS_SANITIZER
-    // The sanitizer reserves far more address space than any limit allows; it bounds the
-    // reader's memory itself instead.
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("ASAN_OPTIONS"),
-                       environment.value(QStringLiteral("ASAN_OPTIONS")) +
-                           QStringLiteral(":hard_rss_limit_mb=%1").arg(limits.memoryBytes >> 20));
-    process.setProcessEnvironment(environment);
-#endif
-    const JetReaderLimits bounds = limits;
-    process.setChildProcessModifier([bounds] {
-        // Runs in the child between fork and exec: system calls only.
-        const rlim_t cpu = rlim_t(bounds.cpuSeconds);
-        const rlimit cpuLimit{cpu, cpu + 1}; // SIGXCPU, then SIGKILL a second later
-        setrlimit(RLIMIT_CPU, &cpuLimit);
-#ifndef BILLCRAFT_ADDRESS_SANITIZER
-        const rlimit memory{rlim_t(bounds.memoryBytes), rlim_t(bounds.memoryBytes)};
-        setrlimit(RLIMIT_AS, &memory);
-#endif
-        const rlimit none{0, 0};
-        setrlimit(RLIMIT_CORE, &none);  // a reader stopped on a damaged file leaves no core
-        setrlimit(RLIMIT_FSIZE, &none); // and writes no file: it only reads and hands over
-    });
+    prepareReader(process, path, reader, tables, limits);
     process.start();
     if (!process.waitForStarted())
-        return Failure{QStringLiteral("%1 cannot be read: the Jet reader %2 cannot be started "
-                                      "(%3).")
-                           .arg(shown, QDir::toNativeSeparators(reader), process.errorString())};
+        return Failure{
+            QCoreApplication::translate(
+                "JetFile", "%1 cannot be read: the Jet reader %2 cannot be started (%3).")
+                .arg(shown, QDir::toNativeSeparators(reader), process.errorString())};
 
     QByteArray data;
     QByteArray complaints;
-    QString stoppedBecause;
-    QElapsedTimer clock;
-    clock.start();
-    for (;;) {
-        const bool finished = process.waitForFinished(100);
-        data += process.readAllStandardOutput();
-        keepTail(complaints, process.readAllStandardError());
-        if (finished || process.state() == QProcess::NotRunning)
-            break;
-        if (clock.elapsed() > limits.waitMilliseconds)
-            stoppedBecause = QStringLiteral("reading it took more than %1 seconds")
-                                 .arg(limits.waitMilliseconds / 1000);
-        else if (data.size() > limits.outputBytes)
-            stoppedBecause =
-                QStringLiteral("it yields more than %1 MB").arg(limits.outputBytes >> 20);
-        if (!stoppedBecause.isEmpty()) {
-            process.kill();
-            process.waitForFinished(-1);
-            break;
-        }
-    }
+    QString stoppedBecause = collect(process, limits, data, complaints);
     if (output)
         *output = complaints;
 
@@ -111,13 +134,16 @@ Result<std::unique_ptr<JetSource>> open(const QString& path, const QString& read
         return source;
     if (stoppedBecause.isEmpty())
         stoppedBecause = process.exitStatus() == QProcess::CrashExit
-                             ? QStringLiteral("its reading was stopped at the limit of time or "
+                             ? QCoreApplication::translate(
+                                   "JetFile", "its reading was stopped at the limit of time or "
                                               "memory, or failed")
-                             : QStringLiteral("its reading failed");
+                             : QCoreApplication::translate("JetFile", "its reading failed");
     if (cut.table.isEmpty())
-        return Failure{QStringLiteral("%1 cannot be read; the file is damaged (%2).")
-                           .arg(shown, stoppedBecause)};
-    return Failure{QStringLiteral("%1: the table %2 cannot be read; the file is damaged (%3).")
+        return Failure{
+            QCoreApplication::translate("JetFile", "%1 cannot be read; the file is damaged (%2).")
+                .arg(shown, stoppedBecause)};
+    return Failure{QCoreApplication::translate(
+                       "JetFile", "%1: the table %2 cannot be read; the file is damaged (%3).")
                        .arg(shown, cut.table, stoppedBecause)};
 }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QStringList>
+#include <functional>
 
 // Bounds on the process that reads a Jet file. libmdb, the library that reads it, can loop for
 // ever, grow without end or print on stdout when a page is damaged, and a file from an old
@@ -13,6 +14,8 @@ struct JetReaderLimits {
     qint64 memoryBytes = qint64(512) << 20;  // its address space
     int waitMilliseconds = 30'000;           // from its start to its end
     qint64 outputBytes = qint64(1024) << 20; // what it may hand over
+    // Asked about every 100 ms while the reader runs; false stops it (a Cancel button).
+    std::function<bool()> stillWanted{};
 };
 
 namespace JetFile {

@@ -78,8 +78,7 @@ OnlineUpdate::Outcome OnlineUpdate::checkRevision(const UpdateFetcher::Progress&
     const std::optional<int> latest = parseRevision(text);
     if (!latest) {
         // Often a login page of a hotel or station network rather than our file.
-        m_error = QStringLiteral("%1 does not hold a revision number.")
-                      .arg(m_source->revisionUrl().toString());
+        m_error = tr("%1 does not hold a revision number.").arg(m_source->revisionUrl().toString());
         return Outcome::Unreachable;
     }
     m_latest = *latest;
@@ -95,8 +94,8 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
     }
     // Refused before anything is downloaded; the UI asks programOwner() before it even checks.
     if (programOwner() != UpdateInstaller::Owner::User) {
-        m_error = QStringLiteral("The program file %1 is not the user's to replace.")
-                      .arg(m_settings.programPath);
+        m_error =
+            tr("The program file %1 is not the user's to replace.").arg(m_settings.programPath);
         return Outcome::NotInstalled;
     }
     m_error = UpdateInstaller::downloadsProblem(m_settings.downloadsFolder);
@@ -115,8 +114,8 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
         return fetched;
     // Nothing on disk is touched before the package is known to be ours.
     if (!UpdateSignature::verify(package, signature, m_settings.publicKey)) {
-        m_error = QStringLiteral("The signature of %1 does not match it.")
-                      .arg(m_source->packageUrl().toString());
+        m_error =
+            tr("The signature of %1 does not match it.").arg(m_source->packageUrl().toString());
         return Outcome::Unreachable;
     }
     // The signature covers the package, not Revision.txt: the revision the package names must
@@ -129,7 +128,7 @@ OnlineUpdate::Outcome OnlineUpdate::install(const UpdateFetcher::Progress& progr
     const std::optional<int> packaged = parseRevision(*entry);
     if (!packaged || !m_latest || *packaged != *m_latest ||
         *packaged <= m_settings.runningRevision) {
-        m_error = QStringLiteral("%1 is revision \"%2\", not the newer %3 announced.")
+        m_error = tr("%1 is revision \"%2\", not the newer %3 announced.")
                       .arg(m_source->packageUrl().toString(),
                            QString::fromLatin1(entry->trimmed().left(16)))
                       .arg(m_latest.value_or(0));

@@ -5,6 +5,7 @@
 #include "update/UpdateSource.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <chrono>
@@ -28,6 +29,7 @@ struct UpdateSettings {
 // The update check and install, as two steps the window runs one after the other with its
 // messages in between. Nothing is kept between checks.
 class OnlineUpdate {
+    Q_DECLARE_TR_FUNCTIONS(OnlineUpdate)
 public:
     enum class Outcome {
         UpToDate,    // the server's revision is not newer than ours

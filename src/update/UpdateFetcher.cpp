@@ -1,6 +1,7 @@
 #include "update/UpdateFetcher.h"
 
 #include <QEventLoop>
+#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 #include <QTimer>
@@ -24,11 +25,19 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Limits& limits,
         answer.outcome = Outcome::Cancelled;
         return answer;
     }
-    QNetworkReply* reply = m_network.get(request);
-    m_reply = reply;
+    // Made on the calling thread, which owns it and its replies for the transfer.
+    QNetworkAccessManager network;
+    QNetworkReply* reply = network.get(request);
     bool tooLarge = false;
     bool late = false;
     QEventLoop loop;
+    // A cancel from another thread is seen here within this many milliseconds.
+    QTimer cancelCheck;
+    QObject::connect(&cancelCheck, &QTimer::timeout, reply, [this, reply] {
+        if (m_cancelled.load())
+            reply->abort();
+    });
+    cancelCheck.start(50);
     QTimer deadline;
     deadline.setSingleShot(true);
     QObject::connect(&deadline, &QTimer::timeout, reply, [&] {
@@ -51,38 +60,30 @@ UpdateFetcher::Answer UpdateFetcher::get(const QUrl& url, const Limits& limits,
         loop.exec();
 
     deadline.stop();
+    cancelCheck.stop();
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    m_reply = nullptr;
     if (!tooLarge && reply->bytesAvailable() > limits.maxBytes)
         tooLarge = true; // the last bytes may arrive without a progress report
-    if (m_cancelled) {
+    if (m_cancelled.load()) {
         answer.outcome = Outcome::Cancelled;
     } else if (tooLarge) {
-        answer.error =
-            QStringLiteral("%1 is larger than %2 bytes.").arg(url.toString()).arg(limits.maxBytes);
+        answer.error = tr("%1 is larger than %2 bytes.").arg(url.toString()).arg(limits.maxBytes);
     } else if (late) {
-        answer.error = QStringLiteral("%1 did not arrive within %2 seconds.")
+        answer.error = tr("%1 did not arrive within %2 seconds.")
                            .arg(url.toString())
                            .arg(double(limits.deadline.count()) / 1000.0);
     } else if (reply->error() == QNetworkReply::OperationCanceledError) {
-        answer.error = QStringLiteral("%1 sent nothing for %2 seconds.")
+        answer.error = tr("%1 sent nothing for %2 seconds.")
                            .arg(url.toString())
                            .arg(double(m_timeout.count()) / 1000.0);
     } else if (reply->error() != QNetworkReply::NoError) {
         answer.error = QStringLiteral("%1: %2").arg(url.toString(), reply->errorString());
     } else if (status != 200) {
-        answer.error = QStringLiteral("%1 answered %2.").arg(url.toString()).arg(status);
+        answer.error = tr("%1 answered %2.").arg(url.toString()).arg(status);
     } else {
         answer.outcome = Outcome::Fetched;
         answer.body = reply->readAll();
     }
-    reply->deleteLater();
+    delete reply; // now: a worker thread's loop ends here and would never run a later delete
     return answer;
-}
-
-void UpdateFetcher::cancel()
-{
-    m_cancelled = true;
-    if (m_reply)
-        m_reply->abort();
 }

@@ -3,18 +3,22 @@
 #include "core/Result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QUrl>
+#include <atomic>
 #include <chrono>
 #include <functional>
 
-// Fetches one document over HTTP(S), waiting for it in a local event loop, so the update runs
-// as one handler from the user's click to the last message, while the window still paints.
+// Fetches one document over HTTP(S) and waits for it: meant for a worker thread, where the
+// transfer runs in that thread's own event loop with a network manager of that thread, while
+// the window goes on painting.
 // Anything but a whole "200" answer is a failure: a refused connection, a name that does not
 // resolve, another status, a server that stops sending for longer than the time-out, a
 // document larger or slower than the caller's limits.
 class UpdateFetcher {
+    Q_DECLARE_TR_FUNCTIONS(UpdateFetcher)
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeout{30000};
     // The package is held in memory until its signature has been checked.
@@ -43,13 +47,11 @@ public:
     // Not re-entrant: the caller refuses a second update while one runs. One fetcher serves
     // one update.
     Answer get(const QUrl& url, const Limits& limits, const Progress& progress = {});
-    // Stops the transfer under way (from a Cancel button while get() waits) and every later
-    // one: they end Cancelled.
-    void cancel();
+    // Stops the transfer under way and every later one: they end Cancelled. Safe from any
+    // thread (a Cancel button while a worker waits in get()).
+    void cancel() { m_cancelled.store(true); }
 
 private:
-    QNetworkAccessManager m_network;
     std::chrono::milliseconds m_timeout;
-    QNetworkReply* m_reply = nullptr; // the transfer get() waits for
-    bool m_cancelled = false;
+    std::atomic<bool> m_cancelled{false};
 };

@@ -2,6 +2,7 @@
 
 #include "core/ZipArchive.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,27 +44,32 @@ Status copyDurably(const QString& from, const QString& to)
 {
     QFile in(from);
     if (!in.open(QIODevice::ReadOnly))
-        return failed(QStringLiteral("%1 cannot be read: %2").arg(from, in.errorString()));
+        return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be read: %2")
+                          .arg(from, in.errorString()));
     QSaveFile out(to);
     if (!out.open(QIODevice::WriteOnly))
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(to, out.errorString()));
+        return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be written: %2")
+                          .arg(to, out.errorString()));
     QByteArray buffer(1 << 16, Qt::Uninitialized);
     for (;;) {
         const qint64 n = in.read(buffer.data(), buffer.size());
         if (n < 0) {
             out.cancelWriting();
-            return failed(QStringLiteral("%1 cannot be read: %2").arg(from, in.errorString()));
+            return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be read: %2")
+                              .arg(from, in.errorString()));
         }
         if (n == 0)
             break;
         if (out.write(buffer.constData(), n) != n) {
             const QString why = out.errorString();
             out.cancelWriting();
-            return failed(QStringLiteral("%1 cannot be written: %2").arg(to, why));
+            return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be written: %2")
+                              .arg(to, why));
         }
     }
     if (!out.commit())
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(to, out.errorString()));
+        return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be written: %2")
+                          .arg(to, out.errorString()));
     QFile::setPermissions(to, QFile::permissions(from));
     return Done{};
 }
@@ -73,7 +79,9 @@ Status copyDurably(const QString& from, const QString& to)
 Status keepBackup(const QString& programPath, const QString& backup)
 {
     if (QFileInfo::exists(backup) && !QFile::remove(backup))
-        return failed(QStringLiteral("The earlier copy %1 cannot be removed.").arg(backup));
+        return failed(
+            QCoreApplication::translate("UpdateInstaller", "The earlier copy %1 cannot be removed.")
+                .arg(backup));
     if (::link(QFile::encodeName(programPath).constData(), QFile::encodeName(backup).constData()) ==
         0)
         return Done{};
@@ -111,8 +119,10 @@ bool writeFully(int fd, const QByteArray& bytes)
 
 QString notOurs(const QString& folder)
 {
-    return QStringLiteral("The folder %1 belongs to another user; Billcraft does not write into "
-                          "it. Remove it and try again.")
+    return QCoreApplication::translate(
+               "UpdateInstaller",
+               "The folder %1 belongs to another user; Billcraft does not write into "
+               "it. Remove it and try again.")
         .arg(folder);
 }
 
@@ -148,14 +158,18 @@ QString downloadsProblem(const QString& downloadsFolder)
     struct stat st {};
     if (::lstat(QFile::encodeName(downloadsFolder).constData(), &st) != 0)
         return errno == ENOENT ? QString()
-                               : QStringLiteral("The folder %1 cannot be examined: %2")
+                               : QCoreApplication::translate("UpdateInstaller",
+                                                             "The folder %1 cannot be examined: %2")
                                      .arg(downloadsFolder, systemError());
     if (S_ISLNK(st.st_mode))
-        return QStringLiteral("%1 is a symbolic link; Billcraft does not write through it. "
-                              "Remove the link and try again.")
+        return QCoreApplication::translate(
+                   "UpdateInstaller", "%1 is a symbolic link; Billcraft does not write through it. "
+                                      "Remove the link and try again.")
             .arg(downloadsFolder);
     if (!S_ISDIR(st.st_mode))
-        return QStringLiteral("%1 is not a folder. Remove it and try again.").arg(downloadsFolder);
+        return QCoreApplication::translate("UpdateInstaller",
+                                           "%1 is not a folder. Remove it and try again.")
+            .arg(downloadsFolder);
     if (st.st_uid != ::geteuid())
         return notOurs(downloadsFolder);
     return {};
@@ -166,7 +180,8 @@ Status keepPackage(const QByteArray& package, const QString& downloadsFolder)
     const QByteArray folder = QFile::encodeName(downloadsFolder);
     if (::mkdir(folder.constData(), 0700) != 0 && errno != EEXIST)
         return failed(
-            QStringLiteral("The folder %1 cannot be made: %2").arg(downloadsFolder, systemError()));
+            QCoreApplication::translate("UpdateInstaller", "The folder %1 cannot be made: %2")
+                .arg(downloadsFolder, systemError()));
     if (const QString problem = downloadsProblem(downloadsFolder); !problem.isEmpty())
         return failed(problem);
     // Checked again through the opened folder itself: whatever its name points at by now.
@@ -176,10 +191,11 @@ Status keepPackage(const QByteArray& package, const QString& downloadsFolder)
     if (dir.fd < 0 || ::fstat(dir.fd, &st) != 0) {
         const QString why = systemError();
         const QString problem = downloadsProblem(downloadsFolder); // swapped for a link?
-        return failed(
-            problem.isEmpty()
-                ? QStringLiteral("The folder %1 cannot be opened: %2").arg(downloadsFolder, why)
-                : problem);
+        return failed(problem.isEmpty()
+                          ? QCoreApplication::translate("UpdateInstaller",
+                                                        "The folder %1 cannot be opened: %2")
+                                .arg(downloadsFolder, why)
+                          : problem);
     }
     if (st.st_uid != ::geteuid())
         return failed(notOurs(downloadsFolder));
@@ -199,11 +215,14 @@ Status keepPackage(const QByteArray& package, const QString& downloadsFolder)
         why = systemError();
     if (!why.isEmpty()) {
         ::unlinkat(dir.fd, temp.constData(), 0);
-        return failed(QStringLiteral("%1 cannot be written: %2").arg(where, why));
+        return failed(QCoreApplication::translate("UpdateInstaller", "%1 cannot be written: %2")
+                          .arg(where, why));
     }
     if (::fsync(dir.fd) != 0)
-        return failed(QStringLiteral("%1 was written, but it could not be flushed to disk: %2")
-                          .arg(where, systemError()));
+        return failed(
+            QCoreApplication::translate("UpdateInstaller",
+                                        "%1 was written, but it could not be flushed to disk: %2")
+                .arg(where, systemError()));
     return Done{};
 }
 
@@ -211,7 +230,8 @@ Result<QByteArray> revisionEntry(const QByteArray& package)
 {
     QTemporaryDir scratch; // private to this user (0700)
     if (!scratch.isValid())
-        return Failure{QStringLiteral("No temporary folder: %1").arg(scratch.errorString())};
+        return Failure{QCoreApplication::translate("UpdateInstaller", "No temporary folder: %1")
+                           .arg(scratch.errorString())};
     const QString revisionPath = scratch.filePath(kRevisionEntry);
     const Result<qint64> read = ZipArchive::extractOneFromMemory(
         package, kPackageName, kRevisionEntry, revisionPath, {kMaxRevisionEntryBytes, {}});
@@ -219,8 +239,8 @@ Result<QByteArray> revisionEntry(const QByteArray& package)
         return Failure{read.error()};
     QFile file(revisionPath);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{
-            QStringLiteral("%1 cannot be read: %2").arg(revisionPath, file.errorString())};
+        return Failure{QCoreApplication::translate("UpdateInstaller", "%1 cannot be read: %2")
+                           .arg(revisionPath, file.errorString())};
     return file.readAll();
 }
 
@@ -228,7 +248,9 @@ Status install(const QByteArray& package, const QString& programPath)
 {
     const QFileInfo program(programPath);
     if (!program.isFile())
-        return failed(QStringLiteral("The program file %1 was not found.").arg(programPath));
+        return failed(
+            QCoreApplication::translate("UpdateInstaller", "The program file %1 was not found.")
+                .arg(programPath));
 
     // Unpacked beside the program first (flushed to disk by the extraction), so the final step
     // is a rename within one folder and a package that does not unpack changes nothing.
@@ -252,7 +274,8 @@ Status install(const QByteArray& package, const QString& programPath)
                     QFile::encodeName(programPath).constData()) != 0) {
         const QString why = systemError();
         QFile::remove(staged);
-        return failed(QStringLiteral("The new program cannot be put in place of %1: %2")
+        return failed(QCoreApplication::translate(
+                          "UpdateInstaller", "The new program cannot be put in place of %1: %2")
                           .arg(programPath, why));
     }
     // The rename survives a power cut; the new program is in place either way.

@@ -170,39 +170,11 @@ private slots:
         QCOMPARE(filesIn(elsewhere.path()), QStringList());
     }
 
-    // A killed backup's snapshot and part-written archive go before the next backup, unless
-    // another Billcraft holds the data folder (its own backup may be under way).
-    void commandLineRemovesLeftovers_data()
-    {
-        QTest::addColumn<bool>("windowOpen");
-        QTest::newRow("alone") << false;
-        QTest::newRow("window open") << true;
-    }
-    void commandLineRemovesLeftovers()
-    {
-        QFETCH(bool, windowOpen);
-        QTemporaryDir dir;
-        writeAll(dir.filePath(Database::kFileName), databaseFile({}));
-        QVERIFY(QDir(dir.path()).mkdir(Backup::kScratchFolder));
-        const QStringList leftovers{Backup::kScratchFolder + "/backup-Ab12Cd.db",
-                                    "out.bak.Xy12Zz.part"};
-        for (const QString& name : leftovers)
-            writeAll(dir.filePath(name), "left behind");
-        std::optional<Result<std::unique_ptr<DataFolder::Hold>>> window;
-        if (windowOpen)
-            window.emplace(DataFolder::Hold::take(dir.path()));
-        const WindowlessRun run =
-            runWindowless({"--backup", "out.bak", "--data-folder", dir.path()}, dir.path());
-        QVERIFY(run.finished);
-        QVERIFY2(run.exitCode == 0, qPrintable(run.stdErr));
-        QVERIFY(ZipArchive::entryNames(dir.filePath("out.bak")));
-        for (const QString& name : leftovers)
-            QCOMPARE(QFileInfo::exists(dir.filePath(name)), windowOpen);
-    }
-
     // The real program with no display writes the archive, or says in one line why not. It
     // only reads the database: a read-only file backs up, an older one is not upgraded, and
-    // one that is not ours is neither filled nor given company.
+    // one that is not ours is neither filled nor given company. A killed backup's snapshot and
+    // part-written archive go first, unless another Billcraft holds the data folder (its own
+    // backup may be under way).
     void commandLine_data()
     {
         QTest::addColumn<bool>("present");
@@ -210,25 +182,27 @@ private slots:
         QTest::addColumn<bool>("readOnly");
         QTest::addColumn<QString>("error");
         QTest::addColumn<QStringList>("arguments"); // DIR: the data folder
+        QTest::addColumn<QString>("leftovers");     // planted: "removed", or "kept" by a window
         const QStringList usual{"--backup", "out.bak", "--data-folder", "DIR"};
         const QString notOurs = "Billcraft: %1 is not a Billcraft database";
-        QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual;
-        QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual;
+        QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual << "removed";
+        QTest::newRow("window open") << true << databaseFile({}) << false << "" << usual << "kept";
+        QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual << "";
         QTest::newRow("older schema")
             << true
             << databaseFile({"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"})
-            << false << "" << usual;
+            << false << "" << usual << "";
         QTest::newRow("none") << false << QByteArray() << false
-                              << "Billcraft: There is no Billcraft database" << usual;
-        QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual;
+                              << "Billcraft: There is no Billcraft database" << usual << "";
+        QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual << "";
         QTest::newRow("foreign tables")
             << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}) << false
-            << notOurs + ": it has no table TblUserData." << usual;
+            << notOurs + ": it has no table TblUserData." << usual << "";
         QTest::newRow("an option for FILE")
             << true << databaseFile({}) << false
             << "Billcraft: --backup needs FILE, the archive to write, before any other option; "
                "\"--data-folder\" is an option"
-            << QStringList{"--backup", "--data-folder", "DIR"};
+            << QStringList{"--backup", "--data-folder", "DIR"} << "";
     }
     void commandLine()
     {
@@ -237,6 +211,7 @@ private slots:
         QFETCH(bool, readOnly);
         QFETCH(QString, error);
         QFETCH(QStringList, arguments);
+        QFETCH(QString, leftovers);
         QTemporaryDir dir;
         arguments.replaceInStrings(QRegularExpression("^DIR$"), dir.path());
         const QString dbPath = dir.filePath(Database::kFileName);
@@ -245,6 +220,16 @@ private slots:
             writeAll(dbPath, database);
         if (readOnly)
             QVERIFY(QFile::setPermissions(dbPath, QFile::ReadOwner | QFile::ReadGroup));
+        const QStringList planted{Backup::kScratchFolder + "/backup-Ab12Cd.db",
+                                  "out.bak.Xy12Zz.part"};
+        if (!leftovers.isEmpty()) {
+            QVERIFY(QDir(dir.path()).mkdir(Backup::kScratchFolder));
+            for (const QString& name : planted)
+                writeAll(dir.filePath(name), "left behind");
+        }
+        std::optional<Result<std::unique_ptr<DataFolder::Hold>>> window;
+        if (leftovers == u"kept")
+            window.emplace(DataFolder::Hold::take(dir.path()));
         const QStringList files = filesIn(dir.path());
         const WindowlessRun run = runWindowless(arguments, dir.path());
         QVERIFY(run.finished);
@@ -263,6 +248,8 @@ private slots:
         QVERIFY(
             ZipArchive::extractOne(dir.filePath("out.bak"), "Accounts.mdb", dir.filePath("x.db")));
         QCOMPARE(rowsOf(dir.filePath("x.db")), rowsOf(dbPath));
+        for (const QString& name : planted)
+            QCOMPARE(QFileInfo::exists(dir.filePath(name)), leftovers == u"kept");
     }
 };
 

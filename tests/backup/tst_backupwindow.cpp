@@ -2,11 +2,14 @@
 #include "app/MainWindow.h"
 #include "backup/Backup.h"
 #include "backup/ui/BackupRestore.h"
+#include "core/ui/LongWork.h"
 #include "core/ui/PictureButton.h"
 #include "support/ListItems.h"
 
 #include <QComboBox>
+#include <QLineEdit>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -21,9 +24,29 @@ Prompter::Message question(const QString& text, const QString& title)
     return {text, title, Prompter::Buttons::YesNo, Prompter::Icon::Question, Answer::No};
 }
 
+// The work a click started on its worker, if any (one that has finished may await deletion).
+LongWork* runningWork(MainWindow& w)
+{
+    for (LongWork* work : w.findChildren<LongWork*>()) {
+        if (work->isRunning())
+            return work;
+    }
+    return nullptr;
+}
+
+void waitFor(LongWork* work)
+{
+    if (!work)
+        return;
+    QSignalSpy finished(work, &LongWork::finished);
+    QVERIFY(finished.wait(60'000));
+}
+
+// Clicks and waits until the work it started, and the messages after it, are done.
 void click(MainWindow& w, const char* name)
 {
     QTest::mouseClick(child<PictureButton>(&w, name), Qt::LeftButton);
+    waitFor(runningWork(w));
 }
 
 } // namespace
@@ -31,38 +54,55 @@ void click(MainWindow& w, const char* name)
 class TestBackupWindow : public QObject {
     Q_OBJECT
 private slots:
-    // No to either question, or no file chosen, changes nothing and says nothing more.
+    // No to either question, no file chosen, or Cancel while the copy runs: nothing changes,
+    // and nothing more is said (not even that the back up was not made).
     void declinedActionsChangeNothing_data()
     {
         QTest::addColumn<bool>("backUp");
-        QTest::addColumn<bool>("yes");
-        QTest::newRow("back up: No") << true << false;
-        QTest::newRow("back up: no file") << true << true;
-        QTest::newRow("restore: No") << false << false;
-        QTest::newRow("restore: no file") << false << true;
+        QTest::addColumn<QString>("how"); // "No", "no file" or "cancel"
+        QTest::newRow("back up: No") << true << "No";
+        QTest::newRow("back up: no file") << true << "no file";
+        QTest::newRow("back up: cancelled") << true << "cancel";
+        QTest::newRow("restore: No") << false << "No";
+        QTest::newRow("restore: no file") << false << "no file";
     }
     void declinedActionsChangeNothing()
     {
         QFETCH(bool, backUp);
-        QFETCH(bool, yes);
+        QFETCH(QString, how);
         TestEnv env;
         fillBooks(env);
+        // About 20 MB, so the copy is still under way when the cancel comes.
+        if (how == u"cancel")
+            env.exec("INSERT INTO TblExpenses(\"Date\", Description, Identity) WITH RECURSIVE "
+                     "n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 2000) "
+                     "SELECT 46001, hex(randomblob(5000)), 1 FROM n");
         MainWindow w(*env.session);
         w.startUp();
         w.tabs()->setCurrentIndex(MainWindow::TabExpenses);
         const QByteArray before = liveHash(env.folder());
-        const QStringList files = QDir(env.folder()).entryList();
-        env.prompter.expectExactly(
-            backUp ? question(BackupRestore::kBackUpQuestion, BackupRestore::kBackUpTitle)
-                   : question(BackupRestore::kRestoreQuestion, BackupRestore::kRestoreTitle),
-            yes ? Answer::Yes : Answer::No);
-        if (yes)
+        const QStringList files = QDir(env.folder()).entryList(QDir::Files | QDir::Hidden);
+        QTemporaryDir out;
+        env.prompter.expectExactly(backUp ? question("Back Up DataFile ?", "Back Up ?")
+                                          : question("Restore DataFile ?", "Restore ?"),
+                                   how == u"No" ? Answer::No : Answer::Yes);
+        if (how == u"no file")
             backUp ? env.prompter.expectSaveFile(std::nullopt)
                    : env.prompter.expectOpenFile(std::nullopt);
-        click(w, backUp ? "picBackUp" : "PicRestore");
+        if (how == u"cancel")
+            env.prompter.expectSaveFile(out.filePath("cancelled.bak"));
+        QTest::mouseClick(child<PictureButton>(&w, backUp ? "picBackUp" : "PicRestore"),
+                          Qt::LeftButton);
+        LongWork* work = runningWork(w);
+        QCOMPARE(work != nullptr, how == u"cancel");
+        if (work)
+            work->cancel();
+        waitFor(work);
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(liveHash(env.folder()), before);
-        QCOMPARE(QDir(env.folder()).entryList(), files);
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Files | QDir::Hidden), files);
+        QCOMPARE(QDir(env.file(Backup::kScratchFolder)).entryList(QDir::Files), QStringList());
+        QCOMPARE(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabExpenses));
     }
 
@@ -106,10 +146,22 @@ private slots:
                                  .filePath("Accounts-before-restore-2026-12-03.mdb");
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
-            .expectMessage(BackupRestore::kRestored +
-                               BackupRestore::kKeptAs.arg(QDir::toNativeSeparators(kept)),
-                           QString());
-        click(w, "PicRestore");
+            .expectMessage(
+                QString("File Sucessfully Restored\nThe data file it replaced is kept as ") +
+                    QDir::toNativeSeparators(kept),
+                QString());
+        // The extraction and the proof run on a worker with connections of their own: the
+        // window's connection stays on the live file, and no window takes input meanwhile.
+        QLineEdit calculator;
+        calculator.show();
+        QTest::mouseClick(child<PictureButton>(&w, "PicRestore"), Qt::LeftButton);
+        LongWork* work = runningWork(w);
+        QVERIFY(work);
+        QCOMPARE(env.db.path(), live);
+        QVERIFY(env.db.isOpen());
+        QTest::keyClicks(&calculator, "12");
+        QCOMPARE(calculator.text(), QString());
+        waitFor(work);
         VERIFY_PROMPTS(env.prompter);
         QCOMPARE(rowsOf(kept), changed);
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
@@ -167,10 +219,11 @@ private slots:
             QStringLiteral("%1 is still open in another program; it has not been replaced.")
                 .arg(QDir::toNativeSeparators(env.file(Database::kFileName)));
         if (yieldsDatabase)
-            env.prompter.expectExactly(
-                {heldOpen ? BackupRestore::kNotReplaced.arg(inUse) : BackupRestore::kInvalid,
-                 QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical, Answer::Ok},
-                Answer::Ok);
+            env.prompter.expectExactly({heldOpen ? QString(BackupRestore::kNotReplaced).arg(inUse)
+                                                 : QString(BackupRestore::kInvalid),
+                                        QString(), Prompter::Buttons::Ok, Prompter::Icon::Critical,
+                                        Answer::Ok},
+                                       Answer::Ok);
         else
             env.prompter.expectMessage(BackupRestore::kNoDatabase, QString());
         click(w, "PicRestore");

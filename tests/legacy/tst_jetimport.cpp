@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 #include "core/DaySerial.h"
 #include "core/GridData.h"
+#include "core/ui/LongWork.h"
 #include "invoices/InvoiceList.h"
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
@@ -21,7 +22,6 @@
 #include <optional>
 #include <sched.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -35,45 +35,43 @@ struct MemoryTableShape {
     int failAtRow = 0;    // the reader fails on this row (from 1); 0: never
 };
 
+// Reads a copy of its shape, so a test may change the source after opening a table.
 class MemoryTable final : public JetTable {
 public:
     explicit MemoryTable(MemoryTableShape shape)
-        : m_shape(std::move(shape))
+        : m(std::move(shape))
     {}
-    QString name() const override { return m_shape.name; }
-    const QList<JetColumn>& columns() const override { return m_shape.columns; }
-    qint64 recordedRows() const override
-    {
-        return m_shape.recorded < 0 ? m_shape.rows.size() : m_shape.recorded;
-    }
+    QString name() const override { return m.name; }
+    const QList<JetColumn>& columns() const override { return m.columns; }
+    qint64 recordedRows() const override { return m.recorded < 0 ? m.rows.size() : m.recorded; }
     Result<bool> next(QVariantList& row) override
     {
-        if (m_next + 1 == m_shape.failAtRow)
-            return Failure{
-                QStringLiteral("%1, row %2: unreadable").arg(m_shape.name).arg(m_next + 1)};
-        if (m_next >= m_shape.rows.size())
+        if (++m_read == m.failAtRow)
+            return Failure{QStringLiteral("%1, row %2: unreadable").arg(m.name).arg(m_read)};
+        if (m_read > m.rows.size())
             return false;
-        row = m_shape.rows[m_next++];
+        row = m.rows[m_read - 1];
         return true;
     }
 
 private:
-    MemoryTableShape m_shape;
-    qsizetype m_next = 0;
+    MemoryTableShape m;
+    qsizetype m_read = 0; // rows asked for, the one being read included
 };
 
-class MemorySource final : public JetSource {
-public:
+// Table names match in any letter case, as in Jet.
+struct MemorySource final : JetSource {
     QList<MemoryTableShape> shapes;
 
-    MemoryTableShape& shape(const QString& name)
+    MemoryTableShape* find(const QString& name)
     {
         for (MemoryTableShape& s : shapes) {
-            if (s.name == name)
-                return s;
+            if (s.name.compare(name, Qt::CaseInsensitive) == 0)
+                return &s;
         }
-        qFatal("no table %s", qPrintable(name));
+        return nullptr;
     }
+    MemoryTableShape& shape(const QString& name) { return *find(name); }
     QStringList tables() const override
     {
         QStringList names;
@@ -83,10 +81,8 @@ public:
     }
     Result<std::unique_ptr<JetTable>> table(const QString& name) override
     {
-        for (const MemoryTableShape& s : shapes) {
-            if (s.name.compare(name, Qt::CaseInsensitive) == 0)
-                return std::unique_ptr<JetTable>(new MemoryTable(s));
-        }
+        if (const MemoryTableShape* s = find(name))
+            return std::unique_ptr<JetTable>(new MemoryTable(*s));
         return Failure{QStringLiteral("no table %1").arg(name)};
     }
 };
@@ -101,6 +97,15 @@ qint64 money(const char* text)
 double day(int y, int m, int d)
 {
     return DaySerial::fromDate(QDate(y, m, d));
+}
+
+// Starts a conversion through `start` and waits for the outcome its continuation is handed.
+JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)>& start)
+{
+    std::optional<JetConversion::Outcome> outcome;
+    start([&outcome](JetConversion::Outcome got) { outcome = got; });
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(outcome.has_value(), 60'000); }();
+    return outcome.value_or(JetConversion::Outcome::Failed);
 }
 
 // An Accounts.mdb of the earlier program: every table and column, two identities, Nulls,
@@ -317,9 +322,12 @@ private slots:
         const QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
         writeAll(jetFile, jetBytes());
         const QByteArray original = readAll(jetFile);
-        MemorySource source = oldAccounts();
         ScriptedPrompter prompter;
-        QCOMPARE(JetConversion::convert(prompter, source, dir.path()),
+        QCOMPARE(finish([&](JetConversion::Then then) {
+                     return JetConversion::convert(prompter,
+                                                   std::make_shared<MemorySource>(oldAccounts()),
+                                                   dir.path(), std::move(then));
+                 }),
                  JetConversion::Outcome::Converted);
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList({"Accounts.jet.mdb", "Accounts.mdb"}));
@@ -493,22 +501,25 @@ private slots:
         const QMap<QString, QByteArray> before = snapshot(dir.path());
         QVERIFY(Database::hasJetSignature(dir.filePath(QStringLiteral("Accounts.mdb"))));
         ScriptedPrompter prompter;
-        prompter.expectExactly({JetConversion::kQuestion,
+        prompter.expectExactly({"This data folder holds a database from the earlier Windows "
+                                "program. Convert it to Billcraft's format? The original is kept "
+                                "as Accounts.jet.mdb.",
                                 {},
                                 Prompter::Buttons::YesNo,
                                 Prompter::Icon::Question,
                                 Prompter::Answer::No},
                                Prompter::Answer::No);
-        QCOMPARE(JetConversion::offer(prompter, dir.path(), kReader),
-                 JetConversion::Outcome::Declined);
+        const auto offer = [&](JetConversion::Then then) {
+            return JetConversion::offer(prompter, dir.path(), kReader, std::move(then));
+        };
+        QCOMPARE(finish(offer), JetConversion::Outcome::Declined);
         prompter.expectQuestion(JetConversion::kQuestion, Prompter::Answer::Yes);
-        prompter.expectMessage(JetConversion::kFailed + dir.filePath("Accounts.mdb") +
+        prompter.expectMessage(QString(JetConversion::kFailed) + dir.filePath("Accounts.mdb") +
                                QStringLiteral(": it lacks the tables TblUserData, TblClients, "
                                               "TblInvoices, TblExpenses, TblAppointments, so it "
                                               "is not the database of the earlier Windows "
                                               "program."));
-        QCOMPARE(JetConversion::offer(prompter, dir.path(), kReader),
-                 JetConversion::Outcome::Failed);
+        QCOMPARE(finish(offer), JetConversion::Outcome::Failed);
         QCOMPARE(snapshot(dir.path()), before);
         // Opened as it is, it is refused for what it is.
         Database db;
@@ -531,8 +542,6 @@ private slots:
                                             << "Billcraft: %1: it lacks the tables TblUserData";
         QTest::newRow("read-only data folder") << "DateTestDatabase.mdb read-only"
                                                << "Billcraft: The data folder %2 is read-only.";
-        QTest::newRow("named pipe") << "fifo"
-                                    << "Billcraft: %1 is not a file of its own";
     }
     void commandLine()
     {
@@ -541,11 +550,8 @@ private slots:
         QFETCH(QString, error);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("old.mdb"));
-        if (input == u"fifo") {
-            QCOMPARE(::mkfifo(QFile::encodeName(file).constData(), 0600), 0);
-        } else if (!input.isEmpty()) {
+        if (!input.isEmpty())
             writeAll(file, readAll(sample(qPrintable(input.section(u' ', 0, 0)))));
-        }
         const QString folder = dir.filePath(QStringLiteral("data"));
         QDir().mkpath(folder);
         if (input.endsWith(u" read-only"))

@@ -1,6 +1,4 @@
-#include "app/MainWindow.h"
 #include "core/ZipArchive.h"
-#include "core/ui/PictureButton.h"
 #include "support/TestEnv.h"
 #include "update/UpdateSignature.h"
 #include "update/ui/UpdateCommand.h"
@@ -9,6 +7,7 @@
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
@@ -167,6 +166,30 @@ struct Rig {
     }
 };
 
+// Runs the update from the click to its last message; the transfers run on workers meanwhile.
+void runToEnd(UpdateCommand& command)
+{
+    QSignalSpy finished(&command, &UpdateCommand::finished);
+    command.run();
+    if (finished.isEmpty())
+        QVERIFY(finished.wait(30'000));
+}
+
+QProgressDialog* shownProgress()
+{
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == "dlgUpdateProgress" && w->isVisible())
+            return qobject_cast<QProgressDialog*>(w);
+    }
+    return nullptr;
+}
+
+void runToEnd(Rig& rig)
+{
+    UpdateCommand command(*rig.env.session, rig.settings, nullptr);
+    runToEnd(command);
+}
+
 } // namespace
 
 class TestUpdate : public QObject {
@@ -287,7 +310,7 @@ private slots:
         if (asks)
             rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect(messages);
-        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
+        runToEnd(rig);
         QFile::setPermissions(rig.env.file("bin"), kMode);
         VERIFY_PROMPTS(rig.env.prompter);
 
@@ -312,7 +335,7 @@ private slots:
         Rig rig;
         UpdateCommand command(*rig.env.session, rig.settings, nullptr);
         rig.expectQuestion(Prompter::Answer::No);
-        command.run();
+        runToEnd(command);
         QVERIFY(rig.server.requested.isEmpty());
 
         rig.offer("175", "first");
@@ -322,15 +345,15 @@ private slots:
             command.run(); // no prompt, no request
         });
         rig.expect({kInstalled});
-        command.run();
+        runToEnd(command);
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kUpToDate});
-        command.run();
+        runToEnd(command);
         QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), kOld);
         rig.offer("176", "second");
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kAvailable, kInstalled});
-        command.run();
+        runToEnd(command);
         QCOMPARE(readAll(rig.program()), "second");
         QCOMPARE(readAll(rig.env.file("bin/accounts.bak")), "first");
         QCOMPARE(rig.server.requested.count("/Revision.txt"), 3);
@@ -342,12 +365,12 @@ private slots:
         rig.server.routes["/updates/accounts.zip.sig"] = {200, rig.key.sign(astray)};
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kAvailable, kNotInstalled});
-        command.run();
+        runToEnd(command);
 
         rig.server.server.close();
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kUnreachable});
-        command.run();
+        runToEnd(command);
         VERIFY_PROMPTS(rig.env.prompter);
         QCOMPARE(readAll(rig.program()), "second");
     }
@@ -361,32 +384,17 @@ private slots:
         rig.settings.timeout = std::chrono::milliseconds(20000);
         rig.expectQuestion(Prompter::Answer::Yes);
         rig.expect({kAvailable});
-        QString label;
-        QTimer::singleShot(300, [&label] {
-            for (QWidget* w : QApplication::topLevelWidgets()) {
-                if (w->objectName() == "dlgUpdateProgress" && w->isVisible()) {
-                    label = static_cast<QProgressDialog*>(w)->labelText();
-                    child<QPushButton>(w, "cmdCancelUpdate")->click();
-                }
-            }
-        });
+        UpdateCommand command(*rig.env.session, rig.settings, nullptr);
+        QSignalSpy finished(&command, &UpdateCommand::finished);
+        command.run();
+        QProgressDialog* progress = nullptr;
+        QTRY_VERIFY((progress = shownProgress()) &&
+                    progress->labelText() == "Downloading the update...");
+        QTest::mouseClick(progress->findChild<QPushButton*>(), Qt::LeftButton);
         // Were Cancel to wait for the 20 s time-out, the connection message would follow.
-        UpdateCommand(*rig.env.session, rig.settings, nullptr).run();
-        QCOMPARE(label, "Downloading the update...");
+        QVERIFY(finished.wait(5000));
         VERIFY_PROMPTS(rig.env.prompter);
         QCOMPARE(rig.programFolder(), QStringList{"accounts.exe"});
-    }
-
-    // picUpdate is live and asks about the built-in server.
-    void mainWindowButton()
-    {
-        TestEnv env;
-        MainWindow w(*env.session);
-        const QString host = UpdateSource::fromAddress(UpdateSource::builtInAddress())->hostName();
-        env.prompter.expectQuestion("Check if Updates are available from " + host + " ?",
-                                    Prompter::Answer::No, "Web Updates");
-        QTest::mouseClick(child<PictureButton>(&w, "picUpdate"), Qt::LeftButton);
-        VERIFY_PROMPTS(env.prompter);
     }
 };
 

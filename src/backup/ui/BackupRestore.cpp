@@ -5,71 +5,30 @@
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/LongWork.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProgressDialog>
 #include <QWidget>
-#include <memory>
 
 namespace {
 
-// Files smaller than this are done before a progress window could be noticed.
-constexpr qint64 kProgressFromBytes = qint64(16) << 20;
-constexpr int kProgressDelayMs = 300;
-constexpr int kProgressSteps = 1000;
-
-// The progress of a backup or an extraction in a window-modal progress window, made only for
-// large files. Its setValue lets the program handle its events, so the window stays responsive
-// and Cancel works.
-class Progress {
-public:
-    Progress(QWidget* parent, qint64 bytes, const QString& label)
-    {
-        if (bytes < kProgressFromBytes)
-            return;
-        m_dialog = std::make_unique<QProgressDialog>(label, QStringLiteral("Cancel"), 0,
-                                                     kProgressSteps, parent);
-        m_dialog->setObjectName(QStringLiteral("frmBackupProgress"));
-        m_dialog->setWindowTitle(kApplicationTitle);
-        m_dialog->setWindowModality(Qt::WindowModal);
-        m_dialog->setMinimumDuration(kProgressDelayMs);
-        m_dialog->setAutoClose(false);
-        m_dialog->setAutoReset(false);
-    }
-
-    ZipArchive::Progress callback()
-    {
-        if (!m_dialog)
-            return {};
-        return [this](double fraction) {
-            m_dialog->setValue(int(fraction * kProgressSteps));
-            return !m_dialog->wasCanceled();
-        };
-    }
-
-    // For work of unknown length: a busy indicator that keeps the window answering. Setting
-    // the same value again handles no events, so they are handled here.
-    std::function<bool()> busy()
-    {
-        if (!m_dialog)
-            return {};
-        return [this] {
-            if (m_dialog->maximum() != 0)
-                m_dialog->setRange(0, 0);
-            m_dialog->setValue(0);
-            QCoreApplication::processEvents();
-            return !m_dialog->wasCanceled();
-        };
-    }
-
-    bool cancelled() const { return m_dialog && m_dialog->wasCanceled(); }
-    void close() { m_dialog.reset(); }
-
-private:
-    std::unique_ptr<QProgressDialog> m_dialog;
+// What the restore's worker hands back: the extracted copy, or why there is none, and the
+// proof's verdict on it.
+struct Extracted {
+    Result<QString> copy = Failure{};
+    Status proven = Done{};
+    bool cancelled = false;
 };
+
+LongWork::Options progressWindow(const QString& label)
+{
+    LongWork::Options options;
+    options.label = label;
+    options.title = kApplicationTitle;
+    options.objectName = QStringLiteral("frmBackupProgress");
+    return options;
+}
 
 } // namespace
 
@@ -79,111 +38,136 @@ BackupRestore::BackupRestore(Session& session, QWidget* window, std::function<vo
     , m_reloadWindow(std::move(reloadWindow))
 {}
 
-void BackupRestore::backUp()
+LongWork* BackupRestore::backUp()
 {
     Prompter& prompter = m_session.prompter();
-    if (!prompter.confirm(kBackUpQuestion, kBackUpTitle))
-        return;
+    if (!prompter.confirm(tr(kBackUpQuestion), tr(kBackUpTitle)))
+        return nullptr;
     // The dialog asks before it overwrites the file it names; a name typed without an
     // extension gets ".bak", and replacing a file of that name is asked here.
     const QString suggested =
         QStringLiteral("Billcraft %1.bak").arg(m_session.clock().today().toString(Qt::ISODate));
-    std::optional<QString> chosen =
-        prompter.saveFileName({kBackUpDialogTitle,
-                               QDir::homePath(),
-                               suggested,
-                               {QStringLiteral("All Back Up files (*.bak *.BAK)"),
-                                QStringLiteral("bak files (*.bak *.BAK)")}});
+    std::optional<QString> chosen = prompter.saveFileName(
+        {tr(kBackUpDialogTitle),
+         QDir::homePath(),
+         suggested,
+         {tr("All Back Up files (*.bak *.BAK)"), tr("bak files (*.bak *.BAK)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
-        return;
+        return nullptr;
     if (QFileInfo(*chosen).suffix().isEmpty()) {
         *chosen += QStringLiteral(".bak");
         if (QFileInfo::exists(*chosen) &&
-            !prompter.confirm(kReplaceQuestion.arg(QDir::toNativeSeparators(*chosen)),
-                              kBackUpDialogTitle, Prompter::Icon::Warning))
-            return;
+            !prompter.confirm(tr(kReplaceQuestion).arg(QDir::toNativeSeparators(*chosen)),
+                              tr(kBackUpDialogTitle), Prompter::Icon::Warning))
+            return nullptr;
     }
 
-    Database& db = m_session.db();
-    Progress progress(m_window, QFileInfo(db.path()).size(),
-                      QStringLiteral("Backing up the data file..."));
-    const Status done = Backup::write(db, *chosen, progress.callback());
-    const bool cancelled = progress.cancelled();
-    progress.close();
-    if (cancelled)
-        return;
-    if (!done) {
-        prompter.inform(kBackUpFailed + done.error(), {}, Prompter::Icon::Critical);
-        return;
-    }
-    prompter.inform(kBackedUp);
+    // The worker reads the books through a connection of its own: the snapshot sees every
+    // committed row, and the UI thread's connection is never used off its thread.
+    const QString live = m_session.db().path();
+    const QString archive = *chosen;
+    Prompter* shown = &prompter;
+    return LongWork::start<std::optional<Status>>(
+        m_window, progressWindow(tr("Backing up the data file...")),
+        [live, archive](WorkProgress& progress) -> std::optional<Status> {
+            Database db;
+            if (!db.open(live))
+                return Status{Failure{db.errorString()}};
+            Status done = Backup::write(db, archive, progress.callback());
+            if (progress.cancelled())
+                return std::nullopt;
+            return done;
+        },
+        [shown](std::optional<Status> done) {
+            if (!done) // cancelled: nothing to say
+                return;
+            if (!*done) {
+                shown->inform(tr(kBackUpFailed) + done->error(), {}, Prompter::Icon::Critical);
+                return;
+            }
+            shown->inform(tr(kBackedUp));
+        });
 }
 
-void BackupRestore::restore()
+LongWork* BackupRestore::restore()
 {
     Prompter& prompter = m_session.prompter();
-    if (!prompter.confirm(kRestoreQuestion, kRestoreTitle))
-        return;
+    if (!prompter.confirm(tr(kRestoreQuestion), tr(kRestoreTitle)))
+        return nullptr;
     const std::optional<QString> chosen = prompter.openFileName(
-        {kRestoreDialogTitle,
+        {tr(kRestoreDialogTitle),
          QDir::homePath(),
          {},
-         {QStringLiteral("All Bak files (*.bak *.BAK)"), QStringLiteral("bak files (*.bak *.BAK)"),
-          QStringLiteral("All files (*)")}});
+         {tr("All Bak files (*.bak *.BAK)"), tr("bak files (*.bak *.BAK)"), tr("All files (*)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
-        return;
+        return nullptr;
 
+    // Until the copy is proved, the live database stays open and untouched. The extraction
+    // and the proof (an integrity check that reads every page) run on the worker, which opens
+    // the copy through connections of its own.
     const QString dataFolder = m_session.dataFolder();
-    // The database's own size, not the archive's: compressed, it is a fraction of the work.
-    const Result<qint64> declared = ZipArchive::declaredSize(*chosen, Database::kFileName);
-    Progress progress(m_window, declared ? *declared : 0, QStringLiteral("Reading the back up..."));
-    const Result<QString> copy = Restore::extract(dataFolder, *chosen, progress.callback());
-    if (progress.cancelled())
-        return;
-    // Until the copy is proved, the live database stays open and untouched.
-    if (!copy) {
-        progress.close();
-        prompter.inform(kNoDatabase);
-        return;
-    }
+    const QString archive = *chosen;
+    Session* session = &m_session;
+    const std::function<void()> reload = m_reloadWindow;
+    return LongWork::start<Extracted>(
+        m_window, progressWindow(tr("Reading the back up...")),
+        [dataFolder, archive](WorkProgress& progress) {
+            Extracted out;
+            out.copy = Restore::extract(dataFolder, archive, progress.callback());
+            if (out.copy && !progress.cancelled()) {
+                progress.setBusy(); // the check's length is not known beforehand
+                out.proven =
+                    Restore::prove(*out.copy, [&progress] { return !progress.cancelled(); });
+            }
+            out.cancelled = progress.cancelled();
+            return out;
+        },
+        [session, reload](Extracted got) {
+            if (got.cancelled)
+                return;
+            Prompter& told = session->prompter();
+            if (!got.copy) {
+                told.inform(tr(kNoDatabase));
+                return;
+            }
+            if (!got.proven) {
+                reload();
+                told.inform(tr(kInvalid), {}, Prompter::Icon::Critical);
+                return;
+            }
+            replaceLive(*session, reload, *got.copy);
+        });
+}
 
-    Database& db = m_session.db();
+void BackupRestore::replaceLive(Session& session, const std::function<void()>& reloadWindow,
+                                const QString& copy)
+{
+    Prompter& prompter = session.prompter();
+    Database& db = session.db();
     const QString live = db.path();
-    auto invalid = [&] {
-        m_reloadWindow();
-        prompter.inform(kInvalid, {}, Prompter::Icon::Critical);
+    const auto notReopened = [&] {
+        prompter.inform(tr(kNotReopened).arg(db.errorString()), {}, Prompter::Icon::Critical);
     };
-    const Status proven = Restore::prove(*copy, progress.busy());
-    const bool cancelled = progress.cancelled();
-    progress.close();
-    if (cancelled)
-        return;
-    if (!proven) {
-        invalid();
-        return;
-    }
     // The main window is loaded from the copy before the copy becomes the live file.
-    if (!db.open(*copy)) {
-        if (!db.open(live)) {
-            prompter.inform(kNotReopened.arg(db.errorString()), {}, Prompter::Icon::Critical);
-            return;
-        }
-        invalid();
+    if (!db.open(copy)) {
+        if (!db.open(live))
+            return notReopened();
+        reloadWindow();
+        prompter.inform(tr(kInvalid), {}, Prompter::Icon::Critical);
         return;
     }
-    m_reloadWindow();
+    reloadWindow();
     db.close();
-    const Result<QString> replaced = Restore::replaceLive(dataFolder, m_session.clock().today());
-    if (!db.open(live)) {
-        prompter.inform(kNotReopened.arg(db.errorString()), {}, Prompter::Icon::Critical);
-        return;
-    }
+    const Result<QString> replaced =
+        Restore::replaceLive(session.dataFolder(), session.clock().today());
+    if (!db.open(live))
+        return notReopened();
     if (!replaced) {
-        m_reloadWindow();
-        prompter.inform(kNotReplaced.arg(replaced.error()), {}, Prompter::Icon::Critical);
+        reloadWindow();
+        prompter.inform(tr(kNotReplaced).arg(replaced.error()), {}, Prompter::Icon::Critical);
         return;
     }
     prompter.inform(replaced->isEmpty()
-                        ? kRestored
-                        : kRestored + kKeptAs.arg(QDir::toNativeSeparators(*replaced)));
+                        ? tr(kRestored)
+                        : tr(kRestored) + tr(kKeptAs).arg(QDir::toNativeSeparators(*replaced)));
 }

@@ -1,49 +1,58 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
+class LongWork;
 class QWidget;
 class Session;
 
-// The Back Up and Restore picture-buttons: the questions, the file dialogs, the progress of a
-// large database and the messages. The work is done by Backup and Restore.
+// The Back Up and Restore picture-buttons: the questions, the file dialogs, the progress of the
+// copy and the messages. The copying and the proof run on a worker thread behind LongWork; the
+// work is done by Backup and Restore.
 class BackupRestore {
+    Q_DECLARE_TR_FUNCTIONS(BackupRestore)
 public:
-    static inline const QString kBackUpQuestion = QStringLiteral("Back Up DataFile ?");
-    static inline const QString kBackUpTitle = QStringLiteral("Back Up ?");
-    static inline const QString kBackUpDialogTitle = QStringLiteral("Back Data file");
-    static inline const QString kBackedUp = QStringLiteral("File Backed Up");
+    static constexpr const char* kBackUpQuestion = QT_TR_NOOP("Back Up DataFile ?");
+    static constexpr const char* kBackUpTitle = QT_TR_NOOP("Back Up ?");
+    static constexpr const char* kBackUpDialogTitle = QT_TR_NOOP("Back Data file");
+    static constexpr const char* kBackedUp = QT_TR_NOOP("File Backed Up");
     // Asked when ".bak" was added to a typed name that another file already has.
-    static inline const QString kReplaceQuestion =
-        QStringLiteral("%1 already exists.\nDo you want to replace it?");
-    static inline const QString kBackUpFailed = QStringLiteral("The back up was not made.\n");
+    static constexpr const char* kReplaceQuestion =
+        QT_TR_NOOP("%1 already exists.\nDo you want to replace it?");
+    static constexpr const char* kBackUpFailed = QT_TR_NOOP("The back up was not made.\n");
 
-    static inline const QString kRestoreQuestion = QStringLiteral("Restore DataFile ?");
-    static inline const QString kRestoreTitle = QStringLiteral("Restore ?");
-    static inline const QString kRestoreDialogTitle = QStringLiteral("Restore DataFile");
-    static inline const QString kNoDatabase = QStringLiteral("File Restore Error");
-    static inline const QString kInvalid =
-        QStringLiteral("File restore Failed The back up is "
-                       "invalid\nReturning to existing Data file");
-    static inline const QString kRestored = QStringLiteral("File Sucessfully Restored");
-    static inline const QString kKeptAs =
-        QStringLiteral("\nThe data file it replaced is kept as %1");
-    static inline const QString kNotReplaced =
-        QStringLiteral("The back up was proved sound but could not replace the data file:\n%1\n"
-                       "Returning to existing Data file");
-    static inline const QString kNotReopened =
-        QStringLiteral("The data file could not be opened again:\n%1\nClose Billcraft and start "
-                       "it again.");
+    static constexpr const char* kRestoreQuestion = QT_TR_NOOP("Restore DataFile ?");
+    static constexpr const char* kRestoreTitle = QT_TR_NOOP("Restore ?");
+    static constexpr const char* kRestoreDialogTitle = QT_TR_NOOP("Restore DataFile");
+    static constexpr const char* kNoDatabase = QT_TR_NOOP("File Restore Error");
+    static constexpr const char* kInvalid = QT_TR_NOOP("File restore Failed The back up is "
+                                                       "invalid\nReturning to existing Data file");
+    static constexpr const char* kRestored = QT_TR_NOOP("File Sucessfully Restored");
+    static constexpr const char* kKeptAs = QT_TR_NOOP("\nThe data file it replaced is kept as %1");
+    static constexpr const char* kNotReplaced =
+        QT_TR_NOOP("The back up was proved sound but could not replace the data file:\n%1\n"
+                   "Returning to existing Data file");
+    static constexpr const char* kNotReopened =
+        QT_TR_NOOP("The data file could not be opened again:\n%1\nClose Billcraft and start "
+                   "it again.");
 
     // `reloadWindow` refills the main window from whatever database the session has open:
     // identities, client lists, page settings, the first tab, the calendar and its day.
     BackupRestore(Session& session, QWidget* window, std::function<void()> reloadWindow);
 
-    void backUp();
-    void restore();
+    // Each asks its questions, then starts the copy on a worker and returns at once; the
+    // messages follow when it is done. The LongWork is returned (nullptr when the user
+    // stopped before any work began), for whoever waits on its finished().
+    LongWork* backUp();
+    LongWork* restore();
 
 private:
+    // After the proof: loads the window from the proved copy, then makes it the live file.
+    static void replaceLive(Session& session, const std::function<void()>& reloadWindow,
+                            const QString& copy);
+
     Session& m_session;
     QWidget* m_window;
     std::function<void()> m_reloadWindow;

@@ -6,6 +6,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QTimerEvent>
+#include <utility>
 
 namespace {
 
@@ -39,6 +40,18 @@ bool isUserInput(QEvent::Type type)
 void WorkProgress::setFraction(double fraction)
 {
     m_permille.store(int(qBound(0.0, fraction, 1.0) * kSteps), std::memory_order_relaxed);
+}
+
+void WorkProgress::setLabel(const QString& label)
+{
+    const std::lock_guard lock(m_labelMutex);
+    m_label = label;
+}
+
+std::optional<QString> WorkProgress::takeLabel()
+{
+    const std::lock_guard lock(m_labelMutex);
+    return std::exchange(m_label, std::nullopt);
 }
 
 std::function<bool(double)> WorkProgress::callback()
@@ -81,6 +94,12 @@ bool LongWork::isRunning() const
     return m_thread != nullptr;
 }
 
+void LongWork::cancel()
+{
+    m_progress.cancel();
+    emit cancelRequested();
+}
+
 void LongWork::showProgress()
 {
     if (!m_thread)
@@ -94,7 +113,7 @@ void LongWork::showProgress()
     m_dialog->setAutoClose(false);
     m_dialog->setAutoReset(false);
     m_dialog->setMinimumDuration(0);
-    connect(m_dialog, &QProgressDialog::canceled, this, [this] { m_progress.cancel(); });
+    connect(m_dialog, &QProgressDialog::canceled, this, &LongWork::cancel);
     updateProgress();
     m_dialog->show();
     m_timer = startTimer(kRefreshMs);
@@ -104,6 +123,10 @@ void LongWork::updateProgress()
 {
     if (!m_dialog)
         return;
+    if (const std::optional<QString> label = m_progress.takeLabel()) {
+        m_dialog->setLabelText(*label);
+        m_dialog->setAccessibleName(*label);
+    }
     const int permille = m_progress.permille();
     if (permille < 0) {
         m_dialog->setRange(0, 0); // busy

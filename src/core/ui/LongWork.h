@@ -6,6 +6,7 @@
 #include <atomic>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 class QProgressDialog;
@@ -18,17 +19,26 @@ class WorkProgress {
 public:
     // Fraction done, 0 to 1. Work that never sets it shows a busy indicator.
     void setFraction(double fraction);
+    // Back to a busy indicator, for a step whose length is not known.
+    void setBusy() { m_permille.store(-1, std::memory_order_relaxed); }
     bool cancelled() const { return m_cancelled.load(std::memory_order_relaxed); }
     // The callback form of ZipArchive and the copy routines: reports the fraction, and answers
     // false once the user has cancelled.
     std::function<bool(double)> callback();
 
+    // Replaces the label shown above the bar (the step the work has reached).
+    void setLabel(const QString& label);
+
     int permille() const { return m_permille.load(std::memory_order_relaxed); } // -1: unknown
+    // The label set since the last call, if any.
+    std::optional<QString> takeLabel();
     void cancel() { m_cancelled.store(true, std::memory_order_relaxed); }
 
 private:
     std::atomic<int> m_permille{-1};
     std::atomic<bool> m_cancelled{false};
+    std::mutex m_labelMutex; // guards m_label, the one member that is not atomic
+    std::optional<QString> m_label;
 };
 
 // Runs one piece of long work on a worker thread while the UI thread goes on handling events,
@@ -66,8 +76,13 @@ public:
 
     ~LongWork() override;
     bool isRunning() const;
+    // What the progress window's Cancel does, for a caller that stops the work itself.
+    void cancel();
 
 signals:
+    // On the UI thread when the user presses Cancel, for work that waits on something it can
+    // stop from there (a network transfer).
+    void cancelRequested();
     // After `then` has run, just before the LongWork deletes itself.
     void finished();
 

@@ -2,66 +2,85 @@
 
 #include "core/Database.h"
 #include "core/Prompter.h"
+#include "core/ui/LongWork.h"
 #include "legacy/JetFile.h"
 #include "legacy/JetImport.h"
 
 #include <QDir>
-#include <QProgressDialog>
 
 namespace JetConversion {
 
 namespace {
 
-Outcome run(Prompter& prompter, JetSource& source, const QString& dataFolder)
+// Reads the Jet file with the reader program when no source is given, then converts it.
+Result<JetImportReport> work(WorkProgress& progress, std::shared_ptr<JetSource> source,
+                             const QString& dataFolder, const QString& reader)
 {
     const QString jetFile = QDir(dataFolder).filePath(Database::kFileName);
-    QProgressDialog progress(QStringLiteral("Reading the old database..."),
-                             QStringLiteral("Cancel"), 0, 1);
-    progress.setObjectName(QStringLiteral("dlgJetConversion"));
-    progress.setWindowTitle(kApplicationTitle);
-    progress.setWindowModality(Qt::ApplicationModal);
-    progress.setAutoReset(false);
-    progress.setAutoClose(false);
-    // Small books convert in a blink: the window only shows when a conversion takes a while.
-    progress.setMinimumDuration(400);
-    const auto step = [&](const JetImportProgress& at) {
-        if (!at.table.isEmpty()) {
-            const QString label = QStringLiteral("Reading %1...").arg(at.table);
-            if (progress.labelText() != label)
-                progress.setLabelText(label);
-        }
-        progress.setMaximum(int(std::max<qint64>(at.rowsTotal, 1)));
-        progress.setValue(int(std::min<qint64>(at.rowsDone, at.rowsTotal)));
-        return !progress.wasCanceled();
-    };
-    const Result<JetImportReport> report = JetImport::convert(source, jetFile, dataFolder, step);
-    progress.close();
-    if (!report) {
-        prompter.inform(kFailed + report.error(), {}, Prompter::Icon::Critical);
-        return Outcome::Failed;
+    if (!source) {
+        JetReaderLimits limits;
+        limits.stillWanted = [&progress] { return !progress.cancelled(); };
+        Result<std::unique_ptr<JetSource>> opened =
+            JetFile::open(jetFile, reader, JetImport::tableNames(), limits);
+        if (progress.cancelled())
+            return JetImportReport{{}, true};
+        if (!opened)
+            return Failure{opened.error()};
+        source = std::move(*opened);
     }
-    return report->cancelled ? Outcome::Cancelled : Outcome::Converted;
+    QString shown;
+    const auto step = [&](const JetImportProgress& at) {
+        if (!at.table.isEmpty() && at.table != shown) {
+            shown = at.table;
+            progress.setLabel(
+                QCoreApplication::translate("JetConversion", "Reading %1...").arg(at.table));
+        }
+        progress.setFraction(at.rowsTotal > 0 ? double(at.rowsDone) / double(at.rowsTotal) : 0);
+        return !progress.cancelled();
+    };
+    return JetImport::convert(*source, jetFile, dataFolder, step);
+}
+
+LongWork* start(Prompter& prompter, std::shared_ptr<JetSource> source, const QString& dataFolder,
+                const QString& reader, Then then)
+{
+    LongWork::Options options;
+    options.label = QCoreApplication::translate("JetConversion", "Reading the old database...");
+    options.title = kApplicationTitle;
+    options.objectName = QStringLiteral("dlgJetConversion");
+    // Small books convert in a blink: the window only shows when a conversion takes a while.
+    options.showAfterMs = 400;
+    Prompter* told = &prompter;
+    return LongWork::start<Result<JetImportReport>>(
+        nullptr, options,
+        [source = std::move(source), dataFolder, reader](WorkProgress& progress) {
+            return work(progress, source, dataFolder, reader);
+        },
+        [told, then = std::move(then)](Result<JetImportReport> report) {
+            if (!report) {
+                told->inform(QCoreApplication::translate("JetConversion", kFailed) + report.error(),
+                             {}, Prompter::Icon::Critical);
+                return then(Outcome::Failed);
+            }
+            then(report->cancelled ? Outcome::Cancelled : Outcome::Converted);
+        });
 }
 
 } // namespace
 
-Outcome offer(Prompter& prompter, const QString& dataFolder, const QString& reader)
+LongWork* offer(Prompter& prompter, const QString& dataFolder, const QString& reader, Then then)
 {
-    if (!prompter.confirm(kQuestion))
-        return Outcome::Declined;
-    const QString jetFile = QDir(dataFolder).filePath(Database::kFileName);
-    Result<std::unique_ptr<JetSource>> source =
-        JetFile::open(jetFile, reader, JetImport::tableNames());
-    if (!source) {
-        prompter.inform(kFailed + source.error(), {}, Prompter::Icon::Critical);
-        return Outcome::Failed;
+    if (!prompter.confirm(QCoreApplication::translate("JetConversion", kQuestion))) {
+        then(Outcome::Declined);
+        return nullptr;
     }
-    return run(prompter, **source, dataFolder);
+    return start(prompter, nullptr, dataFolder, reader, std::move(then));
 }
 
-Outcome convert(Prompter& prompter, JetSource& source, const QString& dataFolder)
+LongWork* convert(Prompter& prompter, std::shared_ptr<JetSource> source, const QString& dataFolder,
+                  Then then)
 {
-    return run(prompter, source, dataFolder);
+    return start(prompter, std::move(source), dataFolder, {}, std::move(then));
 }
 
 } // namespace JetConversion

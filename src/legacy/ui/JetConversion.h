@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
+#include <functional>
+#include <memory>
 
 class JetSource;
+class LongWork;
 class Prompter;
 
 // The start-up offer to convert an earlier installation's Jet Accounts.mdb.
@@ -14,20 +18,26 @@ enum class Outcome {
     Cancelled, // the user cancelled the progress; nothing changed
     Failed,    // the user has been told why; nothing changed
 };
+using Then = std::function<void(Outcome)>;
 
-inline const QString kQuestion = QStringLiteral(
+inline const char* const kQuestion = QT_TRANSLATE_NOOP(
+    "JetConversion",
     "This data folder holds a database from the earlier Windows program. Convert it to "
     "Billcraft's format? The original is kept as Accounts.jet.mdb.");
 
 // The start of what the user is told when the conversion fails; the reason follows.
-inline const QString kFailed = QStringLiteral("The database could not be converted, and the data "
-                                              "folder has been left as it was.\n");
+inline const char* const kFailed =
+    QT_TRANSLATE_NOOP("JetConversion", "The database could not be converted, and the data "
+                                       "folder has been left as it was.\n");
 
-// Asks kQuestion about dataFolder/Accounts.mdb and, on Yes, reads it with the reader program
-// `reader` (JetFile) and converts it while a progress window names the table being copied and
-// offers Cancel.
-Outcome offer(Prompter& prompter, const QString& dataFolder, const QString& reader);
+// Asks kQuestion about dataFolder/Accounts.mdb. On No, hands Declined to `then` at once and
+// returns nullptr. On Yes, starts the work on a worker thread and returns at once: the reader
+// program `reader` (JetFile) reads the file and the tables are converted, while a progress
+// window names the step reached and offers Cancel; `then` gets the outcome on the UI thread,
+// after any failure has been told.
+LongWork* offer(Prompter& prompter, const QString& dataFolder, const QString& reader, Then then);
 // The conversion itself, from any source (tests hand in their own).
-Outcome convert(Prompter& prompter, JetSource& source, const QString& dataFolder);
+LongWork* convert(Prompter& prompter, std::shared_ptr<JetSource> source, const QString& dataFolder,
+                  Then then);
 
 } // namespace JetConversion

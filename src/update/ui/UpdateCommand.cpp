@@ -2,22 +2,22 @@
 
 #include "core/Prompter.h"
 #include "core/Session.h"
+#include "core/ui/LongWork.h"
 #include "update/UpdateSignature.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QProgressDialog>
-#include <QPushButton>
+#include <QPointer>
 
 namespace {
 
-const QString kTitle = QStringLiteral("Web Updates");
-const QString kChecking = QStringLiteral("Checking for updates...");
-const QString kDownloading = QStringLiteral("Downloading the update...");
-const QString kPackageManaged =
-    QStringLiteral("Billcraft was installed by the system's package "
-                   "manager, which updates it. Nothing was downloaded.");
+const char* const kTitle = QT_TRANSLATE_NOOP("UpdateCommand", "Web Updates");
+
+QString title()
+{
+    return QCoreApplication::translate("UpdateCommand", kTitle);
+}
 
 } // namespace
 
@@ -50,84 +50,134 @@ UpdateSettings UpdateCommand::builtInSettings(const Session& session)
 
 void UpdateCommand::run()
 {
-    if (m_busy)
+    if (m_update)
         return;
-    m_busy = true;
-    OnlineUpdate update(m_settings);
-    m_update = &update;
-    runSteps(update);
-    m_settings.runningRevision = update.runningRevision();
-
-    m_progress.reset();
-    m_update = nullptr;
-    m_busy = false;
+    m_update = std::make_shared<OnlineUpdate>(m_settings);
+    if (mayStart())
+        check();
+    else
+        end();
 }
 
-void UpdateCommand::runSteps(OnlineUpdate& update)
+// The questions and refusals that come before anything is fetched.
+bool UpdateCommand::mayStart()
 {
     Prompter& prompter = m_session.prompter();
-    switch (update.programOwner()) {
+    switch (m_update->programOwner()) {
     case UpdateInstaller::Owner::User:
         break;
     case UpdateInstaller::Owner::PackageManager:
-        prompter.inform(kPackageManaged, kTitle, Prompter::Icon::Information);
-        return;
+        prompter.inform(tr("Billcraft was installed by the system's package "
+                           "manager, which updates it. Nothing was downloaded."),
+                        title(), Prompter::Icon::Information);
+        return false;
     case UpdateInstaller::Owner::NotWritable:
-        prompter.inform(QStringLiteral("Billcraft cannot update itself: you may not replace the "
-                                       "program file %1. Nothing was downloaded.")
-                            .arg(update.programPath()),
-                        kTitle, Prompter::Icon::Warning);
-        return;
+        prompter.inform(tr("Billcraft cannot update itself: you may not replace the "
+                           "program file %1. Nothing was downloaded.")
+                            .arg(m_update->programPath()),
+                        title(), Prompter::Icon::Warning);
+        return false;
     }
-    if (!update.addressError().isEmpty()) {
-        prompter.inform(update.addressError(), kTitle, Prompter::Icon::Warning);
-        return;
+    if (!m_update->addressError().isEmpty()) {
+        prompter.inform(m_update->addressError(), title(), Prompter::Icon::Warning);
+        return false;
     }
-    if (!prompter.confirm(
-            QStringLiteral("Check if Updates are available from %1 ?").arg(update.hostName()),
-            kTitle))
-        return;
+    return prompter.confirm(
+        tr("Check if Updates are available from %1 ?").arg(m_update->hostName()), title());
+}
 
-    startProgress(kChecking);
-    const OnlineUpdate::Outcome checked = update.checkRevision(
-        [this](qint64 received, qint64 total) { showProgress(received, total); });
-    m_progress->hide();
+void UpdateCommand::onWorker(
+    const QString& label,
+    std::function<OnlineUpdate::Outcome(OnlineUpdate&, const UpdateFetcher::Progress&)> step,
+    void (UpdateCommand::*then)(OnlineUpdate::Outcome))
+{
+    LongWork::Options options;
+    options.label = label;
+    options.title = title();
+    options.objectName = QStringLiteral("dlgUpdateProgress");
+    const std::shared_ptr<OnlineUpdate> update = m_update;
+    const QPointer<UpdateCommand> self(this);
+    LongWork* work = LongWork::start<OnlineUpdate::Outcome>(
+        m_window, options,
+        [update, step = std::move(step)](WorkProgress& progress) {
+            return step(*update, [&progress](qint64 received, qint64 total) {
+                if (total > 0)
+                    progress.setFraction(double(received) / double(total));
+            });
+        },
+        [self, then](OnlineUpdate::Outcome outcome) {
+            if (self)
+                (self->*then)(outcome);
+        });
+    // The transfer waits on the network, not on its progress: the cancel goes to it directly.
+    connect(work, &LongWork::cancelRequested, this, [update] { update->cancel(); });
+}
+
+void UpdateCommand::check()
+{
+    onWorker(
+        tr("Checking for updates..."),
+        [](OnlineUpdate& update, const UpdateFetcher::Progress& progress) {
+            return update.checkRevision(progress);
+        },
+        &UpdateCommand::afterCheck);
+}
+
+void UpdateCommand::afterCheck(OnlineUpdate::Outcome checked)
+{
     switch (checked) {
     case OnlineUpdate::Outcome::UpToDate:
-        prompter.inform(QStringLiteral("You have the most up to date Version"));
-        return;
+        m_session.prompter().inform(tr("You have the most up to date Version"));
+        return end();
     case OnlineUpdate::Outcome::Available:
-        prompter.inform(QStringLiteral("updates are available"));
-        break;
+        m_session.prompter().inform(tr("updates are available"));
+        return install();
     case OnlineUpdate::Outcome::Cancelled:
-        return;
+        return end();
     default:
-        showUnreachable(update);
-        return;
+        showUnreachable();
+        return end();
     }
+}
 
-    startProgress(kDownloading);
-    const OnlineUpdate::Outcome installed =
-        update.install([this](qint64 received, qint64 total) { showProgress(received, total); });
-    m_progress->hide();
+void UpdateCommand::install()
+{
+    onWorker(
+        tr("Downloading the update..."),
+        [](OnlineUpdate& update, const UpdateFetcher::Progress& progress) {
+            return update.install(progress);
+        },
+        &UpdateCommand::afterInstall);
+}
+
+void UpdateCommand::afterInstall(OnlineUpdate::Outcome installed)
+{
     switch (installed) {
     case OnlineUpdate::Outcome::Installed:
-        prompter.inform(QStringLiteral("New file installed\nPlease restart application for new "
+        m_session.prompter().inform(tr("New file installed\nPlease restart application for new "
                                        "updates to take effect"));
-        return;
+        break;
     case OnlineUpdate::Outcome::Cancelled:
-        return;
+        break;
     case OnlineUpdate::Outcome::NotInstalled:
-        logFailure(update);
-        prompter.inform(QStringLiteral("The update could not be installed; the program is "
+        logFailure(*m_update);
+        m_session.prompter().inform(tr("The update could not be installed; the program is "
                                        "unchanged.\n") +
-                            update.error(),
-                        kTitle, Prompter::Icon::Warning);
-        return;
+                                        m_update->error(),
+                                    title(), Prompter::Icon::Warning);
+        break;
     default:
-        showUnreachable(update);
-        return;
+        showUnreachable();
+        break;
     }
+    end();
+}
+
+void UpdateCommand::end()
+{
+    m_settings.runningRevision = m_update->runningRevision();
+    m_update.reset();
+    emit finished();
 }
 
 // The user's message names no cause; the log keeps it for whoever looks into the failure.
@@ -136,43 +186,10 @@ void UpdateCommand::logFailure(const OnlineUpdate& update)
     qWarning().noquote() << "Online update failed:" << update.error();
 }
 
-void UpdateCommand::showUnreachable(const OnlineUpdate& update)
+void UpdateCommand::showUnreachable()
 {
-    logFailure(update);
-    m_session.prompter().inform(
-        QStringLiteral("An error occured connecting to %1\nPlease ensure you are connected to "
-                       "the Internet before trying again")
-            .arg(update.hostName()));
-}
-
-// One dialog for both transfers, made when the first starts (a progress dialog made earlier
-// would show itself behind the question); modal, so nothing else happens while they wait.
-void UpdateCommand::startProgress(const QString& label)
-{
-    if (!m_progress) {
-        m_progress = std::make_unique<QProgressDialog>(m_window);
-        m_progress->setObjectName(QStringLiteral("dlgUpdateProgress"));
-        m_progress->setWindowTitle(kTitle);
-        m_progress->setWindowModality(Qt::ApplicationModal);
-        m_progress->setAutoClose(false);
-        m_progress->setAutoReset(false);
-        auto* cancel = new QPushButton(QStringLiteral("Cancel"), m_progress.get());
-        cancel->setObjectName(QStringLiteral("cmdCancelUpdate"));
-        cancel->setAccessibleName(QStringLiteral("Cancel"));
-        m_progress->setCancelButton(cancel);
-        connect(m_progress.get(), &QProgressDialog::canceled, this, [this] { m_update->cancel(); });
-    }
-    m_progress->setLabelText(label);
-    m_progress->setAccessibleName(label);
-    m_progress->setRange(0, 0); // a busy bar until the size is known
-    m_progress->show();
-}
-
-void UpdateCommand::showProgress(qint64 received, qint64 total)
-{
-    if (total <= 0)
-        return;
-    // Kilobytes keep a package of any size within the bar's int range.
-    m_progress->setRange(0, int(total / 1024) + 1);
-    m_progress->setValue(int(received / 1024));
+    logFailure(*m_update);
+    m_session.prompter().inform(tr("An error occured connecting to %1\nPlease ensure you are "
+                                   "connected to the Internet before trying again")
+                                    .arg(m_update->hostName()));
 }
