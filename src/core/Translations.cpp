@@ -18,10 +18,10 @@ QTranslator* install(QCoreApplication& app, const QLocale& locale)
     for (const QString& folder : folders(QCoreApplication::applicationDirPath())) {
         auto* translator = new QTranslator(&app);
         // Tries billcraft_de_AT.qm, billcraft_de.qm, ... in the order of the locale's languages.
-        if (translator->load(locale, QStringLiteral("billcraft"), QStringLiteral("_"), folder)) {
-            QCoreApplication::installTranslator(translator);
+        // A catalogue without a single translation (English) is not installed.
+        if (translator->load(locale, QStringLiteral("billcraft"), QStringLiteral("_"), folder) &&
+            QCoreApplication::installTranslator(translator))
             return translator;
-        }
         delete translator;
     }
     return nullptr;

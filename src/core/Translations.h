@@ -16,8 +16,8 @@ namespace Translations {
 QStringList folders(const QString& programFolder);
 
 // Loads the catalogue for `locale` from the first folder that has one and installs it in `app`,
-// which owns the translator. nullptr when no catalogue fits (English, or a language not yet
-// translated): the program then shows its English texts.
+// which owns the translator. nullptr when none fits or it translates nothing (English, or a
+// language not yet translated): the program then shows its English texts.
 QTranslator* install(QCoreApplication& app, const QLocale& locale = QLocale());
 
 } // namespace Translations
