@@ -1586,4 +1586,83 @@ Do you want this to be the default state for this identity?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>ZipArchive</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a readable zip archive: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: it could not be flushed to disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written, but it could not be flushed to disk: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: its folder does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 does not hold %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 more than once.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 under a folder name (&quot;%3&quot;); it is not extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 encrypted; it cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds %2 in a compression this program cannot read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 says %2 is %3 bytes, more than the %4 bytes allowed or free; it is not extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds more of %2 than it says (over %3 bytes); it is not extracted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Extracting %1 was cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2 ends after %3 of %4 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a plain file name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>
