@@ -45,7 +45,8 @@
 
 namespace {
 
-const QString kIdentitiesUnread = QStringLiteral("The trading identities could not be read.\n");
+constexpr const char* kIdentitiesUnread =
+    QT_TRANSLATE_NOOP("MainWindow", "The trading identities could not be read.\n");
 
 // Long work under the window (a restore replacing the books) owns the database until it is
 // done: a timer or queued refresh that would read it then runs `retry` once the work has
@@ -68,7 +69,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmFront"));
-    setWindowTitle(QStringLiteral("Billcraft version"));
+    setWindowTitle(tr("Billcraft version"));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -99,17 +100,18 @@ void MainWindow::buildPictureButtons(QWidget* row)
     };
     // Features connect their clicks; a picture-button stays disabled until its window exists.
     const Def defs[] = {
-        {"picHelp", Icons::Action::Help, "", "Help"},
-        {"picUpdate", Icons::Action::Update, "Check For Web Updates", ""},
-        {"PicRestore", Icons::Action::Restore, "Restore", ""},
-        {"picBackUp", Icons::Action::BackUp, "Back Up", ""},
-        {"picAddIdentity", Icons::Action::AddIdentity, "Add User", ""},
-        {"picIdentities", Icons::Action::SwitchIdentity, "Switch Users", ""},
-        {"PicCalc", Icons::Action::Calculator, "Calculator", ""},
+        {"picHelp", Icons::Action::Help, "", QT_TR_NOOP("Help")},
+        {"picUpdate", Icons::Action::Update, QT_TR_NOOP("Check For Web Updates"), ""},
+        {"PicRestore", Icons::Action::Restore, QT_TR_NOOP("Restore"), ""},
+        {"picBackUp", Icons::Action::BackUp, QT_TR_NOOP("Back Up"), ""},
+        {"picAddIdentity", Icons::Action::AddIdentity, QT_TR_NOOP("Add User"), ""},
+        {"picIdentities", Icons::Action::SwitchIdentity, QT_TR_NOOP("Switch Users"), ""},
+        {"PicCalc", Icons::Action::Calculator, QT_TR_NOOP("Calculator"), ""},
     };
+    const auto text = [](const char* source) { return *source ? tr(source) : QString(); };
     for (const Def& d : defs) {
-        auto* button = new PictureButton(QLatin1String(d.name), d.icon, QLatin1String(d.toolTip),
-                                         QLatin1String(d.accessibleName), row);
+        auto* button = new PictureButton(QLatin1String(d.name), d.icon, text(d.toolTip),
+                                         text(d.accessibleName), row);
         button->setEnabled(false);
         layout->addWidget(button);
     }
@@ -126,14 +128,15 @@ void MainWindow::buildPictureButtons(QWidget* row)
 void MainWindow::buildTabs()
 {
     static constexpr const char* kCaptions[TabCount] = {
-        "Clients",        "Make Invoice", "Find Invoices", "Expenses",
-        "Invoice Layout", "Calendar",     "Reports",
+        QT_TR_NOOP("Clients"),  QT_TR_NOOP("Make Invoice"),   QT_TR_NOOP("Find Invoices"),
+        QT_TR_NOOP("Expenses"), QT_TR_NOOP("Invoice Layout"), QT_TR_NOOP("Calendar"),
+        QT_TR_NOOP("Reports"),
     };
     for (int i = 0; i < TabCount; ++i) {
         auto* page = new QWidget(m_tabs);
         page->setObjectName(QStringLiteral("SSTab1Page%1").arg(i));
         new QVBoxLayout(page);
-        m_tabs->addTab(page, QLatin1String(kCaptions[i]));
+        m_tabs->addTab(page, tr(kCaptions[i]));
     }
 
     QWidget* clientsPage = tabPage(TabClients);
@@ -293,9 +296,8 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
                                           QStringLiteral("Memo")) == Database::AddColumn::Failed)
-        m_session.prompter().inform(QStringLiteral("The database could not be given its column "
-                                                   "for client notes, so notes cannot be "
-                                                   "kept.\n") +
+        m_session.prompter().inform(tr("The database could not be given its column for client "
+                                       "notes, so notes cannot be kept.\n") +
                                         m_session.db().errorString(),
                                     {}, Prompter::Icon::Warning);
 }
@@ -312,7 +314,8 @@ void MainWindow::populateIdentities()
 {
     const Result<int> first = IdentityStore::firstIdentity(m_session.db());
     if (!first)
-        m_session.prompter().inform(kIdentitiesUnread + first.error(), {}, Prompter::Icon::Warning);
+        m_session.prompter().inform(tr(kIdentitiesUnread) + first.error(), {},
+                                    Prompter::Icon::Warning);
     // Without a readable list the window comes up as with no identity.
     m_session.setCurrentIdentity(first ? *first : 0);
 }
@@ -345,15 +348,15 @@ void MainWindow::populateUserData()
     if (page.taxCaption.isEmpty()) // an identity without a tax name keeps the captions shown
         page.taxCaption = m_session.pageSettings().taxCaption;
     m_session.setPageSettings(page); // the VAT box and the tax captions follow
-    setWindowTitle(QStringLiteral("Billcraft version %1 %2")
-                       .arg(QStringLiteral(BILLCRAFT_VERSION), page.identityName));
+    setWindowTitle(
+        tr("Billcraft version %1 %2").arg(QStringLiteral(BILLCRAFT_VERSION), page.identityName));
 }
 
 void MainWindow::openIdentityChooser()
 {
     const Result<QList<IdentityEntry>> identities = IdentityStore::list(m_session.db());
     if (!identities) {
-        m_session.prompter().inform(kIdentitiesUnread + identities.error(), {},
+        m_session.prompter().inform(tr(kIdentitiesUnread) + identities.error(), {},
                                     Prompter::Icon::Warning);
         return;
     }
@@ -508,13 +511,12 @@ void MainWindow::openMakerWebSite()
 {
     if (!QDesktopServices::openUrl(QUrl(kMakerWebAddress)))
         m_session.prompter().inform(
-            QStringLiteral("The web address %1 could not be opened.").arg(kMakerWebAddress));
+            tr("The web address %1 could not be opened.").arg(kMakerWebAddress));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!m_session.prompter().confirm(QStringLiteral("Quit Program.. proceed ?"),
-                                      QStringLiteral("Quit"))) {
+    if (!m_session.prompter().confirm(tr("Quit Program.. proceed ?"), tr("Quit"))) {
         event->ignore();
         return;
     }

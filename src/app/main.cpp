@@ -7,6 +7,7 @@
 #include "core/Database.h"
 #include "core/LocaleText.h"
 #include "core/Session.h"
+#include "core/Translations.h"
 #include "core/ui/Icons.h"
 #include "core/ui/LongWork.h"
 #include "invoices/InvoicePdfJob.h"
@@ -263,6 +264,7 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
+    Translations::install(*app); // the user's language where there is a catalogue for it
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 

@@ -13,7 +13,7 @@ std::optional<Decimal> Calculator::displayValue() const
 
 void Calculator::show(const std::optional<Decimal>& value)
 {
-    m_display = value ? value->toString(m_point) : kOverflow;
+    m_display = value ? value->toString(m_point) : tr(kOverflow);
 }
 
 void Calculator::press(Key key)
@@ -176,7 +176,7 @@ void Calculator::percent()
         break;
     case Operator::Divide:
         if (share.isZero())
-            m_display = kDivideByZero;
+            m_display = tr(kDivideByZero);
         else
             show(m_accumulator.dividedBy(share));
         break;
@@ -220,7 +220,7 @@ void Calculator::memoryPlus()
         return;
     const std::optional<Decimal> sum = m_memory.plus(*value);
     if (!sum) { // the memory keeps what it had
-        m_display = kOverflow;
+        m_display = tr(kOverflow);
         m_resultShown = true;
         return;
     }
@@ -231,7 +231,7 @@ void Calculator::memoryPlus()
 // Takes back the last character typed; a notice goes as a whole.
 void Calculator::backspace()
 {
-    if (m_display == kOverflow || m_display == kDivideByZero)
+    if (m_display == tr(kOverflow) || m_display == tr(kDivideByZero))
         m_display.clear();
     else
         m_display.chop(1);

@@ -2,6 +2,7 @@
 
 #include "calculator/Decimal.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // The desk calculator's immediate-execution engine: each operator key first completes the
@@ -9,6 +10,8 @@
 // and a one-value memory. The display text is the truth: the keys read their operand from it,
 // and a display that holds no number makes the arithmetic keys do nothing.
 class Calculator {
+    Q_DECLARE_TR_FUNCTIONS(Calculator)
+
 public:
     enum class Key {
         Digit0,
@@ -40,8 +43,8 @@ public:
 
     // Digits a number may be typed with: the display shows no more.
     static constexpr int kMaxTypedDigits = Decimal::kDigits;
-    static inline const QString kDivideByZero = QStringLiteral("Cannot divide by zero");
-    static inline const QString kOverflow = QStringLiteral("Overflow");
+    static constexpr const char* kDivideByZero = QT_TR_NOOP("Cannot divide by zero");
+    static constexpr const char* kOverflow = QT_TR_NOOP("Overflow");
 
     // `point` is the locale's decimal separator, which the point key types and results show.
     explicit Calculator(QChar point = u'.');

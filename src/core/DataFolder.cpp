@@ -2,6 +2,7 @@
 
 #include "core/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,27 +60,33 @@ QString defaultPath()
 QString prepare(const QString& path)
 {
     if (path.isEmpty())
-        return QStringLiteral("No data folder was given.");
+        return QCoreApplication::translate("DataFolder", "No data folder was given.");
     const QFileInfo info(path);
     if (info.exists() && !info.isDir())
-        return QStringLiteral("The data folder %1 is a file, not a folder.").arg(path);
+        return QCoreApplication::translate("DataFolder",
+                                           "The data folder %1 is a file, not a folder.")
+            .arg(path);
     if (!info.exists()) {
         // Only the data folder itself is private; the folders above it are the user's.
         const QString clean = QDir::cleanPath(info.absoluteFilePath());
         const auto ownerOnly = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
         if (!QDir().mkpath(QFileInfo(clean).absolutePath()) ||
             (!QDir().mkdir(clean, ownerOnly) && !QFileInfo(clean).isDir()))
-            return QStringLiteral("The data folder %1 cannot be created.").arg(path);
+            return QCoreApplication::translate("DataFolder",
+                                               "The data folder %1 cannot be created.")
+                .arg(path);
     }
     // Root writes anywhere, so a folder its owner made read-only is refused on its mark alone.
     if (!(QFileInfo(path).permissions() & QFileDevice::WriteOwner))
-        return QStringLiteral("The data folder %1 is read-only. Billcraft needs to write there: "
-                              "make the folder writable, or start Billcraft with another data "
-                              "folder.")
+        return QCoreApplication::translate(
+                   "DataFolder", "The data folder %1 is read-only. Billcraft needs to write there: "
+                                 "make the folder writable, or start Billcraft with another data "
+                                 "folder.")
             .arg(native(path));
     QTemporaryFile probe(QDir(path).filePath(QStringLiteral(".write-test-XXXXXX")));
     if (!probe.open())
-        return QStringLiteral("The data folder %1 cannot be written to.").arg(path);
+        return QCoreApplication::translate("DataFolder", "The data folder %1 cannot be written to.")
+            .arg(path);
     return {};
 }
 
@@ -91,24 +98,32 @@ Result<QString> privateSubfolder(const QString& dataFolder, const QString& name)
     if (::lstat(encoded.constData(), &st) != 0) {
         if (errno != ENOENT || (::mkdir(encoded.constData(), 0700) != 0 && errno != EEXIST) ||
             ::lstat(encoded.constData(), &st) != 0)
-            return Failure{QStringLiteral("The folder %1 cannot be made: %2")
-                               .arg(native(path), SafeFile::reason(errno))};
+            return Failure{
+                QCoreApplication::translate("DataFolder", "The folder %1 cannot be made: %2")
+                    .arg(native(path), SafeFile::reason(errno))};
     }
     if (S_ISLNK(st.st_mode))
-        return Failure{QStringLiteral("%1 is a link to another place. Billcraft writes a copy of "
-                                      "your books there, so it must be a folder of your own in "
-                                      "the data folder: remove the link and try again.")
-                           .arg(native(path))};
+        return Failure{
+            QCoreApplication::translate("DataFolder",
+                                        "%1 is a link to another place. Billcraft writes a copy of "
+                                        "your books there, so it must be a folder of your own in "
+                                        "the data folder: remove the link and try again.")
+                .arg(native(path))};
     if (!S_ISDIR(st.st_mode))
-        return Failure{QStringLiteral("%1 is not a folder; Billcraft needs a folder of that name.")
-                           .arg(native(path))};
+        return Failure{
+            QCoreApplication::translate(
+                "DataFolder", "%1 is not a folder; Billcraft needs a folder of that name.")
+                .arg(native(path))};
     if (st.st_uid != ::geteuid())
-        return Failure{QStringLiteral("The folder %1 belongs to another user. Billcraft writes a "
-                                      "copy of your books there, so it must be yours: remove it "
-                                      "and try again.")
-                           .arg(native(path))};
+        return Failure{
+            QCoreApplication::translate("DataFolder",
+                                        "The folder %1 belongs to another user. Billcraft writes a "
+                                        "copy of your books there, so it must be yours: remove it "
+                                        "and try again.")
+                .arg(native(path))};
     if ((st.st_mode & 077) != 0 && ::chmod(encoded.constData(), 0700) != 0)
-        return Failure{QStringLiteral("The folder %1 cannot be made private to you: %2")
+        return Failure{QCoreApplication::translate(
+                           "DataFolder", "The folder %1 cannot be made private to you: %2")
                            .arg(native(path), SafeFile::reason(errno))};
     return path;
 }
@@ -118,14 +133,16 @@ Status makePrivate(const QString& file)
     const QByteArray encoded = QFile::encodeName(file);
     struct stat st;
     if (::stat(encoded.constData(), &st) != 0)
-        return errno == ENOENT ? Status(Done{})
-                               : Failure{QStringLiteral("%1 cannot be read: %2")
-                                             .arg(native(file), SafeFile::reason(errno))};
+        return errno == ENOENT
+                   ? Status(Done{})
+                   : Failure{QCoreApplication::translate("DataFolder", "%1 cannot be read: %2")
+                                 .arg(native(file), SafeFile::reason(errno))};
     if ((st.st_mode & 077) == 0)
         return Done{};
     if (::chmod(encoded.constData(), st.st_mode & 0700) != 0)
-        return Failure{QStringLiteral("%1 cannot be made private to you: %2")
-                           .arg(native(file), SafeFile::reason(errno))};
+        return Failure{
+            QCoreApplication::translate("DataFolder", "%1 cannot be made private to you: %2")
+                .arg(native(file), SafeFile::reason(errno))};
     return Done{};
 }
 
@@ -139,14 +156,14 @@ Result<std::unique_ptr<Hold>> Hold::take(const QString& folder, bool canCreate)
     if (fd < 0 && (errno == EACCES || errno == EROFS))
         fd = ::open(encoded.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
     if (fd < 0)
-        return Failure{
-            QStringLiteral("%1 cannot be opened: %2").arg(native(path), SafeFile::reason(errno))};
+        return Failure{QCoreApplication::translate("DataFolder", "%1 cannot be opened: %2")
+                           .arg(native(path), SafeFile::reason(errno))};
     struct flock shared = wholeFile(F_RDLCK);
     while (::fcntl(fd, F_OFD_SETLKW, &shared) != 0) {
         if (errno != EINTR) {
             const int error = errno;
             ::close(fd);
-            return Failure{QStringLiteral("%1 cannot be locked: %2")
+            return Failure{QCoreApplication::translate("DataFolder", "%1 cannot be locked: %2")
                                .arg(native(path), SafeFile::reason(error))};
         }
     }

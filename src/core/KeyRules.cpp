@@ -2,7 +2,14 @@
 
 #include "core/LocaleText.h"
 
+#include <QCoreApplication>
+
 namespace KeyRules {
+
+QString dateErrorText()
+{
+    return QCoreApplication::translate("KeyRules", kDateError);
+}
 
 bool isTypedKey(QChar ch)
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QChar>
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -15,7 +16,10 @@ namespace KeyRules {
 
 inline constexpr QChar kBackspace{u'\b'};
 inline constexpr int kDefaultLengthLimit = 249;
-inline const QString kDateError = QStringLiteral("There is an error with your date");
+inline constexpr const char* kDateError =
+    QT_TRANSLATE_NOOP("KeyRules", "There is an error with your date");
+// kDateError in the user's language.
+QString dateErrorText();
 
 // The key strokes the key rules judge: a character the key typed, or Backspace. Other control
 // characters (Tab, Enter, Escape, Delete, Ctrl shortcuts) move or edit and are left alone.

@@ -1,5 +1,6 @@
 #include "core/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QSaveFile>
 #include <cerrno>
@@ -11,7 +12,7 @@ namespace SafeFile {
 QString reason(int systemError)
 {
     if (systemError == ENOSPC || systemError == EDQUOT)
-        return QStringLiteral("there is no space left on the disk");
+        return QCoreApplication::translate("SafeFile", "there is no space left on the disk");
     return QString::fromLocal8Bit(std::strerror(systemError));
 }
 
@@ -74,7 +75,7 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
                                                                             : file.errorString();
     }
     if (!ok && error)
-        *error = QStringLiteral("%1 cannot be written: %2").arg(path, why);
+        *error = QCoreApplication::translate("SafeFile", "%1 cannot be written: %2").arg(path, why);
     return ok;
 }
 

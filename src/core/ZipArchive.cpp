@@ -59,6 +59,16 @@ QString lastPart(const QString& name)
     return slash < 0 ? name : name.mid(slash + 1);
 }
 
+QString cannotWrite(const QString& where, const QString& why)
+{
+    return QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2").arg(where, why);
+}
+
+QString damaged(const QString& where, const QString& why)
+{
+    return QCoreApplication::translate("ZipArchive", "%1 is damaged: %2").arg(where, why);
+}
+
 struct ZipCloser {
     void operator()(zip_t* z) const { zip_discard(z); }
 };
@@ -82,7 +92,11 @@ Result<std::unique_ptr<zip_t, ZipCloser>> openForReading(const QString& archiveP
     return std::unique_ptr<zip_t, ZipCloser>(z);
 }
 
-// Adds the members to the archive being written; empty, or why one could not be added.
+} // namespace
+
+namespace {
+
+// Adds the members to the open archive, compressed at `level`; the reason when one cannot be.
 QString addMembers(zip_t* z, const QList<Member>& members, int level)
 {
     for (const Member& member : members) {
@@ -112,6 +126,29 @@ QString addMembers(zip_t* z, const QList<Member>& members, int level)
     return {};
 }
 
+// The written temporary file becomes the archive: flushed, renamed over the target, and the
+// folder flushed, so that a crash leaves the old archive or the whole new one.
+Status moveIntoPlace(const QString& tempPath, const QFileInfo& target, const QString& where)
+{
+    if (!syncFile(tempPath)) {
+        QFile::remove(tempPath);
+        return Failure{QCoreApplication::translate(
+                           "ZipArchive", "%1 cannot be written: it could not be flushed to disk.")
+                           .arg(where)};
+    }
+    if (std::rename(QFile::encodeName(tempPath).constData(),
+                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
+        const QString why = QString::fromLocal8Bit(std::strerror(errno));
+        QFile::remove(tempPath);
+        return Failure{cannotWrite(where, why)};
+    }
+    if (!syncFolder(target.absolutePath()))
+        return Failure{QCoreApplication::translate(
+                           "ZipArchive", "%1 was written, but it could not be flushed to disk: %2")
+                           .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
+    return Done{};
+}
+
 } // namespace
 
 Status write(const QString& archivePath, const QList<Member>& members, const WriteOptions& options)
@@ -129,8 +166,7 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         QTemporaryFile reserve(target.absoluteFilePath() + QStringLiteral(".XXXXXX.part"));
         reserve.setAutoRemove(false);
         if (!reserve.open())
-            return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2")
-                               .arg(where, reserve.errorString())};
+            return Failure{cannotWrite(where, reserve.errorString())};
         tempPath = reserve.fileName();
     }
     auto discardTemp = [&] { QFile::remove(tempPath); };
@@ -139,16 +175,13 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
     zip_t* z = zip_open(QFile::encodeName(tempPath).constData(), ZIP_CREATE | ZIP_TRUNCATE, &code);
     if (!z) {
         discardTemp();
-        return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2")
-                           .arg(where, openError(code))};
+        return Failure{cannotWrite(where, openError(code))};
     }
     auto fail = [&](const QString& why) -> Status {
         zip_discard(z);
         discardTemp();
-        return Failure{
-            QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2").arg(where, why)};
+        return Failure{cannotWrite(where, why)};
     };
-
     if (const QString why = addMembers(z, members, options.level); !why.isEmpty())
         return fail(why);
 
@@ -168,24 +201,7 @@ Status write(const QString& archivePath, const QList<Member>& members, const Wri
         return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: cancelled.")
                            .arg(where)};
     }
-    if (!syncFile(tempPath)) {
-        discardTemp();
-        return Failure{QCoreApplication::translate(
-                           "ZipArchive", "%1 cannot be written: it could not be flushed to disk.")
-                           .arg(where)};
-    }
-    if (std::rename(QFile::encodeName(tempPath).constData(),
-                    QFile::encodeName(target.absoluteFilePath()).constData()) != 0) {
-        const QString why = QString::fromLocal8Bit(std::strerror(errno));
-        discardTemp();
-        return Failure{
-            QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2").arg(where, why)};
-    }
-    if (!syncFolder(target.absolutePath()))
-        return Failure{QCoreApplication::translate(
-                           "ZipArchive", "%1 was written, but it could not be flushed to disk: %2")
-                           .arg(where, QString::fromLocal8Bit(std::strerror(errno)))};
-    return Done{};
+    return moveIntoPlace(tempPath, target, where);
 }
 
 Result<qint64> declaredSize(const QString& archivePath, const QString& entryName)
@@ -238,17 +254,17 @@ bool isPlainName(const QString& entryName)
            entryName != u".";
 }
 
-// The index of the one entry named `entryName` (in any letter case), refusing one that also
-// stands under a folder name.
-Result<zip_int64_t> findEntry(zip_t* z, const QString& where, const QString& entryName)
+// The index of `entryName` in the archive, its case ignored. The name held twice, or held
+// under a folder ("../x", "/x", "sub/x"), is refused outright rather than flattened, so that
+// nothing is ever written anywhere but the destination.
+Result<zip_uint64_t> findEntry(zip_t* z, const QString& where, const QString& entryName)
 {
     const zip_int64_t count = zip_get_num_entries(z, 0);
     zip_int64_t found = -1;
     for (zip_int64_t i = 0; i < count; ++i) {
         const char* raw = zip_get_name(z, zip_uint64_t(i), 0);
         if (!raw)
-            return Failure{QCoreApplication::translate("ZipArchive", "%1 is damaged: %2")
-                               .arg(where, QString::fromUtf8(zip_strerror(z)))};
+            return Failure{damaged(where, QString::fromUtf8(zip_strerror(z)))};
         const QString name = QString::fromUtf8(raw);
         if (name.compare(entryName, Qt::CaseInsensitive) == 0) {
             if (found >= 0)
@@ -257,31 +273,28 @@ Result<zip_int64_t> findEntry(zip_t* z, const QString& where, const QString& ent
                         .arg(where, entryName)};
             found = i;
         } else if (lastPart(name).compare(entryName, Qt::CaseInsensitive) == 0) {
-            // Never written anywhere but the destination: "../x", "/x", "sub/x" are refused
-            // outright rather than flattened.
-            return Failure{QCoreApplication::translate(
-                               "ZipArchive", "%1 holds %2 under a folder name (\"%3\"); it is not "
-                                             "extracted.")
+            return Failure{QCoreApplication::translate("ZipArchive",
+                                                       "%1 holds %2 under a folder name "
+                                                       "(\"%3\"); it is not extracted.")
                                .arg(where, entryName, name)};
         }
     }
     if (found < 0)
         return Failure{QCoreApplication::translate("ZipArchive", "%1 does not hold %2.")
                            .arg(where, entryName)};
-    return found;
+    return zip_uint64_t(found);
 }
 
-// The entry's declared size, once it is known to be readable and to fit the limits and the
-// free space beside `destPath`.
-Result<qint64> declaredFit(zip_t* z, zip_int64_t found, const QString& where,
+// The entry's declared size in bytes, once the entry is known to be readable and to fit both
+// the limit and the free space beside `destPath`.
+Result<qint64> checkedSize(zip_t* z, zip_uint64_t index, const QString& where,
                            const QString& entryName, const QString& destPath,
                            const ExtractLimits& limits)
 {
     zip_stat_t st;
     zip_stat_init(&st);
-    if (zip_stat_index(z, zip_uint64_t(found), 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
-        return Failure{QCoreApplication::translate("ZipArchive", "%1 is damaged: %2")
-                           .arg(where, QString::fromUtf8(zip_strerror(z)))};
+    if (zip_stat_index(z, index, 0, &st) < 0 || !(st.valid & ZIP_STAT_SIZE))
+        return Failure{damaged(where, QString::fromUtf8(zip_strerror(z)))};
     if ((st.valid & ZIP_STAT_ENCRYPTION_METHOD) && st.encryption_method != ZIP_EM_NONE)
         return Failure{
             QCoreApplication::translate("ZipArchive", "%1 holds %2 encrypted; it cannot be read.")
@@ -291,46 +304,34 @@ Result<qint64> declaredFit(zip_t* z, zip_int64_t found, const QString& where,
                            "ZipArchive", "%1 holds %2 in a compression this program cannot read.")
                            .arg(where, entryName)};
 
-    const QFileInfo dest(destPath);
     const qint64 declared = st.size > zip_uint64_t(std::numeric_limits<qint64>::max())
                                 ? std::numeric_limits<qint64>::max()
                                 : qint64(st.size);
-    const qint64 freeBytes = QStorageInfo(dest.absolutePath()).bytesAvailable();
+    const qint64 freeBytes = QStorageInfo(QFileInfo(destPath).absolutePath()).bytesAvailable();
     const qint64 bound = freeBytes >= 0 ? std::min(limits.maxBytes, freeBytes) : limits.maxBytes;
     if (declared > bound)
-        return Failure{
-            QCoreApplication::translate("ZipArchive",
-                                        "%1 says %2 is %3 bytes, more than the %4 bytes allowed or "
-                                        "free; it is not extracted.")
-                .arg(where, entryName)
-                .arg(declared)
-                .arg(bound)};
-
+        return Failure{QCoreApplication::translate("ZipArchive",
+                                                   "%1 says %2 is %3 bytes, more than the %4 "
+                                                   "bytes allowed or free; it is not extracted.")
+                           .arg(where, entryName)
+                           .arg(declared)
+                           .arg(bound)};
     return declared;
 }
 
-// extractOne over an open archive; `where` names it in the messages.
-Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryName,
-                           const QString& destPath, const ExtractLimits& limits)
+// Copies the entry to `destPath` atomically, its bytes held to the declared size: the header
+// can lie.
+Result<qint64> copyEntry(zip_t* z, zip_uint64_t index, const QString& where,
+                         const QString& entryName, const QString& destPath, qint64 declared,
+                         const ExtractLimits& limits)
 {
-    const Result<zip_int64_t> entry = findEntry(z, where, entryName);
-    if (!entry)
-        return Failure{entry.error()};
-    const zip_int64_t found = *entry;
-    const Result<qint64> fit = declaredFit(z, found, where, entryName, destPath, limits);
-    if (!fit)
-        return Failure{fit.error()};
-    const qint64 declared = *fit;
-    const QFileInfo dest(destPath);
-    std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(z, zip_uint64_t(found), 0));
+    std::unique_ptr<zip_file_t, ZipFileCloser> in(zip_fopen_index(z, index, 0));
     if (!in)
-        return Failure{QCoreApplication::translate("ZipArchive", "%1 is damaged: %2")
-                           .arg(where, QString::fromUtf8(zip_strerror(z)))};
+        return Failure{damaged(where, QString::fromUtf8(zip_strerror(z)))};
 
-    QSaveFile out(dest.absoluteFilePath());
+    QSaveFile out(QFileInfo(destPath).absoluteFilePath());
     if (!out.open(QIODevice::WriteOnly))
-        return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2")
-                           .arg(native(destPath), out.errorString())};
+        return Failure{cannotWrite(native(destPath), out.errorString())};
 
     QByteArray buffer(1 << 16, Qt::Uninitialized);
     qint64 total = 0;
@@ -338,26 +339,23 @@ Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryN
         const zip_int64_t n = zip_fread(in.get(), buffer.data(), zip_uint64_t(buffer.size()));
         if (n < 0) {
             out.cancelWriting();
-            return Failure{QCoreApplication::translate("ZipArchive", "%1 is damaged: %2")
-                               .arg(where, QString::fromUtf8(zip_file_strerror(in.get())))};
+            return Failure{damaged(where, QString::fromUtf8(zip_file_strerror(in.get())))};
         }
         if (n == 0)
             break;
         total += n;
-        // The header can lie: the bytes themselves are held to the declared size.
         if (total > declared) {
             out.cancelWriting();
-            return Failure{QCoreApplication::translate(
-                               "ZipArchive", "%1 holds more of %2 than it says (over %3 bytes); it "
-                                             "is not extracted.")
+            return Failure{QCoreApplication::translate("ZipArchive",
+                                                       "%1 holds more of %2 than it says (over "
+                                                       "%3 bytes); it is not extracted.")
                                .arg(where, entryName)
                                .arg(declared)};
         }
         if (out.write(buffer.constData(), n) != n) {
             const QString why = out.errorString();
             out.cancelWriting();
-            return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2")
-                               .arg(native(destPath), why)};
+            return Failure{cannotWrite(native(destPath), why)};
         }
         if (limits.progress && declared > 0 && !limits.progress(double(total) / double(declared))) {
             out.cancelWriting();
@@ -374,9 +372,21 @@ Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryN
                            .arg(declared)};
     }
     if (!out.commit())
-        return Failure{QCoreApplication::translate("ZipArchive", "%1 cannot be written: %2")
-                           .arg(native(destPath), out.errorString())};
+        return Failure{cannotWrite(native(destPath), out.errorString())};
     return total;
+}
+
+// extractOne over an open archive; `where` names it in the messages.
+Result<qint64> extractFrom(zip_t* z, const QString& where, const QString& entryName,
+                           const QString& destPath, const ExtractLimits& limits)
+{
+    const Result<zip_uint64_t> index = findEntry(z, where, entryName);
+    if (!index)
+        return Failure{index.error()};
+    const Result<qint64> declared = checkedSize(z, *index, where, entryName, destPath, limits);
+    if (!declared)
+        return Failure{declared.error()};
+    return copyEntry(z, *index, where, entryName, destPath, *declared, limits);
 }
 
 } // namespace

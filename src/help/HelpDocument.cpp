@@ -2,6 +2,7 @@
 
 #include "core/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
@@ -51,7 +52,8 @@ Result<QList<HelpSection>> sectionsOf(const AdtgTable& table, bool withCaption)
     for (const QString& name : std::as_const(names)) {
         at << table.columnIndex(name);
         if (at.last() < 0)
-            return Failure{QStringLiteral("it has no %1 column").arg(name)};
+            return Failure{
+                QCoreApplication::translate("HelpDocument", "it has no %1 column").arg(name)};
     }
     QList<HelpSection> sections;
     sections.reserve(table.rows.size());
@@ -92,19 +94,18 @@ Result<HelpContents> HelpDocument::read() const
     QString why;
     const std::optional<QByteArray> bytes = Adtg::readBytes(m_path, &why);
     if (!bytes)
-        return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
+        return Failure{tr("%1 could not be read: %2").arg(file, why)};
     HelpContents contents;
     std::optional<AdtgTable> table = Adtg::decode(*bytes, &why);
     if (!table) {
         table = salvage(*bytes, why);
         if (!table)
-            return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
-        contents.damage =
-            QStringLiteral("%1 is damaged and could be read only in part (%2).").arg(file, why);
+            return Failure{tr("%1 could not be read: %2").arg(file, why)};
+        contents.damage = tr("%1 is damaged and could be read only in part (%2).").arg(file, why);
     }
     Result<QList<HelpSection>> sections = sectionsOf(*table, true);
     if (!sections)
-        return Failure{QStringLiteral("%1 is not a help file: %2.").arg(file, sections.error())};
+        return Failure{tr("%1 is not a help file: %2.").arg(file, sections.error())};
     contents.sections = *sections;
     return contents;
 }
@@ -119,7 +120,7 @@ QString HelpDocument::keyFromTyped(const QString& typed)
 QString HelpDocument::checkKey(const QString& key)
 {
     if (key.size() > kMaxKeyLength)
-        return QStringLiteral("\"%1\" is longer than the %2 characters a section's name may have.")
+        return tr("\"%1\" is longer than the %2 characters a section's name may have.")
             .arg(key)
             .arg(kMaxKeyLength);
     return {};
@@ -128,7 +129,7 @@ QString HelpDocument::checkKey(const QString& key)
 QString HelpDocument::checkText(const QString& text)
 {
     if (text.size() > kMaxTextLength)
-        return QStringLiteral("The text has %1 characters; a section holds at most %2.")
+        return tr("The text has %1 characters; a section holds at most %2.")
             .arg(text.size())
             .arg(kMaxTextLength);
     return {};
@@ -214,10 +215,10 @@ Result<HelpDocument::Outcome> HelpDocument::makeFromOld(const QString& oldPath)
     const std::optional<AdtgTable> old = Adtg::readFile(oldPath, &why);
     const QString file = QFileInfo(oldPath).fileName();
     if (!old)
-        return Failure{QStringLiteral("%1 could not be read: %2").arg(file, why)};
+        return Failure{tr("%1 could not be read: %2").arg(file, why)};
     Result<QList<HelpSection>> sections = sectionsOf(*old, false);
     if (!sections)
-        return Failure{QStringLiteral("%1 is not a help file: %2.").arg(file, sections.error())};
+        return Failure{tr("%1 is not a help file: %2.").arg(file, sections.error())};
     if (const Status written = write(m_path, *sections); !written)
         return Failure{written.error()};
     return Outcome::Done;
@@ -248,8 +249,7 @@ Status HelpDocument::write(const QString& path, const QList<HelpSection>& sectio
 {
     QString why;
     if (!Adtg::writeFile(path, toTable(sections), &why))
-        return Failure{
-            QStringLiteral("%1 could not be written: %2").arg(QFileInfo(path).fileName(), why)};
+        return Failure{tr("%1 could not be written: %2").arg(QFileInfo(path).fileName(), why)};
     return Done{};
 }
 
@@ -259,7 +259,6 @@ Status HelpDocument::installIfMissing(const QString& path, const QByteArray& del
         return Done{};
     QString why;
     if (!SafeFile::write(path, delivered, &why))
-        return Failure{
-            QStringLiteral("The help document could not be installed as %1: %2").arg(path, why)};
+        return Failure{tr("The help document could not be installed as %1: %2").arg(path, why)};
     return Done{};
 }

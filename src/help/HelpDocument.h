@@ -3,6 +3,7 @@
 #include "core/Result.h"
 #include "layout/Adtg.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 
@@ -28,6 +29,8 @@ struct HelpContents {
 // Caption, HName and Parent (BSTR of 30 characters) and HValue (long wide text of 100,000
 // characters). Every edit reads the whole file, changes it and writes it back atomically.
 class HelpDocument {
+    Q_DECLARE_TR_FUNCTIONS(HelpDocument)
+
 public:
     static inline const QString kFileName = QStringLiteral("Help.set");
     static inline const QString kOldFileName = QStringLiteral("OldHelp.set");

@@ -3,6 +3,7 @@
 #include "core/SafeFile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -88,12 +89,13 @@ Status writePdf(const QStringList& lines, const QString& title, const QString& p
         pdf.setPageSize(QPageSize(QPageSize::A4));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         if (!paint(pdf, lines))
-            return Failure{QStringLiteral("The help text could not be drawn as a PDF.")};
+            return Failure{QCoreApplication::translate(
+                "HelpPrint", "The help text could not be drawn as a PDF.")};
     }
     QString why;
     if (!SafeFile::write(path, bytes, &why))
-        return Failure{
-            QStringLiteral("%1 could not be written: %2").arg(QFileInfo(path).fileName(), why)};
+        return Failure{QCoreApplication::translate("HelpPrint", "%1 could not be written: %2")
+                           .arg(QFileInfo(path).fileName(), why)};
     return Done{};
 }
 

@@ -1,5 +1,6 @@
 #include "help/HelpTree.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <numeric>
@@ -97,7 +98,9 @@ QString searchReport(const QList<HelpSection>& sections, const QString& answer)
             s.parent.isEmpty() ? s.caption : s.parent + QStringLiteral(".. ") + s.caption;
         for (const QString& w : std::as_const(words)) {
             if (const int count = countOccurrences(s.text, w); count > 0)
-                hits << Hit{count, QStringLiteral(" Count of '%1' Found in %2").arg(w, where)};
+                hits << Hit{count,
+                            QCoreApplication::translate("HelpTree", " Count of '%1' Found in %2")
+                                .arg(w, where)};
         }
     }
     std::stable_sort(hits.begin(), hits.end(),

@@ -17,7 +17,7 @@ struct HelpNode {
 // is missing (deleted, say) is shown under a top-level "Unfiled" node, and so is the first of a
 // ring of sections that are each other's parents, with the rest of the ring below it.
 struct HelpTree {
-    static inline const QString kUnfiled = QStringLiteral("Unfiled");
+    static constexpr const char* kUnfiled = QT_TRANSLATE_NOOP("HelpTree", "Unfiled");
 
     QList<HelpNode> roots;      // the Unfiled node, when there is one, comes last
     QStringList missingParents; // keys of sections filed under Unfiled for a missing parent

@@ -6,6 +6,7 @@
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -98,9 +99,37 @@ struct FileBefore {
     }
 };
 
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("NewIdentity", text);
+}
+
 Failure failed(const QString& what, const QString& why)
 {
-    return Failure{QStringLiteral("The new identity could not be stored: %1 %2").arg(what, why)};
+    return Failure{
+        QCoreApplication::translate("NewIdentity", "The new identity could not be stored: %1 %2")
+            .arg(what, why)};
+}
+
+// Writes the new identity's layout file, keeping what a file of that name held, so that the
+// file can be put back when the database refuses the identity.
+Result<FileBefore> writeLayoutFile(const QString& dataFolder, int identity,
+                                   const LayoutRecord& layout)
+{
+    FileBefore before;
+    before.path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
+    if (QFileInfo(before.path).isFile()) {
+        QFile old(before.path);
+        if (!old.open(QIODevice::ReadOnly))
+            return failed(
+                QCoreApplication::translate("NewIdentity", "%1 cannot be read.").arg(before.path),
+                old.errorString());
+        before.bytes = old.readAll();
+    }
+    QString why;
+    if (!IdentityLayoutFile::write(before.path, layout, &why))
+        return failed(QString(), why);
+    return before;
 }
 
 } // namespace
@@ -110,37 +139,47 @@ Result<Outcome> create(Database& db, const QString& dataFolder, const Request& r
 {
     const QString trimmed = request.name.trimmed();
     if (trimmed.isEmpty())
-        return Outcome{kNameMissing, {}};
+        return Outcome{translated(kNameMissing), {}, Outcome::Field::Name};
     if (trimmed.size() > kMaxNameLength)
-        return Outcome{
-            QStringLiteral("The Company Name can have at most %1 characters.").arg(kMaxNameLength),
-            {}};
+        return Outcome{QCoreApplication::translate("NewIdentity",
+                                                   "The Company Name can have at most %1 "
+                                                   "characters.")
+                           .arg(kMaxNameLength),
+                       {},
+                       Outcome::Field::Name};
     const QString name = storedName(request.name);
     if (name.isEmpty()) // nothing but quotes
-        return Outcome{kNameMissing, {}};
+        return Outcome{translated(kNameMissing), {}, Outcome::Field::Name};
     const std::optional<QString> startingRow = startingRowNumber(request.startNumber, locale);
     bool fits = true;
     if (startingRow && (startingRow->toLongLong(&fits) >= kMaxStartNumber || !fits))
-        return Outcome{
-            QStringLiteral("The first invoice number can be at most %1.").arg(kMaxStartNumber), {}};
+        return Outcome{QCoreApplication::translate("NewIdentity",
+                                                   "The first invoice number can be at most %1.")
+                           .arg(kMaxStartNumber),
+                       {},
+                       Outcome::Field::StartNumber};
 
     // The check and the inserts hold the write lock, so two windows cannot both add the name.
     Transaction tx(db, Transaction::Mode::Immediate);
     if (!tx.isActive())
-        return failed(QStringLiteral("the database is busy."), db.errorString());
+        return failed(QCoreApplication::translate("NewIdentity", "the database is busy."),
+                      db.errorString());
     const Result<bool> exists = nameExists(db, name);
     if (!exists)
-        return failed(QStringLiteral("the identities cannot be read."), exists.error());
+        return failed(QCoreApplication::translate("NewIdentity", "the identities cannot be read."),
+                      exists.error());
     if (*exists)
-        return Outcome{kNameExists, {}};
+        return Outcome{translated(kNameExists), {}};
 
     QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO TblUserData (TextLogo) VALUES (?)"));
     insert.addBindValue(name);
     if (!db.exec(insert))
-        return failed(QStringLiteral("its row cannot be added."), db.errorString());
+        return failed(QCoreApplication::translate("NewIdentity", "its row cannot be added."),
+                      db.errorString());
     const int identity = insert.lastInsertId().toInt();
     if (identity <= 0 || identity > 32767)
-        return failed(QStringLiteral("it was given no usable number."), QString());
+        return failed(QCoreApplication::translate("NewIdentity", "it was given no usable number."),
+                      QString());
 
     if (startingRow) {
         QSqlQuery row = db.prepare(QStringLiteral(
@@ -150,24 +189,20 @@ Result<Outcome> create(Database& db, const QString& dataFolder, const Request& r
         row.addBindValue(DaySerial::fromDate(today));
         row.addBindValue(identity);
         if (!db.exec(row))
-            return failed(QStringLiteral("its starting invoice cannot be added."),
-                          db.errorString());
+            return failed(
+                QCoreApplication::translate("NewIdentity", "its starting invoice cannot be added."),
+                db.errorString());
     }
 
-    FileBefore before;
-    before.path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
-    if (QFileInfo(before.path).isFile()) {
-        QFile old(before.path);
-        if (!old.open(QIODevice::ReadOnly))
-            return failed(QStringLiteral("%1 cannot be read.").arg(before.path), old.errorString());
-        before.bytes = old.readAll();
-    }
-    QString why;
-    if (!IdentityLayoutFile::write(before.path, layoutFor(base, trimmed, identity), &why))
-        return failed(QString(), why);
+    Result<FileBefore> before =
+        writeLayoutFile(dataFolder, identity, layoutFor(base, trimmed, identity));
+    if (!before)
+        return Failure{before.error()};
     if (!tx.commit()) {
-        before.restore();
-        return failed(QStringLiteral("the database refused the change."), db.errorString());
+        before->restore();
+        return failed(
+            QCoreApplication::translate("NewIdentity", "the database refused the change."),
+            db.errorString());
     }
     return Outcome{{}, {identity, startingRow.value_or(QString())}};
 }

@@ -20,8 +20,10 @@ inline constexpr int kMaxNameLength = 100;
 // The starting row holds the number before the first one; numbers up to this are taken.
 inline constexpr qint64 kMaxStartNumber = 999'999'999;
 
-inline const QString kNameMissing = QStringLiteral("You must enter the Company Name");
-inline const QString kNameExists = QStringLiteral("That Identity already exists");
+inline constexpr const char* kNameMissing =
+    QT_TRANSLATE_NOOP("NewIdentity", "You must enter the Company Name");
+inline constexpr const char* kNameExists =
+    QT_TRANSLATE_NOOP("NewIdentity", "That Identity already exists");
 
 struct Request {
     QString name;        // as typed: surrounding blanks are dropped
@@ -36,8 +38,11 @@ struct Created {
 // Why nothing was stored, as the user is told; empty when something was. A failure of the
 // database or the file is a Failure instead.
 struct Outcome {
+    // The field the refusal is about, where the user is taken to mend it.
+    enum class Field { None, Name, StartNumber };
     QString refusal;
     Created created;
+    Field field = Field::None;
     bool ok() const { return refusal.isEmpty(); }
 };
 

@@ -1,5 +1,6 @@
 #include "invoices/EnvelopeTrays.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <cups/cups.h>
 #include <cups/ppd.h>
@@ -97,7 +98,8 @@ std::optional<Slots> readPrinter(const QString& printer, Error* error)
         *error = lastCupsError();
         if (error->code == int(IPP_STATUS_OK)) // the list was read; the printer is not in it
             *error = {int(IPP_STATUS_ERROR_NOT_FOUND),
-                      QStringLiteral("The print system does not know this printer.")};
+                      QCoreApplication::translate("EnvelopeTrays",
+                                                  "The print system does not know this printer.")};
         cupsFreeDests(count, dests);
         return std::nullopt;
     }
@@ -137,7 +139,7 @@ QList<Tray> list(const QString& printer, const Slots& offered)
         if (rule && choice == QLatin1String(rule->choice))
             label += QString::fromUtf8(rule->label);
         else if (choice == offered.current)
-            label += QLatin1String(" (default)");
+            label += QCoreApplication::translate("EnvelopeTrays", " (default)");
         trays.append({label, choice});
     }
     return trays;

@@ -1,13 +1,19 @@
 #include "invoices/InvoiceEntry.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 namespace InvoiceEntry {
 
 namespace {
 
-const QString kNoContent = QStringLiteral(" You must add Some content");
-const QString kNoValue = QStringLiteral(" You must add a value");
+constexpr const char* kNoContent = QT_TRANSLATE_NOOP("InvoiceEntry", " You must add Some content");
+constexpr const char* kNoValue = QT_TRANSLATE_NOOP("InvoiceEntry", " You must add a value");
+
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("InvoiceEntry", text);
+}
 
 void addLine(QString& message, const QString& line)
 {
@@ -57,9 +63,9 @@ QString makeInvoiceProblems(const QString& content, const QString& value)
 {
     QString message;
     if (content.isEmpty())
-        addLine(message, kNoContent);
+        addLine(message, translated(kNoContent));
     if (value.isEmpty())
-        addLine(message, kNoValue);
+        addLine(message, translated(kNoValue));
     return message;
 }
 
@@ -68,9 +74,10 @@ QString saveProblems(const QString& clientIdText, const QString& invoiceIdText,
 {
     QString message;
     if (!isWholeNumber(clientIdText))
-        addLine(message, QStringLiteral(" Please Select a Client"));
+        addLine(message, QCoreApplication::translate("InvoiceEntry", " Please Select a Client"));
     if (!isWholeNumber(invoiceIdText))
-        addLine(message, QStringLiteral("There is an Invoice Number Error"));
+        addLine(message,
+                QCoreApplication::translate("InvoiceEntry", "There is an Invoice Number Error"));
     return message + makeInvoiceProblems(content, value);
 }
 

@@ -6,6 +6,7 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -34,11 +35,19 @@ const QString kKeyFrom = QStringLiteral(
     " FROM TblInvoices WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
 const QList<int> kKeyColumnsFill = {ColInvoiceId, ColValue, ColVat, ColTotal};
 // The names kColumns gives its columns.
-const QStringList kHeader = {QStringLiteral("InvoiceID"),     QStringLiteral("Date"),
-                             QStringLiteral("InvoiceNumber"), QStringLiteral("Company"),
-                             QStringLiteral("Content"),       QStringLiteral("Value"),
-                             QStringLiteral("VAT"),           QStringLiteral("Total"),
-                             QStringLiteral("Paid"),          QStringLiteral("DatePaid")};
+// Field names; the grid shows them translated, exports as they are.
+const QStringList kHeader = {
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "InvoiceID")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Date")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "InvoiceNumber")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Company")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Content")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Value")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "VAT")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Total")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Paid")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "DatePaid")),
+};
 const QString kFrom = QStringLiteral(
     " FROM TblInvoices JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID "
     "WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
@@ -171,7 +180,8 @@ Result<Prepared> prepare(const Database& db, const QString& sql)
 {
     sqlite3* connection = db.sqliteHandle();
     if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+        return Failure{QCoreApplication::translate(
+            "InvoiceList", "The database connection is not an SQLite one.")};
     sqlite3_stmt* prepared = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &prepared, nullptr) !=

@@ -5,6 +5,7 @@
 #include "identities/IdentityStore.h"
 #include "invoices/InvoicePage.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -17,7 +18,8 @@ Status run(const InvoicePdfRequest& request, const LocaleText& locale)
     const QString dbPath = folder.filePath(Database::kFileName);
     // Opening a missing database would create one: this mode never does.
     if (!QFileInfo(dbPath).isFile())
-        return Failure{QStringLiteral("There is no Billcraft database (%1) in %2.")
+        return Failure{QCoreApplication::translate("InvoicePdfJob",
+                                                   "There is no Billcraft database (%1) in %2.")
                            .arg(Database::kFileName, QDir::toNativeSeparators(folder.path()))};
     Database db;
     if (!db.open(dbPath))
@@ -32,7 +34,8 @@ Status run(const InvoicePdfRequest& request, const LocaleText& locale)
             std::any_of(identities->begin(), identities->end(),
                         [&](const IdentityEntry& e) { return e.identity == *request.identity; });
         if (!known)
-            return Failure{QStringLiteral("There is no identity %1.").arg(*request.identity)};
+            return Failure{QCoreApplication::translate("InvoicePdfJob", "There is no identity %1.")
+                               .arg(*request.identity)};
         identity = *request.identity;
     } else {
         const Result<int> first = IdentityStore::firstIdentity(db);

@@ -5,6 +5,7 @@
 #include "core/LocaleText.h"
 #include "core/Session.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <memory>
@@ -95,7 +96,8 @@ Result<GridData> paidInvoices(const Session& session, QDate first, QDate last)
     // busy business is thousands of rows.
     sqlite3* connection = session.db().sqliteHandle();
     if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+        return Failure{QCoreApplication::translate(
+            "VatReport", "The database connection is not an SQLite one.")};
     const Statement s = paidInvoicesStatement(session.currentIdentity(), first, last);
     const QByteArray sql = s.sql.toUtf8();
     const auto failed = [connection] {

@@ -87,7 +87,7 @@ private slots:
         for (const char* bad : {"31/02/2026", "yesterday", "1 January 10000"}) {
             date->setText(QLatin1String(bad));
             value->setText(QStringLiteral("1-2"));
-            env.prompter.expectMessage(AddExpenseDialog::kBadDate + u'\n' +
+            env.prompter.expectMessage(QString(AddExpenseDialog::kBadDate) + u'\n' +
                                        AddExpenseDialog::kBadValue);
             add->click();
         }

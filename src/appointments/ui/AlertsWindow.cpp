@@ -15,25 +15,24 @@ AlertsWindow::AlertsWindow(Session& session, const QList<Appointment>& alerts, Q
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmAlerts"));
-    setWindowTitle(QStringLiteral("Alerts"));
+    setWindowTitle(tr("Alerts"));
 
     m_list = new QListWidget(this);
     m_list->setObjectName(QStringLiteral("lstAlerts"));
-    m_list->setAccessibleName(QStringLiteral("Alerts"));
+    m_list->setAccessibleName(tr("Alerts"));
     for (const Appointment& a : alerts) {
         auto* item =
             new QListWidgetItem(m_session.locale().toShortDate(a.date) + u' ' + a.details, m_list);
         item->setData(Qt::UserRole, a.appointId);
     }
-    m_remind = new QRadioButton(QStringLiteral("Remind Me Next Time"), this);
+    m_remind = new QRadioButton(tr("Remind Me Next Time"), this);
     m_remind->setObjectName(QStringLiteral("optRemindMe"));
-    m_never = new QRadioButton(QStringLiteral("Never Show This Alert Again"), this);
+    m_never = new QRadioButton(tr("Never Show This Alert Again"), this);
     m_never->setObjectName(QStringLiteral("optCancelAlert"));
     for (QRadioButton* b : {m_remind, m_never})
         b->setAccessibleName(b->text());
     m_remind->setChecked(true);
-    QPushButton* cancel =
-        namedButton(QStringLiteral("cmdCancelAlert"), QStringLiteral("Cancel Alert"), this);
+    QPushButton* cancel = namedButton(QStringLiteral("cmdCancelAlert"), tr("Cancel Alert"), this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list, 1);
@@ -58,7 +57,7 @@ void AlertsWindow::onCancelAlert()
 {
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        m_session.prompter().inform(QStringLiteral("Please Select an Alert to work with"));
+        m_session.prompter().inform(tr("Please Select an Alert to work with"));
         return;
     }
     if (m_never->isChecked()) {
@@ -82,7 +81,7 @@ void AlertsWindow::onOpen(QListWidgetItem* item)
     if (!found)
         return reportFailure(found.error());
     if (!*found || !(*found)->date.isValid()) {
-        m_session.prompter().inform(QStringLiteral("This appointment has been deleted."));
+        m_session.prompter().inform(tr("This appointment has been deleted."));
         delete item;
         if (m_list->count() == 0)
             close();
@@ -94,6 +93,6 @@ void AlertsWindow::onOpen(QListWidgetItem* item)
 
 void AlertsWindow::reportFailure(const QString& error)
 {
-    m_session.prompter().inform(QStringLiteral("The database reported an error:\n%1").arg(error),
-                                {}, Prompter::Icon::Warning);
+    m_session.prompter().inform(tr("The database reported an error:\n%1").arg(error), {},
+                                Prompter::Icon::Warning);
 }

@@ -18,13 +18,16 @@
 
 namespace {
 
-const QString kNoDetails = QStringLiteral("You have not added any details");
-const QString kClash =
-    QStringLiteral("You already have An Appointment\nFor the selected Date and Time");
-const QString kGone = QStringLiteral("This appointment has been deleted since this window was "
-                                     "opened, so it cannot be updated.");
-const QString kTooLong = QStringLiteral("The details can be at most %1 characters long; these "
-                                        "are %2. Please shorten them.");
+constexpr const char* kNoDetails =
+    QT_TRANSLATE_NOOP("AppointmentDialog", "You have not added any details");
+constexpr const char* kClash = QT_TRANSLATE_NOOP(
+    "AppointmentDialog", "You already have An Appointment\nFor the selected Date and Time");
+constexpr const char* kGone =
+    QT_TRANSLATE_NOOP("AppointmentDialog", "This appointment has been deleted since this window "
+                                           "was opened, so it cannot be updated.");
+constexpr const char* kTooLong =
+    QT_TRANSLATE_NOOP("AppointmentDialog", "The details can be at most %1 characters long; "
+                                           "these are %2. Please shorten them.");
 
 QLabel* label(const char* name, const QString& caption, QWidget* buddy, QWidget* parent)
 {
@@ -53,27 +56,27 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
     , m_session(session)
 {
     setObjectName(QStringLiteral("FrmAddAppointment"));
-    setWindowTitle(QStringLiteral("Add Appointment"));
+    setWindowTitle(tr("Add Appointment"));
 
     m_date = new QLineEdit(this);
     m_date->setObjectName(QStringLiteral("txtAppDate"));
-    m_date->setAccessibleName(QStringLiteral("Date"));
+    m_date->setAccessibleName(tr("Date"));
     KeyRuleGlue::attachDateOnLeave(m_date, m_session.locale(), m_session.prompter());
-    m_hours = twoDigitChoices("cboTimeHours", QStringLiteral("Time (24 hrs)"), 23, 1, this);
-    m_minutes = twoDigitChoices("cboTimeMins", QStringLiteral("Minutes"), 55, 5, this);
+    m_hours = twoDigitChoices("cboTimeHours", tr("Time (24 hrs)"), 23, 1, this);
+    m_minutes = twoDigitChoices("cboTimeMins", tr("Minutes"), 55, 5, this);
     // The seconds are always 00.
     auto* seconds = new QLabel(m_session.locale().timeSeparator() + QStringLiteral("00"), this);
     seconds->setObjectName(QStringLiteral("lblSeconds"));
     seconds->setAccessibleName(seconds->text());
     m_details = new QPlainTextEdit(this);
     m_details->setObjectName(QStringLiteral("txtAddAppointmentDetails"));
-    m_details->setAccessibleName(QStringLiteral("Details"));
+    m_details->setAccessibleName(tr("Details"));
     m_details->setTabChangesFocus(true);
-    m_alert = new QCheckBox(QStringLiteral("Set an Alert "), this);
+    m_alert = new QCheckBox(tr("Set an Alert "), this);
     m_alert->setObjectName(QStringLiteral("chkSetAlert"));
     m_alert->setAccessibleName(m_alert->text());
-    m_save = namedButton(QStringLiteral("CmdSaveAppointment"), QStringLiteral("Save"), this);
-    m_update = namedButton(QStringLiteral("CmdUpDateAppointment"), QStringLiteral("Update"), this);
+    m_save = namedButton(QStringLiteral("CmdSaveAppointment"), tr("Save"), this);
+    m_update = namedButton(QStringLiteral("CmdUpDateAppointment"), tr("Update"), this);
     m_update->hide();
     // A click leaves the focus where it is: the date is judged once, by the button, rather than
     // also by the date field as the focus leaves it.
@@ -83,9 +86,9 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
     }
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(label("lblDate", QStringLiteral("Date"), m_date, this), 0, 0);
+    grid->addWidget(label("lblDate", tr("Date"), m_date, this), 0, 0);
     grid->addWidget(m_date, 0, 1, 1, 3);
-    grid->addWidget(label("lblTime", QStringLiteral("Time (24 hrs)"), m_hours, this), 1, 0);
+    grid->addWidget(label("lblTime", tr("Time (24 hrs)"), m_hours, this), 1, 0);
     auto* time = new QHBoxLayout;
     time->addWidget(m_hours);
     auto* separator = new QLabel(m_session.locale().timeSeparator(), this);
@@ -95,8 +98,7 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
     time->addWidget(seconds);
     time->addStretch(1);
     grid->addLayout(time, 1, 1, 1, 3);
-    grid->addWidget(label("lblDetails", QStringLiteral("Details"), m_details, this), 2, 0,
-                    Qt::AlignTop);
+    grid->addWidget(label("lblDetails", tr("Details"), m_details, this), 2, 0, Qt::AlignTop);
     grid->addWidget(m_details, 2, 1, 1, 3);
     grid->addWidget(m_alert, 3, 1);
     auto* buttons = new QHBoxLayout;
@@ -115,7 +117,7 @@ AppointmentDialog::AppointmentDialog(Session& session, QDate day, QWidget* paren
 void AppointmentDialog::edit(const Appointment& appointment)
 {
     m_editAppointId = appointment.appointId;
-    setWindowTitle(QStringLiteral("Edit Appointment"));
+    setWindowTitle(tr("Edit Appointment"));
     m_save->hide();
     m_update->show();
     load({appointment.date, appointment.time, appointment.details, appointment.alert});
@@ -169,14 +171,14 @@ void AppointmentDialog::onSave()
 {
     const AppointmentFields fields = shownFields();
     if (fields.details.trimmed().isEmpty())
-        return fail(kNoDetails, m_details);
+        return fail(tr(kNoDetails), m_details);
     if (fields.details.size() > AppointmentStore::kMaxDetails)
         return fail(
-            kTooLong.arg(m_session.locale().locale().toString(AppointmentStore::kMaxDetails),
-                         m_session.locale().locale().toString(fields.details.size())),
+            tr(kTooLong).arg(m_session.locale().locale().toString(AppointmentStore::kMaxDetails),
+                             m_session.locale().locale().toString(fields.details.size())),
             m_details);
     if (!fields.date.isValid())
-        return fail(KeyRules::kDateError, m_date);
+        return fail(KeyRules::dateErrorText(), m_date);
     m_date->setText(m_session.locale().toShortDate(fields.date));
 
     AppointmentStore store(m_session.db());
@@ -184,17 +186,16 @@ void AppointmentDialog::onSave()
         m_editAppointId ? store.update(m_editAppointId, fields)
                         : store.add(fields, m_session.currentIdentity());
     if (!result) {
-        m_session.prompter().inform(
-            QStringLiteral("The database reported an error:\n%1").arg(result.error()), {},
-            Prompter::Icon::Warning);
+        m_session.prompter().inform(tr("The database reported an error:\n%1").arg(result.error()),
+                                    {}, Prompter::Icon::Warning);
         return;
     }
     switch (*result) {
     case AppointmentStore::Saved::Clash:
-        m_session.prompter().inform(kClash);
+        m_session.prompter().inform(tr(kClash));
         return;
     case AppointmentStore::Saved::Gone:
-        m_session.prompter().inform(kGone);
+        m_session.prompter().inform(tr(kGone));
         return;
     case AppointmentStore::Saved::Saved:
         break;

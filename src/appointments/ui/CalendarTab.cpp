@@ -8,6 +8,7 @@
 #include "core/Session.h"
 #include "core/ui/NamedWidgets.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,7 +42,7 @@ QTableWidget* table(const char* name, const QString& accessibleName, QWidget* pa
 } // namespace
 
 CalendarTab::CalendarTab(Session& session, QWidget* parent)
-    : QGroupBox(QStringLiteral("Calendar"), parent)
+    : QGroupBox(tr("Calendar"), parent)
     , m_session(session)
     , m_store(session.db())
 {
@@ -61,7 +62,7 @@ void CalendarTab::buildControls()
     m_month->setObjectName(QStringLiteral("lblDate"));
     m_month->setAlignment(Qt::AlignCenter);
 
-    m_calendar = table("flxCalendar", QStringLiteral("Calendar"), this);
+    m_calendar = table("flxCalendar", tr("Calendar"), this);
     m_calendar->setRowCount(MonthGrid::kWeekRows);
     m_calendar->setColumnCount(MonthGrid::kColumns);
     m_calendar->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -75,39 +76,17 @@ void CalendarTab::buildControls()
                                  MonthGrid::kWeekRows * m_calendar->rowHeight(0) + frame);
     m_calendar->installEventFilter(this);
 
-    m_appointments = table("flxAppointments", QStringLiteral("Appointments"), this);
-    m_appointments->setColumnCount(AppColumnCount);
-    m_appointments->setHorizontalHeaderLabels({QStringLiteral("AppointId"), QStringLiteral("Date"),
-                                               QStringLiteral("Details"), QStringLiteral("Time"),
-                                               QStringLiteral("Alert")});
-    m_appointments->horizontalHeader()->setMinimumSectionSize(1);
-    for (int c = 0; c < int(std::size(kAppColumnTwips)); ++c)
-        m_appointments->setColumnWidth(c, twipsToPixels(kAppColumnTwips[c]));
-    m_appointments->setWordWrap(false);
-    m_appointments->viewport()->installEventFilter(this);
+    buildAppointmentList();
 
     QPushButton* add =
-        namedButton(QStringLiteral("cmdAddAppointment"), QStringLiteral("Add Appointment"), this);
-    QPushButton* view = namedButton(QStringLiteral("cmdViewAppointments"),
-                                    QStringLiteral("View Appointments"), this);
-    QPushButton* all =
-        namedButton(QStringLiteral("cmdAllAlerts"), QStringLiteral("All Appointments"), this);
-    auto* info = new QLabel(QStringLiteral("Right click to edit appointments"), this);
+        namedButton(QStringLiteral("cmdAddAppointment"), tr("Add Appointment"), this);
+    QPushButton* view =
+        namedButton(QStringLiteral("cmdViewAppointments"), tr("View Appointments"), this);
+    QPushButton* all = namedButton(QStringLiteral("cmdAllAlerts"), tr("All Appointments"), this);
+    auto* info = new QLabel(tr("Right click to edit appointments"), this);
     info->setObjectName(QStringLiteral("lblCalendarInfo"));
     info->setAccessibleName(info->text());
-
-    m_menu = new QMenu(QStringLiteral("Menu"), this);
-    m_menu->setObjectName(QStringLiteral("PopAppsMenu"));
-    const auto addAction = [this](const char* name, const char* caption,
-                                  void (CalendarTab::*slot)()) {
-        QAction* a = m_menu->addAction(QLatin1String(caption));
-        a->setObjectName(QLatin1String(name));
-        if (slot)
-            connect(a, &QAction::triggered, this, slot);
-    };
-    addAction("EditApp", "Edit", &CalendarTab::editAppointment);
-    addAction("DeleteApp", "Delete", &CalendarTab::deleteAppointment);
-    addAction("ExitAppMnu", "Exit Menu", nullptr); // closes the menu, nothing else
+    buildMenu();
 
     auto* monthRow = new QHBoxLayout;
     monthRow->addWidget(previous);
@@ -136,6 +115,42 @@ void CalendarTab::buildControls()
     connect(add, &QPushButton::clicked, this, &CalendarTab::addAppointment);
     connect(view, &QPushButton::clicked, this, [this] { showAlerts(AlertList::DueOnRequest); });
     connect(all, &QPushButton::clicked, this, [this] { showAlerts(AlertList::All); });
+}
+
+// flxAppointments: the day's appointments, one a row, the key column all but hidden.
+void CalendarTab::buildAppointmentList()
+{
+    m_appointments = table("flxAppointments", tr("Appointments"), this);
+    m_appointments->setColumnCount(AppColumnCount);
+    QStringList headings;
+    for (const char* field :
+         {QT_TRANSLATE_NOOP("GridHeading", "AppointId"), QT_TRANSLATE_NOOP("GridHeading", "Date"),
+          QT_TRANSLATE_NOOP("GridHeading", "Details"), QT_TRANSLATE_NOOP("GridHeading", "Time"),
+          QT_TRANSLATE_NOOP("GridHeading", "Alert")})
+        headings << QCoreApplication::translate("GridHeading", field);
+    m_appointments->setHorizontalHeaderLabels(headings);
+    m_appointments->horizontalHeader()->setMinimumSectionSize(1);
+    for (int c = 0; c < int(std::size(kAppColumnTwips)); ++c)
+        m_appointments->setColumnWidth(c, twipsToPixels(kAppColumnTwips[c]));
+    m_appointments->setWordWrap(false);
+    m_appointments->viewport()->installEventFilter(this);
+}
+
+// PopAppsMenu, the menu of an appointment's row.
+void CalendarTab::buildMenu()
+{
+    m_menu = new QMenu(tr("Menu"), this);
+    m_menu->setObjectName(QStringLiteral("PopAppsMenu"));
+    const auto addAction = [this](const char* name, const char* caption,
+                                  void (CalendarTab::*slot)()) {
+        QAction* a = m_menu->addAction(tr(caption));
+        a->setObjectName(QLatin1String(name));
+        if (slot)
+            connect(a, &QAction::triggered, this, slot);
+    };
+    addAction("EditApp", QT_TR_NOOP("Edit"), &CalendarTab::editAppointment);
+    addAction("DeleteApp", QT_TR_NOOP("Delete"), &CalendarTab::deleteAppointment);
+    addAction("ExitAppMnu", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
 }
 
 int CalendarTab::twipsToPixels(int twips) const
@@ -271,7 +286,7 @@ void CalendarTab::fillAppointments()
     if (rows->isEmpty()) {
         m_appointments->setRowCount(1);
         set(0, ColDate, locale.toShortDate(day));
-        set(0, ColDetails, QStringLiteral("No Appointments"));
+        set(0, ColDetails, tr("No Appointments"));
         return;
     }
     m_appointments->setRowCount(int(rows->size()));
@@ -281,7 +296,7 @@ void CalendarTab::fillAppointments()
         set(row, ColDate, locale.toShortDate(a.date));
         set(row, ColDetails, a.details);
         set(row, ColTime, AppointmentStore::timeText(a.time, locale));
-        set(row, ColAlert, a.alert ? QStringLiteral("True") : QStringLiteral("False"));
+        set(row, ColAlert, a.alert ? tr("True") : tr("False"));
     }
 }
 
@@ -323,7 +338,7 @@ void CalendarTab::editAppointment()
     if (!found)
         return reportFailure(found.error());
     if (!*found) {
-        m_session.prompter().inform(QStringLiteral("This appointment has been deleted."));
+        m_session.prompter().inform(tr("This appointment has been deleted."));
         refreshList();
         return;
     }
@@ -344,8 +359,8 @@ void CalendarTab::deleteAppointment()
     const QString details = std::exchange(m_menuDetails, QString());
     if (id == 0)
         return;
-    if (!m_session.prompter().confirm(QStringLiteral("This Will Delete %1 proceed ?").arg(details),
-                                      QStringLiteral("Delete?"), Prompter::Icon::Critical))
+    if (!m_session.prompter().confirm(tr("This Will Delete %1 proceed ?").arg(details),
+                                      tr("Delete?"), Prompter::Icon::Critical))
         return;
     if (const Status removed = m_store.remove(id); !removed)
         reportFailure(removed.error());
@@ -366,7 +381,7 @@ void CalendarTab::showAlerts(AlertList which)
         return reportFailure(alerts.error());
     if (alerts->isEmpty()) {
         if (which != AlertList::Due) // the check at start-up is silent
-            m_session.prompter().inform(QStringLiteral("You have no appointments"));
+            m_session.prompter().inform(tr("You have no appointments"));
         return;
     }
     auto* window = new AlertsWindow(m_session, *alerts, this);
@@ -383,6 +398,6 @@ void CalendarTab::showAlerts(AlertList which)
 
 void CalendarTab::reportFailure(const QString& error)
 {
-    m_session.prompter().inform(QStringLiteral("The database reported an error:\n%1").arg(error),
-                                {}, Prompter::Icon::Warning);
+    m_session.prompter().inform(tr("The database reported an error:\n%1").arg(error), {},
+                                Prompter::Icon::Warning);
 }

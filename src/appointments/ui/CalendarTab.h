@@ -47,6 +47,8 @@ private:
     enum class AlertList { Due, DueOnRequest, All };
 
     void buildControls();
+    void buildAppointmentList();
+    void buildMenu();
     void drawCalendar();
     void fillAppointments();
     void refreshList(); // at once while on screen, else when next shown

@@ -17,11 +17,11 @@ CalculatorWindow::CalculatorWindow(QChar point, QWidget* parent)
     , m_calculator(point)
 {
     setObjectName(QStringLiteral("frmCalculator"));
-    setWindowTitle(QStringLiteral("Calculator"));
+    setWindowTitle(tr("Calculator"));
 
     m_screen = new QLineEdit(this);
     m_screen->setObjectName(QStringLiteral("txtScreen"));
-    m_screen->setAccessibleName(QStringLiteral("Display"));
+    m_screen->setAccessibleName(tr("Display"));
     m_screen->setAlignment(Qt::AlignRight);
     // Only the keys below change the display: no pasting, dropping or composing into it.
     m_screen->setContextMenuPolicy(Qt::NoContextMenu);
@@ -41,10 +41,10 @@ CalculatorWindow::CalculatorWindow(QChar point, QWidget* parent)
         int row, column;
     };
     const Def defs[] = {
-        {"CmdCancel", QStringLiteral("CE"), K::Cancel, 1, 0},
-        {"cmdClearMemory", QStringLiteral("CM"), K::ClearMemory, 1, 1},
-        {"CmdMemoryRecal", QStringLiteral("RM"), K::MemoryRecall, 1, 2},
-        {"CmdMemoryPlus", QStringLiteral("M+"), K::MemoryPlus, 1, 3},
+        {"CmdCancel", tr("CE"), K::Cancel, 1, 0},
+        {"cmdClearMemory", tr("CM"), K::ClearMemory, 1, 1},
+        {"CmdMemoryRecal", tr("RM"), K::MemoryRecall, 1, 2},
+        {"CmdMemoryPlus", tr("M+"), K::MemoryPlus, 1, 3},
         {"CmdChangeSign", QStringLiteral("-/+"), K::ChangeSign, 1, 4},
         {"CmdSeven", QStringLiteral("7"), K::Digit7, 2, 0},
         {"CmdEight", QStringLiteral("8"), K::Digit8, 2, 1},

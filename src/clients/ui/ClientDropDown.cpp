@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -69,9 +70,10 @@ bool populate(QComboBox* list, const Session& session, Clients which)
     }
     showNoChoice(list);
     if (!items) // an empty list must not pass for an identity without clients
-        session.prompter().inform(QStringLiteral("The client list could not be read.\n") +
-                                      items.error(),
-                                  {}, Prompter::Icon::Warning);
+        session.prompter().inform(
+            QCoreApplication::translate("ClientDropDown", "The client list could not be read.\n") +
+                items.error(),
+            {}, Prompter::Icon::Warning);
     return items.ok();
 }
 
@@ -102,9 +104,14 @@ void showNoChoice(QComboBox* list)
         return;
     list->setCurrentIndex(-1);
     if (list->isEditable())
-        list->setEditText(kSelectCompany);
+        list->setEditText(noChoiceText());
     else
-        list->setPlaceholderText(kSelectCompany);
+        list->setPlaceholderText(noChoiceText());
+}
+
+QString noChoiceText()
+{
+    return QCoreApplication::translate("ClientDropDown", kSelectCompany);
 }
 
 int chosenIndex(const QComboBox* list)
@@ -120,8 +127,7 @@ int chosenIndex(const QComboBox* list)
 LazyClientList::LazyClientList(std::function<void(QComboBox*)> fill, QWidget* parent)
     : QComboBox(parent)
     , m_fill(std::move(fill))
-{
-}
+{}
 
 void LazyClientList::invalidate()
 {

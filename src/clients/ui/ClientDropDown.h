@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QString>
 #include <functional>
 
@@ -12,7 +13,10 @@ class Session;
 // otherwise.
 namespace ClientDropDown {
 
-inline const QString kSelectCompany = QStringLiteral("Select Company");
+inline constexpr const char* kSelectCompany = QT_TRANSLATE_NOOP("ClientDropDown", "Select Company");
+
+// kSelectCompany in the user's language: what a list with no client chosen reads.
+QString noChoiceText();
 
 enum class Clients {
     All,          // every client of the current identity

@@ -25,32 +25,33 @@ struct FieldDef {
 
 // The text boxes in form order: the first kLeftColumn fill the left column, the rest the right.
 constexpr FieldDef kFields[] = {
-    {"txtSalutation", "Salutation", &Client::salutation},
-    {"txtFirstName", "First Name", &Client::firstName},
-    {"txtLastName", "Last Name", &Client::lastName},
-    {"txtCompany", "Company*", &Client::company},
-    {"txtAddress1", "Address1", &Client::address1},
-    {"txtAddress2", "Address2", &Client::address2},
-    {"txtAddress3", "Address3", &Client::address3},
-    {"txtTown", "Town", &Client::town},
-    {"txtCounty", "County / State", &Client::county},
-    {"txtPostCode", "Postcode/Zip", &Client::postCode},
-    {"txtCountry", "Country", &Client::country},
-    {"txtTelephone", "Telephone", &Client::telephone},
-    {"txtFax", "Fax", &Client::fax},
-    {"txtEmail", "email", &Client::email},
-    {"TxtMobile", "Mobile", &Client::mobile},
+    {"txtSalutation", QT_TRANSLATE_NOOP("ClientsTab", "Salutation"), &Client::salutation},
+    {"txtFirstName", QT_TRANSLATE_NOOP("ClientsTab", "First Name"), &Client::firstName},
+    {"txtLastName", QT_TRANSLATE_NOOP("ClientsTab", "Last Name"), &Client::lastName},
+    {"txtCompany", QT_TRANSLATE_NOOP("ClientsTab", "Company*"), &Client::company},
+    {"txtAddress1", QT_TRANSLATE_NOOP("ClientsTab", "Address1"), &Client::address1},
+    {"txtAddress2", QT_TRANSLATE_NOOP("ClientsTab", "Address2"), &Client::address2},
+    {"txtAddress3", QT_TRANSLATE_NOOP("ClientsTab", "Address3"), &Client::address3},
+    {"txtTown", QT_TRANSLATE_NOOP("ClientsTab", "Town"), &Client::town},
+    {"txtCounty", QT_TRANSLATE_NOOP("ClientsTab", "County / State"), &Client::county},
+    {"txtPostCode", QT_TRANSLATE_NOOP("ClientsTab", "Postcode/Zip"), &Client::postCode},
+    {"txtCountry", QT_TRANSLATE_NOOP("ClientsTab", "Country"), &Client::country},
+    {"txtTelephone", QT_TRANSLATE_NOOP("ClientsTab", "Telephone"), &Client::telephone},
+    {"txtFax", QT_TRANSLATE_NOOP("ClientsTab", "Fax"), &Client::fax},
+    {"txtEmail", QT_TRANSLATE_NOOP("ClientsTab", "email"), &Client::email},
+    {"TxtMobile", QT_TRANSLATE_NOOP("ClientsTab", "Mobile"), &Client::mobile},
 };
 constexpr int kCompanyField = 3;
 constexpr int kLeftColumn = 8;
 
-const QString kAddNewQuestion = QStringLiteral("Do you want to add a new company ?");
-const QString kFindPrompt =
-    QStringLiteral("Type the first characters of the client you are looking for");
-const QString kInvoicesWarning =
-    QStringLiteral("\nThere are Invoices For this client\nThese will also be Deleted !\n");
-const QString kSecondDeleteQuestion =
-    QStringLiteral("Confirm Deletion of Client and Associated Invoices\nNot recomended");
+constexpr const char* kAddNewQuestion =
+    QT_TRANSLATE_NOOP("ClientsTab", "Do you want to add a new company ?");
+constexpr const char* kFindPrompt =
+    QT_TRANSLATE_NOOP("ClientsTab", "Type the first characters of the client you are looking for");
+constexpr const char* kInvoicesWarning = QT_TRANSLATE_NOOP(
+    "ClientsTab", "\nThere are Invoices For this client\nThese will also be Deleted !\n");
+constexpr const char* kSecondDeleteQuestion = QT_TRANSLATE_NOOP(
+    "ClientsTab", "Confirm Deletion of Client and Associated Invoices\nNot recomended");
 
 // A deletion question: Yes/No, critical icon, No as the default button.
 bool confirmDeletion(Prompter& prompter, const QString& text)
@@ -68,7 +69,7 @@ ClientsTab::ClientsTab(Session& session, QWidget* parent)
     , m_store(session.db(), session.locale().locale())
 {
     setObjectName(QStringLiteral("FrameClients"));
-    setAccessibleName(QStringLiteral("Clients"));
+    setAccessibleName(tr("Clients"));
     buildControls();
 
     connect(m_clients, &QComboBox::activated, this, &ClientsTab::onClientChosen);
@@ -93,7 +94,7 @@ void ClientsTab::buildControls()
     m_clients = new LazyClientList(
         [this](QComboBox* list) { ClientDropDown::populate(list, m_session); }, this);
     m_clients->setObjectName(QStringLiteral("cmbSelectClient"));
-    m_clients->setAccessibleName(ClientDropDown::kSelectCompany);
+    m_clients->setAccessibleName(ClientDropDown::noChoiceText());
     m_clients->setEditable(true);
     // Enter must not add the typed text as an item.
     m_clients->setInsertPolicy(QComboBox::NoInsert);
@@ -103,15 +104,26 @@ void ClientsTab::buildControls()
 
     m_clientId = new QLabel(this);
     m_clientId->setObjectName(QStringLiteral("lblClientID"));
-    m_clientId->setAccessibleName(QStringLiteral("ClientID"));
+    m_clientId->setAccessibleName(tr("ClientID"));
     m_clientId->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_clients, 0, 0, 1, 3);
     grid->addWidget(m_clientId, 0, 3);
+    addFields(grid);
+    const int notesRow = 1 + kLeftColumn;
+    addButtons(grid, notesRow + 1);
 
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(3, 1);
+    grid->setRowStretch(notesRow, 1);
+}
+
+// The address fields in two columns under the client list, the notes across both below them.
+void ClientsTab::addFields(QGridLayout* grid)
+{
     for (int i = 0; i < kFieldCount; ++i) {
-        const QString caption = QLatin1String(kFields[i].caption);
+        const QString caption = tr(kFields[i].caption);
         auto* label = new QLabel(caption, this);
         auto* field = new QLineEdit(this);
         field->setObjectName(QLatin1String(kFields[i].name));
@@ -126,7 +138,7 @@ void ClientsTab::buildControls()
     m_company = m_fields[kCompanyField];
     m_company->installEventFilter(this);
 
-    auto* notesLabel = new QLabel(QStringLiteral("Notes"), this);
+    auto* notesLabel = new QLabel(tr("Notes"), this);
     m_notes = new QPlainTextEdit(this);
     m_notes->setObjectName(QStringLiteral("txtClientNotes"));
     m_notes->setAccessibleName(notesLabel->text());
@@ -135,15 +147,18 @@ void ClientsTab::buildControls()
     const int notesRow = 1 + kLeftColumn;
     grid->addWidget(notesLabel, notesRow, 0, Qt::AlignTop);
     grid->addWidget(m_notes, notesRow, 1, 1, 3);
+}
 
-    m_delete = namedButton(QStringLiteral("CmdDelete"), QStringLiteral("Delete"), this);
+void ClientsTab::addButtons(QGridLayout* grid, int row)
+{
+    m_delete = namedButton(QStringLiteral("CmdDelete"), tr("Delete"), this);
     m_previous = namedButton(QStringLiteral("CmdMovePrevious"), QStringLiteral("<<"), this);
-    m_find = namedButton(QStringLiteral("CmdFind"), QStringLiteral("Find"), this);
-    m_save = namedButton(QStringLiteral("CmdSave"), QStringLiteral("Save"), this);
-    m_addNew = namedButton(QStringLiteral("CmdAddNew"), QStringLiteral("AddNew"), this);
+    m_find = namedButton(QStringLiteral("CmdFind"), tr("Find"), this);
+    m_save = namedButton(QStringLiteral("CmdSave"), tr("Save"), this);
+    m_addNew = namedButton(QStringLiteral("CmdAddNew"), tr("AddNew"), this);
     m_next = namedButton(QStringLiteral("CmdMoveNext"), QStringLiteral(">>"), this);
-    m_saveNew = namedButton(QStringLiteral("cmdSaveNew"), QStringLiteral("Save"), this);
-    m_cancelAdd = namedButton(QStringLiteral("cmdCancelAdd"), QStringLiteral("Cancel"), this);
+    m_saveNew = namedButton(QStringLiteral("cmdSaveNew"), tr("Save"), this);
+    m_cancelAdd = namedButton(QStringLiteral("cmdCancelAdd"), tr("Cancel"), this);
 
     // One row, left to right. The adding mode's buttons share the cells of CmdSave and
     // CmdAddNew: only one of each pair is ever shown.
@@ -165,11 +180,7 @@ void ClientsTab::buildControls()
         policy.setRetainSizeWhenHidden(true);
         w->setSizePolicy(policy);
     }
-    grid->addLayout(buttons, notesRow + 1, 0, 1, 4);
-
-    grid->setColumnStretch(1, 1);
-    grid->setColumnStretch(3, 1);
-    grid->setRowStretch(notesRow, 1);
+    grid->addLayout(buttons, row, 0, 1, 4);
 }
 
 void ClientsTab::clearForm()
@@ -214,7 +225,7 @@ bool ClientsTab::loadClient(int clientId)
 {
     const Result<std::optional<Client>> loaded = m_store.load(clientId);
     if (!loaded) {
-        showDatabaseError(QStringLiteral("The client could not be loaded."), loaded.error());
+        showDatabaseError(tr("The client could not be loaded."), loaded.error());
         return false;
     }
     if (!*loaded) // deleted from another window since the list was filled
@@ -257,13 +268,13 @@ void ClientsTab::onClientChosen()
 {
     showSaveButton();
     const int index = ClientDropDown::chosenIndex(m_clients);
-    if (m_clients->currentText() != ClientDropDown::kSelectCompany && index >= 0)
+    if (m_clients->currentText() != ClientDropDown::noChoiceText() && index >= 0)
         loadClient(m_clients->itemData(index).toInt());
 }
 
 void ClientsTab::onTypedClient(int clientId)
 {
-    if (m_clients->currentText() == ClientDropDown::kSelectCompany)
+    if (m_clients->currentText() == ClientDropDown::noChoiceText())
         return;
     // The typed start was completed to the first matching company; 0 comes for keys that do
     // not type a letter, digit or blank (Backspace, arrows, Shift), which therefore clear the
@@ -276,7 +287,7 @@ void ClientsTab::onCompanyPressed()
 {
     if (m_save->isHidden() || loadedClientId() != 0 || !m_company->text().isEmpty())
         return;
-    if (!m_session.prompter().confirm(kAddNewQuestion, QStringLiteral("Add New Client?")))
+    if (!m_session.prompter().confirm(tr(kAddNewQuestion), tr("Add New Client?")))
         return;
     onAddNew();
     m_company->setFocus();
@@ -292,17 +303,17 @@ void ClientsTab::onAddNew()
 void ClientsTab::onSaveNew()
 {
     if (m_company->text().isEmpty()) {
-        m_session.prompter().inform(QStringLiteral("You must enter a Company"));
+        m_session.prompter().inform(tr("You must enter a Company"));
         return;
     }
     if (const Result<int> added = m_store.insert(formClient(), m_session.currentIdentity());
         !added) {
-        showDatabaseError(QStringLiteral("The new client could not be saved."), added.error());
+        showDatabaseError(tr("The new client could not be saved."), added.error());
         return;
     }
     m_clientId->clear();
     setAddingMode(false);
-    m_session.prompter().inform(QStringLiteral("New Client Saved"));
+    m_session.prompter().inform(tr("New Client Saved"));
     // The new client is not loaded: the user picks it from the list.
     clearForm();
 }
@@ -319,7 +330,7 @@ void ClientsTab::onSave()
     if (loadedClientId() == 0)
         return;
     if (const Status saved = m_store.update(formClient()); !saved) {
-        showDatabaseError(QStringLiteral("The client could not be saved."), saved.error());
+        showDatabaseError(tr("The client could not be saved."), saved.error());
         return;
     }
     // The drop-downs keep the old company name until their next refill.
@@ -331,7 +342,7 @@ void ClientsTab::onFind()
     if (loadedClientId() != 0)
         onSave();
     const std::optional<QString> answer =
-        m_session.prompter().input(kFindPrompt, QStringLiteral("Find"), QString());
+        m_session.prompter().input(tr(kFindPrompt), tr("Find"), QString());
     const QString start = withoutSingleQuotes(answer.value_or(QString()));
     if (start.isEmpty())
         return;
@@ -341,12 +352,11 @@ void ClientsTab::onFind()
     // Any identity's client may be found; then no item of this identity's list matches it.
     const Result<std::optional<Client>> found = m_store.findByCompanyStart(start);
     if (!found) {
-        showDatabaseError(QStringLiteral("The clients could not be searched."), found.error());
+        showDatabaseError(tr("The clients could not be searched."), found.error());
         return;
     }
     if (!*found) {
-        m_session.prompter().inform(QStringLiteral("Not Found"), QStringLiteral("Not Found"),
-                                    Prompter::Icon::Information);
+        m_session.prompter().inform(tr("Not Found"), tr("Not Found"), Prompter::Icon::Information);
         return;
     }
     showClient(**found);
@@ -384,21 +394,20 @@ void ClientsTab::onDelete()
     // Not knowing whether invoices would go too, nothing is asked and nothing deleted.
     const Result<bool> invoiced = m_store.hasInvoices(clientId);
     if (!invoiced) {
-        showDatabaseError(QStringLiteral("The client's invoices could not be checked, so "
-                                         "nothing was deleted."),
+        showDatabaseError(tr("The client's invoices could not be checked, so nothing was deleted."),
                           invoiced.error());
         return;
     }
     const bool withInvoices = *invoiced;
-    const QString warning = withInvoices ? kInvoicesWarning : QString();
+    const QString warning = withInvoices ? tr(kInvoicesWarning) : QString();
     Prompter& prompter = m_session.prompter();
-    if (!confirmDeletion(prompter, warning + QStringLiteral("This Will Delete ") +
-                                       m_clients->currentText() + QStringLiteral(" proceed ?")))
+    if (!confirmDeletion(
+            prompter, warning + tr("This Will Delete %1 proceed ?").arg(m_clients->currentText())))
         return;
-    if (withInvoices && !confirmDeletion(prompter, kSecondDeleteQuestion))
+    if (withInvoices && !confirmDeletion(prompter, tr(kSecondDeleteQuestion)))
         return;
     if (const Status removed = m_store.removeWithInvoices(clientId); !removed) {
-        showDatabaseError(QStringLiteral("The client could not be deleted; nothing was changed."),
+        showDatabaseError(tr("The client could not be deleted; nothing was changed."),
                           removed.error());
         return;
     }

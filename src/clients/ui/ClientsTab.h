@@ -10,6 +10,7 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
+class QGridLayout;
 class Session;
 
 // FrameClients, the page of the "Clients" tab: the address book of the current identity.
@@ -38,6 +39,8 @@ private:
     static constexpr int kFieldCount = 15;
 
     void buildControls();
+    void addFields(QGridLayout* grid);
+    void addButtons(QGridLayout* grid, int row);
     void setAddingMode(bool adding);
     void showSaveButton();
     // 0 when no client is loaded.

@@ -2,12 +2,20 @@
 
 #include "core/Prompter.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <algorithm>
 
 namespace {
+
+// A heading is a field name of the query ("InvoiceNumber"); the grid shows it in the user's
+// language, while exports keep the field names, so exchanged files read the same everywhere.
+QString shownHeading(const QString& fieldName)
+{
+    return QCoreApplication::translate("GridHeading", fieldName.toUtf8().constData());
+}
 
 // Column widths are judged from the header and this many first rows, not from every row.
 constexpr int kWidthSampleRows = 50;
@@ -148,7 +156,7 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || section < 0 || section >= m_data.columnCount())
         return {};
     if (role == Qt::DisplayRole)
-        return m_data.header()[section];
+        return shownHeading(m_data.header()[section]);
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::Alignment(Qt::AlignLeft | Qt::AlignVCenter));
     return {};
@@ -228,7 +236,7 @@ void FlexGrid::sizeColumns()
         } else {
             // Nothing is measured once the column is as wide as it may be.
             const int widest = kMaxAutoWidth - kCellPadding;
-            width = headerMetrics.horizontalAdvance(contents.header()[c]);
+            width = headerMetrics.horizontalAdvance(shownHeading(contents.header()[c]));
             for (int r = -1; r < sampleRows && width < widest; ++r)
                 width =
                     std::max(width, textWidth(r < 0 ? contents.totals()[c] : contents.text(r, c)));

@@ -111,7 +111,7 @@ private:
             return;
         // The message box takes the focus and gives it back; that is no leaving either.
         m_asking = true;
-        m_prompter.inform(KeyRules::kDateError);
+        m_prompter.inform(KeyRules::dateErrorText());
         m_asking = false;
         m_field->setFocus(Qt::OtherFocusReason);
     }

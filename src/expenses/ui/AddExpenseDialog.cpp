@@ -32,7 +32,7 @@ AddExpenseDialog::AddExpenseDialog(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmAddExpense"));
-    setWindowTitle(QStringLiteral("Add Expense"));
+    setWindowTitle(tr("Add Expense"));
 
     auto* form = new QFormLayout;
     auto field = [this, form](const char* name, const QString& label) {
@@ -45,12 +45,12 @@ AddExpenseDialog::AddExpenseDialog(Session& session, QWidget* parent)
         form->addRow(caption, edit);
         return edit;
     };
-    m_date = field("txtDate", QStringLiteral("Date"));
-    m_clientRef = field("txtClientRef", QStringLiteral("Client Ref"));
-    m_description = field("txtDescription", QStringLiteral("Description"));
-    m_mileage = field("txtMilage", QStringLiteral("Mileage"));
-    m_rate = field("txtMilageRate", QStringLiteral("Mileage Rate"));
-    m_value = field("txtValue", QStringLiteral("Value"));
+    m_date = field("txtDate", tr("Date"));
+    m_clientRef = field("txtClientRef", tr("Client Ref"));
+    m_description = field("txtDescription", tr("Description"));
+    m_mileage = field("txtMilage", tr("Mileage"));
+    m_rate = field("txtMilageRate", tr("Mileage Rate"));
+    m_value = field("txtValue", tr("Value"));
     m_vat = field("txtVAT", m_session.pageSettings().taxCaption);
 
     KeyRuleGlue::attachDateOnLeave(m_date, m_session.locale(), m_session.prompter());
@@ -61,8 +61,8 @@ AddExpenseDialog::AddExpenseDialog(Session& session, QWidget* parent)
     KeyRuleGlue::attachMoneyKeys(m_vat);
     m_rate->installEventFilter(this);
 
-    auto* add = namedButton(QStringLiteral("CmdAddExpense"), QStringLiteral("Add"), this);
-    auto* cancel = namedButton(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    auto* add = namedButton(QStringLiteral("CmdAddExpense"), tr("Add"), this);
+    auto* cancel = namedButton(QStringLiteral("CmdCancel"), tr("Cancel"), this);
     // A click leaves the focus where it is: the date is judged once, by "Add", rather than also
     // as the focus leaves its field.
     for (QPushButton* b : {add, cancel})
@@ -114,30 +114,30 @@ void AddExpenseDialog::onAdd()
     QStringList problems;
     std::optional<QDate> date;
     if (m_date->text().trimmed().isEmpty())
-        problems << kNoDate;
+        problems << tr(kNoDate);
     if (!(date = ExpenseStore::readDate(m_date->text(), locale)))
-        problems << kBadDate;
+        problems << tr(kBadDate);
 
     const bool byMileage = !m_mileage->text().isEmpty() && !m_rate->text().isEmpty();
     std::optional<Money> miles = Money();
     if (!m_mileage->text().isEmpty() && !(miles = readPlain(m_mileage->text())))
-        problems << kBadMileage;
+        problems << tr(kBadMileage);
     const bool rateRead = m_rate->text().isEmpty() || readPlain(m_rate->text());
     if (!rateRead)
-        problems << kBadRate;
+        problems << tr(kBadRate);
     // Only a product past the largest amount fails here.
     if (byMileage && miles && rateRead && !workOutValue())
-        problems << kBadValue;
+        problems << tr(kBadValue);
 
     std::optional<Money> value;
     if (m_value->text().trimmed().isEmpty())
-        problems << kNoValue;
+        problems << tr(kNoValue);
     else if (!(value = ExpenseStore::readAmount(m_value->text(), locale)))
-        problems << kBadValue;
+        problems << tr(kBadValue);
     std::optional<Money> vat = Money();
     if (!m_vat->text().trimmed().isEmpty() &&
         !(vat = ExpenseStore::readAmount(m_vat->text(), locale)))
-        problems << kBadVat;
+        problems << tr(kBadVat);
 
     problems.removeDuplicates();
     if (!problems.isEmpty()) {
@@ -151,9 +151,8 @@ void AddExpenseDialog::onAdd()
                    double(miles->units()) / double(Money::kScale), *value, *vat},
                   m_session.currentIdentity());
     if (!saved) {
-        m_session.prompter().inform(
-            QStringLiteral("The expense could not be saved:\n%1").arg(saved.error()), {},
-            Prompter::Icon::Warning);
+        m_session.prompter().inform(tr("The expense could not be saved:\n%1").arg(saved.error()),
+                                    {}, Prompter::Icon::Warning);
         return;
     }
     emit added();

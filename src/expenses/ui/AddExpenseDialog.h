@@ -13,13 +13,13 @@ class Session;
 class AddExpenseDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNoDate = QStringLiteral("You must enter a Date");
-    static inline const QString kBadDate = QStringLiteral("Your Date is incorrect!");
-    static inline const QString kNoValue = QStringLiteral("You must enter a Value");
-    static inline const QString kBadValue = QStringLiteral("Your Value is incorrect!");
-    static inline const QString kBadMileage = QStringLiteral("Your Mileage is incorrect!");
-    static inline const QString kBadRate = QStringLiteral("Your Mileage Rate is incorrect!");
-    static inline const QString kBadVat = QStringLiteral("Your VAT is incorrect!");
+    static constexpr const char* kNoDate = QT_TR_NOOP("You must enter a Date");
+    static constexpr const char* kBadDate = QT_TR_NOOP("Your Date is incorrect!");
+    static constexpr const char* kNoValue = QT_TR_NOOP("You must enter a Value");
+    static constexpr const char* kBadValue = QT_TR_NOOP("Your Value is incorrect!");
+    static constexpr const char* kBadMileage = QT_TR_NOOP("Your Mileage is incorrect!");
+    static constexpr const char* kBadRate = QT_TR_NOOP("Your Mileage Rate is incorrect!");
+    static constexpr const char* kBadVat = QT_TR_NOOP("Your VAT is incorrect!");
 
     explicit AddExpenseDialog(Session& session, QWidget* parent = nullptr);
 

@@ -20,10 +20,12 @@
 
 namespace {
 
-const QString kDeleteQuestion = QStringLiteral("This Will Delete %1 proceed ?");
-const QString kKeyFixed = QStringLiteral("The number of an expense cannot be changed.");
-const QString kGone = QStringLiteral("This expense has been deleted meanwhile, so the change "
-                                     "could not be saved.");
+constexpr const char* kDeleteQuestion =
+    QT_TRANSLATE_NOOP("ExpensesTab", "This Will Delete %1 proceed ?");
+constexpr const char* kKeyFixed =
+    QT_TRANSLATE_NOOP("ExpensesTab", "The number of an expense cannot be changed.");
+constexpr const char* kGone = QT_TRANSLATE_NOOP(
+    "ExpensesTab", "This expense has been deleted meanwhile, so the change could not be saved.");
 
 } // namespace
 
@@ -34,16 +36,16 @@ ExpensesTab::ExpensesTab(Session& session, QWidget* parent)
 {
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("flxExpenses"));
-    m_grid->setAccessibleName(QStringLiteral("Expenses"));
+    m_grid->setAccessibleName(tr("Expenses"));
 
     m_editor = new QLineEdit(m_grid->viewport());
     m_editor->setObjectName(QStringLiteral("TxtEditMaster"));
-    m_editor->setAccessibleName(QStringLiteral("Edit the cell"));
+    m_editor->setAccessibleName(tr("Edit the cell"));
     m_editor->setFrame(false);
     m_editor->hide();
     m_editor->installEventFilter(this);
 
-    auto* add = namedButton(QStringLiteral("cmdAddExpense"), QStringLiteral("Add Expense"), this);
+    auto* add = namedButton(QStringLiteral("cmdAddExpense"), tr("Add Expense"), this);
     connect(add, &QPushButton::clicked, this, &ExpensesTab::addExpense);
     m_export = new ExportButtons(session, m_grid, GridExport::Grid::Expenses,
                                  QStringLiteral("picExcel"), QStringLiteral("picCSV2"), this);
@@ -56,17 +58,17 @@ ExpensesTab::ExpensesTab(Session& session, QWidget* parent)
     layout->addWidget(m_grid, 1);
     layout->addLayout(buttons);
 
-    m_menu = new QMenu(QStringLiteral("Menu"), this);
+    m_menu = new QMenu(tr("Menu"), this);
     m_menu->setObjectName(QStringLiteral("popExesMenu"));
     auto addAction = [this](const char* name, const char* caption, void (ExpensesTab::*slot)()) {
-        QAction* a = m_menu->addAction(QLatin1String(caption));
+        QAction* a = m_menu->addAction(tr(caption));
         a->setObjectName(QLatin1String(name));
         if (slot)
             connect(a, &QAction::triggered, this, slot);
     };
-    addAction("DeleteExpense", "Delete", &ExpensesTab::deleteExpense);
-    addAction("ViewDetails", "View Details", &ExpensesTab::viewDetails);
-    addAction("mnuExit2", "Exit Menu", nullptr); // closes the menu, nothing else
+    addAction("DeleteExpense", QT_TR_NOOP("Delete"), &ExpensesTab::deleteExpense);
+    addAction("ViewDetails", QT_TR_NOOP("View Details"), &ExpensesTab::viewDetails);
+    addAction("mnuExit2", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
 
     // The rows are read again once a pending edit is saved (see openEditor).
     connect(m_grid, &FlexGrid::rowClicked, this,
@@ -91,7 +93,7 @@ void ExpensesTab::viewExpenses()
     cancelEdit();
     const Result<GridData> contents = m_store.list(m_session);
     if (!contents) {
-        reportFailure(QStringLiteral("The expenses could not be read"), contents.error());
+        reportFailure(tr("The expenses could not be read"), contents.error());
         return;
     }
     m_grid->populate(*contents, m_session.prompter());
@@ -176,7 +178,7 @@ void ExpensesTab::commitEdit()
     Prompter& prompter = m_session.prompter();
     const std::optional<ExpenseColumn> column = ExpenseStore::columnNamed(edit.header);
     if (!column || *column == ExpenseColumn::ExpenseId) {
-        prompter.inform(kKeyFixed);
+        prompter.inform(tr(kKeyFixed));
         return;
     }
     const std::optional<QVariant> stored =
@@ -187,11 +189,11 @@ void ExpensesTab::commitEdit()
     }
     const Result<bool> updated = m_store.update(edit.expenseId, *column, *stored);
     if (!updated) {
-        reportFailure(QStringLiteral("The change could not be saved"), updated.error());
+        reportFailure(tr("The change could not be saved"), updated.error());
         return;
     }
     if (!*updated) {
-        prompter.inform(kGone);
+        prompter.inform(tr(kGone));
         viewExpenses();
         return;
     }
@@ -208,30 +210,29 @@ QString ExpensesTab::refusal(ExpenseColumn column, const QString& typed) const
     switch (column) {
     case ExpenseColumn::Date:
         if (typed.trimmed().isEmpty())
-            return QStringLiteral("An expense must have a date, so it keeps the one it had.");
-        return QStringLiteral("\"%1\" is not a date, so the expense keeps the one it had. Type "
-                              "a date such as %2.")
+            return tr("An expense must have a date, so it keeps the one it had.");
+        return tr("\"%1\" is not a date, so the expense keeps the one it had. Type a date "
+                  "such as %2.")
             .arg(typed, locale.toShortDate(m_session.clock().today()));
     case ExpenseColumn::Value:
     case ExpenseColumn::Vat: {
-        const QString name =
-            column == ExpenseColumn::Value ? QStringLiteral("value") : QStringLiteral("VAT");
+        const QString name = column == ExpenseColumn::Value ? tr("value") : tr("VAT");
         if (typed.trimmed().isEmpty())
-            return QStringLiteral("An expense must have a value, so it keeps the one it had.");
-        return QStringLiteral("\"%1\" is not an amount of money, so the expense keeps its %2. "
-                              "Type a number such as 12.50, with or without %3.")
+            return tr("An expense must have a value, so it keeps the one it had.");
+        return tr("\"%1\" is not an amount of money, so the expense keeps its %2. Type a "
+                  "number such as 12.50, with or without %3.")
             .arg(typed, name, locale.currencySymbol());
     }
     case ExpenseColumn::Mileage:
-        return QStringLiteral("\"%1\" is not a number of miles, so the expense keeps its "
-                              "mileage. Type a number such as 12.5.")
+        return tr("\"%1\" is not a number of miles, so the expense keeps its mileage. Type a "
+                  "number such as 12.5.")
             .arg(typed);
     case ExpenseColumn::ExpenseId:
     case ExpenseColumn::ClientRef:
     case ExpenseColumn::Description:
         break;
     }
-    return kKeyFixed;
+    return tr(kKeyFixed);
 }
 
 void ExpensesTab::onRowMenu(int row, const QPoint& globalPos)
@@ -248,12 +249,12 @@ void ExpensesTab::deleteExpense()
     const QString description = std::exchange(m_menuDescription, QString());
     if (expense <= 0)
         return;
-    if (!m_session.prompter().confirm(kDeleteQuestion.arg(description), QStringLiteral("Delete?"),
+    if (!m_session.prompter().confirm(tr(kDeleteQuestion).arg(description), tr("Delete?"),
                                       Prompter::Icon::Critical))
         return;
     const Result<bool> removed = m_store.remove(expense);
     if (!removed) {
-        reportFailure(QStringLiteral("The expense could not be deleted"), removed.error());
+        reportFailure(tr("The expense could not be deleted"), removed.error());
         return;
     }
     viewExpenses();

@@ -8,6 +8,7 @@
 #include "help/HelpPrint.h"
 #include "help/HelpTree.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -26,17 +27,17 @@ namespace {
 
 constexpr int kSectionRole = Qt::UserRole; // the item's index in m_sections; -1 for Unfiled
 
-const QString kDone = QStringLiteral("Done");
-const QString kDoneLower = QStringLiteral("done");
-const QString kNotFound = QStringLiteral("Search text not found..");
-const QString kUnfiledText =
-    QStringLiteral("The sections below belong under a section that is no longer in the help, "
-                   "or under each other in a circle. They are kept here so that none is lost.");
+constexpr const char* kDone = QT_TRANSLATE_NOOP("HelpWindow", "Done");
+constexpr const char* kDoneLower = QT_TRANSLATE_NOOP("HelpWindow", "done");
+constexpr const char* kNotFound = QT_TRANSLATE_NOOP("HelpWindow", "Search text not found..");
+constexpr const char* kUnfiledText = QT_TRANSLATE_NOOP(
+    "HelpWindow", "The sections below belong under a section that is no longer in the help, "
+                  "or under each other in a circle. They are kept here so that none is lost.");
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Help"));
+    dialog.setWindowTitle(QCoreApplication::translate("HelpWindow", "Print Help"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -65,18 +66,18 @@ QString fromCrLf(QString text)
 
 } // namespace
 
-const QString HelpWindow::kWelcome =
-    QStringLiteral("Welcome to Billcraft Help\r\n"
-                   "\r\n"
-                   "Click the item LEFT you want help on.\r\n"
-                   "Or use the Search Button above.\r\n"
-                   "\r\n"
-                   "Or email support@norvane.example\r\n"
-                   "for specific help with your problem\r\n"
-                   "\r\n"
-                   "Does your business need a website?\r\n"
-                   "Contact sales@norvane.example or www.norvane.example\r\n"
-                   "For a cost effective solution");
+const char* const HelpWindow::kWelcome =
+    QT_TRANSLATE_NOOP("HelpWindow", "Welcome to Billcraft Help\r\n"
+                                    "\r\n"
+                                    "Click the item LEFT you want help on.\r\n"
+                                    "Or use the Search Button above.\r\n"
+                                    "\r\n"
+                                    "Or email support@norvane.example\r\n"
+                                    "for specific help with your problem\r\n"
+                                    "\r\n"
+                                    "Does your business need a website?\r\n"
+                                    "Contact sales@norvane.example or www.norvane.example\r\n"
+                                    "For a cost effective solution");
 
 HelpWindow::HelpWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
@@ -85,53 +86,73 @@ HelpWindow::HelpWindow(Session& session, QWidget* parent)
     , m_printDialog(runPrintDialog)
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Help"));
+    setWindowTitle(tr("Help"));
 
+    // Built top to bottom, so that Tab goes the same way.
+    QLabel* helpLabel = nullptr;
+    QHBoxLayout* top = buildTopRow(helpLabel);
+    QSplitter* split = buildContents();
+    helpLabel->setBuddy(m_text);
+    QHBoxLayout* edits = buildEditButtons();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addWidget(split, 1);
+    layout->addLayout(edits);
+    resize(820, 560);
+    Mnemonics::give(this);
+}
+
+// The caption, then Search, Print and Save as PDF on the right.
+QHBoxLayout* HelpWindow::buildTopRow(QLabel*& helpLabel)
+{
     auto* top = new QHBoxLayout;
-    auto* helpLabel = new QLabel(QStringLiteral("Help"), this);
+    helpLabel = new QLabel(tr("Help"), this);
     helpLabel->setObjectName(QStringLiteral("lblHelp"));
     top->addWidget(helpLabel);
     top->addStretch(1);
-    QPushButton* searchButton =
-        namedButton(QStringLiteral("cmdSearch"), QStringLiteral("Search"), this);
+    QPushButton* searchButton = namedButton(QStringLiteral("cmdSearch"), tr("Search"), this);
     connect(searchButton, &QPushButton::clicked, this, &HelpWindow::search);
     top->addWidget(searchButton);
     auto* printButton = new PictureButton(
         QStringLiteral("picPrint"),
         QIcon::fromTheme(QStringLiteral("document-print"),
                          style()->standardIcon(QStyle::SP_FileDialogContentsView)),
-        QStringLiteral("Print"), {}, this);
+        tr("Print"), {}, this);
     connect(printButton, &PictureButton::clicked, this, &HelpWindow::print);
     top->addWidget(printButton);
-    QPushButton* pdfButton =
-        namedButton(QStringLiteral("cmdSavePdf"), QStringLiteral("Save as PDF..."), this);
+    QPushButton* pdfButton = namedButton(QStringLiteral("cmdSavePdf"), tr("Save as PDF..."), this);
     connect(pdfButton, &QPushButton::clicked, this, &HelpWindow::saveAsPdf);
     top->addWidget(pdfButton);
+    return top;
+}
 
+// The section tree on the left; the chosen section's name, order and text on the right.
+QSplitter* HelpWindow::buildContents()
+{
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QStringLiteral("treeHelp"));
-    m_tree->setHeaderLabel(QStringLiteral("Contents"));
-    m_tree->setAccessibleName(QStringLiteral("Contents"));
+    m_tree->setHeaderLabel(tr("Contents"));
+    m_tree->setAccessibleName(tr("Contents"));
     connect(m_tree, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { chooseItem(item); });
     connect(m_tree, &QTreeWidget::itemActivated, this,
             [this](QTreeWidgetItem* item) { chooseItem(item); });
 
-    auto* sectionCaption = new QLabel(QStringLiteral("Section"), this);
+    auto* sectionCaption = new QLabel(tr("Section"), this);
     m_section = new QLabel(this);
     m_section->setObjectName(QStringLiteral("lblHelpSection"));
-    m_section->setAccessibleName(QStringLiteral("Section"));
+    m_section->setAccessibleName(tr("Section"));
     m_section->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    auto* orderLabel = new QLabel(QStringLiteral("Display Order"), this);
+    auto* orderLabel = new QLabel(tr("Display Order"), this);
     m_displayOrder = new QLineEdit(this);
     m_displayOrder->setObjectName(QStringLiteral("txtDisplayOrder"));
-    m_displayOrder->setAccessibleName(QStringLiteral("Display Order"));
+    m_displayOrder->setAccessibleName(tr("Display Order"));
     m_displayOrder->setMaximumWidth(100);
     orderLabel->setBuddy(m_displayOrder);
     m_text = new QPlainTextEdit(this);
     m_text->setObjectName(QStringLiteral("txtHelp"));
-    m_text->setAccessibleName(QStringLiteral("Help"));
-    helpLabel->setBuddy(m_text);
+    m_text->setAccessibleName(tr("Help"));
     QFont verdana(QStringLiteral("Verdana"));
     verdana.setStyleHint(QFont::SansSerif);
     m_text->setFont(verdana);
@@ -150,36 +171,36 @@ HelpWindow::HelpWindow(Session& session, QWidget* parent)
     split->addWidget(m_tree);
     split->addWidget(right);
     split->setStretchFactor(1, 2);
+    return split;
+}
 
+// The editing buttons along the bottom.
+QHBoxLayout* HelpWindow::buildEditButtons()
+{
     auto* edits = new QHBoxLayout;
     const auto addEdit = [&](const char* name, const QString& caption, void (HelpWindow::*slot)()) {
         QPushButton* b = namedButton(QLatin1String(name), caption, this);
         connect(b, &QPushButton::clicked, this, slot);
         edits->addWidget(b);
     };
-    addEdit("cmdAddNode", QStringLiteral("Add Node"), &HelpWindow::addNode);
-    addEdit("cmdAddChild", QStringLiteral("Add Child"), &HelpWindow::addChild);
-    addEdit("cmdRename", QStringLiteral("Rename"), &HelpWindow::rename);
-    addEdit("cmdDeleteNode", QStringLiteral("Delete Node"), &HelpWindow::deleteNode);
-    addEdit("cmdSave", QStringLiteral("Save"), &HelpWindow::save);
+    addEdit("cmdAddNode", tr("Add Node"), &HelpWindow::addNode);
+    addEdit("cmdAddChild", tr("Add Child"), &HelpWindow::addChild);
+    addEdit("cmdRename", tr("Rename"), &HelpWindow::rename);
+    addEdit("cmdDeleteNode", tr("Delete Node"), &HelpWindow::deleteNode);
+    addEdit("cmdSave", tr("Save"), &HelpWindow::save);
     edits->addStretch(1);
-    addEdit("cmdMakeNewHelp", QStringLiteral("Make New Help"), &HelpWindow::makeNewHelp);
+    addEdit("cmdMakeNewHelp", tr("Make New Help"), &HelpWindow::makeNewHelp);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addWidget(split, 1);
-    layout->addLayout(edits);
-    resize(820, 560);
-    Mnemonics::give(this);
+    return edits;
 }
 
 void HelpWindow::open()
 {
-    m_text->setPlainText(fromCrLf(kWelcome));
+    m_text->setPlainText(fromCrLf(tr(kWelcome)));
     if (m_document.exists())
         load(true);
     else
-        m_session.prompter().inform(QStringLiteral("Help File Missing"));
+        m_session.prompter().inform(tr("Help File Missing"));
 }
 
 void HelpWindow::populateTree()
@@ -202,7 +223,9 @@ bool HelpWindow::load(bool report)
     const QIcon icon = bookIcon(style());
     const auto add = [&](const HelpNode& node, QTreeWidgetItem* parent, const auto& self) -> void {
         auto* item = parent ? new QTreeWidgetItem(parent) : new QTreeWidgetItem(m_tree);
-        item->setText(0, node.section >= 0 ? m_sections[node.section].caption : HelpTree::kUnfiled);
+        item->setText(0, node.section >= 0
+                             ? m_sections[node.section].caption
+                             : QCoreApplication::translate("HelpTree", HelpTree::kUnfiled));
         item->setIcon(0, icon);
         item->setData(0, kSectionRole, node.section);
         for (const HelpNode& child : node.children)
@@ -222,13 +245,14 @@ bool HelpWindow::load(bool report)
     }
 
     if (report && !contents->damage.isEmpty())
-        prompter.inform(contents->damage +
-                            QStringLiteral("\nThe sections before the damage are shown. The file "
-                                           "is left as it is until you change the help."),
-                        {}, Prompter::Icon::Warning);
+        prompter.inform(
+            contents->damage +
+                tr("\nThe sections before the damage are shown. The file is left as it is until "
+                   "you change the help."),
+            {}, Prompter::Icon::Warning);
     if (report && !tree.rings.isEmpty())
-        prompter.inform(QStringLiteral("These help sections are each other's parents, round in a "
-                                       "circle: %1.\nThey are shown under \"Unfiled\".")
+        prompter.inform(tr("These help sections are each other's parents, round in a circle: "
+                           "%1.\nThey are shown under \"Unfiled\".")
                             .arg(tree.rings.join(QStringLiteral(", "))),
                         {}, Prompter::Icon::Warning);
     return true;
@@ -248,7 +272,7 @@ void HelpWindow::chooseItem(QTreeWidgetItem* item)
     if (i < 0) { // the Unfiled node holds no text of its own
         m_section->clear();
         m_displayOrder->clear();
-        m_text->setPlainText(kUnfiledText);
+        m_text->setPlainText(tr(kUnfiledText));
         return;
     }
     const HelpSection& s = m_sections[i];
@@ -284,12 +308,12 @@ bool HelpWindow::hasKey(const QString& key) const
 
 void HelpWindow::search()
 {
-    const std::optional<QString> answer = m_session.prompter().input(
-        QStringLiteral("Enter the item you want to find"), QStringLiteral("Search"));
+    const std::optional<QString> answer =
+        m_session.prompter().input(tr("Enter the item you want to find"), tr("Search"));
     if (!answer || answer->isEmpty())
         return;
     const QString report = HelpText::searchReport(m_sections, *answer);
-    m_text->setPlainText(report.isEmpty() ? kNotFound : fromCrLf(report));
+    m_text->setPlainText(report.isEmpty() ? tr(kNotFound) : fromCrLf(report));
     // The list is no section's text: Save must not store it into the section chosen before.
     m_section->clear();
     m_displayOrder->clear();
@@ -299,7 +323,7 @@ void HelpWindow::print()
 {
     const QStringList lines = HelpText::wrapForPrint(m_text->toPlainText());
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Billcraft Help"));
+    printer.setDocName(tr("Billcraft Help"));
     printer.setCreator(QStringLiteral("Billcraft"));
     printer.setPageSize(QPageSize(QPageSize::A4));
     if (!m_printDialog(printer, this))
@@ -310,28 +334,28 @@ void HelpWindow::print()
                              ? printer.printerName().isEmpty()
                              : printer.outputFileName().isEmpty();
     if (nowhere) {
-        prompter.inform(QStringLiteral("Could not find Printer"));
+        prompter.inform(tr("Could not find Printer"));
         return;
     }
     if (!HelpPrint::paint(printer, lines) || printer.printerState() == QPrinter::Error)
-        prompter.inform(QStringLiteral("Printer Error"), {}, Prompter::Icon::Warning);
+        prompter.inform(tr("Printer Error"), {}, Prompter::Icon::Warning);
 }
 
 void HelpWindow::saveAsPdf()
 {
     Prompter::FileRequest request;
-    request.title = QStringLiteral("Save Help as PDF");
+    request.title = tr("Save Help as PDF");
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString name = chosenSection().isEmpty() ? QStringLiteral("Help") : chosenSection();
+    const QString name = chosenSection().isEmpty() ? tr("Help") : chosenSection();
     request.fileName = name + QStringLiteral(".pdf");
-    request.filters = {QStringLiteral("PDF files (*.pdf)")};
+    request.filters = {tr("PDF files (*.pdf)")};
     std::optional<QString> path = m_session.prompter().saveFileName(request);
     if (!path || path->isEmpty())
         return;
     if (!path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         *path += QStringLiteral(".pdf");
     const Status written = HelpPrint::writePdf(HelpText::wrapForPrint(m_text->toPlainText()),
-                                               QStringLiteral("Billcraft Help: ") + name, *path);
+                                               tr("Billcraft Help: %1").arg(name), *path);
     if (!written)
         m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
 }
@@ -344,9 +368,9 @@ bool HelpWindow::runEdit(const std::function<Result<HelpDocument::Outcome>(bool 
     Result<Outcome> outcome = edit(false);
     if (outcome && *outcome == Outcome::Damaged) {
         if (!prompter.confirm(
-                QStringLiteral("Help.set is damaged: only the sections shown could be read from "
-                               "it.\nWriting this change keeps those sections and drops the rest "
-                               "of the file. Write it anyway?"),
+                tr("Help.set is damaged: only the sections shown could be read from it.\nWriting "
+                   "this "
+                   "change keeps those sections and drops the rest of the file. Write it anyway?"),
                 {}, Prompter::Icon::Warning))
             return false;
         outcome = edit(true);
@@ -361,12 +385,11 @@ bool HelpWindow::runEdit(const std::function<Result<HelpDocument::Outcome>(bool 
         populateTree();
         return true;
     case Outcome::NodeExists:
-        prompter.inform(QStringLiteral("Node Exists"));
+        prompter.inform(tr("Node Exists"));
         return false;
     case Outcome::NotChosen:
-        prompter.inform(
-            QStringLiteral("The section %1 is no longer in the help.").arg(chosenSection()), {},
-            Prompter::Icon::Warning);
+        prompter.inform(tr("The section %1 is no longer in the help.").arg(chosenSection()), {},
+                        Prompter::Icon::Warning);
         populateTree();
         return false;
     case Outcome::Damaged:
@@ -378,7 +401,7 @@ bool HelpWindow::runEdit(const std::function<Result<HelpDocument::Outcome>(bool 
 QString HelpWindow::askNewKey(const QString& prompt)
 {
     Prompter& prompter = m_session.prompter();
-    const std::optional<QString> answer = prompter.input(prompt, QStringLiteral("Add"));
+    const std::optional<QString> answer = prompter.input(prompt, tr("Add"));
     if (!answer)
         return {};
     const QString key = HelpDocument::keyFromTyped(*answer);
@@ -389,7 +412,7 @@ QString HelpWindow::askNewKey(const QString& prompt)
         return {};
     }
     if (hasKey(key)) {
-        prompter.inform(QStringLiteral("Node Exists"));
+        prompter.inform(tr("Node Exists"));
         return {};
     }
     return key;
@@ -399,9 +422,9 @@ void HelpWindow::addNode()
 {
     if (!m_document.exists())
         return;
-    const QString key = askNewKey(QStringLiteral("Add New Field"));
+    const QString key = askNewKey(tr("Add New Field"));
     if (!key.isEmpty())
-        runEdit([&](bool keep) { return m_document.add(key, {}, keep); }, kDone);
+        runEdit([&](bool keep) { return m_document.add(key, {}, keep); }, tr(kDone));
 }
 
 void HelpWindow::addChild()
@@ -410,12 +433,12 @@ void HelpWindow::addChild()
         return;
     const QString parent = chosenSection();
     if (parent.isEmpty()) {
-        m_session.prompter().inform(QStringLiteral("Please Select Parent"));
+        m_session.prompter().inform(tr("Please Select Parent"));
         return;
     }
-    const QString key = askNewKey(QStringLiteral("Add New Child"));
+    const QString key = askNewKey(tr("Add New Child"));
     if (!key.isEmpty())
-        runEdit([&](bool keep) { return m_document.add(key, parent, keep); }, kDone);
+        runEdit([&](bool keep) { return m_document.add(key, parent, keep); }, tr(kDone));
 }
 
 void HelpWindow::rename()
@@ -423,11 +446,11 @@ void HelpWindow::rename()
     Prompter& prompter = m_session.prompter();
     const QString key = chosenSection();
     if (key.isEmpty()) {
-        prompter.inform(QStringLiteral("Please Choose node to Re-Name "));
+        prompter.inform(tr("Please Choose node to Re-Name "));
         return;
     }
     const std::optional<QString> answer =
-        prompter.input(QStringLiteral("New Name?"), QStringLiteral("Rename Field") + key);
+        prompter.input(tr("New Name?"), tr("Rename Field%1").arg(key));
     if (!answer || answer->isEmpty())
         return;
     QString caption = *answer;
@@ -438,7 +461,7 @@ void HelpWindow::rename()
         prompter.inform(why);
         return;
     }
-    runEdit([&](bool keep) { return m_document.rename(key, caption, keep); }, kDoneLower);
+    runEdit([&](bool keep) { return m_document.rename(key, caption, keep); }, tr(kDoneLower));
 }
 
 void HelpWindow::deleteNode()
@@ -446,10 +469,10 @@ void HelpWindow::deleteNode()
     const QString key = chosenSection();
     if (key.isEmpty())
         return;
-    if (!m_session.prompter().confirm(QStringLiteral("Confirm Delete") + key,
-                                      QStringLiteral("Delete?"), Prompter::Icon::Critical))
+    if (!m_session.prompter().confirm(tr("Confirm Delete%1").arg(key), tr("Delete?"),
+                                      Prompter::Icon::Critical))
         return;
-    if (runEdit([&](bool keep) { return m_document.remove(key, keep); }, kDone)) {
+    if (runEdit([&](bool keep) { return m_document.remove(key, keep); }, tr(kDone))) {
         m_section->clear();
         m_displayOrder->clear();
     }
@@ -464,17 +487,17 @@ void HelpWindow::save()
     bool ok = false;
     const int order = m_displayOrder->text().trimmed().toInt(&ok);
     if (!ok) {
-        prompter.inform(QStringLiteral("The display order must be a whole number, such as 10. "
-                                       "Nothing was saved."));
+        prompter.inform(
+            tr("The display order must be a whole number, such as 10. Nothing was saved."));
         m_displayOrder->setFocus();
         return;
     }
     const QString text = shownText();
     if (const QString why = HelpDocument::checkText(text); !why.isEmpty()) {
-        prompter.inform(why + QStringLiteral(" Nothing was saved."));
+        prompter.inform(why + tr(" Nothing was saved."));
         return;
     }
-    if (runEdit([&](bool keep) { return m_document.save(key, text, order, keep); }, kDoneLower))
+    if (runEdit([&](bool keep) { return m_document.save(key, text, order, keep); }, tr(kDoneLower)))
         choose(key);
 }
 
@@ -488,9 +511,9 @@ void HelpWindow::makeNewHelp()
         return;
     }
     if (*made == HelpDocument::Outcome::NodeExists) {
-        prompter.inform(QStringLiteral("Help File Exists"));
+        prompter.inform(tr("Help File Exists"));
         return;
     }
-    prompter.inform(kDoneLower);
+    prompter.inform(tr(kDoneLower));
     populateTree();
 }

@@ -5,10 +5,12 @@
 #include <QWidget>
 #include <functional>
 
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPrinter;
+class QSplitter;
 class QTreeWidget;
 class QTreeWidgetItem;
 class Session;
@@ -22,7 +24,7 @@ public:
     // Lets the user choose a printer; false when cancelled. Tests put their own in its place.
     using PrintDialog = std::function<bool(QPrinter& printer, QWidget* parent)>;
 
-    static const QString kWelcome;
+    static const char* const kWelcome;
 
     explicit HelpWindow(Session& session, QWidget* parent = nullptr);
 
@@ -47,6 +49,9 @@ public:
     void makeNewHelp();
 
 private:
+    QHBoxLayout* buildTopRow(QLabel*& helpLabel);
+    QSplitter* buildContents();
+    QHBoxLayout* buildEditButtons();
     // Reads the file into m_sections and the tree; false (and the tree empty) when it cannot
     // be read. `report` shows damage and rings of parents too.
     bool load(bool report);

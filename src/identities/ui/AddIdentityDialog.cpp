@@ -18,7 +18,7 @@ AddIdentityDialog::AddIdentityDialog(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmAddIdentity"));
-    setWindowTitle(QStringLiteral("Add Identity"));
+    setWindowTitle(tr("Add Identity"));
 
     const auto field = [this](const char* name, const char* labelName, const QString& caption,
                               QFormLayout* form) {
@@ -35,14 +35,12 @@ AddIdentityDialog::AddIdentityDialog(Session& session, QWidget* parent)
     };
     auto* form = new QFormLayout;
     form->setRowWrapPolicy(QFormLayout::WrapAllRows);
-    m_name = field("txtNewIdentity", "lblIdentity",
-                   QStringLiteral("Add New Identity Name (Company Name)"), form);
-    m_startNumber =
-        field("txtInvoiceStartNumber", "lblInvoiceStartNumber",
-              QStringLiteral("Enter the Invoice number you want on your first invoice"), form);
+    m_name =
+        field("txtNewIdentity", "lblIdentity", tr("Add New Identity Name (Company Name)"), form);
+    m_startNumber = field("txtInvoiceStartNumber", "lblInvoiceStartNumber",
+                          tr("Enter the Invoice number you want on your first invoice"), form);
 
-    QPushButton* save =
-        namedButton(QStringLiteral("cmdSaveIdentity"), QStringLiteral("Save"), this);
+    QPushButton* save = namedButton(QStringLiteral("cmdSaveIdentity"), tr("Save"), this);
     connect(save, &QPushButton::clicked, this, &AddIdentityDialog::onSave);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
@@ -67,10 +65,9 @@ void AddIdentityDialog::onSave()
     }
     if (!outcome->ok()) {
         prompter.inform(outcome->refusal);
-        if (outcome->refusal == NewIdentity::kNameMissing ||
-            outcome->refusal.contains(QStringLiteral("Company Name")))
+        if (outcome->field == NewIdentity::Outcome::Field::Name)
             m_name->setFocus();
-        else if (outcome->refusal != NewIdentity::kNameExists)
+        else if (outcome->field == NewIdentity::Outcome::Field::StartNumber)
             m_startNumber->setFocus();
         return;
     }

@@ -17,17 +17,17 @@ SwitchIdentitiesDialog::SwitchIdentitiesDialog(Session& session,
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmSwitchIdentities"));
-    setWindowTitle(QStringLiteral("Switch Identities"));
+    setWindowTitle(tr("Switch Identities"));
 
     m_identities = new QComboBox(this);
     m_identities->setObjectName(QStringLiteral("cboIdentity"));
-    m_identities->setAccessibleName(QStringLiteral("Identity"));
+    m_identities->setAccessibleName(tr("Identity"));
     for (const IdentityEntry& e : identities)
         m_identities->addItem(e.textLogo, e.identity);
-    m_identities->setPlaceholderText(kNoChoice); // shown while nothing is chosen
+    m_identities->setPlaceholderText(tr(kNoChoice)); // shown while nothing is chosen
     m_identities->setCurrentIndex(-1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setAccessibleName(ok->text());
     ok->setDefault(true);
@@ -47,7 +47,7 @@ void SwitchIdentitiesDialog::onOk()
 {
     const int index = m_identities->currentIndex();
     if (index < 0) {
-        m_session.prompter().inform(QStringLiteral("Please select Identity"));
+        m_session.prompter().inform(tr("Please select Identity"));
         return;
     }
     m_chosen = m_identities->itemData(index).toInt();

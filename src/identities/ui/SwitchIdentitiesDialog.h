@@ -12,7 +12,7 @@ class Session;
 class SwitchIdentitiesDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kNoChoice = QStringLiteral("Choose Identity");
+    static constexpr const char* kNoChoice = QT_TR_NOOP("Choose Identity");
 
     // `identities` as IdentityStore::list gives them; the caller reports a list that failed.
     SwitchIdentitiesDialog(Session& session, const QList<IdentityEntry>& identities,

@@ -1,5 +1,6 @@
 #include "invoices/ui/EnvelopePrinter.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -39,7 +40,8 @@ Status print(QPrinter& printer, const EnvelopeJob& job)
     if (!printer.setPageSize(QPageSize(QPageSize::EnvelopeDL)) ||
         !printer.setPageOrientation(QPageLayout::Landscape) ||
         !printer.setPageMargins(QMarginsF(0, 0, 0, 0)))
-        return Failure{QStringLiteral("The printer does not take DL envelopes.")};
+        return Failure{QCoreApplication::translate("EnvelopePrinter",
+                                                   "The printer does not take DL envelopes.")};
     Envelope::Layout layout = job.layout;
     if (printer.outputFormat() == QPrinter::NativeFormat) {
         if (job.tray)
@@ -59,10 +61,12 @@ Status print(QPrinter& printer, const EnvelopeJob& job)
 
     QPainter painter;
     if (!painter.begin(&printer))
-        return Failure{QStringLiteral("The printer could not be started.")};
+        return Failure{
+            QCoreApplication::translate("EnvelopePrinter", "The printer could not be started.")};
     Envelope::paint(painter, layout);
     if (!painter.end() || printer.printerState() == QPrinter::Error)
-        return Failure{QStringLiteral("The envelope could not be sent to the printer.")};
+        return Failure{QCoreApplication::translate(
+            "EnvelopePrinter", "The envelope could not be sent to the printer.")};
     return Done{};
 }
 
@@ -71,7 +75,9 @@ Status printOnPrinter(const EnvelopeJob& job)
     const QString name = job.printer.isEmpty() ? QPrinterInfo::defaultPrinterName() : job.printer;
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (name.isEmpty() || info.isNull())
-        return Failure{QStringLiteral("The printer \"%1\" is not installed.").arg(name)};
+        return Failure{
+            QCoreApplication::translate("EnvelopePrinter", "The printer \"%1\" is not installed.")
+                .arg(name)};
     QPrinter printer(info, QPrinter::HighResolution);
     return print(printer, job);
 }

@@ -14,7 +14,7 @@
 
 namespace {
 
-const QString kPrinterError = QStringLiteral("Printer Error");
+constexpr const char* kPrinterError = QT_TRANSLATE_NOOP("EnvelopeSettings", "Printer Error");
 
 // A drop-down that tells of its first use, by the focus or by its list opening without the
 // focus (as assistive tools open it), before it shows anything.
@@ -44,7 +44,7 @@ private:
 } // namespace
 
 EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
-    : QGroupBox(QStringLiteral("Envelope Settings"), parent)
+    : QGroupBox(tr("Envelope Settings"), parent)
     , m_session(session)
     , m_readTrays(EnvelopeTrays::forPrinter)
     , m_printStep(EnvelopePrinter::printOnPrinter)
@@ -53,19 +53,19 @@ EnvelopeSettings::EnvelopeSettings(Session& session, QWidget* parent)
     setAccessibleName(title());
 
     m_print = new PictureButton(QStringLiteral("picPrintEnvelopes"), Icons::Action::Envelope,
-                                QStringLiteral("Print Envelope"), {}, this);
+                                tr("Print Envelope"), {}, this);
     connect(m_print, &PictureButton::clicked, this, &EnvelopeSettings::printEnvelope);
 
     m_printers = new FirstUseList([this] { askForPrinters(); }, this);
     m_printers->setObjectName(QStringLiteral("cboPrinters"));
-    m_printers->setAccessibleName(QStringLiteral("Printer"));
+    m_printers->setAccessibleName(tr("Printer"));
     m_printers->setEditable(true);
     m_printers->setInsertPolicy(QComboBox::NoInsert);
     connect(m_printers, &QComboBox::activated, this, &EnvelopeSettings::choosePrinter);
 
     m_trays = new QComboBox(this);
     m_trays->setObjectName(QStringLiteral("cboPrinterTrays"));
-    m_trays->setAccessibleName(QStringLiteral("Printer Tray"));
+    m_trays->setAccessibleName(tr("Printer Tray"));
     m_trays->setEditable(true);
     m_trays->setInsertPolicy(QComboBox::NoInsert);
 
@@ -93,7 +93,7 @@ void EnvelopeSettings::listPrinters(const QStringList& names)
     m_printers->clear();
     m_printers->addItems(names);
     m_printers->setCurrentIndex(-1);
-    m_printers->setEditText(kSelectPrinter);
+    m_printers->setEditText(tr(kSelectPrinter));
     m_trays->clear();
     m_trays->setEditText(QString());
 }
@@ -111,7 +111,7 @@ QString EnvelopeSettings::listedPrinter(const QString& name) const
 void EnvelopeSettings::choosePrinter()
 {
     const QString text = m_printers->currentText();
-    if (text == kSelectPrinter)
+    if (text == tr(kSelectPrinter))
         return;
     const QString printer = listedPrinter(text);
     if (printer.isEmpty()) // typed, and no printer of that name
@@ -130,12 +130,12 @@ void EnvelopeSettings::choosePrinter()
         // The trays come from one read of the print system, so none is listed; the empty
         // box (not "Select Printer Tray") makes printing on this printer a printer error.
         m_trays->setEditText(QString());
-        m_session.prompter().inform(QStringLiteral("There was an error") +
+        m_session.prompter().inform(tr("There was an error") +
                                     QString::number(reading.error->code) +
                                     reading.error->description);
         return;
     }
-    m_trays->setEditText(kSelectTray);
+    m_trays->setEditText(tr(kSelectTray));
 }
 
 void EnvelopeSettings::printEnvelope()
@@ -144,20 +144,20 @@ void EnvelopeSettings::printEnvelope()
     bool numeric = false;
     const int clientId = m_shownClient ? m_shownClient().trimmed().toInt(&numeric) : 0;
     if (!numeric || clientId == 0) {
-        prompter.inform(QStringLiteral("No Client Selected"));
+        prompter.inform(tr("No Client Selected"));
         return;
     }
-    const QString question = QStringLiteral("Print Envelope ?");
+    const QString question = tr("Print Envelope ?");
     if (!prompter.confirm(question, question))
         return;
-    if (m_printers->currentText() == kSelectPrinter) {
-        prompter.inform(QStringLiteral("Select Printer And Tray"));
+    if (m_printers->currentText() == tr(kSelectPrinter)) {
+        prompter.inform(tr("Select Printer And Tray"));
         return;
     }
 
-    const bool noTrayChosen = m_trays->currentText() == kSelectTray;
+    const bool noTrayChosen = m_trays->currentText() == tr(kSelectTray);
     if (noTrayChosen) {
-        prompter.inform(kSelectTray); // a warning only: the printer stays on its current tray
+        prompter.inform(tr(kSelectTray)); // a warning only: the printer stays on its current tray
     } else if (const QString printer = listedPrinter(m_printers->currentText());
                !printer.isEmpty()) {
         // The named printer becomes the current one and is set to the chosen tray. When the
@@ -170,8 +170,7 @@ void EnvelopeSettings::printEnvelope()
         // listing, or before any printer was chosen, or holds text typed over it.
         const int tray = m_trays->findText(m_trays->currentText(), Qt::MatchExactly);
         if (tray < 0) {
-            prompter.inform(kPrinterError +
-                            QStringLiteral("\nNo tray of %1 is chosen.").arg(printer));
+            prompter.inform(tr(kPrinterError) + tr("\nNo tray of %1 is chosen.").arg(printer));
             return;
         }
         m_currentTray = m_trays->itemData(tray).toString();
@@ -191,17 +190,16 @@ void EnvelopeSettings::printEnvelope()
 
     const Result<std::optional<Client>> client = ClientStore(m_session.db()).load(clientId);
     if (!client) {
-        prompter.inform(kPrinterError + u'\n' + client.error());
+        prompter.inform(tr(kPrinterError) + u'\n' + client.error());
         return;
     }
     if (!client->has_value()) {
-        prompter.inform(kPrinterError + QStringLiteral("\nThe client is no longer in the "
-                                                       "address book."));
+        prompter.inform(tr(kPrinterError) + tr("\nThe client is no longer in the address book."));
         return;
     }
     job.layout = Envelope::layOut(Envelope::addressLines(**client));
-    job.layout.title = QStringLiteral("Envelope - %1").arg((*client)->company);
+    job.layout.title = tr("Envelope - %1").arg((*client)->company);
     const Status printed = m_printStep(job);
     if (!printed)
-        prompter.inform(kPrinterError + u'\n' + printed.error());
+        prompter.inform(tr(kPrinterError) + u'\n' + printed.error());
 }

@@ -25,8 +25,8 @@ public:
     // The caption of lblClientID: the ClientID of the client shown, empty when none is.
     using ShownClient = std::function<QString()>;
 
-    static inline const QString kSelectPrinter = QStringLiteral("Select Printer");
-    static inline const QString kSelectTray = QStringLiteral("Select Printer Tray");
+    static constexpr const char* kSelectPrinter = QT_TR_NOOP("Select Printer");
+    static constexpr const char* kSelectTray = QT_TR_NOOP("Select Printer Tray");
 
     explicit EnvelopeSettings(Session& session, QWidget* parent = nullptr);
 

@@ -24,9 +24,9 @@ using InvoiceList::Trigger;
 
 namespace {
 
-QRadioButton* option(const char* name, const char* caption, QWidget* parent)
+QRadioButton* option(const char* name, const QString& caption, QWidget* parent)
 {
-    auto* button = new QRadioButton(QLatin1String(caption), parent);
+    auto* button = new QRadioButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(button->text());
     return button;
@@ -47,48 +47,14 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     : QWidget(parent)
     , m_session(session)
 {
-    auto* viewOptions = new QGroupBox(QStringLiteral("View Options"), this);
-    viewOptions->setObjectName(QStringLiteral("fraInvoiceOptions"));
-    viewOptions->setAccessibleName(viewOptions->title());
-    m_showAll = option("optShowAll", "Show All", viewOptions);
-    m_showPaid = option("optShowPaid", "Paid", viewOptions);
-    m_showUnpaid = option("optShowUnPaid", "UnPaid", viewOptions);
-    m_globalOptions = new QButtonGroup(this);
-    for (QRadioButton* b : {m_showAll, m_showPaid, m_showUnpaid})
-        m_globalOptions->addButton(b);
-    m_hideBadDebts = new QCheckBox(QStringLiteral("Hide Bad Debts"), viewOptions);
-    m_hideBadDebts->setObjectName(QStringLiteral("chkBadDebt"));
-    m_hideBadDebts->setAccessibleName(m_hideBadDebts->text());
-    m_hideBadDebts->setChecked(true);
-    auto* viewLayout = new QHBoxLayout(viewOptions);
-    for (QWidget* w : {static_cast<QWidget*>(m_showAll), static_cast<QWidget*>(m_showPaid),
-                       static_cast<QWidget*>(m_showUnpaid), static_cast<QWidget*>(m_hideBadDebts)})
-        viewLayout->addWidget(w);
-
-    auto* companyOptions = new QGroupBox(QStringLiteral("Company View Options"), this);
-    companyOptions->setObjectName(QStringLiteral("fraCompanyViewOptions"));
-    companyOptions->setAccessibleName(companyOptions->title());
-    m_clients = new QComboBox(companyOptions);
-    m_clients->setObjectName(QStringLiteral("cboInvoiceClients"));
-    m_clients->setAccessibleName(QStringLiteral("Company"));
-    ClientDropDown::setWidthInCharacters(m_clients, 24);
-    m_companyAll = option("optCompanyShowAll", "Show All", companyOptions);
-    m_companyPaid = option("optCompanyShowPaid", "Paid", companyOptions);
-    m_companyUnpaid = option("optCompanyShowUnPaid", "UnPaid", companyOptions);
-    m_companyOptions = new QButtonGroup(this);
-    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
-        m_companyOptions->addButton(b);
-    auto* companyLayout = new QHBoxLayout(companyOptions);
-    companyLayout->addWidget(m_clients, 1);
-    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
-        companyLayout->addWidget(b);
-
+    // Made in this order, the controls keep the Tab order: options, company, grid.
+    QGroupBox* viewOptions = buildViewOptions();
+    QGroupBox* companyOptions = buildCompanyOptions();
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("MSFlexGrid1"));
-    m_grid->setAccessibleName(QStringLiteral("Invoices"));
+    m_grid->setAccessibleName(tr("Invoices"));
 
-    auto* info =
-        new QLabel(QStringLiteral("Right click to edit invoice or left click to view"), this);
+    auto* info = new QLabel(tr("Right click to edit invoice or left click to view"), this);
     info->setObjectName(QStringLiteral("lblInvoiceInfo"));
     info->setAccessibleName(info->text());
 
@@ -100,25 +66,81 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     layout->addWidget(m_grid, 1);
     layout->addWidget(info);
 
-    m_menu = new QMenu(QStringLiteral("Menu"), this);
+    buildMenu();
+    connectControls();
+}
+
+// fraInvoiceOptions: the identity-wide filter and the bad-debt box.
+QGroupBox* InvoiceListTab::buildViewOptions()
+{
+    auto* viewOptions = new QGroupBox(tr("View Options"), this);
+    viewOptions->setObjectName(QStringLiteral("fraInvoiceOptions"));
+    viewOptions->setAccessibleName(viewOptions->title());
+    m_showAll = option("optShowAll", tr("Show All"), viewOptions);
+    m_showPaid = option("optShowPaid", tr("Paid"), viewOptions);
+    m_showUnpaid = option("optShowUnPaid", tr("UnPaid"), viewOptions);
+    m_globalOptions = new QButtonGroup(this);
+    for (QRadioButton* b : {m_showAll, m_showPaid, m_showUnpaid})
+        m_globalOptions->addButton(b);
+    m_hideBadDebts = new QCheckBox(tr("Hide Bad Debts"), viewOptions);
+    m_hideBadDebts->setObjectName(QStringLiteral("chkBadDebt"));
+    m_hideBadDebts->setAccessibleName(m_hideBadDebts->text());
+    m_hideBadDebts->setChecked(true);
+    auto* viewLayout = new QHBoxLayout(viewOptions);
+    for (QWidget* w : {static_cast<QWidget*>(m_showAll), static_cast<QWidget*>(m_showPaid),
+                       static_cast<QWidget*>(m_showUnpaid), static_cast<QWidget*>(m_hideBadDebts)})
+        viewLayout->addWidget(w);
+    return viewOptions;
+}
+
+// fraCompanyViewOptions: one client's invoices, filtered the same three ways.
+QGroupBox* InvoiceListTab::buildCompanyOptions()
+{
+    auto* companyOptions = new QGroupBox(tr("Company View Options"), this);
+    companyOptions->setObjectName(QStringLiteral("fraCompanyViewOptions"));
+    companyOptions->setAccessibleName(companyOptions->title());
+    m_clients = new QComboBox(companyOptions);
+    m_clients->setObjectName(QStringLiteral("cboInvoiceClients"));
+    m_clients->setAccessibleName(tr("Company"));
+    ClientDropDown::setWidthInCharacters(m_clients, 24);
+    m_companyAll = option("optCompanyShowAll", tr("Show All"), companyOptions);
+    m_companyPaid = option("optCompanyShowPaid", tr("Paid"), companyOptions);
+    m_companyUnpaid = option("optCompanyShowUnPaid", tr("UnPaid"), companyOptions);
+    m_companyOptions = new QButtonGroup(this);
+    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
+        m_companyOptions->addButton(b);
+    auto* companyLayout = new QHBoxLayout(companyOptions);
+    companyLayout->addWidget(m_clients, 1);
+    for (QRadioButton* b : {m_companyAll, m_companyPaid, m_companyUnpaid})
+        companyLayout->addWidget(b);
+    return companyOptions;
+}
+
+// AcctPopmenu, the menu of a row.
+void InvoiceListTab::buildMenu()
+{
+    m_menu = new QMenu(tr("Menu"), this);
     m_menu->setObjectName(QStringLiteral("AcctPopmenu"));
     auto addAction = [this](const char* name, const char* caption, void (InvoiceListTab::*slot)()) {
-        QAction* a = m_menu->addAction(QLatin1String(caption));
+        QAction* a = m_menu->addAction(tr(caption));
         a->setObjectName(QLatin1String(name));
         if (slot)
             connect(a, &QAction::triggered, this, slot);
     };
-    addAction("UnPaid", "Mark as UnPaid", &InvoiceListTab::markUnpaid);
-    addAction("Paid", "Mark as Paid", &InvoiceListTab::markPaid);
-    addAction("ViewDetails1", "View Details", &InvoiceListTab::viewDetails);
-    addAction("ExcludeClient", "Exclude This Client", &InvoiceListTab::excludeClient);
-    addAction("InvoiceEdit", "Edit", nullptr);
-    addAction("DeleteInvoice", "Delete", &InvoiceListTab::deleteInvoice);
-    addAction("BadDebt", "Mark As Bad Debt", &InvoiceListTab::markBadDebt);
-    addAction("mnuExit", "Exit Menu", nullptr); // closes the menu, nothing else
+    addAction("UnPaid", QT_TR_NOOP("Mark as UnPaid"), &InvoiceListTab::markUnpaid);
+    addAction("Paid", QT_TR_NOOP("Mark as Paid"), &InvoiceListTab::markPaid);
+    addAction("ViewDetails1", QT_TR_NOOP("View Details"), &InvoiceListTab::viewDetails);
+    addAction("ExcludeClient", QT_TR_NOOP("Exclude This Client"), &InvoiceListTab::excludeClient);
+    addAction("InvoiceEdit", QT_TR_NOOP("Edit"), nullptr);
+    addAction("DeleteInvoice", QT_TR_NOOP("Delete"), &InvoiceListTab::deleteInvoice);
+    addAction("BadDebt", QT_TR_NOOP("Mark As Bad Debt"), &InvoiceListTab::markBadDebt);
+    addAction("mnuExit", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
     connect(m_menu->findChild<QAction*>(QStringLiteral("InvoiceEdit")), &QAction::triggered, this,
             [this] { emit editRequested(m_menuInvoice); });
+}
 
+void InvoiceListTab::connectControls()
+{
     connect(m_showAll, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::All); });
     connect(m_showPaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Paid); });
     connect(m_showUnpaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Unpaid); });
@@ -252,7 +274,7 @@ void InvoiceListTab::onGlobalOption(Filter filter)
 
 void InvoiceListTab::onBadDebtBox()
 {
-    fill(request(Trigger::BadDebtBox, globalFilter()), QStringLiteral("No Records"));
+    fill(request(Trigger::BadDebtBox, globalFilter()), tr("No Records"));
 }
 
 void InvoiceListTab::onClientChosen()
@@ -311,7 +333,7 @@ void InvoiceListTab::markBadDebt()
 {
     switch (InvoiceList::markBadDebt(m_session.db(), m_menuInvoice)) {
     case InvoiceList::BadDebtOutcome::AlreadyPaid:
-        m_session.prompter().inform(QStringLiteral("This invoice Has been paid!"));
+        m_session.prompter().inform(tr("This invoice Has been paid!"));
         return;
     case InvoiceList::BadDebtOutcome::Marked:
         selectGlobal(Filter::All);
@@ -335,11 +357,9 @@ void InvoiceListTab::deleteInvoice()
     const auto ask = [this](const QString& text, const QString& title) {
         return m_session.prompter().confirm(text, title, Prompter::Icon::Critical);
     };
-    if (!ask(QStringLiteral("This Will Delete Invoice %1 proceed ?").arg(invoice.invoiceNumber),
-             QStringLiteral("Delete?")))
+    if (!ask(tr("This Will Delete Invoice %1 proceed ?").arg(invoice.invoiceNumber), tr("Delete?")))
         return;
-    if (invoice.paid && !ask(QStringLiteral("This Invoice Has been PAID Confirm Delete?"),
-                             QStringLiteral("Delete Paid?")))
+    if (invoice.paid && !ask(tr("This Invoice Has been PAID Confirm Delete?"), tr("Delete Paid?")))
         return;
     if (!InvoiceList::remove(m_session.db(), m_menuInvoice))
         return reportDatabaseError();
@@ -357,7 +377,7 @@ void InvoiceListTab::excludeClient()
         return;
     InvoiceList::Request r = request(Trigger::ExcludeClient, globalFilter());
     r.clientId = (*found)->clientId;
-    fill(r, QStringLiteral("error"));
+    fill(r, tr("error"));
 }
 
 void InvoiceListTab::reportDatabaseError()
@@ -367,8 +387,8 @@ void InvoiceListTab::reportDatabaseError()
 
 void InvoiceListTab::reportFailure(const QString& error)
 {
-    m_session.prompter().inform(QStringLiteral("The database reported an error:\n%1").arg(error),
-                                {}, Prompter::Icon::Warning);
+    m_session.prompter().inform(tr("The database reported an error:\n%1").arg(error), {},
+                                Prompter::Icon::Warning);
 }
 
 void InvoiceListTab::viewDetails()

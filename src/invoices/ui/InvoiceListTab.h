@@ -8,6 +8,7 @@ class FlexGrid;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGroupBox;
 class QMenu;
 class QRadioButton;
 class Session;
@@ -39,6 +40,10 @@ signals:
     void editRequested(int invoiceId);
 
 private:
+    QGroupBox* buildViewOptions();
+    QGroupBox* buildCompanyOptions();
+    void buildMenu();
+    void connectControls();
     void onGlobalOption(InvoiceList::Filter filter);
     void onBadDebtBox();
     void onClientChosen();

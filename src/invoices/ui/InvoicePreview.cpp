@@ -6,6 +6,7 @@
 #include "core/ui/NamedWidgets.h"
 #include "layout/LayoutFiles.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -26,12 +27,12 @@ namespace {
 constexpr int kGapPixels = 16; // around and between the pages on screen
 constexpr double kZoomStep = 1.25;
 
-const QString kPrinterError = QStringLiteral("Printer Error");
+constexpr const char* kPrinterError = QT_TRANSLATE_NOOP("InvoicePreview", "Printer Error");
 
 bool runPrintDialog(QPrinter& printer, QWidget* parent)
 {
     QPrintDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Invoice"));
+    dialog.setWindowTitle(QCoreApplication::translate("InvoicePreview", "Print Invoice"));
     return dialog.exec() == QDialog::Accepted;
 }
 
@@ -44,7 +45,7 @@ public:
         : m_preview(preview)
     {
         setObjectName(QStringLiteral("pageView"));
-        setAccessibleName(QStringLiteral("Invoice page"));
+        setAccessibleName(QCoreApplication::translate("InvoicePreview", "Invoice page"));
         setAttribute(Qt::WA_OpaquePaintEvent);
     }
 
@@ -110,26 +111,22 @@ InvoicePreview::InvoicePreview(Session& session, QWidget* parent)
         connect(b, &QPushButton::clicked, this, slot);
         bar->addWidget(b);
     };
-    addButton("cmdPrint", QStringLiteral("Print..."), QStringLiteral("Print the invoice (Ctrl+P)"),
-              &InvoicePreview::print);
-    addButton("cmdSavePdf", QStringLiteral("Save as PDF..."),
-              QStringLiteral("Save the invoice as a PDF file (Ctrl+S)"),
+    addButton("cmdPrint", tr("Print..."), tr("Print the invoice (Ctrl+P)"), &InvoicePreview::print);
+    addButton("cmdSavePdf", tr("Save as PDF..."), tr("Save the invoice as a PDF file (Ctrl+S)"),
               &InvoicePreview::saveAsPdf);
     bar->addSpacing(12);
-    addButton("cmdZoomOut", QStringLiteral("Zoom Out"), QStringLiteral("Ctrl+-"),
-              &InvoicePreview::zoomOut);
+    addButton("cmdZoomOut", tr("Zoom Out"), tr("Ctrl+-"), &InvoicePreview::zoomOut);
     m_zoomText = new QLabel(this);
     m_zoomText->setObjectName(QStringLiteral("lblZoom"));
     m_zoomText->setAlignment(Qt::AlignCenter);
     m_zoomText->setMinimumWidth(
         m_zoomText->fontMetrics().horizontalAdvance(QStringLiteral("0000%")));
     bar->addWidget(m_zoomText);
-    addButton("cmdZoomIn", QStringLiteral("Zoom In"), QStringLiteral("Ctrl++"),
-              &InvoicePreview::zoomIn);
-    addButton("cmdFitWidth", QStringLiteral("Fit Width"), {}, &InvoicePreview::fitWidth);
-    addButton("cmdFitPage", QStringLiteral("Fit Page"), {}, &InvoicePreview::fitPage);
+    addButton("cmdZoomIn", tr("Zoom In"), tr("Ctrl++"), &InvoicePreview::zoomIn);
+    addButton("cmdFitWidth", tr("Fit Width"), {}, &InvoicePreview::fitWidth);
+    addButton("cmdFitPage", tr("Fit Page"), {}, &InvoicePreview::fitPage);
     bar->addStretch(1);
-    addButton("cmdClose", QStringLiteral("Close"), QStringLiteral("Esc"), &QWidget::close);
+    addButton("cmdClose", tr("Close"), tr("Esc"), &QWidget::close);
 
     m_notice = new QLabel(this);
     m_notice->setObjectName(QStringLiteral("lblNotice"));
@@ -197,9 +194,8 @@ LayoutRecord InvoicePreview::layoutRecord(int identity)
     if (record)
         return *record;
     Prompter& prompter = m_session.prompter();
-    prompter.inform(record.error() +
-                        QStringLiteral("\nThe invoice is shown with the default layout."),
-                    {}, Prompter::Icon::Warning);
+    prompter.inform(record.error() + tr("\nThe invoice is shown with the default layout."), {},
+                    Prompter::Icon::Warning);
     record = LayoutFiles::defaultLayout(m_session.db(), identity);
     if (record)
         return *record;
@@ -311,16 +307,16 @@ void InvoicePreview::print()
     if (painter.isActive())
         ok = painter.end() && ok;
     if (!ok || printer.printerState() == QPrinter::Error)
-        m_session.prompter().inform(kPrinterError, {}, Prompter::Icon::Warning);
+        m_session.prompter().inform(tr(kPrinterError), {}, Prompter::Icon::Warning);
 }
 
 void InvoicePreview::saveAsPdf()
 {
     Prompter::FileRequest request;
-    request.title = QStringLiteral("Save Invoice as PDF");
+    request.title = tr("Save Invoice as PDF");
     request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    request.fileName = QStringLiteral("Invoice %1.pdf").arg(m_sheet.invoiceNumber);
-    request.filters = {QStringLiteral("PDF files (*.pdf)")};
+    request.fileName = tr("Invoice %1.pdf").arg(m_sheet.invoiceNumber);
+    request.filters = {tr("PDF files (*.pdf)")};
     std::optional<QString> path = m_session.prompter().saveFileName(request);
     if (!path || path->isEmpty())
         return;

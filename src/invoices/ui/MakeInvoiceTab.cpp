@@ -26,19 +26,20 @@
 
 namespace {
 
-const QString kStartingNumberPrompt =
-    QStringLiteral("What Starting Invoice Number would You like to use?\n"
-                   "Billcraft adds a leading zero to all invoice numbers");
+constexpr const char* kStartingNumberPrompt =
+    QT_TRANSLATE_NOOP("MakeInvoiceTab", "What Starting Invoice Number would You like to use?\n"
+                                        "Billcraft adds a leading zero to all invoice numbers");
 
 // Another window made the invoice this identity's numbering follows (its own first, or row 1
 // of an empty table) while the user was answering.
-const QString kStartedElsewhere =
-    QStringLiteral("Invoice numbers were started in another Billcraft window in the meantime, "
-                   "so your starting number was not used: this invoice is number %1.");
+constexpr const char* kStartedElsewhere = QT_TRANSLATE_NOOP(
+    "MakeInvoiceTab", "Invoice numbers were started in another Billcraft window in the meantime, "
+                      "so your starting number was not used: this invoice is number %1.");
 
-const QString kVatDefaultQuestion =
-    QStringLiteral("You have chosen to change the setting for VAT\n"
-                   "Do you want this to be the default state for this identity?");
+constexpr const char* kVatDefaultQuestion =
+    QT_TRANSLATE_NOOP("MakeInvoiceTab", "You have chosen to change the setting for VAT\n"
+                                        "Do you want this to be the default state for this "
+                                        "identity?");
 
 QLabel* addLabel(const QString& name, const QString& caption, QWidget* parent)
 {
@@ -64,7 +65,7 @@ MakeInvoiceTab::MakeInvoiceTab(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("FrameMakeInvoice"));
-    setAccessibleName(QStringLiteral("Make Invoice"));
+    setAccessibleName(tr("Make Invoice"));
     buildControls();
 
     connect(m_clients, &QComboBox::activated, this, &MakeInvoiceTab::onClientChosen);
@@ -92,8 +93,7 @@ MakeInvoiceTab::MakeInvoiceTab(Session& session, QWidget* parent)
 
 void MakeInvoiceTab::buildControls()
 {
-    m_clientSelectLabel =
-        addLabel(QStringLiteral("lblClientSelect"), QStringLiteral("Select Client:"), this);
+    m_clientSelectLabel = addLabel(QStringLiteral("lblClientSelect"), tr("Select Client:"), this);
     m_clients = new QComboBox(this);
     m_clients->setObjectName(QStringLiteral("cmbSelectClient2"));
     m_clients->setAccessibleName(m_clientSelectLabel->text());
@@ -102,47 +102,51 @@ void MakeInvoiceTab::buildControls()
 
     m_clientId = new QLabel(this);
     m_clientId->setObjectName(QStringLiteral("lblClientID2"));
-    m_clientId->setAccessibleName(QStringLiteral("ClientID"));
+    m_clientId->setAccessibleName(tr("ClientID"));
 
-    m_contentLabel =
-        addLabel(QStringLiteral("lblContent"),
-                 QStringLiteral("Invoice Content (description of goods and services)"), this);
+    m_contentLabel = addLabel(QStringLiteral("lblContent"),
+                              tr("Invoice Content (description of goods and services)"), this);
     m_content = new QPlainTextEdit(this);
     m_content->setObjectName(QStringLiteral("txtInvoiceContent"));
     m_content->setAccessibleName(m_contentLabel->text());
     m_content->setTabChangesFocus(true);
     m_contentLabel->setBuddy(m_content);
 
-    m_valueLabel = addLabel(QStringLiteral("lblValue"), QStringLiteral("Value"), this);
+    m_valueLabel = addLabel(QStringLiteral("lblValue"), tr("Value"), this);
     m_value = addAmountField(QStringLiteral("txtInvoiceValue"), m_valueLabel->text(), this);
     m_valueLabel->setBuddy(m_value);
 
-    m_addVat = new QCheckBox(QStringLiteral("Add VAT"), this);
+    m_addVat = new QCheckBox(tr("Add VAT"), this);
     m_addVat->setObjectName(QStringLiteral("ChkVAT"));
     m_addVat->setAccessibleName(m_addVat->text());
-    m_vat = addAmountField(QStringLiteral("txtVAT"), QStringLiteral("VAT"), this);
+    m_vat = addAmountField(QStringLiteral("txtVAT"), tr("VAT"), this);
 
-    m_totalLabel = addLabel(QStringLiteral("lblTotal"), QStringLiteral("Total"), this);
+    m_totalLabel = addLabel(QStringLiteral("lblTotal"), tr("Total"), this);
     m_total = addAmountField(QStringLiteral("txtInvoiceTotal"), m_totalLabel->text(), this);
     m_totalLabel->setBuddy(m_total);
 
     // Construction Industry Scheme deduction: not offered. The box is kept, hidden and ticked,
     // and the arithmetic ignores it.
-    m_cis = new QCheckBox(QStringLiteral("Less 18% CIS"), this);
+    m_cis = new QCheckBox(tr("Less 18% CIS"), this);
     m_cis->setObjectName(QStringLiteral("chkCIS"));
     m_cis->setAccessibleName(m_cis->text());
     m_cis->setChecked(true);
     m_cis->hide();
 
-    m_make = namedButton(QStringLiteral("CmdMakeInvoice"), QStringLiteral("Make Invoice"), this);
-    m_save = namedButton(QStringLiteral("CmdSaveInvoice"), QStringLiteral("Save"), this);
-    m_cancel = namedButton(QStringLiteral("CmdCancel"), QStringLiteral("Cancel"), this);
+    m_make = namedButton(QStringLiteral("CmdMakeInvoice"), tr("Make Invoice"), this);
+    m_save = namedButton(QStringLiteral("CmdSaveInvoice"), tr("Save"), this);
+    m_cancel = namedButton(QStringLiteral("CmdCancel"), tr("Cancel"), this);
 
     for (QLineEdit* amount : {m_value, m_vat, m_total}) {
         KeyRuleGlue::attachMoneyKeys(amount);
         amount->installEventFilter(this); // leaving the field works the totals out
     }
+    arrangeControls();
+}
 
+// One column of captions and fields, the buttons in a row below; Tab follows the same order.
+void MakeInvoiceTab::arrangeControls()
+{
     auto* grid = new QGridLayout(this);
     grid->addWidget(m_clientSelectLabel, 0, 0);
     grid->addWidget(m_clients, 0, 1);
@@ -224,7 +228,7 @@ void MakeInvoiceTab::followPageSettings()
     const PageSettings& settings = m_session.pageSettings();
     // An identity without a tax name keeps the one shown before.
     if (!settings.taxCaption.isEmpty()) {
-        m_addVat->setText(QStringLiteral("Add ") + settings.taxCaption);
+        m_addVat->setText(tr("Add %1").arg(settings.taxCaption));
         m_addVat->setAccessibleName(m_addVat->text());
         m_vat->setAccessibleName(settings.taxCaption);
     }
@@ -271,10 +275,10 @@ void MakeInvoiceTab::onVatClicked()
     // about, nor is anything worked out.
     if (!m_session.alertsChecked())
         return;
-    const bool makeDefault = m_session.prompter().confirm(kVatDefaultQuestion, kApplicationTitle);
+    const bool makeDefault =
+        m_session.prompter().confirm(tr(kVatDefaultQuestion), kApplicationTitle);
     if (makeDefault && !saveVatDefault(m_addVat->isChecked()))
-        m_session.prompter().inform(
-            QStringLiteral("The VAT setting could not be saved as the default."));
+        m_session.prompter().inform(tr("The VAT setting could not be saved as the default."));
     recalculateTotals();
 }
 
@@ -296,7 +300,7 @@ void MakeInvoiceTab::onMakeInvoice()
 {
     Prompter& prompter = m_session.prompter();
     if (!clientChosen()) {
-        prompter.inform(QStringLiteral("Please Select a Client"));
+        prompter.inform(tr("Please Select a Client"));
         return;
     }
     const QString problems =
@@ -316,22 +320,21 @@ void MakeInvoiceTab::onMakeInvoice()
     const QDate today = m_session.clock().today();
     Result<Creation> made = store.create(fields, today, identity);
     if (made && !made->created()) {
-        const std::optional<QString> answer = prompter.input(kStartingNumberPrompt, QString());
+        const std::optional<QString> answer = prompter.input(tr(kStartingNumberPrompt), QString());
         const std::optional<QString> start =
             answer ? InvoiceStore::startingNumber(*answer) : std::nullopt;
         if (!start) {
-            prompter.inform(QStringLiteral("Invoice Numbers must be Numbers only"));
+            prompter.inform(tr("Invoice Numbers must be Numbers only"));
             return;
         }
         made = store.create(fields, today, identity, start);
     }
     if (!made || !made->created()) {
-        prompter.inform(QStringLiteral("The invoice could not be made; nothing was saved.\n") +
-                        made.error());
+        prompter.inform(tr("The invoice could not be made; nothing was saved.\n") + made.error());
         return;
     }
     if (made->outcome == Creation::Outcome::CreatedAfterAnother)
-        prompter.inform(kStartedElsewhere.arg(made->number));
+        prompter.inform(tr(kStartedElsewhere).arg(made->number));
 
     m_content->clear();
     m_value->clear();
@@ -356,8 +359,7 @@ void MakeInvoiceTab::onSaveInvoice()
     const Status saved = InvoiceStore(m_session.db())
                              .update(*m_editInvoiceId, enteredFields(m_clientId->text().toInt()));
     if (!saved) {
-        m_session.prompter().inform(QStringLiteral("The invoice could not be saved.\n") +
-                                    saved.error());
+        m_session.prompter().inform(tr("The invoice could not be saved.\n") + saved.error());
         return;
     }
     finishSaving(*m_editInvoiceId);
@@ -384,12 +386,12 @@ void MakeInvoiceTab::editInvoice(int invoiceId)
     const Result<std::optional<StoredInvoice>> loaded =
         InvoiceStore(m_session.db()).load(invoiceId);
     if (!loaded) {
-        m_session.prompter().inform(
-            QStringLiteral("The invoice could not be loaded for editing.\n") + loaded.error());
+        m_session.prompter().inform(tr("The invoice could not be loaded for editing.\n") +
+                                    loaded.error());
         return;
     }
     if (!*loaded) { // deleted from another window since the list was filled
-        m_session.prompter().inform(QStringLiteral("This invoice no longer exists."));
+        m_session.prompter().inform(tr("This invoice no longer exists."));
         return;
     }
     const StoredInvoice* invoice = &**loaded;

@@ -49,6 +49,7 @@ protected:
 
 private:
     void buildControls();
+    void arrangeControls();
     void fillClients();
     void onClientChosen(int index);
     void onVatClicked();

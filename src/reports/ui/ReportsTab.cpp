@@ -18,7 +18,7 @@
 #include <QVBoxLayout>
 
 ReportsTab::ReportsTab(Session& session, QWidget* parent)
-    : QGroupBox(QStringLiteral("Reports"), parent)
+    : QGroupBox(tr("Reports"), parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("fraVATControl"));
@@ -36,24 +36,22 @@ ReportsTab::ReportsTab(Session& session, QWidget* parent)
         period->addWidget(box, row, column * 2 + 1);
         return box;
     };
-    m_startDay = combo("cboVatStartDay", QStringLiteral("Start Day"), 0, 0);
-    m_startMonth = combo("cboVatStartMonth", QStringLiteral("Start Month"), 0, 1);
-    m_startYear = combo("cboVatStartYear", QStringLiteral("Start Year"), 0, 2);
-    m_endDay = combo("cboVatEndDay", QStringLiteral("End Day"), 1, 0);
-    m_endMonth = combo("cboVatEndMonth", QStringLiteral("End Month"), 1, 1);
-    m_endYear = combo("cboVatEndYear", QStringLiteral("End Year"), 1, 2);
+    m_startDay = combo("cboVatStartDay", tr("Start Day"), 0, 0);
+    m_startMonth = combo("cboVatStartMonth", tr("Start Month"), 0, 1);
+    m_startYear = combo("cboVatStartYear", tr("Start Year"), 0, 2);
+    m_endDay = combo("cboVatEndDay", tr("End Day"), 1, 0);
+    m_endMonth = combo("cboVatEndMonth", tr("End Month"), 1, 1);
+    m_endYear = combo("cboVatEndYear", tr("End Year"), 1, 2);
     period->setColumnStretch(6, 1);
 
-    auto* getVat =
-        namedButton(QStringLiteral("cmdVatControl"), QStringLiteral("Get The VAT"), this);
-    auto* getExpenses =
-        namedButton(QStringLiteral("cmdGetExpenses"), QStringLiteral("Get Expenses"), this);
+    auto* getVat = namedButton(QStringLiteral("cmdVatControl"), tr("Get The VAT"), this);
+    auto* getExpenses = namedButton(QStringLiteral("cmdGetExpenses"), tr("Get Expenses"), this);
     connect(getVat, &QPushButton::clicked, this, &ReportsTab::getTheVat);
     connect(getExpenses, &QPushButton::clicked, this, &ReportsTab::getExpenses);
 
     m_grid = new FlexGrid(this);
     m_grid->setObjectName(QStringLiteral("flxVat"));
-    m_grid->setAccessibleName(QStringLiteral("VAT"));
+    m_grid->setAccessibleName(tr("VAT"));
     m_export = new ExportButtons(session, m_grid, GridExport::Grid::Vat,
                                  QStringLiteral("PicVatExel"), QStringLiteral("PicVATCSV"), this);
 
@@ -78,8 +76,8 @@ void ReportsTab::fillPeriodLists()
     const Result<int> first = VatReport::firstYear(m_session.db());
     if (!first)
         m_session.prompter().inform(
-            QStringLiteral("The date of the first invoice could not be read, so the years "
-                           "offered begin with %1.\n%2")
+            tr("The date of the first invoice could not be read, so the years offered begin with "
+               "%1.\n%2")
                 .arg(VatReport::kFirstYearWithoutInvoices)
                 .arg(first.error()),
             {}, Prompter::Icon::Warning);
@@ -106,7 +104,7 @@ std::optional<ReportsTab::Period> ReportsTab::chosenPeriod()
     const std::optional<QDate> last = VatReport::periodDate(
         m_endDay->currentText(), m_endMonth->currentText(), m_endYear->currentText(), locale);
     if (!first || !last) {
-        m_session.prompter().inform(kDateError);
+        m_session.prompter().inform(tr(kDateError));
         return std::nullopt;
     }
     return Period{*first, *last};
@@ -121,7 +119,7 @@ void ReportsTab::getTheVat()
         VatReport::paidInvoices(m_session, period->first, period->last);
     if (!contents) {
         m_session.prompter().inform(
-            QStringLiteral("The paid invoices could not be read:\n%1").arg(contents.error()), {},
+            tr("The paid invoices could not be read:\n%1").arg(contents.error()), {},
             Prompter::Icon::Warning);
         return;
     }
@@ -136,9 +134,8 @@ void ReportsTab::getExpenses()
     const Result<GridData> contents =
         ExpenseStore(m_session.db()).inPeriod(m_session, period->first, period->last);
     if (!contents) {
-        m_session.prompter().inform(
-            QStringLiteral("The expenses could not be read:\n%1").arg(contents.error()), {},
-            Prompter::Icon::Warning);
+        m_session.prompter().inform(tr("The expenses could not be read:\n%1").arg(contents.error()),
+                                    {}, Prompter::Icon::Warning);
         return;
     }
     m_grid->populate(*contents, m_session.prompter());

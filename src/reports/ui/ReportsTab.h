@@ -15,7 +15,7 @@ class Session;
 class ReportsTab : public QGroupBox {
     Q_OBJECT
 public:
-    static inline const QString kDateError = QStringLiteral("Date Error");
+    static constexpr const char* kDateError = QT_TR_NOOP("Date Error");
 
     explicit ReportsTab(Session& session, QWidget* parent = nullptr);
 
