@@ -27,7 +27,9 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 using DesignerRules::Mark;
 using DesignerRules::Section;
@@ -248,8 +250,9 @@ void LayoutDesigner::load()
                 {}, Prompter::Icon::Warning);
         }
     }
+    // The picture is read once, below, and only for a layout that names it.
+    m_shownLogo = r.PicLogoName.trimmed();
     m_model.load(r, dateSample());
-    m_shownLogo = m_model.state().logoName;
     if (fromFile)
         loadLogo(m_shownLogo, true);
     m_vatRegistered->setChecked(r.VatReg);
@@ -319,7 +322,7 @@ LayoutRecord LayoutDesigner::record() const
     const double rate = m_vatRate->text().trimmed().toDouble(&numeric);
     r.VatRate = numeric && std::isfinite(rate) ? rate : 0;
     r.VatReg = m_vatRegistered->isChecked();
-    r.Identity = qint16(m_session.currentIdentity());
+    r.Identity = qint16(std::clamp(m_session.currentIdentity(), int(INT16_MIN), int(INT16_MAX)));
     return r;
 }
 
