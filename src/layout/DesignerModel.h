@@ -111,9 +111,6 @@ public:
     void clearAlignSelection();
     void forgetAnchor() { m_anchor.reset(); } // a save ends an alignment
 
-    // Applies a state as an undo step does; used by the commands.
-    void setState(const State& s);
-
 signals:
     void elementChanged(int i);
     void switchesChanged(); // logo name, use logo, show line, address as line
@@ -121,6 +118,8 @@ signals:
 private:
     class Command;
     static State initialState();
+    // Takes the state, telling the views what differs; the commands' undo and redo.
+    void setState(const State& s);
     void push(const QString& text, State after, int mergeId = -1, int element = -1);
     void markAnchor(State& s, int i, bool colour);
     void autoSize(Element& e, int i) const;
