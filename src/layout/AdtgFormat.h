@@ -6,6 +6,7 @@
 #include "layout/Adtg.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 
 // The binary ADTG form of a persisted recordset (Layout.set, Help.set), [MS-ADTG] 2.2.3.14:
 //   01 header | 02 handler options | 03 result descriptor | 10 rowset context |
@@ -29,6 +30,12 @@ enum Token : quint8 {
 };
 
 using Type = AdtgColumn::Type;
+
+// The context of the reader's and writer's messages, which tell the user why a file could not
+// be read or written.
+struct Text {
+    Q_DECLARE_TR_FUNCTIONS(AdtgText)
+};
 
 // Bit k of a mask (columns counted from 0) is bit 0x80 >> (k % 8) of byte k / 8.
 inline bool isBitSet(const QByteArray& mask, qsizetype k)

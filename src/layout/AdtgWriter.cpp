@@ -90,25 +90,26 @@ IntegerColumn integerColumn(Type type)
     using L = std::numeric_limits<qint64>;
     switch (type) {
     case Type::TinyInt:
-        return {-0x80, 0x7F, "an 8-bit integer", 1};
+        return {-0x80, 0x7F, QT_TRANSLATE_NOOP("AdtgText", "an 8-bit integer"), 1};
     case Type::UnsignedTinyInt:
-        return {0, 0xFF, "an unsigned 8-bit integer", 1};
+        return {0, 0xFF, QT_TRANSLATE_NOOP("AdtgText", "an unsigned 8-bit integer"), 1};
     case Type::SmallInt:
-        return {-0x8000, 0x7FFF, "a 16-bit integer", 2};
+        return {-0x8000, 0x7FFF, QT_TRANSLATE_NOOP("AdtgText", "a 16-bit integer"), 2};
     case Type::UnsignedSmallInt:
-        return {0, 0xFFFF, "an unsigned 16-bit integer", 2};
+        return {0, 0xFFFF, QT_TRANSLATE_NOOP("AdtgText", "an unsigned 16-bit integer"), 2};
     case Type::Integer:
-        return {-0x80000000LL, 0x7FFFFFFF, "a 32-bit integer", 4};
+        return {-0x80000000LL, 0x7FFFFFFF, QT_TRANSLATE_NOOP("AdtgText", "a 32-bit integer"), 4};
     case Type::UnsignedInt:
-        return {0, 0xFFFFFFFF, "an unsigned 32-bit integer", 4};
+        return {0, 0xFFFFFFFF, QT_TRANSLATE_NOOP("AdtgText", "an unsigned 32-bit integer"), 4};
     default:
-        return {L::min(), L::max(), "a 64-bit integer", 8};
+        return {L::min(), L::max(), QT_TRANSLATE_NOOP("AdtgText", "a 64-bit integer"), 8};
     }
 }
 
+// `kind` is marked for translation where it is written.
 QString notANumber(const QVariant& v, const char* kind)
 {
-    return QStringLiteral("%1 is not %2").arg(v.toString(), QLatin1String(kind));
+    return Text::tr("%1 is not %2").arg(v.toString(), Text::tr(kind));
 }
 
 // How a string or binary value of `bytes` bytes is stored: its length prefix (none for a fixed
@@ -118,23 +119,170 @@ QString putLength(QByteArray& out, const AdtgColumn& c, qsizetype bytes)
     switch (lengthPrefixBytes(c)) {
     case 0:
         if (quint64(bytes) > byteSize(c))
-            return QStringLiteral("a value of %1 bytes is wider than the column's %2")
+            return Text::tr("a value of %1 bytes is wider than the column's %2")
                 .arg(bytes)
                 .arg(byteSize(c));
         return {};
     case 1:
         if (bytes > 255 - (isWide(c.type) ? 1 : 0))
-            return QStringLiteral("a value of %1 bytes is longer than a one-byte length counts")
+            return Text::tr("a value of %1 bytes is longer than a one-byte length counts")
                 .arg(bytes);
         put(out, quint8(bytes));
         return {};
     default:
         if (quint64(bytes) > 0xFFFFFFFFu)
-            return QStringLiteral("a value of %1 bytes is longer than a four-byte length counts")
+            return Text::tr("a value of %1 bytes is longer than a four-byte length counts")
                 .arg(bytes);
         put(out, quint32(bytes));
         return {};
     }
+}
+
+QString writeInteger(QByteArray& out, Type type, const QVariant& v, bool null)
+{
+    if (type == Type::UnsignedBigInt) {
+        // Past the signed range only as an unsigned 64-bit number itself, never via a double.
+        const bool whole = !null && v.typeId() == QMetaType::ULongLong;
+        const auto n = null || whole ? std::optional<qint64>(0)
+                                     : wholeNumber(v, 0, std::numeric_limits<qint64>::max());
+        if (!n)
+            return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "an unsigned 64-bit integer"));
+        put(out, whole ? v.toULongLong() : quint64(*n));
+        return {};
+    }
+    const IntegerColumn r = integerColumn(type);
+    const auto n = null ? 0 : wholeNumber(v, r.lo, r.hi);
+    if (!n)
+        return notANumber(v, r.kind);
+    // Two's complement, little-endian: the low bytes of the 64-bit number.
+    char b[sizeof(qint64)];
+    qToLittleEndian(*n, b);
+    out.append(b, r.bytes);
+    return {};
+}
+
+QString writeDate(QByteArray& out, const QVariant& v, bool null)
+{
+    AdtgDate d;
+    if (v.metaType() == QMetaType::fromType<AdtgDate>())
+        d = v.value<AdtgDate>();
+    else if (!null && v.typeId() == QMetaType::QDate && v.toDate().isValid() &&
+             v.toDate().year() >= std::numeric_limits<qint16>::min() &&
+             v.toDate().year() <= std::numeric_limits<qint16>::max())
+        d = {qint16(v.toDate().year()), quint16(v.toDate().month()), quint16(v.toDate().day())};
+    else if (!null)
+        return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a date"));
+    put(out, d.year);
+    put(out, d.month);
+    put(out, d.day);
+    return {};
+}
+
+// GUIDs, dates, times and timestamps.
+QString writeStructure(QByteArray& out, Type type, const QVariant& v, bool null)
+{
+    if (type == Type::DbDate)
+        return writeDate(out, v, null);
+    if (type == Type::Guid) {
+        if (!null && v.typeId() != QMetaType::QUuid)
+            return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a GUID"));
+        const QUuid id = null ? QUuid() : v.toUuid();
+        put(out, quint32(id.data1));
+        put(out, quint16(id.data2));
+        put(out, quint16(id.data3));
+        out.append(reinterpret_cast<const char*>(id.data4), sizeof id.data4);
+    } else if (type == Type::DbTime) {
+        AdtgTime t;
+        if (v.metaType() == QMetaType::fromType<AdtgTime>())
+            t = v.value<AdtgTime>();
+        else if (!null && v.typeId() == QMetaType::QTime && v.toTime().isValid())
+            t = {quint16(v.toTime().hour()), quint16(v.toTime().minute()),
+                 quint16(v.toTime().second())};
+        else if (!null)
+            return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a time of day"));
+        put(out, t.hour);
+        put(out, t.minute);
+        put(out, t.second);
+    } else { // Type::Timestamp
+        AdtgTimestamp t;
+        if (v.metaType() == QMetaType::fromType<AdtgTimestamp>())
+            t = v.value<AdtgTimestamp>();
+        else if (!null && v.canConvert<QDateTime>())
+            t = AdtgTimestamp::fromDateTime(v.toDateTime());
+        else if (!null)
+            return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a date and time"));
+        put(out, t.year);
+        for (quint16 part : {t.month, t.day, t.hour, t.minute, t.second})
+            put(out, part);
+        put(out, t.nanoseconds);
+    }
+    return {};
+}
+
+// Singles, doubles, dates as day numbers, and currency amounts.
+QString writeReal(QByteArray& out, Type type, const QVariant& v, bool null)
+{
+    if (type == Type::Currency) {
+        if (null || v.metaType() == QMetaType::fromType<AdtgCurrency>()) {
+            put(out, null ? qint64(0) : v.value<AdtgCurrency>().tenThousandths);
+            return {};
+        }
+        bool ok = false;
+        // To the nearest ten-thousandth, halves to even; never zero for what does not fit.
+        const double scaled = std::nearbyint(v.toDouble(&ok) * 10000);
+        if (!ok || !(scaled >= -0x1p63 && scaled < 0x1p63))
+            return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a currency amount"));
+        put(out, qint64(scaled));
+        return {};
+    }
+    bool ok = true;
+    const double d = null ? 0 : Adtg::toDouble(v);
+    if (!null && v.metaType() != QMetaType::fromType<AdtgCurrency>())
+        v.toDouble(&ok);
+    if (!ok)
+        return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "a number"));
+    if (type != Type::Single) {
+        put(out, d);
+        return {};
+    }
+    // Infinities and NaN are singles too; a finite number past their range is not.
+    if (std::isfinite(d) && std::abs(d) > double(std::numeric_limits<float>::max()))
+        return notANumber(v, QT_TRANSLATE_NOOP("AdtgText", "within the range of a single"));
+    put(out, float(d));
+    return {};
+}
+
+// Strings and binary values: a length prefix, or padded to the column's fixed width.
+QString writeVariable(QByteArray& out, const AdtgColumn& c, const QVariant& v)
+{
+    if (c.type == Type::Bytes) {
+        const QByteArray b = v.toByteArray();
+        if (const QString why = putLength(out, c, b.size()); !why.isEmpty())
+            return why;
+        out.append(b);
+        if (lengthPrefixBytes(c) == 0)
+            out.append(QByteArray(qsizetype(byteSize(c)) - b.size(), '\0'));
+        return {};
+    }
+    if (c.type == Type::NarrowString) {
+        const QString text = v.toString();
+        auto b = Windows1252::encode(text);
+        if (!b)
+            return Text::tr("\"%1\" holds a character that Windows-1252 has not").arg(text);
+        if (const QString why = putLength(out, c, b->size()); !why.isEmpty())
+            return why;
+        out.append(*b);
+        if (lengthPrefixBytes(c) == 0)
+            out.append(QByteArray(qsizetype(byteSize(c)) - b->size(), ' '));
+        return {};
+    }
+    QString s = v.toString();
+    if (const QString why = putLength(out, c, 2 * s.size()); !why.isEmpty())
+        return why;
+    if (lengthPrefixBytes(c) == 0)
+        s = s.leftJustified(qsizetype(c.maxLength), u' ');
+    putWide(out, s);
+    return {};
 }
 
 // Appends the value, or returns why the column cannot hold it whole and exactly. NULL (in a
@@ -149,148 +297,29 @@ QString writeValue(QByteArray& out, const AdtgColumn& c, const QVariant& v)
     case Type::UnsignedSmallInt:
     case Type::Integer:
     case Type::UnsignedInt:
-    case Type::BigInt: {
-        const IntegerColumn r = integerColumn(c.type);
-        const auto n = null ? 0 : wholeNumber(v, r.lo, r.hi);
-        if (!n)
-            return notANumber(v, r.kind);
-        // Two's complement, little-endian: the low bytes of the 64-bit number.
-        char b[sizeof(qint64)];
-        qToLittleEndian(*n, b);
-        out.append(b, r.bytes);
-        return {};
-    }
-    case Type::UnsignedBigInt: {
-        // Past the signed range only as an unsigned 64-bit number itself, never via a double.
-        const bool whole = !null && v.typeId() == QMetaType::ULongLong;
-        const auto n = null || whole ? std::optional<qint64>(0)
-                                     : wholeNumber(v, 0, std::numeric_limits<qint64>::max());
-        if (!n)
-            return notANumber(v, "an unsigned 64-bit integer");
-        put(out, whole ? v.toULongLong() : quint64(*n));
-        return {};
-    }
-    case Type::Guid: {
-        if (!null && v.typeId() != QMetaType::QUuid)
-            return notANumber(v, "a GUID");
-        const QUuid id = null ? QUuid() : v.toUuid();
-        put(out, quint32(id.data1));
-        put(out, quint16(id.data2));
-        put(out, quint16(id.data3));
-        out.append(reinterpret_cast<const char*>(id.data4), sizeof id.data4);
-        return {};
-    }
-    case Type::DbDate: {
-        AdtgDate d;
-        if (v.metaType() == QMetaType::fromType<AdtgDate>())
-            d = v.value<AdtgDate>();
-        else if (!null && v.typeId() == QMetaType::QDate && v.toDate().isValid() &&
-                 v.toDate().year() >= std::numeric_limits<qint16>::min() &&
-                 v.toDate().year() <= std::numeric_limits<qint16>::max())
-            d = {qint16(v.toDate().year()), quint16(v.toDate().month()), quint16(v.toDate().day())};
-        else if (!null)
-            return notANumber(v, "a date");
-        put(out, d.year);
-        put(out, d.month);
-        put(out, d.day);
-        return {};
-    }
-    case Type::DbTime: {
-        AdtgTime t;
-        if (v.metaType() == QMetaType::fromType<AdtgTime>())
-            t = v.value<AdtgTime>();
-        else if (!null && v.typeId() == QMetaType::QTime && v.toTime().isValid())
-            t = {quint16(v.toTime().hour()), quint16(v.toTime().minute()),
-                 quint16(v.toTime().second())};
-        else if (!null)
-            return notANumber(v, "a time of day");
-        put(out, t.hour);
-        put(out, t.minute);
-        put(out, t.second);
-        return {};
-    }
+    case Type::BigInt:
+    case Type::UnsignedBigInt:
+        return writeInteger(out, c.type, v, null);
+    case Type::Guid:
+    case Type::DbDate:
+    case Type::DbTime:
+    case Type::Timestamp:
+        return writeStructure(out, c.type, v, null);
     case Type::Single:
     case Type::Double:
-    case Type::Date: {
-        bool ok = true;
-        const double d = null ? 0 : Adtg::toDouble(v);
-        if (!null && v.metaType() != QMetaType::fromType<AdtgCurrency>())
-            v.toDouble(&ok);
-        if (!ok)
-            return notANumber(v, "a number");
-        if (c.type != Type::Single) {
-            put(out, d);
-        } else {
-            // Infinities and NaN are singles too; a finite number past their range is not.
-            if (std::isfinite(d) && std::abs(d) > double(std::numeric_limits<float>::max()))
-                return notANumber(v, "within the range of a single");
-            put(out, float(d));
-        }
-        return {};
-    }
-    case Type::Currency: {
-        if (null || v.metaType() == QMetaType::fromType<AdtgCurrency>()) {
-            put(out, null ? qint64(0) : v.value<AdtgCurrency>().tenThousandths);
-            return {};
-        }
-        bool ok = false;
-        // To the nearest ten-thousandth, halves to even; never zero for what does not fit.
-        const double scaled = std::nearbyint(v.toDouble(&ok) * 10000);
-        if (!ok || !(scaled >= -0x1p63 && scaled < 0x1p63))
-            return notANumber(v, "a currency amount");
-        put(out, qint64(scaled));
-        return {};
-    }
+    case Type::Date:
+    case Type::Currency:
+        return writeReal(out, c.type, v, null);
     case Type::Boolean:
         put(out, quint16(v.toBool() ? 0xFFFF : 0));
         return {};
-    case Type::Timestamp: {
-        AdtgTimestamp t;
-        if (v.metaType() == QMetaType::fromType<AdtgTimestamp>())
-            t = v.value<AdtgTimestamp>();
-        else if (!null && v.canConvert<QDateTime>())
-            t = AdtgTimestamp::fromDateTime(v.toDateTime());
-        else if (!null)
-            return notANumber(v, "a date and time");
-        put(out, t.year);
-        for (quint16 part : {t.month, t.day, t.hour, t.minute, t.second})
-            put(out, part);
-        put(out, t.nanoseconds);
-        return {};
-    }
-    case Type::Bytes: {
-        const QByteArray b = v.toByteArray();
-        if (const QString why = putLength(out, c, b.size()); !why.isEmpty())
-            return why;
-        out.append(b);
-        if (lengthPrefixBytes(c) == 0)
-            out.append(QByteArray(qsizetype(byteSize(c)) - b.size(), '\0'));
-        return {};
-    }
-    case Type::NarrowString: {
-        const QString text = v.toString();
-        auto b = Windows1252::encode(text);
-        if (!b)
-            return QStringLiteral("\"%1\" holds a character that Windows-1252 has not").arg(text);
-        if (const QString why = putLength(out, c, b->size()); !why.isEmpty())
-            return why;
-        out.append(*b);
-        if (lengthPrefixBytes(c) == 0)
-            out.append(QByteArray(qsizetype(byteSize(c)) - b->size(), ' '));
-        return {};
-    }
+    case Type::Bytes:
+    case Type::NarrowString:
     case Type::Bstr:
-    case Type::WideString: {
-        QString s = v.toString();
-        if (const QString why = putLength(out, c, 2 * s.size()); !why.isEmpty())
-            return why;
-        if (lengthPrefixBytes(c) == 0)
-            s = s.leftJustified(qsizetype(c.maxLength), u' ');
-        putWide(out, s);
-        return {};
+    case Type::WideString:
+        return writeVariable(out, c, v);
     }
-    }
-    return QStringLiteral("the column type %1 cannot be written").arg(int(c.type));
+    return Text::tr("the column type %1 cannot be written").arg(int(c.type));
 }
 
 } // namespace
@@ -339,9 +368,9 @@ std::optional<QByteArray> encode(const AdtgTable& table, QString* error)
     };
     const qsizetype n = table.columns.size();
     if (n > 0xFFFF)
-        return failed(QStringLiteral("a table of %1 columns; a file holds 65535 at most").arg(n));
+        return failed(Text::tr("a table of %1 columns; a file holds 65535 at most").arg(n));
     if (table.rows.size() > qsizetype(0xFFFFFFFFu))
-        return failed(QStringLiteral("a table of %1 rows is too long").arg(table.rows.size()));
+        return failed(Text::tr("a table of %1 rows is too long").arg(table.rows.size()));
     QByteArray out(kPrefix, kPrefixSize);
     qToLittleEndian(quint16(n), out.data() + kVisibleColumnsAt);
     qToLittleEndian(quint16(n), out.data() + kTotalColumnsAt);
@@ -363,7 +392,7 @@ std::optional<QByteArray> encode(const AdtgTable& table, QString* error)
         put(body, c.flags);
         body.append("\x00\x00\xFF\xFF", 4); // not auto-increment; visible
         if (body.size() > 0xFFFF)           // the body's length is 16 bits
-            return failed(QStringLiteral("the name of column %1 (%2 characters) is too long")
+            return failed(Text::tr("the name of column %1 (%2 characters) is too long")
                               .arg(i + 1)
                               .arg(c.name.size()));
         out.append(char(ColumnDescriptor));
@@ -402,9 +431,8 @@ std::optional<QByteArray> encode(const AdtgTable& table, QString* error)
             const QString why =
                 writeValue(out, table.columns[k], isNull(k) ? QVariant() : row.values[k]);
             if (!why.isEmpty())
-                return failed(QStringLiteral("Row %1, column %2: %3")
-                                  .arg(r + 1)
-                                  .arg(table.columns[k].name, why));
+                return failed(
+                    Text::tr("Row %1, column %2: %3").arg(r + 1).arg(table.columns[k].name, why));
         }
     }
     out.append(char(Done));

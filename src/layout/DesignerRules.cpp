@@ -24,6 +24,16 @@ double figureRoom(double left, double width, int sectionWidth)
 
 } // namespace
 
+int toPixels(double twips)
+{
+    return whole(twips * kPixelsPerTwip);
+}
+
+int toTwips(double pixels)
+{
+    return whole(pixels / kPixelsPerTwip);
+}
+
 DropResult drop(Kind kind, Section onto, QRect rect, QPointF grab, QPointF dropPoint,
                 int sectionWidth)
 {

@@ -17,6 +17,11 @@ inline constexpr int kHeaderHeight = 3855;
 inline constexpr int kBodyHeight = 5535;
 inline constexpr int kFooterHeight = 1455;
 
+// The designer draws the page at true scale on a 96-DPI screen: 15 twips a pixel.
+inline constexpr double kPixelsPerTwip = 1.0 / 15;
+int toPixels(double twips);
+int toTwips(double pixels);
+
 inline constexpr int kLineLeft = 142;   // the divider line only ever moves up and down
 inline constexpr int kNudge = 15;       // an arrow key moves the current element this far
 inline constexpr int kLineInset = 5;    // the address as a line stands this far from the left

@@ -3,6 +3,7 @@
 #include "core/SafeFile.h"
 #include "layout/Windows1252.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QStringDecoder>
 #include <QtEndian>
@@ -125,8 +126,10 @@ std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error)
         }
         if (!ok) {
             if (error)
-                *error = QStringLiteral("The layout file ends inside the field %1 (at byte %2 of "
-                                        "%3).")
+                *error = QCoreApplication::translate(
+                             "IdentityLayoutFile",
+                             "The layout file ends inside the field %1 (at byte %2 of "
+                             "%3).")
                              .arg(QLatin1String(f.name))
                              .arg(fieldStart)
                              .arg(bytes.size());
@@ -146,13 +149,16 @@ std::optional<LayoutRecord> read(const QString& path, QString* error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
+            *error = QCoreApplication::translate("IdentityLayoutFile", "%1 cannot be read: %2")
+                         .arg(path, file.errorString());
         return std::nullopt;
     }
     QString why;
     auto record = decode(file.read(kMaxRecordBytes), &why);
     if (!record && error)
-        *error = QStringLiteral("%1 is not a usable layout file. %2").arg(path, why);
+        *error =
+            QCoreApplication::translate("IdentityLayoutFile", "%1 is not a usable layout file. %2")
+                .arg(path, why);
     return record;
 }
 
@@ -160,7 +166,9 @@ bool write(const QString& path, const LayoutRecord& record, QString* error)
 {
     if (const QString why = record.damage(); !why.isEmpty()) {
         if (error)
-            *error = QStringLiteral("The layout is not written to %1. %2").arg(path, why);
+            *error = QCoreApplication::translate("IdentityLayoutFile",
+                                                 "The layout is not written to %1. %2")
+                         .arg(path, why);
         return false;
     }
     QByteArray bytes = encode(record);
@@ -168,7 +176,8 @@ bool write(const QString& path, const LayoutRecord& record, QString* error)
     if (old.exists() && old.size() > bytes.size()) {
         if (!old.open(QIODevice::ReadOnly)) {
             if (error)
-                *error = QStringLiteral("%1 cannot be read: %2").arg(path, old.errorString());
+                *error = QCoreApplication::translate("IdentityLayoutFile", "%1 cannot be read: %2")
+                             .arg(path, old.errorString());
             return false;
         }
         old.seek(bytes.size());

@@ -5,6 +5,7 @@
 #include "layout/Adtg.h"
 #include "layout/IdentityLayoutFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetricsF>
@@ -68,12 +69,15 @@ Result<LayoutRecord> defaultLayout(Database& db, int identity)
     if (identity != 0) {
         q.addBindValue(identity);
         if (!db.exec(q))
-            return Failure{QStringLiteral("The settings of identity %1 cannot be read: %2")
+            return Failure{QCoreApplication::translate(
+                               "LayoutFiles", "The settings of identity %1 cannot be read: %2")
                                .arg(identity)
                                .arg(db.errorString())};
         hasRow = q.next();
         if (!hasRow)
-            return Failure{QStringLiteral("Identity %1 is not in the database.").arg(identity)};
+            return Failure{
+                QCoreApplication::translate("LayoutFiles", "Identity %1 is not in the database.")
+                    .arg(identity)};
     }
     const auto value = [&](const char* column) {
         return hasRow ? q.value(QLatin1String(column)) : QVariant();
@@ -117,13 +121,16 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
     const auto table = Adtg::readFile(path(dataFolder, kSharedLayoutFile), &why);
     if (!table) {
         if (error)
-            *error = QStringLiteral("%1 cannot be converted: %2").arg(kSharedLayoutFile, why);
+            *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be converted: %2")
+                         .arg(kSharedLayoutFile, why);
         return false;
     }
     if (table->columnIndex(QStringLiteral("Identity")) < 0) {
         if (error)
-            *error = QStringLiteral("%1 has no Identity column, so its rows belong to no identity.")
-                         .arg(kSharedLayoutFile);
+            *error =
+                QCoreApplication::translate(
+                    "LayoutFiles", "%1 has no Identity column, so its rows belong to no identity.")
+                    .arg(kSharedLayoutFile);
         return false;
     }
     // Column positions by name; a column the file lacks leaves its field zero.
@@ -158,7 +165,8 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
         }
         // A damaged row is left for the user to see in Layout.set; its identity gets no file.
         if (const QString damage = r.damage(); !damage.isEmpty()) {
-            problems << QStringLiteral("%1 has a damaged layout for identity %2. %3")
+            problems << QCoreApplication::translate("LayoutFiles",
+                                                    "%1 has a damaged layout for identity %2. %3")
                             .arg(kSharedLayoutFile)
                             .arg(r.Identity)
                             .arg(damage);
@@ -194,8 +202,9 @@ bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QS
         else if (!IdentityLayoutFile::write(file, *record, &why))
             problems << why;
         else if (!problems.isEmpty())
-            problems << QStringLiteral("Identity %1 starts with the default layout; %2 is left "
-                                       "as it is.")
+            problems << QCoreApplication::translate(
+                            "LayoutFiles", "Identity %1 starts with the default layout; %2 is left "
+                                           "as it is.")
                             .arg(identity)
                             .arg(kSharedLayoutFile);
     }
@@ -227,7 +236,8 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
             table = Adtg::decode(*sharedBefore, &why);
         if (!table) {
             if (error)
-                *error = QStringLiteral("%1 cannot be read: %2").arg(kSharedLayoutFile, why);
+                *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be read: %2")
+                             .arg(kSharedLayoutFile, why);
             return false;
         }
         const int identityColumn = table->columnIndex(QStringLiteral("Identity"));
@@ -244,17 +254,20 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
             sharedAfter = Adtg::encode(*table, &why);
             if (!sharedAfter) {
                 if (error)
-                    *error = QStringLiteral("%1 cannot be written: %2").arg(kSharedLayoutFile, why);
+                    *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be written: %2")
+                                 .arg(kSharedLayoutFile, why);
                 return false;
             }
         }
     }
     if (!record && !sharedAfter) {
         if (error)
-            *error = QStringLiteral("Identity %1 has no layout file and no row in %2, so its VAT "
-                                    "default cannot be saved.")
-                         .arg(identity)
-                         .arg(kSharedLayoutFile);
+            *error =
+                QCoreApplication::translate(
+                    "LayoutFiles", "Identity %1 has no layout file and no row in %2, so its VAT "
+                                   "default cannot be saved.")
+                    .arg(identity)
+                    .arg(kSharedLayoutFile);
         return false;
     }
 
@@ -265,7 +278,8 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
         // The two files change together: Layout.set gets its old bytes back.
         QString undo;
         if (sharedAfter && !SafeFile::write(shared, *sharedBefore, &undo))
-            why += QStringLiteral("\n%1 could not be put back as it was: %2")
+            why += QCoreApplication::translate("LayoutFiles",
+                                               "\n%1 could not be put back as it was: %2")
                        .arg(kSharedLayoutFile, undo);
         if (error)
             *error = why;

@@ -1,5 +1,6 @@
 #include "layout/LayoutRecord.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <array>
 
@@ -53,16 +54,19 @@ QString LayoutRecord::damage() const
         // As read: the fewest digits that give back the stored number, so 100.0001 is not
         // shown as the 100 that would be allowed.
         const QString read = QString::number(v, 'g', QLocale::FloatingPointShortest);
-        return isVatRate ? QStringLiteral("Its %1 is %2, and a VAT rate is a percentage from %3 "
-                                          "to %4.")
-                               .arg(QLatin1String(f.name), read)
-                               .arg(range.min)
-                               .arg(range.max)
-                         : QStringLiteral("Its %1 is %2, and a font size is 0 (not set) or from %3 "
-                                          "to %4 points.")
-                               .arg(QLatin1String(f.name), read)
-                               .arg(range.min)
-                               .arg(range.max);
+        return isVatRate
+                   ? QCoreApplication::translate(
+                         "LayoutRecord", "Its %1 is %2, and a VAT rate is a percentage from %3 "
+                                         "to %4.")
+                         .arg(QLatin1String(f.name), read)
+                         .arg(range.min)
+                         .arg(range.max)
+                   : QCoreApplication::translate(
+                         "LayoutRecord", "Its %1 is %2, and a font size is 0 (not set) or from %3 "
+                                         "to %4 points.")
+                         .arg(QLatin1String(f.name), read)
+                         .arg(range.min)
+                         .arg(range.max);
     }
     return {};
 }

@@ -22,7 +22,7 @@ public:
         , m_layout(layout)
     {
         setObjectName(QStringLiteral("pageView"));
-        setAccessibleName(QStringLiteral("Invoice page"));
+        setAccessibleName(LayoutPreview::tr("Invoice page"));
         const QSize twips = layout.pageSize;
         setFixedSize(kPagePixels,
                      int(std::lround(double(kPagePixels) * twips.height() / twips.width())));
@@ -47,13 +47,13 @@ LayoutPreview::LayoutPreview(InvoicePage::Layout layout, QWidget* parent)
     , m_layout(std::move(layout))
 {
     setObjectName(QStringLiteral("DataReport3"));
-    setWindowTitle(QStringLiteral("Invoice"));
+    setWindowTitle(tr("Invoice"));
     auto* scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("scrollPage"));
     scroll->setBackgroundRole(QPalette::Dark);
     scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     scroll->setWidget(new Page(m_layout, scroll));
-    auto* close = namedButton(QStringLiteral("cmdClose"), QStringLiteral("Close"), this);
+    auto* close = namedButton(QStringLiteral("cmdClose"), tr("Close"), this);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     auto* bar = new QHBoxLayout;
     bar->addStretch(1);

@@ -42,47 +42,64 @@ StyleEditor::StyleEditor(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmEdit"));
-    setWindowTitle(QStringLiteral("Edit"));
+    setWindowTitle(tr("Edit"));
 
     auto* layout = new QVBoxLayout(this);
     auto* captionRow = new QHBoxLayout;
-    captionRow->addWidget(namedLabel("lblCaption", QStringLiteral("Caption"), this));
-    m_caption = named(new QLineEdit(this), "txtCaption", QStringLiteral("Caption"));
+    captionRow->addWidget(namedLabel("lblCaption", tr("Caption"), this));
+    m_caption = named(new QLineEdit(this), "txtCaption", tr("Caption"));
     captionRow->addWidget(m_caption, 1);
     layout->addLayout(captionRow);
-    m_captionLines =
-        named(new QPlainTextEdit(this), "txtCaptionMultiLine", QStringLiteral("Caption"));
+    m_captionLines = named(new QPlainTextEdit(this), "txtCaptionMultiLine", tr("Caption"));
     m_captionLines->hide();
     layout->addWidget(m_captionLines);
+    layout->addLayout(buildFontRows());
+    layout->addWidget(buildStyleFrame());
+    layout->addWidget(buildColourFrame());
+    layout->addWidget(buildBoxFrame());
 
-    auto* fontGrid = new QGridLayout;
-    fontGrid->addWidget(namedLabel("lblFont", QStringLiteral("Font"), this), 0, 0);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    QPushButton* ok = namedButton(QStringLiteral("cmdOK"), tr("OK"), this);
+    QPushButton* cancel = namedButton(QStringLiteral("cmdCancel"), tr("Cancel"), this);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    buttons->addWidget(ok);
+    buttons->addWidget(cancel);
+    layout->addLayout(buttons);
+    showColour();
+    Mnemonics::give(this);
+}
+
+// The face and size, each a click away from the font dialog.
+QGridLayout* StyleEditor::buildFontRows()
+{
+    auto* grid = new QGridLayout;
+    grid->addWidget(namedLabel("lblFont", tr("Font"), this), 0, 0);
     m_fontName = namedLabel("lblFontName", QString(), this);
     m_fontName->setCursor(Qt::PointingHandCursor);
     m_fontName->installEventFilter(this);
-    fontGrid->addWidget(m_fontName, 0, 1);
-    fontGrid->addWidget(namedLabel("lblFontSize", QStringLiteral("Font Size"), this), 1, 0);
+    grid->addWidget(m_fontName, 0, 1);
+    grid->addWidget(namedLabel("lblFontSize", tr("Font Size"), this), 1, 0);
     m_fontSize = namedLabel("lblSelectedFontSize", QString(), this);
     m_fontSize->setCursor(Qt::PointingHandCursor);
     m_fontSize->installEventFilter(this);
-    fontGrid->addWidget(m_fontSize, 1, 1);
-    QPushButton* fonts =
-        namedButton(QStringLiteral("cmdFonts"), QStringLiteral("Choose Font"), this);
+    grid->addWidget(m_fontSize, 1, 1);
+    QPushButton* fonts = namedButton(QStringLiteral("cmdFonts"), tr("Choose Font"), this);
     connect(fonts, &QPushButton::clicked, this, &StyleEditor::chooseFont);
-    fontGrid->addWidget(fonts, 0, 2, 2, 1);
-    layout->addLayout(fontGrid);
+    grid->addWidget(fonts, 0, 2, 2, 1);
+    return grid;
+}
 
-    auto* styleFrame = named(new QGroupBox(QStringLiteral("Font Style"), this), "fraFontStyle",
-                             QStringLiteral("Font Style"));
-    auto* styleRow = new QHBoxLayout(styleFrame);
-    m_italic = named(new QCheckBox(QStringLiteral("Italic"), styleFrame), "chkItalic",
-                     QStringLiteral("Italic"));
-    m_bold =
-        named(new QCheckBox(QStringLiteral("Bold"), styleFrame), "chkBold", QStringLiteral("Bold"));
-    m_normal = named(new QCheckBox(QStringLiteral("Normal"), styleFrame), "chkNormal",
-                     QStringLiteral("Normal"));
+QGroupBox* StyleEditor::buildStyleFrame()
+{
+    auto* frame = named(new QGroupBox(tr("Font Style"), this), "fraFontStyle", tr("Font Style"));
+    auto* row = new QHBoxLayout(frame);
+    m_italic = named(new QCheckBox(tr("Italic"), frame), "chkItalic", tr("Italic"));
+    m_bold = named(new QCheckBox(tr("Bold"), frame), "chkBold", tr("Bold"));
+    m_normal = named(new QCheckBox(tr("Normal"), frame), "chkNormal", tr("Normal"));
     for (QCheckBox* box : {m_italic, m_bold, m_normal})
-        styleRow->addWidget(box);
+        row->addWidget(box);
     // Normal shows that neither bold nor italic is set; ticking it clears them.
     connect(m_bold, &QCheckBox::toggled, this,
             [this] { m_normal->setChecked(!m_bold->isChecked() && !m_italic->isChecked()); });
@@ -94,77 +111,65 @@ StyleEditor::StyleEditor(Session& session, QWidget* parent)
         else
             m_normal->setChecked(!m_bold->isChecked() && !m_italic->isChecked());
     });
-    layout->addWidget(styleFrame);
+    return frame;
+}
 
-    auto* colourFrame = named(new QGroupBox(QStringLiteral("Set Font Colour"), this),
-                              "fraFontColours", QStringLiteral("Set Font Colour"));
-    auto* colourGrid = new QGridLayout(colourFrame);
+// Red, green and blue, each a slider and a box that follow each other, and the swatch.
+QGroupBox* StyleEditor::buildColourFrame()
+{
+    auto* frame =
+        named(new QGroupBox(tr("Set Font Colour"), this), "fraFontColours", tr("Set Font Colour"));
+    auto* grid = new QGridLayout(frame);
     const char* sliderNames[3] = {"ScrollR", "ScrollG", "ScrollB"};
     const char* boxNames[3] = {"txtRed", "txtGreen", "txtBlue"};
     const char* labelNames[3] = {"lblRed", "lblGreen", "lblBlue"};
-    const QString captions[3] = {QStringLiteral("Red"), QStringLiteral("Green"),
-                                 QStringLiteral("Blue")};
+    const QString captions[3] = {tr("Red"), tr("Green"), tr("Blue")};
     for (int i = 0; i < 3; ++i) {
-        colourGrid->addWidget(namedLabel(labelNames[i], captions[i], colourFrame), i, 0);
-        m_sliders[i] =
-            named(new QScrollBar(Qt::Horizontal, colourFrame), sliderNames[i], captions[i]);
+        grid->addWidget(namedLabel(labelNames[i], captions[i], frame), i, 0);
+        m_sliders[i] = named(new QScrollBar(Qt::Horizontal, frame), sliderNames[i], captions[i]);
         m_sliders[i]->setRange(0, 255);
         m_sliders[i]->setMinimumWidth(200);
-        colourGrid->addWidget(m_sliders[i], i, 1);
-        m_boxes[i] =
-            named(new QLineEdit(QStringLiteral("0"), colourFrame), boxNames[i], captions[i]);
+        grid->addWidget(m_sliders[i], i, 1);
+        m_boxes[i] = named(new QLineEdit(QStringLiteral("0"), frame), boxNames[i], captions[i]);
         m_boxes[i]->setMaximumWidth(60);
         KeyRuleGlue::attachDigitsOnly(m_boxes[i]);
         KeyRuleGlue::attachColourClamp(m_boxes[i], m_sliders[i]);
         m_boxes[i]->installEventFilter(this); // an empty box becomes "0" when left
-        colourGrid->addWidget(m_boxes[i], i, 2);
-        QScrollBar* slider = m_sliders[i];
+        grid->addWidget(m_boxes[i], i, 2);
         QLineEdit* box = m_boxes[i];
-        connect(slider, &QScrollBar::valueChanged, this, [this, box](int value) {
+        connect(m_sliders[i], &QScrollBar::valueChanged, this, [this, box](int value) {
             // Leading zeros typed in the box stay: only another number replaces its text.
             if (box->text().isEmpty() || box->text().toInt() != value)
                 box->setText(QString::number(value));
             showColour();
         });
     }
-    m_swatch = namedLabel("lblColour", QString(), colourFrame);
-    m_swatch->setAccessibleName(QStringLiteral("Colour"));
+    m_swatch = namedLabel("lblColour", QString(), frame);
+    m_swatch->setAccessibleName(tr("Colour"));
     m_swatch->setFrameShape(QFrame::Box);
     m_swatch->setAutoFillBackground(true);
     m_swatch->setMinimumSize(48, 48);
-    colourGrid->addWidget(m_swatch, 0, 3, 3, 1);
-    layout->addWidget(colourFrame);
+    grid->addWidget(m_swatch, 0, 3, 3, 1);
+    return frame;
+}
 
-    const QString boxCaption =
-        QStringLiteral("Border Style (viewable in preview mode not layout mode)");
-    auto* boxFrame = named(new QGroupBox(boxCaption, this), "fraBorderStyle", boxCaption);
-    auto* boxRow = new QHBoxLayout(boxFrame);
-    m_noBox = named(new QRadioButton(QStringLiteral("No Box"), boxFrame), "optNoBox",
-                    QStringLiteral("No Box"));
-    m_box =
-        named(new QRadioButton(QStringLiteral("Box"), boxFrame), "optBox", QStringLiteral("Box"));
-    boxRow->addWidget(m_noBox);
-    boxRow->addWidget(m_box);
-    layout->addWidget(boxFrame);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    QPushButton* ok = namedButton(QStringLiteral("cmdOK"), QStringLiteral("OK"), this);
-    QPushButton* cancel = namedButton(QStringLiteral("cmdCancel"), QStringLiteral("Cancel"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    layout->addLayout(buttons);
-    showColour();
-    Mnemonics::give(this);
+QGroupBox* StyleEditor::buildBoxFrame()
+{
+    const QString caption = tr("Border Style (viewable in preview mode not layout mode)");
+    auto* frame = named(new QGroupBox(caption, this), "fraBorderStyle", caption);
+    auto* row = new QHBoxLayout(frame);
+    m_noBox = named(new QRadioButton(tr("No Box"), frame), "optNoBox", tr("No Box"));
+    m_box = named(new QRadioButton(tr("Box"), frame), "optBox", tr("Box"));
+    row->addWidget(m_noBox);
+    row->addWidget(m_box);
+    return frame;
 }
 
 void StyleEditor::fill(const QString& name, const Style& style, bool multiLine)
 {
     m_name = name;
     m_multiLine = multiLine;
-    setWindowTitle(QStringLiteral("Edit ") + name);
+    setWindowTitle(tr("Edit ") + name);
     m_captionLines->setVisible(multiLine);
     if (multiLine)
         m_captionLines->setPlainText(
@@ -215,7 +220,7 @@ void StyleEditor::chooseFont()
     initial.setPointSizeF(m_points);
     initial.setBold(m_bold->isChecked());
     initial.setItalic(m_italic->isChecked());
-    const std::optional<QFont> chosen = m_session.prompter().font(initial, QStringLiteral("Font"));
+    const std::optional<QFont> chosen = m_session.prompter().font(initial, tr("Font"));
     if (!chosen)
         return;
     if (!chosen->family().isEmpty())

@@ -5,6 +5,8 @@
 #include <QString>
 
 class QCheckBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -38,6 +40,10 @@ public:
     int colour() const;
 
 private:
+    QGridLayout* buildFontRows();
+    QGroupBox* buildStyleFrame();
+    QGroupBox* buildColourFrame();
+    QGroupBox* buildBoxFrame();
     void chooseFont();
     void setFontFace(const QString& family);
     void setFontSize(double points);
