@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
 #include "core/StoredText.h"
 
 #include <QSqlError>
@@ -25,16 +24,15 @@ const QString kPeriod = QStringLiteral(
 
 constexpr int kClientRefTwips = 1500;
 
-Result<GridData> load(const Session& session, const QString& sql, const QVariantList& values,
-                      const GridShape& shape)
+Result<GridData> load(Database& db, const GridContext& context, const QString& sql,
+                      const QVariantList& values, const GridShape& shape)
 {
-    Database& db = session.db();
     QSqlQuery q = db.prepare(sql);
     for (const QVariant& v : values)
         q.addBindValue(v);
     if (!db.exec(q))
         return Failure{db.errorString()};
-    GridData data = GridData::fromQuery(q, session, shape);
+    GridData data = GridData::fromQuery(q, context, shape);
     if (q.lastError().isValid())
         return Failure{q.lastError().text()};
     return data;
@@ -55,7 +53,7 @@ std::optional<double> readMiles(const QString& typed, const LocaleText& locale)
 
 } // namespace
 
-Result<GridData> ExpenseStore::list(const Session& session) const
+Result<GridData> ExpenseStore::list(const GridContext& context, int identity) const
 {
     using K = GridColumn::Kind;
     static const GridShape shape{{{K::Key},
@@ -66,18 +64,17 @@ Result<GridData> ExpenseStore::list(const Session& session) const
                                   {K::Money},
                                   {K::Money}},
                                  std::nullopt};
-    return load(session, kList, {session.currentIdentity()}, shape);
+    return load(m_db, context, kList, {identity}, shape);
 }
 
-Result<GridData> ExpenseStore::inPeriod(const Session& session, QDate first, QDate last) const
+Result<GridData> ExpenseStore::inPeriod(const GridContext& context, int identity, QDate first,
+                                        QDate last) const
 {
     using K = GridColumn::Kind;
     static const GridShape shape{
         {{K::Key}, {K::Date}, {K::Text}, {K::Number}, {K::Money}, {K::Money}}, std::nullopt};
-    return load(
-        session, kPeriod,
-        {session.currentIdentity(), DaySerial::fromDate(first), DaySerial::fromDate(last) + 1},
-        shape);
+    return load(m_db, context, kPeriod,
+                {identity, DaySerial::fromDate(first), DaySerial::fromDate(last) + 1}, shape);
 }
 
 Result<qint64> ExpenseStore::add(const ExpenseFields& f, int identity)

@@ -4,7 +4,6 @@
 #include "core/DaySerial.h"
 #include "core/GridData.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
 
 #include <QSet>
 #include <QSqlError>
@@ -181,9 +180,9 @@ Result<Prepared> prepare(const Database& db, const QString& sql)
 }
 
 // The rows of the given invoices, in the order given.
-Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
+Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList<qint64>& keys)
 {
-    Result<Prepared> prepared = prepare(session.db(), rowsByKeySql());
+    Result<Prepared> prepared = prepare(db, rowsByKeySql());
     if (!prepared)
         return Failure{prepared.error()};
     QByteArray ids = "[";
@@ -197,14 +196,13 @@ Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
     if (sqlite3_bind_text(statement, 1, ids.constData(), int(ids.size()), SQLITE_TRANSIENT) !=
         SQLITE_OK)
         return sqliteFailure(sqlite3_db_handle(statement));
-    return GridData::fromStatement(statement, session, gridShape());
+    return GridData::fromStatement(statement, context, gridShape());
 }
 
 } // namespace
 
-Result<PagedGrid> open(const Session& session, const Request& request)
+Result<PagedGrid> open(Database& db, const GridContext& context, const Request& request)
 {
-    Database& db = session.db();
     // The identity-wide lists of all or of paid invoices are most often too large to show:
     // they are counted first on the indexes, so they are refused without reading their rows.
     // The other views are read at once; a read still stops at the cell limit.
@@ -248,21 +246,21 @@ Result<PagedGrid> open(const Session& session, const Request& request)
     }
     const int clientColumn = int(kKeyColumnsFill.size());
     Result<GridData> skeleton = GridData::skeletonFromStatement(
-        prepared->get(), session, kHeader, gridShape(), kKeyColumnsFill,
+        prepared->get(), context, kHeader, gridShape(), kKeyColumnsFill,
         [&clients, clientColumn](sqlite3_stmt* row) {
             return sqlite3_column_type(row, clientColumn) == SQLITE_INTEGER &&
                    clients.contains(sqlite3_column_int64(row, clientColumn));
         });
     if (!skeleton)
         return Failure{skeleton.error()};
-    return PagedGrid(std::move(*skeleton), [&session](const QList<qint64>& wanted) {
-        return rowsByKey(session, wanted);
+    return PagedGrid(std::move(*skeleton), [&db, context](const QList<qint64>& wanted) {
+        return rowsByKey(db, context, wanted);
     });
 }
 
-Result<GridData> load(const Session& session, const Request& request)
+Result<GridData> load(Database& db, const GridContext& context, const Request& request)
 {
-    Result<PagedGrid> grid = open(session, request);
+    Result<PagedGrid> grid = open(db, context, request);
     if (!grid)
         return Failure{grid.error()};
     GridData rows = grid->all();

@@ -1,11 +1,11 @@
 #include "core/DaySerial.h"
+#include "core/GridExport.h"
+#include "core/ui/ExportButtons.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/PictureButton.h"
 #include "expenses/ExpenseStore.h"
 #include "invoices/InvoiceList.h"
-#include "reports/GridExport.h"
 #include "reports/VatReport.h"
-#include "reports/ui/ExportButtons.h"
 #include "reports/ui/ReportsTab.h"
 #include "support/TestEnv.h"
 

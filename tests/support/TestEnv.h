@@ -2,15 +2,22 @@
 
 #include "core/Clock.h"
 #include "core/Database.h"
-#include "core/Session.h"
+#include "core/LocaleText.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
+class Session;
+
 // A temporary data folder with an open Accounts.mdb, a scripted prompter, a clock fixed on
-// 3 December 2026 and a session in the en_GB locale.
+// 3 December 2026 and, in a UI test, a session in the en_GB locale. The session is the UI's:
+// a logic test links no UI, so it has none, and its linking proves that the logic needs none.
 struct TestEnv {
+    // Set before main by support/TestSession.cpp, which every UI test links.
+    static inline std::function<std::shared_ptr<Session>(TestEnv&)> makeSession;
+
     static inline const QDate kToday = QDate(2026, 12, 3);
 
     explicit TestEnv(QDate today = kToday);
@@ -31,7 +38,8 @@ struct TestEnv {
     Database db;
     ScriptedPrompter prompter;
     FixedClock clock;
-    std::unique_ptr<Session> session;
+    // Null in a logic test. Shared: destroying a null one needs no Session code.
+    std::shared_ptr<Session> session;
 };
 
 // The named child of `parent`; stops the test program when there is none.

@@ -4,7 +4,7 @@
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 
 #include <QCoreApplication>
 #include <QDir>

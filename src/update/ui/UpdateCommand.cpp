@@ -1,7 +1,7 @@
 #include "update/ui/UpdateCommand.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 #include "update/UpdateSignature.h"
 
 #include <QCoreApplication>
