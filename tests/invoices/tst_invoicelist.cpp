@@ -48,7 +48,7 @@ class TestInvoiceList : public QObject {
     // Invoice numbers listed by a request, in the order the statement returns them.
     QStringList numbers(const Request& request)
     {
-        const Result<GridData> rows = load(*m_env->session, request);
+        const Result<GridData> rows = load(m_env->db, m_env->gridContext(), request);
         if (!rows)
             qWarning("%s", qPrintable(rows.error()));
         QStringList found;
@@ -165,9 +165,9 @@ private slots:
             for (int i = 0; i < whole.values.size(); ++i)
                 sqlite3_bind_int64(prepared, i + 1, whole.values[i].toLongLong());
             const Result<GridData> expected =
-                GridData::fromStatement(prepared, *m_env->session, gridShape());
+                GridData::fromStatement(prepared, m_env->gridContext(), gridShape());
             sqlite3_finalize(prepared);
-            const Result<PagedGrid> paged = open(*m_env->session, r);
+            const Result<PagedGrid> paged = open(m_env->db, m_env->gridContext(), r);
             QVERIFY(expected && paged);
             QCOMPARE(paged->header(), expected->header());
             QCOMPARE(paged->totals(), expected->totals());
@@ -187,13 +187,13 @@ private slots:
     {
         const Request r{Trigger::Option, Filter::Unpaid, false, 0, 3};
         addMany(maxRows());
-        Result<GridData> shown = load(*m_env->session, r);
+        Result<GridData> shown = load(m_env->db, m_env->gridContext(), r);
         QVERIFY(shown);
         QCOMPARE(shown->outcome(), GridData::Outcome::Filled);
         QCOMPARE(shown->rowCount(), maxRows());
         QCOMPARE(maxRows(), 34999);
         addInvoice(m_acme, QStringLiteral("0"), 0, false, false, 3);
-        Result<GridData> refused = load(*m_env->session, r);
+        Result<GridData> refused = load(m_env->db, m_env->gridContext(), r);
         QVERIFY(refused);
         QCOMPARE(refused->outcome(), GridData::Outcome::TooManyRecords);
 
@@ -203,7 +203,7 @@ private slots:
         const QString error = m_env->db.errorString();
         for (Filter filter : {Filter::Unpaid, Filter::All}) {
             const Result<GridData> failed =
-                load(*m_env->session, {Trigger::Option, filter, false, 0, 3});
+                load(m_env->db, m_env->gridContext(), {Trigger::Option, filter, false, 0, 3});
             QVERIFY(!failed);
             QCOMPARE(failed.error(), error);
         }
@@ -216,11 +216,11 @@ private slots:
         const int rows = PagedGrid::kPageRows * (PagedGrid::kCachedPages + 2) + 5;
         addMany(rows);
         const Request r{Trigger::Option, Filter::Unpaid, true, 0, 3};
-        Result<PagedGrid> grid = open(*m_env->session, r);
+        Result<PagedGrid> grid = open(m_env->db, m_env->gridContext(), r);
         QVERIFY(grid && !grid->isComplete());
         QCOMPARE(grid->rowCount(), rows);
         QCOMPARE(grid->totals()[ColValue],
-                 m_env->session->locale().toCurrency(Money::fromUnits(qint64(rows) * 10000)));
+                 LocaleText(testLocale()).toCurrency(Money::fromUnits(qint64(rows) * 10000)));
         QCOMPARE(grid->text(rows - 1, ColInvoiceNumber),
                  QString::number(rows - 1).rightJustified(5, u'0'));
 
@@ -239,7 +239,7 @@ private slots:
         QVERIFY(grid->readError().isEmpty());
 
         // A page that cannot be read shows nothing and says why; the pages at hand stay.
-        Result<PagedGrid> failing = open(*m_env->session, r);
+        Result<PagedGrid> failing = open(m_env->db, m_env->gridContext(), r);
         QVERIFY(failing);
         QCOMPARE(failing->text(0, ColInvoiceNumber), QStringLiteral("00000"));
         const int last = failing->rowCount() - 1;
@@ -284,7 +284,7 @@ private slots:
         m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblGone"));
         QVERIFY(!summary(m_env->db, badDebt));
         QCOMPARE(markBadDebt(m_env->db, badDebt), BadDebtOutcome::Failed);
-        QCOMPARE(paidDateText(TestEnv::kToday, m_env->session->locale()),
+        QCOMPARE(paidDateText(TestEnv::kToday, LocaleText(testLocale())),
                  QStringLiteral("3 December 2026"));
     }
 };
