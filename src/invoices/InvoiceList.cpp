@@ -5,6 +5,7 @@
 #include "core/GridData.h"
 #include "core/LocaleText.h"
 
+#include <QCoreApplication>
 #include <QSet>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -162,15 +163,16 @@ using Prepared = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 // Worded as Qt's driver words a failed statement, as every other database error is shown.
 Failure sqliteFailure(sqlite3* connection)
 {
-    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                   QStringLiteral(" Unable to execute statement")};
+    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) + u' ' +
+                   QCoreApplication::translate("QSQLiteResult", "Unable to execute statement")};
 }
 
 Result<Prepared> prepare(const Database& db, const QString& sql)
 {
     sqlite3* connection = db.sqliteHandle();
     if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+        return Failure{QCoreApplication::translate(
+            "InvoiceList", "The database connection is not an SQLite one.")};
     sqlite3_stmt* prepared = nullptr;
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &prepared, nullptr) !=

@@ -4,6 +4,7 @@
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
 
+#include <QCoreApplication>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <memory>
@@ -95,12 +96,13 @@ Result<GridData> paidInvoices(Database& db, const GridContext& context, int iden
     // busy business is thousands of rows.
     sqlite3* connection = db.sqliteHandle();
     if (!connection)
-        return Failure{QStringLiteral("The database connection is not an SQLite one.")};
+        return Failure{QCoreApplication::translate(
+            "VatReport", "The database connection is not an SQLite one.")};
     const Statement s = paidInvoicesStatement(identity, first, last);
     const QByteArray sql = s.sql.toUtf8();
     const auto failed = [connection] {
-        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                       QStringLiteral(" Unable to execute statement")};
+        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) + u' ' +
+                       QCoreApplication::translate("QSQLiteResult", "Unable to execute statement")};
     };
     sqlite3_stmt* prepared = nullptr;
     if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &prepared, nullptr) !=

@@ -60,12 +60,6 @@ void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end
     choose(tab, "cboVatEndYear", end[2]);
 }
 
-// What the lists of a test are read with: its locale and day.
-GridContext context(const QLocale& locale = testLocale())
-{
-    return {LocaleText(locale), TestEnv::kToday};
-}
-
 // Waits for the spreadsheet being written on its worker, and for what follows it.
 void waitForSpreadsheet(ExportButtons* buttons)
 {
@@ -245,18 +239,9 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // Every row as shown, a comma after every cell, CR LF after every row and once more at
-    // the end.
-    void csvAsShown()
-    {
-        TestEnv env;
-        QCOMPARE(
-            *GridExport::csv(*ExpenseStore(env.db).list(context(), 1)),
-            "ExpenseID,Date,ClientRef,Description,Mileage,Value,VAT,\r\n,Totals,,,,,,\r\n\r\n");
-    }
-
-    // A cell loses its commas and line breaks; one a spreadsheet would run as a formula gets an
-    // apostrophe before it, unless it is a number or an amount as the locale writes it.
+    // Every row as shown, a comma after every cell, CR LF after every row and once more at the
+    // end. A cell loses its commas and line breaks; one a spreadsheet would run as a formula gets
+    // an apostrophe before it, unless it is a number or an amount as the locale writes it.
     void csvCells_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -289,7 +274,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, written);
         TestEnv env;
-        QCOMPARE(QString::fromUtf8(*GridExport::csv(rows(env, context(locale), 1, 1, shown))),
+        QCOMPARE(QString::fromUtf8(*GridExport::csv(
+                     rows(env, {LocaleText(locale), TestEnv::kToday}, 1, 1, shown))),
                  "ExpenseID,Description,\r\n1," + written + ",\r\n,Totals,\r\n\r\n");
     }
 
@@ -309,8 +295,9 @@ private slots:
                                     "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
                                     "?, ?, ?, 0, ?, ?, 0, 1)"),
                      {acme, number, content, value, value, serial(2026, 11, 20)});
-        const Result<GridData> list = InvoiceList::load(
-            env.db, context(), {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
+        const Result<GridData> list =
+            InvoiceList::load(env.db, env.gridContext(),
+                              {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
         QVERIFY(list);
         const GridData& data = *list;
         const QString path = env.file("Invoices.xlsx");
@@ -426,12 +413,12 @@ private slots:
         TestEnv env;
         const QString text = "Work";
         FlexGrid grid;
-        grid.setRows(PagedGrid(rows(env, context(), 1, 3 * PagedGrid::kPageRows, text),
+        grid.setRows(PagedGrid(rows(env, env.gridContext(), 1, 3 * PagedGrid::kPageRows, text),
                                [&env, &text](const QList<qint64>& keys) {
                                    if (keys.first() == PagedGrid::kPageRows + 1)
                                        return Result<GridData>(Failure{"disk I/O error"});
-                                   return Result<GridData>(
-                                       rows(env, context(), keys.first(), keys.last(), text));
+                                   return Result<GridData>(rows(env, env.gridContext(),
+                                                                keys.first(), keys.last(), text));
                                }));
         ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses, "picExcel",
                               "picCSV2");
