@@ -3,8 +3,9 @@
 #include "BookMaker.h"
 #include "core/Clock.h"
 #include "core/Database.h"
+#include "core/GridData.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QLocale>
@@ -30,4 +31,7 @@ struct BenchBooks {
             dir.path());
         session->setCurrentIdentity(1);
     }
+
+    // What the lists are read with, as a window reads them.
+    GridContext context() const { return {session->locale(), clock.today()}; }
 };

@@ -11,8 +11,8 @@
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/GridData.h"
-#include "core/Session.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/Session.h"
 #include "invoices/InvoiceList.h"
 #include "support/ScriptedPrompter.h"
 
@@ -281,7 +281,8 @@ void listView(benchmark::State& state, InvoiceList::Request request)
     paint(grid);
     int rows = 0;
     for (auto _ : state) {
-        Result<PagedGrid> data = InvoiceList::open(*b.session, request);
+        Result<PagedGrid> data =
+            InvoiceList::open(b.db, {b.session->locale(), b.session->clock().today()}, request);
         if (!data)
             state.SkipWithError(qPrintable(data.error()));
         if (data && data->outcome() == GridData::Outcome::Filled)

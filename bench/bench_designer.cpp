@@ -10,7 +10,7 @@
 #include "BookMaker.h"
 #include "core/Clock.h"
 #include "core/Database.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/ui/LayoutDesigner.h"

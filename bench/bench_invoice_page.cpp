@@ -5,7 +5,7 @@
 
 #include "BenchMain.h"
 #include "core/DaySerial.h"
-#include "invoices/InvoicePage.h"
+#include "printing/InvoicePage.h"
 #include "support/TestEnv.h"
 
 #include <QGuiApplication>
@@ -15,6 +15,7 @@ namespace {
 
 struct Books {
     TestEnv env;
+    const LocaleText locale{testLocale()};
     int invoiceId = 0;
     LayoutRecord record = LayoutRecord::designerDefaults();
 
@@ -45,7 +46,7 @@ struct Books {
         const Result<InvoiceSheet> sheet = InvoicePage::loadSheet(env.db, invoiceId);
         if (!sheet)
             qFatal("%s", qPrintable(sheet.error()));
-        return InvoicePage::layOut(record, *sheet, env.session->locale(), env.folder(), Qt::black);
+        return InvoicePage::layOut(record, *sheet, locale, env.folder(), Qt::black);
     }
 };
 

@@ -11,8 +11,8 @@
 #include "BooksCache.h"
 #include "core/Clock.h"
 #include "core/Database.h"
-#include "core/Session.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/Session.h"
 #include "reports/VatReport.h"
 #include "support/ScriptedPrompter.h"
 
@@ -48,7 +48,8 @@ Books& books(qint64 invoices)
 
 GridData quarter(Books& b, benchmark::State& state)
 {
-    Result<GridData> data = VatReport::paidInvoices(*b.session, kQuarterStart, kQuarterEnd);
+    Result<GridData> data = VatReport::paidInvoices(b.db, b.context(), b.session->currentIdentity(),
+                                                    kQuarterStart, kQuarterEnd);
     if (!data) {
         state.SkipWithError(qPrintable(data.error()));
         return {};

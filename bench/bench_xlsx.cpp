@@ -11,10 +11,10 @@
 #include "BooksCache.h"
 #include "core/Clock.h"
 #include "core/Database.h"
+#include "core/GridExport.h"
 #include "core/SafeFile.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 #include "invoices/InvoiceList.h"
-#include "reports/GridExport.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QCoreApplication>
@@ -36,7 +36,7 @@ struct Books : BenchBooks {
         : BenchBooks(rows * BookMaker::kIdentities, kToday)
     {
         const Result<GridData> all = InvoiceList::load(
-            *session, {InvoiceList::Trigger::Option, InvoiceList::Filter::All, false, 0, 1});
+            db, context(), {InvoiceList::Trigger::Option, InvoiceList::Filter::All, false, 0, 1});
         if (!all || all->outcome() != GridData::Outcome::Filled)
             qFatal("cannot list the bench invoices");
         list = *all;

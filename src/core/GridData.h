@@ -4,6 +4,7 @@
 #include "core/Result.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QDate>
 #include <QHash>
 #include <QList>
@@ -17,8 +18,14 @@
 
 class QSqlField;
 class QSqlQuery;
-class Session;
 struct sqlite3_stmt;
+
+// What a list's texts and colours depend on besides its rows: the locale its cells are written
+// in, and today for the overdue rule.
+struct GridContext {
+    LocaleText locale;
+    QDate today;
+};
 
 // How one column of a list is shown. The database has no money or date column types of its own
 // (money is INTEGER ten-thousandths, dates REAL day serials, Yes/No -1/0), so the list that runs
@@ -59,14 +66,15 @@ struct GridShape {
 // from callers are checked: outside the grid, readers give an empty answer and setters change
 // nothing.
 class GridData {
+    Q_DECLARE_TR_FUNCTIONS(GridData)
 public:
     // A result of more than this many cells, the header row counted, is not shown.
     static constexpr qint64 kCellLimit = 350000;
-    static inline const QString kTooManyRecordsMessage =
-        QStringLiteral("There Are Too Many Records To Display\nPlease Use Selection Criteria");
-    static inline const QString kTotalsCaption = QStringLiteral("Totals");
+    static constexpr const char* kTooManyRecordsMessage =
+        QT_TR_NOOP("There Are Too Many Records To Display\nPlease Use Selection Criteria");
+    static constexpr const char* kTotalsCaption = QT_TR_NOOP("Totals");
     // A column's positive total beyond the largest amount Money holds (922 trillion pounds).
-    static inline const QString kTotalOutOfRange = QStringLiteral("Out of range");
+    static constexpr const char* kTotalOutOfRange = QT_TR_NOOP("Out of range");
     static inline const QColor kOverdueColour = QColor(255, 0, 0);
     // Columns never totalled although their cells may be numbers.
     static inline const QStringList kUntotalledColumns = {
@@ -79,17 +87,17 @@ public:
 
     // Reads an executed query to its end. Over the cell limit the result is empty with the
     // outcome TooManyRecords; the caller shows kTooManyRecordsMessage. Today (for the overdue
-    // rule) and the locale come from the session. A stored value that its column cannot hold
+    // rule) and the locale come from the context. A stored value that its column cannot hold
     // (text that is no number in a money column, an amount past the 64-bit count, a date past
     // any calendar) reads as Null: an empty cell that no total counts. A REAL in a money column
     // is rounded to the nearest ten-thousandth.
-    static GridData fromQuery(QSqlQuery& query, const Session& session,
+    static GridData fromQuery(QSqlQuery& query, const GridContext& context,
                               const GridShape& shape = {});
     // The same from an SQLite statement, bound and not yet stepped, read to its end without a
     // QVariant per cell: the shape names every column's kind (columns past it read as Text).
     // A value is read as fromQuery reads the value Qt's SQLite driver would give. A step that
     // fails is the database's error, worded as that driver words it.
-    static Result<GridData> fromStatement(sqlite3_stmt* statement, const Session& session,
+    static Result<GridData> fromStatement(sqlite3_stmt* statement, const GridContext& context,
                                           const GridShape& shape);
     // The skeleton of a long list (see PagedGrid): every column's name and kind, the row count,
     // and only the cells of the key (grid column 0) and the totalled columns, read from a
@@ -99,7 +107,8 @@ public:
     // as empty, and no cell is coloured. Over the cell limit the result is refused as
     // fromStatement refuses it.
     using RowTest = std::function<bool(sqlite3_stmt* statement)>;
-    static Result<GridData> skeletonFromStatement(sqlite3_stmt* statement, const Session& session,
+    static Result<GridData> skeletonFromStatement(sqlite3_stmt* statement,
+                                                  const GridContext& context,
                                                   const QStringList& header, const GridShape& shape,
                                                   const QList<int>& filled,
                                                   const RowTest& keep = {});
@@ -180,7 +189,7 @@ private:
     static void store(Column& column, const QVariant& value);
     static void store(Column& column, sqlite3_stmt* statement, int index);
     // Overdue colours and totals, once the rows are read.
-    void finish(const Session& session);
+    void finish(QDate today);
     static void replace(Column& column, int row, const QVariant& value);
     // A money, key, Yes/No, date or number cell as a double; nullopt for Null or out of range.
     std::optional<double> number(int row, int column) const;

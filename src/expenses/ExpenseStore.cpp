@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
 #include "core/StoredText.h"
 
 #include <QSqlQuery>
@@ -24,11 +23,11 @@ const QString kPeriod = QStringLiteral(
 
 constexpr int kClientRefTwips = 1500;
 
-Result<GridData> load(const Session& session, const QString& sql, const QVariantList& values,
-                      const GridShape& shape)
+Result<GridData> load(Database& db, const GridContext& context, const QString& sql,
+                      const QVariantList& values, const GridShape& shape)
 {
-    return session.db().query(sql, values,
-                              [&](QSqlQuery& q) { return GridData::fromQuery(q, session, shape); });
+    return db.query(sql, values,
+                    [&](QSqlQuery& q) { return GridData::fromQuery(q, context, shape); });
 }
 
 // The stored name of each column, in the order of ExpenseColumn.
@@ -46,7 +45,7 @@ std::optional<double> readMiles(const QString& typed, const LocaleText& locale)
 
 } // namespace
 
-Result<GridData> ExpenseStore::list(const Session& session) const
+Result<GridData> ExpenseStore::list(const GridContext& context, int identity) const
 {
     using K = GridColumn::Kind;
     static const GridShape shape{{{K::Key},
@@ -57,18 +56,17 @@ Result<GridData> ExpenseStore::list(const Session& session) const
                                   {K::Money},
                                   {K::Money}},
                                  std::nullopt};
-    return load(session, kList, {session.currentIdentity()}, shape);
+    return load(m_db, context, kList, {identity}, shape);
 }
 
-Result<GridData> ExpenseStore::inPeriod(const Session& session, QDate first, QDate last) const
+Result<GridData> ExpenseStore::inPeriod(const GridContext& context, int identity, QDate first,
+                                        QDate last) const
 {
     using K = GridColumn::Kind;
     static const GridShape shape{
         {{K::Key}, {K::Date}, {K::Text}, {K::Number}, {K::Money}, {K::Money}}, std::nullopt};
-    return load(
-        session, kPeriod,
-        {session.currentIdentity(), DaySerial::fromDate(first), DaySerial::fromDate(last) + 1},
-        shape);
+    return load(m_db, context, kPeriod,
+                {identity, DaySerial::fromDate(first), DaySerial::fromDate(last) + 1}, shape);
 }
 
 // Expense changes are announced to no list: the windows that show expenses refresh them.

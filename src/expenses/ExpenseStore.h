@@ -11,7 +11,6 @@
 
 class Database;
 class LocaleText;
-class Session;
 
 // What the Add Expense window writes. Texts are stored without their single quotes; the client
 // reference is cut to its first 249 characters.
@@ -42,10 +41,11 @@ public:
     {}
 
     // The identity's expenses by date, as the Expenses tab lists them.
-    Result<GridData> list(const Session& session) const;
+    Result<GridData> list(const GridContext& context, int identity) const;
     // The identity's expenses dated from `first` to `last`, both days included: ExpenseID, Date,
     // Description, Mileage, Value, VAT.
-    Result<GridData> inPeriod(const Session& session, QDate first, QDate last) const;
+    Result<GridData> inPeriod(const GridContext& context, int identity, QDate first,
+                              QDate last) const;
 
     // The new row's ExpenseID.
     Result<qint64> add(const ExpenseFields& fields, int identity);

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "core/PageSettings.h"
 #include "core/Result.h"
-#include "core/Session.h"
 
 #include <QList>
 #include <QString>

@@ -4,7 +4,6 @@
 #include "core/DaySerial.h"
 #include "core/GridData.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
 
 #include <QCoreApplication>
 #include <QSet>
@@ -172,8 +171,8 @@ using Prepared = std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)>;
 // Worded as Qt's driver words a failed statement, as every other database error is shown.
 Failure sqliteFailure(sqlite3* connection)
 {
-    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                   QStringLiteral(" Unable to execute statement")};
+    return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) + u' ' +
+                   QCoreApplication::translate("QSQLiteResult", "Unable to execute statement")};
 }
 
 Result<Prepared> prepare(const Database& db, const QString& sql)
@@ -191,9 +190,9 @@ Result<Prepared> prepare(const Database& db, const QString& sql)
 }
 
 // The rows of the given invoices, in the order given.
-Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
+Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList<qint64>& keys)
 {
-    Result<Prepared> prepared = prepare(session.db(), rowsByKeySql());
+    Result<Prepared> prepared = prepare(db, rowsByKeySql());
     if (!prepared)
         return Failure{prepared.error()};
     QByteArray ids = "[";
@@ -207,14 +206,13 @@ Result<GridData> rowsByKey(const Session& session, const QList<qint64>& keys)
     if (sqlite3_bind_text(statement, 1, ids.constData(), int(ids.size()), SQLITE_TRANSIENT) !=
         SQLITE_OK)
         return sqliteFailure(sqlite3_db_handle(statement));
-    return GridData::fromStatement(statement, session, gridShape());
+    return GridData::fromStatement(statement, context, gridShape());
 }
 
 } // namespace
 
-Result<PagedGrid> open(const Session& session, const Request& request)
+Result<PagedGrid> open(Database& db, const GridContext& context, const Request& request)
 {
-    Database& db = session.db();
     // The identity-wide lists of all or of paid invoices are most often too large to show:
     // they are counted first on the indexes, so they are refused without reading their rows.
     // The other views are read at once; a read still stops at the cell limit.
@@ -258,21 +256,21 @@ Result<PagedGrid> open(const Session& session, const Request& request)
     }
     const int clientColumn = int(kKeyColumnsFill.size());
     Result<GridData> skeleton = GridData::skeletonFromStatement(
-        prepared->get(), session, kHeader, gridShape(), kKeyColumnsFill,
+        prepared->get(), context, kHeader, gridShape(), kKeyColumnsFill,
         [&clients, clientColumn](sqlite3_stmt* row) {
             return sqlite3_column_type(row, clientColumn) == SQLITE_INTEGER &&
                    clients.contains(sqlite3_column_int64(row, clientColumn));
         });
     if (!skeleton)
         return Failure{skeleton.error()};
-    return PagedGrid(std::move(*skeleton), [&session](const QList<qint64>& wanted) {
-        return rowsByKey(session, wanted);
+    return PagedGrid(std::move(*skeleton), [&db, context](const QList<qint64>& wanted) {
+        return rowsByKey(db, context, wanted);
     });
 }
 
-Result<GridData> load(const Session& session, const Request& request)
+Result<GridData> load(Database& db, const GridContext& context, const Request& request)
 {
-    Result<PagedGrid> grid = open(session, request);
+    Result<PagedGrid> grid = open(db, context, request);
     if (!grid)
         return Failure{grid.error()};
     GridData rows = grid->all();

@@ -10,7 +10,6 @@
 
 class Database;
 class LocaleText;
-class Session;
 
 // The invoice list of the Find Invoices tab: which statement each way of viewing runs, and the
 // status changes made from a row's menu.
@@ -59,11 +58,11 @@ QString rowsByKeySql();
 
 // The view as the grid shows it: its keys, row count and totals read at once, the other cells
 // a page at a time as they are shown. Refused (GridData::Outcome::TooManyRecords) without
-// reading its rows when it has more than maxRows(), or the database's error. Today, the locale
-// and the currency come from the session, which must outlive the result.
-Result<PagedGrid> open(const Session& session, const Request& request);
+// reading its rows when it has more than maxRows(), or the database's error. The database must
+// outlive the result, which reads from it as rows are shown.
+Result<PagedGrid> open(Database& db, const GridContext& context, const Request& request);
 // The same with every row read: for exports and checks that need them all.
-Result<GridData> load(const Session& session, const Request& request);
+Result<GridData> load(Database& db, const GridContext& context, const Request& request);
 
 enum Column {
     ColInvoiceId,

@@ -3,7 +3,7 @@
 #include "core/Database.h"
 #include "core/LocaleText.h"
 #include "identities/IdentityStore.h"
-#include "invoices/InvoicePage.h"
+#include "printing/InvoicePage.h"
 
 #include <QCoreApplication>
 #include <QDir>

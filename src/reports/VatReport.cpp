@@ -3,7 +3,6 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
-#include "core/Session.h"
 
 #include <QCoreApplication>
 #include <QSqlError>
@@ -90,19 +89,20 @@ const GridShape& gridShape()
     return shape;
 }
 
-Result<GridData> paidInvoices(const Session& session, QDate first, QDate last)
+Result<GridData> paidInvoices(Database& db, const GridContext& context, int identity, QDate first,
+                              QDate last)
 {
     // Read straight from SQLite into the grid's columns, as the invoice list is: a quarter of a
     // busy business is thousands of rows.
-    sqlite3* connection = session.db().sqliteHandle();
+    sqlite3* connection = db.sqliteHandle();
     if (!connection)
         return Failure{QCoreApplication::translate(
             "VatReport", "The database connection is not an SQLite one.")};
-    const Statement s = paidInvoicesStatement(session.currentIdentity(), first, last);
+    const Statement s = paidInvoicesStatement(identity, first, last);
     const QByteArray sql = s.sql.toUtf8();
     const auto failed = [connection] {
-        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) +
-                       QStringLiteral(" Unable to execute statement")};
+        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) + u' ' +
+                       QCoreApplication::translate("QSQLiteResult", "Unable to execute statement")};
     };
     sqlite3_stmt* prepared = nullptr;
     if (sqlite3_prepare_v2(connection, sql.constData(), int(sql.size()), &prepared, nullptr) !=
@@ -115,7 +115,7 @@ Result<GridData> paidInvoices(const Session& session, QDate first, QDate last)
         sqlite3_bind_double(prepared, 2, s.values[1].toDouble()) != SQLITE_OK ||
         sqlite3_bind_double(prepared, 3, s.values[2].toDouble()) != SQLITE_OK)
         return failed();
-    return GridData::fromStatement(prepared, session, gridShape());
+    return GridData::fromStatement(prepared, context, gridShape());
 }
 
 } // namespace VatReport

@@ -11,7 +11,6 @@
 
 class Database;
 class LocaleText;
-class Session;
 
 // The VAT return of a period: the lists its period is chosen from, and the current identity's
 // invoices paid in it.
@@ -48,8 +47,9 @@ struct Statement {
 // payment date carries, in order of payment; invoices whose client is gone are not listed.
 Statement paidInvoicesStatement(int identity, QDate first, QDate last);
 const GridShape& gridShape();
-// The statement read into grid data for the session's identity (refused past the cell limit).
-// A start after the end gives no rows.
-Result<GridData> paidInvoices(const Session& session, QDate first, QDate last);
+// The statement read into grid data for that identity (refused past the cell limit). A start
+// after the end gives no rows.
+Result<GridData> paidInvoices(Database& db, const GridContext& context, int identity, QDate first,
+                              QDate last);
 
 } // namespace VatReport

@@ -61,7 +61,7 @@ GridData load(TestEnv& env, const QString& sql, const GridShape& shape = {})
     QSqlQuery q = env.db.prepare(sql);
     if (!env.db.exec(q))
         qWarning("%s", qPrintable(env.db.errorString()));
-    return GridData::fromQuery(q, *env.session, shape);
+    return GridData::fromQuery(q, env.gridContext(), shape);
 }
 
 // The same statement read straight from SQLite, as the invoice list reads it.
@@ -72,7 +72,7 @@ GridData loadDirect(TestEnv& env, const QString& sql, const GridShape& shape)
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(db, text.constData(), -1, &statement, nullptr) != SQLITE_OK)
         qWarning("%s", sqlite3_errmsg(db));
-    Result<GridData> data = GridData::fromStatement(statement, *env.session, shape);
+    Result<GridData> data = GridData::fromStatement(statement, env.gridContext(), shape);
     sqlite3_finalize(statement);
     return data ? *data : GridData();
 }
@@ -216,7 +216,7 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
     QCOMPARE(data.cellColour(0, 1), QColor()); // no date, so never overdue
     QCOMPARE(data.cellColour(1, 1), GridData::kOverdueColour);
     // The sum of two largest amounts is refused in words; the unreadable cells count for nothing.
-    QCOMPARE(data.totals().mid(5, 3), QStringList({GridData::kTotalOutOfRange, "£2.00", "£1.00"}));
+    QCOMPARE(data.totals().mid(5, 3), QStringList({"Out of range", "£2.00", "£1.00"}));
 
     // Row and column numbers outside the grid change nothing and read as empty.
     const QList<QPoint> outside = {{-1, 0}, {2, 0}, {0, -1}, {0, 10}, {INT_MIN, INT_MAX}};
@@ -276,7 +276,7 @@ void TestGrid::cellLimit()
     TestEnv env;
     FlexGrid grid;
     QSqlQuery small = numbers(env, 1, 1);
-    QVERIFY(grid.populate(GridData::fromQuery(small, *env.session), env.prompter));
+    QVERIFY(grid.populate(GridData::fromQuery(small, env.gridContext()), env.prompter));
     QSqlQuery q = numbers(env, rows, fields);
     if (!shown)
         env.prompter.expectExactly({QStringLiteral("There Are Too Many Records To Display\n"
@@ -284,7 +284,7 @@ void TestGrid::cellLimit()
                                     QString(), Prompter::Buttons::Ok, Prompter::Icon::None,
                                     Prompter::Answer::Ok},
                                    Prompter::Answer::Ok);
-    QCOMPARE(grid.populate(GridData::fromQuery(q, *env.session), env.prompter), shown);
+    QCOMPARE(grid.populate(GridData::fromQuery(q, env.gridContext()), env.prompter), shown);
     QCOMPARE(grid.model()->rowCount(), shown ? rows + 1 : 0); // and the Totals row
     QCOMPARE(grid.model()->columnCount(), shown ? fields : 0);
     VERIFY_PROMPTS(env.prompter);

@@ -145,9 +145,9 @@ private slots:
         const LocaleText us(QLocale(QLocale::English, QLocale::UnitedStates));
         QCOMPARE(us.currencySymbol(), QStringLiteral("$"));
         QCOMPARE(us.firstDayOfWeek(), Qt::Sunday);
-        TestEnv env;
-        QCOMPARE(env.session->currencySymbol(), QStringLiteral("£"));
-        QCOMPARE(env.session->locale().toCurrency(pounds("-0.5")), QStringLiteral("-£0.50"));
+        const LocaleText tests(testLocale());
+        QCOMPARE(tests.currencySymbol(), QStringLiteral("£"));
+        QCOMPARE(tests.toCurrency(pounds("-0.5")), QStringLiteral("-£0.50"));
     }
 
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible_data()

@@ -1,9 +1,9 @@
 #include "app/MainWindow.h"
 #include "core/ui/FlexGrid.h"
-#include "invoices/InvoicePage.h"
 #include "invoices/InvoiceStore.h"
 #include "invoices/ui/InvoicePreview.h"
 #include "layout/IdentityLayoutFile.h"
+#include "printing/InvoicePage.h"
 #include "support/TestEnv.h"
 #include "support/UiSteps.h"
 

@@ -1,10 +1,10 @@
 #include "app/MainWindow.h"
 #include "identities/ui/AddIdentityDialog.h"
-#include "invoices/InvoicePage.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/ui/LayoutDesigner.h"
 #include "layout/ui/StyleEditor.h"
+#include "printing/InvoicePage.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>

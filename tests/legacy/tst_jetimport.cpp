@@ -346,7 +346,7 @@ private slots:
             QVERIFY(companies.contains(QStringLiteral("Smith & Sons Ltd")));
         }
         const Result<GridData> list = InvoiceList::load(
-            session, {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
+            db, {session.locale(), clock.today()}, {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
         QVERIFY2(list, qPrintable(list.error()));
         QCOMPARE(list->rowCount(), 3); // the starting row, of client 0, is never listed
         QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber),

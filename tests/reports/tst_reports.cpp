@@ -1,11 +1,12 @@
 #include "core/DaySerial.h"
+#include "core/GridExport.h"
+#include "core/ui/ExportButtons.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/LongWork.h"
 #include "core/ui/PictureButton.h"
 #include "expenses/ExpenseStore.h"
 #include "invoices/InvoiceList.h"
-#include "reports/GridExport.h"
 #include "reports/VatReport.h"
-#include "reports/ui/ExportButtons.h"
 #include "reports/ui/ReportsTab.h"
 #include "support/TestEnv.h"
 
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QTest>
@@ -56,6 +58,16 @@ void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end
     choose(tab, "cboVatEndDay", end[0]);
     choose(tab, "cboVatEndMonth", end[1]);
     choose(tab, "cboVatEndYear", end[2]);
+}
+
+// Waits for the spreadsheet being written on its worker, and for what follows it.
+void waitForSpreadsheet(ExportButtons* buttons)
+{
+    auto* work = buttons->findChild<LongWork*>();
+    QVERIFY(work);
+    QSignalSpy finished(work, &LongWork::finished);
+    QVERIFY(finished.wait(30000));
+    QTRY_VERIFY(!buttons->findChild<LongWork*>()); // gone, so the next export is told apart
 }
 
 // A file's permission bits (0700), or -1 when there is no such file.
@@ -119,8 +131,8 @@ class TestReports : public QObject {
         return QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
     }
 
-    // Rows `first` to `last` of an id and a text, read as a list is, in the session's locale.
-    static GridData rows(TestEnv& env, const Session& session, qint64 first, qint64 last,
+    // Rows `first` to `last` of an id and a text, read as a list is.
+    static GridData rows(TestEnv& env, const GridContext& context, qint64 first, qint64 last,
                          const QString& text)
     {
         QSqlQuery q = env.db.prepare(QStringLiteral(
@@ -130,7 +142,7 @@ class TestReports : public QObject {
             q.addBindValue(v);
         if (!env.db.exec(q))
             qFatal("%s", qPrintable(env.db.errorString()));
-        return GridData::fromQuery(q, session, {{{GridColumn::Kind::Key}, {}}, {}});
+        return GridData::fromQuery(q, context, {{{GridColumn::Kind::Key}, {}}, {}});
     }
 
 private slots:
@@ -227,19 +239,9 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // Every row as shown, a comma after every cell, CR LF after every row and once more at
-    // the end.
-    void csvAsShown()
-    {
-        TestEnv env;
-        env.session->setCurrentIdentity(1);
-        QCOMPARE(
-            *GridExport::csv(*ExpenseStore(env.db).list(*env.session)),
-            "ExpenseID,Date,ClientRef,Description,Mileage,Value,VAT,\r\n,Totals,,,,,,\r\n\r\n");
-    }
-
-    // A cell loses its commas and line breaks; one a spreadsheet would run as a formula gets an
-    // apostrophe before it, unless it is a number or an amount as the locale writes it.
+    // Every row as shown, a comma after every cell, CR LF after every row and once more at the
+    // end. A cell loses its commas and line breaks; one a spreadsheet would run as a formula gets
+    // an apostrophe before it, unless it is a number or an amount as the locale writes it.
     void csvCells_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -272,8 +274,8 @@ private slots:
         QFETCH(QString, shown);
         QFETCH(QString, written);
         TestEnv env;
-        const Session session(env.db, env.prompter, env.clock, LocaleText(locale), env.folder());
-        QCOMPARE(QString::fromUtf8(*GridExport::csv(rows(env, session, 1, 1, shown))),
+        QCOMPARE(QString::fromUtf8(*GridExport::csv(
+                     rows(env, {LocaleText(locale), TestEnv::kToday}, 1, 1, shown))),
                  "ExpenseID,Description,\r\n1," + written + ",\r\n,Totals,\r\n\r\n");
     }
 
@@ -283,7 +285,7 @@ private slots:
     void spreadsheetReadBack()
     {
         TestEnv env;
-        env.session->setCurrentIdentity(env.addIdentity("One"));
+        env.addIdentity("One");
         const int acme = env.addClient("Acme, Trading");
         for (const auto& [number, value, content] : {std::tuple{"00123", 12500000, "Design"},
                                                      {"0124", -55000, "Refund of a deposit"},
@@ -293,13 +295,14 @@ private slots:
                                     "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
                                     "?, ?, ?, 0, ?, ?, 0, 1)"),
                      {acme, number, content, value, value, serial(2026, 11, 20)});
-        const Result<GridData> list = InvoiceList::load(
-            *env.session, {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
+        const Result<GridData> list =
+            InvoiceList::load(env.db, env.gridContext(),
+                              {InvoiceList::Trigger::Option, InvoiceList::Filter::All, true, 0, 1});
         QVERIFY(list);
         const GridData& data = *list;
         const QString path = env.file("Invoices.xlsx");
         const Result<bool> written = GridExport::writeXlsx(
-            data, env.session->locale(), GridExport::layoutOf(GridExport::Grid::Invoices), path);
+            data, LocaleText(testLocale()), GridExport::layoutOf(GridExport::Grid::Invoices), path);
         QVERIFY2(written && *written, qPrintable(written.error()));
 
         const QJsonObject book = readBack(path);
@@ -310,7 +313,7 @@ private slots:
         QCOMPARE(book["filter"].toString(), "B1:B5");
         const QJsonArray rows = book["rows"].toArray();
         QCOMPARE(rows.size(), data.rowCount() + 2);
-        const QString money = GridExport::currencyNumberFormat(env.session->locale());
+        const QString money = GridExport::currencyNumberFormat(LocaleText(testLocale()));
         QCOMPARE(money, QStringLiteral("\"£\"#,##0.00;-\"£\"#,##0.00"));
         for (int r = -1; r <= data.rowCount(); ++r) {
             const QJsonArray cells = rows[r + 1].toArray();
@@ -357,7 +360,7 @@ private slots:
         addBooks(env);
         ReportsTab tab(*env.session);
         ExportButtons* buttons = tab.exportButtons();
-        env.prompter.expectMessage(ExportButtons::kNothingToExport);
+        env.prompter.expectMessage("The list is empty, so there is nothing to export.");
         buttons->exportCsv();
         tab.fillPeriodLists();
         choosePeriod(&tab, {"01", "April", "2008"}, {"30", "June", "2008"});
@@ -366,7 +369,7 @@ private slots:
         const QString saved = env.file("vat");
         env.prompter.expectSaveFile(std::nullopt)
             .expectSaveFile(saved)
-            .expectMessage(ExportButtons::kSaved + saved + ".csv")
+            .expectMessage("file Saved " + saved + ".csv")
             .expectSaveFile(env.file("no such folder/vat.csv"))
             .expectMessageStarting(ExportButtons::kSaveError);
         for (int i = 0; i < 3; ++i)
@@ -381,11 +384,14 @@ private slots:
         const QString first = env.file("sheets/VAT 2026-12-03.xlsx");
         FileCatcher catcher;
         QDesktopServices::setUrlHandler("file", &catcher, "open");
-        env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::No)
+        env.prompter
+            .expectQuestion("Do You Want To Open This Data In Excel ?", Prompter::Answer::No)
             .expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes);
         child<PictureButton>(&tab, "PicVatExel")->clicked();
+        QVERIFY(!buttons->findChild<LongWork*>());
         QVERIFY(!QFileInfo::exists(first));
         child<PictureButton>(&tab, "PicVatExel")->clicked();
+        waitForSpreadsheet(buttons);
         QDesktopServices::unsetUrlHandler("file");
         QCOMPARE(catcher.opened, QList<QUrl>{QUrl::fromLocalFile(first)});
         QVERIFY(readAll(first).startsWith("PK"));
@@ -393,8 +399,9 @@ private slots:
 
         const QString second = env.file("sheets/VAT 2026-12-03 (2).xlsx");
         env.prompter.expectQuestion(ExportButtons::kOpenQuestion, Prompter::Answer::Yes)
-            .expectMessage(ExportButtons::kCannotOpen.arg(second));
+            .expectMessage(QString(ExportButtons::kCannotOpen).arg(second));
         buttons->exportSpreadsheet();
+        waitForSpreadsheet(buttons);
         QVERIFY(QFileInfo::exists(second));
         VERIFY_PROMPTS(env.prompter);
     }
@@ -406,17 +413,17 @@ private slots:
         TestEnv env;
         const QString text = "Work";
         FlexGrid grid;
-        grid.setRows(PagedGrid(rows(env, *env.session, 1, 3 * PagedGrid::kPageRows, text),
+        grid.setRows(PagedGrid(rows(env, env.gridContext(), 1, 3 * PagedGrid::kPageRows, text),
                                [&env, &text](const QList<qint64>& keys) {
                                    if (keys.first() == PagedGrid::kPageRows + 1)
                                        return Result<GridData>(Failure{"disk I/O error"});
-                                   return Result<GridData>(
-                                       rows(env, *env.session, keys.first(), keys.last(), text));
+                                   return Result<GridData>(rows(env, env.gridContext(),
+                                                                keys.first(), keys.last(), text));
                                }));
         ExportButtons buttons(*env.session, &grid, GridExport::Grid::Expenses, "picExcel",
                               "picCSV2");
         buttons.setSpreadsheetFolder(env.file("sheets"));
-        const QString why = ExportButtons::kReadError + "disk I/O error";
+        const QString why = QString(ExportButtons::kReadError) + "disk I/O error";
         env.prompter.expectMessage(why).expectMessage(why);
         buttons.exportCsv();
         buttons.exportSpreadsheet();

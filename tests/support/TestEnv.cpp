@@ -9,7 +9,8 @@ TestEnv::TestEnv(QDate today)
     if (!dir.isValid() || !db.open(dir.filePath(Database::kFileName)))
         QTest::qFail(qPrintable(QStringLiteral("test database: ") + db.errorString()), __FILE__,
                      __LINE__);
-    session = std::make_unique<Session>(db, prompter, clock, LocaleText(testLocale()), dir.path());
+    if (makeSession)
+        session = makeSession(*this);
 }
 
 void TestEnv::exec(const QString& sql, const QVariantList& values)

@@ -2,15 +2,28 @@
 
 #include "core/Clock.h"
 #include "core/Database.h"
-#include "core/Session.h"
+#include "core/GridData.h"
+#include "core/LocaleText.h"
+#include "core/ui/Session.h"
 #include "support/ScriptedPrompter.h"
 
 #include <QTemporaryDir>
+#include <functional>
 #include <memory>
 
+// The locale every test reads and writes dates and money in.
+inline QLocale testLocale()
+{
+    return QLocale(QLocale::English, QLocale::UnitedKingdom);
+}
+
 // A temporary data folder with an open Accounts.mdb, a scripted prompter, a clock fixed on
-// 3 December 2026 and a session in the en_GB locale.
+// 3 December 2026 and, in a UI test, a session in the en_GB locale. The session is the UI's:
+// a logic test links no UI, so it has none, and its linking proves that the logic needs none.
 struct TestEnv {
+    // Set before main by support/TestSession.cpp, which every UI test links.
+    static inline std::function<std::shared_ptr<Session>(TestEnv&)> makeSession;
+
     static inline const QDate kToday = QDate(2026, 12, 3);
 
     explicit TestEnv(QDate today = kToday);
@@ -18,6 +31,8 @@ struct TestEnv {
     TestEnv& operator=(const TestEnv&) = delete;
 
     QString folder() const { return dir.path(); }
+    // What lists are read with: the tests' locale and the clock's day.
+    GridContext gridContext() const { return {LocaleText(testLocale()), clock.today()}; }
     QString file(const QString& name) const { return dir.filePath(name); }
 
     // Runs one statement with bound values; fails the test when it fails.
@@ -31,7 +46,8 @@ struct TestEnv {
     Database db;
     ScriptedPrompter prompter;
     FixedClock clock;
-    std::unique_ptr<Session> session;
+    // Null in a logic test. Shared: destroying a null one needs no Session code.
+    std::shared_ptr<Session> session;
 };
 
 // The named child of `parent`; stops the test program when there is none.
@@ -47,9 +63,3 @@ template <typename T> T* child(const QObject* parent, const char* name)
 QByteArray readAll(const QString& path);
 // Writes `bytes` as the whole file; stops the test program when it cannot.
 void writeAll(const QString& path, const QByteArray& bytes);
-
-// The locale every test reads and writes dates and money in.
-inline QLocale testLocale()
-{
-    return QLocale(QLocale::English, QLocale::UnitedKingdom);
-}

@@ -1,9 +1,9 @@
 #include "appointments/ui/AlertsWindow.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 
 #include <QHBoxLayout>
 #include <QListWidget>

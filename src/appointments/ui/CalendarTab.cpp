@@ -5,8 +5,8 @@
 #include "core/Clock.h"
 #include "core/GridData.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -276,7 +276,7 @@ void CalendarTab::fillAppointments()
     if (!rows)
         return reportFailure(rows.error());
     if (GridData::exceedsCellLimit(rows->size(), AppColumnCount)) {
-        m_session.prompter().inform(GridData::kTooManyRecordsMessage);
+        m_session.prompter().inform(GridData::tr(GridData::kTooManyRecordsMessage));
         return;
     }
     const LocaleText& locale = m_session.locale();

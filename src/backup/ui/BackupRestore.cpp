@@ -4,8 +4,8 @@
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/LongWork.h"
+#include "core/ui/Session.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 
 #include "clients/ClientStore.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
+#include "core/ui/Session.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

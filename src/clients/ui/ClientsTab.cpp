@@ -3,10 +3,10 @@
 #include "clients/ui/ClientDropDown.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/StoredText.h"
 #include "core/ui/KeyRuleGlue.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 
 #include <QComboBox>
 #include <QGridLayout>

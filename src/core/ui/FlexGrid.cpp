@@ -195,7 +195,7 @@ bool FlexGrid::populate(PagedGrid contents, Prompter& prompter)
 {
     if (contents.outcome() == GridData::Outcome::TooManyRecords) {
         clearGrid();
-        prompter.inform(GridData::kTooManyRecordsMessage);
+        prompter.inform(GridData::tr(GridData::kTooManyRecordsMessage));
         return false;
     }
     setRows(std::move(contents));

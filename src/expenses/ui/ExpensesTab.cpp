@@ -2,11 +2,11 @@
 
 #include "core/Clock.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
+#include "core/ui/ExportButtons.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 #include "expenses/ui/AddExpenseDialog.h"
-#include "reports/ui/ExportButtons.h"
 
 #include <QFocusEvent>
 #include <QHBoxLayout>
@@ -91,7 +91,8 @@ ExpensesTab::ExpensesTab(Session& session, QWidget* parent)
 void ExpensesTab::viewExpenses()
 {
     cancelEdit();
-    const Result<GridData> contents = m_store.list(m_session);
+    const Result<GridData> contents =
+        m_store.list({m_session.locale(), m_session.clock().today()}, m_session.currentIdentity());
     if (!contents) {
         reportFailure(tr("The expenses could not be read"), contents.error());
         return;

@@ -1,10 +1,10 @@
 #include "help/ui/HelpWindow.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/PictureButton.h"
+#include "core/ui/Session.h"
 #include "help/HelpPrint.h"
 #include "help/HelpTree.h"
 

@@ -2,9 +2,9 @@
 
 #include "core/Clock.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 #include "identities/NewIdentity.h"
 
 #include <QFormLayout>

@@ -1,8 +1,8 @@
 #include "identities/ui/SwitchIdentitiesDialog.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/Mnemonics.h"
+#include "core/ui/Session.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

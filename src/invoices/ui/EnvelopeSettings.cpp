@@ -2,8 +2,8 @@
 
 #include "clients/ClientStore.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/PictureButton.h"
+#include "core/ui/Session.h"
 #include "invoices/Envelope.h"
 #include "invoices/ui/EnvelopePrinter.h"
 

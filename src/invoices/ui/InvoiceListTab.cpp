@@ -5,8 +5,8 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/Session.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -251,7 +251,8 @@ InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) con
 
 bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMessage)
 {
-    Result<PagedGrid> rows = InvoiceList::open(m_session, r);
+    Result<PagedGrid> rows =
+        InvoiceList::open(m_session.db(), {m_session.locale(), m_session.clock().today()}, r);
     if (!rows) {
         reportFailure(rows.error());
         return false;

@@ -1,9 +1,9 @@
 #include "invoices/ui/InvoicePreview.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 #include "layout/LayoutFiles.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "invoices/InvoicePage.h"
 #include "layout/LayoutRecord.h"
+#include "printing/InvoicePage.h"
 
 #include <QWidget>
 #include <functional>

@@ -2,10 +2,10 @@
 
 #include "core/Clock.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/ui/DesignerElement.h"

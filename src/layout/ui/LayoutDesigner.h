@@ -1,8 +1,8 @@
 #pragma once
 
-#include "invoices/InvoicePage.h"
 #include "layout/DesignerModel.h"
 #include "layout/LayoutRecord.h"
+#include "printing/InvoicePage.h"
 
 #include <QDialog>
 #include <QImage>

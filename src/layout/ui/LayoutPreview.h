@@ -1,6 +1,6 @@
 #pragma once
 
-#include "invoices/InvoicePage.h"
+#include "printing/InvoicePage.h"
 
 #include <QDialog>
 

@@ -1,10 +1,10 @@
 #include "layout/ui/StyleEditor.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/KeyRuleGlue.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 
 #include <QCheckBox>
 #include <QEvent>

@@ -3,12 +3,12 @@
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
-#include "core/Session.h"
+#include "core/ui/ExportButtons.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/NamedWidgets.h"
+#include "core/ui/Session.h"
 #include "expenses/ExpenseStore.h"
 #include "reports/VatReport.h"
-#include "reports/ui/ExportButtons.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -116,7 +116,8 @@ void ReportsTab::getTheVat()
     if (!period)
         return;
     const Result<GridData> contents =
-        VatReport::paidInvoices(m_session, period->first, period->last);
+        VatReport::paidInvoices(m_session.db(), {m_session.locale(), m_session.clock().today()},
+                                m_session.currentIdentity(), period->first, period->last);
     if (!contents) {
         m_session.prompter().inform(
             tr("The paid invoices could not be read:\n%1").arg(contents.error()), {},
@@ -132,7 +133,9 @@ void ReportsTab::getExpenses()
     if (!period)
         return;
     const Result<GridData> contents =
-        ExpenseStore(m_session.db()).inPeriod(m_session, period->first, period->last);
+        ExpenseStore(m_session.db())
+            .inPeriod({m_session.locale(), m_session.clock().today()}, m_session.currentIdentity(),
+                      period->first, period->last);
     if (!contents) {
         m_session.prompter().inform(tr("The expenses could not be read:\n%1").arg(contents.error()),
                                     {}, Prompter::Icon::Warning);

@@ -1,8 +1,8 @@
 #include "update/ui/UpdateCommand.h"
 
 #include "core/Prompter.h"
-#include "core/Session.h"
 #include "core/ui/LongWork.h"
+#include "core/ui/Session.h"
 #include "update/UpdateSignature.h"
 
 #include <QCoreApplication>

@@ -1,9 +1,10 @@
-#include "reports/GridExport.h"
+#include "core/GridExport.h"
 
 #include "core/LocaleText.h"
 #include "core/Money.h"
 #include "core/SafeFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -139,10 +140,152 @@ private:
 
 Failure xlsxFailure(lxw_error error)
 {
-    return Failure{QStringLiteral("The spreadsheet could not be made: %1")
-                       .arg(QString::fromUtf8(lxw_strerror(error)))};
+    return Failure{
+        QCoreApplication::translate("GridExport", "The spreadsheet could not be made: %1")
+            .arg(QString::fromUtf8(lxw_strerror(error)))};
 }
 
+// The cell formats of a sheet, each plain [0] and bold [1]: every cell is left-aligned.
+struct Formats {
+    lxw_format* plain[2] = {};
+    lxw_format* asText[2] = {}; // a text that begins with "0" keeps its leading zeros
+    lxw_format* amount[2] = {}; // the locale's currency form
+
+    Formats(lxw_workbook* wb, const QByteArray& money)
+    {
+        // Made in this order, so the workbook's styles stay as they have always been.
+        for (int bold = 0; bold < 2; ++bold)
+            plain[bold] = make(wb, bold, nullptr);
+        for (int bold = 0; bold < 2; ++bold)
+            asText[bold] = make(wb, bold, "@");
+        for (int bold = 0; bold < 2; ++bold)
+            amount[bold] = make(wb, bold, money.constData());
+    }
+
+private:
+    static lxw_format* make(lxw_workbook* wb, bool bold, const char* numberFormat)
+    {
+        lxw_format* f = workbook_add_format(wb);
+        format_set_align(f, LXW_ALIGN_LEFT);
+        if (bold)
+            format_set_bold(f);
+        if (numberFormat)
+            format_set_num_format(f, numberFormat);
+        return f;
+    }
+};
+
+// Writes the rows of one grid into one sheet, the header first, keeping each column's widest
+// text for the column widths.
+class SheetWriter {
+public:
+    SheetWriter(lxw_workbook* wb, lxw_worksheet* sheet, const GridData& data,
+                const LocaleText& locale, const QByteArray& money)
+        : m_sheet(sheet)
+        , m_data(data)
+        , m_locale(locale.locale())
+        , m_form(CurrencyForm::of(locale.locale(), locale.currencySymbol()))
+        , m_formats(wb, money)
+        , m_widths(std::max(data.columnCount(), 1), 0)
+    {}
+
+    // Row r of the written grid: -1 the header, 0.. the data rows, rowCount() the Totals row.
+    lxw_error writeRow(int r)
+    {
+        const auto row = lxw_row_t(r + 1);
+        lxw_error error = worksheet_set_row(m_sheet, row, kRowHeight, nullptr);
+        for (int c = 1; c < m_data.columnCount() && error == LXW_NO_ERROR; ++c) {
+            const QString text = cellText(m_data, r, c);
+            if (text.isEmpty())
+                continue;
+            m_widths[c] = std::max(m_widths[c], text.size());
+            error = writeCell(row, r, c, text);
+        }
+        return error;
+    }
+
+    // Column widths and the frozen header, once the rows are written.
+    void finish()
+    {
+        for (int c = 1; c < m_data.columnCount(); ++c) {
+            // A character more than the longest text, as a spreadsheet's own fitting leaves.
+            const double width = double(std::min<qsizetype>(m_widths[c] + 1, kMaxColumnWidth));
+            worksheet_set_column(m_sheet, lxw_col_t(c - 1), lxw_col_t(c - 1), width,
+                                 m_formats.plain[0]);
+        }
+        worksheet_freeze_panes(m_sheet, 1, 0);
+    }
+
+private:
+    // Money and number cells as numbers (the Totals row's amounts read back from their text),
+    // every other cell as its text, never a formula.
+    lxw_error writeCell(lxw_row_t row, int r, int c, const QString& text)
+    {
+        const auto col = lxw_col_t(c - 1);
+        const bool header = r < 0;
+        const bool totals = r == m_data.rowCount();
+        const bool bold = header || totals;
+        const GridColumn::Kind kind = m_data.column(c).kind;
+        const bool isMoney = kind == GridColumn::Kind::Money;
+        if (!header && (isMoney || kind == GridColumn::Kind::Number)) {
+            if (totals) {
+                if (const std::optional<Money> sum = readShownAmount(text, m_form, m_locale))
+                    return worksheet_write_number(m_sheet, row, col,
+                                                  double(sum->units()) / Money::kScale,
+                                                  m_formats.amount[1]);
+            } else if (const QVariant v = m_data.value(r, c); v.isValid()) {
+                const double number =
+                    isMoney ? double(v.toLongLong()) / Money::kScale : v.toDouble();
+                return worksheet_write_number(m_sheet, row, col, number,
+                                              isMoney ? m_formats.amount[0] : m_formats.plain[0]);
+            }
+        }
+        const QByteArray utf8 = text.left(kMaxCellText).toUtf8();
+        return worksheet_write_string(m_sheet, row, col, utf8.constData(),
+                                      text.startsWith(u'0') ? m_formats.asText[bold]
+                                                            : m_formats.plain[bold]);
+    }
+
+    lxw_worksheet* m_sheet;
+    const GridData& m_data;
+    QLocale m_locale;
+    CurrencyForm m_form;
+    Formats m_formats;
+    std::vector<qsizetype> m_widths; // characters, by grid column
+};
+
+// The grid's one sheet written into the open workbook; false when the progress callback
+// stopped it.
+Result<bool> writeBook(Workbook& book, const GridData& data, const LocaleText& locale,
+                       const XlsxLayout& layout, const Progress& progress)
+{
+    lxw_workbook* wb = book.get();
+    const QByteArray sheetName = sheetNameOf(layout.sheetName).toUtf8();
+    lxw_worksheet* sheet = wb ? workbook_add_worksheet(wb, sheetName.constData()) : nullptr;
+    if (!sheet)
+        return Failure{
+            QCoreApplication::translate("GridExport", "The spreadsheet could not be started.")};
+    const int columns = data.columnCount();
+    if (layout.filterColumn > 0 && layout.filterColumn < columns) {
+        // Before the rows: in constant memory a range of rows already written is refused.
+        // From the header to the last data row, so the Totals row is never filtered away.
+        const auto col = lxw_col_t(layout.filterColumn - 1);
+        if (const lxw_error error =
+                worksheet_autofilter(sheet, 0, col, lxw_row_t(data.rowCount()), col);
+            error != LXW_NO_ERROR)
+            return xlsxFailure(error);
+    }
+    SheetWriter writer(wb, sheet, data, locale, currencyNumberFormat(locale).toUtf8());
+    const qint64 total = rowsOf(data);
+    for (qint64 i = 0; i < total; ++i) {
+        if (i % kProgressStep == 0 && !report(progress, i, total))
+            return false;
+        if (const lxw_error error = writer.writeRow(int(i) - 1); error != LXW_NO_ERROR)
+            return xlsxFailure(error);
+    }
+    writer.finish();
+    return report(progress, total, total);
+}
 } // namespace
 
 qint64 rowsOf(const GridData& data)
@@ -219,36 +362,44 @@ QString spreadsheetFolder()
 Status makePrivateFolder(const QString& folder)
 {
     if (folder.isEmpty())
-        return Failure{QStringLiteral("There is no folder of your own to save it in.")};
+        return Failure{QCoreApplication::translate(
+            "GridExport", "There is no folder of your own to save it in.")};
     const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
     const QString shown = QDir::toNativeSeparators(path);
     auto failure = [&shown](const QString& why) {
-        return Failure{QStringLiteral("The folder %1 %2").arg(shown, why)};
+        return Failure{
+            QCoreApplication::translate("GridExport", "The folder %1 %2").arg(shown, why)};
     };
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return failure(QStringLiteral("could not be made."));
+        return failure(QCoreApplication::translate("GridExport", "could not be made."));
     const QByteArray name = QFile::encodeName(path);
     if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST)
-        return failure(QStringLiteral("could not be made: %1").arg(qt_error_string(errno)));
+        return failure(QCoreApplication::translate("GridExport", "could not be made: %1")
+                           .arg(qt_error_string(errno)));
     // Judged through one descriptor, so what is checked is what gets narrowed.
     const int fd = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
     if (fd < 0) {
         const int error = errno;
         struct stat link {};
         if (::lstat(name.constData(), &link) == 0 && S_ISLNK(link.st_mode))
-            return failure(QStringLiteral("is a symbolic link, so it is not used."));
+            return failure(QCoreApplication::translate("GridExport",
+                                                       "is a symbolic link, so it is not used."));
         if (error == ENOTDIR)
-            return failure(QStringLiteral("is not a folder."));
-        return failure(QStringLiteral("cannot be opened: %1").arg(qt_error_string(error)));
+            return failure(QCoreApplication::translate("GridExport", "is not a folder."));
+        return failure(QCoreApplication::translate("GridExport", "cannot be opened: %1")
+                           .arg(qt_error_string(error)));
     }
     struct stat st {};
     QString why;
     if (::fstat(fd, &st) != 0)
-        why = QStringLiteral("cannot be read: %1").arg(qt_error_string(errno));
+        why = QCoreApplication::translate("GridExport", "cannot be read: %1")
+                  .arg(qt_error_string(errno));
     else if (st.st_uid != ::geteuid())
-        why = QStringLiteral("belongs to another user, so it is not used.");
+        why = QCoreApplication::translate("GridExport",
+                                          "belongs to another user, so it is not used.");
     else if ((st.st_mode & 07777) != 0700 && ::fchmod(fd, 0700) != 0)
-        why = QStringLiteral("cannot be made private: %1").arg(qt_error_string(errno));
+        why = QCoreApplication::translate("GridExport", "cannot be made private: %1")
+                  .arg(qt_error_string(errno));
     ::close(fd);
     if (!why.isEmpty())
         return failure(why);
@@ -261,103 +412,23 @@ Result<bool> writeXlsx(const GridData& data, const LocaleText& locale, const Xls
     // The workbook is made in a folder of its own and then put in place whole.
     QTemporaryDir work;
     if (!work.isValid())
-        return Failure{QStringLiteral("No temporary folder could be made for the spreadsheet: %1")
-                           .arg(work.errorString())};
+        return Failure{
+            QCoreApplication::translate("GridExport",
+                                        "No temporary folder could be made for the spreadsheet: %1")
+                .arg(work.errorString())};
     const QString made = work.filePath(QStringLiteral("book.xlsx"));
     {
         Workbook book(made, work.path());
-        if (!book.get())
-            return Failure{QStringLiteral("The spreadsheet could not be started.")};
-        lxw_workbook* wb = book.get();
-        const QByteArray sheetName = sheetNameOf(layout.sheetName).toUtf8();
-        lxw_worksheet* sheet = workbook_add_worksheet(wb, sheetName.constData());
-        if (!sheet)
-            return Failure{QStringLiteral("The spreadsheet could not be started.")};
-
-        const QByteArray money = currencyNumberFormat(locale).toUtf8();
-        auto makeFormat = [wb](bool bold, const char* numberFormat) {
-            lxw_format* f = workbook_add_format(wb);
-            format_set_align(f, LXW_ALIGN_LEFT);
-            if (bold)
-                format_set_bold(f);
-            if (numberFormat)
-                format_set_num_format(f, numberFormat);
-            return f;
-        };
-        lxw_format* plain[2] = {makeFormat(false, nullptr), makeFormat(true, nullptr)};
-        lxw_format* asText[2] = {makeFormat(false, "@"), makeFormat(true, "@")};
-        lxw_format* amount[2] = {makeFormat(false, money.constData()),
-                                 makeFormat(true, money.constData())};
-        const CurrencyForm form = CurrencyForm::of(locale.locale(), locale.currencySymbol());
-
-        const int columns = data.columnCount();
-        if (layout.filterColumn > 0 && layout.filterColumn < columns) {
-            // Before the rows: in constant memory a range of rows already written is refused.
-            // From the header to the last data row, so the Totals row is never filtered away.
-            const auto col = lxw_col_t(layout.filterColumn - 1);
-            if (const lxw_error error =
-                    worksheet_autofilter(sheet, 0, col, lxw_row_t(data.rowCount()), col);
-                error != LXW_NO_ERROR)
-                return xlsxFailure(error);
-        }
-        std::vector<qsizetype> widths(std::max(columns, 1), 0);
-        const qint64 total = rowsOf(data);
-        for (qint64 i = 0; i < total; ++i) {
-            if (i % kProgressStep == 0 && !report(progress, i, total))
-                return false;
-            const int r = int(i) - 1;
-            const bool header = r < 0;
-            const bool totals = r == data.rowCount();
-            const bool bold = header || totals;
-            const auto row = lxw_row_t(i);
-            lxw_error error = worksheet_set_row(sheet, row, kRowHeight, nullptr);
-            for (int c = 1; c < columns && error == LXW_NO_ERROR; ++c) {
-                const QString text = cellText(data, r, c);
-                if (text.isEmpty())
-                    continue;
-                const auto col = lxw_col_t(c - 1);
-                widths[c] = std::max(widths[c], text.size());
-                const GridColumn::Kind kind = data.column(c).kind;
-                const bool numeric =
-                    kind == GridColumn::Kind::Money || kind == GridColumn::Kind::Number;
-                if (!header && numeric) {
-                    if (totals) {
-                        if (const std::optional<Money> sum =
-                                readShownAmount(text, form, locale.locale())) {
-                            error = worksheet_write_number(
-                                sheet, row, col, double(sum->units()) / Money::kScale, amount[1]);
-                            continue;
-                        }
-                    } else if (const QVariant v = data.value(r, c); v.isValid()) {
-                        const bool isMoney = kind == GridColumn::Kind::Money;
-                        const double number =
-                            isMoney ? double(v.toLongLong()) / Money::kScale : v.toDouble();
-                        error = worksheet_write_number(sheet, row, col, number,
-                                                       isMoney ? amount[0] : plain[0]);
-                        continue;
-                    }
-                }
-                const QByteArray utf8 = text.left(kMaxCellText).toUtf8();
-                error = worksheet_write_string(sheet, row, col, utf8.constData(),
-                                               text.startsWith(u'0') ? asText[bold] : plain[bold]);
-            }
-            if (error != LXW_NO_ERROR)
-                return xlsxFailure(error);
-        }
-        for (int c = 1; c < columns; ++c) {
-            // A character more than the longest text, as a spreadsheet's own fitting leaves.
-            const double width = double(std::min<qsizetype>(widths[c] + 1, kMaxColumnWidth));
-            worksheet_set_column(sheet, lxw_col_t(c - 1), lxw_col_t(c - 1), width, plain[0]);
-        }
-        worksheet_freeze_panes(sheet, 1, 0);
-        if (!report(progress, total, total))
-            return false;
+        const Result<bool> written = writeBook(book, data, locale, layout, progress);
+        if (!written || !*written)
+            return written;
         if (const lxw_error error = book.close(); error != LXW_NO_ERROR)
             return xlsxFailure(error);
     }
     QFile file(made);
     if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("The spreadsheet made could not be read back: %1")
+        return Failure{QCoreApplication::translate(
+                           "GridExport", "The spreadsheet made could not be read back: %1")
                            .arg(file.errorString())};
     QString error;
     if (!SafeFile::write(path, file.readAll(), &error))

@@ -51,6 +51,9 @@ inline constexpr int kHeaderHeight = 3855;
 inline constexpr int kFooterHeight = 1455;
 inline constexpr int kPageMargin = 360;    // above the header and below the footer
 inline constexpr int kContentWidth = 8292; // the invoice content wraps within this
+inline constexpr int kInsetX = 30;         // between a box and its text, left and right
+inline constexpr int kInsetY = 15;         // and above and below
+inline constexpr int kDividerPen = 20;     // the divider line's pen: 1 point
 
 struct TextItem {
     QString name; // the page element it stands for: "lblnumber", "txtContent", "lblFooter"

@@ -1,5 +1,5 @@
 #include "core/DaySerial.h"
-#include "invoices/InvoicePage.h"
+#include "printing/InvoicePage.h"
 #include "support/TestEnv.h"
 #include "support/Windowless.h"
 

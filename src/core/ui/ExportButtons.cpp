@@ -1,11 +1,12 @@
-#include "reports/ui/ExportButtons.h"
+#include "core/ui/ExportButtons.h"
 
 #include "core/Clock.h"
 #include "core/Prompter.h"
 #include "core/SafeFile.h"
-#include "core/Session.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/LongWork.h"
 #include "core/ui/PictureButton.h"
+#include "core/ui/Session.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -18,6 +19,11 @@
 #include <memory>
 
 namespace {
+
+QString exportingLabel(const QWidget* parent, qint64 rows)
+{
+    return ExportButtons::tr("Exporting %1 rows...").arg(parent->locale().toString(rows));
+}
 
 // Lists shorter than this are written before a progress window could be noticed.
 constexpr qint64 kProgressFromRows = 2000;
@@ -33,8 +39,7 @@ public:
         if (rows < kProgressFromRows)
             return;
         m_dialog = std::make_unique<QProgressDialog>(
-            QStringLiteral("Exporting %1 rows...").arg(parent->locale().toString(rows)),
-            QStringLiteral("Cancel"), 0, int(rows), parent);
+            exportingLabel(parent, rows), ExportButtons::tr("Cancel"), 0, int(rows), parent);
         m_dialog->setObjectName(QStringLiteral("frmExportProgress"));
         m_dialog->setWindowTitle(kApplicationTitle);
         m_dialog->setWindowModality(Qt::WindowModal);
@@ -68,9 +73,8 @@ ExportButtons::ExportButtons(Session& session, FlexGrid* grid, GridExport::Grid 
     , m_which(which)
 {
     auto* spreadsheet = new PictureButton(spreadsheetButton, Icons::Action::Spreadsheet,
-                                          QStringLiteral("Open in a spreadsheet"), {}, this);
-    auto* csv =
-        new PictureButton(csvButton, Icons::Action::Csv, QStringLiteral("Save as CSV"), {}, this);
+                                          tr("Open in a spreadsheet"), {}, this);
+    auto* csv = new PictureButton(csvButton, Icons::Action::Csv, tr("Save as CSV"), {}, this);
     connect(spreadsheet, &PictureButton::clicked, this, &ExportButtons::exportSpreadsheet);
     connect(csv, &PictureButton::clicked, this, &ExportButtons::exportCsv);
     auto* layout = new QHBoxLayout(this);
@@ -87,14 +91,14 @@ QString ExportButtons::spreadsheetFolder() const
 std::optional<GridData> ExportButtons::contents() const
 {
     if (const Status read = m_grid->rows().readAll(); !read) {
-        m_session.prompter().inform(kReadError + read.error());
+        m_session.prompter().inform(tr(kReadError) + read.error());
         return std::nullopt;
     }
     // A copy: the progress window lets events run, and a refill of the grid must not change
     // the rows being written.
     GridData rows = m_grid->gridData();
     if (rows.isEmpty()) {
-        m_session.prompter().inform(kNothingToExport);
+        m_session.prompter().inform(tr(kNothingToExport));
         return std::nullopt;
     }
     return rows;
@@ -109,10 +113,10 @@ void ExportButtons::exportCsv()
     if (m_csvFolder.isEmpty())
         m_csvFolder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const std::optional<QString> chosen = prompter.saveFileName(
-        {QStringLiteral("Save As"),
+        {tr("Save As"),
          m_csvFolder,
          GridExport::fileBaseName(m_which, m_session.clock().today()) + QStringLiteral(".csv"),
-         {QStringLiteral("CSV files (*.csv)")}});
+         {tr("CSV files (*.csv)")}});
     if (!chosen || chosen->isEmpty())
         return;
     QString path = *chosen;
@@ -125,11 +129,11 @@ void ExportButtons::exportCsv()
         return; // stopped by the user
     QString error;
     if (!SafeFile::write(path, *text, &error)) {
-        prompter.inform(kSaveError + error);
+        prompter.inform(tr(kSaveError) + error);
         return;
     }
     m_csvFolder = QFileInfo(path).absolutePath();
-    prompter.inform(kSaved + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+    prompter.inform(tr(kSaved) + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
 }
 
 QString ExportButtons::freeSpreadsheetName(const QString& folder) const
@@ -144,29 +148,47 @@ QString ExportButtons::freeSpreadsheetName(const QString& folder) const
 void ExportButtons::exportSpreadsheet()
 {
     Prompter& prompter = m_session.prompter();
-    const std::optional<GridData> contents = this->contents();
+    std::optional<GridData> contents = this->contents();
     if (!contents)
         return;
-    if (!prompter.confirm(kOpenQuestion, kApplicationTitle))
+    if (!prompter.confirm(tr(kOpenQuestion), kApplicationTitle))
         return;
 
     // Not a shared folder such as /tmp, where another user could make it first and read or
     // replace what is written there.
     const QString folder = spreadsheetFolder();
     if (const Status ready = GridExport::makePrivateFolder(folder); !ready) {
-        prompter.inform(kSpreadsheetError + ready.error());
+        prompter.inform(tr(kSpreadsheetError) + ready.error());
         return;
     }
     const QString path = freeSpreadsheetName(folder);
-    ExportProgress progress(window(), GridExport::rowsOf(*contents));
-    const Result<bool> written = GridExport::writeXlsx(
-        *contents, m_session.locale(), GridExport::layoutOf(m_which), path, progress.callback());
+    LongWork::Options options;
+    options.label = exportingLabel(window(), GridExport::rowsOf(*contents));
+    options.title = kApplicationTitle;
+    options.objectName = QStringLiteral("frmExportProgress");
+    // The worker has its own copy of the rows and the locale: the grid may be refilled meanwhile.
+    std::function<Result<bool>(WorkProgress&)> work =
+        [rows = std::move(*contents), locale = m_session.locale(),
+         layout = GridExport::layoutOf(m_which), path](WorkProgress& progress) {
+            return GridExport::writeXlsx(rows, locale, layout, path,
+                                         [&progress](qint64 done, qint64 total) {
+                                             progress.setFraction(double(done) / double(total));
+                                             return !progress.cancelled();
+                                         });
+        };
+    LongWork::start<Result<bool>>(this, std::move(options), std::move(work),
+                                  [this, path](Result<bool> written) { opened(written, path); });
+}
+
+void ExportButtons::opened(const Result<bool>& written, const QString& path)
+{
+    Prompter& prompter = m_session.prompter();
     if (!written) {
-        prompter.inform(kSpreadsheetError + written.error());
+        prompter.inform(tr(kSpreadsheetError) + written.error());
         return;
     }
     if (!*written)
         return; // stopped by the user
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(path)))
-        prompter.inform(kCannotOpen.arg(QDir::toNativeSeparators(path)));
+        prompter.inform(tr(kCannotOpen).arg(QDir::toNativeSeparators(path)));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/LocaleText.h"
+#include "core/PageSettings.h"
 
 #include <QDate>
 #include <QObject>
@@ -9,14 +10,6 @@
 class Clock;
 class Database;
 class Prompter;
-
-// The current identity's page settings, taken from its layout record.
-struct PageSettings {
-    bool vatRegistered = false;
-    double vatRate = 0;                         // percent, e.g. 17.5
-    QString taxCaption = QStringLiteral("VAT"); // name of the tax: "VAT", "GST"
-    QString identityName;                       // as printed in the text logo
-};
 
 // Program-wide state: the open database, the data folder, the current identity and its page
 // settings, and the prompter and clock that every window uses. Created in main and handed to

@@ -1,4 +1,4 @@
-#include "core/Session.h"
+#include "core/ui/Session.h"
 
 #include "core/Clock.h"
 #include "core/Database.h"
