@@ -105,8 +105,7 @@ private slots:
 
     void movingTheSelectedDay_data()
     {
-        CaseFile::addRows(QStringLiteral("appointments/moving-the-day.txt"),
-                          {"start", "action", "expected"});
+        CaseFile::addRows("appointments/moving-the-day.txt", {"start", "action", "expected"});
     }
     void movingTheSelectedDay()
     {
@@ -130,8 +129,7 @@ private slots:
 
     void addingAnAppointment_data()
     {
-        CaseFile::addRows(QStringLiteral("appointments/adding.txt"),
-                          {"date", "time", "details", "message"});
+        CaseFile::addRows("appointments/adding.txt", {"date", "time", "details", "message"});
         QTest::newRow("too long") << "03/12/2026"
                                   << "11:45" << QString(AppointmentStore::kMaxDetails + 1, u'a')
                                   << "The details can be at most 65,535 characters long; these "
