@@ -12,7 +12,6 @@
 #include "support/UiSteps.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>

@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/PictureButton.h"
-#include "identities/ui/SwitchIdentitiesDialog.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutRecord.h"
 #include "support/CaseFile.h"
@@ -10,7 +9,6 @@
 #include "support/UiSteps.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLayout>

@@ -1,5 +1,4 @@
 #include "app/MainWindow.h"
-#include "core/DaySerial.h"
 #include "core/ui/FlexGrid.h"
 #include "expenses/ExpenseStore.h"
 #include "expenses/ui/AddExpenseDialog.h"
@@ -177,20 +176,17 @@ private slots:
         QVERIFY(!tab.editor()->isVisible());
         auto* menu = child<QMenu>(&tab, "popExesMenu");
         QVERIFY(!menu->isVisible());
-        const auto choose = [&](int row, const char* item) {
-            chooseFromMenu(grid, row, 3, menu, item);
-        };
         env.prompter.expectMessage("Train fare");
-        choose(1, "ViewDetails");
+        chooseFromMenu(grid, 1, 3, menu, "ViewDetails");
         env.prompter.expectExactly({"This Will Delete Diesel proceed ?", "Delete?",
                                     Prompter::Buttons::YesNo, Prompter::Icon::Critical,
                                     Prompter::Answer::No},
                                    Prompter::Answer::No);
-        choose(0, "DeleteExpense");
+        chooseFromMenu(grid, 0, 3, menu, "DeleteExpense");
         QCOMPARE(grid->gridData().rowCount(), 2);
         env.prompter.expectQuestion("This Will Delete Diesel proceed ?", Prompter::Answer::Yes,
                                     "Delete?");
-        choose(0, "DeleteExpense");
+        chooseFromMenu(grid, 0, 3, menu, "DeleteExpense");
         QCOMPARE(grid->gridData().text(0, 3), "Train fare");
         QCOMPARE(env.db.scalar("SELECT count(*) FROM TblExpenses").toInt(), 1);
         VERIFY_PROMPTS(env.prompter);
