@@ -12,7 +12,6 @@
 #include "support/UiSteps.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QImage>
 #include <QProcess>
 #include <QPushButton>
@@ -39,10 +38,9 @@ bool drawsSomething(const QPixmap& pixmap)
 // An icon theme in `folder` named "Plain" with one red 32-pixel picture called `name`.
 void makeTheme(const QString& folder, const QString& name)
 {
-    QDir(folder).mkpath(QStringLiteral("Plain/32x32/apps"));
-    writeAll(folder + QStringLiteral("/Plain/index.theme"),
-             "[Icon Theme]\nName=Plain\nDirectories=32x32/apps\n\n"
-             "[32x32/apps]\nSize=32\nType=Fixed\n");
+    QDir(folder).mkpath("Plain/32x32/apps");
+    writeAll(folder + "/Plain/index.theme", "[Icon Theme]\nName=Plain\nDirectories=32x32/apps\n\n"
+                                            "[32x32/apps]\nSize=32\nType=Fixed\n");
     QImage red(32, 32, QImage::Format_ARGB32);
     red.fill(Qt::red);
     QVERIFY(red.save(folder + QStringLiteral("/Plain/32x32/apps/%1.png").arg(name)));
@@ -52,12 +50,12 @@ void makeTheme(const QString& folder, const QString& name)
 QString validate(const QString& program, const QStringList& arguments)
 {
     if (QStandardPaths::findExecutable(program).isEmpty())
-        return program + QStringLiteral(" is not installed (scripts/install-deps installs it)");
+        return program + " is not installed (scripts/install-deps installs it)";
     QProcess p;
     p.setProcessChannelMode(QProcess::MergedChannels);
     p.start(program, arguments);
     if (!p.waitForFinished(60000))
-        return program + QStringLiteral(" did not finish");
+        return program + " did not finish";
     if (p.exitStatus() != QProcess::NormalExit || p.exitCode() != 0)
         return QString::fromUtf8(p.readAll());
     return {};
@@ -74,7 +72,7 @@ void checkKeyboard(QWidget* form, const QString& formName)
         QCOMPARE(b->accessibleName(), caption);
         if (Mnemonics::choose(caption, {}) < 0)
             continue; // no letter to mark
-        const QString what = formName + u'/' + b->objectName() + QStringLiteral(": ") + b->text();
+        const QString what = formName + u'/' + b->objectName() + ": " + b->text();
         const QChar letter = Mnemonics::marked(b->text());
         QVERIFY2(!letter.isNull(), qPrintable(what));
         QVERIFY2(byLetter.value(letter, caption) == caption, qPrintable(what));
@@ -109,7 +107,7 @@ private slots:
     {
         // No desktop theme: only the program's own pictures can be found.
         QIcon::setThemeSearchPaths({m_noThemes.path()});
-        QIcon::setThemeName(QStringLiteral("none"));
+        QIcon::setThemeName("none");
     }
 
     // Without an icon theme every picture-button of every tab shows the program's own picture,
@@ -119,7 +117,7 @@ private slots:
     void everyTabShowsItsPicturesAndTheKeyboardReachesEverything()
     {
         TestEnv env;
-        env.addIdentity(QStringLiteral("Own Ltd"));
+        env.addIdentity("Own Ltd");
         MainWindow w(*env.session);
         w.startUp();
         QVERIFY(showActive(w));
@@ -156,7 +154,7 @@ private slots:
         QVERIFY(drawsSomething(Icons::application().pixmap(64, 64)));
 
         AddIdentityDialog addIdentity(*env.session, &w);
-        SwitchIdentitiesDialog switchIdentity(*env.session, {{1, QStringLiteral("Own Ltd")}}, &w);
+        SwitchIdentitiesDialog switchIdentity(*env.session, {{1, "Own Ltd"}}, &w);
         AddExpenseDialog addExpense(*env.session, &w);
         AppointmentDialog appointment(*env.session, TestEnv::kToday, &w);
         for (QDialog* dialog : std::initializer_list<QDialog*>{&addIdentity, &switchIdentity,
@@ -176,7 +174,7 @@ private slots:
         QTemporaryDir themes;
         makeTheme(themes.path(), Icons::names(Icons::Action::Help).theme.last());
         QIcon::setThemeSearchPaths({themes.path()});
-        QIcon::setThemeName(QStringLiteral("Plain"));
+        QIcon::setThemeName("Plain");
         const QImage help = Icons::icon(Icons::Action::Help).pixmap(32, 32).toImage();
         QCOMPARE(help.pixelColor(16, 16), QColor(Qt::red));
         const Icons::Names calc = Icons::names(Icons::Action::Calculator);
@@ -190,25 +188,22 @@ private slots:
         const QString desktop = QStringLiteral(BILLCRAFT_DESKTOP_FILE);
         const QString metainfo = QStringLiteral(BILLCRAFT_METAINFO_FILE);
         const QString id = QStringLiteral(BILLCRAFT_APP_ID);
-        QString problem = validate(QStringLiteral("desktop-file-validate"), {desktop});
+        QString problem = validate("desktop-file-validate", {desktop});
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
-        problem = validate(QStringLiteral("appstreamcli"),
-                           {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+        problem = validate("appstreamcli", {"validate", "--no-net", metainfo});
         QVERIFY2(problem.isEmpty(), qPrintable(problem));
 
         const QString entry = QString::fromUtf8(readAll(desktop));
         for (const QString& line :
-             {QStringLiteral("Name=Billcraft"), QStringLiteral("GenericName=Invoicing"),
-              QStringLiteral("Exec=billcraft"), QStringLiteral("Icon=") + id,
-              QStringLiteral("Categories=Office;Finance;"), QStringLiteral("Keywords=.+")})
+             QStringList{"Name=Billcraft", "GenericName=Invoicing", "Exec=billcraft", "Icon=" + id,
+                         "Categories=Office;Finance;", "Keywords=.+"})
             QVERIFY2(entry.contains(QRegularExpression(u'^' + line + u'$',
                                                        QRegularExpression::MultilineOption)),
                      qPrintable(line));
         const QString component = QString::fromUtf8(readAll(metainfo));
         for (const QString& part :
-             {QStringLiteral("<id>%1</id>").arg(id),
-              QStringLiteral(">%1.desktop</launchable>").arg(id), QStringLiteral("<screenshot "),
-              QStringLiteral("<release version=\"%1\"").arg(QStringLiteral(BILLCRAFT_VERSION))})
+             QStringList{"<id>" + id + "</id>", ">" + id + ".desktop</launchable>", "<screenshot ",
+                         "<release version=\"" BILLCRAFT_VERSION "\""})
             QVERIFY2(component.contains(part), qPrintable(part));
     }
 
@@ -217,7 +212,7 @@ private slots:
     void theWindowComesBackWhereItWasLeft()
     {
         QTemporaryDir config;
-        const QString file = config.filePath(QStringLiteral("Billcraft/Billcraft.ini"));
+        const QString file = config.filePath("Billcraft/Billcraft.ini");
         const QRect place(140, 60, 1200, 700);
         for (int run = 0; run < 2; ++run) {
             TestEnv env;
@@ -261,7 +256,7 @@ private slots:
         QFETCH(QByteArray, ini);
         QFETCH(QRect, geometry);
         QTemporaryDir dir;
-        const WindowMemory memory(dir.filePath(QStringLiteral("Billcraft.ini")));
+        const WindowMemory memory(dir.filePath("Billcraft.ini"));
         writeAll(memory.file(), ini);
         const std::optional<WindowMemory::State> state = memory.read();
         QCOMPARE(state.has_value(), !geometry.isEmpty());
@@ -276,7 +271,7 @@ private slots:
 
     void aSavedPlaceFitsTheScreensThereAreNow_data()
     {
-        CaseFile::addRows(QStringLiteral("app/screens.txt"), {"saved", "screens", "fitted"});
+        CaseFile::addRows("app/screens.txt", {"saved", "screens", "fitted"});
     }
     void aSavedPlaceFitsTheScreensThereAreNow()
     {
@@ -296,7 +291,7 @@ private slots:
 
     void theLetterAMnemonicMarks_data()
     {
-        CaseFile::addRows(QStringLiteral("app/mnemonics.txt"), {"caption", "taken", "at"});
+        CaseFile::addRows("app/mnemonics.txt", {"caption", "taken", "at"});
     }
     void theLetterAMnemonicMarks()
     {
@@ -304,9 +299,8 @@ private slots:
         QFETCH(QString, taken);
         QTEST(QString::number(Mnemonics::choose(caption, QSet<QChar>(taken.begin(), taken.end()))),
               "at");
-        QCOMPARE(Mnemonics::plain(QStringLiteral("Sa&ve && Close")),
-                 QStringLiteral("Save & Close"));
-        QCOMPARE(Mnemonics::marked(QStringLiteral("&& &Close")), QChar(u'c'));
+        QCOMPARE(Mnemonics::plain("Sa&ve && Close"), "Save & Close");
+        QCOMPARE(Mnemonics::marked("&& &Close"), QChar(u'c'));
     }
 
 private:

@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/PictureButton.h"
-#include "identities/ui/SwitchIdentitiesDialog.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutRecord.h"
 #include "support/CaseFile.h"
@@ -10,7 +9,6 @@
 #include "support/UiSteps.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLayout>
@@ -55,7 +53,7 @@ private slots:
     // so that it sees the first picture-button the program builds. The mouse clicks it too.
     void everyPictureButtonIsAPressableButton_data()
     {
-        CaseFile::addRows(QStringLiteral("app/picture-buttons.txt"), {"toolTip", "name"});
+        CaseFile::addRows("app/picture-buttons.txt", {"toolTip", "name"});
     }
 
     void everyPictureButtonIsAPressableButton()
@@ -112,8 +110,7 @@ private slots:
         QCOMPARE(child<QComboBox>(&w, "cmbSelectClient")->count(), 0);
 
         w.show();
-        env.prompter.expectExactly({QStringLiteral("Quit Program.. proceed ?"),
-                                    QStringLiteral("Quit"), Prompter::Buttons::YesNo,
+        env.prompter.expectExactly({"Quit Program.. proceed ?", "Quit", Prompter::Buttons::YesNo,
                                     Prompter::Icon::Question, Prompter::Answer::No},
                                    Prompter::Answer::No);
         QVERIFY(!w.close());
@@ -121,8 +118,7 @@ private slots:
         QVERIFY(env.db.isOpen());
         QWidget other;
         other.show();
-        env.prompter.expectQuestion(QStringLiteral("Quit Program.. proceed ?"),
-                                    Prompter::Answer::Yes, QStringLiteral("Quit"));
+        env.prompter.expectQuestion("Quit Program.. proceed ?", Prompter::Answer::Yes, "Quit");
         QVERIFY(w.close());
         QVERIFY(!other.isVisible());
         QVERIFY(!env.db.isOpen());
@@ -136,20 +132,18 @@ private slots:
         TestEnv env;
         env.exec(QStringLiteral(
             "INSERT INTO TblUserData(Identity, TextLogo) VALUES (7, 'Seven'), (3, 'Three')"));
-        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES ('Acme', 3)"));
-        env.exec(QStringLiteral("ALTER TABLE TblClients DROP COLUMN Notes"));
-        const auto notesColumns = [&] {
-            return env.db.columns(QStringLiteral("TblClients")).count(QStringLiteral("Notes"));
-        };
+        env.exec("INSERT INTO TblClients(Company, Identity) VALUES ('Acme', 3)");
+        env.exec("ALTER TABLE TblClients DROP COLUMN Notes");
+        const auto notesColumns = [&] { return env.db.columns("TblClients").count("Notes"); };
 
-        env.exec(QStringLiteral("PRAGMA query_only = ON"));
+        env.exec("PRAGMA query_only = ON");
         env.prompter.expectMessageStarting(
             QStringLiteral("The database could not be given its column for client notes, so "
                            "notes cannot be kept.\n"));
         MainWindow(*env.session).startUp();
         QCOMPARE(env.session->currentIdentity(), 3);
         QCOMPARE(notesColumns(), 0);
-        env.exec(QStringLiteral("PRAGMA query_only = OFF"));
+        env.exec("PRAGMA query_only = OFF");
 
         // A start on a database that has the column is every other start of this program.
         MainWindow w(*env.session);
@@ -160,12 +154,11 @@ private slots:
                                             "WHERE Notes IS NULL AND Company = 'Acme'"))
                      .toInt(),
                  1);
-        QCOMPARE(openedItems(child<QComboBox>(&w, "cmbSelectClient")).value(0),
-                 QStringLiteral("Acme"));
+        QCOMPARE(openedItems(child<QComboBox>(&w, "cmbSelectClient")).value(0), "Acme");
 
-        env.exec(QStringLiteral("ALTER TABLE TblUserData RENAME TO TblAside"));
+        env.exec("ALTER TABLE TblUserData RENAME TO TblAside");
         env.prompter.expectMessageStarting(
-            QStringLiteral("The trading identities could not be read.\nno such table"));
+            "The trading identities could not be read.\nno such table");
         MainWindow(*env.session).startUp();
         QCOMPARE(env.session->currentIdentity(), 0);
         VERIFY_PROMPTS(env.prompter);
@@ -184,16 +177,16 @@ private slots:
     {
         QFETCH(bool, selectFirst);
         TestEnv env;
-        env.addIdentity(QStringLiteral("Alpha"));
+        env.addIdentity("Alpha");
         MainWindow w(*env.session);
         w.startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
-        QVERIFY(!w.findChild<QComboBox*>(QStringLiteral("cboInvoiceClients")));
+        QVERIFY(!w.findChild<QComboBox*>("cboInvoiceClients"));
         w.show();
         if (selectFirst)
             w.tabs()->setCurrentIndex(MainWindow::TabFindInvoices);
         else
             QVERIFY(QTest::qWaitForWindowExposed(&w));
-        QTRY_VERIFY(w.findChild<QComboBox*>(QStringLiteral("cboInvoiceClients")));
+        QTRY_VERIFY(w.findChild<QComboBox*>("cboInvoiceClients"));
         w.tabs()->setCurrentIndex(MainWindow::TabFindInvoices);
         QVERIFY(child<QComboBox>(&w, "cboInvoiceClients")->isVisible());
         QVERIFY(child<QWidget>(&w, "picCSV")->isVisible());
@@ -203,10 +196,10 @@ private slots:
     void switchingIdentityReloadsItsSettingsAndLists()
     {
         TestEnv env;
-        const int alpha = env.addIdentity(QStringLiteral("Alpha Trading"));
-        const int beta = env.addIdentity(QStringLiteral("Beta Works"));
-        writeLayout(env, alpha, QStringLiteral("Alpha Trading"));
-        writeLayout(env, beta, QStringLiteral("Beta Works"), QStringLiteral("GST"));
+        const int alpha = env.addIdentity("Alpha Trading");
+        const int beta = env.addIdentity("Beta Works");
+        writeLayout(env, alpha, "Alpha Trading");
+        writeLayout(env, beta, "Beta Works", "GST");
         env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES "
                                 "('Acme', ?), ('Bolt', ?)"),
                  {alpha, beta});
@@ -214,12 +207,12 @@ private slots:
         w.startUp();
         QVERIFY(showActive(w));
         QCOMPARE(env.session->currentIdentity(), alpha);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Billcraft version 1.0.174 Alpha Trading"));
+        QCOMPARE(w.windowTitle(), "Billcraft version 1.0.174 Alpha Trading");
         auto* vat = child<QCheckBox>(&w, "ChkVAT");
         QVERIFY(!vat->isChecked());
-        QCOMPARE(vat->text(), QStringLiteral("Add VAT")); // no tax name keeps the caption
+        QCOMPARE(vat->text(), "Add VAT"); // no tax name keeps the caption
         auto* clients = child<QComboBox>(&w, "cmbSelectClient");
-        QCOMPARE(openedItems(clients).value(0), QStringLiteral("Acme"));
+        QCOMPARE(openedItems(clients).value(0), "Acme");
         w.tabs()->setCurrentIndex(MainWindow::TabFindInvoices);
 
         // Closing the chooser without a choice keeps everything.
@@ -227,10 +220,10 @@ private slots:
         emit child<PictureButton>(&w, "picIdentities")->clicked();
         QCOMPARE(env.session->currentIdentity(), alpha);
 
-        env.prompter.expectMessage(QStringLiteral("Please select Identity"));
+        env.prompter.expectMessage("Please select Identity");
         whenModal([](QWidget* dialog) {
             auto* list = child<QComboBox>(dialog, "cboIdentity");
-            QCOMPARE(list->placeholderText(), QStringLiteral("Choose Identity"));
+            QCOMPARE(list->placeholderText(), "Choose Identity");
             QCOMPARE(list->count(), 2);
             child<QPushButton>(dialog, "cmdOK")->click(); // nothing chosen yet
             list->setCurrentIndex(1);
@@ -238,17 +231,17 @@ private slots:
         });
         emit child<PictureButton>(&w, "picIdentities")->clicked();
         QCOMPARE(env.session->currentIdentity(), beta);
-        QCOMPARE(w.windowTitle(), QStringLiteral("Billcraft version 1.0.174 Beta Works"));
+        QCOMPARE(w.windowTitle(), "Billcraft version 1.0.174 Beta Works");
         QVERIFY(vat->isChecked());
-        QCOMPARE(vat->text(), QStringLiteral("Add GST"));
-        QCOMPARE(openedItems(clients), QStringList{QStringLiteral("Bolt")});
+        QCOMPARE(vat->text(), "Add GST");
+        QCOMPARE(openedItems(clients), QStringList{"Bolt"});
         QCOMPARE(w.tabs()->currentIndex(), int(MainWindow::TabClients));
         w.tabs()->setCurrentIndex(MainWindow::TabMakeInvoice);
-        QCOMPARE(child<QComboBox>(&w, "cmbSelectClient2")->itemText(0), QStringLiteral("Bolt"));
+        QCOMPARE(child<QComboBox>(&w, "cmbSelectClient2")->itemText(0), "Bolt");
 
         // A damaged layout file is reported and left alone; the identity gets the default
         // settings, not Beta's.
-        const int gamma = env.addIdentity(QStringLiteral("Gamma"));
+        const int gamma = env.addIdentity("Gamma");
         const QString damaged = env.file(QStringLiteral("%1.dat").arg(gamma));
         writeAll(damaged, QByteArray("\x01\x00", 2));
         QString error;
@@ -258,7 +251,7 @@ private slots:
                                    Prompter::Answer::Ok);
         w.switchIdentity(gamma);
         QVERIFY(!vat->isChecked());
-        QCOMPARE(vat->text(), QStringLiteral("Add VAT"));
+        QCOMPARE(vat->text(), "Add VAT");
         QCOMPARE(env.session->pageSettings().vatRate, 0.0);
         QCOMPARE(readAll(damaged), QByteArray("\x01\x00", 2));
         quit(env, w);
@@ -269,15 +262,15 @@ private slots:
     void aClientAndItsInvoiceFromEntryToListAndBack()
     {
         TestEnv env;
-        env.addIdentity(QStringLiteral("Main"));
+        env.addIdentity("Main");
         MainWindow w(*env.session);
         w.startUp();
         QVERIFY(showActive(w));
         child<QPushButton>(&w, "CmdAddNew")->click();
-        QTest::keyClicks(child<QLineEdit>(&w, "txtCompany"), QStringLiteral("O'Brien Builders"));
-        env.prompter.expectMessage(QStringLiteral("New Client Saved"));
+        QTest::keyClicks(child<QLineEdit>(&w, "txtCompany"), "O'Brien Builders");
+        env.prompter.expectMessage("New Client Saved");
         child<QPushButton>(&w, "cmdSaveNew")->click();
-        const QString company = QStringLiteral("OBrien Builders");
+        const QString company = "OBrien Builders";
         QCOMPARE(openedItems(child<QComboBox>(&w, "cmbSelectClient")).value(0), company);
         QCOMPARE(child<QComboBox>(&w, "cboInvoiceClients")->count(), 0); // no invoice yet
 
@@ -287,27 +280,26 @@ private slots:
         QCOMPARE(clients->itemText(0), company);
         clients->setCurrentIndex(0);
         emit clients->activated(0);
-        child<QPlainTextEdit>(&w, "txtInvoiceContent")->setPlainText(QStringLiteral("Fitting"));
+        child<QPlainTextEdit>(&w, "txtInvoiceContent")->setPlainText("Fitting");
         auto* value = child<QLineEdit>(&w, "txtInvoiceValue");
         value->setFocus();
-        QTest::keyClicks(value, QStringLiteral("100"));
+        QTest::keyClicks(value, "100");
         env.prompter.expectInput(
             QStringLiteral("What Starting Invoice Number would You like to use?\n"
                            "Billcraft adds a leading zero to all invoice numbers"),
-            QStringLiteral("100"));
+            "100");
         child<QPushButton>(&w, "CmdMakeInvoice")->click();
 
         QCOMPARE(tabs->currentIndex(), int(MainWindow::TabFindInvoices));
         QVERIFY(child<QRadioButton>(&w, "optShowUnPaid")->isChecked());
         auto* grid = child<FlexGrid>(&w, "MSFlexGrid1");
         QCOMPARE(grid->gridData().rowCount(), 1);
-        QCOMPARE(grid->gridData().text(0, 2), QStringLiteral("0100"));
+        QCOMPARE(grid->gridData().text(0, 2), "0100");
         QCOMPARE(child<QComboBox>(&w, "cboInvoiceClients")->itemText(0), company);
 
         chooseFromMenu(grid, 0, 2, child<QMenu>(&w, "AcctPopmenu"), "InvoiceEdit");
         QCOMPARE(tabs->currentIndex(), int(MainWindow::TabMakeInvoice));
-        QCOMPARE(child<QPlainTextEdit>(&w, "txtInvoiceContent")->toPlainText(),
-                 QStringLiteral("Fitting"));
+        QCOMPARE(child<QPlainTextEdit>(&w, "txtInvoiceContent")->toPlainText(), "Fitting");
         QVERIFY(child<QPushButton>(&w, "CmdSaveInvoice")->isVisibleTo(&w));
 
         // Any change of tab leaves editing.

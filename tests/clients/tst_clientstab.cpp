@@ -1,5 +1,4 @@
 #include "clients/ClientStore.h"
-#include "clients/ui/ClientDropDown.h"
 #include "clients/ui/ClientsTab.h"
 #include "support/ListItems.h"
 #include "support/TestEnv.h"

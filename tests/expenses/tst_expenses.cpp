@@ -1,12 +1,12 @@
 #include "app/MainWindow.h"
-#include "core/DaySerial.h"
 #include "core/ui/FlexGrid.h"
 #include "expenses/ExpenseStore.h"
 #include "expenses/ui/AddExpenseDialog.h"
 #include "expenses/ui/ExpensesTab.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
-#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,14 +20,13 @@ namespace {
 // Identity 1 with two expenses: fuel on 1 December 2026 and a train fare on 2 December.
 void addExpenses(TestEnv& env)
 {
-    env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+    env.session->setCurrentIdentity(env.addIdentity("One"));
     ExpenseStore store(env.db);
-    QVERIFY(store.add({QDate(2026, 12, 1), QStringLiteral("R1"), QStringLiteral("Fuel"), 120,
-                       Money::fromUnits(540000), Money::fromUnits(90000)},
-                      1));
-    QVERIFY(store.add({QDate(2026, 12, 2), QStringLiteral("R2"), QStringLiteral("Train fare"), 0,
-                       Money::fromUnits(300000), Money()},
-                      1));
+    QVERIFY(store.add(
+        {QDate(2026, 12, 1), "R1", "Fuel", 120, Money::fromUnits(540000), Money::fromUnits(90000)},
+        1));
+    QVERIFY(store.add(
+        {QDate(2026, 12, 2), "R2", "Train fare", 0, Money::fromUnits(300000), Money()}, 1));
 }
 
 QVariant stored(TestEnv& env, const char* column, int expenseId = 1)
@@ -50,12 +49,6 @@ struct ExpensesOnShow {
     ExpensesTab tab;
 };
 
-void clickCell(FlexGrid* grid, int row, int column, Qt::MouseButton button = Qt::LeftButton)
-{
-    QTest::mouseClick(grid->viewport(), button, {},
-                      grid->visualRect(grid->model()->index(row, column)).center());
-}
-
 } // namespace
 
 class TestExpenses : public QObject {
@@ -68,7 +61,7 @@ private slots:
     void addingAnExpense()
     {
         TestEnv env;
-        env.session->setCurrentIdentity(env.addIdentity(QStringLiteral("One")));
+        env.session->setCurrentIdentity(env.addIdentity("One"));
         AddExpenseDialog dialog(*env.session);
         QSignalSpy added(&dialog, &AddExpenseDialog::added);
         dialog.show();
@@ -78,7 +71,7 @@ private slots:
         auto* rate = child<QLineEdit>(&dialog, "txtMilageRate");
         auto* value = child<QLineEdit>(&dialog, "txtValue");
         auto* add = child<QPushButton>(&dialog, "CmdAddExpense");
-        QCOMPARE(date->text(), QStringLiteral("3 December 2026"));
+        QCOMPARE(date->text(), "3 December 2026");
 
         date->clear();
         env.prompter.expectMessage(QStringLiteral("You must enter a Date\nYour Date is "
@@ -86,35 +79,34 @@ private slots:
         add->click();
         for (const char* bad : {"31/02/2026", "yesterday", "1 January 10000"}) {
             date->setText(QLatin1String(bad));
-            value->setText(QStringLiteral("1-2"));
+            value->setText("1-2");
             env.prompter.expectMessage(QString(AddExpenseDialog::kBadDate) + u'\n' +
                                        AddExpenseDialog::kBadValue);
             add->click();
         }
         QVERIFY(dialog.isVisible());
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblExpenses")).toInt(), 0);
+        QCOMPARE(env.db.scalar("SELECT count(*) FROM TblExpenses").toInt(), 0);
 
-        date->setText(QStringLiteral("1/12/2026"));
+        date->setText("1/12/2026");
         value->clear();
-        QTest::keyClicks(mileage, QStringLiteral("9"));
-        QTest::keyClicks(rate, QStringLiteral("0.45"));
+        QTest::keyClicks(mileage, "9");
+        QTest::keyClicks(rate, "0.45");
         rate->setFocus();
         mileage->setFocus();
-        QCOMPARE(date->text(), QStringLiteral("01/12/2026"));
+        QCOMPARE(date->text(), "01/12/2026");
         QCOMPARE(value->text(), QString());
-        child<QLineEdit>(&dialog, "txtClientRef")
-            ->setText(QStringLiteral("O'B") + QString(300, u'x'));
-        child<QLineEdit>(&dialog, "txtDescription")->setText(QStringLiteral("Client's site"));
+        child<QLineEdit>(&dialog, "txtClientRef")->setText("O'B" + QString(300, u'x'));
+        child<QLineEdit>(&dialog, "txtDescription")->setText("Client's site");
         add->click();
         QCOMPARE(added.count(), 1);
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(stored(env, "\"Value\"").toLongLong(), 40500); // "Add" works it out
-        QCOMPARE(stored(env, "Milage").toDouble(), 9.0);
-        QCOMPARE(stored(env, "VAT").toLongLong(), 0);
-        QCOMPARE(stored(env, "\"Date\"").toDouble(), DaySerial::fromDate(QDate(2026, 12, 1)));
-        QCOMPARE(stored(env, "ClientRef").toString(), QStringLiteral("OB") + QString(247, u'x'));
-        QCOMPARE(stored(env, "Description").toString(), QStringLiteral("Clients site"));
-        QCOMPARE(stored(env, "Identity").toInt(), 1);
+        // "Add" works the value out: 9 miles at 45p, in ten-thousandths; the date is 1 December.
+        QCOMPARE(env.db
+                     .scalar("SELECT \"Value\" || '|' || Milage || '|' || VAT || '|' || "
+                             "\"Date\" || '|' || ClientRef || '|' || Description || '|' || "
+                             "Identity FROM TblExpenses")
+                     .toString(),
+                 "40500|9.0|0|46357.0|OB" + QString(247, u'x') + "|Clients site|1");
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -122,56 +114,35 @@ private slots:
     // totals; what the column cannot hold is refused, and the cell and the row stay as they were.
     void editingCells_data()
     {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("storedColumn");
-        QTest::addColumn<QVariant>("expected"); // invalid: refused
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("valueTotal");
-
-        const QVariant refused;
-        const QVariant nov5 = DaySerial::fromDate(QDate(2026, 11, 5));
-        const auto row = [](const char* name, int column, const char* typed, const char* stored,
-                            QVariant expected, const char* shown, const char* total) {
-            QTest::newRow(name) << column << QString::fromUtf8(typed) << QString::fromUtf8(stored)
-                                << expected << QString::fromUtf8(shown) << QString::fromUtf8(total);
-        };
-        row("value with symbol", 5, "£12.50", "\"Value\"", 125000, "£12.50", "£42.50");
-        row("words", 5, "12.50 please", "\"Value\"", refused, "£54.00", "£84.00");
-        row("exponent", 5, "1e9", "\"Value\"", refused, "£54.00", "£84.00");
-        row("no VAT", 6, "", "VAT", 0, "£0.00", "£84.00");
-        row("date", 1, "5/11/2026", "\"Date\"", nov5, "Thursday, 5 November 2026", "£84.00");
-        row("not a date", 1, "soon", "\"Date\"", refused, "Tuesday, 1 December 2026", "£84.00");
-        row("description", 3, "Fuel's", "Description", "Fuels", "Fuels", "£84.00");
-        row("mileage", 4, "12.5", "Milage", 12.5, "12.5", "£84.00");
-        row("negative miles", 4, "-3", "Milage", refused, "120", "£84.00");
+        CaseFile::addRows("expenses/editing-cells.txt",
+                          {"column", "typed", "storedColumn", "expected", "shown", "valueTotal"});
     }
     void editingCells()
     {
-        QFETCH(int, column);
+        QFETCH(QString, column);
         QFETCH(QString, typed);
         QFETCH(QString, storedColumn);
-        QFETCH(QVariant, expected);
-        QFETCH(QString, shown);
-        QFETCH(QString, valueTotal);
-
+        QFETCH(QString, expected);
+        const int at = column.toInt();
+        const QByteArray quoted = '"' + storedColumn.toUtf8() + '"';
         ExpensesOnShow on;
         TestEnv& env = on.env;
         ExpensesTab& tab = on.tab;
         FlexGrid* grid = tab.grid();
-        const QVariant before = stored(env, qPrintable(storedColumn));
-        clickCell(grid, 0, column);
+        const QString before = stored(env, quoted.constData()).toString();
+        clickCell(grid, 0, at);
         QLineEdit* editor = tab.editor();
         QVERIFY(editor->isVisible());
-        QCOMPARE(editor->text(), grid->gridData().text(0, column));
+        QCOMPARE(editor->text(), grid->gridData().text(0, at));
         editor->setText(typed);
-        if (!expected.isValid())
-            env.prompter.expectMessageStarting(u'"' + typed + QStringLiteral("\" is not"));
+        const bool refused = expected == u"refused";
+        if (refused)
+            env.prompter.expectMessageStarting(u'"' + typed + "\" is not");
         QTest::keyClick(editor, Qt::Key_Return);
         QVERIFY(!editor->isVisible());
-        QCOMPARE(stored(env, qPrintable(storedColumn)), expected.isValid() ? expected : before);
-        QCOMPARE(grid->gridData().text(0, column), shown);
-        QCOMPARE(grid->gridData().totals()[5], valueTotal);
+        QCOMPARE(stored(env, quoted.constData()).toString(), refused ? before : expected);
+        QTEST(grid->gridData().text(0, at), "shown");
+        QTEST(grid->gridData().totals()[5], "valueTotal");
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -185,46 +156,39 @@ private slots:
         ExpensesTab& tab = on.tab;
         FlexGrid* grid = tab.grid();
         clickCell(grid, 0, 3);
-        tab.editor()->setText(QStringLiteral("Diesel"));
+        tab.editor()->setText("Diesel");
         clickCell(grid, 1, 3);
-        QCOMPARE(stored(env, "Description").toString(), QStringLiteral("Diesel"));
-        QCOMPARE(tab.editor()->text(), QStringLiteral("Train fare"));
-        tab.editor()->setText(QStringLiteral("Bus fare"));
+        QCOMPARE(stored(env, "Description").toString(), "Diesel");
+        QCOMPARE(tab.editor()->text(), "Train fare");
+        tab.editor()->setText("Bus fare");
         QTest::keyClick(tab.editor(), Qt::Key_Escape);
         QVERIFY(!tab.editor()->isVisible());
-        QCOMPARE(stored(env, "Description", 2).toString(), QStringLiteral("Train fare"));
+        QCOMPARE(stored(env, "Description", 2).toString(), "Train fare");
 
         clickCell(grid, 0, 0);
-        tab.editor()->setText(QStringLiteral("9"));
-        env.prompter.expectMessage(QStringLiteral("The number of an expense cannot be changed."));
+        tab.editor()->setText("9");
+        env.prompter.expectMessage("The number of an expense cannot be changed.");
         tab.closeEditor();
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(ExpenseID) FROM TblExpenses")).toInt(),
-                 2);
+        QCOMPARE(env.db.scalar("SELECT max(ExpenseID) FROM TblExpenses").toInt(), 2);
 
         clickCell(grid, grid->gridModel()->totalsRow(), 3);
         clickCell(grid, grid->gridModel()->totalsRow(), 3, Qt::RightButton);
         QVERIFY(!tab.editor()->isVisible());
-        auto* menu = tab.findChild<QMenu*>(QStringLiteral("popExesMenu"));
+        auto* menu = child<QMenu>(&tab, "popExesMenu");
         QVERIFY(!menu->isVisible());
-        auto choose = [&](int row, const char* item) {
-            clickCell(grid, row, 3, Qt::RightButton);
-            QVERIFY(menu->isVisible());
-            menu->findChild<QAction*>(QLatin1String(item))->trigger();
-            menu->hide();
-        };
-        env.prompter.expectMessage(QStringLiteral("Train fare"));
-        choose(1, "ViewDetails");
-        env.prompter.expectExactly({QStringLiteral("This Will Delete Diesel proceed ?"),
-                                    QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
-                                    Prompter::Icon::Critical, Prompter::Answer::No},
+        env.prompter.expectMessage("Train fare");
+        chooseFromMenu(grid, 1, 3, menu, "ViewDetails");
+        env.prompter.expectExactly({"This Will Delete Diesel proceed ?", "Delete?",
+                                    Prompter::Buttons::YesNo, Prompter::Icon::Critical,
+                                    Prompter::Answer::No},
                                    Prompter::Answer::No);
-        choose(0, "DeleteExpense");
+        chooseFromMenu(grid, 0, 3, menu, "DeleteExpense");
         QCOMPARE(grid->gridData().rowCount(), 2);
-        env.prompter.expectQuestion(QStringLiteral("This Will Delete Diesel proceed ?"),
-                                    Prompter::Answer::Yes, QStringLiteral("Delete?"));
-        choose(0, "DeleteExpense");
-        QCOMPARE(grid->gridData().text(0, 3), QStringLiteral("Train fare"));
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT count(*) FROM TblExpenses")).toInt(), 1);
+        env.prompter.expectQuestion("This Will Delete Diesel proceed ?", Prompter::Answer::Yes,
+                                    "Delete?");
+        chooseFromMenu(grid, 0, 3, menu, "DeleteExpense");
+        QCOMPARE(grid->gridData().text(0, 3), "Train fare");
+        QCOMPARE(env.db.scalar("SELECT count(*) FROM TblExpenses").toInt(), 1);
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -236,7 +200,7 @@ private slots:
         addExpenses(env);
         MainWindow w(*env.session);
         w.startUp();
-        QCOMPARE(child<QComboBox>(&w, "cboVatEndYear")->currentText(), QStringLiteral("2003"));
+        QCOMPARE(child<QComboBox>(&w, "cboVatEndYear")->currentText(), "2003");
         auto* grid = child<FlexGrid>(&w, "flxExpenses");
         QVERIFY(grid->gridData().isEmpty());
         child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabExpenses);
@@ -245,10 +209,10 @@ private slots:
         w.show();
         QVERIFY(QTest::qWaitForWindowActive(&w));
         clickCell(grid, 1, 3);
-        child<QLineEdit>(&w, "TxtEditMaster")->setText(QStringLiteral("Taxi"));
+        child<QLineEdit>(&w, "TxtEditMaster")->setText("Taxi");
         child<QTabWidget>(&w, "SSTab1")->setCurrentIndex(MainWindow::TabCalendar);
-        QCOMPARE(stored(env, "Description", 2).toString(), QStringLiteral("Taxi"));
-        w.switchIdentity(env.addIdentity(QStringLiteral("Two")));
+        QCOMPARE(stored(env, "Description", 2).toString(), "Taxi");
+        w.switchIdentity(env.addIdentity("Two"));
         QVERIFY(grid->gridData().isEmpty());
         VERIFY_PROMPTS(env.prompter);
     }
