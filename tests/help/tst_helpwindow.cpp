@@ -70,21 +70,29 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // Search lists the hits. The edits with their words, each written to the file and the tree
-    // rebuilt. Printing goes through the print dialog re-wrapped, or to PDF: a word too long for
-    // the page goes on over the next line rather than off the paper.
-    void searchEditAndPrint()
+    // A missing file: said once, and the additions do nothing. Search lists the hits. The edits
+    // with their words, each written to the file and the tree rebuilt. Printing goes through the
+    // print dialog re-wrapped, or to PDF: a word too long for the page goes on over the next line
+    // rather than off the paper. A ring of parents is reported; a damaged file is shown as far
+    // as it can be read.
+    void fromAMissingFileToADamagedOne()
     {
         TestEnv env;
         const QString path = env.file(HelpDocument::kFileName);
+        HelpWindow w(*env.session);
+        auto& p = env.prompter;
+        p.expectMessage(QStringLiteral("Help File Missing"));
+        w.open();
+        press(w, "cmdAddNode");
+        press(w, "cmdAddChild");
+        VERIFY_PROMPTS(p);
+
         const QString tax = QStringLiteral("Tax");
         QVERIFY(HelpDocument::write(path, {{10, tax, tax, QStringLiteral("VAT is vat"), {}}}));
-        HelpWindow w(*env.session);
         w.open();
         w.show();
         auto* tree = child<QTreeWidget>(&w, "treeHelp");
         auto* text = child<QPlainTextEdit>(&w, "txtHelp");
-        auto& p = env.prompter;
         p.expectInput(QStringLiteral("Enter the item you want to find"), QStringLiteral("vat"),
                       QStringLiteral("Search"))
             .expectInput(QStringLiteral("Enter the item you want to find"),
@@ -171,37 +179,20 @@ private slots:
         p.expectSaveFile(saved);
         press(w, "cmdSavePdf");
         QVERIFY(readAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-"));
-        VERIFY_PROMPTS(p);
-    }
-
-    // A missing file: said once, and the additions do nothing. A ring of parents is reported.
-    // A damaged file is shown as far as it can be read.
-    void missingFileAndRings()
-    {
-        TestEnv env;
-        HelpWindow w(*env.session);
-        env.prompter.expectMessage(QStringLiteral("Help File Missing"));
-        w.open();
-        press(w, "cmdAddNode");
-        press(w, "cmdAddChild");
-        VERIFY_PROMPTS(env.prompter);
 
         QVERIFY(HelpDocument::write(
-            env.file(HelpDocument::kFileName),
-            {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
-             {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
-        env.prompter.expectMessage(
+            path, {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
+                   {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
+        p.expectMessage(
             QStringLiteral("These help sections are each other's parents, round in a circle: A, "
                            "B.\nThey are shown under \"Unfiled\"."));
         w.open();
-        auto* tree = child<QTreeWidget>(&w, "treeHelp");
         QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
 
         // A damaged file shows what it holds and is rewritten only when the user agrees.
-        const QString path = env.file(HelpDocument::kFileName);
         const QByteArray cut = readAll(path).chopped(3);
         writeAll(path, cut);
-        env.prompter.expectMessageStarting(QStringLiteral("Help.set is damaged"))
+        p.expectMessageStarting(QStringLiteral("Help.set is damaged"))
             .expectInput(QStringLiteral("Add New Field"), QStringLiteral("New"))
             .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
                                            "be read from it.\nWriting this change keeps those "
@@ -212,7 +203,7 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
         press(w, "cmdAddNode");
         QCOMPARE(readAll(path), cut);
-        VERIFY_PROMPTS(env.prompter);
+        VERIFY_PROMPTS(p);
     }
 };
 
