@@ -51,7 +51,6 @@ private slots:
         TestEnv env;
         MainWindow w(*env.session);
         w.startUp();
-        QVERIFY(QFileInfo::exists(env.file(HelpDocument::kFileName)));
         w.show();
         QTest::mouseClick(child<PictureButton>(&w, "picHelp"), Qt::LeftButton);
         QPointer<HelpWindow> help = w.helpWindow();
@@ -71,19 +70,38 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // The edits with their words, each written to the file and the tree rebuilt.
-    void editing()
+    // A missing file: said once, and the additions do nothing. Search lists the hits. The edits
+    // with their words, each written to the file and the tree rebuilt. Printing goes through the
+    // print dialog re-wrapped, or to PDF: a word too long for the page goes on over the next line
+    // rather than off the paper. A ring of parents is reported; a damaged file is shown as far
+    // as it can be read.
+    void fromAMissingFileToADamagedOne()
     {
         TestEnv env;
         const QString path = env.file(HelpDocument::kFileName);
-        QVERIFY(HelpDocument::write(
-            path,
-            {{10, QStringLiteral("Intro"), QStringLiteral("Intro"), QStringLiteral("Hello"), {}}}));
         HelpWindow w(*env.session);
+        auto& p = env.prompter;
+        p.expectMessage(QStringLiteral("Help File Missing"));
+        w.open();
+        press(w, "cmdAddNode");
+        press(w, "cmdAddChild");
+        VERIFY_PROMPTS(p);
+
+        const QString tax = QStringLiteral("Tax");
+        QVERIFY(HelpDocument::write(path, {{10, tax, tax, QStringLiteral("VAT is vat"), {}}}));
         w.open();
         w.show();
         auto* tree = child<QTreeWidget>(&w, "treeHelp");
-        auto& p = env.prompter;
+        auto* text = child<QPlainTextEdit>(&w, "txtHelp");
+        p.expectInput(QStringLiteral("Enter the item you want to find"), QStringLiteral("vat"),
+                      QStringLiteral("Search"))
+            .expectInput(QStringLiteral("Enter the item you want to find"),
+                         QStringLiteral("zebra"));
+        press(w, "cmdSearch");
+        QCOMPARE(text->toPlainText(), QStringLiteral("\n2  Count of 'vat' Found in Tax"));
+        press(w, "cmdSearch");
+        QCOMPARE(text->toPlainText(), QStringLiteral("Search text not found.."));
+
         p.expectInput(QStringLiteral("Add New Field"), QStringLiteral("Printing Invoices"),
                       QStringLiteral("Add"))
             .expectMessage(QStringLiteral("Done"))
@@ -112,15 +130,14 @@ private slots:
         press(w, "cmdAddChild");
         press(w, "cmdRename");
         QVERIFY(item(tree, QStringLiteral("Bobs invoices")));
-        child<QPlainTextEdit>(&w, "txtHelp")->setPlainText(QStringLiteral("One\nTwo"));
+        text->setPlainText(QStringLiteral("One\nTwo"));
         auto* order = child<QLineEdit>(&w, "txtDisplayOrder");
         order->setText(QStringLiteral("first"));
         press(w, "cmdSave");
         order->setText(QStringLiteral("5"));
         press(w, "cmdSave");
         QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Bobs invoices"));
-        const QList<HelpSection> saved = HelpDocument(path).read()->sections;
-        QCOMPARE(saved[1].text, QStringLiteral("One\r\nTwo"));
+        QCOMPARE(HelpDocument(path).read()->sections[1].text, QStringLiteral("One\r\nTwo"));
 
         p.expectExactly({QStringLiteral("Confirm DeletePrintingInvoices"),
                          QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
@@ -132,29 +149,6 @@ private slots:
         QCOMPARE(item(tree, QStringLiteral("Paper"))->parent()->text(0), HelpTree::kUnfiled);
         QCOMPARE(w.chosenSection(), QString());
         press(w, "cmdMakeNewHelp");
-        VERIFY_PROMPTS(p);
-    }
-
-    // Search lists the hits; printing goes through the print dialog re-wrapped, or to PDF. A
-    // word too long for the page goes on over the next line rather than off the paper.
-    void searchAndPrint()
-    {
-        TestEnv env;
-        QVERIFY(HelpDocument::write(
-            env.file(HelpDocument::kFileName),
-            {{1, QStringLiteral("Tax"), QStringLiteral("Tax"), QStringLiteral("VAT is vat"), {}}}));
-        HelpWindow w(*env.session);
-        w.open();
-        auto* text = child<QPlainTextEdit>(&w, "txtHelp");
-        env.prompter
-            .expectInput(QStringLiteral("Enter the item you want to find"), QStringLiteral("vat"),
-                         QStringLiteral("Search"))
-            .expectInput(QStringLiteral("Enter the item you want to find"),
-                         QStringLiteral("zebra"));
-        press(w, "cmdSearch");
-        QCOMPARE(text->toPlainText(), QStringLiteral("\n2  Count of 'vat' Found in Tax"));
-        press(w, "cmdSearch");
-        QCOMPARE(text->toPlainText(), QStringLiteral("Search text not found.."));
 
         QString printTo;
         bool accept = false;
@@ -169,7 +163,7 @@ private slots:
         });
         w.print(); // cancelled
         accept = true;
-        env.prompter.expectMessage(QStringLiteral("Could not find Printer"));
+        p.expectMessage(QStringLiteral("Could not find Printer"));
         w.print();
         printTo = env.file(QStringLiteral("printed.pdf"));
         const QString longWord(120, u'x');
@@ -182,40 +176,23 @@ private slots:
                      longWord + QStringLiteral("end"));
 
         const QString saved = env.file(QStringLiteral("Help"));
-        env.prompter.expectSaveFile(saved);
+        p.expectSaveFile(saved);
         press(w, "cmdSavePdf");
         QVERIFY(readAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-"));
-        VERIFY_PROMPTS(env.prompter);
-    }
-
-    // A missing file: said once, and the additions do nothing. A ring of parents is reported.
-    // A damaged file is shown as far as it can be read.
-    void missingFileAndRings()
-    {
-        TestEnv env;
-        HelpWindow w(*env.session);
-        env.prompter.expectMessage(QStringLiteral("Help File Missing"));
-        w.open();
-        press(w, "cmdAddNode");
-        press(w, "cmdAddChild");
-        VERIFY_PROMPTS(env.prompter);
 
         QVERIFY(HelpDocument::write(
-            env.file(HelpDocument::kFileName),
-            {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
-             {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
-        env.prompter.expectMessage(
+            path, {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
+                   {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
+        p.expectMessage(
             QStringLiteral("These help sections are each other's parents, round in a circle: A, "
                            "B.\nThey are shown under \"Unfiled\"."));
         w.open();
-        auto* tree = child<QTreeWidget>(&w, "treeHelp");
         QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
 
         // A damaged file shows what it holds and is rewritten only when the user agrees.
-        const QString path = env.file(HelpDocument::kFileName);
         const QByteArray cut = readAll(path).chopped(3);
         writeAll(path, cut);
-        env.prompter.expectMessageStarting(QStringLiteral("Help.set is damaged"))
+        p.expectMessageStarting(QStringLiteral("Help.set is damaged"))
             .expectInput(QStringLiteral("Add New Field"), QStringLiteral("New"))
             .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
                                            "be read from it.\nWriting this change keeps those "
@@ -226,7 +203,7 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);
         press(w, "cmdAddNode");
         QCOMPARE(readAll(path), cut);
-        VERIFY_PROMPTS(env.prompter);
+        VERIFY_PROMPTS(p);
     }
 };
 

@@ -84,34 +84,25 @@ private slots:
         VERIFY_PROMPTS(books.env.prompter);
     }
 
-    // An invoice deleted, or whose client was deleted, since it was listed: the reason and no
-    // window.
-    void aVanishedInvoiceIsReportedWithoutAWindow()
-    {
-        Books books;
-        TestEnv& env = books.env;
-        InvoicePreview preview(*env.session);
-        env.exec(QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {books.ids[0]});
-        env.exec(QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"), {books.client});
-        for (int id : books.ids) {
-            const QString reason = InvoicePage::loadSheet(env.db, id).error();
-            QVERIFY(!reason.isEmpty());
-            env.prompter.expectMessage(reason);
-            QVERIFY(!preview.showInvoice(id));
-            QVERIFY(!preview.isVisible());
-        }
-        VERIFY_PROMPTS(env.prompter);
-    }
-
     // Save as PDF offers "Invoice <number>.pdf"; printing goes to the printer chosen; both keep
-    // the preview and report what went wrong.
-    void savingAndPrinting()
+    // the preview and report what went wrong. The zoom stays within its bounds; a missing logo
+    // is noticed above the page only. An invoice deleted, or whose client was deleted, since it
+    // was listed: the reason and no window.
+    void savePrintZoomAndVanishedInvoices()
     {
         Books books;
         TestEnv& env = books.env;
+        LayoutRecord record = LayoutRecord::designerDefaults();
+        record.PicLogoName = QStringLiteral("gone.png");
+        record.PicLogoShow = true;
+        QVERIFY(IdentityLayoutFile::write(env.file(IdentityLayoutFile::fileName(1)), record));
         InvoicePreview preview(*env.session);
         QVERIFY(preview.showInvoice(books.ids[1]));
         QVERIFY(QTest::qWaitForWindowActive(&preview)); // the keys work in the active window
+        auto* notice = child<QLabel>(&preview, "lblNotice");
+        QVERIFY(!preview.pageLayout().notice.isEmpty());
+        QCOMPARE(notice->text(), preview.pageLayout().notice);
+        QVERIFY(notice->isVisibleTo(&preview));
 
         const QString saved = env.file(QStringLiteral("out/Invoice 0101"));
         QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("out")));
@@ -145,24 +136,6 @@ private slots:
         preview.print();
         QCOMPARE(dialogs, 3);
         QCOMPARE(preview.invoiceId(), books.ids[1]);
-        VERIFY_PROMPTS(env.prompter);
-    }
-
-    // The zoom stays within its bounds; a missing logo is noticed above the page only.
-    void zoomAndTheMissingLogoNotice()
-    {
-        Books books;
-        TestEnv& env = books.env;
-        LayoutRecord record = LayoutRecord::designerDefaults();
-        record.PicLogoName = QStringLiteral("gone.png");
-        record.PicLogoShow = true;
-        QVERIFY(IdentityLayoutFile::write(env.file(IdentityLayoutFile::fileName(1)), record));
-        InvoicePreview preview(*env.session);
-        QVERIFY(preview.showInvoice(books.ids[0]));
-        auto* notice = child<QLabel>(&preview, "lblNotice");
-        QVERIFY(!preview.pageLayout().notice.isEmpty());
-        QCOMPARE(notice->text(), preview.pageLayout().notice);
-        QVERIFY(notice->isVisibleTo(&preview));
 
         preview.setZoom(1.0);
         preview.zoomIn();
@@ -178,6 +151,17 @@ private slots:
         const double page = preview.zoom();
         preview.fitWidth();
         QVERIFY(preview.zoom() > page); // an A4 page is taller than it is wide
+
+        InvoicePreview unshown(*env.session);
+        env.exec(QStringLiteral("DELETE FROM TblInvoices WHERE InvoiceID = ?"), {books.ids[0]});
+        env.exec(QStringLiteral("DELETE FROM TblClients WHERE ClientID = ?"), {books.client});
+        for (int id : books.ids) {
+            const QString reason = InvoicePage::loadSheet(env.db, id).error();
+            QVERIFY(!reason.isEmpty());
+            env.prompter.expectMessage(reason);
+            QVERIFY(!unshown.showInvoice(id));
+            QVERIFY(!unshown.isVisible());
+        }
         VERIFY_PROMPTS(env.prompter);
     }
 };

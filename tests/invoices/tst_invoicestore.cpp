@@ -1,4 +1,5 @@
 #include "invoices/InvoiceStore.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QProcess>
@@ -79,23 +80,8 @@ class TestInvoiceStore : public QObject {
 private slots:
     void numbers_data()
     {
-        QTest::addColumn<QString>("previous");
-        QTest::addColumn<QString>("next");
-        QTest::addColumn<QString>("answer");
-        QTest::addColumn<QString>("starting");
-        const auto row = [](const char* name, const char* previous, const QString& next,
-                            const char* answer, const QString& starting) {
-            QTest::newRow(name) << QString::fromLatin1(previous) << next
-                                << QString::fromLatin1(answer) << starting;
-        };
-        row("zeros", "0123", "0124", "100", "0100");
-        row("no zero", "9", "010", "0100", "00100");
-        row("wide", "00100", "0101", " 7 ", "07");
-        row("past 16 bits", "032767", "032768", "40000", "040000");
-        row("past 64 bits", "9223372036854775807", kNone, "9223372036854775808", kNone);
-        row("not digits", "1e3", kNone, "-5", kNone);
-        row("point", "12.0", kNone, "1,000", kNone);
-        row("empty", "", kNone, "", kNone);
+        CaseFile::addRows(QStringLiteral("invoices/numbers.txt"),
+                          {"previous", "next", "answer", "starting"});
     }
     void numbers()
     {
@@ -107,12 +93,18 @@ private slots:
         QCOMPARE(orNone(InvoiceStore::startingNumber(answer)), starting);
     }
 
-    void nextNumberFollowsTheIdentitysLatestRow()
+    // The next number follows the identity's latest row; making an invoice numbers and inserts
+    // it in one step, and a failure takes nothing.
+    void numberingAndCreating()
     {
         TestEnv env;
         InvoiceStore store(env.db);
         const int a = env.addIdentity(QStringLiteral("A"));
         const int b = env.addIdentity(QStringLiteral("B"));
+        const InvoiceFields work{0, QStringLiteral("Work"), Money::fromUnits(10), {}, {}};
+        const QDate day = TestEnv::kToday;
+        // Each invoice made reaches the invoice lists once it is committed; nothing else does.
+        QSignalSpy announced(env.session.get(), &Session::invoicesChanged);
         QCOMPARE(orNone(store.nextNumber(a)), kNone); // empty table: ask for a start
 
         addRow(env, QStringLiteral("0100"), a); // InvoiceID 1
@@ -135,29 +127,18 @@ private slots:
         QCOMPARE(orNone(store.nextNumber(a)), kNone);
 
         // A query that fails is an error, never "no rows" (which would follow row 1 or ask).
-        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
-        QCOMPARE(orNone(store.nextNumber(a)), QStringLiteral("failed"));
-    }
-
-    void createNumbersAndInsertsInOneStep()
-    {
-        TestEnv env;
-        InvoiceStore store(env.db);
-        const int a = env.addIdentity(QStringLiteral("A"));
-        const InvoiceFields work{0, QStringLiteral("Work"), Money::fromUnits(10), {}, {}};
-        const QDate day = TestEnv::kToday;
-        const auto rows = [&] {
-            return env.db
-                .scalar(QStringLiteral("SELECT group_concat(InvoiceNumber) FROM "
-                                       "(SELECT InvoiceNumber FROM TblInvoices "
-                                       "ORDER BY InvoiceID)"))
-                .toString();
+        const auto aside = [&](bool away) {
+            env.exec(away ? QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside")
+                          : QStringLiteral("ALTER TABLE TblAside RENAME TO TblInvoices"));
         };
+        aside(true);
+        QCOMPARE(orNone(store.nextNumber(a)), QStringLiteral("failed"));
+        // A failed read neither asks for a start nor writes anything.
+        QVERIFY(describe(store.create(work, day, a, QStringLiteral("0100"))).startsWith(u'f'));
+        aside(false);
 
-        // Each invoice made reaches the invoice lists once it is committed; nothing else does.
-        QSignalSpy announced(env.session.get(), &Session::invoicesChanged);
+        env.exec(QStringLiteral("DELETE FROM TblInvoices"));
         QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("start needed"));
-        QCOMPARE(rows(), QString());
         QCOMPARE(describe(store.create(work, day, a, QStringLiteral("0100"))),
                  QStringLiteral("created 0100"));
         QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("created 0101"));
@@ -172,12 +153,11 @@ private slots:
                                 "BEGIN SELECT RAISE(ABORT, 'books closed'); END"));
         QVERIFY(describe(store.create(work, day, a)).contains(QStringLiteral("books closed")));
         env.exec(QStringLiteral("DROP TRIGGER NoMore"));
-        // A failed read neither asks for a start nor writes anything.
-        env.exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblAside"));
-        QVERIFY(describe(store.create(work, day, a, QStringLiteral("0100"))).startsWith(u'f'));
-        env.exec(QStringLiteral("ALTER TABLE TblAside RENAME TO TblInvoices"));
         QCOMPARE(describe(store.create(work, day, a)), QStringLiteral("created 0103"));
-        QCOMPARE(rows(), QStringLiteral("0100,0101,0102,0103"));
+        QCOMPARE(env.db.scalar(QStringLiteral("SELECT group_concat(InvoiceNumber) FROM "
+                                              "(SELECT InvoiceNumber FROM TblInvoices "
+                                              "ORDER BY InvoiceID)")),
+                 QVariant(QStringLiteral("0100,0101,0102,0103")));
         QCOMPARE(announced.count(), 4);
         QVERIFY(!store.load(99)->has_value());
     }

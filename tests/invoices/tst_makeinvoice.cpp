@@ -85,7 +85,6 @@ private slots:
     void firstInvoiceAsksForAStartThenNumbersFollow()
     {
         QSignalSpy saved(m_tab, &MakeInvoiceTab::invoiceSaved);
-        QSignalSpy changed(m_env->session.get(), &Session::invoicesChanged);
         enter("Acme", "Bob's work", "100");
         QCOMPARE(child<QLabel>("lblClientID2")->text(), QString::number(m_acme));
         QCOMPARE(amounts(), QStringLiteral("100|17.5|117.5"));
@@ -102,7 +101,6 @@ private slots:
         for (int click = 0; click < 3; ++click)
             QTest::mouseClick(make(), Qt::LeftButton);
         QCOMPARE(saved.count(), 1);
-        QCOMPARE(changed.count(), 1);
         QCOMPARE(amounts() + content()->toPlainText(), QStringLiteral("||"));
 
         enter("Zeta Ltd", "More", "100");
