@@ -93,6 +93,245 @@
     </message>
 </context>
 <context>
+    <name>AdtgText</name>
+    <message>
+        <source>%1 at offset 0x%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>truncated %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>truncated column descriptor %1 (%2 bytes, %3 left)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (column %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has the unsupported type %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column %1 (%2) has no width</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>truncated result descriptor</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>result descriptor too short (%1 bytes)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an ADTG file: the file is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an ADTG file: no header</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not an ADTG file: wrong signature</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before its column descriptors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a second result descriptor (a hierarchical recordset, which is not supported)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>truncated descriptor 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unexpected token 0x%1 before the column descriptors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no result descriptor before the column descriptors</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the result descriptor counts no columns</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 visible columns of %2 in all</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a column count of %1 is more than the file can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends before column descriptor %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>column descriptor %1 of %2 expected, found token 0x%3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a row count of %1 is more than the file can hold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table of %1 rows of %2 columns is too large</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file ends without its end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> in the row at offset 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes after the end mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>more rows than the %1 the file counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a change without the row it changes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a deletion without the row it deletes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>unknown row token 0x%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large (%1 bytes) for a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is too large for a table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of %1 bytes runs past the end</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a string of an odd byte count (%1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an 8-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unsigned 8-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a 16-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unsigned 16-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a 32-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unsigned 32-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a 64-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of %1 bytes is wider than the column&apos;s %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of %1 bytes is longer than a one-byte length counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value of %1 bytes is longer than a four-byte length counts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an unsigned 64-bit integer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a GUID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a time of day</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a date and time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a currency amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>within the range of a single</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; holds a character that Windows-1252 has not</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column type %1 cannot be written</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table of %1 columns; a file holds 65535 at most</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a table of %1 rows is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the name of column %1 (%2 characters) is too long</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Row %1, column %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>AlertsWindow</name>
     <message>
         <source>Alerts</source>
@@ -182,6 +421,192 @@ For the selected Date and Time</source>
     <message>
         <source>The database reported an error:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Backup</name>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reference database cannot be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is the database itself; a backup needs a file of its own.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: the database could not be copied: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept as %2: %3; it has not been replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup needs FILE, the archive to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Billcraft database (%1) in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Billcraft database</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: it has no table %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The earlier copy %1 cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not an SQLite database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Billcraft database: it has no table %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Billcraft database: the table %2 has no column %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be locked: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is still open in another program; it has not been replaced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be replaced: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was replaced, but the change could not be flushed to disk: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BackupRestore</name>
+    <message>
+        <source>All Back Up files (*.bak *.BAK)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bak files (*.bak *.BAK)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Backing up the data file...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All Bak files (*.bak *.BAK)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the back up...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up DataFile ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Up ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Back Data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Backed Up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already exists.
+Do you want to replace it?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The back up was not made.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore DataFile ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Restore DataFile</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Restore Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File restore Failed The back up is invalid
+Returning to existing Data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>File Sucessfully Restored</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The data file it replaced is kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The back up was proved sound but could not replace the data file:
+%1
+Returning to existing Data file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data file could not be opened again:
+%1
+Close Billcraft and start it again.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -530,6 +955,139 @@ Not recomended</source>
     </message>
 </context>
 <context>
+    <name>Database</name>
+    <message>
+        <source>%1 cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data folder %1 does not exist.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data folder %1 is read-only. Billcraft needs to write there: make the folder writable, or start Billcraft with another data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is read-only. Billcraft needs to write to it: make the file writable, or start Billcraft with another data folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a Billcraft database (%2). Billcraft has left it unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a database of the earlier Windows program, still to be converted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not an SQLite file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2. Billcraft has left it unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds none of Billcraft&apos;s tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lacks the tables %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot use a write-ahead journal (the journal mode is &quot;%2&quot;), so a saved invoice might not survive a power cut. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be set to write every change through to the disk, so a saved invoice might not survive a power cut. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the table %2 cannot be created: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be upgraded to version %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be upgraded: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cannot add %1.%2 of type %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignerElement</name>
+    <message>
+        <source>Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Divider Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignerModel</name>
+    <message>
+        <source>Move %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nudge %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fit for Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Lefts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Rights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address As Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Divider Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EnvelopePrinter</name>
     <message>
         <source>The printer does not take DL envelopes.</source>
@@ -704,6 +1262,156 @@ The client is no longer in the address book.</source>
     </message>
     <message>
         <source>The expense could not be deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ExportButtons</name>
+    <message>
+        <source>Exporting %1 rows...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open in a spreadsheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save As</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list is empty, so there is nothing to export.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>file Saved </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error saving file.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Do You Want To Open This Data In Excel ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be saved.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list could not be read in full, so nothing was exported.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No spreadsheet program could be started to show the data.
+It has been saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridData</name>
+    <message>
+        <source>True</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>False</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The list&apos;s statement does not match its columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There Are Too Many Records To Display
+Please Use Selection Criteria</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Out of range</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The rows read do not match the list&apos;s keys.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GridExport</name>
+    <message>
+        <source>The spreadsheet could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spreadsheet could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no folder of your own to save it in.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>could not be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is a symbolic link, so it is not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is not a folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be opened: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>belongs to another user, so it is not used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cannot be made private: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No temporary folder could be made for the spreadsheet: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The spreadsheet made could not be read back: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1016,6 +1724,32 @@ Writing this change keeps those sections and drops the rest of the file. Write i
     </message>
 </context>
 <context>
+    <name>IdentityLayoutFile</name>
+    <message>
+        <source>The layout file ends inside the field %1 (at byte %2 of %3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a usable layout file. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The layout is not written to %1. %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>IdentityStore</name>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InvoiceEntry</name>
     <message>
         <source> You must add Some content</source>
@@ -1150,6 +1884,45 @@ Writing this change keeps those sections and drops the rest of the file. Write i
     </message>
 </context>
 <context>
+    <name>InvoicePage</name>
+    <message>
+        <source>The logo %1 is missing or is not a picture that can be read, so the text logo is printed instead.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF document cannot be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF document cannot be finished.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice cannot be read: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client of invoice %1 has been deleted, so the invoice cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This invoice no longer exists: it may have been deleted.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity %1 has no invoice numbered %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>InvoicePdfJob</name>
     <message>
         <source>There is no Billcraft database (%1) in %2.</source>
@@ -1241,9 +2014,529 @@ The invoice is shown with the default layout.</source>
     </message>
 </context>
 <context>
+    <name>InvoiceStore</name>
+    <message>
+        <source>The starting number %1 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JetConversion</name>
+    <message>
+        <source>Reading %1...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reading the old database...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This data folder holds a database from the earlier Windows program. Convert it to Billcraft&apos;s format? The original is kept as Accounts.jet.mdb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database could not be converted, and the data folder has been left as it was.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JetFile</name>
+    <message>
+        <source>reading it took more than %1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it yields more than %1 MB</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its reading was cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: the Jet reader %2 cannot be started (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its reading was stopped at the limit of time or memory, or failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its reading failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read; the file is damaged (%2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the table %2 cannot be read; the file is damaged (%3).</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>JetImport</name>
+    <message>
+        <source>is no %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>whole number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>amount of money</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Yes/No value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>, Total %1, VAT %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> (no %1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it lacks the %1 %2, so it is not the database of the earlier Windows program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the table %1 has no column %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2: the column %3 %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, row %2 could not be written: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the file records %2 rows, but %3 could be read; the file is damaged or incomplete.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the new database holds %2 rows instead of %3. %4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TblInvoices: the invoices&apos; Total or VAT add up to more than an amount can hold.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TblInvoices: the sums of Total and VAT in the new database differ from the file&apos;s. %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the new database cannot be written: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new database cannot be written in %1: there is no space left on the disk.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A conversion of %1 was interrupted, and %2 cannot be given its name back: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A conversion of %1 was interrupted, and %2 cannot be removed: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, left by an interrupted conversion, cannot be removed: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be kept as %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds a database (%2). Billcraft converts only into a data folder without one.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 already holds %2, the original of an earlier conversion. Move it elsewhere first.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new database could not be completed in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new database cannot be saved in %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new database cannot be moved into place as %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Another Billcraft is converting the books in %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data folder %1 cannot be written to.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>KeyRules</name>
     <message>
         <source>There is an error with your date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutDesigner</name>
+    <message>
+        <source>Invoice Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Divider Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Address As Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Body Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Footer Layout</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT Registered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT Rate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Lefts</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Align Rights</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip: Left Click to Drag</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip: Right Click to edit Label text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tip: Shift + Right Click to Use Auto Align</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cords</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grab Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Grab Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop Top</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drop Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The designer shows the initial arrangement; the file is left as it is until you save.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cant find logo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logo %1 is not a picture that can be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The VAT Rate must be a percentage from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Changes?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice Content</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mr</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>John</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Smith</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client Company Ltd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 High Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Anytown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AB1 2CD</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One of your lables required moving </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load Picture</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All image files (*.bmp *.jpg *.jpeg *.pcx *.gif *.png *.BMP *.JPG *.JPEG *.PCX *.GIF *.PNG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BMP files (*.bmp *.BMP)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JPEG files (*.jpg *.jpeg *.JPG *.JPEG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GIF files (*.gif *.GIF)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PCX files (*.pcx *.PCX)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG files (*.png *.PNG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a picture that can be used as a logo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logo could not be copied into %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This date box automatically puts the date in
+No text changes will be saved
+Although Colours and Fonts will be</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutFiles</name>
+    <message>
+        <source>The settings of identity %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity %1 is not in the database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be converted: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has no Identity column, so its rows belong to no identity.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has a damaged layout for identity %2. %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity %1 starts with the default layout; %2 is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity %1 has no layout file and no row in %2, so its VAT default cannot be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+%1 could not be put back as it was: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutPreview</name>
+    <message>
+        <source>Invoice page</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LayoutRecord</name>
+    <message>
+        <source>Its %1 is %2, and a VAT rate is a percentage from %3 to %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Its %1 is %2, and a font size is 0 (not set) or from %3 to %4 points.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LongWork</name>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Main</name>
+    <message>
+        <source>Keep the database and layout files in &lt;dir&gt; instead of %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the invoice numbered &lt;number&gt; as PDF to the --out file and exit, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The PDF file --invoice-pdf writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trading identity whose invoice --invoice-pdf writes (default: the lowest-numbered one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert &lt;file&gt;, the Accounts.mdb of the earlier Windows program, into the data folder&apos;s Accounts.mdb and exit, without opening a window. When &lt;file&gt; is the folder&apos;s own Accounts.mdb, it is kept as Accounts.jet.mdb.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write a backup archive of the data folder&apos;s database to &lt;file&gt; (a zip holding Accounts.mdb, as the Back Up button makes) and exit, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoicing for sole traders and small companies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--invoice-pdf needs --out FILE, the PDF to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--identity needs a number, not &quot;%1&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup needs FILE, the archive to write, before any other option; &quot;%1&quot; is an option (write ./%1 for a file of that name).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft could not remove these files, left behind when it was stopped while writing them:
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1484,6 +2777,36 @@ Do you want this to be the default state for this identity?</source>
     </message>
 </context>
 <context>
+    <name>OnlineUpdate</name>
+    <message>
+        <source>%1 does not hold a revision number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program file %1 is not the user&apos;s to replace.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The signature of %1 does not match it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is revision &quot;%2&quot;, not the newer %3 announced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QSQLiteResult</name>
+    <message>
+        <source>Unable to fetch row</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unable to execute statement</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>Reports</source>
@@ -1557,6 +2880,89 @@ Do you want this to be the default state for this identity?</source>
     </message>
 </context>
 <context>
+    <name>StyleEditor</name>
+    <message>
+        <source>Edit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Size</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose Font</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Font Style</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Italic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bold</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Normal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Set Font Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Colour</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Border Style (viewable in preview mode not layout mode)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Box</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Edit </source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>SwitchIdentitiesDialog</name>
     <message>
         <source>Switch Identities</source>
@@ -1576,6 +2982,130 @@ Do you want this to be the default state for this identity?</source>
     </message>
     <message>
         <source>Choose Identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateCommand</name>
+    <message>
+        <source>Web Updates</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft was installed by the system&apos;s package manager, which updates it. Nothing was downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft cannot update itself: you may not replace the program file %1. Nothing was downloaded.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Check if Updates are available from %1 ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Checking for updates...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You have the most up to date Version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>updates are available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Downloading the update...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New file installed
+Please restart application for new updates to take effect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The update could not be installed; the program is unchanged.
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An error occured connecting to %1
+Please ensure you are connected to the Internet before trying again</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateFetcher</name>
+    <message>
+        <source>%1 is larger than %2 bytes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not arrive within %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 sent nothing for %2 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 answered %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UpdateInstaller</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The earlier copy %1 cannot be removed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 belongs to another user; Billcraft does not write into it. Remove it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be examined: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link; Billcraft does not write through it. Remove the link and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a folder. Remove it and try again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be opened: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 was written, but it could not be flushed to disk: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No temporary folder: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program file %1 was not found.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The new program cannot be put in place of %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
