@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -384,14 +385,14 @@ Result<bool> copyRows(Copy& copy, Database& db, JetImportProgress& at, const Jet
 Status checkWritten(Database& db, JetImportReport& report, const InvoiceSums& sums)
 {
     for (const JetTableSummary& summary : report.tables) {
-        const QVariant count =
-            db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(summary.table));
-        if (!count.isValid() || count.toLongLong() != summary.rows)
+        const Result<QVariant> count =
+            db.value(QStringLiteral("SELECT count(*) FROM %1").arg(summary.table));
+        if (!count || count->toLongLong() != summary.rows)
             return Failure{QCoreApplication::translate(
                                "JetImport", "%1: the new database holds %2 rows instead of %3. %4")
-                               .arg(summary.table, count.toString())
+                               .arg(summary.table, count ? count->toString() : QString())
                                .arg(summary.rows)
-                               .arg(db.errorString())};
+                               .arg(count.error())};
     }
     const std::optional<Money> totalRead = sums.total.value();
     const std::optional<Money> vatRead = sums.vat.value();
@@ -399,18 +400,16 @@ Status checkWritten(Database& db, JetImportReport& report, const InvoiceSums& su
         return Failure{QCoreApplication::translate(
             "JetImport", "TblInvoices: the invoices' Total or VAT add up to more "
                          "than an amount can hold.")};
-    const QVariant totalWritten =
-        db.scalar(QStringLiteral("SELECT coalesce(sum(Total), 0) FROM TblInvoices"));
-    const QVariant vatWritten =
-        db.scalar(QStringLiteral("SELECT coalesce(sum(VAT), 0) FROM TblInvoices"));
-    if (!totalWritten.isValid() || !vatWritten.isValid() ||
-        totalWritten.toLongLong() != totalRead->units() ||
-        vatWritten.toLongLong() != vatRead->units())
+    // Both sums in one pass over the invoices.
+    const auto written = db.one(
+        QStringLiteral("SELECT coalesce(sum(Total), 0), coalesce(sum(VAT), 0) FROM TblInvoices"),
+        {}, [](const Row& row) { return std::pair(row[0].toLongLong(), row[1].toLongLong()); });
+    if (!written || !*written || **written != std::pair(totalRead->units(), vatRead->units()))
         return Failure{QCoreApplication::translate(
                            "JetImport",
                            "TblInvoices: the sums of Total and VAT in the new database "
                            "differ from the file's. %1")
-                           .arg(db.errorString())};
+                           .arg(written.error())};
     for (JetTableSummary& summary : report.tables) {
         if (summary.table == u"TblInvoices") {
             summary.total = totalRead;
