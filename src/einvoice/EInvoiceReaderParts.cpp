@@ -142,8 +142,10 @@ Result<Document> parse(const QByteArray& bytes)
                               "read.")};
         if (token != QXmlStreamReader::StartElement)
             continue;
-        if (rootSeen)
-            break; // a second root: the reader reports the error below
+        if (rootSeen) { // a second root
+            xml.raiseError(QStringLiteral("Extra content at end of document."));
+            break;
+        }
         rootSeen = true;
         const Result<Syntax> syntax = syntaxOf(xml);
         if (!syntax)
