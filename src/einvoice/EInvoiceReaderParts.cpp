@@ -14,11 +14,6 @@ const QString kUblInvoiceNamespace =
 const QString kUblCreditNoteNamespace =
     QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CreditNote-2");
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("EInvoiceReader", text);
-}
-
 // The syntax a root element names, or a Failure for any other XML.
 Result<Syntax> syntaxOf(const QXmlStreamReader& xml)
 {
@@ -30,8 +25,10 @@ Result<Syntax> syntaxOf(const QXmlStreamReader& xml)
         return Syntax::UblInvoice;
     if (name == u"CreditNote" && space == kUblCreditNoteNamespace)
         return Syntax::UblCreditNote;
-    return Failure{tr("The file is XML but no e-invoice: its root element is %1.")
-                       .arg(quoted(xml.qualifiedName().toString()))};
+    return Failure{
+        QCoreApplication::translate("EInvoiceReader",
+                                    "The file is XML but no e-invoice: its root element is %1.")
+            .arg(quoted(xml.qualifiedName().toString()))};
 }
 
 Node opened(const QXmlStreamReader& xml)
@@ -54,12 +51,16 @@ Status readElements(QXmlStreamReader& xml, Node& root)
         switch (xml.readNext()) {
         case QXmlStreamReader::StartElement:
             if (++elements > EInvoiceReader::kMaxElements)
-                return Failure{tr("The e-invoice has more than %L1 elements, more than Billcraft "
-                                  "reads.")
+                return Failure{QCoreApplication::translate(
+                                   "EInvoiceReader",
+                                   "The e-invoice has more than %L1 elements, more than Billcraft "
+                                   "reads.")
                                    .arg(EInvoiceReader::kMaxElements)};
             if (int(open.size()) >= EInvoiceReader::kMaxDepth)
-                return Failure{tr("The e-invoice nests its elements more than %1 deep, more "
-                                  "than Billcraft reads.")
+                return Failure{QCoreApplication::translate(
+                                   "EInvoiceReader",
+                                   "The e-invoice nests its elements more than %1 deep, more "
+                                   "than Billcraft reads.")
                                    .arg(EInvoiceReader::kMaxDepth)};
             open.back()->children.push_back(opened(xml));
             open.push_back(&open.back()->children.back());
@@ -72,8 +73,9 @@ Status readElements(QXmlStreamReader& xml, Node& root)
             open.pop_back();
             break;
         case QXmlStreamReader::EntityReference:
-            return Failure{tr("The e-invoice declares entities, and e-invoices have none: it "
-                              "is not read.")};
+            return Failure{QCoreApplication::translate(
+                "EInvoiceReader", "The e-invoice declares entities, and e-invoices have none: it "
+                                  "is not read.")};
         default:
             break; // comments and processing instructions
         }
@@ -130,7 +132,9 @@ QString Node::attribute(QStringView attributeName) const
 Result<Document> parse(const QByteArray& bytes)
 {
     if (bytes.size() > EInvoiceReader::kMaxXmlBytes)
-        return Failure{tr("The e-invoice's XML is larger than %L1 MB, more than Billcraft reads.")
+        return Failure{QCoreApplication::translate(
+                           "EInvoiceReader",
+                           "The e-invoice's XML is larger than %L1 MB, more than Billcraft reads.")
                            .arg(EInvoiceReader::kMaxXmlBytes / (1024 * 1024))};
     QXmlStreamReader xml(bytes);
     Document document;
@@ -138,8 +142,9 @@ Result<Document> parse(const QByteArray& bytes)
     while (!xml.atEnd() && !xml.hasError()) {
         const QXmlStreamReader::TokenType token = xml.readNext();
         if (token == QXmlStreamReader::DTD)
-            return Failure{tr("The file declares a DTD, and e-invoices have none: it is not "
-                              "read.")};
+            return Failure{QCoreApplication::translate(
+                "EInvoiceReader", "The file declares a DTD, and e-invoices have none: it is not "
+                                  "read.")};
         if (token != QXmlStreamReader::StartElement)
             continue;
         if (rootSeen) { // a second root
@@ -156,11 +161,13 @@ Result<Document> parse(const QByteArray& bytes)
             return Failure{read.error()};
     }
     if (!rootSeen)
-        return Failure{tr("The file is neither a PDF nor XML, so it is no e-invoice.")};
+        return Failure{QCoreApplication::translate(
+            "EInvoiceReader", "The file is neither a PDF nor XML, so it is no e-invoice.")};
     if (xml.hasError())
-        return Failure{tr("The e-invoice's XML is damaged at line %1: %2")
+        return Failure{QCoreApplication::translate("EInvoiceReader",
+                                                   "The e-invoice's XML is damaged at line %1: %2")
                            .arg(xml.lineNumber())
-                           .arg(xml.errorString())};
+                           .arg(elided(xml.errorString()))};
     return document;
 }
 
@@ -249,13 +256,17 @@ Result<EInvoice::Invoice> Terms::result(EInvoice::Invoice invoice) const
     return invoice;
 }
 
+QString elided(const QString& text, qsizetype longest)
+{
+    QString shown = text.simplified();
+    if (shown.size() > longest)
+        shown = shown.left(longest - 1) + QChar(0x2026); // …
+    return shown;
+}
+
 QString quoted(const QString& text)
 {
-    constexpr qsizetype kLongest = 40;
-    QString shown = text.simplified();
-    if (shown.size() > kLongest)
-        shown = shown.left(kLongest - 1) + QChar(0x2026); // …
-    return u'"' + shown + u'"';
+    return u'"' + elided(text, 40) + u'"';
 }
 
 } // namespace ReceivedXml

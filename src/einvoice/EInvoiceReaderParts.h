@@ -84,8 +84,9 @@ private:
     QStringList m_missing;
 };
 
-// A stranger's text as it may stand inside a one-line message: blanks simplified, quoted, at
-// most 40 characters.
+// A stranger's text as it may stand inside a one-line message: blanks simplified, at most
+// `longest` characters; quoted() also puts it in quotes, at most 40 characters.
+QString elided(const QString& text, qsizetype longest = 120);
 QString quoted(const QString& text);
 
 // The two syntaxes. The root has been checked by parse().

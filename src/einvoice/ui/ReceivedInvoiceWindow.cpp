@@ -71,7 +71,7 @@ void ReceivedInvoiceWindow::addAsExpense()
     // The books keep one currency: amounts in another are taken as they are only when asked.
     const QString books = m_session.locale().locale().currencySymbol(QLocale::CurrencyIsoCode);
     const QString currency = m_read.invoice.currency;
-    if (!currency.isEmpty() && currency != books &&
+    if (!currency.isEmpty() && !books.isEmpty() && currency != books &&
         !prompter.confirm(tr("This invoice is in %1 and your books are in %2. Add its amounts "
                              "as they are?")
                               .arg(currency, books)))
