@@ -29,7 +29,13 @@ public:
         , m_invoice(read.invoice)
         , m_locale(locale)
         , m_form(CurrencyForm::of(locale.locale(), read.invoice.currency.toHtmlEscaped()))
-    {}
+    {
+        // A code is no symbol: "NOK 1,273.00" reads better than "NOK1,273.00".
+        if (!m_form.prefix.isEmpty() && m_form.prefix.back().isLetter())
+            m_form.prefix += QChar::Nbsp;
+        if (!m_form.suffix.isEmpty() && m_form.suffix.front().isLetter())
+            m_form.suffix.prepend(QChar::Nbsp);
+    }
 
     QString write()
     {
