@@ -31,12 +31,17 @@ Result<Syntax> syntaxOf(const QXmlStreamReader& xml)
             .arg(quoted(xml.qualifiedName().toString()))};
 }
 
+// Only the attributes the readers ask for are kept, so that a file of attributes costs no
+// more memory than its size.
 Node opened(const QXmlStreamReader& xml)
 {
     Node node;
     node.name = xml.name().toString();
-    for (const QXmlStreamAttribute& a : xml.attributes())
-        node.attributes.emplace_back(a.name().toString(), a.value().toString());
+    for (const QXmlStreamAttribute& a : xml.attributes()) {
+        const QStringView name = a.name();
+        if (name == u"schemeID" || name == u"unitCode" || name == u"currencyID")
+            node.attributes.emplace_back(name.toString(), a.value().toString());
+    }
     return node;
 }
 

@@ -16,7 +16,8 @@
 namespace ReceivedXml {
 
 // One element: its local name (namespace prefixes vary between senders), its own text trimmed,
-// its attributes by local name and its child elements in document order.
+// the attributes the readers use (schemeID, unitCode, currencyID) by local name and its child
+// elements in document order.
 struct Node {
     QString name;
     QString text;
