@@ -7,9 +7,9 @@
 namespace EInvoiceCheck {
 
 struct Verdict {
-    bool ran = false;   // false: the rules or SaxonJS are missing; `output` says which
-    int fatal = 0;      // the number of fatal rules that failed
-    QString output;     // the script's lines: each failed rule, then "N fatal, M warning"
+    bool ran = false; // false: the rules or SaxonJS are missing; `output` says which
+    int fatal = 0;    // the number of fatal rules that failed
+    QString output;   // the script's lines: each failed rule, then "N fatal, M warning"
 };
 
 // Why the rules cannot run here, or empty when they can. A test skips with this text.
@@ -23,8 +23,8 @@ Verdict validateXml(const QByteArray& xml);
 } // namespace EInvoiceCheck
 
 // Skips the current test when the rules cannot run, saying why.
-#define EINVOICE_REQUIRE_RULES()                                                                  \
-    do {                                                                                          \
-        if (const QString why = EInvoiceCheck::unavailable(); !why.isEmpty())                    \
-            QSKIP(qPrintable(why));                                                               \
+#define EINVOICE_REQUIRE_RULES()                                                                   \
+    do {                                                                                           \
+        if (const QString why = EInvoiceCheck::unavailable(); !why.isEmpty())                      \
+            QSKIP(qPrintable(why));                                                                \
     } while (false)
