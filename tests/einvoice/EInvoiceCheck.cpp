@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QTemporaryFile>
 
+#include <memory>
+#include <vector>
+
 namespace EInvoiceCheck {
 namespace {
 
@@ -28,19 +31,20 @@ QString unavailable()
     return {};
 }
 
-Verdict validate(const QString& path)
+namespace {
+
+void start(QProcess& run, const QString& path)
 {
-    Verdict verdict;
-    if (const QString why = unavailable(); !why.isEmpty()) {
-        verdict.output = why;
-        return verdict;
-    }
-    QProcess run;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("XSLT3"), QStringLiteral(BILLCRAFT_XSLT3));
     run.setProcessEnvironment(env);
     run.setProcessChannelMode(QProcess::MergedChannels);
     run.start(script(), {path});
+}
+
+Verdict finish(QProcess& run)
+{
+    Verdict verdict;
     if (!run.waitForFinished(180'000)) {
         verdict.output = QStringLiteral("the rules did not finish: ") + run.errorString();
         return verdict;
@@ -54,6 +58,17 @@ Verdict validate(const QString& path)
     return verdict;
 }
 
+} // namespace
+
+Verdict validate(const QString& path)
+{
+    if (const QString why = unavailable(); !why.isEmpty())
+        return Verdict{false, 0, why};
+    QProcess run;
+    start(run, path);
+    return finish(run);
+}
+
 Verdict validateXml(const QByteArray& xml)
 {
     QTemporaryFile file(QStringLiteral("einvoice-XXXXXX.xml"));
@@ -63,6 +78,35 @@ Verdict validateXml(const QByteArray& xml)
         return verdict;
     }
     return validate(file.fileName());
+}
+
+QList<Verdict> validateXmls(const QList<QByteArray>& xmls, int parallel)
+{
+    QList<Verdict> verdicts(xmls.size());
+    if (const QString why = unavailable(); !why.isEmpty()) {
+        for (Verdict& v : verdicts)
+            v.output = why;
+        return verdicts;
+    }
+    std::vector<std::unique_ptr<QTemporaryFile>> files;
+    std::vector<std::unique_ptr<QProcess>> runs(size_t(xmls.size()));
+    for (qsizetype i = 0; i < xmls.size(); ++i) {
+        files.push_back(std::make_unique<QTemporaryFile>(QStringLiteral("einvoice-XXXXXX.xml")));
+        QTemporaryFile& file = *files.back();
+        if (!file.open() || file.write(xmls[i]) != xmls[i].size() || !file.flush())
+            verdicts[i].output = QStringLiteral("cannot write a temporary file: ") +
+                                 file.errorString();
+    }
+    // Keeps `parallel` runs going: run i starts once run i - parallel has finished.
+    for (qsizetype i = 0; i < xmls.size() + parallel; ++i) {
+        if (const qsizetype done = i - parallel; done >= 0 && runs[size_t(done)])
+            verdicts[done] = finish(*runs[size_t(done)]);
+        if (i < xmls.size() && verdicts[i].output.isEmpty()) {
+            runs[size_t(i)] = std::make_unique<QProcess>();
+            start(*runs[size_t(i)], files[size_t(i)]->fileName());
+        }
+    }
+    return verdicts;
 }
 
 } // namespace EInvoiceCheck

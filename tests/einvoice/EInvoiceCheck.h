@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 
 // The official EN 16931 rules run on a written e-invoice, through the validate script kept with
@@ -19,6 +21,9 @@ QString unavailable();
 Verdict validate(const QString& path);
 // The same for XML held in memory (written to a temporary file first).
 Verdict validateXml(const QByteArray& xml);
+// validateXml for several documents, `parallel` runs at a time (one run costs a second or two of
+// a processor); the verdicts in the order of `xmls`.
+QList<Verdict> validateXmls(const QList<QByteArray>& xmls, int parallel = 3);
 
 } // namespace EInvoiceCheck
 
