@@ -134,8 +134,9 @@ void party(Writer& w, const QString& name, const Party& p, bool seller)
                                                        : p.electronicAddressScheme);
         w.end();
     }
-    for (const auto& [id, scheme] : {std::pair{p.vatId, QStringLiteral("VA")},
-                                     std::pair{seller ? p.taxNumber : QString(), QStringLiteral("FC")}}) {
+    for (const auto& [id, scheme] :
+         {std::pair{p.vatId, QStringLiteral("VA")},
+          std::pair{seller ? p.taxNumber : QString(), QStringLiteral("FC")}}) {
         if (id.trimmed().isEmpty())
             continue;
         w.start(QStringLiteral("ram:SpecifiedTaxRegistration"));
@@ -195,7 +196,8 @@ void settlement(Writer& w, const Invoice& invoice)
         w.element(QStringLiteral("ram:CategoryCode"), EInvoice::categoryCode(v.category));
         w.optional(QStringLiteral("ram:ExemptionReasonCode"), v.exemptionCode);
         if (v.category != EInvoice::VatCategory::NotSubject) // BR-O-06: no rate outside VAT
-            w.element(QStringLiteral("ram:RateApplicablePercent"), XmlWrite::decimal(v.ratePercent));
+            w.element(QStringLiteral("ram:RateApplicablePercent"),
+                      XmlWrite::decimal(v.ratePercent));
         w.end();
     }
     if (invoice.dueDate.isValid() || !invoice.payment.terms.trimmed().isEmpty()) {

@@ -34,9 +34,10 @@ Category categoryOf(const EInvoice::Invoice& invoice, const Stored& stored, cons
         return {VatCategory::Standard, vat.ratePercent, {}, {}};
     const QString seller = invoice.seller.address.countryCode;
     const QString buyer = invoice.buyer.address.countryCode;
-    if (!invoice.buyer.vatId.trimmed().isEmpty() && inEu(seller) && inEu(buyer) &&
-        seller != buyer)
-        return {VatCategory::ReverseCharge, {}, QStringLiteral("Reverse charge"),
+    if (!invoice.buyer.vatId.trimmed().isEmpty() && inEu(seller) && inEu(buyer) && seller != buyer)
+        return {VatCategory::ReverseCharge,
+                {},
+                QStringLiteral("Reverse charge"),
                 QStringLiteral("VATEX-EU-AE")};
     return {VatCategory::Zero, {}, {}, {}};
 }
@@ -64,8 +65,8 @@ void setPayment(EInvoice::Invoice& invoice, const QString& iban, const QString& 
     p.bic = p.iban.isEmpty() ? QString() : bic.trimmed();
     p.meansCode = p.iban.isEmpty() ? 1 : 58;
     p.remittance = invoice.number;
-    p.terms = QCoreApplication::translate("EInvoiceAmounts", "Payable within %1 days")
-                  .arg(paymentDays);
+    p.terms =
+        QCoreApplication::translate("EInvoiceAmounts", "Payable within %1 days").arg(paymentDays);
     invoice.dueDate = invoice.issueDate.addDays(paymentDays);
 }
 

@@ -75,6 +75,13 @@ Status EInvoiceRules::status(const Invoice& invoice, Format format)
     return Failure{missing.first().message};
 }
 
+EInvoiceRules::Missing EInvoiceRules::fault(const QString& rule)
+{
+    return {rule, tr("The invoice's amounts or VAT categories break the e-invoice rule %1, so it "
+                     "cannot be written as an e-invoice.")
+                      .arg(rule)};
+}
+
 void EInvoiceRules::seller(const Invoice& invoice, Format format, QList<Missing>& out)
 {
     const EInvoice::Party& s = invoice.seller;
@@ -151,6 +158,10 @@ void EInvoiceRules::buyer(const Invoice& invoice, Format format, QList<Missing>&
         out.append({QStringLiteral("PEPPOL-EN16931-R010"),
                     tr("The e-invoice needs the client's e-invoice address: enter it under "
                        "E-invoice details on the Clients tab.")});
+    if (format == Format::Ubl && blank(invoice.buyerReference))
+        out.append({QStringLiteral("PEPPOL-EN16931-R003"),
+                    tr("A UBL e-invoice needs the client's buyer reference or order number: "
+                       "enter it under E-invoice details on the Clients tab.")});
     if (format != Format::XRechnung)
         return;
     if (blank(invoice.buyerReference))
@@ -192,11 +203,7 @@ void EInvoiceRules::document(const Invoice& invoice, QList<Missing>& out)
 // user's, but are refused all the same rather than written.
 void EInvoiceRules::categories(const Invoice& invoice, QList<Missing>& out)
 {
-    const auto broken = [&out](const QString& rule) {
-        out.append({rule, tr("The invoice's amounts or VAT categories break the e-invoice rule "
-                             "%1, so it cannot be written as an e-invoice.")
-                              .arg(rule)});
-    };
+    const auto broken = [&out](const QString& rule) { out.append(fault(rule)); };
     if (invoice.lines.isEmpty())
         broken(QStringLiteral("BR-16"));
     if (invoice.vat.isEmpty())
@@ -228,11 +235,7 @@ void EInvoiceRules::categories(const Invoice& invoice, QList<Missing>& out)
 
 void EInvoiceRules::amounts(const Invoice& invoice, QList<Missing>& out)
 {
-    const auto broken = [&out](const QString& id) {
-        out.append({id, tr("The invoice's amounts or VAT categories break the e-invoice rule "
-                           "%1, so it cannot be written as an e-invoice.")
-                            .arg(id)});
-    };
+    const auto broken = [&out](const QString& rule) { out.append(fault(rule)); };
     MoneySum lines;
     for (const EInvoice::Line& line : invoice.lines) {
         lines.add(line.netAmount);
@@ -260,7 +263,7 @@ void EInvoiceRules::amounts(const Invoice& invoice, QList<Missing>& out)
         if (v.category != VatCategory::Standard && !v.taxAmount.isZero())
             broken(rule(v.category, "09"));
         else if (!gap || gap->units() <= -Money::kScale || gap->units() >= Money::kScale ||
-            !inCents(v.taxAmount))
+                 !inCents(v.taxAmount))
             broken(rule(v.category, "09"));
     }
     if (taxes.value() != invoice.taxTotal)

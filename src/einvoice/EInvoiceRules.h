@@ -27,6 +27,8 @@ public:
     static Status status(const EInvoice::Invoice& invoice, EInvoice::Format format);
 
 private:
+    // A fault of the model builder's (amounts, categories): named by the rule it breaks.
+    static Missing fault(const QString& rule);
     static void seller(const EInvoice::Invoice& invoice, EInvoice::Format format,
                        QList<Missing>& out);
     static void buyer(const EInvoice::Invoice& invoice, EInvoice::Format format,

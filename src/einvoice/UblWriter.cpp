@@ -16,8 +16,8 @@ const QString kCac =
 const QString kCbc =
     QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonBasicComponents-2");
 
-const QString kCustomization = QStringLiteral(
-    "urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
+const QString kCustomization =
+    QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
 const QString kProfile = QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0");
 
 // Every UBL amount names its currency.
@@ -118,7 +118,8 @@ void header(Writer& w, const Invoice& invoice)
     party(w, QStringLiteral("cac:AccountingCustomerParty"), invoice.buyer, false);
     if (invoice.deliveryDate.isValid()) {
         w.start(QStringLiteral("cac:Delivery"));
-        w.element(QStringLiteral("cbc:ActualDeliveryDate"), XmlWrite::isoDate(invoice.deliveryDate));
+        w.element(QStringLiteral("cbc:ActualDeliveryDate"),
+                  XmlWrite::isoDate(invoice.deliveryDate));
         w.end();
     }
 }
