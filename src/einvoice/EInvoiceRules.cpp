@@ -225,6 +225,10 @@ void EInvoiceRules::categories(const Invoice& invoice, QList<Missing>& out)
         const bool wantsReason = !standard && v.category != VatCategory::Zero;
         if (reason != wantsReason)
             broken(rule(v.category, "10"));
+        // An intra-community supply needs the deliver-to country (BT-80), which the model and
+        // the writers do not carry.
+        if (v.category == VatCategory::IntraCommunity)
+            broken(QStringLiteral("BR-IC-12"));
         if (v.category == VatCategory::NotSubject && invoice.vat.size() > 1)
             broken(QStringLiteral("BR-O-11"));
         if (v.category == VatCategory::NotSubject &&

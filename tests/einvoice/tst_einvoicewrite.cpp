@@ -4,7 +4,9 @@
 #include "einvoice/EInvoiceFile.h"
 #include "einvoice/EInvoiceRules.h"
 #include "einvoice/UblWriter.h"
+#include "einvoice/XmlWrite.h"
 
+#include <QLocale>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -101,11 +103,15 @@ class TestEInvoiceWrite : public QObject {
     Q_OBJECT
 
 private slots:
+    // A locale with ',' as its decimal point, which no e-invoice amount may show.
+    void initTestCase() { QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany)); }
     void shapes_data();
     void shapes();
     void refusals_data();
     void refusals();
     void xmlSpecialCharacters();
+    void numbers_data();
+    void numbers();
     void fileBytes();
 
 private:
@@ -357,6 +363,42 @@ void TestEInvoiceWrite::xmlSpecialCharacters()
         QVERIFY(texts.contains(QStringLiteral("Tom & Jerry <b>]]> bell tab\tend")));
         QVERIFY(texts.contains(QStringLiteral("A < B & \"C\"")));
     }
+}
+
+// Amounts as both syntaxes want them: two decimals rounded half to even, prices with as many
+// decimals as they carry (two at least), never the locale's form.
+void TestEInvoiceWrite::numbers_data()
+{
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("amount");
+    QTest::addColumn<QString>("price");
+    QTest::newRow("whole") << "1234"
+                           << "1234.00"
+                           << "1234.00";
+    QTest::newRow("four decimals") << "10.1255"
+                                   << "10.13"
+                                   << "10.1255";
+    QTest::newRow("half a cent") << "2.125"
+                                 << "2.12"
+                                 << "2.125";
+    QTest::newRow("negative") << "-0.5"
+                              << "-0.50"
+                              << "-0.50";
+    QTest::newRow("less than half a cent below 0") << "-0.004"
+                                                   << "0.00"
+                                                   << "-0.004";
+    QTest::newRow("largest") << "922337203685477.5807"
+                             << "922337203685477.58"
+                             << "922337203685477.5807";
+}
+
+void TestEInvoiceWrite::numbers()
+{
+    QFETCH(QString, value);
+    QFETCH(QString, amount);
+    QFETCH(QString, price);
+    QCOMPARE(XmlWrite::amount(money(qPrintable(value))), amount);
+    QCOMPARE(XmlWrite::price(money(qPrintable(value))), price);
 }
 
 // The file of an XML format is the writer's XML; an invoice the checks refuse never reaches the
