@@ -44,7 +44,7 @@ void context(Writer& w, const Invoice& invoice, Profile profile)
     w.element(QStringLiteral("ram:ID"), invoice.number);
     w.element(QStringLiteral("ram:TypeCode"), QString::number(invoice.typeCode));
     dateTime(w, QStringLiteral("ram:IssueDateTime"), invoice.issueDate);
-    if (!XmlWrite::clean(invoice.note).trimmed().isEmpty()) {
+    if (XmlWrite::has(invoice.note)) {
         w.start(QStringLiteral("ram:IncludedNote"));
         w.optional(QStringLiteral("ram:Content"), invoice.note);
         w.end();
@@ -88,7 +88,7 @@ void line(Writer& w, const EInvoice::Line& l)
 // or BT-31, and a seller without a VAT number is known to its tax office by its tax number.
 QString sellerIdentifier(const Party& p, bool seller)
 {
-    return seller && p.vatId.trimmed().isEmpty() ? p.taxNumber : QString();
+    return seller && !XmlWrite::has(p.vatId) ? p.taxNumber : QString();
 }
 
 void party(Writer& w, const QString& name, const Party& p, bool seller)
@@ -96,21 +96,21 @@ void party(Writer& w, const QString& name, const Party& p, bool seller)
     w.start(name);
     w.optional(QStringLiteral("ram:ID"), sellerIdentifier(p, seller));
     w.element(QStringLiteral("ram:Name"), p.name);
-    if (!XmlWrite::clean(p.tradingName).trimmed().isEmpty()) {
+    if (XmlWrite::has(p.tradingName)) {
         w.start(QStringLiteral("ram:SpecifiedLegalOrganization"));
         w.optional(QStringLiteral("ram:TradingBusinessName"), p.tradingName);
         w.end();
     }
     const EInvoice::Contact& c = p.contact;
-    if (!(c.name + c.phone + c.email).trimmed().isEmpty()) {
+    if (XmlWrite::has(c.name + c.phone + c.email)) {
         w.start(QStringLiteral("ram:DefinedTradeContact"));
         w.optional(QStringLiteral("ram:PersonName"), c.name);
-        if (!c.phone.trimmed().isEmpty()) {
+        if (XmlWrite::has(c.phone)) {
             w.start(QStringLiteral("ram:TelephoneUniversalCommunication"));
             w.optional(QStringLiteral("ram:CompleteNumber"), c.phone);
             w.end();
         }
-        if (!c.email.trimmed().isEmpty()) {
+        if (XmlWrite::has(c.email)) {
             w.start(QStringLiteral("ram:EmailURIUniversalCommunication"));
             w.optional(QStringLiteral("ram:URIID"), c.email);
             w.end();
@@ -127,7 +127,7 @@ void party(Writer& w, const QString& name, const Party& p, bool seller)
     w.element(QStringLiteral("ram:CountryID"), a.countryCode);
     w.optional(QStringLiteral("ram:CountrySubDivisionName"), a.subdivision);
     w.end();
-    if (!p.electronicAddress.trimmed().isEmpty()) {
+    if (XmlWrite::has(p.electronicAddress)) {
         w.start(QStringLiteral("ram:URIUniversalCommunication"));
         w.optional(QStringLiteral("ram:URIID"), p.electronicAddress, QStringLiteral("schemeID"),
                    p.electronicAddressScheme.isEmpty() ? QStringLiteral("EM")
@@ -137,7 +137,7 @@ void party(Writer& w, const QString& name, const Party& p, bool seller)
     for (const auto& [id, scheme] :
          {std::pair{p.vatId, QStringLiteral("VA")},
           std::pair{seller ? p.taxNumber : QString(), QStringLiteral("FC")}}) {
-        if (id.trimmed().isEmpty())
+        if (!XmlWrite::has(id))
             continue;
         w.start(QStringLiteral("ram:SpecifiedTaxRegistration"));
         w.optional(QStringLiteral("ram:ID"), id, QStringLiteral("schemeID"), scheme);
@@ -167,12 +167,12 @@ void paymentMeans(Writer& w, const EInvoice::Payment& p)
 {
     w.start(QStringLiteral("ram:SpecifiedTradeSettlementPaymentMeans"));
     w.element(QStringLiteral("ram:TypeCode"), QString::number(p.meansCode));
-    if (!p.iban.trimmed().isEmpty()) {
+    if (XmlWrite::has(p.iban)) {
         w.start(QStringLiteral("ram:PayeePartyCreditorFinancialAccount"));
         w.optional(QStringLiteral("ram:IBANID"), p.iban);
         w.optional(QStringLiteral("ram:AccountName"), p.accountName);
         w.end();
-        if (!p.bic.trimmed().isEmpty()) {
+        if (XmlWrite::has(p.bic)) {
             w.start(QStringLiteral("ram:PayeeSpecifiedCreditorFinancialInstitution"));
             w.optional(QStringLiteral("ram:BICID"), p.bic);
             w.end();
@@ -200,7 +200,7 @@ void settlement(Writer& w, const Invoice& invoice)
                       XmlWrite::decimal(v.ratePercent));
         w.end();
     }
-    if (invoice.dueDate.isValid() || !invoice.payment.terms.trimmed().isEmpty()) {
+    if (invoice.dueDate.isValid() || XmlWrite::has(invoice.payment.terms)) {
         w.start(QStringLiteral("ram:SpecifiedTradePaymentTerms"));
         w.optional(QStringLiteral("ram:Description"), invoice.payment.terms);
         if (invoice.dueDate.isValid())

@@ -1,5 +1,7 @@
 #include "einvoice/EInvoiceRules.h"
 
+#include "einvoice/XmlWrite.h"
+
 #include <QSet>
 
 using EInvoice::Format;
@@ -8,9 +10,10 @@ using EInvoice::VatCategory;
 
 namespace {
 
+// Empty once the writers have left out what XML cannot carry.
 bool blank(const QString& text)
 {
-    return text.trimmed().isEmpty();
+    return !XmlWrite::has(text);
 }
 
 bool twoLetters(const QString& text)

@@ -41,7 +41,7 @@ void address(Writer& w, const EInvoice::Address& a)
     w.optional(QStringLiteral("cbc:CityName"), a.city);
     w.optional(QStringLiteral("cbc:PostalZone"), a.postCode);
     w.optional(QStringLiteral("cbc:CountrySubentity"), a.subdivision);
-    if (!XmlWrite::clean(a.line3).trimmed().isEmpty()) {
+    if (XmlWrite::has(a.line3)) {
         w.start(QStringLiteral("cac:AddressLine"));
         w.optional(QStringLiteral("cbc:Line"), a.line3);
         w.end();
@@ -54,7 +54,7 @@ void address(Writer& w, const EInvoice::Address& a)
 
 void contact(Writer& w, const EInvoice::Contact& c)
 {
-    if ((c.name + c.phone + c.email).trimmed().isEmpty())
+    if (!XmlWrite::has(c.name + c.phone + c.email))
         return;
     w.start(QStringLiteral("cac:Contact"));
     w.optional(QStringLiteral("cbc:Name"), c.name);
@@ -73,12 +73,12 @@ void party(Writer& w, const QString& role, const Party& p, bool seller)
                p.electronicAddressScheme.isEmpty() ? QStringLiteral("EM")
                                                    : p.electronicAddressScheme);
     // BT-29 where there is no VAT number, as BR-CO-26 asks: the seller's tax number.
-    if (seller && p.vatId.trimmed().isEmpty() && !p.taxNumber.trimmed().isEmpty()) {
+    if (seller && !XmlWrite::has(p.vatId) && XmlWrite::has(p.taxNumber)) {
         w.start(QStringLiteral("cac:PartyIdentification"));
         w.element(QStringLiteral("cbc:ID"), p.taxNumber);
         w.end();
     }
-    if (!XmlWrite::clean(p.tradingName).trimmed().isEmpty()) {
+    if (XmlWrite::has(p.tradingName)) {
         w.start(QStringLiteral("cac:PartyName"));
         w.element(QStringLiteral("cbc:Name"), p.tradingName);
         w.end();
@@ -87,7 +87,7 @@ void party(Writer& w, const QString& role, const Party& p, bool seller)
     for (const auto& [id, scheme] :
          {std::pair{p.vatId, QStringLiteral("VAT")},
           std::pair{seller ? p.taxNumber : QString(), QStringLiteral("FC")}}) {
-        if (id.trimmed().isEmpty())
+        if (!XmlWrite::has(id))
             continue;
         w.start(QStringLiteral("cac:PartyTaxScheme"));
         w.element(QStringLiteral("cbc:CompanyID"), id);
@@ -129,11 +129,11 @@ void payment(Writer& w, const EInvoice::Payment& p)
     w.start(QStringLiteral("cac:PaymentMeans"));
     w.element(QStringLiteral("cbc:PaymentMeansCode"), QString::number(p.meansCode));
     w.optional(QStringLiteral("cbc:PaymentID"), p.remittance);
-    if (!p.iban.trimmed().isEmpty()) {
+    if (XmlWrite::has(p.iban)) {
         w.start(QStringLiteral("cac:PayeeFinancialAccount"));
         w.element(QStringLiteral("cbc:ID"), p.iban);
         w.optional(QStringLiteral("cbc:Name"), p.accountName);
-        if (!p.bic.trimmed().isEmpty()) {
+        if (XmlWrite::has(p.bic)) {
             w.start(QStringLiteral("cac:FinancialInstitutionBranch"));
             w.element(QStringLiteral("cbc:ID"), p.bic);
             w.end();
@@ -141,7 +141,7 @@ void payment(Writer& w, const EInvoice::Payment& p)
         w.end();
     }
     w.end();
-    if (!XmlWrite::clean(p.terms).trimmed().isEmpty()) {
+    if (XmlWrite::has(p.terms)) {
         w.start(QStringLiteral("cac:PaymentTerms"));
         w.element(QStringLiteral("cbc:Note"), p.terms);
         w.end();

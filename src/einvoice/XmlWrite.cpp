@@ -48,6 +48,11 @@ QString clean(const QString& text)
     return out;
 }
 
+bool has(const QString& text)
+{
+    return !clean(text).trimmed().isEmpty();
+}
+
 QString amount(Money value)
 {
     return fixed(value.roundedToCents(), 2);

@@ -17,6 +17,10 @@ namespace XmlWrite {
 // QXmlStreamWriter.
 QString clean(const QString& text);
 
+// True when `text` has something to write once cleaned and trimmed: an optional term is
+// written, and a required one is present, only then.
+bool has(const QString& text);
+
 // An amount with exactly two decimals: "1234.50", "-0.05". Rounded half to even to cents.
 QString amount(Money value);
 // An amount with two to four decimals, as many as it needs: "10.1234", "10.50", "10.00".
