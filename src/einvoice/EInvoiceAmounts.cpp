@@ -91,7 +91,7 @@ Status fill(EInvoice::Invoice& invoice, const QString& content, const Stored& st
         !stored.vat.isZero())
         return Failure{QCoreApplication::translate(
             "EInvoiceAmounts", "The invoice charges VAT but the identity's VAT rate is 0: "
-                               "correct the rate in the invoice layout's page settings.")};
+                               "correct the VAT Rate on the Invoice Layout tab.")};
 
     EInvoice::Line line;
     line.name = content;

@@ -113,6 +113,7 @@ private slots:
     void numbers_data();
     void numbers();
     void fileBytes();
+    void vatWithoutRate();
 
 private:
     QList<EInvoiceCheck::Verdict> m_verdicts; // of every shape in every format
@@ -426,6 +427,21 @@ void TestEInvoiceWrite::fileBytes()
         QCOMPARE(EInvoiceFile::formatOfFilter(filters[kFormats.indexOf(format)]), format);
     QCOMPARE(EInvoiceFile::formatOfFilter(QStringLiteral("All files (*)")), std::nullopt);
     QCOMPARE(EInvoiceFile::suffix(Format::FacturX), QStringLiteral("pdf"));
+}
+
+// VAT charged at a rate of 0 has no category the rules accept: refused, the invoice untouched.
+void TestEInvoiceWrite::vatWithoutRate()
+{
+    Invoice invoice = complete();
+    const Invoice before = invoice;
+    const Status filled =
+        EInvoiceAmounts::fill(invoice, QStringLiteral("Door"),
+                              {money("100"), money("20"), money("120")}, {Money(), true});
+    QCOMPARE(filled.error(), QStringLiteral("The invoice charges VAT but the identity's VAT rate "
+                                            "is 0: correct the VAT Rate on the Invoice Layout "
+                                            "tab."));
+    QCOMPARE(invoice.lines.value(0).name, before.lines.value(0).name);
+    QCOMPARE(invoice.grandTotal, before.grandTotal);
 }
 
 QTEST_GUILESS_MAIN(TestEInvoiceWrite)
