@@ -7,9 +7,9 @@
 #include <exception>
 #include <qpdf/Pipeline.hh>
 #include <qpdf/QPDF.hh>
-#include <qpdf/QPDFEmbeddedFileDocumentHelper.hh>
 #include <qpdf/QPDFExc.hh>
 #include <qpdf/QPDFFileSpecObjectHelper.hh>
+#include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <qpdf/QPDFObjectHandle.hh>
 #include <stdexcept>
 #include <vector>
@@ -60,16 +60,21 @@ Attachment attachmentOf(const QString& key, QPDFObjectHandle spec)
 
 // Every file the PDF attaches: its name tree of embedded files, or where that has none the
 // catalog's /AF (associated files), which some writers fill alone. Attachments of pages and
-// annotations are not e-invoices by any of the standards.
+// annotations are not e-invoices by any of the standards. Only dictionaries are taken: qpdf's
+// helpers complain on stderr about anything else.
 std::vector<Attachment> attachments(QPDF& pdf)
 {
     std::vector<Attachment> found;
-    for (const auto& [key, spec] : QPDFEmbeddedFileDocumentHelper(pdf).getEmbeddedFiles())
-        if (spec && spec->getObjectHandle().isDictionary())
-            found.push_back(attachmentOf(QString::fromStdString(key), spec->getObjectHandle()));
+    QPDFObjectHandle root = pdf.getRoot();
+    QPDFObjectHandle tree = root.getKeyIfDict("/Names").getKeyIfDict("/EmbeddedFiles");
+    if (tree.isDictionary())
+        // Never repaired: a received file is read, not changed.
+        for (auto [key, spec] : QPDFNameTreeObjectHelper(tree, pdf, false))
+            if (spec.isDictionary())
+                found.push_back(attachmentOf(QString::fromStdString(key), spec));
     if (!found.empty())
         return found;
-    QPDFObjectHandle associated = pdf.getRoot().getKey("/AF");
+    QPDFObjectHandle associated = root.getKeyIfDict("/AF");
     if (associated.isArray())
         for (QPDFObjectHandle spec : associated.aitems())
             if (spec.isDictionary())
