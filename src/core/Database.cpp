@@ -1,5 +1,6 @@
 #include "core/Database.h"
 
+#include "core/Countries.h"
 #include "core/DataFolder.h"
 #include "core/SafeFile.h"
 #include "core/StoredText.h"
@@ -92,9 +93,41 @@ const QList<QStringList>& migrations()
             "\"Date\", InvoiceNumber)",
             "DROP INDEX IF EXISTS IdxInvoicesClient",
         },
+        {
+            // 3: the business terms an e-invoice needs beyond the printed page; the columns come
+            // from businessTerms(), which runs after these statements.
+        },
     };
     return steps;
 }
+
+// Version 3's columns: the seller's terms on each identity, the buyer's on each client. Named
+// as other tools may rely on them. An empty LegalName means the trading name (TextLogo), an
+// empty EInvoiceAddress the client's e-mail.
+struct TermColumn {
+    const char* table;
+    const char* column;
+    const char* type;
+};
+constexpr TermColumn kTermColumns[] = {
+    {"TblUserData", "LegalName", "TEXT"},
+    {"TblUserData", "VatId", "TEXT"},
+    {"TblUserData", "TaxNumber", "TEXT"},
+    {"TblUserData", "Street", "TEXT"},
+    {"TblUserData", "Town", "TEXT"},
+    {"TblUserData", "PostCode", "TEXT"},
+    {"TblUserData", "CountryCode", "TEXT"},
+    {"TblUserData", "Email", "TEXT"},
+    {"TblUserData", "Phone", "TEXT"},
+    {"TblUserData", "ContactName", "TEXT"},
+    {"TblUserData", "Iban", "TEXT"},
+    {"TblUserData", "Bic", "TEXT"},
+    {"TblUserData", "PaymentDays", "INTEGER NOT NULL DEFAULT 30"},
+    {"TblClients", "CountryCode", "TEXT"},
+    {"TblClients", "VatId", "TEXT"},
+    {"TblClients", "EInvoiceAddress", "TEXT"},
+    {"TblClients", "BuyerReference", "TEXT"},
+};
 
 sqlite3* handleOf(const QSqlDatabase& db)
 {
@@ -379,23 +412,64 @@ bool Database::createTables()
 bool Database::migrate()
 {
     const QList<QStringList>& steps = migrations();
-    static_assert(kSchemaVersion == 2, "a new schema version needs its step in migrations()");
+    static_assert(kSchemaVersion == 3, "a new schema version needs its step in migrations()");
     const int from = schemaVersion();
     if (from >= steps.size())
         return true;
     // All the steps or none: a failure leaves the file at the version it had.
     Transaction tx(*this, Transaction::Mode::Immediate);
     for (int version = from + 1; version <= steps.size(); ++version) {
-        for (const QString& sql : steps[version - 1]) {
-            if (!exec(sql))
-                return setError(tr("%1 cannot be upgraded to version %2: %3")
-                                    .arg(m_path)
-                                    .arg(version)
-                                    .arg(m_error));
-        }
+        bool done = true;
+        for (const QString& sql : steps[version - 1])
+            done = done && exec(sql);
+        if (done && version == 3)
+            done = addBusinessTerms();
+        if (!done)
+            return setError(tr("%1 cannot be upgraded to version %2: %3")
+                                .arg(m_path)
+                                .arg(version)
+                                .arg(m_error));
     }
     if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(steps.size())) || !tx.commit())
         return setError(tr("%1 cannot be upgraded: %2").arg(m_path, m_error));
+    return true;
+}
+
+bool Database::addBusinessTerms()
+{
+    for (const TermColumn& c : kTermColumns) {
+        const QString table = QLatin1String(c.table), column = QLatin1String(c.column);
+        // Identifiers cannot be bound; these are the constants above.
+        if (!columns(table).contains(column) &&
+            !exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3")
+                      .arg(table, column, QLatin1String(c.type))))
+            return false;
+    }
+    return fillCountryCodes();
+}
+
+bool Database::fillCountryCodes()
+{
+    const QString country = QStringLiteral("Country");
+    if (!columns(QStringLiteral("TblClients")).contains(country))
+        return true;
+    QSqlQuery names = prepare(QStringLiteral(
+        "SELECT DISTINCT Country FROM TblClients WHERE Country IS NOT NULL AND Country <> '' "
+        "AND (CountryCode IS NULL OR CountryCode = '')"));
+    if (!exec(names))
+        return false;
+    QList<QPair<QString, QString>> found;
+    while (names.next()) {
+        const QString name = names.value(0).toString();
+        if (const QString code = Countries::codeFromName(name); !code.isEmpty())
+            found.append({code, name});
+    }
+    for (const auto& [code, name] : found) {
+        if (!exec(QStringLiteral("UPDATE TblClients SET CountryCode = ? WHERE Country = ? AND "
+                                 "(CountryCode IS NULL OR CountryCode = '')"),
+                  {code, name}))
+            return false;
+    }
     return true;
 }
 

@@ -41,7 +41,7 @@ private:
 class Database {
     Q_DECLARE_TR_FUNCTIONS(Database)
 public:
-    static constexpr int kSchemaVersion = 2;
+    static constexpr int kSchemaVersion = 3;
     // How long a write waits for another connection's write lock before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
     static inline const QString kFileName = QStringLiteral("Accounts.mdb");
@@ -118,6 +118,10 @@ public:
     // Adds a column unless one of exactly that name (letter case included) exists. The column
     // is Null in every existing row. columnType is a Jet type name ("Memo", "Text", "Long",
     // "YesNo", "Currency", "Date"), mapped to its SQLite storage.
+    // Gives each client without a country code the code its Country text clearly names
+    // (Countries::codeFromName); false with the error kept when a statement fails.
+    bool fillCountryCodes();
+
     enum class AddColumn { Added, Present, Failed };
     AddColumn addColumnIfMissing(const QString& table, const QString& column,
                                  const QString& columnType);
@@ -134,6 +138,7 @@ private:
     bool inspect(const QString& path, bool* isNew);
     bool createTables();
     bool migrate();
+    bool addBusinessTerms();
 
     QString m_connectionName;
     QString m_path;

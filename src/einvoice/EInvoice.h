@@ -35,10 +35,10 @@ struct Contact {
 };
 
 struct Party {
-    QString name;        // BT-27 / BT-44: the registered (legal) name
-    QString tradingName; // BT-28 / BT-45, when it differs from the name
-    QString vatId;       // BT-31 / BT-48: with its country prefix, "DE123456789"
-    QString taxNumber;   // BT-32: the seller's national tax number (seller only)
+    QString name;                    // BT-27 / BT-44: the registered (legal) name
+    QString tradingName;             // BT-28 / BT-45, when it differs from the name
+    QString vatId;                   // BT-31 / BT-48: with its country prefix, "DE123456789"
+    QString taxNumber;               // BT-32: the seller's national tax number (seller only)
     QString electronicAddress;       // BT-34 / BT-49
     QString electronicAddressScheme; // its scheme (EAS code list): "EM" for an e-mail address
     Address address;
@@ -47,26 +47,26 @@ struct Party {
 
 // VAT categories (UNCL 5305) as the standard uses them.
 enum class VatCategory {
-    Standard,      // S
-    Zero,          // Z
-    Exempt,        // E
-    ReverseCharge, // AE
+    Standard,       // S
+    Zero,           // Z
+    Exempt,         // E
+    ReverseCharge,  // AE
     IntraCommunity, // K
-    Export,        // G
-    NotSubject,    // O: outside the scope of VAT
+    Export,         // G
+    NotSubject,     // O: outside the scope of VAT
 };
 QString categoryCode(VatCategory category); // "S", "Z", "E", "AE", "K", "G", "O"
 // The category of a code, or false when the code is not one of the above.
 bool categoryFromCode(const QString& code, VatCategory* category);
 
 struct Line {
-    QString id = QStringLiteral("1"); // BT-126
-    QString name;                     // BT-153: the invoice's content
+    QString id = QStringLiteral("1");                 // BT-126
+    QString name;                                     // BT-153: the invoice's content
     Money quantity = Money::fromUnits(Money::kScale); // BT-129 (1)
     QString unitCode = QStringLiteral("C62");         // BT-130 (UN/ECE Rec 20: one)
-    Money netPrice;  // BT-146: up to four decimals
-    Money netAmount; // BT-131: quantity x price, whole cents
-    VatCategory category = VatCategory::Standard; // BT-151
+    Money netPrice;                                   // BT-146: up to four decimals
+    Money netAmount;                                  // BT-131: quantity x price, whole cents
+    VatCategory category = VatCategory::Standard;     // BT-151
     Money ratePercent; // BT-152: 17.5 % is 17.5; absent (not written) for category O
 };
 
@@ -80,24 +80,24 @@ struct VatBreakdown {
 };
 
 struct Payment {
-    int meansCode = 0;    // BT-81 (UNCL 4461): 58 SEPA credit transfer, 30 credit transfer
-    QString remittance;   // BT-83: the invoice number
-    QString iban;         // BT-84, without blanks
-    QString accountName;  // BT-85
-    QString bic;          // BT-86
-    QString terms;        // BT-20: "Payable within 30 days"
+    int meansCode = 0;   // BT-81 (UNCL 4461): 58 SEPA credit transfer, 30 credit transfer
+    QString remittance;  // BT-83: the invoice number
+    QString iban;        // BT-84, without blanks
+    QString accountName; // BT-85
+    QString bic;         // BT-86
+    QString terms;       // BT-20: "Payable within 30 days"
 };
 
 struct Invoice {
-    QString number;          // BT-1
-    QDate issueDate;         // BT-2
+    QString number;                    // BT-1
+    QDate issueDate;                   // BT-2
     int typeCode = kCommercialInvoice; // BT-3
-    QString currency;        // BT-5: ISO 4217, "GBP"
-    QDate dueDate;           // BT-9
-    QString buyerReference;  // BT-10: a Leitweg-ID for German public bodies
-    QString note;            // BT-22
-    QDate deliveryDate;      // BT-72
-    QString specification;   // BT-24: the specification identifier; each writer sets its own
+    QString currency;                  // BT-5: ISO 4217, "GBP"
+    QDate dueDate;                     // BT-9
+    QString buyerReference;            // BT-10: a Leitweg-ID for German public bodies
+    QString note;                      // BT-22
+    QDate deliveryDate;                // BT-72
+    QString specification; // BT-24: the specification identifier; each writer sets its own
 
     Party seller;
     Party buyer;
@@ -105,12 +105,12 @@ struct Invoice {
     QList<Line> lines;
     QList<VatBreakdown> vat;
 
-    Money lineTotal;    // BT-106: sum of the lines' net amounts
-    Money taxBasis;     // BT-109: total without VAT
-    Money taxTotal;     // BT-110
-    Money grandTotal;   // BT-112: BT-109 + BT-110
-    Money paidAmount;   // BT-113
-    Money amountDue;    // BT-115: BT-112 - BT-113
+    Money lineTotal;  // BT-106: sum of the lines' net amounts
+    Money taxBasis;   // BT-109: total without VAT
+    Money taxTotal;   // BT-110
+    Money grandTotal; // BT-112: BT-109 + BT-110
+    Money paidAmount; // BT-113
+    Money amountDue;  // BT-115: BT-112 - BT-113
 };
 
 // The syntaxes and profiles Billcraft writes; a read invoice says which one it was.

@@ -451,6 +451,11 @@ Result<JetImportReport> copyTables(JetSource& source, Database& db, const JetPro
     }
     if (const Status checked = checkWritten(db, report, sums); !checked)
         return Failure{checked.error()};
+    // As an upgraded file's clients get theirs.
+    if (!db.fillCountryCodes())
+        return Failure{
+            QCoreApplication::translate("JetImport", "the new database cannot be written: %1")
+                .arg(db.errorString())};
     at.table.clear();
     if (progress && !progress(at))
         return cancelled();

@@ -1,4 +1,6 @@
+#include "clients/BuyerDetails.h"
 #include "clients/ClientStore.h"
+#include "identities/TradingDetails.h"
 #include "invoices/InvoiceStore.h"
 #include "support/CaseFile.h"
 #include "support/TestEnv.h"
@@ -28,6 +30,39 @@ QStringList companies(const QList<ClientItem>& items)
 class TestClientStore : public QObject {
     Q_OBJECT
 private slots:
+    // The e-invoice terms of the buyer and the seller: what is left empty falls back to what
+    // the address book and the identity already hold; identifiers are kept without blanks, in
+    // capitals; a row that is gone is an error, never an empty record.
+    void businessTermsFallBackAndAreKeptCompact()
+    {
+        TestEnv env;
+        const int identity = env.addIdentity("Harbour Joinery");
+        Client c = company("Acme");
+        c.email = "accounts@acme.example";
+        const int client = *ClientStore(env.db).insert(c, identity);
+
+        QCOMPARE(BuyerDetailsStore::load(env.db, client)->eInvoiceAddress, c.email);
+        QVERIFY(
+            BuyerDetailsStore::save(env.db, client, {"de", "de 123 456 789", "", "04011000-1"}));
+        const BuyerDetails buyer = *BuyerDetailsStore::load(env.db, client);
+        QCOMPARE(buyer.countryCode + buyer.vatId + buyer.buyerReference, "DEDE12345678904011000-1");
+        QVERIFY(!BuyerDetailsStore::save(env.db, client + 1, buyer));
+
+        TradingDetails seller = *TradingDetailsStore::load(env.db, identity);
+        QCOMPARE(seller.legalName, "Harbour Joinery");
+        QCOMPARE(seller.paymentDays, 30);
+        seller.legalName = "Harbour Joinery O'Neill Ltd";
+        seller.iban = "gb33 bukb 2020 1555 5555 55";
+        seller.paymentDays = 14;
+        QVERIFY(TradingDetailsStore::save(env.db, identity, seller));
+        const TradingDetails back = *TradingDetailsStore::load(env.db, identity);
+        QCOMPARE(back.legalName, "Harbour Joinery ONeill Ltd");
+        QCOMPARE(back.iban, "GB33BUKB20201555555555");
+        QCOMPARE(back.paymentDays, 14);
+        QCOMPARE(TradingDetailsStore::load(env.db, identity + 1).error(),
+                 QStringLiteral("There is no identity %1.").arg(identity + 1));
+    }
+
     // What is typed comes back as the database keeps it, less its single quotes: a leading
     // byte-order mark included, and astral characters. Through every client text and the
     // invoice content.

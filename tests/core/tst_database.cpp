@@ -91,7 +91,7 @@ private slots:
         }
         Database db;
         QVERIFY(db.open(path));
-        QCOMPARE(db.schemaVersion(), 2);
+        QCOMPARE(db.schemaVersion(), Database::kSchemaVersion);
         const QString index =
             QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=?");
         QCOMPARE(db.scalar(index, {QStringLiteral("IdxInvoicesUnpaid")}).toInt(), 1);
@@ -111,6 +111,42 @@ private slots:
         QCOMPARE(db.addColumnIfMissing(table, QStringLiteral("x; DROP TABLE TblClients"),
                                        QStringLiteral("Memo")),
                  Database::AddColumn::Failed);
+    }
+
+    // Version 3 gives the seller and the buyer their e-invoice terms, and each client the
+    // country code its Country text clearly names.
+    void version2GainsBusinessTermsAndCountryCodes()
+    {
+        const QList<QStringList> cases = CaseFile::read(QStringLiteral("core/countries.txt"));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(Database::kFileName);
+        {
+            Database db;
+            QVERIFY(db.open(path));
+            QVERIFY(db.exec(QStringLiteral("DROP TABLE TblClients")));
+            QVERIFY(db.exec(QStringLiteral("DROP TABLE TblUserData")));
+            QVERIFY(db.exec(QStringLiteral(
+                "CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT, "
+                "Country TEXT, Email TEXT, Identity INTEGER)")));
+            QVERIFY(db.exec(QStringLiteral(
+                "CREATE TABLE TblUserData(Identity INTEGER PRIMARY KEY, TextLogo TEXT)")));
+            QVERIFY(db.exec(QStringLiteral("INSERT INTO TblUserData VALUES (1, 'Harbour')")));
+            for (const QStringList& c : cases)
+                QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company, Country) "
+                                               "VALUES (?, ?)"),
+                                {c[0], c[1]}));
+            QVERIFY(db.exec(QStringLiteral("PRAGMA user_version=2")));
+        }
+        Database db;
+        QVERIFY2(db.open(path), qPrintable(db.errorString()));
+        QCOMPARE(db.schemaVersion(), 3);
+        for (const QStringList& c : cases)
+            QCOMPARE(db.scalar(QStringLiteral("SELECT coalesce(CountryCode, '') FROM TblClients "
+                                              "WHERE Company = ?"),
+                               {c[0]})
+                         .toString(),
+                     c[2]);
+        QCOMPARE(db.scalar(QStringLiteral("SELECT PaymentDays FROM TblUserData")).toInt(), 30);
     }
 
     void foreignFilesAreRefusedAndLeftUntouched_data()

@@ -251,8 +251,18 @@ private slots:
         for (const MemoryTableShape& shape : source.shapes) {
             QList<QStringList> expected;
             for (QVariantList row : shape.rows) {
-                if (shape.name == u"TblClients")
-                    row.insert(16, Null);           // Notes, before Identity
+                // The e-invoice terms follow: none for the clients but the country code of their
+                // Country text; 30 payment days for each identity.
+                if (shape.name == u"TblClients") {
+                    row.insert(16, Null); // Notes, before Identity
+                    row << (row[11] == QStringLiteral("UK") ? QVariant(QStringLiteral("GB")) : Null)
+                        << Null << Null << Null;
+                }
+                if (shape.name == u"TblUserData") {
+                    for (int i = 0; i < 12; ++i)
+                        row << Null;
+                    row << 30;
+                }
                 if (shape.name == u"TblExpenses") { // by their decimal digits
                     row[5] = money("30.99");
                     row[6] = money("5.165");
@@ -346,7 +356,8 @@ private slots:
             QVERIFY(companies.contains(QStringLiteral("Smith & Sons Ltd")));
         }
         const Result<GridData> list = InvoiceList::load(
-            db, {session.locale(), clock.today()}, {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
+            db, {session.locale(), clock.today()},
+            {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
         QVERIFY2(list, qPrintable(list.error()));
         QCOMPARE(list->rowCount(), 3); // the starting row, of client 0, is never listed
         QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber),
