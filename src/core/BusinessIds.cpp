@@ -8,11 +8,6 @@
 namespace BusinessIds {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("BusinessIds", text);
-}
-
 // IBAN lengths from the SWIFT IBAN registry: every SEPA country and the other countries whose
 // banks a European seller is likely to name.
 struct IbanLength {
@@ -157,23 +152,34 @@ QString ibanFault(const QString& iban)
 {
     const QString s = compact(iban);
     if (!matches(QStringLiteral("[A-Z0-9]+"), s))
-        return tr("An IBAN holds only letters and digits: \"%1\" does not.").arg(iban);
+        return QCoreApplication::translate(
+                   "BusinessIds", "An IBAN holds only letters and digits: \"%1\" does not.")
+            .arg(iban);
     if (!matches(QStringLiteral("[A-Z]{2}[0-9]{2}.*"), s))
-        return tr("An IBAN begins with its country's two letters and two check digits: \"%1\" "
-                  "does not.")
+        return QCoreApplication::translate(
+                   "BusinessIds",
+                   "An IBAN begins with its country's two letters and two check digits: \"%1\" "
+                   "does not.")
             .arg(iban);
     const QString country = s.left(2);
     if (!isBankCountry(country))
-        return tr("The IBAN begins with \"%1\", which is no country's code.").arg(country);
+        return QCoreApplication::translate(
+                   "BusinessIds", "The IBAN begins with \"%1\", which is no country's code.")
+            .arg(country);
     if (const int length = ibanLength(country); length > 0 && s.size() != length)
-        return tr("An IBAN of %1 has %2 characters; this one has %3.")
+        return QCoreApplication::translate("BusinessIds",
+                                           "An IBAN of %1 has %2 characters; this one has %3.")
             .arg(Countries::name(country))
             .arg(length)
             .arg(s.size());
     if (s.size() < 15 || s.size() > 34)
-        return tr("An IBAN has 15 to 34 characters; this one has %1.").arg(s.size());
+        return QCoreApplication::translate("BusinessIds",
+                                           "An IBAN has 15 to 34 characters; this one has %1.")
+            .arg(s.size());
     if (ibanRemainder(s) != 1)
-        return tr("The IBAN's check digits are wrong: check it against your bank statement.");
+        return QCoreApplication::translate(
+            "BusinessIds",
+            "The IBAN's check digits are wrong: check it against your bank statement.");
     return {};
 }
 
@@ -181,15 +187,23 @@ QString bicFault(const QString& bic)
 {
     const QString s = compact(bic);
     if (s.size() != 8 && s.size() != 11)
-        return tr("A BIC has 8 or 11 characters; this one has %1.").arg(s.size());
+        return QCoreApplication::translate("BusinessIds",
+                                           "A BIC has 8 or 11 characters; this one has %1.")
+            .arg(s.size());
     if (!matches(QStringLiteral("[A-Z]{4}"), s.left(4)))
-        return tr("A BIC begins with four letters for the bank: \"%1\" does not.").arg(bic);
+        return QCoreApplication::translate(
+                   "BusinessIds", "A BIC begins with four letters for the bank: \"%1\" does not.")
+            .arg(bic);
     if (!isBankCountry(s.mid(4, 2)))
-        return tr("A BIC's fifth and sixth characters are its country: \"%1\" is no country's "
-                  "code.")
+        return QCoreApplication::translate(
+                   "BusinessIds",
+                   "A BIC's fifth and sixth characters are its country: \"%1\" is no country's "
+                   "code.")
             .arg(s.mid(4, 2));
     if (!matches(QStringLiteral("[A-Z0-9]+"), s.mid(6)))
-        return tr("After its country a BIC holds only letters and digits: \"%1\" does not.")
+        return QCoreApplication::translate(
+                   "BusinessIds",
+                   "After its country a BIC holds only letters and digits: \"%1\" does not.")
             .arg(bic);
     return {};
 }
@@ -199,20 +213,28 @@ QString vatIdFault(const QString& vatId, const QString& countryCode)
     const QString s = compactVatId(vatId);
     const QString prefix = s.left(2);
     if (!matches(QStringLiteral("[A-Z]{2}.*"), s))
-        return tr("A VAT number begins with its country's two letters (DE, FR, EL...): \"%1\" "
-                  "does not.")
+        return QCoreApplication::translate(
+                   "BusinessIds",
+                   "A VAT number begins with its country's two letters (DE, FR, EL...): \"%1\" "
+                   "does not.")
             .arg(vatId);
     if (prefix == u"GR")
-        return tr("Greek VAT numbers begin with EL, not GR.");
+        return QCoreApplication::translate("BusinessIds",
+                                           "Greek VAT numbers begin with EL, not GR.");
     const QString country = vatCountry(prefix);
     if (country.isEmpty())
-        return tr("The VAT number begins with \"%1\", which is no country's code.").arg(prefix);
+        return QCoreApplication::translate(
+                   "BusinessIds", "The VAT number begins with \"%1\", which is no country's code.")
+            .arg(prefix);
     const VatForm& form = vatForm(prefix);
     if (!matches(QLatin1String(form.pattern), s.mid(2)))
-        return tr("A VAT number of %1 is %2 followed by %3: \"%4\" is not.")
-            .arg(Countries::name(country), prefix, tr(form.form), vatId);
+        return QCoreApplication::translate(
+                   "BusinessIds", "A VAT number of %1 is %2 followed by %3: \"%4\" is not.")
+            .arg(Countries::name(country), prefix,
+                 QCoreApplication::translate("BusinessIds", form.form), vatId);
     if (!countryCode.isEmpty() && countryCode.toUpper() != country)
-        return tr("The VAT number \"%1\" is of %2, but the country is %3.")
+        return QCoreApplication::translate("BusinessIds",
+                                           "The VAT number \"%1\" is of %2, but the country is %3.")
             .arg(vatId, Countries::name(country), Countries::name(countryCode.toUpper()));
     return {};
 }
@@ -221,7 +243,7 @@ QString countryCodeFault(const QString& code)
 {
     if (Countries::isCode(code))
         return {};
-    return tr("\"%1\" is not a country code.").arg(code);
+    return QCoreApplication::translate("BusinessIds", "\"%1\" is not a country code.").arg(code);
 }
 
 QString emailFault(const QString& address)
@@ -232,8 +254,10 @@ QString emailFault(const QString& address)
                                          QRegularExpression::UseUnicodePropertiesOption);
     if (address.size() <= 254 && form.match(address).hasMatch())
         return {};
-    return tr("\"%1\" is not an e-mail address: it needs the form name@example.com, without "
-              "blanks.")
+    return QCoreApplication::translate(
+               "BusinessIds",
+               "\"%1\" is not an e-mail address: it needs the form name@example.com, without "
+               "blanks.")
         .arg(address);
 }
 
