@@ -62,6 +62,9 @@ private:
     void onFind();
     void onMove(int step);
     void onDelete();
+    void onEInvoiceDetails();
+    // The per-client buttons that stay in view are usable only while a client is loaded.
+    void enableClientButtons();
 
     Session& m_session;
     ClientStore m_store;
@@ -79,4 +82,5 @@ private:
     QPushButton* m_next = nullptr;
     QPushButton* m_saveNew = nullptr;
     QPushButton* m_cancelAdd = nullptr;
+    QPushButton* m_eInvoiceDetails = nullptr;
 };
