@@ -16,7 +16,8 @@ class Session;
 // FrameClients, the page of the "Clients" tab: the address book of the current identity.
 // The user picks a client from cmbSelectClient or by typing its first letters, browses with
 // "<<" and ">>", finds one by the start of its company name (in any identity), edits and
-// saves it, adds clients and deletes a client together with its invoices.
+// saves it, adds clients and deletes a client together with its invoices. "E-invoice
+// details..." edits the loaded client's terms as a buyer on e-invoices.
 //
 // Two modes, switched by showing and hiding buttons: browsing (at start) and adding, where
 // only the fields, cmdSaveNew and cmdCancelAdd are offered. A client is loaded while
@@ -63,7 +64,7 @@ private:
     void onMove(int step);
     void onDelete();
     void onEInvoiceDetails();
-    // The per-client buttons that stay in view are usable only while a client is loaded.
+    // "E-invoice details..." serves the loaded client, so it is usable only while one is.
     void enableClientButtons();
 
     Session& m_session;
