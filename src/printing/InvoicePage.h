@@ -23,6 +23,7 @@ class QPainter;
 struct InvoiceSheet {
     int invoiceId = 0;
     int identity = 0;
+    int clientId = 0;
     QString invoiceNumber;
     QString content;
     QDate date;
