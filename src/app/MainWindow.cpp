@@ -10,7 +10,9 @@
 #include "core/Prompter.h"
 #include "core/ui/ExportButtons.h"
 #include "core/ui/Icons.h"
+#include "core/ui/LongWork.h"
 #include "core/ui/Mnemonics.h"
+#include "core/ui/NamedWidgets.h"
 #include "core/ui/PictureButton.h"
 #include "core/ui/Session.h"
 #include "expenses/ui/ExpensesTab.h"
@@ -20,6 +22,7 @@
 #include "identities/IdentityStore.h"
 #include "identities/ui/AddIdentityDialog.h"
 #include "identities/ui/SwitchIdentitiesDialog.h"
+#include "identities/ui/TradingDetailsDialog.h"
 #include "invoices/ui/EnvelopeSettings.h"
 #include "invoices/ui/InvoiceListTab.h"
 #include "invoices/ui/InvoicePreview.h"
@@ -28,7 +31,6 @@
 #include "layout/ui/LayoutDesigner.h"
 #include "reports/ui/ReportsTab.h"
 #include "update/ui/UpdateCommand.h"
-#include "core/ui/LongWork.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -44,6 +46,11 @@
 #include <QVBoxLayout>
 
 namespace {
+
+// Asked once a new identity has its layout: its e-invoices cannot be written without them.
+constexpr const char* kTradingDetailsQuestion = QT_TRANSLATE_NOOP(
+    "MainWindow", "Enter the new identity's trading details now? Its e-invoices need its legal "
+                  "name, address, VAT number and bank account.");
 
 constexpr const char* kIdentitiesUnread =
     QT_TRANSLATE_NOOP("MainWindow", "The trading identities could not be read.\n");
@@ -115,6 +122,10 @@ void MainWindow::buildPictureButtons(QWidget* row)
         button->setEnabled(false);
         layout->addWidget(button);
     }
+    QPushButton* tradingDetails =
+        namedButton(QStringLiteral("cmdTradingDetails"), tr("Trading details..."), row);
+    connect(tradingDetails, &QPushButton::clicked, this, &MainWindow::openTradingDetails);
+    layout->addWidget(tradingDetails);
     layout->addStretch(1);
 
     m_maker = new QLabel(QStringLiteral("<a href=\"%1\">Norvane</a>").arg(kMakerWebAddress), row);
@@ -458,6 +469,13 @@ void MainWindow::openAddIdentity()
     else
         m_tabs->setCurrentIndex(TabInvoiceLayout);
     populateUserData();
+    if (m_session.prompter().confirm(tr(kTradingDetailsQuestion)))
+        openTradingDetails();
+}
+
+void MainWindow::openTradingDetails()
+{
+    TradingDetailsDialog::edit(m_session, m_session.currentIdentity(), this);
 }
 
 void MainWindow::showInvoice(int invoiceId)

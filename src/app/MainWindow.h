@@ -106,6 +106,7 @@ private:
     void openMakerWebSite();
     void openIdentityChooser();
     void openAddIdentity();
+    void openTradingDetails();
     void openLayoutDesigner();
     void ensureLayoutFile();
     void listPrinters();

@@ -114,6 +114,19 @@ std::optional<QString> QtPrompter::saveFileName(const FileRequest& request)
     return name.isEmpty() ? std::nullopt : std::optional<QString>(name);
 }
 
+std::optional<Prompter::SavedFile> QtPrompter::saveFileAs(const FileRequest& request,
+                                                          const QString& startFilter)
+{
+    const QString start =
+        request.fileName.isEmpty() ? request.folder : request.folder + u'/' + request.fileName;
+    QString filter = startFilter;
+    const QString name = QFileDialog::getSaveFileName(parent(), titleOr(request.title), start,
+                                                      request.filters.join(u";;"), &filter);
+    if (name.isEmpty())
+        return std::nullopt;
+    return SavedFile{name, filter};
+}
+
 std::optional<QString> QtPrompter::folder(const QString& title, const QString& start)
 {
     const QString name = QFileDialog::getExistingDirectory(parent(), titleOr(title), start);

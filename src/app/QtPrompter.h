@@ -18,6 +18,7 @@ public:
                                  const QString& defaultText) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
+    std::optional<SavedFile> saveFileAs(const FileRequest& request, const QString& filter) override;
     std::optional<QString> folder(const QString& title, const QString& start) override;
     std::optional<QFont> font(const QFont& initial, const QString& title) override;
 

@@ -10,6 +10,7 @@
 #include "core/ui/Icons.h"
 #include "core/ui/LongWork.h"
 #include "core/ui/Session.h"
+#include "einvoice/EInvoiceExport.h"
 #include "einvoice/EInvoiceReader.h"
 #include "invoices/InvoicePdfJob.h"
 #include "legacy/JetFile.h"
@@ -45,8 +46,9 @@ int refuseToStart(Prompter& prompter, const QString& message)
 bool opensNoWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--invoice-pdf", "--import-jet", "--backup", "--read-einvoice",
-                                   "--help", "-h", "--help-all", "--version", "-v"}) {
+        for (const char* option :
+             {"--invoice-pdf", "--einvoice", "--import-jet", "--backup", "--read-einvoice",
+              "--help", "-h", "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -77,15 +79,27 @@ struct CommandLine {
                                "Write the invoice numbered <number> as PDF to the --out file and "
                                "exit, without opening a window."),
                            QStringLiteral("number")};
+    QCommandLineOption einvoice{
+        QStringLiteral("einvoice"),
+        QCoreApplication::translate("Main",
+                                    "Write the invoice numbered <number> as an e-invoice in the "
+                                    "--format given to the --out file and exit, without opening "
+                                    "a window."),
+        QStringLiteral("number")};
+    QCommandLineOption format{QStringLiteral("format"),
+                              QCoreApplication::translate(
+                                  "Main", "The e-invoice format --einvoice writes: facturx (a PDF "
+                                          "with its XML), xrechnung or ubl."),
+                              QStringLiteral("format")};
     QCommandLineOption out{
         QStringLiteral("out"),
-        QCoreApplication::translate("Main", "The PDF file --invoice-pdf writes."),
+        QCoreApplication::translate("Main", "The file --invoice-pdf or --einvoice writes."),
         QStringLiteral("file")};
     QCommandLineOption identity{
         QStringLiteral("identity"),
         QCoreApplication::translate("Main",
-                                    "The trading identity whose invoice --invoice-pdf writes "
-                                    "(default: the lowest-numbered one)."),
+                                    "The trading identity whose invoice --invoice-pdf or "
+                                    "--einvoice writes (default: the lowest-numbered one)."),
         QStringLiteral("n")};
     QCommandLineOption import{
         QStringLiteral("import-jet"),
@@ -118,7 +132,7 @@ struct CommandLine {
             QCoreApplication::translate("Main", "Invoicing for sole traders and small companies."));
         parser.addHelpOption();
         parser.addVersionOption();
-        parser.addOptions({dataFolder, pdf, out, identity, import});
+        parser.addOptions({dataFolder, pdf, einvoice, format, out, identity, import});
         parser.addOption(backup);
         parser.addOption(readEInvoice);
         parser.process(app);
@@ -131,24 +145,52 @@ struct CommandLine {
     }
 };
 
-int writeInvoicePdf(const CommandLine& line)
+// The invoice --invoice-pdf or --einvoice names; a Failure is the line to print.
+Result<InvoicePdfRequest> invoiceRequest(const CommandLine& line, const QCommandLineOption& mode,
+                                         const QString& missingOut)
 {
     InvoicePdfRequest request;
     request.dataFolder = line.folder();
-    request.invoiceNumber = line.parser.value(line.pdf);
+    request.invoiceNumber = line.parser.value(mode);
     request.outFile = line.parser.value(line.out);
     if (request.outFile.isEmpty())
-        return fail(QCoreApplication::translate(
-            "Main", "--invoice-pdf needs --out FILE, the PDF to write."));
+        return Failure{missingOut};
     if (line.parser.isSet(line.identity)) {
         bool ok = false;
         request.identity = line.parser.value(line.identity).toInt(&ok);
         if (!ok)
-            return fail(
+            return Failure{
                 QCoreApplication::translate("Main", "--identity needs a number, not \"%1\".")
-                    .arg(line.parser.value(line.identity)));
+                    .arg(line.parser.value(line.identity))};
     }
-    const Status done = InvoicePdfJob::run(request, LocaleText(QLocale::system()));
+    return request;
+}
+
+int writeInvoicePdf(const CommandLine& line)
+{
+    const Result<InvoicePdfRequest> request = invoiceRequest(
+        line, line.pdf,
+        QCoreApplication::translate("Main", "--invoice-pdf needs --out FILE, the PDF to write."));
+    if (!request)
+        return fail(request.error());
+    const Status done = InvoicePdfJob::run(*request, LocaleText(QLocale::system()));
+    return done ? 0 : fail(done.error());
+}
+
+int writeEInvoice(const CommandLine& line)
+{
+    const Result<InvoicePdfRequest> request = invoiceRequest(
+        line, line.einvoice,
+        QCoreApplication::translate("Main", "--einvoice needs --out FILE, the file to write."));
+    if (!request)
+        return fail(request.error());
+    const std::optional<EInvoice::Format> format =
+        EInvoiceExport::formatNamed(line.parser.value(line.format));
+    if (!format)
+        return fail(QCoreApplication::translate(
+                        "Main", "--einvoice needs --format facturx, xrechnung or ubl, not \"%1\".")
+                        .arg(line.parser.value(line.format)));
+    const Status done = EInvoiceExport::runJob(*request, *format, LocaleText(QLocale::system()));
     return done ? 0 : fail(done.error());
 }
 
@@ -201,8 +243,8 @@ struct Program {
             refuseToStart(prompter, db.errorString());
             return false;
         }
-        session =
-            std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()), folder);
+        session = std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()),
+                                            folder, Preferences::defaultFile());
         QGuiApplication::setWindowIcon(Icons::application());
         window = std::make_unique<MainWindow>(*session);
         prompter.setFallbackParent(window.get());
@@ -292,6 +334,8 @@ int main(int argc, char* argv[])
     const CommandLine line(*app);
     if (line.parser.isSet(line.pdf))
         return writeInvoicePdf(line);
+    if (line.parser.isSet(line.einvoice))
+        return writeEInvoice(line);
     if (line.parser.isSet(line.import))
         return importJet(line);
     if (line.parser.isSet(line.backup))

@@ -29,6 +29,12 @@ public:
         QStringList filters;
     };
 
+    // What a save dialog whose filter chooses what is written gives back.
+    struct SavedFile {
+        QString path;
+        QString filter; // the one of the request's filters chosen
+    };
+
     virtual ~Prompter() = default;
 
     virtual Answer ask(const Message& message) = 0;
@@ -37,6 +43,9 @@ public:
                                          const QString& defaultText = {}) = 0;
     virtual std::optional<QString> openFileName(const FileRequest& request) = 0;
     virtual std::optional<QString> saveFileName(const FileRequest& request) = 0;
+    // A save dialog that starts on `filter`, one of the request's filters.
+    virtual std::optional<SavedFile> saveFileAs(const FileRequest& request,
+                                                const QString& filter) = 0;
     virtual std::optional<QString> folder(const QString& title, const QString& start) = 0;
     virtual std::optional<QFont> font(const QFont& initial, const QString& title) = 0;
 

@@ -25,6 +25,11 @@ struct Document {
 // sRGB output intent. A Failure carries one line for the user; nothing is written anywhere.
 Result<QByteArray> make(const QByteArray& pagePdf, const QByteArray& ciiXml, const Document& doc);
 
+// What a received PDF may weigh, and its e-invoice once decoded: far more than any invoice needs,
+// little enough that a hostile file costs nothing to refuse.
+inline constexpr qsizetype kMaxPdfBytes = 20 * 1024 * 1024;
+inline constexpr qsizetype kMaxXmlBytes = 10 * 1024 * 1024;
+
 // The e-invoice XML a received PDF carries (factur-x.xml, zugferd-invoice.xml, xrechnung.xml,
 // or its only XML attachment). A Failure says, in one line, that the PDF cannot be read or
 // carries no e-invoice.

@@ -12,7 +12,8 @@
 
 namespace InvoicePdfJob {
 
-Status run(const InvoicePdfRequest& request, const LocaleText& locale)
+Status withInvoice(const InvoicePdfRequest& request, const LocaleText& locale,
+                   const std::function<Status(Database&, const Found&)>& use)
 {
     const QDir folder(request.dataFolder);
     const QString dbPath = folder.filePath(Database::kFileName);
@@ -54,7 +55,14 @@ Status run(const InvoicePdfRequest& request, const LocaleText& locale)
         return Failure{record.error()};
     const InvoicePage::Layout layout =
         InvoicePage::layOut(*record, *sheet, locale, folder.path(), InvoicePage::paperTextColour());
-    return InvoicePage::writePdf(layout, QFileInfo(request.outFile).absoluteFilePath());
+    return use(db, {*sheet, *record, layout});
+}
+
+Status run(const InvoicePdfRequest& request, const LocaleText& locale)
+{
+    return withInvoice(request, locale, [&](Database&, const Found& found) {
+        return InvoicePage::writePdf(found.layout, QFileInfo(request.outFile).absoluteFilePath());
+    });
 }
 
 } // namespace InvoicePdfJob

@@ -4,6 +4,7 @@
 #include "core/Result.h"
 #include "layout/LayoutRecord.h"
 
+#include <QByteArray>
 #include <QColor>
 #include <QDate>
 #include <QFont>
@@ -22,6 +23,7 @@ class QPainter;
 struct InvoiceSheet {
     int invoiceId = 0;
     int identity = 0;
+    int clientId = 0;
     QString invoiceNumber;
     QString content;
     QDate date;
@@ -123,6 +125,13 @@ const TextItem* findText(const PageItems& page, const QString& name);
 // Draws one page with its top-left corner at the painter's origin, twips turned into device
 // units from the painter's device resolution, times `scale` (1 = real size).
 void paint(QPainter& painter, const Layout& layout, int page, double scale = 1.0);
+
+// Plain: the PDF QPdfWriter makes. ArchiveA1b: the same pages in its PDF/A-1b mode (every font
+// embedded, no transparency, its own XMP and output intent), the start of a Factur-X invoice.
+enum class PdfKind { Plain, ArchiveA1b };
+
+// Every page as PDF bytes (text kept as text, fonts embedded, the title as the document's title).
+Result<QByteArray> pdfBytes(const Layout& layout, PdfKind kind);
 
 // Writes every page as PDF (text kept as text, fonts embedded, the title as the document's
 // title). Atomic: a failure leaves any earlier file as it was, and gives the reason.

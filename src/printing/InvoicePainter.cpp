@@ -75,14 +75,14 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale)
     painter.restore();
 }
 
-Status writePdf(const Layout& layout, const QString& path)
+Result<QByteArray> pdfBytes(const Layout& layout, PdfKind kind)
 {
-    // The document is made in memory and written in one go through a temporary file that
-    // replaces `path`, so a failure leaves any earlier file as it was.
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
+        if (kind == PdfKind::ArchiveA1b)
+            writer.setPdfVersion(QPagedPaintDevice::PdfVersion_A1b);
         writer.setTitle(layout.title);
         writer.setCreator(layout.creator);
         const QSizeF points(layout.pageSize.width() / 20.0, layout.pageSize.height() / 20.0);
@@ -101,8 +101,18 @@ Status writePdf(const Layout& layout, const QString& path)
             return Failure{
                 QCoreApplication::translate("InvoicePage", "The PDF document cannot be finished.")};
     }
+    return buffer.data();
+}
+
+Status writePdf(const Layout& layout, const QString& path)
+{
+    // The document is made in memory and written in one go through a temporary file that
+    // replaces `path`, so a failure leaves any earlier file as it was.
+    const Result<QByteArray> bytes = pdfBytes(layout, PdfKind::Plain);
+    if (!bytes)
+        return Failure{bytes.error()};
     QString error;
-    if (!SafeFile::write(path, buffer.data(), &error))
+    if (!SafeFile::write(path, *bytes, &error))
         return Failure{error};
     return Done{};
 }

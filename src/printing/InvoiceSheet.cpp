@@ -46,6 +46,7 @@ Result<InvoiceSheet> readSheet(Database& db, const QString& where, const QVarian
                                                    "The client of invoice %1 has been deleted, so "
                                                    "the invoice cannot be shown.")
                            .arg(s.invoiceNumber)};
+    s.clientId = q.value(8).toInt();
     s.content = q.value(3).toString();
     s.date = q.value(4).isNull() ? QDate() : DaySerial::toDate(q.value(4).toDouble());
     s.value = Money::fromUnits(q.value(5).toLongLong());

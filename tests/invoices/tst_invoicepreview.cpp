@@ -1,9 +1,11 @@
 #include "app/MainWindow.h"
 #include "core/ui/FlexGrid.h"
+#include "einvoice/EInvoiceFile.h"
 #include "invoices/InvoiceStore.h"
 #include "invoices/ui/InvoicePreview.h"
 #include "layout/IdentityLayoutFile.h"
 #include "printing/InvoicePage.h"
+#include "support/EInvoiceTerms.h"
 #include "support/TestEnv.h"
 #include "support/UiSteps.h"
 
@@ -95,6 +97,8 @@ private slots:
         LayoutRecord record = LayoutRecord::designerDefaults();
         record.PicLogoName = QStringLiteral("gone.png");
         record.PicLogoShow = true;
+        record.VatReg = true;
+        record.VatRate = 20;
         QVERIFY(IdentityLayoutFile::write(env.file(IdentityLayoutFile::fileName(1)), record));
         InvoicePreview preview(*env.session);
         QVERIFY(preview.showInvoice(books.ids[1]));
@@ -115,6 +119,23 @@ private slots:
         env.prompter.expectSaveFile(unwritable).expectMessageStarting(QString());
         preview.saveAsPdf();
         QVERIFY(!QFileInfo::exists(unwritable));
+
+        // Save as e-invoice starts on the format saved last (Factur-X at first) and writes the
+        // one whose filter is chosen; a missing term is named and nothing is written.
+        const QString ubl = EInvoiceFile::filter(EInvoice::Format::Ubl);
+        const QString lacking = env.file(QStringLiteral("out/lacking"));
+        env.prompter.expectSaveFileAs(lacking, ubl)
+            .expectMessageStarting(QStringLiteral("The e-invoice needs "));
+        child<QPushButton>(&preview, "cmdSaveEInvoice")->click();
+        QCOMPARE(env.prompter.lastStartFilter(), EInvoiceFile::filter(EInvoice::Format::FacturX));
+        QVERIFY(QDir(env.file(QStringLiteral("out")))
+                    .entryList({QStringLiteral("lacking*")})
+                    .isEmpty());
+        giveEInvoiceTerms(env, 1, books.client);
+        env.prompter.expectSaveFileAs(saved);
+        preview.saveAsEInvoice();
+        QCOMPARE(env.prompter.lastStartFilter(), ubl);
+        QVERIFY(readAll(saved + QStringLiteral(".xml")).contains("<Invoice"));
 
         QString printTo;
         int dialogs = 0;

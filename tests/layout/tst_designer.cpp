@@ -329,8 +329,12 @@ private slots:
             child<QLineEdit>(dialog, "txtInvoiceStartNumber")->setText(QStringLiteral("1001"));
             whenModal<LayoutDesigner>([&](LayoutDesigner* designer) {
                 textLogo = designer->elementCaption(QStringLiteral("lblTextLogo"));
-                books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
-                                                  Prompter::Answer::No);
+                books.env.prompter
+                    .expectQuestion(QStringLiteral("Save Changes?"), Prompter::Answer::No)
+                    .expectQuestion(QStringLiteral("Enter the new identity's trading details "
+                                                   "now? Its e-invoices need its legal name, "
+                                                   "address, VAT number and bank account."),
+                                    Prompter::Answer::No);
                 designer->close();
             });
             QTest::mouseClick(child<QPushButton>(dialog, "cmdSaveIdentity"), Qt::LeftButton);

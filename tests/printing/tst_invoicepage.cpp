@@ -308,6 +308,13 @@ private slots:
                                         << "Billcraft: Identity 1 has no invoice numbered 0999.";
         QTest::newRow("no such identity")
             << "--invoice-pdf 0124 --identity 7" << true << "Billcraft: There is no identity 7.";
+        QTest::newRow("e-invoice lacking a term")
+            << "--einvoice 0124 --format xrechnung" << true
+            << "Billcraft: The e-invoice needs your VAT number or tax number: enter one under "
+               "Trading details.";
+        QTest::newRow("e-invoice format unknown")
+            << "--einvoice 0124 --format pdf" << true
+            << "Billcraft: --einvoice needs --format facturx, xrechnung or ubl, not \"pdf\".";
         QTest::newRow("no database, none made")
             << "--invoice-pdf 0124" << false
             << "Billcraft: There is no Billcraft database (Accounts.mdb) in %1.";

@@ -82,6 +82,15 @@ ScriptedPrompter& ScriptedPrompter::expectSaveFile(std::optional<QString> reply)
     return *this;
 }
 
+ScriptedPrompter& ScriptedPrompter::expectSaveFileAs(std::optional<QString> reply,
+                                                     const QString& filter)
+{
+    Expected& e = add(Kind::SaveFile, {}, {});
+    e.reply = std::move(reply);
+    e.filterReply = filter;
+    return *this;
+}
+
 ScriptedPrompter& ScriptedPrompter::expectFolder(std::optional<QString> reply)
 {
     add(Kind::Folder, {}, {}).reply = std::move(reply);
@@ -165,6 +174,17 @@ std::optional<QString> ScriptedPrompter::saveFileName(const FileRequest& request
     m_lastSaveRequest = request;
     const auto e = take(Kind::SaveFile, request.title);
     return e ? e->reply : std::nullopt;
+}
+
+std::optional<Prompter::SavedFile> ScriptedPrompter::saveFileAs(const FileRequest& request,
+                                                                const QString& filter)
+{
+    m_lastSaveRequest = request;
+    m_lastStartFilter = filter;
+    const auto e = take(Kind::SaveFile, request.title);
+    if (!e || !e->reply)
+        return std::nullopt;
+    return SavedFile{*e->reply, e->filterReply.isEmpty() ? filter : e->filterReply};
 }
 
 std::optional<QString> ScriptedPrompter::folder(const QString& title, const QString&)

@@ -23,6 +23,7 @@ public:
         std::optional<Answer> defaultAnswer;
         Answer answer = Answer::Ok;
         std::optional<QString> reply; // input text or file name; nullopt = cancelled
+        QString filterReply;          // the filter chosen in a save dialog; empty: the first
         std::optional<QFont> fontReply;
         bool textIsStart = false;     // the text only has to begin with `text`
         std::function<void()> onShow; // runs while the prompt is up, before it is answered
@@ -46,6 +47,9 @@ public:
                                   std::optional<QString> title = {});
     ScriptedPrompter& expectOpenFile(std::optional<QString> reply);
     ScriptedPrompter& expectSaveFile(std::optional<QString> reply);
+    // A save dialog whose filter chooses what is written, answered with a name and the filter
+    // chosen (empty: the one it started on).
+    ScriptedPrompter& expectSaveFileAs(std::optional<QString> reply, const QString& filter = {});
     ScriptedPrompter& expectFolder(std::optional<QString> reply);
     ScriptedPrompter& expectFont(std::optional<QFont> reply);
 
@@ -62,6 +66,9 @@ public:
                                  const QString& defaultText) override;
     std::optional<QString> openFileName(const FileRequest& request) override;
     std::optional<QString> saveFileName(const FileRequest& request) override;
+    std::optional<SavedFile> saveFileAs(const FileRequest& request, const QString& filter) override;
+    // The filter the last saveFileAs() dialog started on.
+    const QString& lastStartFilter() const { return m_lastStartFilter; }
     std::optional<QString> folder(const QString& title, const QString& start) override;
     std::optional<QFont> font(const QFont& initial, const QString& title) override;
 
@@ -75,6 +82,7 @@ private:
     QList<Message> m_shown;
     QStringList m_failures;
     FileRequest m_lastSaveRequest;
+    QString m_lastStartFilter;
 };
 
 // Fails the test unless the prompter's script was played out exactly.

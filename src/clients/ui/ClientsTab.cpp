@@ -1,5 +1,6 @@
 #include "clients/ui/ClientsTab.h"
 
+#include "clients/ui/BuyerDetailsDialog.h"
 #include "clients/ui/ClientDropDown.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
@@ -81,6 +82,7 @@ ClientsTab::ClientsTab(Session& session, QWidget* parent)
     connect(m_next, &QPushButton::clicked, this, [this] { onMove(+1); });
     connect(m_previous, &QPushButton::clicked, this, [this] { onMove(-1); });
     connect(m_delete, &QPushButton::clicked, this, &ClientsTab::onDelete);
+    connect(m_eInvoiceDetails, &QPushButton::clicked, this, &ClientsTab::onEInvoiceDetails);
 
     connect(&m_session, &Session::identityChanged, this, &ClientsTab::refillDropDown);
     connect(&m_session, &Session::clientsChanged, this, &ClientsTab::refillDropDown);
@@ -159,6 +161,9 @@ void ClientsTab::addButtons(QGridLayout* grid, int row)
     m_next = namedButton(QStringLiteral("CmdMoveNext"), QStringLiteral(">>"), this);
     m_saveNew = namedButton(QStringLiteral("cmdSaveNew"), tr("Save"), this);
     m_cancelAdd = namedButton(QStringLiteral("cmdCancelAdd"), tr("Cancel"), this);
+    m_eInvoiceDetails =
+        namedButton(QStringLiteral("cmdEInvoiceDetails"), tr("E-invoice details..."), this);
+    m_eInvoiceDetails->setEnabled(false);
 
     // One row, left to right. The adding mode's buttons share the cells of CmdSave and
     // CmdAddNew: only one of each pair is ever shown.
@@ -171,7 +176,8 @@ void ClientsTab::addButtons(QGridLayout* grid, int row)
     buttons->addWidget(m_addNew, 0, 4);
     buttons->addWidget(m_cancelAdd, 0, 4);
     buttons->addWidget(m_next, 0, 5);
-    buttons->setColumnStretch(6, 1);
+    buttons->addWidget(m_eInvoiceDetails, 0, 6);
+    buttons->setColumnStretch(7, 1);
     // Hidden in adding mode, they keep their room, so that nothing on the form moves.
     for (QWidget* w : {static_cast<QWidget*>(m_clients), static_cast<QWidget*>(m_delete),
                        static_cast<QWidget*>(m_previous), static_cast<QWidget*>(m_find),
@@ -189,6 +195,7 @@ void ClientsTab::clearForm()
         field->clear();
     m_clientId->clear();
     m_notes->clear();
+    enableClientButtons();
 }
 
 void ClientsTab::refillDropDown()
@@ -204,8 +211,13 @@ void ClientsTab::setAddingMode(bool adding)
     m_cancelAdd->setVisible(adding);
     for (QWidget* w : {static_cast<QWidget*>(m_clients), static_cast<QWidget*>(m_previous),
                        static_cast<QWidget*>(m_next), static_cast<QWidget*>(m_delete),
-                       static_cast<QWidget*>(m_find)})
+                       static_cast<QWidget*>(m_find), static_cast<QWidget*>(m_eInvoiceDetails)})
         w->setVisible(!adding);
+}
+
+void ClientsTab::enableClientButtons()
+{
+    m_eInvoiceDetails->setEnabled(loadedClientId() != 0);
 }
 
 void ClientsTab::showSaveButton()
@@ -240,6 +252,7 @@ void ClientsTab::showClient(const Client& client)
         m_fields[size_t(i)]->setText(client.*kFields[i].column);
     m_clientId->setText(QString::number(client.clientId));
     m_notes->setPlainText(client.notes);
+    enableClientButtons();
 }
 
 Client ClientsTab::formClient() const
@@ -412,4 +425,10 @@ void ClientsTab::onDelete()
         return;
     }
     clearForm();
+}
+
+void ClientsTab::onEInvoiceDetails()
+{
+    if (const int clientId = loadedClientId(); clientId != 0)
+        BuyerDetailsDialog::edit(m_session, clientId, this);
 }

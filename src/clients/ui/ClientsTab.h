@@ -16,7 +16,8 @@ class Session;
 // FrameClients, the page of the "Clients" tab: the address book of the current identity.
 // The user picks a client from cmbSelectClient or by typing its first letters, browses with
 // "<<" and ">>", finds one by the start of its company name (in any identity), edits and
-// saves it, adds clients and deletes a client together with its invoices.
+// saves it, adds clients and deletes a client together with its invoices. "E-invoice
+// details..." edits the loaded client's terms as a buyer on e-invoices.
 //
 // Two modes, switched by showing and hiding buttons: browsing (at start) and adding, where
 // only the fields, cmdSaveNew and cmdCancelAdd are offered. A client is loaded while
@@ -62,6 +63,9 @@ private:
     void onFind();
     void onMove(int step);
     void onDelete();
+    void onEInvoiceDetails();
+    // "E-invoice details..." serves the loaded client, so it is usable only while one is.
+    void enableClientButtons();
 
     Session& m_session;
     ClientStore m_store;
@@ -79,4 +83,5 @@ private:
     QPushButton* m_next = nullptr;
     QPushButton* m_saveNew = nullptr;
     QPushButton* m_cancelAdd = nullptr;
+    QPushButton* m_eInvoiceDetails = nullptr;
 };

@@ -4,13 +4,14 @@
 #include "core/Database.h"
 
 Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleText locale,
-                 QString dataFolder, QObject* parent)
+                 QString dataFolder, QString preferencesFile, QObject* parent)
     : QObject(parent)
     , m_db(db)
     , m_prompter(prompter)
     , m_clock(clock)
     , m_locale(std::move(locale))
     , m_dataFolder(std::move(dataFolder))
+    , m_preferences(std::move(preferencesFile))
     , m_calendarDate(clock.today())
 {
     connect(&db.changes(), &DatabaseChanges::changed, this, [this](DatabaseChanges::Tables t) {

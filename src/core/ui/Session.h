@@ -2,6 +2,7 @@
 
 #include "core/LocaleText.h"
 #include "core/PageSettings.h"
+#include "core/Preferences.h"
 
 #include <QDate>
 #include <QObject>
@@ -17,8 +18,9 @@ class Prompter;
 class Session : public QObject {
     Q_OBJECT
 public:
+    // The user's choices are kept in `preferencesFile`; without one, for this run only.
     Session(Database& db, Prompter& prompter, const Clock& clock, LocaleText locale,
-            QString dataFolder, QObject* parent = nullptr);
+            QString dataFolder, QString preferencesFile = {}, QObject* parent = nullptr);
 
     Database& db() const { return m_db; }
     Prompter& prompter() const { return m_prompter; }
@@ -26,6 +28,7 @@ public:
     const LocaleText& locale() const { return m_locale; }
 
     QString dataFolder() const { return m_dataFolder; }
+    Preferences& preferences() { return m_preferences; }
     QString dataFile(const QString& name) const { return m_dataFolder + u'/' + name; }
 
     // 0 when there is no identity. Changing it clears AlertsChecked.
@@ -58,6 +61,7 @@ private:
     const Clock& m_clock;
     LocaleText m_locale;
     QString m_dataFolder;
+    Preferences m_preferences;
     int m_currentIdentity = 0;
     PageSettings m_pageSettings;
     QDate m_calendarDate;

@@ -1,9 +1,12 @@
 #include "invoices/ui/InvoicePreview.h"
 
+#include "core/Clock.h"
 #include "core/Prompter.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
+#include "einvoice/EInvoiceExport.h"
+#include "einvoice/EInvoiceFile.h"
 #include "layout/LayoutFiles.h"
 
 #include <QCoreApplication>
@@ -24,6 +27,8 @@
 
 namespace {
 
+// The user's preference: the e-invoice format saved last.
+const QString kEInvoiceFormatKey = QStringLiteral("einvoice/format");
 constexpr int kGapPixels = 16; // around and between the pages on screen
 constexpr double kZoomStep = 1.25;
 
@@ -114,6 +119,9 @@ InvoicePreview::InvoicePreview(Session& session, QWidget* parent)
     addButton("cmdPrint", tr("Print..."), tr("Print the invoice (Ctrl+P)"), &InvoicePreview::print);
     addButton("cmdSavePdf", tr("Save as PDF..."), tr("Save the invoice as a PDF file (Ctrl+S)"),
               &InvoicePreview::saveAsPdf);
+    addButton("cmdSaveEInvoice", tr("Save as e-invoice..."),
+              tr("Save the invoice as an e-invoice: Factur-X, XRechnung or UBL"),
+              &InvoicePreview::saveAsEInvoice);
     bar->addSpacing(12);
     addButton("cmdZoomOut", tr("Zoom Out"), tr("Ctrl+-"), &InvoicePreview::zoomOut);
     m_zoomText = new QLabel(this);
@@ -323,5 +331,34 @@ void InvoicePreview::saveAsPdf()
     if (!path->endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         *path += QStringLiteral(".pdf");
     if (const Status written = InvoicePage::writePdf(m_layout, *path); !written)
+        m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
+}
+
+void InvoicePreview::saveAsEInvoice()
+{
+    Preferences& preferences = m_session.preferences();
+    EInvoice::Format format = EInvoiceExport::formatNamed(preferences.value(kEInvoiceFormatKey))
+                                  .value_or(EInvoice::Format::FacturX);
+    Prompter::FileRequest request;
+    request.title = tr("Save Invoice as E-invoice");
+    request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    request.fileName =
+        tr("Invoice %1").arg(m_sheet.invoiceNumber) + u'.' + EInvoiceFile::suffix(format);
+    request.filters = EInvoiceFile::filters();
+    const std::optional<Prompter::SavedFile> saved =
+        m_session.prompter().saveFileAs(request, EInvoiceFile::filter(format));
+    if (!saved || saved->path.isEmpty())
+        return;
+    format = EInvoiceFile::formatOfFilter(saved->filter).value_or(format);
+    // Only a convenience: a choice that cannot be kept is asked for again next time.
+    (void)preferences.setValue(kEInvoiceFormatKey, EInvoiceExport::nameOf(format));
+    QString path = saved->path;
+    if (const QString suffix = u'.' + EInvoiceFile::suffix(format);
+        !path.endsWith(suffix, Qt::CaseInsensitive))
+        path += suffix;
+    const Status written =
+        EInvoiceExport::write(m_session.db(), {m_sheet, m_record, m_layout},
+                              m_session.locale().locale(), format, m_session.clock().now(), path);
+    if (!written)
         m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
 }

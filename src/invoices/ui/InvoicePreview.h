@@ -44,6 +44,9 @@ public:
 
     void print();
     void saveAsPdf();
+    // The invoice as an e-invoice, in the format the save dialog's filter chooses (the one
+    // chosen last time to begin with).
+    void saveAsEInvoice();
 
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
 
