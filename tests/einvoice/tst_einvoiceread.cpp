@@ -365,12 +365,19 @@ private slots:
         QCOMPARE(read->invoice.lines.size(), 1000);
     }
 
-    // A PDF goes to its embedded XML; whatever the PDF step answers, it is one line.
-    void pdfWithoutInvoice()
+    // A PDF is read through the XML it carries; a PDF that carries none is refused in one line.
+    void pdf()
     {
-        const Result<EInvoice::Read> read = EInvoiceReader::read("%PDF-1.7\n%%EOF\n");
-        QVERIFY(!read);
-        QVERIFY(!read.error().isEmpty() && !read.error().contains(u'\n'));
+        const Result<EInvoice::Read> read = EInvoiceReader::read(
+            readAll(QStringLiteral(BILLCRAFT_TEST_DATA "/einvoice/facturx/factur-x.pdf")));
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(int(read->format), int(Format::FacturX));
+        QCOMPARE(EInvoiceReader::summaryLines(*read).join(QLatin1String(" / ")),
+                 QStringLiteral("Müller & Söhne / 0124 / 2026-12-03 / 1000.00 / 200.00 / 1200.00"));
+
+        const Result<EInvoice::Read> none = EInvoiceReader::read("%PDF-1.7\n%%EOF\n");
+        QVERIFY(!none);
+        QVERIFY(!none.error().isEmpty() && !none.error().contains(u'\n'));
     }
 
     // The page shows a stranger's markup as text, and the terms a reader needs.
