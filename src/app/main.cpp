@@ -11,6 +11,7 @@
 #include "core/ui/LongWork.h"
 #include "core/ui/Session.h"
 #include "einvoice/EInvoiceExport.h"
+#include "einvoice/EInvoiceReader.h"
 #include "invoices/InvoicePdfJob.h"
 #include "legacy/JetFile.h"
 #include "legacy/JetImport.h"
@@ -45,8 +46,9 @@ int refuseToStart(Prompter& prompter, const QString& message)
 bool opensNoWindow(int argc, char* argv[])
 {
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--invoice-pdf", "--einvoice", "--import-jet", "--backup",
-                                   "--help", "-h", "--help-all", "--version", "-v"}) {
+        for (const char* option :
+             {"--invoice-pdf", "--einvoice", "--import-jet", "--backup", "--read-einvoice",
+              "--help", "-h", "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -114,6 +116,14 @@ struct CommandLine {
                                   "(a zip holding Accounts.mdb, as the Back Up button makes) and "
                                   "exit, without opening a window."),
                               QStringLiteral("file")};
+    QCommandLineOption readEInvoice{
+        QStringLiteral("read-einvoice"),
+        QCoreApplication::translate(
+            "Main",
+            "Read the received e-invoice <file> (Factur-X / ZUGFeRD PDF, XRechnung or other CII "
+            "XML, UBL XML), print its seller, number, date, net, VAT and total, one a line, and "
+            "exit, without opening a window."),
+        QStringLiteral("file")};
     QCommandLineParser parser;
 
     explicit CommandLine(QCoreApplication& app)
@@ -124,6 +134,7 @@ struct CommandLine {
         parser.addVersionOption();
         parser.addOptions({dataFolder, pdf, einvoice, format, out, identity, import});
         parser.addOption(backup);
+        parser.addOption(readEInvoice);
         parser.process(app);
     }
 
@@ -206,6 +217,17 @@ int writeBackup(const CommandLine& line)
                         .arg(archive));
     const Status done = Backup::runJob(line.folder(), archive);
     return done ? 0 : fail(done.error());
+}
+
+int printEInvoice(const CommandLine& line)
+{
+    const Result<EInvoice::Read> read =
+        EInvoiceReader::readFile(line.parser.value(line.readEInvoice));
+    if (!read)
+        return fail(read.error());
+    for (const QString& term : EInvoiceReader::summaryLines(*read))
+        std::printf("%s\n", qUtf8Printable(term));
+    return 0;
 }
 
 // What the main window needs, made once the folder's books are known to be ours.
@@ -318,5 +340,7 @@ int main(int argc, char* argv[])
         return importJet(line);
     if (line.parser.isSet(line.backup))
         return writeBackup(line);
+    if (line.parser.isSet(line.readEInvoice))
+        return printEInvoice(line);
     return runWindow(static_cast<QApplication&>(*app), line.folder());
 }

@@ -105,12 +105,15 @@ struct Invoice {
     QList<Line> lines;
     QList<VatBreakdown> vat;
 
-    Money lineTotal;  // BT-106: sum of the lines' net amounts
-    Money taxBasis;   // BT-109: total without VAT
-    Money taxTotal;   // BT-110
-    Money grandTotal; // BT-112: BT-109 + BT-110
-    Money paidAmount; // BT-113
-    Money amountDue;  // BT-115: BT-112 - BT-113
+    Money lineTotal;      // BT-106: sum of the lines' net amounts
+    Money allowanceTotal; // BT-107: document-level allowances (read only; Billcraft writes none)
+    Money chargeTotal;    // BT-108: document-level charges (read only)
+    Money taxBasis;       // BT-109: total without VAT
+    Money taxTotal;       // BT-110
+    Money grandTotal;     // BT-112: BT-109 + BT-110
+    Money paidAmount;     // BT-113
+    Money roundingAmount; // BT-114 (read only)
+    Money amountDue;      // BT-115: BT-112 - BT-113
 };
 
 // The syntaxes and profiles Billcraft writes; a read invoice says which one it was.
@@ -119,6 +122,12 @@ enum class Format {
     XRechnung, // CII XML, XRechnung 3.0
     Ubl,       // UBL 2.1 Invoice, Peppol BIS Billing 3.0
     Cii,       // any other CII XML (read only)
+};
+
+// A received e-invoice as read, and the syntax it came in.
+struct Read {
+    Invoice invoice;
+    Format format = Format::Cii;
 };
 
 } // namespace EInvoice

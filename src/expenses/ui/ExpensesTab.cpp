@@ -6,6 +6,7 @@
 #include "core/ui/FlexGrid.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
+#include "einvoice/ui/ReceivedInvoiceWindow.h"
 #include "expenses/ui/AddExpenseDialog.h"
 
 #include <QFocusEvent>
@@ -47,11 +48,14 @@ ExpensesTab::ExpensesTab(Session& session, QWidget* parent)
 
     auto* add = namedButton(QStringLiteral("cmdAddExpense"), tr("Add Expense"), this);
     connect(add, &QPushButton::clicked, this, &ExpensesTab::addExpense);
+    auto* read = namedButton(QStringLiteral("cmdReadEInvoice"), tr("Read e-invoice..."), this);
+    connect(read, &QPushButton::clicked, this, &ExpensesTab::readEInvoice);
     m_export = new ExportButtons(session, m_grid, GridExport::Grid::Expenses,
                                  QStringLiteral("picExcel"), QStringLiteral("picCSV2"), this);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(add);
+    buttons->addWidget(read);
     buttons->addStretch(1);
     buttons->addWidget(m_export);
     auto* layout = new QVBoxLayout(this);
@@ -110,6 +114,16 @@ void ExpensesTab::addExpense()
     AddExpenseDialog dialog(m_session, window());
     connect(&dialog, &AddExpenseDialog::added, this, &ExpensesTab::viewExpenses);
     dialog.exec();
+}
+
+void ExpensesTab::readEInvoice()
+{
+    const std::optional<EInvoice::Read> read = ReceivedInvoiceWindow::chooseAndRead(m_session);
+    if (!read)
+        return;
+    ReceivedInvoiceWindow received(m_session, *read, window());
+    connect(&received, &ReceivedInvoiceWindow::added, this, &ExpensesTab::viewExpenses);
+    received.exec();
 }
 
 void ExpensesTab::openEditor(int row, int column)

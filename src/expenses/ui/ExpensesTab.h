@@ -28,6 +28,8 @@ public:
     void closeEditor();
     // Opens frmAddExpense; the grid is reloaded after an expense is added.
     void addExpense();
+    // Asks for a received e-invoice, shows it, and may add it as an expense.
+    void readEInvoice();
 
     FlexGrid* grid() const { return m_grid; }
     QLineEdit* editor() const { return m_editor; }

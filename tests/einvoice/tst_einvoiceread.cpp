@@ -1,0 +1,496 @@
+#include "core/DaySerial.h"
+#include "einvoice/CiiWriter.h"
+#include "einvoice/EInvoiceAmounts.h"
+#include "einvoice/EInvoiceHtml.h"
+#include "einvoice/EInvoiceReader.h"
+#include "einvoice/ReceivedExpense.h"
+#include "einvoice/UblWriter.h"
+#include "support/CaseFile.h"
+#include "support/TestEnv.h"
+#include "support/Windowless.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextDocument>
+
+namespace {
+
+using EInvoice::Format;
+
+QByteArray example(const QString& file)
+{
+    return readAll(QStringLiteral(BILLCRAFT_TEST_DATA "/einvoice/read/") + file);
+}
+
+// An official example with every occurrence of each line of `find` replaced by the same line
+// of `replace`; the file "-" stands for `replace` alone.
+QByteArray variant(const QString& file, const QString& find, const QString& replace)
+{
+    if (file == u"-")
+        return replace.toUtf8();
+    QString text = QString::fromUtf8(example(file));
+    const QStringList from = find.split(u'\n', Qt::SkipEmptyParts);
+    const QStringList to = replace.split(u'\n');
+    for (qsizetype i = 0; i < from.size(); ++i) {
+        if (!text.contains(from[i]))
+            qFatal("%s holds no %s", qPrintable(file), qPrintable(from[i]));
+        text.replace(from[i], to.value(i));
+    }
+    return text.toUtf8();
+}
+
+Format formatNamed(const QString& name)
+{
+    static const QHash<QString, Format> formats{{QStringLiteral("Cii"), Format::Cii},
+                                                {QStringLiteral("XRechnung"), Format::XRechnung},
+                                                {QStringLiteral("Ubl"), Format::Ubl},
+                                                {QStringLiteral("FacturX"), Format::FacturX}};
+    if (!formats.contains(name))
+        qFatal("no format %s", qPrintable(name));
+    return formats.value(name);
+}
+
+Money amount(const QString& text)
+{
+    const std::optional<Money> m = Money::parse(text);
+    if (!m)
+        qFatal("no amount: %s", qPrintable(text));
+    return *m;
+}
+
+// A text element nested `depth` deep inside a CII root.
+QByteArray nested(int depth)
+{
+    QByteArray xml = "<r:CrossIndustryInvoice "
+                     "xmlns:r=\"urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100\">";
+    return xml + QByteArray("<a>").repeated(depth - 1) + QByteArray("</a>").repeated(depth - 1) +
+           "</r:CrossIndustryInvoice>";
+}
+
+// CII_example4 (three lines) with its first line repeated until it has `count`.
+QByteArray withLines(int count)
+{
+    const QByteArray xml = example(QStringLiteral("CII_example4.xml"));
+    const qsizetype from = xml.indexOf("<ram:IncludedSupplyChainTradeLineItem>");
+    const qsizetype to = xml.indexOf("</ram:IncludedSupplyChainTradeLineItem>") +
+                         qsizetype(qstrlen("</ram:IncludedSupplyChainTradeLineItem>"));
+    const QByteArray line = xml.mid(from, to - from);
+    return xml.left(from) + line.repeated(count - 3) + xml.mid(from);
+}
+
+// An invoice as Billcraft writes one, its amounts filled by the amount rules.
+EInvoice::Invoice written(const QString& value, const QString& vat, const QString& rate,
+                          bool registered, const QString& buyerCountry, const QString& buyerVatId,
+                          const QString& buyerName)
+{
+    EInvoice::Invoice i;
+    i.number = QStringLiteral("0124");
+    i.issueDate = i.deliveryDate = QDate(2026, 12, 3);
+    i.currency = QStringLiteral("GBP");
+    i.buyerReference = QStringLiteral("04011000-12345-34");
+    i.seller.name = QStringLiteral("Harbour Joinery Ltd");
+    (registered ? i.seller.vatId : i.seller.taxNumber) = QStringLiteral("IE1234567T");
+    i.seller.electronicAddress = i.seller.contact.email = QStringLiteral("a@harbour.example");
+    i.seller.electronicAddressScheme = i.buyer.electronicAddressScheme = QStringLiteral("EM");
+    i.seller.address = {QStringLiteral("1 Quay Street"),
+                        {},
+                        {},
+                        QStringLiteral("Cork"),
+                        QStringLiteral("T12 X1Y2"),
+                        {},
+                        QStringLiteral("IE")};
+    i.seller.contact.name = QStringLiteral("Ann Smith");
+    i.seller.contact.phone = QStringLiteral("+353 21 000 0000");
+    i.buyer.name = buyerName;
+    i.buyer.vatId = buyerVatId;
+    i.buyer.electronicAddress = QStringLiteral("invoices@buyer.example");
+    i.buyer.address = {QStringLiteral("5 Market Row"),
+                       QStringLiteral("Unit 2"),
+                       {},
+                       QStringLiteral("Town"),
+                       QStringLiteral("12345"),
+                       {},
+                       buyerCountry};
+    EInvoiceAmounts::setPayment(i, QStringLiteral("IE29AIBK93115212345678"),
+                                QStringLiteral("AIBKIE2D"), 30);
+    const Status filled =
+        EInvoiceAmounts::fill(i, QStringLiteral("Kitchen cupboards, fitted"),
+                              {amount(value), amount(vat), {}}, {amount(rate), registered});
+    if (!filled)
+        qFatal("the amount rules refused a fixture: %s", qPrintable(filled.error()));
+    return i;
+}
+
+QString text(Money m)
+{
+    return m.toPlainString();
+}
+
+// Every term of the model as "name=value", to compare an invoice written with one read back.
+QStringList terms(const EInvoice::Invoice& i)
+{
+    QStringList t{i.number,   i.issueDate.toString(Qt::ISODate),   QString::number(i.typeCode),
+                  i.currency, i.dueDate.toString(Qt::ISODate),     i.buyerReference,
+                  i.note,     i.deliveryDate.toString(Qt::ISODate)};
+    for (const EInvoice::Party* p : {&i.seller, &i.buyer}) {
+        const EInvoice::Address& a = p->address;
+        t << p->name << p->tradingName << p->vatId << p->taxNumber << p->electronicAddress
+          << p->electronicAddressScheme << a.line1 << a.line2 << a.line3 << a.city << a.postCode
+          << a.subdivision << a.countryCode << p->contact.name << p->contact.phone
+          << p->contact.email;
+    }
+    const EInvoice::Payment& pay = i.payment;
+    t << QString::number(pay.meansCode) << pay.remittance << pay.iban << pay.accountName << pay.bic
+      << pay.terms;
+    for (const EInvoice::Line& l : i.lines)
+        t << l.id << l.name << text(l.quantity) << l.unitCode << text(l.netPrice)
+          << text(l.netAmount) << EInvoice::categoryCode(l.category) << text(l.ratePercent);
+    for (const EInvoice::VatBreakdown& v : i.vat)
+        t << EInvoice::categoryCode(v.category) << text(v.ratePercent) << text(v.taxableAmount)
+          << text(v.taxAmount) << v.exemptionReason << v.exemptionCode;
+    for (const Money m : {i.lineTotal, i.allowanceTotal, i.chargeTotal, i.taxBasis, i.taxTotal,
+                          i.grandTotal, i.paidAmount, i.roundingAmount, i.amountDue})
+        t << text(m);
+    return t;
+}
+
+} // namespace
+
+class TestEInvoiceRead : public QObject {
+    Q_OBJECT
+
+private slots:
+    // Every official example reads with the terms it states, and its amounts add up the way
+    // the standard's rules say (BR-CO-10, -13, -14, -15, -16), which a term read from the
+    // wrong element would break.
+    void examples_data()
+    {
+        CaseFile::addRows(QStringLiteral("einvoice/read/examples.txt"),
+                          {"file", "format", "number", "seller", "issued", "due", "buyer", "vatId",
+                           "iban", "net", "vat", "total", "amountDue", "lines", "vatRows"});
+    }
+    void examples()
+    {
+        QFETCH(QString, file);
+        const Result<EInvoice::Read> read = EInvoiceReader::read(example(file));
+        QVERIFY2(read, qPrintable(read.error()));
+        const EInvoice::Invoice& i = read->invoice;
+        QFETCH(QString, format);
+        QCOMPARE(int(read->format), int(formatNamed(format)));
+        QFETCH(QString, number);
+        QCOMPARE(i.number, number);
+        QFETCH(QString, seller);
+        QCOMPARE(i.seller.name, seller);
+        QFETCH(QString, issued);
+        QCOMPARE(i.issueDate, QDate::fromString(issued, Qt::ISODate));
+        QFETCH(QString, due);
+        QCOMPARE(i.dueDate, QDate::fromString(due, Qt::ISODate));
+        QFETCH(QString, buyer);
+        QCOMPARE(i.buyer.name, buyer);
+        QFETCH(QString, vatId);
+        QCOMPARE(i.seller.vatId, vatId);
+        QFETCH(QString, iban);
+        QCOMPARE(i.payment.iban, iban);
+        QFETCH(QString, net);
+        QCOMPARE(i.taxBasis, amount(net));
+        QFETCH(QString, vat);
+        QCOMPARE(i.taxTotal, amount(vat));
+        QFETCH(QString, total);
+        QCOMPARE(i.grandTotal, amount(total));
+        QFETCH(QString, amountDue);
+        QCOMPARE(i.amountDue, amount(amountDue));
+        QFETCH(QString, lines);
+        QCOMPARE(i.lines.size(), lines.toInt());
+        QFETCH(QString, vatRows);
+        QCOMPARE(i.vat.size(), vatRows.toInt());
+
+        MoneySum lineSum, taxable, tax;
+        for (const EInvoice::Line& line : i.lines)
+            lineSum.add(line.netAmount);
+        for (const EInvoice::VatBreakdown& v : i.vat) {
+            taxable.add(v.taxableAmount);
+            tax.add(v.taxAmount);
+        }
+        QCOMPARE(lineSum.value(), i.lineTotal);
+        QCOMPARE(taxable.value(), i.taxBasis);
+        QCOMPARE(tax.value(), i.taxTotal);
+        QCOMPARE(i.lineTotal.minus(i.allowanceTotal)->plus(i.chargeTotal), i.taxBasis);
+        QCOMPARE(i.taxBasis.plus(i.taxTotal), i.grandTotal);
+        QCOMPARE(i.grandTotal.minus(i.paidAmount)->plus(i.roundingAmount), i.amountDue);
+    }
+
+    // What Billcraft writes, in each syntax, reads back as the same invoice, term for term.
+    void ownOutput_data()
+    {
+        for (const char* column :
+             {"value", "vat", "rate", "registered", "buyerCountry", "buyerVatId", "buyerName"})
+            QTest::addColumn<QString>(column);
+        QTest::newRow("VAT at 20 %") << "100"
+                                     << "20"
+                                     << "20"
+                                     << "yes"
+                                     << "IE"
+                                     << ""
+                                     << "Acme";
+        QTest::newRow("four decimals at 17.5 %") << "10.1255"
+                                                 << "1.77"
+                                                 << "17.5"
+                                                 << "yes"
+                                                 << "IE"
+                                                 << ""
+                                                 << "Acme";
+        QTest::newRow("not VAT registered") << "100"
+                                            << "0"
+                                            << "20"
+                                            << "no"
+                                            << "IE"
+                                            << ""
+                                            << "Acme";
+        QTest::newRow("reverse charge, right-to-left name") << "100"
+                                                            << "0"
+                                                            << "20"
+                                                            << "yes"
+                                                            << "DE"
+                                                            << "DE123456789"
+                                                            << "شركة النور للتجارة";
+        QTest::newRow("total of 0") << "0"
+                                    << "0"
+                                    << "20"
+                                    << "yes"
+                                    << "IE"
+                                    << ""
+                                    << "Acme";
+        QTest::newRow("credit") << "-50"
+                                << "-10"
+                                << "20"
+                                << "yes"
+                                << "IE"
+                                << ""
+                                << "Acme";
+    }
+    void ownOutput()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, vat);
+        QFETCH(QString, rate);
+        QFETCH(QString, registered);
+        QFETCH(QString, buyerCountry);
+        QFETCH(QString, buyerVatId);
+        QFETCH(QString, buyerName);
+        const EInvoice::Invoice invoice =
+            written(value, vat, rate, registered == u"yes", buyerCountry, buyerVatId, buyerName);
+        const QList<std::pair<QByteArray, Format>> files{
+            {CiiWriter::write(invoice, CiiWriter::Profile::FacturXEn16931), Format::Cii},
+            {CiiWriter::write(invoice, CiiWriter::Profile::XRechnung), Format::XRechnung},
+            {UblWriter::write(invoice), Format::Ubl}};
+        for (const auto& [xml, format] : files) {
+            QVERIFY(!xml.isEmpty());
+            const Result<EInvoice::Read> read = EInvoiceReader::read(xml);
+            QVERIFY2(read, qPrintable(read.error()));
+            QCOMPARE(int(read->format), int(format));
+            QCOMPARE(terms(read->invoice), terms(invoice));
+        }
+    }
+
+    // Odd but valid files read; hostile and broken ones are refused with one line.
+    void variants_data()
+    {
+        CaseFile::addRows(QStringLiteral("einvoice/read/variants.txt"),
+                          {"file", "find", "replace", "format", "outcome"});
+    }
+    void variants()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, find);
+        QFETCH(QString, replace);
+        QFETCH(QString, format);
+        QFETCH(QString, outcome);
+        const Result<EInvoice::Read> read = EInvoiceReader::read(variant(file, find, replace));
+        if (format.isEmpty()) {
+            QVERIFY(!read);
+            if (outcome.endsWith(QLatin1String("...")))
+                QVERIFY2(read.error().startsWith(outcome.chopped(3)), qPrintable(read.error()));
+            else
+                QCOMPARE(read.error(), outcome);
+            QVERIFY(!read.error().contains(u'\n'));
+            return;
+        }
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(int(read->format), int(formatNamed(format)));
+        QCOMPARE(EInvoiceReader::summaryLines(*read).join(QLatin1String(" / ")), outcome);
+    }
+
+    // Inputs too large, too deep or not XML at all: refused quickly, whatever they hold.
+    void limits_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << QByteArray() << "The file is empty, so it is no e-invoice.";
+        QTest::newRow("picture") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)
+                                 << "The file is neither a PDF nor XML, so it is no e-invoice.";
+        QByteArray big = example(QStringLiteral("CII_example4.xml"));
+        big.insert(big.indexOf("<rsm:Exchanged"),
+                   "<!--" + QByteArray(11 * 1024 * 1024, 'x') + "-->");
+        QTest::newRow("11 MB") << big
+                               << "The e-invoice's XML is larger than 10 MB, more than Billcraft "
+                                  "reads.";
+        QTest::newRow("64 deep reads on") << nested(64)
+                                          << "The e-invoice lacks its invoice number "
+                                             "(BT-1), issue date (BT-2), seller's "
+                                             "name (BT-27), total without VAT "
+                                             "(BT-109), total with VAT (BT-112).";
+        QTest::newRow("65 deep") << nested(65)
+                                 << "The e-invoice nests its elements more than 64 deep, more "
+                                    "than Billcraft reads.";
+        QTest::newRow("200,001 elements")
+            << QByteArray(nested(2)).replace("<a></a>", QByteArray("<a/>").repeated(200'000))
+            << "The e-invoice has more than 200,000 elements, more than Billcraft reads.";
+        QTest::newRow("1,001 lines") << withLines(1001)
+                                     << "The e-invoice has more than 1,000 lines, more than "
+                                        "Billcraft reads.";
+    }
+    void limits()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        const Result<EInvoice::Read> read = EInvoiceReader::read(bytes);
+        QVERIFY(!read);
+        QCOMPARE(read.error(), message);
+    }
+
+    void thousandLinesRead()
+    {
+        const Result<EInvoice::Read> read = EInvoiceReader::read(withLines(1000));
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(read->invoice.lines.size(), 1000);
+    }
+
+    // A PDF is read through the XML it carries; a PDF that carries none is refused in one line.
+    void pdf()
+    {
+        const Result<EInvoice::Read> read = EInvoiceReader::read(
+            readAll(QStringLiteral(BILLCRAFT_TEST_DATA "/einvoice/facturx/factur-x.pdf")));
+        QVERIFY2(read, qPrintable(read.error()));
+        QCOMPARE(int(read->format), int(Format::FacturX));
+        QCOMPARE(EInvoiceReader::summaryLines(*read).join(QLatin1String(" / ")),
+                 QStringLiteral("Müller & Söhne / 0124 / 2026-12-03 / 1000.00 / 200.00 / 1200.00"));
+
+        const Result<EInvoice::Read> none = EInvoiceReader::read("%PDF-1.7\n%%EOF\n");
+        QVERIFY(!none);
+        QVERIFY(!none.error().isEmpty() && !none.error().contains(u'\n'));
+    }
+
+    // The page shows a stranger's markup as text, and the terms a reader needs.
+    void page()
+    {
+        const Result<EInvoice::Read> read = EInvoiceReader::read(variant(
+            QStringLiteral("CII_business_example_01.xml"), QStringLiteral("Salescompany ltd."),
+            QStringLiteral("&lt;script&gt;alert(1)&lt;/script&gt; &amp; Sons")));
+        QVERIFY2(read, qPrintable(read.error()));
+        const LocaleText locale(testLocale());
+        const QString html = EInvoiceHtml::page(*read, locale);
+        QVERIFY(!html.contains(QLatin1String("<script")));
+        QTextDocument shown;
+        shown.setHtml(html);
+        const QString text = shown.toPlainText();
+        for (const QString& expected :
+             {QStringLiteral("<script>alert(1)</script> & Sons"), QStringLiteral("TOSL108"),
+              QStringLiteral("The Buyercompany"), QStringLiteral("NO123456789MVA"),
+              QStringLiteral("Norway"), QStringLiteral("NO9386011117947"),
+              QStringLiteral("DNBANOKK"), QStringLiteral("Exempt New Means of Transport"),
+              locale.toLongDate(QDate(2013, 6, 30)), locale.toLongDate(QDate(2013, 7, 20)),
+              QStringLiteral("NOK 1,801.78"), QStringLiteral("NOK 801.78"),
+              QStringLiteral("-NOK 25.00")})
+            QVERIFY2(text.contains(expected), qPrintable(expected + u'\n' + text));
+    }
+
+    // The expense a read invoice makes, stored by the expense store, and found again.
+    void expense_data()
+    {
+        CaseFile::addRows(QStringLiteral("einvoice/read/expenses.txt"),
+                          {"file", "find", "replace", "description", "value", "vat"});
+        const QString name(300, u'W');
+        QTest::newRow("long seller name cut first")
+            << "CII_example1.xml"
+            << "De Koksmaat" << name
+            << name.left(ReceivedExpense::kDescriptionLength - 18) + ", invoice 12115118"
+            << "229.6"
+            << "20.73";
+    }
+    void expense()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, find);
+        QFETCH(QString, replace);
+        QFETCH(QString, description);
+        QFETCH(QString, value);
+        QFETCH(QString, vat);
+        const Result<EInvoice::Read> read = EInvoiceReader::read(variant(file, find, replace));
+        QVERIFY2(read, qPrintable(read.error()));
+        const ExpenseFields fields = ReceivedExpense::fieldsOf(read->invoice);
+
+        TestEnv env;
+        QCOMPARE(ReceivedExpense::alreadyAdded(env.db, fields, 1).value(), false);
+        QVERIFY(ExpenseStore(env.db).add(fields, 1));
+        const QVariantList row =
+            env.db
+                .one(QStringLiteral("SELECT \"Date\", ClientRef, Description, Milage, \"Value\", "
+                                    "VAT, Identity FROM TblExpenses"),
+                     {},
+                     [](const Row& r) {
+                         QVariantList values;
+                         for (int c = 0; c < 7; ++c)
+                             values << r[c];
+                         return values;
+                     })
+                .value()
+                .value();
+        QCOMPARE(row[0].toDouble(), DaySerial::fromDate(read->invoice.issueDate));
+        QCOMPARE(row[1].toString(), QString());
+        QCOMPARE(row[2].toString(), description);
+        QVERIFY(row[2].toString().size() <= ReceivedExpense::kDescriptionLength);
+        QCOMPARE(row[3].toDouble(), 0.0);
+        QCOMPARE(row[4].toLongLong(), amount(value).units());
+        QCOMPARE(row[5].toLongLong(), amount(vat).units());
+        QCOMPARE(row[6].toInt(), 1);
+        QCOMPARE(ReceivedExpense::alreadyAdded(env.db, fields, 1).value(), true);
+        QCOMPARE(ReceivedExpense::alreadyAdded(env.db, fields, 2).value(), false);
+        VERIFY_PROMPTS(env.prompter);
+    }
+
+    // The real program, with no window and no data folder: six lines, or one line and 1.
+    void commandLine_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("read") << "CII_business_example_01.xml" << 0
+                              << "Salescompany ltd.\nTOSL108\n2013-06-30\n1436.50\n365.28\n"
+                                 "1801.78\n"
+                              << "";
+        QTest::newRow("refused") << "README.md" << 1 << ""
+                                 << "Billcraft: The file is neither a PDF nor XML, so it is no "
+                                    "e-invoice.\n";
+    }
+    void commandLine()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QTemporaryDir home; // where no data folder is
+        const WindowlessRun run =
+            runWindowless({QStringLiteral("--read-einvoice"),
+                           QStringLiteral(BILLCRAFT_TEST_DATA "/einvoice/read/") + file},
+                          home.path());
+        QVERIFY(run.finished);
+        QCOMPARE(run.exitCode, exitCode);
+        QCOMPARE(QString::fromUtf8(run.stdOut), out);
+        QCOMPARE(run.stdErr, err);
+        QVERIFY(QDir(home.path()).isEmpty());
+    }
+};
+
+QTEST_MAIN(TestEInvoiceRead)
+#include "tst_einvoiceread.moc"
