@@ -9,87 +9,19 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QXmlStreamReader>
 
 namespace EInvoiceCheck {
 namespace {
 
-QString script()
-{
-    return QStringLiteral(BILLCRAFT_EINVOICE_RULES "/validate");
-}
-
-} // namespace
-
-QString unavailable()
-{
-    if (!QFileInfo(script()).isExecutable())
-        return QStringLiteral("the EN 16931 rules are not beside the project (%1); they are kept "
-                              "out of it under their own licence")
-            .arg(script());
-    if (!QFileInfo(QStringLiteral(BILLCRAFT_XSLT3)).isExecutable())
-        return QStringLiteral("SaxonJS (npm's xslt3) is not installed in the build tree (%1)")
-            .arg(QStringLiteral(BILLCRAFT_XSLT3));
-    return {};
-}
-
-namespace {
-
-void start(QProcess& run, const QString& path)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XSLT3"), QStringLiteral(BILLCRAFT_XSLT3));
-    run.setProcessEnvironment(env);
-    run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(script(), {path});
-}
-
-Verdict finish(QProcess& run)
-{
-    Verdict verdict;
-    if (!run.waitForFinished(180'000)) {
-        verdict.output = QStringLiteral("the rules did not finish: ") + run.errorString();
-        return verdict;
-    }
-    verdict.output = QString::fromUtf8(run.readAll());
-    // Exit 2: the script could not run the rules at all.
-    verdict.ran = run.exitStatus() == QProcess::NormalExit && run.exitCode() != 2;
-    static const QRegularExpression summary(QStringLiteral("(\\d+) fatal"));
-    const QRegularExpressionMatch m = summary.match(verdict.output);
-    verdict.fatal = m.hasMatch() ? m.captured(1).toInt() : (run.exitCode() == 0 ? 0 : 1);
-    return verdict;
-}
-
-} // namespace
-
-Verdict validate(const QString& path)
-{
-    if (const QString why = unavailable(); !why.isEmpty())
-        return Verdict{false, 0, why};
-    QProcess run;
-    start(run, path);
-    return finish(run);
-}
-
-Verdict validateXml(const QByteArray& xml)
-{
-    QTemporaryFile file(QStringLiteral("einvoice-XXXXXX.xml"));
-    if (!file.open() || file.write(xml) != xml.size() || !file.flush()) {
-        Verdict verdict;
-        verdict.output = QStringLiteral("cannot write a temporary file: ") + file.errorString();
-        return verdict;
-    }
-    return validate(file.fileName());
-}
-
-namespace {
+const QString kRules = QStringLiteral(BILLCRAFT_EINVOICE_RULES);
+const QString kXslt3 = QStringLiteral(BILLCRAFT_XSLT3);
 
 // Runs each stylesheet on its file (arguments: SEF, file, SEF, file, ...) and prints one JSON
-// line per file: the failed rules with their flags, as the validate script reports them.
+// line per file: the failed rules with their flags, as the validate script kept with the rules
+// reports them.
 const char* const kBatch = R"js(
 const SaxonJS = require('saxon-js');
 const fs = require('fs');
@@ -111,8 +43,6 @@ for (let i = 0; i + 1 < args.length; i += 2) {
   console.log(JSON.stringify(line));
 }
 )js";
-
-const QString kRules = QStringLiteral(BILLCRAFT_EINVOICE_RULES);
 
 // The root element's local name, or empty when the document is not well-formed that far.
 QString rootOf(const QByteArray& xml)
@@ -151,14 +81,38 @@ QHash<QString, QString> schemaFailures(const QStringList& ciiFiles)
 
 } // namespace
 
+QString unavailable()
+{
+    if (!QFileInfo(kRules + QStringLiteral("/validate")).isExecutable())
+        return QStringLiteral("the EN 16931 rules are not beside the project (%1); they are kept "
+                              "out of it under their own licence")
+            .arg(kRules);
+    if (!QFileInfo(kXslt3).isExecutable())
+        return QStringLiteral("SaxonJS (npm's xslt3) is not installed in the build tree (%1)")
+            .arg(kXslt3);
+    if (QStandardPaths::findExecutable(QStringLiteral("node")).isEmpty())
+        return QStringLiteral("node (Node.js) is not on the PATH");
+    return {};
+}
+
+Verdict validate(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Verdict{false, 0, QStringLiteral("cannot read ") + path};
+    return validateXml(file.readAll());
+}
+
+Verdict validateXml(const QByteArray& xml)
+{
+    return validateXmls({xml}).value(0);
+}
+
 QList<Verdict> validateXmls(const QList<QByteArray>& xmls)
 {
     QList<Verdict> verdicts(xmls.size());
     QTemporaryDir dir;
-    const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
     QString why = unavailable();
-    if (why.isEmpty() && node.isEmpty())
-        why = QStringLiteral("node (Node.js) is not on the PATH");
     if (why.isEmpty() && !dir.isValid())
         why = QStringLiteral("cannot make a temporary folder");
     if (!why.isEmpty()) {
@@ -172,13 +126,12 @@ QList<Verdict> validateXmls(const QList<QByteArray>& xmls)
         files.append(dir.filePath(QStringLiteral("%1.xml").arg(i)));
         QFile file(files.last());
         const QString root = rootOf(xmls[i]);
-        verdicts[i].ran = true;
         if (!file.open(QIODevice::WriteOnly) || file.write(xmls[i]) != xmls[i].size())
             verdicts[i] = Verdict{false, 0, QStringLiteral("cannot write ") + files.last()};
         else if (root != u"CrossIndustryInvoice" && root != u"Invoice" && root != u"CreditNote")
             verdicts[i] = Verdict{true, 1,
-                                  QStringLiteral("root element %1 is neither CII nor "
-                                                 "UBL, or the XML is not well-formed")
+                                  QStringLiteral("root element %1 is neither CII nor UBL, or the "
+                                                 "XML is not well-formed")
                                       .arg(root)};
         else {
             const bool isCii = root == u"CrossIndustryInvoice";
@@ -193,11 +146,10 @@ QList<Verdict> validateXmls(const QList<QByteArray>& xmls)
     const QHash<QString, QString> schema = schemaFailures(cii);
     QProcess run;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(
-        QStringLiteral("NODE_PATH"),
-        QFileInfo(QStringLiteral(BILLCRAFT_XSLT3)).dir().absoluteFilePath(QStringLiteral("..")));
+    env.insert(QStringLiteral("NODE_PATH"),
+               QFileInfo(kXslt3).dir().absoluteFilePath(QStringLiteral("..")));
     run.setProcessEnvironment(env);
-    run.start(node, args);
+    run.start(QStandardPaths::findExecutable(QStringLiteral("node")), args);
     run.waitForFinished(600'000);
     const QList<QByteArray> lines = run.readAllStandardOutput().split('\n');
     for (qsizetype k = 0; k < ruled.size(); ++k) {
@@ -211,6 +163,7 @@ QList<Verdict> validateXmls(const QList<QByteArray>& xmls)
             continue;
         }
         int warnings = 0;
+        v.ran = true;
         v.output = schema.value(files[ruled[k]]);
         v.fatal = v.output.isEmpty() ? 0 : 1;
         for (const QJsonValue rule : line.value(QStringLiteral("rules")).toArray()) {
