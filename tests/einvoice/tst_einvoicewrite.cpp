@@ -27,14 +27,11 @@ const QStringList kFormatNames{"Factur-X", "XRechnung", "UBL"};
 
 QByteArray written(const Invoice& invoice, Format format)
 {
-    switch (format) {
-    case Format::XRechnung:
-        return CiiWriter::write(invoice, CiiWriter::Profile::XRechnung);
-    case Format::Ubl:
+    if (format == Format::Ubl)
         return UblWriter::write(invoice);
-    default:
-        return CiiWriter::write(invoice, CiiWriter::Profile::FacturXEn16931);
-    }
+    return CiiWriter::write(invoice, format == Format::XRechnung
+                                         ? CiiWriter::Profile::XRechnung
+                                         : CiiWriter::Profile::FacturXEn16931);
 }
 
 // What is stored of an invoice and its parties, as a row of shapes.txt gives it.
@@ -65,23 +62,19 @@ Invoice complete(const Shape& shape = {})
     in.issueDate = in.deliveryDate = QDate(2026, 12, 3);
     in.currency = "GBP";
     in.buyerReference = "04011000-12345-34";
-    const QString email = "accounts@harbour.example";
-    in.seller = {"Harbour Joinery Ltd",
-                 {},
-                 shape.registered ? shape.sellerCountry + "123456789" : QString(),
-                 shape.registered ? QString() : "1234567890",
-                 email,
-                 "EM",
-                 {"1 Quay Street", {}, {}, "Bristol", "BS1 4DJ", {}, shape.sellerCountry},
-                 {"Ann Smith", "+44 117 496 0000", email}};
-    in.buyer = {shape.buyerName,
-                {},
-                shape.buyerVatId,
-                {},
-                "invoices@northwind.example",
-                "EM",
-                {"5 Market Row", "Unit 2", {}, "Leeds", "LS1 6AB", {}, shape.buyerCountry},
-                {}};
+    EInvoice::Party& s = in.seller;
+    s.name = "Harbour Joinery Ltd";
+    s.vatId = shape.sellerCountry + "123456789";
+    s.taxNumber = "1234567890";
+    (shape.registered ? s.taxNumber : s.vatId).clear();
+    s.electronicAddress = s.contact.email = "accounts@harbour.example";
+    s.electronicAddressScheme = in.buyer.electronicAddressScheme = "EM";
+    s.address = {"1 Quay Street", {}, {}, "Bristol", "BS1 4DJ", {}, shape.sellerCountry};
+    s.contact.name = "Ann Smith", s.contact.phone = "+44 117 496 0000";
+    in.buyer.name = shape.buyerName;
+    in.buyer.vatId = shape.buyerVatId;
+    in.buyer.electronicAddress = "invoices@northwind.example";
+    in.buyer.address = {"5 Market Row", "Unit 2", {}, "Leeds", "LS1 6AB", {}, shape.buyerCountry};
     EInvoiceAmounts::setPayment(in, shape.iban, "BUKBGB22", 30);
     const Status filled =
         EInvoiceAmounts::fill(in, shape.content, {money(shape.value), money(shape.vat), {}},
