@@ -124,8 +124,7 @@ private slots:
     {
         for (const char* name : {"qpdf", "pdfinfo", "pdffonts", "pdftotext", "xmllint"})
             if (tool(name).isEmpty())
-                QSKIP(qPrintable(QStringLiteral("%1 is not installed (scripts/install-deps)")
-                                     .arg(QLatin1String(name))));
+                QSKIP(qPrintable(QString(name) + " is not installed (scripts/install-deps)"));
         QVERIFY(m_dir.isValid() && !m_xml.isEmpty());
         const Result<QByteArray> page =
             InvoicePage::pdfBytes(invoicePage(), InvoicePage::PdfKind::ArchiveA1b);
@@ -142,14 +141,20 @@ private slots:
         m_info = QString::fromUtf8(run("pdfinfo", {"-isodates", "-enc", "UTF-8", m_madePath}));
     }
 
-    // The file as qpdf reads it: sound, PDF 1.7, the XML attached as PDF/A-3 asks.
-    void wellFormed()
+    // qpdf finds the file sound, PDF 1.7, the XML attached alone and as it was given. Made
+    // twice, the same invoice is the same file.
+    void qpdfReadsItBack()
     {
         const QByteArray check = run("qpdf", {"--check", m_madePath});
         QVERIFY2(check.contains("No syntax or stream encoding errors found"), check.constData());
         QVERIFY(m_made.startsWith("%PDF-1.7\n"));
         QVERIFY(m_made.contains("/Subtype /text#2fxml")); // the name as the file spells it
         QCOMPARE(m_json.at("/Root /AF 0 /EF /F /Params /Size"), QString::number(m_xml.size()));
+        const QByteArray listed = run("qpdf", {"--list-attachments", m_madePath});
+        QVERIFY2(listed.startsWith("factur-x.xml -> ") && listed.count('\n') == 1,
+                 listed.constData());
+        QCOMPARE(run("qpdf", {"--show-attachment=factur-x.xml", m_madePath}), m_xml);
+        QCOMPARE(FacturX::make(m_page, m_xml, document()).value(), m_made);
     }
 
     // One sRGB output intent in place of the one QPdfWriter wrote, the XMP readable as it is.
@@ -200,25 +205,13 @@ private slots:
         QCOMPARE(text, pdfText(file("page.pdf", m_page)));
     }
 
-    void attachmentReadsBack()
-    {
-        const QByteArray listed = run("qpdf", {"--list-attachments", m_madePath});
-        QVERIFY2(listed.startsWith("factur-x.xml -> ") && listed.count('\n') == 1,
-                 listed.constData());
-        QCOMPARE(run("qpdf", {"--show-attachment=factur-x.xml", m_madePath}), m_xml);
-        // Made twice, the same invoice is the same file.
-        QCOMPARE(FacturX::make(m_page, m_xml, document()).value(), m_made);
-    }
-
     void makeRefusesWhatIsNoPage()
     {
         const QString error = FacturX::make(m_xml, m_xml, document()).error();
-        QVERIFY2(error.startsWith(QLatin1String("The Factur-X PDF cannot be made: ")) &&
-                     !error.contains(u'\n'),
+        QVERIFY2(error.startsWith("The Factur-X PDF cannot be made: ") && !error.contains(u'\n'),
                  qPrintable(error));
-        QCOMPARE(
-            FacturX::make(m_page, QByteArray(), document()).error(),
-            QStringLiteral("The Factur-X PDF cannot be made: it has no invoice data or no date."));
+        QCOMPARE(FacturX::make(m_page, {}, document()).error(),
+                 "The Factur-X PDF cannot be made: it has no invoice data or no date.");
     }
 
     // The PDFs of embedded.txt, by their names there.
