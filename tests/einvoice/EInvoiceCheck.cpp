@@ -8,111 +8,35 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QProcessEnvironment>
-#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QXmlStreamReader>
 
 namespace EInvoiceCheck {
 namespace {
 
-QString script()
-{
-    return QStringLiteral(BILLCRAFT_EINVOICE_RULES "/validate");
-}
-
-} // namespace
-
-QString unavailable()
-{
-    if (!QFileInfo(script()).isExecutable())
-        return QStringLiteral("the EN 16931 rules are not beside the project (%1); they are kept "
-                              "out of it under their own licence")
-            .arg(script());
-    if (!QFileInfo(QStringLiteral(BILLCRAFT_XSLT3)).isExecutable())
-        return QStringLiteral("SaxonJS (npm's xslt3) is not installed in the build tree (%1)")
-            .arg(QStringLiteral(BILLCRAFT_XSLT3));
-    return {};
-}
-
-namespace {
-
-void start(QProcess& run, const QString& path)
-{
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XSLT3"), QStringLiteral(BILLCRAFT_XSLT3));
-    run.setProcessEnvironment(env);
-    run.setProcessChannelMode(QProcess::MergedChannels);
-    run.start(script(), {path});
-}
-
-Verdict finish(QProcess& run)
-{
-    Verdict verdict;
-    if (!run.waitForFinished(180'000)) {
-        verdict.output = QStringLiteral("the rules did not finish: ") + run.errorString();
-        return verdict;
-    }
-    verdict.output = QString::fromUtf8(run.readAll());
-    // Exit 2: the script could not run the rules at all.
-    verdict.ran = run.exitStatus() == QProcess::NormalExit && run.exitCode() != 2;
-    static const QRegularExpression summary(QStringLiteral("(\\d+) fatal"));
-    const QRegularExpressionMatch m = summary.match(verdict.output);
-    verdict.fatal = m.hasMatch() ? m.captured(1).toInt() : (run.exitCode() == 0 ? 0 : 1);
-    return verdict;
-}
-
-} // namespace
-
-Verdict validate(const QString& path)
-{
-    if (const QString why = unavailable(); !why.isEmpty())
-        return Verdict{false, 0, why};
-    QProcess run;
-    start(run, path);
-    return finish(run);
-}
-
-Verdict validateXml(const QByteArray& xml)
-{
-    QTemporaryFile file(QStringLiteral("einvoice-XXXXXX.xml"));
-    if (!file.open() || file.write(xml) != xml.size() || !file.flush()) {
-        Verdict verdict;
-        verdict.output = QStringLiteral("cannot write a temporary file: ") + file.errorString();
-        return verdict;
-    }
-    return validate(file.fileName());
-}
-
-namespace {
+const QString kRules = BILLCRAFT_EINVOICE_RULES;
+const QString kXslt3 = BILLCRAFT_XSLT3;
 
 // Runs each stylesheet on its file (arguments: SEF, file, SEF, file, ...) and prints one JSON
-// line per file: the failed rules with their flags, as the validate script reports them.
+// line per file: the failed rules with their flags, as the validate script kept with the rules
+// reports them, or the error that stopped the run.
 const char* const kBatch = R"js(
-const SaxonJS = require('saxon-js');
-const fs = require('fs');
-const loaded = {};
-const args = process.argv.slice(1);
+const SaxonJS = require('saxon-js'), fs = require('fs'), args = process.argv.slice(1), sefs = {};
+const attr = (tag, name, none) => (new RegExp(name + '="([^"]*)"').exec(tag) || [, none])[1];
 for (let i = 0; i + 1 < args.length; i += 2) {
-  const sef = args[i], file = args[i + 1];
-  if (!loaded[sef]) loaded[sef] = JSON.parse(fs.readFileSync(sef, 'utf8'));
-  let line;
+  sefs[args[i]] = sefs[args[i]] || JSON.parse(fs.readFileSync(args[i], 'utf8'));
   try {
-    const out = SaxonJS.transform({stylesheetInternal: loaded[sef], sourceFileName: file,
+    const out = SaxonJS.transform({stylesheetInternal: sefs[args[i]], sourceFileName: args[i + 1],
                                    destination: 'serialized'}, 'sync').principalResult;
     const failed = [...out.matchAll(/<svrl:failed-assert\b[^>]*>/g)].map(m => m[0]);
-    line = {rules: failed.map(f => ((/flag="(\w+)"/.exec(f) || [, 'fatal'])[1]) + ' ' +
-                                   ((/id="([^"]*)"/.exec(f) || [, '?'])[1]))};
+    console.log(JSON.stringify({rules: failed.map(f => attr(f, 'flag', 'fatal') + ' ' +
+                                                       attr(f, 'id', '?'))}));
   } catch (e) {
-    line = {error: String(e.message || e).split('\n')[0]};
+    console.log(JSON.stringify({error: String(e.message || e).split('\n')[0]}));
   }
-  console.log(JSON.stringify(line));
 }
 )js";
-
-const QString kRules = QStringLiteral(BILLCRAFT_EINVOICE_RULES);
 
 // The root element's local name, or empty when the document is not well-formed that far.
 QString rootOf(const QByteArray& xml)
@@ -133,17 +57,16 @@ QHash<QString, QString> schemaFailures(const QStringList& ciiFiles)
         return failed;
     QProcess lint;
     lint.setProcessChannelMode(QProcess::MergedChannels);
-    lint.start(QStringLiteral("xmllint"),
-               QStringList{QStringLiteral("--noout"), QStringLiteral("--schema"),
-                           kRules + QStringLiteral("/cii-schema/CII/uncefact/data/standard/"
-                                                   "CrossIndustryInvoice_100pD16B.xsd")} +
-                   ciiFiles);
+    lint.start("xmllint", QStringList{"--noout", "--schema",
+                                      kRules + "/cii-schema/CII/uncefact/data/standard/"
+                                               "CrossIndustryInvoice_100pD16B.xsd"} +
+                              ciiFiles);
     lint.waitForFinished(180'000);
-    const QStringList lines = QString::fromUtf8(lint.readAll()).split(QLatin1Char('\n'));
+    const QStringList lines = QString::fromUtf8(lint.readAll()).split(u'\n');
     for (const QString& file : ciiFiles) {
         for (const QString& line : lines) {
-            if (line.startsWith(file) && !line.endsWith(QStringLiteral(" validates")))
-                failed[file] += QStringLiteral("schema: ") + line + QLatin1Char('\n');
+            if (line.startsWith(file) && !line.endsWith(" validates"))
+                failed[file] += "schema: " + line + '\n';
         }
     }
     return failed;
@@ -151,73 +74,82 @@ QHash<QString, QString> schemaFailures(const QStringList& ciiFiles)
 
 } // namespace
 
+QString unavailable()
+{
+    if (!QFileInfo::exists(kRules + "/EN16931-CII-validation.sef.json"))
+        return QString("the EN 16931 rules are not beside the project (%1); they are kept out of "
+                       "it under their own licence")
+            .arg(kRules);
+    if (!QFileInfo(kXslt3).isExecutable())
+        return QString("SaxonJS (npm's xslt3) is not installed in the build tree (%1)").arg(kXslt3);
+    if (QStandardPaths::findExecutable("node").isEmpty())
+        return "node (Node.js) is not on the PATH";
+    return {};
+}
+
+Verdict validate(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Verdict{false, 0, "cannot read " + path};
+    return validateXml(file.readAll());
+}
+
+Verdict validateXml(const QByteArray& xml)
+{
+    return validateXmls({xml}).value(0);
+}
+
 QList<Verdict> validateXmls(const QList<QByteArray>& xmls)
 {
-    QList<Verdict> verdicts(xmls.size());
     QTemporaryDir dir;
-    const QString node = QStandardPaths::findExecutable(QStringLiteral("node"));
-    QString why = unavailable();
-    if (why.isEmpty() && node.isEmpty())
-        why = QStringLiteral("node (Node.js) is not on the PATH");
-    if (why.isEmpty() && !dir.isValid())
-        why = QStringLiteral("cannot make a temporary folder");
-    if (!why.isEmpty()) {
-        for (Verdict& v : verdicts)
-            v.output = why;
+    const QString why = dir.isValid() ? unavailable() : "cannot make a temporary folder";
+    QList<Verdict> verdicts(xmls.size(), Verdict{false, 0, why});
+    if (!why.isEmpty())
         return verdicts;
-    }
-    QStringList files, cii, args{QStringLiteral("-e"), QString::fromUtf8(kBatch)};
+    QStringList files, cii, args{"-e", kBatch};
     QList<qsizetype> ruled; // the documents the rules run on, in the order of their output
     for (qsizetype i = 0; i < xmls.size(); ++i) {
-        files.append(dir.filePath(QStringLiteral("%1.xml").arg(i)));
-        QFile file(files.last());
+        const QString file = files.emplace_back(dir.filePath(QString("%1.xml").arg(i)));
         const QString root = rootOf(xmls[i]);
-        verdicts[i].ran = true;
-        if (!file.open(QIODevice::WriteOnly) || file.write(xmls[i]) != xmls[i].size())
-            verdicts[i] = Verdict{false, 0, QStringLiteral("cannot write ") + files.last()};
+        QFile out(file);
+        if (!out.open(QIODevice::WriteOnly) || out.write(xmls[i]) != xmls[i].size())
+            verdicts[i].output = "cannot write " + file;
         else if (root != u"CrossIndustryInvoice" && root != u"Invoice" && root != u"CreditNote")
-            verdicts[i] = Verdict{true, 1,
-                                  QStringLiteral("root element %1 is neither CII nor "
-                                                 "UBL, or the XML is not well-formed")
-                                      .arg(root)};
+            verdicts[i] = {true, 1,
+                           "root element " + root + " is neither CII nor UBL, or not well-formed"};
         else {
-            const bool isCii = root == u"CrossIndustryInvoice";
-            if (isCii)
-                cii.append(files.last());
-            args << kRules + (isCii ? QStringLiteral("/EN16931-CII-validation.sef.json")
-                                    : QStringLiteral("/EN16931-UBL-validation.sef.json"))
-                 << files.last();
+            if (root == u"CrossIndustryInvoice")
+                cii.append(file);
+            args << kRules + (cii.endsWith(file) ? "/EN16931-CII-validation.sef.json"
+                                                 : "/EN16931-UBL-validation.sef.json")
+                 << file;
             ruled.append(i);
         }
     }
     const QHash<QString, QString> schema = schemaFailures(cii);
     QProcess run;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(
-        QStringLiteral("NODE_PATH"),
-        QFileInfo(QStringLiteral(BILLCRAFT_XSLT3)).dir().absoluteFilePath(QStringLiteral("..")));
+    env.insert("NODE_PATH", QFileInfo(kXslt3).dir().absoluteFilePath(".."));
     run.setProcessEnvironment(env);
-    run.start(node, args);
+    run.start(QStandardPaths::findExecutable("node"), args);
     run.waitForFinished(600'000);
     const QList<QByteArray> lines = run.readAllStandardOutput().split('\n');
     for (qsizetype k = 0; k < ruled.size(); ++k) {
         Verdict& v = verdicts[ruled[k]];
         const QJsonObject line = QJsonDocument::fromJson(lines.value(k)).object();
-        if (!line.contains(QStringLiteral("rules"))) {
-            v = Verdict{false, 0,
-                        QStringLiteral("the rules did not run: ") +
-                            line.value(QStringLiteral("error")).toString() +
-                            QString::fromUtf8(run.readAllStandardError())};
-            continue;
-        }
+        v.ran = line.contains("rules");
+        v.output = v.ran ? schema.value(files[ruled[k]])
+                         : "the rules did not run: " + line["error"].toString() +
+                               QString::fromUtf8(run.readAllStandardError());
+        v.fatal = v.ran && !v.output.isEmpty() ? 1 : 0;
         int warnings = 0;
-        v.output = schema.value(files[ruled[k]]);
-        v.fatal = v.output.isEmpty() ? 0 : 1;
-        for (const QJsonValue rule : line.value(QStringLiteral("rules")).toArray()) {
-            v.output += rule.toString() + QLatin1Char('\n');
+        for (const QJsonValue rule : line["rules"].toArray()) {
+            v.output += rule.toString() + '\n';
             ++(rule.toString().startsWith(u"fatal ") ? v.fatal : warnings);
         }
-        v.output += QStringLiteral("%1 fatal, %2 warning").arg(v.fatal).arg(warnings);
+        if (v.ran)
+            v.output += QString("%1 fatal, %2 warning").arg(v.fatal).arg(warnings);
     }
     return verdicts;
 }

@@ -4,26 +4,24 @@
 #include <QList>
 #include <QString>
 
-// The official EN 16931 rules run on a written e-invoice, through the validate script kept with
-// them. Every e-invoice test asks this rather than trusting our own reading of the rules.
+// The official EN 16931 rules run on a written e-invoice: the CII schema (xmllint) and the rules
+// (SaxonJS). Every e-invoice test asks this rather than trusting our own reading of the rules.
 namespace EInvoiceCheck {
 
 struct Verdict {
-    bool ran = false; // false: the rules or SaxonJS are missing; `output` says which
+    bool ran = false; // false: the rules could not run; `output` says why
     int fatal = 0;    // the number of fatal rules that failed
-    QString output;   // the script's lines: each failed rule, then "N fatal, M warning"
+    QString output;   // each failed rule ("fatal BR-CO-15"), then "N fatal, M warning"
 };
 
 // Why the rules cannot run here, or empty when they can. A test skips with this text.
 QString unavailable();
 
-// Runs the schema (CII) and the rules on the XML file at `path`.
+// The verdict on the XML file at `path`, or on XML held in memory.
 Verdict validate(const QString& path);
-// The same for XML held in memory (written to a temporary file first).
 Verdict validateXml(const QByteArray& xml);
-// The same checks as validate() for many documents at once: one schema run for the CII ones
-// and one SaxonJS process that loads each syntax's rules once (a run of the script costs a
-// second or two of a processor, mostly loading them). The verdicts in the order of `xmls`.
+// The verdicts on many documents, in their order: one schema run for the CII ones and one
+// SaxonJS process that loads each syntax's rules once (a load costs a second or two).
 QList<Verdict> validateXmls(const QList<QByteArray>& xmls);
 
 } // namespace EInvoiceCheck
