@@ -151,10 +151,7 @@ private slots:
         // An earlier installation wrote "Café €" in Windows-1252 as the text logo caption.
         QByteArray bytes = IdentityLayoutFile::encode(LayoutRecord());
         const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
-        bytes.replace(captionAt, 2,
-                      QByteArray("\x06\x00"
-                                 "Caf\xE9 \x80",
-                                 8));
+        bytes.replace(captionAt, 2, QByteArray::fromHex("0600436166e92080")); // 6, "Café €"
         writeAll(path, bytes);
         QCOMPARE(IdentityLayoutFile::read(path).value_or(LayoutRecord()).lblTextLogoCaption,
                  QStringLiteral("Café €"));
