@@ -1,6 +1,7 @@
 #include "BackupFixtures.h"
 #include "backup/Backup.h"
 #include "core/DataFolder.h"
+#include "support/CaseFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/Windowless.h"
 
@@ -45,14 +46,7 @@ private slots:
     // A failed or cancelled backup leaves no archive and no scratch file; the books work on.
     void failedBackupLeavesNothing_data()
     {
-        QTest::addColumn<QString>("how");
-        QTest::addColumn<QString>("because");
-        QTest::newRow("disk fills") << "full"
-                                    << "could not be copied";
-        QTest::newRow("cancelled") << "cancel"
-                                   << "cancelled";
-        QTest::newRow("onto the database") << "self"
-                                           << "is the database itself";
+        CaseFile::addRows("backup/failed-backups.txt", {"how", "because"});
     }
     void failedBackupLeavesNothing()
     {
@@ -84,15 +78,13 @@ private slots:
     // no part-written file beside it; once the obstacle is gone, the same copy goes in.
     void refusedReplaceKeepsTheLiveFile_data()
     {
-        QTest::addColumn<bool>("heldOpen");
-        QTest::addColumn<QString>("because");
-        QTest::newRow("disk fills") << false << "cannot be written";
-        QTest::newRow("open in another program") << true << "is still open in another program";
+        CaseFile::addRows("backup/refused-replace.txt", {"obstacle", "because"});
     }
     void refusedReplaceKeepsTheLiveFile()
     {
-        QFETCH(bool, heldOpen);
+        QFETCH(QString, obstacle);
         QFETCH(QString, because);
+        const bool heldOpen = obstacle == u"open";
         TestEnv env;
         fillBooks(env);
         const QString live = env.file(Database::kFileName);
@@ -177,52 +169,34 @@ private slots:
     // backup may be under way).
     void commandLine_data()
     {
-        QTest::addColumn<bool>("present");
-        QTest::addColumn<QByteArray>("database");
-        QTest::addColumn<bool>("readOnly");
-        QTest::addColumn<QString>("error");
-        QTest::addColumn<QStringList>("arguments"); // DIR: the data folder
-        QTest::addColumn<QString>("leftovers");     // planted: "removed", or "kept" by a window
-        const QStringList usual{"--backup", "out.bak", "--data-folder", "DIR"};
-        const QString notOurs = "Billcraft: %1 is not a Billcraft database";
-        QTest::newRow("ours") << true << databaseFile({}) << false << "" << usual << "removed";
-        QTest::newRow("window open") << true << databaseFile({}) << false << "" << usual << "kept";
-        QTest::newRow("read-only") << true << databaseFile({}) << true << "" << usual << "";
-        QTest::newRow("older schema")
-            << true
-            << databaseFile({"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"})
-            << false << "" << usual << "";
-        QTest::newRow("none") << false << QByteArray() << false
-                              << "Billcraft: There is no Billcraft database" << usual << "";
-        QTest::newRow("empty") << true << QByteArray() << false << notOurs + "." << usual << "";
-        QTest::newRow("foreign tables")
-            << true << databaseFile({"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}) << false
-            << notOurs + ": it has no table TblUserData." << usual << "";
-        QTest::newRow("an option for FILE")
-            << true << databaseFile({}) << false
-            << "Billcraft: --backup needs FILE, the archive to write, before any other option; "
-               "\"--data-folder\" is an option"
-            << QStringList{"--backup", "--data-folder", "DIR"} << "";
+        CaseFile::addRows("backup/command-line.txt",
+                          {"db", "readOnly", "leftovers", "args", "error"});
     }
     void commandLine()
     {
-        QFETCH(bool, present);
-        QFETCH(QByteArray, database);
-        QFETCH(bool, readOnly);
-        QFETCH(QString, error);
-        QFETCH(QStringList, arguments);
+        QFETCH(QString, db);
+        QFETCH(QString, readOnly);
         QFETCH(QString, leftovers);
+        QFETCH(QString, args);
+        QFETCH(QString, error);
+        const bool present = db != u"none";
+        const QHash<QString, QStringList> made{
+            {"older", {"ALTER TABLE TblClients DROP COLUMN Notes", "PRAGMA user_version = 0"}},
+            {"foreign", {"DROP TABLE TblUserData", "CREATE TABLE Recipes(a)"}}};
+        const QByteArray database =
+            db == u"empty" || !present ? QByteArray() : databaseFile(made.value(db));
+        QStringList arguments = args.split(u' ');
         QTemporaryDir dir;
         arguments.replaceInStrings(QRegularExpression("^DIR$"), dir.path());
         const QString dbPath = dir.filePath(Database::kFileName);
         error = error.arg(QDir::toNativeSeparators(dbPath));
         if (present)
             writeAll(dbPath, database);
-        if (readOnly)
+        if (readOnly == u"yes")
             QVERIFY(QFile::setPermissions(dbPath, QFile::ReadOwner | QFile::ReadGroup));
         const QStringList planted{Backup::kScratchFolder + "/backup-Ab12Cd.db",
                                   "out.bak.Xy12Zz.part"};
-        if (!leftovers.isEmpty()) {
+        if (leftovers != u"none") {
             QVERIFY(QDir(dir.path()).mkdir(Backup::kScratchFolder));
             for (const QString& name : planted)
                 writeAll(dir.filePath(name), "left behind");

@@ -4,6 +4,7 @@
 #include "backup/ui/BackupRestore.h"
 #include "core/ui/LongWork.h"
 #include "core/ui/PictureButton.h"
+#include "support/CaseFile.h"
 #include "support/ListItems.h"
 
 #include <QComboBox>
@@ -58,18 +59,13 @@ private slots:
     // and nothing more is said (not even that the back up was not made).
     void declinedActionsChangeNothing_data()
     {
-        QTest::addColumn<bool>("backUp");
-        QTest::addColumn<QString>("how"); // "No", "no file" or "cancel"
-        QTest::newRow("back up: No") << true << "No";
-        QTest::newRow("back up: no file") << true << "no file";
-        QTest::newRow("back up: cancelled") << true << "cancel";
-        QTest::newRow("restore: No") << false << "No";
-        QTest::newRow("restore: no file") << false << "no file";
+        CaseFile::addRows("backup/declined.txt", {"action", "how"});
     }
     void declinedActionsChangeNothing()
     {
-        QFETCH(bool, backUp);
+        QFETCH(QString, action);
         QFETCH(QString, how);
+        const bool backUp = action == u"back up";
         TestEnv env;
         fillBooks(env);
         // About 20 MB, so the copy is still under way when the cancel comes.

@@ -1,6 +1,7 @@
 #include "core/DaySerial.h"
 #include "core/Money.h"
 #include "invoices/InvoiceList.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QSqlQuery>
@@ -8,8 +9,6 @@
 #include <sqlite3.h>
 
 using namespace InvoiceList;
-
-Q_DECLARE_METATYPE(Request)
 
 namespace {
 
@@ -101,37 +100,24 @@ private slots:
         m_env = nullptr;
     }
 
-    // Which invoices each view lists, and in which order: identity-wide ones by date (unpaid
-    // in the order raised, "Hide Bad Debts" by number), per-client ones by number.
     void views_data()
     {
-        QTest::addColumn<Request>("request");
-        QTest::addColumn<QString>("numbers");
-        const auto row = [](const char* name, Request r, const char* numbers) {
-            QTest::newRow(name) << r << QString::fromLatin1(numbers);
-        };
-        const int acme = 1, nameless = 2; // as init() adds them
-        row("unpaid", {Trigger::Option, Filter::Unpaid, true, 0, 1}, "0103 0102");
-        row("unpaid, bad debts", {Trigger::Option, Filter::Unpaid, false, 0, 1}, "0103 0101 0102");
-        row("all, bad debts", {Trigger::Option, Filter::All, false, 0, 1}, "0100 0101 0102 0103");
-        row("all", {Trigger::Option, Filter::All, true, 0, 1}, "0100 0102 0103");
-        row("paid: the box does not apply", {Trigger::Option, Filter::Paid, true, 0, 1}, "0100");
-        row("bad-debt box", {Trigger::BadDebtBox, Filter::Unpaid, false, 0, 1}, "0101 0102 0103");
-        row("another identity", {Trigger::BadDebtBox, Filter::Unpaid, false, 0, 2}, "0500");
-        row("client chosen", {Trigger::ClientChosen, Filter::All, true, acme, 1}, "0100 0103");
-        row("client chosen, bad debts", {Trigger::ClientChosen, Filter::All, false, acme, 1},
-            "0100 0101 0103");
-        row("client unpaid", {Trigger::CompanyOption, Filter::Unpaid, true, acme, 1}, "0101 0103");
-        row("client paid", {Trigger::CompanyOption, Filter::Paid, true, acme, 1}, "0100");
-        row("client excluded", {Trigger::ExcludeClient, Filter::All, true, acme, 1}, "0102");
-        row("nameless client excluded", {Trigger::ExcludeClient, Filter::Unpaid, true, nameless, 1},
-            "0101 0103");
+        CaseFile::addRows(QStringLiteral("invoices/views.txt"),
+                          {"trigger", "filter", "hide", "client", "identity", "numbers"});
     }
     void views()
     {
-        QFETCH(Request, request);
-        QFETCH(QString, numbers);
-        QCOMPARE(this->numbers(request).join(u' '), numbers);
+        QFETCH(QString, trigger);
+        QFETCH(QString, filter);
+        QFETCH(QString, hide);
+        QFETCH(QString, client);
+        QFETCH(QString, identity);
+        const QStringList triggers{"Option", "BadDebtBox", "ClientChosen", "CompanyOption",
+                                   "ExcludeClient"};
+        const Request r{Trigger(triggers.indexOf(trigger)),
+                        Filter(QStringList{"All", "Paid", "Unpaid"}.indexOf(filter)),
+                        hide == u"yes", client.toInt(), identity.toInt()};
+        QTEST(numbers(r).join(u' '), "numbers");
     }
 
     // Every statement of every view reads the invoices through an index, in the order shown,

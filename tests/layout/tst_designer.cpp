@@ -5,6 +5,7 @@
 #include "layout/ui/LayoutDesigner.h"
 #include "layout/ui/StyleEditor.h"
 #include "printing/InvoicePage.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QApplication>
@@ -22,8 +23,6 @@
 #include <QTest>
 #include <QTimer>
 #include <functional>
-
-Q_DECLARE_METATYPE(Prompter::Answer)
 
 namespace {
 
@@ -292,27 +291,28 @@ private slots:
     // No closes without saving.
     void closeAsks_data()
     {
-        QTest::addColumn<Prompter::Answer>("answer");
-        QTest::addColumn<bool>("closes");
-        QTest::addColumn<double>("savedRate");
-        QTest::newRow("cancel") << Prompter::Answer::Cancel << false << 0.0;
-        QTest::newRow("yes") << Prompter::Answer::Yes << true << 17.5;
-        QTest::newRow("no") << Prompter::Answer::No << true << 0.0;
+        CaseFile::addRows(QStringLiteral("layout/close-answers.txt"),
+                          {"answer", "closes", "savedRate"});
     }
     void closeAsks()
     {
-        QFETCH(Prompter::Answer, answer);
-        QFETCH(bool, closes);
-        QFETCH(double, savedRate);
+        QFETCH(QString, answer);
+        QFETCH(QString, closes);
+        QFETCH(QString, savedRate);
+        const bool closed = closes == u"yes";
+        const double rate = savedRate.toDouble();
         Books books;
         LayoutDesigner d(*books.env.session);
         d.show();
         child<QLineEdit>(&d, "txtVatRate")->setText(QStringLiteral("17.5"));
-        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"), answer);
-        QCOMPARE(d.close(), closes);
-        QCOMPARE(d.isVisible(), !closes);
-        QCOMPARE(books.saved().VatRate, savedRate);
-        QCOMPARE(books.env.session->pageSettings().vatRate, savedRate);
+        books.env.prompter.expectQuestion(QStringLiteral("Save Changes?"),
+                                          answer == u"Yes"  ? Prompter::Answer::Yes
+                                          : answer == u"No" ? Prompter::Answer::No
+                                                            : Prompter::Answer::Cancel);
+        QCOMPARE(d.close(), closed);
+        QCOMPARE(d.isVisible(), !closed);
+        QCOMPARE(books.saved().VatRate, rate);
+        QCOMPARE(books.env.session->pageSettings().vatRate, rate);
     }
 
     // "Add User": the new identity is stored and made current, and the designer opens on its

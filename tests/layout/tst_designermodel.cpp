@@ -1,14 +1,23 @@
 #include "layout/DesignerModel.h"
+#include "support/CaseFile.h"
 
 #include <QSignalSpy>
 #include <QTest>
 
 using namespace DesignerRules;
 
-Q_DECLARE_METATYPE(DesignerRules::Kind)
-Q_DECLARE_METATYPE(DesignerRules::Section)
-
 namespace {
+
+// The point "x y" at the start of a case's field.
+QPoint point(const QString& text)
+{
+    const QStringList n = text.split(u' ', Qt::SkipEmptyParts);
+    return {n.value(0).toInt(), n.value(1).toInt()};
+}
+Section section(const QString& text)
+{
+    return Section(QStringList{"Header", "Body", "Footer"}.indexOf(text));
+}
 
 // The page of the default layout, as the designer opens it for a new identity.
 struct Page {
@@ -40,80 +49,46 @@ private slots:
     // The drop rules' arithmetic, on any element of the kind.
     void dropRules_data()
     {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<Section>("onto");
-        QTest::addColumn<QRect>("before");
-        QTest::addColumn<QPointF>("grab");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QPoint>("placed");
-        QTest::addColumn<bool>("anchor");
-
-        // 9390 first, then 9390 + 1860 + 930 > 11250: 11250 - 1860 - 930.
-        QTest::newRow("invoice title")
-            << Kind::InvoiceTitle << Section::Header << QRect(6960, 3120, 1860, 555)
-            << QPointF(0, 0) << QPointF(10000, 3000) << QPoint(8460, 3000) << true;
-        QTest::newRow("above and left of the section")
-            << Kind::Plain << Section::Header << QRect(480, 2040, 900, 240) << QPointF(200, 100)
-            << QPointF(50, 20) << QPoint(0, 0) << true;
-        QTest::newRow("figure with room stays")
-            << Kind::Figure << Section::Body << QRect(0, 0, 570, 270) << QPointF(0, 0)
-            << QPointF(6000, 10) << QPoint(6000, 10) << true;
-        // The footer keeps only the edge rules and leaves the anchor alone.
-        QTest::newRow("footer") << Kind::Figure << Section::Footer << QRect(0, 0, 7515, 1095)
-                                << QPointF(0, 0) << QPointF(5000, -30) << QPoint(3735, 0) << false;
+        CaseFile::addRows("layout/drop-rules.txt",
+                          {"kind", "onto", "before", "grab", "at", "placed", "anchor"});
     }
     void dropRules()
     {
-        QFETCH(Kind, kind);
-        QFETCH(Section, onto);
-        QFETCH(QRect, before);
-        QFETCH(QPointF, grab);
-        QFETCH(QPointF, at);
-        QFETCH(QPoint, placed);
-        QFETCH(bool, anchor);
-        const DropResult r = DesignerRules::drop(kind, onto, before, grab, at);
-        QCOMPARE(r.rect, QRect(placed, before.size()));
-        QCOMPARE(r.becomesAnchor, anchor);
+        QFETCH(QString, kind);
+        QFETCH(QString, onto);
+        QFETCH(QString, before);
+        QFETCH(QString, grab);
+        QFETCH(QString, at);
+        QFETCH(QString, placed);
+        const QPoint size = point(before.section(u' ', 2));
+        const QRect from(point(before), QSize(size.x(), size.y()));
+        const auto k = QStringList{"Plain", "DividerLine", "InvoiceTitle", "Figure"}.indexOf(kind);
+        const DropResult r =
+            DesignerRules::drop(Kind(k), section(onto), from, point(grab), point(at));
+        QCOMPARE(r.rect, QRect(point(placed), from.size()));
+        QTEST(QString::fromLatin1(r.becomesAnchor ? "yes" : "no"), "anchor");
     }
 
     // A drop on the page: placed by the rules, one undo step, and the anchor of an alignment.
     void drop_data()
     {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<Section>("onto");
-        QTest::addColumn<QPointF>("grab");
-        QTest::addColumn<QPointF>("at");
-        QTest::addColumn<QPoint>("placed");
-
-        // 11250 - 570 = 10680; then 10680 + 570 + 285 > 11250: 11250 - 1140 - 190.
-        QTest::newRow("total past the edge")
-            << QStringLiteral("lblTotal") << Section::Body << QPointF(0, 0) << QPointF(10900, 400)
-            << QPoint(9920, 400);
-        QTest::newRow("grab offset")
-            << QStringLiteral("lblDescription") << Section::Body << QPointF(120, 45)
-            << QPointF(3000, 1000) << QPoint(2880, 955);
-        QTest::newRow("right edge on the section's")
-            << QStringLiteral("lblDescription") << Section::Body << QPointF(0, 0)
-            << QPointF(11000, 10) << QPoint(11250 - 1260, 10);
-        QTest::newRow("line moves only up and down")
-            << QStringLiteral("PicLine") << Section::Header << QPointF(300, 40)
-            << QPointF(2000, 1040) << QPoint(142, 1000);
+        CaseFile::addRows("layout/drops.txt", {"name", "onto", "grab", "at", "placed"});
     }
     void drop()
     {
         QFETCH(QString, name);
-        QFETCH(Section, onto);
-        QFETCH(QPointF, grab);
-        QFETCH(QPointF, at);
-        QFETCH(QPoint, placed);
+        QFETCH(QString, onto);
+        QFETCH(QString, grab);
+        QFETCH(QString, at);
+        QFETCH(QString, placed);
         Page page;
         const int i = page.model.indexOf(name);
         const QRect before = page.model.element(i).rect;
         QSignalSpy changed(&page.model, &DesignerModel::elementChanged);
-        page.model.drop(i, onto, grab, at);
-        QCOMPARE(page.model.element(i).rect, QRect(placed, before.size()));
+        page.model.drop(i, section(onto), point(grab), point(at));
+        QCOMPARE(page.model.element(i).rect, QRect(point(placed), before.size()));
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(page.model.anchor()->left, placed.x());
+        QCOMPARE(page.model.anchor()->left, point(placed).x());
         QCOMPARE(page.undo().count(), 1);
         page.undo().undo();
         QCOMPARE(page.model.element(i).rect, before);

@@ -2,6 +2,7 @@
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/LayoutRecord.h"
+#include "support/CaseFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestEnv.h"
 
@@ -150,10 +151,7 @@ private slots:
         // An earlier installation wrote "Café €" in Windows-1252 as the text logo caption.
         QByteArray bytes = IdentityLayoutFile::encode(LayoutRecord());
         const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
-        bytes.replace(captionAt, 2,
-                      QByteArray("\x06\x00"
-                                 "Caf\xE9 \x80",
-                                 8));
+        bytes.replace(captionAt, 2, QByteArray::fromHex("0600436166e92080")); // 6, "Café €"
         writeAll(path, bytes);
         QCOMPARE(IdentityLayoutFile::read(path).value_or(LayoutRecord()).lblTextLogoCaption,
                  QStringLiteral("Café €"));
@@ -175,28 +173,15 @@ private slots:
     // are sound, as is a font size of 0 (not set).
     void damagedLayoutsAreRefused_data()
     {
-        QTest::addColumn<QString>("field");
-        QTest::addColumn<double>("value");
-        QTest::addColumn<bool>("damaged");
-        const auto row = [](const char* name, const char* field, double value, bool damaged) {
-            QTest::newRow(name) << QString::fromLatin1(field) << value << damaged;
-        };
-        row("VAT rate NaN", "VatRate", qQNaN(), true);
-        row("VAT rate negative", "VatRate", -17.5, true);
-        row("VAT rate just over 100", "VatRate", 100.0001, true);
-        row("font size too large", "lblTextLogoFontSize", 1000.25, true);
-        row("font size under 1", "lblInvoiceFontSize", 0.5, true);
-        row("VAT rate 0", "VatRate", 0.0, false);
-        row("VAT rate 100", "VatRate", 100.0, false);
-        row("font size unset", "lblTotalFontSize", 0.0, false);
-        row("font size 1", "lblVATFontSize", 1.0, false);
-        row("font size 1000", "lblSubTotalFontSize", 1000.0, false);
+        CaseFile::addRows(QStringLiteral("layout/damaged-layouts.txt"), {"field", "text", "bad"});
     }
     void damagedLayoutsAreRefused()
     {
         QFETCH(QString, field);
-        QFETCH(double, value);
-        QFETCH(bool, damaged);
+        QFETCH(QString, text);
+        QFETCH(QString, bad);
+        const double value = text.toDouble(); // "nan" reads as NaN
+        const bool damaged = bad == u"yes";
         QTemporaryDir dir;
         LayoutRecord r = fixture(1);
         realField(r, field) = value;
@@ -294,32 +279,17 @@ private slots:
     // file that cannot be used is reported and left as it is. Another identity's file is kept.
     void startUpLeavesTheIdentityWithItsFile_data()
     {
-        QTest::addColumn<bool>("hasIdentity");
-        QTest::addColumn<QString>("shared"); // none, fixture, broken or damaged
-        QTest::addColumn<bool>("ownFile");
-        QTest::addColumn<QString>("expected"); // kept, converted or default
-        QTest::addColumn<QString>("report");
-        const auto row = [](const char* name, bool hasIdentity, const char* shared, bool ownFile,
-                            const char* expected, const char* report) {
-            QTest::newRow(name) << hasIdentity << QString::fromLatin1(shared) << ownFile
-                                << QString::fromLatin1(expected) << QString::fromLatin1(report);
-        };
-        row("neither", true, "none", false, "default", "");
-        row("no identity yet", false, "none", false, "default", "");
-        row("shared file", true, "fixture", false, "converted", "");
-        row("own file", true, "broken", true, "kept", "");
-        row("broken shared file", true, "broken", false, "default",
-            "Layout.set cannot be converted: not an ADTG file");
-        row("damaged row", true, "damaged", false, "default",
-            "damaged layout for identity 1. Its VatRate is nan");
+        CaseFile::addRows(QStringLiteral("layout/start-up.txt"),
+                          {"identity", "shared", "own", "expected", "report"});
     }
     void startUpLeavesTheIdentityWithItsFile()
     {
-        QFETCH(bool, hasIdentity);
+        QFETCH(QString, identity);
         QFETCH(QString, shared);
-        QFETCH(bool, ownFile);
+        QFETCH(QString, own);
         QFETCH(QString, expected);
         QFETCH(QString, report);
+        const bool hasIdentity = identity == u"yes", ownFile = own == u"yes";
         TestEnv env;
         const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
         const QString dat = env.file(IdentityLayoutFile::fileName(id));

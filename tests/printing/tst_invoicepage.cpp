@@ -1,5 +1,6 @@
 #include "core/DaySerial.h"
 #include "printing/InvoicePage.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 #include "support/Windowless.h"
 
@@ -78,35 +79,28 @@ QString run(const QString& program, const QStringList& args)
 
 } // namespace
 
-Q_DECLARE_METATYPE(InvoiceSheet)
-
 class TestInvoicePage : public QObject {
     Q_OBJECT
 
 private slots:
     void fontsAndColours_data()
     {
-        QTest::addColumn<double>("size");
-        QTest::addColumn<int>("points");
-        QTest::addColumn<QString>("colour");
-        QTest::addColumn<QColor>("expected");
-        QTest::newRow("9.5 to even") << 9.5 << 10 << "255" << QColor(255, 0, 0);
-        QTest::newRow("10.5 to even") << 10.5 << 10 << "65280" << QColor(0, 255, 0);
-        QTest::newRow("21.75 up") << 21.75 << 22 << "8421504" << QColor(128, 128, 128);
-        QTest::newRow("system colour") << 9.75 << 10 << "-2147483640" << kWindowText;
-        QTest::newRow("unset: all zero") << 0.0 << 10 << "" << kWindowText;
+        CaseFile::addRows(QStringLiteral("printing/fonts-and-colours.txt"),
+                          {"size", "points", "colour", "printed"});
     }
     void fontsAndColours()
     {
-        QFETCH(double, size);
-        QFETCH(int, points);
+        QFETCH(QString, size);
         QFETCH(QString, colour);
-        QFETCH(QColor, expected);
+        QFETCH(QString, printed);
+        const QStringList rgb = printed.split(u' ');
+        const QColor expected =
+            rgb.size() == 3 ? QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()) : kWindowText;
         LayoutRecord r = sampleRecord();
-        r.lblInvoiceFontSize = size;
+        r.lblInvoiceFontSize = size.toDouble();
         r.lblInvoiceColour = colour;
         const Layout page = lay(r);
-        QCOMPARE(text(page, "Label1").font.pointSize(), points);
+        QTEST(QString::number(text(page, "Label1").font.pointSize()), "points");
         QCOMPARE(text(page, "Label1").colour, expected);
         // The number takes the title's font but keeps the window-text colour.
         QCOMPARE(text(page, "lblnumber").font, text(page, "Label1").font);
@@ -115,30 +109,22 @@ private slots:
 
     void clientAddressBlock_data()
     {
-        QTest::addColumn<InvoiceSheet>("sheet");
-        QTest::addColumn<QString>("block");
-        const QString tail = QStringLiteral("1 High Street\nLeeds\nLS1 1AA");
-        InvoiceSheet s = sampleSheet();
-        QTest::newRow("full") << s << "Mr John Smith\nSmith & Sons Ltd\n" + tail;
-        s.salutation.clear();
-        QTest::newRow("no salutation") << s << "John Smith\nSmith & Sons Ltd\n" + tail;
-        s = sampleSheet();
-        s.company.clear();
-        s.address1.clear();
-        QTest::newRow("empty company and first line") << s << "Mr John Smith\n\n\nLeeds\nLS1 1AA";
-        s = sampleSheet();
-        s.county = u'K';
-        s.address2 = QStringLiteral("Unit 4");
-        s.country = QStringLiteral("England");
-        QTest::newRow("one-letter county; post code, then country")
-            << s
-            << "Mr John Smith\nSmith & Sons Ltd\n1 High Street\nUnit 4\nLeeds\nLS1 1AA\nEngland";
+        CaseFile::addRows(
+            QStringLiteral("printing/address-blocks.txt"),
+            {"salutation", "company", "address1", "address2", "county", "country", "block"});
     }
     void clientAddressBlock()
     {
-        QFETCH(InvoiceSheet, sheet);
-        QFETCH(QString, block);
-        QCOMPARE(text(lay(sampleRecord(), sheet), "lblAddress").text, block);
+        QFETCH(QString, salutation);
+        QFETCH(QString, company);
+        QFETCH(QString, address1);
+        QFETCH(QString, address2);
+        QFETCH(QString, county);
+        QFETCH(QString, country);
+        InvoiceSheet s = sampleSheet();
+        s.salutation = salutation, s.company = company, s.address1 = address1;
+        s.address2 = address2, s.county = county, s.country = country;
+        QTEST(text(lay(sampleRecord(), s), "lblAddress").text, "block");
     }
 
     void amountsDateAndTitle()
@@ -169,26 +155,21 @@ private slots:
 
     void logo_data()
     {
-        QTest::addColumn<bool>("show");
-        QTest::addColumn<QByteArray>("file"); // "" for none
-        QTest::addColumn<bool>("picture");
-        QTest::newRow("named, not shown") << false << QByteArray("png") << false;
-        QTest::newRow("shown") << true << QByteArray("png") << true;
-        QTest::newRow("shown, missing") << true << QByteArray() << false;
-        QTest::newRow("shown, not a picture") << true << QByteArray("not a picture") << false;
+        CaseFile::addRows(QStringLiteral("printing/logos.txt"), {"shown", "file", "printed"});
     }
     void logo()
     {
-        QFETCH(bool, show);
-        QFETCH(QByteArray, file);
-        QFETCH(bool, picture);
+        QFETCH(QString, shown);
+        QFETCH(QString, file);
+        QFETCH(QString, printed);
+        const bool show = shown == u"yes", picture = printed == u"yes";
         TestEnv env;
         QImage image(40, 20, QImage::Format_RGB32);
         image.fill(Qt::red);
-        if (file == "png")
+        if (file == u"png")
             QVERIFY(image.save(env.file(QStringLiteral("logo.png"))));
-        else if (!file.isEmpty())
-            writeAll(env.file(QStringLiteral("logo.png")), file);
+        else if (file != u"none")
+            writeAll(env.file(QStringLiteral("logo.png")), file.toUtf8());
         LayoutRecord r = sampleRecord();
         // Layouts of earlier installations name the logo by its full Windows path.
         r.PicLogoName = QStringLiteral("C:\\Accounts\\logo.png");
@@ -300,30 +281,14 @@ private slots:
 
     void commandLine_data()
     {
-        QTest::addColumn<QString>("args");
-        QTest::addColumn<bool>("database");
-        QTest::addColumn<QString>("error"); // the one line on stderr; empty on success
-        QTest::newRow("written") << "--invoice-pdf 0124" << true << "";
-        QTest::newRow("unknown number") << "--invoice-pdf 0999" << true
-                                        << "Billcraft: Identity 1 has no invoice numbered 0999.";
-        QTest::newRow("no such identity")
-            << "--invoice-pdf 0124 --identity 7" << true << "Billcraft: There is no identity 7.";
-        QTest::newRow("e-invoice lacking a term")
-            << "--einvoice 0124 --format xrechnung" << true
-            << "Billcraft: The e-invoice needs your VAT number or tax number: enter one under "
-               "Trading details.";
-        QTest::newRow("e-invoice format unknown")
-            << "--einvoice 0124 --format pdf" << true
-            << "Billcraft: --einvoice needs --format facturx, xrechnung or ubl, not \"pdf\".";
-        QTest::newRow("no database, none made")
-            << "--invoice-pdf 0124" << false
-            << "Billcraft: There is no Billcraft database (Accounts.mdb) in %1.";
+        CaseFile::addRows(QStringLiteral("printing/command-line.txt"), {"args", "db", "error"});
     }
     void commandLine()
     {
         QFETCH(QString, args);
-        QFETCH(bool, database);
+        QFETCH(QString, db);
         QFETCH(QString, error);
+        const bool database = db == u"yes";
         TestEnv env;
         env.addIdentity(QStringLiteral("Acme"));
         env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Identity) "
