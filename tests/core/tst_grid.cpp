@@ -38,12 +38,11 @@ struct Invoices {
     int client = 0;
     int number = 1000;
 
-    explicit Invoices(TestEnv& e, const QString& company = QStringLiteral("Acme"))
+    explicit Invoices(TestEnv& e, const QString& company = "Acme")
         : env(e)
     {
-        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
-                 {company});
-        client = env.db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+        env.exec("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)", {company});
+        client = env.db.scalar("SELECT max(ClientID) FROM TblClients").toInt();
     }
     void add(double date, double pounds, bool paid = false, QVariant datePaid = {})
     {
@@ -112,7 +111,7 @@ private slots:
 void TestGrid::headerTextKindsAndTotals()
 {
     TestEnv env;
-    Invoices inv(env, QStringLiteral("1984"));
+    Invoices inv(env, "1984");
     inv.add(DaySerial::fromDate(QDate(2026, 12, 3)), 1234.5, true,
             DaySerial::fromDate(QDate(2026, 12, 4)) + 0.5);
     inv.add(daysAgo(1), 10); // unpaid: DatePaid is Null
@@ -122,12 +121,12 @@ void TestGrid::headerTextKindsAndTotals()
     QCOMPARE(data.header(), QStringList({"InvoiceID", "Date", "InvoiceNumber", "Company", "Content",
                                          "Value", "VAT", "Total", "Paid", "DatePaid"}));
     QCOMPARE(data.column(0).kind, GridColumn::Kind::Key);
-    QCOMPARE(data.text(0, 1), QStringLiteral("Thursday, 3 December 2026"));
-    QCOMPARE(data.text(0, 2), QStringLiteral("1001"));
-    QCOMPARE(data.text(0, 5), QStringLiteral("£1,234.50"));
-    QCOMPARE(data.text(0, 8), QStringLiteral("True"));
-    QCOMPARE(data.text(0, 9), QStringLiteral("Friday, 4 December 2026")); // time of day dropped
-    QCOMPARE(data.text(1, 8), QStringLiteral("False"));
+    QCOMPARE(data.text(0, 1), "Thursday, 3 December 2026");
+    QCOMPARE(data.text(0, 2), "1001");
+    QCOMPARE(data.text(0, 5), "£1,234.50");
+    QCOMPARE(data.text(0, 8), "True");
+    QCOMPARE(data.text(0, 9), "Friday, 4 December 2026"); // time of day dropped
+    QCOMPARE(data.text(1, 8), "False");
     QCOMPARE(data.text(1, 9), QString());
     QVERIFY(data.value(1, 9).isNull());
     QCOMPARE(data.rowOfKey(data.key(1)), 1);
@@ -146,12 +145,11 @@ void TestGrid::headerTextKindsAndTotals()
     const GridData expenses = load(
         env, QStringLiteral("SELECT ExpenseID, \"Date\", ClientRef, Description, Milage as "
                             "Mileage, Milage, \"Value\", VAT FROM TblExpenses ORDER BY ExpenseID"));
-    QCOMPARE(expenses.text(0, 4), QStringLiteral("10.5"));
+    QCOMPARE(expenses.text(0, 4), "10.5");
     QCOMPARE(expenses.totals(), QStringList({"", "Totals", "", "", "", "£12.75", "£2.50", ""}));
 
     // An empty result still has its header and the Totals row.
-    QCOMPARE(load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec).totals().value(1),
-             QStringLiteral("Totals"));
+    QCOMPARE(load(env, kInvoiceList + " LIMIT 0", kInvoiceSpec).totals().value(1), "Totals");
 }
 
 void TestGrid::overdueDatesAndRowUpdatedInPlace()
@@ -177,11 +175,11 @@ void TestGrid::overdueDatesAndRowUpdatedInPlace()
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
     const double today = DaySerial::fromDate(TestEnv::kToday);
     model->setCell(0, 8, -1);
-    model->setCell(0, 9, today, QStringLiteral("3 December 2026"));
+    model->setCell(0, 9, today, "3 December 2026");
     model->applyOverdueRule(0, TestEnv::kToday);
     QCOMPARE(changed.count(), 3);
-    QCOMPARE(model->data(model->index(0, 8)).toString(), QStringLiteral("True"));
-    QCOMPARE(model->data(model->index(0, 9)).toString(), QStringLiteral("3 December 2026"));
+    QCOMPARE(model->data(model->index(0, 8)).toString(), "True");
+    QCOMPARE(model->data(model->index(0, 9)).toString(), "3 December 2026");
     QCOMPARE(model->data(model->index(0, 9), FlexGridModel::RawValueRole).toDouble(), today);
     QVERIFY(!model->data(model->index(0, 1), Qt::ForegroundRole).isValid());
 
@@ -202,12 +200,12 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
         "INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Value\", VAT, Total, \"Date\", Paid, "
         "Identity) VALUES (?, '01', ?, ?, ?, ?, 0, 1)");
     // Text, a REAL past 2^63 and a date past any calendar, as a foreign file may hold them.
-    env.exec(insert, {inv.client, max, QStringLiteral("abc"), 1e30, 1e300});
+    env.exec(insert, {inv.client, max, "abc", 1e30, 1e300});
     env.exec(insert, {inv.client, max, 20000, 10000, daysAgo(40)});
     GridData data = load(env, kInvoiceList, kInvoiceSpec);
 
     // Money is exact at the top of the range, not rounded through a double.
-    QCOMPARE(data.text(0, 5), QStringLiteral("£922,337,203,685,477.58"));
+    QCOMPARE(data.text(0, 5), "£922,337,203,685,477.58");
     QCOMPARE(data.value(0, 5).toLongLong(), max);
     for (int column : {1, 6, 7}) {
         QCOMPARE(data.text(0, column), QString());
@@ -301,7 +299,7 @@ void TestGrid::unreadablePageReportedOnceAfterThePaint()
     // Rows are read a page at a time.
     grid.setRows(PagedGrid(load(env, kInvoiceList, kInvoiceSpec), [&reads](const QList<qint64>&) {
         ++reads;
-        return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+        return Result<GridData>(Failure{"disk I/O error"});
     }));
     QSignalSpy failed(grid.gridModel(), &FlexGridModel::readFailed);
     grid.resize(600, 300);
@@ -309,9 +307,9 @@ void TestGrid::unreadablePageReportedOnceAfterThePaint()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     grid.viewport()->repaint();
     QTRY_COMPARE(failed.count(), 1);
-    QCOMPARE(failed[0][0].toString(), QStringLiteral("disk I/O error"));
+    QCOMPARE(failed[0][0].toString(), "disk I/O error");
     QVERIFY(reads > 0);
-    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), QStringLiteral("£3.00"));
+    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), "£3.00");
     QCOMPARE(grid.model()->data(grid.model()->index(0, 5)).toString(), QString());
     QCOMPARE(failed.count(), 1);
 }
@@ -374,8 +372,7 @@ void TestGrid::clicksReportTheRowKey()
 // until the button has been painted, then shows.
 void TestGrid::standardPictureComesAfterThePaint()
 {
-    PictureButton button(QStringLiteral("picTest"), Icons::Action::BackUp,
-                         QStringLiteral("Back Up"));
+    PictureButton button("picTest", Icons::Action::BackUp, "Back Up");
     const QSize place = button.sizeHint();
     QVERIFY(!button.hasPicture());
     button.show();

@@ -116,7 +116,7 @@ MemorySource oldAccounts()
     using K = JetKind;
     MemorySource s;
     // clang-format off
-    s.shapes << MemoryTableShape{QStringLiteral("TblUserData"),
+    s.shapes << MemoryTableShape{"TblUserData",
         {{"Identity", K::Long}, {"TextLogo", K::Text}, {"Logo", K::Text}, {"LogoFont", K::Text},
          {"FontColour", K::Long}, {"FontSize", K::Integer}, {"FontStyle", K::Text},
          {"PageHeader", K::Text}, {"DividerLine", K::YesNo}, {"VatReg", K::YesNo},
@@ -124,7 +124,7 @@ MemorySource oldAccounts()
         {{1, "Acme Gardens", Null, "Arial", 255, 24, "Bold", "Acme", -1, -1, 17.5, "INVOICE",
           "Thank you"},
          {3, "O'Brien's Books", "logo.bmp", Null, Null, Null, Null, Null, 0, 0, Null, Null, Null}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblClients"),
+    s.shapes << MemoryTableShape{"TblClients",
         {{"ClientID", K::Long}, {"Salutation", K::Text}, {"FirstName", K::Text},
          {"LastName", K::Text}, {"Company", K::Text}, {"Address1", K::Text},
          {"Address2", K::Text}, {"Address3", K::Text}, {"Town", K::Text}, {"County", K::Text},
@@ -136,7 +136,7 @@ MemorySource oldAccounts()
           Null, Null, Null, 1},
          {12, "Ms", "Ann", "Bloggs", "Bloggs Books", "", Null, Null, "York", Null, Null, Null, Null,
           Null, Null, Null, 3}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblInvoices"),
+    s.shapes << MemoryTableShape{"TblInvoices",
         {{"InvoiceID", K::Long}, {"ClientID", K::Long}, {"InvoiceNumber", K::Text},
          {"Content", K::Memo}, {"Value", K::Currency}, {"VAT", K::Currency},
          {"Total", K::Currency}, {"Date", K::DateTime}, {"Paid", K::YesNo},
@@ -150,12 +150,12 @@ MemorySource oldAccounts()
           Null, -1, 1},
          {20, 12, "0100", "Books", money("10"), money("0"), money("10"), day(2026, 12, 1), 0, Null,
           0, 3}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblExpenses"),
+    s.shapes << MemoryTableShape{"TblExpenses",
         {{"ExpenseID", K::Long}, {"Date", K::DateTime}, {"ClientRef", K::Text},
          {"Description", K::Text}, {"Milage", K::Double}, {"Value", K::Double},
          {"VAT", K::Single}, {"Identity", K::Integer}},
         {{4, day(2026, 10, 1), "Smith's job", "Fuel", 12.5, 30.99, double(5.165f), 1}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblAppointments"),
+    s.shapes << MemoryTableShape{"TblAppointments",
         {{"AppointId", K::Long}, {"ADate", K::DateTime}, {"Appoint", K::Memo},
          {"ATime", K::DateTime}, {"Alert", K::YesNo}, {"Identity", K::Integer}},
         {{2, day(2026, 12, 3), "See O'Neill", 0.5625, -1, 1}, {6, Null, Null, Null, 0, 3}}};
@@ -244,7 +244,7 @@ private slots:
         QCOMPARE(lines, QStringList({"TblUserData: 2 rows", "TblClients: 3 rows (no Notes)",
                                      "TblInvoices: 5 rows, Total 1636.8672, VAT 242.2994",
                                      "TblExpenses: 1 row", "TblAppointments: 2 rows"}));
-        QCOMPARE(steps.first().table, QStringLiteral("TblUserData"));
+        QCOMPARE(steps.first().table, "TblUserData");
         QCOMPARE(steps.last().rowsDone, 13);
         QCOMPARE(steps.last().rowsTotal, 13);
 
@@ -255,8 +255,8 @@ private slots:
                 // Country text; 30 payment days for each identity.
                 if (shape.name == u"TblClients") {
                     row.insert(16, Null); // Notes, before Identity
-                    row << (row[11] == QStringLiteral("UK") ? QVariant(QStringLiteral("GB")) : Null)
-                        << Null << Null << Null;
+                    row << (row[11] == QStringLiteral("UK") ? QVariant("GB") : Null) << Null << Null
+                        << Null;
                 }
                 if (shape.name == u"TblUserData") {
                     for (int i = 0; i < 12; ++i)
@@ -271,9 +271,8 @@ private slots:
             }
             QCOMPARE(stored(env.db, shape.name), expected);
         }
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)"));
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt(),
-                 21);
+        env.exec("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)");
+        QCOMPARE(env.db.scalar("SELECT max(InvoiceID) FROM TblInvoices").toInt(), 21);
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -300,19 +299,19 @@ private slots:
         const QByteArray fault = QTest::currentDataTag();
         TestEnv env;
         MemorySource source = oldAccounts();
-        MemoryTableShape& invoices = source.shape(QStringLiteral("TblInvoices"));
-        MemoryTableShape& clients = source.shape(QStringLiteral("TblClients"));
+        MemoryTableShape& invoices = source.shape("TblInvoices");
+        MemoryTableShape& clients = source.shape("TblClients");
         if (fault == "no InvoiceID")
-            invoices.columns[0].name = QStringLiteral("Number");
+            invoices.columns[0].name = "Number";
         else if (fault == "Null ClientID")
             clients.rows[1][0] = Null;
         else if (fault == "unreadable row")
             invoices.failAtRow = 4;
         else if (fault == "rows recorded but lost")
-            source.shape(QStringLiteral("TblAppointments")).recorded = 3;
+            source.shape("TblAppointments").recorded = 3;
         else if (fault == "money in words") {
             invoices.columns[4].kind = JetKind::Text;
-            invoices.rows[2][4] = QStringLiteral("twelve");
+            invoices.rows[2][4] = "twelve";
         } else if (fault == "duplicate key")
             clients.rows[2][0] = 5;
         else if (fault == "no TblExpenses")
@@ -329,7 +328,7 @@ private slots:
     void convertingTheFolderAndStartingOnIt()
     {
         QTemporaryDir dir;
-        const QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        const QString jetFile = dir.filePath("Accounts.mdb");
         writeAll(jetFile, jetBytes());
         const QByteArray original = readAll(jetFile);
         ScriptedPrompter prompter;
@@ -352,18 +351,17 @@ private slots:
             window.startUp();
             QCOMPARE(session.currentIdentity(), 1);
             const QStringList companies = openedItems(child<QComboBox>(&window, "cmbSelectClient"));
-            QVERIFY(companies.contains(QStringLiteral("O'Neill Builders")));
-            QVERIFY(companies.contains(QStringLiteral("Smith & Sons Ltd")));
+            QVERIFY(companies.contains("O'Neill Builders"));
+            QVERIFY(companies.contains("Smith & Sons Ltd"));
         }
         const Result<GridData> list = InvoiceList::load(
             db, {session.locale(), clock.today()},
             {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
         QVERIFY2(list, qPrintable(list.error()));
         QCOMPARE(list->rowCount(), 3); // the starting row, of client 0, is never listed
-        QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber),
-                 QStringLiteral("0102"));
-        QCOMPARE(list->totals().at(InvoiceList::ColTotal), QStringLiteral("£1,626.87"));
-        QCOMPARE(list->totals().at(InvoiceList::ColVat), QStringLiteral("£242.30"));
+        QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber), "0102");
+        QCOMPARE(list->totals().at(InvoiceList::ColTotal), "£1,626.87");
+        QCOMPARE(list->totals().at(InvoiceList::ColVat), "£242.30");
         VERIFY_PROMPTS(prompter);
     }
 
@@ -398,17 +396,17 @@ private slots:
             QSKIP("A small disk cannot be mounted here (it needs root).");
         const auto unmount =
             qScopeGuard([&] { ::umount2(QFile::encodeName(dir.path()), MNT_DETACH); });
-        QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        QString jetFile = dir.filePath("Accounts.mdb");
         writeAll(jetFile, jetBytes());
         MemorySource source = oldAccounts();
         if (fault == "unreadable row")
-            source.shape(QStringLiteral("TblInvoices")).failAtRow = 4;
+            source.shape("TblInvoices").failAtRow = 4;
         if (fault == "file size limit" || fault == "disk full while copying")
-            source.shape(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
+            source.shape("TblAppointments").rows[0][2] = QString(4'000'000, u'x');
         if (fault == "earlier original kept")
             writeAll(dir.filePath(JetImport::kKeptName), "before");
         if (fault == "another database in the folder")
-            jetFile = elsewhere.filePath(QStringLiteral("old.mdb"));
+            jetFile = elsewhere.filePath("old.mdb");
         const QMap<QString, QByteArray> before = snapshot(dir.path());
         if (fault == "read-only folder")
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -508,9 +506,9 @@ private slots:
     {
         NEED_SAMPLES();
         QTemporaryDir dir;
-        writeAll(dir.filePath(QStringLiteral("Accounts.mdb")), readAll(sample("nwind.mdb")));
+        writeAll(dir.filePath("Accounts.mdb"), readAll(sample("nwind.mdb")));
         const QMap<QString, QByteArray> before = snapshot(dir.path());
-        QVERIFY(Database::hasJetSignature(dir.filePath(QStringLiteral("Accounts.mdb"))));
+        QVERIFY(Database::hasJetSignature(dir.filePath("Accounts.mdb")));
         ScriptedPrompter prompter;
         prompter.expectExactly({"This data folder holds a database from the earlier Windows "
                                 "program. Convert it to Billcraft's format? The original is kept "
@@ -534,9 +532,8 @@ private slots:
         QCOMPARE(snapshot(dir.path()), before);
         // Opened as it is, it is refused for what it is.
         Database db;
-        QVERIFY(!db.open(dir.filePath(QStringLiteral("Accounts.mdb"))));
-        QVERIFY2(db.errorString().contains(QStringLiteral("still to be converted")),
-                 qPrintable(db.errorString()));
+        QVERIFY(!db.open(dir.filePath("Accounts.mdb")));
+        QVERIFY2(db.errorString().contains("still to be converted"), qPrintable(db.errorString()));
         QCOMPARE(snapshot(dir.path()), before);
         VERIFY_PROMPTS(prompter);
     }
@@ -560,17 +557,16 @@ private slots:
         QFETCH(QString, input);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("old.mdb"));
+        const QString file = dir.filePath("old.mdb");
         if (!input.isEmpty())
             writeAll(file, readAll(sample(qPrintable(input.section(u' ', 0, 0)))));
-        const QString folder = dir.filePath(QStringLiteral("data"));
+        const QString folder = dir.filePath("data");
         QDir().mkpath(folder);
         if (input.endsWith(u" read-only"))
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
-        const WindowlessRun run = runWindowless(
-            {QStringLiteral("--import-jet"), file, QStringLiteral("--data-folder"), folder});
+        const WindowlessRun run = runWindowless({"--import-jet", file, "--data-folder", folder});
         QVERIFY(run.finished);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);

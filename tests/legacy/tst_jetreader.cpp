@@ -48,8 +48,7 @@ Result<ReadTable> readTable(JetSource& source, const QString& name)
 QList<QStringList> exported(const QString& file, const QString& table)
 {
     QProcess p;
-    p.start(QStringLiteral("mdb-export"),
-            {QStringLiteral("-T"), QStringLiteral("%Y-%m-%d %H:%M:%S"), file, table});
+    p.start("mdb-export", {"-T", "%Y-%m-%d %H:%M:%S", file, table});
     if (!p.waitForFinished(60000) || p.exitCode() != 0)
         qFatal("mdb-export failed on %s", qPrintable(table));
     const QString csv = QString::fromUtf8(p.readAllStandardOutput());
@@ -169,8 +168,8 @@ private slots:
             QCOMPARE(names, reference.first());
         }
 
-        const Result<ReadTable> orders = readTable(**source, QStringLiteral("Orders"));
-        const QList<QStringList> reference = exported(file, QStringLiteral("Orders"));
+        const Result<ReadTable> orders = readTable(**source, "Orders");
+        const QList<QStringList> reference = exported(file, "Orders");
         const qsizetype id = orders->column("OrderID"), freight = orders->column("Freight"),
                         date = orders->column("OrderDate"), address = orders->column("ShipAddress");
         QCOMPARE(orders->columns[freight].kind, JetKind::Currency);
@@ -179,20 +178,18 @@ private slots:
             const QVariantList& row = orders->rows[r];
             const QStringList& expected = reference[r + 1];
             QCOMPARE(row[freight].toLongLong(), Money::parse(expected[freight])->units());
-            QCOMPARE(DaySerial::toDateTime(row[date].toDouble())
-                         .toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")),
+            QCOMPARE(DaySerial::toDateTime(row[date].toDouble()).toString("yyyy-MM-dd HH:mm:ss"),
                      expected[date]);
             QCOMPARE(row[address].toString(), expected[address]);
             if (row[id].toLongLong() == 10330) {
                 QCOMPARE(row[freight].toLongLong(), 127500);
                 QCOMPARE(row[date].toDouble(), DaySerial::fromDate(QDate(1994, 11, 16)));
-                QCOMPARE(row[address].toString(),
-                         QStringLiteral("Carrera 52 con Ave. Bolívar #65-98 Llano Largo"));
+                QCOMPARE(row[address].toString(), "Carrera 52 con Ave. Bolívar #65-98 Llano Largo");
             }
         }
 
-        const Result<ReadTable> products = readTable(**source, QStringLiteral("Products"));
-        const QList<QStringList> productsReference = exported(file, QStringLiteral("Products"));
+        const Result<ReadTable> products = readTable(**source, "Products");
+        const QList<QStringList> productsReference = exported(file, "Products");
         const qsizetype discontinued = products->column("Discontinued");
         QCOMPARE(products->columns[discontinued].kind, JetKind::YesNo);
         QSet<qint64> seen;
@@ -204,9 +201,9 @@ private slots:
         QCOMPARE(seen, QSet<qint64>({-1, 0}));
 
         // Jet names are not case-sensitive; this one is not ASCII either.
-        const Result<ReadTable> sales = readTable(**source, QStringLiteral("UMSäTZE"));
+        const Result<ReadTable> sales = readTable(**source, "UMSäTZE");
         QVERIFY2(sales, qPrintable(sales.error()));
-        QCOMPARE(sales->rows.size(), exported(file, QStringLiteral("Umsätze")).size() - 1);
+        QCOMPARE(sales->rows.size(), exported(file, "Umsätze").size() - 1);
     }
 
     // DateTestDatabase.mdb (Jet 4): every date is the very double the file holds, the
@@ -217,7 +214,7 @@ private slots:
         const QString file = sample("DateTestDatabase.mdb");
         Result<std::unique_ptr<JetSource>> source = openJet(file);
         QVERIFY2(source, qPrintable(source.error()));
-        const Result<ReadTable> table = readTable(**source, QStringLiteral("DateTest"));
+        const Result<ReadTable> table = readTable(**source, "DateTest");
         QVERIFY2(table, qPrintable(table.error()));
         QCOMPARE(table->rows.size(), 6);
         const QByteArray bytes = readAll(file);
@@ -242,9 +239,8 @@ private slots:
         QVERIFY(byId(3)[table->column("DateCol")].toDouble() < 0);
         QVERIFY(DaySerial::toDate(byId(4)[table->column("DateCol")].toDouble()).year() < 1000);
         QCOMPARE(byId(5)[table->column("ShortTextCol")].toString(),
-                 QStringLiteral("Escaped new line \\r\\n in field"));
-        QCOMPARE(byId(6)[table->column("LongTextCol")].toString(),
-                 QStringLiteral("New line\r\nin field"));
+                 "Escaped new line \\r\\n in field");
+        QCOMPARE(byId(6)[table->column("LongTextCol")].toString(), "New line\r\nin field");
         QCOMPARE(table->columns[table->column("LongTextCol")].kind, JetKind::Memo);
     }
 
@@ -258,7 +254,7 @@ private slots:
         QTest::addColumn<QByteArray>("patchFrom");
         QTest::addColumn<QByteArray>("patchTo");
         QTest::addColumn<QString>("error"); // empty: any failure, or every row as before
-        const QString incomplete = QStringLiteral("is incomplete: its size");
+        const QString incomplete = "is incomplete: its size";
         QTest::newRow("Jet 4 cut inside its header")
             << "DateTestDatabase.mdb" << 100ll << QByteArray() << QByteArray()
             << "is too short (100 bytes)";
@@ -308,7 +304,7 @@ private slots:
         if (tag == "memo chains that loop")
             QVERIFY(loopLongValueChains(bytes, 1, 400) > 0);
         QTemporaryDir dir;
-        const QString copy = dir.filePath(QStringLiteral("Accounts.mdb"));
+        const QString copy = dir.filePath("Accounts.mdb");
         if (tag == "named pipe")
             QCOMPARE(::mkfifo(QFile::encodeName(copy).constData(), 0600), 0);
         else
@@ -345,7 +341,7 @@ private slots:
         QFETCH(int, wait);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        QString reader = dir.filePath(QStringLiteral("reader"));
+        QString reader = dir.filePath("reader");
         writeAll(reader, "#!/bin/sh\n" + script + "\n");
         QFile::setPermissions(reader, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QByteArray bytes = readAll(sample("nwind.mdb"));
@@ -353,7 +349,7 @@ private slots:
             reader = kReader;
             QVERIFY(loopLongValueChains(bytes, 400, bytes.size()) > 0);
         }
-        const QString file = dir.filePath(QStringLiteral("Accounts.mdb"));
+        const QString file = dir.filePath("Accounts.mdb");
         writeAll(file, bytes);
         QByteArray output;
         const Result<std::unique_ptr<JetSource>> source =

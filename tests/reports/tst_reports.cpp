@@ -314,7 +314,7 @@ private slots:
         const QJsonArray rows = book["rows"].toArray();
         QCOMPARE(rows.size(), data.rowCount() + 2);
         const QString money = GridExport::currencyNumberFormat(LocaleText(testLocale()));
-        QCOMPARE(money, QStringLiteral("\"£\"#,##0.00;-\"£\"#,##0.00"));
+        QCOMPARE(money, "\"£\"#,##0.00;-\"£\"#,##0.00");
         for (int r = -1; r <= data.rowCount(); ++r) {
             const QJsonArray cells = rows[r + 1].toArray();
             for (int c = 1; c < data.columnCount(); ++c) {
