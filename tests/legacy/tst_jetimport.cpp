@@ -7,6 +7,7 @@
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
 #include "legacy/ui/JetConversion.h"
+#include "support/CaseFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/ListItems.h"
 #include "support/TestEnv.h"
@@ -94,11 +95,6 @@ qint64 money(const char* text)
     return Money::parse(QLatin1String(text))->units();
 }
 
-double day(int y, int m, int d)
-{
-    return DaySerial::fromDate(QDate(y, m, d));
-}
-
 // Starts a conversion through `start` and waits for the outcome its continuation is handed.
 JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)>& start)
 {
@@ -108,58 +104,42 @@ JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)
     return outcome.value_or(JetConversion::Outcome::Failed);
 }
 
-// An Accounts.mdb of the earlier program: every table and column, two identities, Nulls,
-// quotes kept, money to the fourth decimal (and, in TblExpenses, kept as binary numbers), and
-// (as in older files) no TblClients.Notes.
+// The earlier program's Accounts.mdb of tests/data/legacy/old-accounts.txt (see there).
 MemorySource oldAccounts()
 {
     using K = JetKind;
+    static const QHash<QString, K> kinds{
+        {"Long", K::Long},         {"Integer", K::Integer}, {"YesNo", K::YesNo},
+        {"Double", K::Double},     {"Single", K::Single},   {"Currency", K::Currency},
+        {"DateTime", K::DateTime}, {"Text", K::Text},       {"Memo", K::Memo}};
     MemorySource s;
-    // clang-format off
-    s.shapes << MemoryTableShape{"TblUserData",
-        {{"Identity", K::Long}, {"TextLogo", K::Text}, {"Logo", K::Text}, {"LogoFont", K::Text},
-         {"FontColour", K::Long}, {"FontSize", K::Integer}, {"FontStyle", K::Text},
-         {"PageHeader", K::Text}, {"DividerLine", K::YesNo}, {"VatReg", K::YesNo},
-         {"VatRate", K::Double}, {"InvoiceCaption", K::Text}, {"PageFooter", K::Text}},
-        {{1, "Acme Gardens", Null, "Arial", 255, 24, "Bold", "Acme", -1, -1, 17.5, "INVOICE",
-          "Thank you"},
-         {3, "O'Brien's Books", "logo.bmp", Null, Null, Null, Null, Null, 0, 0, Null, Null, Null}}};
-    s.shapes << MemoryTableShape{"TblClients",
-        {{"ClientID", K::Long}, {"Salutation", K::Text}, {"FirstName", K::Text},
-         {"LastName", K::Text}, {"Company", K::Text}, {"Address1", K::Text},
-         {"Address2", K::Text}, {"Address3", K::Text}, {"Town", K::Text}, {"County", K::Text},
-         {"PostCode", K::Text}, {"Country", K::Text}, {"Telephone", K::Text}, {"FAX", K::Text},
-         {"Email", K::Text}, {"Mobile", K::Text}, {"Identity", K::Integer}},
-        {{5, "Mr", "John", "Smith", "Smith & Sons Ltd", "1 High St", Null, Null, "Leeds",
-          "West Yorkshire", "LS1 1AA", "UK", "0113", "0114", "js@example.com", "07700", 1},
-         {9, Null, Null, Null, "O'Neill Builders", Null, Null, Null, Null, Null, Null, Null, Null,
-          Null, Null, Null, 1},
-         {12, "Ms", "Ann", "Bloggs", "Bloggs Books", "", Null, Null, "York", Null, Null, Null, Null,
-          Null, Null, Null, 3}}};
-    s.shapes << MemoryTableShape{"TblInvoices",
-        {{"InvoiceID", K::Long}, {"ClientID", K::Long}, {"InvoiceNumber", K::Text},
-         {"Content", K::Memo}, {"Value", K::Currency}, {"VAT", K::Currency},
-         {"Total", K::Currency}, {"Date", K::DateTime}, {"Paid", K::YesNo},
-         {"DatePaid", K::DateTime}, {"BadDebt", K::YesNo}, {"Identity", K::Integer}},
-        {{1, 0, "0100", Null, Null, Null, Null, day(2020, 1, 6), 0, Null, 0, 1},
-         {7, 5, "0101", "Hedge trimming\r\nand 'clearing'", money("100"), money("17.5"),
-          money("117.5"), day(2026, 11, 2), -1, day(2026, 11, 20), 0, 1},
-         {8, 9, "0102", "Wall", money("1234.5678"), money("216.0494"), money("1450.6172"),
-          day(2026, 11, 30), 0, Null, 0, 1},
-         {9, 9, "0103", "Gate", money("50"), money("8.75"), money("58.75"), day(2025, 3, 1), 0,
-          Null, -1, 1},
-         {20, 12, "0100", "Books", money("10"), money("0"), money("10"), day(2026, 12, 1), 0, Null,
-          0, 3}}};
-    s.shapes << MemoryTableShape{"TblExpenses",
-        {{"ExpenseID", K::Long}, {"Date", K::DateTime}, {"ClientRef", K::Text},
-         {"Description", K::Text}, {"Milage", K::Double}, {"Value", K::Double},
-         {"VAT", K::Single}, {"Identity", K::Integer}},
-        {{4, day(2026, 10, 1), "Smith's job", "Fuel", 12.5, 30.99, double(5.165f), 1}}};
-    s.shapes << MemoryTableShape{"TblAppointments",
-        {{"AppointId", K::Long}, {"ADate", K::DateTime}, {"Appoint", K::Memo},
-         {"ATime", K::DateTime}, {"Alert", K::YesNo}, {"Identity", K::Integer}},
-        {{2, day(2026, 12, 3), "See O'Neill", 0.5625, -1, 1}, {6, Null, Null, Null, 0, 3}}};
-    // clang-format on
+    for (const QStringList& line : CaseFile::read("legacy/old-accounts.txt")) {
+        if (line[1] == u"columns") {
+            s.shapes << MemoryTableShape{line[0], {}, {}};
+            for (const QString& c : line.mid(2))
+                s.shapes.last().columns
+                    << JetColumn{c.section(u':', 0, 0), kinds.value(c.section(u':', 1))};
+            continue;
+        }
+        QVariantList row;
+        for (qsizetype i = 1; i < line.size(); ++i) {
+            const QString& v = line[i];
+            const K kind = s.shapes.last().columns[i - 1].kind;
+            if (v == u"NULL")
+                row << Null;
+            else if (kind == K::Text || kind == K::Memo)
+                row << v;
+            else if (kind == K::Currency)
+                row << Money::parse(v)->units();
+            else if (kind == K::DateTime && v.count(u'-') == 2)
+                row << DaySerial::fromDate(QDate::fromString(v, Qt::ISODate));
+            else if (kind == K::Double || kind == K::DateTime || kind == K::Single)
+                row << (kind == K::Single ? double(v.toFloat()) : v.toDouble());
+            else
+                row << v.toInt();
+        }
+        s.shapes.last().rows << row;
+    }
     return s;
 }
 
