@@ -2,6 +2,7 @@
 #include "core/DaySerial.h"
 #include "core/Money.h"
 #include "legacy/JetFile.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QFileInfo>
@@ -249,56 +250,24 @@ private slots:
     // lost only pages that held no row.
     void badFiles_data()
     {
-        QTest::addColumn<QString>("sampleName");
-        QTest::addColumn<qint64>("cutAt"); // -1: whole file
-        QTest::addColumn<QByteArray>("patchFrom");
-        QTest::addColumn<QByteArray>("patchTo");
-        QTest::addColumn<QString>("error"); // empty: any failure, or every row as before
-        const QString incomplete = "is incomplete: its size";
-        QTest::newRow("Jet 4 cut inside its header")
-            << "DateTestDatabase.mdb" << 100ll << QByteArray() << QByteArray()
-            << "is too short (100 bytes)";
-        QTest::newRow("Jet 4 cut mid-page") << "DateTestDatabase.mdb" << 4096ll * 20 + 77
-                                            << QByteArray() << QByteArray() << incomplete;
-        for (qint64 pages : {2, 5, 12, 30, 50, 66})
-            QTest::addRow("Jet 4 cut after %lld pages", pages)
-                << "DateTestDatabase.mdb" << 4096 * pages << QByteArray() << QByteArray()
-                << QString();
-        for (qint64 pages : {2, 9, 40, 200, 700, 1200, 1465})
-            QTest::addRow("Jet 3 cut after %lld pages", pages)
-                << "nwind.mdb" << 2048 * pages << QByteArray() << QByteArray() << QString();
-        // "Hello" in compressed Jet 4 text made "H", a lone surrogate and an odd byte.
-        QTest::newRow("text with an invalid character")
-            << "DateTestDatabase.mdb" << -1ll << QByteArray("\xff\xfeHello", 7)
-            << QByteArray("\xff\xfeH\x00\x01\xd8o", 7)
-            << "DateTest, row 1: the column LongTextCol (its text holds invalid characters)";
-        QTest::newRow("a later Access format (.accdb)")
-            << "DateTestDatabase.mdb" << -1ll << QByteArray("Standard Jet DB")
-            << QByteArray("Standard ACE DB") << "is an Access database of a later format (.accdb)";
-        QTest::newRow("not a Jet file") << "README.md" << -1ll << QByteArray() << QByteArray()
-                                        << "is not a database of the earlier Windows program.";
-        // Opening a named pipe would wait for ever for a writer.
-        QTest::newRow("named pipe") << "nwind.mdb" << -1ll << QByteArray() << QByteArray()
-                                    << "is not a file of its own (it is a folder, a named pipe";
-        QTest::newRow("memo chains that loop")
-            << "nwind.mdb" << -1ll << QByteArray() << QByteArray()
-            << "leads back to a page it has passed";
+        CaseFile::addRows("legacy/bad-files.txt",
+                          {"sampleName", "cutAt", "patchFrom", "patchTo", "error"});
     }
     void badFiles()
     {
         NEED_SAMPLES();
         QFETCH(QString, sampleName);
-        QFETCH(qint64, cutAt);
-        QFETCH(QByteArray, patchFrom);
-        QFETCH(QByteArray, patchTo);
+        QFETCH(QString, cutAt);
         QFETCH(QString, error);
+        QFETCH(QString, patchFrom);
+        QFETCH(QString, patchTo);
         QByteArray bytes = readAll(sample(qPrintable(sampleName)));
-        if (cutAt >= 0)
-            bytes.truncate(cutAt);
+        if (!cutAt.isEmpty())
+            bytes.truncate(cutAt.toLongLong());
         if (!patchFrom.isEmpty()) {
-            const qsizetype at = bytes.indexOf(patchFrom);
+            const qsizetype at = bytes.indexOf(patchFrom.toLatin1());
             QVERIFY(at >= 0);
-            bytes.replace(at, patchTo.size(), patchTo);
+            bytes.replace(at, patchTo.size(), patchTo.toLatin1());
         }
         const QByteArray tag = QTest::currentDataTag();
         if (tag == "memo chains that loop")
