@@ -281,14 +281,7 @@ private slots:
 
     // The working folder that receives copies of the books is never written through a link or
     // into another user's folder; a missing one is made, an open one closed.
-    void privateSubfolder_data()
-    {
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("missing") << QString();
-        QTest::newRow("open") << QString();
-        QTest::newRow("link") << "is a link to another place";
-        QTest::newRow("stranger") << "belongs to another user";
-    }
+    void privateSubfolder_data() { CaseFile::addRows("core/private-subfolder.txt", {"refusal"}); }
     void privateSubfolder()
     {
         const QString what = QString::fromLatin1(QTest::currentDataTag());

@@ -2,6 +2,7 @@
 #include "core/GridData.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/PictureButton.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QHeaderView>
@@ -256,21 +257,16 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
 
 void TestGrid::cellLimit_data()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("fields");
-    QTest::addColumn<bool>("shown");
-    // (rows + 1) x fields against 350,000, the header row counted.
-    QTest::newRow("35000 x 10 refused") << 35000 << 10 << false;
-    QTest::newRow("34999 x 10 at the limit") << 34999 << 10 << true;
-    QTest::newRow("34999 x 11 refused") << 34999 << 11 << false;
+    CaseFile::addRows("core/cell-limit.txt", {"rowCount", "fieldCount"});
 }
 
 // A refused result shows the message and leaves the grid empty, with no columns.
 void TestGrid::cellLimit()
 {
-    QFETCH(int, rows);
-    QFETCH(int, fields);
-    QFETCH(bool, shown);
+    QFETCH(QString, rowCount);
+    QFETCH(QString, fieldCount);
+    const int rows = rowCount.toInt(), fields = fieldCount.toInt();
+    const bool shown = QByteArray(QTest::currentDataTag()).endsWith("limit");
     TestEnv env;
     FlexGrid grid;
     QSqlQuery small = numbers(env, 1, 1);

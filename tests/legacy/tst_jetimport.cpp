@@ -127,8 +127,8 @@ MemorySource oldAccounts()
             const K kind = s.shapes.last().columns[i - 1].kind;
             if (v == u"NULL")
                 row << Null;
-            else if (kind == K::Text || kind == K::Memo)
-                row << v;
+            else if (kind == K::Text || kind == K::Memo) // "" an empty text, not a Null
+                row << (v.isEmpty() ? QVariant("") : QVariant(v));
             else if (kind == K::Currency)
                 row << Money::parse(v)->units();
             else if (kind == K::DateTime && v.count(u'-') == 2)
@@ -257,22 +257,7 @@ private slots:
     }
 
     // What the copy refuses: it says which table and row, and writes nothing at all.
-    void refusedSources_data()
-    {
-        QTest::addColumn<QString>("error"); // the row's name says what is wrong with the source
-        QTest::newRow("no TblExpenses") << "it lacks the table TblExpenses, so it is not the "
-                                           "database of the earlier Windows program.";
-        QTest::newRow("no InvoiceID") << "the table TblInvoices has no column InvoiceID.";
-        QTest::newRow("Null ClientID") << "TblClients, row 2: the column ClientID is empty.";
-        QTest::newRow("unreadable row") << "TblInvoices, row 4: unreadable";
-        QTest::newRow("rows recorded but lost") << "TblAppointments: the file records 3 rows, "
-                                                   "but 2 could be read; the file is damaged or "
-                                                   "incomplete.";
-        QTest::newRow("money in words")
-            << "TblInvoices, row 3: the column Value is no amount of money.";
-        QTest::newRow("duplicate key")
-            << "TblClients, row 3 could not be written: UNIQUE constraint";
-    }
+    void refusedSources_data() { CaseFile::addRows("legacy/refused-sources.txt", {"error"}); }
     void refusedSources()
     {
         QFETCH(QString, error);
@@ -349,21 +334,7 @@ private slots:
     // the folder exactly as it was.
     void failuresLeaveTheFolderAsItWas_data()
     {
-        QTest::addColumn<QString>("error"); // empty: cancelled; the row's name is the fault
-        QTest::newRow("cancel while copying") << "";
-        QTest::newRow("cancel before the commit") << "";
-        QTest::newRow("unreadable row") << "%1/Accounts.mdb: TblInvoices, row 4: unreadable";
-        QTest::newRow("earlier original kept")
-            << "%1 already holds Accounts.jet.mdb, the original of an earlier conversion. Move "
-               "it elsewhere first.";
-        QTest::newRow("another database in the folder")
-            << "%1 already holds a database (Accounts.mdb).";
-        QTest::newRow("read-only folder") << "The data folder %1 is read-only";
-        QTest::newRow("file size limit") << "%1/Accounts.mdb: ";
-        const QString noSpace = QStringLiteral("The new database cannot be written in %1: there is "
-                                               "no space left on the disk.");
-        QTest::newRow("disk full before the start") << noSpace;
-        QTest::newRow("disk full while copying") << noSpace;
+        CaseFile::addRows("legacy/conversion-failures.txt", {"error"});
     }
     void failuresLeaveTheFolderAsItWas()
     {
@@ -417,35 +388,16 @@ private slots:
     // again. The files of a conversion that is still running are not touched.
     void interruptedConversions_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("after"); // empty: as before
-        const QStringList original{"Accounts.mdb=jet"};
-        QTest::newRow("between the two names")
-            << QStringList{"Accounts.mdb=jet", "Accounts.jet.mdb=link",
-                           ".Accounts-1.converting=new"}
-            << original;
-        QTest::newRow("original copied, not linked")
-            << QStringList{"Accounts.mdb=jet", "Accounts.jet.mdb=jet", ".Accounts-1.converting=new"}
-            << original;
-        QTest::newRow("original moved away by earlier versions")
-            << QStringList{"Accounts.jet.mdb=jet", ".Accounts-1.converting=new"} << original;
-        QTest::newRow("killed while copying")
-            << QStringList{"Accounts.mdb=jet", ".Accounts-1.converting=new",
-                           ".Accounts-1.converting-wal=new", ".Accounts-2.converting-original=jet"}
-            << original;
-        QTest::newRow("converted")
-            << QStringList{"Accounts.mdb=new", "Accounts.jet.mdb=jet"} << QStringList();
-        QTest::newRow("still converting")
-            << QStringList{"Accounts.mdb=jet", ".Accounts-1.converting=new"} << QStringList();
+        CaseFile::addRows("legacy/interrupted-conversions.txt", {"files", "after"});
     }
     void interruptedConversions()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, after);
+        QFETCH(QString, files);
+        QFETCH(QString, after);
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        const auto make = [](const QDir& in, const QStringList& list) {
-            for (const QString& file : list) {
+        const auto make = [](const QDir& in, const QString& list) {
+            for (const QString& file : list.split(u' ', Qt::SkipEmptyParts)) {
                 const QString name = in.filePath(file.section(u'=', 0, 0));
                 const QString content = file.section(u'=', 1);
                 if (content == u"link")
@@ -470,7 +422,7 @@ private slots:
         QVERIFY2(recovered, qPrintable(recovered.error()));
         running.unlock();
         QCOMPARE(snapshot(dir.path()), expected);
-        if (after == QStringList{"Accounts.mdb=jet"}) {
+        if (after == u"Accounts.mdb=jet") {
             MemorySource source = oldAccounts();
             const Result<JetImportReport> report =
                 JetImport::convert(source, folder.filePath("Accounts.mdb"), dir.path(), {});
@@ -520,17 +472,7 @@ private slots:
 
     // --import-jet on bad input: exit code 1, one line on stderr, the input and the folder
     // untouched.
-    void commandLine_data()
-    {
-        QTest::addColumn<QString>("input"); // a sample, cut or patched in a copy
-        QTest::addColumn<QString>("error");
-        QTest::newRow("no such file") << ""
-                                      << "Billcraft: %1 cannot be read: No such file";
-        QTest::newRow("without the tables") << "nwind.mdb"
-                                            << "Billcraft: %1: it lacks the tables TblUserData";
-        QTest::newRow("read-only data folder") << "DateTestDatabase.mdb read-only"
-                                               << "Billcraft: The data folder %2 is read-only.";
-    }
+    void commandLine_data() { CaseFile::addRows("legacy/command-line.txt", {"input", "error"}); }
     void commandLine()
     {
         NEED_SAMPLES();

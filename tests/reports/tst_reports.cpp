@@ -416,17 +416,8 @@ private slots:
     // refused where a link or another user's folder stands in its place.
     void privateFolder_data()
     {
-        QTest::addColumn<QString>("planted");
-        QTest::addColumn<QString>("refusal");
-        const auto row = [](const char* name, const QString& planted, const QString& refusal) {
-            QTest::newRow(name) << planted << refusal;
-        };
-        row("none", {}, {});
-        row("ours, open to all", "open", {});
-        row("symbolic link", "link", "is a symbolic link");
-        row("another user's", "foreign", "belongs to another user");
+        CaseFile::addRows("reports/private-folder.txt", {"planted", "refusal"});
     }
-
     void privateFolder()
     {
         QFETCH(QString, planted);

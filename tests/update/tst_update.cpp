@@ -1,4 +1,5 @@
 #include "core/ZipArchive.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 #include "update/UpdateSignature.h"
 #include "update/ui/UpdateCommand.h"
@@ -196,20 +197,7 @@ class TestUpdate : public QObject {
     Q_OBJECT
 
 private slots:
-    // HTTPS anywhere; plain HTTP only to this machine.
-    void addresses_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("package"); // empty: refused
-        const auto row = [](const char* name, const QString& address, const QString& package) {
-            QTest::newRow(name) << address << package;
-        };
-        row("https", "https://cdn.example/bc/", "https://cdn.example/bc/updates/accounts.zip");
-        row("loopback", "http://127.0.0.1:81", "http://127.0.0.1:81/updates/accounts.zip");
-        row("http elsewhere", "http://updates.norvane.example", "");
-        row("looks local", "http://127.0.0.1.evil.example", "");
-        row("user info", "https://me:pw@cdn.example", "");
-    }
+    void addresses_data() { CaseFile::addRows("update/addresses.txt", {"address", "package"}); }
     void addresses()
     {
         QFETCH(QString, address);
