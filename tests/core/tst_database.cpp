@@ -118,26 +118,24 @@ private slots:
         {
             Database db;
             QVERIFY(db.open(path));
-            QVERIFY(db.exec("DROP TABLE TblClients"));
-            QVERIFY(db.exec("DROP TABLE TblUserData"));
-            QVERIFY(db.exec(QStringLiteral(
-                "CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT, "
-                "Country TEXT, Email TEXT, Identity INTEGER)")));
-            QVERIFY(db.exec(QStringLiteral(
-                "CREATE TABLE TblUserData(Identity INTEGER PRIMARY KEY, TextLogo TEXT)")));
-            QVERIFY(db.exec("INSERT INTO TblUserData VALUES (1, 'Harbour')"));
+            for (const char* sql :
+                 {"DROP TABLE TblClients", "DROP TABLE TblUserData",
+                  "CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT, Country "
+                  "TEXT, "
+                  "Email TEXT, Identity INTEGER)",
+                  "CREATE TABLE TblUserData(Identity INTEGER PRIMARY KEY, TextLogo TEXT)",
+                  "INSERT INTO TblUserData VALUES (1, 'Harbour')", "PRAGMA user_version=2"})
+                QVERIFY2(db.exec(QString::fromLatin1(sql)), sql);
             for (const QStringList& c : cases)
-                QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company, Country) "
-                                               "VALUES (?, ?)"),
+                QVERIFY(db.exec("INSERT INTO TblClients(Company, Country) VALUES (?, ?)",
                                 {c[0], c[1]}));
-            QVERIFY(db.exec("PRAGMA user_version=2"));
         }
         Database db;
         QVERIFY2(db.open(path), qPrintable(db.errorString()));
         QCOMPARE(db.schemaVersion(), 3);
         for (const QStringList& c : cases)
-            QCOMPARE(db.scalar(QStringLiteral("SELECT coalesce(CountryCode, '') FROM TblClients "
-                                              "WHERE Company = ?"),
+            QCOMPARE(db.scalar("SELECT coalesce(CountryCode, '') FROM TblClients "
+                               "WHERE Company = ?",
                                {c[0]})
                          .toString(),
                      c[2]);

@@ -90,15 +90,15 @@ private slots:
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
                 tab.editor()->setText(edit.typed);
                 QTest::keyClick(tab.editor(), Qt::Key_Return);
-                QCOMPARE(s.units(QStringLiteral("SELECT \"Value\" FROM TblExpenses "
-                                                "ORDER BY \"Date\", ExpenseID LIMIT 1")),
+                QCOMPARE(s.units("SELECT \"Value\" FROM TblExpenses "
+                                 "ORDER BY \"Date\", ExpenseID LIMIT 1"),
                          edit.units);
             }
         }
 
         // The invoice's VAT and total are written back with '.', and stored as shown.
-        s.env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                  "\"Date\", Identity) VALUES (1, '0100', 'Earlier', 46000, 1)"));
+        s.env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                   "\"Date\", Identity) VALUES (1, '0100', 'Earlier', 46000, 1)");
         MakeInvoiceTab tab(s.session);
         tab.show();
         QVERIFY(QTest::qWaitForWindowActive(&tab));
@@ -110,8 +110,8 @@ private slots:
         QCOMPARE(child<QLineEdit>(&tab, "txtInvoiceTotal")->text(), "14.69");
         child<QPushButton>(&tab, "CmdMakeInvoice")->click();
         QCOMPARE(s.env.db
-                     .scalar(QStringLiteral("SELECT \"Value\"||'|'||VAT||'|'||Total FROM "
-                                            "TblInvoices WHERE InvoiceNumber = '0101'"))
+                     .scalar("SELECT \"Value\"||'|'||VAT||'|'||Total FROM "
+                             "TblInvoices WHERE InvoiceNumber = '0101'")
                      .toString(),
                  "125000|21900|146900");
         VERIFY_PROMPTS(s.env.prompter);

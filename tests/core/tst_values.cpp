@@ -125,26 +125,23 @@ private slots:
     void entryNamesEveryProblemInOrder()
     {
         QCOMPARE(InvoiceEntry::saveProblems({}, "x", {}, {}),
-                 QStringLiteral("\n Please Select a Client\nThere is an Invoice Number Error"
-                                "\n You must add Some content\n You must add a value"));
+                 "\n Please Select a Client\nThere is an Invoice Number Error"
+                 "\n You must add Some content\n You must add a value");
     }
 
     // Money, dates and names come from QLocale alone: CTest runs this program under LC_ALL=C too.
     void moneyDatesAndNamesInOneLocale()
     {
         const LocaleText gb(testLocale());
-        QCOMPARE(gb.toLongDate(QDate(2026, 12, 3)), "Thursday, 3 December 2026");
-        QCOMPARE(gb.toShortDate(QDate(2026, 12, 3)), "03/12/2026");
-        QCOMPARE(gb.timeSeparator(), ":");
-        QCOMPARE(gb.monthName(12), "December");
-        QCOMPARE(gb.weekdayName(6), "Saturday");
-        QCOMPARE(gb.firstDayOfWeek(), Qt::Monday);
         const LocaleText us(QLocale(QLocale::English, QLocale::UnitedStates));
-        QCOMPARE(us.currencySymbol(), "$");
+        QCOMPARE(
+            QStringList({gb.toLongDate(QDate(2026, 12, 3)), gb.toShortDate(QDate(2026, 12, 3)),
+                         gb.timeSeparator(), gb.monthName(12), gb.weekdayName(6),
+                         gb.currencySymbol(), gb.toCurrency(pounds("-0.5")), us.currencySymbol()}),
+            QStringList({"Thursday, 3 December 2026", "03/12/2026", ":", "December", "Saturday",
+                         "£", "-£0.50", "$"}));
+        QCOMPARE(gb.firstDayOfWeek(), Qt::Monday);
         QCOMPARE(us.firstDayOfWeek(), Qt::Sunday);
-        const LocaleText tests(testLocale());
-        QCOMPARE(tests.currencySymbol(), "£");
-        QCOMPARE(tests.toCurrency(pounds("-0.5")), "-£0.50");
     }
 
     void lenientDatesAcceptWhatUsersTypeAndRefuseTheImpossible_data()

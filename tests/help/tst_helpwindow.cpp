@@ -108,11 +108,9 @@ private slots:
             .expectMessageStarting("\"xxx")
             .expectMessage("Please Select Parent")
             .expectMessage("Please Choose node to Re-Name ");
-        press(w, "cmdAddNode");
-        press(w, "cmdAddNode");
-        press(w, "cmdAddNode");
-        press(w, "cmdAddChild");
-        press(w, "cmdRename");
+        for (const char* button :
+             {"cmdAddNode", "cmdAddNode", "cmdAddNode", "cmdAddChild", "cmdRename"})
+            press(w, button);
         QCOMPARE(tree->topLevelItemCount(), 2);
 
         clickSection(w, "PrintingInvoices");
@@ -120,8 +118,8 @@ private slots:
             .expectMessage("Done")
             .expectInput("New Name?", "Bob's invoices", "Rename FieldPrintingInvoices")
             .expectMessage("done")
-            .expectMessage(QStringLiteral(
-                "The display order must be a whole number, such as 10. Nothing was saved."))
+            .expectMessage(
+                "The display order must be a whole number, such as 10. Nothing was saved.")
             .expectMessage("done");
         press(w, "cmdAddChild");
         press(w, "cmdRename");
@@ -175,9 +173,8 @@ private slots:
         QVERIFY(readAll(saved + ".pdf").startsWith("%PDF-"));
 
         QVERIFY(HelpDocument::write(path, {{1, "A", "A", {}, "B"}, {2, "B", "B", {}, "A"}}));
-        p.expectMessage(
-            QStringLiteral("These help sections are each other's parents, round in a circle: A, "
-                           "B.\nThey are shown under \"Unfiled\"."));
+        p.expectMessage("These help sections are each other's parents, round in a circle: A, "
+                        "B.\nThey are shown under \"Unfiled\".");
         w.open();
         QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
 
@@ -186,10 +183,10 @@ private slots:
         writeAll(path, cut);
         p.expectMessageStarting("Help.set is damaged")
             .expectInput("Add New Field", "New")
-            .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
-                                           "be read from it.\nWriting this change keeps those "
-                                           "sections and drops the rest of the file. Write it "
-                                           "anyway?"),
+            .expectQuestion("Help.set is damaged: only the sections shown could "
+                            "be read from it.\nWriting this change keeps those "
+                            "sections and drops the rest of the file. Write it "
+                            "anyway?",
                             Prompter::Answer::No);
         w.open();
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);

@@ -456,10 +456,10 @@ private slots:
         QCOMPARE(finish(offer), JetConversion::Outcome::Declined);
         prompter.expectQuestion(JetConversion::kQuestion, Prompter::Answer::Yes);
         prompter.expectMessage(QString(JetConversion::kFailed) + dir.filePath("Accounts.mdb") +
-                               QStringLiteral(": it lacks the tables TblUserData, TblClients, "
-                                              "TblInvoices, TblExpenses, TblAppointments, so it "
-                                              "is not the database of the earlier Windows "
-                                              "program."));
+                               ": it lacks the tables TblUserData, TblClients, "
+                               "TblInvoices, TblExpenses, TblAppointments, so it "
+                               "is not the database of the earlier Windows "
+                               "program.");
         QCOMPARE(finish(offer), JetConversion::Outcome::Failed);
         QCOMPARE(snapshot(dir.path()), before);
         // Opened as it is, it is refused for what it is.

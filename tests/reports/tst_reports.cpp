@@ -42,23 +42,22 @@ QStringList column(const GridData& data, int c)
     return texts;
 }
 
-void choose(QWidget* tab, const char* name, const QString& item)
+void choose(QWidget* tab, const QByteArray& name, const QString& item)
 {
-    auto* box = child<QComboBox>(tab, name);
+    auto* box = child<QComboBox>(tab, name.constData());
     const int i = box->findText(item);
     if (i < 0)
-        qFatal("%s has no item %s", name, qPrintable(item));
+        qFatal("%s has no item %s", name.constData(), qPrintable(item));
     box->setCurrentIndex(i);
 }
 
 void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end)
 {
-    choose(tab, "cboVatStartDay", start[0]);
-    choose(tab, "cboVatStartMonth", start[1]);
-    choose(tab, "cboVatStartYear", start[2]);
-    choose(tab, "cboVatEndDay", end[0]);
-    choose(tab, "cboVatEndMonth", end[1]);
-    choose(tab, "cboVatEndYear", end[2]);
+    const char* const parts[] = {"Day", "Month", "Year"};
+    for (int i = 0; i < 3; ++i) {
+        choose(tab, QByteArray("cboVatStart") + parts[i], start[i]);
+        choose(tab, QByteArray("cboVatEnd") + parts[i], end[i]);
+    }
 }
 
 // Waits for the spreadsheet being written on its worker, and for what follows it.
@@ -103,9 +102,9 @@ class TestReports : public QObject {
         const auto invoice = [&env](int client, const QString& number, QVariant paidOn,
                                     int identity = 1) {
             env.exec(
-                QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                               "\"Value\", VAT, \"Date\", Paid, DatePaid, Identity) VALUES "
-                               "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)"),
+                "INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                "\"Value\", VAT, \"Date\", Paid, DatePaid, Identity) VALUES "
+                "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)",
                 {client, number, serial(2008, 3, 1), paidOn.isNull() ? 0 : -1, paidOn, identity});
         };
         invoice(acme, "0101", serial(2008, 4, 1));
@@ -136,9 +135,9 @@ class TestReports : public QObject {
     static GridData rows(TestEnv& env, const GridContext& context, qint64 first, qint64 last,
                          const QString& text)
     {
-        QSqlQuery q = env.db.prepare(QStringLiteral(
+        QSqlQuery q = env.db.prepare(
             "WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
-            "SELECT x AS ExpenseID, ? AS Description FROM n"));
+            "SELECT x AS ExpenseID, ? AS Description FROM n");
         for (const QVariant& v : {QVariant(first), QVariant(last), QVariant(text)})
             q.addBindValue(v);
         if (!env.db.exec(q))
@@ -271,9 +270,9 @@ private slots:
                                                      {"0124", -55000, "Refund of a deposit"},
                                                      {"=1+2", 0, "=HYPERLINK(\"x\",\"y\")"},
                                                      {"125", 100, "Printing"}})
-            env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                    "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
-                                    "?, ?, ?, 0, ?, ?, 0, 1)"),
+            env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                     "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
+                     "?, ?, ?, 0, ?, ?, 0, 1)",
                      {acme, number, content, value, value, serial(2026, 11, 20)});
         const Result<GridData> list =
             InvoiceList::load(env.db, env.gridContext(),

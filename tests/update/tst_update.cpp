@@ -22,12 +22,11 @@ const QString kAvailable = "updates are available";
 const QString kInstalled =
     "New file installed\nPlease restart application for new updates to take effect";
 const QString kUpToDate = "You have the most up to date Version";
-const QString kUnreachable = QStringLiteral("An error occured connecting to 127.0.0.1\nPlease "
-                                            "ensure you are connected to the Internet before "
-                                            "trying again");
-const QString kPackageManaged =
-    QStringLiteral("Billcraft was installed by the system's package "
-                   "manager, which updates it. Nothing was downloaded.");
+const QString kUnreachable = "An error occured connecting to 127.0.0.1\nPlease "
+                             "ensure you are connected to the Internet before "
+                             "trying again";
+const QString kPackageManaged = "Billcraft was installed by the system's package "
+                                "manager, which updates it. Nothing was downloaded.";
 // These two go on with a path or a reason.
 const QString kNotInstalled = "The update could not be installed";
 const QString kNotWritable = "Billcraft cannot update itself: you may not replace the program file";
