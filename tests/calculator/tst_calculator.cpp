@@ -35,7 +35,7 @@ class TestCalculator : public QObject {
 private slots:
     void decimals_data()
     {
-        CaseFile::addRows(QStringLiteral("calculator/decimals.txt"), {"a", "op", "b", "result"});
+        CaseFile::addRows("calculator/decimals.txt", {"a", "op", "b", "result"});
     }
     void decimals()
     {
@@ -59,15 +59,11 @@ private slots:
     {
         for (const char* bad : {"", ".", "-", "1.2.3", "1,5", "E5", "12a"})
             QVERIFY2(!Decimal::parse(QLatin1String(bad)), bad);
-        QCOMPARE(Decimal::parse(QStringLiteral("1,5"), u',')->toString(u','),
-                 QStringLiteral("1,5"));
-        QVERIFY(!Decimal::parse(QStringLiteral("1.5"), u','));
+        QCOMPARE(Decimal::parse("1,5", u',')->toString(u','), "1,5");
+        QVERIFY(!Decimal::parse("1.5", u','));
     }
 
-    void sequences_data()
-    {
-        CaseFile::addRows(QStringLiteral("calculator/sequences.txt"), {"keys", "display"});
-    }
+    void sequences_data() { CaseFile::addRows("calculator/sequences.txt", {"keys", "display"}); }
     void sequences()
     {
         QFETCH(QString, keys);

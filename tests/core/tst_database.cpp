@@ -21,7 +21,7 @@ namespace {
 QByteArray sqliteFile(const QStringList& statements)
 {
     QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("made.db")));
+    const QByteArray path = QFile::encodeName(dir.filePath("made.db"));
     sqlite3* db = nullptr;
     if (sqlite3_open(path.constData(), &db) != SQLITE_OK ||
         sqlite3_exec(db, statements.join(u';').toUtf8().constData(), nullptr, nullptr, nullptr) !=
@@ -63,11 +63,11 @@ private slots:
             writeAll(dir.filePath(Database::kFileName), content);
         Database db;
         QVERIFY2(db.open(dir.filePath(Database::kFileName)), qPrintable(db.errorString()));
-        for (const QStringList& table : CaseFile::read(QStringLiteral("core/schema.txt")))
+        for (const QStringList& table : CaseFile::read("core/schema.txt"))
             QCOMPARE(table[0] + u':' + db.columns(table[0]).join(u' '), table.join(u':'));
         QCOMPARE(db.schemaVersion(), Database::kSchemaVersion);
-        QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")), QVariant("wal"));
-        QCOMPARE(db.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2); // FULL
+        QCOMPARE(db.scalar("PRAGMA journal_mode"), QVariant("wal"));
+        QCOMPARE(db.scalar("PRAGMA synchronous").toInt(), 2); // FULL
     }
 
     void olderDatabaseIsUpgradedAndGainsNotesOnce()
@@ -92,24 +92,19 @@ private slots:
         Database db;
         QVERIFY(db.open(path));
         QCOMPARE(db.schemaVersion(), Database::kSchemaVersion);
-        const QString index =
-            QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type='index' AND name=?");
-        QCOMPARE(db.scalar(index, {QStringLiteral("IdxInvoicesUnpaid")}).toInt(), 1);
-        QCOMPARE(db.scalar(index, {QStringLiteral("IdxInvoicesClient")}).toInt(), 0);
-        const QString table = QStringLiteral("TblClients"), notes = QStringLiteral("Notes");
-        QCOMPARE(db.addColumnIfMissing(table, notes, QStringLiteral("Memo")),
-                 Database::AddColumn::Added);
+        const QString index = "SELECT count(*) FROM sqlite_master WHERE type='index' AND name=?";
+        QCOMPARE(db.scalar(index, {"IdxInvoicesUnpaid"}).toInt(), 1);
+        QCOMPARE(db.scalar(index, {"IdxInvoicesClient"}).toInt(), 0);
+        const QString table = "TblClients", notes = "Notes";
+        QCOMPARE(db.addColumnIfMissing(table, notes, "Memo"), Database::AddColumn::Added);
         // Memo is text: digits keep their leading zero; the rows there before have none.
-        QVERIFY(db.exec(QStringLiteral("UPDATE TblClients SET Notes=? WHERE Company='Acme'"),
-                        {QStringLiteral("0123")}));
-        QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(typeof(Notes)) FROM TblClients")),
+        QVERIFY(db.exec("UPDATE TblClients SET Notes=? WHERE Company='Acme'", {"0123"}));
+        QCOMPARE(db.scalar("SELECT group_concat(typeof(Notes)) FROM TblClients"),
                  QVariant("text,null"));
-        QCOMPARE(db.addColumnIfMissing(table, notes, QStringLiteral("Memo")),
-                 Database::AddColumn::Present);
+        QCOMPARE(db.addColumnIfMissing(table, notes, "Memo"), Database::AddColumn::Present);
         QCOMPARE(db.columns(table).count(notes), 1);
         // Names that are not plain identifiers are refused rather than pasted into SQL.
-        QCOMPARE(db.addColumnIfMissing(table, QStringLiteral("x; DROP TABLE TblClients"),
-                                       QStringLiteral("Memo")),
+        QCOMPARE(db.addColumnIfMissing(table, "x; DROP TABLE TblClients", "Memo"),
                  Database::AddColumn::Failed);
     }
 
@@ -117,36 +112,34 @@ private slots:
     // country code its Country text clearly names.
     void version2GainsBusinessTermsAndCountryCodes()
     {
-        const QList<QStringList> cases = CaseFile::read(QStringLiteral("core/countries.txt"));
+        const QList<QStringList> cases = CaseFile::read("core/countries.txt");
         QTemporaryDir dir;
         const QString path = dir.filePath(Database::kFileName);
         {
             Database db;
             QVERIFY(db.open(path));
-            QVERIFY(db.exec(QStringLiteral("DROP TABLE TblClients")));
-            QVERIFY(db.exec(QStringLiteral("DROP TABLE TblUserData")));
-            QVERIFY(db.exec(QStringLiteral(
-                "CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT, "
-                "Country TEXT, Email TEXT, Identity INTEGER)")));
-            QVERIFY(db.exec(QStringLiteral(
-                "CREATE TABLE TblUserData(Identity INTEGER PRIMARY KEY, TextLogo TEXT)")));
-            QVERIFY(db.exec(QStringLiteral("INSERT INTO TblUserData VALUES (1, 'Harbour')")));
+            for (const char* sql :
+                 {"DROP TABLE TblClients", "DROP TABLE TblUserData",
+                  "CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT, Country "
+                  "TEXT, "
+                  "Email TEXT, Identity INTEGER)",
+                  "CREATE TABLE TblUserData(Identity INTEGER PRIMARY KEY, TextLogo TEXT)",
+                  "INSERT INTO TblUserData VALUES (1, 'Harbour')", "PRAGMA user_version=2"})
+                QVERIFY2(db.exec(QString::fromLatin1(sql)), sql);
             for (const QStringList& c : cases)
-                QVERIFY(db.exec(QStringLiteral("INSERT INTO TblClients(Company, Country) "
-                                               "VALUES (?, ?)"),
+                QVERIFY(db.exec("INSERT INTO TblClients(Company, Country) VALUES (?, ?)",
                                 {c[0], c[1]}));
-            QVERIFY(db.exec(QStringLiteral("PRAGMA user_version=2")));
         }
         Database db;
         QVERIFY2(db.open(path), qPrintable(db.errorString()));
         QCOMPARE(db.schemaVersion(), 3);
         for (const QStringList& c : cases)
-            QCOMPARE(db.scalar(QStringLiteral("SELECT coalesce(CountryCode, '') FROM TblClients "
-                                              "WHERE Company = ?"),
+            QCOMPARE(db.scalar("SELECT coalesce(CountryCode, '') FROM TblClients "
+                               "WHERE Company = ?",
                                {c[0]})
                          .toString(),
                      c[2]);
-        QCOMPARE(db.scalar(QStringLiteral("SELECT PaymentDays FROM TblUserData")).toInt(), 30);
+        QCOMPARE(db.scalar("SELECT PaymentDays FROM TblUserData").toInt(), 30);
     }
 
     void foreignFilesAreRefusedAndLeftUntouched_data()
@@ -154,20 +147,20 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("reason");
         QTest::newRow("text file")
-            << QByteArray("Name,Value\nAcme,12\n") << QStringLiteral("not a Billcraft database");
+            << QByteArray("Name,Value\nAcme,12\n") << "not a Billcraft database";
         QByteArray damaged("SQLite format 3\0", 16);
         damaged += QByteArray(4080, '\xAB');
-        QTest::newRow("damaged sqlite") << damaged << QStringLiteral("not a Billcraft database");
+        QTest::newRow("damaged sqlite") << damaged << "not a Billcraft database";
         QTest::newRow("another program's sqlite")
             << sqliteFile({"CREATE TABLE Songs(Title TEXT, Seconds INTEGER)",
                            "INSERT INTO Songs VALUES ('Intro', 61)"})
-            << QStringLiteral("none of Billcraft's tables");
+            << "none of Billcraft's tables";
         // Billcraft makes the five tables together: a file with only some was made elsewhere.
         QTest::newRow("some of our tables")
             << sqliteFile({"CREATE TABLE TblClients(ClientID INTEGER PRIMARY KEY, Company TEXT)",
                            "CREATE TABLE tblinvoices(InvoiceID INTEGER PRIMARY KEY)",
                            "CREATE TABLE Notes(Body TEXT)"})
-            << QStringLiteral("lacks the tables TblUserData, TblExpenses, TblAppointments");
+            << "lacks the tables TblUserData, TblExpenses, TblAppointments";
     }
     void foreignFilesAreRefusedAndLeftUntouched()
     {
@@ -204,15 +197,15 @@ private slots:
         const QDir copy(full ? disk.path() : room.path());
         Database db;
         QVERIFY(db.open(dir.filePath(Database::kFileName)));
-        QVERIFY(db.exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")));
-        const QString insert = QStringLiteral("INSERT INTO TblClients(Company) VALUES (?)");
+        QVERIFY(db.exec("PRAGMA wal_autocheckpoint=0"));
+        const QString insert = "INSERT INTO TblClients(Company) VALUES (?)";
         {
             Transaction tx(db);
-            QVERIFY(tx.isActive() && db.exec(insert, {QStringLiteral("Lost")}));
+            QVERIFY(tx.isActive() && db.exec(insert, {"Lost"}));
         }
         {
             Transaction tx(db);
-            QVERIFY(db.exec(insert, {QStringLiteral("Kept")}) && tx.commit());
+            QVERIFY(db.exec(insert, {"Kept"}) && tx.commit());
         }
         for (const QString& name : {Database::kFileName, Database::kFileName + "-wal"})
             QVERIFY2(QFile::copy(dir.filePath(name), copy.filePath(name)), qPrintable(name));
@@ -232,7 +225,7 @@ private slots:
         }
         QVERIFY2(recovered.open(copy.filePath(Database::kFileName)),
                  qPrintable(recovered.errorString()));
-        QCOMPARE(recovered.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients")),
+        QCOMPARE(recovered.scalar("SELECT group_concat(Company) FROM TblClients"),
                  QVariant("Kept"));
     }
 
@@ -243,11 +236,11 @@ private slots:
     {
         ::umask(022);
         QTemporaryDir dir;
-        const QString folder = dir.filePath(QStringLiteral("a/books"));
+        const QString folder = dir.filePath("a/books");
         QCOMPARE(DataFolder::prepare(folder), QString());
         QCOMPARE(modeOf(folder), 0700);
         const QString path = QDir(folder).filePath(Database::kFileName);
-        const QString layout = QDir(folder).filePath(QStringLiteral("1.dat"));
+        const QString layout = QDir(folder).filePath("1.dat");
         const QStringList books{path, path + "-wal", path + "-shm"};
         {
             Database db, second;
@@ -268,33 +261,25 @@ private slots:
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup));
         Database db;
         QVERIFY(!db.open(path));
-        QVERIFY2(db.errorString().contains(QStringLiteral("Accounts.mdb is read-only")),
+        QVERIFY2(db.errorString().contains("Accounts.mdb is read-only"),
                  qPrintable(db.errorString()));
         QCOMPARE(readAll(path), before);
 
         QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner));
         QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner));
         QVERIFY(!db.open(path));
-        QVERIFY2(db.errorString().contains(QStringLiteral("is read-only")),
-                 qPrintable(db.errorString()));
-        QVERIFY(DataFolder::prepare(folder).contains(QStringLiteral("is read-only")));
+        QVERIFY2(db.errorString().contains("is read-only"), qPrintable(db.errorString()));
+        QVERIFY(DataFolder::prepare(folder).contains("is read-only"));
         QCOMPARE(readAll(path), before);
         QVERIFY(
             QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
         QVERIFY2(db.open(path), qPrintable(db.errorString()));
-        QVERIFY(DataFolder::prepare(path).contains(QStringLiteral("is a file")));
+        QVERIFY(DataFolder::prepare(path).contains("is a file"));
     }
 
     // The working folder that receives copies of the books is never written through a link or
     // into another user's folder; a missing one is made, an open one closed.
-    void privateSubfolder_data()
-    {
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("missing") << QString();
-        QTest::newRow("open") << QString();
-        QTest::newRow("link") << "is a link to another place";
-        QTest::newRow("stranger") << "belongs to another user";
-    }
+    void privateSubfolder_data() { CaseFile::addRows("core/private-subfolder.txt", {"refusal"}); }
     void privateSubfolder()
     {
         const QString what = QString::fromLatin1(QTest::currentDataTag());
@@ -327,41 +312,39 @@ private slots:
     {
         TestEnv env;
         Database& db = env.db;
-        const QString add = QStringLiteral("INSERT INTO TblClients(Company, Town) VALUES (?, ?)");
+        const QString add = "INSERT INTO TblClients(Company, Town) VALUES (?, ?)";
         QCOMPARE(*db.insert({}, add, {"Acme", "Bray"}), qint64(1));
         QCOMPARE(*db.insert({}, add, {"Bolt", QVariant()}), qint64(2));
-        const auto company = [](const Row& r) { return r[QStringLiteral("company")].toString(); };
-        const QString byTown = QStringLiteral("SELECT * FROM TblClients WHERE Town IS ?");
+        const auto company = [](const Row& r) { return r["company"].toString(); };
+        const QString byTown = "SELECT * FROM TblClients WHERE Town IS ?";
         QCOMPARE(*db.all(byTown, {QVariant()}, company), QStringList{"Bolt"});
         QCOMPARE(**db.one(byTown, {"Bray"}, company), "Acme");
         QCOMPARE(*db.one(byTown, {"Cork"}, company), std::nullopt);
-        QCOMPARE(db.value(QStringLiteral("SELECT max(ClientID) FROM TblClients"))->toInt(), 2);
-        QCOMPARE(*db.change({}, QStringLiteral("UPDATE TblClients SET Town = ?"), {"Cork"}),
-                 qint64(2));
+        QCOMPARE(db.value("SELECT max(ClientID) FROM TblClients")->toInt(), 2);
+        QCOMPARE(*db.change({}, "UPDATE TblClients SET Town = ?", {"Cork"}), qint64(2));
 
-        const QString missing = QStringLiteral("SELECT * FROM TblNowhere WHERE Town = ?");
+        const QString missing = "SELECT * FROM TblNowhere WHERE Town = ?";
         QVERIFY(db.all(missing, {"Cork"}, company).error().contains("no such table"));
         QVERIFY(db.one(missing, {"Cork"}, company).error().contains("no such table"));
-        const QString noColumn =
-            db.change({}, QStringLiteral("UPDATE TblClients SET Colour = 1"), {}).error();
+        const QString noColumn = db.change({}, "UPDATE TblClients SET Colour = 1", {}).error();
         QVERIFY2(noColumn.contains("no such column"), qPrintable(noColumn));
         QVERIFY(!db.insert({}, add, {"too few values"}));
 
         // SQLite leaves a transaction open when its COMMIT fails (here a deferred foreign key).
         // The failed commit rolls it back and reports why, so the next write is a change of its
         // own, committed and announced, not a part of the failed one.
-        env.exec(QStringLiteral("DELETE FROM TblClients"));
+        env.exec("DELETE FROM TblClients");
         for (const char* sql :
              {"PRAGMA foreign_keys=ON", "CREATE TABLE Owner(Id INTEGER PRIMARY KEY)",
               "CREATE TABLE Owned(OwnerId INTEGER REFERENCES Owner(Id) DEFERRABLE INITIALLY "
               "DEFERRED)"})
             env.exec(QString::fromLatin1(sql));
         QSignalSpy announced(&db.changes(), &DatabaseChanges::changed);
-        const QString addCompany = QStringLiteral("INSERT INTO TblClients(Company) VALUES (?)");
+        const QString addCompany = "INSERT INTO TblClients(Company) VALUES (?)";
         {
             Transaction tx(db);
             QVERIFY(db.insert(DatabaseChanges::Clients, addCompany, {"Lost"}));
-            env.exec(QStringLiteral("INSERT INTO Owned VALUES (7)")); // no owner 7
+            env.exec("INSERT INTO Owned VALUES (7)"); // no owner 7
             QVERIFY(!tx.commit());
             QVERIFY2(db.errorString().contains("FOREIGN KEY"), qPrintable(db.errorString()));
             QVERIFY(!tx.isActive());
@@ -370,9 +353,8 @@ private slots:
         QCOMPARE(announced.count(), 1);
         Database other;
         QVERIFY2(other.open(db.path()), qPrintable(other.errorString()));
-        QCOMPARE(other.scalar(QStringLiteral("SELECT group_concat(Company) FROM TblClients")),
-                 QVariant("Kept"));
-        QCOMPARE(other.scalar(QStringLiteral("SELECT count(*) FROM Owned")).toInt(), 0);
+        QCOMPARE(other.scalar("SELECT group_concat(Company) FROM TblClients"), QVariant("Kept"));
+        QCOMPARE(other.scalar("SELECT count(*) FROM Owned").toInt(), 0);
     }
 
     // A write waits for another process's write to end rather than fail, also when it reads
@@ -398,14 +380,12 @@ private slots:
         bool written = false;
         {
             Transaction tx(db);
-            written = tx.isActive() &&
-                      db.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).isValid() &&
-                      db.exec(QStringLiteral("INSERT INTO TblClients(Company) VALUES ('Ours')")) &&
-                      tx.commit();
+            written = tx.isActive() && db.scalar("SELECT count(*) FROM TblClients").isValid() &&
+                      db.exec("INSERT INTO TblClients(Company) VALUES ('Ours')") && tx.commit();
         }
         other.join();
         QVERIFY2(written, qPrintable(db.errorString()));
-        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM TblClients")).toInt(), 2);
+        QCOMPARE(db.scalar("SELECT count(*) FROM TblClients").toInt(), 2);
     }
 
     // Scratch files a killed Billcraft left go by their names, and only while no other

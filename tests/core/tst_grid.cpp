@@ -2,6 +2,7 @@
 #include "core/GridData.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/PictureButton.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QHeaderView>
@@ -13,12 +14,12 @@
 
 namespace {
 
-const QString kInvoiceList = QStringLiteral(
+const QString kInvoiceList =
     "SELECT TblInvoices.InvoiceID, TblInvoices.Date, TblInvoices.InvoiceNumber, "
     "TblClients.Company, TblInvoices.Content, TblInvoices.Value, TblInvoices.VAT, "
     "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid FROM TblClients LEFT JOIN "
     "TblInvoices ON TblClients.ClientID = TblInvoices.ClientID WHERE TblInvoices.InvoiceNumber "
-    "Is Not Null order by InvoiceID");
+    "Is Not Null order by InvoiceID";
 
 using K = GridColumn::Kind;
 // clang-format off
@@ -38,18 +39,17 @@ struct Invoices {
     int client = 0;
     int number = 1000;
 
-    explicit Invoices(TestEnv& e, const QString& company = QStringLiteral("Acme"))
+    explicit Invoices(TestEnv& e, const QString& company = "Acme")
         : env(e)
     {
-        env.exec(QStringLiteral("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)"),
-                 {company});
-        client = env.db.scalar(QStringLiteral("SELECT max(ClientID) FROM TblClients")).toInt();
+        env.exec("INSERT INTO TblClients(Company, Identity) VALUES (?, 1)", {company});
+        client = env.db.scalar("SELECT max(ClientID) FROM TblClients").toInt();
     }
     void add(double date, double pounds, bool paid = false, QVariant datePaid = {})
     {
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                "\"Value\", VAT, Total, \"Date\", Paid, DatePaid, Identity) "
-                                "VALUES (?, ?, 'Work', ?, ?, ?, ?, ?, ?, 1)"),
+        env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                 "\"Value\", VAT, Total, \"Date\", Paid, DatePaid, Identity) "
+                 "VALUES (?, ?, 'Work', ?, ?, ?, ?, ?, ?, 1)",
                  {client, QString::number(++number), qRound64(pounds * 10000),
                   qRound64(pounds * 2000), qRound64(pounds * 12000), date, paid ? -1 : 0,
                   datePaid});
@@ -112,7 +112,7 @@ private slots:
 void TestGrid::headerTextKindsAndTotals()
 {
     TestEnv env;
-    Invoices inv(env, QStringLiteral("1984"));
+    Invoices inv(env, "1984");
     inv.add(DaySerial::fromDate(QDate(2026, 12, 3)), 1234.5, true,
             DaySerial::fromDate(QDate(2026, 12, 4)) + 0.5);
     inv.add(daysAgo(1), 10); // unpaid: DatePaid is Null
@@ -122,12 +122,12 @@ void TestGrid::headerTextKindsAndTotals()
     QCOMPARE(data.header(), QStringList({"InvoiceID", "Date", "InvoiceNumber", "Company", "Content",
                                          "Value", "VAT", "Total", "Paid", "DatePaid"}));
     QCOMPARE(data.column(0).kind, GridColumn::Kind::Key);
-    QCOMPARE(data.text(0, 1), QStringLiteral("Thursday, 3 December 2026"));
-    QCOMPARE(data.text(0, 2), QStringLiteral("1001"));
-    QCOMPARE(data.text(0, 5), QStringLiteral("£1,234.50"));
-    QCOMPARE(data.text(0, 8), QStringLiteral("True"));
-    QCOMPARE(data.text(0, 9), QStringLiteral("Friday, 4 December 2026")); // time of day dropped
-    QCOMPARE(data.text(1, 8), QStringLiteral("False"));
+    // Dates long, money in pounds, Yes/No in words; DatePaid's time of day dropped.
+    QCOMPARE(QStringList({data.text(0, 1), data.text(0, 2), data.text(0, 5), data.text(0, 8),
+                          data.text(0, 9)}),
+             QStringList({"Thursday, 3 December 2026", "1001", "£1,234.50", "True",
+                          "Friday, 4 December 2026"}));
+    QCOMPARE(data.text(1, 8), "False");
     QCOMPARE(data.text(1, 9), QString());
     QVERIFY(data.value(1, 9).isNull());
     QCOMPARE(data.rowOfKey(data.key(1)), 1);
@@ -139,19 +139,18 @@ void TestGrid::headerTextKindsAndTotals()
 
     // Expenses: Mileage is never totalled; a negative sum (a refund larger than the spend) is
     // not shown; a number column of any other name is totalled in the currency form.
-    env.exec(QStringLiteral("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
-                            "\"Value\", VAT, Identity) VALUES (?, '7', '8', ?, ?, ?, 1), "
-                            "(?, '7', '8', ?, ?, ?, 1)"),
+    env.exec("INSERT INTO TblExpenses(\"Date\", ClientRef, Description, Milage, "
+             "\"Value\", VAT, Identity) VALUES (?, '7', '8', ?, ?, ?, 1), "
+             "(?, '7', '8', ?, ?, ?, 1)",
              {daysAgo(2), 10.5, 20000, -50000, daysAgo(3), 2.25, 5000, 10000});
-    const GridData expenses = load(
-        env, QStringLiteral("SELECT ExpenseID, \"Date\", ClientRef, Description, Milage as "
-                            "Mileage, Milage, \"Value\", VAT FROM TblExpenses ORDER BY ExpenseID"));
-    QCOMPARE(expenses.text(0, 4), QStringLiteral("10.5"));
+    const GridData expenses =
+        load(env, "SELECT ExpenseID, \"Date\", ClientRef, Description, Milage as "
+                  "Mileage, Milage, \"Value\", VAT FROM TblExpenses ORDER BY ExpenseID");
+    QCOMPARE(expenses.text(0, 4), "10.5");
     QCOMPARE(expenses.totals(), QStringList({"", "Totals", "", "", "", "£12.75", "£2.50", ""}));
 
     // An empty result still has its header and the Totals row.
-    QCOMPARE(load(env, kInvoiceList + QStringLiteral(" LIMIT 0"), kInvoiceSpec).totals().value(1),
-             QStringLiteral("Totals"));
+    QCOMPARE(load(env, kInvoiceList + " LIMIT 0", kInvoiceSpec).totals().value(1), "Totals");
 }
 
 void TestGrid::overdueDatesAndRowUpdatedInPlace()
@@ -177,11 +176,11 @@ void TestGrid::overdueDatesAndRowUpdatedInPlace()
     QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
     const double today = DaySerial::fromDate(TestEnv::kToday);
     model->setCell(0, 8, -1);
-    model->setCell(0, 9, today, QStringLiteral("3 December 2026"));
+    model->setCell(0, 9, today, "3 December 2026");
     model->applyOverdueRule(0, TestEnv::kToday);
     QCOMPARE(changed.count(), 3);
-    QCOMPARE(model->data(model->index(0, 8)).toString(), QStringLiteral("True"));
-    QCOMPARE(model->data(model->index(0, 9)).toString(), QStringLiteral("3 December 2026"));
+    QCOMPARE(model->data(model->index(0, 8)).toString(), "True");
+    QCOMPARE(model->data(model->index(0, 9)).toString(), "3 December 2026");
     QCOMPARE(model->data(model->index(0, 9), FlexGridModel::RawValueRole).toDouble(), today);
     QVERIFY(!model->data(model->index(0, 1), Qt::ForegroundRole).isValid());
 
@@ -198,16 +197,16 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
     TestEnv env;
     Invoices inv(env);
     const qint64 max = std::numeric_limits<qint64>::max();
-    const QString insert = QStringLiteral(
+    const QString insert =
         "INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Value\", VAT, Total, \"Date\", Paid, "
-        "Identity) VALUES (?, '01', ?, ?, ?, ?, 0, 1)");
+        "Identity) VALUES (?, '01', ?, ?, ?, ?, 0, 1)";
     // Text, a REAL past 2^63 and a date past any calendar, as a foreign file may hold them.
-    env.exec(insert, {inv.client, max, QStringLiteral("abc"), 1e30, 1e300});
+    env.exec(insert, {inv.client, max, "abc", 1e30, 1e300});
     env.exec(insert, {inv.client, max, 20000, 10000, daysAgo(40)});
     GridData data = load(env, kInvoiceList, kInvoiceSpec);
 
     // Money is exact at the top of the range, not rounded through a double.
-    QCOMPARE(data.text(0, 5), QStringLiteral("£922,337,203,685,477.58"));
+    QCOMPARE(data.text(0, 5), "£922,337,203,685,477.58");
     QCOMPARE(data.value(0, 5).toLongLong(), max);
     for (int column : {1, 6, 7}) {
         QCOMPARE(data.text(0, column), QString());
@@ -236,10 +235,10 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
 
     // Read straight from SQLite, every cell reads as through Qt's driver: money as text or REAL,
     // an empty text and a Null, a number and bytes in a text column, a date given as text.
-    env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", "
-                            "VAT, Total, \"Date\", Paid, DatePaid, Identity) VALUES "
-                            "(?, 7, '', '12.5', 1.23456, NULL, '46000', '0', NULL, 1), "
-                            "(?, 'Ä€', X'414243', 5, -3, 2.5e4, 45000.75, -1, 1e10, 1)"),
+    env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", "
+             "VAT, Total, \"Date\", Paid, DatePaid, Identity) VALUES "
+             "(?, 7, '', '12.5', 1.23456, NULL, '46000', '0', NULL, 1), "
+             "(?, 'Ä€', X'414243', 5, -3, 2.5e4, 45000.75, -1, 1e10, 1)",
              {inv.client, inv.client});
     const GridData viaQt = load(env, kInvoiceList, kInvoiceSpec);
     const GridData direct = loadDirect(env, kInvoiceList, kInvoiceSpec);
@@ -258,29 +257,24 @@ void TestGrid::valuesTheColumnsCannotHoldAndCellsOutside()
 
 void TestGrid::cellLimit_data()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("fields");
-    QTest::addColumn<bool>("shown");
-    // (rows + 1) x fields against 350,000, the header row counted.
-    QTest::newRow("35000 x 10 refused") << 35000 << 10 << false;
-    QTest::newRow("34999 x 10 at the limit") << 34999 << 10 << true;
-    QTest::newRow("34999 x 11 refused") << 34999 << 11 << false;
+    CaseFile::addRows("core/cell-limit.txt", {"rowCount", "fieldCount"});
 }
 
 // A refused result shows the message and leaves the grid empty, with no columns.
 void TestGrid::cellLimit()
 {
-    QFETCH(int, rows);
-    QFETCH(int, fields);
-    QFETCH(bool, shown);
+    QFETCH(QString, rowCount);
+    QFETCH(QString, fieldCount);
+    const int rows = rowCount.toInt(), fields = fieldCount.toInt();
+    const bool shown = QByteArray(QTest::currentDataTag()).endsWith("limit");
     TestEnv env;
     FlexGrid grid;
     QSqlQuery small = numbers(env, 1, 1);
     QVERIFY(grid.populate(GridData::fromQuery(small, env.gridContext()), env.prompter));
     QSqlQuery q = numbers(env, rows, fields);
     if (!shown)
-        env.prompter.expectExactly({QStringLiteral("There Are Too Many Records To Display\n"
-                                                   "Please Use Selection Criteria"),
+        env.prompter.expectExactly({"There Are Too Many Records To Display\n"
+                                    "Please Use Selection Criteria",
                                     QString(), Prompter::Buttons::Ok, Prompter::Icon::None,
                                     Prompter::Answer::Ok},
                                    Prompter::Answer::Ok);
@@ -301,7 +295,7 @@ void TestGrid::unreadablePageReportedOnceAfterThePaint()
     // Rows are read a page at a time.
     grid.setRows(PagedGrid(load(env, kInvoiceList, kInvoiceSpec), [&reads](const QList<qint64>&) {
         ++reads;
-        return Result<GridData>(Failure{QStringLiteral("disk I/O error")});
+        return Result<GridData>(Failure{"disk I/O error"});
     }));
     QSignalSpy failed(grid.gridModel(), &FlexGridModel::readFailed);
     grid.resize(600, 300);
@@ -309,9 +303,9 @@ void TestGrid::unreadablePageReportedOnceAfterThePaint()
     QVERIFY(QTest::qWaitForWindowExposed(&grid));
     grid.viewport()->repaint();
     QTRY_COMPARE(failed.count(), 1);
-    QCOMPARE(failed[0][0].toString(), QStringLiteral("disk I/O error"));
+    QCOMPARE(failed[0][0].toString(), "disk I/O error");
     QVERIFY(reads > 0);
-    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), QStringLiteral("£3.00"));
+    QCOMPARE(grid.model()->data(grid.model()->index(2, 5)).toString(), "£3.00");
     QCOMPARE(grid.model()->data(grid.model()->index(0, 5)).toString(), QString());
     QCOMPARE(failed.count(), 1);
 }
@@ -345,9 +339,7 @@ void TestGrid::clicksReportTheRowKey()
 
     click(Qt::LeftButton, 1);
     QCOMPARE(clicked.count(), 1);
-    QCOMPARE(clicked[0][0].toLongLong(), key1);
-    QCOMPARE(clicked[0][1].toInt(), 1);
-    QCOMPARE(clicked[0][2].toInt(), 3);
+    QCOMPARE(clicked[0], QVariantList({key1, 1, 3})); // the key, the row and the column
     QCOMPARE(grid.highlightedRow(), 1);
     QCOMPARE(grid.model()->data(grid.model()->index(1, 4), Qt::BackgroundRole).value<QColor>(),
              QColor(194, 186, 216));
@@ -374,8 +366,7 @@ void TestGrid::clicksReportTheRowKey()
 // until the button has been painted, then shows.
 void TestGrid::standardPictureComesAfterThePaint()
 {
-    PictureButton button(QStringLiteral("picTest"), Icons::Action::BackUp,
-                         QStringLiteral("Back Up"));
+    PictureButton button("picTest", Icons::Action::BackUp, "Back Up");
     const QSize place = button.sizeHint();
     QVERIFY(!button.hasPicture());
     button.show();

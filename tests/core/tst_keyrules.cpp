@@ -1,6 +1,7 @@
 #include "core/KeyRules.h"
 #include "core/LocaleText.h"
 #include "core/ui/KeyRuleGlue.h"
+#include "support/CaseFile.h"
 #include "support/ScriptedPrompter.h"
 #include "support/TestEnv.h"
 
@@ -8,6 +9,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -15,92 +17,63 @@
 class TestKeyRules : public QObject {
     Q_OBJECT
 private slots:
-    void moneyKeysTakeDigitsOnePointAndASign()
+    // Keys typed into a field under a rule: steps are typed characters and {home}, {end},
+    // {clear}, {bs} (Backspace), {del} (Delete), {paste} (Ctrl+V of "0123456789"), {selN,M};
+    // "a{248}" in a text is 248 a's. A colour box drives its slider (0 to 255).
+    void keysUnderARule_data()
     {
-        QLineEdit field;
-        KeyRuleGlue::attachMoneyKeys(&field);
-        QTest::keyClicks(&field, "12.5.3");
-        QCOMPARE(field.text(), QStringLiteral("12.53"));
-
-        // A selected point would be replaced by the new one, and still the key is refused.
-        field.setSelection(2, 1);
-        QTest::keyClick(&field, '.');
-        QCOMPARE(field.text(), QStringLiteral("12.53"));
-
-        field.end(false);
-        QTest::keyClicks(&field, "-, a");
-        QCOMPARE(field.text(), QStringLiteral("12.53"));
-        QTest::keyClick(&field, Qt::Key_Backspace);
-        QCOMPARE(field.text(), QStringLiteral("12.5"));
-
-        // Signed amounts take a minus anywhere.
-        QLineEdit signedField;
-        KeyRuleGlue::attachSignedMoneyKeys(&signedField);
-        QTest::keyClicks(&signedField, "1-2");
-        QCOMPARE(signedField.text(), QStringLiteral("1-2"));
-        signedField.home(false);
-        QTest::keyClicks(&signedField, "--.,.");
-        QCOMPARE(signedField.text(), QStringLiteral("--.1-2"));
+        CaseFile::addRows("core/key-rules.txt", {"rule", "start", "steps", "text", "caretSlider"});
     }
-
-    void lengthLimitStopsKeyStrokesButNotDeleteOrPaste()
+    void keysUnderARule()
     {
+        QFETCH(QString, rule);
+        QFETCH(QString, start);
+        QFETCH(QString, steps);
+        QFETCH(QString, text);
+        QFETCH(QString, caretSlider);
+        static const QRegularExpression repeat("(.)\\{(\\d+)\\}");
+        const auto expand = [](QString s) {
+            for (QRegularExpressionMatch m; (m = repeat.match(s)).hasMatch();)
+                s.replace(m.capturedStart(), m.capturedLength(),
+                          m.captured(1).repeated(m.captured(2).toInt()));
+            return s;
+        };
         QLineEdit field;
-        KeyRuleGlue::attachLengthLimit(&field);
-        field.setText(QString(248, u'a'));
-        QTest::keyClicks(&field, "bc");
-        QCOMPARE(field.text(), QString(248, u'a') + u'b');
-
-        QTest::keyClick(&field, Qt::Key_Backspace);
-        QCOMPARE(field.text().size(), 249);
-
-        field.home(false);
-        QTest::keyClick(&field, Qt::Key_Delete);
-        QCOMPARE(field.text(), QString(247, u'a') + u'b');
-        QTest::keyClick(&field, 'c');
-        QCOMPARE(field.text().size(), 249);
-
-        // Pasting, also with Ctrl+V, goes past the limit and is not cut.
-        QGuiApplication::clipboard()->setText(QStringLiteral("0123456789"));
-        field.end(false);
-        QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
-        QCOMPARE(field.text().size(), 259);
-
-        QLineEdit shortField;
-        KeyRuleGlue::attachLengthLimit(&shortField, 3);
-        QTest::keyClicks(&shortField, "abcd");
-        QCOMPARE(shortField.text(), QStringLiteral("abc"));
-    }
-
-    void colourBoxDrivesItsSlider()
-    {
-        QLineEdit red;
         QScrollBar bar(Qt::Horizontal);
         bar.setRange(0, 255);
-        KeyRuleGlue::attachDigitsOnly(&red);
-        KeyRuleGlue::attachColourClamp(&red, &bar);
-
-        QTest::keyClicks(&red, "3x00");
-        QCOMPARE(red.text(), QStringLiteral("255"));
-        QCOMPARE(red.cursorPosition(), 3);
-        QCOMPARE(bar.value(), 255);
-
-        red.clear(); // an empty box leaves the slider alone
-        QCOMPARE(bar.value(), 255);
-
-        // "255" typed in the middle is already the right text; the caret still goes to the end.
-        red.setText(QStringLiteral("55"));
-        red.home(false);
-        QTest::keyClick(&red, '2');
-        QCOMPARE(red.text(), QStringLiteral("255"));
-        QCOMPARE(red.cursorPosition(), 3);
-
-        red.clear();
-        QTest::keyClicks(&red, "007");
-        QCOMPARE(red.text(), QStringLiteral("007"));
-        QCOMPARE(bar.value(), 7);
+        if (rule == u"money")
+            KeyRuleGlue::attachMoneyKeys(&field);
+        else if (rule == u"signed")
+            KeyRuleGlue::attachSignedMoneyKeys(&field);
+        else if (rule.startsWith(u"length"))
+            KeyRuleGlue::attachLengthLimit(&field, rule == u"length" ? KeyRules::kDefaultLengthLimit
+                                                                     : rule.mid(6).toInt());
+        else {
+            KeyRuleGlue::attachDigitsOnly(&field);
+            KeyRuleGlue::attachColourClamp(&field, &bar);
+        }
+        field.setText(expand(start));
+        QGuiApplication::clipboard()->setText("0123456789");
+        static const QRegularExpression token("\\{(\\w+?)(\\d*),?(\\d*)\\}|.");
+        for (const QRegularExpressionMatch& m : token.globalMatch(steps)) {
+            const QString command = m.captured(1);
+            if (command.isEmpty())
+                QTest::keyClicks(&field, m.captured(0));
+            else if (command == u"sel")
+                field.setSelection(m.captured(2).toInt(), m.captured(3).toInt());
+            else if (command == u"home" || command == u"end")
+                command == u"home" ? field.home(false) : field.end(false);
+            else if (command == u"clear")
+                field.clear();
+            else if (command == u"paste")
+                QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+            else
+                QTest::keyClick(&field, command == u"bs" ? Qt::Key_Backspace : Qt::Key_Delete);
+        }
+        QCOMPARE(field.text(), expand(text));
+        if (!caretSlider.isEmpty())
+            QCOMPARE(QString("%1 %2").arg(field.cursorPosition()).arg(bar.value()), caretSlider);
     }
-
     void dateIsTidiedOrRefusedOnLeaving()
     {
         ScriptedPrompter prompter;
@@ -125,13 +98,13 @@ private slots:
             date->setFocus();
             date->setText(QString::fromLatin1(typed));
             QTest::keyClick(date, Qt::Key_Tab);
-            QCOMPARE(date->text(), QStringLiteral("03/12/2026"));
+            QCOMPARE(date->text(), "03/12/2026");
             QCOMPARE(QApplication::focusWidget(), next);
         }
 
         // Closing the window is not leaving the field: nothing is asked.
         date->setFocus();
-        date->setText(QStringLiteral("31/02/2026"));
+        date->setText("31/02/2026");
         window.close();
         QTest::qWait(20);
         VERIFY_PROMPTS(prompter);
@@ -141,9 +114,9 @@ private slots:
     {
         QComboBox combo;
         combo.setEditable(true);
-        combo.addItem(QStringLiteral("Acme Ltd"), 11);
-        combo.addItem(QStringLiteral("acorn"), 22);
-        combo.addItem(QStringLiteral("3M plc"), 33);
+        combo.addItem("Acme Ltd", 11);
+        combo.addItem("acorn", 22);
+        combo.addItem("3M plc", 33);
         auto* typeAhead = new ClientTypeAhead(&combo);
         QSignalSpy released(typeAhead, &ClientTypeAhead::keyReleased);
         // Shown and focused, as the drop-down's own completer only acts then.
@@ -168,7 +141,7 @@ private slots:
         // Backspace completing nothing: the clients tab's test.
         combo.clearEditText();
         QTest::keyClick(&combo, Qt::Key_3, Qt::KeypadModifier);
-        QCOMPARE(combo.currentText(), QStringLiteral("3M plc"));
+        QCOMPARE(combo.currentText(), "3M plc");
         QCOMPARE(lastNumber(), 33);
     }
 };

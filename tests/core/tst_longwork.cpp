@@ -22,7 +22,7 @@ private slots:
         QThread* thenThread = nullptr;
         int outcome = 0;
         LongWork* work = LongWork::start<int>(
-            &window, {QStringLiteral("Working..."), QStringLiteral("Billcraft")},
+            &window, {"Working...", "Billcraft"},
             [&](WorkProgress& progress) {
                 workThread = QThread::currentThread();
                 progress.setFraction(0.5);
@@ -36,10 +36,10 @@ private slots:
             });
         QSignalSpy finished(work, &LongWork::finished);
 
-        QTest::keyClicks(&window, QStringLiteral("x"));
+        QTest::keyClicks(&window, "x");
         QCOMPARE(window.text(), QString()); // typed while the work runs: ignored
         QProgressDialog* dialog = nullptr;
-        QTRY_VERIFY(dialog = window.findChild<QProgressDialog*>(QStringLiteral("frmProgress")));
+        QTRY_VERIFY(dialog = window.findChild<QProgressDialog*>("frmProgress"));
         QTRY_COMPARE(dialog->value(), 500);
 
         release = true;
@@ -47,8 +47,8 @@ private slots:
         QCOMPARE(outcome, 42);
         QCOMPARE(thenThread, QThread::currentThread());
         QVERIFY(workThread != QThread::currentThread());
-        QTest::keyClicks(&window, QStringLiteral("x"));
-        QCOMPARE(window.text(), QStringLiteral("x"));
+        QTest::keyClicks(&window, "x");
+        QCOMPARE(window.text(), "x");
     }
 
     void cancelReachesTheWork()
@@ -56,9 +56,7 @@ private slots:
         QWidget window;
         bool sawCancel = false;
         LongWork* work = LongWork::start<bool>(
-            &window,
-            {QStringLiteral("Working..."), QStringLiteral("Billcraft"),
-             QStringLiteral("frmProgress"), true, 0},
+            &window, {"Working...", "Billcraft", "frmProgress", true, 0},
             [](WorkProgress& progress) {
                 while (!progress.cancelled())
                     QThread::msleep(5);
@@ -67,7 +65,7 @@ private slots:
             [&](bool cancelled) { sawCancel = cancelled; });
         QSignalSpy finished(work, &LongWork::finished);
         QProgressDialog* dialog = nullptr;
-        QTRY_VERIFY(dialog = window.findChild<QProgressDialog*>(QStringLiteral("frmProgress")));
+        QTRY_VERIFY(dialog = window.findChild<QProgressDialog*>("frmProgress"));
         // A real click: the progress window is the one window that still takes input.
         QTest::mouseClick(dialog->findChild<QPushButton*>(), Qt::LeftButton);
         QVERIFY(finished.wait());

@@ -17,10 +17,10 @@ struct LocaleSession {
     explicit LocaleSession(const QString& locale)
         : session(env.db, env.prompter, env.clock, LocaleText(QLocale(locale)), env.folder())
     {
-        session.setCurrentIdentity(env.addIdentity(QStringLiteral("Main")));
-        session.setPageSettings({true, 17.5, QStringLiteral("VAT"), {}});
+        session.setCurrentIdentity(env.addIdentity("Main"));
+        session.setPageSettings({true, 17.5, "VAT", {}});
         session.setAlertsChecked(true);
-        env.addClient(QStringLiteral("Acme"));
+        env.addClient("Acme");
     }
     qint64 units(const QString& sql) { return env.db.scalar(sql).toLongLong(); }
 
@@ -68,10 +68,9 @@ private slots:
             child<QPushButton>(&dialog, "CmdAddExpense")->click();
             QVERIFY(!dialog.isVisible());
         }
-        QCOMPARE(s.env.db.scalar(QStringLiteral("SELECT group_concat(\"Value\") FROM TblExpenses"))
-                     .toString(),
-                 QStringLiteral("125000,45000"));
-        QCOMPARE(s.units(QStringLiteral("SELECT VAT FROM TblExpenses WHERE ExpenseID = 1")), 22500);
+        QCOMPARE(s.env.db.scalar("SELECT group_concat(\"Value\") FROM TblExpenses").toString(),
+                 "125000,45000");
+        QCOMPARE(s.units("SELECT VAT FROM TblExpenses WHERE ExpenseID = 1"), 22500);
 
         // A cell edited in place takes '.' too, and the locale's own form as the list shows it.
         {
@@ -84,37 +83,37 @@ private slots:
             const struct {
                 QString typed;
                 qint64 units;
-            } edits[] = {{QStringLiteral("7.25"), 72500},
+            } edits[] = {{"7.25", 72500},
                          {s.session.locale().toCurrency(Money::fromUnits(12505000)), 12505000}};
             for (const auto& edit : edits) {
                 const QPoint cell = grid->visualRect(grid->model()->index(0, valueColumn)).center();
                 QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cell);
                 tab.editor()->setText(edit.typed);
                 QTest::keyClick(tab.editor(), Qt::Key_Return);
-                QCOMPARE(s.units(QStringLiteral("SELECT \"Value\" FROM TblExpenses "
-                                                "ORDER BY \"Date\", ExpenseID LIMIT 1")),
+                QCOMPARE(s.units("SELECT \"Value\" FROM TblExpenses "
+                                 "ORDER BY \"Date\", ExpenseID LIMIT 1"),
                          edit.units);
             }
         }
 
         // The invoice's VAT and total are written back with '.', and stored as shown.
-        s.env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                  "\"Date\", Identity) VALUES (1, '0100', 'Earlier', 46000, 1)"));
+        s.env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                   "\"Date\", Identity) VALUES (1, '0100', 'Earlier', 46000, 1)");
         MakeInvoiceTab tab(s.session);
         tab.show();
         QVERIFY(QTest::qWaitForWindowActive(&tab));
         auto* clients = child<QComboBox>(&tab, "cmbSelectClient2");
-        clients->setCurrentIndex(clients->findText(QStringLiteral("Acme")));
-        child<QPlainTextEdit>(&tab, "txtInvoiceContent")->setPlainText(QStringLiteral("Work"));
+        clients->setCurrentIndex(clients->findText("Acme"));
+        child<QPlainTextEdit>(&tab, "txtInvoiceContent")->setPlainText("Work");
         type(child<QLineEdit>(&tab, "txtInvoiceValue"), "12.5");
-        QCOMPARE(child<QLineEdit>(&tab, "txtVAT")->text(), QStringLiteral("2.19"));
-        QCOMPARE(child<QLineEdit>(&tab, "txtInvoiceTotal")->text(), QStringLiteral("14.69"));
+        QCOMPARE(child<QLineEdit>(&tab, "txtVAT")->text(), "2.19");
+        QCOMPARE(child<QLineEdit>(&tab, "txtInvoiceTotal")->text(), "14.69");
         child<QPushButton>(&tab, "CmdMakeInvoice")->click();
         QCOMPARE(s.env.db
-                     .scalar(QStringLiteral("SELECT \"Value\"||'|'||VAT||'|'||Total FROM "
-                                            "TblInvoices WHERE InvoiceNumber = '0101'"))
+                     .scalar("SELECT \"Value\"||'|'||VAT||'|'||Total FROM "
+                             "TblInvoices WHERE InvoiceNumber = '0101'")
                      .toString(),
-                 QStringLiteral("125000|21900|146900"));
+                 "125000|21900|146900");
         VERIFY_PROMPTS(s.env.prompter);
     }
 };

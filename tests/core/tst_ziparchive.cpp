@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kEntry = QStringLiteral("Accounts.mdb");
+const QString kEntry = "Accounts.mdb";
 
 QByteArray noise(qsizetype size)
 {
@@ -23,7 +23,7 @@ QByteArray noise(qsizetype size)
 QByteArray zipOf(const QList<QPair<QString, QByteArray>>& members)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("made.zip"));
+    const QString path = dir.filePath("made.zip");
     QList<ZipArchive::Member> list;
     for (const auto& [name, bytes] : members)
         list.append({name, {}, bytes});
@@ -52,11 +52,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QByteArray database = QByteArray("invoice 0124;").repeated(200'000) + noise(100'000);
-        writeAll(dir.filePath(QStringLiteral("source.db")), database);
-        const QString archive = dir.filePath(QStringLiteral("out.bak"));
+        writeAll(dir.filePath("source.db"), database);
+        const QString archive = dir.filePath("out.bak");
         double last = 0;
         const Status done = ZipArchive::write(
-            archive, {{kEntry, dir.filePath(QStringLiteral("source.db")), {}}, {"b.txt", {}, "b"}},
+            archive, {{kEntry, dir.filePath("source.db"), {}}, {"b.txt", {}, "b"}},
             {1, [&](double f) {
                  last = f;
                  return true;
@@ -65,9 +65,9 @@ private slots:
         QCOMPARE(last, 1.0);
         QCOMPARE(*ZipArchive::entryNames(archive), QStringList({kEntry, "b.txt"}));
         QCOMPARE(*ZipArchive::declaredSize(archive, "accounts.MDB"), qint64(database.size()));
-        QCOMPARE(QProcess::execute(QStringLiteral("unzip"), {QStringLiteral("-tq"), archive}), 0);
+        QCOMPARE(QProcess::execute("unzip", {"-tq", archive}), 0);
 
-        const QString out = dir.filePath(QStringLiteral("x.db"));
+        const QString out = dir.filePath("x.db");
         const Result<qint64> got = ZipArchive::extractOne(archive, "ACCOUNTS.mdb", out);
         QVERIFY2(got, qPrintable(got.error()));
         QCOMPARE(readAll(out), database);
@@ -112,8 +112,8 @@ private slots:
         QFETCH(qint64, maxBytes);
         QFETCH(QString, because);
         QTemporaryDir dir;
-        writeAll(dir.filePath(QStringLiteral("chosen.bak")), archive);
-        const QString dest = dir.filePath(QStringLiteral("copy.mdb"));
+        writeAll(dir.filePath("chosen.bak"), archive);
+        const QString dest = dir.filePath("copy.mdb");
         writeAll(dest, "earlier copy");
         const Result<qint64> got =
             ZipArchive::extractOne(dir.filePath("chosen.bak"), kEntry, dest, {maxBytes, {}});

@@ -74,8 +74,8 @@ private slots:
         QCOMPARE(date->text(), "3 December 2026");
 
         date->clear();
-        env.prompter.expectMessage(QStringLiteral("You must enter a Date\nYour Date is "
-                                                  "incorrect!\nYou must enter a Value"));
+        env.prompter.expectMessage("You must enter a Date\nYour Date is "
+                                   "incorrect!\nYou must enter a Value");
         add->click();
         for (const char* bad : {"31/02/2026", "yesterday", "1 January 10000"}) {
             date->setText(QLatin1String(bad));

@@ -57,13 +57,13 @@ private slots:
         QVERIFY(help && help->isVisible());
         QCOMPARE(help->parentWidget(), &w);
         auto* text = child<QPlainTextEdit>(help, "txtHelp");
-        QVERIFY(text->toPlainText().startsWith(QStringLiteral("Welcome to Billcraft Help\n\n")));
+        QVERIFY(text->toPlainText().startsWith("Welcome to Billcraft Help\n\n"));
         auto* tree = child<QTreeWidget>(help, "treeHelp");
-        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Welcome to Billcraft"));
-        clickSection(*help, QStringLiteral("Making an invoice"));
-        QVERIFY(text->toPlainText().contains(QStringLiteral("Make Invoice")));
-        QCOMPARE(child<QLabel>(help, "lblHelpSection")->text(), QStringLiteral("MakeInvoice"));
-        QCOMPARE(child<QLineEdit>(help, "txtDisplayOrder")->text(), QStringLiteral("10"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), "Welcome to Billcraft");
+        clickSection(*help, "Making an invoice");
+        QVERIFY(text->toPlainText().contains("Make Invoice"));
+        QCOMPARE(child<QLabel>(help, "lblHelpSection")->text(), "MakeInvoice");
+        QCOMPARE(child<QLineEdit>(help, "txtDisplayOrder")->text(), "10");
 
         quitAnsweringYes(env.prompter, w);
         QVERIFY(!help->isVisible());
@@ -81,72 +81,65 @@ private slots:
         const QString path = env.file(HelpDocument::kFileName);
         HelpWindow w(*env.session);
         auto& p = env.prompter;
-        p.expectMessage(QStringLiteral("Help File Missing"));
+        p.expectMessage("Help File Missing");
         w.open();
         press(w, "cmdAddNode");
         press(w, "cmdAddChild");
         VERIFY_PROMPTS(p);
 
-        const QString tax = QStringLiteral("Tax");
-        QVERIFY(HelpDocument::write(path, {{10, tax, tax, QStringLiteral("VAT is vat"), {}}}));
+        const QString tax = "Tax";
+        QVERIFY(HelpDocument::write(path, {{10, tax, tax, "VAT is vat", {}}}));
         w.open();
         w.show();
         auto* tree = child<QTreeWidget>(&w, "treeHelp");
         auto* text = child<QPlainTextEdit>(&w, "txtHelp");
-        p.expectInput(QStringLiteral("Enter the item you want to find"), QStringLiteral("vat"),
-                      QStringLiteral("Search"))
-            .expectInput(QStringLiteral("Enter the item you want to find"),
-                         QStringLiteral("zebra"));
+        p.expectInput("Enter the item you want to find", "vat", "Search")
+            .expectInput("Enter the item you want to find", "zebra");
         press(w, "cmdSearch");
-        QCOMPARE(text->toPlainText(), QStringLiteral("\n2  Count of 'vat' Found in Tax"));
+        QCOMPARE(text->toPlainText(), "\n2  Count of 'vat' Found in Tax");
         press(w, "cmdSearch");
-        QCOMPARE(text->toPlainText(), QStringLiteral("Search text not found.."));
+        QCOMPARE(text->toPlainText(), "Search text not found..");
 
-        p.expectInput(QStringLiteral("Add New Field"), QStringLiteral("Printing Invoices"),
-                      QStringLiteral("Add"))
-            .expectMessage(QStringLiteral("Done"))
-            .expectInput(QStringLiteral("Add New Field"), QStringLiteral("Printing  Invoices"))
-            .expectMessage(QStringLiteral("Node Exists"))
-            .expectInput(QStringLiteral("Add New Field"), QString(31, u'x'))
-            .expectMessageStarting(QStringLiteral("\"xxx"))
-            .expectMessage(QStringLiteral("Please Select Parent"))
-            .expectMessage(QStringLiteral("Please Choose node to Re-Name "));
-        press(w, "cmdAddNode");
-        press(w, "cmdAddNode");
-        press(w, "cmdAddNode");
-        press(w, "cmdAddChild");
-        press(w, "cmdRename");
+        p.expectInput("Add New Field", "Printing Invoices", "Add")
+            .expectMessage("Done")
+            .expectInput("Add New Field", "Printing  Invoices")
+            .expectMessage("Node Exists")
+            .expectInput("Add New Field", QString(31, u'x'))
+            .expectMessageStarting("\"xxx")
+            .expectMessage("Please Select Parent")
+            .expectMessage("Please Choose node to Re-Name ");
+        for (const char* button :
+             {"cmdAddNode", "cmdAddNode", "cmdAddNode", "cmdAddChild", "cmdRename"})
+            press(w, button);
         QCOMPARE(tree->topLevelItemCount(), 2);
 
-        clickSection(w, QStringLiteral("PrintingInvoices"));
-        p.expectInput(QStringLiteral("Add New Child"), QStringLiteral("Paper"))
-            .expectMessage(QStringLiteral("Done"))
-            .expectInput(QStringLiteral("New Name?"), QStringLiteral("Bob's invoices"),
-                         QStringLiteral("Rename FieldPrintingInvoices"))
-            .expectMessage(QStringLiteral("done"))
-            .expectMessage(QStringLiteral(
-                "The display order must be a whole number, such as 10. Nothing was saved."))
-            .expectMessage(QStringLiteral("done"));
+        clickSection(w, "PrintingInvoices");
+        p.expectInput("Add New Child", "Paper")
+            .expectMessage("Done")
+            .expectInput("New Name?", "Bob's invoices", "Rename FieldPrintingInvoices")
+            .expectMessage("done")
+            .expectMessage(
+                "The display order must be a whole number, such as 10. Nothing was saved.")
+            .expectMessage("done");
         press(w, "cmdAddChild");
         press(w, "cmdRename");
-        QVERIFY(item(tree, QStringLiteral("Bobs invoices")));
-        text->setPlainText(QStringLiteral("One\nTwo"));
+        QVERIFY(item(tree, "Bobs invoices"));
+        text->setPlainText("One\nTwo");
         auto* order = child<QLineEdit>(&w, "txtDisplayOrder");
-        order->setText(QStringLiteral("first"));
+        order->setText("first");
         press(w, "cmdSave");
-        order->setText(QStringLiteral("5"));
+        order->setText("5");
         press(w, "cmdSave");
-        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Bobs invoices"));
-        QCOMPARE(HelpDocument(path).read()->sections[1].text, QStringLiteral("One\r\nTwo"));
+        QCOMPARE(tree->topLevelItem(0)->text(0), "Bobs invoices");
+        QCOMPARE(HelpDocument(path).read()->sections[1].text, "One\r\nTwo");
 
-        p.expectExactly({QStringLiteral("Confirm DeletePrintingInvoices"),
-                         QStringLiteral("Delete?"), Prompter::Buttons::YesNo,
+        p.expectExactly({"Confirm DeletePrintingInvoices", "Delete?", Prompter::Buttons::YesNo,
                          Prompter::Icon::Critical, Prompter::Answer::No},
                         Prompter::Answer::Yes)
-            .expectMessage(QStringLiteral("Done"))
-            .expectMessage(QStringLiteral("Help File Exists"));
+            .expectMessage("Done")
+            .expectMessage("Help File Exists");
         press(w, "cmdDeleteNode");
-        QCOMPARE(item(tree, QStringLiteral("Paper"))->parent()->text(0), HelpTree::kUnfiled);
+        QCOMPARE(item(tree, "Paper")->parent()->text(0), HelpTree::kUnfiled);
         QCOMPARE(w.chosenSection(), QString());
         press(w, "cmdMakeNewHelp");
 
@@ -163,41 +156,37 @@ private slots:
         });
         w.print(); // cancelled
         accept = true;
-        p.expectMessage(QStringLiteral("Could not find Printer"));
+        p.expectMessage("Could not find Printer");
         w.print();
-        printTo = env.file(QStringLiteral("printed.pdf"));
+        printTo = env.file("printed.pdf");
         const QString longWord(120, u'x');
-        text->setPlainText(longWord + QStringLiteral("\nend"));
+        text->setPlainText(longWord + "\nend");
         QTest::mouseClick(child<PictureButton>(&w, "picPrint"), Qt::LeftButton);
         QVERIFY(readAll(printTo).startsWith("%PDF-"));
         // pdftotext leaves out what lies off the paper.
         if (QString printed = pdfText(printTo); !printed.isNull())
-            QCOMPARE(printed.remove(QRegularExpression(QStringLiteral("\\s"))),
-                     longWord + QStringLiteral("end"));
+            QCOMPARE(printed.remove(QRegularExpression("\\s")), longWord + "end");
 
-        const QString saved = env.file(QStringLiteral("Help"));
+        const QString saved = env.file("Help");
         p.expectSaveFile(saved);
         press(w, "cmdSavePdf");
-        QVERIFY(readAll(saved + QStringLiteral(".pdf")).startsWith("%PDF-"));
+        QVERIFY(readAll(saved + ".pdf").startsWith("%PDF-"));
 
-        QVERIFY(HelpDocument::write(
-            path, {{1, QStringLiteral("A"), QStringLiteral("A"), {}, QStringLiteral("B")},
-                   {2, QStringLiteral("B"), QStringLiteral("B"), {}, QStringLiteral("A")}}));
-        p.expectMessage(
-            QStringLiteral("These help sections are each other's parents, round in a circle: A, "
-                           "B.\nThey are shown under \"Unfiled\"."));
+        QVERIFY(HelpDocument::write(path, {{1, "A", "A", {}, "B"}, {2, "B", "B", {}, "A"}}));
+        p.expectMessage("These help sections are each other's parents, round in a circle: A, "
+                        "B.\nThey are shown under \"Unfiled\".");
         w.open();
         QCOMPARE(tree->topLevelItem(0)->text(0), HelpTree::kUnfiled);
 
         // A damaged file shows what it holds and is rewritten only when the user agrees.
         const QByteArray cut = readAll(path).chopped(3);
         writeAll(path, cut);
-        p.expectMessageStarting(QStringLiteral("Help.set is damaged"))
-            .expectInput(QStringLiteral("Add New Field"), QStringLiteral("New"))
-            .expectQuestion(QStringLiteral("Help.set is damaged: only the sections shown could "
-                                           "be read from it.\nWriting this change keeps those "
-                                           "sections and drops the rest of the file. Write it "
-                                           "anyway?"),
+        p.expectMessageStarting("Help.set is damaged")
+            .expectInput("Add New Field", "New")
+            .expectQuestion("Help.set is damaged: only the sections shown could "
+                            "be read from it.\nWriting this change keeps those "
+                            "sections and drops the rest of the file. Write it "
+                            "anyway?",
                             Prompter::Answer::No);
         w.open();
         QCOMPARE(tree->topLevelItem(0)->childCount(), 1);

@@ -7,6 +7,7 @@
 #include "legacy/JetImport.h"
 #include "legacy/JetSource.h"
 #include "legacy/ui/JetConversion.h"
+#include "support/CaseFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/ListItems.h"
 #include "support/TestEnv.h"
@@ -94,11 +95,6 @@ qint64 money(const char* text)
     return Money::parse(QLatin1String(text))->units();
 }
 
-double day(int y, int m, int d)
-{
-    return DaySerial::fromDate(QDate(y, m, d));
-}
-
 // Starts a conversion through `start` and waits for the outcome its continuation is handed.
 JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)>& start)
 {
@@ -108,58 +104,42 @@ JetConversion::Outcome finish(const std::function<LongWork*(JetConversion::Then)
     return outcome.value_or(JetConversion::Outcome::Failed);
 }
 
-// An Accounts.mdb of the earlier program: every table and column, two identities, Nulls,
-// quotes kept, money to the fourth decimal (and, in TblExpenses, kept as binary numbers), and
-// (as in older files) no TblClients.Notes.
+// The earlier program's Accounts.mdb of tests/data/legacy/old-accounts.txt (see there).
 MemorySource oldAccounts()
 {
     using K = JetKind;
+    static const QHash<QString, K> kinds{
+        {"Long", K::Long},         {"Integer", K::Integer}, {"YesNo", K::YesNo},
+        {"Double", K::Double},     {"Single", K::Single},   {"Currency", K::Currency},
+        {"DateTime", K::DateTime}, {"Text", K::Text},       {"Memo", K::Memo}};
     MemorySource s;
-    // clang-format off
-    s.shapes << MemoryTableShape{QStringLiteral("TblUserData"),
-        {{"Identity", K::Long}, {"TextLogo", K::Text}, {"Logo", K::Text}, {"LogoFont", K::Text},
-         {"FontColour", K::Long}, {"FontSize", K::Integer}, {"FontStyle", K::Text},
-         {"PageHeader", K::Text}, {"DividerLine", K::YesNo}, {"VatReg", K::YesNo},
-         {"VatRate", K::Double}, {"InvoiceCaption", K::Text}, {"PageFooter", K::Text}},
-        {{1, "Acme Gardens", Null, "Arial", 255, 24, "Bold", "Acme", -1, -1, 17.5, "INVOICE",
-          "Thank you"},
-         {3, "O'Brien's Books", "logo.bmp", Null, Null, Null, Null, Null, 0, 0, Null, Null, Null}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblClients"),
-        {{"ClientID", K::Long}, {"Salutation", K::Text}, {"FirstName", K::Text},
-         {"LastName", K::Text}, {"Company", K::Text}, {"Address1", K::Text},
-         {"Address2", K::Text}, {"Address3", K::Text}, {"Town", K::Text}, {"County", K::Text},
-         {"PostCode", K::Text}, {"Country", K::Text}, {"Telephone", K::Text}, {"FAX", K::Text},
-         {"Email", K::Text}, {"Mobile", K::Text}, {"Identity", K::Integer}},
-        {{5, "Mr", "John", "Smith", "Smith & Sons Ltd", "1 High St", Null, Null, "Leeds",
-          "West Yorkshire", "LS1 1AA", "UK", "0113", "0114", "js@example.com", "07700", 1},
-         {9, Null, Null, Null, "O'Neill Builders", Null, Null, Null, Null, Null, Null, Null, Null,
-          Null, Null, Null, 1},
-         {12, "Ms", "Ann", "Bloggs", "Bloggs Books", "", Null, Null, "York", Null, Null, Null, Null,
-          Null, Null, Null, 3}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblInvoices"),
-        {{"InvoiceID", K::Long}, {"ClientID", K::Long}, {"InvoiceNumber", K::Text},
-         {"Content", K::Memo}, {"Value", K::Currency}, {"VAT", K::Currency},
-         {"Total", K::Currency}, {"Date", K::DateTime}, {"Paid", K::YesNo},
-         {"DatePaid", K::DateTime}, {"BadDebt", K::YesNo}, {"Identity", K::Integer}},
-        {{1, 0, "0100", Null, Null, Null, Null, day(2020, 1, 6), 0, Null, 0, 1},
-         {7, 5, "0101", "Hedge trimming\r\nand 'clearing'", money("100"), money("17.5"),
-          money("117.5"), day(2026, 11, 2), -1, day(2026, 11, 20), 0, 1},
-         {8, 9, "0102", "Wall", money("1234.5678"), money("216.0494"), money("1450.6172"),
-          day(2026, 11, 30), 0, Null, 0, 1},
-         {9, 9, "0103", "Gate", money("50"), money("8.75"), money("58.75"), day(2025, 3, 1), 0,
-          Null, -1, 1},
-         {20, 12, "0100", "Books", money("10"), money("0"), money("10"), day(2026, 12, 1), 0, Null,
-          0, 3}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblExpenses"),
-        {{"ExpenseID", K::Long}, {"Date", K::DateTime}, {"ClientRef", K::Text},
-         {"Description", K::Text}, {"Milage", K::Double}, {"Value", K::Double},
-         {"VAT", K::Single}, {"Identity", K::Integer}},
-        {{4, day(2026, 10, 1), "Smith's job", "Fuel", 12.5, 30.99, double(5.165f), 1}}};
-    s.shapes << MemoryTableShape{QStringLiteral("TblAppointments"),
-        {{"AppointId", K::Long}, {"ADate", K::DateTime}, {"Appoint", K::Memo},
-         {"ATime", K::DateTime}, {"Alert", K::YesNo}, {"Identity", K::Integer}},
-        {{2, day(2026, 12, 3), "See O'Neill", 0.5625, -1, 1}, {6, Null, Null, Null, 0, 3}}};
-    // clang-format on
+    for (const QStringList& line : CaseFile::read("legacy/old-accounts.txt")) {
+        if (line[1] == u"columns") {
+            s.shapes << MemoryTableShape{line[0], {}, {}};
+            for (const QString& c : line.mid(2))
+                s.shapes.last().columns
+                    << JetColumn{c.section(u':', 0, 0), kinds.value(c.section(u':', 1))};
+            continue;
+        }
+        QVariantList row;
+        for (qsizetype i = 1; i < line.size(); ++i) {
+            const QString& v = line[i];
+            const K kind = s.shapes.last().columns[i - 1].kind;
+            if (v == u"NULL")
+                row << Null;
+            else if (kind == K::Text || kind == K::Memo) // "" an empty text, not a Null
+                row << (v.isEmpty() ? QVariant("") : QVariant(v));
+            else if (kind == K::Currency)
+                row << Money::parse(v)->units();
+            else if (kind == K::DateTime && v.count(u'-') == 2)
+                row << DaySerial::fromDate(QDate::fromString(v, Qt::ISODate));
+            else if (kind == K::Double || kind == K::DateTime || kind == K::Single)
+                row << (kind == K::Single ? double(v.toFloat()) : v.toDouble());
+            else
+                row << v.toInt();
+        }
+        s.shapes.last().rows << row;
+    }
     return s;
 }
 
@@ -244,7 +224,7 @@ private slots:
         QCOMPARE(lines, QStringList({"TblUserData: 2 rows", "TblClients: 3 rows (no Notes)",
                                      "TblInvoices: 5 rows, Total 1636.8672, VAT 242.2994",
                                      "TblExpenses: 1 row", "TblAppointments: 2 rows"}));
-        QCOMPARE(steps.first().table, QStringLiteral("TblUserData"));
+        QCOMPARE(steps.first().table, "TblUserData");
         QCOMPARE(steps.last().rowsDone, 13);
         QCOMPARE(steps.last().rowsTotal, 13);
 
@@ -255,8 +235,8 @@ private slots:
                 // Country text; 30 payment days for each identity.
                 if (shape.name == u"TblClients") {
                     row.insert(16, Null); // Notes, before Identity
-                    row << (row[11] == QStringLiteral("UK") ? QVariant(QStringLiteral("GB")) : Null)
-                        << Null << Null << Null;
+                    row << (row[11] == QStringLiteral("UK") ? QVariant("GB") : Null) << Null << Null
+                        << Null;
                 }
                 if (shape.name == u"TblUserData") {
                     for (int i = 0; i < 12; ++i)
@@ -271,48 +251,32 @@ private slots:
             }
             QCOMPARE(stored(env.db, shape.name), expected);
         }
-        env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)"));
-        QCOMPARE(env.db.scalar(QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices")).toInt(),
-                 21);
+        env.exec("INSERT INTO TblInvoices(ClientID, Identity) VALUES (5, 1)");
+        QCOMPARE(env.db.scalar("SELECT max(InvoiceID) FROM TblInvoices").toInt(), 21);
         VERIFY_PROMPTS(env.prompter);
     }
 
     // What the copy refuses: it says which table and row, and writes nothing at all.
-    void refusedSources_data()
-    {
-        QTest::addColumn<QString>("error"); // the row's name says what is wrong with the source
-        QTest::newRow("no TblExpenses") << "it lacks the table TblExpenses, so it is not the "
-                                           "database of the earlier Windows program.";
-        QTest::newRow("no InvoiceID") << "the table TblInvoices has no column InvoiceID.";
-        QTest::newRow("Null ClientID") << "TblClients, row 2: the column ClientID is empty.";
-        QTest::newRow("unreadable row") << "TblInvoices, row 4: unreadable";
-        QTest::newRow("rows recorded but lost") << "TblAppointments: the file records 3 rows, "
-                                                   "but 2 could be read; the file is damaged or "
-                                                   "incomplete.";
-        QTest::newRow("money in words")
-            << "TblInvoices, row 3: the column Value is no amount of money.";
-        QTest::newRow("duplicate key")
-            << "TblClients, row 3 could not be written: UNIQUE constraint";
-    }
+    void refusedSources_data() { CaseFile::addRows("legacy/refused-sources.txt", {"error"}); }
     void refusedSources()
     {
         QFETCH(QString, error);
         const QByteArray fault = QTest::currentDataTag();
         TestEnv env;
         MemorySource source = oldAccounts();
-        MemoryTableShape& invoices = source.shape(QStringLiteral("TblInvoices"));
-        MemoryTableShape& clients = source.shape(QStringLiteral("TblClients"));
+        MemoryTableShape& invoices = source.shape("TblInvoices");
+        MemoryTableShape& clients = source.shape("TblClients");
         if (fault == "no InvoiceID")
-            invoices.columns[0].name = QStringLiteral("Number");
+            invoices.columns[0].name = "Number";
         else if (fault == "Null ClientID")
             clients.rows[1][0] = Null;
         else if (fault == "unreadable row")
             invoices.failAtRow = 4;
         else if (fault == "rows recorded but lost")
-            source.shape(QStringLiteral("TblAppointments")).recorded = 3;
+            source.shape("TblAppointments").recorded = 3;
         else if (fault == "money in words") {
             invoices.columns[4].kind = JetKind::Text;
-            invoices.rows[2][4] = QStringLiteral("twelve");
+            invoices.rows[2][4] = "twelve";
         } else if (fault == "duplicate key")
             clients.rows[2][0] = 5;
         else if (fault == "no TblExpenses")
@@ -329,7 +293,7 @@ private slots:
     void convertingTheFolderAndStartingOnIt()
     {
         QTemporaryDir dir;
-        const QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        const QString jetFile = dir.filePath("Accounts.mdb");
         writeAll(jetFile, jetBytes());
         const QByteArray original = readAll(jetFile);
         ScriptedPrompter prompter;
@@ -352,18 +316,17 @@ private slots:
             window.startUp();
             QCOMPARE(session.currentIdentity(), 1);
             const QStringList companies = openedItems(child<QComboBox>(&window, "cmbSelectClient"));
-            QVERIFY(companies.contains(QStringLiteral("O'Neill Builders")));
-            QVERIFY(companies.contains(QStringLiteral("Smith & Sons Ltd")));
+            QVERIFY(companies.contains("O'Neill Builders"));
+            QVERIFY(companies.contains("Smith & Sons Ltd"));
         }
         const Result<GridData> list = InvoiceList::load(
             db, {session.locale(), clock.today()},
             {.filter = InvoiceList::Filter::All, .hideBadDebts = false, .identity = 1});
         QVERIFY2(list, qPrintable(list.error()));
         QCOMPARE(list->rowCount(), 3); // the starting row, of client 0, is never listed
-        QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber),
-                 QStringLiteral("0102"));
-        QCOMPARE(list->totals().at(InvoiceList::ColTotal), QStringLiteral("£1,626.87"));
-        QCOMPARE(list->totals().at(InvoiceList::ColVat), QStringLiteral("£242.30"));
+        QCOMPARE(list->text(list->rowOfKey(8), InvoiceList::ColInvoiceNumber), "0102");
+        QCOMPARE(list->totals().at(InvoiceList::ColTotal), "£1,626.87");
+        QCOMPARE(list->totals().at(InvoiceList::ColVat), "£242.30");
         VERIFY_PROMPTS(prompter);
     }
 
@@ -371,21 +334,7 @@ private slots:
     // the folder exactly as it was.
     void failuresLeaveTheFolderAsItWas_data()
     {
-        QTest::addColumn<QString>("error"); // empty: cancelled; the row's name is the fault
-        QTest::newRow("cancel while copying") << "";
-        QTest::newRow("cancel before the commit") << "";
-        QTest::newRow("unreadable row") << "%1/Accounts.mdb: TblInvoices, row 4: unreadable";
-        QTest::newRow("earlier original kept")
-            << "%1 already holds Accounts.jet.mdb, the original of an earlier conversion. Move "
-               "it elsewhere first.";
-        QTest::newRow("another database in the folder")
-            << "%1 already holds a database (Accounts.mdb).";
-        QTest::newRow("read-only folder") << "The data folder %1 is read-only";
-        QTest::newRow("file size limit") << "%1/Accounts.mdb: ";
-        const QString noSpace = QStringLiteral("The new database cannot be written in %1: there is "
-                                               "no space left on the disk.");
-        QTest::newRow("disk full before the start") << noSpace;
-        QTest::newRow("disk full while copying") << noSpace;
+        CaseFile::addRows("legacy/conversion-failures.txt", {"error"});
     }
     void failuresLeaveTheFolderAsItWas()
     {
@@ -398,17 +347,17 @@ private slots:
             QSKIP("A small disk cannot be mounted here (it needs root).");
         const auto unmount =
             qScopeGuard([&] { ::umount2(QFile::encodeName(dir.path()), MNT_DETACH); });
-        QString jetFile = dir.filePath(QStringLiteral("Accounts.mdb"));
+        QString jetFile = dir.filePath("Accounts.mdb");
         writeAll(jetFile, jetBytes());
         MemorySource source = oldAccounts();
         if (fault == "unreadable row")
-            source.shape(QStringLiteral("TblInvoices")).failAtRow = 4;
+            source.shape("TblInvoices").failAtRow = 4;
         if (fault == "file size limit" || fault == "disk full while copying")
-            source.shape(QStringLiteral("TblAppointments")).rows[0][2] = QString(4'000'000, u'x');
+            source.shape("TblAppointments").rows[0][2] = QString(4'000'000, u'x');
         if (fault == "earlier original kept")
             writeAll(dir.filePath(JetImport::kKeptName), "before");
         if (fault == "another database in the folder")
-            jetFile = elsewhere.filePath(QStringLiteral("old.mdb"));
+            jetFile = elsewhere.filePath("old.mdb");
         const QMap<QString, QByteArray> before = snapshot(dir.path());
         if (fault == "read-only folder")
             QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
@@ -439,35 +388,16 @@ private slots:
     // again. The files of a conversion that is still running are not touched.
     void interruptedConversions_data()
     {
-        QTest::addColumn<QStringList>("files");
-        QTest::addColumn<QStringList>("after"); // empty: as before
-        const QStringList original{"Accounts.mdb=jet"};
-        QTest::newRow("between the two names")
-            << QStringList{"Accounts.mdb=jet", "Accounts.jet.mdb=link",
-                           ".Accounts-1.converting=new"}
-            << original;
-        QTest::newRow("original copied, not linked")
-            << QStringList{"Accounts.mdb=jet", "Accounts.jet.mdb=jet", ".Accounts-1.converting=new"}
-            << original;
-        QTest::newRow("original moved away by earlier versions")
-            << QStringList{"Accounts.jet.mdb=jet", ".Accounts-1.converting=new"} << original;
-        QTest::newRow("killed while copying")
-            << QStringList{"Accounts.mdb=jet", ".Accounts-1.converting=new",
-                           ".Accounts-1.converting-wal=new", ".Accounts-2.converting-original=jet"}
-            << original;
-        QTest::newRow("converted")
-            << QStringList{"Accounts.mdb=new", "Accounts.jet.mdb=jet"} << QStringList();
-        QTest::newRow("still converting")
-            << QStringList{"Accounts.mdb=jet", ".Accounts-1.converting=new"} << QStringList();
+        CaseFile::addRows("legacy/interrupted-conversions.txt", {"files", "after"});
     }
     void interruptedConversions()
     {
-        QFETCH(QStringList, files);
-        QFETCH(QStringList, after);
+        QFETCH(QString, files);
+        QFETCH(QString, after);
         QTemporaryDir dir;
         const QDir folder(dir.path());
-        const auto make = [](const QDir& in, const QStringList& list) {
-            for (const QString& file : list) {
+        const auto make = [](const QDir& in, const QString& list) {
+            for (const QString& file : list.split(u' ', Qt::SkipEmptyParts)) {
                 const QString name = in.filePath(file.section(u'=', 0, 0));
                 const QString content = file.section(u'=', 1);
                 if (content == u"link")
@@ -492,7 +422,7 @@ private slots:
         QVERIFY2(recovered, qPrintable(recovered.error()));
         running.unlock();
         QCOMPARE(snapshot(dir.path()), expected);
-        if (after == QStringList{"Accounts.mdb=jet"}) {
+        if (after == u"Accounts.mdb=jet") {
             MemorySource source = oldAccounts();
             const Result<JetImportReport> report =
                 JetImport::convert(source, folder.filePath("Accounts.mdb"), dir.path(), {});
@@ -508,9 +438,9 @@ private slots:
     {
         NEED_SAMPLES();
         QTemporaryDir dir;
-        writeAll(dir.filePath(QStringLiteral("Accounts.mdb")), readAll(sample("nwind.mdb")));
+        writeAll(dir.filePath("Accounts.mdb"), readAll(sample("nwind.mdb")));
         const QMap<QString, QByteArray> before = snapshot(dir.path());
-        QVERIFY(Database::hasJetSignature(dir.filePath(QStringLiteral("Accounts.mdb"))));
+        QVERIFY(Database::hasJetSignature(dir.filePath("Accounts.mdb")));
         ScriptedPrompter prompter;
         prompter.expectExactly({"This data folder holds a database from the earlier Windows "
                                 "program. Convert it to Billcraft's format? The original is kept "
@@ -526,51 +456,39 @@ private slots:
         QCOMPARE(finish(offer), JetConversion::Outcome::Declined);
         prompter.expectQuestion(JetConversion::kQuestion, Prompter::Answer::Yes);
         prompter.expectMessage(QString(JetConversion::kFailed) + dir.filePath("Accounts.mdb") +
-                               QStringLiteral(": it lacks the tables TblUserData, TblClients, "
-                                              "TblInvoices, TblExpenses, TblAppointments, so it "
-                                              "is not the database of the earlier Windows "
-                                              "program."));
+                               ": it lacks the tables TblUserData, TblClients, "
+                               "TblInvoices, TblExpenses, TblAppointments, so it "
+                               "is not the database of the earlier Windows "
+                               "program.");
         QCOMPARE(finish(offer), JetConversion::Outcome::Failed);
         QCOMPARE(snapshot(dir.path()), before);
         // Opened as it is, it is refused for what it is.
         Database db;
-        QVERIFY(!db.open(dir.filePath(QStringLiteral("Accounts.mdb"))));
-        QVERIFY2(db.errorString().contains(QStringLiteral("still to be converted")),
-                 qPrintable(db.errorString()));
+        QVERIFY(!db.open(dir.filePath("Accounts.mdb")));
+        QVERIFY2(db.errorString().contains("still to be converted"), qPrintable(db.errorString()));
         QCOMPARE(snapshot(dir.path()), before);
         VERIFY_PROMPTS(prompter);
     }
 
     // --import-jet on bad input: exit code 1, one line on stderr, the input and the folder
     // untouched.
-    void commandLine_data()
-    {
-        QTest::addColumn<QString>("input"); // a sample, cut or patched in a copy
-        QTest::addColumn<QString>("error");
-        QTest::newRow("no such file") << ""
-                                      << "Billcraft: %1 cannot be read: No such file";
-        QTest::newRow("without the tables") << "nwind.mdb"
-                                            << "Billcraft: %1: it lacks the tables TblUserData";
-        QTest::newRow("read-only data folder") << "DateTestDatabase.mdb read-only"
-                                               << "Billcraft: The data folder %2 is read-only.";
-    }
+    void commandLine_data() { CaseFile::addRows("legacy/command-line.txt", {"input", "error"}); }
     void commandLine()
     {
         NEED_SAMPLES();
         QFETCH(QString, input);
         QFETCH(QString, error);
         QTemporaryDir dir;
-        const QString file = dir.filePath(QStringLiteral("old.mdb"));
+        const QString file = dir.filePath("old.mdb");
         if (!input.isEmpty())
             writeAll(file, readAll(sample(qPrintable(input.section(u' ', 0, 0)))));
-        const QString folder = dir.filePath(QStringLiteral("data"));
+        const QString folder = dir.filePath("data");
         QDir().mkpath(folder);
         if (input.endsWith(u" read-only"))
             QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         const QMap<QString, QByteArray> before = snapshot(dir.path());
 
-        const WindowlessRun run = runWindowless(
-            {QStringLiteral("--import-jet"), file, QStringLiteral("--data-folder"), folder});
+        const WindowlessRun run = runWindowless({"--import-jet", file, "--data-folder", folder});
         QVERIFY(run.finished);
         QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
                                           QFileDevice::ExeOwner);

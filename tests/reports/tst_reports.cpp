@@ -8,6 +8,7 @@
 #include "invoices/InvoiceList.h"
 #include "reports/VatReport.h"
 #include "reports/ui/ReportsTab.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 
 #include <QComboBox>
@@ -41,23 +42,22 @@ QStringList column(const GridData& data, int c)
     return texts;
 }
 
-void choose(QWidget* tab, const char* name, const QString& item)
+void choose(QWidget* tab, const QByteArray& name, const QString& item)
 {
-    auto* box = child<QComboBox>(tab, name);
+    auto* box = child<QComboBox>(tab, name.constData());
     const int i = box->findText(item);
     if (i < 0)
-        qFatal("%s has no item %s", name, qPrintable(item));
+        qFatal("%s has no item %s", name.constData(), qPrintable(item));
     box->setCurrentIndex(i);
 }
 
 void choosePeriod(QWidget* tab, const QStringList& start, const QStringList& end)
 {
-    choose(tab, "cboVatStartDay", start[0]);
-    choose(tab, "cboVatStartMonth", start[1]);
-    choose(tab, "cboVatStartYear", start[2]);
-    choose(tab, "cboVatEndDay", end[0]);
-    choose(tab, "cboVatEndMonth", end[1]);
-    choose(tab, "cboVatEndYear", end[2]);
+    const char* const parts[] = {"Day", "Month", "Year"};
+    for (int i = 0; i < 3; ++i) {
+        choose(tab, QByteArray("cboVatStart") + parts[i], start[i]);
+        choose(tab, QByteArray("cboVatEnd") + parts[i], end[i]);
+    }
 }
 
 // Waits for the spreadsheet being written on its worker, and for what follows it.
@@ -102,9 +102,9 @@ class TestReports : public QObject {
         const auto invoice = [&env](int client, const QString& number, QVariant paidOn,
                                     int identity = 1) {
             env.exec(
-                QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                               "\"Value\", VAT, \"Date\", Paid, DatePaid, Identity) VALUES "
-                               "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)"),
+                "INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                "\"Value\", VAT, \"Date\", Paid, DatePaid, Identity) VALUES "
+                "(?, ?, 'Work', 1000000, 200000, ?, ?, ?, ?)",
                 {client, number, serial(2008, 3, 1), paidOn.isNull() ? 0 : -1, paidOn, identity});
         };
         invoice(acme, "0101", serial(2008, 4, 1));
@@ -135,9 +135,9 @@ class TestReports : public QObject {
     static GridData rows(TestEnv& env, const GridContext& context, qint64 first, qint64 last,
                          const QString& text)
     {
-        QSqlQuery q = env.db.prepare(QStringLiteral(
+        QSqlQuery q = env.db.prepare(
             "WITH RECURSIVE n(x) AS (SELECT ? UNION ALL SELECT x + 1 FROM n WHERE x < ?) "
-            "SELECT x AS ExpenseID, ? AS Description FROM n"));
+            "SELECT x AS ExpenseID, ? AS Description FROM n");
         for (const QVariant& v : {QVariant(first), QVariant(last), QVariant(text)})
             q.addBindValue(v);
         if (!env.db.exec(q))
@@ -244,38 +244,17 @@ private slots:
     // an apostrophe before it, unless it is a number or an amount as the locale writes it.
     void csvCells_data()
     {
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("written");
-        const QLocale gb = testLocale();
-        const QLocale de(QLocale::German, QLocale::Germany);
-        const QString deAmount = LocaleText(de).toCurrency(Money::fromUnits(-12500500));
-        const auto row = [](const char* name, const QLocale& locale, const QString& shown,
-                            const QString& written) {
-            QTest::newRow(name) << locale << shown << written;
-        };
-        row("line breaks, commas", gb, "Fuel, oil\r\nand a\rwash\nfor", "Fuel oiland awashfor");
-        row("formula", gb, "=HYPERLINK(\"http://x.example/\",\"Pay\")",
-            "'=HYPERLINK(\"http://x.example/\"\"Pay\")");
-        row("formula after a line break", gb, "\r\n=1+1", "'=1+1");
-        row("plus", gb, "+cmd|' /C calc'!A0", "'+cmd|' /C calc'!A0");
-        row("minus", gb, "-2+3+cmd|' /C calc'!A0", "'-2+3+cmd|' /C calc'!A0");
-        row("at", gb, "@SUM(1+1)", "'@SUM(1+1)");
-        row("tab", gb, "\t=1+1", "'\t=1+1");
-        row("amount and text", gb, "-£12.50 back", "'-£12.50 back");
-        row("negative number", gb, "-1,250.5", "-1250.5");
-        row("negative amount", gb, "-£1,250.05", "-£1250.05");
-        row("negative amount, German", de, deAmount, QString(deAmount).remove(u','));
+        CaseFile::addRows("reports/csv-cells.txt", {"locale", "shown", "written"});
     }
 
     void csvCells()
     {
-        QFETCH(QLocale, locale);
+        QFETCH(QString, locale);
         QFETCH(QString, shown);
         QFETCH(QString, written);
         TestEnv env;
         QCOMPARE(QString::fromUtf8(*GridExport::csv(
-                     rows(env, {LocaleText(locale), TestEnv::kToday}, 1, 1, shown))),
+                     rows(env, {LocaleText(QLocale(locale)), TestEnv::kToday}, 1, 1, shown))),
                  "ExpenseID,Description,\r\n1," + written + ",\r\n,Totals,\r\n\r\n");
     }
 
@@ -291,9 +270,9 @@ private slots:
                                                      {"0124", -55000, "Refund of a deposit"},
                                                      {"=1+2", 0, "=HYPERLINK(\"x\",\"y\")"},
                                                      {"125", 100, "Printing"}})
-            env.exec(QStringLiteral("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
-                                    "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
-                                    "?, ?, ?, 0, ?, ?, 0, 1)"),
+            env.exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, Content, "
+                     "\"Value\", VAT, Total, \"Date\", Paid, Identity) VALUES (?, "
+                     "?, ?, ?, 0, ?, ?, 0, 1)",
                      {acme, number, content, value, value, serial(2026, 11, 20)});
         const Result<GridData> list =
             InvoiceList::load(env.db, env.gridContext(),
@@ -314,7 +293,7 @@ private slots:
         const QJsonArray rows = book["rows"].toArray();
         QCOMPARE(rows.size(), data.rowCount() + 2);
         const QString money = GridExport::currencyNumberFormat(LocaleText(testLocale()));
-        QCOMPARE(money, QStringLiteral("\"£\"#,##0.00;-\"£\"#,##0.00"));
+        QCOMPARE(money, "\"£\"#,##0.00;-\"£\"#,##0.00");
         for (int r = -1; r <= data.rowCount(); ++r) {
             const QJsonArray cells = rows[r + 1].toArray();
             for (int c = 1; c < data.columnCount(); ++c) {
@@ -436,17 +415,8 @@ private slots:
     // refused where a link or another user's folder stands in its place.
     void privateFolder_data()
     {
-        QTest::addColumn<QString>("planted");
-        QTest::addColumn<QString>("refusal");
-        const auto row = [](const char* name, const QString& planted, const QString& refusal) {
-            QTest::newRow(name) << planted << refusal;
-        };
-        row("none", {}, {});
-        row("ours, open to all", "open", {});
-        row("symbolic link", "link", "is a symbolic link");
-        row("another user's", "foreign", "belongs to another user");
+        CaseFile::addRows("reports/private-folder.txt", {"planted", "refusal"});
     }
-
     void privateFolder()
     {
         QFETCH(QString, planted);

@@ -1,4 +1,5 @@
 #include "core/ZipArchive.h"
+#include "support/CaseFile.h"
 #include "support/TestEnv.h"
 #include "update/UpdateSignature.h"
 #include "update/ui/UpdateCommand.h"
@@ -21,12 +22,11 @@ const QString kAvailable = "updates are available";
 const QString kInstalled =
     "New file installed\nPlease restart application for new updates to take effect";
 const QString kUpToDate = "You have the most up to date Version";
-const QString kUnreachable = QStringLiteral("An error occured connecting to 127.0.0.1\nPlease "
-                                            "ensure you are connected to the Internet before "
-                                            "trying again");
-const QString kPackageManaged =
-    QStringLiteral("Billcraft was installed by the system's package "
-                   "manager, which updates it. Nothing was downloaded.");
+const QString kUnreachable = "An error occured connecting to 127.0.0.1\nPlease "
+                             "ensure you are connected to the Internet before "
+                             "trying again";
+const QString kPackageManaged = "Billcraft was installed by the system's package "
+                                "manager, which updates it. Nothing was downloaded.";
 // These two go on with a path or a reason.
 const QString kNotInstalled = "The update could not be installed";
 const QString kNotWritable = "Billcraft cannot update itself: you may not replace the program file";
@@ -196,20 +196,7 @@ class TestUpdate : public QObject {
     Q_OBJECT
 
 private slots:
-    // HTTPS anywhere; plain HTTP only to this machine.
-    void addresses_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<QString>("package"); // empty: refused
-        const auto row = [](const char* name, const QString& address, const QString& package) {
-            QTest::newRow(name) << address << package;
-        };
-        row("https", "https://cdn.example/bc/", "https://cdn.example/bc/updates/accounts.zip");
-        row("loopback", "http://127.0.0.1:81", "http://127.0.0.1:81/updates/accounts.zip");
-        row("http elsewhere", "http://updates.norvane.example", "");
-        row("looks local", "http://127.0.0.1.evil.example", "");
-        row("user info", "https://me:pw@cdn.example", "");
-    }
+    void addresses_data() { CaseFile::addRows("update/addresses.txt", {"address", "package"}); }
     void addresses()
     {
         QFETCH(QString, address);
