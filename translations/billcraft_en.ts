@@ -611,6 +611,207 @@ Close Billcraft and start it again.</source>
     </message>
 </context>
 <context>
+    <name>BusinessIds</name>
+    <message>
+        <source>U and 8 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 digits, the first 0 or 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 or 10 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 digits and a letter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 to 10 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 characters, 7 digits between a letter or digit each</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 letters or digits and 9 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>11 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7 digits (the second may be a letter) and 1 or 2 letters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 or 12 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 digits, B and 2 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>10 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 to 10 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>12 digits ending in 01</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 or 12 digits, or GD or HA and 3 digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E, 9 digits and MWST, TVA or IVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9 digits and MVA</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2 to 13 letters or digits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IBAN holds only letters and digits: &quot;%1&quot; does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IBAN begins with its country&apos;s two letters and two check digits: &quot;%1&quot; does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IBAN begins with &quot;%1&quot;, which is no country&apos;s code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IBAN of %1 has %2 characters; this one has %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An IBAN has 15 to 34 characters; this one has %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The IBAN&apos;s check digits are wrong: check it against your bank statement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A BIC has 8 or 11 characters; this one has %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A BIC begins with four letters for the bank: &quot;%1&quot; does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A BIC&apos;s fifth and sixth characters are its country: &quot;%1&quot; is no country&apos;s code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>After its country a BIC holds only letters and digits: &quot;%1&quot; does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A VAT number begins with its country&apos;s two letters (DE, FR, EL...): &quot;%1&quot; does not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greek VAT numbers begin with EL, not GR.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The VAT number begins with &quot;%1&quot;, which is no country&apos;s code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A VAT number of %1 is %2 followed by %3: &quot;%4&quot; is not.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The VAT number &quot;%1&quot; is of %2, but the country is %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a country code.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not an e-mail address: it needs the form name@example.com, without blanks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BuyerDetails</name>
+    <message>
+        <source>The client no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>BuyerDetailsDialog</name>
+    <message>
+        <source>E-invoice details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-invoice address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buyer reference (Leitweg-ID)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice details could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice details could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Calculator</name>
     <message>
         <source>Cannot divide by zero</source>
@@ -894,6 +1095,10 @@ Not recomended</source>
         <source>The client could not be deleted; nothing was changed.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>E-invoice details...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -1088,6 +1293,488 @@ Not recomended</source>
     </message>
 </context>
 <context>
+    <name>EInvoiceAmounts</name>
+    <message>
+        <source>The invoice&apos;s amounts are too large to be written as an e-invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payable within %1 days</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice charges VAT but the identity&apos;s VAT rate is 0: correct the VAT Rate on the Invoice Layout tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceExport</name>
+    <message>
+        <source>Invoice %1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceFile</name>
+    <message>
+        <source>Billcraft does not write this kind of e-invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice could not be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factur-X PDF (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XRechnung XML (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UBL XML (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceHtml</name>
+    <message>
+        <source>Notes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit note %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Issued</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delivered</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buyer reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax number: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Electronic address: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Phone: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Seller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Buyer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Price</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Net</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT breakdown</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Taxable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exemption reason</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Totals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Allowances</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Charges</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total without VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total with VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rounding</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cash</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Credit transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Debit transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment to bank account</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank card</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Direct debit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Standing agreement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEPA credit transfer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SEPA direct debit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Means %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Means</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Account holder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Terms</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceReader</name>
+    <message>
+        <source>The file is empty, so it is no e-invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is larger than %L2 MB, more than an e-invoice can be.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Factur-X / ZUGFeRD (PDF with CII)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>XRechnung (CII)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UBL 2.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CII (UN/CEFACT Cross Industry Invoice)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is XML but no e-invoice: its root element is %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice has more than %L1 elements, more than Billcraft reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice nests its elements more than %1 deep, more than Billcraft reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice declares entities, and e-invoices have none: it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s XML is larger than %L1 MB, more than Billcraft reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file declares a DTD, and e-invoices have none: it is not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file is neither a PDF nor XML, so it is no e-invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s XML is damaged at line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s amount %1 in %2 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s date %1 in %2 is not a date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s VAT category %1 in %2 is not one Billcraft knows.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice&apos;s code %1 in %2 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice has more than %L1 lines, more than Billcraft reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice lacks its %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>invoice number (BT-1)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>issue date (BT-2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>seller&apos;s name (BT-27)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total without VAT (BT-109)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>total with VAT (BT-112)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>EInvoiceRules</name>
+    <message>
+        <source>The invoice&apos;s amounts or VAT categories break the e-invoice rule %1, so it cannot be written as an e-invoice.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your business&apos;s legal name: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your VAT number or tax number: enter one under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Your VAT number must begin with its country code, such as GB or DE: correct it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your VAT number for this invoice&apos;s VAT category: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your country code: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your IBAN for payment by credit transfer: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs your e-mail address: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs your contact name: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs your telephone number: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs your town: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs your post code: enter it under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the client&apos;s name: enter it on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the client&apos;s country code: enter it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client&apos;s VAT number must begin with its country code, such as FR or DE: correct it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the client&apos;s VAT number for this invoice&apos;s VAT category: enter it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the client&apos;s e-invoice address: enter it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A UBL e-invoice needs the client&apos;s buyer reference or order number: enter it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs the client&apos;s buyer reference (Leitweg-ID): enter it under E-invoice details on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs the client&apos;s town: enter it on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>An XRechnung needs the client&apos;s post code: enter it on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the invoice&apos;s number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the invoice&apos;s date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the currency&apos;s code (ISO 4217, such as GBP or EUR), which the system&apos;s locale does not give.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs the invoice&apos;s content: edit the invoice to enter it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice needs a due date: enter the days allowed for payment under Trading details.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>EnvelopePrinter</name>
     <message>
         <source>The printer does not take DL envelopes.</source>
@@ -1264,6 +1951,10 @@ The client is no longer in the address book.</source>
         <source>The expense could not be deleted</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Read e-invoice...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ExportButtons</name>
@@ -1321,6 +2012,57 @@ The client is no longer in the address book.</source>
     <message>
         <source>No spreadsheet program could be started to show the data.
 It has been saved as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FacturX</name>
+    <message>
+        <source>This PDF carries no e-invoice (no factur-x.xml or other XML attached).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF carries several XML attachments and none is named as an e-invoice (factur-x.xml).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice attached to this PDF is damaged and cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice attached to this PDF is larger than %1 MB; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF is larger than %1 MB, more than any e-invoice needs; it was not read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This file is not a PDF.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF is protected by a password and cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This PDF is damaged and cannot be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The colour profile that PDF/A invoices need cannot be read: %1 (Debian package icc-profiles-free).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Factur-X PDF cannot be made: it has no invoice data or no date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Factur-X PDF cannot be made: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The Factur-X PDF cannot be made.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2012,11 +2754,34 @@ The invoice is shown with the default layout.</source>
         <source>PDF files (*.pdf)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Save as e-invoice...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save the invoice as an e-invoice: Factur-X, XRechnung or UBL</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Invoice as E-invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InvoiceStore</name>
     <message>
         <source>The starting number %1 is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceTerms</name>
+    <message>
+        <source>The identity&apos;s VAT rate %1 cannot be used.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2503,14 +3268,6 @@ Although Colours and Fonts will be</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The PDF file --invoice-pdf writes.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>The trading identity whose invoice --invoice-pdf writes (default: the lowest-numbered one).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Convert &lt;file&gt;, the Accounts.mdb of the earlier Windows program, into the data folder&apos;s Accounts.mdb and exit, without opening a window. When &lt;file&gt; is the folder&apos;s own Accounts.mdb, it is kept as Accounts.jet.mdb.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2537,6 +3294,34 @@ Although Colours and Fonts will be</source>
     <message>
         <source>Billcraft could not remove these files, left behind when it was stopped while writing them:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write the invoice numbered &lt;number&gt; as an e-invoice in the --format given to the --out file and exit, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-invoice format --einvoice writes: facturx (a PDF with its XML), xrechnung or ubl.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file --invoice-pdf or --einvoice writes.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trading identity whose invoice --invoice-pdf or --einvoice writes (default: the lowest-numbered one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read the received e-invoice &lt;file&gt; (Factur-X / ZUGFeRD PDF, XRechnung or other CII XML, UBL XML), print its seller, number, date, net, VAT and total, one a line, and exit, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--einvoice needs --out FILE, the file to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--einvoice needs --format facturx, xrechnung or ubl, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2626,6 +3411,14 @@ Although Colours and Fonts will be</source>
     </message>
     <message>
         <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter the new identity&apos;s trading details now? Its e-invoices need its legal name, address, VAT number and bank account.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Trading details...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2807,6 +3600,62 @@ Do you want this to be the default state for this identity?</source>
     </message>
 </context>
 <context>
+    <name>ReceivedExpense</name>
+    <message>
+        <source>%1, credit note %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, invoice %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReceivedInvoiceWindow</name>
+    <message>
+        <source>E-invoice %1 from %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add as expense</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read e-invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-invoices (*.xml *.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This invoice is in %1 and your books are in %2. Add its amounts as they are?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expenses could not be read:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is already an expense &quot;%1&quot; dated %2. Add this invoice again?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The expense could not be saved:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ReportsTab</name>
     <message>
         <source>Reports</source>
@@ -2982,6 +3831,88 @@ Do you want this to be the default state for this identity?</source>
     </message>
     <message>
         <source>Choose Identity</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TradingDetails</name>
+    <message>
+        <source>There is no identity %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TradingDetailsDialog</name>
+    <message>
+        <source>Trading details</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Legal name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tax number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Street</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Town</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Postcode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Telephone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Contact name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IBAN</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BIC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payment due after (days)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trading details could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trading details could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
