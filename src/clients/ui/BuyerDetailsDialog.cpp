@@ -5,6 +5,7 @@
 #include "core/Countries.h"
 #include "core/Prompter.h"
 #include "core/ui/CountryCombo.h"
+#include "core/ui/FieldFaults.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
@@ -87,22 +88,14 @@ void BuyerDetailsDialog::buildFields(const Client& client)
 QStringList BuyerDetailsDialog::faults(QWidget** first) const
 {
     // Checked as typed, so that a message quotes what the user sees.
-    QStringList lines;
-    const auto check = [&](QWidget* field, const QString& value, auto&& fault) {
-        if (value.isEmpty())
-            return;
-        if (const QString line = fault(value); !line.isEmpty()) {
-            lines << line;
-            if (!*first)
-                *first = field;
-        }
-    };
+    FieldFaults found;
     const QString country = m_country->code();
-    check(m_country, country, BusinessIds::countryCodeFault);
-    check(m_vatId, m_vatId->text().trimmed(),
-          [&](const QString& v) { return BusinessIds::vatIdFault(v, country); });
-    check(m_address, m_address->text().trimmed(), BusinessIds::emailFault);
-    return lines;
+    found.check(m_country, country, BusinessIds::countryCodeFault);
+    found.check(m_vatId, m_vatId->text().trimmed(),
+                [&](const QString& v) { return BusinessIds::vatIdFault(v, country); });
+    found.check(m_address, m_address->text().trimmed(), BusinessIds::emailFault);
+    *first = found.first;
+    return found.lines;
 }
 
 void BuyerDetailsDialog::onSave()

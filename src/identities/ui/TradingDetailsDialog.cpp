@@ -3,6 +3,7 @@
 #include "core/BusinessIds.h"
 #include "core/Prompter.h"
 #include "core/ui/CountryCombo.h"
+#include "core/ui/FieldFaults.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
@@ -129,24 +130,16 @@ TradingDetails TradingDetailsDialog::entered() const
 QStringList TradingDetailsDialog::faults(QWidget** first) const
 {
     // Checked as typed, so that a message quotes what the user sees.
-    QStringList lines;
-    const auto check = [&](QWidget* field, const QString& value, auto&& fault) {
-        if (value.isEmpty())
-            return;
-        if (const QString line = fault(value); !line.isEmpty()) {
-            lines << line;
-            if (!*first)
-                *first = field;
-        }
-    };
+    FieldFaults found;
     const QString country = m_country->code();
-    check(m_vatId, m_vatId->text().trimmed(),
-          [&](const QString& v) { return BusinessIds::vatIdFault(v, country); });
-    check(m_country, country, BusinessIds::countryCodeFault);
-    check(m_email, m_email->text().trimmed(), BusinessIds::emailFault);
-    check(m_iban, m_iban->text().trimmed(), BusinessIds::ibanFault);
-    check(m_bic, m_bic->text().trimmed(), BusinessIds::bicFault);
-    return lines;
+    found.check(m_vatId, m_vatId->text().trimmed(),
+                [&](const QString& v) { return BusinessIds::vatIdFault(v, country); });
+    found.check(m_country, country, BusinessIds::countryCodeFault);
+    found.check(m_email, m_email->text().trimmed(), BusinessIds::emailFault);
+    found.check(m_iban, m_iban->text().trimmed(), BusinessIds::ibanFault);
+    found.check(m_bic, m_bic->text().trimmed(), BusinessIds::bicFault);
+    *first = found.first;
+    return found.lines;
 }
 
 void TradingDetailsDialog::onSave()
