@@ -16,22 +16,6 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-namespace {
-
-// A labelled row whose label is the field's buddy and whose caption is its accessible name.
-template <typename Field>
-Field* addRow(QFormLayout* form, const char* name, const QString& caption, Field* field)
-{
-    auto* label = new QLabel(caption, form->parentWidget());
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(caption);
-    label->setBuddy(field);
-    form->addRow(label, field);
-    return field;
-}
-
-} // namespace
-
 BuyerDetailsDialog::BuyerDetailsDialog(Session& session, const Client& client,
                                        const BuyerDetails& details, QWidget* parent)
     : QDialog(parent)
@@ -62,15 +46,16 @@ void BuyerDetailsDialog::buildFields(const Client& client)
     layout->addWidget(company);
     auto* form = new QFormLayout;
     layout->addLayout(form);
-    m_country = addRow(form, "cboCountryCode", tr("Country"),
-                       new CountryCombo(m_session.locale().locale(), this));
-    m_vatId = addRow(form, "txtVatId", tr("VAT number"), new QLineEdit(this));
+    m_country = addNamedRow(form, "cboCountryCode", tr("Country"),
+                            new CountryCombo(m_session.locale().locale(), this));
+    m_vatId = addNamedRow(form, "txtVatId", tr("VAT number"), new QLineEdit(this));
     m_vatId->setMaxLength(30);
-    m_address = addRow(form, "txtEInvoiceAddress", tr("E-invoice address"), new QLineEdit(this));
+    m_address =
+        addNamedRow(form, "txtEInvoiceAddress", tr("E-invoice address"), new QLineEdit(this));
     m_address->setMaxLength(254);
     m_address->setPlaceholderText(client.email);
-    m_reference =
-        addRow(form, "txtBuyerReference", tr("Buyer reference (Leitweg-ID)"), new QLineEdit(this));
+    m_reference = addNamedRow(form, "txtBuyerReference", tr("Buyer reference (Leitweg-ID)"),
+                              new QLineEdit(this));
     m_reference->setMaxLength(100);
 
     QPushButton* save = namedButton(QStringLiteral("cmdSave"), tr("Save"), this);

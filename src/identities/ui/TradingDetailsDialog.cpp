@@ -18,21 +18,9 @@
 
 namespace {
 
-// A labelled row whose label is the field's buddy and whose caption is its accessible name.
-template <typename Field>
-Field* addRow(QFormLayout* form, const char* name, const QString& caption, Field* field)
-{
-    auto* label = new QLabel(caption, form->parentWidget());
-    field->setObjectName(QLatin1String(name));
-    field->setAccessibleName(caption);
-    label->setBuddy(field);
-    form->addRow(label, field);
-    return field;
-}
-
 QLineEdit* addText(QFormLayout* form, const char* name, const QString& caption, int maxLength = 200)
 {
-    auto* edit = addRow(form, name, caption, new QLineEdit(form->parentWidget()));
+    auto* edit = addNamedRow(form, name, caption, new QLineEdit(form->parentWidget()));
     edit->setMaxLength(maxLength);
     return edit;
 }
@@ -66,15 +54,15 @@ void TradingDetailsDialog::buildFields(const QString& tradingName)
     m_street = addText(form, "txtStreet", tr("Street"));
     m_town = addText(form, "txtTown", tr("Town"));
     m_postCode = addText(form, "txtPostCode", tr("Postcode"), 20);
-    m_country = addRow(form, "cboCountryCode", tr("Country"),
-                       new CountryCombo(m_session.locale().locale(), this));
+    m_country = addNamedRow(form, "cboCountryCode", tr("Country"),
+                            new CountryCombo(m_session.locale().locale(), this));
     m_email = addText(form, "txtEmail", tr("E-mail"), 254);
     m_phone = addText(form, "txtPhone", tr("Telephone"), 40);
     m_contactName = addText(form, "txtContactName", tr("Contact name"));
     m_iban = addText(form, "txtIban", tr("IBAN"), 50);
     m_bic = addText(form, "txtBic", tr("BIC"), 20);
     m_paymentDays =
-        addRow(form, "spnPaymentDays", tr("Payment due after (days)"), new QSpinBox(this));
+        addNamedRow(form, "spnPaymentDays", tr("Payment due after (days)"), new QSpinBox(this));
     m_paymentDays->setRange(0, 365);
 
     QPushButton* save = namedButton(QStringLiteral("cmdSave"), tr("Save"), this);
