@@ -43,6 +43,15 @@ bool lineHas(const Invoice& invoice, VatCategory category)
     return false;
 }
 
+// Whether `amount` lies less than one currency unit from `expected` (false when there is none).
+bool withinOneUnit(Money amount, std::optional<Money> expected)
+{
+    if (!expected)
+        return false;
+    const std::optional<Money> gap = amount.minus(expected.value());
+    return gap.has_value() && gap->units() > -Money::kScale && gap->units() < Money::kScale;
+}
+
 bool inCents(Money amount)
 {
     return amount.units() % 100 == 0;
@@ -263,14 +272,10 @@ void EInvoiceRules::amounts(const Invoice& invoice, QList<Missing>& out)
         }
         if (basis.value() != v.taxableAmount)
             broken(rule(v.category, "08"));
-        const std::optional<Money> expected = v.taxableAmount.percentOf(v.ratePercent);
-        const std::optional<Money> gap =
-            expected ? v.taxAmount.minus(*expected) : std::optional<Money>();
         // The rules allow BT-117 to differ from BT-116 x rate by less than one currency unit.
-        if (v.category != VatCategory::Standard && !v.taxAmount.isZero())
-            broken(rule(v.category, "09"));
-        else if (!gap || gap->units() <= -Money::kScale || gap->units() >= Money::kScale ||
-                 !inCents(v.taxAmount))
+        if ((v.category != VatCategory::Standard && !v.taxAmount.isZero()) ||
+            !withinOneUnit(v.taxAmount, v.taxableAmount.percentOf(v.ratePercent)) ||
+            !inCents(v.taxAmount))
             broken(rule(v.category, "09"));
     }
     if (taxes.value() != invoice.taxTotal)
