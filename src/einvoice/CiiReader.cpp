@@ -151,7 +151,7 @@ void ciiTotals(const Node* sums, Invoice& invoice, Terms& terms)
 
 void ciiDocument(const Node& root, Invoice& invoice, Terms& terms)
 {
-    invoice.specification =
+    invoice.guidelineId =
         root.textAt(u"ExchangedDocumentContext/GuidelineSpecifiedDocumentContextParameter/ID");
     const Node* document = root.child(u"ExchangedDocument");
     terms.require(document ? document->child(u"ID") : nullptr, Terms::kNumber);

@@ -36,7 +36,7 @@ void context(Writer& w, const Invoice& invoice, Profile profile)
         w.end();
     }
     w.start(QStringLiteral("ram:GuidelineSpecifiedDocumentContextParameter"));
-    w.element(QStringLiteral("ram:ID"), specification(profile));
+    w.element(QStringLiteral("ram:ID"), guidelineId(profile));
     w.end();
     w.end();
 
@@ -221,7 +221,7 @@ void settlement(Writer& w, const Invoice& invoice)
 
 } // namespace
 
-QString specification(Profile profile)
+QString guidelineId(Profile profile)
 {
     return profile == Profile::XRechnung
                ? QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:xeinkauf.de:kosit:"

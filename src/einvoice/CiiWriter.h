@@ -13,8 +13,8 @@ enum class Profile {
     XRechnung,      // BT-24 ...#compliant#urn:xeinkauf.de:kosit:xrechnung_3.0
 };
 
-// The specification identifier (BT-24) each profile writes.
-QString specification(Profile profile);
+// The guideline identifier (BT-24) each profile writes.
+QString guidelineId(Profile profile);
 
 // The invoice as UTF-8 XML, or an empty array when it fails EInvoiceRules::check for the
 // profile's format (which says why): an invoice that breaks the rules is never written.

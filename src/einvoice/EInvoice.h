@@ -97,7 +97,7 @@ struct Invoice {
     QString buyerReference;            // BT-10: a Leitweg-ID for German public bodies
     QString note;                      // BT-22
     QDate deliveryDate;                // BT-72
-    QString specification; // BT-24: the specification identifier; each writer sets its own
+    QString guidelineId; // BT-24: the profile the invoice follows; each writer sets its own
 
     Party seller;
     Party buyer;

@@ -11,11 +11,11 @@ namespace {
 
 using EInvoice::Format;
 
-// XRechnung names itself in the specification identifier (BT-24):
+// XRechnung names itself in the guideline identifier (BT-24):
 // "urn:cen.eu:en16931:2017#compliant#urn:xeinkauf.de:kosit:xrechnung_3.0".
-bool isXRechnung(const QString& specification)
+bool isXRechnung(const QString& guidelineId)
 {
-    return specification.contains(QLatin1String("xrechnung"), Qt::CaseInsensitive);
+    return guidelineId.contains(QLatin1String("xrechnung"), Qt::CaseInsensitive);
 }
 
 // Plain text with two decimals, "1436.50", "-25.00": what scripts read.
@@ -44,9 +44,9 @@ Result<EInvoice::Read> readXml(const QByteArray& xml, bool fromPdf)
         return Failure{invoice.error()};
     Format format = Format::Ubl;
     if (syntax == Syntax::Cii)
-        format = fromPdf                               ? Format::FacturX
-                 : isXRechnung(invoice->specification) ? Format::XRechnung
-                                                       : Format::Cii;
+        format = fromPdf                             ? Format::FacturX
+                 : isXRechnung(invoice->guidelineId) ? Format::XRechnung
+                                                     : Format::Cii;
     return EInvoice::Read{*invoice, format};
 }
 

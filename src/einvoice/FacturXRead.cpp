@@ -24,7 +24,7 @@ const char* const kKnownNames[] = {"factur-x.xml", "zugferd-invoice.xml", "xrech
 
 struct Attachment {
     QString name; // the file name it carries, else its key in the name tree
-    QPDFObjectHandle spec;
+    QPDFObjectHandle entry;
 };
 
 // The decoded bytes of a stream, refused as soon as they pass `cap`, so a small compressed
@@ -52,10 +52,10 @@ private:
     qsizetype m_cap;
 };
 
-Attachment attachmentOf(const QString& key, QPDFObjectHandle spec)
+Attachment attachmentOf(const QString& key, QPDFObjectHandle entry)
 {
-    QString name = QString::fromStdString(QPDFFileSpecObjectHelper(spec).getFilename());
-    return {name.isEmpty() ? key : name, spec};
+    QString name = QString::fromStdString(QPDFFileSpecObjectHelper(entry).getFilename());
+    return {name.isEmpty() ? key : name, entry};
 }
 
 // Every file the PDF attaches: its name tree of embedded files, or where that has none the
@@ -69,16 +69,16 @@ std::vector<Attachment> attachments(QPDF& pdf)
     QPDFObjectHandle tree = root.getKeyIfDict("/Names").getKeyIfDict("/EmbeddedFiles");
     if (tree.isDictionary())
         // Never repaired: a received file is read, not changed.
-        for (auto [key, spec] : QPDFNameTreeObjectHelper(tree, pdf, false))
-            if (spec.isDictionary())
-                found.push_back(attachmentOf(QString::fromStdString(key), spec));
+        for (auto [key, entry] : QPDFNameTreeObjectHelper(tree, pdf, false))
+            if (entry.isDictionary())
+                found.push_back(attachmentOf(QString::fromStdString(key), entry));
     if (!found.empty())
         return found;
     QPDFObjectHandle associated = root.getKeyIfDict("/AF");
     if (associated.isArray())
-        for (QPDFObjectHandle spec : associated.aitems())
-            if (spec.isDictionary())
-                found.push_back(attachmentOf(QString(), spec));
+        for (QPDFObjectHandle entry : associated.aitems())
+            if (entry.isDictionary())
+                found.push_back(attachmentOf(QString(), entry));
     return found;
 }
 
@@ -124,8 +124,8 @@ QString tooLarge()
 
 Result<QByteArray> decoded(const Attachment& attachment)
 {
-    QPDFFileSpecObjectHelper spec(attachment.spec);
-    QPDFObjectHandle stream = spec.getEmbeddedFileStream();
+    QPDFFileSpecObjectHelper entry(attachment.entry);
+    QPDFObjectHandle stream = entry.getEmbeddedFileStream();
     if (!stream.isStream())
         return Failure{damaged()};
     // The size the file states, when it states one, refuses a large file before any decoding.

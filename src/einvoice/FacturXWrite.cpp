@@ -196,14 +196,15 @@ void attach(QPDF& pdf, const QByteArray& xml, const Document& doc, const Stamp& 
     QPDFEFStreamObjectHelper stream =
         QPDFEFStreamObjectHelper::createEFStream(pdf, xml.toStdString());
     stream.setSubtype("text/xml").setModDate(stamp.pdf);
-    QPDFFileSpecObjectHelper spec = QPDFFileSpecObjectHelper::createFileSpec(pdf, kXmlName, stream);
-    spec.setDescription(
+    QPDFFileSpecObjectHelper entry =
+        QPDFFileSpecObjectHelper::createFileSpec(pdf, kXmlName, stream);
+    entry.setDescription(
         utf8(QStringLiteral("Factur-X invoice, profile %1").arg(doc.conformanceLevel)));
-    QPDFObjectHandle specObject = spec.getObjectHandle();
-    specObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
-    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kXmlName, spec);
+    QPDFObjectHandle entryObject = entry.getObjectHandle();
+    entryObject.replaceKey("/AFRelationship", QPDFObjectHandle::newName("/Alternative"));
+    QPDFEmbeddedFileDocumentHelper(pdf).replaceEmbeddedFile(kXmlName, entry);
     QPDFObjectHandle associated = QPDFObjectHandle::newArray();
-    associated.appendItem(specObject);
+    associated.appendItem(entryObject);
     pdf.getRoot().replaceKey("/AF", associated);
 }
 

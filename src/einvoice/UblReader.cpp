@@ -146,7 +146,7 @@ void ublDocument(const Node& root, bool creditNote, Invoice& invoice, Terms& ter
 {
     terms.require(root.child(u"ID"), Terms::kNumber);
     terms.require(root.child(u"IssueDate"), Terms::kIssueDate);
-    invoice.specification = root.textAt(u"CustomizationID");
+    invoice.guidelineId = root.textAt(u"CustomizationID");
     invoice.number = root.textAt(u"ID");
     invoice.issueDate = terms.ublDate(root.child(u"IssueDate"));
     invoice.dueDate = terms.ublDate(root.child(u"DueDate"));
