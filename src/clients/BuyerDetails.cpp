@@ -1,5 +1,6 @@
 #include "clients/BuyerDetails.h"
 
+#include "core/BusinessIds.h"
 #include "core/Database.h"
 #include "core/StoredText.h"
 
@@ -40,11 +41,10 @@ Result<BuyerDetails> load(Database& db, int clientId)
 
 Status save(Database& db, int clientId, const BuyerDetails& details)
 {
-    QString vatId = details.vatId;
-    vatId.remove(u' ');
     QVariantList values;
-    for (const QString& t : {details.countryCode.toUpper(), vatId.toUpper(),
-                             details.eInvoiceAddress, details.buyerReference})
+    for (const QString& t :
+         {details.countryCode.toUpper(), BusinessIds::compactVatId(details.vatId),
+          details.eInvoiceAddress, details.buyerReference})
         values << withoutSingleQuotes(t.trimmed());
     const Result<qint64> changed = db.change(
         {},

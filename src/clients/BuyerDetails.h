@@ -19,7 +19,8 @@ namespace BuyerDetailsStore {
 
 // The client's details; a Failure when the client does not exist or cannot be read.
 Result<BuyerDetails> load(Database& db, int clientId);
-// Stores every member (texts trimmed, single quotes removed as from all stored text).
+// Stores every member (texts trimmed, single quotes removed as from all stored text; the VAT
+// identifier in its compact form, BusinessIds::compactVatId).
 Status save(Database& db, int clientId, const BuyerDetails& details);
 
 } // namespace BuyerDetailsStore

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QRegularExpression>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -437,10 +438,13 @@ bool Database::migrate()
 
 bool Database::addBusinessTerms()
 {
+    QHash<QString, QStringList> present; // each table's columns, read once
     for (const TermColumn& c : kTermColumns) {
         const QString table = QLatin1String(c.table), column = QLatin1String(c.column);
+        if (!present.contains(table))
+            present.insert(table, columns(table));
         // Identifiers cannot be bound; these are the constants above.
-        if (!columns(table).contains(column) &&
+        if (!present[table].contains(column) &&
             !exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3")
                       .arg(table, column, QLatin1String(c.type))))
             return false;

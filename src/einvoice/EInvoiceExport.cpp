@@ -3,7 +3,6 @@
 #include "core/LocaleText.h"
 #include "core/SafeFile.h"
 #include "einvoice/EInvoiceFile.h"
-#include "einvoice/EInvoiceRules.h"
 #include "einvoice/InvoiceTerms.h"
 
 #include <QCoreApplication>
@@ -48,24 +47,16 @@ Result<QByteArray> bytes(Database& db, const InvoicePdfJob::Found& found, const 
     if (!invoice)
         return Failure{invoice.error()};
 
-    QByteArray page;
     FacturX::Document document;
-    if (format == EInvoice::Format::FacturX) {
-        // Checked before the page is drawn, so that a missing term costs no PDF.
-        if (const Status allowed = EInvoiceRules::status(*invoice, format); !allowed)
-            return Failure{allowed.error()};
-        const Result<QByteArray> pdf =
-            InvoicePage::pdfBytes(found.layout, InvoicePage::PdfKind::ArchiveA1b);
-        if (!pdf)
-            return Failure{pdf.error()};
-        page = *pdf;
-        document.title = found.layout.title;
-        document.author = invoice->seller.name;
-        document.creator = found.layout.creator;
-        document.subject = QCoreApplication::translate("EInvoiceExport", "Invoice %1 from %2")
-                               .arg(invoice->number, invoice->seller.name);
-        document.created = now;
-    }
+    document.title = found.layout.title;
+    document.author = invoice->seller.name;
+    document.creator = found.layout.creator;
+    document.subject = QCoreApplication::translate("EInvoiceExport", "Invoice %1 from %2")
+                           .arg(invoice->number, invoice->seller.name);
+    document.created = now;
+    const auto page = [&] {
+        return InvoicePage::pdfBytes(found.layout, InvoicePage::PdfKind::ArchiveA1b);
+    };
     return EInvoiceFile::bytes(*invoice, format, page, document);
 }
 

@@ -14,7 +14,7 @@ constexpr Format kWritten[] = {Format::FacturX, Format::XRechnung, Format::Ubl};
 } // namespace
 
 Result<QByteArray> EInvoiceFile::bytes(const EInvoice::Invoice& invoice, Format format,
-                                       const QByteArray& pagePdf, const FacturX::Document& document)
+                                       const PageDrawer& page, const FacturX::Document& document)
 {
     if (format == Format::Cii)
         return Failure{tr("Billcraft does not write this kind of e-invoice.")};
@@ -31,7 +31,10 @@ Result<QByteArray> EInvoiceFile::bytes(const EInvoice::Invoice& invoice, Format 
         return Failure{tr("The e-invoice could not be written.")};
     if (format != Format::FacturX)
         return xml;
-    return FacturX::make(pagePdf, xml, document);
+    const Result<QByteArray> pdf = page();
+    if (!pdf)
+        return Failure{pdf.error()};
+    return FacturX::make(*pdf, xml, document);
 }
 
 QString EInvoiceFile::suffix(Format format)

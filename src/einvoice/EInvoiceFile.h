@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 // An invoice as the bytes of an e-invoice file in one of the formats Billcraft writes, and what
@@ -16,11 +17,13 @@ class EInvoiceFile {
 
 public:
     // The file's bytes: the invoice checked (EInvoiceRules), written in the format's syntax and,
-    // for Factur-X, embedded in `pagePdf` (the printed page as PDF/A) described by `document`.
+    // for Factur-X, embedded in the printed page as PDF/A that `page` draws, described by
+    // `document`. The page is drawn only once the checks pass, so a missing term costs no PDF.
     // A Failure carries one line for the user: the first missing term, or why the PDF could not
-    // be made. `pagePdf` and `document` are used for Factur-X only.
+    // be made. `page` and `document` are used for Factur-X only.
+    using PageDrawer = std::function<Result<QByteArray>()>;
     static Result<QByteArray> bytes(const EInvoice::Invoice& invoice, EInvoice::Format format,
-                                    const QByteArray& pagePdf, const FacturX::Document& document);
+                                    const PageDrawer& page, const FacturX::Document& document);
 
     // The file name suffix without its dot: "pdf" or "xml".
     static QString suffix(EInvoice::Format format);

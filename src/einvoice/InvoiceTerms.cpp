@@ -38,8 +38,8 @@ EInvoice::Party sellerParty(const Source& s)
 {
     EInvoice::Party p;
     p.name = s.seller.legalName;
-    if (s.tradingName.trimmed() != p.name)
-        p.tradingName = s.tradingName.trimmed();
+    if (s.seller.tradingName.trimmed() != p.name)
+        p.tradingName = s.seller.tradingName.trimmed();
     p.vatId = s.seller.vatId;
     p.taxNumber = s.seller.taxNumber;
     if (!s.seller.email.isEmpty()) {
@@ -74,7 +74,7 @@ EInvoice::Party buyerParty(const Source& s)
     p.address.countryCode = s.buyer.countryCode;
     if (!sheet.company.trimmed().isEmpty())
         p.contact.name = joined({sheet.salutation, person});
-    p.contact.email = s.clientEmail;
+    p.contact.email = sheet.email;
     return p;
 }
 
@@ -93,14 +93,6 @@ Result<Source> load(Database& db, const InvoiceSheet& sheet, const LayoutRecord&
     if (!buyer)
         return Failure{buyer.error()};
     s.buyer = *buyer;
-    const Result<QVariant> name = db.value(
-        QStringLiteral("SELECT TextLogo FROM TblUserData WHERE Identity = ?"), {sheet.identity});
-    const Result<QVariant> email = db.value(
-        QStringLiteral("SELECT Email FROM TblClients WHERE ClientID = ?"), {sheet.clientId});
-    if (!name || !email)
-        return Failure{name ? email.error() : name.error()};
-    s.tradingName = name->toString();
-    s.clientEmail = email->toString();
     s.vatRegistered = record.VatReg;
     s.vatRate = record.VatRate;
     s.currency = currencyOf(locale, s.seller.countryCode);

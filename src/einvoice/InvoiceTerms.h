@@ -16,11 +16,9 @@ namespace InvoiceTerms {
 
 // Everything the model is made from, read once.
 struct Source {
-    InvoiceSheet sheet;  // the invoice and its client's address
-    QString tradingName; // the identity's TextLogo
+    InvoiceSheet sheet; // the invoice and its client's address and e-mail
     TradingDetails seller;
     BuyerDetails buyer;
-    QString clientEmail;
     bool vatRegistered = false; // as the identity's layout says, as on the printed page
     double vatRate = 0;         // percent
     QString currency;           // ISO 4217

@@ -1,5 +1,6 @@
 #include "identities/TradingDetails.h"
 
+#include "core/BusinessIds.h"
 #include "core/Database.h"
 #include "core/StoredText.h"
 
@@ -12,19 +13,13 @@ const QString kColumns = QStringLiteral(
     "LegalName, VatId, TaxNumber, Street, Town, PostCode, CountryCode, Email, Phone, "
     "ContactName, Iban, Bic");
 
-QString compact(const QString& text)
-{
-    QString out = text;
-    out.remove(u' ');
-    return out.toUpper();
-}
-
 QVariantList texts(const TradingDetails& d)
 {
     QVariantList values;
     for (const QString& t :
-         {d.legalName, d.vatId, d.taxNumber, d.street, d.town, d.postCode, d.countryCode.toUpper(),
-          d.email, d.phone, d.contactName, compact(d.iban), compact(d.bic)})
+         {d.legalName, BusinessIds::compactVatId(d.vatId), d.taxNumber, d.street, d.town,
+          d.postCode, d.countryCode.toUpper(), d.email, d.phone, d.contactName,
+          BusinessIds::compact(d.iban), BusinessIds::compact(d.bic)})
         values << withoutSingleQuotes(t.trimmed());
     return values;
 }
@@ -51,8 +46,9 @@ Result<TradingDetails> load(Database& db, int identity)
                          &d.countryCode, &d.email, &d.phone, &d.contactName, &d.iban, &d.bic})
                        *t = r[i++].toString();
                    d.paymentDays = r[i++].toInt();
+                   d.tradingName = r[i].toString();
                    if (d.legalName.isEmpty())
-                       d.legalName = r[i].toString();
+                       d.legalName = d.tradingName;
                    return d;
                });
     if (!found)

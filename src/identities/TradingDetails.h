@@ -22,13 +22,15 @@ struct TradingDetails {
     QString iban;         // Iban, without blanks
     QString bic;          // Bic
     int paymentDays = 30; // PaymentDays: an invoice is due this many days after its date
+    QString tradingName;  // TextLogo, read only: the name the invoice page prints
 };
 
 namespace TradingDetailsStore {
 
 // The identity's details; a Failure when it does not exist or cannot be read.
 Result<TradingDetails> load(Database& db, int identity);
-// Stores every member (texts trimmed, single quotes removed as from all stored text).
+// Stores every member (texts trimmed, single quotes removed as from all stored text; the VAT
+// identifier, IBAN and BIC in their compact forms, BusinessIds::compact*).
 Status save(Database& db, int identity, const TradingDetails& details);
 
 } // namespace TradingDetailsStore

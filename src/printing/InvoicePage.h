@@ -33,6 +33,7 @@ struct InvoiceSheet {
 
     QString salutation, firstName, lastName, company;
     QString address1, address2, address3, town, county, country, postCode;
+    QString email; // the client's
 };
 
 // The printed invoice: laid out from the identity's layout record into positioned items, then

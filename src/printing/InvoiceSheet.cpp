@@ -18,7 +18,7 @@ namespace {
 const QString kSheetSelect = QStringLiteral(
     "SELECT i.InvoiceID, i.Identity, i.InvoiceNumber, i.Content, i.\"Date\", i.\"Value\", i.VAT, "
     "i.Total, c.ClientID, c.Salutation, c.FirstName, c.LastName, c.Company, c.Address1, "
-    "c.Address2, c.Address3, c.Town, c.County, c.Country, c.PostCode "
+    "c.Address2, c.Address3, c.Town, c.County, c.Country, c.PostCode, c.Email "
     "FROM TblInvoices i LEFT JOIN TblClients c ON c.ClientID = i.ClientID ");
 
 Result<InvoiceSheet> readSheet(Database& db, const QString& where, const QVariantList& values,
@@ -63,6 +63,7 @@ Result<InvoiceSheet> readSheet(Database& db, const QString& where, const QVarian
     s.county = q.value(17).toString();
     s.country = q.value(18).toString();
     s.postCode = q.value(19).toString();
+    s.email = q.value(20).toString();
     return s;
 }
 

@@ -234,7 +234,9 @@ private slots:
         }
         Invoice refused = invoice;
         refused.seller.vatId.clear();
-        QCOMPARE(EInvoiceFile::bytes(refused, Format::FacturX, "%PDF-1.4", {}).error(),
+        QCOMPARE(EInvoiceFile::bytes(refused, Format::FacturX,
+                                     [] { return Result<QByteArray>(QByteArray("%PDF-1.4")); }, {})
+                     .error(),
                  "The e-invoice needs your VAT number or tax number: enter one under Trading "
                  "details.");
         QVERIFY(!EInvoiceFile::bytes(invoice, Format::Cii, {}, {}).ok());

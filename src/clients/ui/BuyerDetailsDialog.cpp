@@ -93,7 +93,7 @@ void BuyerDetailsDialog::onSave()
     }
     BuyerDetails d;
     d.countryCode = m_country->code();
-    d.vatId = BusinessIds::compactVatId(m_vatId->text());
+    d.vatId = m_vatId->text();
     d.eInvoiceAddress = m_address->text().trimmed();
     d.buyerReference = m_reference->text().trimmed();
     if (const Status saved = BuyerDetailsStore::save(m_session.db(), m_clientId, d); !saved) {

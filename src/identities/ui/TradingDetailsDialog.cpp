@@ -100,7 +100,7 @@ TradingDetails TradingDetailsDialog::entered() const
 {
     TradingDetails d;
     d.legalName = m_legalName->text().trimmed();
-    d.vatId = BusinessIds::compactVatId(m_vatId->text());
+    d.vatId = m_vatId->text();
     d.taxNumber = m_taxNumber->text().trimmed();
     d.street = m_street->text().trimmed();
     d.town = m_town->text().trimmed();
@@ -109,8 +109,8 @@ TradingDetails TradingDetailsDialog::entered() const
     d.email = m_email->text().trimmed();
     d.phone = m_phone->text().trimmed();
     d.contactName = m_contactName->text().trimmed();
-    d.iban = BusinessIds::compact(m_iban->text());
-    d.bic = BusinessIds::compact(m_bic->text());
+    d.iban = m_iban->text();
+    d.bic = m_bic->text();
     d.paymentDays = m_paymentDays->value();
     return d;
 }
