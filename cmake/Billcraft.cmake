@@ -26,9 +26,12 @@ function(billcraft_fuzz)
 endfunction()
 
 # One Qt Test executable, registered with CTest, run headless in a fixed locale.
-#   billcraft_test(NAME tst_money SOURCES a.cpp LABEL unit|ui)
+#   billcraft_test(NAME tst_money SOURCES a.cpp LABEL unit|ui [BOTH_ENGINES] [SERVER])
+# BOTH_ENGINES runs it a second time, as <name>_server, with its books on the private
+# PostgreSQL server of the test run (TestEnv reads BILLCRAFT_TEST_ENGINE); SERVER runs it once,
+# with that server at hand.
 function(billcraft_test)
-  cmake_parse_arguments(T "" "NAME;LABEL" "SOURCES" ${ARGN})
+  cmake_parse_arguments(T "BOTH_ENGINES;SERVER" "NAME;LABEL" "SOURCES" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   if(T_LABEL STREQUAL "ui")
     target_link_libraries(${T_NAME} PRIVATE billcraft_testsession billcraft_ui Qt6::Test)
@@ -41,4 +44,17 @@ function(billcraft_test)
     LABELS "${T_LABEL}"
     TIMEOUT 300
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime")
+  set(server_env "BILLCRAFT_TEST_SERVER_URL_FILE=${BILLCRAFT_TEST_CLUSTER}/url")
+  if(T_SERVER)
+    set_property(TEST ${T_NAME} APPEND PROPERTY ENVIRONMENT "${server_env}")
+    set_tests_properties(${T_NAME} PROPERTIES FIXTURES_REQUIRED pgcluster)
+  endif()
+  if(T_BOTH_ENGINES)
+    add_test(NAME ${T_NAME}_server COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME}_server PROPERTIES
+      LABELS "${T_LABEL};server"
+      TIMEOUT 300
+      FIXTURES_REQUIRED pgcluster
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LC_ALL=C.UTF-8;XDG_RUNTIME_DIR=${CMAKE_BINARY_DIR}/xdg-runtime;BILLCRAFT_TEST_ENGINE=postgresql;${server_env}")
+  endif()
 endfunction()

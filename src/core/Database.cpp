@@ -23,6 +23,7 @@ namespace {
 
 struct TableDef {
     const char* name;
+    const char* key;
     const char* create;
 };
 
@@ -30,24 +31,24 @@ struct TableDef {
 // they are SQL words. Keys are AUTOINCREMENT so that numbers of deleted rows are never reused:
 // the highest InvoiceID of an identity must stay its latest invoice.
 constexpr TableDef kTables[] = {
-    {"TblUserData", R"(CREATE TABLE TblUserData(
+    {"TblUserData", "Identity", R"(CREATE TABLE TblUserData(
         Identity INTEGER PRIMARY KEY AUTOINCREMENT, TextLogo TEXT, Logo TEXT, LogoFont TEXT,
         FontColour INTEGER, FontSize REAL, FontStyle TEXT, PageHeader TEXT, DividerLine INTEGER,
         VatReg INTEGER, VatRate REAL, InvoiceCaption TEXT, PageFooter TEXT))"},
-    {"TblClients", R"(CREATE TABLE TblClients(
+    {"TblClients", "ClientID", R"(CREATE TABLE TblClients(
         ClientID INTEGER PRIMARY KEY AUTOINCREMENT, Salutation TEXT, FirstName TEXT,
         LastName TEXT, Company TEXT, Address1 TEXT, Address2 TEXT, Address3 TEXT, Town TEXT,
         County TEXT, PostCode TEXT, Country TEXT, Telephone TEXT, Fax TEXT, Email TEXT,
         Mobile TEXT, Notes TEXT, Identity INTEGER))"},
-    {"TblInvoices", R"(CREATE TABLE TblInvoices(
+    {"TblInvoices", "InvoiceID", R"(CREATE TABLE TblInvoices(
         InvoiceID INTEGER PRIMARY KEY AUTOINCREMENT, ClientID INTEGER, InvoiceNumber TEXT,
         Content TEXT, "Value" INTEGER, VAT INTEGER, Total INTEGER, "Date" REAL,
         Paid INTEGER NOT NULL DEFAULT 0, DatePaid REAL, BadDebt INTEGER NOT NULL DEFAULT 0,
         Identity INTEGER))"},
-    {"TblExpenses", R"(CREATE TABLE TblExpenses(
+    {"TblExpenses", "ExpenseID", R"(CREATE TABLE TblExpenses(
         ExpenseID INTEGER PRIMARY KEY AUTOINCREMENT, "Date" REAL, ClientRef TEXT,
         Description TEXT, Milage REAL, "Value" INTEGER, VAT INTEGER, Identity INTEGER))"},
-    {"TblAppointments", R"(CREATE TABLE TblAppointments(
+    {"TblAppointments", "AppointId", R"(CREATE TABLE TblAppointments(
         AppointId INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, ADate REAL, Appoint TEXT,
         ATime REAL, Alert INTEGER, Identity INTEGER))"},
 };
@@ -209,7 +210,26 @@ Database::~Database()
 
 QString Database::reasonFor(const QSqlError& error) const
 {
+    if (isServer()) // SQLSTATE 53100: the server's disk is full
+        return error.nativeErrorCode() == u"53100" ? SafeFile::reason(ENOSPC) : error.text();
     return failureReason(sqliteHandle(), error);
+}
+
+QString Database::keyColumn(const QString& table)
+{
+    for (const TableDef& t : kTables) {
+        if (table.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
+            return QLatin1String(t.key);
+    }
+    return {};
+}
+
+QStringList Database::tableNames()
+{
+    QStringList names;
+    for (const TableDef& t : kTables)
+        names << QLatin1String(t.name);
+    return names;
 }
 
 bool Database::fail(const QString& message)
@@ -341,6 +361,8 @@ bool Database::open(const QString& path)
 {
     close();
     m_error.clear();
+    m_engine = Engine::SQLite;
+    m_server = {};
     bool isNew = true;
     if (!checkWritable(path) || !inspect(path, &isNew))
         return false;
@@ -400,25 +422,42 @@ bool Database::open(const QString& path)
 bool Database::createTables()
 {
     Transaction tx(*this);
-    for (const TableDef& t : kTables) {
-        if (!exec(QString::fromLatin1(t.create)))
-            return setError(tr("%1: the table %2 cannot be created: %3")
-                                .arg(m_path, QLatin1String(t.name), m_error));
-    }
+    if (!makeTables())
+        return false;
     if (!tx.commit())
         return setError(tr("%1 cannot be written: %2").arg(m_path, m_error));
     return true;
 }
 
+bool Database::makeTables()
+{
+    for (const TableDef& t : kTables) {
+        if (!exec(tableDdl(QString::fromLatin1(t.create))))
+            return setError(tr("%1: the table %2 cannot be created: %3")
+                                .arg(m_path, QLatin1String(t.name), m_error));
+    }
+    return true;
+}
+
 bool Database::migrate()
 {
-    const QList<QStringList>& steps = migrations();
-    static_assert(kSchemaVersion == 3, "a new schema version needs its step in migrations()");
     const int from = schemaVersion();
-    if (from >= steps.size())
+    if (from >= kSchemaVersion)
         return true;
     // All the steps or none: a failure leaves the file at the version it had.
     Transaction tx(*this, Transaction::Mode::Immediate);
+    if (!runSteps(from))
+        return false;
+    if (!writeSchemaVersion(kSchemaVersion) || !tx.commit())
+        return setError(tr("%1 cannot be upgraded: %2").arg(m_path, m_error));
+    return true;
+}
+
+bool Database::runSteps(int from)
+{
+    const QList<QStringList>& steps = migrations();
+    static_assert(kSchemaVersion == 3, "a new schema version needs its step in migrations()");
+    Q_ASSERT(steps.size() == kSchemaVersion);
     for (int version = from + 1; version <= steps.size(); ++version) {
         bool done = true;
         for (const QString& sql : steps[version - 1])
@@ -431,8 +470,6 @@ bool Database::migrate()
                                 .arg(version)
                                 .arg(m_error));
     }
-    if (!exec(QStringLiteral("PRAGMA user_version=%1").arg(steps.size())) || !tx.commit())
-        return setError(tr("%1 cannot be upgraded: %2").arg(m_path, m_error));
     return true;
 }
 
@@ -444,9 +481,10 @@ bool Database::addBusinessTerms()
         if (!present.contains(table))
             present.insert(table, columns(table));
         // Identifiers cannot be bound; these are the constants above.
-        if (!present[table].contains(column) &&
+        // A server gives its column names in lower case.
+        if (!present[table].contains(column, Qt::CaseInsensitive) &&
             !exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3")
-                      .arg(table, column, QLatin1String(c.type))))
+                      .arg(table, column, columnDdl(QLatin1String(c.type)))))
             return false;
     }
     return fillCountryCodes();
@@ -518,7 +556,15 @@ QStringList Database::columns(const QString& table) const
 int Database::schemaVersion() const
 {
     QSqlQuery q(connection());
-    return q.exec(QStringLiteral("PRAGMA user_version")) && q.next() ? q.value(0).toInt() : 0;
+    const QString sql = isServer() ? QStringLiteral("SELECT Version FROM BillcraftSchema")
+                                   : QStringLiteral("PRAGMA user_version");
+    return q.exec(sql) && q.next() ? q.value(0).toInt() : 0;
+}
+
+bool Database::writeSchemaVersion(int version)
+{
+    return isServer() ? exec(QStringLiteral("UPDATE BillcraftSchema SET Version = ?"), {version})
+                      : exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
 }
 
 Database::AddColumn Database::addColumnIfMissing(const QString& table, const QString& column,
@@ -529,10 +575,12 @@ Database::AddColumn Database::addColumnIfMissing(const QString& table, const QSt
         m_error = tr("Cannot add %1.%2 of type %3").arg(table, column, columnType);
         return AddColumn::Failed;
     }
-    if (columns(table).contains(column, Qt::CaseSensitive))
+    // A server folds unquoted names to lower case, so there letter case cannot tell columns apart.
+    if (columns(table).contains(column, isServer() ? Qt::CaseInsensitive : Qt::CaseSensitive))
         return AddColumn::Present;
     // Identifiers cannot be bound; both are checked plain names above.
-    if (!exec(QStringLiteral("ALTER TABLE %1 ADD [%2] %3").arg(table, column, storage)))
+    const QString name = isServer() ? column : u'[' + column + u']';
+    if (!exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3").arg(table, name, columnDdl(storage))))
         return AddColumn::Failed;
     return AddColumn::Added;
 }

@@ -2,6 +2,7 @@
 
 #include "core/DatabaseChanges.h"
 #include "core/Result.h"
+#include "core/ServerAddress.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -30,7 +31,12 @@ private:
     const QSqlQuery& m_query;
 };
 
-// The one connection to Accounts.mdb, an SQLite 3 file. Opening it refuses a read-only file or
+// The one connection to the books: Accounts.mdb, an SQLite 3 file in the data folder, or shared
+// books in a PostgreSQL database that several seats use at once. The stores' SQL is the same on
+// both; what differs (column types, the write lock, the schema version, the key of a new row,
+// telling other seats of a change) is decided here and in DatabaseServer.cpp.
+//
+// Opening a file refuses a read-only file or
 // folder, and anything that is not a Billcraft database without changing a byte of it (the file
 // is judged before anything is written); makes the file and its journals readable by their
 // owner alone (0600); creates the five tables on a new or empty file, insists
@@ -46,18 +52,33 @@ public:
     static constexpr int kBusyTimeoutMs = 5000;
     static inline const QString kFileName = QStringLiteral("Accounts.mdb");
 
+    enum class Engine { SQLite, PostgreSQL };
+
     Database();
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
     bool open(const QString& path);
+    // Shared books on a server: creates the schema in an empty database, or upgrades it, under
+    // a lock that makes two seats starting at once make one schema; refuses a database that
+    // holds other tables, or a schema newer than this program's, changing nothing.
+    bool openServer(const ServerAddress& address);
+    Engine engine() const { return m_engine; }
+    bool isServer() const { return m_engine == Engine::PostgreSQL; }
+    const ServerAddress& server() const { return m_server; }
+    // Whether a server connection has been lost (the server stopped, the network went). The
+    // next statement outside a transaction connects again on its own.
+    bool connectionLost() const;
+    // The other connections to the same server database: other seats at work. 0 for a file.
+    Result<int> otherSeats();
     // Whether the file carries the signature of a Jet database (Jet 3 or Jet 4): the
     // Accounts.mdb of an installation of the earlier Windows program, which is converted, not
     // opened.
     static bool hasJetSignature(const QString& path);
     void close();
     bool isOpen() const;
+    // The file's path, or the server's URL: where the books are, for messages.
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
 
@@ -114,6 +135,10 @@ public:
     // Column names of a table, in their stored letter case.
     QStringList columns(const QString& table) const;
     int schemaVersion() const;
+    // A table's key column (InvoiceID of TblInvoices), empty for a table without one.
+    static QString keyColumn(const QString& table);
+    // The tables of the books, in the order a copy fills them.
+    static QStringList tableNames();
 
     // Adds a column unless one of exactly that name (letter case included) exists. The column
     // is Null in every existing row. columnType is a Jet type name ("Memo", "Text", "Long",
@@ -137,10 +162,30 @@ private:
     bool checkWritable(const QString& path);
     bool inspect(const QString& path, bool* isNew);
     bool createTables();
+    bool makeTables(); // inside the caller's transaction
     bool migrate();
+    // The numbered steps after `from`, inside the caller's transaction.
+    bool runSteps(int from);
     bool addBusinessTerms();
+    // Server side (DatabaseServer.cpp).
+    bool connectServer();
+    bool prepareServerSchema();
+    bool writeSchemaVersion(int version);
+    // A table's statement as this engine takes it.
+    QString tableDdl(const QString& sqliteDdl) const;
+    QString columnDdl(const QString& sqliteType) const;
+    // Sends the marked tables to the other seats (at commit, or at once outside a transaction).
+    void notifyOthers(DatabaseChanges::Tables tables);
+    // A write helper's change done: told to other seats and marked for this one's lists.
+    void marked(DatabaseChanges::Tables tables);
+    void listenToOthers();
+    bool reconnectIfLost();
+    friend class Transaction;
 
     QString m_connectionName;
+    Engine m_engine = Engine::SQLite;
+    ServerAddress m_server;
+    bool m_connecting = false;
     QString m_path;
     QString m_error;
     QElapsedTimer m_busySince; // since the current wait for a lock began
@@ -183,6 +228,10 @@ auto Database::one(const QString& sql, const QVariantList& values, Map map)
 }
 
 // Runs a multi-statement change as one unit: rolled back unless commit() succeeds.
+// On a server, Immediate takes the books' write lock (a transaction-scoped advisory lock)
+// before anything is read, which gives every seat's read-then-write the same one-writer order a
+// file has: two seats raising invoices at once take numbers one after the other, never the same
+// one. Readers are never blocked.
 // Immediate, the default, takes the write lock at once (BEGIN IMMEDIATE), waiting for another
 // writer within the busy timeout, so a read followed by a write, such as taking the next
 // invoice number and inserting it, cannot interleave with another process doing the same.

@@ -25,6 +25,9 @@ public:
     // Kept by Transaction: what is marked in between waits for the end.
     void transactionBegan();
     void transactionEnded(bool committed);
+    bool inTransaction() const { return m_inTransaction; }
+    // What the open transaction has marked so far.
+    Tables pending() const { return m_pending; }
 
 signals:
     void changed(DatabaseChanges::Tables tables);

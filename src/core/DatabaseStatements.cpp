@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/StoredText.h"
 
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 
@@ -38,6 +39,8 @@ bool Database::exec(QSqlQuery& query)
 
 bool Database::exec(const QString& sql, const QVariantList& values)
 {
+    if (!reconnectIfLost())
+        return false;
     QSqlQuery q(connection());
     if (values.isEmpty()) {
         if (q.exec(sql))
@@ -59,6 +62,10 @@ QVariant Database::scalar(const QString& sql, const QVariantList& values)
 
 bool Database::run(QSqlQuery& query, const QString& sql, const QVariantList& values)
 {
+    // The action that met a lost connection has reported it; the next one connects again.
+    if (!reconnectIfLost())
+        return false;
+    query = QSqlQuery(connection());
     query.setForwardOnly(true);
     query.prepare(sql);
     for (const QVariant& v : values)
@@ -84,17 +91,30 @@ Result<qint64> Database::change(DatabaseChanges::Tables announces, const QString
     QSqlQuery q(connection());
     if (!run(q, sql, values))
         return Failure{m_error};
-    m_changes.mark(announces);
+    marked(announces);
     return qint64(q.numRowsAffected());
+}
+
+void Database::marked(DatabaseChanges::Tables tables)
+{
+    if (!m_changes.inTransaction())
+        notifyOthers(tables); // a transaction's go at its commit
+    m_changes.mark(tables);
 }
 
 Result<qint64> Database::insert(DatabaseChanges::Tables announces, const QString& sql,
                                 const QVariantList& values)
 {
+    // A server gives no last row's key: the statement returns it.
+    static const QRegularExpression into(QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\\w+)"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString key = isServer() ? keyColumn(into.match(sql).captured(1)) : QString();
     QSqlQuery q(connection());
-    if (!run(q, sql, values))
+    if (!run(q, key.isEmpty() ? sql : sql + QStringLiteral(" RETURNING ") + key, values))
         return Failure{m_error};
-    m_changes.mark(announces);
+    marked(announces);
+    if (!key.isEmpty())
+        return q.next() ? q.value(0).toLongLong() : qint64(0);
     return q.lastInsertId().toLongLong();
 }
 
@@ -103,8 +123,19 @@ Result<qint64> Database::insert(DatabaseChanges::Tables announces, const QString
 Transaction::Transaction(Database& db, Mode mode)
     : m_db(db)
 {
-    m_active = db.exec(mode == Mode::Deferred ? QStringLiteral("BEGIN")
-                                              : QStringLiteral("BEGIN IMMEDIATE"));
+    if (db.isServer()) {
+        // The books' write lock, held to the end of the transaction; the key is arbitrary but
+        // fixed, shared by every seat.
+        m_active = db.exec(QStringLiteral("BEGIN"));
+        if (m_active && mode == Mode::Immediate &&
+            !db.exec(QStringLiteral("SELECT pg_advisory_xact_lock(7165484)"))) {
+            QSqlQuery(db.connection()).exec(QStringLiteral("ROLLBACK"));
+            m_active = false;
+        }
+    } else {
+        m_active = db.exec(mode == Mode::Deferred ? QStringLiteral("BEGIN")
+                                                  : QStringLiteral("BEGIN IMMEDIATE"));
+    }
     if (m_active)
         db.changes().transactionBegan();
 }
@@ -129,6 +160,7 @@ bool Transaction::commit()
 {
     if (!m_active)
         return false;
+    m_db.notifyOthers(m_db.changes().pending());
     if (!m_db.exec(QStringLiteral("COMMIT"))) {
         // SQLite keeps the transaction open after a failed COMMIT; left so, every later write
         // would join it and vanish with it.
