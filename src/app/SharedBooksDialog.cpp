@@ -30,10 +30,11 @@ SharedBooksDialog::SharedBooksDialog(Session& session, QWidget* parent)
                                              "full&sslrootcert=/path/ca.pem"));
     const Result<std::optional<ServerAddress>> remembered =
         SharedBooks::remembered(m_session.preferences());
-    if (m_session.db().isServer())
-        m_url->setText(m_session.db().server().url());
-    else if (remembered && *remembered)
+    // What the next start opens, else the books open now.
+    if (remembered && *remembered)
         m_url->setText((*remembered)->url());
+    else if (m_session.db().isServer())
+        m_url->setText(m_session.db().server().url());
 
     auto* note = new QLabel(tr("Billcraft keeps no password: the server's password is read "
                                "from ~/.pgpass, a PostgreSQL service file or the PGPASSWORD "

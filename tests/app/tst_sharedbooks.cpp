@@ -186,8 +186,8 @@ private slots:
     }
 
     // The server stops mid-session: refilling a list reports the error, a new client and a new
-    // invoice fail whole; once it is back the next action connects again and finds only what
-    // was committed.
+    // invoice fail whole; once it is back the next action connects again, finds only what was
+    // committed, and other seats' changes reach the window again.
     void theServerGoesAwayAndComesBack()
     {
         TestEnv env;
@@ -219,6 +219,9 @@ private slots:
         child<QPushButton>(&w, "cmdSaveNew")->click();
         QCOMPARE(openedItems(clients), QStringList({"Acme", "Bolt", "Cobalt"}));
         QVERIFY(newInvoice(env.db, identity, acme));
+        // Connected again, the window still hears of the other seats' changes.
+        otherSeat(books, {"client", "Dyna", QString::number(identity)});
+        QTRY_COMPARE_WITH_TIMEOUT(clients->count(), 0, 1000);
         VERIFY_PROMPTS(env.prompter);
     }
 
