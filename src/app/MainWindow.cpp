@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include "app/SharedBooks.h"
+#include "app/SharedBooksDialog.h"
 #include "app/WindowMemory.h"
 #include "appointments/ui/CalendarTab.h"
 #include "backup/ui/BackupRestore.h"
@@ -76,7 +78,7 @@ MainWindow::MainWindow(Session& session, QWidget* parent)
     , m_session(session)
 {
     setObjectName(QStringLiteral("frmFront"));
-    setWindowTitle(tr("Billcraft version"));
+    setWindowTitle(tr("Billcraft version") + booksPlace());
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -126,6 +128,11 @@ void MainWindow::buildPictureButtons(QWidget* row)
         namedButton(QStringLiteral("cmdTradingDetails"), tr("Trading details..."), row);
     connect(tradingDetails, &QPushButton::clicked, this, &MainWindow::openTradingDetails);
     layout->addWidget(tradingDetails);
+    QPushButton* sharedBooks =
+        namedButton(QStringLiteral("cmdSharedBooks"), tr("Connect to shared books..."), row);
+    connect(sharedBooks, &QPushButton::clicked, this,
+            [this] { SharedBooksDialog(m_session, this).exec(); });
+    layout->addWidget(sharedBooks);
     layout->addStretch(1);
 
     m_maker = new QLabel(QStringLiteral("<a href=\"%1\">Norvane</a>").arg(kMakerWebAddress), row);
@@ -304,8 +311,10 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
     listPrinters(); // 12
     // A data folder without Help.set gains the delivered help document.
     installHelpDocument();
-    // 15: databases made before client notes existed gain the column.
-    if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
+    // 15: databases made before client notes existed gain the column (shared books are
+    // made with it).
+    if (!m_session.db().isServer() &&
+        m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
                                           QStringLiteral("Memo")) == Database::AddColumn::Failed)
         m_session.prompter().inform(tr("The database could not be given its column for client "
                                        "notes, so notes cannot be kept.\n") +
@@ -360,7 +369,16 @@ void MainWindow::populateUserData()
         page.taxCaption = m_session.pageSettings().taxCaption;
     m_session.setPageSettings(page); // the VAT box and the tax captions follow
     setWindowTitle(
-        tr("Billcraft version %1 %2").arg(QStringLiteral(BILLCRAFT_VERSION), page.identityName));
+        tr("Billcraft version %1 %2").arg(QStringLiteral(BILLCRAFT_VERSION), page.identityName) +
+        booksPlace());
+}
+
+QString MainWindow::booksPlace() const
+{
+    // Several sets of books may be a click apart: the title says which one is open.
+    const Database& db = m_session.db();
+    return db.isServer() ? tr(" - shared books %1").arg(SharedBooks::place(db.server()))
+                         : QString();
 }
 
 void MainWindow::openIdentityChooser()

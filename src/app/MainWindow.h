@@ -115,6 +115,8 @@ private:
     void backUpDatabase();
     void restoreDatabase();
     void saveWindowState() const;
+    // Appended to the title on shared books: where they are.
+    QString booksPlace() const;
 
     Session& m_session;
     QTabWidget* m_tabs = nullptr;

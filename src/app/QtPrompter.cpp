@@ -1,5 +1,6 @@
 #include "app/QtPrompter.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QFontDialog>
@@ -74,6 +75,12 @@ Prompter::Answer QtPrompter::ask(const Message& message)
     case Buttons::YesNoCancel:
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
+    }
+    const QMessageBox::StandardButton named[] = {QMessageBox::Yes, QMessageBox::No,
+                                                 QMessageBox::Cancel};
+    for (qsizetype i = 0; i < message.buttonTexts.size() && i < 3; ++i) {
+        if (QAbstractButton* button = box.button(named[i]))
+            button->setText(message.buttonTexts[i]);
     }
     box.setDefaultButton(toButton(message.defaultAnswer));
     switch (box.exec()) {

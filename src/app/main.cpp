@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 #include "app/QtPrompter.h"
+#include "app/SharedBooks.h"
 #include "app/WindowMemory.h"
 #include "backup/Backup.h"
 #include "core/Clock.h"
@@ -237,10 +238,14 @@ struct Program {
     std::unique_ptr<Session> session;
     std::unique_ptr<MainWindow> window;
 
-    bool open(QtPrompter& prompter, const QString& folder)
+    // The server's books when `server` is given, else the folder's; false when the program is
+    // not to start (the user chose to quit, or has been told why it cannot).
+    bool open(QtPrompter& prompter, const QString& folder,
+              const std::optional<ServerAddress>& server = std::nullopt)
     {
-        if (!db.open(QDir(folder).filePath(Database::kFileName))) {
-            refuseToStart(prompter, db.errorString());
+        if (SharedBooks::openAtStart(db, prompter, server, folder) == SharedBooks::Opened::Quit) {
+            if (!db.errorString().isEmpty())
+                fail(db.errorString());
             return false;
         }
         session = std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()),
@@ -275,9 +280,35 @@ bool tidyFolder(QtPrompter& prompter, const QString& folder, DataFolder::Hold& h
     return true;
 }
 
-int runWindow(QApplication& app, const QString& folder)
+// The shared books to open: those of `databaseUrl` (--database) for this run, else the ones the
+// user last chose; nullopt for the data folder's. False when the program must not start.
+bool chooseBooks(QtPrompter& prompter, const QString& databaseUrl,
+                 std::optional<ServerAddress>& server)
+{
+    if (!databaseUrl.isEmpty()) {
+        const Result<ServerAddress> named = SharedBooks::fromCommandLine(databaseUrl);
+        if (!named) {
+            refuseToStart(prompter, named.error());
+            return false;
+        }
+        server = *named;
+        return true;
+    }
+    const Result<std::optional<ServerAddress>> remembered =
+        SharedBooks::remembered(Preferences(Preferences::defaultFile()));
+    if (!remembered) // the data folder's books open instead
+        prompter.inform(remembered.error(), {}, Prompter::Icon::Warning);
+    else
+        server = *remembered;
+    return true;
+}
+
+int runWindow(QApplication& app, const QString& folder, const QString& databaseUrl = {})
 {
     QtPrompter prompter;
+    std::optional<ServerAddress> server;
+    if (!chooseBooks(prompter, databaseUrl, server))
+        return 1;
     if (const QString problem = DataFolder::prepare(folder); !problem.isEmpty())
         return refuseToStart(prompter, problem);
     // Held for the window's whole life, so that another Billcraft does not take this one's
@@ -289,8 +320,8 @@ int runWindow(QApplication& app, const QString& folder)
         return 1;
 
     Program program;
-    if (!Database::hasJetSignature(QDir(folder).filePath(Database::kFileName)))
-        return program.open(prompter, folder) ? app.exec() : 1;
+    if (server || !Database::hasJetSignature(QDir(folder).filePath(Database::kFileName)))
+        return program.open(prompter, folder, server) ? app.exec() : 1;
 
     // An earlier installation's books are converted before anything opens them. The reader
     // and the conversion run on a worker while the event loop shows their progress; start-up

@@ -14,6 +14,13 @@ void DatabaseChanges::announce(Tables tables)
         emit changed(tables);
 }
 
+void DatabaseChanges::announceFromElsewhere(Tables tables)
+{
+    announce(tables);
+    if (tables)
+        emit changedElsewhere(tables);
+}
+
 void DatabaseChanges::transactionBegan()
 {
     m_inTransaction = true;

@@ -21,6 +21,9 @@ public:
     // A write to `tables` succeeded.
     void mark(Tables tables);
     void announce(Tables tables);
+    // A change another seat made, learnt from the server: announced as this seat's own are,
+    // and told apart for a list that shows its own changes in place without listing again.
+    void announceFromElsewhere(Tables tables);
 
     // Kept by Transaction: what is marked in between waits for the end.
     void transactionBegan();
@@ -31,6 +34,7 @@ public:
 
 signals:
     void changed(DatabaseChanges::Tables tables);
+    void changedElsewhere(DatabaseChanges::Tables tables);
 
 private:
     bool m_inTransaction = false;

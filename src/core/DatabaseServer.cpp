@@ -168,7 +168,8 @@ void Database::listenToOthers()
                      [this](const QString& name, QSqlDriver::NotificationSource source,
                             const QVariant& payload) {
                          if (name == kChannel && source != QSqlDriver::SelfSource)
-                             m_changes.announce(DatabaseChanges::Tables::fromInt(payload.toInt()));
+                             m_changes.announceFromElsewhere(
+                                 DatabaseChanges::Tables::fromInt(payload.toInt()));
                      });
 }
 

@@ -20,6 +20,9 @@ public:
         Buttons buttons = Buttons::Ok;
         Icon icon = Icon::None;
         Answer defaultAnswer = Answer::Ok;
+        // Words for the Yes, No and Cancel buttons, in that order, where the choice is not a
+        // yes or a no ("Try Again", "Use Data Folder", "Quit"); empty keeps the usual words.
+        QStringList buttonTexts = {};
     };
 
     struct FileRequest {

@@ -38,6 +38,14 @@ ScriptedPrompter& ScriptedPrompter::expectMessageStarting(const QString& start,
     return *this;
 }
 
+ScriptedPrompter& ScriptedPrompter::expectQuestionStarting(const QString& start, Answer answer)
+{
+    Expected& e = add(Kind::Message, start, {});
+    e.answer = answer;
+    e.textIsStart = true;
+    return *this;
+}
+
 ScriptedPrompter& ScriptedPrompter::whileShown(std::function<void()> action)
 {
     if (m_script.isEmpty())

@@ -39,6 +39,8 @@ public:
     // own words, which a test cannot spell out.
     ScriptedPrompter& expectMessageStarting(const QString& start,
                                             std::optional<QString> title = {});
+    // A question that begins with `start`, answered with `answer`.
+    ScriptedPrompter& expectQuestionStarting(const QString& start, Answer answer);
     // Something the program does not see happen while the last expected prompt is up, such as
     // another window writing to the database.
     ScriptedPrompter& whileShown(std::function<void()> action);

@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using InvoiceList::Filter;
@@ -164,6 +165,25 @@ void InvoiceListTab::connectControls()
     });
     connect(&m_session, &Session::clientsChanged, this, &InvoiceListTab::clientsChanged);
     connect(&m_session, &Session::invoicesChanged, this, &InvoiceListTab::clientsChanged);
+    // This seat's own changes show in place (a row marked paid stays until listed again);
+    // another seat's are listed at once where they are seen.
+    connect(&m_session.db().changes(), &DatabaseChanges::changedElsewhere, this,
+            &InvoiceListTab::relistForOthers);
+    connect(m_menu, &QMenu::aboutToHide, this, [this] {
+        if (std::exchange(m_relistAfterMenu, false)) // after the chosen action has run
+            QTimer::singleShot(0, this, &InvoiceListTab::relistForOthers);
+    });
+}
+
+void InvoiceListTab::relistForOthers()
+{
+    if (!m_shown || !isVisible())
+        return;
+    if (m_menu->isVisible()) {
+        m_relistAfterMenu = true;
+        return;
+    }
+    fill(*m_shown);
 }
 
 void InvoiceListTab::clientsChanged()
@@ -204,6 +224,7 @@ void InvoiceListTab::showEvent(QShowEvent* event)
 
 void InvoiceListTab::clearList()
 {
+    m_shown.reset();
     m_grid->clearGrid();
 }
 
@@ -262,7 +283,10 @@ bool InvoiceListTab::fill(const InvoiceList::Request& r, const QString& emptyMes
         m_session.prompter().inform(emptyMessage);
         return false;
     }
-    return m_grid->populate(std::move(*rows), m_session.prompter());
+    if (!m_grid->populate(std::move(*rows), m_session.prompter()))
+        return false;
+    m_shown = r;
+    return true;
 }
 
 void InvoiceListTab::onGlobalOption(Filter filter)

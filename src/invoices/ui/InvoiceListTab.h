@@ -3,6 +3,7 @@
 #include "invoices/InvoiceList.h"
 
 #include <QWidget>
+#include <optional>
 
 class FlexGrid;
 class QButtonGroup;
@@ -63,6 +64,9 @@ private:
     int chosenClient() const;
     void clientsChanged();
     void refreshClients(); // refills the company list when a change has made it stale
+    // Lists the shown invoices again after another seat's change; waits while the row menu
+    // is open, whose actions name a row of the list as it is.
+    void relistForOthers();
     void reportDatabaseError();
     void reportFailure(const QString& error);
     // Runs a list statement; an empty result is refused with `emptyMessage` (keeping the old
@@ -89,4 +93,6 @@ private:
     bool m_clientsStale = true;       // the company list waits for the tab to be shown
     int m_changesSinceFill = 1;       // changes since the company list was filled (none yet)
     bool m_clientsChosenKept = false; // whether its refill keeps the chosen client
+    std::optional<InvoiceList::Request> m_shown; // what the grid lists, while it lists something
+    bool m_relistAfterMenu = false;
 };
