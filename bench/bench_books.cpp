@@ -1,12 +1,19 @@
 // Billcraft at a million invoices: start-up, every view of the invoice list, and a "Make
-// Invoice" click, on books written by BookMaker (as make_books writes them). Run a Release build:
+// Invoice" click, on books written by BookMaker (as make_books writes them), in an SQLite file
+// or on a PostgreSQL server (--engine=postgresql [--server=URL]: BenchEngine.h). Run a Release
+// build:
 //   bench_books --benchmark_repetitions=5 --benchmark_report_aggregates_only=true
-// BILLCRAFT_BENCH_INVOICES sets the size of the large books (1,000,000 unless given). The goal
-// figures are CPU times: the fsync of a commit shows in the real time only. BM_FirstPaint times
-// start-up from outside: this program started again with --first-paint bare|billcraft FOLDER.
+// BILLCRAFT_BENCH_INVOICES sets the size of the large books (1,000,000 unless given). On SQLite
+// the goal figures are CPU times: the fsync of a commit shows in the real time only. On a server
+// the statements' work is the server's, so the real time counts, and server_cpu_ms gives the
+// server's CPU time. BM_FirstPaint times start-up from outside: this program started again with
+// --first-paint bare|billcraft FOLDER [URL]. scripts/bench-server runs both engines and prints
+// their figures side by side (bench/README.md).
 
+#include "BenchEngine.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
+#include "ServerCpu.h"
 #include "app/MainWindow.h"
 #include "core/Clock.h"
 #include "core/Database.h"
@@ -31,11 +38,13 @@
 #if __has_include(<valgrind/callgrind.h>)
 #include <valgrind/callgrind.h>
 #endif
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -48,9 +57,10 @@ qint64 largeBooks()
     return ok && n >= 0 ? n : 1000000;
 }
 
-// BILLCRAFT_BENCH_BOOKS names a folder whose books make_books wrote: the large books are those,
-// not written afresh (under callgrind, writing a million invoices takes longer than the rest).
-// "Make Invoice" adds to them.
+// BILLCRAFT_BENCH_BOOKS names a folder whose books make_books wrote: the large books in SQLite
+// are those, not written afresh (under callgrind, writing a million invoices takes longer than
+// the rest). "Make Invoice" adds to them. On a server it is only the data folder: the books are
+// the server's, written by the first run and kept.
 QString givenFolder(qint64 invoices)
 {
     return invoices == largeBooks() ? qEnvironmentVariable("BILLCRAFT_BENCH_BOOKS") : QString();
@@ -59,32 +69,37 @@ QString givenFolder(qint64 invoices)
 // A data folder with its books, and a session over them like the program's own.
 struct Books {
     QTemporaryDir dir;
-    QString folder;
+    BenchEngine::Place place;
     Database db;
     ScriptedPrompter prompter;
     FixedClock clock{kToday};
     std::unique_ptr<Session> session;
 
     explicit Books(qint64 invoices)
-        : folder(givenFolder(invoices))
     {
-        if (folder.isEmpty())
-            folder = dir.path();
-        if (!dir.isValid() || !db.open(path()))
-            qFatal("cannot open the bench books: %s", qPrintable(db.errorString()));
-        if (folder == dir.path()) {
-            const QString problem = BookMaker::make(db, invoices, kToday);
-            if (!problem.isEmpty())
-                qFatal("cannot write the bench books: %s", qPrintable(problem));
-        }
+        QString folder = givenFolder(invoices);
+        if (!dir.isValid())
+            qFatal("no temporary folder for the bench books");
+        const Result<BenchEngine::Place> where = BenchEngine::place(
+            folder.isEmpty() ? dir.path() : folder, QStringLiteral("books_%1").arg(invoices));
+        if (!where)
+            qFatal("no place for the bench books: %s", qPrintable(where.error()));
+        place = *where;
+        BookMaker::openAndMake(db, place, invoices, kToday);
         openSession();
     }
-    QString path() const { return QDir(folder).filePath(Database::kFileName); }
+    // After a benchmark that wanted the books to itself.
+    void reopen()
+    {
+        if (!place.open(db))
+            qFatal("cannot reopen the bench books: %s", qPrintable(db.errorString()));
+        openSession();
+    }
     void openSession()
     {
         session = std::make_unique<Session>(
             db, prompter, clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            folder);
+            place.folder);
     }
 };
 
@@ -99,31 +114,47 @@ void paint(QWidget& window)
     QCoreApplication::processEvents(); // the expose and the first paint
 }
 
-// Start-up as main() does it after the data folder: open the database, build the main window,
-// run the start-up sequence and paint the window.
+// A start that showed a message (a read that failed) is not the start users have: the counter
+// "messages", per iteration, says so beside the figures.
+void countMessages(benchmark::State& state, qsizetype shown)
+{
+    if (shown > 0)
+        state.counters["messages"] =
+            benchmark::Counter(double(shown), benchmark::Counter::kAvgIterations);
+}
+
+// Start-up as main() does it after the data folder: open the database (on a server: connect,
+// check the schema under its lock, listen for other seats), build the main window, run the
+// start-up sequence and paint the window.
 void BM_StartUp(benchmark::State& state)
 {
     Books& b = books(state.range(0));
     b.db.close();
+    double serverCpu = 0;
+    const qsizetype messages = b.prompter.messagesShown().size();
     for (auto _ : state) {
         auto db = std::make_unique<Database>();
-        if (!db->open(b.path()))
+        if (!b.place.open(*db))
             state.SkipWithError(qPrintable(db->errorString()));
         auto session = std::make_unique<Session>(
             *db, b.prompter, b.clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            b.folder);
+            b.place.folder);
         auto window = std::make_unique<MainWindow>(*session);
         window->startUp();
         paint(*window);
         state.PauseTiming();
+        // Each start has a server process of its own: all its time is this start's.
+        serverCpu += BenchEngine::serverCpuSeconds(*db).value_or(0);
         window.reset();
         session.reset();
         db.reset();
         state.ResumeTiming();
     }
-    if (!b.db.open(b.path()))
-        qFatal("cannot reopen the bench books");
-    b.openSession();
+    if (b.place.server)
+        state.counters["server_cpu_ms"] =
+            benchmark::Counter(serverCpu * 1000, benchmark::Counter::kAvgIterations);
+    countMessages(state, b.prompter.messagesShown().size() - messages);
+    b.reopen();
 }
 
 // The floor start-up is judged against: a main window with seven empty tabs, painted.
@@ -166,8 +197,10 @@ void stopCallgrind()
 }
 
 // The child: "bare" builds the bare seven-tab window, "billcraft" starts the program on the
-// books in the folder as main() does. Prints the CPU seconds and exits after the first paint.
-int firstPaintChild(QApplication& app, const QString& mode, const QString& folder)
+// books at `place` as main() does. Prints the CPU seconds and the number of messages shown after
+// the first paint, then the server's CPU seconds for it on a line of their own (a query, so not
+// part of the start), and exits.
+int firstPaintChild(QApplication& app, const QString& mode, const BenchEngine::Place& place)
 {
     std::unique_ptr<Database> db;
     std::unique_ptr<ScriptedPrompter> prompter;
@@ -183,7 +216,7 @@ int firstPaintChild(QApplication& app, const QString& mode, const QString& folde
         window->resize(900, 640);
     } else {
         db = std::make_unique<Database>();
-        if (!db->open(QDir(folder).filePath(Database::kFileName))) {
+        if (!place.open(*db)) {
             std::fprintf(stderr, "%s\n", qPrintable(db->errorString()));
             return 1;
         }
@@ -191,7 +224,7 @@ int firstPaintChild(QApplication& app, const QString& mode, const QString& folde
         clock = std::make_unique<FixedClock>(kToday);
         session = std::make_unique<Session>(
             *db, *prompter, *clock, LocaleText(QLocale(QLocale::English, QLocale::UnitedKingdom)),
-            folder);
+            place.folder);
         auto main = std::make_unique<MainWindow>(*session);
         main->startUp(MainWindow::HiddenTabs::BuildAfterFirstPaint);
         window = std::move(main);
@@ -199,15 +232,23 @@ int firstPaintChild(QApplication& app, const QString& mode, const QString& folde
     // The first paint event starts the window's first repaint; the report waits for its end.
     struct FirstPaint : QObject {
         QWidget* window = nullptr;
+        const ScriptedPrompter* prompter = nullptr;
+        Database* db = nullptr;
         bool seen = false;
         bool eventFilter(QObject* watched, QEvent* event) override
         {
             if (!seen && event->type() == QEvent::Paint && watched->isWidgetType() &&
                 static_cast<QWidget*>(watched)->window() == window) {
                 seen = true;
-                QTimer::singleShot(0, qApp, [] {
+                QTimer::singleShot(0, qApp, [shown = prompter, books = db] {
                     stopCallgrind();
-                    std::printf("%.9f\n", processCpuSeconds());
+                    const double cpu = processCpuSeconds();
+                    std::printf("%.9f %lld\n", cpu,
+                                shown ? qint64(shown->messagesShown().size()) : qint64(0));
+                    std::fflush(stdout);
+                    const std::optional<double> server =
+                        books ? BenchEngine::serverCpuSeconds(*books) : std::nullopt;
+                    std::printf("%.9f\n", server.value_or(-1));
                     std::fflush(stdout);
                     QCoreApplication::exit(0); // quit() would ask the window to close
                 });
@@ -216,6 +257,8 @@ int firstPaintChild(QApplication& app, const QString& mode, const QString& folde
         }
     } watch;
     watch.window = window.get();
+    watch.prompter = prompter.get();
+    watch.db = db.get();
     app.installEventFilter(&watch);
     window->show();
     const int code = QApplication::exec();
@@ -224,15 +267,17 @@ int firstPaintChild(QApplication& app, const QString& mode, const QString& folde
 }
 
 // Times one child start-up; the child's CPU time is the counter "child_cpu_ms".
-void firstPaint(benchmark::State& state, const QString& mode, const QString& folder,
+void firstPaint(benchmark::State& state, const QString& mode, const QStringList& place,
                 const QString& program)
 {
     double cpu = 0;
+    double serverCpu = 0;
+    qsizetype messages = 0;
     for (auto _ : state) {
         QProcess child;
         QElapsedTimer clock;
         clock.start();
-        child.start(program, {QLatin1String(kFirstPaintFlag), mode, folder});
+        child.start(program, QStringList{QLatin1String(kFirstPaintFlag), mode} + place);
         if (!child.waitForReadyRead(60000)) {
             state.SkipWithError("the child reported no first paint");
             break;
@@ -240,29 +285,34 @@ void firstPaint(benchmark::State& state, const QString& mode, const QString& fol
         const QByteArray line = child.readLine();
         const double seconds = double(clock.nsecsElapsed()) * 1e-9;
         state.SetIterationTime(seconds);
-        cpu += line.trimmed().toDouble();
+        const QList<QByteArray> report = line.trimmed().split(' ');
+        cpu += report.value(0).toDouble();
+        messages += report.value(1).toLongLong();
         state.PauseTiming();
         child.waitForFinished(60000);
+        serverCpu += std::max(0.0, child.readLine().trimmed().toDouble());
         state.ResumeTiming();
     }
     state.counters["child_cpu_ms"] =
         benchmark::Counter(cpu * 1000, benchmark::Counter::kAvgIterations);
+    if (serverCpu > 0)
+        state.counters["server_cpu_ms"] =
+            benchmark::Counter(serverCpu * 1000, benchmark::Counter::kAvgIterations);
+    countMessages(state, messages);
 }
 
 void BM_FirstPaintBare(benchmark::State& state)
 {
-    firstPaint(state, QStringLiteral("bare"), QString(), QCoreApplication::applicationFilePath());
+    firstPaint(state, QStringLiteral("bare"), {}, QCoreApplication::applicationFilePath());
 }
 
 void BM_FirstPaintStartUp(benchmark::State& state)
 {
     Books& b = books(state.range(0));
     b.db.close(); // the child opens the books as the program does, with nobody else on them
-    firstPaint(state, QStringLiteral("billcraft"), b.folder,
+    firstPaint(state, QStringLiteral("billcraft"), b.place.arguments(),
                QCoreApplication::applicationFilePath());
-    if (!b.db.open(b.path()))
-        qFatal("cannot reopen the bench books");
-    b.openSession();
+    b.reopen();
 }
 
 // One view of the invoice list of identity 1, as the tab shows it: the keys, count and totals
@@ -280,6 +330,7 @@ void listView(benchmark::State& state, InvoiceList::Request request)
     grid.resize(1200, 700);
     paint(grid);
     int rows = 0;
+    ServerCpu server(b.db);
     for (auto _ : state) {
         Result<PagedGrid> data =
             InvoiceList::open(b.db, {b.session->locale(), b.session->clock().today()}, request);
@@ -292,6 +343,7 @@ void listView(benchmark::State& state, InvoiceList::Request request)
         QCoreApplication::processEvents();
         rows = grid.rows().rowCount();
     }
+    server.report(state);
     state.counters["rows"] = rows;
 }
 
@@ -316,6 +368,12 @@ void BM_MakeInvoice(benchmark::State& state)
     auto* content = window.findChild<QPlainTextEdit*>(QStringLiteral("txtInvoiceContent"));
     auto* value = window.findChild<QLineEdit*>(QStringLiteral("txtInvoiceValue"));
     auto* make = window.findChild<QPushButton*>(QStringLiteral("CmdMakeInvoice"));
+    const auto invoices = [&b] {
+        return b.db.scalar(QStringLiteral("SELECT count(*) FROM TblInvoices")).toLongLong();
+    };
+    const qint64 before = invoices();
+    const qsizetype messages = b.prompter.messagesShown().size();
+    ServerCpu server(b.db);
     for (auto _ : state) {
         state.PauseTiming();
         window.tabs()->setCurrentIndex(MainWindow::TabMakeInvoice);
@@ -328,9 +386,14 @@ void BM_MakeInvoice(benchmark::State& state)
         make->click();
         settle();
     }
-    if (window.tabs()->currentIndex() != MainWindow::TabFindInvoices || !b.prompter.verifyDone())
-        state.SkipWithError(
-            qPrintable(QStringLiteral("the invoice was not made: ") + b.prompter.leftover()));
+    server.report(state);
+    const qsizetype shown = b.prompter.messagesShown().size() - messages;
+    countMessages(state, shown);
+    if (window.tabs()->currentIndex() != MainWindow::TabFindInvoices ||
+        invoices() - before != qint64(state.iterations()))
+        state.SkipWithError(qPrintable(
+            QStringLiteral("the invoice was not made: ") +
+            (shown > 0 ? b.prompter.messagesShown().last().text : QStringLiteral("no message"))));
 }
 
 void registerListViews()
@@ -375,12 +438,18 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int qtArgc = 1; // the benchmark's own flags are not Qt's
     QApplication app(qtArgc, argv);
-    if (argc == 4 && std::strcmp(argv[1], kFirstPaintFlag) == 0)
+    if (argc >= 3 && std::strcmp(argv[1], kFirstPaintFlag) == 0) {
+        QStringList place;
+        for (int i = 3; i < argc; ++i)
+            place << QString::fromLocal8Bit(argv[i]);
         return firstPaintChild(app, QString::fromLocal8Bit(argv[2]),
-                               QString::fromLocal8Bit(argv[3]));
+                               BenchEngine::Place::fromArguments(place));
+    }
+    const BenchEngine::PrivateServer server = BenchEngine::configure(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    benchmark::AddCustomContext("engine", BenchEngine::name().toStdString());
     benchmark::RegisterBenchmark("BM_BareWindow", BM_BareWindow)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("BM_StartUp", BM_StartUp)
         ->Arg(0)

@@ -1,7 +1,8 @@
 // The VAT report of one quarter on a million-invoice book (BookMaker's, as make_books writes
 // it): the current identity's invoices paid in the quarter read into grid data, and filled into
 // the grid and painted, as "Get The VAT" does; and the first invoice's year that start-up reads
-// for the period lists. Run a Release build:
+// for the period lists; in an SQLite file or on a PostgreSQL server (--engine=postgresql
+// [--server=URL]: BenchEngine.h). Run a Release build:
 //   bench_vat_report --benchmark_repetitions=9 --benchmark_report_aggregates_only=true
 // BILLCRAFT_BENCH_INVOICES sets the size of the book (1,000,000 unless given).
 
@@ -9,6 +10,7 @@
 #include "BenchMain.h"
 #include "BookMaker.h"
 #include "BooksCache.h"
+#include "ServerCpu.h"
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/ui/FlexGrid.h"
@@ -62,8 +64,10 @@ void BM_VatQuarterData(benchmark::State& state)
 {
     Books& b = books(state.range(0));
     int rows = 0;
+    ServerCpu server(b.db);
     for (auto _ : state)
         rows = quarter(b, state).rowCount();
+    server.report(state);
     state.counters["rows"] = rows;
 }
 
@@ -77,11 +81,13 @@ void BM_VatQuarterGrid(benchmark::State& state)
     grid.show();
     QCoreApplication::processEvents();
     int rows = 0;
+    ServerCpu server(b.db);
     for (auto _ : state) {
         grid.populate(quarter(b, state), b.prompter);
         QCoreApplication::processEvents();
         rows = grid.gridData().rowCount();
     }
+    server.report(state);
     state.counters["rows"] = rows;
 }
 
@@ -89,12 +95,14 @@ void BM_VatQuarterGrid(benchmark::State& state)
 void BM_FirstInvoiceYear(benchmark::State& state)
 {
     Books& b = books(state.range(0));
+    ServerCpu server(b.db);
     for (auto _ : state) {
         const Result<int> year = VatReport::firstYear(b.db);
         if (!year)
             state.SkipWithError(qPrintable(year.error()));
         benchmark::DoNotOptimize(year);
     }
+    server.report(state);
 }
 
 BENCHMARK(BM_VatQuarterData)->Arg(bookSize())->Unit(benchmark::kMillisecond);
