@@ -517,6 +517,7 @@ bool Database::fillCountryCodes()
 
 void Database::close()
 {
+    forgetPrepared();
     if (!QSqlDatabase::contains(m_connectionName))
         return;
     {

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -154,6 +155,11 @@ public:
 private:
     // Prepares, binds and runs; false with errorString() set when that fails.
     bool run(QSqlQuery& query, const QString& sql, const QVariantList& values);
+    // Keeps a server's statement prepared for the next run of the same text (see run()).
+    void keepPrepared(const QString& sql, QSqlQuery& query);
+    // Before the connection goes: its statements go with it.
+    void forgetPrepared();
+    static constexpr qsizetype kPreparedLimit = 256;
     // Why a call failed, for the user: a full disk or the system's reason where the disk or the
     // file system refused, else the driver's own text.
     QString reasonFor(const QSqlError& error) const;
@@ -190,18 +196,20 @@ private:
     QString m_error;
     QElapsedTimer m_busySince; // since the current wait for a lock began
     DatabaseChanges m_changes;
+    QHash<QString, QSqlQuery> m_prepared; // a server's prepared statements, by their text
 };
 
 template <typename Read>
 auto Database::query(const QString& sql, const QVariantList& values, Read read)
     -> Result<std::invoke_result_t<Read, QSqlQuery&>>
 {
-    QSqlQuery q(connection());
+    QSqlQuery q;
     if (!run(q, sql, values))
         return Failure{m_error};
     auto out = read(q);
     if (q.lastError().isValid()) // a read that broke off is not the whole result
         return Failure{q.lastError().text()};
+    keepPrepared(sql, q);
     return out;
 }
 

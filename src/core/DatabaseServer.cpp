@@ -123,13 +123,15 @@ bool Database::prepareServerSchema()
         return setError(tr("%1 cannot be opened: %2").arg(m_path, m_error));
     const Result<QVariant> ours =
         value(QStringLiteral("SELECT to_regclass('billcraftschema') IS NOT NULL"));
-    const Result<QVariant> tables =
-        value(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE "
-                             "table_schema = current_schema()"));
-    if (!ours || !tables)
-        return setError(tr("%1 cannot be read: %2").arg(m_path, ours.error() + tables.error()));
+    if (!ours)
+        return setError(tr("%1 cannot be read: %2").arg(m_path, ours.error()));
     int from = 0;
     if (!ours->toBool()) {
+        const Result<QVariant> tables =
+            value(QStringLiteral("SELECT count(*) FROM information_schema.tables WHERE "
+                                 "table_schema = current_schema()"));
+        if (!tables)
+            return setError(tr("%1 cannot be read: %2").arg(m_path, tables.error()));
         if (tables->toLongLong() > 0)
             return setError(tr("The database %1 holds tables of another program. Shared books "
                                "need an empty database of their own: Billcraft has left it "
@@ -199,6 +201,7 @@ bool Database::reconnectIfLost()
 {
     if (!isServer() || m_connecting || m_changes.inTransaction() || !connectionLost())
         return true;
+    forgetPrepared();
     {
         QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
         db.close();

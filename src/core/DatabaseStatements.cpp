@@ -65,12 +65,36 @@ bool Database::run(QSqlQuery& query, const QString& sql, const QVariantList& val
     // The action that met a lost connection has reported it; the next one connects again.
     if (!reconnectIfLost())
         return false;
-    query = QSqlQuery(connection());
-    query.setForwardOnly(true);
-    query.prepare(sql);
-    for (const QVariant& v : values)
-        query.addBindValue(v);
+    // A server prepares a statement in a round trip of its own and forgets it in another when
+    // the query goes: statements already prepared on this connection are used again, so most
+    // cost one round trip. Taken out while in use, so that a reader running the same statement
+    // again meanwhile prepares its own.
+    if (const auto kept = m_prepared.find(sql); kept != m_prepared.end()) {
+        query = std::move(kept.value());
+        m_prepared.erase(kept);
+    } else {
+        query = QSqlQuery(connection());
+        query.setForwardOnly(true);
+        query.prepare(sql);
+    }
+    for (qsizetype i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
     return exec(query);
+}
+
+void Database::keepPrepared(const QString& sql, QSqlQuery& query)
+{
+    if (!isServer() || query.lastError().isValid())
+        return;
+    query.finish();
+    if (m_prepared.size() >= kPreparedLimit)
+        forgetPrepared();
+    m_prepared.insert(sql, std::move(query));
+}
+
+void Database::forgetPrepared()
+{
+    m_prepared.clear();
 }
 
 Result<bool> Database::exists(const QString& sql, const QVariantList& values)
@@ -88,11 +112,13 @@ Result<QVariant> Database::value(const QString& sql, const QVariantList& values)
 Result<qint64> Database::change(DatabaseChanges::Tables announces, const QString& sql,
                                 const QVariantList& values)
 {
-    QSqlQuery q(connection());
+    QSqlQuery q;
     if (!run(q, sql, values))
         return Failure{m_error};
     marked(announces);
-    return qint64(q.numRowsAffected());
+    const qint64 rows = q.numRowsAffected();
+    keepPrepared(sql, q);
+    return rows;
 }
 
 void Database::marked(DatabaseChanges::Tables tables)
@@ -109,13 +135,16 @@ Result<qint64> Database::insert(DatabaseChanges::Tables announces, const QString
     static const QRegularExpression into(QStringLiteral("^\\s*INSERT\\s+INTO\\s+(\\w+)"),
                                          QRegularExpression::CaseInsensitiveOption);
     const QString key = isServer() ? keyColumn(into.match(sql).captured(1)) : QString();
-    QSqlQuery q(connection());
-    if (!run(q, key.isEmpty() ? sql : sql + QStringLiteral(" RETURNING ") + key, values))
+    QSqlQuery q;
+    const QString statement = key.isEmpty() ? sql : sql + QStringLiteral(" RETURNING ") + key;
+    if (!run(q, statement, values))
         return Failure{m_error};
     marked(announces);
-    if (!key.isEmpty())
-        return q.next() ? q.value(0).toLongLong() : qint64(0);
-    return q.lastInsertId().toLongLong();
+    if (key.isEmpty())
+        return q.lastInsertId().toLongLong();
+    const qint64 made = q.next() ? q.value(0).toLongLong() : qint64(0);
+    keepPrepared(statement, q);
+    return made;
 }
 
 // The driver's own transaction calls are not used: its transaction() only issues a deferred
