@@ -81,6 +81,9 @@ public:
     // The file's path, or the server's URL: where the books are, for messages.
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
+    // The engine's code for the last statement that failed (a server's SQLSTATE, "23505"),
+    // empty after one that ran.
+    QString errorCode() const { return m_errorCode; }
 
     QSqlDatabase connection() const;
     // SQLite's own connection under the driver, for what Qt's driver has no call for (reading
@@ -188,6 +191,7 @@ private:
     bool m_connecting = false;
     QString m_path;
     QString m_error;
+    QString m_errorCode;
     QElapsedTimer m_busySince; // since the current wait for a lock began
     DatabaseChanges m_changes;
 };
