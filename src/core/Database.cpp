@@ -13,7 +13,6 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlRecord>
-#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <iterator>
@@ -102,22 +101,6 @@ const QList<QStringList>& migrations()
         },
     };
     return steps;
-}
-
-// A step's index as a server makes it. A file's index ends with the rowid, the key, which
-// orders the rows of equal values ("Date", then InvoiceID); a server's must name the key.
-QString serverIndex(const QString& sql)
-{
-    static const QRegularExpression index(
-        QStringLiteral(R"(^(CREATE INDEX .* ON (\w+)\()([^)]*)\))"));
-    const QRegularExpressionMatch m = index.match(sql);
-    const QString key = m.hasMatch() ? Database::keyColumn(m.captured(2)) : QString();
-    const QStringList columns = m.captured(3).split(u',');
-    if (key.isEmpty() || std::any_of(columns.begin(), columns.end(), [&key](const QString& c) {
-            return c.trimmed().compare(key, Qt::CaseInsensitive) == 0;
-        }))
-        return sql;
-    return m.captured(1) + m.captured(3) + QStringLiteral(", ") + key + sql.mid(m.capturedEnd(3));
 }
 
 // Version 3's columns: the seller's terms on each identity, the buyer's on each client. Named
@@ -478,7 +461,7 @@ bool Database::runSteps(int from)
     for (int version = from + 1; version <= steps.size(); ++version) {
         bool done = true;
         for (const QString& sql : steps[version - 1])
-            done = done && exec(isServer() ? serverIndex(sql) : sql);
+            done = done && exec(indexDdl(sql));
         if (done && version == 3)
             done = addBusinessTerms();
         if (!done)

@@ -177,6 +177,7 @@ private:
     // A table's statement as this engine takes it.
     QString tableDdl(const QString& sqliteDdl) const;
     QString columnDdl(const QString& sqliteType) const;
+    QString indexDdl(const QString& sqliteDdl) const; // other statements as they are
     // Sends the marked tables to the other seats (at commit, or at once outside a transaction).
     void notifyOthers(DatabaseChanges::Tables tables);
     // A write helper's change done: told to other seats and marked for this one's lists.
