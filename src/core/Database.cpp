@@ -461,7 +461,7 @@ bool Database::runSteps(int from)
     for (int version = from + 1; version <= steps.size(); ++version) {
         bool done = true;
         for (const QString& sql : steps[version - 1])
-            done = done && exec(sql);
+            done = done && exec(indexDdl(sql));
         if (done && version == 3)
             done = addBusinessTerms();
         if (!done)
@@ -548,7 +548,8 @@ sqlite3* Database::sqliteHandle() const
 QStringList Database::columns(const QString& table) const
 {
     QStringList names;
-    const QSqlRecord record = connection().record(table);
+    // The driver looks a server's table up by the name as given, which the server folded.
+    const QSqlRecord record = connection().record(isServer() ? table.toLower() : table);
     for (int i = 0; i < record.count(); ++i)
         names << record.fieldName(i);
     return names;

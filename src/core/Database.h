@@ -82,6 +82,9 @@ public:
     // The file's path, or the server's URL: where the books are, for messages.
     QString path() const { return m_path; }
     QString errorString() const { return m_error; }
+    // The engine's code for the last statement that failed (a server's SQLSTATE, "23505"),
+    // empty after one that ran.
+    QString errorCode() const { return m_errorCode; }
 
     QSqlDatabase connection() const;
     // SQLite's own connection under the driver, for what Qt's driver has no call for (reading
@@ -180,6 +183,7 @@ private:
     // A table's statement as this engine takes it.
     QString tableDdl(const QString& sqliteDdl) const;
     QString columnDdl(const QString& sqliteType) const;
+    QString indexDdl(const QString& sqliteDdl) const; // other statements as they are
     // Sends the marked tables to the other seats (at commit, or at once outside a transaction).
     void notifyOthers(DatabaseChanges::Tables tables);
     // A write helper's change done: told to other seats and marked for this one's lists.
@@ -194,6 +198,7 @@ private:
     bool m_connecting = false;
     QString m_path;
     QString m_error;
+    QString m_errorCode;
     QElapsedTimer m_busySince; // since the current wait for a lock began
     DatabaseChanges m_changes;
     QHash<QString, QSqlQuery> m_prepared; // a server's prepared statements, by their text

@@ -8,6 +8,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <algorithm>
 #include <libpq-fe.h>
 
 namespace {
@@ -63,6 +64,24 @@ QString Database::columnDdl(const QString& sqliteType) const
     ddl.replace(real, QStringLiteral("DOUBLE PRECISION"));
     ddl.replace(text, QStringLiteral("TEXT COLLATE \"C\""));
     return ddl;
+}
+
+QString Database::indexDdl(const QString& sqliteDdl) const
+{
+    // A file's index ends with the rowid, the key, which orders the rows of equal values
+    // ("Date", then InvoiceID); a server's must name the key to give the same order.
+    static const QRegularExpression index(
+        QStringLiteral(R"(^(CREATE INDEX .* ON (\w+)\()([^)]*)\))"));
+    const QRegularExpressionMatch m =
+        isServer() ? index.match(sqliteDdl) : QRegularExpressionMatch();
+    const QString key = m.hasMatch() ? keyColumn(m.captured(2)) : QString();
+    const QStringList columns = m.captured(3).split(u',');
+    if (key.isEmpty() || std::any_of(columns.begin(), columns.end(), [&key](const QString& c) {
+            return c.trimmed().compare(key, Qt::CaseInsensitive) == 0;
+        }))
+        return sqliteDdl;
+    return m.captured(1) + m.captured(3) + QStringLiteral(", ") + key +
+           sqliteDdl.mid(m.capturedEnd(3));
 }
 
 bool Database::openServer(const ServerAddress& address)

@@ -31,9 +31,11 @@ bool Database::exec(QSqlQuery& query)
         if (values[i].typeId() == QMetaType::QString && !values[i].toString().isNull())
             query.bindValue(int(i), boundText(values[i].toString()));
     }
+    m_errorCode.clear();
     if (query.exec())
         return true;
     m_error = reasonFor(query.lastError());
+    m_errorCode = query.lastError().nativeErrorCode();
     return false;
 }
 
@@ -43,9 +45,11 @@ bool Database::exec(const QString& sql, const QVariantList& values)
         return false;
     QSqlQuery q(connection());
     if (values.isEmpty()) {
+        m_errorCode.clear();
         if (q.exec(sql))
             return true;
         m_error = reasonFor(q.lastError());
+        m_errorCode = q.lastError().nativeErrorCode();
         return false;
     }
     q.prepare(sql);

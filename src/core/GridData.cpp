@@ -1,13 +1,17 @@
 #include "core/GridData.h"
 
+#include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/GridNumbers.h"
 
+#include <QSqlDriver>
+#include <QSqlError>
 #include <QSqlField>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <sqlite3.h>
 
 namespace {
@@ -57,6 +61,12 @@ GridColumn::Kind GridData::inferKind(const QSqlField& field, int index)
 
 GridData GridData::fromQuery(QSqlQuery& query, const GridContext& context, const GridShape& shape)
 {
+    return fromRows(query, context, shape, true);
+}
+
+GridData GridData::fromRows(QSqlQuery& query, const GridContext& context, const GridShape& shape,
+                            bool infer)
+{
     GridData data;
     data.m_locale = context.locale;
 
@@ -65,12 +75,16 @@ GridData GridData::fromQuery(QSqlQuery& query, const GridContext& context, const
     if (fields == 0)
         return data;
 
+    // A server folds the names to lower case: the header reads as on a file.
+    const bool folded = query.driver() && query.driver()->dbmsType() == QSqlDriver::PostgreSQL;
     std::vector<Column> columns(fields);
     QStringList header;
     for (int i = 0; i < fields; ++i) {
-        header << record.fieldName(i);
-        columns[i].shape = i < shape.columns.size() ? shape.columns[i]
-                                                    : GridColumn{inferKind(record.field(i), i), 0};
+        header << (folded ? canonicalName(record.fieldName(i)) : record.fieldName(i));
+        if (i < shape.columns.size())
+            columns[i].shape = shape.columns[i];
+        else if (infer)
+            columns[i].shape = GridColumn{inferKind(record.field(i), i), 0};
     }
 
     int rows = 0;
@@ -364,4 +378,127 @@ void GridData::replace(Column& column, int row, const QVariant& value)
         column.numbers[row] = toReal(value, column.shape.kind);
         break;
     }
+}
+
+QString GridData::canonicalName(const QString& field)
+{
+    // Every column of the books' tables, and the names our statements give columns of their own.
+    static const QHash<QString, QString> names = [] {
+        const char* const spelled[] = {
+            // TblUserData
+            "Identity", "TextLogo", "Logo", "LogoFont", "FontColour", "FontSize", "FontStyle",
+            "PageHeader", "DividerLine", "VatReg", "VatRate", "InvoiceCaption", "PageFooter",
+            "LegalName", "VatId", "TaxNumber", "Street", "Town", "PostCode", "CountryCode", "Email",
+            "Phone", "ContactName", "Iban", "Bic", "PaymentDays",
+            // TblClients
+            "ClientID", "Salutation", "FirstName", "LastName", "Company", "Address1", "Address2",
+            "Address3", "County", "Country", "Telephone", "Fax", "Mobile", "Notes",
+            "EInvoiceAddress", "BuyerReference",
+            // TblInvoices
+            "InvoiceID", "InvoiceNumber", "Content", "Value", "VAT", "Total", "Date", "Paid",
+            "DatePaid", "BadDebt",
+            // TblExpenses, and the name its lists give Milage
+            "ExpenseID", "ClientRef", "Description", "Milage", "Mileage",
+            // TblAppointments
+            "AppointId", "ADate", "Appoint", "ATime", "Alert"};
+        QHash<QString, QString> byFolded;
+        for (const char* name : spelled)
+            byFolded.insert(QString::fromLatin1(name).toLower(), QString::fromLatin1(name));
+        return byFolded;
+    }();
+    return names.value(field, field);
+}
+
+namespace {
+
+// A value bound to an SQLite statement as the driver would bind it.
+int bindSqlite(sqlite3_stmt* statement, int index, const QVariant& value)
+{
+    if (value.isNull())
+        return sqlite3_bind_null(statement, index);
+    switch (value.metaType().id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(statement, index, value.toLongLong());
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(statement, index, value.toDouble());
+    default:
+        break;
+    }
+    const QByteArray text = value.toString().toUtf8();
+    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()),
+                             SQLITE_TRANSIENT);
+}
+
+} // namespace
+
+Result<GridData> GridData::read(Database& db, const GridContext& context, const QString& sql,
+                                const QVariantList& values, const GridShape& shape)
+{
+    sqlite3* connection = db.sqliteHandle();
+    if (!connection) {
+        return db.query(sql, values,
+                        [&](QSqlQuery& q) { return fromRows(q, context, shape, false); });
+    }
+    // Worded as Qt's driver words a failed statement, as every other database error is shown.
+    const auto failed = [connection] {
+        return Failure{QString::fromUtf8(sqlite3_errmsg(connection)) + u' ' +
+                       QCoreApplication::translate("QSQLiteResult", "Unable to execute statement")};
+    };
+    sqlite3_stmt* prepared = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(connection, text.constData(), int(text.size()), &prepared, nullptr) !=
+        SQLITE_OK)
+        return failed();
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(prepared,
+                                                                         sqlite3_finalize);
+    for (int i = 0; i < values.size(); ++i) {
+        if (bindSqlite(prepared, i + 1, values[i]) != SQLITE_OK)
+            return failed();
+    }
+    return fromStatement(prepared, context, shape);
+}
+
+Result<GridData> GridData::skeletonFromQuery(QSqlQuery& query, const GridContext& context,
+                                             const QStringList& header, const GridShape& shape,
+                                             const QList<int>& filled)
+{
+    GridData data;
+    data.m_locale = context.locale;
+    const int fields = int(header.size());
+    if (fields == 0 || query.record().count() < filled.size())
+        return Failure{tr("The list's statement does not match its columns.")};
+    for (int column : filled) {
+        if (column < 0 || column >= fields)
+            return Failure{tr("The list's statement does not match its columns.")};
+    }
+
+    std::vector<Column> columns(fields);
+    for (int i = 0; i < fields; ++i)
+        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    int rows = 0;
+    while (query.next()) {
+        ++rows;
+        if (exceedsCellLimit(rows, fields)) {
+            data.m_outcome = Outcome::TooManyRecords;
+            return data;
+        }
+        for (int i = 0; i < filled.size(); ++i)
+            store(columns[filled[i]], query.value(i));
+    }
+    if (query.lastError().isValid()) // a read that broke off is not the whole list
+        return Failure{query.lastError().text()};
+
+    data.m_header = header;
+    data.m_columns = std::move(columns);
+    data.m_rows = rows;
+    data.m_overdue = shape.overdue;
+    data.computeTotals();
+    return data;
 }

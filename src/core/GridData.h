@@ -16,6 +16,7 @@
 #include <unordered_map>
 #include <vector>
 
+class Database;
 class QSqlField;
 class QSqlQuery;
 struct sqlite3_stmt;
@@ -112,6 +113,21 @@ public:
                                                   const QStringList& header, const GridShape& shape,
                                                   const QList<int>& filled,
                                                   const RowTest& keep = {});
+    // A statement of ours read on either engine, as fromStatement reads it: on a file straight
+    // from SQLite without a QVariant per cell, on a server through the driver. The values are
+    // bound in order (whole numbers, reals, texts, Null). Either way the grid is the same: the
+    // same header, kinds (columns past the shape read as Text), cells and totals.
+    static Result<GridData> read(Database& db, const GridContext& context, const QString& sql,
+                                 const QVariantList& values, const GridShape& shape);
+    // skeletonFromStatement's work over a running query of the driver (a server's), without a
+    // row test: the statement leaves out what is not shown.
+    static Result<GridData> skeletonFromQuery(QSqlQuery& query, const GridContext& context,
+                                              const QStringList& header, const GridShape& shape,
+                                              const QList<int>& filled);
+    // A column's name as our statements spell it ("InvoiceNumber"), for a result whose names the
+    // engine gave back folded to lower case, as PostgreSQL does with every unquoted name. Names
+    // that are not ours come back as given.
+    static QString canonicalName(const QString& field);
     // The refusal without reading: for a caller that counted the rows first.
     static GridData tooManyRecords()
     {
@@ -186,6 +202,10 @@ private:
     bool isRead(int column) const;
     static bool isTextKind(GridColumn::Kind kind) { return kind == GridColumn::Kind::Text; }
     static Storage storageOf(GridColumn::Kind kind);
+    // fromQuery's work; `infer` gives the columns past the shape a kind from their field, else
+    // they read as Text, as a statement's do.
+    static GridData fromRows(QSqlQuery& query, const GridContext& context, const GridShape& shape,
+                             bool infer);
     static void store(Column& column, const QVariant& value);
     static void store(Column& column, sqlite3_stmt* statement, int index);
     // Overdue colours and totals, once the rows are read.

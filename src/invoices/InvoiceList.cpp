@@ -140,7 +140,7 @@ Statement countStatement(const Request& r)
     Parts p = parts(r);
     p.values << maxRows() + 1;
     return {QStringLiteral("SELECT count(*) FROM (SELECT 1") + kFrom + p.where +
-                QStringLiteral(" LIMIT ?)"),
+                QStringLiteral(" LIMIT ?) AS Counted"),
             p.values};
 }
 
@@ -152,13 +152,23 @@ Statement keysStatement(const Request& r)
     return {kKeyColumns + kKeyFrom + p.where + p.order, p.values};
 }
 
-QString rowsByKeySql()
+Statement joinedKeysStatement(const Request& r)
+{
+    const Parts p = parts(r);
+    return {kKeyColumns + kFrom + p.where + p.order, p.values};
+}
+
+QString rowsByKeySql(bool onServer)
 {
     // Left joins from the ids, so every id keeps its place even when its invoice or client has
-    // gone meanwhile.
-    return kColumns +
-           QStringLiteral(" FROM json_each(?) AS Wanted"
-                          " LEFT JOIN TblInvoices ON TblInvoices.InvoiceID = Wanted.value"
+    // gone meanwhile. A file reads the ids from a JSON array, a server from an array literal:
+    // each numbers them in the order given.
+    const QString wanted =
+        onServer ? QStringLiteral(" FROM unnest(CAST(? AS BIGINT[])) WITH ORDINALITY AS "
+                                  "Wanted(value, key)")
+                 : QStringLiteral(" FROM json_each(?) AS Wanted");
+    return kColumns + wanted +
+           QStringLiteral(" LEFT JOIN TblInvoices ON TblInvoices.InvoiceID = Wanted.value"
                           " LEFT JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID"
                           " ORDER BY Wanted.key");
 }
@@ -192,21 +202,24 @@ Result<Prepared> prepare(const Database& db, const QString& sql)
 // The rows of the given invoices, in the order given.
 Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList<qint64>& keys)
 {
-    Result<Prepared> prepared = prepare(db, rowsByKeySql());
-    if (!prepared)
-        return Failure{prepared.error()};
-    QByteArray ids = "[";
-    for (qint64 key : keys) {
-        if (ids.size() > 1)
-            ids += ',';
-        ids += QByteArray::number(key);
-    }
-    ids += ']';
-    sqlite3_stmt* statement = prepared->get();
-    if (sqlite3_bind_text(statement, 1, ids.constData(), int(ids.size()), SQLITE_TRANSIENT) !=
-        SQLITE_OK)
-        return sqliteFailure(sqlite3_db_handle(statement));
-    return GridData::fromStatement(statement, context, gridShape());
+    QStringList ids;
+    ids.reserve(keys.size());
+    for (qint64 key : keys)
+        ids << QString::number(key);
+    const QString list =
+        db.isServer() ? u'{' + ids.join(u',') + u'}' : u'[' + ids.join(u',') + u']';
+    return GridData::read(db, context, rowsByKeySql(db.isServer()), {list}, gridShape());
+}
+
+// The skeleton on a server: the join with the clients is the server's, which makes it next to
+// the rows without sending every client's id.
+Result<GridData> serverSkeleton(Database& db, const GridContext& context, const Request& request)
+{
+    const Statement keys = joinedKeysStatement(request);
+    Result<Result<GridData>> read = db.query(keys.sql, keys.values, [&](QSqlQuery& q) {
+        return GridData::skeletonFromQuery(q, context, kHeader, gridShape(), kKeyColumnsFill);
+    });
+    return read ? *read : Result<GridData>(Failure{read.error()});
 }
 
 } // namespace
@@ -229,6 +242,15 @@ Result<PagedGrid> open(Database& db, const GridContext& context, const Request& 
             return Failure{db.errorString()};
         if (count.value(0).toLongLong() > maxRows())
             return PagedGrid(GridData::tooManyRecords());
+    }
+
+    if (db.isServer()) {
+        Result<GridData> skeleton = serverSkeleton(db, context, request);
+        if (!skeleton)
+            return Failure{skeleton.error()};
+        return PagedGrid(std::move(*skeleton), [&db, context](const QList<qint64>& wanted) {
+            return rowsByKey(db, context, wanted);
+        });
     }
 
     // Every client's id, for the join made in code: the rows are those of an inner join on

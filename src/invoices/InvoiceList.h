@@ -52,9 +52,12 @@ Statement countStatement(const Request& request);
 // row count and the totals row need) and the ClientID; without the join, so rows whose client
 // is gone are among them, to be left out by the reader; without a limit.
 Statement keysStatement(const Request& request);
-// The list's columns of the invoices whose ids are given as a JSON array (the value bound),
-// one row per id in the array's order; an id no longer found gives a row of Nulls.
-QString rowsByKeySql();
+// keysStatement with the clients joined, as a server reads it: no row whose client is gone.
+Statement joinedKeysStatement(const Request& request);
+// The list's columns of the invoices whose ids are given as one value bound, a JSON array on a
+// file ([1,2]), an array literal on a server ({1,2}); one row per id in the order given; an id
+// no longer found gives a row of Nulls.
+QString rowsByKeySql(bool onServer);
 
 // The view as the grid shows it: its keys, row count and totals read at once, the other cells
 // a page at a time as they are shown. Refused (GridData::Outcome::TooManyRecords) without

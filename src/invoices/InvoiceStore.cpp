@@ -50,16 +50,13 @@ std::optional<QString> InvoiceStore::startingNumber(const QString& answer)
 Result<std::optional<QString>> InvoiceStore::previousNumber(int identity) const
 {
     // A failure here must never read as "no rows": that would number the invoice after row 1,
-    // or ask for a starting number the identity does not need.
-    const Result<QVariant> latest = m_db.value(
-        QStringLiteral("SELECT max(InvoiceID) FROM TblInvoices WHERE Identity = ?"), {identity});
-    if (!latest)
-        return Failure{latest.error()};
-    const qint64 invoiceId = latest->isNull() ? 1 : latest->toLongLong();
-
-    // Deliberately no identity condition: an identity without rows follows row 1.
-    return m_db.one(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = ?"),
-                    {invoiceId}, [](const Row& r) { return r[0].toString(); });
+    // or ask for a starting number the identity does not need. One statement: on shared books
+    // each is a round trip made while holding the books' write lock.
+    // Deliberately no identity condition on row 1: an identity without rows follows it.
+    return m_db.one(QStringLiteral("SELECT InvoiceNumber FROM TblInvoices WHERE InvoiceID = "
+                                   "coalesce((SELECT max(InvoiceID) FROM TblInvoices "
+                                   "WHERE Identity = ?), 1)"),
+                    {identity}, [](const Row& r) { return r[0].toString(); });
 }
 
 Result<std::optional<QString>> InvoiceStore::nextNumber(int identity) const
@@ -75,7 +72,21 @@ Result<Creation> InvoiceStore::create(const InvoiceFields& fields, QDate date, i
 {
     if (start && !readNumber(*start))
         return Failure{tr("The starting number %1 is not a number.").arg(*start)};
+    // On shared books another seat may win a race the write lock does not cover (a seat whose
+    // transaction the server chose to end, the unique index of the numbers met): the invoice
+    // is then taken again from the start, with the number that follows the winner's. The user
+    // sees a conflict only when it persists.
+    for (int attempt = 1;; ++attempt) {
+        Result<Creation> made = createOnce(fields, date, identity, start);
+        if (made || attempt == kConflictAttempts || !m_db.isServer() ||
+            !kConflictCodes.contains(m_db.errorCode()))
+            return made;
+    }
+}
 
+Result<Creation> InvoiceStore::createOnce(const InvoiceFields& fields, QDate date, int identity,
+                                          const std::optional<QString>& start)
+{
     // The write lock is taken before the number is read and kept until the row is committed,
     // so nobody else can take the same number in between.
     Transaction tx(m_db, Transaction::Mode::Immediate);

@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class Database;
@@ -92,7 +93,16 @@ public:
     // nullopt when there is no such invoice (another window may have deleted it).
     Result<std::optional<StoredInvoice>> load(int invoiceId) const;
 
+    // How often create() tries when another seat's transaction conflicts with its own, and
+    // the server's codes (SQLSTATE) of those conflicts: a number taken twice (the unique index
+    // of Identity and InvoiceNumber), a serialization failure, a deadlock.
+    static constexpr int kConflictAttempts = 5;
+    static inline const QStringList kConflictCodes = {
+        QStringLiteral("23505"), QStringLiteral("40001"), QStringLiteral("40P01")};
+
 private:
+    Result<Creation> createOnce(const InvoiceFields& fields, QDate date, int identity,
+                                const std::optional<QString>& start);
     Result<int> insert(const InvoiceFields& fields, const QString& number, QDate date,
                        int identity);
 

@@ -229,7 +229,8 @@ private slots:
         // A table that cannot be read is said so, never taken for "no client".
         f.env.exec("ALTER TABLE TblClients RENAME TO TblAside");
         f.env.prompter.expectInput(prompt, "ch")
-            .expectMessageStarting("The clients could not be searched.\nno such table");
+            .expectMessageStarting("The clients could not be searched.\n" +
+                                   f.env.missingTableWords());
         f.click("CmdFind");
         f.env.prompter.expectMessageStarting("The client could not be loaded.\n");
         f.choose("Acme Ltd");
@@ -277,7 +278,8 @@ private slots:
         // Without knowing whether it has invoices, nothing is asked and nothing deleted.
         f.env.exec("ALTER TABLE TblInvoices RENAME TO TblAside");
         f.env.prompter.expectMessageStarting(
-            "The client's invoices could not be checked, so nothing was deleted.\nno such table");
+            "The client's invoices could not be checked, so nothing was deleted.\n" +
+            f.env.missingTableWords());
         f.click("CmdDelete");
         VERIFY_PROMPTS(f.env.prompter);
         QCOMPARE(f.loaded(), QString::number(f.charlie));

@@ -1,6 +1,6 @@
 // Raises invoices in a loop for the crash-safety test of tst_invoicestore, which kills it at
-// random moments or runs two at once; not a test itself.
-//   invoice_raiser DATA_FOLDER IDENTITY [COUNT]
+// random moments or runs several at once; not a test itself.
+//   invoice_raiser DATA_FOLDER|postgresql://URL IDENTITY [COUNT]
 // Prints "<InvoiceID> <InvoiceNumber>" for each invoice once it is committed, and flushes, so
 // that every line the test reads names an invoice that must be in the database. Without COUNT
 // it runs until it is killed. The first invoice of an identity starts at 01.
@@ -17,14 +17,26 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
     if (args.size() < 3) {
-        std::fputs("usage: invoice_raiser DATA_FOLDER IDENTITY [COUNT]\n", stderr);
+        std::fputs("usage: invoice_raiser DATA_FOLDER|URL IDENTITY [COUNT]\n", stderr);
         return 2;
     }
     const int identity = args.at(2).toInt();
     const int count = args.size() > 3 ? args.at(3).toInt() : 0;
 
     Database db;
-    if (!db.open(QDir(args.at(1)).filePath(Database::kFileName))) {
+    const QString books = args.at(1);
+    bool opened = false;
+    if (ServerAddress::looksLikeUrl(books)) {
+        const Result<ServerAddress> server = ServerAddress::fromUrl(books);
+        if (!server) {
+            std::fprintf(stderr, "%s\n", qPrintable(server.error()));
+            return 1;
+        }
+        opened = db.openServer(*server);
+    } else {
+        opened = db.open(QDir(books).filePath(Database::kFileName));
+    }
+    if (!opened) {
         std::fprintf(stderr, "%s\n", qPrintable(db.errorString()));
         return 1;
     }

@@ -6,7 +6,6 @@
 
 #include <QSqlQuery>
 #include <QTest>
-#include <sqlite3.h>
 
 using namespace InvoiceList;
 
@@ -71,6 +70,17 @@ class TestInvoiceList : public QObject {
         }
         QVERIFY(tx.commit());
     }
+    // Whether a plan reads the invoices through an index in the order shown.
+    bool isIndexed(const QString& plan) const
+    {
+        if (!m_env->db.isServer())
+            return plan.contains(QStringLiteral("SEARCH TblInvoices USING")) &&
+                   !plan.contains(QStringLiteral("SCAN TblInvoices")) &&
+                   !plan.contains(QStringLiteral("TEMP B-TREE"));
+        return plan.contains(QStringLiteral("Index")) &&
+               !plan.contains(QStringLiteral("Seq Scan on tblinvoices")) &&
+               !plan.contains(QStringLiteral("Sort"));
+    }
     int idOf(const char* number)
     {
         return m_env->db
@@ -126,36 +136,24 @@ private slots:
     // whole statement, ties included.
     void everyViewIsIndexedAndPagedLikeItsStatement()
     {
-        addInvoice(m_acme, QStringLiteral("0103"), 10, false, false); // number and date repeated
-        addInvoice(m_nameless, QStringLiteral("0100"), 40, false, false);
+        // Number and date repeated; a server's books hold each number once: the date alone.
+        const bool server = m_env->db.isServer();
+        addInvoice(m_acme, server ? QStringLiteral("01031") : QStringLiteral("0103"), 10, false,
+                   false);
+        addInvoice(m_nameless, server ? QStringLiteral("01001") : QStringLiteral("0100"), 40, false,
+                   false);
         for (const Request& r : everyView(m_acme)) {
-            for (const Statement& s : {statement(r), countStatement(r), keysStatement(r)}) {
-                QSqlQuery q = m_env->db.prepare(QStringLiteral("EXPLAIN QUERY PLAN ") + s.sql);
-                for (const QVariant& v : s.values)
-                    q.addBindValue(v);
-                QVERIFY2(m_env->db.exec(q), qPrintable(m_env->db.errorString()));
-                QStringList plan;
-                while (q.next())
-                    plan << q.value(3).toString();
-                const QString text = plan.join(QStringLiteral("; "));
-                QVERIFY2(text.contains(QStringLiteral("SEARCH TblInvoices USING")) &&
-                             !text.contains(QStringLiteral("SCAN TblInvoices")) &&
-                             !text.contains(QStringLiteral("TEMP B-TREE")),
-                         qPrintable(s.sql + QStringLiteral("\n") + text));
+            const Statement keys = m_env->db.isServer() ? joinedKeysStatement(r) : keysStatement(r);
+            for (const Statement& s : {statement(r), countStatement(r), keys}) {
+                const QString plan = m_env->planOf(s.sql, s.values);
+                QVERIFY2(isIndexed(plan), qPrintable(s.sql + QStringLiteral("\n") + plan));
             }
 
             const Statement whole = statement(r);
-            sqlite3_stmt* prepared = nullptr;
-            QCOMPARE(sqlite3_prepare_v2(m_env->db.sqliteHandle(), whole.sql.toUtf8().constData(),
-                                        -1, &prepared, nullptr),
-                     SQLITE_OK);
-            for (int i = 0; i < whole.values.size(); ++i)
-                sqlite3_bind_int64(prepared, i + 1, whole.values[i].toLongLong());
-            const Result<GridData> expected =
-                GridData::fromStatement(prepared, m_env->gridContext(), gridShape());
-            sqlite3_finalize(prepared);
+            const Result<GridData> expected = GridData::read(m_env->db, m_env->gridContext(),
+                                                             whole.sql, whole.values, gridShape());
             const Result<PagedGrid> paged = open(m_env->db, m_env->gridContext(), r);
-            QVERIFY(expected && paged);
+            QVERIFY2(expected && paged, qPrintable(expected.error() + paged.error()));
             QCOMPARE(paged->header(), expected->header());
             QCOMPARE(paged->totals(), expected->totals());
             QCOMPARE(paged->rowCount(), expected->rowCount());
@@ -167,6 +165,10 @@ private slots:
                 }
             }
         }
+        QCOMPARE(load(m_env->db, m_env->gridContext(), {Trigger::Option, Filter::All, false, 0, 1})
+                     ->header(),
+                 QStringList({"InvoiceID", "Date", "InvoiceNumber", "Company", "Content", "Value",
+                              "VAT", "Total", "Paid", "DatePaid"}));
     }
 
     // A view one row over the limit is refused, the largest that fits is shown.
@@ -187,12 +189,13 @@ private slots:
         // A view that cannot be read, counted first or not, gives the database's words.
         m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));
         QVERIFY(!m_env->db.scalar(statement(r).sql).isValid());
-        const QString error = m_env->db.errorString();
+        // A server's words go on to quote the statement.
+        const QString error = m_env->db.errorString().section(u'\n', 0, 0);
         for (Filter filter : {Filter::Unpaid, Filter::All}) {
             const Result<GridData> failed =
                 load(m_env->db, m_env->gridContext(), {Trigger::Option, filter, false, 0, 3});
             QVERIFY(!failed);
-            QCOMPARE(failed.error(), error);
+            QCOMPARE(failed.error().section(u'\n', 0, 0), error);
         }
     }
 
@@ -232,7 +235,7 @@ private slots:
         const int last = failing->rowCount() - 1;
         m_env->exec(QStringLiteral("ALTER TABLE TblInvoices RENAME TO TblElsewhere"));
         QCOMPARE(failing->text(last, ColInvoiceNumber), QString());
-        QVERIFY(failing->readError().contains(QStringLiteral("no such table")));
+        QVERIFY(failing->readError().contains(m_env->missingTableWords()));
         QCOMPARE(failing->text(0, ColInvoiceNumber), QStringLiteral("00000"));
         // Nor is the whole list made up with empty rows in its place.
         QVERIFY(!failing->readAll());
@@ -248,12 +251,16 @@ private slots:
 
         // A bad debt that is paid after all loses its bad-debt mark.
         QVERIFY(markPaid(m_env->db, badDebt, TestEnv::kToday));
-        QCOMPARE(m_env->db
-                     .scalar(QStringLiteral("SELECT BadDebt || '/' || Paid || '/' || DatePaid "
-                                            "FROM TblInvoices WHERE InvoiceID = ?"),
-                             {badDebt})
-                     .toString(),
-                 QStringLiteral("0/-1/46359.0"));
+        const auto stored = m_env->db.one(
+            QStringLiteral("SELECT BadDebt, Paid, DatePaid FROM TblInvoices WHERE InvoiceID = ?"),
+            {badDebt}, [](const Row& row) {
+                return QStringLiteral("%1/%2/%3")
+                    .arg(row[0].toInt())
+                    .arg(row[1].toInt())
+                    .arg(row[2].toDouble());
+            });
+        QCOMPARE(stored ? stored->value_or(QString()) : stored.error(),
+                 QStringLiteral("0/-1/46359"));
         QVERIFY(markUnpaid(m_env->db, badDebt));
         QVERIFY(m_env->db
                     .scalar(QStringLiteral("SELECT DatePaid FROM TblInvoices WHERE InvoiceID=?"),

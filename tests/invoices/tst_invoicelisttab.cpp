@@ -200,7 +200,7 @@ private slots:
                     {m_acme});
         for (bool only : {true, false}) {
             m_tab->hide();
-            addInvoice(m_acme, QStringLiteral("0105"), 1, false);
+            addInvoice(m_acme, only ? QStringLiteral("0105") : QStringLiteral("0106"), 1, false);
             m_env->db.changes().announce(DatabaseChanges::Invoices);
             if (!only)
                 m_env->db.changes().announce(DatabaseChanges::Clients);
@@ -215,7 +215,15 @@ private slots:
         QCOMPARE(InvoiceList::markBadDebt(m_env->db, id), InvoiceList::BadDebtOutcome::Failed);
         const QString error =
             QStringLiteral("The database reported an error:\n") + m_env->db.errorString();
-        m_env->prompter.expectMessage(error).expectMessage(error).expectMessage(error);
+        if (m_env->db.isServer()) {
+            // A server's words go on to quote each statement.
+            const QString start = error.section(u'\n', 0, 1);
+            m_env->prompter.expectMessageStarting(start)
+                .expectMessageStarting(start)
+                .expectMessageStarting(start);
+        } else {
+            m_env->prompter.expectMessage(error).expectMessage(error).expectMessage(error);
+        }
         menu("0101", "BadDebt");
         menu("0101", "DeleteInvoice");
         menu("0101", "ExcludeClient");

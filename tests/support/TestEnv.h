@@ -37,6 +37,18 @@ struct TestEnv {
 
     // Runs one statement with bound values; fails the test when it fails.
     void exec(const QString& sql, const QVariantList& values = {});
+    // Makes every `event` (INSERT, UPDATE or DELETE) on `table` fail with `message` in its error
+    // text, by a trigger called `name` on either engine, until dropFailingTrigger(name, table).
+    void addFailingTrigger(const QString& name, const QString& event, const QString& table,
+                           const QString& message);
+    void dropFailingTrigger(const QString& name, const QString& table);
+    // How the engine's error about a table that is not there begins.
+    QString missingTableWords() const;
+    // How the engine would run `sql` with these values (numbers only), as one line of steps:
+    // SQLite's EXPLAIN QUERY PLAN ("SEARCH TblInvoices USING INDEX ..."), or PostgreSQL's
+    // EXPLAIN ("Index Scan using idx... on tblinvoices"). The test tables are tiny, so a server
+    // is told to avoid reading a table whole, and sorting, wherever an index could serve.
+    QString planOf(const QString& sql, const QVariantList& values = {});
     // An identity row; returns its number.
     int addIdentity(const QString& textLogo);
     // A client row with only its company; returns its ClientID.
