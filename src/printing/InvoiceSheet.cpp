@@ -96,17 +96,14 @@ Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoic
             .arg(invoiceNumber));
 }
 
-Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity)
+Result<LayoutRecord> identityLayout(Database& db, const SharedFiles& files, int identity)
 {
-    const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
-    if (!QFileInfo::exists(path))
+    const Result<std::optional<LayoutRecord>> read = IdentityLayoutFile::read(files, identity);
+    if (!read)
+        return Failure{read.error()};
+    if (!*read)
         return LayoutFiles::defaultLayout(db, identity);
-    QString error;
-    if (std::optional<LayoutRecord> read = IdentityLayoutFile::read(path, &error))
-        return *read;
-    return Failure{error.isEmpty()
-                       ? QCoreApplication::translate("InvoicePage", "%1 cannot be read.").arg(path)
-                       : error};
+    return **read;
 }
 
 } // namespace InvoicePage
