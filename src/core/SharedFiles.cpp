@@ -61,8 +61,12 @@ Result<std::optional<QByteArray>> SharedFiles::read(const QString& name) const
         return std::optional<QByteArray>((*row)->second);
     }
     QFile file(pathOf(name));
-    if (!QFileInfo(file).isFile())
+    const QFileInfo info(file);
+    if (!info.exists())
         return std::optional<QByteArray>();
+    // A folder in its place is not taken for a missing file, which a write would then replace.
+    if (!info.isFile())
+        return Failure{tr("%1 cannot be read: it is not a file.").arg(describe(name))};
     if (!file.open(QIODevice::ReadOnly))
         return Failure{tr("%1 cannot be read: %2").arg(describe(name), file.errorString())};
     if (file.size() > kMaxBytes)
@@ -81,7 +85,7 @@ Result<bool> SharedFiles::exists(const QString& name) const
         return Failure{why};
     if (onServer())
         return m_db.exists(QStringLiteral("SELECT 1 FROM BillcraftFiles WHERE Name = ?"), {name});
-    return QFileInfo(pathOf(name)).isFile();
+    return QFileInfo::exists(pathOf(name));
 }
 
 Status SharedFiles::write(const QString& name, const QByteArray& bytes)

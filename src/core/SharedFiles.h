@@ -26,8 +26,10 @@ public:
     SharedFiles(Database& db, QString dataFolder);
 
     bool onServer() const;
-    // The bytes of `name`; nullopt when there is no such file.
+    // The bytes of `name`; nullopt when there is no such file, a Failure when something other
+    // than a file is in its place.
     Result<std::optional<QByteArray>> read(const QString& name) const;
+    // Whether anything is there by that name.
     Result<bool> exists(const QString& name) const;
     // Replaces the whole content: a crash leaves the old bytes or the new, never a mix.
     Status write(const QString& name, const QByteArray& bytes);
