@@ -133,10 +133,10 @@ int main(int argc, char** argv)
             return fail(folder.filePath(file) + QStringLiteral(": not listed in index.txt"));
     }
 
-    if (const Status written = HelpDocument::write(args[2], sections); !written)
-        return fail(written.error());
-    const std::optional<QByteArray> bytes = Adtg::readBytes(args[2]);
     QString why;
+    if (!Adtg::writeFile(args[2], HelpDocument::toTable(sections), &why))
+        return fail(args[2] + QStringLiteral(": cannot be written: ") + why);
+    const std::optional<QByteArray> bytes = Adtg::readBytes(args[2]);
     if (!bytes || !SafeFile::write(args[3], cppSource(*bytes), &why))
         return fail(args[3] + QStringLiteral(": cannot be written: ") + why);
     return 0;

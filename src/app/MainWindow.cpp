@@ -324,8 +324,8 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
 
 void MainWindow::installHelpDocument()
 {
-    const Status installed = HelpDocument::installIfMissing(
-        m_session.dataFile(HelpDocument::kFileName), DeliveredHelp::bytes());
+    const Status installed =
+        HelpDocument::installIfMissing(m_session.files(), DeliveredHelp::bytes());
     if (!installed)
         m_session.prompter().inform(installed.error(), {}, Prompter::Icon::Warning);
 }
@@ -343,7 +343,7 @@ void MainWindow::populateIdentities()
 void MainWindow::ensureLayoutFile()
 {
     QString error;
-    if (!LayoutFiles::ensureForIdentity(m_session.db(), m_session.dataFolder(),
+    if (!LayoutFiles::ensureForIdentity(m_session.db(), m_session.files(),
                                         m_session.currentIdentity(), &error))
         m_session.prompter().inform(error, {}, Prompter::Icon::Warning);
 }
@@ -354,7 +354,7 @@ void MainWindow::populateUserData()
     if (m_invoiceList)
         m_invoiceList->clearList();
     const Result<std::optional<PageSettings>> read =
-        IdentityStore::readPageSettings(m_session.dataFolder(), m_session.currentIdentity());
+        IdentityStore::readPageSettings(m_session.files(), m_session.currentIdentity());
     std::optional<PageSettings> settings = read ? *read : std::nullopt;
     if (!read) {
         // A damaged or unreadable file is left as it is, for the user to mend or replace; until

@@ -1,9 +1,8 @@
 #include "help/HelpDocument.h"
 
-#include "core/SafeFile.h"
+#include "core/SharedFiles.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
 #include <cmath>
@@ -79,22 +78,34 @@ bool sameKey(const QString& a, const QString& b)
 
 } // namespace
 
-HelpDocument::HelpDocument(QString path)
-    : m_path(std::move(path))
+HelpDocument::HelpDocument(SharedFiles& files, QString name)
+    : m_files(files)
+    , m_name(std::move(name))
 {}
 
 bool HelpDocument::exists() const
 {
-    return QFileInfo::exists(m_path);
+    const Result<bool> there = m_files.exists(m_name);
+    return !there || *there;
+}
+
+Result<QByteArray> HelpDocument::bytesOf(const QString& name) const
+{
+    const Result<std::optional<QByteArray>> bytes = m_files.read(name);
+    if (!bytes)
+        return Failure{bytes.error()};
+    if (!*bytes)
+        return Failure{tr("%1 could not be read: there is no such file.").arg(name)};
+    return **bytes;
 }
 
 Result<HelpContents> HelpDocument::read() const
 {
-    const QString file = QFileInfo(m_path).fileName();
+    const QString& file = m_name;
     QString why;
-    const std::optional<QByteArray> bytes = Adtg::readBytes(m_path, &why);
+    const Result<QByteArray> bytes = bytesOf(m_name);
     if (!bytes)
-        return Failure{tr("%1 could not be read: %2").arg(file, why)};
+        return Failure{bytes.error()};
     HelpContents contents;
     std::optional<AdtgTable> table = Adtg::decode(*bytes, &why);
     if (!table) {
@@ -147,7 +158,7 @@ Result<HelpDocument::Outcome> HelpDocument::edit(bool keepDamaged, Change change
     const Outcome outcome = change(sections);
     if (outcome != Outcome::Done)
         return outcome;
-    if (const Status written = write(m_path, sections); !written)
+    if (const Status written = write(sections); !written)
         return Failure{written.error()};
     return Outcome::Done;
 }
@@ -207,19 +218,24 @@ Result<HelpDocument::Outcome> HelpDocument::save(const QString& key, const QStri
     });
 }
 
-Result<HelpDocument::Outcome> HelpDocument::makeFromOld(const QString& oldPath)
+Result<HelpDocument::Outcome> HelpDocument::makeFromOld(const QString& oldName)
 {
-    if (exists())
+    const Result<bool> there = m_files.exists(m_name);
+    if (!there)
+        return Failure{there.error()};
+    if (*there)
         return Outcome::NodeExists;
+    const Result<QByteArray> bytes = bytesOf(oldName);
+    if (!bytes)
+        return Failure{bytes.error()};
     QString why;
-    const std::optional<AdtgTable> old = Adtg::readFile(oldPath, &why);
-    const QString file = QFileInfo(oldPath).fileName();
+    const std::optional<AdtgTable> old = Adtg::decode(*bytes, &why);
     if (!old)
-        return Failure{tr("%1 could not be read: %2").arg(file, why)};
+        return Failure{tr("%1 could not be read: %2").arg(oldName, why)};
     Result<QList<HelpSection>> sections = sectionsOf(*old, false);
     if (!sections)
-        return Failure{tr("%1 is not a help file: %2.").arg(file, sections.error())};
-    if (const Status written = write(m_path, *sections); !written)
+        return Failure{tr("%1 is not a help file: %2.").arg(oldName, sections.error())};
+    if (const Status written = write(*sections); !written)
         return Failure{written.error()};
     return Outcome::Done;
 }
@@ -245,20 +261,25 @@ AdtgTable HelpDocument::toTable(const QList<HelpSection>& sections)
     return table;
 }
 
-Status HelpDocument::write(const QString& path, const QList<HelpSection>& sections)
+Status HelpDocument::write(const QList<HelpSection>& sections)
 {
     QString why;
-    if (!Adtg::writeFile(path, toTable(sections), &why))
-        return Failure{tr("%1 could not be written: %2").arg(QFileInfo(path).fileName(), why)};
+    const std::optional<QByteArray> bytes = Adtg::encode(toTable(sections), &why);
+    if (!bytes)
+        return Failure{tr("%1 could not be written: %2").arg(m_name, why)};
+    if (const Status written = m_files.write(m_name, *bytes); !written)
+        return Failure{tr("%1 could not be written: %2").arg(m_name, written.error())};
     return Done{};
 }
 
-Status HelpDocument::installIfMissing(const QString& path, const QByteArray& delivered)
+Status HelpDocument::installIfMissing(SharedFiles& files, const QByteArray& delivered)
 {
-    if (QFileInfo::exists(path))
+    const Result<bool> there = files.exists(kFileName);
+    if (!there)
+        return Failure{tr("The help document could not be installed: %1").arg(there.error())};
+    if (*there)
         return Done{};
-    QString why;
-    if (!SafeFile::write(path, delivered, &why))
-        return Failure{tr("The help document could not be installed as %1: %2").arg(path, why)};
+    if (const Status written = files.write(kFileName, delivered); !written)
+        return Failure{tr("The help document could not be installed: %1").arg(written.error())};
     return Done{};
 }

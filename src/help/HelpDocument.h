@@ -7,6 +7,8 @@
 #include <QList>
 #include <QString>
 
+class SharedFiles;
+
 // One section of the help document.
 struct HelpSection {
     int displayOrder = 0; // place among its siblings, smallest first
@@ -27,7 +29,8 @@ struct HelpContents {
 
 // Help.set: a persisted recordset (ADTG) of five columns, DisplayOrder (32-bit integer),
 // Caption, HName and Parent (BSTR of 30 characters) and HValue (long wide text of 100,000
-// characters). Every edit reads the whole file, changes it and writes it back atomically.
+// characters). Every edit reads the whole file, changes it and writes it back atomically. It is
+// one of the books' shared files: in the data folder, or on the server beside the tables.
 class HelpDocument {
     Q_DECLARE_TR_FUNCTIONS(HelpDocument)
 
@@ -44,9 +47,10 @@ public:
         NotChosen,  // no section has the key asked for
     };
 
-    explicit HelpDocument(QString path);
+    explicit HelpDocument(SharedFiles& files, QString name = kFileName);
 
-    const QString& path() const { return m_path; }
+    const QString& name() const { return m_name; }
+    // True also when it cannot be told (a server out of reach): the read that follows says why.
     bool exists() const;
 
     // The sections, or why none could be read (a missing file, a file that is not ADTG or
@@ -74,17 +78,21 @@ public:
                          bool keepDamaged = false);
     // Builds Help.set from an older file without captions: each section's key is its caption.
     // Outcome::NodeExists when Help.set already exists.
-    Result<Outcome> makeFromOld(const QString& oldPath);
+    Result<Outcome> makeFromOld(const QString& oldName = kOldFileName);
 
-    // Writes the delivered help document to `path` when no file is there; a file that is
+    // Stores the delivered help document as Help.set when the books have none; one that is
     // there, the user's edits, is never replaced.
-    static Status installIfMissing(const QString& path, const QByteArray& delivered);
+    static Status installIfMissing(SharedFiles& files, const QByteArray& delivered);
 
     static AdtgTable toTable(const QList<HelpSection>& sections);
-    static Status write(const QString& path, const QList<HelpSection>& sections);
+    // Replaces the whole document with `sections`.
+    Status write(const QList<HelpSection>& sections);
 
 private:
     template <typename Change> Result<Outcome> edit(bool keepDamaged, Change change);
+    // The bytes of the file `name`, or why they cannot be had (a missing file included).
+    Result<QByteArray> bytesOf(const QString& name) const;
 
-    QString m_path;
+    SharedFiles& m_files;
+    QString m_name;
 };

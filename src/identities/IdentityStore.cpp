@@ -26,18 +26,14 @@ Result<int> firstIdentity(Database& db)
     return first->toInt(); // Null, with no identity, reads as 0
 }
 
-Result<std::optional<PageSettings>> readPageSettings(const QString& dataFolder, int identity)
+Result<std::optional<PageSettings>> readPageSettings(const SharedFiles& files, int identity)
 {
-    const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
-    if (!QFile::exists(path))
+    const Result<std::optional<LayoutRecord>> read = IdentityLayoutFile::read(files, identity);
+    if (!read)
+        return Failure{read.error()};
+    if (!*read)
         return std::optional<PageSettings>();
-    QString error;
-    const std::optional<LayoutRecord> record = IdentityLayoutFile::read(path, &error);
-    if (!record)
-        return Failure{
-            error.isEmpty()
-                ? QCoreApplication::translate("IdentityStore", "%1 cannot be read.").arg(path)
-                : error};
+    const LayoutRecord* record = &**read;
     PageSettings settings;
     settings.vatRegistered = record->VatReg;
     settings.vatRate = record->VatRate;

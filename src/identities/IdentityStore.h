@@ -8,6 +8,7 @@
 #include <optional>
 
 class Database;
+class SharedFiles;
 
 // The trading identities: rows of TblUserData, listed in ascending number so that "the first
 // identity" is the same on every start.
@@ -24,6 +25,6 @@ Result<int> firstIdentity(Database& db);
 
 // The page settings an identity's layout file holds; nullopt when it has no file, a Failure
 // when the file cannot be read or is damaged.
-Result<std::optional<PageSettings>> readPageSettings(const QString& dataFolder, int identity);
+Result<std::optional<PageSettings>> readPageSettings(const SharedFiles& files, int identity);
 
 } // namespace IdentityStore

@@ -2,16 +2,11 @@
 
 #include "core/Database.h"
 #include "core/DaySerial.h"
-#include "core/SafeFile.h"
+#include "core/SharedFiles.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSqlError>
-#include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
 
@@ -39,12 +34,13 @@ std::optional<QString> startingRowNumber(const QString& typed, const QLocale& lo
     return QStringLiteral("0") + QString::number(previous, 'f', 0);
 }
 
-LayoutRecord baseLayout(const QString& dataFolder, int currentIdentity)
+LayoutRecord baseLayout(const SharedFiles& files, int currentIdentity)
 {
-    const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(currentIdentity));
-    if (currentIdentity > 0 && QFileInfo(path).isFile()) {
-        if (std::optional<LayoutRecord> record = IdentityLayoutFile::read(path))
-            return *record;
+    if (currentIdentity > 0) {
+        const Result<std::optional<LayoutRecord>> record =
+            IdentityLayoutFile::read(files, currentIdentity);
+        if (record && *record)
+            return **record;
     }
     return LayoutRecord::designerDefaults();
 }
@@ -72,30 +68,29 @@ namespace {
 // ASCII as SQLite's NOCASE would have it). Identities are few, so they are all read.
 Result<bool> nameExists(Database& db, const QString& name)
 {
-    QSqlQuery q = db.prepare(QStringLiteral("SELECT TextLogo FROM TblUserData"));
-    if (!db.exec(q))
-        return Failure{db.errorString()};
-    const QString folded = name.toCaseFolded();
-    while (q.next()) {
-        if (q.value(0).toString().toCaseFolded() == folded)
-            return true;
-    }
-    if (q.lastError().isValid())
-        return Failure{q.lastError().text()};
-    return false;
+    const auto names = db.all(QStringLiteral("SELECT TextLogo FROM TblUserData"), {},
+                              [](const Row& r) { return r[0].toString().toCaseFolded(); });
+    if (!names)
+        return Failure{names.error()};
+    return names->contains(name.toCaseFolded());
 }
 
 // The layout file as it was before, to put back should the identity not be stored after all.
+// On a server the file is a row of the rolled-back transaction: nothing is left to put back.
 struct FileBefore {
-    QString path;
+    SharedFiles* files = nullptr;
+    QString name;
     std::optional<QByteArray> bytes; // nullopt: there was no file
 
     void restore() const
     {
+        if (files->onServer())
+            return;
+        // Best effort after a failure already reported: the identity is not stored either way.
         if (bytes)
-            SafeFile::write(path, *bytes);
+            (void)files->write(name, *bytes);
         else
-            QFile::remove(path);
+            (void)files->remove(name);
     }
 };
 
@@ -113,28 +108,21 @@ Failure failed(const QString& what, const QString& why)
 
 // Writes the new identity's layout file, keeping what a file of that name held, so that the
 // file can be put back when the database refuses the identity.
-Result<FileBefore> writeLayoutFile(const QString& dataFolder, int identity,
-                                   const LayoutRecord& layout)
+Result<FileBefore> writeLayoutFile(SharedFiles& files, int identity, const LayoutRecord& layout)
 {
-    FileBefore before;
-    before.path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
-    if (QFileInfo(before.path).isFile()) {
-        QFile old(before.path);
-        if (!old.open(QIODevice::ReadOnly))
-            return failed(
-                QCoreApplication::translate("NewIdentity", "%1 cannot be read.").arg(before.path),
-                old.errorString());
-        before.bytes = old.readAll();
-    }
-    QString why;
-    if (!IdentityLayoutFile::write(before.path, layout, &why))
-        return failed(QString(), why);
+    FileBefore before{&files, IdentityLayoutFile::fileName(identity), {}};
+    const Result<std::optional<QByteArray>> old = files.read(before.name);
+    if (!old)
+        return failed(QString(), old.error());
+    before.bytes = *old;
+    if (const Status written = IdentityLayoutFile::write(files, identity, layout); !written)
+        return failed(QString(), written.error());
     return before;
 }
 
 } // namespace
 
-Result<Outcome> create(Database& db, const QString& dataFolder, const Request& request,
+Result<Outcome> create(Database& db, SharedFiles& files, const Request& request,
                        const LayoutRecord& base, QDate today, const QLocale& locale)
 {
     const QString trimmed = request.name.trimmed();
@@ -171,31 +159,32 @@ Result<Outcome> create(Database& db, const QString& dataFolder, const Request& r
     if (*exists)
         return Outcome{translated(kNameExists), {}};
 
-    QSqlQuery insert = db.prepare(QStringLiteral("INSERT INTO TblUserData (TextLogo) VALUES (?)"));
-    insert.addBindValue(name);
-    if (!db.exec(insert))
+    const Result<qint64> key =
+        db.insert({}, QStringLiteral("INSERT INTO TblUserData (TextLogo) VALUES (?)"), {name});
+    if (!key)
         return failed(QCoreApplication::translate("NewIdentity", "its row cannot be added."),
-                      db.errorString());
-    const int identity = insert.lastInsertId().toInt();
-    if (identity <= 0 || identity > 32767)
+                      key.error());
+    // Layout records hold the identity in 16 bits.
+    if (*key <= 0 || *key > 32767)
         return failed(QCoreApplication::translate("NewIdentity", "it was given no usable number."),
                       QString());
+    const int identity = int(*key);
 
     if (startingRow) {
-        QSqlQuery row = db.prepare(QStringLiteral(
-            "INSERT INTO TblInvoices (ClientID, \"Value\", InvoiceNumber, Content, VAT, Total, "
-            "\"Date\", Identity) VALUES (0, 0, ?, ' Start ', 0, 0, ?, ?)"));
-        row.addBindValue(*startingRow);
-        row.addBindValue(DaySerial::fromDate(today));
-        row.addBindValue(identity);
-        if (!db.exec(row))
+        const Result<qint64> row = db.insert(
+            DatabaseChanges::Invoices,
+            QStringLiteral(
+                "INSERT INTO TblInvoices (ClientID, \"Value\", InvoiceNumber, Content, VAT, "
+                "Total, \"Date\", Identity) VALUES (0, 0, ?, ' Start ', 0, 0, ?, ?)"),
+            {*startingRow, DaySerial::fromDate(today), identity});
+        if (!row)
             return failed(
                 QCoreApplication::translate("NewIdentity", "its starting invoice cannot be added."),
-                db.errorString());
+                row.error());
     }
 
     Result<FileBefore> before =
-        writeLayoutFile(dataFolder, identity, layoutFor(base, trimmed, identity));
+        writeLayoutFile(files, identity, layoutFor(base, trimmed, identity));
     if (!before)
         return Failure{before.error()};
     if (!tx.commit()) {

@@ -9,6 +9,7 @@
 #include <optional>
 
 class Database;
+class SharedFiles;
 
 // Adding a trading identity: its TblUserData row, its layout file and, when its numbering is
 // to start above 1, the starting invoice row its first invoice follows.
@@ -56,7 +57,7 @@ std::optional<QString> startingRowNumber(const QString& typed, const QLocale& lo
 
 // The layout a new identity copies: that of the identity current until now, as its file holds
 // it, or the designer's first arrangement when it has no readable file.
-LayoutRecord baseLayout(const QString& dataFolder, int currentIdentity);
+LayoutRecord baseLayout(const SharedFiles& files, int currentIdentity);
 
 // The new identity's layout: `base` (the layout the designer shows for the identity current
 // until now) with its own name as text logo, no picture logo, the divider line shown, not
@@ -65,8 +66,9 @@ LayoutRecord layoutFor(const LayoutRecord& base, const QString& trimmedName, int
 
 // Checks and stores the new identity. The rows are written in one transaction and the layout
 // file (<identity>.dat, atomically) before it commits; when anything fails, the rows are rolled
-// back and the file is removed (or, if one was there, put back), so nothing is left behind.
-Result<Outcome> create(Database& db, const QString& dataFolder, const Request& request,
+// back and the file is removed (or, if one was there, put back), so nothing is left behind. On
+// a server the file is a row written in the same transaction.
+Result<Outcome> create(Database& db, SharedFiles& files, const Request& request,
                        const LayoutRecord& base, QDate today, const QLocale& locale);
 
 } // namespace NewIdentity

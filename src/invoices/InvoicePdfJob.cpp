@@ -2,6 +2,7 @@
 
 #include "core/Database.h"
 #include "core/LocaleText.h"
+#include "core/SharedFiles.h"
 #include "identities/IdentityStore.h"
 #include "printing/InvoicePage.h"
 
@@ -49,12 +50,12 @@ Status withInvoice(const InvoicePdfRequest& request, const LocaleText& locale,
     if (!sheet)
         return Failure{sheet.error()};
 
-    const Result<LayoutRecord> record =
-        InvoicePage::identityLayout(db, request.dataFolder, identity);
+    const SharedFiles files(db, request.dataFolder);
+    const Result<LayoutRecord> record = InvoicePage::identityLayout(db, files, identity);
     if (!record)
         return Failure{record.error()};
     const InvoicePage::Layout layout =
-        InvoicePage::layOut(*record, *sheet, locale, folder.path(), InvoicePage::paperTextColour());
+        InvoicePage::layOut(*record, *sheet, locale, &files, InvoicePage::paperTextColour());
     return use(db, {*sheet, *record, layout});
 }
 

@@ -1,10 +1,9 @@
 #include "layout/IdentityLayoutFile.h"
 
-#include "core/SafeFile.h"
+#include "core/SharedFiles.h"
 #include "layout/Windows1252.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -144,47 +143,38 @@ std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error)
     return r;
 }
 
-std::optional<LayoutRecord> read(const QString& path, QString* error)
+Result<std::optional<LayoutRecord>> read(const SharedFiles& files, int identity)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QCoreApplication::translate("IdentityLayoutFile", "%1 cannot be read: %2")
-                         .arg(path, file.errorString());
-        return std::nullopt;
-    }
+    const QString name = fileName(identity);
+    const Result<std::optional<QByteArray>> bytes = files.read(name);
+    if (!bytes)
+        return Failure{bytes.error()};
+    if (!*bytes)
+        return std::optional<LayoutRecord>();
     QString why;
-    auto record = decode(file.read(kMaxRecordBytes), &why);
-    if (!record && error)
-        *error =
+    // Bytes after the longest record are never looked at.
+    std::optional<LayoutRecord> record = decode((*bytes)->left(kMaxRecordBytes), &why);
+    if (!record)
+        return Failure{
             QCoreApplication::translate("IdentityLayoutFile", "%1 is not a usable layout file. %2")
-                .arg(path, why);
+                .arg(files.describe(name), why)};
     return record;
 }
 
-bool write(const QString& path, const LayoutRecord& record, QString* error)
+Status write(SharedFiles& files, int identity, const LayoutRecord& record)
 {
-    if (const QString why = record.damage(); !why.isEmpty()) {
-        if (error)
-            *error = QCoreApplication::translate("IdentityLayoutFile",
-                                                 "The layout is not written to %1. %2")
-                         .arg(path, why);
-        return false;
-    }
+    const QString name = fileName(identity);
+    if (const QString why = record.damage(); !why.isEmpty())
+        return Failure{
+            QCoreApplication::translate("IdentityLayoutFile", "The layout is not written to %1. %2")
+                .arg(files.describe(name), why)};
     QByteArray bytes = encode(record);
-    QFile old(path);
-    if (old.exists() && old.size() > bytes.size()) {
-        if (!old.open(QIODevice::ReadOnly)) {
-            if (error)
-                *error = QCoreApplication::translate("IdentityLayoutFile", "%1 cannot be read: %2")
-                             .arg(path, old.errorString());
-            return false;
-        }
-        old.seek(bytes.size());
-        bytes.append(old.readAll());
-        old.close();
-    }
-    return SafeFile::write(path, bytes, error);
+    const Result<std::optional<QByteArray>> old = files.read(name);
+    if (!old)
+        return Failure{old.error()};
+    if (*old && (*old)->size() > bytes.size())
+        bytes.append((*old)->mid(bytes.size()));
+    return files.write(name, bytes);
 }
 
 } // namespace IdentityLayoutFile

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "core/Result.h"
 #include "layout/LayoutRecord.h"
 
 #include <QByteArray>
 #include <QString>
 #include <optional>
+
+class SharedFiles;
 
 // <identity>.dat: one LayoutRecord as its 119 fields in order, with nothing between them.
 //   Int   2 bytes, little-endian, signed
@@ -24,11 +27,11 @@ QByteArray encode(const LayoutRecord& record);
 // damaged record (LayoutRecord::damage), whose reason names the field.
 std::optional<LayoutRecord> decode(const QByteArray& bytes, QString* error = nullptr);
 
-// A file that cannot be read or is damaged gives nullopt, with a reason naming the file, and
-// is left as it is; the caller carries on with defaults.
-std::optional<LayoutRecord> read(const QString& path, QString* error = nullptr);
-// Atomic: the new record and the old file's tail go to a temporary file that replaces it. A
-// damaged record is not written.
-bool write(const QString& path, const LayoutRecord& record, QString* error = nullptr);
+// The identity's record; nullopt when it has no file. A file that cannot be read or is damaged
+// is a Failure naming the file, and is left as it is.
+Result<std::optional<LayoutRecord>> read(const SharedFiles& files, int identity);
+// Atomic: the new record and the old file's tail replace the file whole. A damaged record is
+// not written.
+Status write(SharedFiles& files, int identity, const LayoutRecord& record);
 
 } // namespace IdentityLayoutFile

@@ -1,13 +1,11 @@
 #include "layout/LayoutFiles.h"
 
 #include "core/Database.h"
-#include "core/SafeFile.h"
+#include "core/SharedFiles.h"
 #include "layout/Adtg.h"
 #include "layout/IdentityLayoutFile.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
@@ -33,11 +31,6 @@ qint16 toInt16(double v)
         return 0;
     return qint16(std::clamp(std::nearbyint(v), double(std::numeric_limits<qint16>::min()),
                              double(std::numeric_limits<qint16>::max())));
-}
-
-QString path(const QString& folder, const QString& name)
-{
-    return QDir(folder).filePath(name);
 }
 
 } // namespace
@@ -115,10 +108,17 @@ Result<LayoutRecord> defaultLayout(Database& db, int identity)
     return r;
 }
 
-bool convertSharedLayout(const QString& dataFolder, QString* error)
+bool convertSharedLayout(SharedFiles& files, QString* error)
 {
     QString why;
-    const auto table = Adtg::readFile(path(dataFolder, kSharedLayoutFile), &why);
+    std::optional<AdtgTable> table;
+    const Result<std::optional<QByteArray>> bytes = files.read(kSharedLayoutFile);
+    if (!bytes)
+        why = bytes.error();
+    else if (!*bytes)
+        why = QCoreApplication::translate("LayoutFiles", "there is no such file");
+    else
+        table = Adtg::decode(**bytes, &why);
     if (!table) {
         if (error)
             *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be converted: %2")
@@ -172,35 +172,49 @@ bool convertSharedLayout(const QString& dataFolder, QString* error)
                             .arg(damage);
             continue;
         }
-        const QString file = path(dataFolder, IdentityLayoutFile::fileName(r.Identity));
-        if (QFile::exists(file))
+        const Result<bool> there = files.exists(IdentityLayoutFile::fileName(r.Identity));
+        if (!there)
+            problems << there.error();
+        else if (*there)
             continue;
-        if (!IdentityLayoutFile::write(file, r, &why))
-            problems << why;
+        else if (const Status written = IdentityLayoutFile::write(files, r.Identity, r); !written)
+            problems << written.error();
     }
     if (!problems.isEmpty() && error)
         *error = problems.join(u'\n');
     return problems.isEmpty();
 }
 
-bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QString* error)
+bool ensureForIdentity(Database& db, SharedFiles& files, int identity, QString* error)
 {
-    const QString file = path(dataFolder, IdentityLayoutFile::fileName(identity));
-    if (QFile::exists(file))
-        return true;
+    const QString name = IdentityLayoutFile::fileName(identity);
+    const auto has = [&](const QString& file, QStringList& problems) {
+        const Result<bool> there = files.exists(file);
+        if (!there)
+            problems << there.error();
+        return there && *there;
+    };
     QStringList problems;
+    if (has(name, problems))
+        return true;
+    if (!problems.isEmpty()) {
+        // Whether it is there is unknown: nothing is written over what may be the user's.
+        if (error)
+            *error = problems.join(u'\n');
+        return false;
+    }
     QString why;
-    if (QFile::exists(path(dataFolder, kSharedLayoutFile)) &&
-        !convertSharedLayout(dataFolder, &why))
+    if (has(kSharedLayoutFile, problems) && !convertSharedLayout(files, &why))
         problems << why;
-    if (!QFile::exists(file)) {
+    if (!has(name, problems)) {
         // Start-up leaves the identity with a file whatever happened to the shared one, which
         // stays as it is.
         const Result<LayoutRecord> record = defaultLayout(db, identity);
         if (!record)
             problems << record.error();
-        else if (!IdentityLayoutFile::write(file, *record, &why))
-            problems << why;
+        else if (const Status written = IdentityLayoutFile::write(files, identity, *record);
+                 !written)
+            problems << written.error();
         else if (!problems.isEmpty())
             problems << QCoreApplication::translate(
                             "LayoutFiles", "Identity %1 starts with the default layout; %2 is left "
@@ -213,33 +227,35 @@ bool ensureForIdentity(Database& db, const QString& dataFolder, int identity, QS
     return problems.isEmpty();
 }
 
-bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered, QString* error)
+bool saveVatDefault(SharedFiles& files, int identity, bool vatRegistered, QString* error)
 {
     // Both files are read and their new bytes made first, so a file that cannot be read, or a
     // table that cannot be written back whole, changes neither.
-    const QString own = path(dataFolder, IdentityLayoutFile::fileName(identity));
-    std::optional<LayoutRecord> record;
-    if (QFile::exists(own)) {
-        record = IdentityLayoutFile::read(own, error);
-        if (!record)
-            return false;
-        record->VatReg = vatRegistered;
+    const Result<std::optional<LayoutRecord>> read = IdentityLayoutFile::read(files, identity);
+    if (!read) {
+        if (error)
+            *error = read.error();
+        return false;
     }
+    std::optional<LayoutRecord> record = *read;
+    if (record)
+        record->VatReg = vatRegistered;
 
-    const QString shared = path(dataFolder, kSharedLayoutFile);
-    std::optional<QByteArray> sharedBefore, sharedAfter;
-    if (QFile::exists(shared)) {
-        QString why;
-        sharedBefore = Adtg::readBytes(shared, &why);
-        std::optional<AdtgTable> table;
-        if (sharedBefore)
-            table = Adtg::decode(*sharedBefore, &why);
-        if (!table) {
-            if (error)
-                *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be read: %2")
-                             .arg(kSharedLayoutFile, why);
-            return false;
-        }
+    std::optional<QByteArray> sharedAfter;
+    QString why;
+    const Result<std::optional<QByteArray>> sharedBefore = files.read(kSharedLayoutFile);
+    std::optional<AdtgTable> table;
+    if (!sharedBefore)
+        why = sharedBefore.error();
+    else if (*sharedBefore)
+        table = Adtg::decode(**sharedBefore, &why);
+    if (!sharedBefore || (*sharedBefore && !table)) {
+        if (error)
+            *error = QCoreApplication::translate("LayoutFiles", "%1 cannot be read: %2")
+                         .arg(kSharedLayoutFile, why);
+        return false;
+    }
+    if (table) {
         const int identityColumn = table->columnIndex(QStringLiteral("Identity"));
         const int vatColumn = table->columnIndex(QStringLiteral("VatReg"));
         bool changed = false;
@@ -271,31 +287,38 @@ bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
         return false;
     }
 
-    if (sharedAfter && !SafeFile::write(shared, *sharedAfter, error))
-        return false;
-    QString why;
-    if (record && !IdentityLayoutFile::write(own, *record, &why)) {
-        // The two files change together: Layout.set gets its old bytes back.
-        QString undo;
-        if (sharedAfter && !SafeFile::write(shared, *sharedBefore, &undo))
-            why += QCoreApplication::translate("LayoutFiles",
-                                               "\n%1 could not be put back as it was: %2")
-                       .arg(kSharedLayoutFile, undo);
+    // The identity's own file keeps the tail of a longer record it held.
+    QList<std::pair<QString, QByteArray>> changes;
+    if (sharedAfter)
+        changes.append({kSharedLayoutFile, *sharedAfter});
+    if (record) {
+        const QString own = IdentityLayoutFile::fileName(identity);
+        QByteArray bytes = IdentityLayoutFile::encode(*record);
+        const Result<std::optional<QByteArray>> old = files.read(own);
+        if (old && *old && (*old)->size() > bytes.size())
+            bytes.append((*old)->mid(bytes.size()));
+        changes.append({own, bytes});
+    }
+    if (const Status written = files.writeTogether(changes); !written) {
         if (error)
-            *error = why;
+            *error = written.error();
         return false;
     }
     return true;
 }
 
-QString logoPath(const QString& dataFolder, const QString& name)
+QString logoFileName(const QString& name)
 {
-    const QDir folder(dataFolder);
-    const QString direct = folder.filePath(name);
-    if (QFileInfo(direct).isFile())
-        return direct;
     const qsizetype cut = std::max(name.lastIndexOf(u'/'), name.lastIndexOf(u'\\'));
-    return folder.filePath(name.mid(cut + 1));
+    return name.mid(cut + 1);
+}
+
+Result<std::optional<QByteArray>> readLogo(const SharedFiles& files, const QString& name)
+{
+    const QString file = logoFileName(name);
+    if (file.isEmpty())
+        return std::optional<QByteArray>();
+    return files.read(file);
 }
 
 } // namespace LayoutFiles

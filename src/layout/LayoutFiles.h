@@ -6,6 +6,7 @@
 #include <QString>
 
 class Database;
+class SharedFiles;
 
 // Making sure an identity has its layout file, and the few changes made to layout files from
 // outside the designer.
@@ -28,7 +29,7 @@ int textLogoWidthTwips(const LayoutRecord& record);
 // the file lacks, or a NULL, leaves its field zero. A damaged row (LayoutRecord::damage) is not
 // converted, nor is a file that cannot be written: the other rows are, and false reports each
 // such row. Layout.set is left as it is.
-bool convertSharedLayout(const QString& dataFolder, QString* error = nullptr);
+bool convertSharedLayout(SharedFiles& files, QString* error = nullptr);
 
 // At start-up: when the identity has no layout file, converts Layout.set if there is one, and
 // builds the default layout if there is still none, so that afterwards the identity always has
@@ -36,20 +37,20 @@ bool convertSharedLayout(const QString& dataFolder, QString* error = nullptr);
 // neither source. A Layout.set that cannot be read or holds a damaged row for the identity is
 // left as it is and reported (false with the reasons), and the default layout is written; false
 // also when the file cannot be written.
-bool ensureForIdentity(Database& db, const QString& dataFolder, int identity,
-                       QString* error = nullptr);
+bool ensureForIdentity(Database& db, SharedFiles& files, int identity, QString* error = nullptr);
 
-// The logo file a layout names: in the data folder by its name, or, for a layout of an earlier
-// installation that stored a full Windows path, by the file name alone there (the designer
-// copies logos into the data folder).
-QString logoPath(const QString& dataFolder, const QString& name);
+// The shared file a layout's logo name stands for: the name itself, or, for a layout of an
+// earlier installation that stored a full path ("C:\Logos\acme.bmp"), the file name alone
+// (the designer copies logos into the books).
+QString logoFileName(const QString& name);
+// The bytes of the logo a layout names; nullopt when the books hold no such file.
+Result<std::optional<QByteArray>> readLogo(const SharedFiles& files, const QString& name);
 
 // Makes the VAT setting the identity's default: VatReg in its own layout file (which sets the
 // Add VAT box at start-up), and in its row of Layout.set when that file exists (which a later
 // conversion reads). Other rows and fields are kept. The two files change together or not at
-// all: when the second cannot be written the first gets its old bytes back. False with the
-// reason when a file cannot be read or written, or when neither holds the identity.
-bool saveVatDefault(const QString& dataFolder, int identity, bool vatRegistered,
-                    QString* error = nullptr);
+// all (SharedFiles::writeTogether). False with the reason when a file cannot be read or
+// written, or when neither holds the identity.
+bool saveVatDefault(SharedFiles& files, int identity, bool vatRegistered, QString* error = nullptr);
 
 } // namespace LayoutFiles

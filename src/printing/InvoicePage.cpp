@@ -1,13 +1,13 @@
 #include "printing/InvoicePage.h"
 
 #include "core/LocaleText.h"
+#include "core/SharedFiles.h"
 #include "layout/LayoutFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QImageReader>
 #include <QTextLayout>
 #include <algorithm>
 #include <cmath>
@@ -225,23 +225,29 @@ QPoint at(QPoint origin, int left, int top)
 // The picture logo when it is shown and can be read, else the text logo; `notice` says why a
 // picture the layout asks for is not printed.
 void addLogo(PageItems& frame, const LayoutRecord& r, QPoint header, const Builder& b,
-             const QString& dataFolder, QString* notice)
+             const SharedFiles* files, QString* notice)
 {
-    if (!r.PicLogoName.isEmpty() && r.PicLogoShow) {
-        const QString path = LayoutFiles::logoPath(dataFolder, r.PicLogoName);
-        QImageReader reader(path);
-        const QImage image = reader.read();
+    if (!r.PicLogoName.isEmpty() && r.PicLogoShow && files) {
+        // The picture is the books' bytes, the same on every seat, never a path on this one.
+        const QString name = LayoutFiles::logoFileName(r.PicLogoName);
+        const Result<std::optional<QByteArray>> bytes = LayoutFiles::readLogo(*files, name);
+        QImage image;
+        if (bytes && *bytes)
+            image.loadFromData(**bytes);
         if (!image.isNull()) {
-            frame.images.push_back({path,
+            frame.images.push_back({name,
                                     QRect(at(header, r.PicLogoLeft, r.PicLogoTop),
                                           QSize(r.PicLogoWidth, r.PicLogoHeight)),
                                     image});
             return;
         }
-        *notice = QCoreApplication::translate("InvoicePage",
-                                              "The logo %1 is missing or is not a picture that "
-                                              "can be read, so the text logo is printed instead.")
-                      .arg(QDir::toNativeSeparators(path));
+        *notice = bytes ? QCoreApplication::translate(
+                              "InvoicePage", "The logo %1 is missing or is not a picture that "
+                                             "can be read, so the text logo is printed instead.")
+                              .arg(files->describe(name))
+                        : QCoreApplication::translate("InvoicePage",
+                                                      "%1\nThe text logo is printed instead.")
+                              .arg(bytes.error());
     }
     // Its stored width was measured for its caption on the machine that made the layout; where
     // the fonts here are wider it grows rather than cut its last letters off.
@@ -284,10 +290,10 @@ TextItem footerOf(const LayoutRecord& r, QPoint footer, const Builder& b)
 
 // The page header and footer, repeated on every page.
 PageItems frameOf(const LayoutRecord& r, const InvoiceSheet& sheet, const Bands& bands,
-                  const Builder& b, const QString& dataFolder, QColor windowText, QString* notice)
+                  const Builder& b, const SharedFiles* files, QColor windowText, QString* notice)
 {
     PageItems frame;
-    addLogo(frame, r, bands.header, b, dataFolder, notice);
+    addLogo(frame, r, bands.header, b, files, notice);
     frame.texts.push_back(b.text(QStringLiteral("lblHeader"), r.lblAddressCaption,
                                  at(bands.header, r.lblAddressLeft, r.lblAddressTop),
                                  r.lblAddressWidth, 0, BILLCRAFT_FONT_OF(r, lblAddress), true));
@@ -423,7 +429,7 @@ void addAmounts(Flow& flow, const LayoutRecord& r, const InvoiceSheet& sheet,
 } // namespace
 
 Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText& locale,
-              const QString& dataFolder, QColor windowText, QSize pageSize)
+              const SharedFiles* files, QColor windowText, QSize pageSize)
 {
     Layout out;
     if (pageSize.width() <= 0 || pageSize.height() <= 0)
@@ -439,7 +445,7 @@ Layout layOut(const LayoutRecord& r, const InvoiceSheet& sheet, const LocaleText
 
     const Builder b(windowText);
     const Bands bands = bandsOf(pageSize);
-    const PageItems frame = frameOf(r, sheet, bands, b, dataFolder, windowText, &out.notice);
+    const PageItems frame = frameOf(r, sheet, bands, b, files, windowText, &out.notice);
     out.pages.push_back(frame);
     addFixedDetail(out.pages.front().texts, r, sheet, locale, bands.detail, b);
     Flow flow{out, frame, bands};

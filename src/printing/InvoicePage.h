@@ -18,6 +18,7 @@
 class Database;
 class LocaleText;
 class QPainter;
+class SharedFiles;
 
 // One invoice as it is printed: its row and its client's address.
 struct InvoiceSheet {
@@ -72,9 +73,9 @@ struct TextItem {
 };
 
 struct ImageItem {
-    QString path; // a readable image file
+    QString name; // the shared file it was read from
     QRect rect;   // twips; the picture is scaled into it with its proportions kept
-    QImage image; // the picture, read once when laid out; read from `path` when null
+    QImage image; // the picture, read once when laid out
 };
 
 struct LineItem {
@@ -106,17 +107,17 @@ Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoic
 // The layout an identity's invoices are printed with: its layout file, or without one the layout
 // a new identity starts with (nothing is written). A file that cannot be read or is damaged is
 // a Failure naming it, and is left as it is.
-Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity);
+Result<LayoutRecord> identityLayout(Database& db, const SharedFiles& files, int identity);
 
 // What the system window-text colour prints as. Paper is white: the light text of a dark
 // desktop theme prints black.
 QColor paperTextColour();
 
 // Lays out the invoice as the identity's layout says, on pages of `pageSize` twips.
-// `windowText` is what the system window-text colour resolves to; logo files are looked up
-// in `dataFolder`.
+// `windowText` is what the system window-text colour resolves to; a picture logo is read from
+// `files` (without them, null, the text logo is printed).
 Layout layOut(const LayoutRecord& record, const InvoiceSheet& sheet, const LocaleText& locale,
-              const QString& dataFolder, QColor windowText, QSize pageSize = kA4);
+              const SharedFiles* files, QColor windowText, QSize pageSize = kA4);
 
 // Left edge of the sections on a page of that width.
 int leftMargin(QSize pageSize);

@@ -38,7 +38,7 @@ void paint(QPainter& painter, const Layout& layout, int page, double scale)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing |
                            QPainter::SmoothPixmapTransform);
     for (const ImageItem& item : items.images) {
-        const QImage image = item.image.isNull() ? QImage(item.path) : item.image;
+        const QImage& image = item.image;
         if (image.isNull() || item.rect.isEmpty())
             continue;
         // Scaled into its rect with its proportions kept, centred.

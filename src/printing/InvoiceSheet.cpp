@@ -82,31 +82,32 @@ Result<InvoiceSheet> loadSheet(Database& db, int identity, const QString& invoic
     // Numbers are unique in practice; should a number have been given twice, the later
     // invoice is the one meant. Every row is paid (-1) or not (0), and each kind has its index
     // by number, so the two lookups find the row without reading the identity's invoices (the
-    // paid one named, since the planner would otherwise walk every paid row of the identity).
+    // paid one named to SQLite, since its planner would otherwise walk every paid row of the
+    // identity; a server's books have a unique index on the number and need no hint).
+    const QString hint =
+        db.isServer() ? QString() : QStringLiteral("INDEXED BY IdxInvoicesPaidNumber ");
     return readSheet(
         db,
         QStringLiteral("WHERE i.InvoiceID = (SELECT max(InvoiceID) FROM ("
                        "SELECT InvoiceID FROM TblInvoices "
                        "WHERE Identity = ? AND InvoiceNumber = ? AND Paid = 0 UNION ALL "
-                       "SELECT InvoiceID FROM TblInvoices INDEXED BY IdxInvoicesPaidNumber "
-                       "WHERE Identity = ? AND InvoiceNumber = ? AND Paid = -1))"),
+                       "SELECT InvoiceID FROM TblInvoices %1"
+                       "WHERE Identity = ? AND InvoiceNumber = ? AND Paid = -1) AS Numbered)")
+            .arg(hint),
         {identity, invoiceNumber, identity, invoiceNumber},
         QCoreApplication::translate("InvoicePage", "Identity %1 has no invoice numbered %2.")
             .arg(identity)
             .arg(invoiceNumber));
 }
 
-Result<LayoutRecord> identityLayout(Database& db, const QString& dataFolder, int identity)
+Result<LayoutRecord> identityLayout(Database& db, const SharedFiles& files, int identity)
 {
-    const QString path = QDir(dataFolder).filePath(IdentityLayoutFile::fileName(identity));
-    if (!QFileInfo::exists(path))
+    const Result<std::optional<LayoutRecord>> read = IdentityLayoutFile::read(files, identity);
+    if (!read)
+        return Failure{read.error()};
+    if (!*read)
         return LayoutFiles::defaultLayout(db, identity);
-    QString error;
-    if (std::optional<LayoutRecord> read = IdentityLayoutFile::read(path, &error))
-        return *read;
-    return Failure{error.isEmpty()
-                       ? QCoreApplication::translate("InvoicePage", "%1 cannot be read.").arg(path)
-                       : error};
+    return **read;
 }
 
 } // namespace InvoicePage

@@ -31,9 +31,9 @@ void writeLayout(const TestEnv& env, int identity, const QString& name, const QS
     r.VatReg = !tax.isEmpty();
     r.VatRate = 20;
     r.lblVATCaption = tax;
-    QString error;
-    if (!IdentityLayoutFile::write(env.file(QStringLiteral("%1.dat").arg(identity)), r, &error))
-        qFatal("%s", qPrintable(error));
+    if (const Status written = IdentityLayoutFile::write(env.session->files(), identity, r);
+        !written)
+        qFatal("%s", qPrintable(written.error()));
 }
 
 } // namespace
@@ -239,8 +239,8 @@ private slots:
         const int gamma = env.addIdentity("Gamma");
         const QString damaged = env.file(QStringLiteral("%1.dat").arg(gamma));
         writeAll(damaged, QByteArray("\x01\x00", 2));
-        QString error;
-        QVERIFY(!IdentityLayoutFile::read(damaged, &error));
+        const QString error = IdentityLayoutFile::read(env.session->files(), gamma).error();
+        QVERIFY(!error.isEmpty());
         env.prompter.expectExactly({error, QString(), Prompter::Buttons::Ok,
                                     Prompter::Icon::Warning, Prompter::Answer::Ok},
                                    Prompter::Answer::Ok);

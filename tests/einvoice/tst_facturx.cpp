@@ -41,7 +41,7 @@ InvoicePage::Layout invoicePage()
     LayoutRecord r = LayoutRecord::designerDefaults();
     r.lblFooterCaption = "Thank you for your custom";
     InvoicePage::Layout layout =
-        InvoicePage::layOut(r, s, LocaleText(testLocale()), QString(), Qt::black);
+        InvoicePage::layOut(r, s, LocaleText(testLocale()), nullptr, Qt::black);
     layout.title = "Invoice 0124";
     return layout;
 }

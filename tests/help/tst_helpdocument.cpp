@@ -2,6 +2,7 @@
 #include "help/HelpTree.h"
 #include "support/CaseFile.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QTest>
@@ -32,11 +33,11 @@ QString shape(const QList<HelpNode>& nodes, const QList<HelpSection>& sections)
     return out.join(u' ');
 }
 
-QList<HelpSection> reread(const QString& path)
+QList<HelpSection> reread(const HelpDocument& doc)
 {
-    const Result<HelpContents> read = HelpDocument(path).read();
+    const Result<HelpContents> read = doc.read();
     if (!read || !read->damage.isEmpty())
-        qFatal("cannot re-read %s", qPrintable(path));
+        qFatal("cannot re-read %s", qPrintable(doc.name()));
     return read->sections;
 }
 
@@ -84,23 +85,24 @@ private slots:
     void additionsRoundTripThroughTheFile()
     {
         TestEnv env;
-        const QString path = env.file(HelpDocument::kFileName);
-        QVERIFY(HelpDocument::write(path, sectionsFrom("Intro::10")));
-        HelpDocument doc(path);
+        TestFiles files(env);
+        const QString path = HelpDocument::kFileName;
+        HelpDocument doc(files.files);
+        QVERIFY(doc.write(sectionsFrom("Intro::10")));
 
         const QString key = HelpDocument::keyFromTyped(" Printing Invoices ");
         QCOMPARE(doc.add(key, {}).value(), HelpDocument::Outcome::Done);
-        QCOMPARE(reread(path).last(), (HelpSection{0, key, key, key, {}}));
+        QCOMPARE(reread(doc).last(), (HelpSection{0, key, key, key, {}}));
         QCOMPARE(key, "PrintingInvoices");
-        const QByteArray before = readAll(path);
+        const QByteArray before = files.read(path);
         QCOMPARE(doc.add("printinginvoices", {}).value(), HelpDocument::Outcome::NodeExists);
-        QCOMPARE(readAll(path), before);
+        QCOMPARE(files.read(path), before);
 
         // Renaming, saving and removing through the window: the help window's test.
         QCOMPARE(doc.rename("Gone", "x").value(), HelpDocument::Outcome::NotChosen);
 
         // The columns are the five of a help file, as the codec reads them.
-        const std::optional<AdtgTable> table = Adtg::readFile(path);
+        const std::optional<AdtgTable> table = Adtg::decode(files.read(path));
         QVERIFY(table);
         QCOMPARE(table->columns[0].type, AdtgColumn::Type::Integer);
         QCOMPARE(table->columns[2].name, "HName");
@@ -113,45 +115,44 @@ private slots:
     void badFiles()
     {
         TestEnv env;
-        const QString path = env.file(HelpDocument::kFileName);
+        TestFiles files(env);
+        const QString path = HelpDocument::kFileName;
         const QList<HelpSection> three = sectionsFrom("A::1 B::2 C:A:3");
-        QVERIFY(HelpDocument::write(path, three));
-        const QByteArray whole = readAll(path);
-        writeAll(path, whole.left(whole.size() - 12)); // into C's text
-        HelpDocument doc(path);
+        HelpDocument doc(files.files);
+        QVERIFY(doc.write(three));
+        const QByteArray whole = files.read(path);
+        files.write(path, whole.left(whole.size() - 12)); // into C's text
         Result<HelpContents> read = doc.read();
         QVERIFY(read);
         QVERIFY(read->damage.startsWith("Help.set is damaged"));
         QCOMPARE(read->sections, three.first(2));
         QCOMPARE(doc.add("D", {}).value(), HelpDocument::Outcome::Damaged);
-        QCOMPARE(readAll(path).size(), whole.size() - 12);
+        QCOMPARE(files.read(path).size(), whole.size() - 12);
         QCOMPARE(doc.add("D", {}, true).value(), HelpDocument::Outcome::Done);
-        QCOMPARE(reread(path).size(), 3);
+        QCOMPARE(reread(doc).size(), 3);
 
-        writeAll(path, "not a recordset");
+        files.write(path, "not a recordset");
         QVERIFY(!doc.read());
         QVERIFY(!doc.save("A", {}, 1));
-        QCOMPARE(readAll(path), QByteArray("not a recordset"));
+        QCOMPARE(files.read(path), QByteArray("not a recordset"));
 
         AdtgTable noCaption = HelpDocument::toTable(three);
         noCaption.columns.removeAt(1);
         for (AdtgRow& row : noCaption.rows)
             row.values.removeAt(1);
-        QVERIFY(Adtg::writeFile(env.file(HelpDocument::kOldFileName), noCaption));
-        QVERIFY(HelpDocument(env.file(HelpDocument::kOldFileName))
+        files.write(HelpDocument::kOldFileName, *Adtg::encode(noCaption));
+        QVERIFY(HelpDocument(files.files, HelpDocument::kOldFileName)
                     .read()
                     .error()
                     .contains("not a help file: it has no Caption column"));
 
         // Make New Help: only where there is no Help.set; captions are the old keys.
-        QCOMPARE(doc.makeFromOld(env.file(HelpDocument::kOldFileName)).value(),
-                 HelpDocument::Outcome::NodeExists);
-        QVERIFY(QFile::remove(path));
-        QVERIFY(!doc.makeFromOld(env.file("none.set")));
+        QCOMPARE(doc.makeFromOld().value(), HelpDocument::Outcome::NodeExists);
+        files.remove(path);
+        QVERIFY(!doc.makeFromOld("none.set"));
         QVERIFY(!doc.exists());
-        QCOMPARE(doc.makeFromOld(env.file(HelpDocument::kOldFileName)).value(),
-                 HelpDocument::Outcome::Done);
-        QCOMPARE(reread(path), three);
+        QCOMPARE(doc.makeFromOld().value(), HelpDocument::Outcome::Done);
+        QCOMPARE(reread(doc), three);
         VERIFY_PROMPTS(env.prompter);
     }
 
@@ -159,7 +160,10 @@ private slots:
     // installs it only where there is none.
     void deliveredHelp()
     {
-        const QList<HelpSection> sections = reread(QStringLiteral(BUILT_HELP_SET));
+        const QFileInfo builtFile(QStringLiteral(BUILT_HELP_SET));
+        Database noBooks; // the built file is read where it is, as a data folder's would be
+        SharedFiles buildFolder(noBooks, builtFile.absolutePath());
+        const QList<HelpSection> sections = reread(HelpDocument(buildFolder, builtFile.fileName()));
         const QDir source(QStringLiteral(HELP_SOURCE_DIR));
         const QStringList topics = source.entryList({"*.txt"}, QDir::Files);
         QCOMPARE(sections.size(), topics.size() - 1); // index.txt is the tree
@@ -179,13 +183,14 @@ private slots:
         QVERIFY(tree.missingParents.isEmpty() && tree.rings.isEmpty());
 
         TestEnv env;
-        const QString path = env.file(HelpDocument::kFileName);
+        TestFiles files(env);
+        const QString path = HelpDocument::kFileName;
         const QByteArray built = readAll(QStringLiteral(BUILT_HELP_SET));
-        QVERIFY(HelpDocument::installIfMissing(path, built));
-        QCOMPARE(readAll(path), built);
-        writeAll(path, "edited");
-        QVERIFY(HelpDocument::installIfMissing(path, built));
-        QCOMPARE(readAll(path), QByteArray("edited"));
+        QVERIFY(HelpDocument::installIfMissing(files.files, built));
+        QCOMPARE(files.read(path), built);
+        files.write(path, "edited");
+        QVERIFY(HelpDocument::installIfMissing(files.files, built));
+        QCOMPARE(files.read(path), QByteArray("edited"));
     }
 };
 

@@ -79,6 +79,7 @@ private slots:
     {
         TestEnv env;
         const QString path = env.file(HelpDocument::kFileName);
+        HelpDocument doc(env.session->files());
         HelpWindow w(*env.session);
         auto& p = env.prompter;
         p.expectMessage("Help File Missing");
@@ -88,7 +89,7 @@ private slots:
         VERIFY_PROMPTS(p);
 
         const QString tax = "Tax";
-        QVERIFY(HelpDocument::write(path, {{10, tax, tax, "VAT is vat", {}}}));
+        QVERIFY(doc.write({{10, tax, tax, "VAT is vat", {}}}));
         w.open();
         w.show();
         auto* tree = child<QTreeWidget>(&w, "treeHelp");
@@ -131,7 +132,7 @@ private slots:
         order->setText("5");
         press(w, "cmdSave");
         QCOMPARE(tree->topLevelItem(0)->text(0), "Bobs invoices");
-        QCOMPARE(HelpDocument(path).read()->sections[1].text, "One\r\nTwo");
+        QCOMPARE(doc.read()->sections[1].text, "One\r\nTwo");
 
         p.expectExactly({"Confirm DeletePrintingInvoices", "Delete?", Prompter::Buttons::YesNo,
                          Prompter::Icon::Critical, Prompter::Answer::No},
@@ -172,7 +173,7 @@ private slots:
         press(w, "cmdSavePdf");
         QVERIFY(readAll(saved + ".pdf").startsWith("%PDF-"));
 
-        QVERIFY(HelpDocument::write(path, {{1, "A", "A", {}, "B"}, {2, "B", "B", {}, "A"}}));
+        QVERIFY(doc.write({{1, "A", "A", {}, "B"}, {2, "B", "B", {}, "A"}}));
         p.expectMessage("These help sections are each other's parents, round in a circle: A, "
                         "B.\nThey are shown under \"Unfiled\".");
         w.open();

@@ -1,3 +1,4 @@
+#include "core/SharedFiles.h"
 #include "identities/NewIdentity.h"
 #include "invoices/InvoiceStore.h"
 #include "layout/IdentityLayoutFile.h"
@@ -12,8 +13,18 @@ namespace {
 Result<NewIdentity::Outcome> create(TestEnv& env, const QString& name, const QString& start,
                                     const LayoutRecord& base = LayoutRecord::designerDefaults())
 {
-    return NewIdentity::create(env.db, env.folder(), {name, start}, base, TestEnv::kToday,
-                               testLocale());
+    SharedFiles files(env.db, env.folder());
+    return NewIdentity::create(env.db, files, {name, start}, base, TestEnv::kToday, testLocale());
+}
+
+// The identity's layout as the books hold it; nullopt without one.
+std::optional<LayoutRecord> layoutOf(TestEnv& env, int identity)
+{
+    const Result<std::optional<LayoutRecord>> read =
+        IdentityLayoutFile::read(SharedFiles(env.db, env.folder()), identity);
+    if (!read)
+        qFatal("%s", qPrintable(read.error()));
+    return *read;
 }
 
 int count(TestEnv& env, const char* table)
@@ -60,16 +71,20 @@ private slots:
         QCOMPARE(env.db.scalar("SELECT TextLogo FROM TblUserData WHERE Identity = ?", {acme}),
                  QVariant("Acme"));
         // The starting row: dated today (serial 46359), no client and nothing owed.
-        QCOMPARE(
-            env.db.scalar("SELECT InvoiceNumber || '|' || Content || '|' || \"Date\" || '|' || "
-                          "(ifnull(ClientID, 0) + ifnull(\"Value\", 0) + ifnull(Total, 0)) "
-                          "FROM TblInvoices WHERE Identity = ?",
-                          {acme}),
-            QVariant("01000| Start |46359.0|0"));
+        const auto start =
+            env.db.one("SELECT InvoiceNumber, Content, \"Date\", "
+                       "coalesce(ClientID, 0) + coalesce(\"Value\", 0) + coalesce(Total, 0) "
+                       "FROM TblInvoices WHERE Identity = ?",
+                       {acme}, [](const Row& r) {
+                           return QStringList{r[0].toString(), r[1].toString(),
+                                              QString::number(r[2].toDouble()),
+                                              QString::number(r[3].toDouble())};
+                       });
+        QVERIFY(start && *start);
+        QCOMPARE(**start, QStringList({"01000", " Start ", "46359", "0"}));
         QCOMPARE(*InvoiceStore(env.db).nextNumber(acme), std::optional<QString>("01001"));
 
-        const std::optional<LayoutRecord> file =
-            IdentityLayoutFile::read(env.file(IdentityLayoutFile::fileName(acme)));
+        const std::optional<LayoutRecord> file = layoutOf(env, acme);
         QVERIFY(file);
         LayoutRecord expected = base;
         expected.PicLogoName.clear();
@@ -91,10 +106,7 @@ private slots:
         QCOMPARE(env.db.scalar("SELECT TextLogo FROM TblUserData WHERE Identity = ?", {id}),
                  QVariant("OHara Ltd"));
         QCOMPARE(count(env, "TblInvoices"), 1);
-        QCOMPARE(IdentityLayoutFile::read(env.file(IdentityLayoutFile::fileName(id)))
-                     .value_or(LayoutRecord())
-                     .lblTextLogoCaption,
-                 "O'Hara Ltd");
+        QCOMPARE(layoutOf(env, id).value_or(LayoutRecord()).lblTextLogoCaption, "O'Hara Ltd");
     }
 
     void refusals_data()
@@ -117,11 +129,11 @@ private slots:
         QCOMPARE(made->refusal, refusal);
         QCOMPARE(count(env, "TblUserData"), 2);
         QCOMPARE(count(env, "TblInvoices"), 0);
-        QVERIFY(!QFile::exists(env.file("3.dat")));
+        QVERIFY(!layoutOf(env, 3));
     }
 
     // A failure midway leaves no row and no file: the layout file cannot be written, or the
-    // starting row cannot be inserted.
+    // starting row cannot be inserted (on a server the file is a row of the same transaction).
     void failureLeavesNothing_data()
     {
         QTest::addColumn<bool>("fileFails");
@@ -133,8 +145,10 @@ private slots:
         QFETCH(bool, fileFails);
         TestEnv env;
         env.addIdentity("Main"); // 1; the new one would be 2
-        const QString file = env.file("2.dat");
-        if (fileFails)
+        if (env.db.isServer())
+            env.exec(fileFails ? "ALTER TABLE BillcraftFiles ADD CHECK (Name <> '2.dat')"
+                               : "ALTER TABLE TblInvoices ADD CHECK (Content <> ' Start ')");
+        else if (fileFails)
             QVERIFY(QDir(env.folder()).mkdir("2.dat"));
         else
             env.exec(QStringLiteral("CREATE TRIGGER NoStart BEFORE INSERT ON TblInvoices "
@@ -144,7 +158,10 @@ private slots:
         QVERIFY(made.error().startsWith("The new identity could not be stored"));
         QCOMPARE(count(env, "TblUserData"), 1);
         QCOMPARE(count(env, "TblInvoices"), 0);
-        QVERIFY(!QFileInfo(file).isFile());
+        if (env.db.isServer())
+            QVERIFY(!layoutOf(env, 2));
+        else
+            QVERIFY(!QFileInfo(env.file("2.dat")).isFile());
     }
 };
 

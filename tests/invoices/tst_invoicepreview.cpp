@@ -99,7 +99,7 @@ private slots:
         record.PicLogoShow = true;
         record.VatReg = true;
         record.VatRate = 20;
-        QVERIFY(IdentityLayoutFile::write(env.file(IdentityLayoutFile::fileName(1)), record));
+        QVERIFY(IdentityLayoutFile::write(env.session->files(), 1, record));
         InvoicePreview preview(*env.session);
         QVERIFY(preview.showInvoice(books.ids[1]));
         QVERIFY(QTest::qWaitForWindowActive(&preview)); // the keys work in the active window

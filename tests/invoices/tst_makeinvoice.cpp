@@ -230,13 +230,13 @@ private slots:
 
         LayoutRecord layout;
         layout.VatReg = true;
-        const QString dat =
-            m_env->file(IdentityLayoutFile::fileName(m_env->session->currentIdentity()));
-        QVERIFY(IdentityLayoutFile::write(dat, layout));
+        SharedFiles& files = m_env->session->files();
+        const int identity = m_env->session->currentIdentity();
+        QVERIFY(IdentityLayoutFile::write(files, identity, layout));
         m_env->prompter.expectExactly(question, Prompter::Answer::Yes);
         addVat()->click(); // unticks
         QVERIFY(!m_env->session->pageSettings().vatRegistered);
-        QVERIFY(!IdentityLayoutFile::read(dat)->VatReg); // the identity's default from now on
+        QVERIFY(!IdentityLayoutFile::read(files, identity).value()->VatReg); // the default now
         QCOMPARE(amounts(), QStringLiteral("100|0|100"));
 
         m_env->prompter.expectExactly(question, Prompter::Answer::No);

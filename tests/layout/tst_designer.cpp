@@ -45,15 +45,22 @@ struct Books {
     Books()
     {
         identity = env.addIdentity(QStringLiteral("Harbour Joinery"));
-        if (!LayoutFiles::ensureForIdentity(env.db, env.folder(), identity))
+        if (!LayoutFiles::ensureForIdentity(env.db, files(), identity))
             qFatal("no layout file");
         env.session->setCurrentIdentity(identity);
     }
     ~Books() { VERIFY_PROMPTS(env.prompter); }
     Books(const Books&) = delete;
     Books& operator=(const Books&) = delete;
-    QString layoutFile() const { return env.file(IdentityLayoutFile::fileName(identity)); }
-    LayoutRecord saved() const { return *IdentityLayoutFile::read(layoutFile()); }
+    SharedFiles& files() const { return env.session->files(); }
+    QString layoutFile() const { return IdentityLayoutFile::fileName(identity); }
+    QByteArray bytes(const QString& name) const { return files().read(name)->value_or(""); }
+    void write(const QString& name, const QByteArray& bytes) const
+    {
+        if (!files().write(name, bytes))
+            qFatal("%s cannot be written", qPrintable(name));
+    }
+    LayoutRecord saved() const { return **IdentityLayoutFile::read(files(), identity); }
 
     TestEnv env;
     int identity = 0;
@@ -196,7 +203,7 @@ private slots:
         Books books;
         LayoutRecord wide = books.saved();
         wide.lblDescriptionLeft = 10800; // its right edge at 12060
-        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), wide));
+        QVERIFY(IdentityLayoutFile::write(books.files(), books.identity, wide));
         LayoutDesigner d(*books.env.session);
         books.env.prompter.expectMessage(
             QStringLiteral("One of your lables required moving lblDescription"));
@@ -206,7 +213,7 @@ private slots:
 
         const InvoicePage::Layout printed = InvoicePage::layOut(
             books.saved(), LayoutDesigner::sampleSheet(TestEnv::kToday),
-            books.env.session->locale(), books.env.folder(), InvoicePage::paperTextColour());
+            books.env.session->locale(), &books.files(), InvoicePage::paperTextColour());
         QCOMPARE(preview.pages.size(), printed.pages.size());
         const auto items = [](const InvoicePage::Layout& l) {
             QStringList out{QString::number(l.pages[0].lines.size())};
@@ -227,7 +234,7 @@ private slots:
         LayoutRecord r = books.saved();
         r.PicLogoName = QStringLiteral("gone.png");
         r.PicLogoShow = true;
-        QVERIFY(IdentityLayoutFile::write(books.layoutFile(), r));
+        QVERIFY(IdentityLayoutFile::write(books.files(), books.identity, r));
         books.env.prompter.expectMessage(QStringLiteral("Cant find logo"));
         {
             LayoutDesigner d(*books.env.session);
@@ -235,12 +242,12 @@ private slots:
             QCOMPARE(d.elementCaption(QStringLiteral("lblDate")),
                      QStringLiteral("Wednesday, 12 September 2007"));
         }
-        const QByteArray damaged = readAll(books.layoutFile()).left(40);
-        writeAll(books.layoutFile(), damaged);
-        books.env.prompter.expectMessageStarting(books.layoutFile());
+        const QByteArray damaged = books.bytes(books.layoutFile()).left(40);
+        books.write(books.layoutFile(), damaged);
+        books.env.prompter.expectMessageStarting(books.files().describe(books.layoutFile()));
         LayoutDesigner d(*books.env.session);
         QCOMPARE(rectOf(d, "lblInvoice").topLeft(), QPoint(6960, 3120));
-        QCOMPARE(readAll(books.layoutFile()), damaged);
+        QCOMPARE(books.bytes(books.layoutFile()), damaged);
     }
 
     // A logo that is no picture is refused and a huge one stored smaller, and undoing the choice
@@ -261,10 +268,10 @@ private slots:
         books.env.prompter.expectOpenFile(notPicture)
             .expectMessageStarting(QDir::toNativeSeparators(notPicture));
         rightClick(d, "picLogo");
-        QVERIFY(!QFile::exists(books.env.file(QStringLiteral("notes.png"))));
+        QVERIFY(!*books.files().exists(QStringLiteral("notes.png")));
         books.env.prompter.expectOpenFile(elsewhere.filePath(QStringLiteral("banner.bmp")));
         rightClick(d, "picLogo");
-        QCOMPARE(QImage(books.env.file(QStringLiteral("banner.png"))).width(), 2400);
+        QCOMPARE(QImage::fromData(books.bytes(QStringLiteral("banner.png"))).width(), 2400);
         // The designer holds the picture only as large as it shows it.
         QCOMPARE(d.logoPicture().width(), LayoutDesigner::toPixels(rectOf(d, "picLogo").width()));
         d.undo();

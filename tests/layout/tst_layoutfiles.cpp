@@ -1,13 +1,17 @@
+#include "core/LocaleText.h"
 #include "layout/Adtg.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
 #include "layout/LayoutRecord.h"
+#include "printing/InvoicePage.h"
 #include "support/CaseFile.h"
 #include "support/FileSizeLimit.h"
 #include "support/TestEnv.h"
+#include "support/TestFiles.h"
 
 #include <QDir>
 #include <QFile>
+#include <QImage>
 #include <QTest>
 
 namespace {
@@ -71,6 +75,16 @@ double& realField(LayoutRecord& r, const QString& name)
     qFatal("no Real field %s", qPrintable(name));
 }
 
+// The identity's layout as the books hold it; nullopt with the reason, or without a file.
+std::optional<LayoutRecord> layoutIn(const TestFiles& files, int identity, QString* error = nullptr)
+{
+    const Result<std::optional<LayoutRecord>> read =
+        IdentityLayoutFile::read(files.files, identity);
+    if (!read && error)
+        *error = read.error();
+    return read ? *read : std::nullopt;
+}
+
 // The fixture Layout.set with one value of identity 1's row replaced.
 QByteArray sharedLayoutWith(const QString& column, const QVariant& value)
 {
@@ -117,34 +131,35 @@ private slots:
     // Texts are stored whole, old tails kept; older and damaged files.
     void textsAndDamagedFiles()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(IdentityLayoutFile::fileName(1));
+        TestEnv env;
+        TestFiles files(env);
+        const QString path = IdentityLayoutFile::fileName(1);
         LayoutRecord r;
         r.PicLogoName = QString(100, u'x'); // longer than its defined 70
         r.lblAddressCaption = QStringLiteral("1 High St\r\nYork £");
-        QVERIFY(IdentityLayoutFile::write(path, r));
-        const QByteArray longFile = readAll(path);
+        QVERIFY(IdentityLayoutFile::write(files.files, 1, r));
+        const QByteArray longFile = files.read(path);
         QCOMPARE(longFile.size(), kEmptyRecordBytes + 100 + 18); // "£" is two bytes
-        QCOMPARE(IdentityLayoutFile::read(path), std::optional<LayoutRecord>(r));
+        QCOMPARE(layoutIn(files, 1), std::optional<LayoutRecord>(r));
 
         // A shorter record leaves the end of the longer one in place, and reads back new.
         LayoutRecord shorter;
         shorter.PicLogoName = QStringLiteral("a.bmp");
-        QVERIFY(IdentityLayoutFile::write(path, shorter));
-        const QByteArray shortFile = readAll(path);
+        QVERIFY(IdentityLayoutFile::write(files.files, 1, shorter));
+        const QByteArray shortFile = files.read(path);
         const qsizetype newSize = kEmptyRecordBytes + 5;
         QCOMPARE(shortFile.size(), longFile.size());
         QCOMPARE(shortFile.left(newSize), IdentityLayoutFile::encode(shorter));
         QCOMPARE(shortFile.mid(newSize), longFile.mid(newSize));
-        QCOMPARE(IdentityLayoutFile::read(path), std::optional<LayoutRecord>(shorter));
+        QCOMPARE(layoutIn(files, 1), std::optional<LayoutRecord>(shorter));
 
         // Past the 16-bit length a text is cut before the character that would not fit whole;
         // a leading byte-order mark is text like any other.
         LayoutRecord huge;
         huge.lblFooterCaption = u'a' + QString(32767, u'é') + u'b'; // 65536 bytes
         huge.lblAddressCaption = QStringLiteral("\uFEFFHeader");
-        QVERIFY(IdentityLayoutFile::write(path, huge));
-        const LayoutRecord back = IdentityLayoutFile::read(path).value_or(LayoutRecord());
+        QVERIFY(IdentityLayoutFile::write(files.files, 1, huge));
+        const LayoutRecord back = layoutIn(files, 1).value_or(LayoutRecord());
         QCOMPARE(back.lblFooterCaption, huge.lblFooterCaption.chopped(1));
         QCOMPARE(back.lblAddressCaption, huge.lblAddressCaption);
 
@@ -152,20 +167,23 @@ private slots:
         QByteArray bytes = IdentityLayoutFile::encode(LayoutRecord());
         const qsizetype captionAt = 10 * 2; // ten 2-byte fields, through lblTextLogoColour
         bytes.replace(captionAt, 2, QByteArray::fromHex("0600436166e92080")); // 6, "Café €"
-        writeAll(path, bytes);
-        QCOMPARE(IdentityLayoutFile::read(path).value_or(LayoutRecord()).lblTextLogoCaption,
+        files.write(path, bytes);
+        QCOMPARE(layoutIn(files, 1).value_or(LayoutRecord()).lblTextLogoCaption,
                  QStringLiteral("Café €"));
 
         QString error;
-        writeAll(path, bytes.left(100));
-        QVERIFY(!IdentityLayoutFile::read(path, &error));
-        QVERIFY2(error.contains(QStringLiteral("ends inside the field")), qPrintable(error));
+        files.write(path, bytes.left(100));
+        QVERIFY(!layoutIn(files, 1, &error));
+        QVERIFY2(error.contains(QStringLiteral("ends inside the field")) &&
+                     error.contains(files.files.describe(path)),
+                 qPrintable(error));
         // A length that runs past the end is refused, not followed.
         bytes.replace(captionAt, 2, QByteArray("\xff\xff", 2));
-        writeAll(path, bytes.left(captionAt + 8));
-        QVERIFY(!IdentityLayoutFile::read(path, &error));
-        QVERIFY(error.contains(QStringLiteral("lblTextLogoCaption")));
-        QVERIFY(!IdentityLayoutFile::read(dir.filePath(QStringLiteral("none.dat")), &error));
+        files.write(path, bytes.left(captionAt + 8));
+        QVERIFY(!IdentityLayoutFile::read(files.files, 1));
+        QVERIFY(IdentityLayoutFile::read(files.files, 1).error().contains("lblTextLogoCaption"));
+        // No file is no layout, not a failure.
+        QCOMPARE(IdentityLayoutFile::read(files.files, 7).value(), std::nullopt);
     }
 
     // A VAT rate or font size no layout can hold makes the file damaged: it is refused with the
@@ -182,34 +200,35 @@ private slots:
         QFETCH(QString, bad);
         const double value = text.toDouble(); // "nan" reads as NaN
         const bool damaged = bad == u"yes";
-        QTemporaryDir dir;
+        TestEnv env;
+        TestFiles files(env);
         LayoutRecord r = fixture(1);
         realField(r, field) = value;
 
-        const QString dat = dir.filePath(IdentityLayoutFile::fileName(1));
+        const QString dat = IdentityLayoutFile::fileName(1);
         const QByteArray bytes = IdentityLayoutFile::encode(r);
-        writeAll(dat, bytes);
+        files.write(dat, bytes);
         QString error;
-        const auto read = IdentityLayoutFile::read(dat, &error);
+        const auto read = layoutIn(files, 1, &error);
         QCOMPARE(!read, damaged);
-        QCOMPARE(readAll(dat), bytes);
-        const QString written = dir.filePath(QStringLiteral("9.dat"));
-        QCOMPARE(IdentityLayoutFile::write(written, r), !damaged);
-        QCOMPARE(QFile::exists(written), !damaged);
+        QCOMPARE(files.read(dat), bytes);
+        QCOMPARE(bool(IdentityLayoutFile::write(files.files, 9, r)), !damaged);
+        QCOMPARE(files.has(QStringLiteral("9.dat")), !damaged);
 
         // In Layout.set the damaged row is not converted; the other row is.
-        QFile::remove(dat);
-        writeAll(dir.filePath(LayoutFiles::kSharedLayoutFile), sharedLayoutWith(field, value));
+        files.remove(dat);
+        files.write(LayoutFiles::kSharedLayoutFile, sharedLayoutWith(field, value));
         QString conversionError;
-        QCOMPARE(LayoutFiles::convertSharedLayout(dir.path(), &conversionError), !damaged);
-        QCOMPARE(QFile::exists(dat), !damaged);
-        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("2.dat"))));
+        QCOMPARE(LayoutFiles::convertSharedLayout(files.files, &conversionError), !damaged);
+        QCOMPARE(files.has(dat), !damaged);
+        QVERIFY(files.has(QStringLiteral("2.dat")));
         if (damaged) {
             // The value as read, not rounded back into range.
             const QString shown =
                 QStringLiteral("Its %1 is %2,")
                     .arg(field, QString::number(value, 'g', QLocale::FloatingPointShortest));
-            QVERIFY2(error.contains(dat) && error.contains(shown), qPrintable(error));
+            QVERIFY2(error.contains(files.files.describe(dat)) && error.contains(shown),
+                     qPrintable(error));
             QVERIFY2(conversionError.contains(QStringLiteral("identity 1")) &&
                          conversionError.contains(field),
                      qPrintable(conversionError));
@@ -231,8 +250,10 @@ private slots:
         const int full =
             add({QStringLiteral("Acme Trading"), 7, QStringLiteral("BoldItalic"),
                  QStringLiteral("Line A\r\nLine B"), QStringLiteral("Georgia"), 255, -1, 17.5});
-        const int oddSize = add({QStringLiteral("X"), QStringLiteral("large"),
-                                 QStringLiteral("Italic"), QString(), QString(), 0, 0, 20});
+        // A server's column holds numbers only; a file's may hold any text.
+        const QVariant large = env.db.isServer() ? QVariant() : QVariant(QStringLiteral("large"));
+        const int oddSize = add(
+            {QStringLiteral("X"), large, QStringLiteral("Italic"), QString(), QString(), 0, 0, 20});
         const int hugeSize =
             add({QStringLiteral("Y"), 5000, QString(), QString(), QString(), 0, 0, 20});
 
@@ -292,97 +313,139 @@ private slots:
         const bool hasIdentity = identity == u"yes", ownFile = own == u"yes";
         TestEnv env;
         const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
-        const QString dat = env.file(IdentityLayoutFile::fileName(id));
-        const QString other = env.file(IdentityLayoutFile::fileName(2));
-        const QString sharedPath = env.file(LayoutFiles::kSharedLayoutFile);
+        TestFiles files(env);
+        const QString dat = IdentityLayoutFile::fileName(id);
+        const QString other = IdentityLayoutFile::fileName(2);
+        const QString sharedPath = LayoutFiles::kSharedLayoutFile;
         if (shared == u"fixture")
-            writeAll(sharedPath, fixtureBytes(LayoutFiles::kSharedLayoutFile));
+            files.write(sharedPath, fixtureBytes(LayoutFiles::kSharedLayoutFile));
         else if (shared == u"broken")
-            writeAll(sharedPath, "not a table");
+            files.write(sharedPath, "not a table");
         else if (shared == u"damaged")
-            writeAll(sharedPath, sharedLayoutWith(QStringLiteral("VatRate"), qQNaN()));
+            files.write(sharedPath, sharedLayoutWith(QStringLiteral("VatRate"), qQNaN()));
         LayoutRecord designed = fixture(2);
         designed.lblTextLogoCaption = QStringLiteral("Designed since");
-        QVERIFY(IdentityLayoutFile::write(other, designed));
+        QVERIFY(IdentityLayoutFile::write(files.files, 2, designed));
         if (ownFile)
-            QVERIFY(IdentityLayoutFile::write(dat, designed));
-        const QByteArray sharedBefore = readAll(sharedPath), otherBefore = readAll(other),
-                         ownBefore = readAll(dat);
+            QVERIFY(IdentityLayoutFile::write(files.files, id, designed));
+        const QByteArray sharedBefore = files.read(sharedPath), otherBefore = files.read(other),
+                         ownBefore = files.read(dat);
 
         QString error;
-        QCOMPARE(LayoutFiles::ensureForIdentity(env.db, env.folder(), id, &error),
-                 report.isEmpty());
+        QCOMPARE(LayoutFiles::ensureForIdentity(env.db, files.files, id, &error), report.isEmpty());
         if (report.isEmpty())
             QCOMPARE(error, QString());
         else
             QVERIFY2(error.contains(report) && error.contains(QStringLiteral("default layout")),
                      qPrintable(error));
         if (expected == u"kept")
-            QCOMPARE(readAll(dat), ownBefore);
+            QCOMPARE(files.read(dat), ownBefore);
         else if (expected == u"converted")
-            QCOMPARE(readAll(dat).toHex(' '), fixtureBytes(QStringLiteral("1.dat")).toHex(' '));
+            QCOMPARE(files.read(dat).toHex(' '), fixtureBytes(QStringLiteral("1.dat")).toHex(' '));
         else
-            QCOMPARE(IdentityLayoutFile::read(dat),
+            QCOMPARE(layoutIn(files, id),
                      std::optional<LayoutRecord>(*LayoutFiles::defaultLayout(env.db, id)));
-        QCOMPARE(readAll(sharedPath), sharedBefore);
-        QCOMPARE(readAll(other), otherBefore);
+        QCOMPARE(files.read(sharedPath), sharedBefore);
+        QCOMPARE(files.read(other), otherBefore);
     }
 
     // The VAT default goes to the identity's own file and its row of Layout.set, together or
     // not at all.
     void vatDefaultChangesBothFilesOrNeither()
     {
-        QTemporaryDir dir;
-        const auto file = [&dir](const QString& name) { return dir.filePath(name); };
+        TestEnv env;
+        TestFiles files(env);
         for (const QString& name :
              {LayoutFiles::kSharedLayoutFile, QStringLiteral("1.dat"), QStringLiteral("2.dat")})
-            writeAll(file(name), fixtureBytes(name));
+            files.write(name, fixtureBytes(name));
         QString error;
-        QVERIFY2(LayoutFiles::saveVatDefault(dir.path(), 2, true, &error), qPrintable(error));
+        QVERIFY2(LayoutFiles::saveVatDefault(files.files, 2, true, &error), qPrintable(error));
         LayoutRecord two = fixture(2);
         two.VatReg = true;
-        QCOMPARE(IdentityLayoutFile::read(file(QStringLiteral("2.dat"))),
-                 std::optional<LayoutRecord>(two));
-        QCOMPARE(readAll(file(QStringLiteral("1.dat"))), fixtureBytes(QStringLiteral("1.dat")));
+        QCOMPARE(layoutIn(files, 2), std::optional<LayoutRecord>(two));
+        QCOMPARE(files.read(QStringLiteral("1.dat")), fixtureBytes(QStringLiteral("1.dat")));
         auto expected = Adtg::decode(fixtureBytes(LayoutFiles::kSharedLayoutFile));
         expected->rows[1].values[expected->columnIndex(QStringLiteral("VatReg"))] = true;
-        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)).toHex(' '),
+        QCOMPARE(files.read(LayoutFiles::kSharedLayoutFile).toHex(' '),
                  Adtg::encode(*expected)->toHex(' '));
 
-        // The second file cannot be written (it would pass the size this process may write):
-        // the first gets its old bytes back.
+        // The second file cannot be written (in a folder it would pass the size this process
+        // may write; on a server the table refuses it): the first keeps its old bytes.
         AdtgTable small;
         small.columns = {AdtgColumn::integer(QStringLiteral("Identity")),
                          AdtgColumn::boolean(QStringLiteral("VatReg"))};
         small.rows << AdtgRow{{2, false}, {}};
-        QVERIFY(Adtg::writeFile(file(LayoutFiles::kSharedLayoutFile), small));
+        files.write(LayoutFiles::kSharedLayoutFile, *Adtg::encode(small));
         LayoutRecord longFooter = fixture(2);
         longFooter.lblFooterCaption = QString(20000, u'x');
-        QVERIFY(IdentityLayoutFile::write(file(QStringLiteral("2.dat")), longFooter));
-        const QByteArray sharedBefore = readAll(file(LayoutFiles::kSharedLayoutFile));
-        const QByteArray ownBefore = readAll(file(QStringLiteral("2.dat")));
+        QVERIFY(IdentityLayoutFile::write(files.files, 2, longFooter));
+        const QByteArray sharedBefore = files.read(LayoutFiles::kSharedLayoutFile);
+        const QByteArray ownBefore = files.read(QStringLiteral("2.dat"));
         bool saved = true;
-        {
+        if (env.db.isServer()) {
+            env.exec(QStringLiteral("ALTER TABLE BillcraftFiles ADD CONSTRAINT NoTwo "
+                                    "CHECK (Name <> '2.dat' OR length(Bytes) < 8192) NOT VALID"));
+            saved = LayoutFiles::saveVatDefault(files.files, 2, true, &error);
+            env.exec(QStringLiteral("ALTER TABLE BillcraftFiles DROP CONSTRAINT NoTwo"));
+        } else {
             const FileSizeLimit limit(8192);
-            saved = LayoutFiles::saveVatDefault(dir.path(), 2, true, &error);
+            saved = LayoutFiles::saveVatDefault(files.files, 2, true, &error);
         }
         QVERIFY(!saved);
-        QVERIFY2(error.contains(QStringLiteral("2.dat cannot be written")), qPrintable(error));
-        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)), sharedBefore);
-        QCOMPARE(readAll(file(QStringLiteral("2.dat"))), ownBefore);
+        QVERIFY2(error.contains(QStringLiteral("2.dat")), qPrintable(error));
+        QCOMPARE(files.read(LayoutFiles::kSharedLayoutFile), sharedBefore);
+        QCOMPARE(files.read(QStringLiteral("2.dat")), ownBefore);
 
         // A folder in the place of the first file: nothing is written.
-        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("5.dat")));
-        small.rows << AdtgRow{{5, false}, {}};
-        QVERIFY(Adtg::writeFile(file(LayoutFiles::kSharedLayoutFile), small));
-        const QByteArray withFive = readAll(file(LayoutFiles::kSharedLayoutFile));
-        QVERIFY(!LayoutFiles::saveVatDefault(dir.path(), 5, true, &error));
-        QCOMPARE(readAll(file(LayoutFiles::kSharedLayoutFile)), withFive);
+        if (!env.db.isServer()) {
+            QVERIFY(QDir(env.folder()).mkdir(QStringLiteral("5.dat")));
+            small.rows << AdtgRow{{5, false}, {}};
+            files.write(LayoutFiles::kSharedLayoutFile, *Adtg::encode(small));
+            const QByteArray withFive = files.read(LayoutFiles::kSharedLayoutFile);
+            QVERIFY(!LayoutFiles::saveVatDefault(files.files, 5, true, &error));
+            QCOMPARE(files.read(LayoutFiles::kSharedLayoutFile), withFive);
+        }
 
         // Neither file holds the identity: said, not silently dropped.
-        QVERIFY(!LayoutFiles::saveVatDefault(dir.path(), 7, true, &error));
+        QVERIFY(!LayoutFiles::saveVatDefault(files.files, 7, true, &error));
         QCOMPARE(error, QStringLiteral("Identity 7 has no layout file and no row in Layout.set, "
                                        "so its VAT default cannot be saved."));
+    }
+
+    // Two seats on the same books: a layout and its logo saved through one connection are read
+    // back byte for byte through another, and print there with the same picture.
+    void aSecondSeatPrintsTheSameLayoutAndLogo()
+    {
+        TestEnv env;
+        TestFiles first(env);
+        QImage picture(30, 12, QImage::Format_RGB32);
+        picture.fill(Qt::darkGreen);
+        QVERIFY(picture.save(env.file(QStringLiteral("picked.png"))));
+        const QByteArray logo = readAll(env.file(QStringLiteral("picked.png")));
+        first.write(QStringLiteral("acme.png"), logo);
+        LayoutRecord designed = fixture(1); // names its logo by a full Windows path
+        designed.PicLogoName = QStringLiteral("C:\\Logos\\acme.png");
+        QVERIFY(IdentityLayoutFile::write(first.files, 1, designed));
+
+        Database other;
+        QVERIFY2(env.db.isServer() ? other.openServer(env.db.server())
+                                   : other.open(env.file(Database::kFileName)),
+                 qPrintable(other.errorString()));
+        // On a server the second seat has no data folder of its own to fall back on.
+        QTemporaryDir elsewhere;
+        SharedFiles second(other, env.db.isServer() ? elsewhere.path() : env.folder());
+        QCOMPARE(second.read(IdentityLayoutFile::fileName(1))->value_or(QByteArray()),
+                 first.read(IdentityLayoutFile::fileName(1)));
+        QCOMPARE(LayoutFiles::readLogo(second, designed.PicLogoName)->value_or(QByteArray()), logo);
+        const Result<LayoutRecord> printed = InvoicePage::identityLayout(other, second, 1);
+        QCOMPARE(printed.value(), designed);
+        InvoiceSheet sheet;
+        sheet.invoiceNumber = QStringLiteral("0001");
+        const InvoicePage::Layout page =
+            InvoicePage::layOut(*printed, sheet, LocaleText(testLocale()), &second, Qt::black);
+        QCOMPARE(page.notice, QString());
+        QCOMPARE(page.pages.front().images.size(), std::size_t(1));
+        QCOMPARE(page.pages.front().images.front().image.pixelColor(0, 0), QColor(Qt::darkGreen));
     }
 };
 

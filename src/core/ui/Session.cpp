@@ -11,6 +11,7 @@ Session::Session(Database& db, Prompter& prompter, const Clock& clock, LocaleTex
     , m_clock(clock)
     , m_locale(std::move(locale))
     , m_dataFolder(std::move(dataFolder))
+    , m_files(db, m_dataFolder)
     , m_preferences(std::move(preferencesFile))
     , m_calendarDate(clock.today())
 {

@@ -3,6 +3,7 @@
 #include "core/LocaleText.h"
 #include "core/PageSettings.h"
 #include "core/Preferences.h"
+#include "core/SharedFiles.h"
 
 #include <QDate>
 #include <QObject>
@@ -30,6 +31,9 @@ public:
     QString dataFolder() const { return m_dataFolder; }
     Preferences& preferences() { return m_preferences; }
     QString dataFile(const QString& name) const { return m_dataFolder + u'/' + name; }
+    // The books' own files (layouts, logos, the help document): in the data folder, or on the
+    // server with shared books. Scratch files are dataFile()s.
+    SharedFiles& files() { return m_files; }
 
     // 0 when there is no identity. Changing it clears AlertsChecked.
     int currentIdentity() const { return m_currentIdentity; }
@@ -61,6 +65,7 @@ private:
     const Clock& m_clock;
     LocaleText m_locale;
     QString m_dataFolder;
+    SharedFiles m_files;
     Preferences m_preferences;
     int m_currentIdentity = 0;
     PageSettings m_pageSettings;

@@ -82,7 +82,7 @@ const char* const HelpWindow::kWelcome =
 HelpWindow::HelpWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_session(session)
-    , m_document(session.dataFile(HelpDocument::kFileName))
+    , m_document(session.files())
     , m_printDialog(runPrintDialog)
 {
     setObjectName(QStringLiteral("frmHelp"));
@@ -504,8 +504,7 @@ void HelpWindow::save()
 void HelpWindow::makeNewHelp()
 {
     Prompter& prompter = m_session.prompter();
-    const Result<HelpDocument::Outcome> made =
-        m_document.makeFromOld(m_session.dataFile(HelpDocument::kOldFileName));
+    const Result<HelpDocument::Outcome> made = m_document.makeFromOld();
     if (!made) {
         prompter.inform(made.error(), {}, Prompter::Icon::Warning);
         return;

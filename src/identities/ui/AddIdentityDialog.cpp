@@ -56,8 +56,8 @@ void AddIdentityDialog::onSave()
 {
     Prompter& prompter = m_session.prompter();
     const Result<NewIdentity::Outcome> outcome = NewIdentity::create(
-        m_session.db(), m_session.dataFolder(), {m_name->text(), m_startNumber->text()},
-        NewIdentity::baseLayout(m_session.dataFolder(), m_session.currentIdentity()),
+        m_session.db(), m_session.files(), {m_name->text(), m_startNumber->text()},
+        NewIdentity::baseLayout(m_session.files(), m_session.currentIdentity()),
         m_session.clock().today(), m_session.locale().locale());
     if (!outcome) {
         prompter.inform(outcome.error(), {}, Prompter::Icon::Warning);

@@ -184,7 +184,7 @@ bool InvoicePreview::showInvoice(int invoiceId)
     }
     m_sheet = *sheet;
     m_record = layoutRecord(m_sheet.identity);
-    m_layout = InvoicePage::layOut(m_record, m_sheet, m_session.locale(), m_session.dataFolder(),
+    m_layout = InvoicePage::layOut(m_record, m_sheet, m_session.locale(), &m_session.files(),
                                    InvoicePage::paperTextColour());
     showLayout();
     show();
@@ -198,7 +198,7 @@ bool InvoicePreview::showInvoice(int invoiceId)
 LayoutRecord InvoicePreview::layoutRecord(int identity)
 {
     Result<LayoutRecord> record =
-        InvoicePage::identityLayout(m_session.db(), m_session.dataFolder(), identity);
+        InvoicePage::identityLayout(m_session.db(), m_session.files(), identity);
     if (record)
         return *record;
     Prompter& prompter = m_session.prompter();
@@ -301,7 +301,7 @@ void InvoicePreview::print()
     const InvoicePage::Layout layout =
         twips == m_layout.pageSize
             ? m_layout
-            : InvoicePage::layOut(m_record, m_sheet, m_session.locale(), m_session.dataFolder(),
+            : InvoicePage::layOut(m_record, m_sheet, m_session.locale(), &m_session.files(),
                                   InvoicePage::paperTextColour(), twips);
 
     QPainter painter;

@@ -287,8 +287,7 @@ void MakeInvoiceTab::onVatClicked()
 // layout designer agree with the files.
 bool MakeInvoiceTab::saveVatDefault(bool registered)
 {
-    if (!LayoutFiles::saveVatDefault(m_session.dataFolder(), m_session.currentIdentity(),
-                                     registered))
+    if (!LayoutFiles::saveVatDefault(m_session.files(), m_session.currentIdentity(), registered))
         return false;
     PageSettings settings = m_session.pageSettings();
     settings.vatRegistered = registered;

@@ -1,6 +1,9 @@
 #include "layout/ui/DesignerLogo.h"
 
-#include <QDir>
+#include "core/SharedFiles.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -11,6 +14,9 @@ namespace {
 // wide, and a camera's full picture would only make every preview and print slow.
 constexpr int kMaxLogoSide = 4000;
 constexpr int kScaledLogoSide = 2400;
+// A picture file larger than this is stored re-encoded as PNG rather than as it is: every seat
+// reads the logo for every preview and print.
+constexpr qint64 kMaxLogoBytes = 8 * 1024 * 1024;
 
 // The picture, read at most at kScaledLogoSide when it is larger than kMaxLogoSide, so that a
 // huge photo never holds the window up.
@@ -26,6 +32,26 @@ QImage readLogo(const QString& path, bool* huge)
     return reader.read();
 }
 
+using CopyResult = DesignerLogo::CopyResult;
+
+// Stores `bytes` as `name` unless the books hold a file of that name already.
+CopyResult storeUnlessThere(SharedFiles& files, const QString& name, const QByteArray& bytes,
+                            QString* error)
+{
+    const Result<bool> there = files.exists(name);
+    if (!there) {
+        *error = there.error();
+        return CopyResult::CannotCopy;
+    }
+    if (*there)
+        return CopyResult::Copied;
+    if (const Status written = files.write(name, bytes); !written) {
+        *error = written.error();
+        return CopyResult::CannotCopy;
+    }
+    return CopyResult::Copied;
+}
+
 } // namespace
 
 namespace DesignerLogo {
@@ -33,9 +59,12 @@ namespace DesignerLogo {
 // A logo may be a photo of thousands of pixels a side; read whole, it would cost more than the
 // rest of the window together, and be shrunk again on every paint. JPEG pictures are decoded at
 // the smaller size directly.
-QImage readShownIn(const QString& path, QSize shown)
+QImage readShownIn(const QByteArray& bytes, QSize shown)
 {
-    QImageReader reader(path);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     reader.setAutoTransform(true);
     QSize size = reader.size();
     // The reader's size is before the picture's own rotation is applied.
@@ -51,27 +80,50 @@ QImage readShownIn(const QString& path, QSize shown)
     return reader.read();
 }
 
-CopyResult copyIn(const QString& sourcePath, const QString& folderPath, QString* name)
+CopyResult copyIn(const QString& sourcePath, SharedFiles& files, QString* name, QString* error)
 {
     const QFileInfo source(sourcePath);
     *name = source.fileName();
-    const QDir folder(folderPath);
-    if (QFileInfo(folder.filePath(*name)).isFile())
+    const Result<bool> there = files.exists(*name);
+    if (!there) {
+        *error = there.error();
+        return CopyResult::CannotCopy;
+    }
+    if (*there)
         return CopyResult::Copied; // one of that name is there already: it is used
     // Copied in only when it is a picture; a huge one as a smaller PNG of its own.
     bool huge = false;
     const QImage image = readLogo(source.filePath(), &huge);
     if (image.isNull())
         return CopyResult::NotAPicture;
-    if (huge) {
+    if (huge || source.size() > kMaxLogoBytes) {
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG")) {
+            *error = QCoreApplication::translate("DesignerLogo",
+                                                 "%1 could not be made into a smaller picture.")
+                         .arg(source.fileName());
+            return CopyResult::CannotCopy;
+        }
         *name = source.completeBaseName() + QStringLiteral(".png");
-        return QFileInfo(folder.filePath(*name)).isFile() ||
-                       image.save(folder.filePath(*name), "PNG")
-                   ? CopyResult::Copied
-                   : CopyResult::CannotCopy;
+        return storeUnlessThere(files, *name, png, error);
     }
-    return QFile::copy(source.filePath(), folder.filePath(*name)) ? CopyResult::Copied
-                                                                  : CopyResult::CannotCopy;
+    QFile file(source.filePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = file.errorString();
+        return CopyResult::CannotCopy;
+    }
+    const QByteArray bytes = file.read(kMaxLogoBytes + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxLogoBytes) {
+        // One that grew past the size checked is not stored cut short.
+        *error = file.error() != QFileDevice::NoError
+                     ? file.errorString()
+                     : QCoreApplication::translate("DesignerLogo", "%1 changed while it was read.")
+                           .arg(source.fileName());
+        return CopyResult::CannotCopy;
+    }
+    return storeUnlessThere(files, *name, bytes, error);
 }
 
 } // namespace DesignerLogo

@@ -234,21 +234,17 @@ void LayoutDesigner::load()
     r.lblFooterCaption = QStringLiteral("lblFooter");
     r.PicLineShow = true;
 
-    const QString path =
-        m_session.dataFile(IdentityLayoutFile::fileName(m_session.currentIdentity()));
     bool fromFile = false;
-    if (QFileInfo::exists(path)) {
-        QString why;
-        if (std::optional<LayoutRecord> read = IdentityLayoutFile::read(path, &why)) {
-            r = *read;
-            fromFile = true;
-        } else {
-            m_session.prompter().inform(
-                (why.isEmpty() ? tr("%1 cannot be read.").arg(path) : why) +
-                    tr("\nThe designer shows the initial arrangement; the file is "
-                       "left as it is until you save."),
-                {}, Prompter::Icon::Warning);
-        }
+    const Result<std::optional<LayoutRecord>> read =
+        IdentityLayoutFile::read(m_session.files(), m_session.currentIdentity());
+    if (!read) {
+        m_session.prompter().inform(read.error() +
+                                        tr("\nThe designer shows the initial arrangement; the "
+                                           "file is left as it is until you save."),
+                                    {}, Prompter::Icon::Warning);
+    } else if (*read) {
+        r = **read;
+        fromFile = true;
     }
     // The picture is read once, below, and only for a layout that names it.
     m_shownLogo = r.PicLogoName.trimmed();
@@ -296,8 +292,13 @@ void LayoutDesigner::loadLogo(const QString& name, bool tell)
     logo->update();
     if (name.isEmpty())
         return;
-    const QString path = LayoutFiles::logoPath(m_session.dataFolder(), name);
-    if (!QFileInfo(path).isFile()) {
+    const Result<std::optional<QByteArray>> bytes = LayoutFiles::readLogo(m_session.files(), name);
+    if (!bytes) {
+        if (tell)
+            m_session.prompter().inform(bytes.error(), {}, Prompter::Icon::Warning);
+        return;
+    }
+    if (!*bytes) {
         if (tell)
             m_session.prompter().inform(tr("Cant find logo"));
         return;
@@ -305,12 +306,13 @@ void LayoutDesigner::loadLogo(const QString& name, bool tell)
     const qreal ratio = logo->devicePixelRatioF();
     const QRect twips = m_model.element(logo->index()).rect;
     logo->image = DesignerLogo::readShownIn(
-        path, (QSizeF(toPixels(twips.width()), toPixels(twips.height())) * ratio).toSize());
+        **bytes, (QSizeF(toPixels(twips.width()), toPixels(twips.height())) * ratio).toSize());
     logo->image.setDevicePixelRatio(ratio);
     if (logo->image.isNull() && tell)
-        m_session.prompter().inform(tr("The logo %1 is not a picture that can be read.")
-                                        .arg(QDir::toNativeSeparators(path)),
-                                    {}, Prompter::Icon::Warning);
+        m_session.prompter().inform(
+            tr("The logo %1 is not a picture that can be read.")
+                .arg(m_session.files().describe(LayoutFiles::logoFileName(name))),
+            {}, Prompter::Icon::Warning);
 }
 
 // --- The record -------------------------------------------------------------------------------
@@ -338,11 +340,10 @@ bool LayoutDesigner::save()
         m_vatRate->setFocus();
         return false;
     }
-    QString why;
-    const QString path =
-        m_session.dataFile(IdentityLayoutFile::fileName(m_session.currentIdentity()));
-    if (!IdentityLayoutFile::write(path, r, &why)) {
-        m_session.prompter().inform(why, {}, Prompter::Icon::Warning);
+    if (const Status written =
+            IdentityLayoutFile::write(m_session.files(), m_session.currentIdentity(), r);
+        !written) {
+        m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
         return false;
     }
     m_model.undoStack().setClean();
@@ -398,7 +399,7 @@ InvoicePage::Layout LayoutDesigner::previewLayout()
     for (const QString& name : m_model.fitForPreview())
         m_session.prompter().inform(tr("One of your lables required moving ") + name);
     return InvoicePage::layOut(record(), sampleSheet(m_session.clock().today()), m_session.locale(),
-                               m_session.dataFolder(), InvoicePage::paperTextColour());
+                               &m_session.files(), InvoicePage::paperTextColour());
 }
 
 void LayoutDesigner::preview()
@@ -427,16 +428,15 @@ void LayoutDesigner::chooseLogo()
     const std::optional<QString> chosen = m_session.prompter().openFileName(request);
     if (!chosen || chosen->isEmpty())
         return;
-    QString name;
-    switch (DesignerLogo::copyIn(*chosen, m_session.dataFolder(), &name)) {
+    QString name, why;
+    switch (DesignerLogo::copyIn(*chosen, m_session.files(), &name, &why)) {
     case DesignerLogo::CopyResult::NotAPicture:
         m_session.prompter().inform(tr("%1 is not a picture that can be used as a logo.")
                                         .arg(QDir::toNativeSeparators(*chosen)),
                                     {}, Prompter::Icon::Warning);
         return;
     case DesignerLogo::CopyResult::CannotCopy:
-        m_session.prompter().inform(tr("The logo could not be copied into %1.")
-                                        .arg(QDir::toNativeSeparators(m_session.dataFolder())),
+        m_session.prompter().inform(tr("The logo could not be copied into the books.\n%1").arg(why),
                                     {}, Prompter::Icon::Warning);
         return;
     case DesignerLogo::CopyResult::Copied:
