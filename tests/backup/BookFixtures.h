@@ -114,6 +114,21 @@ inline QStringList files(Database& db, const QString& folder)
     return out;
 }
 
+// The indexes, as the statements that make them: a copy that sets them aside while it fills
+// the tables must leave every one as it was.
+inline QStringList indexes(Database& db)
+{
+    const auto found = db.all(
+        db.isServer() ? QStringLiteral("SELECT indexdef FROM pg_indexes WHERE schemaname = "
+                                       "current_schema() ORDER BY indexname")
+                      : QStringLiteral("SELECT sql FROM sqlite_master WHERE type = 'index' AND "
+                                       "sql IS NOT NULL ORDER BY name"),
+        {}, [](const Row& row) { return row[0].toString(); });
+    if (!found)
+        QTest::qFail(qPrintable(found.error()), __FILE__, __LINE__);
+    return found ? *found : QStringList();
+}
+
 // A fresh server database; fails the test when there is none.
 inline ServerAddress freshServer()
 {

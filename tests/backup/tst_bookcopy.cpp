@@ -44,6 +44,9 @@ private slots:
 
         Database server;
         QVERIFY2(server.openServer(address), qPrintable(server.errorString()));
+        Database fresh;
+        QVERIFY(fresh.openServer(freshServer()));
+        QCOMPARE(indexes(server), indexes(fresh));
         QCOMPARE(totalsByIdentity(server), totalsByIdentity(env.db));
         QCOMPARE(totalsByIdentity(server).size(), 2);
         QCOMPARE(rows(server), rows(env.db));

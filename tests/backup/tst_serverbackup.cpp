@@ -59,6 +59,7 @@ private slots:
         QVERIFY2(server.openServer(address), qPrintable(server.errorString()));
         QCOMPARE(totalsByIdentity(target.db), totalsByIdentity(server));
         QCOMPARE(rows(target.db), rows(source.db));
+        QCOMPARE(indexes(target.db), indexes(source.db));
         const QVariant counter =
             target.db.scalar("SELECT seq FROM sqlite_sequence WHERE name = 'TblInvoices'");
         QCOMPARE(counter,
