@@ -140,6 +140,12 @@ Result<QList<QPair<QString, QByteArray>>> sharedFilesIn(const QString& archivePa
         if (name.compare(Database::kFileName, Qt::CaseInsensitive) == 0 ||
             !BookCopy::isSharedFile(name))
             continue;
+        if (files.size() >= kMaxSharedFiles)
+            return Failure{QCoreApplication::translate("ServerBackup",
+                                                       "%1 holds more than %2 files beside the "
+                                                       "database: it is not a Billcraft backup.")
+                               .arg(QDir::toNativeSeparators(archivePath))
+                               .arg(kMaxSharedFiles)};
         ZipArchive::ExtractLimits limits;
         limits.maxBytes = kMaxSharedFile;
         const QString path = dir.filePath(QStringLiteral("entry"));

@@ -19,6 +19,8 @@ namespace ServerBackup {
 
 // Larger shared files in an archive are refused: a layout or a logo is far smaller.
 constexpr qint64 kMaxSharedFile = qint64(64) << 20;
+// More shared files in an archive are refused: a data folder holds a few per identity.
+constexpr int kMaxSharedFiles = 10000;
 
 // Writes the archive of the books on `server`, as of one moment: their rows are copied into a
 // new SQLite file made in `scratchFolder` (removed afterwards), which is compressed with the
@@ -32,7 +34,7 @@ Status write(Database& server, const QString& scratchFolder, const QString& arch
 Status runJob(const ServerAddress& address, const QString& archivePath);
 
 // The shared files an archive holds beside Accounts.mdb (none in a data folder's backup),
-// each extracted through `scratchFolder` with the size limit above.
+// each extracted through `scratchFolder` with the limits above.
 Result<QList<QPair<QString, QByteArray>>> sharedFilesIn(const QString& archivePath,
                                                         const QString& scratchFolder);
 

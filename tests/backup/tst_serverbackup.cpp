@@ -108,6 +108,29 @@ private slots:
         QCOMPARE(totalsByIdentity(server), totalsByIdentity(other.db));
         QCOMPARE(files(server, {}), QStringList{"Help.set=" + QByteArray("archived help").toHex()});
     }
+
+    // An archive from outside: only plain shared files are taken, and one too large for a
+    // layout or a logo refuses the archive before it is read.
+    void archivesFilesAreJudged()
+    {
+        TestEnv env;
+        const QString archive = env.file("outside.bak");
+        QVERIFY(ZipArchive::write(archive, {{"Accounts.mdb", {}, "db"},
+                                            {"2.dat", {}, "layout"},
+                                            {"sub/3.dat", {}, "in a folder"},
+                                            {"run.sh", {}, "not ours"},
+                                            {".hidden.png", {}, "hidden"}}));
+        const auto files = ServerBackup::sharedFilesIn(archive, env.folder());
+        QVERIFY2(files, qPrintable(files.error()));
+        QCOMPARE(*files, (QList<QPair<QString, QByteArray>>{{"2.dat", "layout"}}));
+
+        QVERIFY(ZipArchive::write(
+            archive, {{"Accounts.mdb", {}, "db"},
+                      {"Logo.png", {}, QByteArray(ServerBackup::kMaxSharedFile + 1, 'x')}}));
+        const auto refused = ServerBackup::sharedFilesIn(archive, env.folder());
+        QVERIFY(!refused);
+        QCOMPARE(QDir(env.folder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestServerBackup)

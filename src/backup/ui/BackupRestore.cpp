@@ -128,14 +128,15 @@ LongWork* BackupRestore::restore()
     const std::function<void()> reload = m_reloadWindow;
     return LongWork::start<Extracted>(
         m_window, progressWindow(tr("Reading the back up...")),
-        [dataFolder, archive](WorkProgress& progress) {
+        [dataFolder, archive, onServer = m_session.db().isServer()](WorkProgress& progress) {
             Extracted out;
             out.copy = Restore::extract(dataFolder, archive, progress.callback());
             if (out.copy && !progress.cancelled()) {
                 progress.setBusy(); // the check's length is not known beforehand
                 out.proven =
                     Restore::prove(*out.copy, [&progress] { return !progress.cancelled(); });
-                if (out.proven)
+                // A data folder's restore replaces its database alone.
+                if (out.proven && onServer)
                     out.files =
                         ServerBackup::sharedFilesIn(archive, QFileInfo(*out.copy).absolutePath());
             }
