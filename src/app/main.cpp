@@ -3,6 +3,8 @@
 #include "app/SharedBooks.h"
 #include "app/WindowMemory.h"
 #include "backup/Backup.h"
+#include "backup/BookCopy.h"
+#include "backup/ServerBackup.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "core/Database.h"
@@ -21,6 +23,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstring>
@@ -31,6 +34,14 @@ namespace {
 int fail(const QString& message)
 {
     std::fprintf(stderr, "Billcraft: %s\n", qUtf8Printable(message));
+    return 1;
+}
+
+// A failure of several problems: one line each.
+int failEach(const QString& message)
+{
+    for (const QString& line : message.split(u'\n', Qt::SkipEmptyParts))
+        fail(line);
     return 1;
 }
 
@@ -49,7 +60,7 @@ bool opensNoWindow(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         for (const char* option :
              {"--invoice-pdf", "--einvoice", "--import-jet", "--backup", "--read-einvoice",
-              "--help", "-h", "--help-all", "--version", "-v"}) {
+              "--copy-to", "--help", "-h", "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -125,6 +136,21 @@ struct CommandLine {
             "XML, UBL XML), print its seller, number, date, net, VAT and total, one a line, and "
             "exit, without opening a window."),
         QStringLiteral("file")};
+    QCommandLineOption database{
+        QStringLiteral("database"),
+        QCoreApplication::translate(
+            "Main", "Use the shared books on the PostgreSQL server at <url> "
+                    "(postgresql://user@host:port/dbname?sslmode=...) instead of the data folder's "
+                    "database. Billcraft keeps no password: libpq's ~/.pgpass, service file or "
+                    "environment give it."),
+        QStringLiteral("url")};
+    QCommandLineOption copyTo{
+        QStringLiteral("copy-to"),
+        QCoreApplication::translate(
+            "Main",
+            "Copy the data folder's books, with its layouts, logos and help, into the empty "
+            "server database at <url> and exit, without opening a window."),
+        QStringLiteral("url")};
     QCommandLineParser parser;
 
     explicit CommandLine(QCoreApplication& app)
@@ -136,7 +162,21 @@ struct CommandLine {
         parser.addOptions({dataFolder, pdf, einvoice, format, out, identity, import});
         parser.addOption(backup);
         parser.addOption(readEInvoice);
+        parser.addOptions({database, copyTo});
         parser.process(app);
+    }
+
+    // The server --database names; nullopt without the option, a Failure for a URL that is
+    // not one.
+    Result<std::optional<ServerAddress>> server() const
+    {
+        if (!parser.isSet(database))
+            return std::optional<ServerAddress>();
+        const Result<ServerAddress> address = ServerAddress::fromUrl(parser.value(database));
+        if (!address)
+            return Failure{
+                QCoreApplication::translate("Main", "--database: %1").arg(address.error())};
+        return std::optional<ServerAddress>(*address);
     }
 
     QString folder() const
@@ -216,8 +256,29 @@ int writeBackup(const CommandLine& line)
                         "--backup needs FILE, the archive to write, before any other option; "
                         "\"%1\" is an option (write ./%1 for a file of that name).")
                         .arg(archive));
-    const Status done = Backup::runJob(line.folder(), archive);
-    return done ? 0 : fail(done.error());
+    const Result<std::optional<ServerAddress>> server = line.server();
+    if (!server)
+        return fail(server.error());
+    const Status done =
+        *server ? ServerBackup::runJob(**server, archive) : Backup::runJob(line.folder(), archive);
+    return done ? 0 : failEach(done.error());
+}
+
+int copyBooks(const CommandLine& line)
+{
+    const Result<ServerAddress> address = ServerAddress::fromUrl(line.parser.value(line.copyTo));
+    if (!address)
+        return fail(QCoreApplication::translate("Main", "--copy-to: %1").arg(address.error()));
+    QElapsedTimer timer;
+    timer.start();
+    const Status done = BookCopy::copyToServer(line.folder(), *address);
+    if (!done)
+        return failEach(done.error());
+    std::printf("%s\n", qUtf8Printable(
+                            QCoreApplication::translate("Main", "Copied %1 to %2 in %3 s.")
+                                .arg(QDir::toNativeSeparators(line.folder()), address->url(),
+                                     QString::number(double(timer.elapsed()) / 1000.0, 'f', 1))));
+    return 0;
 }
 
 int printEInvoice(const CommandLine& line)
@@ -373,5 +434,7 @@ int main(int argc, char* argv[])
         return writeBackup(line);
     if (line.parser.isSet(line.readEInvoice))
         return printEInvoice(line);
+    if (line.parser.isSet(line.copyTo))
+        return copyBooks(line);
     return runWindow(static_cast<QApplication&>(*app), line.folder());
 }

@@ -1,7 +1,9 @@
 #include "backup/ui/BackupRestore.h"
 
 #include "backup/Backup.h"
+#include "backup/ServerBackup.h"
 #include "core/Clock.h"
+#include "core/DataFolder.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
 #include "core/ui/LongWork.h"
@@ -18,6 +20,8 @@ namespace {
 struct Extracted {
     Result<QString> copy = Failure{};
     Status proven = Done{};
+    // The shared files beside the database, for books on a server.
+    Result<QList<QPair<QString, QByteArray>>> files = QList<QPair<QString, QByteArray>>();
     bool cancelled = false;
 };
 
@@ -65,15 +69,26 @@ LongWork* BackupRestore::backUp()
     // The worker reads the books through a connection of its own: the snapshot sees every
     // committed row, and the UI thread's connection is never used off its thread.
     const QString live = m_session.db().path();
+    const std::optional<ServerAddress> server =
+        m_session.db().isServer() ? std::optional(m_session.db().server()) : std::nullopt;
+    const QString dataFolder = m_session.dataFolder();
     const QString archive = *chosen;
     Prompter* shown = &prompter;
     return LongWork::start<std::optional<Status>>(
         m_window, progressWindow(tr("Backing up the data file...")),
-        [live, archive](WorkProgress& progress) -> std::optional<Status> {
+        [live, server, dataFolder, archive](WorkProgress& progress) -> std::optional<Status> {
             Database db;
-            if (!db.open(live))
+            if (server ? !db.openServer(*server) : !db.open(live))
                 return Status{Failure{db.errorString()}};
-            Status done = Backup::write(db, archive, progress.callback());
+            Status done = Failure{};
+            if (server) {
+                const Result<QString> scratch =
+                    DataFolder::privateSubfolder(dataFolder, Backup::kScratchFolder);
+                done = scratch ? ServerBackup::write(db, *scratch, archive, progress.callback())
+                               : Status{Failure{scratch.error()}};
+            } else {
+                done = Backup::write(db, archive, progress.callback());
+            }
             if (progress.cancelled())
                 return std::nullopt;
             return done;
@@ -101,6 +116,8 @@ LongWork* BackupRestore::restore()
          {tr("All Bak files (*.bak *.BAK)"), tr("bak files (*.bak *.BAK)"), tr("All files (*)")}});
     if (!chosen || QFileInfo(*chosen).fileName().isEmpty())
         return nullptr;
+    if (!othersAway())
+        return nullptr;
 
     // Until the copy is proved, the live database stays open and untouched. The extraction
     // and the proof (an integrity check that reads every page) run on the worker, which opens
@@ -111,13 +128,17 @@ LongWork* BackupRestore::restore()
     const std::function<void()> reload = m_reloadWindow;
     return LongWork::start<Extracted>(
         m_window, progressWindow(tr("Reading the back up...")),
-        [dataFolder, archive](WorkProgress& progress) {
+        [dataFolder, archive, onServer = m_session.db().isServer()](WorkProgress& progress) {
             Extracted out;
             out.copy = Restore::extract(dataFolder, archive, progress.callback());
             if (out.copy && !progress.cancelled()) {
                 progress.setBusy(); // the check's length is not known beforehand
                 out.proven =
                     Restore::prove(*out.copy, [&progress] { return !progress.cancelled(); });
+                // A data folder's restore replaces its database alone.
+                if (out.proven && onServer)
+                    out.files =
+                        ServerBackup::sharedFilesIn(archive, QFileInfo(*out.copy).absolutePath());
             }
             out.cancelled = progress.cancelled();
             return out;
@@ -130,12 +151,15 @@ LongWork* BackupRestore::restore()
                 told.inform(tr(kNoDatabase));
                 return;
             }
-            if (!got.proven) {
+            if (!got.proven || !got.files) {
                 reload();
                 told.inform(tr(kInvalid), {}, Prompter::Icon::Critical);
                 return;
             }
-            replaceLive(*session, reload, *got.copy);
+            if (session->db().isServer())
+                replaceOnServer(*session, reload, *got.copy, *got.files);
+            else
+                replaceLive(*session, reload, *got.copy);
         });
 }
 
@@ -170,4 +194,31 @@ void BackupRestore::replaceLive(Session& session, const std::function<void()>& r
     prompter.inform(replaced->isEmpty()
                         ? tr(kRestored)
                         : tr(kRestored) + tr(kKeptAs).arg(QDir::toNativeSeparators(*replaced)));
+}
+
+bool BackupRestore::othersAway()
+{
+    Database& db = m_session.db();
+    if (!db.isServer())
+        return true;
+    const Result<int> others = db.otherSeats();
+    if (others && *others == 0)
+        return true;
+    m_session.prompter().inform(others ? tr(kOtherSeats, nullptr, *others) : others.error(), {},
+                                Prompter::Icon::Critical);
+    return false;
+}
+
+void BackupRestore::replaceOnServer(Session& session, const std::function<void()>& reloadWindow,
+                                    const QString& copy,
+                                    const QList<QPair<QString, QByteArray>>& files)
+{
+    // One transaction on the session's own connection, which the other-seats check leaves out.
+    const Status done = ServerBackup::restore(session.db(), copy, files);
+    reloadWindow();
+    if (!done) {
+        session.prompter().inform(tr(kNotReplaced).arg(done.error()), {}, Prompter::Icon::Critical);
+        return;
+    }
+    session.prompter().inform(tr(kRestored));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QCoreApplication>
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <functional>
 
@@ -38,6 +41,11 @@ public:
         QT_TR_NOOP("The data file could not be opened again:\n%1\nClose Billcraft and start "
                    "it again.");
 
+    // A restore onto shared books replaces what every seat sees: refused while others work.
+    static constexpr const char* kOtherSeats =
+        QT_TR_N_NOOP("%n other seat(s) are connected to the shared books. A restore replaces "
+                     "everything they work on: ask them to close Billcraft, then restore again.");
+
     // `reloadWindow` refills the main window from whatever database the session has open:
     // identities, client lists, page settings, the first tab, the calendar and its day.
     BackupRestore(Session& session, QWidget* window, std::function<void()> reloadWindow);
@@ -49,6 +57,13 @@ public:
     LongWork* restore();
 
 private:
+    // True on a data folder, and on shared books no other seat is connected to; else says why.
+    bool othersAway();
+    // After the proof, on shared books: their rows and files replaced by the copy's and the
+    // archive's in one transaction.
+    static void replaceOnServer(Session& session, const std::function<void()>& reloadWindow,
+                                const QString& copy,
+                                const QList<QPair<QString, QByteArray>>& files);
     // After the proof: loads the window from the proved copy, then makes it the live file.
     static void replaceLive(Session& session, const std::function<void()>& reloadWindow,
                             const QString& copy);
