@@ -609,6 +609,105 @@ Returning to existing Data file</source>
 Close Billcraft and start it again.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>%n other seat(s) are connected to the shared books. A restore replaces everything they work on: ask them to close Billcraft, then restore again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>BookCopy</name>
+    <message>
+        <source>the table %1 cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the column %1 of %2 has no place in %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cancelled</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2 in %3 but %4 in %5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rows of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sum of the invoices&apos; Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sum of the invoices&apos; VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sum of the invoices&apos; Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sum of the expenses&apos; Value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>sum of the expenses&apos; VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Identity %1 (%2) has %3 invoices numbered &quot;%4&quot;; shared books allow one. Renumber all but one of them, then copy again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be copied to %2: %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The copy does not match its source, so nothing has been copied:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Billcraft database (%1) in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 already holds books (rows in %2); a copy needs an empty database. Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been copied: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a value is stored as bytes, not as text or a number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a text holds the character U+0000, which the server cannot keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the server sent a row that cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>BusinessIds</name>
@@ -1237,6 +1336,30 @@ Not recomended</source>
         <source>Cannot add %1.%2 of type %3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Billcraft cannot reach shared books: Qt&apos;s PostgreSQL driver is missing (Debian package libqt6sql6-psql).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot be reached: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server of %1 refused a setting: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The database %1 holds tables of another program. Shared books need an empty database of their own: Billcraft has left it unchanged.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: the shared books cannot be made: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared books at %1 were last upgraded by a newer Billcraft (schema version %2; this Billcraft knows version %3). Update Billcraft on this computer to use them. Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DesignerElement</name>
@@ -1246,6 +1369,17 @@ Not recomended</source>
     </message>
     <message>
         <source>Divider Line</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DesignerLogo</name>
+    <message>
+        <source>%1 could not be made into a smaller picture.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 changed while it was read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2247,7 +2381,11 @@ Please Use Selection Criteria</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The help document could not be installed as %1: %2</source>
+        <source>%1 could not be read: there is no such file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The help document could not be installed: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2472,22 +2610,11 @@ Writing this change keeps those sections and drops the rest of the file. Write i
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>%1 is not a usable layout file. %2</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
         <source>The layout is not written to %1. %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>IdentityStore</name>
-    <message>
-        <source>%1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2660,7 +2787,8 @@ Writing this change keeps those sections and drops the rest of the file. Write i
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 cannot be read.</source>
+        <source>%1
+The text logo is printed instead.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3077,10 +3205,6 @@ The invoice is shown with the default layout.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>%1 cannot be read.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>
 The designer shows the initial arrangement; the file is left as it is until you save.</source>
         <translation type="unfinished"></translation>
@@ -3170,13 +3294,14 @@ The designer shows the initial arrangement; the file is left as it is until you 
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The logo could not be copied into %1.</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>This date box automatically puts the date in
 No text changes will be saved
 Although Colours and Fonts will be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The logo could not be copied into the books.
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3219,8 +3344,7 @@ Although Colours and Fonts will be</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>
-%1 could not be put back as it was: %2</source>
+        <source>there is no such file</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3324,6 +3448,26 @@ Although Colours and Fonts will be</source>
         <source>--einvoice needs --format facturx, xrechnung or ubl, not &quot;%1&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Use the shared books on the PostgreSQL server at &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) instead of the data folder&apos;s database. Billcraft keeps no password: libpq&apos;s ~/.pgpass, service file or environment give it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy the data folder&apos;s books, with its layouts, logos and help, into the empty server database at &lt;url&gt; and exit, without opening a window.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--database: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--copy-to: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copied %1 to %2 in %3 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainWindow</name>
@@ -3419,6 +3563,14 @@ Although Colours and Fonts will be</source>
     </message>
     <message>
         <source>Trading details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect to shared books...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - shared books %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3522,10 +3674,6 @@ Do you want this to be the default state for this identity?</source>
     <name>NewIdentity</name>
     <message>
         <source>The new identity could not be stored: %1 %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 cannot be read.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -3725,6 +3873,191 @@ Do you want this to be the default state for this identity?</source>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerAddress</name>
+    <message>
+        <source>&quot;%1&quot; is not the address of shared books. Write it as postgresql://user@server:5432/books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft keeps no passwords: take the password out of the address and put it in ~/.pgpass (or the PGPASSWORD variable).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; names no single database.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; in the address is not one Billcraft passes to the server.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The setting &quot;%1&quot; in the address holds a character that cannot be passed on.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ServerBackup</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared books are not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--backup needs FILE, the archive to write.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 files beside the database: it is not a Billcraft backup.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing has been changed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n other seat(s) are connected to the shared books at %1. A restore replaces everything they work on: ask them to close Billcraft, then restore again.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>SharedBooks</name>
+    <message>
+        <source>%1
+
+Try again, use this computer&apos;s data folder instead, or quit?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Try Again</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use Data Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>--database %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared books remembered for this user (%1) cannot be used: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>this computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 on %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedBooksDialog</name>
+    <message>
+        <source>Connect to shared books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server address</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft keeps no password: the server&apos;s password is read from ~/.pgpass, a PostgreSQL service file or the PGPASSWORD setting. The choice takes effect when Billcraft next starts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use this computer&apos;s data folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The shared books %1 can be opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft opens the shared books %1 from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Billcraft opens the books in this computer&apos;s data folder from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice could not be kept for the next start: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SharedFiles</name>
+    <message>
+        <source>%1 in the shared books</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not the name of a file the books keep.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is too large (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: it is not a file.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: it would be too large (%2 bytes).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be saved: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The files cannot be saved: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+%1 could not be put back as it was: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be removed: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4037,13 +4370,6 @@ Please ensure you are connected to the Internet before trying again</source>
     </message>
     <message>
         <source>The new program cannot be put in place of %1: %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
-    <name>VatReport</name>
-    <message>
-        <source>The database connection is not an SQLite one.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -436,5 +436,6 @@ int main(int argc, char* argv[])
         return printEInvoice(line);
     if (line.parser.isSet(line.copyTo))
         return copyBooks(line);
-    return runWindow(static_cast<QApplication&>(*app), line.folder());
+    return runWindow(static_cast<QApplication&>(*app), line.folder(),
+                     line.parser.isSet(line.database) ? line.parser.value(line.database) : QString());
 }
