@@ -10,6 +10,7 @@
 #include "BookMaker.h"
 #include "core/Clock.h"
 #include "core/Database.h"
+#include "core/SharedFiles.h"
 #include "core/ui/Session.h"
 #include "layout/IdentityLayoutFile.h"
 #include "layout/LayoutFiles.h"
@@ -17,6 +18,7 @@
 #include "support/ScriptedPrompter.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -31,7 +33,7 @@ struct Books : BenchBooks {
         : BenchBooks(0, kToday)
     {
         QString why;
-        if (!LayoutFiles::ensureForIdentity(db, dir.path(), 1, &why))
+        if (!LayoutFiles::ensureForIdentity(db, files, 1, &why))
             qFatal("no layout file: %s", qPrintable(why));
         if (logo)
             useLogo(logo);
@@ -52,15 +54,20 @@ struct Books : BenchBooks {
             }
         }
         const QString name = kind == 3 ? QStringLiteral("logo.png") : QStringLiteral("logo.jpg");
-        const QString file = dir.filePath(IdentityLayoutFile::fileName(1));
-        std::optional<LayoutRecord> r = IdentityLayoutFile::read(file);
-        if (!r || !picture.save(dir.filePath(name)))
+        Result<std::optional<LayoutRecord>> r = IdentityLayoutFile::read(files, 1);
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        if (!r || !*r || !buffer.open(QIODevice::WriteOnly) ||
+            !picture.save(&buffer, kind == 3 ? "PNG" : "JPG") || !files.write(name, bytes))
             qFatal("cannot give the bench layout its logo");
-        r->PicLogoName = name;
-        r->PicLogoShow = true;
-        if (!IdentityLayoutFile::write(file, *r))
+        LayoutRecord record = **r;
+        record.PicLogoName = name;
+        record.PicLogoShow = true;
+        if (!IdentityLayoutFile::write(files, 1, record))
             qFatal("cannot write the bench layout");
     }
+
+    SharedFiles files{db, dir.path()};
 };
 
 void BM_OpenDesigner(benchmark::State& state)

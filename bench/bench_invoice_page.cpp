@@ -5,6 +5,7 @@
 
 #include "BenchMain.h"
 #include "core/DaySerial.h"
+#include "core/SharedFiles.h"
 #include "printing/InvoicePage.h"
 #include "support/TestEnv.h"
 
@@ -16,6 +17,7 @@ namespace {
 struct Books {
     TestEnv env;
     const LocaleText locale{testLocale()};
+    SharedFiles files{env.db, env.folder()};
     int invoiceId = 0;
     LayoutRecord record = LayoutRecord::designerDefaults();
 
@@ -46,7 +48,7 @@ struct Books {
         const Result<InvoiceSheet> sheet = InvoicePage::loadSheet(env.db, invoiceId);
         if (!sheet)
             qFatal("%s", qPrintable(sheet.error()));
-        return InvoicePage::layOut(record, *sheet, locale, env.folder(), Qt::black);
+        return InvoicePage::layOut(record, *sheet, locale, &files, Qt::black);
     }
 };
 
