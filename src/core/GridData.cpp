@@ -147,6 +147,25 @@ Result<GridData> GridData::fromStatement(sqlite3_stmt* statement, const GridCont
     return data;
 }
 
+// A skeleton's columns, each with its shape, once the statement's `read` columns are known to
+// fill the grid columns `filled` names.
+Result<std::vector<GridData::Column>> GridData::skeletonColumns(const QStringList& header,
+                                                                const GridShape& shape,
+                                                                const QList<int>& filled, int read)
+{
+    const int fields = int(header.size());
+    if (fields == 0 || read < filled.size())
+        return Failure{tr("The list's statement does not match its columns.")};
+    for (int column : filled) {
+        if (column < 0 || column >= fields)
+            return Failure{tr("The list's statement does not match its columns.")};
+    }
+    std::vector<Column> columns(fields);
+    for (int i = 0; i < fields; ++i)
+        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    return columns;
+}
+
 Result<GridData> GridData::skeletonFromStatement(sqlite3_stmt* statement,
                                                  const GridContext& context,
                                                  const QStringList& header, const GridShape& shape,
@@ -155,17 +174,11 @@ Result<GridData> GridData::skeletonFromStatement(sqlite3_stmt* statement,
     GridData data;
     data.m_locale = context.locale;
     const int fields = int(header.size());
-    const int read = sqlite3_column_count(statement);
-    if (fields == 0 || read < filled.size())
-        return Failure{tr("The list's statement does not match its columns.")};
-    for (int column : filled) {
-        if (column < 0 || column >= fields)
-            return Failure{tr("The list's statement does not match its columns.")};
-    }
-
-    std::vector<Column> columns(fields);
-    for (int i = 0; i < fields; ++i)
-        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    Result<std::vector<Column>> made =
+        skeletonColumns(header, shape, filled, sqlite3_column_count(statement));
+    if (!made)
+        return Failure{made.error()};
+    std::vector<Column>& columns = *made;
     int rows = 0;
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
@@ -472,16 +485,11 @@ Result<GridData> GridData::skeletonFromQuery(QSqlQuery& query, const GridContext
     GridData data;
     data.m_locale = context.locale;
     const int fields = int(header.size());
-    if (fields == 0 || query.record().count() < filled.size())
-        return Failure{tr("The list's statement does not match its columns.")};
-    for (int column : filled) {
-        if (column < 0 || column >= fields)
-            return Failure{tr("The list's statement does not match its columns.")};
-    }
-
-    std::vector<Column> columns(fields);
-    for (int i = 0; i < fields; ++i)
-        columns[i].shape = i < shape.columns.size() ? shape.columns[i] : GridColumn{};
+    Result<std::vector<Column>> made =
+        skeletonColumns(header, shape, filled, query.record().count());
+    if (!made)
+        return Failure{made.error()};
+    std::vector<Column>& columns = *made;
     int rows = 0;
     while (query.next()) {
         ++rows;

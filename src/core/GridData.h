@@ -206,6 +206,9 @@ private:
     // they read as Text, as a statement's do.
     static GridData fromRows(QSqlQuery& query, const GridContext& context, const GridShape& shape,
                              bool infer);
+    static Result<std::vector<Column>> skeletonColumns(const QStringList& header,
+                                                       const GridShape& shape,
+                                                       const QList<int>& filled, int read);
     static void store(Column& column, const QVariant& value);
     static void store(Column& column, sqlite3_stmt* statement, int index);
     // Overdue colours and totals, once the rows are read.
