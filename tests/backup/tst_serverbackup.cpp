@@ -102,6 +102,7 @@ private slots:
                      qPrintable(refused.error()));
             QCOMPARE(rows(server), before);
         }
+        QVERIFY(TestServer::waitAlone(server));
         const Status restored = ServerBackup::restore(server, *copy, *archived);
         QVERIFY2(restored, qPrintable(restored.error()));
         QCOMPARE(rows(server), rows(other.db));

@@ -66,6 +66,7 @@ private slots:
             VERIFY_PROMPTS(env.prompter);
             QCOMPARE(rows(env.db), changed);
         }
+        QVERIFY(TestServer::waitAlone(env.db)); // the seat, and the back-up's connection
         env.prompter.expectQuestion(BackupRestore::kRestoreQuestion, Answer::Yes)
             .expectOpenFile(archive)
             .expectMessage(BackupRestore::kRestored, QString());

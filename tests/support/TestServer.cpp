@@ -1,13 +1,17 @@
 #include "support/TestServer.h"
 
+#include "core/Database.h"
+
 #include <QAtomicInt>
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 
 namespace {
 
@@ -70,6 +74,19 @@ Result<ServerAddress> freshDatabase()
         return Failure{QStringLiteral("the test database cannot be made: ") + error};
     address->database = name;
     return address;
+}
+
+bool waitAlone(Database& db)
+{
+    QDeadlineTimer deadline(5000);
+    for (;;) {
+        const Result<int> others = db.otherSeats();
+        if (others && *others == 0)
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        QThread::msleep(20);
+    }
 }
 
 bool pause()
