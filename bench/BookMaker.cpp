@@ -1,6 +1,7 @@
 #include "BookMaker.h"
 
 #include "BenchEngine.h"
+#include "backup/PgCopy.h"
 #include "core/Database.h"
 #include "core/DaySerial.h"
 
@@ -8,7 +9,6 @@
 #include <QSqlQuery>
 #include <algorithm>
 #include <cmath>
-#include <libpq-fe.h>
 #include <memory>
 #include <sqlite3.h>
 
@@ -105,137 +105,40 @@ private:
     sqlite3_stmt* m_insert = nullptr;
 };
 
-// PostgreSQL: COPY ... FROM STDIN in text form through the connection Qt's driver holds, inside
-// the transaction it began. The values travel apart from the statement, as bound ones do.
+// PostgreSQL: the program's own COPY (PgCopy::In) through the connection Qt's driver holds,
+// inside the transaction it began.
 class CopyWriter : public Writer {
 public:
-    explicit CopyWriter(PGconn* db)
-        : m_db(db)
+    explicit CopyWriter(pg_conn* db)
+        : m_copy(db)
     {
-        PGresult* r = PQexec(db, "COPY TblInvoices(ClientID, InvoiceNumber, Content, \"Value\", "
-                                 "VAT, Total, \"Date\", Paid, DatePaid, BadDebt, Identity) "
-                                 "FROM STDIN");
-        m_copying = PQresultStatus(r) == PGRES_COPY_IN;
-        if (!m_copying)
-            m_error = QString::fromUtf8(PQresultErrorMessage(r));
-        PQclear(r);
+        // Column names as the server keeps them: folded to lower case but for the two quoted.
+        const Status started = m_copy.start(
+            QStringLiteral("TblInvoices"),
+            QStringLiteral("clientid invoicenumber content Value vat total Date paid datepaid "
+                           "baddebt identity")
+                .split(u' '));
+        m_error = started.error();
     }
-    ~CopyWriter() override
-    {
-        if (m_copying) // cut short: the server ends the COPY, and the transaction rolls back
-            PQputCopyEnd(m_db, "abandoned");
-        drainResults();
-    }
-    bool ready() const { return m_copying; }
+    bool ready() const { return m_error.isEmpty(); }
 
     bool write(const Invoice& i) override
     {
-        appendNumber(i.clientId);
-        appendText(i.number);
-        if (i.content.isEmpty())
-            m_buffer += "\\N\t";
-        else
-            appendText(i.content);
-        appendNumber(i.value);
-        appendNumber(i.value / 5);
-        appendNumber(i.value + i.value / 5);
-        appendDouble(i.date);
-        appendNumber(i.paid ? -1 : 0);
-        if (i.paid)
-            appendDouble(i.datePaid);
-        else
-            m_buffer += "\\N\t";
-        appendNumber(i.badDebt ? -1 : 0);
-        m_buffer += QByteArray::number(i.identity);
-        m_buffer += '\n';
-        return m_buffer.size() < kChunk || flush();
+        const Status added = m_copy.add(
+            {i.clientId, QString::fromUtf8(i.number),
+             i.content.isEmpty() ? QVariant() : QVariant(QString::fromUtf8(i.content)), i.value,
+             i.value / 5, i.value + i.value / 5, i.date, i.paid ? -1 : 0,
+             i.paid ? QVariant(i.datePaid) : QVariant(), i.badDebt ? -1 : 0, i.identity});
+        m_error = added.error();
+        return added.ok();
     }
-
-    QString finish() override
-    {
-        if (!flush())
-            return error();
-        m_copying = false;
-        if (PQputCopyEnd(m_db, nullptr) != 1)
-            return error();
-        return drainResults() ? QString() : error();
-    }
-    QString error() const override
-    {
-        return m_error.isEmpty() ? QString::fromUtf8(PQerrorMessage(m_db)) : m_error;
-    }
+    QString finish() override { return m_copy.finish().error(); }
+    QString error() const override { return m_error; }
 
 private:
-    static constexpr qsizetype kChunk = 1 << 20; // bytes sent at a time
-
-    bool flush()
-    {
-        if (!m_buffer.isEmpty() &&
-            PQputCopyData(m_db, m_buffer.constData(), int(m_buffer.size())) != 1)
-            return false;
-        m_buffer.clear();
-        return true;
-    }
-    // The COPY's outcome, and nothing left unread on the connection for Qt's driver to trip on.
-    bool drainResults()
-    {
-        bool ok = true;
-        while (PGresult* r = PQgetResult(m_db)) {
-            if (PQresultStatus(r) != PGRES_COMMAND_OK) {
-                ok = false;
-                m_error = QString::fromUtf8(PQresultErrorMessage(r));
-            }
-            PQclear(r);
-        }
-        return ok;
-    }
-    void appendNumber(qint64 n)
-    {
-        m_buffer += QByteArray::number(n);
-        m_buffer += '\t';
-    }
-    void appendDouble(double d)
-    {
-        m_buffer += QByteArray::number(d, 'g', 17);
-        m_buffer += '\t';
-    }
-    // COPY's text form: a backslash, tab or line end in a value is escaped.
-    void appendText(const QByteArray& text)
-    {
-        for (const char c : text) {
-            switch (c) {
-            case '\\':
-                m_buffer += "\\\\";
-                break;
-            case '\t':
-                m_buffer += "\\t";
-                break;
-            case '\n':
-                m_buffer += "\\n";
-                break;
-            case '\r':
-                m_buffer += "\\r";
-                break;
-            default:
-                m_buffer += c;
-            }
-        }
-        m_buffer += '\t';
-    }
-
-    PGconn* m_db;
-    bool m_copying = false;
+    PgCopy::In m_copy;
     QString m_error;
-    QByteArray m_buffer;
 };
-
-PGconn* pgConnection(const Database& db)
-{
-    const QVariant handle = db.connection().driver()->handle();
-    if (qstrcmp(handle.typeName(), "pg_conn*") != 0)
-        return nullptr;
-    return *static_cast<PGconn* const*>(handle.constData());
-}
 
 // The invoice indexes as statements that make them again; dropped.
 Result<QStringList> dropInvoiceIndexes(Database& db)
@@ -352,7 +255,7 @@ QString make(Database& db, qint64 invoices, QDate today)
     {
         std::unique_ptr<Writer> out;
         if (db.isServer()) {
-            PGconn* pg = pgConnection(db);
+            pg_conn* pg = PgCopy::connectionOf(db);
             auto copy = pg ? std::make_unique<CopyWriter>(pg) : nullptr;
             if (!copy || !copy->ready())
                 return copy ? copy->error() : QStringLiteral("the driver is not PostgreSQL's");
