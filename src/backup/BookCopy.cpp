@@ -2,7 +2,7 @@
 
 #include "backup/PgCopy.h"
 #include "core/SharedFiles.h"
-#include "core/StoredText.h"
+#include "core/SqliteValue.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -46,43 +46,13 @@ public:
     {
         sqlite3_reset(m_statement);
         for (int i = 0; i < int(row.size()); ++i)
-            bind(i + 1, row[i]);
+            bindSqliteValue(m_statement, i + 1, row[i]);
         if (sqlite3_step(m_statement) != SQLITE_DONE)
             return Failure{QString::fromUtf8(sqlite3_errmsg(m_db))};
         return Done{};
     }
 
 private:
-    void bind(int at, const QVariant& value)
-    {
-        if (value.isNull()) {
-            sqlite3_bind_null(m_statement, at);
-            return;
-        }
-        switch (value.typeId()) {
-        case QMetaType::LongLong:
-        case QMetaType::Int:
-        case QMetaType::Bool:
-            sqlite3_bind_int64(m_statement, at, value.toLongLong());
-            return;
-        case QMetaType::Double:
-            sqlite3_bind_double(m_statement, at, value.toDouble());
-            return;
-        case QMetaType::QByteArray: {
-            const QByteArray bytes = value.toByteArray();
-            sqlite3_bind_blob64(m_statement, at, bytes.constData(), sqlite3_uint64(bytes.size()),
-                                SQLITE_TRANSIENT);
-            return;
-        }
-        default: {
-            // As UTF-8, which SQLite keeps as it is given, a leading U+FEFF included.
-            const QByteArray text = storableText(value.toString()).toUtf8();
-            sqlite3_bind_text64(m_statement, at, text.constData(), sqlite3_uint64(text.size()),
-                                SQLITE_TRANSIENT, SQLITE_UTF8);
-        }
-        }
-    }
-
     sqlite3* m_db;
     sqlite3_stmt* m_statement = nullptr;
 };

@@ -232,6 +232,23 @@ QStringList Database::tableNames()
     return names;
 }
 
+QStringList Database::columnNames()
+{
+    // Each column of a table's statement follows its "(" or "," and comes before its type.
+    static const QRegularExpression column(
+        QStringLiteral("[(,]\\s*\"?([A-Za-z_][A-Za-z0-9_]*)\"?\\s+(?:INTEGER|TEXT|REAL)\\b"));
+    QStringList names;
+    for (const TableDef& t : kTables) {
+        const QString ddl = QString::fromLatin1(t.create); // the matches read it in place
+        for (const QRegularExpressionMatch& m : column.globalMatch(ddl))
+            names << m.captured(1);
+    }
+    for (const TermColumn& c : kTermColumns)
+        names << QLatin1String(c.column);
+    names.removeDuplicates();
+    return names;
+}
+
 bool Database::fail(const QString& message)
 {
     m_error = message;
@@ -528,31 +545,11 @@ void Database::close()
     QSqlDatabase::removeDatabase(m_connectionName);
 }
 
-bool Database::isOpen() const
-{
-    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
-}
-
-QSqlDatabase Database::connection() const
-{
-    return QSqlDatabase::database(m_connectionName, false);
-}
-
 sqlite3* Database::sqliteHandle() const
 {
     if (!isOpen())
         return nullptr;
     return handleOf(connection());
-}
-
-QStringList Database::columns(const QString& table) const
-{
-    QStringList names;
-    // The driver looks a server's table up by the name as given, which the server folded.
-    const QSqlRecord record = connection().record(isServer() ? table.toLower() : table);
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    return names;
 }
 
 int Database::schemaVersion() const

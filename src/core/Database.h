@@ -143,6 +143,8 @@ public:
     static QString keyColumn(const QString& table);
     // The tables of the books, in the order a copy fills them.
     static QStringList tableNames();
+    // Every column of the books' tables, spelt as the program spells it.
+    static QStringList columnNames();
 
     // Adds a column unless one of exactly that name (letter case included) exists. The column
     // is Null in every existing row. columnType is a Jet type name ("Memo", "Text", "Long",

@@ -6,6 +6,27 @@
 #include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
+
+bool Database::isOpen() const
+{
+    return QSqlDatabase::contains(m_connectionName) && connection().isOpen();
+}
+
+QSqlDatabase Database::connection() const
+{
+    return QSqlDatabase::database(m_connectionName, false);
+}
+
+QStringList Database::columns(const QString& table) const
+{
+    QStringList names;
+    // The driver looks a server's table up by the name as given, which the server folded.
+    const QSqlRecord record = connection().record(isServer() ? table.toLower() : table);
+    for (int i = 0; i < record.count(); ++i)
+        names << record.fieldName(i);
+    return names;
+}
 
 QSqlQuery Database::prepare(const QString& sql) const
 {

@@ -3,6 +3,7 @@
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/GridNumbers.h"
+#include "core/SqliteValue.h"
 
 #include <QSqlDriver>
 #include <QSqlError>
@@ -395,61 +396,17 @@ void GridData::replace(Column& column, int row, const QVariant& value)
 
 QString GridData::canonicalName(const QString& field)
 {
-    // Every column of the books' tables, and the names our statements give columns of their own.
+    // Every column of the books' tables, and the name the expense lists give Milage.
     static const QHash<QString, QString> names = [] {
-        const char* const spelled[] = {
-            // TblUserData
-            "Identity", "TextLogo", "Logo", "LogoFont", "FontColour", "FontSize", "FontStyle",
-            "PageHeader", "DividerLine", "VatReg", "VatRate", "InvoiceCaption", "PageFooter",
-            "LegalName", "VatId", "TaxNumber", "Street", "Town", "PostCode", "CountryCode", "Email",
-            "Phone", "ContactName", "Iban", "Bic", "PaymentDays",
-            // TblClients
-            "ClientID", "Salutation", "FirstName", "LastName", "Company", "Address1", "Address2",
-            "Address3", "County", "Country", "Telephone", "Fax", "Mobile", "Notes",
-            "EInvoiceAddress", "BuyerReference",
-            // TblInvoices
-            "InvoiceID", "InvoiceNumber", "Content", "Value", "VAT", "Total", "Date", "Paid",
-            "DatePaid", "BadDebt",
-            // TblExpenses, and the name its lists give Milage
-            "ExpenseID", "ClientRef", "Description", "Milage", "Mileage",
-            // TblAppointments
-            "AppointId", "ADate", "Appoint", "ATime", "Alert"};
+        QStringList spelt = Database::columnNames();
+        spelt << QStringLiteral("Mileage");
         QHash<QString, QString> byFolded;
-        for (const char* name : spelled)
-            byFolded.insert(QString::fromLatin1(name).toLower(), QString::fromLatin1(name));
+        for (const QString& name : spelt)
+            byFolded.insert(name.toLower(), name);
         return byFolded;
     }();
     return names.value(field, field);
 }
-
-namespace {
-
-// A value bound to an SQLite statement as the driver would bind it.
-int bindSqlite(sqlite3_stmt* statement, int index, const QVariant& value)
-{
-    if (value.isNull())
-        return sqlite3_bind_null(statement, index);
-    switch (value.metaType().id()) {
-    case QMetaType::Bool:
-    case QMetaType::Int:
-    case QMetaType::UInt:
-    case QMetaType::Short:
-    case QMetaType::UShort:
-    case QMetaType::LongLong:
-    case QMetaType::ULongLong:
-        return sqlite3_bind_int64(statement, index, value.toLongLong());
-    case QMetaType::Double:
-    case QMetaType::Float:
-        return sqlite3_bind_double(statement, index, value.toDouble());
-    default:
-        break;
-    }
-    const QByteArray text = value.toString().toUtf8();
-    return sqlite3_bind_text(statement, index, text.constData(), int(text.size()),
-                             SQLITE_TRANSIENT);
-}
-
-} // namespace
 
 Result<GridData> GridData::read(Database& db, const GridContext& context, const QString& sql,
                                 const QVariantList& values, const GridShape& shape)
@@ -472,7 +429,7 @@ Result<GridData> GridData::read(Database& db, const GridContext& context, const 
     const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> finalize(prepared,
                                                                          sqlite3_finalize);
     for (int i = 0; i < values.size(); ++i) {
-        if (bindSqlite(prepared, i + 1, values[i]) != SQLITE_OK)
+        if (bindSqliteValue(prepared, i + 1, values[i]) != SQLITE_OK)
             return failed();
     }
     return fromStatement(prepared, context, shape);
