@@ -311,10 +311,8 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
     listPrinters(); // 12
     // A data folder without Help.set gains the delivered help document.
     installHelpDocument();
-    // 15: databases made before client notes existed gain the column (shared books are
-    // made with it).
-    if (!m_session.db().isServer() &&
-        m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
+    // 15: databases made before client notes existed gain the column.
+    if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
                                           QStringLiteral("Memo")) == Database::AddColumn::Failed)
         m_session.prompter().inform(tr("The database could not be given its column for client "
                                        "notes, so notes cannot be kept.\n") +
