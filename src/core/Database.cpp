@@ -21,116 +21,6 @@
 
 namespace {
 
-struct TableDef {
-    const char* name;
-    const char* key;
-    const char* create;
-};
-
-// Names and columns as the program has always used them; "Date" and "Value" are quoted because
-// they are SQL words. Keys are AUTOINCREMENT so that numbers of deleted rows are never reused:
-// the highest InvoiceID of an identity must stay its latest invoice.
-constexpr TableDef kTables[] = {
-    {"TblUserData", "Identity", R"(CREATE TABLE TblUserData(
-        Identity INTEGER PRIMARY KEY AUTOINCREMENT, TextLogo TEXT, Logo TEXT, LogoFont TEXT,
-        FontColour INTEGER, FontSize REAL, FontStyle TEXT, PageHeader TEXT, DividerLine INTEGER,
-        VatReg INTEGER, VatRate REAL, InvoiceCaption TEXT, PageFooter TEXT))"},
-    {"TblClients", "ClientID", R"(CREATE TABLE TblClients(
-        ClientID INTEGER PRIMARY KEY AUTOINCREMENT, Salutation TEXT, FirstName TEXT,
-        LastName TEXT, Company TEXT, Address1 TEXT, Address2 TEXT, Address3 TEXT, Town TEXT,
-        County TEXT, PostCode TEXT, Country TEXT, Telephone TEXT, Fax TEXT, Email TEXT,
-        Mobile TEXT, Notes TEXT, Identity INTEGER))"},
-    {"TblInvoices", "InvoiceID", R"(CREATE TABLE TblInvoices(
-        InvoiceID INTEGER PRIMARY KEY AUTOINCREMENT, ClientID INTEGER, InvoiceNumber TEXT,
-        Content TEXT, "Value" INTEGER, VAT INTEGER, Total INTEGER, "Date" REAL,
-        Paid INTEGER NOT NULL DEFAULT 0, DatePaid REAL, BadDebt INTEGER NOT NULL DEFAULT 0,
-        Identity INTEGER))"},
-    {"TblExpenses", "ExpenseID", R"(CREATE TABLE TblExpenses(
-        ExpenseID INTEGER PRIMARY KEY AUTOINCREMENT, "Date" REAL, ClientRef TEXT,
-        Description TEXT, Milage REAL, "Value" INTEGER, VAT INTEGER, Identity INTEGER))"},
-    {"TblAppointments", "AppointId", R"(CREATE TABLE TblAppointments(
-        AppointId INTEGER PRIMARY KEY AUTOINCREMENT NOT NULL, ADate REAL, Appoint TEXT,
-        ATime REAL, Alert INTEGER, Identity INTEGER))"},
-};
-
-// Schema changes after the five tables, one list per version (PRAGMA user_version). A new file
-// gets its tables and then every step; an older one the steps it has not had yet.
-//
-// Version 2 indexes the invoice list so that its views read only what they show: the unpaid
-// views read a partial index of the unpaid rows alone (which holds every listed column, so not
-// even the unpaid rows' table pages are read), and each order of the other views has an index
-// that yields it without a sort. (Identity, Paid, DatePaid) serves the paid invoices of a period.
-// InvoiceID is the rowid: an index ordered by (Identity, Date) is ordered by (Identity, Date,
-// InvoiceID).
-const QList<QStringList>& migrations()
-{
-    static const QList<QStringList> steps = {
-        {
-            // 1: every list of the program filters on the current identity.
-            "CREATE INDEX IF NOT EXISTS IdxClientsIdentity ON TblClients(Identity, Company)",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesIdentity ON TblInvoices(Identity, InvoiceID)",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesClient ON TblInvoices(ClientID)",
-            "CREATE INDEX IF NOT EXISTS IdxExpensesIdentity ON TblExpenses(Identity, \"Date\")",
-            "CREATE INDEX IF NOT EXISTS IdxAppointmentsIdentity ON TblAppointments(Identity, "
-            "ADate)",
-        },
-        {
-            // 2: the invoice list's views and the paid invoices of a period.
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesUnpaid ON TblInvoices(Identity, InvoiceID, "
-            "\"Date\", InvoiceNumber, ClientID, Content, \"Value\", VAT, Total, Paid, DatePaid, "
-            "BadDebt) WHERE Paid = 0",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesUnpaidNumber ON TblInvoices(Identity, "
-            "InvoiceNumber, \"Date\", ClientID, Content, \"Value\", VAT, Total, Paid, DatePaid, "
-            "BadDebt) WHERE Paid = 0",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesPaidNumber ON TblInvoices(Identity, "
-            "InvoiceNumber) WHERE Paid = -1",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesDate ON TblInvoices(Identity, \"Date\")",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesDateNumber ON TblInvoices(Identity, \"Date\", "
-            "InvoiceNumber)",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesPaidOn ON TblInvoices(Identity, Paid, DatePaid)",
-            // The per-client views; they serve "has this client invoices" as the ClientID index
-            // did.
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesClientDate ON TblInvoices(ClientID, \"Date\")",
-            "CREATE INDEX IF NOT EXISTS IdxInvoicesClientDateNumber ON TblInvoices(ClientID, "
-            "\"Date\", InvoiceNumber)",
-            "DROP INDEX IF EXISTS IdxInvoicesClient",
-        },
-        {
-            // 3: the business terms an e-invoice needs beyond the printed page; the columns come
-            // from businessTerms(), which runs after these statements.
-        },
-    };
-    return steps;
-}
-
-// Version 3's columns: the seller's terms on each identity, the buyer's on each client. Named
-// as other tools may rely on them. An empty LegalName means the trading name (TextLogo), an
-// empty EInvoiceAddress the client's e-mail.
-struct TermColumn {
-    const char* table;
-    const char* column;
-    const char* type;
-};
-constexpr TermColumn kTermColumns[] = {
-    {"TblUserData", "LegalName", "TEXT"},
-    {"TblUserData", "VatId", "TEXT"},
-    {"TblUserData", "TaxNumber", "TEXT"},
-    {"TblUserData", "Street", "TEXT"},
-    {"TblUserData", "Town", "TEXT"},
-    {"TblUserData", "PostCode", "TEXT"},
-    {"TblUserData", "CountryCode", "TEXT"},
-    {"TblUserData", "Email", "TEXT"},
-    {"TblUserData", "Phone", "TEXT"},
-    {"TblUserData", "ContactName", "TEXT"},
-    {"TblUserData", "Iban", "TEXT"},
-    {"TblUserData", "Bic", "TEXT"},
-    {"TblUserData", "PaymentDays", "INTEGER NOT NULL DEFAULT 30"},
-    {"TblClients", "CountryCode", "TEXT"},
-    {"TblClients", "VatId", "TEXT"},
-    {"TblClients", "EInvoiceAddress", "TEXT"},
-    {"TblClients", "BuyerReference", "TEXT"},
-};
-
 sqlite3* handleOf(const QSqlDatabase& db)
 {
     const QVariant handle = db.driver() ? db.driver()->handle() : QVariant();
@@ -213,40 +103,6 @@ QString Database::reasonFor(const QSqlError& error) const
     if (isServer()) // SQLSTATE 53100: the server's disk is full
         return error.nativeErrorCode() == u"53100" ? SafeFile::reason(ENOSPC) : error.text();
     return failureReason(sqliteHandle(), error);
-}
-
-QString Database::keyColumn(const QString& table)
-{
-    for (const TableDef& t : kTables) {
-        if (table.compare(QLatin1String(t.name), Qt::CaseInsensitive) == 0)
-            return QLatin1String(t.key);
-    }
-    return {};
-}
-
-QStringList Database::tableNames()
-{
-    QStringList names;
-    for (const TableDef& t : kTables)
-        names << QLatin1String(t.name);
-    return names;
-}
-
-QStringList Database::columnNames()
-{
-    // Each column of a table's statement follows its "(" or "," and comes before its type.
-    static const QRegularExpression column(
-        QStringLiteral("[(,]\\s*\"?([A-Za-z_][A-Za-z0-9_]*)\"?\\s+(?:INTEGER|TEXT|REAL)\\b"));
-    QStringList names;
-    for (const TableDef& t : kTables) {
-        const QString ddl = QString::fromLatin1(t.create); // the matches read it in place
-        for (const QRegularExpressionMatch& m : column.globalMatch(ddl))
-            names << m.captured(1);
-    }
-    for (const TermColumn& c : kTermColumns)
-        names << QLatin1String(c.column);
-    names.removeDuplicates();
-    return names;
 }
 
 bool Database::fail(const QString& message)
@@ -353,11 +209,12 @@ bool Database::inspect(const QString& path, bool* isNew)
         return true;
 
     QStringList missing;
-    for (const TableDef& t : kTables) {
-        if (!tables.contains(QLatin1String(t.name), Qt::CaseInsensitive))
-            missing << QLatin1String(t.name);
+    const QStringList original = originalTableNames();
+    for (const QString& name : original) {
+        if (!tables.contains(name, Qt::CaseInsensitive))
+            missing << name;
     }
-    if (missing.size() == int(std::size(kTables)))
+    if (missing.size() == original.size())
         return fail(foreign.arg(path, tr("it holds none of Billcraft's tables")));
     if (!missing.isEmpty())
         return fail(foreign.arg(
@@ -436,102 +293,6 @@ bool Database::open(const QString& path)
     return true;
 }
 
-bool Database::createTables()
-{
-    Transaction tx(*this);
-    if (!makeTables())
-        return false;
-    if (!tx.commit())
-        return setError(tr("%1 cannot be written: %2").arg(m_path, m_error));
-    return true;
-}
-
-bool Database::makeTables()
-{
-    for (const TableDef& t : kTables) {
-        if (!exec(tableDdl(QString::fromLatin1(t.create))))
-            return setError(tr("%1: the table %2 cannot be created: %3")
-                                .arg(m_path, QLatin1String(t.name), m_error));
-    }
-    return true;
-}
-
-bool Database::migrate()
-{
-    const int from = schemaVersion();
-    if (from >= kSchemaVersion)
-        return true;
-    // All the steps or none: a failure leaves the file at the version it had.
-    Transaction tx(*this, Transaction::Mode::Immediate);
-    if (!runSteps(from))
-        return false;
-    if (!writeSchemaVersion(kSchemaVersion) || !tx.commit())
-        return setError(tr("%1 cannot be upgraded: %2").arg(m_path, m_error));
-    return true;
-}
-
-bool Database::runSteps(int from)
-{
-    const QList<QStringList>& steps = migrations();
-    static_assert(kSchemaVersion == 3, "a new schema version needs its step in migrations()");
-    Q_ASSERT(steps.size() == kSchemaVersion);
-    for (int version = from + 1; version <= steps.size(); ++version) {
-        bool done = true;
-        for (const QString& sql : steps[version - 1])
-            done = done && exec(indexDdl(sql));
-        if (done && version == 3)
-            done = addBusinessTerms();
-        if (!done)
-            return setError(tr("%1 cannot be upgraded to version %2: %3")
-                                .arg(m_path)
-                                .arg(version)
-                                .arg(m_error));
-    }
-    return true;
-}
-
-bool Database::addBusinessTerms()
-{
-    QHash<QString, QStringList> present; // each table's columns, read once
-    for (const TermColumn& c : kTermColumns) {
-        const QString table = QLatin1String(c.table), column = QLatin1String(c.column);
-        if (!present.contains(table))
-            present.insert(table, columns(table));
-        // Identifiers cannot be bound; these are the constants above.
-        // A server gives its column names in lower case.
-        if (!present[table].contains(column, Qt::CaseInsensitive) &&
-            !exec(QStringLiteral("ALTER TABLE %1 ADD %2 %3")
-                      .arg(table, column, columnDdl(QLatin1String(c.type)))))
-            return false;
-    }
-    return fillCountryCodes();
-}
-
-bool Database::fillCountryCodes()
-{
-    const QString country = QStringLiteral("Country");
-    if (!columns(QStringLiteral("TblClients")).contains(country))
-        return true;
-    QSqlQuery names = prepare(QStringLiteral(
-        "SELECT DISTINCT Country FROM TblClients WHERE Country IS NOT NULL AND Country <> '' "
-        "AND (CountryCode IS NULL OR CountryCode = '')"));
-    if (!exec(names))
-        return false;
-    QList<QPair<QString, QString>> found;
-    while (names.next()) {
-        const QString name = names.value(0).toString();
-        if (const QString code = Countries::codeFromName(name); !code.isEmpty())
-            found.append({code, name});
-    }
-    for (const auto& [code, name] : found) {
-        if (!exec(QStringLiteral("UPDATE TblClients SET CountryCode = ? WHERE Country = ? AND "
-                                 "(CountryCode IS NULL OR CountryCode = '')"),
-                  {code, name}))
-            return false;
-    }
-    return true;
-}
-
 void Database::close()
 {
     forgetPrepared();
@@ -550,20 +311,6 @@ sqlite3* Database::sqliteHandle() const
     if (!isOpen())
         return nullptr;
     return handleOf(connection());
-}
-
-int Database::schemaVersion() const
-{
-    QSqlQuery q(connection());
-    const QString sql = isServer() ? QStringLiteral("SELECT Version FROM BillcraftSchema")
-                                   : QStringLiteral("PRAGMA user_version");
-    return q.exec(sql) && q.next() ? q.value(0).toInt() : 0;
-}
-
-bool Database::writeSchemaVersion(int version)
-{
-    return isServer() ? exec(QStringLiteral("UPDATE BillcraftSchema SET Version = ?"), {version})
-                      : exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
 }
 
 Database::AddColumn Database::addColumnIfMissing(const QString& table, const QString& column,

@@ -48,7 +48,7 @@ private:
 class Database {
     Q_DECLARE_TR_FUNCTIONS(Database)
 public:
-    static constexpr int kSchemaVersion = 3;
+    static constexpr int kSchemaVersion = 4;
     // How long a write waits for another connection's write lock before it fails.
     static constexpr int kBusyTimeoutMs = 5000;
     static inline const QString kFileName = QStringLiteral("Accounts.mdb");
@@ -177,7 +177,9 @@ private:
     bool migrate();
     // The numbered steps after `from`, inside the caller's transaction.
     bool runSteps(int from);
-    bool addBusinessTerms();
+    bool addColumns(int version);
+    // The five tables every Billcraft file has had; later ones are made by the upgrade steps.
+    static QStringList originalTableNames();
     // Server side (DatabaseServer.cpp).
     bool connectServer();
     bool prepareServerSchema();

@@ -132,7 +132,7 @@ private slots:
         }
         Database db;
         QVERIFY2(db.open(path), qPrintable(db.errorString()));
-        QCOMPARE(db.schemaVersion(), 3);
+        QCOMPARE(db.schemaVersion(), Database::kSchemaVersion);
         for (const QStringList& c : cases)
             QCOMPARE(db.scalar("SELECT coalesce(CountryCode, '') FROM TblClients "
                                "WHERE Company = ?",

@@ -232,7 +232,8 @@ private slots:
             QList<QStringList> expected;
             for (QVariantList row : shape.rows) {
                 // The e-invoice terms follow: none for the clients but the country code of their
-                // Country text; 30 payment days for each identity.
+                // Country text; 30 payment days for each identity. Then nothing sent or reminded
+                // yet, no templates, no fees.
                 if (shape.name == u"TblClients") {
                     row.insert(16, Null); // Notes, before Identity
                     row << (row[11] == QStringLiteral("UK") ? QVariant("GB") : Null) << Null << Null
@@ -241,8 +242,10 @@ private slots:
                 if (shape.name == u"TblUserData") {
                     for (int i = 0; i < 12; ++i)
                         row << Null;
-                    row << 30;
+                    row << 30 << Null << Null << 0 << Null << Null << Null << 0 << 0 << 0 << Null;
                 }
+                if (shape.name == u"TblInvoices")
+                    row << Null << 0 << Null;
                 if (shape.name == u"TblExpenses") { // by their decimal digits
                     row[5] = money("30.99");
                     row[6] = money("5.165");

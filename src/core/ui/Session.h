@@ -4,6 +4,7 @@
 #include "core/PageSettings.h"
 #include "core/Preferences.h"
 #include "core/SharedFiles.h"
+#include "mail/MailMessage.h"
 
 #include <QDate>
 #include <QObject>
@@ -34,6 +35,8 @@ public:
     // The books' own files (layouts, logos, the help document): in the data folder, or on the
     // server with shared books. Scratch files are dataFile()s.
     SharedFiles& files() { return m_files; }
+    // The desktop's mail program (xdg-email); tests put a recorder in its place.
+    MailLauncher& mailLauncher() { return m_mailLauncher; }
 
     // 0 when there is no identity. Changing it clears AlertsChecked.
     int currentIdentity() const { return m_currentIdentity; }
@@ -67,6 +70,7 @@ private:
     QString m_dataFolder;
     SharedFiles m_files;
     Preferences m_preferences;
+    MailLauncher m_mailLauncher;
     int m_currentIdentity = 0;
     PageSettings m_pageSettings;
     QDate m_calendarDate;
