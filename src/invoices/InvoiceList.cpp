@@ -24,6 +24,10 @@ const QString kColumns = QStringLiteral(
     "SELECT TblInvoices.InvoiceID, TblInvoices.\"Date\", TblInvoices.InvoiceNumber, "
     "TblClients.Company, TblInvoices.Content, TblInvoices.\"Value\", TblInvoices.VAT, "
     "TblInvoices.Total, TblInvoices.Paid, TblInvoices.DatePaid");
+// The follow-up columns after them, when asked for: no reminder yet shows an empty cell.
+const QString kFollowUpColumns =
+    QStringLiteral(", TblInvoices.SentOn, NULLIF(TblInvoices.ReminderLevel, 0) AS ReminderLevel, "
+                   "TblInvoices.RemindedOn");
 // The key and the totalled columns, the grid's columns kKeyColumnsFill, then the client; the
 // others are read per page of rows shown. The join with the clients is made in code, from a set
 // of their ids: a lookup per row in the clients' table costs a quarter of the reading.
@@ -47,6 +51,21 @@ const QStringList kHeader = {
     QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Paid")),
     QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "DatePaid")),
 };
+const QStringList kFollowUpHeader = {
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "SentOn")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "ReminderLevel")),
+    QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "RemindedOn")),
+};
+
+QString columns(bool followUp)
+{
+    return followUp ? kColumns + kFollowUpColumns : kColumns;
+}
+
+QStringList header(bool followUp)
+{
+    return followUp ? kHeader + kFollowUpHeader : kHeader;
+}
 const QString kFrom = QStringLiteral(
     " FROM TblInvoices JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID "
     "WHERE TblInvoices.InvoiceNumber IS NOT NULL AND TblInvoices.Identity = ?");
@@ -122,23 +141,23 @@ Parts parts(const Request& r)
 
 } // namespace
 
-int maxRows()
+int maxRows(bool followUp)
 {
     // The header row counts as a row of cells.
-    return int(GridData::kCellLimit / ColumnCount) - 1;
+    return int(GridData::kCellLimit / (followUp ? ColumnCount : ColFollowUpStart)) - 1;
 }
 
 Statement statement(const Request& r)
 {
     Parts p = parts(r);
-    p.values << maxRows() + 1;
-    return {kColumns + kFrom + p.where + p.order + QStringLiteral(" LIMIT ?"), p.values};
+    p.values << maxRows(r.followUp) + 1;
+    return {columns(r.followUp) + kFrom + p.where + p.order + QStringLiteral(" LIMIT ?"), p.values};
 }
 
 Statement countStatement(const Request& r)
 {
     Parts p = parts(r);
-    p.values << maxRows() + 1;
+    p.values << maxRows(r.followUp) + 1;
     return {QStringLiteral("SELECT count(*) FROM (SELECT 1") + kFrom + p.where +
                 QStringLiteral(" LIMIT ?) AS Counted"),
             p.values};
@@ -158,7 +177,7 @@ Statement joinedKeysStatement(const Request& r)
     return {kKeyColumns + kFrom + p.where + p.order, p.values};
 }
 
-QString rowsByKeySql(bool onServer)
+QString rowsByKeySql(bool onServer, bool followUp)
 {
     // Left joins from the ids, so every id keeps its place even when its invoice or client has
     // gone meanwhile. A file reads the ids from a JSON array, a server from an array literal:
@@ -167,7 +186,7 @@ QString rowsByKeySql(bool onServer)
         onServer ? QStringLiteral(" FROM unnest(CAST(? AS BIGINT[])) WITH ORDINALITY AS "
                                   "Wanted(value, key)")
                  : QStringLiteral(" FROM json_each(?) AS Wanted");
-    return kColumns + wanted +
+    return columns(followUp) + wanted +
            QStringLiteral(" LEFT JOIN TblInvoices ON TblInvoices.InvoiceID = Wanted.value"
                           " LEFT JOIN TblClients ON TblClients.ClientID = TblInvoices.ClientID"
                           " ORDER BY Wanted.key");
@@ -200,7 +219,8 @@ Result<Prepared> prepare(const Database& db, const QString& sql)
 }
 
 // The rows of the given invoices, in the order given.
-Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList<qint64>& keys)
+Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList<qint64>& keys,
+                           bool followUp)
 {
     QStringList ids;
     ids.reserve(keys.size());
@@ -208,7 +228,8 @@ Result<GridData> rowsByKey(Database& db, const GridContext& context, const QList
         ids << QString::number(key);
     const QString list =
         db.isServer() ? u'{' + ids.join(u',') + u'}' : u'[' + ids.join(u',') + u']';
-    return GridData::read(db, context, rowsByKeySql(db.isServer()), {list}, gridShape());
+    return GridData::read(db, context, rowsByKeySql(db.isServer(), followUp), {list},
+                          gridShape(followUp));
 }
 
 // The skeleton on a server: the join with the clients is the server's, which makes it next to
@@ -217,7 +238,8 @@ Result<GridData> serverSkeleton(Database& db, const GridContext& context, const 
 {
     const Statement keys = joinedKeysStatement(request);
     Result<Result<GridData>> read = db.query(keys.sql, keys.values, [&](QSqlQuery& q) {
-        return GridData::skeletonFromQuery(q, context, kHeader, gridShape(), kKeyColumnsFill);
+        return GridData::skeletonFromQuery(q, context, header(request.followUp),
+                                           gridShape(request.followUp), kKeyColumnsFill);
     });
     return read ? *read : Result<GridData>(Failure{read.error()});
 }
@@ -240,7 +262,7 @@ Result<PagedGrid> open(Database& db, const GridContext& context, const Request& 
             count.addBindValue(v);
         if (!db.exec(count) || !count.next())
             return Failure{db.errorString()};
-        if (count.value(0).toLongLong() > maxRows())
+        if (count.value(0).toLongLong() > maxRows(request.followUp))
             return PagedGrid(GridData::tooManyRecords());
     }
 
@@ -248,9 +270,10 @@ Result<PagedGrid> open(Database& db, const GridContext& context, const Request& 
         Result<GridData> skeleton = serverSkeleton(db, context, request);
         if (!skeleton)
             return Failure{skeleton.error()};
-        return PagedGrid(std::move(*skeleton), [&db, context](const QList<qint64>& wanted) {
-            return rowsByKey(db, context, wanted);
-        });
+        return PagedGrid(std::move(*skeleton),
+                         [&db, context, followUp = request.followUp](const QList<qint64>& wanted) {
+                             return rowsByKey(db, context, wanted, followUp);
+                         });
     }
 
     // Every client's id, for the join made in code: the rows are those of an inner join on
@@ -278,16 +301,17 @@ Result<PagedGrid> open(Database& db, const GridContext& context, const Request& 
     }
     const int clientColumn = int(kKeyColumnsFill.size());
     Result<GridData> skeleton = GridData::skeletonFromStatement(
-        prepared->get(), context, kHeader, gridShape(), kKeyColumnsFill,
-        [&clients, clientColumn](sqlite3_stmt* row) {
+        prepared->get(), context, header(request.followUp), gridShape(request.followUp),
+        kKeyColumnsFill, [&clients, clientColumn](sqlite3_stmt* row) {
             return sqlite3_column_type(row, clientColumn) == SQLITE_INTEGER &&
                    clients.contains(sqlite3_column_int64(row, clientColumn));
         });
     if (!skeleton)
         return Failure{skeleton.error()};
-    return PagedGrid(std::move(*skeleton), [&db, context](const QList<qint64>& wanted) {
-        return rowsByKey(db, context, wanted);
-    });
+    return PagedGrid(std::move(*skeleton),
+                     [&db, context, followUp = request.followUp](const QList<qint64>& wanted) {
+                         return rowsByKey(db, context, wanted, followUp);
+                     });
 }
 
 Result<GridData> load(Database& db, const GridContext& context, const Request& request)
@@ -301,9 +325,25 @@ Result<GridData> load(Database& db, const GridContext& context, const Request& r
     return rows;
 }
 
-const GridShape& gridShape()
+const GridShape& gridShape(bool followUp)
 {
     using K = GridColumn::Kind;
+    static const GridShape withFollowUp{{{K::Key},
+                                         {K::Date},
+                                         {K::Text},
+                                         {K::Text},
+                                         {K::Text},
+                                         {K::Money},
+                                         {K::Money},
+                                         {K::Money},
+                                         {K::YesNo},
+                                         {K::Date},
+                                         {K::Date},
+                                         {K::Number},
+                                         {K::Date}},
+                                        OverdueRule{ColDate, ColPaid, 30}};
+    if (followUp)
+        return withFollowUp;
     static const GridShape shape{{{K::Key},
                                   {K::Date},
                                   {K::Text},

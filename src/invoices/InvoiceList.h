@@ -32,6 +32,9 @@ struct Request {
     bool hideBadDebts = true;
     int clientId = 0; // the chosen client, or the one excluded
     int identity = 0;
+    // With the follow-up columns: when each invoice was e-mailed, its last reminder's level and
+    // day.
+    bool followUp = false;
 };
 
 struct Statement {
@@ -39,12 +42,13 @@ struct Statement {
     QVariantList values;
 };
 
-// The most rows a view may have and still be shown (the grid's cell limit over 10 columns).
-int maxRows();
+// The most rows a view may have and still be shown (the grid's cell limit over its columns).
+int maxRows(bool followUp = false);
 
 // Columns, by index: InvoiceID, Date, InvoiceNumber, Company, Content, Value, VAT, Total, Paid,
-// DatePaid. Only invoices of an existing client show, so invoices whose client is gone, and an
-// identity's starting row (client 0), never do. At most maxRows() + 1 rows are returned.
+// DatePaid, then with followUp SentOn, ReminderLevel, RemindedOn. Only invoices of an existing
+// client show, so invoices whose client is gone, and an identity's starting row (client 0), never
+// do. At most maxRows() + 1 rows are returned.
 Statement statement(const Request& request);
 // The number of rows of the view, counted no further than maxRows() + 1.
 Statement countStatement(const Request& request);
@@ -57,7 +61,7 @@ Statement joinedKeysStatement(const Request& request);
 // The list's columns of the invoices whose ids are given as one value bound, a JSON array on a
 // file ([1,2]), an array literal on a server ({1,2}); one row per id in the order given; an id
 // no longer found gives a row of Nulls.
-QString rowsByKeySql(bool onServer);
+QString rowsByKeySql(bool onServer, bool followUp = false);
 
 // The view as the grid shows it: its keys, row count and totals read at once, the other cells
 // a page at a time as they are shown. Refused (GridData::Outcome::TooManyRecords) without
@@ -78,11 +82,15 @@ enum Column {
     ColTotal,
     ColPaid,
     ColDatePaid,
-    ColumnCount
+    ColSentOn, // the follow-up columns, shown when asked for
+    ColReminderLevel,
+    ColRemindedOn,
+    ColumnCount,
+    ColFollowUpStart = ColSentOn,
 };
 
 // How the list's columns are shown: money, dates, the paid flag, and old unpaid dates in red.
-const GridShape& gridShape();
+const GridShape& gridShape(bool followUp = false);
 
 bool markPaid(Database& db, int invoiceId, QDate today);
 bool markUnpaid(Database& db, int invoiceId);

@@ -112,6 +112,31 @@ private slots:
         QVERIFY(stored("DatePaid", "0101").isNull());
     }
 
+    // The follow-up columns come with the box, on the list shown, and the choice is kept.
+    void sentAndReminderColumnsFollowTheBox()
+    {
+        m_env->exec(QStringLiteral("UPDATE TblInvoices SET SentOn = ?, ReminderLevel = 2, "
+                                   "RemindedOn = ? WHERE InvoiceNumber = '0101'"),
+                    {DaySerial::fromDate(TestEnv::kToday.addDays(-30)),
+                     DaySerial::fromDate(TestEnv::kToday)});
+        QCOMPARE(rows().columnCount(), int(InvoiceList::ColFollowUpStart));
+        child<QCheckBox>("chkFollowUp")->click();
+        QCOMPARE(listed(), QStringList({"0101", "0103"}));
+        QCOMPARE(rows().columnCount(), int(InvoiceList::ColumnCount));
+        QCOMPARE(rows().text(rowOf("0101"), InvoiceList::ColSentOn),
+                 QStringLiteral("Tuesday, 3 November 2026"));
+        QCOMPARE(rows().text(rowOf("0101"), InvoiceList::ColReminderLevel), QStringLiteral("2"));
+        QCOMPARE(rows().text(rowOf("0101"), InvoiceList::ColRemindedOn),
+                 QStringLiteral("Thursday, 3 December 2026"));
+        for (int c : {InvoiceList::ColSentOn, InvoiceList::ColReminderLevel,
+                      InvoiceList::ColRemindedOn}) // nothing sent or reminded: empty cells
+            QCOMPARE(rows().text(rowOf("0103"), c), QString());
+        QCOMPARE(m_env->session->preferences().value(QStringLiteral("invoiceListFollowUp")),
+                 QStringLiteral("1"));
+        InvoiceListTab again(*m_env->session);
+        QVERIFY(::child<QCheckBox>(&again, "chkFollowUp")->isChecked());
+    }
+
     void badDebtsAndDeletion()
     {
         child<QRadioButton>("optShowAll")->click();

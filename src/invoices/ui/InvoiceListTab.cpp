@@ -87,9 +87,14 @@ QGroupBox* InvoiceListTab::buildViewOptions()
     m_hideBadDebts->setObjectName(QStringLiteral("chkBadDebt"));
     m_hideBadDebts->setAccessibleName(m_hideBadDebts->text());
     m_hideBadDebts->setChecked(true);
+    m_followUp = new QCheckBox(tr("Sent and Reminders"), viewOptions);
+    m_followUp->setObjectName(QStringLiteral("chkFollowUp"));
+    m_followUp->setAccessibleName(m_followUp->text());
+    m_followUp->setChecked(m_session.preferences().value(kFollowUpKey) == u"1");
     auto* viewLayout = new QHBoxLayout(viewOptions);
     for (QWidget* w : {static_cast<QWidget*>(m_showAll), static_cast<QWidget*>(m_showPaid),
-                       static_cast<QWidget*>(m_showUnpaid), static_cast<QWidget*>(m_hideBadDebts)})
+                       static_cast<QWidget*>(m_showUnpaid), static_cast<QWidget*>(m_hideBadDebts),
+                       static_cast<QWidget*>(m_followUp)})
         viewLayout->addWidget(w);
     return viewOptions;
 }
@@ -142,6 +147,7 @@ void InvoiceListTab::buildMenu()
 
 void InvoiceListTab::connectControls()
 {
+    connect(m_followUp, &QCheckBox::toggled, this, &InvoiceListTab::onFollowUpBox);
     connect(m_showAll, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::All); });
     connect(m_showPaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Paid); });
     connect(m_showUnpaid, &QRadioButton::clicked, this, [this] { onGlobalOption(Filter::Unpaid); });
@@ -267,6 +273,7 @@ InvoiceList::Request InvoiceListTab::request(Trigger trigger, Filter filter) con
     r.hideBadDebts = m_hideBadDebts->isChecked();
     r.clientId = chosenClient();
     r.identity = m_session.currentIdentity();
+    r.followUp = m_followUp->isChecked();
     return r;
 }
 
@@ -295,6 +302,18 @@ void InvoiceListTab::onGlobalOption(Filter filter)
     ClientDropDown::showNoChoice(m_clients);
     m_hideBadDebts->show();
     fill(request(Trigger::Option, filter));
+}
+
+// The follow-up columns come and go on the list shown; the choice is the user's, kept for the
+// next start. A failure to keep it costs only that.
+void InvoiceListTab::onFollowUpBox(bool shown)
+{
+    (void)m_session.preferences().setValue(kFollowUpKey, shown ? QStringLiteral("1") : QString());
+    if (!m_shown)
+        return;
+    InvoiceList::Request r = *m_shown;
+    r.followUp = shown;
+    fill(r);
 }
 
 void InvoiceListTab::onBadDebtBox()

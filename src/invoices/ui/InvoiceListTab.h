@@ -41,12 +41,15 @@ signals:
     void editRequested(int invoiceId);
 
 private:
+    // The preference that keeps chkFollowUp's choice.
+    static inline const QString kFollowUpKey = QStringLiteral("invoiceListFollowUp");
     QGroupBox* buildViewOptions();
     QGroupBox* buildCompanyOptions();
     void buildMenu();
     void connectControls();
     void onGlobalOption(InvoiceList::Filter filter);
     void onBadDebtBox();
+    void onFollowUpBox(bool shown);
     void onClientChosen();
     void onCompanyOption(InvoiceList::Filter filter);
     void onRowMenu(qint64 key, int row, const QPoint& globalPos);
@@ -80,6 +83,7 @@ private:
     QRadioButton* m_showUnpaid;
     QButtonGroup* m_globalOptions;
     QCheckBox* m_hideBadDebts;
+    QCheckBox* m_followUp; // chkFollowUp: the sent and reminder columns
     QComboBox* m_clients;
     QRadioButton* m_companyAll;
     QRadioButton* m_companyPaid;
