@@ -39,10 +39,7 @@ private slots:
     }
     void decimals()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, op);
-        QFETCH(QString, b);
-        QFETCH(QString, result);
+        const auto [a, op, b, result] = CaseFile::fetchEach({"a", "op", "b", "result"});
         const std::optional<Decimal> x = Decimal::parse(a);
         const std::optional<Decimal> y = Decimal::parse(b);
         QVERIFY(x && (y || op == u"r"));

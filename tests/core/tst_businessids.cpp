@@ -15,10 +15,8 @@ private slots:
     }
     void checks()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, text);
-        QFETCH(QString, country);
-        QFETCH(QString, verdict);
+        const auto [kind, text, country, verdict] =
+            CaseFile::fetchEach({"kind", "text", "country", "verdict"});
         using namespace BusinessIds;
         const QString said = kind == u"iban"          ? ibanFault(text)
                              : kind == u"bic"         ? bicFault(text)

@@ -26,11 +26,8 @@ private slots:
     }
     void keysUnderARule()
     {
-        QFETCH(QString, rule);
-        QFETCH(QString, start);
-        QFETCH(QString, steps);
-        QFETCH(QString, text);
-        QFETCH(QString, caretSlider);
+        const auto [rule, start, steps, text, caretSlider] =
+            CaseFile::fetchEach({"rule", "start", "steps", "text", "caretSlider"});
         static const QRegularExpression repeat("(.)\\{(\\d+)\\}");
         const auto expand = [](QString s) {
             for (QRegularExpressionMatch m; (m = repeat.match(s)).hasMatch();)

@@ -55,9 +55,7 @@ private slots:
     }
     void moneyReadsWhatIsTyped()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QString, units);
+        const auto [locale, text, units] = CaseFile::fetchEach({"locale", "text", "units"});
         const auto m =
             locale.isEmpty() ? Money::parse(text) : Money::parseInLocale(text, QLocale(locale));
         QCOMPARE(m ? QString::number(m->units()) : "refused", units);
@@ -70,9 +68,7 @@ private slots:
     }
     void moneyArithmetic()
     {
-        QFETCH(QString, a);
-        QFETCH(QString, operation);
-        QFETCH(QString, b);
+        const auto [a, operation, b] = CaseFile::fetchEach({"a", "operation", "b"});
         const Money x = Money::parse(a).value();
         const Money y = b.isEmpty() ? Money() : Money::parse(b).value();
         const std::optional<Money> r = operation == u"plus"        ? x.plus(y)
@@ -112,9 +108,7 @@ private slots:
     }
     void entryAmounts()
     {
-        QFETCH(QString, value);
-        QFETCH(QString, addVat);
-        QFETCH(QString, rate);
+        const auto [value, addVat, rate] = CaseFile::fetchEach({"value", "addVat", "rate"});
         const InvoiceEntry::Amounts a = InvoiceEntry::recalculate(
             value, addVat == u"yes", InvoiceEntry::ratePercent(rate.toDouble()));
         QTEST(a.value, "shownValue");

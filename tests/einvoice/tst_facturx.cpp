@@ -176,9 +176,7 @@ private slots:
     }
     void metadata()
     {
-        QFETCH(QString, xmp);
-        QFETCH(QString, info);
-        QFETCH(QString, value);
+        const auto [xmp, info, value] = CaseFile::fetchEach({"xmp", "info", "value"});
         const QString expr = QString("string(//*[local-name()='%1'])").arg(xmp);
         const QString inXmp =
             QString::fromUtf8(run("xmllint", {"--xpath", expr, m_xmpPath})).trimmed();

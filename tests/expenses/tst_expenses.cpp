@@ -123,10 +123,8 @@ private slots:
     }
     void editingCells()
     {
-        QFETCH(QString, column);
-        QFETCH(QString, typed);
-        QFETCH(QString, storedColumn);
-        QFETCH(QString, expected);
+        const auto [column, typed, storedColumn, expected] =
+            CaseFile::fetchEach({"column", "typed", "storedColumn", "expected"});
         const int at = column.toInt();
         // "Date" and "Value" are SQL words: quoted, as every statement of ours writes them.
         const QByteArray quoted = storedColumn == u"Date" || storedColumn == u"Value"

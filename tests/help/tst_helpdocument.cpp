@@ -51,9 +51,7 @@ private slots:
 
     void tree()
     {
-        QFETCH(QString, sections);
-        QFETCH(QString, tree);
-        QFETCH(QString, rings);
+        const auto [sections, tree, rings] = CaseFile::fetchEach({"sections", "tree", "rings"});
         const QList<HelpSection> list = sectionsFrom(sections);
         const HelpTree built = HelpTree::build(list);
         QCOMPARE(shape(built.roots, list), tree);

@@ -118,9 +118,7 @@ private slots:
     // Nothing is stored when the name is refused.
     void refusals()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, start);
-        QFETCH(QString, refusal);
+        const auto [name, start, refusal] = CaseFile::fetchEach({"name", "start", "refusal"});
         TestEnv env;
         env.addIdentity("Acme");
         env.addIdentity("OHara Ltd");

@@ -303,9 +303,8 @@ private slots:
     }
     void closeAsks()
     {
-        QFETCH(QString, answer);
-        QFETCH(QString, closes);
-        QFETCH(QString, savedRate);
+        const auto [answer, closes, savedRate] =
+            CaseFile::fetchEach({"answer", "closes", "savedRate"});
         const bool closed = closes == u"yes";
         const double rate = savedRate.toDouble();
         Books books;

@@ -54,12 +54,8 @@ private slots:
     }
     void dropRules()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, onto);
-        QFETCH(QString, before);
-        QFETCH(QString, grab);
-        QFETCH(QString, at);
-        QFETCH(QString, placed);
+        const auto [kind, onto, before, grab, at, placed] =
+            CaseFile::fetchEach({"kind", "onto", "before", "grab", "at", "placed"});
         const QPoint size = point(before.section(u' ', 2));
         const QRect from(point(before), QSize(size.x(), size.y()));
         const auto k = QStringList{"Plain", "DividerLine", "InvoiceTitle", "Figure"}.indexOf(kind);
@@ -76,11 +72,8 @@ private slots:
     }
     void drop()
     {
-        QFETCH(QString, name);
-        QFETCH(QString, onto);
-        QFETCH(QString, grab);
-        QFETCH(QString, at);
-        QFETCH(QString, placed);
+        const auto [name, onto, grab, at, placed] =
+            CaseFile::fetchEach({"name", "onto", "grab", "at", "placed"});
         Page page;
         const int i = page.model.indexOf(name);
         const QRect before = page.model.element(i).rect;

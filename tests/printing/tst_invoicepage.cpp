@@ -91,9 +91,7 @@ private slots:
     }
     void fontsAndColours()
     {
-        QFETCH(QString, size);
-        QFETCH(QString, colour);
-        QFETCH(QString, printed);
+        const auto [size, colour, printed] = CaseFile::fetchEach({"size", "colour", "printed"});
         const QStringList rgb = printed.split(u' ');
         const QColor expected =
             rgb.size() == 3 ? QColor(rgb[0].toInt(), rgb[1].toInt(), rgb[2].toInt()) : kWindowText;
@@ -116,12 +114,8 @@ private slots:
     }
     void clientAddressBlock()
     {
-        QFETCH(QString, salutation);
-        QFETCH(QString, company);
-        QFETCH(QString, address1);
-        QFETCH(QString, address2);
-        QFETCH(QString, county);
-        QFETCH(QString, country);
+        const auto [salutation, company, address1, address2, county, country] = CaseFile::fetchEach(
+            {"salutation", "company", "address1", "address2", "county", "country"});
         InvoiceSheet s = sampleSheet();
         s.salutation = salutation, s.company = company, s.address1 = address1;
         s.address2 = address2, s.county = county, s.country = country;
@@ -160,9 +154,7 @@ private slots:
     }
     void logo()
     {
-        QFETCH(QString, shown);
-        QFETCH(QString, file);
-        QFETCH(QString, printed);
+        const auto [shown, file, printed] = CaseFile::fetchEach({"shown", "file", "printed"});
         const bool show = shown == u"yes", picture = printed == u"yes";
         TestEnv env;
         TestFiles files(env);
@@ -294,9 +286,7 @@ private slots:
     }
     void commandLine()
     {
-        QFETCH(QString, args);
-        QFETCH(QString, db);
-        QFETCH(QString, error);
+        const auto [args, db, error] = CaseFile::fetchEach({"args", "db", "error"});
         const bool database = db == u"yes";
         TestEnv env;
         if (env.db.isServer())

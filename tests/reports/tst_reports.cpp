@@ -248,9 +248,7 @@ private slots:
 
     void csvCells()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, shown);
-        QFETCH(QString, written);
+        const auto [locale, shown, written] = CaseFile::fetchEach({"locale", "shown", "written"});
         TestEnv env;
         QCOMPARE(QString::fromUtf8(*GridExport::csv(
                      rows(env, {LocaleText(QLocale(locale)), TestEnv::kToday}, 1, 1, shown))),

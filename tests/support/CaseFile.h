@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringList>
 #include <QTest>
+#include <array>
 
 // Cases kept as text under tests/data, one a line, so that adding a case is adding a line:
 //   name | field | field ...
@@ -88,6 +89,25 @@ inline void addRows(const QString& name, const QList<const char*>& columns)
         for (qsizetype i = 1; i < fields.size(); ++i)
             row << fields[i];
     }
+}
+
+// The current row's QString columns of `columns`, in that order: one line for what would be a
+// QFETCH each.
+inline QStringList fetch(const QList<const char*>& columns)
+{
+    QStringList values;
+    for (const char* column : columns)
+        values << *static_cast<QString*>(QTest::qData(column, QMetaType::QString));
+    return values;
+}
+
+// The same, to be bound by name: const auto [a, b] = CaseFile::fetchEach({"a", "b"});
+template <std::size_t N> std::array<QString, N> fetchEach(const char* const (&columns)[N])
+{
+    std::array<QString, N> values;
+    for (std::size_t i = 0; i < N; ++i)
+        values[i] = *static_cast<QString*>(QTest::qData(columns[i], QMetaType::QString));
+    return values;
 }
 
 } // namespace CaseFile
