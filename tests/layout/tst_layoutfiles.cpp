@@ -31,48 +31,40 @@ QByteArray fixtureBytes(const QString& name)
     return bytes;
 }
 
+// Sets the field of that name from its text, whatever its type ("nan" reads as NaN).
+void setField(LayoutRecord& r, const QString& name, const QString& text)
+{
+    for (const LayoutField& f : LayoutFields::all()) {
+        if (name != QLatin1String(f.name))
+            continue;
+        switch (f.type) {
+        case LayoutField::Type::Int:
+            r.*f.intMember = qint16(text.toInt());
+            return;
+        case LayoutField::Type::Bool:
+            r.*f.boolMember = text == u"yes";
+            return;
+        case LayoutField::Type::Real:
+            r.*f.realMember = text.toDouble();
+            return;
+        case LayoutField::Type::Text:
+            r.*f.textMember = text;
+            return;
+        }
+    }
+    qFatal("no field %s", qPrintable(name));
+}
+
 // What the fixtures hold for identity 1 or 2, as make_fixtures.py writes it.
 LayoutRecord fixture(int identity)
 {
     LayoutRecord r = LayoutRecord::designerDefaults();
     r.Identity = qint16(identity);
-    if (identity == 1) {
-        r.PicLogoName = QStringLiteral("C:\\Billcraft\\acme.bmp");
-        r.PicLogoShow = true;
-        r.lblTextLogoFont = QStringLiteral("Georgia");
-        r.lblTextLogoColour = QStringLiteral("255");
-        r.lblTextLogoCaption = QStringLiteral("Acme Trading");
-        r.lblTextLogoFontSize = 14.25;
-        r.lblTextLogoFontBold = true;
-        r.lblTextLogoWidth = 2205;
-        r.lblAddressCaption = QStringLiteral("1 High Street\r\nYork YO1 7HH");
-        r.PicLineShow = true;
-        r.VatRate = 17.5;
-        r.VatReg = true;
-        r.lblInvoiceCaption = QStringLiteral("INVOICE");
-        r.lblFooterCaption = QStringLiteral("Prices in £, VAT at 17.5%");
-    } else {
-        r.lblTextLogoFont = QStringLiteral("Verdana");
-        r.lblTextLogoColour = QStringLiteral("0");
-        r.lblTextLogoCaption = QStringLiteral("Bramble & Co");
-        r.lblTextLogoFontSize = 10;
-        r.lblTextLogoFontItalic = true;
-        r.lblTextLogoWidth = -1;
-        r.VatRate = 20;
-        r.lblInvoiceCaption = QStringLiteral("Tax Invoice");
-        r.lblFooterCaption = QStringLiteral("Your Footer");
-        r.lblDateLeft = -360;
+    for (const QStringList& f : CaseFile::read(QStringLiteral("layout/fixtures.txt"))) {
+        if (f[0].toInt() == identity)
+            setField(r, f[1], f[2]);
     }
     return r;
-}
-
-double& realField(LayoutRecord& r, const QString& name)
-{
-    for (const LayoutField& f : LayoutFields::all()) {
-        if (name == QLatin1String(f.name) && f.type == LayoutField::Type::Real)
-            return r.*f.realMember;
-    }
-    qFatal("no Real field %s", qPrintable(name));
 }
 
 // The identity's layout as the books hold it; nullopt with the reason, or without a file.
@@ -195,15 +187,13 @@ private slots:
     }
     void damagedLayoutsAreRefused()
     {
-        QFETCH(QString, field);
-        QFETCH(QString, text);
-        QFETCH(QString, bad);
-        const double value = text.toDouble(); // "nan" reads as NaN
+        const auto [field, text, bad] = CaseFile::fetchEach({"field", "text", "bad"});
+        const double value = text.toDouble();
         const bool damaged = bad == u"yes";
         TestEnv env;
         TestFiles files(env);
         LayoutRecord r = fixture(1);
-        realField(r, field) = value;
+        setField(r, field, text);
 
         const QString dat = IdentityLayoutFile::fileName(1);
         const QByteArray bytes = IdentityLayoutFile::encode(r);
@@ -305,11 +295,8 @@ private slots:
     }
     void startUpLeavesTheIdentityWithItsFile()
     {
-        QFETCH(QString, identity);
-        QFETCH(QString, shared);
-        QFETCH(QString, own);
-        QFETCH(QString, expected);
-        QFETCH(QString, report);
+        const auto [identity, shared, own, expected, report] =
+            CaseFile::fetchEach({"identity", "shared", "own", "expected", "report"});
         const bool hasIdentity = identity == u"yes", ownFile = own == u"yes";
         TestEnv env;
         const int id = hasIdentity ? env.addIdentity(QStringLiteral("Solo")) : 0;
