@@ -2,6 +2,7 @@
 // many seats start together, refusals that change nothing, and changes reaching other seats.
 
 #include "core/Database.h"
+#include "support/CaseFile.h"
 #include "support/TestServer.h"
 
 #include <QSignalSpy>
@@ -42,26 +43,7 @@ void runOutside(const ServerAddress& at, const QString& sql)
 class TestServerBooks : public QObject {
     Q_OBJECT
 private slots:
-    void addresses_data()
-    {
-        QTest::addColumn<QString>("url");
-        QTest::addColumn<QString>("options"); // empty: refused
-        QTest::newRow("plain") << "postgresql://anna@db.example:5433/books"
-                               << "connect_timeout=5";
-        QTest::newRow("tls")
-            << "postgres://anna@db/books?sslmode=verify-full&sslrootcert=/etc/ca.pem"
-            << "sslmode='verify-full';sslrootcert='/etc/ca.pem';connect_timeout=5";
-        QTest::newRow("password") << "postgresql://anna:secret@db/books"
-                                  << "";
-        QTest::newRow("password setting") << "postgresql://anna@db/books?password=x"
-                                          << "";
-        QTest::newRow("unknown setting") << "postgresql://anna@db/books?replication=1"
-                                         << "";
-        QTest::newRow("quote in a value") << "postgresql://db/books?sslrootcert=/a'b"
-                                          << "";
-        QTest::newRow("not a server") << "/home/anna/books"
-                                      << "";
-    }
+    void addresses_data() { CaseFile::addRows("core/server-addresses.txt", {"url", "options"}); }
     void addresses()
     {
         QFETCH(QString, url);

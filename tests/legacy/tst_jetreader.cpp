@@ -256,11 +256,8 @@ private slots:
     void badFiles()
     {
         NEED_SAMPLES();
-        QFETCH(QString, sampleName);
-        QFETCH(QString, cutAt);
-        QFETCH(QString, error);
-        QFETCH(QString, patchFrom);
-        QFETCH(QString, patchTo);
+        const auto [sampleName, cutAt, error, patchFrom, patchTo] =
+            CaseFile::fetchEach({"sampleName", "cutAt", "error", "patchFrom", "patchTo"});
         QByteArray bytes = readAll(sample(qPrintable(sampleName)));
         if (!cutAt.isEmpty())
             bytes.truncate(cutAt.toLongLong());
@@ -293,25 +290,15 @@ private slots:
     // libmdb itself goes round for ever on a catalog whose long values loop.
     void readerLimits_data()
     {
-        QTest::addColumn<QByteArray>("script"); // empty: the real reader
-        QTest::addColumn<int>("wait");          // milliseconds
-        QTest::addColumn<QString>("error");
-        QTest::newRow("libmdb on looping catalog values") // the limit met depends on the build
-            << QByteArray() << 60'000 << "Accounts.mdb cannot be read; the file is damaged (";
-        QTest::newRow("waits") << QByteArray("exec sleep 60") << 2000
-                               << "the file is damaged (reading it took more than 2 seconds).";
-        QTest::newRow("prints and fails") << QByteArray("echo dump; echo warning >&2; exit 1")
-                                          << 60'000 << "the file is damaged (its reading failed).";
+        CaseFile::addRows("legacy/reader-limits.txt", {"script", "wait", "error"});
     }
     void readerLimits()
     {
         NEED_SAMPLES();
-        QFETCH(QByteArray, script);
-        QFETCH(int, wait);
-        QFETCH(QString, error);
+        const auto [script, wait, error] = CaseFile::fetchEach({"script", "wait", "error"});
         QTemporaryDir dir;
         QString reader = dir.filePath("reader");
-        writeAll(reader, "#!/bin/sh\n" + script + "\n");
+        writeAll(reader, "#!/bin/sh\n" + script.toUtf8() + "\n");
         QFile::setPermissions(reader, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         QByteArray bytes = readAll(sample("nwind.mdb"));
         if (script.isEmpty()) {
@@ -322,7 +309,7 @@ private slots:
         writeAll(file, bytes);
         QByteArray output;
         const Result<std::unique_ptr<JetSource>> source =
-            JetFile::open(file, reader, {}, {1, 256 << 20, wait}, &output);
+            JetFile::open(file, reader, {}, {1, 256 << 20, wait.toInt()}, &output);
         QVERIFY2(!source && source.error().contains(error), qPrintable(source.error()));
         if (QByteArray(QTest::currentDataTag()) == "prints and fails")
             QCOMPARE(output, QByteArray("warning\n"));

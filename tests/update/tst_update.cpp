@@ -35,6 +35,15 @@ const QByteArray kNew = "new program";
 const auto kMode = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadUser |
                    QFile::WriteUser | QFile::ExeUser;
 
+// The messages by their names in server-answers.txt.
+const QHash<QString, QString> kMessages{{"available", kAvailable},
+                                        {"installed", kInstalled},
+                                        {"up to date", kUpToDate},
+                                        {"unreachable", kUnreachable},
+                                        {"package managed", kPackageManaged},
+                                        {"not installed", kNotInstalled},
+                                        {"not writable", kNotWritable}};
+
 // A key pair from a fixed seed, for tests only: it signs nothing that is delivered.
 struct TestSigningKey {
     QByteArray publicKey{crypto_sign_PUBLICKEYBYTES, '\0'};
@@ -72,6 +81,18 @@ QByteArray zipOf(const QList<ZipArchive::Member>& members)
 QByteArray packageOf(const QByteArray& revision, const QByteArray& program)
 {
     return zipOf({{"billcraft", {}, program}, {"revision", {}, revision}});
+}
+
+// A body of server-answers.txt: as written, or made here when in angle brackets.
+QByteArray bodyOf(const QString& text)
+{
+    if (text == u"<1 KB of blanks, then 175>")
+        return QByteArray(1024, ' ') + "175";
+    if (text == u"<signed by another key>")
+        return TestSigningKey('o').sign(packageOf("175", kNew));
+    if (text == u"<another program>")
+        return packageOf("175", "new progrAm");
+    return text.toUtf8();
 }
 
 // HTTP on 127.0.0.1 in the test's thread. A path answers its status and body, or (status 0)
@@ -211,62 +232,20 @@ private slots:
     // signed, newer package changes a file, and then the old program is kept as .bak.
     void serverAnswers_data()
     {
-        QTest::addColumn<QString>("path"); // the resource the row changes
-        QTest::addColumn<int>("status");   // its answer, 0 = hangs, -1 = drips
-        QTest::addColumn<QByteArray>("body");
-        QTest::addColumn<QStringList>("messages"); // after the question
-        QTest::addColumn<QString>("reason");       // in the log; empty: nothing logged
-        QTest::addColumn<QString>("plant");        // what the folders hold, see serverAnswers
-        const auto row = [](const char* name, const QString& path, int status,
-                            const QByteArray& body, const QStringList& messages,
-                            const QString& reason) {
-            QTest::newRow(name) << path << status << body << messages << reason << QString();
-        };
-        const auto planted = [](const char* name, const QString& plant, const QStringList& messages,
-                                const QString& reason) {
-            QTest::newRow(name) << QString() << 200 << QByteArray() << messages << reason << plant;
-        };
-        const QStringList early{kUnreachable};
-        const QStringList late{kAvailable, kUnreachable};
-        const QString rev = "/Revision.txt";
-        const QString sig = "/updates/accounts.zip.sig";
-        const QString zip = "/updates/accounts.zip";
-        row("newer", "", 200, {}, {kAvailable, kInstalled}, "");
-        row("same", rev, 200, "\xEF\xBB\xBF 174\r\n", {kUpToDate}, "");
-        row("trailing letter", rev, 200, "175a", early, "not hold a revision");
-        row("no revision", rev, 404, {}, early, "Revision.txt: Error");
-        row("revision hangs", rev, 0, {}, early, "sent nothing");
-        row("revision drips", rev, -1, {}, early, "did not arrive within 1 seconds");
-        row("revision too long", rev, 200, QByteArray(1024, ' ') + "175", early, "larger than");
-        row("no signature", sig, 404, {}, late, "sig: Error");
-        row("other key", sig, 200, TestSigningKey('o').sign(packageOf("175", kNew)), late,
-            "signature");
-        row("truncated signature", sig, 200, QByteArray(40, 'x'), late, "signature");
-        row("no package", zip, 404, {}, late, "zip: Error");
-        row("package changed", zip, 200, packageOf("175", "new progrAm"), late, "signature");
-        // A genuine older package announced as newer.
-        row("rollback", rev, 200, "999", late, "is revision \"175\", not the newer 999");
-        // Another process replaces the kept copy before the program is unpacked.
-        planted("kept copy swapped", "swap", {kAvailable, kInstalled}, "");
-        const QStringList refused{kAvailable, kNotInstalled};
-        planted("downloads a link", "link", refused, "is a symbolic link");
-        planted("downloads another user's", "foreign", refused, "belongs to another user");
-        planted("program named by dpkg", "listed", {kPackageManaged}, "");
-        planted("program under /usr", "/usr/bin/billcraft", {kPackageManaged}, "");
-        planted("program folder read-only", "read-only", {kNotWritable}, "");
+        CaseFile::addRows("update/server-answers.txt",
+                          {"path", "status", "body", "said", "reason", "plant"});
     }
     void serverAnswers()
     {
-        QFETCH(QString, path);
-        QFETCH(int, status);
-        QFETCH(QByteArray, body);
-        QFETCH(QStringList, messages);
-        QFETCH(QString, reason);
-        QFETCH(QString, plant);
+        const auto [path, status, body, said, reason, plant] =
+            CaseFile::fetchEach({"path", "status", "body", "said", "reason", "plant"});
+        QStringList messages;
+        for (const QString& word : said.split(u'+'))
+            messages << kMessages.value(word.trimmed());
         Rig rig;
         const QString kept = rig.settings.downloadsFolder + "/accounts.zip";
         if (!path.isEmpty())
-            rig.server.routes[path] = {status, body};
+            rig.server.routes[path] = {status.toInt(), bodyOf(body)};
         if (plant == "swap") {
             rig.settings.packageKept = [&kept] { writeAll(kept, packageOf("175", "unsigned")); };
         } else if (plant == "link") {
