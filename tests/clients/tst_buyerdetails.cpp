@@ -5,19 +5,9 @@
 #include "support/TestEnv.h"
 #include "support/UiSteps.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-namespace {
-
-void type(QWidget* dialog, const char* field, const QString& text)
-{
-    child<QLineEdit>(dialog, field)->setText(text);
-}
-
-} // namespace
 
 class TestBuyerDetails : public QObject {
     Q_OBJECT
@@ -50,21 +40,18 @@ private slots:
         whenModal([&](QWidget* d) {
             QCOMPARE(child<CountryCombo>(d, "cboCountryCode")->code(), "DE");
             QCOMPARE(child<QLineEdit>(d, "txtEInvoiceAddress")->placeholderText(), c.email);
-            for (const QLabel* label : d->findChildren<QLabel*>()) {
-                if (label->buddy())
-                    QCOMPARE(label->buddy()->accessibleName(), label->text());
-            }
-            type(d, "txtVatId", "DE12345678");
-            type(d, "txtEInvoiceAddress", "rechnung werft");
+            verifyLabelsNameTheirFields(d);
+            typeInto(d, "txtVatId", "DE12345678");
+            typeInto(d, "txtEInvoiceAddress", "rechnung werft");
             env.prompter.expectMessage(
                 "A VAT number of Germany is DE followed by 9 digits: \"DE12345678\" is not.\n"
                 "\"rechnung werft\" is not an e-mail address: it needs the form "
                 "name@example.com, without blanks.");
             child<QPushButton>(d, "cmdSave")->click();
             refusedAndOpen = d->isVisible() && (stored().vatId + stored().countryCode).isEmpty();
-            type(d, "txtVatId", "de 123 456 789");
-            type(d, "txtEInvoiceAddress", QString());
-            type(d, "txtBuyerReference", "04011000-1234512345-06");
+            typeInto(d, "txtVatId", "de 123 456 789");
+            typeInto(d, "txtEInvoiceAddress", QString());
+            typeInto(d, "txtBuyerReference", "04011000-1234512345-06");
             child<QPushButton>(d, "cmdSave")->click();
         });
         button->click();

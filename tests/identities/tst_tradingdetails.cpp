@@ -3,19 +3,14 @@
 #include "identities/ui/TradingDetailsDialog.h"
 #include "support/CaseFile.h"
 #include "support/TestEnv.h"
+#include "support/UiSteps.h"
 
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTest>
 
 namespace {
-
-void type(QWidget* dialog, const char* field, const QString& text)
-{
-    child<QLineEdit>(dialog, field)->setText(text);
-}
 
 void chooseCountryAndSave(QWidget* dialog, const QString& code)
 {
@@ -54,22 +49,19 @@ private slots:
             return d;
         };
         auto d = open();
-        for (const QLabel* label : d->findChildren<QLabel*>()) {
-            if (label->buddy())
-                QCOMPARE(label->buddy()->accessibleName(), label->text());
-        }
+        verifyLabelsNameTheirFields(d.get());
         for (const QStringList& fault : CaseFile::read("einvoice/trading-faults.txt")) {
-            type(d.get(), "txtStreet", "Hafenstraße 3");
-            type(d.get(), "txtVatId", fault[1]);
-            type(d.get(), "txtIban", fault[2]);
-            type(d.get(), "txtEmail", fault[3]);
+            typeInto(d.get(), "txtStreet", "Hafenstraße 3");
+            typeInto(d.get(), "txtVatId", fault[1]);
+            typeInto(d.get(), "txtIban", fault[2]);
+            typeInto(d.get(), "txtEmail", fault[3]);
             env.prompter.expectMessage(fault[4]);
             chooseCountryAndSave(d.get(), "DE");
             QVERIFY2(d->isVisible(), qPrintable(fault[0]));
             QCOMPARE(column("Street") + column("CountryCode"), QString());
         }
         for (const QStringList& field : fields)
-            type(d.get(), qPrintable(field[0]), field[2]);
+            typeInto(d.get(), qPrintable(field[0]), field[2]);
         child<QSpinBox>(d.get(), "spnPaymentDays")->setValue(14);
         chooseCountryAndSave(d.get(), "DE");
         QCOMPARE(d->result(), int(QDialog::Accepted));
@@ -81,12 +73,12 @@ private slots:
         for (const QStringList& field : fields)
             QCOMPARE(child<QLineEdit>(d.get(), qPrintable(field[0]))->text(), field[3]);
         QCOMPARE(child<QSpinBox>(d.get(), "spnPaymentDays")->value(), 14);
-        type(d.get(), "txtLegalName", QString());
+        typeInto(d.get(), "txtLegalName", QString());
         chooseCountryAndSave(d.get(), "DE");
         QCOMPARE(TradingDetailsStore::load(env.db, identity)->legalName, "Harbour Joinery");
 
         d = open();
-        type(d.get(), "txtTown", "Flensburg");
+        typeInto(d.get(), "txtTown", "Flensburg");
         env.exec("DELETE FROM TblUserData WHERE Identity = ?", {identity});
         env.prompter.expectMessage(
             QString("The trading details could not be saved.\nThere is no identity %1.")

@@ -4,6 +4,8 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTest>
 #include <QTimer>
@@ -81,4 +83,22 @@ inline void focusAwayAndBack(QWidget& window)
     other.close();
     window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+// Puts `text` into the named line edit of `form`, as a paste does.
+inline void typeInto(QWidget* form, const char* field, const QString& text)
+{
+    auto* edit = form->findChild<QLineEdit*>(QLatin1String(field));
+    QVERIFY2(edit, field);
+    edit->setText(text);
+}
+
+// Every label of `form` that names a field gives the field its text as the accessible name, so
+// that a screen reader says what the field is for.
+inline void verifyLabelsNameTheirFields(const QWidget* form)
+{
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (label->buddy())
+            QCOMPARE(label->buddy()->accessibleName(), label->text());
+    }
 }
