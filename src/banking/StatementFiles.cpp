@@ -62,21 +62,26 @@ Result<Statement> read(const QString& path, const Preferences& preferences)
     const Result<QByteArray> bytes = load(path);
     if (!bytes)
         return Failure{bytes.error()};
-    switch (formatOf(*bytes)) {
+    return read(path, *bytes, preferences);
+}
+
+Result<Statement> read(const QString& path, const QByteArray& bytes, const Preferences& preferences)
+{
+    switch (formatOf(bytes)) {
     case Format::Camt053:
-        return named(path, CamtReader::read(*bytes));
+        return named(path, CamtReader::read(bytes));
     case Format::Mt940:
-        return named(path, Mt940Reader::read(*bytes));
+        return named(path, Mt940Reader::read(bytes));
     case Format::Csv:
         break;
     }
-    const std::optional<CsvMapping> mapping = CsvStatement::remembered(*bytes, preferences);
+    const std::optional<CsvMapping> mapping = CsvStatement::remembered(bytes, preferences);
     if (!mapping)
         return failed(path, QCoreApplication::translate(
                                 "StatementFiles", "it is a CSV file of a bank whose columns are "
                                                   "not known yet: open it once in the window to "
                                                   "set its columns."));
-    return readCsv(path, *bytes, *mapping);
+    return readCsv(path, bytes, *mapping);
 }
 
 } // namespace StatementFiles

@@ -25,6 +25,9 @@ Result<Statement> read(const QString& path, const Preferences& preferences);
 Result<QByteArray> load(const QString& path);
 // XML is taken for camt.053, a start of ":20:" or "{1:" for MT940, anything else for CSV.
 Format formatOf(const QByteArray& bytes);
+// read() on the bytes load() gave.
+Result<Statement> read(const QString& path, const QByteArray& bytes,
+                       const Preferences& preferences);
 // Reads `bytes` of the file `path` (named in messages) as `mapping` says.
 Result<Statement> readCsv(const QString& path, const QByteArray& bytes, const CsvMapping& mapping);
 
