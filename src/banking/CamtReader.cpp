@@ -98,8 +98,9 @@ Result<Node> readNode(QXmlStreamReader& xml, int depth)
 
 Result<Money> amountOf(const Node* node)
 {
-    static const QRegularExpression plain(QStringLiteral("^\\d{1,15}(\\.\\d{1,5})?$"));
-    if (!node || !plain.match(node->text).hasMatch())
+    static const QRegularExpression plain(QStringLiteral("^\\d{1,14}(\\.\\d{1,5})?$"));
+    // 14 digits before the point always fit the count of ten-thousandths.
+    if (!node || !plain.match(node->text).hasMatch() || !Money::parse(node->text))
         return Failure{
             QCoreApplication::translate("StatementFiles", "an entry's amount \"%1\" is no amount.")
                 .arg(node ? node->text.left(40) : QString())};

@@ -78,11 +78,14 @@ Result<StatementEntry> entryOf(const QString& field, const QString& currency)
     if (!valueDate.isValid() || !entry.bookedOn.isValid())
         return Failure{damaged(QT_TRANSLATE_NOOP("StatementFiles", "its date is impossible."))};
     entry.credit = parts.captured(3) == u"C";
-    static const QRegularExpression amountForm(QStringLiteral("^\\d{1,15},\\d{0,4}$"));
+    static const QRegularExpression amountForm(QStringLiteral("^\\d{1,14},\\d{0,4}$"));
     QString amount = parts.captured(5);
     if (!amountForm.match(amount).hasMatch())
         return Failure{damaged(QT_TRANSLATE_NOOP("StatementFiles", "its amount is no amount."))};
-    entry.amount = *Money::parse(amount.replace(u',', u'.'));
+    const std::optional<Money> money = Money::parse(amount.replace(u',', u'.'));
+    if (!money)
+        return Failure{damaged(QT_TRANSLATE_NOOP("StatementFiles", "its amount is no amount."))};
+    entry.amount = *money;
     entry.currency = currency;
     // The transaction type (four characters), the customer's reference, then the bank's.
     const QString rest = parts.captured(6).mid(4);
@@ -152,7 +155,10 @@ void addDetails(StatementEntry& entry, const QString& text)
 
 bool looksLike(const QByteArray& bytes)
 {
-    const QByteArray start = bytes.left(64).trimmed();
+    QByteArray start = bytes.left(64);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    start = start.trimmed();
     return start.startsWith("{1:") || start.startsWith(":20:");
 }
 
@@ -171,6 +177,11 @@ Result<Statement> read(const QByteArray& bytes)
             statement.account = field.text.trimmed();
         } else if (field.tag == u"60F" || field.tag == u"60M") {
             currency = field.text.mid(7, 3);
+            static const QRegularExpression code(QStringLiteral("^[A-Z]{3}$"));
+            if (!code.match(currency).hasMatch())
+                return Failure{QCoreApplication::translate(
+                                   "StatementFiles", "the balance \":%1:%2\" names no currency.")
+                                   .arg(field.tag, field.text.left(40))};
             if (statement.currency.isEmpty())
                 statement.currency = currency;
         } else if (field.tag == u"61") {

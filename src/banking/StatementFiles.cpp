@@ -45,7 +45,10 @@ Result<QByteArray> load(const QString& path)
 
 Format formatOf(const QByteArray& bytes)
 {
-    if (CamtReader::looksLike(bytes) || bytes.left(256).trimmed().startsWith('<'))
+    QByteArray start = bytes.left(256);
+    if (start.startsWith("\xEF\xBB\xBF"))
+        start.remove(0, 3);
+    if (CamtReader::looksLike(bytes) || start.trimmed().startsWith('<'))
         return Format::Camt053;
     if (Mt940Reader::looksLike(bytes))
         return Format::Mt940;

@@ -1,5 +1,6 @@
 // The statement readers on one statement written in every format they read, on files no bank
 // wrote, and the CSV mapping a bank is known by again.
+#include "banking/CamtReader.h"
 #include "banking/CsvStatement.h"
 #include "banking/Mt940Reader.h"
 #include "banking/StatementFiles.h"
@@ -99,6 +100,7 @@ private slots:
     void mt940Entries_data();
     void mt940Entries();
     void mappingFoundByItsHeader();
+    void camtBatchWithoutOwnReferences();
 };
 
 void TestStatementFiles::readsEveryFormat_data()
@@ -329,6 +331,30 @@ void TestStatementFiles::mappingFoundByItsHeader()
     QVERIFY(!CsvStatement::remembered(other, preferences));
     // A damaged remembered value is no mapping.
     QVERIFY(!CsvMapping::fromJson(QStringLiteral("{\"delimiter\":\";\"}")));
+}
+
+void TestStatementFiles::camtBatchWithoutOwnReferences()
+{
+    // Transactions of a batch the bank gives no reference of their own are told apart by their
+    // place in it; the batch's total is never an entry.
+    const QByteArray xml =
+        R"(<Document xmlns="urn:iso:std:iso:20022:tech:xsd:camt.053.001.08"><BkToCstmrStmt>
+        <Stmt><Acct><Id><Othr><Id>4711</Id></Othr></Id><Ccy>EUR</Ccy></Acct>
+        <Ntry><Amt Ccy="EUR">30.00</Amt><CdtDbtInd>CRDT</CdtDbtInd><Sts><Cd>BOOK</Cd></Sts>
+        <BookgDt><Dt>2026-12-02</Dt></BookgDt><AcctSvcrRef>REF-B</AcctSvcrRef><NtryDtls>
+        <TxDtls><Refs><AcctSvcrRef>NOTPROVIDED</AcctSvcrRef></Refs><Amt Ccy="EUR">10.00</Amt>
+        </TxDtls><TxDtls><Amt Ccy="EUR">20.00</Amt><CdtDbtInd>DBIT</CdtDbtInd></TxDtls>
+        </NtryDtls></Ntry></Stmt></BkToCstmrStmt></Document>)";
+    const Result<Statement> read = CamtReader::read(xml);
+    QVERIFY2(read.ok(), qPrintable(read.error()));
+    QCOMPARE(read->account, QStringLiteral("4711"));
+    QCOMPARE(read->entries.size(), 2);
+    QCOMPARE(read->entries[0].bankRef, QStringLiteral("REF-B/1"));
+    QCOMPARE(read->entries[0].amount.toPlainString(), QStringLiteral("10"));
+    QVERIFY(read->entries[0].credit);
+    QCOMPARE(read->entries[1].bankRef, QStringLiteral("REF-B/2"));
+    QCOMPARE(read->entries[1].amount.toPlainString(), QStringLiteral("20"));
+    QVERIFY(!read->entries[1].credit);
 }
 
 QTEST_GUILESS_MAIN(TestStatementFiles)
