@@ -1,8 +1,10 @@
 #include "invoices/InvoiceMail.h"
 
+#include "core/BusinessIds.h"
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
+#include "core/SafeFile.h"
 #include "core/SharedFiles.h"
 #include "einvoice/EInvoiceExport.h"
 #include "identities/TradingDetails.h"
@@ -11,6 +13,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -53,6 +56,15 @@ QString clientName(const InvoiceSheet& sheet)
     return (sheet.firstName.trimmed() + u' ' + sheet.lastName.trimmed()).trimmed();
 }
 
+// One address as the mail program takes it. A mailto: link, or anything with a query, could
+// carry "attach=" and add a file of the user's to the message; a leading '-' reads as an option.
+bool isPlainAddress(const QString& address)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[?&=:/%,;<>\"\\\\]"));
+    return BusinessIds::emailFault(address).isEmpty() && !address.contains(unsafe) &&
+           !address.startsWith(u'-');
+}
+
 // A file name that every file system takes, whatever the invoice number holds.
 QString attachmentName(const QString& number)
 {
@@ -77,21 +89,25 @@ QHash<QString, QString> fieldsOf(const InvoiceSheet& sheet, const TradingDetails
     };
 }
 
-// Writes the invoice as the identity sends it: the printed page, or Factur-X.
+// Writes the invoice as the identity sends it: the printed page, or Factur-X. Either is written
+// whole or not at all.
 Status writeAttachment(Database& db, const InvoiceMail::Context& context,
                        const InvoicePdfJob::Found& found, bool facturX, const QString& path)
 {
     if (!facturX)
         return InvoicePage::writePdf(found.layout, path);
-    const Status written = EInvoiceExport::write(db, found, context.locale.locale(),
-                                                 EInvoice::Format::FacturX, context.now, path);
-    if (written)
-        return written;
-    return Failure{written.error() + u'\n' +
-                   QCoreApplication::translate(
-                       "InvoiceMail",
-                       "Nothing was sent. Enter what is missing, or send a plain PDF by clearing "
-                       "\"Attach e-invoice (Factur-X)\" in the e-mail settings.")};
+    const Result<QByteArray> made = EInvoiceExport::bytes(db, found, context.locale.locale(),
+                                                          EInvoice::Format::FacturX, context.now);
+    if (!made)
+        return Failure{made.error() + u'\n' +
+                       QCoreApplication::translate(
+                           "InvoiceMail", "Nothing was sent. Enter what is missing, or send a "
+                                          "plain PDF by clearing \"Attach e-invoice (Factur-X)\" "
+                                          "in the e-mail settings.")};
+    QString error;
+    if (!SafeFile::write(path, *made, &error))
+        return Failure{error};
+    return Done{};
 }
 
 } // namespace
@@ -155,6 +171,13 @@ Result<MailMessage> prepare(Database& db, const Context& context, int invoiceId)
     const Result<InvoiceSheet> sheet = InvoicePage::loadSheet(db, invoiceId);
     if (!sheet)
         return Failure{sheet.error()};
+    const QString to = sheet->email.trimmed();
+    if (!to.isEmpty() && !isPlainAddress(to))
+        return Failure{QCoreApplication::translate(
+                           "InvoiceMail", "The client's e-mail address \"%1\" is not one address "
+                                          "such as name@example.com: correct it on the Clients "
+                                          "tab.")
+                           .arg(to)};
     const Result<TradingDetails> trading = TradingDetailsStore::load(db, sheet->identity);
     if (!trading)
         return Failure{trading.error()};
@@ -181,8 +204,7 @@ Result<MailMessage> prepare(Database& db, const Context& context, int invoiceId)
     const QHash<QString, QString> fields = fieldsOf(*sheet, *trading, context.locale);
     const QString subject = settings->subject.isEmpty() ? defaultSubject() : settings->subject;
     const QString body = settings->body.isEmpty() ? defaultBody() : settings->body;
-    return MailMessage{sheet->email.trimmed(), fillTemplate(subject, fields),
-                       fillTemplate(body, fields), path};
+    return MailMessage{to, fillTemplate(subject, fields), fillTemplate(body, fields), path};
 }
 
 Status recordSent(Database& db, int invoiceId, QDate day)
