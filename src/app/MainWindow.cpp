@@ -28,6 +28,7 @@
 #include "invoices/ui/EnvelopeSettings.h"
 #include "invoices/ui/InvoiceListTab.h"
 #include "invoices/ui/InvoicePreview.h"
+#include "invoices/ui/MailSettingsDialog.h"
 #include "invoices/ui/MakeInvoiceTab.h"
 #include "layout/LayoutFiles.h"
 #include "layout/ui/LayoutDesigner.h"
@@ -128,6 +129,11 @@ void MainWindow::buildPictureButtons(QWidget* row)
         namedButton(QStringLiteral("cmdTradingDetails"), tr("Trading details..."), row);
     connect(tradingDetails, &QPushButton::clicked, this, &MainWindow::openTradingDetails);
     layout->addWidget(tradingDetails);
+    QPushButton* mail =
+        namedButton(QStringLiteral("cmdMailSettings"), tr("E-mail settings..."), row);
+    connect(mail, &QPushButton::clicked, this,
+            [this] { MailSettingsDialog::edit(m_session, m_session.currentIdentity(), this); });
+    layout->addWidget(mail);
     QPushButton* sharedBooks =
         namedButton(QStringLiteral("cmdSharedBooks"), tr("Connect to shared books..."), row);
     connect(sharedBooks, &QPushButton::clicked, this,

@@ -7,6 +7,7 @@
 #include "core/Prompter.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/Session.h"
+#include "invoices/ui/InvoiceMailing.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -143,6 +144,12 @@ void InvoiceListTab::buildMenu()
     addAction("mnuExit", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
     connect(m_menu->findChild<QAction*>(QStringLiteral("InvoiceEdit")), &QAction::triggered, this,
             [this] { emit editRequested(m_menuInvoice); });
+    // The row's invoice to its client by e-mail; placed above "Exit Menu".
+    auto* mail = new QAction(tr("Send by E-mail..."), m_menu);
+    mail->setObjectName(QStringLiteral("mnuSendEmail"));
+    m_menu->insertAction(m_menu->findChild<QAction*>(QStringLiteral("mnuExit")), mail);
+    connect(mail, &QAction::triggered, this,
+            [this] { InvoiceMailing::send(m_session, m_menuInvoice); });
 }
 
 void InvoiceListTab::connectControls()

@@ -7,6 +7,7 @@
 #include "core/ui/Session.h"
 #include "einvoice/EInvoiceExport.h"
 #include "einvoice/EInvoiceFile.h"
+#include "invoices/ui/InvoiceMailing.h"
 #include "layout/LayoutFiles.h"
 
 #include <QCoreApplication>
@@ -122,6 +123,9 @@ InvoicePreview::InvoicePreview(Session& session, QWidget* parent)
     addButton("cmdSaveEInvoice", tr("Save as e-invoice..."),
               tr("Save the invoice as an e-invoice: Factur-X, XRechnung or UBL"),
               &InvoicePreview::saveAsEInvoice);
+    addButton("cmdSendEmail", tr("Send by E-mail..."),
+              tr("Send the invoice to the client with your mail program"),
+              &InvoicePreview::sendByEmail);
     bar->addSpacing(12);
     addButton("cmdZoomOut", tr("Zoom Out"), tr("Ctrl+-"), &InvoicePreview::zoomOut);
     m_zoomText = new QLabel(this);
@@ -361,4 +365,9 @@ void InvoicePreview::saveAsEInvoice()
                               m_session.locale().locale(), format, m_session.clock().now(), path);
     if (!written)
         m_session.prompter().inform(written.error(), {}, Prompter::Icon::Warning);
+}
+
+void InvoicePreview::sendByEmail()
+{
+    InvoiceMailing::send(m_session, m_sheet.invoiceId);
 }

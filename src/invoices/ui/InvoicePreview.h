@@ -47,6 +47,8 @@ public:
     // The invoice as an e-invoice, in the format the save dialog's filter chooses (the one
     // chosen last time to begin with).
     void saveAsEInvoice();
+    // The shown invoice to its client through the desktop's mail program.
+    void sendByEmail();
 
     void setPrintDialog(PrintDialog dialog) { m_printDialog = std::move(dialog); }
 
