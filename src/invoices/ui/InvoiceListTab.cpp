@@ -7,6 +7,8 @@
 #include "core/Prompter.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/Session.h"
+#include "invoices/Reminders.h"
+#include "invoices/ui/ReminderWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -135,6 +137,13 @@ void InvoiceListTab::buildMenu()
     addAction("InvoiceEdit", QT_TR_NOOP("Edit"), nullptr);
     addAction("DeleteInvoice", QT_TR_NOOP("Delete"), &InvoiceListTab::deleteInvoice);
     addAction("BadDebt", QT_TR_NOOP("Mark As Bad Debt"), &InvoiceListTab::markBadDebt);
+    addAction("mnuReminder", QT_TR_NOOP("Reminder..."), nullptr);
+    connect(m_menu->findChild<QAction*>(QStringLiteral("mnuReminder")), &QAction::triggered, this,
+            [this] {
+                auto* window = new ReminderWindow(m_session, this);
+                if (!window->showInvoice(m_menuInvoice))
+                    window->deleteLater();
+            });
     addAction("mnuExit", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
     connect(m_menu->findChild<QAction*>(QStringLiteral("InvoiceEdit")), &QAction::triggered, this,
             [this] { emit editRequested(m_menuInvoice); });
@@ -328,6 +337,9 @@ void InvoiceListTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
     m_menuInvoice = int(key);
     m_menuRow = row;
     m_menuContent = m_grid->rows().text(row, InvoiceList::ColContent);
+    const Result<Reminders::DueInvoice> due = Reminders::invoice(m_session.db(), m_menuInvoice);
+    m_menu->findChild<QAction*>(QStringLiteral("mnuReminder"))
+        ->setEnabled(due && due->overdueOn(m_session.clock().today()));
     m_menu->popup(globalPos);
 }
 
