@@ -8,6 +8,7 @@
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
 #include "identities/IdentityStore.h"
+#include "invoices/ui/ReminderSettingsDialog.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -70,6 +71,16 @@ void TradingDetailsDialog::buildFields(const QString& tradingName)
     connect(save, &QPushButton::clicked, this, &TradingDetailsDialog::onSave);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
+    QPushButton* reminders = namedButton(QStringLiteral("cmdReminders"), tr("Reminders..."), this);
+    connect(reminders, &QPushButton::clicked, this, [this] {
+        auto* dialog = new ReminderSettingsDialog(m_session, m_identity, this);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        if (dialog->load())
+            dialog->open();
+        else
+            dialog->deleteLater();
+    });
+    buttons->addWidget(reminders);
     buttons->addStretch(1);
     buttons->addWidget(save);
     buttons->addWidget(cancel);

@@ -7,7 +7,9 @@
 #include "core/Prompter.h"
 #include "core/ui/FlexGrid.h"
 #include "core/ui/Session.h"
+#include "invoices/Reminders.h"
 #include "invoices/ui/InvoiceMailing.h"
+#include "invoices/ui/ReminderWindow.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -141,15 +143,25 @@ void InvoiceListTab::buildMenu()
     addAction("InvoiceEdit", QT_TR_NOOP("Edit"), nullptr);
     addAction("DeleteInvoice", QT_TR_NOOP("Delete"), &InvoiceListTab::deleteInvoice);
     addAction("BadDebt", QT_TR_NOOP("Mark As Bad Debt"), &InvoiceListTab::markBadDebt);
+    addAction("mnuSendEmail", QT_TR_NOOP("Send by E-mail..."), &InvoiceListTab::sendByEmail);
+    addAction("mnuReminder", QT_TR_NOOP("Reminder..."), &InvoiceListTab::remind);
     addAction("mnuExit", QT_TR_NOOP("Exit Menu"), nullptr); // closes the menu, nothing else
     connect(m_menu->findChild<QAction*>(QStringLiteral("InvoiceEdit")), &QAction::triggered, this,
             [this] { emit editRequested(m_menuInvoice); });
-    // The row's invoice to its client by e-mail; placed above "Exit Menu".
-    auto* mail = new QAction(tr("Send by E-mail..."), m_menu);
-    mail->setObjectName(QStringLiteral("mnuSendEmail"));
-    m_menu->insertAction(m_menu->findChild<QAction*>(QStringLiteral("mnuExit")), mail);
-    connect(mail, &QAction::triggered, this,
-            [this] { InvoiceMailing::send(m_session, m_menuInvoice); });
+}
+
+// The row's invoice to its client by e-mail.
+void InvoiceListTab::sendByEmail()
+{
+    InvoiceMailing::send(m_session, m_menuInvoice);
+}
+
+// Offered only for an overdue invoice (onRowMenu).
+void InvoiceListTab::remind()
+{
+    auto* window = new ReminderWindow(m_session, this);
+    if (!window->showInvoice(m_menuInvoice))
+        window->deleteLater();
 }
 
 void InvoiceListTab::connectControls()
@@ -354,6 +366,9 @@ void InvoiceListTab::onRowMenu(qint64 key, int row, const QPoint& globalPos)
     m_menuInvoice = int(key);
     m_menuRow = row;
     m_menuContent = m_grid->rows().text(row, InvoiceList::ColContent);
+    const Result<Reminders::DueInvoice> due = Reminders::invoice(m_session.db(), m_menuInvoice);
+    m_menu->findChild<QAction*>(QStringLiteral("mnuReminder"))
+        ->setEnabled(due && due->overdueOn(m_session.clock().today()));
     m_menu->popup(globalPos);
 }
 

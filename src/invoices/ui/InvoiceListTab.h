@@ -50,6 +50,8 @@ private:
     void onGlobalOption(InvoiceList::Filter filter);
     void onBadDebtBox();
     void onFollowUpBox(bool shown);
+    void sendByEmail();
+    void remind();
     void onClientChosen();
     void onCompanyOption(InvoiceList::Filter filter);
     void onRowMenu(qint64 key, int row, const QPoint& globalPos);
