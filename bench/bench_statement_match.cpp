@@ -92,7 +92,23 @@ void BM_StatementMatch(benchmark::State& state)
     state.counters["none"] = proposals.value(StatementMatch::Proposal::None);
 }
 
+// The matching alone, the books read once before.
+void BM_StatementMatchOnly(benchmark::State& state)
+{
+    Books& b = BooksCache<Books, qint64>::get(state.range(0));
+    const Result<StatementMatch::Books> books =
+        StatementMatch::readBooks(b.db, 1, QStringLiteral("GBP"));
+    if (!books) {
+        state.SkipWithError(qPrintable(books.error()));
+        return;
+    }
+    const Statement statement = statementFor(*books);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StatementMatch::match(statement, *books));
+}
+
 BENCHMARK(BM_StatementMatch)->Arg(bookSize())->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StatementMatchOnly)->Arg(bookSize())->Unit(benchmark::kMillisecond);
 
 } // namespace
 
