@@ -8,11 +8,6 @@
 namespace StatementMatch {
 namespace {
 
-QString tr(const char* text)
-{
-    return QCoreApplication::translate("StatementMatch", text);
-}
-
 // "117.50": two decimals and '.', whatever the locale, as scripts read it.
 QString centsText(Money amount)
 {
@@ -119,29 +114,41 @@ private:
     bool screen(const StatementEntry& entry, const QSet<QString>& refs, Match& match) const
     {
         if (!entry.credit) {
-            match = {Proposal::NotPayment, {}, tr("Money paid out, not a payment.")};
+            match = {
+                Proposal::NotPayment,
+                {},
+                QCoreApplication::translate("StatementMatch", "Money paid out, not a payment.")};
             return false;
         }
         if (m_books.doneRefs.contains(entry.bankRef)) {
-            match = {Proposal::DoneBefore, {}, tr("Matched when this statement was read before.")};
+            match = {Proposal::DoneBefore,
+                     {},
+                     QCoreApplication::translate("StatementMatch",
+                                                 "Matched when this statement was read before.")};
             return false;
         }
         if (refs.contains(entry.bankRef)) {
             match = {
-                Proposal::None, {}, tr("The same bank reference comes earlier in this statement.")};
+                Proposal::None,
+                {},
+                QCoreApplication::translate(
+                    "StatementMatch", "The same bank reference comes earlier in this statement.")};
             return false;
         }
         const QString currency = entry.currency.isEmpty() ? m_statement.currency : entry.currency;
         const QString books = m_books.currency.isEmpty() ? m_statement.currency : m_books.currency;
         if (!currency.isEmpty() && !books.isEmpty() &&
             currency.compare(books, Qt::CaseInsensitive) != 0) {
-            match = {Proposal::None,
-                     {},
-                     tr("Paid in %1; the invoices are in %2.").arg(currency.toUpper(), books)};
+            match = {
+                Proposal::None,
+                {},
+                QCoreApplication::translate("StatementMatch", "Paid in %1; the invoices are in %2.")
+                    .arg(currency.toUpper(), books)};
             return false;
         }
         if (entry.amount.units() <= 0) {
-            match = {Proposal::None, {}, tr("No amount.")};
+            match = {
+                Proposal::None, {}, QCoreApplication::translate("StatementMatch", "No amount.")};
             return false;
         }
         return true;
@@ -172,15 +179,20 @@ private:
         if (open.isEmpty())
             return {Proposal::None,
                     {},
-                    tr("Invoice %1 is proposed for an earlier credit.").arg(numbers)};
+                    QCoreApplication::translate("StatementMatch",
+                                                "Invoice %1 is proposed for an earlier credit.")
+                        .arg(numbers)};
         if (open.size() == 1 && amount < m_books.unpaid[open[0]].total)
             return {Proposal::None,
                     {},
-                    tr("Partial payment of invoice %1 (total %2).")
+                    QCoreApplication::translate("StatementMatch",
+                                                "Partial payment of invoice %1 (total %2).")
                         .arg(numbers, centsText(m_books.unpaid[open[0]].total))};
         return {Proposal::None,
                 {},
-                tr("The amount is not the total of invoice %1.").arg(numbersText(open, m_books))};
+                QCoreApplication::translate("StatementMatch",
+                                            "The amount is not the total of invoice %1.")
+                    .arg(numbersText(open, m_books))};
     }
 
     Match byTotal(Money amount)
@@ -194,13 +206,21 @@ private:
         if (open.size() == 1)
             return claim(Proposal::Likely, open);
         if (open.size() > 1)
-            return {
-                Proposal::None, {}, tr("%1 unpaid invoices have this amount.").arg(open.size())};
+            return {Proposal::None,
+                    {},
+                    QCoreApplication::translate("StatementMatch",
+                                                "%1 unpaid invoices have this amount.")
+                        .arg(open.size())};
         if (!all.isEmpty())
             return {Proposal::None,
                     {},
-                    tr("The invoice of this amount is proposed for another credit.")};
-        return {Proposal::None, {}, tr("No unpaid invoice has this amount.")};
+                    QCoreApplication::translate(
+                        "StatementMatch",
+                        "The invoice of this amount is proposed for another credit.")};
+        return {
+            Proposal::None,
+            {},
+            QCoreApplication::translate("StatementMatch", "No unpaid invoice has this amount.")};
     }
 
     const Statement& m_statement;
@@ -275,7 +295,8 @@ Result<Applied> apply(Database& db, int identity, const QList<Accepted>& accepte
     Transaction transaction(db, Transaction::Mode::Immediate);
     if (!transaction.isActive())
         return Failure{db.errorString()};
-    const QString nothing = tr("Nothing was marked paid; match the statement again.");
+    const QString nothing = QCoreApplication::translate(
+        "StatementMatch", "Nothing was marked paid; match the statement again.");
     for (const Accepted& a : accepted) {
         const Result<bool> known = db.exists(
             QStringLiteral("SELECT 1 FROM TblStatementEntries WHERE Identity = ? AND BankRef = ?"),
@@ -283,7 +304,9 @@ Result<Applied> apply(Database& db, int identity, const QList<Accepted>& accepte
         if (!known)
             return Failure{known.error()};
         if (*known)
-            return Failure{tr("The bank entry %1 has been matched already.").arg(a.entry.bankRef) +
+            return Failure{QCoreApplication::translate(
+                               "StatementMatch", "The bank entry %1 has been matched already.")
+                               .arg(a.entry.bankRef) +
                            u' ' + nothing};
         for (const UnpaidInvoice& invoice : a.invoices) {
             const Result<qint64> changed = db.change(
@@ -294,9 +317,10 @@ Result<Applied> apply(Database& db, int identity, const QList<Accepted>& accepte
             if (!changed)
                 return Failure{changed.error()};
             if (*changed != 1)
-                return Failure{
-                    tr("Invoice %1 has been marked paid meanwhile.").arg(invoice.number) + u' ' +
-                    nothing};
+                return Failure{QCoreApplication::translate(
+                                   "StatementMatch", "Invoice %1 has been marked paid meanwhile.")
+                                   .arg(invoice.number) +
+                               u' ' + nothing};
             ++applied.invoices;
         }
         // One row per credit: the invoice it paid, the first where it paid several.
