@@ -5,10 +5,12 @@
 #include "backup/Backup.h"
 #include "backup/BookCopy.h"
 #include "backup/ServerBackup.h"
+#include "banking/StatementMatchJob.h"
 #include "core/Clock.h"
 #include "core/DataFolder.h"
 #include "core/Database.h"
 #include "core/LocaleText.h"
+#include "core/Preferences.h"
 #include "core/Translations.h"
 #include "core/ui/Icons.h"
 #include "core/ui/LongWork.h"
@@ -60,7 +62,7 @@ bool opensNoWindow(int argc, char* argv[])
     for (int i = 1; i < argc; ++i) {
         for (const char* option :
              {"--invoice-pdf", "--einvoice", "--import-jet", "--backup", "--read-einvoice",
-              "--copy-to", "--help", "-h", "--help-all", "--version", "-v"}) {
+              "--copy-to", "--match-statement", "--help", "-h", "--help-all", "--version", "-v"}) {
             const size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -111,7 +113,9 @@ struct CommandLine {
         QStringLiteral("identity"),
         QCoreApplication::translate("Main",
                                     "The trading identity whose invoice --invoice-pdf or "
-                                    "--einvoice writes (default: the lowest-numbered one)."),
+                                    "--einvoice writes, or whose unpaid invoices "
+                                    "--match-statement matches (default: the lowest-numbered "
+                                    "one)."),
         QStringLiteral("n")};
     QCommandLineOption import{
         QStringLiteral("import-jet"),
@@ -151,6 +155,15 @@ struct CommandLine {
             "Copy the data folder's books, with its layouts, logos and help, into the empty "
             "server database at <url> and exit, without opening a window."),
         QStringLiteral("url")};
+    QCommandLineOption matchStatement{
+        QStringLiteral("match-statement"),
+        QCoreApplication::translate(
+            "Main",
+            "Match the credits of the bank statement <file> (camt.053, MT940 or a CSV file of a "
+            "bank met before) to the identity's unpaid invoices, print one line per entry "
+            "(sure, likely, none, debit or done; the invoice numbers or -; the amount; the date; "
+            "the bank reference) and exit, without opening a window or changing the books."),
+        QStringLiteral("file")};
     QCommandLineParser parser;
 
     explicit CommandLine(QCoreApplication& app)
@@ -162,7 +175,7 @@ struct CommandLine {
         parser.addOptions({dataFolder, pdf, einvoice, format, out, identity, import});
         parser.addOption(backup);
         parser.addOption(readEInvoice);
-        parser.addOptions({database, copyTo});
+        parser.addOptions({database, copyTo, matchStatement});
         parser.process(app);
     }
 
@@ -289,6 +302,29 @@ int printEInvoice(const CommandLine& line)
         return fail(read.error());
     for (const QString& term : EInvoiceReader::summaryLines(*read))
         std::printf("%s\n", qUtf8Printable(term));
+    return 0;
+}
+
+int printStatementMatches(const CommandLine& line)
+{
+    StatementMatchJob::Request request;
+    request.dataFolder = line.folder();
+    request.statementFile = line.parser.value(line.matchStatement);
+    request.currency = QLocale::system().currencySymbol(QLocale::CurrencyIsoCode);
+    if (line.parser.isSet(line.identity)) {
+        bool ok = false;
+        request.identity = line.parser.value(line.identity).toInt(&ok);
+        if (!ok)
+            return fail(
+                QCoreApplication::translate("Main", "--identity needs a number, not \"%1\".")
+                    .arg(line.parser.value(line.identity)));
+    }
+    const Result<QStringList> lines =
+        StatementMatchJob::run(request, Preferences(Preferences::defaultFile()));
+    if (!lines)
+        return fail(lines.error());
+    for (const QString& entry : *lines)
+        std::printf("%s\n", qUtf8Printable(entry));
     return 0;
 }
 
@@ -436,6 +472,8 @@ int main(int argc, char* argv[])
         return printEInvoice(line);
     if (line.parser.isSet(line.copyTo))
         return copyBooks(line);
+    if (line.parser.isSet(line.matchStatement))
+        return printStatementMatches(line);
     return runWindow(static_cast<QApplication&>(*app), line.folder(),
                      line.parser.isSet(line.database) ? line.parser.value(line.database) : QString());
 }

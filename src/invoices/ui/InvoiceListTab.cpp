@@ -1,11 +1,13 @@
 #include "invoices/ui/InvoiceListTab.h"
 
+#include "banking/ui/MatchStatementWindow.h"
 #include "clients/ui/ClientDropDown.h"
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/Prompter.h"
 #include "core/ui/FlexGrid.h"
+#include "core/ui/NamedWidgets.h"
 #include "core/ui/Session.h"
 #include "invoices/Reminders.h"
 #include "invoices/ui/InvoiceMailing.h"
@@ -61,6 +63,10 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     auto* info = new QLabel(tr("Right click to edit invoice or left click to view"), this);
     info->setObjectName(QStringLiteral("lblInvoiceInfo"));
     info->setAccessibleName(info->text());
+    auto* matchStatement =
+        namedButton(QStringLiteral("cmdMatchStatement"), tr("Match bank statement..."), this);
+    connect(matchStatement, &QPushButton::clicked, this,
+            [this] { MatchStatementWindow::matchStatement(m_session, window()); });
 
     auto* top = new QHBoxLayout;
     top->addWidget(viewOptions);
@@ -68,7 +74,10 @@ InvoiceListTab::InvoiceListTab(Session& session, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_grid, 1);
-    layout->addWidget(info);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(info, 1);
+    bottom->addWidget(matchStatement);
+    layout->addLayout(bottom);
 
     buildMenu();
     connectControls();
