@@ -241,6 +241,7 @@ void MainWindow::buildHiddenTabs()
     calendarPage->layout()->addWidget(m_calendar);
     connect(m_calendar, &CalendarTab::calendarWanted, this,
             [this] { m_tabs->setCurrentIndex(TabCalendar); });
+    connect(m_calendar, &CalendarTab::invoiceWanted, this, &MainWindow::showInvoiceRequested);
 
     // The expenses, the VAT report of a period, and the export of the three lists as shown.
     QWidget* expensesPage = tabPage(TabExpenses);

@@ -2,6 +2,7 @@
 #include "appointments/ui/AlertsWindow.h"
 #include "appointments/ui/AppointmentDialog.h"
 #include "appointments/ui/CalendarTab.h"
+#include "core/DaySerial.h"
 #include "support/CaseFile.h"
 #include "support/TestEnv.h"
 #include "support/UiSteps.h"
@@ -15,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
@@ -258,6 +260,39 @@ private slots:
                              "TblAppointments WHERE Identity = 1")
                      .toString(),
                  "Renew insurance:-1,Call accountant:0,Christmas:-1");
+    }
+
+    // Invoices overdue since the last check follow the appointments, once each; cancelling one
+    // stores nothing, and a double click asks for the invoice.
+    void overdueInvoicesJoinTheAlertsOnce()
+    {
+        const int acme = m_env->addClient("Acme");
+        m_env->exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Date\", Paid, BadDebt, "
+                    "Identity, Total) VALUES (?, ?, ?, 0, 0, 1, 1175000)",
+                    {acme, "0100", DaySerial::fromDate(kToday.addDays(-31))});
+        m_env->exec("INSERT INTO TblInvoices(ClientID, InvoiceNumber, \"Date\", Paid, BadDebt, "
+                    "Identity, Total) VALUES (?, ?, ?, 0, 0, 1, 2000000)",
+                    {acme, "0101", DaySerial::fromDate(kToday.addDays(-32))});
+        add(kToday.addDays(-1), 8, 0, "Yesterday", true);
+        QSignalSpy wanted(m_tab, &CalendarTab::invoiceWanted);
+        m_tab->runAlertCheck();
+        QCOMPARE(alertItems(), "02/12/2026 Yesterday;01/12/2026 Invoice 0101 to Acme for "
+                               "£200.00 is overdue;02/12/2026 Invoice 0100 to Acme for £117.50 "
+                               "is overdue");
+        auto* window = shown<AlertsWindow>(m_tab);
+        auto* alerts = ::child<QListWidget>(window, "lstAlerts");
+        alerts->setCurrentRow(1);
+        ::child<QRadioButton>(window, "optCancelAlert")->setChecked(true);
+        ::child<QPushButton>(window, "cmdCancelAlert")->click();
+        emit alerts->itemDoubleClicked(alerts->item(1));
+        QCOMPARE(wanted.count(), 1);
+        QCOMPARE(wanted.at(0).at(0).toInt(),
+                 m_env->db.scalar("SELECT InvoiceID FROM TblInvoices WHERE InvoiceNumber = '0100'")
+                     .toInt());
+        QVERIFY(!shown<AlertsWindow>(m_tab));
+        m_tab->runAlertCheck(); // the next start: the invoices are not listed again
+        QCOMPARE(alertItems(), "02/12/2026 Yesterday");
+        shown<AlertsWindow>(m_tab)->close();
     }
 
     // At start-up an alert due yesterday opens the window, once; a switch to an identity with

@@ -10,7 +10,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-AlertsWindow::AlertsWindow(Session& session, const QList<Appointment>& alerts, QWidget* parent)
+namespace {
+
+// An overdue invoice's item carries its id here; an appointment's its id in Qt::UserRole.
+constexpr int kInvoiceRole = Qt::UserRole + 1;
+
+} // namespace
+
+AlertsWindow::AlertsWindow(Session& session, const QList<Appointment>& alerts,
+                           const QList<Reminders::DueInvoice>& overdue, QWidget* parent)
     : QDialog(parent)
     , m_session(session)
 {
@@ -24,6 +32,14 @@ AlertsWindow::AlertsWindow(Session& session, const QList<Appointment>& alerts, Q
         auto* item =
             new QListWidgetItem(m_session.locale().toShortDate(a.date) + u' ' + a.details, m_list);
         item->setData(Qt::UserRole, a.appointId);
+    }
+    const LocaleText& locale = m_session.locale();
+    for (const Reminders::DueInvoice& i : overdue) {
+        auto* item = new QListWidgetItem(tr("%1 Invoice %2 to %3 for %4 is overdue")
+                                             .arg(locale.toShortDate(i.due), i.invoiceNumber,
+                                                  i.client, locale.toCurrency(i.total)),
+                                         m_list);
+        item->setData(kInvoiceRole, i.invoiceId);
     }
     m_remind = new QRadioButton(tr("Remind Me Next Time"), this);
     m_remind->setObjectName(QStringLiteral("optRemindMe"));
@@ -60,7 +76,8 @@ void AlertsWindow::onCancelAlert()
         m_session.prompter().inform(tr("Please Select an Alert to work with"));
         return;
     }
-    if (m_never->isChecked()) {
+    // An overdue invoice is listed once whatever the choice: there is no flag to clear.
+    if (m_never->isChecked() && item->data(kInvoiceRole).isNull()) {
         const Status cleared =
             AppointmentStore(m_session.db()).clearAlert(item->data(Qt::UserRole).toInt());
         if (!cleared)
@@ -75,6 +92,11 @@ void AlertsWindow::onCancelAlert()
 
 void AlertsWindow::onOpen(QListWidgetItem* item)
 {
+    if (const QVariant invoice = item->data(kInvoiceRole); !invoice.isNull()) {
+        emit invoiceChosen(invoice.toInt());
+        close();
+        return;
+    }
     m_selectedAlertId = item->data(Qt::UserRole).toInt();
     const Result<std::optional<Appointment>> found =
         AppointmentStore(m_session.db()).load(m_selectedAlertId);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "appointments/AppointmentStore.h"
+#include "invoices/Reminders.h"
 
 #include <QDialog>
 
@@ -13,16 +14,21 @@ class Session;
 // off the list, for this time only ("Remind Me Next Time") or for good ("Never Show This Alert
 // Again", which clears its flag); the window closes with its last item. A double click asks for
 // the alert's day on the calendar and closes the window.
+//
+// Invoices that became overdue since the last start follow the appointments, each listed once:
+// cancelling one only takes it off the list, and a double click asks for the invoice.
 class AlertsWindow : public QDialog {
     Q_OBJECT
 public:
-    AlertsWindow(Session& session, const QList<Appointment>& alerts, QWidget* parent = nullptr);
+    AlertsWindow(Session& session, const QList<Appointment>& alerts,
+                 const QList<Reminders::DueInvoice>& overdue = {}, QWidget* parent = nullptr);
 
     // The AppointmentId of the item clicked last; 0 before any.
     int selectedAlertId() const { return m_selectedAlertId; }
 
 signals:
     void dayChosen(QDate day);
+    void invoiceChosen(int invoiceId);
 
 private:
     void onCancelAlert();

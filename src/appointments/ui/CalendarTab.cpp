@@ -379,12 +379,22 @@ void CalendarTab::showAlerts(AlertList which)
     const Result<QList<Appointment>> alerts = m_store.alerts(m_session.currentIdentity(), upTo);
     if (!alerts)
         return reportFailure(alerts.error());
-    if (alerts->isEmpty()) {
+    // The check at start-up (and after a switch of identity) also hands out, once each, the
+    // invoices that have become overdue since the last one.
+    Result<QList<Reminders::DueInvoice>> overdue = QList<Reminders::DueInvoice>();
+    if (which == AlertList::Due)
+        overdue = Reminders::takeNewlyOverdue(m_session.db(), m_session.currentIdentity(),
+                                              m_session.clock().today());
+    if (!overdue)
+        reportFailure(overdue.error()); // the appointments are still worth showing
+    if (alerts->isEmpty() && (!overdue || overdue->isEmpty())) {
         if (which != AlertList::Due) // the check at start-up is silent
             m_session.prompter().inform(tr("You have no appointments"));
         return;
     }
-    auto* window = new AlertsWindow(m_session, *alerts, this);
+    auto* window = new AlertsWindow(m_session, *alerts,
+                                    overdue ? *overdue : QList<Reminders::DueInvoice>(), this);
+    connect(window, &AlertsWindow::invoiceChosen, this, &CalendarTab::invoiceWanted);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowModality(Qt::ApplicationModal);
     connect(window, &AlertsWindow::dayChosen, this, [this](QDate day) {

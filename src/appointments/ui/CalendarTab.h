@@ -38,6 +38,8 @@ public:
 signals:
     // The alert window asked for a day: the Calendar tab should be the one shown.
     void calendarWanted();
+    // An overdue invoice was chosen in the alert window.
+    void invoiceWanted(int invoiceId);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
