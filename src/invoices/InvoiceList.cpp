@@ -328,22 +328,6 @@ Result<GridData> load(Database& db, const GridContext& context, const Request& r
 const GridShape& gridShape(bool followUp)
 {
     using K = GridColumn::Kind;
-    static const GridShape withFollowUp{{{K::Key},
-                                         {K::Date},
-                                         {K::Text},
-                                         {K::Text},
-                                         {K::Text},
-                                         {K::Money},
-                                         {K::Money},
-                                         {K::Money},
-                                         {K::YesNo},
-                                         {K::Date},
-                                         {K::Date},
-                                         {K::Number},
-                                         {K::Date}},
-                                        OverdueRule{ColDate, ColPaid, 30}};
-    if (followUp)
-        return withFollowUp;
     static const GridShape shape{{{K::Key},
                                   {K::Date},
                                   {K::Text},
@@ -355,7 +339,12 @@ const GridShape& gridShape(bool followUp)
                                   {K::YesNo},
                                   {K::Date}},
                                  OverdueRule{ColDate, ColPaid, 30}};
-    return shape;
+    static const GridShape withFollowUp = [] {
+        GridShape more = shape;
+        more.columns << GridColumn{K::Date} << GridColumn{K::Number} << GridColumn{K::Date};
+        return more;
+    }();
+    return followUp ? withFollowUp : shape;
 }
 
 bool markPaid(Database& db, int invoiceId, QDate today)
