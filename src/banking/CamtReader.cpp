@@ -1,6 +1,7 @@
 #include "banking/CamtReader.h"
 
 #include "banking/StatementReading.h"
+#include "core/XmlTree.h"
 
 #include <QCoreApplication>
 #include <QRegularExpression>
@@ -17,82 +18,24 @@ const QRegularExpression
 constexpr int kFirstVersion = 2;
 constexpr int kLastVersion = 8;
 
-// One element of an account or entry: local name, its own text trimmed, the currency attribute
-// of amounts and its children in document order.
-struct Node {
-    QString name;
-    QString text;
-    QString ccy;
-    std::vector<Node> children;
-
-    const Node* child(QStringView childName) const
-    {
-        for (const Node& c : children) {
-            if (c.name == childName)
-                return &c;
-        }
-        return nullptr;
-    }
-    const Node* at(QStringView path) const
-    {
-        const Node* node = this;
-        for (const QStringView step : path.split(u'/')) {
-            if (!(node = node->child(step)))
-                return nullptr;
-        }
-        return node;
-    }
-    QString textAt(QStringView path) const
-    {
-        const Node* node = at(path);
-        return node ? node->text : QString();
-    }
-    std::vector<const Node*> all(QStringView childName) const
-    {
-        std::vector<const Node*> found;
-        for (const Node& c : children) {
-            if (c.name == childName)
-                found.push_back(&c);
-        }
-        return found;
-    }
-};
+// One element of an account or entry, with the currency attribute (Ccy) of amounts.
+using Node = XmlNode;
 
 // The element whose start the reader is at, with everything inside it.
 Result<Node> readNode(QXmlStreamReader& xml, int depth)
 {
-    Node root{
-        xml.name().toString(), {}, xml.attributes().value(QLatin1String("Ccy")).toString(), {}};
-    std::vector<Node*> open{&root};
-    int elements = 1;
-    while (!open.empty() && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++elements > kMaxNodeElements || depth + int(open.size()) >= kMaxDepth)
-                return Failure{QCoreApplication::translate(
-                    "StatementFiles",
-                    "an entry is larger or deeper than a statement's entries are.")};
-            open.back()->children.push_back(
-                Node{xml.name().toString(),
-                     {},
-                     xml.attributes().value(QLatin1String("Ccy")).toString(),
-                     {}});
-            open.push_back(&open.back()->children.back());
-            break;
-        case QXmlStreamReader::Characters:
-            open.back()->text += xml.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            open.back()->text = open.back()->text.trimmed();
-            open.pop_back();
-            break;
-        case QXmlStreamReader::EntityReference:
-            return Failure{QCoreApplication::translate(
-                "StatementFiles", "the XML declares entities, which statements have none of.")};
-        default:
-            break;
-        }
-    }
+    XmlTree::Limits limits;
+    limits.maxElements = kMaxNodeElements;
+    limits.maxDepth = kMaxDepth;
+    limits.depth = depth;
+    limits.keptAttributes = {QStringLiteral("Ccy")};
+    limits.tooMany = limits.tooDeep = QCoreApplication::translate(
+        "StatementFiles", "an entry is larger or deeper than a statement's entries are.");
+    limits.entities = QCoreApplication::translate(
+        "StatementFiles", "the XML declares entities, which statements have none of.");
+    Node root = XmlTree::opened(xml, limits.keptAttributes);
+    if (const Status read = XmlTree::readElements(xml, root, limits); !read)
+        return Failure{read.error()};
     return root;
 }
 
@@ -195,7 +138,7 @@ Result<StatementEntry> entryFor(const Node& entry, const EntryParts& parts, cons
     if (!money)
         return Failure{money.error()};
     out.amount = *money;
-    out.currency = amount->ccy;
+    out.currency = amount->attribute(u"Ccy");
     out.remittance = remittanceOf(tx);
     out.counterparty = counterpartyOf(tx, out.credit);
     out.credit = out.credit && !parts.reversal;

@@ -31,108 +31,29 @@ Result<Syntax> syntaxOf(const QXmlStreamReader& xml)
             .arg(quoted(xml.qualifiedName().toString()))};
 }
 
-// Only the attributes the readers ask for are kept, so that a file of attributes costs no
-// more memory than its size.
-Node opened(const QXmlStreamReader& xml)
+// What the readers keep of the XML and how much of it they read.
+XmlTree::Limits limits()
 {
-    Node node;
-    node.name = xml.name().toString();
-    for (const QXmlStreamAttribute& a : xml.attributes()) {
-        const QStringView name = a.name();
-        if (name == u"schemeID" || name == u"unitCode" || name == u"currencyID")
-            node.attributes.emplace_back(name.toString(), a.value().toString());
-    }
-    return node;
-}
-
-// The tokens after the root's start, into `root`. Open elements are kept on a stack of
-// pointers: a child is added only to the innermost open element, so no pointer on the stack
-// is moved by it.
-Status readElements(QXmlStreamReader& xml, Node& root)
-{
-    std::vector<Node*> open{&root};
-    int elements = 1;
-    while (!open.empty() && !xml.atEnd()) {
-        switch (xml.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++elements > EInvoiceReader::kMaxElements)
-                return Failure{QCoreApplication::translate(
-                                   "EInvoiceReader",
-                                   "The e-invoice has more than %L1 elements, more than Billcraft "
-                                   "reads.")
-                                   .arg(EInvoiceReader::kMaxElements)};
-            if (int(open.size()) >= EInvoiceReader::kMaxDepth)
-                return Failure{QCoreApplication::translate(
-                                   "EInvoiceReader",
-                                   "The e-invoice nests its elements more than %1 deep, more "
-                                   "than Billcraft reads.")
-                                   .arg(EInvoiceReader::kMaxDepth)};
-            open.back()->children.push_back(opened(xml));
-            open.push_back(&open.back()->children.back());
-            break;
-        case QXmlStreamReader::Characters:
-            open.back()->text += xml.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            open.back()->text = open.back()->text.trimmed();
-            open.pop_back();
-            break;
-        case QXmlStreamReader::EntityReference:
-            return Failure{QCoreApplication::translate(
-                "EInvoiceReader", "The e-invoice declares entities, and e-invoices have none: it "
-                                  "is not read.")};
-        default:
-            break; // comments and processing instructions
-        }
-    }
-    return Done{};
+    XmlTree::Limits l;
+    l.maxElements = EInvoiceReader::kMaxElements;
+    l.maxDepth = EInvoiceReader::kMaxDepth;
+    l.keptAttributes = {QStringLiteral("schemeID"), QStringLiteral("unitCode"),
+                        QStringLiteral("currencyID")};
+    l.tooMany = QCoreApplication::translate(
+                    "EInvoiceReader",
+                    "The e-invoice has more than %L1 elements, more than Billcraft reads.")
+                    .arg(EInvoiceReader::kMaxElements);
+    l.tooDeep = QCoreApplication::translate("EInvoiceReader",
+                                            "The e-invoice nests its elements more than %1 deep, "
+                                            "more than Billcraft reads.")
+                    .arg(EInvoiceReader::kMaxDepth);
+    l.entities = QCoreApplication::translate(
+        "EInvoiceReader", "The e-invoice declares entities, and e-invoices have none: it is not "
+                          "read.");
+    return l;
 }
 
 } // namespace
-
-const Node* Node::child(QStringView childName) const
-{
-    for (const Node& c : children) {
-        if (c.name == childName)
-            return &c;
-    }
-    return nullptr;
-}
-
-const Node* Node::at(QStringView path) const
-{
-    const Node* node = this;
-    for (const QStringView step : path.split(u'/')) {
-        if (!(node = node->child(step)))
-            return nullptr;
-    }
-    return node;
-}
-
-std::vector<const Node*> Node::all(QStringView childName) const
-{
-    std::vector<const Node*> found;
-    for (const Node& c : children) {
-        if (c.name == childName)
-            found.push_back(&c);
-    }
-    return found;
-}
-
-QString Node::textAt(QStringView path) const
-{
-    const Node* node = at(path);
-    return node ? node->text : QString();
-}
-
-QString Node::attribute(QStringView attributeName) const
-{
-    for (const auto& [key, value] : attributes) {
-        if (key == attributeName)
-            return value;
-    }
-    return {};
-}
 
 Result<Document> parse(const QByteArray& bytes)
 {
@@ -161,8 +82,9 @@ Result<Document> parse(const QByteArray& bytes)
         if (!syntax)
             return Failure{syntax.error()};
         document.syntax = *syntax;
-        document.root = opened(xml);
-        if (const Status read = readElements(xml, document.root); !read)
+        const XmlTree::Limits allowed = limits();
+        document.root = XmlTree::opened(xml, allowed.keptAttributes);
+        if (const Status read = XmlTree::readElements(xml, document.root, allowed); !read)
             return Failure{read.error()};
     }
     if (!rootSeen)

@@ -4,6 +4,7 @@
 // the reading of its terms with the first fault remembered. Used by EInvoiceReader only.
 
 #include "core/Result.h"
+#include "core/XmlTree.h"
 #include "einvoice/EInvoice.h"
 
 #include <QByteArray>
@@ -15,25 +16,9 @@
 
 namespace ReceivedXml {
 
-// One element: its local name (namespace prefixes vary between senders), its own text trimmed,
-// the attributes the readers use (schemeID, unitCode, currencyID) by local name and its child
-// elements in document order.
-struct Node {
-    QString name;
-    QString text;
-    std::vector<std::pair<QString, QString>> attributes;
-    std::vector<Node> children;
-
-    // The first child so named, or null.
-    const Node* child(QStringView childName) const;
-    // The first element along "A/B/C", each step a child of the one before; null when absent.
-    const Node* at(QStringView path) const;
-    // Every child so named.
-    std::vector<const Node*> all(QStringView childName) const;
-    // The text at `path`, empty when absent.
-    QString textAt(QStringView path) const;
-    QString attribute(QStringView attributeName) const;
-};
+// One element of the received XML, with the attributes the readers use (schemeID, unitCode,
+// currencyID).
+using Node = XmlNode;
 
 enum class Syntax { Cii, UblInvoice, UblCreditNote };
 
