@@ -69,13 +69,15 @@ Result<int> paymentDaysOf(Database& db, int identity)
 
 // Overdue invoices dated from `from` (a day serial; none: no lower bound) up to the rule's
 // bound.
+// `from`: the first day serial listed, or null for no such bound. (A QVariant rather than an
+// optional double, which GCC's optimiser takes for uninitialised.)
 Result<QList<DueInvoice>> dueBetween(Database& db, int identity, int paymentDays,
-                                     std::optional<double> from, double before)
+                                     const QVariant& from, double before)
 {
     QVariantList values{identity, before};
-    if (from)
-        values << *from;
-    return db.all(dueStatement(from.has_value()), values,
+    if (!from.isNull())
+        values << from;
+    return db.all(dueStatement(!from.isNull()), values,
                   [&](const Row& r) { return dueInvoice(r, paymentDays); });
 }
 
@@ -111,7 +113,7 @@ Result<QList<DueInvoice>> overdue(Database& db, int identity, QDate today)
     const Result<int> days = paymentDaysOf(db, identity);
     if (!days)
         return Failure{days.error()};
-    return dueBetween(db, identity, *days, std::nullopt, overdueBefore(today, *days));
+    return dueBetween(db, identity, *days, QVariant(), overdueBefore(today, *days));
 }
 
 Result<QList<DueInvoice>> takeNewlyOverdue(Database& db, int identity, QDate today)
@@ -132,8 +134,8 @@ Result<QList<DueInvoice>> takeNewlyOverdue(Database& db, int identity, QDate tod
     if (alertedTo.isValid() && today <= alertedTo)
         return QList<DueInvoice>{};
     // Overdue today and not yet overdue on the marked day.
-    const std::optional<double> from =
-        alertedTo.isValid() ? std::optional(overdueBefore(alertedTo, days)) : std::nullopt;
+    const QVariant from =
+        alertedTo.isValid() ? QVariant(overdueBefore(alertedTo, days)) : QVariant();
     Result<QList<DueInvoice>> found =
         dueBetween(db, identity, days, from, overdueBefore(today, days));
     if (!found)
