@@ -79,4 +79,13 @@ bool write(const QString& path, const QByteArray& bytes, QString* error)
     return ok;
 }
 
+QString plainFileName(QString name)
+{
+    for (QChar& c : name) {
+        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
+            c = u'_';
+    }
+    return name;
+}
+
 } // namespace SafeFile

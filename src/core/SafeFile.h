@@ -16,6 +16,10 @@ bool write(const QString& path, const QByteArray& bytes, QString* error = nullpt
 // reason.
 QString reason(int systemError);
 
+// `name` made a file name every file system takes: control characters and / \ : * ? " < > |
+// become '_', so that a user's text (an invoice number) never names another folder.
+QString plainFileName(QString name);
+
 // Writes all of `bytes` to `file`, which may take several writes. On failure `error` gets the
 // reason: a short write's reason is only known from the write that fails after it.
 bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* error);

@@ -1,6 +1,5 @@
 #include "invoices/InvoiceMail.h"
 
-#include "core/BusinessIds.h"
 #include "core/Database.h"
 #include "core/DaySerial.h"
 #include "core/LocaleText.h"
@@ -13,7 +12,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QRegularExpression>
 
 namespace {
 
@@ -56,24 +54,10 @@ QString clientName(const InvoiceSheet& sheet)
     return (sheet.firstName.trimmed() + u' ' + sheet.lastName.trimmed()).trimmed();
 }
 
-// One address as the mail program takes it. A mailto: link, or anything with a query, could
-// carry "attach=" and add a file of the user's to the message; a leading '-' reads as an option.
-bool isPlainAddress(const QString& address)
-{
-    static const QRegularExpression unsafe(QStringLiteral("[?&=:/%,;<>\"\\\\]"));
-    return BusinessIds::emailFault(address).isEmpty() && !address.contains(unsafe) &&
-           !address.startsWith(u'-');
-}
-
-// A file name that every file system takes, whatever the invoice number holds.
 QString attachmentName(const QString& number)
 {
-    QString safe = number;
-    for (QChar& c : safe) {
-        if (c.unicode() < 0x20 || QStringLiteral("/\\:*?\"<>|").contains(c))
-            c = u'_';
-    }
-    return QCoreApplication::translate("InvoiceMail", "Invoice %1.pdf").arg(safe);
+    return QCoreApplication::translate("InvoiceMail", "Invoice %1.pdf")
+        .arg(SafeFile::plainFileName(number));
 }
 
 QHash<QString, QString> fieldsOf(const InvoiceSheet& sheet, const TradingDetails& trading,
@@ -172,7 +156,7 @@ Result<MailMessage> prepare(Database& db, const Context& context, int invoiceId)
     if (!sheet)
         return Failure{sheet.error()};
     const QString to = sheet->email.trimmed();
-    if (!to.isEmpty() && !isPlainAddress(to))
+    if (!to.isEmpty() && !MailLauncher::isPlainAddress(to))
         return Failure{QCoreApplication::translate(
                            "InvoiceMail", "The client's e-mail address \"%1\" is not one address "
                                           "such as name@example.com: correct it on the Clients "

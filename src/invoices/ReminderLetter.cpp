@@ -1,6 +1,7 @@
 #include "invoices/ReminderLetter.h"
 
 #include "core/LocaleText.h"
+#include "core/SafeFile.h"
 #include "invoices/Reminders.h"
 #include "mail/MailMessage.h"
 
@@ -168,11 +169,8 @@ InvoicePage::Layout layOut(const LayoutRecord& record, const Letter& letter, QDa
 
 QString fileName(const Letter& letter)
 {
-    QString name = letter.title + u' ' + letter.invoice.invoiceNumber;
-    // An invoice number is the user's text: nothing in it may leave the folder.
-    for (const QChar bad : {u'/', u'\\', u':', u'\0'})
-        name.replace(bad, u'-');
-    return name + QStringLiteral(".pdf");
+    return SafeFile::plainFileName(letter.title + u' ' + letter.invoice.invoiceNumber) +
+           QStringLiteral(".pdf");
 }
 
 } // namespace ReminderLetter

@@ -1,5 +1,7 @@
 #include "mail/MailMessage.h"
 
+#include "core/BusinessIds.h"
+
 #include <QCoreApplication>
 #include <QProcess>
 #include <QRegularExpression>
@@ -13,6 +15,13 @@ constexpr int kToolMissing = 3;
 constexpr int kHandOverMs = 15'000;
 
 } // namespace
+
+bool MailLauncher::isPlainAddress(const QString& address)
+{
+    static const QRegularExpression unsafe(QStringLiteral("[?&=:/%,;<>\"\\\\]"));
+    return BusinessIds::emailFault(address).isEmpty() && !address.contains(unsafe) &&
+           !address.startsWith(u'-');
+}
 
 QStringList MailLauncher::arguments(const MailMessage& message)
 {
@@ -30,6 +39,9 @@ QStringList MailLauncher::arguments(const MailMessage& message)
 
 Status MailLauncher::launch(const MailMessage& message) const
 {
+    if (!message.to.isEmpty() && !isPlainAddress(message.to))
+        return Failure{
+            tr("The address \"%1\" cannot be given to a mail program.").arg(message.to.left(80))};
     // Owned by the application once it outlives this call: the mail program keeps running.
     auto* process = new QProcess();
     process->setProcessChannelMode(QProcess::ForwardedChannels);

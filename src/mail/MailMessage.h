@@ -9,7 +9,7 @@
 
 // A message for the desktop's mail program to open, ready for the user to check and send.
 struct MailMessage {
-    QString to;         // an address, may be empty (the user fills it in)
+    QString to; // an address, may be empty (the user fills it in)
     QString subject;
     QString body;
     QString attachment; // absolute path of an existing file, or empty
@@ -25,7 +25,8 @@ public:
     static inline const QString kDefaultOpener = QStringLiteral("xdg-open");
 
     explicit MailLauncher(QString program = kDefaultProgram, QString opener = kDefaultOpener)
-        : m_program(std::move(program)), m_opener(std::move(opener))
+        : m_program(std::move(program))
+        , m_opener(std::move(opener))
     {}
 
     QString program() const { return m_program; }
@@ -36,11 +37,16 @@ public:
         m_opener = opener;
     }
 
+    // One address as a mail program may be given it. A mailto: link, or anything with a query,
+    // could carry "attach=" and add a file of the user's to the message; a leading '-' reads
+    // as an option.
+    static bool isPlainAddress(const QString& address);
+
     // xdg-email's arguments for `message`, the address last.
     static QStringList arguments(const MailMessage& message);
 
-    // Done when the mail program took the message; a Failure says why not (no mail program,
-    // or it refused), and the caller offers the file another way.
+    // Done when the mail program took the message; a Failure says why not (an address that is
+    // not plain, no mail program, or it refused), and the caller offers the file another way.
     Status launch(const MailMessage& message) const;
     // Shows a folder in the desktop's file manager, where the user can pick up a file that no
     // mail program took.
