@@ -2494,6 +2494,22 @@ Bitte schränken Sie die Auswahl ein</translation>
         <source>RemindedOn</source>
         <translation>Gemahnt am</translation>
     </message>
+    <message>
+        <source>ExpenseID</source>
+        <translation>Ausgaben-Nr.</translation>
+    </message>
+    <message>
+        <source>ClientRef</source>
+        <translation>Kundenref.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Kilometer</translation>
+    </message>
 </context>
 <context>
     <name>HelpDocument</name>
@@ -3385,6 +3401,25 @@ Die Rechnung wird mit dem Standardlayout angezeigt.</translation>
     </message>
 </context>
 <context>
+    <name>LanguageBox</name>
+    <message>
+        <source>Billcraft will show its texts in this language from its next start.</source>
+        <translation>Billcraft zeigt seine Texte ab dem nächsten Start in dieser Sprache.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Sprache des Desktops</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept for the next start: %1</source>
+        <translation>Die Auswahl konnte nicht für den nächsten Start gespeichert werden: %1</translation>
+    </message>
+</context>
+<context>
     <name>LayoutDesigner</name>
     <message>
         <source>Invoice Layout</source>
@@ -3643,6 +3678,26 @@ Farben und Schriftarten jedoch schon</translation>
         <source>Its %1 is %2, and a font size is 0 (not set) or from %3 to %4 points.</source>
         <translation>%1 hat den Wert %2, eine Schriftgröße ist aber 0 (nicht gesetzt) oder %3 bis %4 Punkt.</translation>
     </message>
+    <message>
+        <source>Sub Total</source>
+        <translation>Netto</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>MwSt.</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Gesamt</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Leistung</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Rechnung</translation>
+    </message>
 </context>
 <context>
     <name>LongWork</name>
@@ -3668,6 +3723,10 @@ Farben und Schriftarten jedoch schon</translation>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Der Ordner %1 kann nicht angezeigt werden.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; cannot be given to a mail program.</source>
+        <translation>Die Adresse „%1“ kann keinem E-Mail-Programm übergeben werden.</translation>
     </message>
 </context>
 <context>
@@ -3764,7 +3823,7 @@ Die Datei ist als %2 gespeichert, damit Sie sie selbst an eine Nachricht anhäng
     </message>
     <message>
         <source>Use the shared books on the PostgreSQL server at &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) instead of the data folder&apos;s database. Billcraft keeps no password: libpq&apos;s ~/.pgpass, service file or environment give it.</source>
-        <translation>Die gemeinsame Buchhaltung auf dem PostgreSQL-Server unter &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) statt der Datenbank des Datenordners verwenden. Billcraft speichert kein Passwort: libpq's ~/.pgpass, Servicedatei oder Umgebung liefern es.</translation>
+        <translation>Die gemeinsame Buchhaltung auf dem PostgreSQL-Server unter &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) statt der Datenbank des Datenordners verwenden. Billcraft speichert kein Passwort: libpq&apos;s ~/.pgpass, Servicedatei oder Umgebung liefern es.</translation>
     </message>
     <message>
         <source>Copy the data folder&apos;s books, with its layouts, logos and help, into the empty server database at &lt;url&gt; and exit, without opening a window.</source>
@@ -4184,6 +4243,13 @@ Soll dies die Voreinstellung für diesen Mandanten sein?</translation>
     <message>
         <source>%1 is revision &quot;%2&quot;, not the newer %3 announced.</source>
         <translation>%1 ist Revision „%2“, nicht die angekündigte neuere %3.</translation>
+    </message>
+</context>
+<context>
+    <name>PageSettings</name>
+    <message>
+        <source>VAT</source>
+        <translation>MwSt.</translation>
     </message>
 </context>
 <context>

@@ -362,6 +362,10 @@
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>%1 Invoice %2 to %3 for %4 is overdue</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>AppointmentDialog</name>
@@ -1196,6 +1200,109 @@ Not recomended</source>
     </message>
     <message>
         <source>E-invoice details...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>CsvMappingDialog</name>
+    <message>
+        <source>Booking date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount (signed)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remittance text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank reference</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payer or payee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Columns of the Bank&apos;s Statement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delimiter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Header line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First lines</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decimal mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Comma (1.234,56)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point (1,234.56)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Currency otherwise</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose the column of the booking date, and the signed amount&apos;s or the columns of money in and out.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>With these columns the file cannot be read: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2349,6 +2456,34 @@ Please Use Selection Criteria</source>
         <source>DatePaid</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>SentOn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ReminderLevel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RemindedOn</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ExpenseID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ClientRef</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>HelpDocument</name>
@@ -2751,6 +2886,95 @@ Writing this change keeps those sections and drops the rest of the file. Write i
 %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Match bank statement...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sent and Reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send by E-mail...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder...</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceMail</name>
+    <message>
+        <source>Invoice {number} from {trading name}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {client},
+
+Please find attached our invoice {number} of {date} for {total}, due for payment by {due date}.
+
+Thank you for your business.
+
+Kind regards,
+{trading name}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no identity %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1.pdf</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was sent. Enter what is missing, or send a plain PDF by clearing &quot;Attach e-invoice (Factur-X)&quot; in the e-mail settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the invoice number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the invoice&apos;s total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the day payment is due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the client&apos;s company, or name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>your trading name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The client&apos;s e-mail address &quot;%1&quot; is not one address such as name@example.com: correct it on the Clients tab.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>InvoiceMailing</name>
+    <message>
+        <source>The message is open in your mail program, but the day it was sent could not be recorded.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>InvoicePage</name>
@@ -2896,6 +3120,14 @@ The invoice is shown with the default layout.</source>
     </message>
     <message>
         <source>Invoice %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send by E-mail...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send the invoice to the client with your mail program</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3115,6 +3347,25 @@ The invoice is shown with the default layout.</source>
     <name>KeyRules</name>
     <message>
         <source>There is an error with your date</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LanguageBox</name>
+    <message>
+        <source>Billcraft will show its texts in this language from its next start.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The choice could not be kept for the next start: %1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3373,11 +3624,106 @@ Although Colours and Fonts will be</source>
         <source>Its %1 is %2, and a font size is 0 (not set) or from %3 to %4 points.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Sub Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>LongWork</name>
     <message>
         <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailLauncher</name>
+    <message>
+        <source>The address &quot;%1&quot; cannot be given to a mail program.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No mail program could be started (%1: %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This computer has no mail program set up.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The mail program did not take the message (%1 ended with code %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 cannot be shown.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailSending</name>
+    <message>
+        <source>%1
+
+The file is saved as %2, so that you can attach it to a message yourself.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MailSettingsDialog</name>
+    <message>
+        <source>Fields you can use in the subject and message:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>E-mail settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subject</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Attach e-invoice (Factur-X)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Default wording</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-mail settings could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The e-mail settings could not be read.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3433,10 +3779,6 @@ Although Colours and Fonts will be</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>The trading identity whose invoice --invoice-pdf or --einvoice writes (default: the lowest-numbered one).</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Read the received e-invoice &lt;file&gt; (Factur-X / ZUGFeRD PDF, XRechnung or other CII XML, UBL XML), print its seller, number, date, net, VAT and total, one a line, and exit, without opening a window.</source>
         <translation type="unfinished"></translation>
     </message>
@@ -3466,6 +3808,14 @@ Although Colours and Fonts will be</source>
     </message>
     <message>
         <source>Copied %1 to %2 in %3 s.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The trading identity whose invoice --invoice-pdf or --einvoice writes, or whose unpaid invoices --match-statement matches (default: the lowest-numbered one).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match the credits of the bank statement &lt;file&gt; (camt.053, MT940 or a CSV file of a bank met before) to the identity&apos;s unpaid invoices, print one line per entry (sure, likely, none, debit or done; the invoice numbers or -; the amount; the date; the bank reference) and exit, without opening a window or changing the books.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3573,6 +3923,10 @@ Although Colours and Fonts will be</source>
         <source> - shared books %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>E-mail settings...</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MakeInvoiceTab</name>
@@ -3671,6 +4025,97 @@ Do you want this to be the default state for this identity?</source>
     </message>
 </context>
 <context>
+    <name>MatchStatementWindow</name>
+    <message>
+        <source>Sure</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Likely</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a payment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Done before</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match bank statement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank entries</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Accept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Payer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remittance</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Proposal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pay invoice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(no invoice)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark accepted paid</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No credit is accepted: check the ones that pay an invoice, or pick the invoice they pay.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoices marked paid: %1, from %2 bank entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The statement holds no entries.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>NewIdentity</name>
     <message>
         <source>The new identity could not be stored: %1 %2</source>
@@ -3733,6 +4178,13 @@ Do you want this to be the default state for this identity?</source>
     </message>
     <message>
         <source>%1 is revision &quot;%2&quot;, not the newer %3 announced.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PageSettings</name>
+    <message>
+        <source>VAT</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -3800,6 +4252,197 @@ Do you want this to be the default state for this identity?</source>
     <message>
         <source>The expense could not be saved:
 %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReminderLetter</name>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Second Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Final Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {client},
+
+According to our records, invoice {number} of {date} for {total} was due for payment on {due date} and has not yet been paid. Perhaps it has been overlooked.
+
+We would be grateful if you could pay {amount due} at your earliest convenience. If you have already paid, please disregard this letter.
+
+Kind regards,
+{trading name}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {client},
+
+Invoice {number} of {date} for {total}, due for payment on {due date}, remains unpaid despite our first reminder.
+
+Please pay {amount due} within seven days of the date of this letter.
+
+Yours sincerely,
+{trading name}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Dear {client},
+
+Despite our earlier reminders, invoice {number} of {date} for {total}, due for payment on {due date}, remains unpaid.
+
+This is our final reminder. Unless we receive {amount due} within seven days of the date of this letter, we will take further steps to recover the debt without further notice.
+
+Yours faithfully,
+{trading name}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder Fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount Due</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fee added to the invoice total is too large to be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReminderSettingsDialog</name>
+    <message>
+        <source>Reminders</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fields: {number} {date} {due date} {total} {fee} {amount due} {trading name} {client}</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fee of the %1 is not an amount of money.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReminderWindow</name>
+    <message>
+        <source>Print Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fee</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send by E-mail...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
+The reminder is printed with the default layout.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminder: invoice %1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fee is not an amount of money between 0 and %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Reminder as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder %1 could not be made.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: invoice %2 from %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The reminder was made, but the invoice could not record it:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Reminders</name>
+    <message>
+        <source>There is no identity %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice no longer exists.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A reminder fee must be between 0 and %1.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -4062,6 +4705,222 @@ Try again, use this computer&apos;s data folder instead, or quit?</source>
     </message>
 </context>
 <context>
+    <name>StatementFiles</name>
+    <message>
+        <source>an entry is larger or deeper than a statement&apos;s entries are.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML declares entities, which statements have none of.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an entry&apos;s amount &quot;%1&quot; is no amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an entry&apos;s date &quot;%1&quot; is no date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an entry has no booking date.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>an entry is neither a credit nor a debit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is XML but no camt.053 statement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is camt.053 version %1, which Billcraft does not read (it reads versions 02 to 08).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML declares a DTD, which statements have none of.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the XML nests its elements deeper than a statement does.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its XML is damaged at line %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the camt.053 document holds no statement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has %1 columns where the bank&apos;s mapping reads %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its date &quot;%1&quot; is no date written %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its amount &quot;%1&quot; is no amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>a quoted field is never closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file has no header line %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>row %1 after the header: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the :61: line &quot;%1&quot; is damaged: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>no date and credit or debit mark.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its date is impossible.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its amount is no amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the balance &quot;:%1:%2&quot; names no currency.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it holds no MT940 statement (no :20: field).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a CSV file of a bank whose columns are not known yet: open it once in the window to set its columns.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is larger than %L1 MB, more than a statement holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it has more than %L1 entries, more than Billcraft reads.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatementMatch</name>
+    <message>
+        <source>Money paid out, not a payment.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Matched when this statement was read before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The same bank reference comes earlier in this statement.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Paid in %1; the invoices are in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 is proposed for an earlier credit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Partial payment of invoice %1 (total %2).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The amount is not the total of invoice %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 unpaid invoices have this amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The invoice of this amount is proposed for another credit.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No unpaid invoice has this amount.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing was marked paid; match the statement again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The bank entry %1 has been matched already.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invoice %1 has been marked paid meanwhile.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatementMatchJob</name>
+    <message>
+        <source>There is no identity %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>There is no Billcraft database (%1) in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StatementOpening</name>
+    <message>
+        <source>The bank&apos;s columns could not be remembered: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Match bank statement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bank statements (*.xml *.sta *.mt940 *.txt *.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>camt.053 (*.xml)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MT940 (*.sta *.mt940 *.txt)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>StyleEditor</name>
     <message>
         <source>Edit</source>
@@ -4246,6 +5105,10 @@ Try again, use this computer&apos;s data folder instead, or quit?</source>
     </message>
     <message>
         <source>The trading details could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reminders...</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -42,7 +42,7 @@
     <message>
         <source>The expense could not be saved:
 %1</source>
-        <translation>La dépense n'a pas pu être enregistrée :
+        <translation>La dépense n&apos;a pas pu être enregistrée :
 %1</translation>
     </message>
     <message>
@@ -97,7 +97,7 @@
     <name>AdtgText</name>
     <message>
         <source>%1 at offset 0x%2</source>
-        <translation>%1 à l'offset 0x%2</translation>
+        <translation>%1 à l&apos;offset 0x%2</translation>
     </message>
     <message>
         <source>truncated %1</source>
@@ -117,7 +117,7 @@
     </message>
     <message>
         <source>column %1 (%2) has no width</source>
-        <translation>la colonne %1 (%2) n'a pas de largeur</translation>
+        <translation>la colonne %1 (%2) n&apos;a pas de largeur</translation>
     </message>
     <message>
         <source>truncated result descriptor</source>
@@ -145,7 +145,7 @@
     </message>
     <message>
         <source>a second result descriptor (a hierarchical recordset, which is not supported)</source>
-        <translation>un second descripteur de résultat (un jeu d'enregistrements hiérarchique, non pris en charge)</translation>
+        <translation>un second descripteur de résultat (un jeu d&apos;enregistrements hiérarchique, non pris en charge)</translation>
     </message>
     <message>
         <source>truncated descriptor 0x%1</source>
@@ -193,7 +193,7 @@
     </message>
     <message>
         <source> in the row at offset 0x%1</source>
-        <translation> dans la ligne à l'offset 0x%1</translation>
+        <translation> dans la ligne à l&apos;offset 0x%1</translation>
     </message>
     <message>
         <source>%1 bytes after the end mark</source>
@@ -205,11 +205,11 @@
     </message>
     <message>
         <source>a change without the row it changes</source>
-        <translation>une modification sans la ligne qu'elle modifie</translation>
+        <translation>une modification sans la ligne qu&apos;elle modifie</translation>
     </message>
     <message>
         <source>a deletion without the row it deletes</source>
-        <translation>une suppression sans la ligne qu'elle supprime</translation>
+        <translation>une suppression sans la ligne qu&apos;elle supprime</translation>
     </message>
     <message>
         <source>unknown row token 0x%1</source>
@@ -229,7 +229,7 @@
     </message>
     <message>
         <source>a string of an odd byte count (%1)</source>
-        <translation>une chaîne d'un nombre impair d'octets (%1)</translation>
+        <translation>une chaîne d&apos;un nombre impair d&apos;octets (%1)</translation>
     </message>
     <message>
         <source>an 8-bit integer</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>%1 is not %2</source>
-        <translation>%1 n'est pas %2</translation>
+        <translation>%1 n&apos;est pas %2</translation>
     </message>
     <message>
         <source>a value of %1 bytes is wider than the column&apos;s %2</source>
@@ -269,11 +269,11 @@
     </message>
     <message>
         <source>a value of %1 bytes is longer than a one-byte length counts</source>
-        <translation>une valeur de %1 octets dépasse ce qu'une longueur sur un octet peut compter</translation>
+        <translation>une valeur de %1 octets dépasse ce qu&apos;une longueur sur un octet peut compter</translation>
     </message>
     <message>
         <source>a value of %1 bytes is longer than a four-byte length counts</source>
-        <translation>une valeur de %1 octets dépasse ce qu'une longueur sur quatre octets peut compter</translation>
+        <translation>une valeur de %1 octets dépasse ce qu&apos;une longueur sur quatre octets peut compter</translation>
     </message>
     <message>
         <source>an unsigned 64-bit integer</source>
@@ -305,7 +305,7 @@
     </message>
     <message>
         <source>within the range of a single</source>
-        <translation>dans la plage d'un réel simple précision</translation>
+        <translation>dans la plage d&apos;un réel simple précision</translation>
     </message>
     <message>
         <source>&quot;%1&quot; holds a character that Windows-1252 has not</source>
@@ -352,7 +352,7 @@
     </message>
     <message>
         <source>Cancel Alert</source>
-        <translation>Annuler l'alerte</translation>
+        <translation>Annuler l&apos;alerte</translation>
     </message>
     <message>
         <source>Please Select an Alert to work with</source>
@@ -373,17 +373,17 @@
     <name>AppointmentDialog</name>
     <message>
         <source>You have not added any details</source>
-        <translation>Vous n'avez saisi aucun détail</translation>
+        <translation>Vous n&apos;avez saisi aucun détail</translation>
     </message>
     <message>
         <source>You already have An Appointment
 For the selected Date and Time</source>
         <translation>Vous avez déjà un rendez-vous
-à la date et à l'heure choisies</translation>
+à la date et à l&apos;heure choisies</translation>
     </message>
     <message>
         <source>This appointment has been deleted since this window was opened, so it cannot be updated.</source>
-        <translation>Ce rendez-vous a été supprimé depuis l'ouverture de cette fenêtre ; il ne peut donc pas être modifié.</translation>
+        <translation>Ce rendez-vous a été supprimé depuis l&apos;ouverture de cette fenêtre ; il ne peut donc pas être modifié.</translation>
     </message>
     <message>
         <source>The details can be at most %1 characters long; these are %2. Please shorten them.</source>
@@ -456,27 +456,27 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1 cannot be written: the database could not be copied: %2</source>
-        <translation>%1 ne peut pas être écrit : la base de données n'a pas pu être copiée : %2</translation>
+        <translation>%1 ne peut pas être écrit : la base de données n&apos;a pas pu être copiée : %2</translation>
     </message>
     <message>
         <source>%1 cannot be kept as %2: %3; it has not been replaced.</source>
-        <translation>%1 ne peut pas être conservé sous %2 : %3 ; il n'a pas été remplacé.</translation>
+        <translation>%1 ne peut pas être conservé sous %2 : %3 ; il n&apos;a pas été remplacé.</translation>
     </message>
     <message>
         <source>The database is not open.</source>
-        <translation>La base de données n'est pas ouverte.</translation>
+        <translation>La base de données n&apos;est pas ouverte.</translation>
     </message>
     <message>
         <source>--backup needs FILE, the archive to write.</source>
-        <translation>--backup attend FILE, l'archive à écrire.</translation>
+        <translation>--backup attend FILE, l&apos;archive à écrire.</translation>
     </message>
     <message>
         <source>There is no Billcraft database (%1) in %2.</source>
-        <translation>Il n'y a pas de base de données Billcraft (%1) dans %2.</translation>
+        <translation>Il n&apos;y a pas de base de données Billcraft (%1) dans %2.</translation>
     </message>
     <message>
         <source>%1 is not a Billcraft database</source>
-        <translation>%1 n'est pas une base de données Billcraft</translation>
+        <translation>%1 n&apos;est pas une base de données Billcraft</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -484,7 +484,7 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1: it has no table %2.</source>
-        <translation>%1 : il n'a pas de table %2.</translation>
+        <translation>%1 : il n&apos;a pas de table %2.</translation>
     </message>
     <message>
         <source>The earlier copy %1 cannot be removed.</source>
@@ -492,7 +492,7 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1 is not an SQLite database.</source>
-        <translation>%1 n'est pas une base de données SQLite.</translation>
+        <translation>%1 n&apos;est pas une base de données SQLite.</translation>
     </message>
     <message>
         <source>%1 is damaged: %2</source>
@@ -500,11 +500,11 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1 is not a Billcraft database: it has no table %2.</source>
-        <translation>%1 n'est pas une base de données Billcraft : il n'a pas de table %2.</translation>
+        <translation>%1 n&apos;est pas une base de données Billcraft : il n&apos;a pas de table %2.</translation>
     </message>
     <message>
         <source>%1 is not a Billcraft database: the table %2 has no column %3.</source>
-        <translation>%1 n'est pas une base de données Billcraft : la table %2 n'a pas de colonne %3.</translation>
+        <translation>%1 n&apos;est pas une base de données Billcraft : la table %2 n&apos;a pas de colonne %3.</translation>
     </message>
     <message>
         <source>%1 cannot be locked: %2</source>
@@ -512,7 +512,7 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1 is still open in another program; it has not been replaced.</source>
-        <translation>%1 est encore ouvert dans un autre programme ; il n'a pas été remplacé.</translation>
+        <translation>%1 est encore ouvert dans un autre programme ; il n&apos;a pas été remplacé.</translation>
     </message>
     <message>
         <source>%1 cannot be replaced: %2</source>
@@ -520,7 +520,7 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>%1 was replaced, but the change could not be flushed to disk: %2</source>
-        <translation>%1 a été remplacé, mais la modification n'a pas pu être écrite sur le disque : %2</translation>
+        <translation>%1 a été remplacé, mais la modification n&apos;a pas pu être écrite sur le disque : %2</translation>
     </message>
 </context>
 <context>
@@ -574,7 +574,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>The back up was not made.
 </source>
-        <translation>La sauvegarde n'a pas été effectuée.
+        <translation>La sauvegarde n&apos;a pas été effectuée.
 </translation>
     </message>
     <message>
@@ -596,7 +596,7 @@ Voulez-vous le remplacer ?</translation>
     <message>
         <source>File restore Failed The back up is invalid
 Returning to existing Data file</source>
-        <translation>Échec de la restauration : la sauvegarde n'est pas valide
+        <translation>Échec de la restauration : la sauvegarde n&apos;est pas valide
 Retour au fichier de données existant</translation>
     </message>
     <message>
@@ -613,7 +613,7 @@ Le fichier de données remplacé est conservé sous %1</translation>
         <source>The back up was proved sound but could not replace the data file:
 %1
 Returning to existing Data file</source>
-        <translation>La sauvegarde a été vérifiée mais n'a pas pu remplacer le fichier de données :
+        <translation>La sauvegarde a été vérifiée mais n&apos;a pas pu remplacer le fichier de données :
 %1
 Retour au fichier de données existant</translation>
     </message>
@@ -621,7 +621,7 @@ Retour au fichier de données existant</translation>
         <source>The data file could not be opened again:
 %1
 Close Billcraft and start it again.</source>
-        <translation>Le fichier de données n'a pas pu être rouvert :
+        <translation>Le fichier de données n&apos;a pas pu être rouvert :
 %1
 Fermez Billcraft et relancez-le.</translation>
     </message>
@@ -641,11 +641,11 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>the column %1 of %2 has no place in %3</source>
-        <translation>la colonne %1 de %2 n'a pas sa place dans %3</translation>
+        <translation>la colonne %1 de %2 n&apos;a pas sa place dans %3</translation>
     </message>
     <message>
         <source>%1 is not open</source>
-        <translation>%1 n'est pas ouvert</translation>
+        <translation>%1 n&apos;est pas ouvert</translation>
     </message>
     <message>
         <source>cancelled</source>
@@ -681,7 +681,7 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>Identity %1 (%2) has %3 invoices numbered &quot;%4&quot;; shared books allow one. Renumber all but one of them, then copy again.</source>
-        <translation>L'identité %1 (%2) a %3 factures numérotées « %4 » ; la comptabilité partagée n'en admet qu'une. Renumérotez-les toutes sauf une, puis relancez la copie.</translation>
+        <translation>L&apos;identité %1 (%2) a %3 factures numérotées « %4 » ; la comptabilité partagée n&apos;en admet qu&apos;une. Renumérotez-les toutes sauf une, puis relancez la copie.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -694,12 +694,12 @@ Fermez Billcraft et relancez-le.</translation>
     <message>
         <source>The copy does not match its source, so nothing has been copied:
 %1</source>
-        <translation>La copie ne correspond pas à sa source ; rien n'a donc été copié :
+        <translation>La copie ne correspond pas à sa source ; rien n&apos;a donc été copié :
 %1</translation>
     </message>
     <message>
         <source>There is no Billcraft database (%1) in %2.</source>
-        <translation>Il n'y a pas de base de données Billcraft (%1) dans %2.</translation>
+        <translation>Il n&apos;y a pas de base de données Billcraft (%1) dans %2.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -707,11 +707,11 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>The database %1 already holds books (rows in %2); a copy needs an empty database. Nothing has been changed.</source>
-        <translation>La base de données %1 contient déjà une comptabilité (lignes dans %2) ; une copie exige une base vide. Rien n'a été modifié.</translation>
+        <translation>La base de données %1 contient déjà une comptabilité (lignes dans %2) ; une copie exige une base vide. Rien n&apos;a été modifié.</translation>
     </message>
     <message>
         <source>Nothing has been copied: %1</source>
-        <translation>Rien n'a été copié : %1</translation>
+        <translation>Rien n&apos;a été copié : %1</translation>
     </message>
     <message>
         <source>a value is stored as bytes, not as text or a number</source>
@@ -810,15 +810,15 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>An IBAN holds only letters and digits: &quot;%1&quot; does not.</source>
-        <translation>Un IBAN ne contient que des lettres et des chiffres : ce n'est pas le cas de « %1 ».</translation>
+        <translation>Un IBAN ne contient que des lettres et des chiffres : ce n&apos;est pas le cas de « %1 ».</translation>
     </message>
     <message>
         <source>An IBAN begins with its country&apos;s two letters and two check digits: &quot;%1&quot; does not.</source>
-        <translation>Un IBAN commence par les deux lettres de son pays et deux chiffres de contrôle : ce n'est pas le cas de « %1 ».</translation>
+        <translation>Un IBAN commence par les deux lettres de son pays et deux chiffres de contrôle : ce n&apos;est pas le cas de « %1 ».</translation>
     </message>
     <message>
         <source>The IBAN begins with &quot;%1&quot;, which is no country&apos;s code.</source>
-        <translation>L'IBAN commence par « %1 », qui n'est le code d'aucun pays.</translation>
+        <translation>L&apos;IBAN commence par « %1 », qui n&apos;est le code d&apos;aucun pays.</translation>
     </message>
     <message>
         <source>An IBAN of %1 has %2 characters; this one has %3.</source>
@@ -830,7 +830,7 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>The IBAN&apos;s check digits are wrong: check it against your bank statement.</source>
-        <translation>Les chiffres de contrôle de l'IBAN sont faux : vérifiez-le sur votre relevé bancaire.</translation>
+        <translation>Les chiffres de contrôle de l&apos;IBAN sont faux : vérifiez-le sur votre relevé bancaire.</translation>
     </message>
     <message>
         <source>A BIC has 8 or 11 characters; this one has %1.</source>
@@ -838,19 +838,19 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>A BIC begins with four letters for the bank: &quot;%1&quot; does not.</source>
-        <translation>Un BIC commence par quatre lettres désignant la banque : ce n'est pas le cas de « %1 ».</translation>
+        <translation>Un BIC commence par quatre lettres désignant la banque : ce n&apos;est pas le cas de « %1 ».</translation>
     </message>
     <message>
         <source>A BIC&apos;s fifth and sixth characters are its country: &quot;%1&quot; is no country&apos;s code.</source>
-        <translation>Les cinquième et sixième caractères d'un BIC désignent son pays : « %1 » n'est le code d'aucun pays.</translation>
+        <translation>Les cinquième et sixième caractères d&apos;un BIC désignent son pays : « %1 » n&apos;est le code d&apos;aucun pays.</translation>
     </message>
     <message>
         <source>After its country a BIC holds only letters and digits: &quot;%1&quot; does not.</source>
-        <translation>Après le pays, un BIC ne contient que des lettres et des chiffres : ce n'est pas le cas de « %1 ».</translation>
+        <translation>Après le pays, un BIC ne contient que des lettres et des chiffres : ce n&apos;est pas le cas de « %1 ».</translation>
     </message>
     <message>
         <source>A VAT number begins with its country&apos;s two letters (DE, FR, EL...): &quot;%1&quot; does not.</source>
-        <translation>Un numéro de TVA intracommunautaire commence par les deux lettres de son pays (DE, FR, EL...) : ce n'est pas le cas de « %1 ».</translation>
+        <translation>Un numéro de TVA intracommunautaire commence par les deux lettres de son pays (DE, FR, EL...) : ce n&apos;est pas le cas de « %1 ».</translation>
     </message>
     <message>
         <source>Greek VAT numbers begin with EL, not GR.</source>
@@ -858,11 +858,11 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>The VAT number begins with &quot;%1&quot;, which is no country&apos;s code.</source>
-        <translation>Le numéro de TVA intracommunautaire commence par « %1 », qui n'est le code d'aucun pays.</translation>
+        <translation>Le numéro de TVA intracommunautaire commence par « %1 », qui n&apos;est le code d&apos;aucun pays.</translation>
     </message>
     <message>
         <source>A VAT number of %1 is %2 followed by %3: &quot;%4&quot; is not.</source>
-        <translation>Un numéro de TVA de %1 se compose de %2 suivi de %3 : ce n'est pas le cas de « %4 ».</translation>
+        <translation>Un numéro de TVA de %1 se compose de %2 suivi de %3 : ce n&apos;est pas le cas de « %4 ».</translation>
     </message>
     <message>
         <source>The VAT number &quot;%1&quot; is of %2, but the country is %3.</source>
@@ -870,18 +870,18 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a country code.</source>
-        <translation>« %1 » n'est pas un code pays.</translation>
+        <translation>« %1 » n&apos;est pas un code pays.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address: it needs the form name@example.com, without blanks.</source>
-        <translation>« %1 » n'est pas une adresse e-mail : elle doit avoir la forme nom@example.com, sans espaces.</translation>
+        <translation>« %1 » n&apos;est pas une adresse e-mail : elle doit avoir la forme nom@example.com, sans espaces.</translation>
     </message>
 </context>
 <context>
     <name>BuyerDetails</name>
     <message>
         <source>The client no longer exists.</source>
-        <translation>Le client n'existe plus.</translation>
+        <translation>Le client n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
@@ -916,15 +916,15 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>The e-invoice details could not be saved.</source>
-        <translation>Les données de facture électronique n'ont pas pu être enregistrées.</translation>
+        <translation>Les données de facture électronique n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>The client no longer exists.</source>
-        <translation>Le client n'existe plus.</translation>
+        <translation>Le client n&apos;existe plus.</translation>
     </message>
     <message>
         <source>The e-invoice details could not be read.</source>
-        <translation>Les données de facture électronique n'ont pas pu être lues.</translation>
+        <translation>Les données de facture électronique n&apos;ont pas pu être lues.</translation>
     </message>
 </context>
 <context>
@@ -1033,7 +1033,7 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>You have no appointments</source>
-        <translation>Vous n'avez aucun rendez-vous</translation>
+        <translation>Vous n&apos;avez aucun rendez-vous</translation>
     </message>
     <message>
         <source>The database reported an error:
@@ -1047,7 +1047,7 @@ Fermez Billcraft et relancez-le.</translation>
     <message>
         <source>The client list could not be read.
 </source>
-        <translation>La liste des clients n'a pas pu être lue.
+        <translation>La liste des clients n&apos;a pas pu être lue.
 </translation>
     </message>
     <message>
@@ -1179,7 +1179,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The client could not be loaded.</source>
-        <translation>Le client n'a pas pu être chargé.</translation>
+        <translation>Le client n&apos;a pas pu être chargé.</translation>
     </message>
     <message>
         <source>Add New Client?</source>
@@ -1191,7 +1191,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The new client could not be saved.</source>
-        <translation>Le nouveau client n'a pas pu être enregistré.</translation>
+        <translation>Le nouveau client n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>New Client Saved</source>
@@ -1199,7 +1199,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The client could not be saved.</source>
-        <translation>Le client n'a pas pu être enregistré.</translation>
+        <translation>Le client n&apos;a pas pu être enregistré.</translation>
     </message>
     <message>
         <source>The clients could not be searched.</source>
@@ -1211,7 +1211,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The client&apos;s invoices could not be checked, so nothing was deleted.</source>
-        <translation>Les factures du client n'ont pas pu être vérifiées ; rien n'a donc été supprimé.</translation>
+        <translation>Les factures du client n&apos;ont pas pu être vérifiées ; rien n&apos;a donc été supprimé.</translation>
     </message>
     <message>
         <source>This Will Delete %1 proceed ?</source>
@@ -1219,14 +1219,14 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The client could not be deleted; nothing was changed.</source>
-        <translation>Le client n'a pas pu être supprimé ; rien n'a été modifié.</translation>
+        <translation>Le client n&apos;a pas pu être supprimé ; rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
     <name>CsvMappingDialog</name>
     <message>
         <source>Booking date</source>
-        <translation>Date d'opération</translation>
+        <translation>Date d&apos;opération</translation>
     </message>
     <message>
         <source>Amount (signed)</source>
@@ -1278,7 +1278,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Header line</source>
-        <translation>Ligne d'en-tête</translation>
+        <translation>Ligne d&apos;en-tête</translation>
     </message>
     <message>
         <source>First lines</source>
@@ -1329,7 +1329,7 @@ Déconseillé</translation>
     <name>DataFolder</name>
     <message>
         <source>No data folder was given.</source>
-        <translation>Aucun dossier de données n'a été indiqué.</translation>
+        <translation>Aucun dossier de données n&apos;a été indiqué.</translation>
     </message>
     <message>
         <source>The data folder %1 is a file, not a folder.</source>
@@ -1345,7 +1345,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The data folder %1 cannot be written to.</source>
-        <translation>Impossible d'écrire dans le dossier de données %1.</translation>
+        <translation>Impossible d&apos;écrire dans le dossier de données %1.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2</source>
@@ -1357,7 +1357,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>%1 is not a folder; Billcraft needs a folder of that name.</source>
-        <translation>%1 n'est pas un dossier ; Billcraft a besoin d'un dossier de ce nom.</translation>
+        <translation>%1 n&apos;est pas un dossier ; Billcraft a besoin d&apos;un dossier de ce nom.</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user. Billcraft writes a copy of your books there, so it must be yours: remove it and try again.</source>
@@ -1392,7 +1392,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The data folder %1 does not exist.</source>
-        <translation>Le dossier de données %1 n'existe pas.</translation>
+        <translation>Le dossier de données %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The data folder %1 is read-only. Billcraft needs to write there: make the folder writable, or start Billcraft with another data folder.</source>
@@ -1408,15 +1408,15 @@ Déconseillé</translation>
     </message>
     <message>
         <source>%1 is not a Billcraft database (%2). Billcraft has left it unchanged.</source>
-        <translation>%1 n'est pas une base de données Billcraft (%2). Billcraft l'a laissé tel quel.</translation>
+        <translation>%1 n&apos;est pas une base de données Billcraft (%2). Billcraft l&apos;a laissé tel quel.</translation>
     </message>
     <message>
         <source>it is a database of the earlier Windows program, still to be converted</source>
-        <translation>c'est une base de données de l'ancien programme Windows, encore à convertir</translation>
+        <translation>c&apos;est une base de données de l&apos;ancien programme Windows, encore à convertir</translation>
     </message>
     <message>
         <source>it is not an SQLite file</source>
-        <translation>ce n'est pas un fichier SQLite</translation>
+        <translation>ce n&apos;est pas un fichier SQLite</translation>
     </message>
     <message>
         <source>%1 cannot be opened: %2</source>
@@ -1424,7 +1424,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2. Billcraft has left it unchanged.</source>
-        <translation>%1 ne peut pas être lu : %2. Billcraft l'a laissé tel quel.</translation>
+        <translation>%1 ne peut pas être lu : %2. Billcraft l&apos;a laissé tel quel.</translation>
     </message>
     <message>
         <source>it holds none of Billcraft&apos;s tables</source>
@@ -1444,7 +1444,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Cannot add %1.%2 of type %3</source>
-        <translation>Impossible d'ajouter %1.%2 de type %3</translation>
+        <translation>Impossible d&apos;ajouter %1.%2 de type %3</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -1476,7 +1476,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The database %1 holds tables of another program. Shared books need an empty database of their own: Billcraft has left it unchanged.</source>
-        <translation>La base de données %1 contient les tables d'un autre programme. La comptabilité partagée a besoin de sa propre base vide : Billcraft l'a laissée telle quelle.</translation>
+        <translation>La base de données %1 contient les tables d&apos;un autre programme. La comptabilité partagée a besoin de sa propre base vide : Billcraft l&apos;a laissée telle quelle.</translation>
     </message>
     <message>
         <source>%1: the shared books cannot be made: %2</source>
@@ -1484,7 +1484,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The shared books at %1 were last upgraded by a newer Billcraft (schema version %2; this Billcraft knows version %3). Update Billcraft on this computer to use them. Nothing has been changed.</source>
-        <translation>La comptabilité partagée de %1 a été mise à niveau en dernier par un Billcraft plus récent (version de schéma %2 ; ce Billcraft connaît la version %3). Mettez à jour Billcraft sur cet ordinateur pour l'utiliser. Rien n'a été modifié.</translation>
+        <translation>La comptabilité partagée de %1 a été mise à niveau en dernier par un Billcraft plus récent (version de schéma %2 ; ce Billcraft connaît la version %3). Mettez à jour Billcraft sur cet ordinateur pour l&apos;utiliser. Rien n&apos;a été modifié.</translation>
     </message>
 </context>
 <context>
@@ -1502,7 +1502,7 @@ Déconseillé</translation>
     <name>DesignerLogo</name>
     <message>
         <source>%1 could not be made into a smaller picture.</source>
-        <translation>%1 n'a pas pu être réduit en une image plus petite.</translation>
+        <translation>%1 n&apos;a pas pu être réduit en une image plus petite.</translation>
     </message>
     <message>
         <source>%1 changed while it was read.</source>
@@ -1521,7 +1521,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Fit for Preview</source>
-        <translation>Ajuster à l'aperçu</translation>
+        <translation>Ajuster à l&apos;aperçu</translation>
     </message>
     <message>
         <source>Align Lefts</source>
@@ -1564,7 +1564,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The invoice charges VAT but the identity&apos;s VAT rate is 0: correct the VAT Rate on the Invoice Layout tab.</source>
-        <translation>La facture applique la TVA mais le taux de TVA de l'identité est 0 : corrigez le taux de TVA dans l'onglet Mise en page.</translation>
+        <translation>La facture applique la TVA mais le taux de TVA de l&apos;identité est 0 : corrigez le taux de TVA dans l&apos;onglet Mise en page.</translation>
     </message>
 </context>
 <context>
@@ -1578,11 +1578,11 @@ Déconseillé</translation>
     <name>EInvoiceFile</name>
     <message>
         <source>Billcraft does not write this kind of e-invoice.</source>
-        <translation>Billcraft n'écrit pas ce type de facture électronique.</translation>
+        <translation>Billcraft n&apos;écrit pas ce type de facture électronique.</translation>
     </message>
     <message>
         <source>The e-invoice could not be written.</source>
-        <translation>La facture électronique n'a pas pu être écrite.</translation>
+        <translation>La facture électronique n&apos;a pas pu être écrite.</translation>
     </message>
     <message>
         <source>Factur-X PDF (*.pdf)</source>
@@ -1717,7 +1717,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Exemption reason</source>
-        <translation>Motif d'exonération</translation>
+        <translation>Motif d&apos;exonération</translation>
     </message>
     <message>
         <source>Totals</source>
@@ -1824,15 +1824,15 @@ Déconseillé</translation>
     <name>EInvoiceReader</name>
     <message>
         <source>The file is empty, so it is no e-invoice.</source>
-        <translation>Le fichier est vide ; ce n'est donc pas une facture électronique.</translation>
+        <translation>Le fichier est vide ; ce n&apos;est donc pas une facture électronique.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation>%1 n'a pas pu être lu : %2</translation>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>%1 is larger than %L2 MB, more than an e-invoice can be.</source>
-        <translation>%1 dépasse %L2 Mo, plus qu'une facture électronique ne peut peser.</translation>
+        <translation>%1 dépasse %L2 Mo, plus qu&apos;une facture électronique ne peut peser.</translation>
     </message>
     <message>
         <source>Factur-X / ZUGFeRD (PDF with CII)</source>
@@ -1852,31 +1852,31 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The file is XML but no e-invoice: its root element is %1.</source>
-        <translation>Le fichier est en XML mais n'est pas une facture électronique : son élément racine est %1.</translation>
+        <translation>Le fichier est en XML mais n&apos;est pas une facture électronique : son élément racine est %1.</translation>
     </message>
     <message>
         <source>The e-invoice has more than %L1 elements, more than Billcraft reads.</source>
-        <translation>La facture électronique compte plus de %L1 éléments, plus que Billcraft n'en lit.</translation>
+        <translation>La facture électronique compte plus de %L1 éléments, plus que Billcraft n&apos;en lit.</translation>
     </message>
     <message>
         <source>The e-invoice nests its elements more than %1 deep, more than Billcraft reads.</source>
-        <translation>La facture électronique imbrique ses éléments sur plus de %1 niveaux, plus que Billcraft n'en lit.</translation>
+        <translation>La facture électronique imbrique ses éléments sur plus de %1 niveaux, plus que Billcraft n&apos;en lit.</translation>
     </message>
     <message>
         <source>The e-invoice declares entities, and e-invoices have none: it is not read.</source>
-        <translation>La facture électronique déclare des entités, ce que les factures électroniques ne font pas : elle n'est pas lue.</translation>
+        <translation>La facture électronique déclare des entités, ce que les factures électroniques ne font pas : elle n&apos;est pas lue.</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s XML is larger than %L1 MB, more than Billcraft reads.</source>
-        <translation>Le XML de la facture électronique dépasse %L1 Mo, plus que Billcraft n'en lit.</translation>
+        <translation>Le XML de la facture électronique dépasse %L1 Mo, plus que Billcraft n&apos;en lit.</translation>
     </message>
     <message>
         <source>The file declares a DTD, and e-invoices have none: it is not read.</source>
-        <translation>Le fichier déclare une DTD, ce que les factures électroniques ne font pas : il n'est pas lu.</translation>
+        <translation>Le fichier déclare une DTD, ce que les factures électroniques ne font pas : il n&apos;est pas lu.</translation>
     </message>
     <message>
         <source>The file is neither a PDF nor XML, so it is no e-invoice.</source>
-        <translation>Le fichier n'est ni un PDF ni du XML ; ce n'est donc pas une facture électronique.</translation>
+        <translation>Le fichier n&apos;est ni un PDF ni du XML ; ce n&apos;est donc pas une facture électronique.</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s XML is damaged at line %1: %2</source>
@@ -1884,11 +1884,11 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s amount %1 in %2 is not a number.</source>
-        <translation>Le montant %1 dans %2 de la facture électronique n'est pas un nombre.</translation>
+        <translation>Le montant %1 dans %2 de la facture électronique n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s date %1 in %2 is not a date.</source>
-        <translation>La date %1 dans %2 de la facture électronique n'est pas une date.</translation>
+        <translation>La date %1 dans %2 de la facture électronique n&apos;est pas une date.</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s VAT category %1 in %2 is not one Billcraft knows.</source>
@@ -1896,11 +1896,11 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The e-invoice&apos;s code %1 in %2 is not a number.</source>
-        <translation>Le code %1 dans %2 de la facture électronique n'est pas un nombre.</translation>
+        <translation>Le code %1 dans %2 de la facture électronique n&apos;est pas un nombre.</translation>
     </message>
     <message>
         <source>The e-invoice has more than %L1 lines, more than Billcraft reads.</source>
-        <translation>La facture électronique compte plus de %L1 lignes, plus que Billcraft n'en lit.</translation>
+        <translation>La facture électronique compte plus de %L1 lignes, plus que Billcraft n&apos;en lit.</translation>
     </message>
     <message>
         <source>The e-invoice lacks its %1.</source>
@@ -1912,7 +1912,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>issue date (BT-2)</source>
-        <translation>date d'émission (BT-2)</translation>
+        <translation>date d&apos;émission (BT-2)</translation>
     </message>
     <message>
         <source>seller&apos;s name (BT-27)</source>
@@ -1979,39 +1979,39 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The e-invoice needs the client&apos;s name: enter it on the Clients tab.</source>
-        <translation>La facture électronique exige le nom du client : saisissez-le dans l'onglet Clients.</translation>
+        <translation>La facture électronique exige le nom du client : saisissez-le dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The e-invoice needs the client&apos;s country code: enter it under E-invoice details on the Clients tab.</source>
-        <translation>La facture électronique exige le code pays du client : saisissez-le sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>La facture électronique exige le code pays du client : saisissez-le sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The client&apos;s VAT number must begin with its country code, such as FR or DE: correct it under E-invoice details on the Clients tab.</source>
-        <translation>Le numéro de TVA intracommunautaire du client doit commencer par le code pays, par exemple FR ou DE : corrigez-le sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>Le numéro de TVA intracommunautaire du client doit commencer par le code pays, par exemple FR ou DE : corrigez-le sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The e-invoice needs the client&apos;s VAT number for this invoice&apos;s VAT category: enter it under E-invoice details on the Clients tab.</source>
-        <translation>La facture électronique exige le numéro de TVA intracommunautaire du client pour la catégorie de TVA de cette facture : saisissez-le sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>La facture électronique exige le numéro de TVA intracommunautaire du client pour la catégorie de TVA de cette facture : saisissez-le sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The e-invoice needs the client&apos;s e-invoice address: enter it under E-invoice details on the Clients tab.</source>
-        <translation>La facture électronique exige l'adresse électronique de facturation du client : saisissez-la sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>La facture électronique exige l&apos;adresse électronique de facturation du client : saisissez-la sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>A UBL e-invoice needs the client&apos;s buyer reference or order number: enter it under E-invoice details on the Clients tab.</source>
-        <translation>Une facture électronique UBL exige la référence acheteur ou le numéro de commande du client : saisissez-le sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>Une facture électronique UBL exige la référence acheteur ou le numéro de commande du client : saisissez-le sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>An XRechnung needs the client&apos;s buyer reference (Leitweg-ID): enter it under E-invoice details on the Clients tab.</source>
-        <translation>Une XRechnung exige la référence acheteur du client (Leitweg-ID) : saisissez-la sous Facture électronique dans l'onglet Clients.</translation>
+        <translation>Une XRechnung exige la référence acheteur du client (Leitweg-ID) : saisissez-la sous Facture électronique dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>An XRechnung needs the client&apos;s town: enter it on the Clients tab.</source>
-        <translation>Une XRechnung exige la ville du client : saisissez-la dans l'onglet Clients.</translation>
+        <translation>Une XRechnung exige la ville du client : saisissez-la dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>An XRechnung needs the client&apos;s post code: enter it on the Clients tab.</source>
-        <translation>Une XRechnung exige le code postal du client : saisissez-le dans l'onglet Clients.</translation>
+        <translation>Une XRechnung exige le code postal du client : saisissez-le dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The e-invoice needs the invoice&apos;s number.</source>
@@ -2031,33 +2031,33 @@ Déconseillé</translation>
     </message>
     <message>
         <source>The e-invoice needs a due date: enter the days allowed for payment under Trading details.</source>
-        <translation>La facture électronique exige une date d'échéance : saisissez le délai de paiement en jours dans Coordonnées société.</translation>
+        <translation>La facture électronique exige une date d&apos;échéance : saisissez le délai de paiement en jours dans Coordonnées société.</translation>
     </message>
 </context>
 <context>
     <name>EnvelopePrinter</name>
     <message>
         <source>The printer does not take DL envelopes.</source>
-        <translation>L'imprimante n'accepte pas les enveloppes DL.</translation>
+        <translation>L&apos;imprimante n&apos;accepte pas les enveloppes DL.</translation>
     </message>
     <message>
         <source>The printer could not be started.</source>
-        <translation>L'imprimante n'a pas pu être démarrée.</translation>
+        <translation>L&apos;imprimante n&apos;a pas pu être démarrée.</translation>
     </message>
     <message>
         <source>The envelope could not be sent to the printer.</source>
-        <translation>L'enveloppe n'a pas pu être envoyée à l'imprimante.</translation>
+        <translation>L&apos;enveloppe n&apos;a pas pu être envoyée à l&apos;imprimante.</translation>
     </message>
     <message>
         <source>The printer &quot;%1&quot; is not installed.</source>
-        <translation>L'imprimante « %1 » n'est pas installée.</translation>
+        <translation>L&apos;imprimante « %1 » n&apos;est pas installée.</translation>
     </message>
 </context>
 <context>
     <name>EnvelopeSettings</name>
     <message>
         <source>Printer Error</source>
-        <translation>Erreur d'imprimante</translation>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
     <message>
         <source>Envelope Settings</source>
@@ -2065,7 +2065,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Print Envelope</source>
-        <translation>Imprimer l'enveloppe</translation>
+        <translation>Imprimer l&apos;enveloppe</translation>
     </message>
     <message>
         <source>Printer</source>
@@ -2077,7 +2077,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>There was an error</source>
-        <translation>Une erreur s'est produite</translation>
+        <translation>Une erreur s&apos;est produite</translation>
     </message>
     <message>
         <source>No Client Selected</source>
@@ -2085,7 +2085,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Print Envelope ?</source>
-        <translation>Imprimer l'enveloppe ?</translation>
+        <translation>Imprimer l&apos;enveloppe ?</translation>
     </message>
     <message>
         <source>Select Printer And Tray</source>
@@ -2095,13 +2095,13 @@ Déconseillé</translation>
         <source>
 No tray of %1 is chosen.</source>
         <translation>
-Aucun bac de %1 n'est choisi.</translation>
+Aucun bac de %1 n&apos;est choisi.</translation>
     </message>
     <message>
         <source>
 The client is no longer in the address book.</source>
         <translation>
-Le client ne figure plus dans le carnet d'adresses.</translation>
+Le client ne figure plus dans le carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>Envelope - %1</source>
@@ -2109,7 +2109,7 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>Select Printer</source>
-        <translation>Choisir l'imprimante</translation>
+        <translation>Choisir l&apos;imprimante</translation>
     </message>
     <message>
         <source>Select Printer Tray</source>
@@ -2120,7 +2120,7 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     <name>EnvelopeTrays</name>
     <message>
         <source>The print system does not know this printer.</source>
-        <translation>Le système d'impression ne connaît pas cette imprimante.</translation>
+        <translation>Le système d&apos;impression ne connaît pas cette imprimante.</translation>
     </message>
     <message>
         <source> (default)</source>
@@ -2135,11 +2135,11 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>The number of an expense cannot be changed.</source>
-        <translation>Le numéro d'une dépense ne peut pas être modifié.</translation>
+        <translation>Le numéro d&apos;une dépense ne peut pas être modifié.</translation>
     </message>
     <message>
         <source>This expense has been deleted meanwhile, so the change could not be saved.</source>
-        <translation>Cette dépense a été supprimée entre-temps ; la modification n'a donc pas pu être enregistrée.</translation>
+        <translation>Cette dépense a été supprimée entre-temps ; la modification n&apos;a donc pas pu être enregistrée.</translation>
     </message>
     <message>
         <source>Expenses</source>
@@ -2175,19 +2175,19 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>The expenses could not be read</source>
-        <translation>Les dépenses n'ont pas pu être lues</translation>
+        <translation>Les dépenses n&apos;ont pas pu être lues</translation>
     </message>
     <message>
         <source>The change could not be saved</source>
-        <translation>La modification n'a pas pu être enregistrée</translation>
+        <translation>La modification n&apos;a pas pu être enregistrée</translation>
     </message>
     <message>
         <source>An expense must have a date, so it keeps the one it had.</source>
-        <translation>Une dépense doit avoir une date ; elle conserve donc celle qu'elle avait.</translation>
+        <translation>Une dépense doit avoir une date ; elle conserve donc celle qu&apos;elle avait.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a date, so the expense keeps the one it had. Type a date such as %2.</source>
-        <translation>« %1 » n'est pas une date ; la dépense conserve donc celle qu'elle avait. Saisissez une date comme %2.</translation>
+        <translation>« %1 » n&apos;est pas une date ; la dépense conserve donc celle qu&apos;elle avait. Saisissez une date comme %2.</translation>
     </message>
     <message>
         <source>value</source>
@@ -2199,15 +2199,15 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>An expense must have a value, so it keeps the one it had.</source>
-        <translation>Une dépense doit avoir un montant ; elle conserve donc celui qu'elle avait.</translation>
+        <translation>Une dépense doit avoir un montant ; elle conserve donc celui qu&apos;elle avait.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money, so the expense keeps its %2. Type a number such as 12.50, with or without %3.</source>
-        <translation>« %1 » n'est pas un montant ; la dépense conserve donc son %2. Saisissez un nombre comme 12.50, avec ou sans %3.</translation>
+        <translation>« %1 » n&apos;est pas un montant ; la dépense conserve donc son %2. Saisissez un nombre comme 12.50, avec ou sans %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of miles, so the expense keeps its mileage. Type a number such as 12.5.</source>
-        <translation>« %1 » n'est pas un nombre de miles ; la dépense conserve donc son kilométrage. Saisissez un nombre comme 12.5.</translation>
+        <translation>« %1 » n&apos;est pas un nombre de miles ; la dépense conserve donc son kilométrage. Saisissez un nombre comme 12.5.</translation>
     </message>
     <message>
         <source>Delete?</source>
@@ -2215,7 +2215,7 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>The expense could not be deleted</source>
-        <translation>La dépense n'a pas pu être supprimée</translation>
+        <translation>La dépense n&apos;a pas pu être supprimée</translation>
     </message>
 </context>
 <context>
@@ -2246,7 +2246,7 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     </message>
     <message>
         <source>The list is empty, so there is nothing to export.</source>
-        <translation>La liste est vide ; il n'y a donc rien à exporter.</translation>
+        <translation>La liste est vide ; il n&apos;y a donc rien à exporter.</translation>
     </message>
     <message>
         <source>file Saved </source>
@@ -2255,7 +2255,7 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     <message>
         <source>Error saving file.
 </source>
-        <translation>Erreur lors de l'enregistrement du fichier.
+        <translation>Erreur lors de l&apos;enregistrement du fichier.
 </translation>
     </message>
     <message>
@@ -2265,19 +2265,19 @@ Le client ne figure plus dans le carnet d'adresses.</translation>
     <message>
         <source>The spreadsheet could not be saved.
 </source>
-        <translation>Le classeur n'a pas pu être enregistré.
+        <translation>Le classeur n&apos;a pas pu être enregistré.
 </translation>
     </message>
     <message>
         <source>The list could not be read in full, so nothing was exported.
 </source>
-        <translation>La liste n'a pas pu être lue en entier ; rien n'a donc été exporté.
+        <translation>La liste n&apos;a pas pu être lue en entier ; rien n&apos;a donc été exporté.
 </translation>
     </message>
     <message>
         <source>No spreadsheet program could be started to show the data.
 It has been saved as %1</source>
-        <translation>Aucun tableur n'a pu être lancé pour afficher les données.
+        <translation>Aucun tableur n&apos;a pu être lancé pour afficher les données.
 Elles ont été enregistrées sous %1</translation>
     </message>
 </context>
@@ -2289,7 +2289,7 @@ Elles ont été enregistrées sous %1</translation>
     </message>
     <message>
         <source>This PDF carries several XML attachments and none is named as an e-invoice (factur-x.xml).</source>
-        <translation>Ce PDF contient plusieurs pièces jointes XML et aucune n'est nommée comme facture électronique (factur-x.xml).</translation>
+        <translation>Ce PDF contient plusieurs pièces jointes XML et aucune n&apos;est nommée comme facture électronique (factur-x.xml).</translation>
     </message>
     <message>
         <source>The e-invoice attached to this PDF is damaged and cannot be read.</source>
@@ -2297,15 +2297,15 @@ Elles ont été enregistrées sous %1</translation>
     </message>
     <message>
         <source>The e-invoice attached to this PDF is larger than %1 MB; it was not read.</source>
-        <translation>La facture électronique jointe à ce PDF dépasse %1 Mo ; elle n'a pas été lue.</translation>
+        <translation>La facture électronique jointe à ce PDF dépasse %1 Mo ; elle n&apos;a pas été lue.</translation>
     </message>
     <message>
         <source>This PDF is larger than %1 MB, more than any e-invoice needs; it was not read.</source>
-        <translation>Ce PDF dépasse %1 Mo, plus qu'aucune facture électronique n'en a besoin ; il n'a pas été lu.</translation>
+        <translation>Ce PDF dépasse %1 Mo, plus qu&apos;aucune facture électronique n&apos;en a besoin ; il n&apos;a pas été lu.</translation>
     </message>
     <message>
         <source>This file is not a PDF.</source>
-        <translation>Ce fichier n'est pas un PDF.</translation>
+        <translation>Ce fichier n&apos;est pas un PDF.</translation>
     </message>
     <message>
         <source>This PDF is protected by a password and cannot be read.</source>
@@ -2321,7 +2321,7 @@ Elles ont été enregistrées sous %1</translation>
     </message>
     <message>
         <source>The Factur-X PDF cannot be made: it has no invoice data or no date.</source>
-        <translation>Le PDF Factur-X ne peut pas être créé : il n'a pas de données de facture ou pas de date.</translation>
+        <translation>Le PDF Factur-X ne peut pas être créé : il n&apos;a pas de données de facture ou pas de date.</translation>
     </message>
     <message>
         <source>The Factur-X PDF cannot be made: %1</source>
@@ -2349,7 +2349,7 @@ Elles ont été enregistrées sous %1</translation>
     <message>
         <source>There Are Too Many Records To Display
 Please Use Selection Criteria</source>
-        <translation>Il y a trop d'enregistrements à afficher
+        <translation>Il y a trop d&apos;enregistrements à afficher
 Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
@@ -2369,15 +2369,15 @@ Veuillez utiliser des critères de sélection</translation>
     <name>GridExport</name>
     <message>
         <source>The spreadsheet could not be made: %1</source>
-        <translation>Le classeur n'a pas pu être créé : %1</translation>
+        <translation>Le classeur n&apos;a pas pu être créé : %1</translation>
     </message>
     <message>
         <source>The spreadsheet could not be started.</source>
-        <translation>Le tableur n'a pas pu être lancé.</translation>
+        <translation>Le tableur n&apos;a pas pu être lancé.</translation>
     </message>
     <message>
         <source>There is no folder of your own to save it in.</source>
-        <translation>Il n'existe aucun dossier personnel où l'enregistrer.</translation>
+        <translation>Il n&apos;existe aucun dossier personnel où l&apos;enregistrer.</translation>
     </message>
     <message>
         <source>The folder %1 %2</source>
@@ -2385,19 +2385,19 @@ Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
         <source>could not be made.</source>
-        <translation>n'a pas pu être créé.</translation>
+        <translation>n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>could not be made: %1</source>
-        <translation>n'a pas pu être créé : %1</translation>
+        <translation>n&apos;a pas pu être créé : %1</translation>
     </message>
     <message>
         <source>is a symbolic link, so it is not used.</source>
-        <translation>est un lien symbolique ; il n'est donc pas utilisé.</translation>
+        <translation>est un lien symbolique ; il n&apos;est donc pas utilisé.</translation>
     </message>
     <message>
         <source>is not a folder.</source>
-        <translation>n'est pas un dossier.</translation>
+        <translation>n&apos;est pas un dossier.</translation>
     </message>
     <message>
         <source>cannot be opened: %1</source>
@@ -2409,7 +2409,7 @@ Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
         <source>belongs to another user, so it is not used.</source>
-        <translation>appartient à un autre utilisateur ; il n'est donc pas utilisé.</translation>
+        <translation>appartient à un autre utilisateur ; il n&apos;est donc pas utilisé.</translation>
     </message>
     <message>
         <source>cannot be made private: %1</source>
@@ -2417,11 +2417,11 @@ Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
         <source>No temporary folder could be made for the spreadsheet: %1</source>
-        <translation>Aucun dossier temporaire n'a pu être créé pour le classeur : %1</translation>
+        <translation>Aucun dossier temporaire n&apos;a pu être créé pour le classeur : %1</translation>
     </message>
     <message>
         <source>The spreadsheet made could not be read back: %1</source>
-        <translation>Le classeur créé n'a pas pu être relu : %1</translation>
+        <translation>Le classeur créé n&apos;a pas pu être relu : %1</translation>
     </message>
 </context>
 <context>
@@ -2494,32 +2494,48 @@ Veuillez utiliser des critères de sélection</translation>
         <source>RemindedOn</source>
         <translation>Relancée le</translation>
     </message>
+    <message>
+        <source>ExpenseID</source>
+        <translation>N° dépense</translation>
+    </message>
+    <message>
+        <source>ClientRef</source>
+        <translation>Réf. client</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Mileage</source>
+        <translation>Kilométrage</translation>
+    </message>
 </context>
 <context>
     <name>HelpDocument</name>
     <message>
         <source>it has no %1 column</source>
-        <translation>il n'a pas de colonne %1</translation>
+        <translation>il n&apos;a pas de colonne %1</translation>
     </message>
     <message>
         <source>%1 could not be read: there is no such file.</source>
-        <translation>%1 n'a pas pu être lu : ce fichier n'existe pas.</translation>
+        <translation>%1 n&apos;a pas pu être lu : ce fichier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation>%1 n'a pas pu être lu : %2</translation>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
     </message>
     <message>
         <source>%1 is damaged and could be read only in part (%2).</source>
-        <translation>%1 est endommagé et n'a pu être lu qu'en partie (%2).</translation>
+        <translation>%1 est endommagé et n&apos;a pu être lu qu&apos;en partie (%2).</translation>
     </message>
     <message>
         <source>%1 is not a help file: %2.</source>
-        <translation>%1 n'est pas un fichier d'aide : %2.</translation>
+        <translation>%1 n&apos;est pas un fichier d&apos;aide : %2.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is longer than the %2 characters a section&apos;s name may have.</source>
-        <translation>« %1 » dépasse les %2 caractères permis pour le nom d'une rubrique.</translation>
+        <translation>« %1 » dépasse les %2 caractères permis pour le nom d&apos;une rubrique.</translation>
     </message>
     <message>
         <source>The text has %1 characters; a section holds at most %2.</source>
@@ -2527,22 +2543,22 @@ Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n'a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
     <message>
         <source>The help document could not be installed: %1</source>
-        <translation>Le document d'aide n'a pas pu être installé : %1</translation>
+        <translation>Le document d&apos;aide n&apos;a pas pu être installé : %1</translation>
     </message>
 </context>
 <context>
     <name>HelpPrint</name>
     <message>
         <source>The help text could not be drawn as a PDF.</source>
-        <translation>Le texte d'aide n'a pas pu être converti en PDF.</translation>
+        <translation>Le texte d&apos;aide n&apos;a pas pu être converti en PDF.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n'a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
     </message>
 </context>
 <context>
@@ -2572,11 +2588,11 @@ Veuillez utiliser des critères de sélection</translation>
     </message>
     <message>
         <source>The sections below belong under a section that is no longer in the help, or under each other in a circle. They are kept here so that none is lost.</source>
-        <translation>Les rubriques ci-dessous dépendent d'une rubrique qui n'est plus dans l'aide, ou dépendent les unes des autres en cercle. Elles sont conservées ici pour qu'aucune ne soit perdue.</translation>
+        <translation>Les rubriques ci-dessous dépendent d&apos;une rubrique qui n&apos;est plus dans l&apos;aide, ou dépendent les unes des autres en cercle. Elles sont conservées ici pour qu&apos;aucune ne soit perdue.</translation>
     </message>
     <message>
         <source>Print Help</source>
-        <translation>Imprimer l'aide</translation>
+        <translation>Imprimer l&apos;aide</translation>
     </message>
     <message>
         <source>Welcome to Billcraft Help<byte value="xd"/>
@@ -2590,7 +2606,7 @@ for specific help with your problem<byte value="xd"/>
 Does your business need a website?<byte value="xd"/>
 Contact sales@norvane.example or www.norvane.example<byte value="xd"/>
 For a cost effective solution</source>
-        <translation>Bienvenue dans l'aide de Billcraft<byte value="xd"/>
+        <translation>Bienvenue dans l&apos;aide de Billcraft<byte value="xd"/>
 <byte value="xd"/>
 Cliquez à GAUCHE sur le sujet qui vous intéresse.<byte value="xd"/>
 Ou utilisez le bouton Rechercher ci-dessus.<byte value="xd"/>
@@ -2598,7 +2614,7 @@ Ou utilisez le bouton Rechercher ci-dessus.<byte value="xd"/>
 Ou écrivez à support@norvane.example<byte value="xd"/>
 pour une aide sur votre problème<byte value="xd"/>
 <byte value="xd"/>
-Votre entreprise a besoin d'un site web ?<byte value="xd"/>
+Votre entreprise a besoin d&apos;un site web ?<byte value="xd"/>
 Contactez sales@norvane.example ou www.norvane.example<byte value="xd"/>
 Pour une solution économique</translation>
     </message>
@@ -2628,7 +2644,7 @@ Pour une solution économique</translation>
     </message>
     <message>
         <source>Display Order</source>
-        <translation>Ordre d'affichage</translation>
+        <translation>Ordre d&apos;affichage</translation>
     </message>
     <message>
         <source>Add Node</source>
@@ -2656,18 +2672,18 @@ Pour une solution économique</translation>
     </message>
     <message>
         <source>Help File Missing</source>
-        <translation>Fichier d'aide absent</translation>
+        <translation>Fichier d&apos;aide absent</translation>
     </message>
     <message>
         <source>
 The sections before the damage are shown. The file is left as it is until you change the help.</source>
         <translation>
-Les rubriques précédant la partie endommagée sont affichées. Le fichier reste tel quel jusqu'à ce que vous modifiiez l'aide.</translation>
+Les rubriques précédant la partie endommagée sont affichées. Le fichier reste tel quel jusqu&apos;à ce que vous modifiiez l&apos;aide.</translation>
     </message>
     <message>
         <source>These help sections are each other&apos;s parents, round in a circle: %1.
 They are shown under &quot;Unfiled&quot;.</source>
-        <translation>Ces rubriques d'aide sont parentes les unes des autres, en cercle : %1.
+        <translation>Ces rubriques d&apos;aide sont parentes les unes des autres, en cercle : %1.
 Elles sont affichées sous « Non classées ».</translation>
     </message>
     <message>
@@ -2684,11 +2700,11 @@ Elles sont affichées sous « Non classées ».</translation>
     </message>
     <message>
         <source>Printer Error</source>
-        <translation>Erreur d'imprimante</translation>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
     <message>
         <source>Save Help as PDF</source>
-        <translation>Enregistrer l'aide en PDF</translation>
+        <translation>Enregistrer l&apos;aide en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
@@ -2710,7 +2726,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>The section %1 is no longer in the help.</source>
-        <translation>La rubrique %1 n'est plus dans l'aide.</translation>
+        <translation>La rubrique %1 n&apos;est plus dans l&apos;aide.</translation>
     </message>
     <message>
         <source>Add</source>
@@ -2750,30 +2766,30 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>The display order must be a whole number, such as 10. Nothing was saved.</source>
-        <translation>L'ordre d'affichage doit être un nombre entier, par exemple 10. Rien n'a été enregistré.</translation>
+        <translation>L&apos;ordre d&apos;affichage doit être un nombre entier, par exemple 10. Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source> Nothing was saved.</source>
-        <translation> Rien n'a été enregistré.</translation>
+        <translation> Rien n&apos;a été enregistré.</translation>
     </message>
     <message>
         <source>Help File Exists</source>
-        <translation>Le fichier d'aide existe déjà</translation>
+        <translation>Le fichier d&apos;aide existe déjà</translation>
     </message>
 </context>
 <context>
     <name>IdentityLayoutFile</name>
     <message>
         <source>The layout file ends inside the field %1 (at byte %2 of %3).</source>
-        <translation>Le fichier de mise en page se termine au milieu du champ %1 (à l'octet %2 sur %3).</translation>
+        <translation>Le fichier de mise en page se termine au milieu du champ %1 (à l&apos;octet %2 sur %3).</translation>
     </message>
     <message>
         <source>%1 is not a usable layout file. %2</source>
-        <translation>%1 n'est pas un fichier de mise en page utilisable. %2</translation>
+        <translation>%1 n&apos;est pas un fichier de mise en page utilisable. %2</translation>
     </message>
     <message>
         <source>The layout is not written to %1. %2</source>
-        <translation>La mise en page n'est pas écrite dans %1. %2</translation>
+        <translation>La mise en page n&apos;est pas écrite dans %1. %2</translation>
     </message>
 </context>
 <context>
@@ -2799,7 +2815,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     <name>InvoiceList</name>
     <message>
         <source>The database connection is not an SQLite one.</source>
-        <translation>La connexion à la base de données n'est pas une connexion SQLite.</translation>
+        <translation>La connexion à la base de données n&apos;est pas une connexion SQLite.</translation>
     </message>
 </context>
 <context>
@@ -2810,7 +2826,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Right click to edit invoice or left click to view</source>
-        <translation>Clic droit pour modifier la facture, clic gauche pour l'afficher</translation>
+        <translation>Clic droit pour modifier la facture, clic gauche pour l&apos;afficher</translation>
     </message>
     <message>
         <source>Match bank statement...</source>
@@ -2818,7 +2834,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>View Options</source>
-        <translation>Options d'affichage</translation>
+        <translation>Options d&apos;affichage</translation>
     </message>
     <message>
         <source>Show All</source>
@@ -2944,7 +2960,7 @@ Kind regards,
 {trading name}</source>
         <translation>Bonjour {client},
 
-Veuillez trouver ci-joint notre facture {number} du {date} d'un montant de {total}, payable au plus tard le {due date}.
+Veuillez trouver ci-joint notre facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}.
 
 Nous vous remercions de votre confiance.
 
@@ -2953,7 +2969,7 @@ Cordialement,
     </message>
     <message>
         <source>There is no identity %1.</source>
-        <translation>L'identité %1 n'existe pas.</translation>
+        <translation>L&apos;identité %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>Invoice %1.pdf</source>
@@ -2961,7 +2977,7 @@ Cordialement,
     </message>
     <message>
         <source>Nothing was sent. Enter what is missing, or send a plain PDF by clearing &quot;Attach e-invoice (Factur-X)&quot; in the e-mail settings.</source>
-        <translation>Rien n'a été envoyé. Complétez ce qui manque, ou envoyez un simple PDF en décochant « Joindre la facture électronique (Factur-X) » dans les réglages e-mail.</translation>
+        <translation>Rien n&apos;a été envoyé. Complétez ce qui manque, ou envoyez un simple PDF en décochant « Joindre la facture électronique (Factur-X) » dans les réglages e-mail.</translation>
     </message>
     <message>
         <source>the invoice number</source>
@@ -2977,7 +2993,7 @@ Cordialement,
     </message>
     <message>
         <source>the day payment is due</source>
-        <translation>la date d'échéance</translation>
+        <translation>la date d&apos;échéance</translation>
     </message>
     <message>
         <source>the client&apos;s company, or name</source>
@@ -2989,7 +3005,7 @@ Cordialement,
     </message>
     <message>
         <source>The client&apos;s e-mail address &quot;%1&quot; is not one address such as name@example.com: correct it on the Clients tab.</source>
-        <translation>L'adresse e-mail du client « %1 » n'est pas une adresse unique comme nom@example.com : corrigez-la dans l'onglet Clients.</translation>
+        <translation>L&apos;adresse e-mail du client « %1 » n&apos;est pas une adresse unique comme nom@example.com : corrigez-la dans l&apos;onglet Clients.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made.</source>
@@ -2997,21 +3013,21 @@ Cordialement,
     </message>
     <message>
         <source>The invoice no longer exists.</source>
-        <translation>La facture n'existe plus.</translation>
+        <translation>La facture n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
     <name>InvoiceMailing</name>
     <message>
         <source>The message is open in your mail program, but the day it was sent could not be recorded.</source>
-        <translation>Le message est ouvert dans votre messagerie, mais la date d'envoi n'a pas pu être enregistrée.</translation>
+        <translation>Le message est ouvert dans votre messagerie, mais la date d&apos;envoi n&apos;a pas pu être enregistrée.</translation>
     </message>
 </context>
 <context>
     <name>InvoicePage</name>
     <message>
         <source>The logo %1 is missing or is not a picture that can be read, so the text logo is printed instead.</source>
-        <translation>Le logo %1 est absent ou n'est pas une image lisible ; le logo texte est donc imprimé à la place.</translation>
+        <translation>Le logo %1 est absent ou n&apos;est pas une image lisible ; le logo texte est donc imprimé à la place.</translation>
     </message>
     <message>
         <source>%1
@@ -3041,29 +3057,29 @@ Le logo texte est imprimé à la place.</translation>
     </message>
     <message>
         <source>This invoice no longer exists: it may have been deleted.</source>
-        <translation>Cette facture n'existe plus : elle a peut-être été supprimée.</translation>
+        <translation>Cette facture n&apos;existe plus : elle a peut-être été supprimée.</translation>
     </message>
     <message>
         <source>Identity %1 has no invoice numbered %2.</source>
-        <translation>L'identité %1 n'a pas de facture numérotée %2.</translation>
+        <translation>L&apos;identité %1 n&apos;a pas de facture numérotée %2.</translation>
     </message>
 </context>
 <context>
     <name>InvoicePdfJob</name>
     <message>
         <source>There is no Billcraft database (%1) in %2.</source>
-        <translation>Il n'y a pas de base de données Billcraft (%1) dans %2.</translation>
+        <translation>Il n&apos;y a pas de base de données Billcraft (%1) dans %2.</translation>
     </message>
     <message>
         <source>There is no identity %1.</source>
-        <translation>L'identité %1 n'existe pas.</translation>
+        <translation>L&apos;identité %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
     <name>InvoicePreview</name>
     <message>
         <source>Printer Error</source>
-        <translation>Erreur d'imprimante</translation>
+        <translation>Erreur d&apos;imprimante</translation>
     </message>
     <message>
         <source>Print Invoice</source>
@@ -3168,14 +3184,14 @@ La facture est affichée avec la mise en page par défaut.</translation>
     <name>InvoiceStore</name>
     <message>
         <source>The starting number %1 is not a number.</source>
-        <translation>Le numéro de départ %1 n'est pas un nombre.</translation>
+        <translation>Le numéro de départ %1 n&apos;est pas un nombre.</translation>
     </message>
 </context>
 <context>
     <name>InvoiceTerms</name>
     <message>
         <source>The identity&apos;s VAT rate %1 cannot be used.</source>
-        <translation>Le taux de TVA %1 de l'identité ne peut pas être utilisé.</translation>
+        <translation>Le taux de TVA %1 de l&apos;identité ne peut pas être utilisé.</translation>
     </message>
 </context>
 <context>
@@ -3186,16 +3202,16 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>Reading the old database...</source>
-        <translation>Lecture de l'ancienne base de données...</translation>
+        <translation>Lecture de l&apos;ancienne base de données...</translation>
     </message>
     <message>
         <source>This data folder holds a database from the earlier Windows program. Convert it to Billcraft&apos;s format? The original is kept as Accounts.jet.mdb.</source>
-        <translation>Ce dossier de données contient une base de données de l'ancien programme Windows. La convertir au format de Billcraft ? L'original est conservé sous Accounts.jet.mdb.</translation>
+        <translation>Ce dossier de données contient une base de données de l&apos;ancien programme Windows. La convertir au format de Billcraft ? L&apos;original est conservé sous Accounts.jet.mdb.</translation>
     </message>
     <message>
         <source>The database could not be converted, and the data folder has been left as it was.
 </source>
-        <translation>La base de données n'a pas pu être convertie ; le dossier de données est resté tel quel.
+        <translation>La base de données n&apos;a pas pu être convertie ; le dossier de données est resté tel quel.
 </translation>
     </message>
 </context>
@@ -3238,7 +3254,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     <name>JetImport</name>
     <message>
         <source>is no %1</source>
-        <translation>n'est pas du type %1</translation>
+        <translation>n&apos;est pas du type %1</translation>
     </message>
     <message>
         <source>whole number</source>
@@ -3282,7 +3298,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>it lacks the %1 %2, so it is not the database of the earlier Windows program.</source>
-        <translation>il lui manque %1 %2 ; ce n'est donc pas la base de données de l'ancien programme Windows.</translation>
+        <translation>il lui manque %1 %2 ; ce n&apos;est donc pas la base de données de l&apos;ancien programme Windows.</translation>
     </message>
     <message>
         <source>table</source>
@@ -3294,7 +3310,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>the table %1 has no column %2.</source>
-        <translation>la table %1 n'a pas de colonne %2.</translation>
+        <translation>la table %1 n&apos;a pas de colonne %2.</translation>
     </message>
     <message>
         <source>%1, row %2: the column %3 %4.</source>
@@ -3306,7 +3322,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>%1, row %2 could not be written: %3</source>
-        <translation>%1, la ligne %2 n'a pas pu être écrite : %3</translation>
+        <translation>%1, la ligne %2 n&apos;a pas pu être écrite : %3</translation>
     </message>
     <message>
         <source>%1: the file records %2 rows, but %3 could be read; the file is damaged or incomplete.</source>
@@ -3318,7 +3334,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>TblInvoices: the invoices&apos; Total or VAT add up to more than an amount can hold.</source>
-        <translation>TblInvoices : les totaux ou la TVA des factures dépassent ce qu'un montant peut contenir.</translation>
+        <translation>TblInvoices : les totaux ou la TVA des factures dépassent ce qu&apos;un montant peut contenir.</translation>
     </message>
     <message>
         <source>TblInvoices: the sums of Total and VAT in the new database differ from the file&apos;s. %1</source>
@@ -3330,7 +3346,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The new database cannot be written in %1: there is no space left on the disk.</source>
-        <translation>La nouvelle base de données ne peut pas être écrite dans %1 : il n'y a plus d'espace sur le disque.</translation>
+        <translation>La nouvelle base de données ne peut pas être écrite dans %1 : il n&apos;y a plus d&apos;espace sur le disque.</translation>
     </message>
     <message>
         <source>A conversion of %1 was interrupted, and %2 cannot be given its name back: %3</source>
@@ -3350,15 +3366,15 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>%1 already holds a database (%2). Billcraft converts only into a data folder without one.</source>
-        <translation>%1 contient déjà une base de données (%2). Billcraft ne convertit que vers un dossier de données qui n'en contient pas.</translation>
+        <translation>%1 contient déjà une base de données (%2). Billcraft ne convertit que vers un dossier de données qui n&apos;en contient pas.</translation>
     </message>
     <message>
         <source>%1 already holds %2, the original of an earlier conversion. Move it elsewhere first.</source>
-        <translation>%1 contient déjà %2, l'original d'une conversion précédente. Déplacez-le d'abord ailleurs.</translation>
+        <translation>%1 contient déjà %2, l&apos;original d&apos;une conversion précédente. Déplacez-le d&apos;abord ailleurs.</translation>
     </message>
     <message>
         <source>The new database could not be completed in %1.</source>
-        <translation>La nouvelle base de données n'a pas pu être finalisée dans %1.</translation>
+        <translation>La nouvelle base de données n&apos;a pas pu être finalisée dans %1.</translation>
     </message>
     <message>
         <source>The new database cannot be saved in %1: %2</source>
@@ -3374,7 +3390,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The data folder %1 cannot be written to.</source>
-        <translation>Impossible d'écrire dans le dossier de données %1.</translation>
+        <translation>Impossible d&apos;écrire dans le dossier de données %1.</translation>
     </message>
 </context>
 <context>
@@ -3382,6 +3398,25 @@ La facture est affichée avec la mise en page par défaut.</translation>
     <message>
         <source>There is an error with your date</source>
         <translation>Votre date contient une erreur</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageBox</name>
+    <message>
+        <source>Billcraft will show its texts in this language from its next start.</source>
+        <translation>Billcraft affichera ses textes dans cette langue à partir du prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Langue du bureau</translation>
+    </message>
+    <message>
+        <source>The choice could not be kept for the next start: %1</source>
+        <translation>Le choix n&apos;a pas pu être conservé pour le prochain démarrage : %1</translation>
     </message>
 </context>
 <context>
@@ -3448,7 +3483,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>Tip: Shift + Right Click to Use Auto Align</source>
-        <translation>Astuce : Maj + clic droit pour l'alignement automatique</translation>
+        <translation>Astuce : Maj + clic droit pour l&apos;alignement automatique</translation>
     </message>
     <message>
         <source>Cords</source>
@@ -3474,7 +3509,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
         <source>
 The designer shows the initial arrangement; the file is left as it is until you save.</source>
         <translation>
-Le concepteur affiche la disposition initiale ; le fichier reste tel quel jusqu'à l'enregistrement.</translation>
+Le concepteur affiche la disposition initiale ; le fichier reste tel quel jusqu&apos;à l&apos;enregistrement.</translation>
     </message>
     <message>
         <source>Cant find logo</source>
@@ -3482,7 +3517,7 @@ Le concepteur affiche la disposition initiale ; le fichier reste tel quel jusqu'
     </message>
     <message>
         <source>The logo %1 is not a picture that can be read.</source>
-        <translation>Le logo %1 n'est pas une image lisible.</translation>
+        <translation>Le logo %1 n&apos;est pas une image lisible.</translation>
     </message>
     <message>
         <source>The VAT Rate must be a percentage from %1 to %2.</source>
@@ -3558,12 +3593,12 @@ Le concepteur affiche la disposition initiale ; le fichier reste tel quel jusqu'
     </message>
     <message>
         <source>%1 is not a picture that can be used as a logo.</source>
-        <translation>%1 n'est pas une image utilisable comme logo.</translation>
+        <translation>%1 n&apos;est pas une image utilisable comme logo.</translation>
     </message>
     <message>
         <source>The logo could not be copied into the books.
 %1</source>
-        <translation>Le logo n'a pas pu être copié dans la comptabilité.
+        <translation>Le logo n&apos;a pas pu être copié dans la comptabilité.
 %1</translation>
     </message>
     <message>
@@ -3579,15 +3614,15 @@ mais les couleurs et les polices le seront</translation>
     <name>LayoutFiles</name>
     <message>
         <source>The settings of identity %1 cannot be read: %2</source>
-        <translation>Les réglages de l'identité %1 ne peuvent pas être lus : %2</translation>
+        <translation>Les réglages de l&apos;identité %1 ne peuvent pas être lus : %2</translation>
     </message>
     <message>
         <source>Identity %1 is not in the database.</source>
-        <translation>L'identité %1 n'est pas dans la base de données.</translation>
+        <translation>L&apos;identité %1 n&apos;est pas dans la base de données.</translation>
     </message>
     <message>
         <source>there is no such file</source>
-        <translation>ce fichier n'existe pas</translation>
+        <translation>ce fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>%1 cannot be converted: %2</source>
@@ -3595,15 +3630,15 @@ mais les couleurs et les polices le seront</translation>
     </message>
     <message>
         <source>%1 has no Identity column, so its rows belong to no identity.</source>
-        <translation>%1 n'a pas de colonne Identity ; ses lignes n'appartiennent donc à aucune identité.</translation>
+        <translation>%1 n&apos;a pas de colonne Identity ; ses lignes n&apos;appartiennent donc à aucune identité.</translation>
     </message>
     <message>
         <source>%1 has a damaged layout for identity %2. %3</source>
-        <translation>%1 contient une mise en page endommagée pour l'identité %2. %3</translation>
+        <translation>%1 contient une mise en page endommagée pour l&apos;identité %2. %3</translation>
     </message>
     <message>
         <source>Identity %1 starts with the default layout; %2 is left as it is.</source>
-        <translation>L'identité %1 démarre avec la mise en page par défaut ; %2 reste tel quel.</translation>
+        <translation>L&apos;identité %1 démarre avec la mise en page par défaut ; %2 reste tel quel.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
@@ -3615,7 +3650,7 @@ mais les couleurs et les polices le seront</translation>
     </message>
     <message>
         <source>Identity %1 has no layout file and no row in %2, so its VAT default cannot be saved.</source>
-        <translation>L'identité %1 n'a ni fichier de mise en page ni ligne dans %2 ; son réglage de TVA par défaut ne peut donc pas être enregistré.</translation>
+        <translation>L&apos;identité %1 n&apos;a ni fichier de mise en page ni ligne dans %2 ; son réglage de TVA par défaut ne peut donc pas être enregistré.</translation>
     </message>
 </context>
 <context>
@@ -3643,6 +3678,26 @@ mais les couleurs et les polices le seront</translation>
         <source>Its %1 is %2, and a font size is 0 (not set) or from %3 to %4 points.</source>
         <translation>Son %1 vaut %2, et une taille de police vaut 0 (non définie) ou de %3 à %4 points.</translation>
     </message>
+    <message>
+        <source>Sub Total</source>
+        <translation>Sous-total</translation>
+    </message>
+    <message>
+        <source>VAT</source>
+        <translation>TVA</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Désignation</translation>
+    </message>
+    <message>
+        <source>Invoice</source>
+        <translation>Facture</translation>
+    </message>
 </context>
 <context>
     <name>LongWork</name>
@@ -3655,19 +3710,23 @@ mais les couleurs et les polices le seront</translation>
     <name>MailLauncher</name>
     <message>
         <source>No mail program could be started (%1: %2).</source>
-        <translation>Aucune messagerie n'a pu être lancée (%1 : %2).</translation>
+        <translation>Aucune messagerie n&apos;a pu être lancée (%1 : %2).</translation>
     </message>
     <message>
         <source>This computer has no mail program set up.</source>
-        <translation>Aucune messagerie n'est configurée sur cet ordinateur.</translation>
+        <translation>Aucune messagerie n&apos;est configurée sur cet ordinateur.</translation>
     </message>
     <message>
         <source>The mail program did not take the message (%1 ended with code %2).</source>
-        <translation>La messagerie n'a pas accepté le message (%1 s'est terminé avec le code %2).</translation>
+        <translation>La messagerie n&apos;a pas accepté le message (%1 s&apos;est terminé avec le code %2).</translation>
     </message>
     <message>
         <source>The folder %1 cannot be shown.</source>
         <translation>Le dossier %1 ne peut pas être affiché.</translation>
+    </message>
+    <message>
+        <source>The address &quot;%1&quot; cannot be given to a mail program.</source>
+        <translation>L&apos;adresse « %1 » ne peut pas être transmise à un programme de messagerie.</translation>
     </message>
 </context>
 <context>
@@ -3685,7 +3744,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     <name>MailSettingsDialog</name>
     <message>
         <source>Fields you can use in the subject and message:</source>
-        <translation>Champs utilisables dans l'objet et le message :</translation>
+        <translation>Champs utilisables dans l&apos;objet et le message :</translation>
     </message>
     <message>
         <source>E-mail settings</source>
@@ -3717,11 +3776,11 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>The e-mail settings could not be saved.</source>
-        <translation>Les réglages e-mail n'ont pas pu être enregistrés.</translation>
+        <translation>Les réglages e-mail n&apos;ont pas pu être enregistrés.</translation>
     </message>
     <message>
         <source>The e-mail settings could not be read.</source>
-        <translation>Les réglages e-mail n'ont pas pu être lus.</translation>
+        <translation>Les réglages e-mail n&apos;ont pas pu être lus.</translation>
     </message>
 </context>
 <context>
@@ -3748,11 +3807,11 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>The trading identity whose invoice --invoice-pdf or --einvoice writes, or whose unpaid invoices --match-statement matches (default: the lowest-numbered one).</source>
-        <translation>L'identité commerciale dont --invoice-pdf ou --einvoice écrit la facture, ou dont --match-statement rapproche les factures impayées (par défaut : celle de plus petit numéro).</translation>
+        <translation>L&apos;identité commerciale dont --invoice-pdf ou --einvoice écrit la facture, ou dont --match-statement rapproche les factures impayées (par défaut : celle de plus petit numéro).</translation>
     </message>
     <message>
         <source>Convert &lt;file&gt;, the Accounts.mdb of the earlier Windows program, into the data folder&apos;s Accounts.mdb and exit, without opening a window. When &lt;file&gt; is the folder&apos;s own Accounts.mdb, it is kept as Accounts.jet.mdb.</source>
-        <translation>Convertir &lt;file&gt;, le fichier Accounts.mdb de l'ancien programme Windows, en Accounts.mdb du dossier de données et quitter, sans ouvrir de fenêtre. Si &lt;file&gt; est le propre Accounts.mdb du dossier, il est conservé sous Accounts.jet.mdb.</translation>
+        <translation>Convertir &lt;file&gt;, le fichier Accounts.mdb de l&apos;ancien programme Windows, en Accounts.mdb du dossier de données et quitter, sans ouvrir de fenêtre. Si &lt;file&gt; est le propre Accounts.mdb du dossier, il est conservé sous Accounts.jet.mdb.</translation>
     </message>
     <message>
         <source>Write a backup archive of the data folder&apos;s database to &lt;file&gt; (a zip holding Accounts.mdb, as the Back Up button makes) and exit, without opening a window.</source>
@@ -3764,7 +3823,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Use the shared books on the PostgreSQL server at &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) instead of the data folder&apos;s database. Billcraft keeps no password: libpq&apos;s ~/.pgpass, service file or environment give it.</source>
-        <translation>Utiliser la comptabilité partagée du serveur PostgreSQL à &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) au lieu de la base de données du dossier de données. Billcraft ne conserve aucun mot de passe : le ~/.pgpass de libpq, le fichier de service ou l'environnement le fournissent.</translation>
+        <translation>Utiliser la comptabilité partagée du serveur PostgreSQL à &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) au lieu de la base de données du dossier de données. Billcraft ne conserve aucun mot de passe : le ~/.pgpass de libpq, le fichier de service ou l&apos;environnement le fournissent.</translation>
     </message>
     <message>
         <source>Copy the data folder&apos;s books, with its layouts, logos and help, into the empty server database at &lt;url&gt; and exit, without opening a window.</source>
@@ -3772,7 +3831,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Match the credits of the bank statement &lt;file&gt; (camt.053, MT940 or a CSV file of a bank met before) to the identity&apos;s unpaid invoices, print one line per entry (sure, likely, none, debit or done; the invoice numbers or -; the amount; the date; the bank reference) and exit, without opening a window or changing the books.</source>
-        <translation>Rapprocher les crédits du relevé bancaire &lt;file&gt; (camt.053, MT940 ou fichier CSV d'une banque déjà rencontrée) des factures impayées de l'identité, afficher une ligne par écriture (sure, likely, none, debit ou done ; les numéros de facture ou - ; le montant ; la date ; la référence bancaire) et quitter, sans ouvrir de fenêtre ni modifier la comptabilité.</translation>
+        <translation>Rapprocher les crédits du relevé bancaire &lt;file&gt; (camt.053, MT940 ou fichier CSV d&apos;une banque déjà rencontrée) des factures impayées de l&apos;identité, afficher une ligne par écriture (sure, likely, none, debit ou done ; les numéros de facture ou - ; le montant ; la date ; la référence bancaire) et quitter, sans ouvrir de fenêtre ni modifier la comptabilité.</translation>
     </message>
     <message>
         <source>Invoicing for sole traders and small companies.</source>
@@ -3800,7 +3859,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>--backup needs FILE, the archive to write, before any other option; &quot;%1&quot; is an option (write ./%1 for a file of that name).</source>
-        <translation>--backup attend FILE, l'archive à écrire, avant toute autre option ; « %1 » est une option (écrivez ./%1 pour un fichier de ce nom).</translation>
+        <translation>--backup attend FILE, l&apos;archive à écrire, avant toute autre option ; « %1 » est une option (écrivez ./%1 pour un fichier de ce nom).</translation>
     </message>
     <message>
         <source>--copy-to: %1</source>
@@ -3813,7 +3872,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     <message>
         <source>Billcraft could not remove these files, left behind when it was stopped while writing them:
 %1</source>
-        <translation>Billcraft n'a pas pu supprimer ces fichiers, laissés lorsqu'il a été arrêté pendant leur écriture :
+        <translation>Billcraft n&apos;a pas pu supprimer ces fichiers, laissés lorsqu&apos;il a été arrêté pendant leur écriture :
 %1</translation>
     </message>
 </context>
@@ -3826,7 +3885,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     <message>
         <source>The trading identities could not be read.
 </source>
-        <translation>Les identités commerciales n'ont pas pu être lues.
+        <translation>Les identités commerciales n&apos;ont pas pu être lues.
 </translation>
     </message>
     <message>
@@ -3855,7 +3914,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Switch Users</source>
-        <translation>Changer d'identité</translation>
+        <translation>Changer d&apos;identité</translation>
     </message>
     <message>
         <source>Calculator</source>
@@ -3904,7 +3963,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     <message>
         <source>The database could not be given its column for client notes, so notes cannot be kept.
 </source>
-        <translation>La base de données n'a pas pu recevoir sa colonne pour les notes clients ; les notes ne peuvent donc pas être conservées.
+        <translation>La base de données n&apos;a pas pu recevoir sa colonne pour les notes clients ; les notes ne peuvent donc pas être conservées.
 </translation>
     </message>
     <message>
@@ -3917,7 +3976,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>The web address %1 could not be opened.</source>
-        <translation>L'adresse web %1 n'a pas pu être ouverte.</translation>
+        <translation>L&apos;adresse web %1 n&apos;a pas pu être ouverte.</translation>
     </message>
     <message>
         <source>Quit Program.. proceed ?</source>
@@ -3938,7 +3997,7 @@ Billcraft ajoute un zéro en tête de tous les numéros de facture</translation>
     </message>
     <message>
         <source>Invoice numbers were started in another Billcraft window in the meantime, so your starting number was not used: this invoice is number %1.</source>
-        <translation>Des numéros de facture ont été initialisés entre-temps dans une autre fenêtre Billcraft ; votre numéro de départ n'a donc pas été utilisé : cette facture porte le numéro %1.</translation>
+        <translation>Des numéros de facture ont été initialisés entre-temps dans une autre fenêtre Billcraft ; votre numéro de départ n&apos;a donc pas été utilisé : cette facture porte le numéro %1.</translation>
     </message>
     <message>
         <source>You have chosen to change the setting for VAT
@@ -3996,7 +4055,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>The VAT setting could not be saved as the default.</source>
-        <translation>Le réglage de TVA n'a pas pu être enregistré par défaut.</translation>
+        <translation>Le réglage de TVA n&apos;a pas pu être enregistré par défaut.</translation>
     </message>
     <message>
         <source>Please Select a Client</source>
@@ -4009,24 +4068,24 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     <message>
         <source>The invoice could not be made; nothing was saved.
 </source>
-        <translation>La facture n'a pas pu être créée ; rien n'a été enregistré.
+        <translation>La facture n&apos;a pas pu être créée ; rien n&apos;a été enregistré.
 </translation>
     </message>
     <message>
         <source>The invoice could not be saved.
 </source>
-        <translation>La facture n'a pas pu être enregistrée.
+        <translation>La facture n&apos;a pas pu être enregistrée.
 </translation>
     </message>
     <message>
         <source>The invoice could not be loaded for editing.
 </source>
-        <translation>La facture n'a pas pu être chargée pour modification.
+        <translation>La facture n&apos;a pas pu être chargée pour modification.
 </translation>
     </message>
     <message>
         <source>This invoice no longer exists.</source>
-        <translation>Cette facture n'existe plus.</translation>
+        <translation>Cette facture n&apos;existe plus.</translation>
     </message>
 </context>
 <context>
@@ -4109,11 +4168,11 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>No credit is accepted: check the ones that pay an invoice, or pick the invoice they pay.</source>
-        <translation>Aucun crédit n'est accepté : cochez ceux qui paient une facture, ou choisissez la facture qu'ils paient.</translation>
+        <translation>Aucun crédit n&apos;est accepté : cochez ceux qui paient une facture, ou choisissez la facture qu&apos;ils paient.</translation>
     </message>
     <message>
         <source>Invoices marked paid: %1, from %2 bank entries.</source>
-        <translation>Factures marquées payées : %1, d'après %2 écritures bancaires.</translation>
+        <translation>Factures marquées payées : %1, d&apos;après %2 écritures bancaires.</translation>
     </message>
     <message>
         <source>The statement holds no entries.</source>
@@ -4124,7 +4183,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     <name>NewIdentity</name>
     <message>
         <source>The new identity could not be stored: %1 %2</source>
-        <translation>La nouvelle identité n'a pas pu être enregistrée : %1 %2</translation>
+        <translation>La nouvelle identité n&apos;a pas pu être enregistrée : %1 %2</translation>
     </message>
     <message>
         <source>The Company Name can have at most %1 characters.</source>
@@ -4175,7 +4234,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>The program file %1 is not the user&apos;s to replace.</source>
-        <translation>Le fichier programme %1 n'appartient pas à l'utilisateur, qui ne peut pas le remplacer.</translation>
+        <translation>Le fichier programme %1 n&apos;appartient pas à l&apos;utilisateur, qui ne peut pas le remplacer.</translation>
     </message>
     <message>
         <source>The signature of %1 does not match it.</source>
@@ -4187,6 +4246,13 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
 </context>
 <context>
+    <name>PageSettings</name>
+    <message>
+        <source>VAT</source>
+        <translation>TVA</translation>
+    </message>
+</context>
+<context>
     <name>QSQLiteResult</name>
     <message>
         <source>Unable to fetch row</source>
@@ -4194,7 +4260,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>Unable to execute statement</source>
-        <translation>Impossible d'exécuter la requête</translation>
+        <translation>Impossible d&apos;exécuter la requête</translation>
     </message>
 </context>
 <context>
@@ -4241,7 +4307,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     <message>
         <source>The expenses could not be read:
 %1</source>
-        <translation>Les dépenses n'ont pas pu être lues :
+        <translation>Les dépenses n&apos;ont pas pu être lues :
 %1</translation>
     </message>
     <message>
@@ -4251,7 +4317,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     <message>
         <source>The expense could not be saved:
 %1</source>
-        <translation>La dépense n'a pas pu être enregistrée :
+        <translation>La dépense n&apos;a pas pu être enregistrée :
 %1</translation>
     </message>
 </context>
@@ -4278,9 +4344,9 @@ We would be grateful if you could pay {amount due} at your earliest convenience.
 
 Kind regards,
 {trading name}</source>
-        <translation>À l'attention de {client},
+        <translation>À l&apos;attention de {client},
 
-Madame, Monsieur, sauf erreur de notre part, la facture {number} du {date} d'un montant de {total}, payable au plus tard le {due date}, n'a pas encore été réglée. Il s'agit peut-être d'un oubli.
+Madame, Monsieur, sauf erreur de notre part, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, n&apos;a pas encore été réglée. Il s&apos;agit peut-être d&apos;un oubli.
 
 Nous vous serions reconnaissants de bien vouloir régler la somme de {amount due} dans les meilleurs délais. Si vous avez déjà effectué ce paiement, veuillez ne pas tenir compte de ce courrier.
 
@@ -4296,9 +4362,9 @@ Please pay {amount due} within seven days of the date of this letter.
 
 Yours sincerely,
 {trading name}</source>
-        <translation>À l'attention de {client},
+        <translation>À l&apos;attention de {client},
 
-Madame, Monsieur, malgré notre première relance, la facture {number} du {date} d'un montant de {total}, payable au plus tard le {due date}, reste impayée.
+Madame, Monsieur, malgré notre première relance, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
 
 Nous vous prions de régler la somme de {amount due} sous sept jours à compter de la date du présent courrier.
 
@@ -4314,9 +4380,9 @@ This is our final reminder. Unless we receive {amount due} within seven days of 
 
 Yours faithfully,
 {trading name}</source>
-        <translation>À l'attention de {client},
+        <translation>À l&apos;attention de {client},
 
-Madame, Monsieur, malgré nos précédentes relances, la facture {number} du {date} d'un montant de {total}, payable au plus tard le {due date}, reste impayée.
+Madame, Monsieur, malgré nos précédentes relances, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
 
 Ceci est notre dernière relance. Faute de réception de la somme de {amount due} sous sept jours à compter de la date du présent courrier, nous engagerons sans autre préavis les démarches nécessaires au recouvrement de cette créance.
 
@@ -4429,7 +4495,7 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The reminder could not be printed.</source>
-        <translation>La relance n'a pas pu être imprimée.</translation>
+        <translation>La relance n&apos;a pas pu être imprimée.</translation>
     </message>
     <message>
         <source>Save Reminder as PDF</source>
@@ -4441,7 +4507,7 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The folder %1 could not be made.</source>
-        <translation>Le dossier %1 n'a pas pu être créé.</translation>
+        <translation>Le dossier %1 n&apos;a pas pu être créé.</translation>
     </message>
     <message>
         <source>%1: invoice %2 from %3</source>
@@ -4450,7 +4516,7 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     <message>
         <source>The reminder was made, but the invoice could not record it:
 %1</source>
-        <translation>La relance a été créée, mais la facture n'a pas pu l'enregistrer :
+        <translation>La relance a été créée, mais la facture n&apos;a pas pu l&apos;enregistrer :
 %1</translation>
     </message>
 </context>
@@ -4458,11 +4524,11 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     <name>Reminders</name>
     <message>
         <source>There is no identity %1.</source>
-        <translation>L'identité %1 n'existe pas.</translation>
+        <translation>L&apos;identité %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>The invoice no longer exists.</source>
-        <translation>La facture n'existe plus.</translation>
+        <translation>La facture n&apos;existe plus.</translation>
     </message>
     <message>
         <source>A reminder fee must be between 0 and %1.</source>
@@ -4514,19 +4580,19 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     <message>
         <source>The date of the first invoice could not be read, so the years offered begin with %1.
 %2</source>
-        <translation>La date de la première facture n'a pas pu être lue ; les années proposées commencent donc à %1.
+        <translation>La date de la première facture n&apos;a pas pu être lue ; les années proposées commencent donc à %1.
 %2</translation>
     </message>
     <message>
         <source>The paid invoices could not be read:
 %1</source>
-        <translation>Les factures payées n'ont pas pu être lues :
+        <translation>Les factures payées n&apos;ont pas pu être lues :
 %1</translation>
     </message>
     <message>
         <source>The expenses could not be read:
 %1</source>
-        <translation>Les dépenses n'ont pas pu être lues :
+        <translation>Les dépenses n&apos;ont pas pu être lues :
 %1</translation>
     </message>
     <message>
@@ -4538,7 +4604,7 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     <name>SafeFile</name>
     <message>
         <source>there is no space left on the disk</source>
-        <translation>il n'y a plus d'espace sur le disque</translation>
+        <translation>il n&apos;y a plus d&apos;espace sur le disque</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -4549,11 +4615,11 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     <name>ServerAddress</name>
     <message>
         <source>&quot;%1&quot; is not the address of shared books. Write it as postgresql://user@server:5432/books</source>
-        <translation>« %1 » n'est pas l'adresse d'une comptabilité partagée. Écrivez-la sous la forme postgresql://user@server:5432/books</translation>
+        <translation>« %1 » n&apos;est pas l&apos;adresse d&apos;une comptabilité partagée. Écrivez-la sous la forme postgresql://user@server:5432/books</translation>
     </message>
     <message>
         <source>Billcraft keeps no passwords: take the password out of the address and put it in ~/.pgpass (or the PGPASSWORD variable).</source>
-        <translation>Billcraft ne conserve aucun mot de passe : retirez le mot de passe de l'adresse et placez-le dans ~/.pgpass (ou dans la variable PGPASSWORD).</translation>
+        <translation>Billcraft ne conserve aucun mot de passe : retirez le mot de passe de l&apos;adresse et placez-le dans ~/.pgpass (ou dans la variable PGPASSWORD).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; names no single database.</source>
@@ -4561,11 +4627,11 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; in the address is not one Billcraft passes to the server.</source>
-        <translation>Le paramètre « %1 » de l'adresse n'est pas de ceux que Billcraft transmet au serveur.</translation>
+        <translation>Le paramètre « %1 » de l&apos;adresse n&apos;est pas de ceux que Billcraft transmet au serveur.</translation>
     </message>
     <message>
         <source>The setting &quot;%1&quot; in the address holds a character that cannot be passed on.</source>
-        <translation>Le paramètre « %1 » de l'adresse contient un caractère qui ne peut pas être transmis.</translation>
+        <translation>Le paramètre « %1 » de l&apos;adresse contient un caractère qui ne peut pas être transmis.</translation>
     </message>
 </context>
 <context>
@@ -4576,7 +4642,7 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>The shared books are not open.</source>
-        <translation>La comptabilité partagée n'est pas ouverte.</translation>
+        <translation>La comptabilité partagée n&apos;est pas ouverte.</translation>
     </message>
     <message>
         <source>%1 cannot be written: %2</source>
@@ -4584,15 +4650,15 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>--backup needs FILE, the archive to write.</source>
-        <translation>--backup attend FILE, l'archive à écrire.</translation>
+        <translation>--backup attend FILE, l&apos;archive à écrire.</translation>
     </message>
     <message>
         <source>%1 holds more than %2 files beside the database: it is not a Billcraft backup.</source>
-        <translation>%1 contient plus de %2 fichiers à côté de la base de données : ce n'est pas une sauvegarde Billcraft.</translation>
+        <translation>%1 contient plus de %2 fichiers à côté de la base de données : ce n&apos;est pas une sauvegarde Billcraft.</translation>
     </message>
     <message>
         <source>Nothing has been changed.</source>
-        <translation>Rien n'a été modifié.</translation>
+        <translation>Rien n&apos;a été modifié.</translation>
     </message>
     <message numerus="yes">
         <source>%n other seat(s) are connected to the shared books at %1. A restore replaces everything they work on: ask them to close Billcraft, then restore again.</source>
@@ -4685,7 +4751,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>The choice could not be kept for the next start: %1</source>
-        <translation>Le choix n'a pas pu être conservé pour le prochain démarrage : %1</translation>
+        <translation>Le choix n&apos;a pas pu être conservé pour le prochain démarrage : %1</translation>
     </message>
 </context>
 <context>
@@ -4696,7 +4762,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>&quot;%1&quot; is not the name of a file the books keep.</source>
-        <translation>« %1 » n'est pas le nom d'un fichier conservé par la comptabilité.</translation>
+        <translation>« %1 » n&apos;est pas le nom d&apos;un fichier conservé par la comptabilité.</translation>
     </message>
     <message>
         <source>%1 cannot be read: it is too large (%2 bytes).</source>
@@ -4708,7 +4774,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>%1 cannot be read: it is not a file.</source>
-        <translation>%1 ne peut pas être lu : ce n'est pas un fichier.</translation>
+        <translation>%1 ne peut pas être lu : ce n&apos;est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 cannot be saved: it would be too large (%2 bytes).</source>
@@ -4726,7 +4792,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
         <source>
 %1 could not be put back as it was: %2</source>
         <translation>
-%1 n'a pas pu être remis dans son état d'origine : %2</translation>
+%1 n&apos;a pas pu être remis dans son état d&apos;origine : %2</translation>
     </message>
     <message>
         <source>%1 cannot be removed: %2</source>
@@ -4737,7 +4803,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     <name>StatementFiles</name>
     <message>
         <source>an entry is larger or deeper than a statement&apos;s entries are.</source>
-        <translation>une écriture est plus volumineuse ou plus imbriquée que ne le sont les écritures d'un relevé.</translation>
+        <translation>une écriture est plus volumineuse ou plus imbriquée que ne le sont les écritures d&apos;un relevé.</translation>
     </message>
     <message>
         <source>the XML declares entities, which statements have none of.</source>
@@ -4745,27 +4811,27 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>an entry&apos;s amount &quot;%1&quot; is no amount.</source>
-        <translation>le montant « %1 » d'une écriture n'est pas un montant.</translation>
+        <translation>le montant « %1 » d&apos;une écriture n&apos;est pas un montant.</translation>
     </message>
     <message>
         <source>an entry&apos;s date &quot;%1&quot; is no date.</source>
-        <translation>la date « %1 » d'une écriture n'est pas une date.</translation>
+        <translation>la date « %1 » d&apos;une écriture n&apos;est pas une date.</translation>
     </message>
     <message>
         <source>an entry has no booking date.</source>
-        <translation>une écriture n'a pas de date d'opération.</translation>
+        <translation>une écriture n&apos;a pas de date d&apos;opération.</translation>
     </message>
     <message>
         <source>an entry is neither a credit nor a debit.</source>
-        <translation>une écriture n'est ni un crédit ni un débit.</translation>
+        <translation>une écriture n&apos;est ni un crédit ni un débit.</translation>
     </message>
     <message>
         <source>it is XML but no camt.053 statement.</source>
-        <translation>c'est du XML mais pas un relevé camt.053.</translation>
+        <translation>c&apos;est du XML mais pas un relevé camt.053.</translation>
     </message>
     <message>
         <source>it is camt.053 version %1, which Billcraft does not read (it reads versions 02 to 08).</source>
-        <translation>c'est un camt.053 version %1, que Billcraft ne lit pas (il lit les versions 02 à 08).</translation>
+        <translation>c&apos;est un camt.053 version %1, que Billcraft ne lit pas (il lit les versions 02 à 08).</translation>
     </message>
     <message>
         <source>the XML declares a DTD, which statements have none of.</source>
@@ -4773,7 +4839,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>the XML nests its elements deeper than a statement does.</source>
-        <translation>le XML imbrique ses éléments plus profondément qu'un relevé.</translation>
+        <translation>le XML imbrique ses éléments plus profondément qu&apos;un relevé.</translation>
     </message>
     <message>
         <source>its XML is damaged at line %1: %2</source>
@@ -4789,23 +4855,23 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>its date &quot;%1&quot; is no date written %2.</source>
-        <translation>sa date « %1 » n'est pas une date au format %2.</translation>
+        <translation>sa date « %1 » n&apos;est pas une date au format %2.</translation>
     </message>
     <message>
         <source>its amount &quot;%1&quot; is no amount.</source>
-        <translation>son montant « %1 » n'est pas un montant.</translation>
+        <translation>son montant « %1 » n&apos;est pas un montant.</translation>
     </message>
     <message>
         <source>a quoted field is never closed.</source>
-        <translation>un champ entre guillemets n'est jamais fermé.</translation>
+        <translation>un champ entre guillemets n&apos;est jamais fermé.</translation>
     </message>
     <message>
         <source>the file has no header line %1.</source>
-        <translation>le fichier n'a pas de ligne d'en-tête %1.</translation>
+        <translation>le fichier n&apos;a pas de ligne d&apos;en-tête %1.</translation>
     </message>
     <message>
         <source>row %1 after the header: %2</source>
-        <translation>ligne %1 après l'en-tête : %2</translation>
+        <translation>ligne %1 après l&apos;en-tête : %2</translation>
     </message>
     <message>
         <source>the :61: line &quot;%1&quot; is damaged: %2</source>
@@ -4821,11 +4887,11 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>its amount is no amount.</source>
-        <translation>son montant n'est pas un montant.</translation>
+        <translation>son montant n&apos;est pas un montant.</translation>
     </message>
     <message>
         <source>the balance &quot;:%1:%2&quot; names no currency.</source>
-        <translation>le solde « :%1:%2 » n'indique aucune devise.</translation>
+        <translation>le solde « :%1:%2 » n&apos;indique aucune devise.</translation>
     </message>
     <message>
         <source>it holds no MT940 statement (no :20: field).</source>
@@ -4837,7 +4903,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>it is a CSV file of a bank whose columns are not known yet: open it once in the window to set its columns.</source>
-        <translation>c'est un fichier CSV d'une banque dont les colonnes ne sont pas encore connues : ouvrez-le une fois dans la fenêtre pour définir ses colonnes.</translation>
+        <translation>c&apos;est un fichier CSV d&apos;une banque dont les colonnes ne sont pas encore connues : ouvrez-le une fois dans la fenêtre pour définir ses colonnes.</translation>
     </message>
     <message>
         <source>it is larger than %L1 MB, more than a statement holds.</source>
@@ -4845,18 +4911,18 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>it has more than %L1 entries, more than Billcraft reads.</source>
-        <translation>il compte plus de %L1 écritures, plus que Billcraft n'en lit.</translation>
+        <translation>il compte plus de %L1 écritures, plus que Billcraft n&apos;en lit.</translation>
     </message>
 </context>
 <context>
     <name>StatementMatch</name>
     <message>
         <source>Money paid out, not a payment.</source>
-        <translation>Sortie d'argent, pas un paiement reçu.</translation>
+        <translation>Sortie d&apos;argent, pas un paiement reçu.</translation>
     </message>
     <message>
         <source>Matched when this statement was read before.</source>
-        <translation>Rapprochée lors d'une lecture précédente de ce relevé.</translation>
+        <translation>Rapprochée lors d&apos;une lecture précédente de ce relevé.</translation>
     </message>
     <message>
         <source>The same bank reference comes earlier in this statement.</source>
@@ -4880,7 +4946,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>The amount is not the total of invoice %1.</source>
-        <translation>Le montant n'est pas le total de la facture %1.</translation>
+        <translation>Le montant n&apos;est pas le total de la facture %1.</translation>
     </message>
     <message>
         <source>%1 unpaid invoices have this amount.</source>
@@ -4892,15 +4958,15 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>No unpaid invoice has this amount.</source>
-        <translation>Aucune facture impayée n'a ce montant.</translation>
+        <translation>Aucune facture impayée n&apos;a ce montant.</translation>
     </message>
     <message>
         <source>Nothing was marked paid; match the statement again.</source>
-        <translation>Aucune facture n'a été marquée payée ; rapprochez de nouveau le relevé.</translation>
+        <translation>Aucune facture n&apos;a été marquée payée ; rapprochez de nouveau le relevé.</translation>
     </message>
     <message>
         <source>The bank entry %1 has been matched already.</source>
-        <translation>L'écriture bancaire %1 a déjà été rapprochée.</translation>
+        <translation>L&apos;écriture bancaire %1 a déjà été rapprochée.</translation>
     </message>
     <message>
         <source>Invoice %1 has been marked paid meanwhile.</source>
@@ -4911,18 +4977,18 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     <name>StatementMatchJob</name>
     <message>
         <source>There is no identity %1.</source>
-        <translation>L'identité %1 n'existe pas.</translation>
+        <translation>L&apos;identité %1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>There is no Billcraft database (%1) in %2.</source>
-        <translation>Il n'y a pas de base de données Billcraft (%1) dans %2.</translation>
+        <translation>Il n&apos;y a pas de base de données Billcraft (%1) dans %2.</translation>
     </message>
 </context>
 <context>
     <name>StatementOpening</name>
     <message>
         <source>The bank&apos;s columns could not be remembered: %1</source>
-        <translation>Les colonnes de la banque n'ont pas pu être mémorisées : %1</translation>
+        <translation>Les colonnes de la banque n&apos;ont pas pu être mémorisées : %1</translation>
     </message>
     <message>
         <source>Match bank statement</source>
@@ -5036,7 +5102,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     <name>SwitchIdentitiesDialog</name>
     <message>
         <source>Switch Identities</source>
-        <translation>Changer d'identité</translation>
+        <translation>Changer d&apos;identité</translation>
     </message>
     <message>
         <source>Identity</source>
@@ -5052,14 +5118,14 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Choose Identity</source>
-        <translation>Choisir l'identité</translation>
+        <translation>Choisir l&apos;identité</translation>
     </message>
 </context>
 <context>
     <name>TradingDetails</name>
     <message>
         <source>There is no identity %1.</source>
-        <translation>L'identité %1 n'existe pas.</translation>
+        <translation>L&apos;identité %1 n&apos;existe pas.</translation>
     </message>
 </context>
 <context>
@@ -5134,11 +5200,11 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>The trading details could not be saved.</source>
-        <translation>Les coordonnées de la société n'ont pas pu être enregistrées.</translation>
+        <translation>Les coordonnées de la société n&apos;ont pas pu être enregistrées.</translation>
     </message>
     <message>
         <source>The trading details could not be read.</source>
-        <translation>Les coordonnées de la société n'ont pas pu être lues.</translation>
+        <translation>Les coordonnées de la société n&apos;ont pas pu être lues.</translation>
     </message>
 </context>
 <context>
@@ -5149,11 +5215,11 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Billcraft was installed by the system&apos;s package manager, which updates it. Nothing was downloaded.</source>
-        <translation>Billcraft a été installé par le gestionnaire de paquets du système, qui le met à jour. Rien n'a été téléchargé.</translation>
+        <translation>Billcraft a été installé par le gestionnaire de paquets du système, qui le met à jour. Rien n&apos;a été téléchargé.</translation>
     </message>
     <message>
         <source>Billcraft cannot update itself: you may not replace the program file %1. Nothing was downloaded.</source>
-        <translation>Billcraft ne peut pas se mettre à jour : vous n'avez pas le droit de remplacer le fichier programme %1. Rien n'a été téléchargé.</translation>
+        <translation>Billcraft ne peut pas se mettre à jour : vous n&apos;avez pas le droit de remplacer le fichier programme %1. Rien n&apos;a été téléchargé.</translation>
     </message>
     <message>
         <source>Check if Updates are available from %1 ?</source>
@@ -5179,18 +5245,18 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
         <source>New file installed
 Please restart application for new updates to take effect</source>
         <translation>Nouveau fichier installé
-Veuillez redémarrer l'application pour appliquer les mises à jour</translation>
+Veuillez redémarrer l&apos;application pour appliquer les mises à jour</translation>
     </message>
     <message>
         <source>The update could not be installed; the program is unchanged.
 </source>
-        <translation>La mise à jour n'a pas pu être installée ; le programme est inchangé.
+        <translation>La mise à jour n&apos;a pas pu être installée ; le programme est inchangé.
 </translation>
     </message>
     <message>
         <source>An error occured connecting to %1
 Please ensure you are connected to the Internet before trying again</source>
-        <translation>Une erreur s'est produite lors de la connexion à %1
+        <translation>Une erreur s&apos;est produite lors de la connexion à %1
 Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
 </context>
@@ -5202,11 +5268,11 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 did not arrive within %2 seconds.</source>
-        <translation>%1 n'est pas arrivé en %2 secondes.</translation>
+        <translation>%1 n&apos;est pas arrivé en %2 secondes.</translation>
     </message>
     <message>
         <source>%1 sent nothing for %2 seconds.</source>
-        <translation>%1 n'a rien envoyé pendant %2 secondes.</translation>
+        <translation>%1 n&apos;a rien envoyé pendant %2 secondes.</translation>
     </message>
     <message>
         <source>%1 answered %2.</source>
@@ -5229,7 +5295,7 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>The folder %1 belongs to another user; Billcraft does not write into it. Remove it and try again.</source>
-        <translation>Le dossier %1 appartient à un autre utilisateur ; Billcraft n'y écrit pas. Supprimez-le et réessayez.</translation>
+        <translation>Le dossier %1 appartient à un autre utilisateur ; Billcraft n&apos;y écrit pas. Supprimez-le et réessayez.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be examined: %2</source>
@@ -5237,11 +5303,11 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 is a symbolic link; Billcraft does not write through it. Remove the link and try again.</source>
-        <translation>%1 est un lien symbolique ; Billcraft n'écrit pas à travers lui. Supprimez le lien et réessayez.</translation>
+        <translation>%1 est un lien symbolique ; Billcraft n&apos;écrit pas à travers lui. Supprimez le lien et réessayez.</translation>
     </message>
     <message>
         <source>%1 is not a folder. Remove it and try again.</source>
-        <translation>%1 n'est pas un dossier. Supprimez-le et réessayez.</translation>
+        <translation>%1 n&apos;est pas un dossier. Supprimez-le et réessayez.</translation>
     </message>
     <message>
         <source>The folder %1 cannot be made: %2</source>
@@ -5253,7 +5319,7 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 was written, but it could not be flushed to disk: %2</source>
-        <translation>%1 a été écrit, mais n'a pas pu être enregistré sur le disque : %2</translation>
+        <translation>%1 a été écrit, mais n&apos;a pas pu être enregistré sur le disque : %2</translation>
     </message>
     <message>
         <source>No temporary folder: %1</source>
@@ -5280,23 +5346,23 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 does not exist.</source>
-        <translation>%1 n'existe pas.</translation>
+        <translation>%1 n&apos;existe pas.</translation>
     </message>
     <message>
         <source>%1 is not a readable zip archive: %2</source>
-        <translation>%1 n'est pas une archive zip lisible : %2</translation>
+        <translation>%1 n&apos;est pas une archive zip lisible : %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: it could not be flushed to disk.</source>
-        <translation>%1 ne peut pas être écrit : il n'a pas pu être enregistré sur le disque.</translation>
+        <translation>%1 ne peut pas être écrit : il n&apos;a pas pu être enregistré sur le disque.</translation>
     </message>
     <message>
         <source>%1 was written, but it could not be flushed to disk: %2</source>
-        <translation>%1 a été écrit, mais n'a pas pu être enregistré sur le disque : %2</translation>
+        <translation>%1 a été écrit, mais n&apos;a pas pu être enregistré sur le disque : %2</translation>
     </message>
     <message>
         <source>%1 cannot be written: its folder does not exist.</source>
-        <translation>%1 ne peut pas être écrit : son dossier n'existe pas.</translation>
+        <translation>%1 ne peut pas être écrit : son dossier n&apos;existe pas.</translation>
     </message>
     <message>
         <source>cancelled.</source>
@@ -5316,7 +5382,7 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 holds %2 under a folder name (&quot;%3&quot;); it is not extracted.</source>
-        <translation>%1 contient %2 sous un nom de dossier (« %3 ») ; il n'est pas extrait.</translation>
+        <translation>%1 contient %2 sous un nom de dossier (« %3 ») ; il n&apos;est pas extrait.</translation>
     </message>
     <message>
         <source>%1 holds %2 encrypted; it cannot be read.</source>
@@ -5328,23 +5394,23 @@ Vérifiez que vous êtes connecté à Internet avant de réessayer</translation>
     </message>
     <message>
         <source>%1 says %2 is %3 bytes, more than the %4 bytes allowed or free; it is not extracted.</source>
-        <translation>%1 indique que %2 fait %3 octets, plus que les %4 octets permis ou libres ; il n'est pas extrait.</translation>
+        <translation>%1 indique que %2 fait %3 octets, plus que les %4 octets permis ou libres ; il n&apos;est pas extrait.</translation>
     </message>
     <message>
         <source>%1 holds more of %2 than it says (over %3 bytes); it is not extracted.</source>
-        <translation>%1 contient plus de %2 qu'il n'indique (plus de %3 octets) ; il n'est pas extrait.</translation>
+        <translation>%1 contient plus de %2 qu&apos;il n&apos;indique (plus de %3 octets) ; il n&apos;est pas extrait.</translation>
     </message>
     <message>
         <source>Extracting %1 was cancelled.</source>
-        <translation>L'extraction de %1 a été annulée.</translation>
+        <translation>L&apos;extraction de %1 a été annulée.</translation>
     </message>
     <message>
         <source>%1 is damaged: %2 ends after %3 of %4 bytes.</source>
-        <translation>%1 est endommagé : %2 s'arrête après %3 octets sur %4.</translation>
+        <translation>%1 est endommagé : %2 s&apos;arrête après %3 octets sur %4.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a plain file name.</source>
-        <translation>« %1 » n'est pas un simple nom de fichier.</translation>
+        <translation>« %1 » n&apos;est pas un simple nom de fichier.</translation>
     </message>
 </context>
 </TS>
