@@ -18,6 +18,6 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.norvane.example/)
 # and the SVG icon engine. (The X11 and image plug-ins come with libqt6gui6, which the program
 # links.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libqt6svg6, icc-profiles-free, xdg-utils")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libqt6svg6, icc-profiles-free, xdg-utils, qt6-translations-l10n")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
 include(CPack)

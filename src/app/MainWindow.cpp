@@ -1,5 +1,6 @@
 #include "app/MainWindow.h"
 
+#include "app/LanguageBox.h"
 #include "app/SharedBooks.h"
 #include "app/SharedBooksDialog.h"
 #include "app/WindowMemory.h"
@@ -140,6 +141,7 @@ void MainWindow::buildPictureButtons(QWidget* row)
             [this] { SharedBooksDialog(m_session, this).exec(); });
     layout->addWidget(sharedBooks);
     layout->addStretch(1);
+    layout->addWidget(new LanguageBox(m_session, row));
 
     m_maker = new QLabel(QStringLiteral("<a href=\"%1\">Norvane</a>").arg(kMakerWebAddress), row);
     m_maker->setObjectName(QStringLiteral("lblNorvane"));

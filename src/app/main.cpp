@@ -455,7 +455,9 @@ int main(int argc, char* argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
-    Translations::install(*app); // the user's language where there is a catalogue for it
+    // The language the user chose in the window, else the desktop's, where there is a catalogue.
+    Translations::install(*app, Translations::locale(Preferences(Preferences::defaultFile())
+                                                         .value(Translations::kPreference)));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 

@@ -106,10 +106,15 @@ Result<bool> ExpenseStore::remove(qint64 expenseId)
 
 std::optional<ExpenseColumn> ExpenseStore::columnNamed(const QString& header)
 {
-    static const QStringList headers = {QStringLiteral("ExpenseID"), QStringLiteral("Date"),
-                                        QStringLiteral("ClientRef"), QStringLiteral("Description"),
-                                        QStringLiteral("Mileage"),   QStringLiteral("Value"),
-                                        QStringLiteral("VAT")};
+    // The list's field names; the grid shows them translated.
+    static const QStringList headers = {
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "ExpenseID")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Date")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "ClientRef")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Description")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Mileage")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "Value")),
+        QStringLiteral(QT_TRANSLATE_NOOP("GridHeading", "VAT"))};
     const qsizetype i = headers.indexOf(header);
     return i < 0 ? std::nullopt : std::optional(ExpenseColumn(i));
 }

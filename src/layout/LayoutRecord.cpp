@@ -93,6 +93,13 @@ struct Font {
         (r).prefix##BorderStyle = 1;                                                               \
     } while (false)
 
+// A new page's caption in the program's language: a German user's first invoice says "MwSt.".
+// Stored with the record, so a page keeps its words whatever language opens it later.
+QString LayoutRecord::defaultCaption(const char* english)
+{
+    return QCoreApplication::translate("LayoutRecord", english);
+}
+
 LayoutRecord LayoutRecord::designerDefaults()
 {
     LayoutRecord r;
@@ -118,17 +125,17 @@ LayoutRecord LayoutRecord::designerDefaults()
     r.lblInvoiceContentWidth = 8292;
     BILLCRAFT_SET_FONT(r, lblInvoiceContent, bold);
     r.lblSubTotalLeft = 6240, r.lblSubTotalWidth = 1035, r.lblSubTotalHeight = 270;
-    r.lblSubTotalCaption = QStringLiteral("Sub Total");
+    r.lblSubTotalCaption = defaultCaption(QT_TRANSLATE_NOOP("LayoutRecord", "Sub Total"));
     BILLCRAFT_SET_FONT(r, lblSubTotal, bold);
     r.lblVATLeft = 6840, r.lblVATWidth = 450, r.lblVATHeight = 270;
-    r.lblVATCaption = QStringLiteral("VAT");
+    r.lblVATCaption = defaultCaption(QT_TRANSLATE_NOOP("LayoutRecord", "VAT"));
     BILLCRAFT_SET_FONT(r, lblVAT, bold);
     r.lblTotalLeft = 6720, r.lblTotalWidth = 570, r.lblTotalHeight = 270;
-    r.lblTotalCaption = QStringLiteral("Total");
+    r.lblTotalCaption = defaultCaption(QT_TRANSLATE_NOOP("LayoutRecord", "Total"));
     BILLCRAFT_SET_FONT(r, lblTotal, bold);
     r.lblDescriptionLeft = 360, r.lblDescriptionTop = 2160, r.lblDescriptionWidth = 1260;
     r.lblDescriptionHeight = 270;
-    r.lblDescriptionCaption = QStringLiteral("Description");
+    r.lblDescriptionCaption = defaultCaption(QT_TRANSLATE_NOOP("LayoutRecord", "Description"));
     BILLCRAFT_SET_FONT(r, lblDescription, bold);
     r.lblDateLeft = 360, r.lblDateTop = 1800;
     BILLCRAFT_SET_FONT(r, lblDate, plain);

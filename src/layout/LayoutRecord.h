@@ -151,6 +151,8 @@ struct LayoutRecord {
     // the starting point of a new identity's layout. The text logo's width is left 0 (it is
     // measured from the caption once that is known).
     static LayoutRecord designerDefaults();
+    // A caption a new page starts with ("VAT"), in the program's language.
+    static QString defaultCaption(const char* english);
 
     // Why the record cannot be used, naming the first field at fault, or an empty text when it
     // can: a VatRate outside LayoutFields::kVatRateRange, or a font size that is neither 0 (not

@@ -154,6 +154,7 @@ void CsvMappingDialog::refresh()
         for (qsizetype c = 0; c < lines[r].size() && c < names.size(); ++c)
             m_preview->setItem(int(r - 1), int(c), new QTableWidgetItem(lines[r][c]));
     }
+    m_preview->resizeColumnsToContents(); // a bank's column names are read whole
     for (QComboBox* role : m_roles) {
         role->clear();
         role->addItem(tr("(none)"), -1);

@@ -230,7 +230,8 @@ void LayoutDesigner::load()
     LayoutRecord r = LayoutRecord::designerDefaults();
     r.lblTextLogoCaption = QStringLiteral("txtlogo");
     r.lblAddressCaption = QStringLiteral("lblAddress");
-    r.lblInvoiceCaption = QStringLiteral("Invoice");
+    r.lblInvoiceCaption =
+        LayoutRecord::defaultCaption(QT_TRANSLATE_NOOP("LayoutRecord", "Invoice"));
     r.lblFooterCaption = QStringLiteral("lblFooter");
     r.PicLineShow = true;
 

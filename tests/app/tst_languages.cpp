@@ -1,0 +1,198 @@
+#include "app/MainWindow.h"
+#include "core/Translations.h"
+#include "support/TestEnv.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include "WindowsToFit.h"
+
+// The German and French catalogues are finished and sound, a German start speaks German down to
+// Qt's own dialogs, and no caption is cut off in any of the three languages.
+class TestLanguages : public QObject {
+    Q_OBJECT
+
+    struct Message {
+        QString context, source, translation;
+        bool finished = false;
+    };
+
+    static QList<Message> messages(const QString& tsPath)
+    {
+        QFile file(tsPath);
+        if (!file.open(QIODevice::ReadOnly))
+            qFatal("%s cannot be read", qPrintable(tsPath));
+        QList<Message> found;
+        QXmlStreamReader xml(&file);
+        QString context;
+        while (!xml.atEnd()) {
+            if (xml.readNext() != QXmlStreamReader::StartElement)
+                continue;
+            if (xml.name() == u"name") {
+                context = xml.readElementText();
+            } else if (xml.name() == u"source") {
+                found.append({context,
+                              xml.readElementText(QXmlStreamReader::IncludeChildElements), {},
+                              false});
+            } else if (xml.name() == u"translation") {
+                const QString type = xml.attributes().value(QStringLiteral("type")).toString();
+                found.last().finished = type.isEmpty();
+                found.last().translation =
+                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
+            }
+        }
+        if (xml.hasError())
+            qFatal("%s:%lld: %s", qPrintable(tsPath), xml.lineNumber(), qPrintable(xml.errorString()));
+        return found;
+    }
+
+    // The catalogue of `language` as lupdate makes it from today's sources.
+    static QList<Message> updatedCatalogue(const QString& language)
+    {
+        static QTemporaryDir dir;
+        const QString name = QStringLiteral("billcraft_%1.ts").arg(language);
+        const QString copy = dir.filePath(name);
+        QFile::remove(copy);
+        if (!QFile::copy(QStringLiteral(BILLCRAFT_SOURCE_DIR "/translations/") + name, copy))
+            qFatal("no %s", qPrintable(name));
+        QProcess lupdate;
+        lupdate.start(QStringLiteral(BILLCRAFT_LUPDATE),
+                      {QStringLiteral("-locations"), QStringLiteral("none"),
+                       QStringLiteral("-no-obsolete"), QStringLiteral("-silent"),
+                       QStringLiteral(BILLCRAFT_SOURCE_DIR "/src"), QStringLiteral("-ts"), copy});
+        if (!lupdate.waitForFinished(120'000) || lupdate.exitCode() != 0)
+            qFatal("lupdate failed");
+        return messages(copy);
+    }
+
+    // What a translation must keep of its source: every %1 argument, and a mnemonic when the
+    // source has one (a caption reachable by Alt+letter in English is so in every language).
+    static QString soundness(const Message& m)
+    {
+        static const QRegularExpression argument(QStringLiteral("%L?\\d"));
+        QStringList sourceArgs, translatedArgs;
+        for (const auto& match : argument.globalMatch(m.source))
+            sourceArgs << match.captured().remove(u'L');
+        for (const auto& match : argument.globalMatch(m.translation))
+            translatedArgs << match.captured().remove(u'L');
+        for (QStringList* args : {&sourceArgs, &translatedArgs}) {
+            args->sort();
+            args->removeDuplicates(); // a plural's forms each repeat them
+        }
+        if (sourceArgs != translatedArgs)
+            return QStringLiteral("arguments differ");
+        const auto mnemonic = [](QString text) {
+            return text.remove(QStringLiteral("&&")).contains(u'&');
+        };
+        if (mnemonic(m.source) && !mnemonic(m.translation))
+            return QStringLiteral("mnemonic lost");
+        return {};
+    }
+
+    // Every translator the test installed is taken out again.
+    static void speak(const QString& language)
+    {
+        qDeleteAll(qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly));
+        Translations::install(*qApp, QLocale(language), {QStringLiteral(BILLCRAFT_QM_DIR)});
+    }
+
+private slots:
+    void cleanup() { speak(QStringLiteral("en")); }
+
+    void cataloguesAreFinishedAndSound_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("French") << QStringLiteral("fr");
+    }
+
+    void cataloguesAreFinishedAndSound()
+    {
+        QFETCH(QString, language);
+        QStringList faults;
+        const QList<Message> all = updatedCatalogue(language);
+        for (const Message& m : all) {
+            const QString why = !m.finished || m.translation.isEmpty()
+                                    ? QStringLiteral("unfinished")
+                                    : soundness(m);
+            if (!why.isEmpty())
+                faults << QStringLiteral("%1 / %2: %3").arg(m.context, m.source, why);
+        }
+        QCOMPARE(faults.join(u'\n'), QString());
+        QVERIFY(all.size() > 1000);
+    }
+
+    // The desktop's German: the program's texts and Qt's standard buttons are German, and no
+    // widget on any tab shows a text the catalogue has in German.
+    void germanStartSpeaksGerman()
+    {
+        QHash<QString, QString> english; // English source texts whose German differs
+        for (const Message& m : messages(QStringLiteral(BILLCRAFT_SOURCE_DIR
+                                                        "/translations/billcraft_de.ts")))
+            if (m.translation != m.source)
+                english.insert(m.source, m.translation);
+
+        QVERIFY(Translations::install(*qApp, Translations::locale({}, QLocale("de_DE")),
+                                      {QStringLiteral(BILLCRAFT_QM_DIR)}));
+        QMessageBox box(QMessageBox::Question, {}, {}, QMessageBox::Yes | QMessageBox::No);
+        QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("&Nein"));
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
+
+        TestEnv env;
+        QStringList englishShown;
+        forEachWindowToFit(env, [&](QWidget* window) {
+            if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))) {
+                QStringList captions;
+                for (int i = 0; i < tabs->count(); ++i)
+                    captions << tabs->tabText(i);
+                QCOMPARE(captions,
+                         QStringList({"Kunden", "Neue Rechnung", "Rechnungssuche", "Ausgaben",
+                                      "Rechnungslayout", "Kalender", "Berichte"}));
+            }
+            for (const QString& text : shownTexts(window))
+                if (english.contains(text))
+                    englishShown << window->objectName() + u' ' + text;
+        });
+        englishShown.removeDuplicates();
+        QCOMPARE(englishShown.join(u'\n'), QString());
+    }
+
+    void noTextIsCutOff_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << QStringLiteral("en");
+        QTest::newRow("German") << QStringLiteral("de");
+        QTest::newRow("French") << QStringLiteral("fr");
+    }
+
+    void noTextIsCutOff()
+    {
+        QFETCH(QString, language);
+        speak(language);
+        TestEnv env;
+        QStringList cuts;
+        forEachWindowToFit(env, [&](QWidget* window) { cuts << cutOff(window); });
+        QCOMPARE(cuts.join(u'\n'), QString());
+    }
+};
+
+QTEST_MAIN(TestLanguages)
+#include "tst_languages.moc"
