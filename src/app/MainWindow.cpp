@@ -318,7 +318,7 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
     else
         m_buildAfterPaint = !m_hiddenTabsBuilt;
     listPrinters(); // 12
-    // A data folder without Help.set gains the delivered help document.
+    // A data folder without the help in the program's language gains the delivered one.
     installHelpDocument();
     // 15: databases made before client notes existed gain the column.
     if (m_session.db().addColumnIfMissing(QStringLiteral("TblClients"), QStringLiteral("Notes"),
@@ -331,8 +331,9 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
 
 void MainWindow::installHelpDocument()
 {
-    const Status installed =
-        HelpDocument::installIfMissing(m_session.files(), DeliveredHelp::bytes());
+    const QString language = m_session.language();
+    const Status installed = HelpDocument::installIfMissing(
+        m_session.files(), DeliveredHelp::bytes(language), HelpDocument::fileNameFor(language));
     if (!installed)
         m_session.prompter().inform(installed.error(), {}, Prompter::Icon::Warning);
 }

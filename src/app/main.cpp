@@ -330,6 +330,7 @@ int printStatementMatches(const CommandLine& line)
 
 // What the main window needs, made once the folder's books are known to be ours.
 struct Program {
+    QString language; // of the texts: the help document follows it
     Database db;
     SystemClock clock;
     std::unique_ptr<Session> session;
@@ -347,6 +348,7 @@ struct Program {
         }
         session = std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()),
                                             folder, Preferences::defaultFile());
+        session->setLanguage(language);
         QGuiApplication::setWindowIcon(Icons::application());
         window = std::make_unique<MainWindow>(*session);
         prompter.setFallbackParent(window.get());
@@ -400,7 +402,8 @@ bool chooseBooks(QtPrompter& prompter, const QString& databaseUrl,
     return true;
 }
 
-int runWindow(QApplication& app, const QString& folder, const QString& databaseUrl = {})
+int runWindow(QApplication& app, const QString& language, const QString& folder,
+              const QString& databaseUrl = {})
 {
     QtPrompter prompter;
     std::optional<ServerAddress> server;
@@ -417,6 +420,7 @@ int runWindow(QApplication& app, const QString& folder, const QString& databaseU
         return 1;
 
     Program program;
+    program.language = language;
     if (server || !Database::hasJetSignature(QDir(folder).filePath(Database::kFileName)))
         return program.open(prompter, folder, server) ? app.exec() : 1;
 
@@ -456,8 +460,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
     // The language the user chose in the window, else the desktop's, where there is a catalogue.
-    Translations::install(*app, Translations::locale(Preferences(Preferences::defaultFile())
-                                                         .value(Translations::kPreference)));
+    const QString language = Translations::languageOf(Translations::install(
+        *app, Translations::locale(
+                  Preferences(Preferences::defaultFile()).value(Translations::kPreference))));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 
@@ -476,6 +481,6 @@ int main(int argc, char* argv[])
         return copyBooks(line);
     if (line.parser.isSet(line.matchStatement))
         return printStatementMatches(line);
-    return runWindow(static_cast<QApplication&>(*app), line.folder(),
+    return runWindow(static_cast<QApplication&>(*app), language, line.folder(),
                      line.parser.isSet(line.database) ? line.parser.value(line.database) : QString());
 }

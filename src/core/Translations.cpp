@@ -62,6 +62,12 @@ QTranslator* install(QCoreApplication& app, const QLocale& locale, const QString
     return ours.release();
 }
 
+QString languageOf(const QTranslator* installed)
+{
+    return installed ? QLocale::languageToCode(QLocale(installed->language()).language())
+                     : QStringLiteral("en");
+}
+
 QString inLanguage(const QString& language, const char* context, const char* source)
 {
     const std::unique_ptr<QTranslator> catalogue =

@@ -272,14 +272,21 @@ Status HelpDocument::write(const QList<HelpSection>& sections)
     return Done{};
 }
 
-Status HelpDocument::installIfMissing(SharedFiles& files, const QByteArray& delivered)
+QString HelpDocument::fileNameFor(const QString& language)
 {
-    const Result<bool> there = files.exists(kFileName);
+    return language.isEmpty() || language == u"en" ? kFileName
+                                                   : QStringLiteral("Help_%1.set").arg(language);
+}
+
+Status HelpDocument::installIfMissing(SharedFiles& files, const QByteArray& delivered,
+                                      const QString& name)
+{
+    const Result<bool> there = files.exists(name);
     if (!there)
         return Failure{tr("The help document could not be installed: %1").arg(there.error())};
     if (*there)
         return Done{};
-    if (const Status written = files.write(kFileName, delivered); !written)
+    if (const Status written = files.write(name, delivered); !written)
         return Failure{tr("The help document could not be installed: %1").arg(written.error())};
     return Done{};
 }

@@ -37,6 +37,9 @@ class HelpDocument {
 public:
     static inline const QString kFileName = QStringLiteral("Help.set");
     static inline const QString kOldFileName = QStringLiteral("OldHelp.set");
+    // Each language's help is a file of its own, so a user's edits stay with their language:
+    // Help.set in English, Help_de.set in German.
+    static QString fileNameFor(const QString& language);
     static constexpr int kMaxKeyLength = 30;      // HName, Caption and Parent, in characters
     static constexpr int kMaxTextLength = 100000; // HValue, in characters
 
@@ -80,9 +83,10 @@ public:
     // Outcome::NodeExists when Help.set already exists.
     Result<Outcome> makeFromOld(const QString& oldName = kOldFileName);
 
-    // Stores the delivered help document as Help.set when the books have none; one that is
-    // there, the user's edits, is never replaced.
-    static Status installIfMissing(SharedFiles& files, const QByteArray& delivered);
+    // Stores the delivered help document as `name` when the books have none; one that is there,
+    // the user's edits, is never replaced.
+    static Status installIfMissing(SharedFiles& files, const QByteArray& delivered,
+                                   const QString& name = kFileName);
 
     static AdtgTable toTable(const QList<HelpSection>& sections);
     // Replaces the whole document with `sections`.

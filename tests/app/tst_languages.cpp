@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QTreeWidget>
 #include <QXmlStreamReader>
 
 #include "WindowsToFit.h"
@@ -157,8 +158,14 @@ private slots:
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
 
         TestEnv env;
+        env.session->setLanguage(QStringLiteral("de"));
         QStringList englishShown;
         forEachWindowToFit(env, [&](QWidget* window) {
+            if (auto* help = qobject_cast<HelpWindow*>(window)) {
+                help->populateTree(); // the German help, which start-up installed beside any other
+                QCOMPARE(child<QTreeWidget>(help, "treeHelp")->topLevelItem(0)->text(0),
+                         QStringLiteral("Willkommen bei Billcraft"));
+            }
             if (auto* tabs = window->findChild<QTabWidget*>(QStringLiteral("SSTab1"))) {
                 QStringList captions;
                 for (int i = 0; i < tabs->count(); ++i)

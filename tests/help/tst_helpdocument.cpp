@@ -1,3 +1,4 @@
+#include "help/DeliveredHelp.h"
 #include "help/HelpDocument.h"
 #include "help/HelpTree.h"
 #include "support/CaseFile.h"
@@ -154,15 +155,34 @@ private slots:
         VERIFY_PROMPTS(env.prompter);
     }
 
-    // The Help.set built from data/help holds every topic file, whole, in one tree; start-up
-    // installs it only where there is none.
-    void deliveredHelp()
+    // A delivered help document, as built from its folder of topics.
+    static QList<HelpSection> built(const QString& language)
     {
-        const QFileInfo builtFile(QStringLiteral(BUILT_HELP_SET));
+        const QFileInfo builtFile(QDir(QFileInfo(QStringLiteral(BUILT_HELP_SET)).absolutePath())
+                                      .filePath(HelpDocument::fileNameFor(language)));
         Database noBooks; // the built file is read where it is, as a data folder's would be
         SharedFiles buildFolder(noBooks, builtFile.absolutePath());
-        const QList<HelpSection> sections = reread(HelpDocument(buildFolder, builtFile.fileName()));
-        const QDir source(QStringLiteral(HELP_SOURCE_DIR));
+        return reread(HelpDocument(buildFolder, builtFile.fileName()));
+    }
+
+    void deliveredHelp_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("English") << "en" << HELP_SOURCE_DIR;
+        QTest::newRow("German") << "de" << HELP_SOURCE_DIR "/de";
+        QTest::newRow("French") << "fr" << HELP_SOURCE_DIR "/fr";
+    }
+
+    // Each language's help built from its folder holds every topic file, whole, in one tree,
+    // under the English keys and parents (the program opens sections by key); start-up installs
+    // it only where there is none in that language, beside the others.
+    void deliveredHelp()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, folder);
+        const QList<HelpSection> sections = built(language);
+        const QDir source(folder);
         const QStringList topics = source.entryList({"*.txt"}, QDir::Files);
         QCOMPARE(sections.size(), topics.size() - 1); // index.txt is the tree
         for (const QString& file : topics) {
@@ -179,16 +199,28 @@ private slots:
         }
         const HelpTree tree = HelpTree::build(sections);
         QVERIFY(tree.missingParents.isEmpty() && tree.rings.isEmpty());
+        const auto shape = [](const QList<HelpSection>& list) {
+            QStringList keys;
+            for (const HelpSection& h : list)
+                keys << h.name + u'<' + h.parent + u'@' + QString::number(h.displayOrder);
+            return keys;
+        };
+        QCOMPARE(shape(sections), shape(built(QStringLiteral("en"))));
 
         TestEnv env;
         TestFiles files(env);
-        const QString path = HelpDocument::kFileName;
-        const QByteArray built = readAll(QStringLiteral(BUILT_HELP_SET));
-        QVERIFY(HelpDocument::installIfMissing(files.files, built));
-        QCOMPARE(files.read(path), built);
+        const bool english = language == u"en";
+        if (!english)
+            files.write(HelpDocument::kFileName, "edited in English");
+        const QString path = HelpDocument::fileNameFor(language);
+        const QByteArray bytes = DeliveredHelp::bytes(language);
+        QVERIFY(HelpDocument::installIfMissing(files.files, bytes, path));
+        QCOMPARE(files.read(path), bytes);
         files.write(path, "edited");
-        QVERIFY(HelpDocument::installIfMissing(files.files, built));
+        QVERIFY(HelpDocument::installIfMissing(files.files, bytes, path));
         QCOMPARE(files.read(path), QByteArray("edited"));
+        if (!english)
+            QCOMPARE(files.read(HelpDocument::kFileName), QByteArray("edited in English"));
     }
 };
 

@@ -82,7 +82,7 @@ const char* const HelpWindow::kWelcome =
 HelpWindow::HelpWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_session(session)
-    , m_document(session.files())
+    , m_document(session.files(), HelpDocument::fileNameFor(session.language()))
     , m_printDialog(runPrintDialog)
 {
     setObjectName(QStringLiteral("frmHelp"));
