@@ -48,7 +48,9 @@ QByteArray cppSource(const QByteArray& bytes, const QString& function)
         out += ' ' + QByteArray::number(quint8(bytes[i])) + ',';
     }
     out += "\n};\n} // namespace\n\n"
-           "QByteArray DeliveredHelp::" + function.toLatin1() + "()\n{\n"
+           "QByteArray DeliveredHelp::" +
+           function.toLatin1() +
+           "()\n{\n"
            "    return QByteArray::fromRawData(reinterpret_cast<const char*>(kBytes),\n"
            "                                   qsizetype(sizeof kBytes));\n}\n";
     return out;

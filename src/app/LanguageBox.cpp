@@ -22,7 +22,8 @@ const char* const kNextStart =
 } // namespace
 
 LanguageBox::LanguageBox(Session& session, QWidget* parent)
-    : QComboBox(parent), m_session(session)
+    : QComboBox(parent)
+    , m_session(session)
 {
     setObjectName(QStringLiteral("cboLanguage"));
     setAccessibleName(tr("Language"));

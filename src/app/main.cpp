@@ -482,5 +482,6 @@ int main(int argc, char* argv[])
     if (line.parser.isSet(line.matchStatement))
         return printStatementMatches(line);
     return runWindow(static_cast<QApplication&>(*app), language, line.folder(),
-                     line.parser.isSet(line.database) ? line.parser.value(line.database) : QString());
+                     line.parser.isSet(line.database) ? line.parser.value(line.database)
+                                                      : QString());
 }

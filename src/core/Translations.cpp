@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QLibraryInfo>
 #include <QTranslator>
-
 #include <memory>
 
 namespace Translations {

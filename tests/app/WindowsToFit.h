@@ -7,9 +7,11 @@
 #include "appointments/ui/AlertsWindow.h"
 #include "appointments/ui/AppointmentDialog.h"
 #include "banking/ui/CsvMappingDialog.h"
+#include "banking/ui/MatchStatementWindow.h"
 #include "calculator/ui/CalculatorWindow.h"
 #include "clients/ClientStore.h"
 #include "clients/ui/BuyerDetailsDialog.h"
+#include "einvoice/ui/ReceivedInvoiceWindow.h"
 #include "expenses/ui/AddExpenseDialog.h"
 #include "help/ui/HelpWindow.h"
 #include "identities/ui/AddIdentityDialog.h"
@@ -29,12 +31,12 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QLayout>
 #include <QTimer>
 #include <functional>
 
@@ -48,9 +50,9 @@ inline int textWidth(const QWidget* w, const QString& text)
 inline QString where(const QWidget* w, const QString& text)
 {
     return QStringLiteral("%1 %2 \"%3\"")
-        .arg(w->window()->objectName(), w->objectName().isEmpty()
-                                            ? QString::fromLatin1(w->metaObject()->className())
-                                            : w->objectName(),
+        .arg(w->window()->objectName(),
+             w->objectName().isEmpty() ? QString::fromLatin1(w->metaObject()->className())
+                                       : w->objectName(),
              text);
 }
 
@@ -60,9 +62,10 @@ inline int buttonRoom(QAbstractButton* b)
     QStyleOptionButton o;
     o.initFrom(b);
     o.text = b->text();
-    const QStyle::SubElement element = qobject_cast<QCheckBox*>(b)      ? QStyle::SE_CheckBoxContents
-                                       : qobject_cast<QRadioButton*>(b) ? QStyle::SE_RadioButtonContents
-                                                                        : QStyle::SE_PushButtonContents;
+    const QStyle::SubElement element = qobject_cast<QCheckBox*>(b) ? QStyle::SE_CheckBoxContents
+                                       : qobject_cast<QRadioButton*>(b)
+                                           ? QStyle::SE_RadioButtonContents
+                                           : QStyle::SE_PushButtonContents;
     int room = b->style()->subElementRect(element, &o, b).width();
     if (!b->icon().isNull() && !b->text().isEmpty())
         room -= b->iconSize().width() + 4;
@@ -104,14 +107,19 @@ inline QStringList cutOff(QWidget* window)
         cuts << QStringLiteral("%1 is %2 px wide").arg(window->objectName()).arg(window->width());
     const auto check = [&](const QWidget* w, const QString& text, int needed, int room) {
         if (!text.isEmpty() && needed > room)
-            cuts << QStringLiteral("%1 needs %2 px, has %3").arg(fit::where(w, text)).arg(needed).arg(room);
+            cuts << QStringLiteral("%1 needs %2 px, has %3")
+                        .arg(fit::where(w, text))
+                        .arg(needed)
+                        .arg(room);
     };
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window))
             continue;
-        if (auto* b = qobject_cast<QAbstractButton*>(w); b && !qobject_cast<QTabBar*>(w->parent())) {
+        if (auto* b = qobject_cast<QAbstractButton*>(w);
+            b && !qobject_cast<QTabBar*>(w->parent())) {
             check(b, b->text(), fit::textWidth(b, b->text()), fit::buttonRoom(b));
-        } else if (auto* l = qobject_cast<QLabel*>(w); l && !l->wordWrap() && !l->text().isEmpty()) {
+        } else if (auto* l = qobject_cast<QLabel*>(w);
+                   l && !l->wordWrap() && !l->text().isEmpty()) {
             check(l, l->text(), l->minimumSizeHint().width(), l->width());
         } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
             check(g, g->title(), fit::textWidth(g, g->title()) + 16, g->width());
@@ -120,10 +128,10 @@ inline QStringList cutOff(QWidget* window)
         } else if (auto* c = qobject_cast<QComboBox*>(w); c && !c->isEditable()) {
             QStyleOptionComboBox o;
             o.initFrom(c);
-            const int room = c->style()
-                                 ->subControlRect(QStyle::CC_ComboBox, &o,
-                                                  QStyle::SC_ComboBoxEditField, c)
-                                 .width();
+            const int room =
+                c->style()
+                    ->subControlRect(QStyle::CC_ComboBox, &o, QStyle::SC_ComboBoxEditField, c)
+                    .width();
             for (int i = 0; i < c->count(); ++i)
                 check(c, c->itemText(i), fit::textWidth(c, c->itemText(i)), room);
         } else if (auto* h = qobject_cast<QHeaderView*>(w);
@@ -177,26 +185,36 @@ inline void forEachWindowToFit(TestEnv& env, const std::function<void(QWidget*)>
     acme.clientId = env.addClient(QStringLiteral("Acme"));
     acme.identity = 1;
     acme.company = QStringLiteral("Acme");
-    std::unique_ptr<QWidget> windows[] = {
-        std::make_unique<AddIdentityDialog>(s),
-        std::make_unique<SwitchIdentitiesDialog>(
-            s, QList<IdentityEntry>{{1, QStringLiteral("Billcraft")}}),
-        std::make_unique<TradingDetailsDialog>(s, 1, TradingDetails{}, QStringLiteral("Acme")),
-        std::make_unique<MailSettingsDialog>(s, 1, MailSettings{}),
-        std::make_unique<ReminderSettingsDialog>(s, 1),
-        std::make_unique<ReminderWindow>(s),
-        std::make_unique<SharedBooksDialog>(s),
-        std::make_unique<AddExpenseDialog>(s),
-        std::make_unique<StyleEditor>(s),
-        std::make_unique<CalculatorWindow>(QLocale().decimalPoint().front()),
-        std::make_unique<HelpWindow>(s),
-        std::make_unique<AlertsWindow>(s, QList<Appointment>{}),
-        std::make_unique<AppointmentDialog>(s, env.clock.today()),
-        std::make_unique<CsvMappingDialog>(QByteArray("Buchungstag;Betrag;Verwendungszweck\n01.12.2026;1,00;x\n"),
-                                           QStringLiteral("EUR"), env.prompter),
-        std::make_unique<InvoicePreview>(s),
-        std::make_unique<BuyerDetailsDialog>(s, acme, BuyerDetails{}),
+    StatementEntry credit;
+    credit.bookedOn = env.clock.today();
+    credit.amount = Money::fromUnits(1'000'000);
+    credit.credit = true;
+    credit.bankRef = QStringLiteral("REF-1");
+    credit.remittance = QStringLiteral("Rechnung 0100");
+    // Made together, shown one after another; owned here, whatever a window's own close does.
+    QWidget* const windows[] = {
+        new AddIdentityDialog(s),
+        new SwitchIdentitiesDialog(s, QList<IdentityEntry>{{1, QStringLiteral("Billcraft")}}),
+        new TradingDetailsDialog(s, 1, TradingDetails{}, QStringLiteral("Acme")),
+        new MailSettingsDialog(s, 1, MailSettings{}),
+        new ReminderSettingsDialog(s, 1),
+        new ReminderWindow(s),
+        new SharedBooksDialog(s),
+        new AddExpenseDialog(s),
+        new StyleEditor(s),
+        new CalculatorWindow(QLocale().decimalPoint().front()),
+        new HelpWindow(s),
+        new AlertsWindow(s, QList<Appointment>{}),
+        new AppointmentDialog(s, env.clock.today()),
+        new CsvMappingDialog(QByteArray("Buchungstag;Betrag;Verwendungszweck\n01.12.2026;1,00;x\n"),
+                             QStringLiteral("EUR"), env.prompter),
+        new InvoicePreview(s),
+        new BuyerDetailsDialog(s, acme, BuyerDetails{}),
+        new MatchStatementWindow(s, 1, Statement{{}, {}, {credit}}, StatementMatch::Books{}),
+        new ReceivedInvoiceWindow(s, EInvoice::Read{}),
     };
-    for (auto& window : windows)
+    for (QWidget* made : windows) {
+        const std::unique_ptr<QWidget> window(made);
         show(window.get());
+    }
 }

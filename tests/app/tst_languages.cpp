@@ -1,3 +1,5 @@
+#include "WindowsToFit.h"
+#include "app/LanguageBox.h"
 #include "app/MainWindow.h"
 #include "core/Translations.h"
 #include "support/TestEnv.h"
@@ -6,6 +8,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFile>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -22,8 +25,6 @@
 #include <QTranslator>
 #include <QTreeWidget>
 #include <QXmlStreamReader>
-
-#include "WindowsToFit.h"
 
 // The German and French catalogues are finished and sound, a German start speaks German down to
 // Qt's own dialogs, and no caption is cut off in any of the three languages.
@@ -50,7 +51,8 @@ class TestLanguages : public QObject {
                 context = xml.readElementText();
             } else if (xml.name() == u"source") {
                 found.append({context,
-                              xml.readElementText(QXmlStreamReader::IncludeChildElements), {},
+                              xml.readElementText(QXmlStreamReader::IncludeChildElements),
+                              {},
                               false});
             } else if (xml.name() == u"translation") {
                 const QString type = xml.attributes().value(QStringLiteral("type")).toString();
@@ -60,7 +62,8 @@ class TestLanguages : public QObject {
             }
         }
         if (xml.hasError())
-            qFatal("%s:%lld: %s", qPrintable(tsPath), xml.lineNumber(), qPrintable(xml.errorString()));
+            qFatal("%s:%lld: %s", qPrintable(tsPath), xml.lineNumber(),
+                   qPrintable(xml.errorString()));
         return found;
     }
 
@@ -115,7 +118,51 @@ class TestLanguages : public QObject {
     }
 
 private slots:
+    void initTestCase()
+    {
+        // The program finds its catalogues beside itself, as in a build tree.
+        const QString beside =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+        QVERIFY(QFileInfo::exists(beside) || QFile::link(QStringLiteral(BILLCRAFT_QM_DIR), beside));
+    }
+
     void cleanup() { speak(QStringLiteral("en")); }
+
+    void choosingALanguage_data()
+    {
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("German") << "de"
+                                << "Billcraft zeigt seine Texte ab dem nächsten Start in dieser "
+                                   "Sprache.";
+        QTest::newRow("French") << "fr"
+                                << "Billcraft affichera ses textes dans cette langue à partir du "
+                                   "prochain démarrage.";
+        QTest::newRow("English") << "en"
+                                 << "Billcraft will show its texts in this language from its next "
+                                    "start.";
+    }
+
+    // The choice is kept for the next start and said in the language chosen; the box shows it.
+    void choosingALanguage()
+    {
+        QFETCH(QString, choice);
+        QFETCH(QString, said);
+        TestEnv env;
+        {
+            LanguageBox box(*env.session, nullptr);
+            QCOMPARE(box.currentData().toString(), QString()); // the desktop's at first
+            env.prompter.expectMessage(said);
+            emit box.activated(box.findData(choice));
+            emit box.activated(box.findData(choice)); // the same again: nothing to say
+            VERIFY_PROMPTS(env.prompter);
+        }
+        QCOMPARE(env.session->preferences().value(Translations::kPreference), choice);
+        QCOMPARE(LanguageBox(*env.session, nullptr).currentData().toString(), choice);
+        QCOMPARE(Translations::locale(choice, QLocale("de_CH")).language(),
+                 QLocale(choice).language());
+        QCOMPARE(Translations::locale(QStringLiteral("es"), QLocale("de_CH")), QLocale("de_CH"));
+    }
 
     void cataloguesAreFinishedAndSound_data()
     {
@@ -145,8 +192,8 @@ private slots:
     void germanStartSpeaksGerman()
     {
         QHash<QString, QString> english; // English source texts whose German differs
-        for (const Message& m : messages(QStringLiteral(BILLCRAFT_SOURCE_DIR
-                                                        "/translations/billcraft_de.ts")))
+        for (const Message& m :
+             messages(QStringLiteral(BILLCRAFT_SOURCE_DIR "/translations/billcraft_de.ts")))
             if (m.translation != m.source)
                 english.insert(m.source, m.translation);
 
