@@ -15,9 +15,10 @@ set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.norvane.example/)
 # The libraries the program links are found by dpkg-shlibdeps; Qt's plug-ins are loaded at run
 # time, so those outside the linked packages are named here: the SQLite and PostgreSQL drivers
-# and the SVG icon engine; and Qt's own translations, which the standard dialogs speak German and
-# French with. (The X11 and image plug-ins come with libqt6gui6, which the program links.)
+# and the SVG icon engine; Qt's own translations, which the standard dialogs speak German and
+# French with, and iso-codes, whose catalogues name the countries in those languages. (The X11
+# and image plug-ins come with libqt6gui6, which the program links.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libqt6svg6, icc-profiles-free, xdg-utils, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite, libqt6sql6-psql, libqt6svg6, icc-profiles-free, xdg-utils, qt6-translations-l10n, iso-codes")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-dejavu-core")
 include(CPack)

@@ -5208,6 +5208,14 @@ Erneut versuchen, stattdessen den Datenordner dieses Computers verwenden oder be
     </message>
 </context>
 <context>
+    <name>Translations</name>
+    <message>
+        <source>en</source>
+        <extracomment>The ISO 639-1 code of the language of this catalogue: &quot;de&quot; in the German one.</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCommand</name>
     <message>
         <source>Web Updates</source>

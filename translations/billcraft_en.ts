@@ -5113,6 +5113,14 @@ Try again, use this computer&apos;s data folder instead, or quit?</source>
     </message>
 </context>
 <context>
+    <name>Translations</name>
+    <message>
+        <source>en</source>
+        <extracomment>The ISO 639-1 code of the language of this catalogue: &quot;de&quot; in the German one.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>UpdateCommand</name>
     <message>
         <source>Web Updates</source>

@@ -5208,6 +5208,14 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
 </context>
 <context>
+    <name>Translations</name>
+    <message>
+        <source>en</source>
+        <extracomment>The ISO 639-1 code of the language of this catalogue: &quot;de&quot; in the German one.</extracomment>
+        <translation>fr</translation>
+    </message>
+</context>
+<context>
     <name>UpdateCommand</name>
     <message>
         <source>Web Updates</source>

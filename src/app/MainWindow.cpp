@@ -11,6 +11,7 @@
 #include "core/Clock.h"
 #include "core/Database.h"
 #include "core/Prompter.h"
+#include "core/Translations.h"
 #include "core/ui/ExportButtons.h"
 #include "core/ui/Icons.h"
 #include "core/ui/LongWork.h"
@@ -331,7 +332,7 @@ void MainWindow::startUp(HiddenTabs hiddenTabs)
 
 void MainWindow::installHelpDocument()
 {
-    const QString language = m_session.language();
+    const QString language = Translations::current();
     const Status installed = HelpDocument::installIfMissing(
         m_session.files(), DeliveredHelp::bytes(language), HelpDocument::fileNameFor(language));
     if (!installed)

@@ -330,7 +330,6 @@ int printStatementMatches(const CommandLine& line)
 
 // What the main window needs, made once the folder's books are known to be ours.
 struct Program {
-    QString language; // of the texts: the help document follows it
     Database db;
     SystemClock clock;
     std::unique_ptr<Session> session;
@@ -348,7 +347,6 @@ struct Program {
         }
         session = std::make_unique<Session>(db, prompter, clock, LocaleText(QLocale::system()),
                                             folder, Preferences::defaultFile());
-        session->setLanguage(language);
         QGuiApplication::setWindowIcon(Icons::application());
         window = std::make_unique<MainWindow>(*session);
         prompter.setFallbackParent(window.get());
@@ -402,8 +400,7 @@ bool chooseBooks(QtPrompter& prompter, const QString& databaseUrl,
     return true;
 }
 
-int runWindow(QApplication& app, const QString& language, const QString& folder,
-              const QString& databaseUrl = {})
+int runWindow(QApplication& app, const QString& folder, const QString& databaseUrl = {})
 {
     QtPrompter prompter;
     std::optional<ServerAddress> server;
@@ -420,7 +417,6 @@ int runWindow(QApplication& app, const QString& language, const QString& folder,
         return 1;
 
     Program program;
-    program.language = language;
     if (server || !Database::hasJetSignature(QDir(folder).filePath(Database::kFileName)))
         return program.open(prompter, folder, server) ? app.exec() : 1;
 
@@ -460,9 +456,9 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Billcraft"));
     QCoreApplication::setApplicationVersion(QStringLiteral(BILLCRAFT_VERSION));
     // The language the user chose in the window, else the desktop's, where there is a catalogue.
-    const QString language = Translations::languageOf(Translations::install(
+    Translations::install(
         *app, Translations::locale(
-                  Preferences(Preferences::defaultFile()).value(Translations::kPreference))));
+                  Preferences(Preferences::defaultFile()).value(Translations::kPreference)));
     // Lets the desktop match the windows to the installed desktop entry and its icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(BILLCRAFT_APP_ID));
 
@@ -481,7 +477,7 @@ int main(int argc, char* argv[])
         return copyBooks(line);
     if (line.parser.isSet(line.matchStatement))
         return printStatementMatches(line);
-    return runWindow(static_cast<QApplication&>(*app), language, line.folder(),
+    return runWindow(static_cast<QApplication&>(*app), line.folder(),
                      line.parser.isSet(line.database) ? line.parser.value(line.database)
                                                       : QString());
 }

@@ -1,8 +1,12 @@
 #include "core/Countries.h"
 
+#include "core/CountryNames.h"
+#include "core/Translations.h"
+
 #include <QCollator>
 #include <QHash>
 #include <QLocale>
+#include <QMutex>
 #include <algorithm>
 
 namespace Countries {
@@ -94,6 +98,29 @@ QHash<QString, QString> buildNames()
     return names;
 }
 
+// The names in the program's language where it is not English and iso-codes has them; read
+// once per language.
+QHash<QString, QString> localNames()
+{
+    const QString language = Translations::current();
+    if (language == u"en")
+        return {};
+    static QMutex mutex;
+    static QHash<QString, QHash<QString, QString>> byLanguage;
+    const QMutexLocker lock(&mutex);
+    auto it = byLanguage.find(language);
+    if (it == byLanguage.end())
+        it = byLanguage.insert(language, CountryNames::in(language));
+    return *it;
+}
+
+QString nameOf(QLocale::Territory territory, const QString& code,
+               const QHash<QString, QString>& local)
+{
+    const QString name = local.value(code);
+    return name.isEmpty() ? QLocale::territoryToString(territory) : name;
+}
+
 } // namespace
 
 bool isCode(const QString& code)
@@ -113,16 +140,17 @@ QString codeFromName(const QString& text)
 QString name(const QString& code)
 {
     const QLocale::Territory territory = territoryOf(code);
-    return territory == QLocale::AnyTerritory ? code : QLocale::territoryToString(territory);
+    return territory == QLocale::AnyTerritory ? code : nameOf(territory, code, localNames());
 }
 
 QList<Country> list(const QLocale& display)
 {
     QList<Country> countries;
+    const QHash<QString, QString> local = localNames();
     for (int t = 1; t <= int(QLocale::LastTerritory); ++t) {
         const auto territory = QLocale::Territory(t);
         if (const QString code = codeOf(territory); !code.isEmpty())
-            countries.append({code, QLocale::territoryToString(territory)});
+            countries.append({code, nameOf(territory, code, local)});
     }
     QCollator collator(display);
     std::sort(countries.begin(), countries.end(), [&](const Country& a, const Country& b) {

@@ -10,7 +10,7 @@ namespace Countries {
 
 struct Country {
     QString code; // "DE"
-    QString name; // as the display locale lists it: "Germany"
+    QString name; // in the program's language: "Germany", "Deutschland"
 };
 
 // The code a country's name stands for, in English or in any language whose own name for the
@@ -25,7 +25,8 @@ bool isCode(const QString& code);
 // Every country, sorted by name as `display` sorts.
 QList<Country> list(const QLocale& display);
 
-// The country's name for `code`, or the code itself when Qt does not know it.
+// The country's name for `code` in the program's language, or the code itself when Qt does not
+// know it.
 QString name(const QString& code);
 
 } // namespace Countries

@@ -61,10 +61,11 @@ QTranslator* install(QCoreApplication& app, const QLocale& locale, const QString
     return ours.release();
 }
 
-QString languageOf(const QTranslator* installed)
+QString current()
 {
-    return installed ? QLocale::languageToCode(QLocale(installed->language()).language())
-                     : QStringLiteral("en");
+    //: The ISO 639-1 code of the language of this catalogue: "de" in the German one.
+    const QString code = QCoreApplication::translate("Translations", "en");
+    return languages().contains(code) ? code : QStringLiteral("en");
 }
 
 QString inLanguage(const QString& language, const char* context, const char* source)

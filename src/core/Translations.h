@@ -36,8 +36,9 @@ QTranslator* install(QCoreApplication& app, const QLocale& locale = QLocale());
 // The same, searching `searched` for the program's catalogue.
 QTranslator* install(QCoreApplication& app, const QLocale& locale, const QStringList& searched);
 
-// The language `installed` translates into ("de"); "en" without one.
-QString languageOf(const QTranslator* installed);
+// The language the program's texts are in now ("de"), as the installed catalogue says; "en"
+// without one.
+QString current();
 
 // `source` of `context` in `language`, whatever language is installed: how the program says
 // something in a language it is about to switch to.

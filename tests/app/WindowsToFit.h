@@ -156,6 +156,10 @@ inline void forEachWindowToFit(TestEnv& env, const std::function<void(QWidget*)>
     env.addIdentity(QStringLiteral("Billcraft"));
     const auto show = [&](QWidget* window) {
         window->setAttribute(Qt::WA_DeleteOnClose, false); // the test owns it
+        // A window that sets no size of its own opens at its size hint on a desktop's screen;
+        // the test screen (800 x 600) would hold it to two thirds of its width.
+        if (!window->testAttribute(Qt::WA_Resized))
+            window->resize(window->sizeHint());
         window->show();
         QCoreApplication::processEvents();
         visit(window);

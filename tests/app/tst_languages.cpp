@@ -205,9 +205,12 @@ private slots:
         QCOMPARE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Abbrechen"));
 
         TestEnv env;
-        env.session->setLanguage(QStringLiteral("de"));
+        QCOMPARE(Translations::current(), QStringLiteral("de"));
         QStringList englishShown;
         forEachWindowToFit(env, [&](QWidget* window) {
+            if (window->objectName() == u"frmTradingDetails")
+                QVERIFY(child<QComboBox>(window, "cboCountryCode")->findText("Deutschland (DE)") >
+                        0);
             if (auto* help = qobject_cast<HelpWindow*>(window)) {
                 help->populateTree(); // the German help, which start-up installed beside any other
                 QCOMPARE(child<QTreeWidget>(help, "treeHelp")->topLevelItem(0)->text(0),

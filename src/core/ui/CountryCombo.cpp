@@ -11,6 +11,7 @@ CountryCombo::CountryCombo(const QLocale& display, QWidget* parent)
     for (const Countries::Country& c : Countries::list(display))
         addItem(QStringLiteral("%1 (%2)").arg(c.name, c.code), c.code);
     setMaxVisibleItems(20);
+    setSizeAdjustPolicy(QComboBox::AdjustToContents); // the longest name shows whole when chosen
 }
 
 void CountryCombo::setCode(const QString& code)

@@ -28,9 +28,6 @@ public:
     Prompter& prompter() const { return m_prompter; }
     const Clock& clock() const { return m_clock; }
     const LocaleText& locale() const { return m_locale; }
-    // The language the texts are shown in ("en", "de", "fr"): the help document follows it.
-    const QString& language() const { return m_language; }
-    void setLanguage(const QString& language) { m_language = language; }
 
     QString dataFolder() const { return m_dataFolder; }
     Preferences& preferences() { return m_preferences; }
@@ -70,7 +67,6 @@ private:
     Prompter& m_prompter;
     const Clock& m_clock;
     LocaleText m_locale;
-    QString m_language = QStringLiteral("en");
     QString m_dataFolder;
     SharedFiles m_files;
     Preferences m_preferences;

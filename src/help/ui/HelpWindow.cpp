@@ -1,6 +1,7 @@
 #include "help/ui/HelpWindow.h"
 
 #include "core/Prompter.h"
+#include "core/Translations.h"
 #include "core/ui/Mnemonics.h"
 #include "core/ui/NamedWidgets.h"
 #include "core/ui/PictureButton.h"
@@ -82,7 +83,7 @@ const char* const HelpWindow::kWelcome =
 HelpWindow::HelpWindow(Session& session, QWidget* parent)
     : QWidget(parent, Qt::Window)
     , m_session(session)
-    , m_document(session.files(), HelpDocument::fileNameFor(session.language()))
+    , m_document(session.files(), HelpDocument::fileNameFor(Translations::current()))
     , m_printDialog(runPrintDialog)
 {
     setObjectName(QStringLiteral("frmHelp"));
