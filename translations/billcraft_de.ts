@@ -3127,7 +3127,7 @@ Stattdessen wird das Textlogo gedruckt.</translation>
     </message>
     <message>
         <source>Ctrl+-</source>
-        <translation>Ctrl+-</translation>
+        <translation>Strg+-</translation>
     </message>
     <message>
         <source>Zoom In</source>
@@ -3135,7 +3135,7 @@ Stattdessen wird das Textlogo gedruckt.</translation>
     </message>
     <message>
         <source>Ctrl++</source>
-        <translation>Ctrl++</translation>
+        <translation>Strg++</translation>
     </message>
     <message>
         <source>Fit Width</source>

@@ -3151,7 +3151,7 @@ Le logo texte est imprimé à la place.</translation>
     </message>
     <message>
         <source>Esc</source>
-        <translation>Esc</translation>
+        <translation>Échap</translation>
     </message>
     <message>
         <source>

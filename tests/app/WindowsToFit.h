@@ -25,6 +25,7 @@
 #include "support/TestEnv.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -32,6 +33,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOption>
@@ -74,23 +76,32 @@ inline int buttonRoom(QAbstractButton* b)
 
 } // namespace fit
 
-// Every plain text a user reads in `window` as it stands: captions, labels, titles, headings.
+// Every plain text a user reads or hears in `window` as it stands: captions, labels, titles,
+// headings, list entries, menu entries, tips, placeholders and accessible names.
 inline QStringList shownTexts(QWidget* window)
 {
-    QStringList texts;
+    QStringList texts = {window->windowTitle()};
     for (QWidget* w : window->findChildren<QWidget*>()) {
         if (!w->isVisibleTo(window))
             continue;
+        texts << w->toolTip() << w->accessibleName();
         if (auto* b = qobject_cast<QAbstractButton*>(w))
-            texts << b->text() << b->toolTip();
+            texts << b->text();
         else if (auto* l = qobject_cast<QLabel*>(w))
             texts << l->text();
         else if (auto* g = qobject_cast<QGroupBox*>(w))
             texts << g->title();
+        else if (auto* e = qobject_cast<QLineEdit*>(w))
+            texts << e->placeholderText();
+        else if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i)
+                texts << c->itemText(i);
         else if (auto* h = qobject_cast<QHeaderView*>(w))
             for (int i = 0; h->model() && i < h->count(); ++i)
                 texts << h->model()->headerData(i, h->orientation()).toString();
     }
+    for (const QAction* action : window->findChildren<QAction*>())
+        texts << action->text() << action->toolTip();
     texts.removeAll(QString());
     return texts;
 }
