@@ -2715,12 +2715,6 @@ Sie werden unter „Unsortiert“ gezeigt.</translation>
         <translation>Billcraft-Hilfe: %1</translation>
     </message>
     <message>
-        <source>Help.set is damaged: only the sections shown could be read from it.
-Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
-        <translation>Help.set ist beschädigt: nur die gezeigten Abschnitte konnten gelesen werden.
-Beim Schreiben dieser Änderung bleiben diese Abschnitte erhalten, der Rest der Datei entfällt. Trotzdem schreiben?</translation>
-    </message>
-    <message>
         <source>Node Exists</source>
         <translation>Knoten vorhanden</translation>
     </message>
@@ -2775,6 +2769,12 @@ Beim Schreiben dieser Änderung bleiben diese Abschnitte erhalten, der Rest der 
     <message>
         <source>Help File Exists</source>
         <translation>Hilfedatei vorhanden</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: only the sections shown could be read from it.
+Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
+        <translation>%1 ist beschädigt: nur die gezeigten Abschnitte konnten gelesen werden.
+Beim Schreiben dieser Änderung bleiben diese Abschnitte erhalten, der Rest der Datei entfällt. Trotzdem schreiben?</translation>
     </message>
 </context>
 <context>

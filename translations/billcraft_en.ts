@@ -2677,11 +2677,6 @@ They are shown under &quot;Unfiled&quot;.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Help.set is damaged: only the sections shown could be read from it.
-Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Node Exists</source>
         <translation type="unfinished"></translation>
     </message>
@@ -2735,6 +2730,11 @@ Writing this change keeps those sections and drops the rest of the file. Write i
     </message>
     <message>
         <source>Help File Exists</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is damaged: only the sections shown could be read from it.
+Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

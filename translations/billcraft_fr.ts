@@ -2715,12 +2715,6 @@ Elles sont affichées sous « Non classées ».</translation>
         <translation>Aide de Billcraft : %1</translation>
     </message>
     <message>
-        <source>Help.set is damaged: only the sections shown could be read from it.
-Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
-        <translation>Help.set est endommagé : seules les rubriques affichées ont pu être lues.
-Enregistrer cette modification conserve ces rubriques et abandonne le reste du fichier. Enregistrer quand même ?</translation>
-    </message>
-    <message>
         <source>Node Exists</source>
         <translation>Cette rubrique existe déjà</translation>
     </message>
@@ -2775,6 +2769,12 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     <message>
         <source>Help File Exists</source>
         <translation>Le fichier d&apos;aide existe déjà</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: only the sections shown could be read from it.
+Writing this change keeps those sections and drops the rest of the file. Write it anyway?</source>
+        <translation>%1 est endommagé : seules les rubriques affichées ont pu être lues.
+Enregistrer cette modification conserve ces rubriques et abandonne le reste du fichier. Enregistrer quand même ?</translation>
     </message>
 </context>
 <context>

@@ -369,9 +369,9 @@ bool HelpWindow::runEdit(const std::function<Result<HelpDocument::Outcome>(bool 
     Result<Outcome> outcome = edit(false);
     if (outcome && *outcome == Outcome::Damaged) {
         if (!prompter.confirm(
-                tr("Help.set is damaged: only the sections shown could be read from it.\nWriting "
-                   "this "
-                   "change keeps those sections and drops the rest of the file. Write it anyway?"),
+                tr("%1 is damaged: only the sections shown could be read from it.\nWriting this "
+                   "change keeps those sections and drops the rest of the file. Write it anyway?")
+                    .arg(m_document.name()),
                 {}, Prompter::Icon::Warning))
             return false;
         outcome = edit(true);
