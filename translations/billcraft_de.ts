@@ -842,7 +842,7 @@ Schließen Sie Billcraft und starten Sie es neu.</translation>
     </message>
     <message>
         <source>A BIC&apos;s fifth and sixth characters are its country: &quot;%1&quot; is no country&apos;s code.</source>
-        <translation>Das fünfte und sechste Zeichen einer BIC ist ihr Land: „%1“ ist kein Ländercode.</translation>
+        <translation>Das fünfte und sechste Zeichen einer BIC bezeichnen ihr Land: „%1“ ist kein Ländercode.</translation>
     </message>
     <message>
         <source>After its country a BIC holds only letters and digits: &quot;%1&quot; does not.</source>
@@ -874,7 +874,7 @@ Schließen Sie Billcraft und starten Sie es neu.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an e-mail address: it needs the form name@example.com, without blanks.</source>
-        <translation>„%1“ ist keine E-Mail-Adresse: Sie braucht die Form name@example.com, ohne Leerzeichen.</translation>
+        <translation>„%1“ ist keine E-Mail-Adresse: Erwartet wird die Form name@example.com, ohne Leerzeichen.</translation>
     </message>
 </context>
 <context>
@@ -1183,7 +1183,7 @@ Nicht empfohlen</translation>
     </message>
     <message>
         <source>Add New Client?</source>
-        <translation>Neuer Kunde?</translation>
+        <translation>Neuen Kunden anlegen?</translation>
     </message>
     <message>
         <source>You must enter a Company</source>
@@ -1525,11 +1525,11 @@ Nicht empfohlen</translation>
     </message>
     <message>
         <source>Align Lefts</source>
-        <translation>Links bündig</translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Align Rights</source>
-        <translation>Rechts bündig</translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Edit %1</source>
@@ -1741,7 +1741,7 @@ Nicht empfohlen</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation>Bezahlt</translation>
+        <translation>Bereits gezahlt</translation>
     </message>
     <message>
         <source>Rounding</source>
@@ -1935,7 +1935,7 @@ Nicht empfohlen</translation>
     </message>
     <message>
         <source>The e-invoice needs your business&apos;s legal name: enter it under Trading details.</source>
-        <translation>Die E-Rechnung braucht den rechtlichen Namen Ihres Unternehmens: Geben Sie ihn unter Firmendaten ein.</translation>
+        <translation>Die E-Rechnung braucht die Firmierung Ihres Unternehmens: Geben Sie sie unter Firmendaten ein.</translation>
     </message>
     <message>
         <source>The e-invoice needs your VAT number or tax number: enter one under Trading details.</source>
@@ -2061,7 +2061,7 @@ Nicht empfohlen</translation>
     </message>
     <message>
         <source>Envelope Settings</source>
-        <translation>Umschlag-Einstellungen</translation>
+        <translation>Umschlageinstellungen</translation>
     </message>
     <message>
         <source>Print Envelope</source>
@@ -2203,7 +2203,7 @@ Der Kunde steht nicht mehr im Adressbuch.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money, so the expense keeps its %2. Type a number such as 12.50, with or without %3.</source>
-        <translation>„%1“ ist kein Geldbetrag, daher behält die Ausgabe ihren Betrag %2. Geben Sie eine Zahl wie 12,50 ein, mit oder ohne %3.</translation>
+        <translation>„%1“ ist kein Geldbetrag, daher bleibt das Feld „%2“ der Ausgabe unverändert. Geben Sie eine Zahl wie 12,50 ein, mit oder ohne %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of miles, so the expense keeps its mileage. Type a number such as 12.5.</source>
@@ -2230,7 +2230,7 @@ Der Kunde steht nicht mehr im Adressbuch.</translation>
     </message>
     <message>
         <source>Open in a spreadsheet</source>
-        <translation>In Tabelle öffnen</translation>
+        <translation>In Tabellenkalkulation öffnen</translation>
     </message>
     <message>
         <source>Save as CSV</source>
@@ -2358,7 +2358,7 @@ Bitte schränken Sie die Auswahl ein</translation>
     </message>
     <message>
         <source>Out of range</source>
-        <translation>Außer Bereich</translation>
+        <translation>Außerhalb des Bereichs</translation>
     </message>
     <message>
         <source>The rows read do not match the list&apos;s keys.</source>
@@ -2484,7 +2484,7 @@ Bitte schränken Sie die Auswahl ein</translation>
     </message>
     <message>
         <source>SentOn</source>
-        <translation>Versandt</translation>
+        <translation>Versandt am</translation>
     </message>
     <message>
         <source>ReminderLevel</source>
@@ -2565,7 +2565,7 @@ Bitte schränken Sie die Auswahl ein</translation>
     <name>HelpTree</name>
     <message>
         <source> Count of &apos;%1&apos; Found in %2</source>
-        <translation> Anzahl von „%1“ gefunden in %2</translation>
+        <translation> Treffer für „%1“ in %2</translation>
     </message>
     <message>
         <source>Unfiled</source>
@@ -2584,7 +2584,7 @@ Bitte schränken Sie die Auswahl ein</translation>
     </message>
     <message>
         <source>Search text not found..</source>
-        <translation>Suchtext nicht gefunden..</translation>
+        <translation>Suchtext nicht gefunden.</translation>
     </message>
     <message>
         <source>The sections below belong under a section that is no longer in the help, or under each other in a circle. They are kept here so that none is lost.</source>
@@ -2648,11 +2648,11 @@ für eine kostengünstige Lösung</translation>
     </message>
     <message>
         <source>Add Node</source>
-        <translation>Neuer Knoten</translation>
+        <translation>Neuer Abschnitt</translation>
     </message>
     <message>
         <source>Add Child</source>
-        <translation>Unterknoten</translation>
+        <translation>Unterabschnitt</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -2660,7 +2660,7 @@ für eine kostengünstige Lösung</translation>
     </message>
     <message>
         <source>Delete Node</source>
-        <translation>Knoten löschen</translation>
+        <translation>Abschnitt löschen</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2716,7 +2716,7 @@ Sie werden unter „Unsortiert“ gezeigt.</translation>
     </message>
     <message>
         <source>Node Exists</source>
-        <translation>Knoten vorhanden</translation>
+        <translation>Abschnitt vorhanden</translation>
     </message>
     <message>
         <source>The section %1 is no longer in the help.</source>
@@ -2728,19 +2728,19 @@ Sie werden unter „Unsortiert“ gezeigt.</translation>
     </message>
     <message>
         <source>Add New Field</source>
-        <translation>Neues Feld</translation>
+        <translation>Neuer Abschnitt</translation>
     </message>
     <message>
         <source>Please Select Parent</source>
-        <translation>Bitte Elternknoten wählen</translation>
+        <translation>Bitte übergeordneten Abschnitt wählen</translation>
     </message>
     <message>
         <source>Add New Child</source>
-        <translation>Neuer Unterknoten</translation>
+        <translation>Neuer Unterabschnitt</translation>
     </message>
     <message>
         <source>Please Choose node to Re-Name </source>
-        <translation>Bitte wählen Sie den umzubenennenden Knoten </translation>
+        <translation>Bitte wählen Sie den umzubenennenden Abschnitt </translation>
     </message>
     <message>
         <source>New Name?</source>
@@ -2748,7 +2748,7 @@ Sie werden unter „Unsortiert“ gezeigt.</translation>
     </message>
     <message>
         <source>Rename Field%1</source>
-        <translation>Feld umbenennen%1</translation>
+        <translation>Abschnitt umbenennen%1</translation>
     </message>
     <message>
         <source>Confirm Delete%1</source>
@@ -2850,7 +2850,7 @@ Beim Schreiben dieser Änderung bleiben diese Abschnitte erhalten, der Rest der 
     </message>
     <message>
         <source>Hide Bad Debts</source>
-        <translation>Ausfälle ausblenden</translation>
+        <translation>Forderungsausfälle ausblenden</translation>
     </message>
     <message>
         <source>Sent and Reminders</source>
@@ -2930,7 +2930,7 @@ Beim Schreiben dieser Änderung bleiben diese Abschnitte erhalten, der Rest der 
     </message>
     <message>
         <source>Delete Paid?</source>
-        <translation>Bezahlte löschen?</translation>
+        <translation>Bezahlte Rechnung löschen?</translation>
     </message>
     <message>
         <source>error</source>
@@ -3041,7 +3041,7 @@ Stattdessen wird das Textlogo gedruckt.</translation>
     </message>
     <message>
         <source>The PDF document cannot be started.</source>
-        <translation>Das PDF-Dokument kann nicht begonnen werden.</translation>
+        <translation>Das PDF-Dokument kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>The PDF document cannot be finished.</source>
@@ -3412,7 +3412,7 @@ Die Rechnung wird mit dem Standardlayout angezeigt.</translation>
     </message>
     <message>
         <source>Desktop language</source>
-        <translation>Sprache des Desktops</translation>
+        <translation>Systemsprache</translation>
     </message>
     <message>
         <source>The choice could not be kept for the next start: %1</source>
@@ -3459,11 +3459,11 @@ Die Rechnung wird mit dem Standardlayout angezeigt.</translation>
     </message>
     <message>
         <source>Align Lefts</source>
-        <translation>Links bündig</translation>
+        <translation>Linksbündig</translation>
     </message>
     <message>
         <source>Align Rights</source>
-        <translation>Rechts bündig</translation>
+        <translation>Rechtsbündig</translation>
     </message>
     <message>
         <source>Preview</source>
@@ -3823,7 +3823,7 @@ Die Datei ist als %2 gespeichert, damit Sie sie selbst an eine Nachricht anhäng
     </message>
     <message>
         <source>Use the shared books on the PostgreSQL server at &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) instead of the data folder&apos;s database. Billcraft keeps no password: libpq&apos;s ~/.pgpass, service file or environment give it.</source>
-        <translation>Die gemeinsame Buchhaltung auf dem PostgreSQL-Server unter &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) statt der Datenbank des Datenordners verwenden. Billcraft speichert kein Passwort: libpq&apos;s ~/.pgpass, Servicedatei oder Umgebung liefern es.</translation>
+        <translation>Die gemeinsame Buchhaltung auf dem PostgreSQL-Server unter &lt;url&gt; (postgresql://user@host:port/dbname?sslmode=...) statt der Datenbank des Datenordners verwenden. Billcraft speichert kein Passwort: libpq liest es aus ~/.pgpass, der Servicedatei oder der Umgebung.</translation>
     </message>
     <message>
         <source>Copy the data folder&apos;s books, with its layouts, logos and help, into the empty server database at &lt;url&gt; and exit, without opening a window.</source>
@@ -3880,7 +3880,7 @@ Die Datei ist als %2 gespeichert, damit Sie sie selbst an eine Nachricht anhäng
     <name>MainWindow</name>
     <message>
         <source>Enter the new identity&apos;s trading details now? Its e-invoices need its legal name, address, VAT number and bank account.</source>
-        <translation>Jetzt die Firmendaten des neuen Mandanten eingeben? Seine E-Rechnungen brauchen den rechtlichen Namen, die Adresse, die USt-IdNr. und die Bankverbindung.</translation>
+        <translation>Jetzt die Firmendaten des neuen Mandanten eingeben? Seine E-Rechnungen brauchen die Firmierung, die Adresse, die USt-IdNr. und die Bankverbindung.</translation>
     </message>
     <message>
         <source>The trading identities could not be read.
@@ -3930,7 +3930,7 @@ Die Datei ist als %2 gespeichert, damit Sie sie selbst an eine Nachricht anhäng
     </message>
     <message>
         <source>Connect to shared books...</source>
-        <translation>Gemeinsame Buchhaltung verbinden...</translation>
+        <translation>Mit gemeinsamer Buchhaltung verbinden...</translation>
     </message>
     <message>
         <source>Clients</source>
@@ -4039,7 +4039,7 @@ Soll dies die Voreinstellung für diesen Mandanten sein?</translation>
     </message>
     <message>
         <source>Less 18% CIS</source>
-        <translation>abzgl. 18% CIS</translation>
+        <translation>abzgl. 18 % CIS</translation>
     </message>
     <message>
         <source>Save</source>
@@ -4108,7 +4108,7 @@ Soll dies die Voreinstellung für diesen Mandanten sein?</translation>
     </message>
     <message>
         <source>Done before</source>
-        <translation>Erledigt</translation>
+        <translation>Bereits erledigt</translation>
     </message>
     <message>
         <source>Match bank statement</source>
@@ -4136,7 +4136,7 @@ Soll dies die Voreinstellung für diesen Mandanten sein?</translation>
     </message>
     <message>
         <source>Remittance</source>
-        <translation>Zweck</translation>
+        <translation>Verwendungszweck</translation>
     </message>
     <message>
         <source>Proposal</source>
@@ -4711,7 +4711,7 @@ Erneut versuchen, stattdessen den Datenordner dieses Computers verwenden oder be
     <name>SharedBooksDialog</name>
     <message>
         <source>Connect to shared books</source>
-        <translation>Gemeinsame Buchhaltung verbinden</translation>
+        <translation>Mit gemeinsamer Buchhaltung verbinden</translation>
     </message>
     <message>
         <source>Server address</source>
@@ -4731,7 +4731,7 @@ Erneut versuchen, stattdessen den Datenordner dieses Computers verwenden oder be
     </message>
     <message>
         <source>Use this computer&apos;s data folder</source>
-        <translation>Datenordner dieses Computers verwenden</translation>
+        <translation>Lokalen Datenordner verwenden</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -5311,7 +5311,7 @@ Bitte prüfen Sie Ihre Internetverbindung und versuchen Sie es erneut</translati
     </message>
     <message>
         <source>%1 is a symbolic link; Billcraft does not write through it. Remove the link and try again.</source>
-        <translation>%1 ist eine symbolische Verknüpfung; Billcraft schreibt nicht darüber. Entfernen Sie die Verknüpfung und versuchen Sie es erneut.</translation>
+        <translation>%1 ist eine symbolische Verknüpfung; Billcraft schreibt nicht über Verknüpfungen. Entfernen Sie die Verknüpfung und versuchen Sie es erneut.</translation>
     </message>
     <message>
         <source>%1 is not a folder. Remove it and try again.</source>

@@ -25,7 +25,7 @@
     </message>
     <message>
         <source>Mileage Rate</source>
-        <translation>Taux kilom.</translation>
+        <translation>Taux kilométrique</translation>
     </message>
     <message>
         <source>Value</source>
@@ -344,7 +344,7 @@
     </message>
     <message>
         <source>Remind Me Next Time</source>
-        <translation>Me le rappeler plus tard</translation>
+        <translation>Me le rappeler la prochaine fois</translation>
     </message>
     <message>
         <source>Never Show This Alert Again</source>
@@ -423,7 +423,7 @@ For the selected Date and Time</source>
     </message>
     <message>
         <source>Edit Appointment</source>
-        <translation>Modifier rendez-vous</translation>
+        <translation>Modifier le rendez-vous</translation>
     </message>
     <message>
         <source>The database reported an error:
@@ -888,7 +888,7 @@ Fermez Billcraft et relancez-le.</translation>
     <name>BuyerDetailsDialog</name>
     <message>
         <source>E-invoice details</source>
-        <translation>Facture électronique</translation>
+        <translation>Données de facture électronique</translation>
     </message>
     <message>
         <source>Country</source>
@@ -900,7 +900,7 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>E-invoice address</source>
-        <translation>Adresse électronique</translation>
+        <translation>Adresse électronique de facturation</translation>
     </message>
     <message>
         <source>Buyer reference (Leitweg-ID)</source>
@@ -954,11 +954,11 @@ Fermez Billcraft et relancez-le.</translation>
     </message>
     <message>
         <source>CM</source>
-        <translation>CM</translation>
+        <translation>MC</translation>
     </message>
     <message>
         <source>RM</source>
-        <translation>RM</translation>
+        <translation>MR</translation>
     </message>
     <message>
         <source>M+</source>
@@ -1159,7 +1159,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation>Chercher</translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1318,7 +1318,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Choose the column of the booking date, and the signed amount&apos;s or the columns of money in and out.</source>
-        <translation>Choisissez la colonne de la date de comptabilisation, et celle du montant signé ou celles du crédit et du débit.</translation>
+        <translation>Choisissez la colonne de la date d&apos;opération, et celle du montant signé ou celles du crédit et du débit.</translation>
     </message>
     <message>
         <source>With these columns the file cannot be read: %1</source>
@@ -1741,7 +1741,7 @@ Déconseillé</translation>
     </message>
     <message>
         <source>Paid</source>
-        <translation>Payé</translation>
+        <translation>Déjà payé</translation>
     </message>
     <message>
         <source>Rounding</source>
@@ -2155,7 +2155,7 @@ Le client ne figure plus dans le carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>Read e-invoice...</source>
-        <translation>Lire e-facture...</translation>
+        <translation>Lire une facture électronique...</translation>
     </message>
     <message>
         <source>Menu</source>
@@ -2203,11 +2203,11 @@ Le client ne figure plus dans le carnet d&apos;adresses.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not an amount of money, so the expense keeps its %2. Type a number such as 12.50, with or without %3.</source>
-        <translation>« %1 » n&apos;est pas un montant ; la dépense conserve donc son %2. Saisissez un nombre comme 12.50, avec ou sans %3.</translation>
+        <translation>« %1 » n&apos;est pas un montant ; le champ « %2 » de la dépense reste donc inchangé. Saisissez un nombre comme 12,50, avec ou sans %3.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a number of miles, so the expense keeps its mileage. Type a number such as 12.5.</source>
-        <translation>« %1 » n&apos;est pas un nombre de miles ; la dépense conserve donc son kilométrage. Saisissez un nombre comme 12.5.</translation>
+        <translation>« %1 » n&apos;est pas un kilométrage valide ; la dépense conserve donc le sien. Saisissez un nombre comme 12,5.</translation>
     </message>
     <message>
         <source>Delete?</source>
@@ -2565,7 +2565,7 @@ Veuillez utiliser des critères de sélection</translation>
     <name>HelpTree</name>
     <message>
         <source> Count of &apos;%1&apos; Found in %2</source>
-        <translation> Nombre de « %1 » trouvés dans %2</translation>
+        <translation> occurrence(s) de « %1 » dans %2</translation>
     </message>
     <message>
         <source>Unfiled</source>
@@ -2648,11 +2648,11 @@ Pour une solution économique</translation>
     </message>
     <message>
         <source>Add Node</source>
-        <translation>Ajouter</translation>
+        <translation>Nouvelle rubrique</translation>
     </message>
     <message>
         <source>Add Child</source>
-        <translation>Sous-rubrique</translation>
+        <translation>Nouvelle sous-rubrique</translation>
     </message>
     <message>
         <source>Rename</source>
@@ -2660,7 +2660,7 @@ Pour une solution économique</translation>
     </message>
     <message>
         <source>Delete Node</source>
-        <translation>Supprimer</translation>
+        <translation>Supprimer la rubrique</translation>
     </message>
     <message>
         <source>Save</source>
@@ -2830,7 +2830,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Match bank statement...</source>
-        <translation>Rapprocher un relevé...</translation>
+        <translation>Rapprocher un relevé bancaire...</translation>
     </message>
     <message>
         <source>View Options</source>
@@ -2850,7 +2850,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Hide Bad Debts</source>
-        <translation>Masquer irrécouvrables</translation>
+        <translation>Masquer les créances irrécouvrables</translation>
     </message>
     <message>
         <source>Sent and Reminders</source>
@@ -2870,11 +2870,11 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Mark as UnPaid</source>
-        <translation>Marquer impayée</translation>
+        <translation>Marquer comme impayée</translation>
     </message>
     <message>
         <source>Mark as Paid</source>
-        <translation>Marquer payée</translation>
+        <translation>Marquer comme payée</translation>
     </message>
     <message>
         <source>View Details</source>
@@ -2894,7 +2894,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Mark As Bad Debt</source>
-        <translation>Marquer irrécouvrable</translation>
+        <translation>Marquer comme créance irrécouvrable</translation>
     </message>
     <message>
         <source>Send by E-mail...</source>
@@ -2930,7 +2930,7 @@ Enregistrer cette modification conserve ces rubriques et abandonne le reste du f
     </message>
     <message>
         <source>Delete Paid?</source>
-        <translation>Supprimer payée ?</translation>
+        <translation>Supprimer une facture payée ?</translation>
     </message>
     <message>
         <source>error</source>
@@ -3107,7 +3107,7 @@ Le logo texte est imprimé à la place.</translation>
     </message>
     <message>
         <source>Save as e-invoice...</source>
-        <translation>Enregistrer en e-facture...</translation>
+        <translation>Enregistrer en facture électronique...</translation>
     </message>
     <message>
         <source>Save the invoice as an e-invoice: Factur-X, XRechnung or UBL</source>
@@ -3139,7 +3139,7 @@ Le logo texte est imprimé à la place.</translation>
     </message>
     <message>
         <source>Fit Width</source>
-        <translation>Ajuster largeur</translation>
+        <translation>Ajuster à la largeur</translation>
     </message>
     <message>
         <source>Fit Page</source>
@@ -3173,7 +3173,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>Save Invoice as E-invoice</source>
-        <translation>Enregistrer la facture électronique</translation>
+        <translation>Enregistrer la facture en facture électronique</translation>
     </message>
     <message>
         <source>Invoice %1</source>
@@ -3412,7 +3412,7 @@ La facture est affichée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>Desktop language</source>
-        <translation>Langue du bureau</translation>
+        <translation>Langue du système</translation>
     </message>
     <message>
         <source>The choice could not be kept for the next start: %1</source>
@@ -3898,7 +3898,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Check For Web Updates</source>
-        <translation>Mises à jour web</translation>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Restore</source>
@@ -3910,7 +3910,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Add User</source>
-        <translation>Ajouter identité</translation>
+        <translation>Nouvelle identité</translation>
     </message>
     <message>
         <source>Switch Users</source>
@@ -3930,7 +3930,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Connect to shared books...</source>
-        <translation>Comptabilité partagée...</translation>
+        <translation>Connexion à une comptabilité partagée...</translation>
     </message>
     <message>
         <source>Clients</source>
@@ -3942,7 +3942,7 @@ Le fichier est enregistré sous %2 pour que vous puissiez le joindre vous-même 
     </message>
     <message>
         <source>Find Invoices</source>
-        <translation>Chercher factures</translation>
+        <translation>Rechercher des factures</translation>
     </message>
     <message>
         <source>Expenses</source>
@@ -4160,7 +4160,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>Mark accepted paid</source>
-        <translation>Marquer acceptées payées</translation>
+        <translation>Valider les rapprochements acceptés</translation>
     </message>
     <message>
         <source>Close</source>
@@ -4294,7 +4294,7 @@ Voulez-vous en faire le réglage par défaut de cette identité ?</translation>
     </message>
     <message>
         <source>Read e-invoice</source>
-        <translation>Lire e-facture</translation>
+        <translation>Lire une facture électronique</translation>
     </message>
     <message>
         <source>E-invoices (*.xml *.pdf)</source>
@@ -4344,9 +4344,11 @@ We would be grateful if you could pay {amount due} at your earliest convenience.
 
 Kind regards,
 {trading name}</source>
-        <translation>À l&apos;attention de {client},
+        <translation>À l&apos;attention de {client}
 
-Madame, Monsieur, sauf erreur de notre part, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, n&apos;a pas encore été réglée. Il s&apos;agit peut-être d&apos;un oubli.
+Madame, Monsieur,
+
+Sauf erreur de notre part, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, n&apos;a pas encore été réglée. Il s&apos;agit peut-être d&apos;un oubli.
 
 Nous vous serions reconnaissants de bien vouloir régler la somme de {amount due} dans les meilleurs délais. Si vous avez déjà effectué ce paiement, veuillez ne pas tenir compte de ce courrier.
 
@@ -4362,9 +4364,11 @@ Please pay {amount due} within seven days of the date of this letter.
 
 Yours sincerely,
 {trading name}</source>
-        <translation>À l&apos;attention de {client},
+        <translation>À l&apos;attention de {client}
 
-Madame, Monsieur, malgré notre première relance, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
+Madame, Monsieur,
+
+Malgré notre première relance, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
 
 Nous vous prions de régler la somme de {amount due} sous sept jours à compter de la date du présent courrier.
 
@@ -4380,9 +4384,11 @@ This is our final reminder. Unless we receive {amount due} within seven days of 
 
 Yours faithfully,
 {trading name}</source>
-        <translation>À l&apos;attention de {client},
+        <translation>À l&apos;attention de {client}
 
-Madame, Monsieur, malgré nos précédentes relances, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
+Madame, Monsieur,
+
+Malgré nos précédentes relances, la facture {number} du {date} d&apos;un montant de {total}, payable au plus tard le {due date}, reste impayée.
 
 Ceci est notre dernière relance. Faute de réception de la somme de {amount due} sous sept jours à compter de la date du présent courrier, nous engagerons sans autre préavis les démarches nécessaires au recouvrement de cette créance.
 
@@ -4438,7 +4444,7 @@ Veuillez agréer, Madame, Monsieur, nos salutations distinguées.
     </message>
     <message>
         <source>The fee of the %1 is not an amount of money.</source>
-        <translation>Les frais de la %1 ne sont pas un montant.</translation>
+        <translation>Les frais pour « %1 » ne sont pas un montant.</translation>
     </message>
 </context>
 <context>
@@ -4543,27 +4549,27 @@ La relance est imprimée avec la mise en page par défaut.</translation>
     </message>
     <message>
         <source>Start Day</source>
-        <translation>Jour début</translation>
+        <translation>Jour de début</translation>
     </message>
     <message>
         <source>Start Month</source>
-        <translation>Mois début</translation>
+        <translation>Mois de début</translation>
     </message>
     <message>
         <source>Start Year</source>
-        <translation>Année début</translation>
+        <translation>Année de début</translation>
     </message>
     <message>
         <source>End Day</source>
-        <translation>Jour fin</translation>
+        <translation>Jour de fin</translation>
     </message>
     <message>
         <source>End Month</source>
-        <translation>Mois fin</translation>
+        <translation>Mois de fin</translation>
     </message>
     <message>
         <source>End Year</source>
-        <translation>Année fin</translation>
+        <translation>Année de fin</translation>
     </message>
     <message>
         <source>Get The VAT</source>
@@ -4684,7 +4690,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Use Data Folder</source>
-        <translation>Dossier de données</translation>
+        <translation>Utiliser le dossier local</translation>
     </message>
     <message>
         <source>Quit</source>
@@ -4727,11 +4733,11 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Connect</source>
-        <translation>Connecter</translation>
+        <translation>Se connecter</translation>
     </message>
     <message>
         <source>Use this computer&apos;s data folder</source>
-        <translation>Dossier de cet ordinateur</translation>
+        <translation>Utiliser le dossier local</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -5039,7 +5045,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Font Size</source>
-        <translation>Taille</translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>Choose Font</source>
@@ -5136,7 +5142,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Legal name</source>
-        <translation>Dénomination</translation>
+        <translation>Dénomination sociale</translation>
     </message>
     <message>
         <source>VAT number</source>
@@ -5172,7 +5178,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Contact name</source>
-        <translation>Contact</translation>
+        <translation>Nom du contact</translation>
     </message>
     <message>
         <source>IBAN</source>
@@ -5184,7 +5190,7 @@ Réessayer, utiliser plutôt le dossier de données de cet ordinateur, ou quitte
     </message>
     <message>
         <source>Payment due after (days)</source>
-        <translation>Échéance (jours)</translation>
+        <translation>Délai de paiement (jours)</translation>
     </message>
     <message>
         <source>Save</source>
