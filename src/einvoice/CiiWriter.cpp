@@ -1,6 +1,7 @@
 #include "einvoice/CiiWriter.h"
 
 #include "einvoice/EInvoiceRules.h"
+#include "einvoice/XmlNamespaces.h"
 #include "einvoice/XmlWrite.h"
 
 using EInvoice::Invoice;
@@ -9,12 +10,6 @@ using XmlWrite::Writer;
 
 namespace CiiWriter {
 namespace {
-
-const QString kRsm = QStringLiteral("urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100");
-const QString kRam = QStringLiteral(
-    "urn:un:unece:uncefact:data:standard:ReusableAggregateBusinessInformationEntity:100");
-const QString kUdt = QStringLiteral("urn:un:unece:uncefact:data:standard:UnqualifiedDataType:100");
-const QString kQdt = QStringLiteral("urn:un:unece:uncefact:data:standard:QualifiedDataType:100");
 
 // The business process (BT-23) XRechnung expects, as Peppol names it.
 const QString kPeppolProcess = QStringLiteral("urn:fdc:peppol.eu:2017:poacc:billing:01:1.0");
@@ -237,10 +232,10 @@ QByteArray write(const Invoice& invoice, Profile profile)
         return {};
     Writer w;
     QXmlStreamWriter& xml = w.xml();
-    xml.writeNamespace(kRsm, QStringLiteral("rsm"));
-    xml.writeNamespace(kQdt, QStringLiteral("qdt"));
-    xml.writeNamespace(kRam, QStringLiteral("ram"));
-    xml.writeNamespace(kUdt, QStringLiteral("udt"));
+    xml.writeNamespace(XmlNamespaces::kCiiInvoice, QStringLiteral("rsm"));
+    xml.writeNamespace(XmlNamespaces::kCiiQualified, QStringLiteral("qdt"));
+    xml.writeNamespace(XmlNamespaces::kCiiAggregates, QStringLiteral("ram"));
+    xml.writeNamespace(XmlNamespaces::kCiiUnqualified, QStringLiteral("udt"));
     w.start(QStringLiteral("rsm:CrossIndustryInvoice"));
     context(w, invoice, profile);
     w.start(QStringLiteral("rsm:SupplyChainTradeTransaction"));

@@ -1,29 +1,23 @@
 #include "einvoice/EInvoiceReaderParts.h"
 
 #include "einvoice/EInvoiceReader.h"
+#include "einvoice/XmlNamespaces.h"
 
 #include <QXmlStreamReader>
 
 namespace ReceivedXml {
 namespace {
 
-const QString kCiiNamespace =
-    QStringLiteral("urn:un:unece:uncefact:data:standard:CrossIndustryInvoice:100");
-const QString kUblInvoiceNamespace =
-    QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2");
-const QString kUblCreditNoteNamespace =
-    QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CreditNote-2");
-
 // The syntax a root element names, or a Failure for any other XML.
 Result<Syntax> syntaxOf(const QXmlStreamReader& xml)
 {
     const QStringView name = xml.name();
     const QStringView space = xml.namespaceUri();
-    if (name == u"CrossIndustryInvoice" && space == kCiiNamespace)
+    if (name == u"CrossIndustryInvoice" && space == XmlNamespaces::kCiiInvoice)
         return Syntax::Cii;
-    if (name == u"Invoice" && space == kUblInvoiceNamespace)
+    if (name == u"Invoice" && space == XmlNamespaces::kUblInvoice)
         return Syntax::UblInvoice;
-    if (name == u"CreditNote" && space == kUblCreditNoteNamespace)
+    if (name == u"CreditNote" && space == XmlNamespaces::kUblCreditNote)
         return Syntax::UblCreditNote;
     return Failure{
         QCoreApplication::translate("EInvoiceReader",

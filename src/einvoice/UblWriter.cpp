@@ -1,6 +1,7 @@
 #include "einvoice/UblWriter.h"
 
 #include "einvoice/EInvoiceRules.h"
+#include "einvoice/XmlNamespaces.h"
 #include "einvoice/XmlWrite.h"
 
 using EInvoice::Invoice;
@@ -9,12 +10,6 @@ using XmlWrite::Writer;
 
 namespace UblWriter {
 namespace {
-
-const QString kInvoice = QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:Invoice-2");
-const QString kCac =
-    QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonAggregateComponents-2");
-const QString kCbc =
-    QStringLiteral("urn:oasis:names:specification:ubl:schema:xsd:CommonBasicComponents-2");
 
 const QString kCustomization =
     QStringLiteral("urn:cen.eu:en16931:2017#compliant#urn:fdc:peppol.eu:2017:poacc:billing:3.0");
@@ -212,9 +207,9 @@ QByteArray write(const Invoice& invoice)
         return {};
     Writer w;
     QXmlStreamWriter& xml = w.xml();
-    xml.writeDefaultNamespace(kInvoice);
-    xml.writeNamespace(kCac, QStringLiteral("cac"));
-    xml.writeNamespace(kCbc, QStringLiteral("cbc"));
+    xml.writeDefaultNamespace(XmlNamespaces::kUblInvoice);
+    xml.writeNamespace(XmlNamespaces::kUblAggregates, QStringLiteral("cac"));
+    xml.writeNamespace(XmlNamespaces::kUblBasics, QStringLiteral("cbc"));
     w.start(QStringLiteral("Invoice"));
     header(w, invoice);
     payment(w, invoice.payment);
