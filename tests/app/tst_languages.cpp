@@ -2,73 +2,27 @@
 #include "app/LanguageBox.h"
 #include "app/MainWindow.h"
 #include "core/Translations.h"
+#include "support/Catalogue.h"
 #include "support/TestEnv.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMessageBox>
-#include <QProcess>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QStyleOption>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 #include <QTreeWidget>
-#include <QXmlStreamReader>
 
 // The German and French catalogues are finished and sound, a German start speaks German down to
 // Qt's own dialogs, and no caption is cut off in any of the three languages.
 class TestLanguages : public QObject {
     Q_OBJECT
 
-    struct Message {
-        QString context, source, translation;
-        bool finished = false;
-    };
-
-    static QList<Message> messages(const QString& tsPath)
-    {
-        QFile file(tsPath);
-        if (!file.open(QIODevice::ReadOnly))
-            qFatal("%s cannot be read", qPrintable(tsPath));
-        QList<Message> found;
-        QXmlStreamReader xml(&file);
-        QString context;
-        while (!xml.atEnd()) {
-            if (xml.readNext() != QXmlStreamReader::StartElement)
-                continue;
-            if (xml.name() == u"name") {
-                context = xml.readElementText();
-            } else if (xml.name() == u"source") {
-                found.append({context,
-                              xml.readElementText(QXmlStreamReader::IncludeChildElements),
-                              {},
-                              false});
-            } else if (xml.name() == u"translation") {
-                const QString type = xml.attributes().value(QStringLiteral("type")).toString();
-                found.last().finished = type.isEmpty();
-                found.last().translation =
-                    xml.readElementText(QXmlStreamReader::IncludeChildElements);
-            }
-        }
-        if (xml.hasError())
-            qFatal("%s:%lld: %s", qPrintable(tsPath), xml.lineNumber(),
-                   qPrintable(xml.errorString()));
-        return found;
-    }
-
     // The catalogue of `language` as lupdate makes it from today's sources.
-    static QList<Message> updatedCatalogue(const QString& language)
+    static QList<CatalogueMessage> updated(const QString& language)
     {
         static QTemporaryDir dir;
         const QString name = QStringLiteral("billcraft_%1.ts").arg(language);
@@ -76,19 +30,13 @@ class TestLanguages : public QObject {
         QFile::remove(copy);
         if (!QFile::copy(QStringLiteral(BILLCRAFT_SOURCE_DIR "/translations/") + name, copy))
             qFatal("no %s", qPrintable(name));
-        QProcess lupdate;
-        lupdate.start(QStringLiteral(BILLCRAFT_LUPDATE),
-                      {QStringLiteral("-locations"), QStringLiteral("none"),
-                       QStringLiteral("-no-obsolete"), QStringLiteral("-silent"),
-                       QStringLiteral(BILLCRAFT_SOURCE_DIR "/src"), QStringLiteral("-ts"), copy});
-        if (!lupdate.waitForFinished(120'000) || lupdate.exitCode() != 0)
-            qFatal("lupdate failed");
-        return messages(copy);
+        updateCatalogue(copy, {QStringLiteral("-no-obsolete"), QStringLiteral("-silent")});
+        return readCatalogue(copy);
     }
 
     // What a translation must keep of its source: every %1 argument, and a mnemonic when the
     // source has one (a caption reachable by Alt+letter in English is so in every language).
-    static QString soundness(const Message& m)
+    static QString soundness(const CatalogueMessage& m)
     {
         static const QRegularExpression argument(QStringLiteral("%L?\\d"));
         QStringList sourceArgs, translatedArgs;
@@ -175,9 +123,9 @@ private slots:
     {
         QFETCH(QString, language);
         QStringList faults;
-        const QList<Message> all = updatedCatalogue(language);
-        for (const Message& m : all) {
-            const QString why = !m.finished || m.translation.isEmpty()
+        const QList<CatalogueMessage> all = updated(language);
+        for (const CatalogueMessage& m : all) {
+            const QString why = !m.type.isEmpty() || m.translation.isEmpty()
                                     ? QStringLiteral("unfinished")
                                     : soundness(m);
             if (!why.isEmpty())
@@ -192,8 +140,8 @@ private slots:
     void germanStartSpeaksGerman()
     {
         QHash<QString, QString> english; // English source texts whose German differs
-        for (const Message& m :
-             messages(QStringLiteral(BILLCRAFT_SOURCE_DIR "/translations/billcraft_de.ts")))
+        for (const CatalogueMessage& m :
+             readCatalogue(QStringLiteral(BILLCRAFT_SOURCE_DIR "/translations/billcraft_de.ts")))
             if (m.translation != m.source)
                 english.insert(m.source, m.translation);
 
